@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The program's style: Fusion, with mnemonic underlines shown only while Alt is
+// held down, as native Windows programs do.
+class AppStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    explicit AppStyle(QStyle* style);
+
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
+
+    // Whether Alt is down; written by Application::notify.
+    static bool altHeld();
+    static void setAltHeld(bool held);
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "update/Config.h"
+
+#include <QApplication>
+#include <QUrl>
+
+class AppState;
+class MainWindow;
+class QTranslator;
+
+struct FeedbackSettings
+{
+    QString tags;
+    QUrl baseUrl;
+};
+
+FeedbackSettings feedbackSettings();
+
+// The process's front door: identity, style, logging, translations, icon and
+// icon font, then the start-up routine that builds the state and the window.
+class Application : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    // Start-up; the result is the process exit code.
+    int run();
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // (Re)loads the translators for the stored or system language.
+    void installTranslators();
+
+    static OrvaUpdate::Config updateManifestUrl();
+
+    AppState* appState() const { return m_appState; }
+    MainWindow* mainWindow() const { return m_mainWindow; }
+    QTranslator* qtTranslator() const { return m_qtTranslator; }
+    QTranslator* appTranslator() const { return m_appTranslator; }
+
+private:
+    void removeTranslators();
+
+    AppState* m_appState = nullptr;
+    MainWindow* m_mainWindow = nullptr;
+    QTranslator* m_qtTranslator = nullptr;
+    QTranslator* m_appTranslator = nullptr;
+};

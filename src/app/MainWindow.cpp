@@ -1,0 +1,11 @@
+#include "MainWindow.h"
+
+#include "AppState.h"
+
+MainWindow::MainWindow(AppState* state, QWidget* parent)
+    : QMainWindow(parent)
+    , m_state(state)
+{
+    setWindowTitle(QStringLiteral("Orvalen Vellumry"));
+    resize(1100, 720);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// Splits a migration script into statements. Comment lines are dropped, and a
+// trigger body (BEGIN ... END) is kept whole even though its inner statements
+// end in ";". Statements are returned without their closing ";".
+QStringList splitSqlStatements(const QString& script);
+
+// The one SQLite connection of the program. It opens the ledger file, brings the
+// schema up to date from the compiled-in migration scripts and hands the
+// connection to every repository.
+class Database : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Migration
+    {
+        int version;
+        const char* name;
+        const char* resourcePath;
+    };
+
+    explicit Database(QObject* parent = nullptr);
+    ~Database() override;
+
+    bool open(const QString& path);
+    bool migrate();
+    bool applyMigration(int version, const QString& name, const QString& script);
+
+    QSqlDatabase& database();
+    bool isOpen() const;
+
+    static const QList<Migration>& migrations();
+
+signals:
+    void migrationApplied(int version, QString name);
+    void migrationError(int version, QString error);
+
+private:
+    QSqlDatabase m_db;
+    bool m_opened = false;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QtGlobal>
+
+// Amounts are signed 64-bit counts of the currency's minor units everywhere;
+// doubles appear only at the edges (spin boxes, imported numbers).
+enum class Currency { USD = 0, EUR = 1, GBP = 2, CAD = 3, AUD = 4, JPY = 5 };
+
+using CurrencyAmount = QPair<Currency, qint64>;
+
+QString currencyCode(Currency currency);
+Currency currencyFromCode(const QString& code);
+QString currencySymbol(Currency currency);
+// Minor units per whole unit: 100, or 1 for the yen.
+int currencyScale(Currency currency);
+
+QString formatMoney(qint64 cents, Currency currency);
+QString formatMoneySigned(qint64 magnitude, bool negative, Currency currency);
+QString formatMoneyPlain(qint64 cents, Currency currency);
+QString formatMoneyPlainSigned(qint64 magnitude, bool negative, Currency currency);
+QString formatMoneyTotals(const QList<CurrencyAmount>& totals, const QString& label);
+QList<CurrencyAmount> sumByCurrency(const QList<CurrencyAmount>& amounts);
+
+// Rounds to the nearest minor unit, halves away from zero. A value that is not
+// finite or whose minor-unit count does not fit in 64 bits gives 0.
+qint64 amountToCents(double amount, Currency currency);
+double centsToAmount(qint64 cents, Currency currency);
+
+// Like amountToCents, but says whether the value was usable at all.
+bool roundToMinorUnits(double value, qint64* result);
+
+qint64 parseMoney(const QString& text, Currency currency);
+qint64 parseDigitsAsCents(const QString& text, Currency currency);
+
+void setAmountAutoDecimal(bool enabled);
+bool isAmountAutoDecimal();

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class QSqlQuery;
+
+// The text forms in which the ledger stores dates and times, and the small
+// conversions every repository shares when binding and mapping rows.
+namespace SqlValues {
+
+// "yyyy-MM-ddTHH:mm:ssZ": UTC to the second, no fractional seconds.
+QString timestampText(const QDateTime& time);
+// The current time (from Clock) in that form; call once per statement.
+QString nowText();
+// Reads any ISO 8601 text (fractions and offsets included) as UTC; invalid when empty.
+QDateTime parseTimestamp(const QString& text);
+
+QString dateText(const QDate& date);          // "yyyy-MM-dd", empty for an invalid date
+QDate parseDate(const QString& text);
+
+// NULL for an empty text, the text otherwise (optional references and columns).
+QVariant textOrNull(const QString& text);
+// NULL for an absent time, its timestamp text otherwise.
+QVariant timestampOrNull(const std::optional<QDateTime>& time);
+
+// Column readers that treat NULL like the empty text.
+QString text(const QSqlQuery& query, int column);
+std::optional<QDateTime> optionalTimestamp(const QSqlQuery& query, int column);
+
+// Logs "<operation> failed: <driver error>" at warning level, e.g. operation
+// "TransactionRepository::insert".
+void logFailure(QStringView operation, const QSqlQuery& query);
+
+} // namespace SqlValues

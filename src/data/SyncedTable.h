@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+// The sync-column writes that every synced table shares (accounts, categories,
+// transactions, recurring_transactions, reconciliations). A repository calls
+// these with its own table and operation names and emits its own change signal
+// when they report a change; the table name is always a constant, never input.
+//
+// Deletion is soft: it stamps deleted_at, makes the row pending and raises its
+// version, so that it is pushed like any other edit.
+class SyncedTable
+{
+public:
+    SyncedTable(QSqlDatabase& db, const char* table, const char* repositoryName);
+
+    bool softDelete(const QString& id) const;
+    bool restore(const QString& id) const;
+    // Logs nothing: the caller (the sync engine) looks only at the result.
+    bool markSynced(const QString& id, const QString& serverId) const;
+    // Rows changed; soft-deleted rows are never touched.
+    int markAllPendingForResync() const;
+    // Binds the server's deletion time, or NULL (which makes the row live again);
+    // version, status and updated_at stay, so the row is not pushed back.
+    bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt) const;
+
+    // The cascade pair of the tables that hang off an account. Restore brings back
+    // only rows deleted at or after `deletedSince` (an ISO time text), so rows the
+    // user had deleted on their own before stay deleted.
+    int softDeleteByAccount(const QString& accountId) const;
+    int restoreByAccount(const QString& accountId, const QString& deletedSince) const;
+
+private:
+    QString operation(const char* name) const;
+
+    QSqlDatabase& m_db;
+    QString m_table;
+    QString m_repositoryName;
+};

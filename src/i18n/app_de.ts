@@ -1,0 +1,23 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+    <context>
+        <name>Application</name>
+        <message>
+            <source>Database Error</source>
+            <translation>Datenbankfehler</translation>
+        </message>
+        <message>
+            <source>Failed to initialize the database.
+
+Data directory: %1
+
+Please check file permissions and try again.</source>
+            <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1
+
+Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,285 @@
+#include "TestMain.h"
+
+#include "app/AppPaths.h"
+#include "app/AppState.h"
+#include "app/AppStyle.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/UiLanguage.h"
+#include "data/Database.h"
+#include "widgets/MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QProcess>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+class PaintCounter : public QWidget
+{
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+Application* application()
+{
+    return static_cast<Application*>(QCoreApplication::instance());
+}
+
+} // namespace
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void identity();
+    void languageResolution();
+    void translatorsFollowTheLanguage();
+    void dataDirectoryRules();
+    void altKeyShowsUnderlines();
+    void quietMessageHandler();
+    void unusableDataDirectoryEndsWithCodeOne();
+    void startupCreatesAndMigratesTheLedger();
+    void updateAndFeedbackAddresses();
+
+private:
+    void resetLanguage();
+};
+
+void TestApplication::resetLanguage()
+{
+    QSettings().remove(QStringLiteral("ui/language"));
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestApplication::identity()
+{
+    QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Orvalen"));
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vellumry"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.1.10"));
+    QVERIFY(qobject_cast<AppStyle*>(QApplication::style()) || QApplication::style()->inherits("QProxyStyle"));
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(QFile::exists(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf")));
+    QVERIFY(QFontDatabase::families().contains(QStringLiteral("Material Icons")));
+}
+
+void TestApplication::languageResolution()
+{
+    QSettings().remove(QStringLiteral("ui/language"));
+    QCOMPARE(readUiLanguage(false), QStringLiteral("system"));
+
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QCOMPARE(readUiLanguage(true), QStringLiteral("fr"));
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QCOMPARE(readUiLanguage(true), QStringLiteral("en"));
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    QCOMPARE(readUiLanguage(true), QStringLiteral("ja"));
+
+    // A stored language wins over the locale.
+    writeUiLanguage(QStringLiteral("ja"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(readUiLanguage(true), QStringLiteral("ja"));
+    QCOMPARE(readUiLanguage(false), QStringLiteral("ja"));
+    QCOMPARE(QSettings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("ja"));
+
+    QCOMPARE(supportedUiLanguages(), QStringList({QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"),
+                                                  QStringLiteral("fr"), QStringLiteral("ja")}));
+    resetLanguage();
+}
+
+void TestApplication::translatorsFollowTheLanguage()
+{
+    writeUiLanguage(QStringLiteral("en"));
+    application()->installTranslators();
+    QVERIFY(!application()->qtTranslator());
+    QVERIFY(application()->appTranslator());
+    QCOMPARE(QCoreApplication::translate("Application", "Database Error"), QStringLiteral("Database Error"));
+
+    const QList<QPair<QString, QString>> expected = {
+        {QStringLiteral("ja"), QStringLiteral("データベースエラー")},
+        {QStringLiteral("de"), QStringLiteral("Datenbankfehler")},
+        {QStringLiteral("es"), QStringLiteral("Error de base de datos")},
+        {QStringLiteral("fr"), QStringLiteral("Erreur de base de données")},
+    };
+    for (const auto& [lang, text] : expected) {
+        writeUiLanguage(lang);
+        application()->installTranslators();
+        QVERIFY2(application()->appTranslator(), qPrintable(lang));
+        QVERIFY2(application()->qtTranslator(), qPrintable(lang));
+        QCOMPARE(QCoreApplication::translate("Application", "Database Error"), text);
+    }
+
+    writeUiLanguage(QStringLiteral("en"));
+    application()->installTranslators();
+    QCOMPARE(QCoreApplication::translate("Application", "Database Error"), QStringLiteral("Database Error"));
+    resetLanguage();
+}
+
+void TestApplication::dataDirectoryRules()
+{
+    const QByteArray saved = qgetenv("VELLUMRY_DATA_DIR");
+    QTemporaryDir tmp;
+
+    const QString custom = tmp.filePath(QStringLiteral("deep/er/ledger"));
+    qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(custom));
+    QCOMPARE(dataDirectoryPath(), custom);
+    QVERIFY(QDir(custom).exists());
+    QCOMPARE(databaseFilePath(), custom + QStringLiteral("/vellumry.db"));
+
+    // A folder that cannot be made is still the answer; opening the file will fail.
+    QFile blocker(tmp.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString impossible = tmp.filePath(QStringLiteral("file/ledger"));
+    qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(impossible));
+    QCOMPARE(dataDirectoryPath(), impossible);
+
+    qunsetenv("VELLUMRY_DATA_DIR");
+    const QString standard = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/Orvalen/Vellumry");
+    QCOMPARE(dataDirectoryPath(), standard);
+    QVERIFY(QDir(standard).exists());
+    // Empty is the same as unset.
+    qputenv("VELLUMRY_DATA_DIR", QByteArray());
+    QCOMPARE(dataDirectoryPath(), standard);
+
+    qputenv("VELLUMRY_DATA_DIR", saved);
+}
+
+void TestApplication::altKeyShowsUnderlines()
+{
+    PaintCounter widget;
+    widget.resize(100, 40);
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QTRY_VERIFY(widget.paints > 0);
+    const QStyle* style = QApplication::style();
+    QCOMPARE(style->styleHint(QStyle::SH_UnderlineShortcut), 0);
+
+    int before = widget.paints;
+    QTest::keyPress(&widget, Qt::Key_Alt);
+    QCOMPARE(style->styleHint(QStyle::SH_UnderlineShortcut), 1);
+    QTRY_COMPARE(widget.paints, before + 1);
+
+    // Auto-repeated presses while held repaint nothing more.
+    before = widget.paints;
+    QTest::keyPress(&widget, Qt::Key_Alt);
+    QTest::keyPress(&widget, Qt::Key_Alt);
+    QTest::qWait(50);
+    QCOMPARE(widget.paints, before);
+
+    QTest::keyRelease(&widget, Qt::Key_Alt);
+    QCOMPARE(style->styleHint(QStyle::SH_UnderlineShortcut), 0);
+    QTRY_COMPARE(widget.paints, before + 1);
+
+    // Other keys change nothing.
+    QTest::keyClick(&widget, Qt::Key_A);
+    QCOMPARE(style->styleHint(QStyle::SH_UnderlineShortcut), 0);
+}
+
+void TestApplication::quietMessageHandler()
+{
+    auto run = [](const QByteArray& verbose) {
+        QProcess probe;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (verbose.isNull())
+            env.remove(QStringLiteral("VELLUMRY_VERBOSE"));
+        else
+            env.insert(QStringLiteral("VELLUMRY_VERBOSE"), QString::fromLatin1(verbose));
+        env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
+        probe.setProcessEnvironment(env);
+        probe.start(QStringLiteral(VELLUMRY_MESSAGE_PROBE), {});
+        probe.waitForFinished(30000);
+        return QString::fromLocal8Bit(probe.readAllStandardError());
+    };
+
+    const QString quiet = run(QByteArray());
+    QVERIFY2(!quiet.contains(QLatin1String("probe-debug")), qPrintable(quiet));
+    QVERIFY(!quiet.contains(QLatin1String("probe-info")));
+    QVERIFY(quiet.contains(QLatin1String("WARN: probe-warning\n")));
+    QVERIFY(quiet.contains(QLatin1String("probe-critical\n")));
+    QVERIFY(!quiet.contains(QLatin1String("WARN: probe-critical")));
+
+    QCOMPARE(run(QByteArray("")), quiet);
+
+    const QString verbose = run(QByteArray("1"));
+    QVERIFY2(verbose.contains(QLatin1String("probe-debug")), qPrintable(verbose));
+    QVERIFY(verbose.contains(QLatin1String("probe-info")));
+    QVERIFY(verbose.contains(QLatin1String("probe-warning")));
+    QVERIFY(!verbose.contains(QLatin1String("WARN: ")));
+}
+
+void TestApplication::unusableDataDirectoryEndsWithCodeOne()
+{
+    const QByteArray saved = qgetenv("VELLUMRY_DATA_DIR");
+    QTemporaryDir tmp;
+    QFile blocker(tmp.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unusable = tmp.filePath(QStringLiteral("file/ledger"));
+    qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(unusable));
+
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QCOMPARE(application()->run(), 1);
+    QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Database Error"));
+    QCOMPARE(MessageBox::lastText(),
+             QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n"
+                            "Please check file permissions and try again.").arg(unusable));
+    QVERIFY(!application()->mainWindow());
+    QVERIFY(!application()->appState());
+
+    qputenv("VELLUMRY_DATA_DIR", saved);
+}
+
+void TestApplication::startupCreatesAndMigratesTheLedger()
+{
+    const QByteArray saved = qgetenv("VELLUMRY_DATA_DIR");
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath(QStringLiteral("fresh"));
+    qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(dir));
+
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCOMPARE(application()->run(), 0);
+
+    QVERIFY(QFile::exists(dir + QStringLiteral("/vellumry.db")));
+    QVERIFY(application()->mainWindow());
+    QCOMPARE(application()->mainWindow()->windowTitle(), QStringLiteral("Orvalen Vellumry"));
+    QVERIFY(application()->appState()->database->isOpen());
+
+    QSqlQuery query(application()->appState()->database->database());
+    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*), MAX(version) FROM schema_version")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 5);
+    QCOMPARE(query.value(1).toInt(), 5);
+
+    delete application()->mainWindow();
+    qputenv("VELLUMRY_DATA_DIR", saved);
+}
+
+void TestApplication::updateAndFeedbackAddresses()
+{
+    const OrvaUpdate::Config config = Application::updateManifestUrl();
+    QCOMPARE(config.app, QStringLiteral("vellumry"));
+    QCOMPARE(config.channel, QStringLiteral("stable"));
+    QCOMPARE(config.manifestBaseUrl.path(), QStringLiteral("/vellumry/stable/"));
+    QVERIFY(config.manifestBaseUrl.isValid());
+    QCOMPARE(config.currentVersion, QStringLiteral("1.1.10"));
+
+    const FeedbackSettings feedback = feedbackSettings();
+    QCOMPARE(feedback.tags, QStringLiteral("vellumry"));
+    QVERIFY(feedback.baseUrl.isValid());
+}
+
+VELLUMRY_TEST_MAIN_WITH(Application, TestApplication)
+#include "tst_application.moc"
