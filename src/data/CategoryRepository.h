@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Category.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class Database;
+class QSqlQuery;
+class SyncedTable;
+
+// The only code that reads and writes the categories table. Writes take the
+// record's version, status and times as given (see AccountRepository).
+class CategoryRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CategoryRepository(Database* database, QObject* parent = nullptr);
+
+    // Live categories of every type and level, by name.
+    QList<Category> listAll() const;
+    // Soft-deleted rows included.
+    std::optional<Category> findById(const QString& id) const;
+    // The first live row with exactly this name (names repeat under different parents).
+    std::optional<Category> findByName(const QString& name) const;
+    QList<Category> listPending() const;
+    int countLive() const;
+    // Every id in the table, soft-deleted rows included.
+    QSet<QString> allIds() const;
+    // "Root > Child > Grandchild"; soft-deleted rows take part.
+    QString categoryPath(const QString& id) const;
+
+    bool insert(const Category& category);
+    bool update(const Category& category);
+    bool softDelete(const QString& id);
+
+    int markAllPendingForResync();
+    bool markSynced(const QString& id, const QString& serverId);
+    bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt);
+
+    static Category categoryFromQuery(const QSqlQuery& query);
+
+    // How far categoryPath climbs: a broken chain of parents that loops back on
+    // itself must still end.
+    static constexpr int kMaxPathDepth = 16;
+
+signals:
+    void categoriesChanged();
+
+private:
+    SyncedTable syncedTable() const;
+    bool emitIf(bool changed);
+
+    Database* m_database;
+};
