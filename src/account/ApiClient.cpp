@@ -36,10 +36,12 @@ bool isSafePath(const QString& path)
     const QStringList segments = path.split(QLatin1Char('/'));
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const QString segment = QUrl::fromPercentEncoding(segments.at(i).toUtf8());
-        if (segment == QLatin1String(".") || segment == QLatin1String(".."))
+        const bool unsafe = segment == QLatin1String(".") || segment == QLatin1String("..")
+            || (segment.isEmpty() && i > 0);
+        if (unsafe) {
+            qWarning().noquote() << "ApiClient: refusing path" << path;
             return false;
-        if (segment.isEmpty() && i > 0)
-            return false;
+        }
     }
     return true;
 }
@@ -113,7 +115,6 @@ void ApiClient::deleteResource(const QString& path, JsonCallback callback)
 void ApiClient::getBinary(const QString& path, BinaryCallback callback, const QUrlQuery& query)
 {
     if (!isSafePath(path)) {
-        qWarning().noquote() << "ApiClient: refusing path" << path;
         if (callback)
             callback(false, 0, QByteArray());
         return;
@@ -153,7 +154,6 @@ void ApiClient::sendRequest(const QByteArray& method, const QString& path, const
                             JsonCallback callback, const QUrlQuery& query, bool requiresAuthentication)
 {
     if (!isSafePath(path)) {
-        qWarning().noquote() << "ApiClient: refusing path" << path;
         if (callback)
             callback(false, 0, QJsonObject());
         return;

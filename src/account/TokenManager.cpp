@@ -25,14 +25,10 @@ TokenManager::TokenManager(std::unique_ptr<TokenStore> store, QObject* parent)
 {
     m_refreshWatchdog.setSingleShot(true);
     m_refreshWatchdog.setInterval(DefaultRefreshTimeoutMs);
+    // The watchdog runs only while a refresh is in flight.
     connect(&m_refreshWatchdog, &QTimer::timeout, this, [this] {
-        quint64 generation = 0;
-        {
-            const QMutexLocker locker(&m_mutex);
-            generation = m_generation;
-        }
         qWarning().noquote() << "TokenManager: token refresh timed out";
-        finishRefresh(generation, RefreshResult::TransientFailure);
+        endRefresh(RefreshResult::TransientFailure);
     });
 }
 

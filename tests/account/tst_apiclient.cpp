@@ -117,7 +117,8 @@ void TestApiClient::init()
     m_api = new ApiClient(m_tokens.get(), m_tokens.get());
     m_api->setBaseUrl(m_services->accountApiUrl());
     for (ApiClient* client : {m_authApi, m_api})
-        client->setClientInfo(QStringLiteral("com.orvalenworks.vellumry"), QStringLiteral("1.1.10"), QStringLiteral("linux"));
+        client->setClientInfo(QStringLiteral("com.orvalenworks.vellumry"), QStringLiteral("1.1.10"),
+                              QStringLiteral("linux"));
 
     // The refresh as the authentication client performs it: 4xx rejects the
     // refresh token, anything else is passing.
@@ -290,7 +291,8 @@ void TestApiClient::unauthorizedIsRetriedOnceAfterARefresh()
 void TestApiClient::secondUnauthorizedIsFinal()
 {
     signIn();
-    http()->injectFault("*", echoRoute(), FakeFault::status(401, QJsonObject{{QStringLiteral("error"), QStringLiteral("still no")}}));
+    http()->injectFault("*", echoRoute(),
+                        FakeFault::status(401, QJsonObject{{QStringLiteral("error"), QStringLiteral("still no")}}));
     QSignalSpy authenticationRequired(m_api, &ApiClient::authenticationRequired);
 
     Outcome outcome;
@@ -451,7 +453,8 @@ void TestApiClient::hungRefreshDoesNotHoldLaterCallers()
 void TestApiClient::signOutDuringRefreshSendsNothing()
 {
     signInWithExpiringToken();
-    http()->injectFault("POST", refreshRoute(), FakeFault::delay(100), 1);
+    // Long enough that the sign-out surely comes first.
+    http()->injectFault("POST", refreshRoute(), FakeFault::delay(500), 1);
     QSignalSpy authenticationRequired(m_api, &ApiClient::authenticationRequired);
     QTest::ignoreMessage(QtWarningMsg, "ApiClient: token refresh rejected for GET /account/echo");
 
@@ -494,7 +497,8 @@ void TestApiClient::unsafePathsAreNotSent_data()
     QTest::newRow("dot") << QStringLiteral("/echo/./x");
     QTest::newRow("empty argument") << QStringLiteral("/echo/");
     QTest::newRow("empty in the middle") << QStringLiteral("/echo//members");
-    QTest::newRow("argument that is only dots") << QStringLiteral("/echo/") + ApiClient::pathArgument(QStringLiteral(".."));
+    QTest::newRow("argument that is only dots")
+        << QStringLiteral("/echo/") + ApiClient::pathArgument(QStringLiteral(".."));
 }
 
 void TestApiClient::unsafePathsAreNotSent()
@@ -525,7 +529,8 @@ void TestApiClient::redirectsToAnotherOriginAreNotFollowed()
 
     for (int status : {302, 307}) {
         http()->clearFaults();
-        http()->injectFault("*", echoRoute(), FakeFault::respond(FakeResponse::redirect(status, elsewhere.url(echoRoute()))));
+        http()->injectFault("*", echoRoute(),
+                            FakeFault::respond(FakeResponse::redirect(status, elsewhere.url(echoRoute()))));
         Outcome outcome;
         m_api->post(FakeServices::echoPath(), QJsonObject{{QStringLiteral("secret"), 1}}, capture(outcome));
         QTRY_VERIFY(outcome.called);
@@ -544,11 +549,11 @@ void TestApiClient::redirectsToAnotherOriginAreNotFollowed()
     // A redirect within the same service is followed.
     http()->clearFaults();
     signIn();
-    http()->injectFault("GET", echoRoute(),
-                        FakeFault::respond(FakeResponse::redirect(302, http()->url(echoRoute() + QLatin1String("/moved")))), 1);
-    const Outcome moved = getEcho();
-    QCOMPARE(moved.status, 200);
-    QCOMPARE(moved.body.value(QLatin1String("id")).toString(), QStringLiteral("moved"));
+    const QUrl moved = http()->url(echoRoute() + QLatin1String("/moved"));
+    http()->injectFault("GET", echoRoute(), FakeFault::respond(FakeResponse::redirect(302, moved)), 1);
+    const Outcome followed = getEcho();
+    QCOMPARE(followed.status, 200);
+    QCOMPARE(followed.body.value(QLatin1String("id")).toString(), QStringLiteral("moved"));
 }
 
 void TestApiClient::certificateErrorsAreNotIgnored()

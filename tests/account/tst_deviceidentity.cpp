@@ -81,6 +81,7 @@ void TestDeviceIdentity::hostNameIsHashed()
 {
     // The first 32 hexadecimal digits of SHA-256("myhost").
     const QString expected = QStringLiteral("a5638e331e759fd40553616c8c41331a");
+    QSettings().remove(OrvaAccount::storedFingerprintKey());
     QCOMPARE(OrvaAccount::deviceFingerprintFrom(QString(), QStringLiteral("myhost")), expected);
     QCOMPARE(OrvaAccount::deviceFingerprintFrom(QString(), QStringLiteral("myhost")), expected);
     QVERIFY(OrvaAccount::deviceFingerprintFrom(QString(), QStringLiteral("otherhost")) != expected);

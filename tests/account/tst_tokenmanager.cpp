@@ -173,7 +173,8 @@ void TestTokenManager::claims_data()
                            {QStringLiteral("custom"), QJsonObject{{QStringLiteral("orv"), orv}}}};
     };
     QTest::newRow("group and role")
-        << withOrv(QJsonObject{{QStringLiteral("group_id"), QStringLiteral("g-1")}, {QStringLiteral("role"), QStringLiteral("owner")}})
+        << withOrv(QJsonObject{{QStringLiteral("group_id"), QStringLiteral("g-1")},
+                               {QStringLiteral("role"), QStringLiteral("owner")}})
         << QStringLiteral("g-1") << QStringLiteral("owner");
     QTest::newRow("no custom") << QJsonObject{{QStringLiteral("sub"), QStringLiteral("u")}} << QString() << QString();
     QTest::newRow("empty orv") << withOrv(QJsonObject()) << QString() << QString();

@@ -60,7 +60,8 @@ QString FakeAuthService::unsignedToken(const QJsonObject& payload)
         return QJsonDocument(object).toJson(QJsonDocument::Compact).toBase64(QByteArray::Base64UrlEncoding
                                                                            | QByteArray::OmitTrailingEquals);
     };
-    const QJsonObject header{{QStringLiteral("alg"), QStringLiteral("none")}, {QStringLiteral("typ"), QStringLiteral("JWT")}};
+    const QJsonObject header{{QStringLiteral("alg"), QStringLiteral("none")},
+                             {QStringLiteral("typ"), QStringLiteral("JWT")}};
     // Three parts with an empty signature, the shape of an unsecured JWT.
     return QString::fromLatin1(encode(header) + '.' + encode(payload) + '.');
 }

@@ -286,10 +286,16 @@ void FakeHttpServer::clearRequests()
     m_requests.clear();
 }
 
+int FakeHttpServer::connectionCount() const
+{
+    return m_connectionCount;
+}
+
 void FakeHttpServer::acceptConnections()
 {
     while (m_server->hasPendingConnections()) {
         QTcpSocket* socket = m_server->nextPendingConnection();
+        ++m_connectionCount;
         m_connections.insert(socket, Connection());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {

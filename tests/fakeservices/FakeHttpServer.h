@@ -131,6 +131,8 @@ public:
     QList<FakeRequest> requestsTo(const QString& patternOrPath) const;
     int requestCount() const;
     void clearRequests();
+    // How many connections the server has accepted so far.
+    int connectionCount() const;
 
 signals:
     void requestReceived(const FakeRequest& request);
@@ -172,6 +174,7 @@ private:
     QList<InjectedFault> m_faults;
     QList<FakeRequest> m_requests;
     QHash<QTcpSocket*, Connection> m_connections;
+    int m_connectionCount = 0;
     bool m_tls = false;
 };
 

@@ -73,14 +73,15 @@ FakeResponse FakeServices::echo(const FakeRequest& request) const
     const QString userId = m_auth->authenticate(request);
     if (userId.isEmpty())
         return FakeResponse::error(401, QStringLiteral("unauthorized"));
-    const QJsonDocument body = QJsonDocument::fromJson(request.body);
+    const QJsonDocument parsed = QJsonDocument::fromJson(request.body);
+    const QJsonValue body =
+        parsed.isObject() ? QJsonValue(parsed.object()) : QJsonValue(QString::fromUtf8(request.body));
     return FakeResponse::json(200, QJsonObject{
                                        {QStringLiteral("method"), QString::fromLatin1(request.method)},
                                        {QStringLiteral("path"), request.path},
                                        {QStringLiteral("query"), request.query.toString(QUrl::FullyDecoded)},
                                        {QStringLiteral("user_id"), userId},
                                        {QStringLiteral("id"), request.captures.value(QStringLiteral("id"))},
-                                       {QStringLiteral("body"), body.isObject() ? QJsonValue(body.object())
-                                                                                : QJsonValue(QString::fromUtf8(request.body))},
+                                       {QStringLiteral("body"), body},
                                    });
 }

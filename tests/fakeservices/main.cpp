@@ -13,7 +13,8 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Fake online services on 127.0.0.1 for tests."));
     parser.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on (default: any free port)."),
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port to listen on (default: any free port)."),
                                         QStringLiteral("port"), QStringLiteral("0"));
     parser.addOption(portOption);
     parser.process(app);

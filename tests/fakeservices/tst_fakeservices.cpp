@@ -199,7 +199,8 @@ void TestFakeServices::faultsRespondThenExpire()
     FakeHttpServer* http = m_services->http();
     const QString refreshPath = m_services->auth()->tokenRefreshPath();
     const QUrl refreshUrl = http->url(refreshPath);
-    http->injectFault("POST", refreshPath, FakeFault::status(503, QJsonObject{{QStringLiteral("error"), QStringLiteral("busy")}}), 1);
+    const QJsonObject busy{{QStringLiteral("error"), QStringLiteral("busy")}};
+    http->injectFault("POST", refreshPath, FakeFault::status(503, busy), 1);
     http->injectFault("POST", refreshPath, FakeFault::notJson(), 1);
 
     Answer answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), QByteArray("{}"));
@@ -253,10 +254,12 @@ void TestFakeServices::delayedAnswerKeepsTheConnectionUsable()
     const QString echoPath = FakeServices::accountApiPath(FakeServices::echoPath());
     http->injectFault("GET", echoPath, FakeFault::delay(50), 1);
     QCOMPARE(fetch(*m_network, "GET", http->url(echoPath)).status, 401);
-    // Later requests reuse the kept-alive connection and are answered at once.
+    // Later requests reuse the kept-alive connection.
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(fetch(*m_network, "GET", http->url(echoPath)).status, 401);
+        QCOMPARE(fetch(*m_network, "POST", http->url(echoPath), QByteArray(), QByteArray("{\"n\":1}")).status, 401);
     QCOMPARE(http->requestsTo(echoPath).size(), 4);
+    QCOMPARE(http->requests().constLast().body, QByteArray("{\"n\":1}"));
+    QCOMPARE(http->connectionCount(), 1);
 }
 
 void TestFakeServices::serverProgramPrintsItsPort()
