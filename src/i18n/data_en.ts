@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+    <context>
+        <name>TransactionRepository</name>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Opening Balance</translation>
+        </message>
+    </context>
+</TS>

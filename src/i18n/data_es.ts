@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+    <context>
+        <name>TransactionRepository</name>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Saldo inicial</translation>
+        </message>
+    </context>
+</TS>
