@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "Identifiers.h"
 #include "SqlBinding.h"
+#include "SqlFastRead.h"
 #include "SqlValues.h"
 #include "SyncedTable.h"
 
@@ -171,7 +172,7 @@ Transaction TransactionRepository::transactionFromQuery(const QSqlQuery& query)
     Transaction t;
     t.id = SqlValues::text(query, 0);
     t.accountId = SqlValues::text(query, 1);
-    t.date = SqlValues::parseDate(SqlValues::text(query, 2));
+    t.date = SqlFastRead::date(SqlValues::text(query, 2));
     t.payee = SqlValues::text(query, 3);
     t.memo = SqlValues::text(query, 4);
     t.amount = query.value(5).toLongLong();
@@ -186,9 +187,11 @@ Transaction TransactionRepository::transactionFromQuery(const QSqlQuery& query)
     t.version = query.value(14).toInt();
     t.syncStatus = syncStatusFromText(SqlValues::text(query, 15));
     t.serverId = SqlValues::text(query, 16);
-    t.createdAt = SqlValues::parseTimestamp(SqlValues::text(query, 17));
-    t.updatedAt = SqlValues::parseTimestamp(SqlValues::text(query, 18));
-    t.deletedAt = SqlValues::optionalTimestamp(query, 19);
+    t.createdAt = SqlFastRead::timestamp(SqlValues::text(query, 17));
+    t.updatedAt = SqlFastRead::timestamp(SqlValues::text(query, 18));
+    const QString deletedAt = SqlValues::text(query, 19);
+    if (!deletedAt.isEmpty())
+        t.deletedAt = SqlFastRead::timestamp(deletedAt);
     return t;
 }
 
@@ -433,38 +436,43 @@ int TransactionRepository::countForeignCurrencyTransfers(const QString& accountI
 QList<RegisterRow> TransactionRepository::search(const QString& text, const SearchFilter& filter) const
 {
     const QString match = text.isEmpty() ? QString() : buildFtsMatchQuery(text);
-    QString sql;
+    // The newest matching rows are chosen on their dates alone, and only those get
+    // their full columns and category path: sorting every match with all of its
+    // columns cost as much again on a common word.
+    QString chosen = QStringLiteral("SELECT t.rowid FROM transactions t");
     QVariantList values;
     if (match.isEmpty()) {
-        sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-                                 "WHERE t.deleted_at IS NULL"_L1);
+        chosen += QLatin1String(" WHERE t.deleted_at IS NULL");
     } else {
-        sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid "
-                                 "LEFT JOIN categories c ON t.category_id = c.id "
-                                 "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?"_L1);
+        chosen += QLatin1String(" JOIN transactions_fts fts ON fts.rowid = t.rowid "
+                                "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?");
         values.append(match);
     }
     if (!filter.accountId.isEmpty()) {
-        sql += QLatin1String(" AND t.account_id = ?");
+        chosen += QLatin1String(" AND t.account_id = ?");
         values.append(filter.accountId);
     }
     if (!filter.categoryId.isEmpty()) {
-        sql += QLatin1String(" AND t.category_id = ?");
+        chosen += QLatin1String(" AND t.category_id = ?");
         values.append(filter.categoryId);
     }
     if (filter.dateFrom.isValid()) {
-        sql += QLatin1String(" AND t.date >= ?");
+        chosen += QLatin1String(" AND t.date >= ?");
         values.append(SqlValues::dateText(filter.dateFrom));
     }
     if (filter.dateTo.isValid()) {
-        sql += QLatin1String(" AND t.date <= ?");
+        chosen += QLatin1String(" AND t.date <= ?");
         values.append(SqlValues::dateText(filter.dateTo));
     }
     if (filter.cleared) {
-        sql += QLatin1String(" AND t.cleared = ?");
+        chosen += QLatin1String(" AND t.cleared = ?");
         values.append(SqlBinding::flag(*filter.cleared));
     }
-    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+    chosen += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+
+    const QString sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                           "WHERE t.rowid IN (%3) ORDER BY t.date DESC, t.created_at DESC"_L1)
+                            .arg(chosen);
     return selectRows(m_database->database(), sql, values, &registerRowFromQuery);
 }
 
