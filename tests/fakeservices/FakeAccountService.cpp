@@ -96,6 +96,11 @@ QString FakeAccountService::createGroup(const QString& ownerUserId, const QStrin
     return group.id;
 }
 
+void FakeAccountService::addMember(const QString& groupId, const QString& userId)
+{
+    setMembership(userId, groupId, QStringLiteral("member"));
+}
+
 FakeAccountService::Group FakeAccountService::group(const QString& groupId) const
 {
     for (const Group& group : m_groups) {

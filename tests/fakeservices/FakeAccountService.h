@@ -80,6 +80,8 @@ public:
     QString accountId(const QString& userId);
     // A group owned by the user; the owner's claims follow.
     QString createGroup(const QString& ownerUserId, const QString& name);
+    // As if the user had joined with an invitation.
+    void addMember(const QString& groupId, const QString& userId);
     Group group(const QString& groupId) const;
     // The group the user belongs to, or empty.
     QString groupOf(const QString& userId) const;
