@@ -1,9 +1,13 @@
 #pragma once
 
+#include "FakeBrowser.h"
 #include "FakeServices.h"
 #include "account/ClientConfig.h"
+#include "account/EpochClock.h"
+#include "account/MemoryTokenStore.h"
 
 #include <QByteArray>
+#include <QDesktopServices>
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <QTest>
@@ -13,6 +17,44 @@ namespace OnlineTest {
 
 // A fixed "now" for the client and the fake alike.
 constexpr qint64 Now = 1'800'000'000;
+
+// Fake services on the client's pinned clock with one user, Ada, who is
+// signed in to the fake browser; that browser stands in for the system one
+// for every "http" URL the program opens.
+class OnlineWorld
+{
+public:
+    OnlineWorld()
+    {
+        OrvaAccount::EpochClock::setFixedNowSeconds(Now);
+        services.auth()->setClock([] { return OrvaAccount::EpochClock::nowSeconds(); });
+        userId = services.auth()->addUser(QStringLiteral("ada@example.test"), QStringLiteral("Ada"));
+        services.auth()->setBrowserUser(userId);
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+    }
+    ~OnlineWorld()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        OrvaAccount::EpochClock::reset();
+    }
+    OnlineWorld(const OnlineWorld&) = delete;
+    OnlineWorld& operator=(const OnlineWorld&) = delete;
+
+    FakeServices services;
+    FakeBrowser browser;
+    QString userId;
+};
+
+// A store holding a fresh pair the fake issued to the user, as a previous
+// run would have left it.
+inline std::unique_ptr<OrvaAccount::MemoryTokenStore> signedInStore(FakeAuthService* auth, const QString& userId)
+{
+    auto store = std::make_unique<OrvaAccount::MemoryTokenStore>();
+    const FakeAuthService::TokenPair pair = auth->signIn(userId);
+    store->write(OrvaAccount::TokenStore::accessTokenKey(), pair.accessToken);
+    store->write(OrvaAccount::TokenStore::refreshTokenKey(), pair.refreshToken);
+    return store;
+}
 
 inline OrvaAccount::ClientConfig configFor(const FakeServices& services)
 {

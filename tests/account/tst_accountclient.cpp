@@ -6,7 +6,6 @@
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/DeviceIdentity.h"
-#include "account/EpochClock.h"
 #include "account/MemoryTokenStore.h"
 #include "account/TokenManager.h"
 
@@ -19,7 +18,6 @@ using OrvaAccount::AuthState;
 using OrvaAccount::Client;
 using OrvaAccount::ClientConfig;
 using OrvaAccount::Device;
-using OrvaAccount::EpochClock;
 using OrvaAccount::Group;
 using OrvaAccount::GroupInvitation;
 using OrvaAccount::MemoryTokenStore;
@@ -77,7 +75,8 @@ private:
     QString route(const QString& path) const { return fakeAccount()->apiPath(path); }
     int refreshCount() const { return int(http()->requestsTo(m_services->auth()->tokenRefreshPath()).size()); }
 
-    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<OnlineTest::OnlineWorld> m_world;
+    FakeServices* m_services = nullptr;
     std::unique_ptr<Client> m_client;
     QString m_ada;
     QString m_bob;
@@ -85,17 +84,13 @@ private:
 
 void TestAccountClient::init()
 {
-    EpochClock::setFixedNowSeconds(OnlineTest::Now);
-    m_services = std::make_unique<FakeServices>();
+    m_world = std::make_unique<OnlineTest::OnlineWorld>();
+    m_services = &m_world->services;
     QVERIFY(m_services->start());
-    m_services->auth()->setClock([] { return EpochClock::nowSeconds(); });
-    m_ada = m_services->auth()->addUser(QStringLiteral("ada@example.test"), QStringLiteral("Ada"));
+    m_ada = m_world->userId;
     m_bob = m_services->auth()->addUser(QStringLiteral("bob@example.test"), QStringLiteral("Bob"));
-    auto store = std::make_unique<MemoryTokenStore>();
-    const FakeAuthService::TokenPair pair = m_services->auth()->signIn(m_ada);
-    store->write(OrvaAccount::TokenStore::accessTokenKey(), pair.accessToken);
-    store->write(OrvaAccount::TokenStore::refreshTokenKey(), pair.refreshToken);
-    m_client = std::make_unique<Client>(OnlineTest::configFor(*m_services), std::move(store));
+    m_client = std::make_unique<Client>(OnlineTest::configFor(*m_services),
+                                        OnlineTest::signedInStore(m_services->auth(), m_ada));
     m_client->initialize();
     QVERIFY(m_client->isAuthenticated());
 }
@@ -103,8 +98,7 @@ void TestAccountClient::init()
 void TestAccountClient::cleanup()
 {
     m_client.reset();
-    m_services.reset();
-    EpochClock::reset();
+    m_world.reset();
 }
 
 void TestAccountClient::signInAs(const QString& userId)

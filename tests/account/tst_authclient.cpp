@@ -5,19 +5,16 @@
 #include "account/ApiClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
-#include "account/EpochClock.h"
 #include "account/MemoryTokenStore.h"
 #include "account/TokenManager.h"
 #include "account/WebAuthHandler.h"
 
-#include <QDesktopServices>
 #include <QSignalSpy>
 #include <QUrlQuery>
 
 using OrvaAccount::AuthClient;
 using OrvaAccount::AuthState;
 using OrvaAccount::Client;
-using OrvaAccount::EpochClock;
 using OrvaAccount::MemoryTokenStore;
 using OrvaAccount::Session;
 using OrvaAccount::TokenManager;
@@ -80,8 +77,9 @@ private:
     FakeHttpServer* http() const { return m_services->http(); }
     QString authRoute(const QString& path) const { return m_services->auth()->apiPath(path); }
 
-    std::unique_ptr<FakeServices> m_services;
-    std::unique_ptr<FakeBrowser> m_browser;
+    std::unique_ptr<OnlineTest::OnlineWorld> m_world;
+    FakeServices* m_services = nullptr;
+    FakeBrowser* m_browser = nullptr;
     std::unique_ptr<Client> m_client;
     MemoryTokenStore* m_store = nullptr;
     QString m_userId;
@@ -90,24 +88,18 @@ private:
 
 void TestAuthClient::init()
 {
-    EpochClock::setFixedNowSeconds(OnlineTest::Now);
-    m_services = std::make_unique<FakeServices>();
+    m_world = std::make_unique<OnlineTest::OnlineWorld>();
+    m_services = &m_world->services;
+    m_browser = &m_world->browser;
+    m_userId = m_world->userId;
     QVERIFY(m_services->start());
-    m_services->auth()->setClock([] { return EpochClock::nowSeconds(); });
-    m_userId = m_services->auth()->addUser(QStringLiteral("ada@example.test"), QStringLiteral("Ada"));
-    m_services->auth()->setBrowserUser(m_userId);
-    m_browser = std::make_unique<FakeBrowser>();
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), m_browser.get(), "open");
     m_events.clear();
 }
 
 void TestAuthClient::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     m_client.reset();
-    m_browser.reset();
-    m_services.reset();
-    EpochClock::reset();
+    m_world.reset();
 }
 
 void TestAuthClient::makeClient(std::unique_ptr<MemoryTokenStore> store)
@@ -126,11 +118,7 @@ void TestAuthClient::makeClient(std::unique_ptr<MemoryTokenStore> store)
 
 void TestAuthClient::signIn()
 {
-    auto store = std::make_unique<MemoryTokenStore>();
-    const FakeAuthService::TokenPair pair = m_services->auth()->signIn(m_userId);
-    store->write(TokenStore::accessTokenKey(), pair.accessToken);
-    store->write(TokenStore::refreshTokenKey(), pair.refreshToken);
-    makeClient(std::move(store));
+    makeClient(OnlineTest::signedInStore(m_services->auth(), m_userId));
     auth()->initialize();
     QTRY_COMPARE(auth()->state(), AuthState::SignedIn);
     m_events.clear();

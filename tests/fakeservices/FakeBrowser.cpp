@@ -88,7 +88,7 @@ void FakeBrowser::fetch(const QUrl& url, int redirectsLeft)
             return;
         *done = true;
         const Response response = parseResponse(*received);
-        finish(Page{url, requestLine, response.status, response.body}, response.location, redirectsLeft);
+        finish(Page{url, requestLine, response.status, response.location, response.body}, redirectsLeft);
         socket->deleteLater();
     };
     connect(socket, &QTcpSocket::connected, socket, [socket, url, requestLine] {
@@ -112,11 +112,11 @@ void FakeBrowser::fetch(const QUrl& url, int redirectsLeft)
     socket->connectToHost(url.host(), quint16(url.port(80)));
 }
 
-void FakeBrowser::finish(const Page& page, const QByteArray& location, int redirectsLeft)
+void FakeBrowser::finish(const Page& page, int redirectsLeft)
 {
     m_pages.append(page);
     emit pageLoaded(page.url, page.status);
-    const bool redirected = page.status >= 300 && page.status <= 399 && !location.isEmpty();
+    const bool redirected = page.status >= 300 && page.status <= 399 && !page.location.isEmpty();
     if (redirected && redirectsLeft > 0)
-        fetch(page.url.resolved(QUrl::fromEncoded(location)), redirectsLeft - 1);
+        fetch(page.url.resolved(QUrl::fromEncoded(page.location)), redirectsLeft - 1);
 }

@@ -23,6 +23,8 @@ public:
         QByteArray requestLine;
         // 0 when no answer came (connection refused or dropped).
         int status = 0;
+        // The "Location" header, as sent.
+        QByteArray location;
         QByteArray body;
     };
     // A browser never puts the fragment into its request; a hostile local
@@ -51,7 +53,7 @@ signals:
 
 private:
     void fetch(const QUrl& url, int redirectsLeft);
-    void finish(const Page& page, const QByteArray& location, int redirectsLeft);
+    void finish(const Page& page, int redirectsLeft);
 
     bool m_followsLinks = true;
     Fragments m_fragments = Fragments::Dropped;
