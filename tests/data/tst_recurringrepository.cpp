@@ -70,7 +70,7 @@ private slots:
 
     void frequencyTexts_data();
     void frequencyTexts();
-    void defaultRecord();
+    void unknownTextsAndBrokenDates();
     void insertRoundTrip();
     void oddStoredValues();
     void listAllOrder();
@@ -107,22 +107,8 @@ void TestRecurringRepository::frequencyTexts()
     QCOMPARE(frequencyFromString(text.toUpper()), RecurringFrequency::Monthly);
 }
 
-void TestRecurringRepository::defaultRecord()
+void TestRecurringRepository::unknownTextsAndBrokenDates()
 {
-    const RecurringTransaction record;
-    QCOMPARE(record.frequency, RecurringFrequency::Monthly);
-    QCOMPARE(record.intervalCount, 1);
-    QCOMPARE(record.semimonthlyDay1, 1);
-    QCOMPARE(record.semimonthlyDay2, 15);
-    QCOMPARE(record.leadDays, 0);
-    QVERIFY(record.isActive);
-    QVERIFY(!record.autoPost);
-    QVERIFY(!record.endDate.has_value());
-    QVERIFY(!record.nextDueDate.isValid());
-    QCOMPARE(record.version, 1);
-    QCOMPARE(record.syncStatus, SyncStatus::Pending);
-    QVERIFY(!record.deletedAt.has_value());
-
     QCOMPARE(frequencyToString(static_cast<RecurringFrequency>(9)), QStringLiteral("monthly"));
     QCOMPARE(frequencyFromString(QStringLiteral("fortnightly")), RecurringFrequency::Monthly);
     QCOMPARE(frequencyFromString(QString()), RecurringFrequency::Monthly);
