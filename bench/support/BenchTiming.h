@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+#include <functional>
+
+// What the benchmark programs share for timing and printing.
+QTextStream& benchOut();
+
+struct Timing
+{
+    double minMs = 0;
+    double medianMs = 0;
+};
+
+// Times `runs` runs of `work`; `prepare`, when given, runs untimed before each.
+Timing timeRuns(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {});
+
+// "   12.34 ms", right-aligned for columns.
+QString msText(double value);
