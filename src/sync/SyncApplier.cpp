@@ -1,6 +1,7 @@
 #include "SyncApplier.h"
 
 #include "SyncRecords.h"
+#include "SyncTables.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Identifiers.h"
@@ -14,19 +15,12 @@
 #include <QDebug>
 #include <QSet>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <algorithm>
 #include <functional>
 #include <tuple>
 
 namespace {
-
-constexpr QLatin1StringView kAccountsTable("accounts");
-constexpr QLatin1StringView kCategoriesTable("categories");
-constexpr QLatin1StringView kRecurringTable("recurring_transactions");
-constexpr QLatin1StringView kTransactionsTable("transactions");
-constexpr QLatin1StringView kReconciliationsTable("reconciliations");
 
 // The page keys in the order their tables are written: accounts before what
 // hangs off them, categories before what files under them.
@@ -289,6 +283,8 @@ void SyncApplier::beginPull()
 {
     m_serverIds.clear();
     m_written = 0;
+    // The ledger may have changed since the last run kept its records.
+    m_retryUseful = true;
 }
 
 QJsonObject SyncApplier::deferredRecords() const
@@ -319,8 +315,75 @@ int SyncApplier::deferredCount() const
     return count;
 }
 
+template<typename Record>
+void SyncApplier::Prefetched<Record>::load(QLatin1StringView table, const QJsonArray& records,
+                                           Record (*read)(const QSqlQuery&))
+{
+    clear();
+    QStringList ids;
+    for (const QJsonValue& value : records) {
+        const QString id = SyncRecords::text(value.toObject(), QLatin1StringView("client_id"));
+        if (!id.isEmpty() && !m_asked.contains(id)) {
+            m_asked.insert(id);
+            ids.append(id);
+        }
+    }
+    if (!SyncTables::forEachRow(table, ids, [this, read](const QSqlQuery& query) {
+            Record record = read(query);
+            m_rows.insert(record.id, record);
+        }))
+        clear();
+}
+
+template<typename Record>
+void SyncApplier::Prefetched<Record>::clear()
+{
+    m_asked.clear();
+    m_rows.clear();
+}
+
+template<typename Record>
+template<typename Find>
+std::optional<Record> SyncApplier::Prefetched<Record>::take(const QString& id, Find find)
+{
+    if (!m_asked.remove(id))
+        return find(id);
+    const auto it = m_rows.constFind(id);
+    if (it == m_rows.cend())
+        return std::nullopt;
+    Record record = *it;
+    m_rows.erase(it);
+    return record;
+}
+
+void SyncApplier::prefetch(const QJsonObject& page)
+{
+    const auto recurringKey =
+        page.contains(SyncRecords::kRecurringKey) ? SyncRecords::kRecurringKey : SyncRecords::kRecurringFallbackKey;
+    m_pageAccounts.load(SyncTables::kAccounts, page.value(SyncRecords::kAccountsKey).toArray(),
+                        &AccountRepository::accountFromQuery);
+    m_pageCategories.load(SyncTables::kCategories, page.value(SyncRecords::kCategoriesKey).toArray(),
+                          &CategoryRepository::categoryFromQuery);
+    m_pageRecurring.load(SyncTables::kRecurring, page.value(recurringKey).toArray(),
+                         &RecurringRepository::recurringFromQuery);
+    m_pageTransactions.load(SyncTables::kTransactions, page.value(SyncRecords::kTransactionsKey).toArray(),
+                            &TransactionRepository::transactionFromQuery);
+    m_pageReconciliations.load(SyncTables::kReconciliations, page.value(SyncRecords::kReconciliationsKey).toArray(),
+                               &ReconciliationRepository::reconciliationFromQuery);
+}
+
+void SyncApplier::clearPrefetched()
+{
+    m_pageAccounts.clear();
+    m_pageCategories.clear();
+    m_pageRecurring.clear();
+    m_pageTransactions.clear();
+    m_pageReconciliations.clear();
+}
+
 void SyncApplier::applyPage(const QJsonObject& page)
 {
+    prefetch(page);
     const auto arrayAt = [&page](QLatin1StringView key) { return page.value(key).toArray(); };
     if (page.contains(SyncRecords::kAccountsKey))
         applyAccount(arrayAt(SyncRecords::kAccountsKey));
@@ -334,6 +397,7 @@ void SyncApplier::applyPage(const QJsonObject& page)
         applyTransactionChange(arrayAt(SyncRecords::kTransactionsKey));
     if (page.contains(SyncRecords::kReconciliationsKey))
         applyReconciliation(arrayAt(SyncRecords::kReconciliationsKey));
+    clearPrefetched();
     retryDeferred();
 }
 
@@ -376,6 +440,11 @@ void SyncApplier::applyArray(QLatin1StringView key, const QJsonArray& records, R
 
 void SyncApplier::retryDeferred()
 {
+    // Only a write can make room for a kept record: without one since the
+    // last try, every record would fail (and log) again.
+    if (!m_retryUseful)
+        return;
+    m_retryUseful = false;
     // Each pass may make room for others (an account for its transactions),
     // so passes go on while any kept record got written.
     bool progress = true;
@@ -390,6 +459,7 @@ void SyncApplier::retryDeferred()
         applyReconciliation(kept.value(QString(SyncRecords::kReconciliationsKey)));
         progress = deferredCount() < before;
     }
+    m_retryUseful = false;
 }
 
 QString SyncApplier::localIdForServerId(QLatin1StringView table, const QString& serverId)
@@ -397,18 +467,8 @@ QString SyncApplier::localIdForServerId(QLatin1StringView table, const QString& 
     if (serverId.isEmpty())
         return QString();
     auto it = m_serverIds.find(QString(table));
-    if (it == m_serverIds.end()) {
-        QHash<QString, QString> ids;
-        QSqlQuery query(QSqlDatabase::database());
-        query.setForwardOnly(true);
-        // The table name is one of the five constants above, never input.
-        if (query.exec(QStringLiteral("SELECT server_id, id FROM %1 WHERE server_id IS NOT NULL AND server_id != ''")
-                           .arg(table))) {
-            while (query.next())
-                ids.insert(SqlValues::text(query, 0), SqlValues::text(query, 1));
-        }
-        it = m_serverIds.insert(QString(table), ids);
-    }
+    if (it == m_serverIds.end())
+        it = m_serverIds.insert(QString(table), SyncTables::localIdsByServerId(table));
     return it->value(serverId);
 }
 
@@ -477,6 +537,7 @@ SyncApplier::Outcome SyncApplier::write(QLatin1StringView table, Record& incomin
         return Outcome::Failed;
     remember(table, incoming.serverId, incoming.id);
     ++m_written;
+    m_retryUseful = true;
     return Outcome::Written;
 }
 
@@ -484,13 +545,15 @@ SyncApplier::Outcome SyncApplier::applyAccountRecord(const QJsonObject& record)
 {
     Account incoming = SyncRecords::accountFromRecord(record);
     const std::optional<Account> local =
-        findLocal(kAccountsTable, incoming, [this](const QString& id) { return m_accounts->findById(id); });
+        findLocal(SyncTables::kAccounts, incoming, [this](const QString& id) {
+        return m_pageAccounts.take(id, [this](const QString& other) { return m_accounts->findById(other); });
+    });
     const Writer<Account> writer{
         [this](const Account& a) { return m_accounts->insert(a); },
         [this](const Account& a) { return m_accounts->update(a); },
         [this](const Account& a, const std::optional<QDateTime>& at) { return m_accounts->applyServerDeletion(a.id, at); },
     };
-    return write(kAccountsTable, incoming, local, false,
+    return write(SyncTables::kAccounts, incoming, local, false,
                  [](const Account& a, const Account& b) { return sameColumns(a, b); }, writer, NoLines());
 }
 
@@ -498,7 +561,9 @@ SyncApplier::Outcome SyncApplier::applyCategoryRecord(const QJsonObject& record)
 {
     Category incoming = SyncRecords::categoryFromRecord(record);
     const std::optional<Category> local =
-        findLocal(kCategoriesTable, incoming, [this](const QString& id) { return m_categories->findById(id); });
+        findLocal(SyncTables::kCategories, incoming, [this](const QString& id) {
+        return m_pageCategories.take(id, [this](const QString& other) { return m_categories->findById(other); });
+    });
     const Writer<Category> writer{
         [this](const Category& c) { return m_categories->insert(c); },
         [this](const Category& c) { return m_categories->update(c); },
@@ -508,7 +573,7 @@ SyncApplier::Outcome SyncApplier::applyCategoryRecord(const QJsonObject& record)
     };
     // A deleted category is kept as a deleted row, so that rows filed under it
     // elsewhere still find it.
-    return write(kCategoriesTable, incoming, local, true,
+    return write(SyncTables::kCategories, incoming, local, true,
                  [](const Category& a, const Category& b) { return sameColumns(a, b); }, writer, NoLines());
 }
 
@@ -518,7 +583,9 @@ SyncApplier::Outcome SyncApplier::applyRecurringRecord(const QJsonObject& record
     // values, so the local row is needed before the record is read.
     RecurringTransaction probe = SyncRecords::recurringFromRecord(record, std::nullopt);
     const std::optional<RecurringTransaction> local =
-        findLocal(kRecurringTable, probe, [this](const QString& id) { return m_recurring->findById(id); });
+        findLocal(SyncTables::kRecurring, probe, [this](const QString& id) {
+        return m_pageRecurring.take(id, [this](const QString& other) { return m_recurring->findById(other); });
+    });
     RecurringTransaction incoming = SyncRecords::recurringFromRecord(record, local);
     incoming.id = probe.id;
     if (isBrokenDate(incoming.nextDueDate)) {
@@ -533,7 +600,7 @@ SyncApplier::Outcome SyncApplier::applyRecurringRecord(const QJsonObject& record
             return m_recurring->applyServerDeletion(r.id, at);
         },
     };
-    return write(kRecurringTable, incoming, local, false,
+    return write(SyncTables::kRecurring, incoming, local, false,
                  [](const RecurringTransaction& a, const RecurringTransaction& b) { return sameColumns(a, b); },
                  writer, NoLines());
 }
@@ -542,7 +609,9 @@ SyncApplier::Outcome SyncApplier::applyTransactionRecord(const QJsonObject& reco
 {
     Transaction incoming = SyncRecords::transactionFromRecord(record);
     const std::optional<Transaction> local =
-        findLocal(kTransactionsTable, incoming, [this](const QString& id) { return m_transactions->findById(id); });
+        findLocal(SyncTables::kTransactions, incoming, [this](const QString& id) {
+        return m_pageTransactions.take(id, [this](const QString& other) { return m_transactions->findById(other); });
+    });
     if (isBrokenDate(incoming.date)) {
         qWarning().noquote() << "applyTransactionChange: skipping server record with broken date:" << incoming.id
                              << incoming.payee << SyncRecords::text(record, QLatin1StringView("date"));
@@ -558,7 +627,7 @@ SyncApplier::Outcome SyncApplier::applyTransactionRecord(const QJsonObject& reco
             return m_transactions->applyServerDeletion(t.id, at, accountId);
         },
     };
-    return write(kTransactionsTable, incoming, local, false,
+    return write(SyncTables::kTransactions, incoming, local, false,
                  [](const Transaction& a, const Transaction& b) { return sameColumns(a, b); }, writer,
                  TransactionLines(m_splitLines, SyncRecords::splitLinesFromRecord(record)));
 }
@@ -567,7 +636,10 @@ SyncApplier::Outcome SyncApplier::applyReconciliationRecord(const QJsonObject& r
 {
     Reconciliation incoming = SyncRecords::reconciliationFromRecord(record);
     const std::optional<Reconciliation> local = findLocal(
-        kReconciliationsTable, incoming, [this](const QString& id) { return m_reconciliations->findById(id); });
+        SyncTables::kReconciliations, incoming, [this](const QString& id) {
+        return m_pageReconciliations.take(id,
+                                          [this](const QString& other) { return m_reconciliations->findById(other); });
+    });
     if (isBrokenDate(incoming.statementDate)) {
         qWarning().noquote() << "applyReconciliation: skipping server record with broken statementDate:"
                              << incoming.id << SyncRecords::text(record, QLatin1StringView("statement_date"));
@@ -580,7 +652,7 @@ SyncApplier::Outcome SyncApplier::applyReconciliationRecord(const QJsonObject& r
             return m_reconciliations->applyServerDeletion(r.id, at);
         },
     };
-    return write(kReconciliationsTable, incoming, local, false,
+    return write(SyncTables::kReconciliations, incoming, local, false,
                  [](const Reconciliation& a, const Reconciliation& b) { return sameColumns(a, b); }, writer,
                  NoLines());
 }

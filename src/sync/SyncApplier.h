@@ -1,11 +1,21 @@
 #pragma once
 
+#include "data/Account.h"
+#include "data/Category.h"
+#include "data/Reconciliation.h"
+#include "data/RecurringTransaction.h"
+#include "data/Transaction.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLatin1StringView>
+#include <QSet>
 #include <QString>
 
+#include <optional>
+
+class QSqlQuery;
 class AccountRepository;
 class CategoryRepository;
 class RecurringRepository;
@@ -80,6 +90,25 @@ private:
 
     void remember(QLatin1StringView table, const QString& serverId, const QString& id);
 
+    // The local rows of one page's records, read with one query per table.
+    // Each is handed out once: a second look at the same id (the same row
+    // twice in a page, a retry) reads the table again.
+    template<typename Record>
+    class Prefetched
+    {
+    public:
+        void load(QLatin1StringView table, const QJsonArray& records, Record (*read)(const QSqlQuery&));
+        void clear();
+        template<typename Find>
+        std::optional<Record> take(const QString& id, Find find);
+
+    private:
+        QSet<QString> m_asked;
+        QHash<QString, Record> m_rows;
+    };
+    void prefetch(const QJsonObject& page);
+    void clearPrefetched();
+
     AccountRepository* m_accounts;
     TransactionRepository* m_transactions;
     CategoryRepository* m_categories;
@@ -87,8 +116,15 @@ private:
     ReconciliationRepository* m_reconciliations;
     SplitLineRepository* m_splitLines;
 
+    Prefetched<Account> m_pageAccounts;
+    Prefetched<Category> m_pageCategories;
+    Prefetched<RecurringTransaction> m_pageRecurring;
+    Prefetched<Transaction> m_pageTransactions;
+    Prefetched<Reconciliation> m_pageReconciliations;
     // Per table: server id -> local id, loaded on first use in a pull.
     QHash<QString, QHash<QString, QString>> m_serverIds;
     QHash<QString, QJsonArray> m_deferred;
     int m_written = 0;
+    // Something was written since the kept records were last tried.
+    bool m_retryUseful = false;
 };

@@ -2,6 +2,7 @@
 
 #include "SyncApplier.h"
 #include "SyncRecords.h"
+#include "SyncTables.h"
 #include "account/ApiClient.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
@@ -35,21 +36,34 @@ QString rowKey(const QString& entityType, const QString& entityId)
     return entityType + QLatin1Char('/') + entityId;
 }
 
+// The table of a change entry's type; empty for a type we never send.
+QLatin1StringView tableOf(const QString& entityType)
+{
+    if (entityType == SyncRecords::kAccountType)
+        return SyncTables::kAccounts;
+    if (entityType == SyncRecords::kCategoryType)
+        return SyncTables::kCategories;
+    if (entityType == SyncRecords::kRecurringType)
+        return SyncTables::kRecurring;
+    if (entityType == SyncRecords::kTransactionType)
+        return SyncTables::kTransactions;
+    if (entityType == SyncRecords::kReconciliationType)
+        return SyncTables::kReconciliations;
+    return QLatin1StringView();
+}
+
 // Marks a pushed row synced only while it is still what the batch sent; a row
 // edited while the batch was in flight keeps its newer version pending and
 // only learns its server id.
 template<typename Repository>
-void markRow(Repository* repository, const QString& id, const QString& serverId, int pushedVersion,
-             const QString& pushedUpdatedAt)
+void markRow(Repository* repository, const QString& id, const QString& serverId, bool unchanged)
 {
-    auto row = repository->findById(id);
-    if (!row)
-        return;
-    if (row->version == pushedVersion && SqlValues::timestampText(row->updatedAt) == pushedUpdatedAt) {
+    if (unchanged) {
         repository->markSynced(id, serverId);
         return;
     }
-    if (row->serverId == serverId)
+    auto row = repository->findById(id);
+    if (!row || row->serverId == serverId)
         return;
     row->serverId = serverId;
     repository->update(*row);
@@ -78,6 +92,8 @@ SyncEngine::SyncEngine(OrvaAccount::ApiClient* syncApi, AccountRepository* accou
     m_periodicTimer->setObjectName(QStringLiteral("periodicSyncTimer"));
     m_debounceTimer->setObjectName(QStringLiteral("syncDebounceTimer"));
     m_debounceTimer->setSingleShot(true);
+    // A coarse timer may fire 5% early; the debounce promises its full delay.
+    m_debounceTimer->setTimerType(Qt::PreciseTimer);
     m_debounceTimer->setInterval(kDebounceMs);
     connect(m_periodicTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
     connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
@@ -277,53 +293,70 @@ void SyncEngine::handlePushResponse(bool ok, int status, const QJsonObject& body
         failRun(tr("Push failed (HTTP %1)").arg(status));
         return;
     }
-    int accepted = 0;
     int rejected = 0;
-    {
-        // One transaction for the whole batch: a commit per row would make a
-        // large push crawl.
-        QSqlDatabase db = QSqlDatabase::database();
-        SqlSavepoint savepoint(db, QStringLiteral("sync_push_marks"));
-        const QJsonArray results = body.value(QLatin1String("results")).toArray();
-        for (const QJsonValue& value : results) {
-            const QJsonObject result = value.toObject();
-            const QString resultStatus = result.value(QLatin1String("status")).toString();
-            const QString entityId = result.value(QLatin1String("entity_id")).toString();
-            const QString entityType = result.value(QLatin1String("entity_type")).toString();
-            if (resultStatus == QLatin1String("ok")) {
-                ++accepted;
-                markAccepted(entityType, entityId, result.value(QLatin1String("server_id")).toString());
-                continue;
-            }
-            ++rejected;
-            qWarning().noquote() << "Push result not ok — leaving record pending:" << entityType << entityId
-                                 << "status=" + resultStatus
-                                 << "message=" + result.value(QLatin1String("message")).toString();
+    QList<QJsonObject> accepted;
+    const QJsonArray results = body.value(QLatin1String("results")).toArray();
+    for (const QJsonValue& value : results) {
+        const QJsonObject result = value.toObject();
+        const QString resultStatus = result.value(QLatin1String("status")).toString();
+        if (resultStatus == QLatin1String("ok")) {
+            accepted.append(result);
+            continue;
         }
-        savepoint.release();
+        ++rejected;
+        qWarning().noquote() << "Push result not ok — leaving record pending:"
+                             << result.value(QLatin1String("entity_type")).toString()
+                             << result.value(QLatin1String("entity_id")).toString() << "status=" + resultStatus
+                             << "message=" + result.value(QLatin1String("message")).toString();
     }
+    markAccepted(accepted);
     if (rejected > 0) {
-        qWarning().noquote() << "Push batch:" << accepted << "ok," << rejected
+        qWarning().noquote() << "Push batch:" << accepted.size() << "ok," << rejected
                              << "errors — failed records remain pending for next sync";
     }
     pushNextBatch();
 }
 
-void SyncEngine::markAccepted(const QString& entityType, const QString& entityId, const QString& serverId)
+void SyncEngine::markAccepted(const QList<QJsonObject>& results)
 {
-    const auto sent = m_batchRows.constFind(rowKey(entityType, entityId));
-    // A result for a row this batch did not carry says nothing about its version.
-    const PushedRow pushed = sent == m_batchRows.cend() ? PushedRow{-1, QString()} : *sent;
-    if (entityType == SyncRecords::kAccountType)
-        markRow(m_accounts, entityId, serverId, pushed.version, pushed.updatedAt);
-    else if (entityType == SyncRecords::kTransactionType)
-        markRow(m_transactions, entityId, serverId, pushed.version, pushed.updatedAt);
-    else if (entityType == SyncRecords::kCategoryType)
-        markRow(m_categories, entityId, serverId, pushed.version, pushed.updatedAt);
-    else if (entityType == SyncRecords::kRecurringType)
-        markRow(m_recurring, entityId, serverId, pushed.version, pushed.updatedAt);
-    else if (entityType == SyncRecords::kReconciliationType)
-        markRow(m_reconciliations, entityId, serverId, pushed.version, pushed.updatedAt);
+    // What the rows hold now, read per table in one go.
+    QHash<QString, QStringList> idsByType;
+    for (const QJsonObject& result : results) {
+        idsByType[result.value(QLatin1String("entity_type")).toString()].append(
+            result.value(QLatin1String("entity_id")).toString());
+    }
+    QHash<QString, QHash<QString, SyncTables::RowVersion>> current;
+    for (auto it = idsByType.cbegin(); it != idsByType.cend(); ++it) {
+        const QLatin1StringView table = tableOf(it.key());
+        if (!table.isEmpty())
+            current.insert(it.key(), SyncTables::versions(table, *it));
+    }
+
+    // One transaction for the whole batch: a commit per row would make a
+    // large push crawl.
+    QSqlDatabase db = QSqlDatabase::database();
+    SqlSavepoint savepoint(db, QStringLiteral("sync_push_marks"));
+    for (const QJsonObject& result : results) {
+        const QString entityType = result.value(QLatin1String("entity_type")).toString();
+        const QString id = result.value(QLatin1String("entity_id")).toString();
+        const QString serverId = result.value(QLatin1String("server_id")).toString();
+        const auto sent = m_batchRows.constFind(rowKey(entityType, id));
+        const SyncTables::RowVersion now = current.value(entityType).value(id, SyncTables::RowVersion{-1, QString()});
+        // A result for a row this batch did not carry says nothing about its version.
+        const bool unchanged =
+            sent != m_batchRows.cend() && now.version == sent->version && now.updatedAt == sent->updatedAt;
+        if (entityType == SyncRecords::kAccountType)
+            markRow(m_accounts, id, serverId, unchanged);
+        else if (entityType == SyncRecords::kTransactionType)
+            markRow(m_transactions, id, serverId, unchanged);
+        else if (entityType == SyncRecords::kCategoryType)
+            markRow(m_categories, id, serverId, unchanged);
+        else if (entityType == SyncRecords::kRecurringType)
+            markRow(m_recurring, id, serverId, unchanged);
+        else if (entityType == SyncRecords::kReconciliationType)
+            markRow(m_reconciliations, id, serverId, unchanged);
+    }
+    savepoint.release();
 }
 
 void SyncEngine::startPull()

@@ -115,7 +115,8 @@ private:
     QJsonArray buildChangeEntries() const;
     void pushNextBatch();
     void handlePushResponse(bool ok, int status, const QJsonObject& body);
-    void markAccepted(const QString& entityType, const QString& entityId, const QString& serverId);
+    // Marks the rows of the accepted results synced.
+    void markAccepted(const QList<QJsonObject>& results);
 
     void startPull();
     void adoptCursorOwner();

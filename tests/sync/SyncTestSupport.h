@@ -19,6 +19,7 @@
 #include "sync/SyncEngine.h"
 
 #include <QEventLoop>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -307,5 +308,48 @@ inline void injectAfter(FakeHttpServer* http, const QByteArray& method, const QS
         http->injectFault(method, route, FakeFault::delay(0), skip);
     http->injectFault(method, route, fault, times);
 }
+
+// The next pull is answered with this page instead of the server's own.
+inline void servePage(FakeServices* services, const QJsonObject& page, int times = 1)
+{
+    services->http()->injectFault("GET", services->sync()->pullPath(),
+                                  FakeFault::respond(FakeResponse::json(200, page)), times);
+}
+
+// The fake world with one user and one device, open, for the tests of one engine.
+class OneDevice
+{
+public:
+    OneDevice()
+    {
+        Clock::setFixedNow(baseTime());
+        world = std::make_unique<OnlineTest::OnlineWorld>();
+        started = world->services.start();
+        device = std::make_unique<Device>(&world->services, world->userId, QStringLiteral("device"));
+        opened = device->open();
+    }
+    ~OneDevice()
+    {
+        device.reset();
+        world.reset();
+        Clock::reset();
+    }
+    OneDevice(const OneDevice&) = delete;
+    OneDevice& operator=(const OneDevice&) = delete;
+
+    bool isReady() const { return started && opened && device->client()->isAuthenticated(); }
+    FakeServices* services() const { return &world->services; }
+    FakeHttpServer* http() const { return world->services.http(); }
+    FakeSyncService* fake() const { return world->services.sync(); }
+    int pullRequests() const { return int(http()->requestsTo(fake()->pullPath()).size()); }
+    int pushRequests() const { return int(http()->requestsTo(fake()->pushPath()).size()); }
+
+    std::unique_ptr<OnlineTest::OnlineWorld> world;
+    std::unique_ptr<Device> device;
+
+private:
+    bool started = false;
+    bool opened = false;
+};
 
 } // namespace SyncTest
