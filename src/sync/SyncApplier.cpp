@@ -444,12 +444,10 @@ void SyncApplier::retryDeferred()
     // last try, every record would fail (and log) again.
     if (!m_retryUseful)
         return;
-    m_retryUseful = false;
     // Each pass may make room for others (an account for its transactions),
     // so passes go on while any kept record got written.
     bool progress = true;
     while (progress && !m_deferred.isEmpty()) {
-        progress = false;
         const int before = deferredCount();
         const QHash<QString, QJsonArray> kept = std::exchange(m_deferred, {});
         applyAccount(kept.value(QString(SyncRecords::kAccountsKey)));

@@ -201,6 +201,19 @@ void SyncEngine::resumeAfterHold()
         syncNow();
 }
 
+OrvaAccount::ApiClient::JsonCallback SyncEngine::continuation(ReplyHandler handler)
+{
+    // The engine may be gone by the time a reply comes (the client outlives it).
+    return [self = QPointer<SyncEngine>(this), handler](bool ok, int status, const QJsonObject& body) {
+        if (!self)
+            return;
+        self->continueRun([self, handler, ok, status, body] {
+            if (self)
+                (self.data()->*handler)(ok, status, body);
+        });
+    };
+}
+
 void SyncEngine::continueRun(std::function<void()> step)
 {
     if (m_holdCount > 0) {
@@ -271,20 +284,13 @@ void SyncEngine::pushNextBatch()
         const QString id = entry.value(QLatin1String("entity_id")).toString();
         const QJsonObject payload = entry.value(QLatin1String("payload")).toObject();
         m_batchRows.insert(rowKey(type, id),
-                           PushedRow{entry.value(QLatin1String("version")).toInt(),
-                                     payload.value(QLatin1String("updated_at")).toString()});
+                           SyncTables::RowVersion{entry.value(QLatin1String("version")).toInt(),
+                                                  payload.value(QLatin1String("updated_at")).toString()});
         batch.append(entry);
     }
     m_pendingChanges = remaining;
     qInfo().noquote() << "Push batch:" << batch.size() << "changes," << m_pendingChanges.size() << "remaining";
-    m_api->post(kPushPath, QJsonObject{{QLatin1String("changes"), batch}},
-                [self = QPointer<SyncEngine>(this)](bool ok, int status, const QJsonObject& body) {
-                    if (self)
-                        self->continueRun([self, ok, status, body] {
-                            if (self)
-                                self->handlePushResponse(ok, status, body);
-                        });
-                });
+    m_api->post(kPushPath, QJsonObject{{QLatin1String("changes"), batch}}, continuation(&SyncEngine::handlePushResponse));
 }
 
 void SyncEngine::handlePushResponse(bool ok, int status, const QJsonObject& body)
@@ -396,16 +402,7 @@ void SyncEngine::pullChanges(const QString& cursor)
     if (!cursor.isEmpty())
         query.addQueryItem(QStringLiteral("cursor"), cursor);
     query.addQueryItem(QStringLiteral("limit"), QString::number(kPullPageSize));
-    m_api->get(
-        kPullPath,
-        [self = QPointer<SyncEngine>(this)](bool ok, int status, const QJsonObject& page) {
-            if (self)
-                self->continueRun([self, ok, status, page] {
-                    if (self)
-                        self->handlePullResponse(ok, status, page);
-                });
-        },
-        query);
+    m_api->get(kPullPath, continuation(&SyncEngine::handlePullResponse), query);
 }
 
 void SyncEngine::handlePullResponse(bool ok, int status, const QJsonObject& page)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "SyncTables.h"
+#include "account/ApiClient.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -19,10 +22,6 @@ class RecurringRepository;
 class SplitLineRepository;
 class SyncApplier;
 class TransactionRepository;
-
-namespace OrvaAccount {
-class ApiClient;
-}
 
 // Keeps the ledger in step with the sync service for the signed-in user. A
 // run pushes every pending row of the five synced tables in batches, one
@@ -98,15 +97,12 @@ signals:
     void dataChanged();
 
 private:
-    // What a batch sent of one row, to tell whether the row changed since.
-    struct PushedRow
-    {
-        int version = 0;
-        QString updatedAt;
-    };
-
     void setState(SyncState state);
     void onAuthenticationRequired();
+    using ReplyHandler = void (SyncEngine::*)(bool ok, int status, const QJsonObject& body);
+    // The completion of a request of the run: the handler, unless the
+    // engine is gone, and only once no hold is in the way.
+    OrvaAccount::ApiClient::JsonCallback continuation(ReplyHandler handler);
     // Runs a step of the run now, or after the hold ends.
     void continueRun(std::function<void()> step);
     void resumeAfterHold();
@@ -152,8 +148,9 @@ private:
     std::function<QString()> m_userIdSource;
 
     QJsonArray m_pendingChanges;
-    // The batch in flight, by "entity_type/entity_id".
-    QHash<QString, PushedRow> m_batchRows;
+    // What the batch in flight sent of each row, by "entity_type/entity_id",
+    // to tell whether the row changed since.
+    QHash<QString, SyncTables::RowVersion> m_batchRows;
     // The cursor the page in flight was asked for.
     QString m_requestedCursor;
 
