@@ -60,7 +60,8 @@ public:
                PreferencesRepository* preferences, QObject* parent = nullptr);
     ~SyncEngine() override;
 
-    // Answers whether a user is signed in; without one every run starts.
+    // Answers whether a user is signed in; while it answers false, syncNow
+    // sends nothing. Without a check, every run starts.
     void setSignedInCheck(std::function<bool()> check);
     // The signed-in user's id. The pull cursor is kept with the user it was
     // pulled for, and another user starts from the beginning.

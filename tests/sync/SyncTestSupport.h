@@ -83,8 +83,7 @@ class Device
 {
 public:
     Device(FakeServices* services, const QString& userId, const QString& name)
-        : m_services(services)
-        , m_name(name)
+        : m_name(name)
     {
         m_client = std::make_unique<OrvaAccount::Client>(OnlineTest::configFor(*services),
                                                          OnlineTest::signedInStore(services->auth(), userId));
@@ -213,7 +212,6 @@ public:
     SyncEngine* engine = nullptr;
 
 private:
-    FakeServices* m_services;
     QString m_name;
     QTemporaryDir m_dir;
     std::unique_ptr<OrvaAccount::Client> m_client;
