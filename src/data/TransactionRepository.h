@@ -88,12 +88,13 @@ public:
     std::optional<Transaction> openingBalanceTransaction(const QString& accountId) const;
     OpeningBalanceProbe openingBalanceProbe(const QString& accountId) const;
 
-    // Holds transactionsChanged back while a bulk write runs: an import inserts
-    // thousands of rows inside one SQL transaction, and listeners should reload
-    // once after it, not once per row (nor while it is still open). Holds nest;
-    // releasing the last one announces each account whose rows changed meanwhile
-    // once, in the order of its first change. Without a hold every write emits at
-    // once, as it always does.
+    // A bulk write: many writes in a row inside one SQL transaction (an import
+    // inserts thousands). While one is open, transactionsChanged is held back, so
+    // that listeners reload once after it, not once per row nor while the SQL
+    // transaction is still open, and inserts reuse one prepared statement. Bulk
+    // writes nest; ending the last one announces each account whose rows changed
+    // meanwhile once, in the order of its first change. Outside a bulk write every
+    // write emits at once, as always.
     void beginBulkWrite();
     void endBulkWrite();
 

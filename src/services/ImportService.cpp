@@ -178,7 +178,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     QHash<QString, QString> categoryIds = categoryIdsByName(*m_categories);
     ImportDateReader dates(options.dateFormat);
 
-    const auto abort = [this, &result, total](const QString& reason) {
+    const auto abortImport = [this, &result, total](const QString& reason) {
         qWarning().noquote() << "CSV import aborted:" << reason;
         rollbackImportTransaction();
         result.failed = true;
@@ -227,7 +227,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             const std::optional<QString> categoryId = categoryIdFor(record->categoryName, categoryIds, *m_categories);
             if (!categoryId) {
                 ++result.databaseErrors;
-                abort(QStringLiteral("category \"%1\" of row %2 could not be stored")
+                abortImport(QStringLiteral("category \"%1\" of row %2 could not be stored")
                           .arg(record->categoryName)
                           .arg(index + 1));
                 return result;
@@ -236,7 +236,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         }
         if (!m_transactions->insert(transaction)) {
             ++result.databaseErrors;
-            abort(QStringLiteral("row %1 could not be stored").arg(index + 1));
+            abortImport(QStringLiteral("row %1 could not be stored").arg(index + 1));
             return result;
         }
         ++result.imported;
