@@ -192,7 +192,9 @@ int countRows(const QString& ledgerPath)
     if (!database.open(ledgerPath))
         return -1;
     QSqlQuery query(database.database());
-    return query.exec(QStringLiteral("SELECT COUNT(*) FROM transactions")) && query.next() ? query.value(0).toInt() : -1;
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM transactions")) || !query.next())
+        return -1;
+    return query.value(0).toInt();
 }
 
 // Wall time of `sqlite3 ledger < script`, process start included.
@@ -241,9 +243,9 @@ int main(int argc, char** argv)
     std::printf("bench_import: %d rows, %.1f MB of CSV, %d rounds\n", rows, double(csv.size()) / 1e6, rounds);
 
     const QString text = decodeImportText(csv);
-    const double decode = bestSeconds(5, [&] { decodeImportText(csv); });
+    const double decode = timeRuns(5, [&] { decodeImportText(csv); }).minMs / 1e3;
     qsizetype parsedRows = 0;
-    const double parse = bestSeconds(5, [&] { parsedRows = parseCsv(text).size(); });
+    const double parse = timeRuns(5, [&] { parsedRows = parseCsv(text).size(); }).minMs / 1e3;
     std::printf("Parsing alone (best of 5; MB = 10^6 bytes of the file)\n");
     std::printf("  decodeImportText   %8.1f ms  %8.1f MB/s\n", decode * 1000, double(csv.size()) / 1e6 / decode);
     std::printf("  parseCsv           %8.1f ms  %8.1f MB/s  (aim >= 50 MB/s), %lld rows\n", parse * 1000,

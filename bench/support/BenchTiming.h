@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QtGlobal>
+#include <QString>
+#include <QTextStream>
 
 #include <functional>
 
-// The best of `runs` timed runs of `work`, in seconds: the least disturbed one.
-inline double bestSeconds(int runs, const std::function<void()>& work)
+// What the benchmark programs share for timing and printing.
+QTextStream& benchOut();
+
+struct Timing
 {
-    double best = 1e30;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return best;
-}
+    double minMs = 0;
+    double medianMs = 0;
+};
+
+// Times `runs` runs of `work`; `prepare`, when given, runs untimed before each.
+Timing timeRuns(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {});
+
+// "   12.34 ms", right-aligned for columns.
+QString msText(double value);

@@ -210,13 +210,14 @@ void TestImportService::importsTheMappedColumns()
     QCOMPARE(result.databaseErrors, 0);
     QCOMPARE(result.failed, false);
     QCOMPARE(result.unterminatedQuoteLine, 0);
-    QCOMPARE(storedRows(), QStringList({"2024-01-05|Cafe|-450|coffee, large|Dining",
-                                        "2024-01-06|ACME Payroll|120000||", "2024-01-07|Landlord|-95000|rent|Housing"}));
+    QCOMPARE(storedRows(), QStringList({"2024-01-05|Cafe|-450|coffee, large|Dining", "2024-01-06|ACME Payroll|120000||",
+                                        "2024-01-07|Landlord|-95000|rent|Housing"}));
 
     // Every row is a new pending record of its own, stamped now.
     const QList<Transaction> rows = m_transactions->listByAccount(kUsd);
     QCOMPARE(rows.size(), 3);
-    static const QRegularExpression uuid(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
+    static const QRegularExpression uuid(
+        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
     for (const Transaction& t : rows) {
         QVERIFY2(uuid.match(t.id).hasMatch(), qPrintable(t.id));
         QCOMPARE(t.version, 1);
