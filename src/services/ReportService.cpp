@@ -1,0 +1,288 @@
+#include "ReportService.h"
+
+#include "data/Database.h"
+#include "data/SqlRows.h"
+#include "data/SqlValues.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+// One report statement: the fixed text up to the period clause, the optional
+// account and category clauses, then the grouping and order.
+struct ReportQuery
+{
+    QString sql;
+    QVariantList values;
+};
+
+// An invalid date must bind as the empty text, not as NULL: '' as the lower
+// bound admits every date, as the upper bound none. (A null QString would bind
+// as NULL, and NULL comparisons admit nothing either way.)
+QVariant dateBound(QDate date)
+{
+    return date.isValid() ? QVariant(SqlValues::dateText(date)) : QVariant(QStringLiteral(""));
+}
+
+// `head` ends in "t.date >= ? AND t.date <= ?"; `leading` are the values of any
+// placeholders before it.
+ReportQuery periodQuery(const char* head, QDate from, QDate to, const QString& accountId, const char* tail,
+                        const QString& categoryId = QString(), const QVariantList& leading = {})
+{
+    ReportQuery query{QString::fromLatin1(head), leading};
+    query.values << dateBound(from) << dateBound(to);
+    if (!accountId.isEmpty()) {
+        query.sql += QLatin1String(" AND t.account_id = ?");
+        query.values << accountId;
+    }
+    if (!categoryId.isEmpty()) {
+        query.sql += QLatin1String(" AND t.category_id = ?");
+        query.values << categoryId;
+    }
+    query.sql += QLatin1String(tail);
+    return query;
+}
+
+template <typename Row, typename Map>
+QList<Row> rowsOf(Database* database, const ReportQuery& query, Map map)
+{
+    return SqlRows::list<Row>(database->database(), query.sql, query.values, map);
+}
+
+QString uncategorizedLabel()
+{
+    return ReportService::tr("Uncategorized");
+}
+
+MonthlyTotalsRow monthlyTotalsFromQuery(const QSqlQuery& query)
+{
+    MonthlyTotalsRow row;
+    row.month = SqlValues::text(query, 0);
+    row.inflows = query.value(1).toLongLong();
+    row.outflows = query.value(2).toLongLong();
+    row.net = row.inflows + row.outflows;
+    return row;
+}
+
+CategoryTotalRow categoryTotalFromQuery(const QSqlQuery& query)
+{
+    return CategoryTotalRow{SqlValues::text(query, 0), query.value(1).toLongLong()};
+}
+
+QString quoted(const QString& field)
+{
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+} // namespace
+
+ReportService::ReportService(Database* database, QObject* parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QList<AccountSummaryRow> ReportService::accountSummary() const
+{
+    const ReportQuery query{
+        QStringLiteral(
+            "SELECT a.name, a.account_type, a.starting_balance, COALESCE(a.currency, 'USD') AS currency, "
+            "COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, "
+            "COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
+            "COALESCE(SUM(t.amount), 0) AS total_sum "
+            "FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
+            "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"),
+        {}};
+    return rowsOf<AccountSummaryRow>(m_database, query, [](const QSqlQuery& q) {
+        AccountSummaryRow row;
+        row.name = SqlValues::text(q, 0);
+        row.accountType = SqlValues::text(q, 1);
+        const qint64 startingBalance = q.value(2).toLongLong();
+        row.currency = currencyFromCode(SqlValues::text(q, 3));
+        row.clearedBalance = startingBalance + q.value(4).toLongLong();
+        row.unclearedSum = q.value(5).toLongLong();
+        row.balance = startingBalance + q.value(6).toLongLong();
+        return row;
+    });
+}
+
+QList<MonthlyTotalsRow> ReportService::cashFlow(QDate from, QDate to, const QString& accountId) const
+{
+    return rowsOf<MonthlyTotalsRow>(
+        m_database,
+        periodQuery("SELECT strftime('%Y-%m', t.date) AS month, "
+                    "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
+                    "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
+                    "FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
+                    from, to, accountId, " GROUP BY month ORDER BY month"),
+        &monthlyTotalsFromQuery);
+}
+
+QList<CategoryTotalRow> ReportService::categorySpending(QDate from, QDate to, const QString& accountId) const
+{
+    return rowsOf<CategoryTotalRow>(
+        m_database,
+        periodQuery("SELECT COALESCE(c.name, ?) AS category_label, SUM(t.amount) "
+                    "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                    "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?",
+                    from, to, accountId, " GROUP BY category_label ORDER BY SUM(t.amount) ASC", QString(),
+                    {uncategorizedLabel()}),
+        &categoryTotalFromQuery);
+}
+
+QList<MonthlyTotalsRow> ReportService::incomeVsExpenses(QDate from, QDate to, const QString& accountId) const
+{
+    return rowsOf<MonthlyTotalsRow>(
+        m_database,
+        periodQuery("SELECT strftime('%Y-%m', t.date) AS month, "
+                    "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
+                    "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses "
+                    "FROM transactions t WHERE t.deleted_at IS NULL "
+                    "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
+                    "AND t.date >= ? AND t.date <= ?",
+                    from, to, accountId, " GROUP BY month ORDER BY month"),
+        &monthlyTotalsFromQuery);
+}
+
+QList<PayeeSummaryRow> ReportService::payeeSummary(QDate from, QDate to, const QString& accountId) const
+{
+    return rowsOf<PayeeSummaryRow>(
+        m_database,
+        periodQuery("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t "
+                    "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
+                    from, to, accountId, " GROUP BY t.payee ORDER BY SUM(t.amount) ASC"),
+        [](const QSqlQuery& q) {
+            return PayeeSummaryRow{SqlValues::text(q, 0), q.value(1).toLongLong(), q.value(2).toInt()};
+        });
+}
+
+QList<TaxReportRow> ReportService::taxReport(QDate from, QDate to) const
+{
+    return rowsOf<TaxReportRow>(
+        m_database,
+        periodQuery("SELECT c.name, c.tax_category, SUM(t.amount) "
+                    "FROM transactions t JOIN categories c ON t.category_id = c.id "
+                    "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?",
+                    from, to, QString(), " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+        [](const QSqlQuery& q) {
+            return TaxReportRow{SqlValues::text(q, 0), SqlValues::text(q, 1), q.value(2).toLongLong()};
+        });
+}
+
+QList<TransactionListingRow> ReportService::transactionListing(QDate from, QDate to, const QString& accountId,
+                                                               const QString& categoryId) const
+{
+    return rowsOf<TransactionListingRow>(
+        m_database,
+        periodQuery("SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS category_name, "
+                    "COALESCE(t.memo, ''), t.amount, COALESCE(a.currency, 'USD') AS currency "
+                    "FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id "
+                    "LEFT JOIN categories c ON t.category_id = c.id "
+                    "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
+                    from, to, accountId, " ORDER BY t.date, t.payee", categoryId),
+        [](const QSqlQuery& q) {
+            TransactionListingRow row;
+            row.date = SqlValues::parseDate(SqlValues::text(q, 0));
+            row.accountName = SqlValues::text(q, 1);
+            row.payee = SqlValues::text(q, 2);
+            row.categoryName = SqlValues::text(q, 3);
+            row.memo = SqlValues::text(q, 4);
+            row.amount = q.value(5).toLongLong();
+            row.currency = currencyFromCode(SqlValues::text(q, 6));
+            return row;
+        });
+}
+
+QMap<QString, qint64> ReportService::categoryTotals(QDate from, QDate to, const QString& accountId) const
+{
+    QMap<QString, qint64> totals;
+    const QList<CategoryTotalRow> rows = rowsOf<CategoryTotalRow>(
+        m_database,
+        periodQuery("SELECT COALESCE(c.name, ?) AS category_label, SUM(t.amount) "
+                    "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                    "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
+                    from, to, accountId, " GROUP BY category_label", QString(), {uncategorizedLabel()}),
+        &categoryTotalFromQuery);
+    for (const CategoryTotalRow& row : rows)
+        totals.insert(row.name, row.total);
+    return totals;
+}
+
+QList<YearOverYearRow> ReportService::yearOverYear(QDate period1From, QDate period1To, QDate period2From,
+                                                   QDate period2To, const QString& accountId) const
+{
+    const QMap<QString, qint64> first = categoryTotals(period1From, period1To, accountId);
+    const QMap<QString, qint64> second = categoryTotals(period2From, period2To, accountId);
+
+    // QMap orders its keys by ordinal comparison, which is the order the rows need.
+    QMap<QString, YearOverYearRow> merged;
+    for (auto it = first.cbegin(); it != first.cend(); ++it) {
+        YearOverYearRow& row = merged[it.key()];
+        row.category = it.key();
+        row.period1Total = it.value();
+    }
+    for (auto it = second.cbegin(); it != second.cend(); ++it) {
+        YearOverYearRow& row = merged[it.key()];
+        row.category = it.key();
+        row.period2Total = it.value();
+    }
+    QList<YearOverYearRow> rows;
+    rows.reserve(merged.size());
+    for (YearOverYearRow& row : merged) {
+        row.difference = row.period2Total - row.period1Total;
+        rows.append(row);
+    }
+    return rows;
+}
+
+ReportCurrency ReportService::runCurrency(const QString& accountId) const
+{
+    QSqlDatabase& db = m_database->database();
+    if (!accountId.isEmpty()) {
+        const std::optional<QString> code =
+            SqlRows::first<QString>(db, QStringLiteral("SELECT COALESCE(currency, 'USD') FROM accounts WHERE id = ?"),
+                                    {accountId}, [](const QSqlQuery& q) { return SqlValues::text(q, 0); });
+        return ReportCurrency{currencyFromCode(code.value_or(QString())), true};
+    }
+
+    // A soft-deleted account whose transactions were left live still adds to the
+    // sums over all accounts, so its currency counts too.
+    const QList<QString> codes = SqlRows::list<QString>(
+        db,
+        QStringLiteral("SELECT DISTINCT COALESCE(a.currency, 'USD') FROM accounts a WHERE a.deleted_at IS NULL "
+                       "OR EXISTS (SELECT 1 FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL)"),
+        {}, [](const QSqlQuery& q) { return SqlValues::text(q, 0); });
+    // Compared as currencies, not codes: every unknown code reads as USD.
+    ReportCurrency result;
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        const Currency currency = currencyFromCode(codes.at(i));
+        if (i == 0)
+            result.currency = currency;
+        else if (currency != result.currency)
+            result.uniform = false;
+    }
+    return result;
+}
+
+ReportCurrency ReportService::taxReportCurrency() const
+{
+    return runCurrency(QString());
+}
+
+QString ReportService::toCsv(const QStringList& headers, const QList<QStringList>& rows)
+{
+    QString csv;
+    QStringList fields;
+    for (const QString& header : headers)
+        fields.append(quoted(header));
+    csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+
+    for (const QStringList& row : rows) {
+        fields.clear();
+        for (QString field : row)
+            fields.append(quoted(field.replace(QLatin1Char('"'), QLatin1String("\"\""))));
+        csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    return csv;
+}
