@@ -1,0 +1,286 @@
+#include "TestMain.h"
+
+#include "FakeServices.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QSignalSpy>
+
+namespace {
+
+struct Answer
+{
+    int status = 0;
+    QNetworkReply::NetworkError error = QNetworkReply::NoError;
+    QByteArray body;
+    QJsonObject json() const { return QJsonDocument::fromJson(body).object(); }
+};
+
+Answer fetch(QNetworkAccessManager& network, const QByteArray& method, const QUrl& url,
+             const QByteArray& token = QByteArray(), const QByteArray& body = QByteArray(), int timeoutMs = 0)
+{
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/json"));
+    if (!token.isEmpty())
+        request.setRawHeader("Authorization", "Bearer " + token);
+    if (timeoutMs > 0)
+        request.setTransferTimeout(timeoutMs);
+    QNetworkReply* reply = network.sendCustomRequest(request, method, body);
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    if (!reply->isFinished() && !finished.wait(10000))
+        qWarning("no answer from the fake services");
+    Answer answer;
+    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    answer.error = reply->error();
+    if (reply->isOpen())
+        answer.body = reply->readAll();
+    reply->deleteLater();
+    return answer;
+}
+
+QByteArray refreshBody(const QString& refreshToken)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("refresh_token"), refreshToken}}).toJson();
+}
+
+QJsonObject payloadOf(const QString& token)
+{
+    return QJsonDocument::fromJson(QByteArray::fromBase64(token.section(QLatin1Char('.'), 1, 1).toLatin1(),
+                                                          QByteArray::Base64UrlEncoding))
+        .object();
+}
+
+} // namespace
+
+class TestFakeServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void routesRecordAndRefuse();
+    void placeholdersCaptureDecodedSegments();
+    void refreshTokensRotate();
+    void accessTokensCarryClaimsAndExpire();
+    void faultsRespondThenExpire();
+    void faultsBreakTheConnection();
+    void delayedAnswerKeepsTheConnectionUsable();
+    void serverProgramPrintsItsPort();
+
+private:
+    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<QNetworkAccessManager> m_network;
+    qint64 m_now = 1'800'000'000;
+};
+
+void TestFakeServices::init()
+{
+    m_services = std::make_unique<FakeServices>();
+    QVERIFY(m_services->start());
+    m_services->auth()->setClock([this] { return m_now; });
+    m_network = std::make_unique<QNetworkAccessManager>();
+}
+
+void TestFakeServices::cleanup()
+{
+    m_network.reset();
+    m_services.reset();
+}
+
+void TestFakeServices::routesRecordAndRefuse()
+{
+    const QUrl echo = m_services->http()->url(FakeServices::accountApiPath(FakeServices::echoPath()));
+    Answer answer = fetch(*m_network, "GET", echo);
+    QCOMPARE(answer.status, 401);
+    QCOMPARE(answer.json().value(QLatin1String("error")).toString(), QStringLiteral("unauthorized"));
+
+    answer = fetch(*m_network, "GET", m_services->http()->url(QStringLiteral("/nowhere")));
+    QCOMPARE(answer.status, 404);
+    answer = fetch(*m_network, "GET", m_services->http()->url(m_services->auth()->tokenRefreshPath()));
+    QCOMPARE(answer.status, 405);
+
+    const QList<FakeRequest> requests = m_services->http()->requests();
+    QCOMPARE(requests.size(), 3);
+    QCOMPARE(requests.at(0).method, QByteArray("GET"));
+    QCOMPARE(requests.at(0).path, QStringLiteral("/account/echo"));
+    QCOMPARE(requests.at(0).route, QStringLiteral("/account/echo"));
+    QCOMPARE(requests.at(0).header("content-type"), QByteArray("application/json"));
+    QCOMPARE(requests.at(1).route, QString());
+    QCOMPARE(m_services->http()->requestsTo(QStringLiteral("/nowhere")).size(), 1);
+}
+
+void TestFakeServices::placeholdersCaptureDecodedSegments()
+{
+    const QString userId = m_services->auth()->addUser(QStringLiteral("ada@example.test"));
+    const QString token = m_services->auth()->signIn(userId).accessToken;
+    QUrl url = m_services->http()->url();
+    url.setPath(QStringLiteral("/account/echo/a%2Fb%20c"), QUrl::StrictMode);
+    url.setQuery(QStringLiteral("cursor=x%26y"));
+
+    const Answer answer = fetch(*m_network, "DELETE", url, token.toUtf8());
+    QCOMPARE(answer.status, 200);
+    QCOMPARE(answer.json().value(QLatin1String("id")).toString(), QStringLiteral("a/b c"));
+    QCOMPARE(answer.json().value(QLatin1String("method")).toString(), QStringLiteral("DELETE"));
+    QCOMPARE(answer.json().value(QLatin1String("user_id")).toString(), userId);
+
+    const FakeRequest recorded = m_services->http()->requests().constLast();
+    QCOMPARE(recorded.rawPath, QByteArray("/account/echo/a%2Fb%20c"));
+    QCOMPARE(recorded.route, QStringLiteral("/account/echo/{id}"));
+    QCOMPARE(recorded.query.queryItemValue(QStringLiteral("cursor"), QUrl::FullyDecoded), QStringLiteral("x&y"));
+}
+
+void TestFakeServices::refreshTokensRotate()
+{
+    const QString userId = m_services->auth()->addUser(QStringLiteral("ada@example.test"));
+    const FakeAuthService::TokenPair first = m_services->auth()->signIn(userId);
+    const QUrl refreshUrl = m_services->http()->url(m_services->auth()->tokenRefreshPath());
+
+    Answer answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), refreshBody(first.refreshToken));
+    QCOMPARE(answer.status, 200);
+    const QString secondRefresh = answer.json().value(QLatin1String("refresh_token")).toString();
+    const QString secondAccess = answer.json().value(QLatin1String("access_token")).toString();
+    QVERIFY(!secondRefresh.isEmpty());
+    QVERIFY(secondRefresh != first.refreshToken);
+    QVERIFY(!m_services->auth()->isRefreshTokenLive(first.refreshToken));
+
+    answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), refreshBody(first.refreshToken));
+    QCOMPARE(answer.status, 401);
+    QCOMPARE(answer.json().value(QLatin1String("error")).toString(), QStringLiteral("invalid_grant"));
+    answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), QByteArray("{}"));
+    QCOMPARE(answer.status, 400);
+
+    answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), refreshBody(secondRefresh));
+    QCOMPARE(answer.status, 200);
+    QCOMPARE(m_services->auth()->refreshCount(), 2);
+
+    // The access token from the first rotation is still good until it expires.
+    const QUrl echo = m_services->http()->url(FakeServices::accountApiPath(FakeServices::echoPath()));
+    QCOMPARE(fetch(*m_network, "GET", echo, secondAccess.toUtf8()).status, 200);
+}
+
+void TestFakeServices::accessTokensCarryClaimsAndExpire()
+{
+    FakeAuthService* auth = m_services->auth();
+    const QString userId = auth->addUser(QStringLiteral("ada@example.test"));
+    auth->setGroupClaims(userId, QStringLiteral("group-1"), QStringLiteral("owner"));
+    auth->setAccessTokenLifetime(60);
+    const QString token = auth->signIn(userId).accessToken;
+
+    QCOMPARE(token.count(QLatin1Char('.')), 2);
+    const QJsonObject payload = payloadOf(token);
+    QCOMPARE(payload.value(QLatin1String("sub")).toString(), userId);
+    QCOMPARE(payload.value(QLatin1String("exp")).toInteger(), m_now + 60);
+    const QJsonObject orv = payload.value(QLatin1String("custom")).toObject().value(QLatin1String("orv")).toObject();
+    QCOMPARE(orv.value(QLatin1String("group_id")).toString(), QStringLiteral("group-1"));
+    QCOMPARE(orv.value(QLatin1String("role")).toString(), QStringLiteral("owner"));
+
+    const QUrl echo = m_services->http()->url(FakeServices::accountApiPath(FakeServices::echoPath()));
+    QCOMPARE(fetch(*m_network, "GET", echo, token.toUtf8()).status, 200);
+    m_now += 60;
+    QCOMPARE(fetch(*m_network, "GET", echo, token.toUtf8()).status, 401);
+
+    // A token the service never issued is refused, however well formed.
+    const QString forged = FakeAuthService::unsignedToken(
+        QJsonObject{{QStringLiteral("sub"), userId}, {QStringLiteral("exp"), m_now + 600}});
+    QCOMPARE(fetch(*m_network, "GET", echo, forged.toUtf8()).status, 401);
+
+    const QString fresh = auth->signIn(userId).accessToken;
+    auth->revokeAccessTokens(userId);
+    QCOMPARE(fetch(*m_network, "GET", echo, fresh.toUtf8()).status, 401);
+}
+
+void TestFakeServices::faultsRespondThenExpire()
+{
+    FakeHttpServer* http = m_services->http();
+    const QString refreshPath = m_services->auth()->tokenRefreshPath();
+    const QUrl refreshUrl = http->url(refreshPath);
+    const QJsonObject busy{{QStringLiteral("error"), QStringLiteral("busy")}};
+    http->injectFault("POST", refreshPath, FakeFault::status(503, busy), 1);
+    http->injectFault("POST", refreshPath, FakeFault::notJson(), 1);
+
+    Answer answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), QByteArray("{}"));
+    QCOMPARE(answer.status, 503);
+    QCOMPARE(answer.json().value(QLatin1String("error")).toString(), QStringLiteral("busy"));
+    answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), QByteArray("{}"));
+    QCOMPARE(answer.status, 200);
+    QVERIFY(QJsonDocument::fromJson(answer.body).isNull());
+    answer = fetch(*m_network, "POST", refreshUrl, QByteArray(), QByteArray("{}"));
+    QCOMPARE(answer.status, 400);
+
+    // A fault on a path no route has still applies to that path.
+    http->injectFault("GET", QStringLiteral("/updates/latest.json"), FakeFault::respond(
+        FakeResponse::jsonArray(200, QJsonArray{1, 2})));
+    answer = fetch(*m_network, "GET", http->url(QStringLiteral("/updates/latest.json")));
+    QCOMPARE(answer.status, 200);
+    QCOMPARE(answer.body, QByteArray("[1,2]"));
+    http->clearFaults();
+    QCOMPARE(fetch(*m_network, "GET", http->url(QStringLiteral("/updates/latest.json"))).status, 404);
+}
+
+void TestFakeServices::faultsBreakTheConnection()
+{
+    FakeHttpServer* http = m_services->http();
+    const QString echoPath = FakeServices::accountApiPath(FakeServices::echoPath());
+    const QUrl echo = http->url(echoPath);
+
+    http->injectFault("*", echoPath, FakeFault::drop());
+    Answer answer = fetch(*m_network, "GET", echo);
+    QCOMPARE(answer.status, 0);
+    QCOMPARE(answer.error, QNetworkReply::RemoteHostClosedError);
+
+    http->clearFaults();
+    http->injectFault("*", echoPath, FakeFault::hang(), 1);
+    answer = fetch(*m_network, "GET", echo, QByteArray(), QByteArray(), 200);
+    QCOMPARE(answer.status, 0);
+    QCOMPARE(answer.error, QNetworkReply::OperationCanceledError);
+
+    // Truncated: the status line and headers arrive, the body never ends.
+    const QString userId = m_services->auth()->addUser(QStringLiteral("ada@example.test"));
+    const QByteArray token = m_services->auth()->signIn(userId).accessToken.toUtf8();
+    http->injectFault("*", echoPath, FakeFault::truncate(), 1);
+    answer = fetch(*m_network, "GET", echo, token, QByteArray(), 300);
+    QCOMPARE(answer.status, 200);
+    QCOMPARE(answer.error, QNetworkReply::OperationCanceledError);
+}
+
+void TestFakeServices::delayedAnswerKeepsTheConnectionUsable()
+{
+    FakeHttpServer* http = m_services->http();
+    const QString echoPath = FakeServices::accountApiPath(FakeServices::echoPath());
+    http->injectFault("GET", echoPath, FakeFault::delay(50), 1);
+    QCOMPARE(fetch(*m_network, "GET", http->url(echoPath)).status, 401);
+    // Later requests reuse the kept-alive connection.
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(fetch(*m_network, "POST", http->url(echoPath), QByteArray(), QByteArray("{\"n\":1}")).status, 401);
+    QCOMPARE(http->requestsTo(echoPath).size(), 4);
+    QCOMPARE(http->requests().constLast().body, QByteArray("{\"n\":1}"));
+    QCOMPARE(http->connectionCount(), 1);
+}
+
+void TestFakeServices::serverProgramPrintsItsPort()
+{
+    QProcess server;
+    server.start(QStringLiteral(VELLUMRY_FAKESERVICES_SERVER), QStringList());
+    QVERIFY(server.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
+    bool ok = false;
+    const quint16 port = server.readLine().trimmed().toUShort(&ok);
+    QVERIFY(ok);
+    QVERIFY(port > 0);
+
+    QUrl url(QStringLiteral("http://127.0.0.1/account/echo"));
+    url.setPort(port);
+    QCOMPARE(fetch(*m_network, "GET", url).status, 401);
+
+    server.kill();
+    QVERIFY(server.waitForFinished());
+}
+
+VELLUMRY_TEST_GUILESS_MAIN(TestFakeServices)
+
+#include "tst_fakeservices.moc"
