@@ -3,6 +3,8 @@
 
   i18n.py set AREA FILE.json   add or replace translations in AREA's catalogues
   i18n.py check [--lupdate P]  fail when a text in the sources lacks a translation
+  i18n.py merge BASE OURS THEIRS  three-way merge of one catalogue into OURS
+                               (a git merge driver: see HACKING.md)
 
 FILE.json is a list of entries:
   {"context": "Application", "source": "Database Error",
@@ -158,10 +160,55 @@ def cmd_check(lupdate):
     return 0
 
 
+def messages_of(path):
+    """{(context, source, comment): message element} of a catalogue; empty when absent."""
+    result = {}
+    if not path or not os.path.exists(path) or os.path.getsize(path) == 0:
+        return result, None
+    root = ET.parse(path).getroot()
+    for ctx in root.findall("context"):
+        name = ctx.findtext("name")
+        for m in ctx.findall("message"):
+            result[(name, m.findtext("source"), m.findtext("comment"))] = m
+    return result, root
+
+
+def same(a, b):
+    return a is not None and b is not None and ET.tostring(a) == ET.tostring(b)
+
+
+def cmd_merge(base, ours, theirs):
+    base_msgs, _ = messages_of(base)
+    our_msgs, our_root = messages_of(ours)
+    their_msgs, their_root = messages_of(theirs)
+    template = our_root if our_root is not None else their_root
+    root = ET.Element("TS", dict(template.attrib))
+    merged = {}
+    for key in list(our_msgs) + [k for k in their_msgs if k not in our_msgs]:
+        mine, other, old = our_msgs.get(key), their_msgs.get(key), base_msgs.get(key)
+        if mine is None:
+            # Dropped on our side: keep theirs only if they changed it.
+            if old is not None and same(other, old):
+                continue
+            merged[key] = other
+        elif other is None:
+            if old is not None and same(mine, old):
+                continue
+            merged[key] = mine
+        else:
+            merged[key] = other if same(mine, old) else mine
+    for (context, _, _), message in merged.items():
+        find_context(root, context).append(message)
+    save(root, ours)
+    return 0
+
+
 def main(argv):
     if len(argv) >= 3 and argv[0] == "set":
         cmd_set(argv[1], argv[2])
         return 0
+    if len(argv) == 4 and argv[0] == "merge":
+        return cmd_merge(*argv[1:])
     if argv and argv[0] == "check":
         lupdate = "/usr/lib/qt6/bin/lupdate"
         if len(argv) >= 3 and argv[1] == "--lupdate":

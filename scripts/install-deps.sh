@@ -10,7 +10,7 @@ packages=(
     libgl-dev libxkbcommon-dev
     fonts-material-design-icons-iconfont
     libzip-dev unzip fonts-dejavu-core
-    sqlite3 python3
+    sqlite3 libsqlite3-dev python3
 )
 
 missing=()

@@ -224,4 +224,11 @@
             <translation>Sonstige Einnahmen</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionRepository</name>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Anfangssaldo</translation>
+        </message>
+    </context>
 </TS>

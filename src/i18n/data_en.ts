@@ -224,4 +224,11 @@
             <translation>Other Income</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionRepository</name>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Opening Balance</translation>
+        </message>
+    </context>
 </TS>

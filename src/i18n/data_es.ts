@@ -224,4 +224,11 @@
             <translation>Otros ingresos</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionRepository</name>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Saldo inicial</translation>
+        </message>
+    </context>
 </TS>

@@ -224,4 +224,11 @@
             <translation>Autres revenus</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionRepository</name>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Solde d'ouverture</translation>
+        </message>
+    </context>
 </TS>

@@ -224,4 +224,11 @@
             <translation>その他の収入</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionRepository</name>
+        <message>
+            <source>Opening Balance</source>
+            <translation>期首残高</translation>
+        </message>
+    </context>
 </TS>

@@ -1,0 +1,247 @@
+// Times the transaction store's screen queries on a generated heavy ledger:
+// the register of a 50,000-row account against the same SELECT run alone
+// through SQLite, every account's balance in each mode, search and the payee list.
+
+#include "LedgerGenerator.h"
+
+#include "data/Database.h"
+#include "data/TransactionRepository.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr int kRuns = 9;
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+struct Timing
+{
+    double minMs = 0;
+    double medianMs = 0;
+};
+
+// One warm-up run, then kRuns timed ones.
+Timing measure(const std::function<void()>& work)
+{
+    work();
+    QList<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return {times.first(), times.at(times.size() / 2)};
+}
+
+QString ms(double value)
+{
+    return QString::number(value, 'f', 2).rightJustified(8) + QLatin1String(" ms");
+}
+
+void printTiming(const QString& what, const Timing& timing, const QString& note = QString())
+{
+    out() << "  " << what.leftJustified(46) << " median " << ms(timing.medianMs) << "   min " << ms(timing.minMs);
+    if (!note.isEmpty())
+        out() << "   " << note;
+    out() << Qt::endl;
+}
+
+// The register's SELECT, as the repository runs it.
+const char* const kRegisterSql =
+    "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, "
+    "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') "
+    "|| ' > ' || c.name ELSE c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+    "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC";
+
+// The floor: prepare, bind, step through every row and read every column in its
+// stored type, on the program's own connection.
+qint64 rawRegisterSelect(sqlite3* handle, const QByteArray& accountId)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle, kRegisterSql, -1, &statement, nullptr) != SQLITE_OK)
+        return -1;
+    sqlite3_bind_text(statement, 1, accountId.constData(), static_cast<int>(accountId.size()), SQLITE_STATIC);
+    qint64 checksum = 0;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        const int columns = sqlite3_column_count(statement);
+        for (int c = 0; c < columns; ++c) {
+            if (sqlite3_column_type(statement, c) == SQLITE_INTEGER) {
+                checksum += sqlite3_column_int64(statement, c);
+            } else {
+                const unsigned char* text = sqlite3_column_text(statement, c);
+                checksum += sqlite3_column_bytes(statement, c) + (text ? text[0] : 0);
+            }
+        }
+    }
+    sqlite3_finalize(statement);
+    return checksum;
+}
+
+// The same SELECT through Qt's driver, every value read, nothing mapped.
+qint64 qtRegisterSelect(QSqlDatabase& db, const QString& accountId)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QLatin1String(kRegisterSql));
+    query.addBindValue(accountId);
+    query.exec();
+    qint64 rows = 0;
+    while (query.next()) {
+        for (int c = 0; c < 21; ++c)
+            query.value(c);
+        ++rows;
+    }
+    return rows;
+}
+
+void measureBalances(const TransactionRepository& repository, const GeneratedLedger& ledger)
+{
+    const QList<QPair<BalanceMode, QString>> modes{{BalanceMode::Current, QStringLiteral("Current")},
+                                                   {BalanceMode::Cleared, QStringLiteral("Cleared")},
+                                                   {BalanceMode::AsOfToday, QStringLiteral("AsOfToday")}};
+    for (const auto& [mode, name] : modes) {
+        const Timing all = measure([&] {
+            for (const QString& account : ledger.accountIds)
+                repository.balance(account, mode);
+        });
+        const Timing one = measure([&] { repository.balance(ledger.accountIds.first(), mode); });
+        printTiming(name + QLatin1String(", every account"), all,
+                    QStringLiteral("big account alone %1").arg(ms(one.medianMs)));
+    }
+}
+
+int ftsMatches(QSqlDatabase& db, const QString& text)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH ?"));
+    query.addBindValue(buildFtsMatchQuery(text));
+    return query.exec() && query.next() ? query.value(0).toInt() : -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    Database database;
+    if (!dir.isValid() || !database.open(dir.filePath(QStringLiteral("vellumry.db"))) || !database.migrate()) {
+        out() << "cannot create the ledger" << Qt::endl;
+        return 1;
+    }
+    QSqlDatabase& db = database.database();
+
+    QElapsedTimer generation;
+    generation.start();
+    GeneratedLedger ledger;
+    if (!LedgerGenerator().generate(db, &ledger)) {
+        out() << "cannot generate the ledger" << Qt::endl;
+        return 1;
+    }
+    const qint64 generationMs = generation.elapsed();
+    QSqlQuery checkpoint(db);
+    checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+
+    TransactionRepository repository(&database);
+    const QString big = ledger.accountIds.first();
+
+    out() << "Ledger: " << ledger.transactionRows << " transactions (" << ledger.liveRows << " live, "
+          << ledger.deletedRows << " deleted) over " << ledger.accountIds.size() << " accounts, "
+          << ledger.payees.size() << " payees, " << ledger.categoryIds.size() << " categories, "
+          << ledger.splitTransactions << " splits with " << ledger.splitLines << " lines, " << ledger.transferPairs
+          << " transfer pairs" << Qt::endl;
+    out() << "  generated in " << generationMs << " ms, file "
+          << QFileInfo(dir.filePath(QStringLiteral("vellumry.db"))).size() / 1024 << " KiB" << Qt::endl << Qt::endl;
+
+    // Register of the big account against the floor.
+    const QVariant handleVariant = db.driver()->handle();
+    sqlite3* handle = handleVariant.isValid() && qstrcmp(handleVariant.typeName(), "sqlite3*") == 0
+                          ? *static_cast<sqlite3* const*>(handleVariant.data())
+                          : nullptr;
+    if (!handle) {
+        out() << "no SQLite handle" << Qt::endl;
+        return 1;
+    }
+    qsizetype registerSize = 0;
+    const Timing registerRows = measure([&] { registerSize = repository.registerRows(big).size(); });
+    const QByteArray bigUtf8 = big.toUtf8();
+    const Timing raw = measure([&] { rawRegisterSelect(handle, bigUtf8); });
+    const Timing qtOnly = measure([&] { qtRegisterSelect(db, big); });
+    out() << "Register of the big account (" << registerSize << " rows)" << Qt::endl;
+    printTiming(QStringLiteral("TransactionRepository::registerRows"), registerRows);
+    printTiming(QStringLiteral("same SELECT alone, sqlite3 C API (floor)"), raw);
+    printTiming(QStringLiteral("same SELECT through QSqlQuery, no mapping"), qtOnly);
+    out() << "  ratio registerRows / floor: " << QString::number(registerRows.medianMs / raw.medianMs, 'f', 2)
+          << " (median), " << QString::number(registerRows.minMs / raw.minMs, 'f', 2) << " (min); aim <= 1.50"
+          << Qt::endl;
+    out() << "  ratio registerRows / QSqlQuery read: " << QString::number(registerRows.medianMs / qtOnly.medianMs, 'f', 2)
+          << " (median), " << QString::number(registerRows.minMs / qtOnly.minMs, 'f', 2) << " (min)" << Qt::endl
+          << Qt::endl;
+
+    // Balances: the account list runs one balance per account in the chosen mode.
+    out() << "Balances of all " << ledger.accountIds.size() << " accounts (one account-list rebuild; aim < 60 ms)"
+          << Qt::endl;
+    measureBalances(repository, ledger);
+    out() << Qt::endl;
+
+    // Search: at most 200 rows, newest first.
+    out() << "Search (aim: worst case < 100 ms)" << Qt::endl;
+    const QStringList searches{ledger.rarePrefix, ledger.commonPrefix, QStringLiteral("s"), QStringLiteral("maple mar"),
+                               QString()};
+    for (const QString& text : searches) {
+        qsizetype rows = 0;
+        const Timing timing = measure([&] { rows = repository.search(text, {}).size(); });
+        const QString label = text.isEmpty() ? QStringLiteral("no text (newest rows)") : QStringLiteral("\"%1\"").arg(text);
+        const QString note = text.isEmpty() ? QStringLiteral("%1 rows").arg(rows)
+                                            : QStringLiteral("%1 rows of %2 index matches").arg(rows).arg(ftsMatches(db, text));
+        printTiming(label, timing, note);
+    }
+    SearchFilter filter;
+    filter.accountId = big;
+    filter.dateFrom = QDate(2020, 1, 1);
+    qsizetype filtered = 0;
+    const Timing filteredTiming = measure([&] { filtered = repository.search(ledger.commonPrefix, filter).size(); });
+    printTiming(QStringLiteral("\"%1\", big account, since 2020").arg(ledger.commonPrefix), filteredTiming,
+                QStringLiteral("%1 rows").arg(filtered));
+    out() << Qt::endl;
+
+    out() << "Payees" << Qt::endl;
+    qsizetype payees = 0;
+    const Timing payeeTiming = measure([&] { payees = repository.distinctPayees().size(); });
+    printTiming(QStringLiteral("distinctPayees"), payeeTiming, QStringLiteral("%1 payees").arg(payees));
+    out() << Qt::endl;
+
+    // Not part of the schema: what an index that covers the balance query would
+    // buy, measured on the same ledger for the decision whether to add one.
+    QSqlQuery index(db);
+    if (!index.exec(QStringLiteral("CREATE INDEX bench_balance_cover ON transactions "
+                                   "(account_id, deleted_at, cleared, reconciled, date, amount)"))) {
+        out() << "cannot create the candidate index" << Qt::endl;
+        return 1;
+    }
+    out() << "Balances again with a candidate covering index "
+             "(account_id, deleted_at, cleared, reconciled, date, amount), not in the schema"
+          << Qt::endl;
+    measureBalances(repository, ledger);
+    return 0;
+}

@@ -1,0 +1,525 @@
+#include "TransactionRepository.h"
+
+#include "Clock.h"
+#include "Database.h"
+#include "Identifiers.h"
+#include "SqlBinding.h"
+#include "SqlFastRead.h"
+#include "SqlValues.h"
+#include "SyncedTable.h"
+
+#include <QSet>
+#include <QSqlQuery>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr const char* kTable = "transactions";
+constexpr const char* kRepository = "TransactionRepository";
+
+// Every whole-record query selects these, in table order, as its first columns.
+constexpr QLatin1StringView kColumns(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at");
+constexpr int kCategoryTextColumn = 20;
+
+// "Parent > Child" for a child category (one level of parent), the name for a
+// top-level one; soft-deleted categories still show their names.
+constexpr QLatin1StringView kCategoryPath(
+    "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') "
+    "|| ' > ' || c.name ELSE c.name END AS category_name");
+
+constexpr int kSearchLimit = 200;
+
+QString withColumns(QLatin1StringView sql)
+{
+    return QString(sql).arg(kColumns);
+}
+
+QString withColumnsAndPath(QLatin1StringView sql)
+{
+    return QString(sql).arg(kColumns, kCategoryPath);
+}
+
+QString operation(const char* name)
+{
+    return QLatin1String(kRepository) + QLatin1String("::") + QLatin1String(name);
+}
+
+bool exec(QSqlQuery& query, const char* operationName)
+{
+    if (query.exec())
+        return true;
+    SqlValues::logFailure(operation(operationName), query);
+    return false;
+}
+
+// The fields that insert and update both write, in the order both write them.
+void bindEditableFields(QSqlQuery& query, const Transaction& t)
+{
+    query.addBindValue(SqlValues::dateText(t.date));
+    query.addBindValue(SqlBinding::text(t.payee));
+    query.addBindValue(SqlBinding::text(t.memo));
+    query.addBindValue(t.amount);
+    query.addBindValue(SqlValues::textOrNull(t.categoryId));
+    query.addBindValue(SqlBinding::text(t.checkNumber));
+    query.addBindValue(SqlBinding::flag(t.cleared));
+    query.addBindValue(SqlBinding::flag(t.reconciled));
+    query.addBindValue(SqlBinding::text(t.transferLinkId));
+    query.addBindValue(SqlBinding::text(t.transferDestAccountId));
+    query.addBindValue(SqlBinding::flag(t.isSplit));
+    query.addBindValue(SqlBinding::text(t.recurringId));
+    query.addBindValue(t.version);
+    query.addBindValue(syncStatusToText(t.syncStatus));
+    query.addBindValue(SqlBinding::text(t.serverId));
+}
+
+void bindOpeningBalanceWords(QSqlQuery& query)
+{
+    for (const QString& word : openingBalanceWords())
+        query.addBindValue(word);
+}
+
+RegisterRow registerRowFromQuery(const QSqlQuery& query)
+{
+    RegisterRow row;
+    static_cast<Transaction&>(row) = TransactionRepository::transactionFromQuery(query);
+    row.categoryText = SqlValues::text(query, kCategoryTextColumn);
+    return row;
+}
+
+// Runs a forward-only SELECT with the values bound in order and maps every row;
+// a failed statement gives an empty list.
+template <typename Row>
+QList<Row> selectRows(QSqlDatabase& db, const QString& sql, const QVariantList& values, Row (*map)(const QSqlQuery&))
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    QList<Row> rows;
+    if (!query.exec())
+        return rows;
+    while (query.next())
+        rows.append(map(query));
+    return rows;
+}
+
+} // namespace
+
+QString buildFtsMatchQuery(const QString& text)
+{
+    QStringList terms;
+    QString run;
+    const auto finishRun = [&terms, &run] {
+        // A run holds letters and digits only, so it never contains a quote; the
+        // quotes make FTS5 read OR, AND, NOT and NEAR as words, not operators.
+        if (!run.isEmpty())
+            terms.append(QLatin1Char('"') + run + QLatin1String("\"*"));
+        run.clear();
+    };
+    for (const QChar ch : text) {
+        if (ch.isLetter() || ch.isDigit())
+            run.append(ch);
+        else
+            finishRun();
+    }
+    finishRun();
+    return terms.join(QLatin1Char(' '));
+}
+
+const QStringList& openingBalanceWords()
+{
+    // English, Spanish, French, Japanese and German, in the order the queries bind them.
+    static const QStringList words{QStringLiteral("opening balance"), QStringLiteral("saldo inicial"),
+                                   QStringLiteral("solde d'ouverture"), QStringLiteral("期首残高"),
+                                   QStringLiteral("anfangssaldo")};
+    return words;
+}
+
+bool isOpeningBalancePayee(const QString& payee)
+{
+    static const QSet<QString> words(openingBalanceWords().cbegin(), openingBalanceWords().cend());
+    return words.contains(payee.trimmed().toLower());
+}
+
+QString openingBalanceTransactionId(const QString& accountId)
+{
+    return nameBasedId(dnsNamespace(), QStringLiteral("opening-balance:%1").arg(accountId));
+}
+
+TransactionRepository::TransactionRepository(Database* database, QObject* parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+SyncedTable TransactionRepository::synced() const
+{
+    return SyncedTable(m_database->database(), kTable, kRepository);
+}
+
+QString TransactionRepository::openingBalancePayee()
+{
+    return tr("Opening Balance");
+}
+
+Transaction TransactionRepository::transactionFromQuery(const QSqlQuery& query)
+{
+    Transaction t;
+    t.id = SqlValues::text(query, 0);
+    t.accountId = SqlValues::text(query, 1);
+    t.date = SqlFastRead::date(SqlValues::text(query, 2));
+    t.payee = SqlValues::text(query, 3);
+    t.memo = SqlValues::text(query, 4);
+    t.amount = query.value(5).toLongLong();
+    t.categoryId = SqlValues::text(query, 6);
+    t.checkNumber = SqlValues::text(query, 7);
+    t.cleared = query.value(8).toLongLong() != 0;
+    t.reconciled = query.value(9).toLongLong() != 0;
+    t.transferLinkId = SqlValues::text(query, 10);
+    t.transferDestAccountId = SqlValues::text(query, 11);
+    t.isSplit = query.value(12).toLongLong() != 0;
+    t.recurringId = SqlValues::text(query, 13);
+    t.version = query.value(14).toInt();
+    t.syncStatus = syncStatusFromText(SqlValues::text(query, 15));
+    t.serverId = SqlValues::text(query, 16);
+    t.createdAt = SqlFastRead::timestamp(SqlValues::text(query, 17));
+    t.updatedAt = SqlFastRead::timestamp(SqlValues::text(query, 18));
+    const QString deletedAt = SqlValues::text(query, 19);
+    if (!deletedAt.isEmpty())
+        t.deletedAt = SqlFastRead::timestamp(deletedAt);
+    return t;
+}
+
+QList<Transaction> TransactionRepository::listWhere(const QString& sql, const QVariantList& values) const
+{
+    return selectRows(m_database->database(), sql, values, &TransactionRepository::transactionFromQuery);
+}
+
+QList<Transaction> TransactionRepository::listByAccount(const QString& accountId) const
+{
+    return listWhere(withColumns("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                 "ORDER BY t.date DESC, t.created_at DESC"_L1),
+                     {accountId});
+}
+
+std::optional<Transaction> TransactionRepository::findById(const QString& id) const
+{
+    const QList<Transaction> found = listWhere(withColumns("SELECT %1 FROM transactions t WHERE t.id = ?"_L1), {id});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QList<Transaction> TransactionRepository::listPending() const
+{
+    return listWhere(withColumns("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'"_L1), {});
+}
+
+QList<Transaction> TransactionRepository::listUnreconciled(const QString& accountId) const
+{
+    return listWhere(withColumns("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                 "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"_L1),
+                     {accountId});
+}
+
+std::optional<Transaction> TransactionRepository::lastByPayee(const QString& payee, const QString& accountId) const
+{
+    const QList<Transaction> found =
+        listWhere(withColumns("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? "
+                              "AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1"_L1),
+                  {payee, accountId});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+bool TransactionRepository::insert(const Transaction& transaction)
+{
+    QSqlQuery query(m_database->database());
+    query.prepare(QStringLiteral(
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
+        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(SqlBinding::text(transaction.id));
+    query.addBindValue(SqlBinding::text(transaction.accountId));
+    bindEditableFields(query, transaction);
+    query.addBindValue(SqlBinding::timestamp(transaction.createdAt));
+    query.addBindValue(SqlBinding::timestamp(transaction.updatedAt));
+    if (!exec(query, "insert"))
+        return false;
+    emit transactionsChanged(transaction.accountId);
+    return true;
+}
+
+bool TransactionRepository::update(const Transaction& transaction)
+{
+    QSqlQuery query(m_database->database());
+    query.prepare(QStringLiteral(
+        "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
+        "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
+        "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
+    bindEditableFields(query, transaction);
+    query.addBindValue(SqlBinding::timestamp(transaction.updatedAt));
+    query.addBindValue(transaction.id);
+    if (!exec(query, "update"))
+        return false;
+    emit transactionsChanged(transaction.accountId);
+    return true;
+}
+
+bool TransactionRepository::softDelete(const QString& id)
+{
+    const std::optional<Transaction> found = findById(id);
+    if (!found)
+        return false;
+    if (!synced().softDelete(id))
+        return false;
+    emit transactionsChanged(found->accountId);
+    return true;
+}
+
+int TransactionRepository::softDeleteByAccount(const QString& accountId)
+{
+    const int changed = synced().softDeleteByAccount(accountId);
+    if (changed > 0)
+        emit transactionsChanged(accountId);
+    return changed;
+}
+
+int TransactionRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
+{
+    const int changed = synced().restoreByAccount(accountId, deletedSince);
+    if (changed > 0)
+        emit transactionsChanged(accountId);
+    return changed;
+}
+
+int TransactionRepository::markAllPendingForResync()
+{
+    const int changed = synced().markAllPendingForResync();
+    if (changed > 0)
+        emit transactionsChanged(QString());
+    return changed;
+}
+
+bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return synced().markSynced(id, serverId);
+}
+
+bool TransactionRepository::applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt,
+                                                const QString& accountId)
+{
+    if (!synced().applyServerDeletion(id, deletedAt))
+        return false;
+    emit transactionsChanged(accountId);
+    return true;
+}
+
+qint64 TransactionRepository::startingBalance(const QString& accountId) const
+{
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"));
+    query.addBindValue(accountId);
+    if (query.exec() && query.next())
+        return query.value(0).toLongLong();
+    return 0;
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
+{
+    QList<RegisterRow> rows;
+    qint64 balance = startingBalance(accountId);
+    if (balance != 0) {
+        QSqlQuery earliest(m_database->database());
+        earliest.setForwardOnly(true);
+        earliest.prepare(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                                        "ORDER BY date ASC LIMIT 1"));
+        earliest.addBindValue(accountId);
+        QDate date;
+        if (earliest.exec() && earliest.next())
+            date = SqlValues::parseDate(SqlValues::text(earliest, 0));
+        RegisterRow opening;
+        opening.date = date.isValid() ? date : Clock::today();
+        opening.payee = openingBalancePayee();
+        opening.amount = balance;
+        opening.cleared = true;
+        opening.reconciled = true;
+        opening.runningBalance = balance;
+        rows.append(opening);
+    }
+
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                     "WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                     "ORDER BY t.date ASC, t.created_at ASC"_L1));
+    query.addBindValue(accountId);
+    if (!query.exec())
+        return rows;
+    while (query.next()) {
+        RegisterRow row = registerRowFromQuery(query);
+        balance += row.amount;
+        row.runningBalance = balance;
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
+qint64 TransactionRepository::balance(const QString& accountId, BalanceMode mode) const
+{
+    QString clause;
+    switch (mode) {
+    case BalanceMode::Cleared:
+        clause = QStringLiteral(" AND (cleared = 1 OR reconciled = 1)");
+        break;
+    case BalanceMode::AsOfToday:
+        // Dates are "yyyy-MM-dd" text, so "before tomorrow" includes all of today.
+        clause = QStringLiteral(" AND date < ?");
+        break;
+    case BalanceMode::Current:
+        break;
+    }
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions "
+                                 "WHERE account_id = ? AND deleted_at IS NULL%1").arg(clause));
+    query.addBindValue(accountId);
+    if (mode == BalanceMode::AsOfToday)
+        query.addBindValue(SqlValues::dateText(Clock::today().addDays(1)));
+    qint64 sum = 0;
+    if (query.exec() && query.next())
+        sum = query.value(0).toLongLong();
+    return startingBalance(accountId) + sum;
+}
+
+QStringList TransactionRepository::distinctPayees() const
+{
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    QStringList payees;
+    if (!query.exec(QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' "
+                                   "ORDER BY payee")))
+        return payees;
+    while (query.next())
+        payees.append(query.value(0).toString());
+    return payees;
+}
+
+QStringList TransactionRepository::payeesForAccount(const QString& accountId) const
+{
+    Q_UNUSED(accountId)
+    return distinctPayees();
+}
+
+int TransactionRepository::countForeignCurrencyTransfers(const QString& accountId, Currency currency) const
+{
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT COUNT(*) FROM transactions t JOIN accounts a ON a.id = t.transfer_dest_account_id "
+        "WHERE t.account_id = ? AND t.transfer_dest_account_id IS NOT NULL AND t.transfer_dest_account_id <> '' "
+        "AND t.deleted_at IS NULL AND a.deleted_at IS NULL AND UPPER(COALESCE(a.currency, 'USD')) <> ?"));
+    query.addBindValue(accountId);
+    query.addBindValue(currencyCode(currency));
+    if (query.exec() && query.next())
+        return query.value(0).toInt();
+    return 0;
+}
+
+QList<RegisterRow> TransactionRepository::search(const QString& text, const SearchFilter& filter) const
+{
+    const QString match = text.isEmpty() ? QString() : buildFtsMatchQuery(text);
+    // The newest matching rows are chosen on their dates alone, and only those get
+    // their full columns and category path: sorting every match with all of its
+    // columns cost as much again on a common word.
+    QString chosen = QStringLiteral("SELECT t.rowid FROM transactions t");
+    QVariantList values;
+    if (match.isEmpty()) {
+        chosen += QLatin1String(" WHERE t.deleted_at IS NULL");
+    } else {
+        chosen += QLatin1String(" JOIN transactions_fts fts ON fts.rowid = t.rowid "
+                                "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?");
+        values.append(match);
+    }
+    if (!filter.accountId.isEmpty()) {
+        chosen += QLatin1String(" AND t.account_id = ?");
+        values.append(filter.accountId);
+    }
+    if (!filter.categoryId.isEmpty()) {
+        chosen += QLatin1String(" AND t.category_id = ?");
+        values.append(filter.categoryId);
+    }
+    if (filter.dateFrom.isValid()) {
+        chosen += QLatin1String(" AND t.date >= ?");
+        values.append(SqlValues::dateText(filter.dateFrom));
+    }
+    if (filter.dateTo.isValid()) {
+        chosen += QLatin1String(" AND t.date <= ?");
+        values.append(SqlValues::dateText(filter.dateTo));
+    }
+    if (filter.cleared) {
+        chosen += QLatin1String(" AND t.cleared = ?");
+        values.append(SqlBinding::flag(*filter.cleared));
+    }
+    chosen += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+
+    const QString sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                           "WHERE t.rowid IN (%3) ORDER BY t.date DESC, t.created_at DESC"_L1)
+                            .arg(chosen);
+    return selectRows(m_database->database(), sql, values, &registerRowFromQuery);
+}
+
+bool TransactionRepository::isOpeningBalanceTransaction(const Transaction& transaction) const
+{
+    if (!isOpeningBalancePayee(transaction.payee))
+        return false;
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    // The account's earliest live opening-balance row is "the" opening balance.
+    // Among rows of that date the latest created wins, as in openingBalanceTransaction().
+    query.prepare(QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                                 "AND LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) ORDER BY date ASC, created_at DESC LIMIT 1"));
+    query.addBindValue(transaction.accountId);
+    bindOpeningBalanceWords(query);
+    if (!query.exec() || !query.next())
+        return false;
+    return query.value(0).toString() == transaction.id;
+}
+
+std::optional<Transaction> TransactionRepository::openingBalanceTransaction(const QString& accountId) const
+{
+    std::optional<Transaction> found;
+    // Newest first: the first row of a date is that date's latest created one.
+    for (const Transaction& t : listByAccount(accountId)) {
+        if (!isOpeningBalancePayee(t.payee))
+            continue;
+        if (!found || t.date < found->date)
+            found = t;
+    }
+    return found;
+}
+
+OpeningBalanceProbe TransactionRepository::openingBalanceProbe(const QString& accountId) const
+{
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT MIN(date), SUM(CASE WHEN LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) THEN 1 ELSE 0 END) "
+                                 "FROM transactions WHERE account_id = ? AND deleted_at IS NULL"));
+    bindOpeningBalanceWords(query);
+    query.addBindValue(accountId);
+    OpeningBalanceProbe probe;
+    if (!query.exec() || !query.next()) {
+        SqlValues::logFailure(operation("openingBalanceProbe"), query);
+        return probe;
+    }
+    probe.earliestDate = SqlValues::parseDate(SqlValues::text(query, 0));
+    probe.hasOpeningBalance = query.value(1).toLongLong() > 0;
+    return probe;
+}

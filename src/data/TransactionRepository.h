@@ -1,0 +1,99 @@
+#pragma once
+
+#include "BalanceMode.h"
+#include "Money.h"
+#include "OpeningBalanceProbe.h"
+#include "RegisterRow.h"
+#include "SearchFilter.h"
+#include "Transaction.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+class QSqlQuery;
+class SyncedTable;
+
+// FTS5 match text for a search text: every run of letters and digits becomes a
+// quoted prefix term, all terms required ("Joe's Diner" gives "Joe"* "s"* "Diner"*).
+// Quoting keeps words such as OR, AND, NOT and NEAR plain words. Empty when the
+// text holds no letter or digit.
+QString buildFtsMatchQuery(const QString& text);
+
+// True when the payee, trimmed and lower-cased, is "Opening Balance" in one of the
+// interface languages, whichever language wrote it.
+bool isOpeningBalancePayee(const QString& payee);
+
+// The lower-case forms of "Opening Balance" in every interface language. They
+// must change together with the catalogues' translations of that text.
+const QStringList& openingBalanceWords();
+
+// The name-based id of an account's opening-balance transaction, the same on
+// every device, so that two devices creating it make one row after sync.
+QString openingBalanceTransactionId(const QString& accountId);
+
+// The only code that reads and writes the transactions table.
+class TransactionRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TransactionRepository(Database* database, QObject* parent = nullptr);
+
+    // Maps the current row of a query whose first twenty columns are the
+    // transaction columns in table order.
+    static Transaction transactionFromQuery(const QSqlQuery& query);
+
+    // The payee of the opening-balance line, in the interface language.
+    static QString openingBalancePayee();
+
+    QList<Transaction> listByAccount(const QString& accountId) const;
+    std::optional<Transaction> findById(const QString& id) const;
+    QList<Transaction> listPending() const;
+    QList<Transaction> listUnreconciled(const QString& accountId) const;
+    std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId) const;
+
+    bool insert(const Transaction& transaction);
+    // Writes the record as given: the caller raises the version, marks it pending
+    // and stamps updatedAt for a local edit. Never moves a row to another account.
+    bool update(const Transaction& transaction);
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    // Brings back only rows deleted at or after `deletedSince` (ISO time text).
+    int restoreByAccount(const QString& accountId, const QString& deletedSince);
+    int markAllPendingForResync();
+    bool markSynced(const QString& id, const QString& serverId);
+    bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt,
+                             const QString& accountId);
+
+    // The account's live rows, oldest first, with running balances; an account
+    // with a starting balance gets a synthetic opening line first.
+    QList<RegisterRow> registerRows(const QString& accountId) const;
+    qint64 balance(const QString& accountId, BalanceMode mode) const;
+    QStringList distinctPayees() const;
+    // The same list as distinctPayees(): completion offers every payee.
+    QStringList payeesForAccount(const QString& accountId) const;
+    // Transfers of the account whose other (live) account does not use `currency`.
+    int countForeignCurrencyTransfers(const QString& accountId, Currency currency) const;
+    // At most 200 live rows, newest first, with running balance 0.
+    QList<RegisterRow> search(const QString& text, const SearchFilter& filter) const;
+
+    bool isOpeningBalanceTransaction(const Transaction& transaction) const;
+    std::optional<Transaction> openingBalanceTransaction(const QString& accountId) const;
+    OpeningBalanceProbe openingBalanceProbe(const QString& accountId) const;
+
+signals:
+    // The account whose rows changed, or empty when rows of any account may have.
+    void transactionsChanged(const QString& accountId);
+
+private:
+    QList<Transaction> listWhere(const QString& sql, const QVariantList& values) const;
+    qint64 startingBalance(const QString& accountId) const;
+    SyncedTable synced() const;
+
+    Database* m_database;
+};
