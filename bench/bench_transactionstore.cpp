@@ -2,54 +2,19 @@
 // the register of a 50,000-row account against the same SELECT run alone
 // through SQLite, every account's balance in each mode, search and the payee list.
 
-#include "LedgerGenerator.h"
+#include "BenchLedger.h"
+#include "BenchTiming.h"
 
 #include "data/Database.h"
 #include "data/TransactionRepository.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QTextStream>
 
 #include <sqlite3.h>
 
-#include <algorithm>
-#include <functional>
-
 namespace {
-
-constexpr int kRuns = 9;
-
-QTextStream& out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-struct Timing
-{
-    double minMs = 0;
-    double medianMs = 0;
-};
-
-// One warm-up run, then kRuns timed ones.
-Timing measure(const std::function<void()>& work)
-{
-    work();
-    QList<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return {times.first(), times.at(times.size() / 2)};
-}
 
 QString ms(double value)
 {
@@ -143,26 +108,16 @@ int ftsMatches(QSqlDatabase& db, const QString& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    Database database;
-    if (!dir.isValid() || !database.open(dir.filePath(QStringLiteral("vellumry.db"))) || !database.migrate()) {
-        out() << "cannot create the ledger" << Qt::endl;
+    BenchLedger bench;
+    if (!bench.isReady()) {
+        out() << bench.error() << Qt::endl;
         return 1;
     }
-    QSqlDatabase& db = database.database();
+    QSqlDatabase& db = bench.sql();
+    const GeneratedLedger& ledger = bench.ledger();
+    const qint64 generationMs = bench.generationMs();
 
-    QElapsedTimer generation;
-    generation.start();
-    GeneratedLedger ledger;
-    if (!LedgerGenerator().generate(db, &ledger)) {
-        out() << "cannot generate the ledger" << Qt::endl;
-        return 1;
-    }
-    const qint64 generationMs = generation.elapsed();
-    QSqlQuery checkpoint(db);
-    checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-
-    TransactionRepository repository(&database);
+    TransactionRepository repository(bench.database());
     const QString big = ledger.accountIds.first();
 
     out() << "Ledger: " << ledger.transactionRows << " transactions (" << ledger.liveRows << " live, "
@@ -171,13 +126,10 @@ int main(int argc, char** argv)
           << ledger.splitTransactions << " splits with " << ledger.splitLines << " lines, " << ledger.transferPairs
           << " transfer pairs" << Qt::endl;
     out() << "  generated in " << generationMs << " ms, file "
-          << QFileInfo(dir.filePath(QStringLiteral("vellumry.db"))).size() / 1024 << " KiB" << Qt::endl << Qt::endl;
+          << QFileInfo(bench.path()).size() / 1024 << " KiB" << Qt::endl << Qt::endl;
 
     // Register of the big account against the floor.
-    const QVariant handleVariant = db.driver()->handle();
-    sqlite3* handle = handleVariant.isValid() && qstrcmp(handleVariant.typeName(), "sqlite3*") == 0
-                          ? *static_cast<sqlite3* const*>(handleVariant.data())
-                          : nullptr;
+    sqlite3* handle = bench.handle();
     if (!handle) {
         out() << "no SQLite handle" << Qt::endl;
         return 1;

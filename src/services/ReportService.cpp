@@ -1,9 +1,14 @@
 #include "ReportService.h"
 
+#include "SqliteRows.h"
+
 #include "data/Database.h"
+#include "data/SqlFastRead.h"
 #include "data/SqlRows.h"
 #include "data/SqlValues.h"
 
+#include <QHash>
+#include <QPair>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -68,6 +73,79 @@ MonthlyTotalsRow monthlyTotalsFromQuery(const QSqlQuery& query)
 CategoryTotalRow categoryTotalFromQuery(const QSqlQuery& query)
 {
     return CategoryTotalRow{SqlValues::text(query, 0), query.value(1).toLongLong()};
+}
+
+// The listing can run to every transaction of the ledger, so its rows carry
+// rowids instead of account and category texts: each name is read once, from
+// these lookups, and shared by all its rows.
+struct ListingNames
+{
+    QHash<qint64, QPair<QString, Currency>> accounts;
+    QHash<qint64, QString> categories;
+};
+
+ListingNames listingNames(QSqlDatabase& db)
+{
+    ListingNames names;
+    QSqlQuery accounts(db);
+    if (SqlRows::select(accounts, QStringLiteral("SELECT rowid, name, currency FROM accounts"))) {
+        while (accounts.next())
+            names.accounts.insert(accounts.value(0).toLongLong(),
+                                  {SqlValues::text(accounts, 1), currencyFromCode(SqlValues::text(accounts, 2))});
+    }
+    QSqlQuery categories(db);
+    if (SqlRows::select(categories, QStringLiteral("SELECT rowid, name FROM categories"))) {
+        while (categories.next())
+            names.categories.insert(categories.value(0).toLongLong(), SqlValues::text(categories, 1));
+    }
+    return names;
+}
+
+// SqliteRows' reading interface over QSqlQuery, for where direct reads are not available.
+class QueryRows
+{
+public:
+    QueryRows(QSqlDatabase& db, const ReportQuery& query)
+        : m_query(db)
+        , m_ok(SqlRows::select(m_query, query.sql, query.values))
+    {
+    }
+
+    bool next() { return m_ok && m_query.next(); }
+    bool isNull(int column) const { return m_query.isNull(column); }
+    qint64 int64(int column) const { return m_query.value(column).toLongLong(); }
+    QString text(int column) const { return SqlValues::text(m_query, column); }
+    QDate date(int column) const { return SqlFastRead::date(text(column)); }
+
+private:
+    QSqlQuery m_query;
+    bool m_ok;
+};
+
+// Columns: date, account rowid, payee, category rowid, memo, amount.
+template <typename Rows>
+QList<TransactionListingRow> listingRows(Rows& rows, const ListingNames& names)
+{
+    QList<TransactionListingRow> listing;
+    while (rows.next()) {
+        TransactionListingRow row;
+        row.date = rows.date(0);
+        // A missing account reads as an empty name in USD, a missing category as no name.
+        if (!rows.isNull(1)) {
+            const auto account = names.accounts.constFind(rows.int64(1));
+            if (account != names.accounts.cend()) {
+                row.accountName = account->first;
+                row.currency = account->second;
+            }
+        }
+        row.payee = rows.text(2);
+        if (!rows.isNull(3))
+            row.categoryName = names.categories.value(rows.int64(3));
+        row.memo = rows.text(4);
+        row.amount = rows.int64(5);
+        listing.append(std::move(row));
+    }
+    return listing;
 }
 
 QString quoted(const QString& field)
@@ -173,25 +251,20 @@ QList<TaxReportRow> ReportService::taxReport(QDate from, QDate to) const
 QList<TransactionListingRow> ReportService::transactionListing(QDate from, QDate to, const QString& accountId,
                                                                const QString& categoryId) const
 {
-    return rowsOf<TransactionListingRow>(
-        m_database,
-        periodQuery("SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS category_name, "
-                    "COALESCE(t.memo, ''), t.amount, COALESCE(a.currency, 'USD') AS currency "
+    QSqlDatabase& db = m_database->database();
+    const ListingNames names = listingNames(db);
+    const ReportQuery query =
+        periodQuery("SELECT t.date, a.rowid, t.payee, c.rowid, t.memo, t.amount "
                     "FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id "
                     "LEFT JOIN categories c ON t.category_id = c.id "
                     "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
-                    from, to, accountId, " ORDER BY t.date, t.payee", categoryId),
-        [](const QSqlQuery& q) {
-            TransactionListingRow row;
-            row.date = SqlValues::parseDate(SqlValues::text(q, 0));
-            row.accountName = SqlValues::text(q, 1);
-            row.payee = SqlValues::text(q, 2);
-            row.categoryName = SqlValues::text(q, 3);
-            row.memo = SqlValues::text(q, 4);
-            row.amount = q.value(5).toLongLong();
-            row.currency = currencyFromCode(SqlValues::text(q, 6));
-            return row;
-        });
+                    from, to, accountId, " ORDER BY t.date, t.payee", categoryId);
+    if (SqliteRows::available(db)) {
+        SqliteRows rows(db, query.sql, query.values);
+        return listingRows(rows, names);
+    }
+    QueryRows rows(db, query);
+    return listingRows(rows, names);
 }
 
 QMap<QString, qint64> ReportService::categoryTotals(QDate from, QDate to, const QString& accountId) const

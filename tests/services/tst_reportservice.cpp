@@ -2,8 +2,10 @@
 #include "TestMain.h"
 
 #include "services/ReportService.h"
+#include "services/SqliteRows.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QTranslator>
 
 namespace {
@@ -150,6 +152,7 @@ private slots:
     void uncategorizedLabelIsTranslated();
     void payeeSummaryGroupsByExactText();
     void taxReportCoversEveryAccount();
+    void transactionListingFiltersAndOrders_data();
     void transactionListingFiltersAndOrders();
     void periodBounds();
     void yearOverYearMergesBothPeriods();
@@ -327,11 +330,22 @@ void TestReportService::taxReportCoversEveryAccount()
     QVERIFY(!service.taxReportCurrency().uniform);
 }
 
+void TestReportService::transactionListingFiltersAndOrders_data()
+{
+    QTest::addColumn<bool>("direct");
+    QTest::newRow("read on the SQLite handle") << true;
+    QTest::newRow("read through QSqlQuery") << false;
+}
+
 void TestReportService::transactionListingFiltersAndOrders()
 {
+    QFETCH(bool, direct);
     TempDatabase db;
     QVERIFY(buildLedger(db));
     ReportService service(db.database());
+    SqliteRows::setEnabled(direct);
+    const auto restore = qScopeGuard([] { SqliteRows::setEnabled(true); });
+    QCOMPARE(SqliteRows::available(db.sql()), direct);
 
     const QList<TransactionListingRow> rows = service.transactionListing(kJan1, kMar31, QString(), QString());
     QCOMPARE(rows.size(), 14);
@@ -364,6 +378,28 @@ void TestReportService::transactionListingFiltersAndOrders()
     QCOMPARE(service.transactionListing(kJan1, kMar31, QStringLiteral("chk"), QStringLiteral("food")).size(), 4);
     QCOMPARE(service.transactionListing(kJan1, kMar31, QStringLiteral("card"), QStringLiteral("food")).size(), 0);
     QCOMPARE(service.transactionListing(kJan1, kMar31, QStringLiteral("card"), QString()).size(), 3);
+
+    // Rows whose account or category row is gone (as the foreign keys normally
+    // prevent): no account name, USD, no category name; an unreadable date stays invalid.
+    QVERIFY(db.exec(QStringLiteral("PRAGMA foreign_keys=OFF")));
+    QVERIFY(addTransaction(db, {"orphan", "nowhere", "2024-01-02", "Ghost", -1, "nothing", false, false, nullptr,
+                                "Caf\u00e9 \u6771\u4eac"}));
+    QVERIFY(addTransaction(db, {"odd", "eur", "2024-01-0x", "Odd date", 5}));
+    QVERIFY(db.exec(QStringLiteral("PRAGMA foreign_keys=ON")));
+    const QList<TransactionListingRow> withOrphan = service.transactionListing(kJan1, kMar31, QString(), QString());
+    QCOMPARE(withOrphan.size(), 16);
+    const TransactionListingRow& orphan = withOrphan.at(0);
+    QCOMPARE(orphan.payee, QStringLiteral("Ghost"));
+    QCOMPARE(orphan.accountName, QString());
+    QCOMPARE(orphan.currency, Currency::USD);
+    QCOMPARE(orphan.categoryName, QString());
+    QCOMPARE(orphan.memo, QStringLiteral("Caf\u00e9 \u6771\u4eac"));
+    QCOMPARE(orphan.date, QDate(2024, 1, 2));
+    const TransactionListingRow& odd = withOrphan.at(2);
+    QCOMPARE(odd.payee, QStringLiteral("Odd date"));
+    QVERIFY(!odd.date.isValid());
+    QCOMPARE(odd.accountName, QStringLiteral("Euro Savings"));
+    QCOMPARE(odd.currency, Currency::EUR);
 }
 
 void TestReportService::periodBounds()
