@@ -11,8 +11,9 @@
 
 class Database;
 
-// The eight reports, each one aggregate query over the live transactions, and
-// the CSV text of an exported report table.
+// The eight reports over the live transactions, each one query (the listing adds
+// two small name lookups, the year-over-year report runs categoryTotals twice),
+// and the CSV text of an exported report table.
 //
 // A period runs from `from` to `to`, both days included; an invalid `from`
 // admits every date and an invalid `to` none. An empty account or category id
