@@ -18,7 +18,7 @@ QVariant textOrNull(const char* text)
     return text ? QVariant(QString::fromUtf8(text)) : QVariant(QMetaType::fromType<QString>());
 }
 
-struct AccountSpec
+struct AccountFixture
 {
     const char* id;
     const char* name;
@@ -29,7 +29,7 @@ struct AccountSpec
     bool deleted = false;
 };
 
-bool addAccount(TempDatabase& db, const AccountSpec& a)
+bool addAccount(TempDatabase& db, const AccountFixture& a)
 {
     return db.exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, starting_balance, sort_order, "
                                   "created_at, updated_at, deleted_at) VALUES (?, ?, ?, ?, ?, ?, '2024-01-01T00:00:00Z', "
@@ -38,7 +38,7 @@ bool addAccount(TempDatabase& db, const AccountSpec& a)
                     textOrNull(a.deleted ? "2024-01-02T00:00:00Z" : nullptr)});
 }
 
-struct CategorySpec
+struct CategoryFixture
 {
     const char* id;
     const char* name;
@@ -47,7 +47,7 @@ struct CategorySpec
     bool deleted = false;
 };
 
-bool addCategory(TempDatabase& db, const CategorySpec& c)
+bool addCategory(TempDatabase& db, const CategoryFixture& c)
 {
     return db.exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, is_tax_relevant, tax_category, "
                                   "created_at, updated_at, deleted_at) VALUES (?, ?, ?, ?, ?, '2024-01-01T00:00:00Z', "
@@ -56,7 +56,7 @@ bool addCategory(TempDatabase& db, const CategorySpec& c)
                     textOrNull(c.deleted ? "2024-01-02T00:00:00Z" : nullptr)});
 }
 
-struct TxnSpec
+struct TxnFixture
 {
     const char* id;
     const char* account;
@@ -71,7 +71,7 @@ struct TxnSpec
     bool deleted = false;
 };
 
-bool addTransaction(TempDatabase& db, const TxnSpec& t)
+bool addTransaction(TempDatabase& db, const TxnFixture& t)
 {
     return db.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
                                   "cleared, reconciled, transfer_link_id, created_at, updated_at, deleted_at) VALUES "
@@ -105,7 +105,7 @@ bool buildLedger(TempDatabase& db)
     ok = ok && addCategory(db, {.id = "maint1", .name = "Maintenance", .parent = "home"});
     ok = ok && addCategory(db, {.id = "maint2", .name = "Maintenance", .parent = "car"});
 
-    const TxnSpec rows[] = {
+    const TxnFixture rows[] = {
         {"t1", "chk", "2024-01-05", "Grocer", -2000, "food", true, false, nullptr, "weekly"},
         {"t2", "chk", "2024-01-20", "Employer", 300000, "salary", true},
         {"t3", "chk", "2024-02-10", "Grocer", -3000, "food"},
@@ -126,7 +126,7 @@ bool buildLedger(TempDatabase& db)
         {"t16", "chk", "2023-12-31", "Grocer", -777, "food"},
         {"t17", "chk", "2024-04-01", "Grocer", -888, "food"},
     };
-    for (const TxnSpec& row : rows)
+    for (const TxnFixture& row : rows)
         ok = ok && addTransaction(db, row);
     return ok;
 }
@@ -440,7 +440,7 @@ void TestReportService::yearOverYearMergesBothPeriods()
     QVERIFY(addCategory(db, {.id = "gifts", .name = "Gifts"}));
     QVERIFY(addCategory(db, {.id = "bills", .name = "bills"}));
     QVERIFY(addCategory(db, {.id = "travel", .name = "Travel"}));
-    const TxnSpec rows[] = {
+    const TxnFixture rows[] = {
         {"p1a", "a1", "2023-02-01", "Shop", -1000, "food"},
         {"p1b", "a1", "2023-05-01", "Power", -3000, "bills"},
         {"p1c", "a1", "2023-06-01", "Shop", 200, "food"},
@@ -450,7 +450,7 @@ void TestReportService::yearOverYearMergesBothPeriods()
         {"p2d", "a2", "2024-05-01", "Shop", -9999, "food"},
         {"p2e", "a1", "2024-05-02", "Shop", -4444, "travel", false, false, nullptr, nullptr, true},
     };
-    for (const TxnSpec& row : rows)
+    for (const TxnFixture& row : rows)
         QVERIFY(addTransaction(db, row));
     ReportService service(db.database());
     const QDate p1From(2023, 1, 1), p1To(2023, 12, 31), p2From(2024, 1, 1), p2To(2024, 12, 31);
