@@ -24,7 +24,8 @@ constexpr double kAllowedRatio = 2.0;
 // The median of kRuns timed runs after a warm-up, in milliseconds.
 double medianMs(const std::function<void()>& work)
 {
-    return measure(work, kRuns).medianMs;
+    work();
+    return timeRuns(kRuns, work).medianMs;
 }
 
 // The statements the connection runs while tracing is on.
@@ -86,7 +87,7 @@ void measure(sqlite3* handle, const Report& report)
 {
     const QList<QByteArray> statements = statementsOf(handle, [&] { report.run(); });
     if (statements.size() != report.values.size()) {
-        out() << report.name << ": expected " << report.values.size() << " statements, caught " << statements.size()
+        benchOut() << report.name << ": expected " << report.values.size() << " statements, caught " << statements.size()
               << Qt::endl;
         failed = true;
         return;
@@ -95,7 +96,7 @@ void measure(sqlite3* handle, const Report& report)
     for (qsizetype i = 0; i < statements.size(); ++i) {
         const qint64 rows = runAlone(handle, statements[i], report.values[i]);
         if (rows < 0) {
-            out() << report.name << ": the statement does not run alone with the given values" << Qt::endl;
+            benchOut() << report.name << ": the statement does not run alone with the given values" << Qt::endl;
             failed = true;
             return;
         }
@@ -111,7 +112,7 @@ void measure(sqlite3* handle, const Report& report)
     const double ratio = service / floor;
     if (ratio > kAllowedRatio)
         failed = true;
-    out() << "  " << report.name.leftJustified(22) << QString::number(serviceRows).rightJustified(7) << " rows "
+    benchOut() << "  " << report.name.leftJustified(22) << QString::number(serviceRows).rightJustified(7) << " rows "
           << QString::number(service, 'f', 2).rightJustified(9) << " ms   SQL alone "
           << QString::number(floor, 'f', 2).rightJustified(9) << " ms (" << QString::number(floorRows).rightJustified(7)
           << " rows)   ratio " << QString::number(ratio, 'f', 2) << (ratio > kAllowedRatio ? "  OVER" : "")
@@ -125,7 +126,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     BenchLedger bench;
     if (!bench.isReady()) {
-        out() << bench.error() << Qt::endl;
+        benchOut() << bench.error() << Qt::endl;
         return 1;
     }
     QSqlDatabase& db = bench.sql();
@@ -136,7 +137,7 @@ int main(int argc, char** argv)
                             "WHERE rowid % 5 = 0"));
     sqlite3* handle = bench.handle();
     if (!handle) {
-        out() << "no SQLite handle" << Qt::endl;
+        benchOut() << "no SQLite handle" << Qt::endl;
         return 1;
     }
 
@@ -154,7 +155,7 @@ int main(int argc, char** argv)
     // be used; that check is not part of any report.
     service.transactionListing(to, from, QString(), QString());
 
-    out() << "Ledger: " << ledger.transactionRows << " transactions (" << ledger.liveRows << " live) over "
+    benchOut() << "Ledger: " << ledger.transactionRows << " transactions (" << ledger.liveRows << " live) over "
           << ledger.accountIds.size() << " accounts, " << ledger.categoryIds.size() << " categories; median of "
           << kRuns << " runs, allowed ratio " << kAllowedRatio << Qt::endl;
 
@@ -177,13 +178,13 @@ int main(int argc, char** argv)
          {{label, lastYear.toString(Qt::ISODate).toUtf8(), lastYearEnd.toString(Qt::ISODate).toUtf8()},
           {label, thisYear.toString(Qt::ISODate).toUtf8(), toText}}},
     };
-    out() << Qt::endl << "Every account, 2000-01-01 to 2024-12-31" << Qt::endl;
+    benchOut() << Qt::endl << "Every account, 2000-01-01 to 2024-12-31" << Qt::endl;
     for (const Report& report : allAccounts)
         measure(handle, report);
 
     // Not a report but asked before each run; too quick for a ratio to mean anything.
     const double currency = medianMs([&] { service.runCurrency(QString()); });
-    out() << "  runCurrency (every account) " << QString::number(currency, 'f', 3) << " ms" << Qt::endl;
+    benchOut() << "  runCurrency (every account) " << QString::number(currency, 'f', 3) << " ms" << Qt::endl;
 
     const QList<Report> bigAccount = {
         {QStringLiteral("cashFlow"), [&] { return service.cashFlow(from, to, big).size(); },
@@ -196,11 +197,11 @@ int main(int argc, char** argv)
          [&] { return service.transactionListing(from, to, big, QString()).size(); },
          {{}, {}, {fromText, toText, bigText}}},
     };
-    out() << Qt::endl << "The big account alone" << Qt::endl;
+    benchOut() << Qt::endl << "The big account alone" << Qt::endl;
     for (const Report& report : bigAccount)
         measure(handle, report);
 
-    out() << Qt::endl << (failed ? "Some report is over the allowed ratio or did not run." : "Every report is within the allowed ratio.")
+    benchOut() << Qt::endl << (failed ? "Some report is over the allowed ratio or did not run." : "Every report is within the allowed ratio.")
           << Qt::endl;
     return failed ? 1 : 0;
 }

@@ -11,22 +11,29 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <QTextStream>
 
 #include <sqlite3.h>
 
+#include <functional>
+
 namespace {
 
-QString ms(double value)
+constexpr int kRuns = 9;
+
+// One warm-up run, then kRuns timed ones.
+Timing measure(const std::function<void()>& work)
 {
-    return QString::number(value, 'f', 2).rightJustified(8) + QLatin1String(" ms");
+    work();
+    return timeRuns(kRuns, work);
 }
 
 void printTiming(const QString& what, const Timing& timing, const QString& note = QString())
 {
-    out() << "  " << what.leftJustified(46) << " median " << ms(timing.medianMs) << "   min " << ms(timing.minMs);
+    benchOut() << "  " << what.leftJustified(46) << " median " << msText(timing.medianMs) << "   min " << msText(timing.minMs);
     if (!note.isEmpty())
-        out() << "   " << note;
-    out() << Qt::endl;
+        benchOut() << "   " << note;
+    benchOut() << Qt::endl;
 }
 
 // The register's SELECT, as the repository runs it.
@@ -91,7 +98,7 @@ void measureBalances(const TransactionRepository& repository, const GeneratedLed
         });
         const Timing one = measure([&] { repository.balance(ledger.accountIds.first(), mode); });
         printTiming(name + QLatin1String(", every account"), all,
-                    QStringLiteral("big account alone %1").arg(ms(one.medianMs)));
+                    QStringLiteral("big account alone %1").arg(msText(one.medianMs)));
     }
 }
 
@@ -110,7 +117,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     BenchLedger bench;
     if (!bench.isReady()) {
-        out() << bench.error() << Qt::endl;
+        benchOut() << bench.error() << Qt::endl;
         return 1;
     }
     QSqlDatabase& db = bench.sql();
@@ -120,18 +127,18 @@ int main(int argc, char** argv)
     TransactionRepository repository(bench.database());
     const QString big = ledger.accountIds.first();
 
-    out() << "Ledger: " << ledger.transactionRows << " transactions (" << ledger.liveRows << " live, "
+    benchOut() << "Ledger: " << ledger.transactionRows << " transactions (" << ledger.liveRows << " live, "
           << ledger.deletedRows << " deleted) over " << ledger.accountIds.size() << " accounts, "
           << ledger.payees.size() << " payees, " << ledger.categoryIds.size() << " categories, "
           << ledger.splitTransactions << " splits with " << ledger.splitLines << " lines, " << ledger.transferPairs
           << " transfer pairs" << Qt::endl;
-    out() << "  generated in " << generationMs << " ms, file "
+    benchOut() << "  generated in " << generationMs << " ms, file "
           << QFileInfo(bench.path()).size() / 1024 << " KiB" << Qt::endl << Qt::endl;
 
     // Register of the big account against the floor.
     sqlite3* handle = bench.handle();
     if (!handle) {
-        out() << "no SQLite handle" << Qt::endl;
+        benchOut() << "no SQLite handle" << Qt::endl;
         return 1;
     }
     qsizetype registerSize = 0;
@@ -139,25 +146,25 @@ int main(int argc, char** argv)
     const QByteArray bigUtf8 = big.toUtf8();
     const Timing raw = measure([&] { rawRegisterSelect(handle, bigUtf8); });
     const Timing qtOnly = measure([&] { qtRegisterSelect(db, big); });
-    out() << "Register of the big account (" << registerSize << " rows)" << Qt::endl;
+    benchOut() << "Register of the big account (" << registerSize << " rows)" << Qt::endl;
     printTiming(QStringLiteral("TransactionRepository::registerRows"), registerRows);
     printTiming(QStringLiteral("same SELECT alone, sqlite3 C API (floor)"), raw);
     printTiming(QStringLiteral("same SELECT through QSqlQuery, no mapping"), qtOnly);
-    out() << "  ratio registerRows / floor: " << QString::number(registerRows.medianMs / raw.medianMs, 'f', 2)
+    benchOut() << "  ratio registerRows / floor: " << QString::number(registerRows.medianMs / raw.medianMs, 'f', 2)
           << " (median), " << QString::number(registerRows.minMs / raw.minMs, 'f', 2) << " (min); aim <= 1.50"
           << Qt::endl;
-    out() << "  ratio registerRows / QSqlQuery read: " << QString::number(registerRows.medianMs / qtOnly.medianMs, 'f', 2)
+    benchOut() << "  ratio registerRows / QSqlQuery read: " << QString::number(registerRows.medianMs / qtOnly.medianMs, 'f', 2)
           << " (median), " << QString::number(registerRows.minMs / qtOnly.minMs, 'f', 2) << " (min)" << Qt::endl
           << Qt::endl;
 
     // Balances: the account list runs one balance per account in the chosen mode.
-    out() << "Balances of all " << ledger.accountIds.size() << " accounts (one account-list rebuild; aim < 60 ms)"
+    benchOut() << "Balances of all " << ledger.accountIds.size() << " accounts (one account-list rebuild; aim < 60 ms)"
           << Qt::endl;
     measureBalances(repository, ledger);
-    out() << Qt::endl;
+    benchOut() << Qt::endl;
 
     // Search: at most 200 rows, newest first.
-    out() << "Search (aim: worst case < 100 ms)" << Qt::endl;
+    benchOut() << "Search (aim: worst case < 100 ms)" << Qt::endl;
     const QStringList searches{ledger.rarePrefix, ledger.commonPrefix, QStringLiteral("s"), QStringLiteral("maple mar"),
                                QString()};
     for (const QString& text : searches) {
@@ -175,23 +182,23 @@ int main(int argc, char** argv)
     const Timing filteredTiming = measure([&] { filtered = repository.search(ledger.commonPrefix, filter).size(); });
     printTiming(QStringLiteral("\"%1\", big account, since 2020").arg(ledger.commonPrefix), filteredTiming,
                 QStringLiteral("%1 rows").arg(filtered));
-    out() << Qt::endl;
+    benchOut() << Qt::endl;
 
-    out() << "Payees" << Qt::endl;
+    benchOut() << "Payees" << Qt::endl;
     qsizetype payees = 0;
     const Timing payeeTiming = measure([&] { payees = repository.distinctPayees().size(); });
     printTiming(QStringLiteral("distinctPayees"), payeeTiming, QStringLiteral("%1 payees").arg(payees));
-    out() << Qt::endl;
+    benchOut() << Qt::endl;
 
     // Not part of the schema: what an index that covers the balance query would
     // buy, measured on the same ledger for the decision whether to add one.
     QSqlQuery index(db);
     if (!index.exec(QStringLiteral("CREATE INDEX bench_balance_cover ON transactions "
                                    "(account_id, deleted_at, cleared, reconciled, date, amount)"))) {
-        out() << "cannot create the candidate index" << Qt::endl;
+        benchOut() << "cannot create the candidate index" << Qt::endl;
         return 1;
     }
-    out() << "Balances again with a candidate covering index "
+    benchOut() << "Balances again with a candidate covering index "
              "(account_id, deleted_at, cleared, reconciled, date, amount), not in the schema"
           << Qt::endl;
     measureBalances(repository, ledger);

@@ -5,17 +5,18 @@
 
 #include <algorithm>
 
-QTextStream& out()
+QTextStream& benchOut()
 {
     static QTextStream stream(stdout);
     return stream;
 }
 
-Timing measure(const std::function<void()>& work, int runs)
+Timing timeRuns(int runs, const std::function<void()>& work, const std::function<void()>& prepare)
 {
-    work();
     QList<double> times;
     for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
         QElapsedTimer timer;
         timer.start();
         work();
@@ -23,4 +24,9 @@ Timing measure(const std::function<void()>& work, int runs)
     }
     std::sort(times.begin(), times.end());
     return {times.first(), times.at(times.size() / 2)};
+}
+
+QString msText(double value)
+{
+    return QString::number(value, 'f', 2).rightJustified(8) + QLatin1String(" ms");
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QString>
 #include <QTextStream>
 
 #include <functional>
 
-// What a benchmark prints its figures on.
-QTextStream& out();
+// What the benchmark programs share for timing and printing.
+QTextStream& benchOut();
 
 struct Timing
 {
@@ -13,5 +14,8 @@ struct Timing
     double medianMs = 0;
 };
 
-// One warm-up run, then `runs` timed ones.
-Timing measure(const std::function<void()>& work, int runs = 9);
+// Times `runs` runs of `work`; `prepare`, when given, runs untimed before each.
+Timing timeRuns(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {});
+
+// "   12.34 ms", right-aligned for columns.
+QString msText(double value);

@@ -150,20 +150,45 @@ QUrl ApiClient::requestUrl(const QString& path, const QUrlQuery& query) const
     return url;
 }
 
+std::optional<ApiClient::Request> ApiClient::jsonRequest(const QByteArray& method, const QString& path,
+                                                         const QJsonObject& body, const QUrlQuery& query) const
+{
+    if (!isSafePath(path))
+        return std::nullopt;
+    const QByteArray bytes = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+    return Request{method, requestUrl(path, query), bytes, ReplyKind::JsonObject};
+}
+
+ApiClient::RawCallback ApiClient::jsonCompletion(JsonCallback callback)
+{
+    return [callback = std::move(callback)](int status, const QByteArray& reply) {
+        if (callback)
+            callback(isSuccess(status), status, parseObject(reply));
+    };
+}
+
 void ApiClient::sendRequest(const QByteArray& method, const QString& path, const QJsonObject& body,
                             JsonCallback callback, const QUrlQuery& query, bool requiresAuthentication)
 {
-    if (!isSafePath(path)) {
+    const std::optional<Request> request = jsonRequest(method, path, body, query);
+    if (!request) {
         if (callback)
             callback(false, 0, QJsonObject());
         return;
     }
-    const QByteArray bytes = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
-    const Request request{method, requestUrl(path, query), bytes, ReplyKind::JsonObject};
-    send(request, requiresAuthentication, [callback](int status, const QByteArray& reply) {
+    send(*request, requiresAuthentication, jsonCompletion(std::move(callback)));
+}
+
+void ApiClient::postWithToken(const QString& path, const QJsonObject& body, const QString& token,
+                              JsonCallback callback)
+{
+    const std::optional<Request> request = jsonRequest("POST", path, body, QUrlQuery());
+    if (!request) {
         if (callback)
-            callback(isSuccess(status), status, parseObject(reply));
-    });
+            callback(false, 0, QJsonObject());
+        return;
+    }
+    executeRequest(*request, token, Retry::Spent, jsonCompletion(std::move(callback)));
 }
 
 void ApiClient::send(const Request& request, bool requiresAuthentication, RawCallback done)

@@ -8,6 +8,7 @@
 #include <QUrlQuery>
 
 #include <functional>
+#include <optional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -50,6 +51,10 @@ public:
     void postUnauthenticated(const QString& path, const QJsonObject& body, JsonCallback callback);
     void patch(const QString& path, const QJsonObject& body, JsonCallback callback);
     void deleteResource(const QString& path, JsonCallback callback);
+    // Sends with exactly this bearer token (none when empty): no refresh
+    // before and no retry after a 401, for a request that must not bring a
+    // session back to life, such as signing out.
+    void postWithToken(const QString& path, const QJsonObject& body, const QString& token, JsonCallback callback);
     // For replies whose body is not a JSON object, such as a top-level array.
     void getBinary(const QString& path, BinaryCallback callback, const QUrlQuery& query = QUrlQuery());
 
@@ -85,6 +90,10 @@ private:
 
     void sendRequest(const QByteArray& method, const QString& path, const QJsonObject& body, JsonCallback callback,
                      const QUrlQuery& query, bool requiresAuthentication);
+    // Nothing when the path is not safe to send.
+    std::optional<Request> jsonRequest(const QByteArray& method, const QString& path, const QJsonObject& body,
+                                       const QUrlQuery& query) const;
+    static RawCallback jsonCompletion(JsonCallback callback);
     void send(const Request& request, bool requiresAuthentication, RawCallback done);
     void executeRequest(const Request& request, const QString& token, Retry retry, RawCallback done);
     void handleReply(QNetworkReply* reply, const Request& request, Retry retry, const RawCallback& done);

@@ -87,6 +87,11 @@ QString TokenManager::validAccessToken() const
     return m_accessToken;
 }
 
+QString TokenManager::accessToken() const
+{
+    return m_accessToken;
+}
+
 bool TokenManager::needsRefresh() const
 {
     return validAccessToken().isEmpty() && !m_refreshToken.isEmpty();

@@ -63,6 +63,8 @@ public:
 
     // The access token when it stays valid for more than the margin; else empty.
     QString validAccessToken() const;
+    // The access token as held, whether or not it is still valid.
+    QString accessToken() const;
     bool needsRefresh() const;
     QString refreshToken() const;
 

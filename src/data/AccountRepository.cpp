@@ -101,7 +101,7 @@ bool AccountRepository::insert(const Account& account)
                        "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {account.id, account.name, accountTypeToString(account.accountType), currencyCode(account.currency),
          account.institution, account.accountNumberLast4, QVariant::fromValue<qint64>(account.startingBalance),
-         account.sortOrder, SqlRows::flag(account.isShared), account.version, syncStatusToText(account.syncStatus),
+         account.sortOrder, SqlValues::flag(account.isShared), account.version, syncStatusToText(account.syncStatus),
          account.serverId, SqlValues::timestampOrNull(account.createdAt),
          SqlValues::timestampOrNull(account.updatedAt)},
         SqlRows::operationName(kRepository, "insert")));
@@ -117,7 +117,7 @@ bool AccountRepository::update(const Account& account)
                        "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
         {account.name, accountTypeToString(account.accountType), currencyCode(account.currency), account.institution,
          account.accountNumberLast4, QVariant::fromValue<qint64>(account.startingBalance), account.sortOrder,
-         SqlRows::flag(account.isShared), account.version, syncStatusToText(account.syncStatus), account.serverId,
+         SqlValues::flag(account.isShared), account.version, syncStatusToText(account.syncStatus), account.serverId,
          SqlValues::timestampOrNull(account.updatedAt), account.id},
         SqlRows::operationName(kRepository, "update")));
 }

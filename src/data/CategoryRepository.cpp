@@ -137,8 +137,8 @@ bool CategoryRepository::insert(const Category& category)
                        "icon, color, is_default, account_id, version, sync_status, server_id, created_at, "
                        "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {category.id, category.name, categoryTypeToString(category.categoryType),
-         SqlValues::textOrNull(category.parentId), SqlRows::flag(category.isTaxRelevant), category.taxCategory,
-         category.icon, category.color, SqlRows::flag(category.isDefault), SqlValues::textOrNull(category.accountId),
+         SqlValues::textOrNull(category.parentId), SqlValues::flag(category.isTaxRelevant), category.taxCategory,
+         category.icon, category.color, SqlValues::flag(category.isDefault), SqlValues::textOrNull(category.accountId),
          category.version, syncStatusToText(category.syncStatus), category.serverId,
          SqlValues::timestampOrNull(category.createdAt), SqlValues::timestampOrNull(category.updatedAt)},
         SqlRows::operationName(kRepository, "insert")));
@@ -153,8 +153,8 @@ bool CategoryRepository::update(const Category& category)
                        "tax_category=?, icon=?, color=?, is_default=?, account_id=?, version=?, sync_status=?, "
                        "server_id=?, updated_at=? WHERE id=?"),
         {category.name, categoryTypeToString(category.categoryType), SqlValues::textOrNull(category.parentId),
-         SqlRows::flag(category.isTaxRelevant), category.taxCategory, category.icon, category.color,
-         SqlRows::flag(category.isDefault), SqlValues::textOrNull(category.accountId), category.version,
+         SqlValues::flag(category.isTaxRelevant), category.taxCategory, category.icon, category.color,
+         SqlValues::flag(category.isDefault), SqlValues::textOrNull(category.accountId), category.version,
          syncStatusToText(category.syncStatus), category.serverId, SqlValues::timestampOrNull(category.updatedAt),
          category.id},
         SqlRows::operationName(kRepository, "update")));

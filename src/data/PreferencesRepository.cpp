@@ -1,7 +1,8 @@
 #include "PreferencesRepository.h"
 
+#include "SqlValues.h"
+
 #include "Database.h"
-#include "SqlBinding.h"
 
 #include <QSqlQuery>
 
@@ -42,7 +43,7 @@ bool PreferencesRepository::set(const QString& key, const QString& value)
     query.prepare(QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) "
                                  "ON CONFLICT(key) DO UPDATE SET value = excluded.value"));
     query.addBindValue(key);
-    query.addBindValue(SqlBinding::text(value));
+    query.addBindValue(SqlValues::bindText(value));
     if (!query.exec())
         return false;
     emit changed(key);

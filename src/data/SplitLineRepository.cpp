@@ -1,7 +1,6 @@
 #include "SplitLineRepository.h"
 
 #include "Database.h"
-#include "SqlBinding.h"
 #include "SqlTransaction.h"
 #include "SqlValues.h"
 
@@ -42,14 +41,14 @@ bool SplitLineRepository::insert(const SplitLine& line)
     QSqlQuery query(m_database->database());
     query.prepare(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
                                  "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(SqlBinding::text(line.id));
-    query.addBindValue(SqlBinding::text(line.transactionId));
+    query.addBindValue(SqlValues::bindText(line.id));
+    query.addBindValue(SqlValues::bindText(line.transactionId));
     // An empty category stays '' and fails the foreign key: a line needs one.
-    query.addBindValue(SqlBinding::text(line.categoryId));
+    query.addBindValue(SqlValues::bindText(line.categoryId));
     query.addBindValue(line.amount);
-    query.addBindValue(SqlBinding::text(line.memo));
-    query.addBindValue(SqlBinding::timestamp(line.createdAt));
-    query.addBindValue(SqlBinding::timestamp(line.updatedAt));
+    query.addBindValue(SqlValues::bindText(line.memo));
+    query.addBindValue(SqlValues::bindTimestamp(line.createdAt));
+    query.addBindValue(SqlValues::bindTimestamp(line.updatedAt));
     if (query.exec())
         return true;
     SqlValues::logFailure(u"SplitLineRepository::insert", query);

@@ -43,10 +43,4 @@ std::optional<Row> first(QSqlDatabase& db, const QString& sql, const QVariantLis
 // "<Repository>::<operation>", the prefix of a failed write's log line.
 QString operationName(const char* repository, const char* operation);
 
-// A flag as the 0/1 integer the schema stores.
-inline int flag(bool value)
-{
-    return value ? 1 : 0;
-}
-
 } // namespace SqlRows

@@ -18,10 +18,23 @@ QString timestampText(const QDateTime& time);
 // The current time (from Clock) in that form; call once per statement.
 QString nowText();
 // Reads any ISO 8601 text (fractions and offsets included) as UTC; invalid when empty.
+// The ledger's own form is read digit by digit: a register maps tens of thousands.
 QDateTime parseTimestamp(const QString& text);
 
 QString dateText(const QDate& date);          // "yyyy-MM-dd", empty for an invalid date
 QDate parseDate(const QString& text);
+
+// A text column's value. The driver binds a null QString as NULL, which a NOT NULL
+// column (a payee, say) refuses; an unset text is stored as '' instead.
+QVariant bindText(const QString& text);
+// A required time column's value: NULL for an unset time, so that the NOT NULL
+// column refuses the row instead of storing an empty stamp.
+QVariant bindTimestamp(const QDateTime& time);
+// Flags are stored as the integers 0 and 1.
+inline int flag(bool value)
+{
+    return value ? 1 : 0;
+}
 
 // NULL for an empty text, the text otherwise (optional references and columns).
 QVariant textOrNull(const QString& text);

@@ -3,8 +3,6 @@
 #include "Clock.h"
 #include "Database.h"
 #include "Identifiers.h"
-#include "SqlBinding.h"
-#include "SqlFastRead.h"
 #include "SqlValues.h"
 #include "SyncedTable.h"
 
@@ -60,20 +58,20 @@ bool exec(QSqlQuery& query, const char* operationName)
 void bindEditableFields(QSqlQuery& query, const Transaction& t)
 {
     query.addBindValue(SqlValues::dateText(t.date));
-    query.addBindValue(SqlBinding::text(t.payee));
-    query.addBindValue(SqlBinding::text(t.memo));
+    query.addBindValue(SqlValues::bindText(t.payee));
+    query.addBindValue(SqlValues::bindText(t.memo));
     query.addBindValue(t.amount);
     query.addBindValue(SqlValues::textOrNull(t.categoryId));
-    query.addBindValue(SqlBinding::text(t.checkNumber));
-    query.addBindValue(SqlBinding::flag(t.cleared));
-    query.addBindValue(SqlBinding::flag(t.reconciled));
-    query.addBindValue(SqlBinding::text(t.transferLinkId));
-    query.addBindValue(SqlBinding::text(t.transferDestAccountId));
-    query.addBindValue(SqlBinding::flag(t.isSplit));
-    query.addBindValue(SqlBinding::text(t.recurringId));
+    query.addBindValue(SqlValues::bindText(t.checkNumber));
+    query.addBindValue(SqlValues::flag(t.cleared));
+    query.addBindValue(SqlValues::flag(t.reconciled));
+    query.addBindValue(SqlValues::bindText(t.transferLinkId));
+    query.addBindValue(SqlValues::bindText(t.transferDestAccountId));
+    query.addBindValue(SqlValues::flag(t.isSplit));
+    query.addBindValue(SqlValues::bindText(t.recurringId));
     query.addBindValue(t.version);
     query.addBindValue(syncStatusToText(t.syncStatus));
-    query.addBindValue(SqlBinding::text(t.serverId));
+    query.addBindValue(SqlValues::bindText(t.serverId));
 }
 
 void bindOpeningBalanceWords(QSqlQuery& query)
@@ -172,7 +170,7 @@ Transaction TransactionRepository::transactionFromQuery(const QSqlQuery& query)
     Transaction t;
     t.id = SqlValues::text(query, 0);
     t.accountId = SqlValues::text(query, 1);
-    t.date = SqlFastRead::date(SqlValues::text(query, 2));
+    t.date = SqlValues::parseDate(SqlValues::text(query, 2));
     t.payee = SqlValues::text(query, 3);
     t.memo = SqlValues::text(query, 4);
     t.amount = query.value(5).toLongLong();
@@ -187,11 +185,11 @@ Transaction TransactionRepository::transactionFromQuery(const QSqlQuery& query)
     t.version = query.value(14).toInt();
     t.syncStatus = syncStatusFromText(SqlValues::text(query, 15));
     t.serverId = SqlValues::text(query, 16);
-    t.createdAt = SqlFastRead::timestamp(SqlValues::text(query, 17));
-    t.updatedAt = SqlFastRead::timestamp(SqlValues::text(query, 18));
+    t.createdAt = SqlValues::parseTimestamp(SqlValues::text(query, 17));
+    t.updatedAt = SqlValues::parseTimestamp(SqlValues::text(query, 18));
     const QString deletedAt = SqlValues::text(query, 19);
     if (!deletedAt.isEmpty())
-        t.deletedAt = SqlFastRead::timestamp(deletedAt);
+        t.deletedAt = SqlValues::parseTimestamp(deletedAt);
     return t;
 }
 
@@ -245,11 +243,11 @@ bool TransactionRepository::insert(const Transaction& transaction)
         "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
         "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
         "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(SqlBinding::text(transaction.id));
-    query.addBindValue(SqlBinding::text(transaction.accountId));
+    query.addBindValue(SqlValues::bindText(transaction.id));
+    query.addBindValue(SqlValues::bindText(transaction.accountId));
     bindEditableFields(query, transaction);
-    query.addBindValue(SqlBinding::timestamp(transaction.createdAt));
-    query.addBindValue(SqlBinding::timestamp(transaction.updatedAt));
+    query.addBindValue(SqlValues::bindTimestamp(transaction.createdAt));
+    query.addBindValue(SqlValues::bindTimestamp(transaction.updatedAt));
     if (!exec(query, "insert"))
         return false;
     emit transactionsChanged(transaction.accountId);
@@ -264,7 +262,7 @@ bool TransactionRepository::update(const Transaction& transaction)
         "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
         "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     bindEditableFields(query, transaction);
-    query.addBindValue(SqlBinding::timestamp(transaction.updatedAt));
+    query.addBindValue(SqlValues::bindTimestamp(transaction.updatedAt));
     query.addBindValue(transaction.id);
     if (!exec(query, "update"))
         return false;
@@ -466,7 +464,7 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Sear
     }
     if (filter.cleared) {
         chosen += QLatin1String(" AND t.cleared = ?");
-        values.append(SqlBinding::flag(*filter.cleared));
+        values.append(SqlValues::flag(*filter.cleared));
     }
     chosen += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
 

@@ -20,4 +20,25 @@ Datenverzeichnis: %1
 Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
         </message>
     </context>
+    <context>
+        <name>StatusBar</name>
+        <message>
+            <source>Offline</source>
+            <translation>Offline</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n account(s)</source>
+            <translation>
+                <numerusform>%n Konto</numerusform>
+                <numerusform>%n Konten</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  •  %n recurring due</source>
+            <translation>
+                <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
+                <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
+            </translation>
+        </message>
+    </context>
 </TS>

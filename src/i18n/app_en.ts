@@ -20,4 +20,25 @@ Data directory: %1
 Please check file permissions and try again.</translation>
         </message>
     </context>
+    <context>
+        <name>StatusBar</name>
+        <message>
+            <source>Offline</source>
+            <translation>Offline</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n account(s)</source>
+            <translation>
+                <numerusform>%n account</numerusform>
+                <numerusform>%n accounts</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  •  %n recurring due</source>
+            <translation>
+                <numerusform>  •  %n recurring due</numerusform>
+                <numerusform>  •  %n recurring due</numerusform>
+            </translation>
+        </message>
+    </context>
 </TS>

@@ -20,4 +20,25 @@ Directorio de datos: %1
 Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         </message>
     </context>
+    <context>
+        <name>StatusBar</name>
+        <message>
+            <source>Offline</source>
+            <translation>Sin conexión</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n account(s)</source>
+            <translation>
+                <numerusform>%n cuenta</numerusform>
+                <numerusform>%n cuentas</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  •  %n recurring due</source>
+            <translation>
+                <numerusform>  •  %n recurrente pendiente</numerusform>
+                <numerusform>  •  %n recurrentes pendientes</numerusform>
+            </translation>
+        </message>
+    </context>
 </TS>

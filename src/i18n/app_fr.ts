@@ -20,4 +20,25 @@ Dossier des données : %1
 Vérifiez les autorisations des fichiers et réessayez.</translation>
         </message>
     </context>
+    <context>
+        <name>StatusBar</name>
+        <message>
+            <source>Offline</source>
+            <translation>Hors ligne</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n account(s)</source>
+            <translation>
+                <numerusform>%n compte</numerusform>
+                <numerusform>%n comptes</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  •  %n recurring due</source>
+            <translation>
+                <numerusform>  •  %n opération récurrente due</numerusform>
+                <numerusform>  •  %n opérations récurrentes dues</numerusform>
+            </translation>
+        </message>
+    </context>
 </TS>

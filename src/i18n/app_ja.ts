@@ -20,4 +20,23 @@ Please check file permissions and try again.</source>
 ファイルのアクセス権を確認して、もう一度お試しください。</translation>
         </message>
     </context>
+    <context>
+        <name>StatusBar</name>
+        <message>
+            <source>Offline</source>
+            <translation>オフライン</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n account(s)</source>
+            <translation>
+                <numerusform>%n 件の口座</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  •  %n recurring due</source>
+            <translation>
+                <numerusform>  •  期日の定期取引 %n 件</numerusform>
+            </translation>
+        </message>
+    </context>
 </TS>

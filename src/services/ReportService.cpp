@@ -3,7 +3,6 @@
 #include "SqliteRows.h"
 
 #include "data/Database.h"
-#include "data/SqlFastRead.h"
 #include "data/SqlRows.h"
 #include "data/SqlValues.h"
 
@@ -23,11 +22,11 @@ struct ReportQuery
 };
 
 // An invalid date must bind as the empty text, not as NULL: '' as the lower
-// bound admits every date, as the upper bound none. (A null QString would bind
-// as NULL, and NULL comparisons admit nothing either way.)
+// bound admits every date, as the upper bound none, where NULL would admit
+// nothing either way.
 QVariant dateBound(QDate date)
 {
-    return date.isValid() ? QVariant(SqlValues::dateText(date)) : QVariant(QStringLiteral(""));
+    return SqlValues::bindText(SqlValues::dateText(date));
 }
 
 // `head` ends in "t.date >= ? AND t.date <= ?"; `leading` are the values of any
@@ -115,7 +114,7 @@ public:
     bool isNull(int column) const { return m_query.isNull(column); }
     qint64 int64(int column) const { return m_query.value(column).toLongLong(); }
     QString text(int column) const { return SqlValues::text(m_query, column); }
-    QDate date(int column) const { return SqlFastRead::date(text(column)); }
+    QDate date(int column) const { return SqlValues::parseDate(text(column)); }
 
 private:
     QSqlQuery m_query;

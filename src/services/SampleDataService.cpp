@@ -408,8 +408,8 @@ void SampleDataService::insertTransactions(const QString& now, QDate today)
         execWith(query, {ids[row], accountId(entry.account), SqlValues::dateText(today.addDays(entry.day)),
                          tr(entry.payee), translatedOrNull(entry.memo), QVariant::fromValue<qint64>(entry.cents),
                          SqlValues::textOrNull(lookupCategory(entry.category, entry.parent)),
-                         latin1OrNull(entry.check), SqlRows::flag(entry.state != State::Open),
-                         SqlRows::flag(entry.state == State::Reconciled), linkId, destinationId, 0, now, now});
+                         latin1OrNull(entry.check), SqlValues::flag(entry.state != State::Open),
+                         SqlValues::flag(entry.state == State::Reconciled), linkId, destinationId, 0, now, now});
     }
 }
 

@@ -1,6 +1,6 @@
 #include "SqliteRows.h"
 
-#include "data/SqlFastRead.h"
+#include "data/SqlValues.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -119,5 +119,5 @@ QString SqliteRows::text(int column) const
 
 QDate SqliteRows::date(int column) const
 {
-    return SqlFastRead::date(QString::fromLatin1(utf8(column)));
+    return SqlValues::parseDate(QString::fromLatin1(utf8(column)));
 }

@@ -3,6 +3,7 @@
 #include "TempDatabase.h"
 
 #include "data/Identifiers.h"
+#include "data/RecurringTransaction.h"
 #include "data/SqlValues.h"
 #include "data/Transaction.h"
 
@@ -46,6 +47,22 @@ inline Transaction newTransaction(const QString& accountId, const QDate& date, c
     t.createdAt = fixedNow();
     t.updatedAt = fixedNow();
     return t;
+}
+
+// A monthly template of 120.00 a month, made on 2024-01-02 and never edited since.
+inline RecurringTransaction newRecurring(const QString& id, const QString& accountId, const QDate& nextDue,
+                                         const QString& payee = QStringLiteral("Rent"))
+{
+    RecurringTransaction record;
+    record.id = id;
+    record.accountId = accountId;
+    record.payee = payee;
+    record.amount = -12000;
+    record.startDate = QDate(2024, 1, 1);
+    record.nextDueDate = nextDue;
+    record.createdAt = QDateTime(QDate(2024, 1, 2), QTime(8, 30), QTimeZone::utc());
+    record.updatedAt = record.createdAt;
+    return record;
 }
 
 } // namespace LedgerFixture

@@ -12,6 +12,7 @@ FakeServices::FakeServices(QObject* parent)
     : QObject(parent)
     , m_http(new FakeHttpServer(this))
     , m_auth(new FakeAuthService(m_http, AuthPrefix, Realm, this))
+    , m_account(new FakeAccountService(m_http, m_auth, AccountPrefix, this))
 {
     const auto echoHandler = [this](const FakeRequest& request) { return echo(request); };
     m_http->addRoute("*", accountApiPath(echoPath()), echoHandler);
@@ -38,6 +39,11 @@ FakeAuthService* FakeServices::auth() const
     return m_auth;
 }
 
+FakeAccountService* FakeServices::account() const
+{
+    return m_account;
+}
+
 QString FakeServices::realm() const
 {
     return m_auth->realm();
@@ -56,6 +62,11 @@ QUrl FakeServices::authApiUrl() const
 QUrl FakeServices::accountApiUrl() const
 {
     return m_http->url(AccountPrefix);
+}
+
+QUrl FakeServices::loginPageUrl() const
+{
+    return m_http->url(m_auth->loginPagePath());
 }
 
 QString FakeServices::echoPath()

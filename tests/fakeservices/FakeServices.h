@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeAccountService.h"
 #include "FakeAuthService.h"
 #include "FakeHttpServer.h"
 
@@ -10,6 +11,7 @@
 // service lives below a path of its own:
 //   /auth     the authentication service (realm API below /auth/api/v1/realms/<realm>)
 //   /account  the account API
+// The browser's sign-in page belongs to the authentication service.
 // Further services (the sync API, the account-sharing endpoints, the update
 // site) join as classes of their own that register routes on http() below a
 // new prefix, the way FakeAuthService does.
@@ -26,12 +28,14 @@ public:
 
     FakeHttpServer* http() const;
     FakeAuthService* auth() const;
+    FakeAccountService* account() const;
 
     QString realm() const;
     // What the client is configured with.
     QUrl authBaseUrl() const;
     QUrl authApiUrl() const;
     QUrl accountApiUrl() const;
+    QUrl loginPageUrl() const;
 
     // A protected route below the account API that answers any method with
     // what it received: {"method", "path", "query", "user_id", "id", "body"}.
@@ -45,4 +49,5 @@ private:
 
     FakeHttpServer* m_http;
     FakeAuthService* m_auth;
+    FakeAccountService* m_account;
 };

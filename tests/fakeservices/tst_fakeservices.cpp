@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "FakeBrowser.h"
 #include "FakeServices.h"
 
 #include <QJsonArray>
@@ -8,6 +9,7 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QUrlQuery>
 
 namespace {
 
@@ -71,6 +73,8 @@ private slots:
     void faultsBreakTheConnection();
     void delayedAnswerKeepsTheConnectionUsable();
     void serverProgramPrintsItsPort();
+    void signInPageRedirectsOnlyToTheLoopback();
+    void logoutEndsTheSession();
 
 private:
     std::unique_ptr<FakeServices> m_services;
@@ -279,6 +283,76 @@ void TestFakeServices::serverProgramPrintsItsPort()
 
     server.kill();
     QVERIFY(server.waitForFinished());
+}
+
+void TestFakeServices::signInPageRedirectsOnlyToTheLoopback()
+{
+    FakeAuthService* auth = m_services->auth();
+    const QString userId = auth->addUser(QStringLiteral("ada@example.test"));
+    FakeBrowser browser;
+    const auto visit = [&](const QString& clientId, const QString& redirectUri) {
+        QUrl url = m_services->loginPageUrl();
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("client_id"), clientId);
+        query.addQueryItem(QStringLiteral("redirect_uri"), QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
+        query.addQueryItem(QStringLiteral("state"), QStringLiteral("s-1"));
+        url.setQuery(query);
+        const qsizetype before = browser.pages().size();
+        browser.load(url);
+        if (!QTest::qWaitFor([&] { return browser.pages().size() > before; }, 5000))
+            qWarning("the sign-in page never answered");
+        return browser.pages().value(before);
+    };
+    // Port 1 on the loopback: nobody listens, so the redirect is not followed far.
+    const QString loopback = QStringLiteral("http://localhost:1/callback");
+
+    QCOMPARE(visit(QStringLiteral("someone-else"), loopback).status, 400);
+    QCOMPARE(visit(auth->clientId(), QStringLiteral("http://evil.example.test:1/callback")).status, 400);
+    QCOMPARE(visit(auth->clientId(), QStringLiteral("http://localhost:1/elsewhere")).status, 400);
+    // Nobody signed in to the browser: the page waits for the user.
+    FakeBrowser::Page page = visit(auth->clientId(), loopback);
+    QCOMPARE(page.status, 200);
+    QVERIFY(page.body.contains("Sign in to continue"));
+    QVERIFY(auth->sessions(userId).isEmpty());
+
+    auth->setBrowserUser(userId);
+    page = visit(auth->clientId(), loopback);
+    QCOMPARE(page.status, 302);
+    const QUrl location = QUrl::fromEncoded(page.location);
+    QCOMPARE(location.adjusted(QUrl::RemoveQuery), QUrl(loopback));
+    const QUrlQuery tokens(location);
+    QCOMPARE(tokens.queryItemValue(QStringLiteral("state")), QStringLiteral("s-1"));
+    QCOMPARE(payloadOf(tokens.queryItemValue(QStringLiteral("access_token"))).value(QLatin1String("sub")).toString(),
+             userId);
+    QVERIFY(auth->isRefreshTokenLive(tokens.queryItemValue(QStringLiteral("refresh_token"))));
+    QCOMPARE(auth->sessions(userId).size(), 1);
+    QCOMPARE(auth->sessions(userId).constFirst().userAgent, QStringLiteral("FakeBrowser/1.0"));
+    // The browser went on to the loopback, where nothing answered.
+    QTRY_COMPARE(browser.pages().constLast().url, location);
+    QCOMPARE(browser.pages().constLast().status, 0);
+
+    auth->setTokenDelivery(FakeAuthService::TokenDelivery::Fragment);
+    const QUrl fragmentLocation = QUrl::fromEncoded(visit(auth->clientId(), loopback).location);
+    QVERIFY(!fragmentLocation.hasQuery());
+    QCOMPARE(QUrlQuery(fragmentLocation.fragment()).queryItemValue(QStringLiteral("state")), QStringLiteral("s-1"));
+}
+
+void TestFakeServices::logoutEndsTheSession()
+{
+    FakeAuthService* auth = m_services->auth();
+    const QString userId = auth->addUser(QStringLiteral("ada@example.test"));
+    const FakeAuthService::TokenPair kept = auth->signIn(userId);
+    const FakeAuthService::TokenPair ended = auth->signIn(userId);
+    const QUrl logout = m_services->http()->url(auth->apiPath(QStringLiteral("/auth/logout")));
+
+    QCOMPARE(fetch(*m_network, "POST", logout).status, 401);
+    QCOMPARE(fetch(*m_network, "POST", logout, ended.accessToken.toUtf8()).status, 204);
+    QVERIFY(!auth->isRefreshTokenLive(ended.refreshToken));
+    QVERIFY(auth->isRefreshTokenLive(kept.refreshToken));
+    const QUrl echo = m_services->http()->url(FakeServices::accountApiPath(FakeServices::echoPath()));
+    QCOMPARE(fetch(*m_network, "GET", echo, ended.accessToken.toUtf8()).status, 401);
+    QCOMPARE(fetch(*m_network, "GET", echo, kept.accessToken.toUtf8()).status, 200);
+    QCOMPARE(auth->sessions(userId).size(), 1);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestFakeServices)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPalette>
+#include <QString>
+
+class PreferencesRepository;
+
+// Decides the whole application's look: a light or dark palette (or the one the
+// system uses), the accent colour and the font scale. Choices are stored as
+// preferences at once.
+class ThemeManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Theme { System = 0, Light = 1, Dark = 2 };
+    Q_ENUM(Theme)
+
+    explicit ThemeManager(PreferencesRepository* preferences, QObject* parent = nullptr);
+
+    Theme theme() const { return m_theme; }
+
+    void setTheme(Theme theme);
+    void setThemeByName(const QString& name);
+    void setAccentColor(const QColor& color);
+    void setFontScale(int percent);
+
+    static QPalette darkPalette();
+    static QPalette lightPalette();
+
+signals:
+    void themeChanged(ThemeManager::Theme theme);
+    void fontScaleChanged(int percent);
+    void accentChanged(QColor color);
+
+private:
+    void applyPalette(bool dark);
+
+    PreferencesRepository* m_preferences;
+    Theme m_theme = System;
+    // This Qt has no colour-scheme API: the system's choice is read once, from the
+    // platform palette as it was before we replaced it.
+    bool m_systemIsDark;
+};
+
+QString themeName(ThemeManager::Theme theme);

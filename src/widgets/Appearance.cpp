@@ -1,0 +1,155 @@
+#include "Appearance.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPalette>
+#include <QPushButton>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+int g_fontScale = 100;
+
+// The scaled base size: the default font's point size (10 when it has none, as a
+// pixel-sized font does) times the scale, never below 1.
+int scaledSize()
+{
+    int base = appDefaultFont().pointSize();
+    if (base < 1)
+        base = 10;
+    return std::max(1, base * g_fontScale / 100);
+}
+
+QFont withPointSize(QFont font, int size)
+{
+    font.setPointSize(size);
+    return font;
+}
+
+} // namespace
+
+QFont& appDefaultFont()
+{
+    static QFont font;
+    return font;
+}
+
+QColor& appAccentColor()
+{
+    static QColor color(QStringLiteral("#00897B"));
+    return color;
+}
+
+Qt::DayOfWeek& localeFirstDayOfWeek()
+{
+    static Qt::DayOfWeek day = QLocale().firstDayOfWeek();
+    return day;
+}
+
+int currentFontScale()
+{
+    return g_fontScale;
+}
+
+void setCurrentFontScale(int percent)
+{
+    g_fontScale = std::clamp(percent, 70, 160);
+}
+
+QFont scaledAppFont()
+{
+    return withPointSize(appDefaultFont(), scaledSize());
+}
+
+QFont monospaceFont()
+{
+    QFont font(QStringLiteral("monospace"));
+    font.setPointSize(scaledSize());
+    font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
+    return font;
+}
+
+QFont fontForRole(int role)
+{
+    struct RoleFont
+    {
+        int sizeOffset;
+        int minimumSize;
+        int weight; // 0 keeps the application font's weight
+    };
+    // Roles 1 to 6; 0 and unknown roles are the scaled application font, 7 monospace.
+    static constexpr RoleFont kRoles[] = {
+        {0, 1, QFont::Medium}, {-2, 7, 0}, {1, 1, QFont::Medium},
+        {4, 1, QFont::DemiBold}, {8, 1, QFont::DemiBold}, {14, 1, QFont::Bold},
+    };
+    if (role == 7)
+        return monospaceFont();
+    if (role < 1 || role > 6)
+        return scaledAppFont();
+
+    const RoleFont& spec = kRoles[role - 1];
+    QFont font = withPointSize(appDefaultFont(), std::max(scaledSize() + spec.sizeOffset, spec.minimumSize));
+    if (spec.weight != 0)
+        font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    return font;
+}
+
+QString accentButtonStyleSheet()
+{
+    const QColor accent = appAccentColor();
+    const int brightness = 299 * accent.red() + 587 * accent.green() + 114 * accent.blue();
+    const QString text = brightness < 151000 ? QStringLiteral("#FFFFFF") : QStringLiteral("#12211B");
+    return QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: none;  border-radius: 4px;  "
+                          "padding: 6px 16px;  font-weight: 600;  min-width: 80px;}QPushButton:hover {  "
+                          "background-color: %2;}QPushButton:pressed {  background-color: %3;}")
+        .arg(accent.name(), accent.darker(115).name(), accent.darker(140).name(), text);
+}
+
+bool isDarkPalette()
+{
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+QColor negativeAmountColor()
+{
+    return QColor(isDarkPalette() ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"));
+}
+
+QColor positiveAmountColor()
+{
+    return QColor(isDarkPalette() ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
+}
+
+QColor effectiveAccentColor()
+{
+    return isDarkPalette() ? appAccentColor().lighter(135) : appAccentColor();
+}
+
+void applyFontRole(QWidget* widget, int role)
+{
+    if (!widget)
+        return;
+    widget->setProperty("orvaFontRole", role);
+    widget->setFont(fontForRole(role));
+}
+
+void applyFontRoleWithWeight(QWidget* widget, int role, int weight)
+{
+    if (!widget)
+        return;
+    widget->setProperty("orvaFontRole", role);
+    widget->setProperty("orvaFontWeight", weight);
+    QFont font = fontForRole(role);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    widget->setFont(font);
+}
+
+void applyAccentButtonStyle(QPushButton* button)
+{
+    if (!button)
+        return;
+    button->setProperty("orvaAccentButton", true);
+    button->setStyleSheet(accentButtonStyleSheet());
+}
