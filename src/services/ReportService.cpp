@@ -31,10 +31,10 @@ QVariant dateBound(QDate date)
 
 // `head` ends in "t.date >= ? AND t.date <= ?"; `leading` are the values of any
 // placeholders before it.
-ReportQuery periodQuery(const char* head, QDate from, QDate to, const QString& accountId, const char* tail,
+ReportQuery periodQuery(const QString& head, QDate from, QDate to, const QString& accountId, const char* tail,
                         const QString& categoryId = QString(), const QVariantList& leading = {})
 {
-    ReportQuery query{QString::fromLatin1(head), leading};
+    ReportQuery query{head, leading};
     query.values << dateBound(from) << dateBound(to);
     if (!accountId.isEmpty()) {
         query.sql += QLatin1String(" AND t.account_id = ?");
@@ -67,6 +67,23 @@ MonthlyTotalsRow monthlyTotalsFromQuery(const QSqlQuery& query)
     row.outflows = query.value(2).toLongLong();
     row.net = row.inflows + row.outflows;
     return row;
+}
+
+// Cash flow and income versus expenses: positive and negative sums per month,
+// with `condition` ("AND ... ") narrowing the rows.
+QList<MonthlyTotalsRow> monthlyTotals(Database* database, const char* condition, QDate from, QDate to,
+                                      const QString& accountId)
+{
+    const QString head = QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
+                                        "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
+                                        "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
+                                        "FROM transactions t WHERE t.deleted_at IS NULL %1"
+                                        "AND t.date >= ? AND t.date <= ?")
+                             .arg(QLatin1String(condition));
+    return rowsOf<MonthlyTotalsRow>(database,
+                                    periodQuery(head, from, to, accountId,
+                                                " GROUP BY month ORDER BY month"),
+                                    &monthlyTotalsFromQuery);
 }
 
 CategoryTotalRow categoryTotalFromQuery(const QSqlQuery& query)
@@ -186,14 +203,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
 
 QList<MonthlyTotalsRow> ReportService::cashFlow(QDate from, QDate to, const QString& accountId) const
 {
-    return rowsOf<MonthlyTotalsRow>(
-        m_database,
-        periodQuery("SELECT strftime('%Y-%m', t.date) AS month, "
-                    "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
-                    "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
-                    "FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
-                    from, to, accountId, " GROUP BY month ORDER BY month"),
-        &monthlyTotalsFromQuery);
+    return monthlyTotals(m_database, "", from, to, accountId);
 }
 
 QList<CategoryTotalRow> ReportService::categorySpending(QDate from, QDate to, const QString& accountId) const
@@ -210,16 +220,9 @@ QList<CategoryTotalRow> ReportService::categorySpending(QDate from, QDate to, co
 
 QList<MonthlyTotalsRow> ReportService::incomeVsExpenses(QDate from, QDate to, const QString& accountId) const
 {
-    return rowsOf<MonthlyTotalsRow>(
-        m_database,
-        periodQuery("SELECT strftime('%Y-%m', t.date) AS month, "
-                    "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
-                    "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses "
-                    "FROM transactions t WHERE t.deleted_at IS NULL "
-                    "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
-                    "AND t.date >= ? AND t.date <= ?",
-                    from, to, accountId, " GROUP BY month ORDER BY month"),
-        &monthlyTotalsFromQuery);
+    // Both legs of a linked transfer are left out; an empty link is no link.
+    return monthlyTotals(m_database, "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') ", from, to,
+                         accountId);
 }
 
 QList<PayeeSummaryRow> ReportService::payeeSummary(QDate from, QDate to, const QString& accountId) const
