@@ -3,7 +3,6 @@
 #include "data/SqlValues.h"
 
 #include <QJsonValue>
-#include <QVariant>
 
 #include <cmath>
 
@@ -15,6 +14,7 @@ const QString kSyncStatusKey = QStringLiteral("sync_status");
 const QString kServerIdKey = QStringLiteral("server_id");
 const QString kVersionKey = QStringLiteral("version");
 const QString kTransactionIdKey = QStringLiteral("transaction_id");
+const QString kPending = QStringLiteral("pending");
 
 QString quoted(const QString& identifier)
 {
@@ -26,6 +26,11 @@ QString quoted(const QString& identifier)
 QString quotedTable(BackupTable table)
 {
     return quoted(QLatin1String(backupTableInfo(table).name));
+}
+
+bool isSyncColumn(const QString& key)
+{
+    return key == kSyncStatusKey || key == kServerIdKey || key == kVersionKey;
 }
 
 // The SQL value of a JSON value; false for arrays and objects, which no column holds.
@@ -79,21 +84,21 @@ BackupRestore::BackupRestore(QSqlDatabase& db, BackupImportMode mode)
 {
 }
 
-BackupRestore::Outcome BackupRestore::restoreRow(BackupTable table, QJsonObject row)
+BackupRestore::~BackupRestore() = default;
+
+BackupRestore::Outcome BackupRestore::restoreRow(BackupTable table, const QJsonObject& row)
 {
-    if (backupTableInfo(table).synced) {
-        // A restored row is a local change the server has not seen yet.
-        row.insert(kSyncStatusKey, QStringLiteral("pending"));
-        row.insert(kServerIdKey, QJsonValue::Null);
-        row.insert(kVersionKey, 1);
-    }
-    const QString id = textOf(row, kIdKey);
-    if (id.isEmpty() || !acceptsKeys(table, row))
+    Fields fields;
+    if (!readFields(table, row, &fields))
         return Outcome::Rejected;
 
-    QSqlQuery& lookup = statement(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                     .arg(quoted(kUpdatedAtKey), quotedTable(table), quoted(kIdKey)));
-    lookup.bindValue(0, id);
+    TableState& tableState = state(table);
+    if (!tableState.lookup) {
+        tableState.lookup = &statement(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(quoted(kUpdatedAtKey), quotedTable(table), quoted(kIdKey)));
+    }
+    QSqlQuery& lookup = *tableState.lookup;
+    lookup.bindValue(0, fields.id);
     if (!lookup.exec())
         return Outcome::Failed;
     const bool found = lookup.next();
@@ -101,12 +106,12 @@ BackupRestore::Outcome BackupRestore::restoreRow(BackupTable table, QJsonObject 
     lookup.finish();
 
     if (!found)
-        return insertRow(table, row);
+        return insertRow(table, fields);
     if (m_mode == BackupImportMode::SkipExisting)
         return Outcome::Kept;
     if (m_mode == BackupImportMode::KeepNewer && !replaces(row, storedUpdatedAt))
         return Outcome::Kept;
-    return updateRow(table, row, id);
+    return updateRow(table, fields);
 }
 
 QList<BackupRestore::Outcome> BackupRestore::restoreSplitLines(const QList<QJsonObject>& lines)
@@ -114,9 +119,9 @@ QList<BackupRestore::Outcome> BackupRestore::restoreSplitLines(const QList<QJson
     // An overwritten transaction takes the backup's lines, or none: its stored
     // lines have other ids and would otherwise stay beside the restored ones.
     QSet<QString> notCleared;
+    QSqlQuery& clear = statement(
+        QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quotedTable(BackupTable::SplitLines), quoted(kTransactionIdKey)));
     for (const QString& transactionId : std::as_const(m_overwrittenTransactions)) {
-        QSqlQuery& clear = statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                                        .arg(quotedTable(BackupTable::SplitLines), quoted(kTransactionIdKey)));
         clear.bindValue(0, transactionId);
         if (!clear.exec())
             notCleared.insert(transactionId);
@@ -126,102 +131,101 @@ QList<BackupRestore::Outcome> BackupRestore::restoreSplitLines(const QList<QJson
     outcomes.reserve(lines.size());
     for (const QJsonObject& line : lines) {
         const QString transactionId = textOf(line, kTransactionIdKey);
-        if (transactionId.isEmpty() || textOf(line, kIdKey).isEmpty())
+        Fields fields;
+        if (!readFields(BackupTable::SplitLines, line, &fields) || transactionId.isEmpty())
             outcomes.append(Outcome::Rejected);
         else if (!m_insertedTransactions.contains(transactionId) && !m_overwrittenTransactions.contains(transactionId))
             outcomes.append(Outcome::Kept);
         else if (notCleared.contains(transactionId))
             outcomes.append(Outcome::Failed);
-        else if (!acceptsKeys(BackupTable::SplitLines, line))
-            outcomes.append(Outcome::Rejected);
         else
-            outcomes.append(insertRow(BackupTable::SplitLines, line));
+            outcomes.append(insertRow(BackupTable::SplitLines, fields));
     }
     return outcomes;
 }
 
-bool BackupRestore::acceptsKeys(BackupTable table, const QJsonObject& row)
+BackupRestore::TableState& BackupRestore::state(BackupTable table)
 {
-    TableColumns& columns = m_columns[static_cast<std::size_t>(backupTableIndex(table))];
-    if (!columns.loaded) {
-        columns.loaded = true;
+    TableState& tableState = m_tables[static_cast<std::size_t>(backupTableIndex(table))];
+    if (!tableState.loaded) {
+        tableState.loaded = true;
         QSqlQuery info(m_db);
         if (info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedTable(table)))) {
             while (info.next())
-                columns.names.insert(info.value(1).toString());
+                tableState.columns.insert(info.value(1).toString());
         } else {
-            SqlValues::logFailure(u"BackupRestore::acceptsKeys", info);
+            SqlValues::logFailure(u"BackupRestore::state", info);
         }
     }
-    for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
-        if (!columns.names.contains(it.key()))
-            return false;
-    }
-    return true;
+    return tableState;
 }
 
-BackupRestore::Outcome BackupRestore::insertRow(BackupTable table, const QJsonObject& row)
+bool BackupRestore::readFields(BackupTable table, const QJsonObject& row, Fields* fields)
 {
-    QString columns;
-    QString marks;
-    QVariantList values;
-    values.reserve(row.size());
+    const bool synced = backupTableInfo(table).synced;
+    const QSet<QString>& columns = state(table).columns;
+    fields->columns.reserve(row.size());
+    fields->values.reserve(row.size());
     for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
+        const QString key = it.key();
+        if (!columns.contains(key))
+            return false;
+        // The file's sync columns describe the row on the device that exported
+        // it; the restore sets its own.
+        if (synced && isSyncColumn(key))
+            continue;
         QVariant value;
         if (!sqlValue(it.value(), &value))
-            return Outcome::Rejected;
-        if (!values.isEmpty()) {
-            columns += QLatin1String(", ");
-            marks += QLatin1String(", ");
-        }
-        columns += quoted(it.key());
-        marks += QLatin1Char('?');
-        values.append(value);
+            return false;
+        if (key == kIdKey)
+            fields->id = it.value().toString();
+        fields->columns.append(key);
+        fields->values.append(value);
     }
-    QSqlQuery& insert = statement(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedTable(table), columns, marks));
+    return !fields->id.isEmpty();
+}
+
+BackupRestore::Outcome BackupRestore::insertRow(BackupTable table, const Fields& fields)
+{
+    QStringList columns = fields.columns;
+    QVariantList values = fields.values;
+    if (backupTableInfo(table).synced) {
+        // A restored row is a local change that no server has seen yet.
+        columns << kSyncStatusKey << kServerIdKey << kVersionKey;
+        values << kPending << QVariant() << 1;
+    }
+    QSqlQuery& insert = insertStatement(table, columns);
     bindAll(insert, values);
     if (!insert.exec())
         return Outcome::Failed;
     if (table == BackupTable::Transactions)
-        m_insertedTransactions.insert(row.value(kIdKey).toString());
+        m_insertedTransactions.insert(fields.id);
     return Outcome::Written;
 }
 
-BackupRestore::Outcome BackupRestore::updateRow(BackupTable table, const QJsonObject& row, const QString& id)
+BackupRestore::Outcome BackupRestore::updateRow(BackupTable table, const Fields& fields)
 {
-    const bool synced = backupTableInfo(table).synced;
-    QString assignments;
+    QStringList columns;
     QVariantList values;
-    values.reserve(row.size());
-    for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
-        const QString& key = it.key();
-        // The row keeps its server id, and its version moves past the stored one,
-        // so that the next sync pushes the restored row instead of pulling the old one back.
-        if (key == kIdKey || (synced && (key == kServerIdKey || key == kVersionKey)))
+    for (qsizetype i = 0; i < fields.columns.size(); ++i) {
+        if (fields.columns.at(i) == kIdKey)
             continue;
-        QVariant value;
-        if (!sqlValue(it.value(), &value))
-            return Outcome::Rejected;
-        if (!assignments.isEmpty())
-            assignments += QLatin1String(", ");
-        assignments += quoted(key) + QLatin1String(" = ?");
-        values.append(value);
+        columns.append(fields.columns.at(i));
+        values.append(fields.values.at(i));
     }
-    if (synced) {
-        if (!assignments.isEmpty())
-            assignments += QLatin1String(", ");
-        assignments += QStringLiteral("%1 = %1 + 1").arg(quoted(kVersionKey));
+    if (backupTableInfo(table).synced) {
+        columns.append(kSyncStatusKey);
+        values.append(kPending);
     }
-    if (assignments.isEmpty())
+    if (columns.isEmpty())
         return Outcome::Written;
-    values.append(id);
-    QSqlQuery& update = statement(
-        QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?").arg(quotedTable(table), assignments, quoted(kIdKey)));
+    values.append(fields.id);
+    QSqlQuery& update = updateStatement(table, columns);
     bindAll(update, values);
     if (!update.exec())
         return Outcome::Failed;
     if (table == BackupTable::Transactions)
-        m_overwrittenTransactions.insert(id);
+        m_overwrittenTransactions.insert(fields.id);
     return Outcome::Written;
 }
 
@@ -238,6 +242,45 @@ bool BackupRestore::replaces(const QJsonObject& row, const QString& storedUpdate
         return false;
     const QDateTime storedTime = SqlValues::parseTimestamp(storedUpdatedAt);
     return !storedTime.isValid() || fileTime > storedTime;
+}
+
+QSqlQuery& BackupRestore::insertStatement(BackupTable table, const QStringList& columns)
+{
+    CachedStatement& cache = state(table).insert;
+    if (cache.query && cache.columns == columns)
+        return *cache.query;
+    QString names;
+    QString marks;
+    for (const QString& column : columns) {
+        if (!names.isEmpty()) {
+            names += QLatin1String(", ");
+            marks += QLatin1String(", ");
+        }
+        names += quoted(column);
+        marks += QLatin1Char('?');
+    }
+    cache.columns = columns;
+    cache.query = &statement(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedTable(table), names, marks));
+    return *cache.query;
+}
+
+QSqlQuery& BackupRestore::updateStatement(BackupTable table, const QStringList& columns)
+{
+    CachedStatement& cache = state(table).update;
+    if (cache.query && cache.columns == columns)
+        return *cache.query;
+    QStringList assignments;
+    for (const QString& column : columns)
+        assignments.append(quoted(column) + QLatin1String(" = ?"));
+    // The overwritten row keeps its server id, and its version moves past the
+    // stored one, so that the next sync pushes the restored row instead of
+    // pulling the old one back over it.
+    if (backupTableInfo(table).synced)
+        assignments.append(QStringLiteral("%1 = %1 + 1").arg(quoted(kVersionKey)));
+    cache.columns = columns;
+    cache.query = &statement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                 .arg(quotedTable(table), assignments.join(QLatin1String(", ")), quoted(kIdKey)));
+    return *cache.query;
 }
 
 QSqlQuery& BackupRestore::statement(const QString& sql)

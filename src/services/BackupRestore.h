@@ -9,7 +9,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 
+#include <array>
 #include <memory>
 #include <unordered_map>
 
@@ -29,9 +32,10 @@ public:
     };
 
     BackupRestore(QSqlDatabase& db, BackupImportMode mode);
+    ~BackupRestore();
 
     // One row of any table but split_lines.
-    Outcome restoreRow(BackupTable table, QJsonObject row);
+    Outcome restoreRow(BackupTable table, const QJsonObject& row);
 
     // Split lines, in archive order. A transaction that this restore inserted or
     // overwrote gets exactly the backup's lines (its stored lines go first); the
@@ -40,22 +44,43 @@ public:
     QList<Outcome> restoreSplitLines(const QList<QJsonObject>& lines);
 
 private:
-    struct TableColumns
+    // A row file as columns and bound values, the sync columns left out.
+    struct Fields
     {
-        bool loaded = false;
-        QSet<QString> names;
+        QStringList columns;
+        QVariantList values;
+        QString id;
     };
 
-    bool acceptsKeys(BackupTable table, const QJsonObject& row);
-    Outcome insertRow(BackupTable table, const QJsonObject& row);
-    Outcome updateRow(BackupTable table, const QJsonObject& row, const QString& id);
+    // The statement last used for a table, reused while the column lists repeat.
+    struct CachedStatement
+    {
+        QStringList columns;
+        QSqlQuery* query = nullptr;
+    };
+
+    struct TableState
+    {
+        bool loaded = false;
+        QSet<QString> columns;
+        QSqlQuery* lookup = nullptr;
+        CachedStatement insert;
+        CachedStatement update;
+    };
+
+    TableState& state(BackupTable table);
+    bool readFields(BackupTable table, const QJsonObject& row, Fields* fields);
+    Outcome insertRow(BackupTable table, const Fields& fields);
+    Outcome updateRow(BackupTable table, const Fields& fields);
     bool replaces(const QJsonObject& row, const QString& storedUpdatedAt) const;
-    // Prepared once per text and kept for the whole restore.
+    QSqlQuery& insertStatement(BackupTable table, const QStringList& columns);
+    QSqlQuery& updateStatement(BackupTable table, const QStringList& columns);
     QSqlQuery& statement(const QString& sql);
 
     QSqlDatabase& m_db;
     BackupImportMode m_mode;
-    std::array<TableColumns, kBackupTableCount> m_columns;
+    std::array<TableState, kBackupTableCount> m_tables;
+    // Prepared once per text and kept for the whole restore.
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
     QSet<QString> m_insertedTransactions;
     QSet<QString> m_overwrittenTransactions;
