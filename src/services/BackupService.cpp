@@ -109,6 +109,56 @@ struct PendingRow
     QJsonObject row;
 };
 
+// Writes the rows of every table; the caller holds the transaction.
+void restoreRows(QSqlDatabase& db, const ZipReader& zip, BackupImportMode mode, BackupImportResult* result)
+{
+    BackupRestore restore(db, mode);
+    const std::array<QList<qint64>, kBackupTableCount> entries = rowEntries(zip);
+    QList<PendingRow> failed;
+    QList<QJsonObject> splitLines;
+    for (const BackupTableInfo& table : kBackupTables) {
+        for (const qint64 index : entries[static_cast<std::size_t>(backupTableIndex(table.table))]) {
+            QJsonObject row;
+            if (!readRow(zip, index, &row, &result->errors))
+                continue;
+            if (table.table == BackupTable::SplitLines) {
+                splitLines.append(row);
+                continue;
+            }
+            const BackupRestore::Outcome outcome = restore.restoreRow(table.table, row);
+            if (outcome == BackupRestore::Outcome::Failed)
+                failed.append({table.table, row});
+            else
+                count(result, table.table, outcome);
+        }
+    }
+
+    // A row may refer to one that comes later in the archive (a category before
+    // its parent): retry the failures while a pass still writes something.
+    bool progress = true;
+    while (progress && !failed.isEmpty()) {
+        progress = false;
+        QList<PendingRow> stillFailing;
+        for (const PendingRow& pending : std::as_const(failed)) {
+            const BackupRestore::Outcome outcome = restore.restoreRow(pending.table, pending.row);
+            if (outcome == BackupRestore::Outcome::Failed) {
+                stillFailing.append(pending);
+                continue;
+            }
+            progress = progress || outcome == BackupRestore::Outcome::Written;
+            count(result, pending.table, outcome);
+        }
+        failed = stillFailing;
+    }
+    for (const PendingRow& pending : std::as_const(failed))
+        count(result, pending.table, BackupRestore::Outcome::Failed);
+
+    // Split lines go last, once every transaction they could belong to is settled.
+    const QList<BackupRestore::Outcome> lineOutcomes = restore.restoreSplitLines(splitLines);
+    for (const BackupRestore::Outcome outcome : lineOutcomes)
+        count(result, BackupTable::SplitLines, outcome);
+}
+
 } // namespace
 
 BackupService::BackupService(Database* database, QObject* parent)
@@ -207,52 +257,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         result.errors.append(tr("Could not save the restored data"));
         return result;
     }
-    BackupRestore restore(db, mode);
-    const std::array<QList<qint64>, kBackupTableCount> entries = rowEntries(zip);
-    QList<PendingRow> failed;
-    QList<QJsonObject> splitLines;
-    for (const BackupTableInfo& table : kBackupTables) {
-        for (const qint64 index : entries[static_cast<std::size_t>(backupTableIndex(table.table))]) {
-            QJsonObject row;
-            if (!readRow(zip, index, &row, &result.errors))
-                continue;
-            if (table.table == BackupTable::SplitLines) {
-                splitLines.append(row);
-                continue;
-            }
-            const BackupRestore::Outcome outcome = restore.restoreRow(table.table, row);
-            if (outcome == BackupRestore::Outcome::Failed)
-                failed.append({table.table, row});
-            else
-                count(&result, table.table, outcome);
-        }
-    }
-
-    // A row may refer to one that comes later in the archive (a category before
-    // its parent): retry the failures while a pass still writes something.
-    bool progress = true;
-    while (progress && !failed.isEmpty()) {
-        progress = false;
-        QList<PendingRow> stillFailing;
-        for (const PendingRow& pending : std::as_const(failed)) {
-            const BackupRestore::Outcome outcome = restore.restoreRow(pending.table, pending.row);
-            if (outcome == BackupRestore::Outcome::Failed) {
-                stillFailing.append(pending);
-                continue;
-            }
-            progress = progress || outcome == BackupRestore::Outcome::Written;
-            count(&result, pending.table, outcome);
-        }
-        failed = stillFailing;
-    }
-    for (const PendingRow& pending : std::as_const(failed))
-        count(&result, pending.table, BackupRestore::Outcome::Failed);
-
-    // Split lines go last, once every transaction they could belong to is settled.
-    const QList<BackupRestore::Outcome> lineOutcomes = restore.restoreSplitLines(splitLines);
-    for (const BackupRestore::Outcome outcome : lineOutcomes)
-        count(&result, BackupTable::SplitLines, outcome);
-
+    restoreRows(db, zip, mode, &result);
     if (!savepoint.release()) {
         result.errors.append(tr("Could not save the restored data"));
         for (int i = 0; i < kBackupTableCount; ++i) {
