@@ -41,6 +41,21 @@
         </message>
     </context>
     <context>
+        <name>ImportService</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>Uncategorized</translation>
+        </message>
+        <message>
+            <source>Imported transaction</source>
+            <translation>Imported transaction</translation>
+        </message>
+        <message>
+            <source>%1 (no account header)</source>
+            <translation>%1 (no account header)</translation>
+        </message>
+    </context>
+    <context>
         <name>ReportService</name>
         <message>
             <source>Uncategorized</source>

@@ -41,6 +41,21 @@
         </message>
     </context>
     <context>
+        <name>ImportService</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>Sin categoría</translation>
+        </message>
+        <message>
+            <source>Imported transaction</source>
+            <translation>Transacción importada</translation>
+        </message>
+        <message>
+            <source>%1 (no account header)</source>
+            <translation>%1 (sin encabezado de cuenta)</translation>
+        </message>
+    </context>
+    <context>
         <name>ReportService</name>
         <message>
             <source>Uncategorized</source>

@@ -41,6 +41,21 @@
         </message>
     </context>
     <context>
+        <name>ImportService</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>Non catégorisé</translation>
+        </message>
+        <message>
+            <source>Imported transaction</source>
+            <translation>Opération importée</translation>
+        </message>
+        <message>
+            <source>%1 (no account header)</source>
+            <translation>%1 (sans en-tête de compte)</translation>
+        </message>
+    </context>
+    <context>
         <name>ReportService</name>
         <message>
             <source>Uncategorized</source>

@@ -41,6 +41,21 @@
         </message>
     </context>
     <context>
+        <name>ImportService</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>未分類</translation>
+        </message>
+        <message>
+            <source>Imported transaction</source>
+            <translation>インポートした取引</translation>
+        </message>
+        <message>
+            <source>%1 (no account header)</source>
+            <translation>%1（口座ヘッダーなし）</translation>
+        </message>
+    </context>
+    <context>
         <name>ReportService</name>
         <message>
             <source>Uncategorized</source>

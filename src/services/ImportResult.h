@@ -11,10 +11,15 @@ struct ImportResult
     // Rows that did not read: too short, no usable date, an amount that is not a
     // number, or the row an unclosed quote ran away with.
     int unparseableSkipped = 0;
+    // QIF records of sections that hold no transactions (classes, securities...).
     int metadataSkipped = 0;
+    // QIF records whose source account the user chose not to import.
     int unmappedSkipped = 0;
+    // Transfers whose two legs were stored pointing at each other; of those, the
+    // ones whose other leg is a row an earlier import left waiting.
     int transfersLinked = 0;
     int transfersLinkedToPrevious = 0;
+    // Rows and split lines that could not be stored.
     int databaseErrors = 0;
     // The import was refused or stopped and nothing of it was kept.
     bool failed = false;

@@ -4,6 +4,8 @@
 #include "CsvParser.h"
 #include "ImportDateReader.h"
 #include "ImportText.h"
+#include "QifParser.h"
+#include "QifTransferLinker.h"
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
@@ -12,6 +14,8 @@
 #include "data/Clock.h"
 #include "data/Identifiers.h"
 #include "data/SqlTransaction.h"
+#include "data/SplitLine.h"
+#include "data/SplitLineRepository.h"
 #include "data/SqlValues.h"
 #include "data/Transaction.h"
 #include "data/TransactionRepository.h"
@@ -22,12 +26,16 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
 constexpr int kProgressInterval = 100;
 constexpr int kEventSliceMs = 5;
+// QIF amounts are hundredths of the file's unit, whatever the account's currency.
+constexpr int kQifUnitsPerWhole = 100;
 
 // Repaints and progress only: user input waits until the import has returned.
 void keepWindowPainting()
@@ -97,31 +105,225 @@ QSet<QString> existingKeys(const TransactionRepository& transactions, const QStr
     return keys;
 }
 
-// Exact names; where live categories share a name, the last one listed wins.
-QHash<QString, QString> categoryIdsByName(const CategoryRepository& categories)
+// The import's view of the categories: exact names to ids (where live categories
+// share a name, the last one listed wins), and new top-level categories made the
+// first time the import meets a name, inside the import's transaction.
+class ImportCategories
 {
-    QHash<QString, QString> ids;
-    for (const Category& category : categories.listAll())
-        ids.insert(category.name, category.id);
-    return ids;
+public:
+    explicit ImportCategories(CategoryRepository& categories)
+        : m_categories(categories)
+    {
+        for (const Category& category : categories.listAll())
+            m_ids.insert(category.name, category.id);
+    }
+
+    bool contains(const QString& name) const { return m_ids.contains(name); }
+
+    // Nothing when a new category cannot be stored.
+    std::optional<QString> idFor(const QString& name, CategoryType type = CategoryType::Expense)
+    {
+        const auto known = m_ids.constFind(name);
+        if (known != m_ids.cend())
+            return *known;
+        return create(name, type);
+    }
+
+    // The one top-level expense category of this name for lines that name none:
+    // found among the live categories or made once per import.
+    std::optional<QString> fallbackId(const QString& name)
+    {
+        if (m_fallbackId.isEmpty()) {
+            for (const Category& category : m_categories.listAll()) {
+                if (category.name == name && category.categoryType == CategoryType::Expense
+                    && category.parentId.isEmpty()) {
+                    m_fallbackId = category.id;
+                    break;
+                }
+            }
+        }
+        if (m_fallbackId.isEmpty())
+            m_fallbackId = create(name, CategoryType::Expense).value_or(QString());
+        if (m_fallbackId.isEmpty())
+            return std::nullopt;
+        return m_fallbackId;
+    }
+
+private:
+    std::optional<QString> create(const QString& name, CategoryType type)
+    {
+        Category category;
+        category.id = newId();
+        category.name = name;
+        category.categoryType = type;
+        category.createdAt = Clock::nowUtc();
+        category.updatedAt = category.createdAt;
+        if (!m_categories.insert(category))
+            return std::nullopt;
+        if (!m_ids.contains(name))
+            m_ids.insert(name, category.id);
+        return category.id;
+    }
+
+    CategoryRepository& m_categories;
+    QHash<QString, QString> m_ids;
+    QString m_fallbackId; // empty until found or made
+};
+
+std::optional<QifParseResult> readQifFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseQif(decodeImportText(file.readAll()), QifDateOrder::Detect);
 }
 
-// The id of the category with exactly this name, made as a new top-level expense
-// category the first time the import meets the name. Nothing when it cannot be stored.
-std::optional<QString> categoryIdFor(const QString& name, QHash<QString, QString>& ids, CategoryRepository& categories)
+QString fileNameOf(const QString& path)
 {
-    const auto known = ids.constFind(name);
-    if (known != ids.cend())
-        return *known;
-    Category category;
-    category.id = newId();
-    category.name = name;
-    category.createdAt = Clock::nowUtc();
-    category.updatedAt = category.createdAt;
-    if (!categories.insert(category))
-        return std::nullopt;
-    ids.insert(name, category.id);
-    return category.id;
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+AccountType suggestedAccountType(const QifAccount& account)
+{
+    switch (account.kind) {
+    case QifAccountKind::CCard:
+        return AccountType::CreditCard;
+    case QifAccountKind::Invst:
+        return AccountType::Investment;
+    case QifAccountKind::Cash:
+        return AccountType::Cash;
+    case QifAccountKind::OthA:
+        return AccountType::Other;
+    case QifAccountKind::OthL:
+        return AccountType::Loan;
+    case QifAccountKind::Bank:
+        break;
+    }
+    return account.name.contains(QLatin1String("saving"), Qt::CaseInsensitive) ? AccountType::Savings
+                                                                                : AccountType::Checking;
+}
+
+// Hundredths of the file's unit in the minor units of the account's currency,
+// rounded once, halves away from zero: a yen account gets whole yen. Scaling down
+// always fits. An account that does not exist keeps hundredths; nothing can be
+// stored in it anyway.
+qint64 toAccountUnits(qint64 hundredths, const std::optional<Currency>& currency)
+{
+    const int scale = currency ? currencyScale(*currency) : kQifUnitsPerWhole;
+    if (scale == kQifUnitsPerWhole)
+        return hundredths;
+    return DecimalAmount::fromMinorUnits(hundredths, kQifUnitsPerWhole)->toMinorUnits(scale).value_or(0);
+}
+
+// The record's payee, or what best names it: an investment's action and
+// security, a check number, the other account of a transfer.
+QString qifPayee(const QifRecord& record, const QString& fallback)
+{
+    if (!record.payee.isEmpty())
+        return record.payee;
+    if (!record.checkNumber.isEmpty() && !record.security.isEmpty())
+        return QStringLiteral("%1: %2").arg(record.checkNumber, record.security);
+    if (!record.security.isEmpty())
+        return record.security;
+    if (!record.checkNumber.isEmpty())
+        return record.checkNumber;
+    return record.transferAccount.isEmpty() ? fallback : record.transferAccount;
+}
+
+// Every record of the readable files, in file order, with its target account.
+// Records that name no account are mapped by their file's path.
+QList<QifWorkRecord> collectQifRecords(const QStringList& paths, const QHash<QString, QString>& targets,
+                                       QList<QifCategory>* listedCategories, ImportResult* result)
+{
+    QList<QifWorkRecord> work;
+    QSet<QString> listedNames;
+    for (const QString& path : paths) {
+        std::optional<QifParseResult> parse = readQifFile(path);
+        if (!parse)
+            continue;
+        result->unparseableSkipped += parse->skippedInvalid;
+        result->metadataSkipped += parse->skippedMetadata;
+        for (const QifCategory& category : std::as_const(parse->categories)) {
+            if (!category.name.isEmpty() && !listedNames.contains(category.name)) {
+                listedNames.insert(category.name);
+                listedCategories->append(category);
+            }
+        }
+        const QString pathTarget = targets.value(path.toLower());
+        work.reserve(work.size() + parse->records.size());
+        for (QifRecord& record : parse->records) {
+            QifWorkRecord item;
+            item.targetAccountId =
+                record.sourceAccount.isEmpty() ? pathTarget : targets.value(record.sourceAccount.toLower());
+            item.newId = newId();
+            item.record = std::move(record);
+            work.append(std::move(item));
+        }
+    }
+    return work;
+}
+
+// What a record becomes in its target, worked out before the legs are paired: a
+// leg whose row is stored already must not be paired, or its partner would link
+// to a row that never comes, while the stored row waits for exactly that partner.
+void resolveTargets(QList<QifWorkRecord>& work, QifTransferLinker& linker, const QString& fallbackPayee)
+{
+    QSet<QString> importedKeys; // target account id and key
+    for (QifWorkRecord& item : work) {
+        if (item.targetAccountId.isEmpty())
+            continue;
+        item.amount = toAccountUnits(item.record.amount, linker.currency(item.targetAccountId));
+        item.payee = qifPayee(item.record, fallbackPayee);
+        const QString key = duplicateKey(item.record.date, item.amount, item.payee);
+        const QString importedKey = item.targetAccountId + QLatin1Char('\n') + key;
+        item.duplicate = linker.state(item.targetAccountId).keys.contains(key) || importedKeys.contains(importedKey);
+        if (!item.duplicate)
+            importedKeys.insert(importedKey);
+    }
+}
+
+Transaction qifTransaction(const QifWorkRecord& item)
+{
+    Transaction transaction;
+    transaction.id = item.newId;
+    transaction.accountId = item.targetAccountId;
+    transaction.date = item.record.date;
+    transaction.payee = item.payee;
+    transaction.amount = item.amount;
+    transaction.memo = item.record.memo;
+    transaction.checkNumber = item.record.checkNumber;
+    transaction.cleared = item.record.cleared;
+    transaction.reconciled = item.record.reconciled;
+    transaction.isSplit = !item.record.splits.isEmpty();
+    transaction.createdAt = Clock::nowUtc();
+    transaction.updatedAt = transaction.createdAt;
+    return transaction;
+}
+
+// Writes the split lines of a stored transaction; returns how many could not be
+// stored. The category column is NOT NULL: a line without a category (a transfer
+// line among them) takes the import's fallback category instead of vanishing.
+int storeSplitLines(const QList<QifSplit>& splits, const Transaction& transaction,
+                    const std::optional<Currency>& currency, ImportCategories& categories,
+                    SplitLineRepository& splitLines)
+{
+    int failures = 0;
+    for (const QifSplit& split : splits) {
+        const std::optional<QString> categoryId = split.category.isEmpty()
+                                                      ? categories.fallbackId(ImportService::tr("Uncategorized"))
+                                                      : categories.idFor(split.category);
+        SplitLine line;
+        line.id = newId();
+        line.transactionId = transaction.id;
+        line.categoryId = categoryId.value_or(QString());
+        line.amount = toAccountUnits(split.amount, currency);
+        line.memo = split.transferAccount.isEmpty() ? split.memo : addTransferHint(split.memo, split.transferAccount);
+        line.createdAt = transaction.createdAt;
+        line.updatedAt = transaction.createdAt;
+        if (!categoryId || !splitLines.insert(line))
+            ++failures;
+    }
+    return failures;
 }
 
 } // namespace
@@ -175,7 +377,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     const int total = qMax(0, int(rows.size()) - startRow);
     const int unitsPerWhole = currencyScale(account->currency);
     QSet<QString> keys = existingKeys(*m_transactions, accountId);
-    QHash<QString, QString> categoryIds = categoryIdsByName(*m_categories);
+    ImportCategories categories(*m_categories);
     ImportDateReader dates(options.dateFormat);
 
     const auto abortImport = [this, &result, total](const QString& reason) {
@@ -224,7 +426,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         transaction.createdAt = Clock::nowUtc();
         transaction.updatedAt = transaction.createdAt;
         if (!record->categoryName.isEmpty()) {
-            const std::optional<QString> categoryId = categoryIdFor(record->categoryName, categoryIds, *m_categories);
+            const std::optional<QString> categoryId = categories.idFor(record->categoryName);
             if (!categoryId) {
                 ++result.databaseErrors;
                 abortImport(QStringLiteral("category \"%1\" of row %2 could not be stored")
@@ -241,6 +443,126 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         }
         ++result.imported;
         keys.insert(key);
+    }
+
+    if (!commitImportTransaction())
+        result.failed = true;
+    emit importProgress(total, total);
+    return result;
+}
+
+QifAnalysis ImportService::analyzeQif(const QStringList& filePaths)
+{
+    QifAnalysis analysis;
+    QSet<QString> seen; // lower case
+    for (const QString& path : filePaths) {
+        const std::optional<QifParseResult> parse = readQifFile(path);
+        if (!parse)
+            continue;
+        analysis.totalRecords += int(parse->records.size());
+        for (const QifAccount& account : parse->accounts) {
+            const QString key = account.name.toLower();
+            if (seen.contains(key))
+                continue;
+            seen.insert(key);
+            analysis.sources.append({account.name, account.name, false, suggestedAccountType(account)});
+        }
+        // Records before the file's first account header go by the file, so they
+        // need a mapping of their own even when the file names accounts later.
+        const bool unnamedRecords = std::any_of(parse->records.cbegin(), parse->records.cend(),
+                                                [](const QifRecord& record) { return record.sourceAccount.isEmpty(); });
+        if (parse->accounts.isEmpty() || unnamedRecords)
+            analysis.sources.append(
+                {path, tr("%1 (no account header)").arg(fileNameOf(path)), true, AccountType::Checking});
+        keepWindowPainting();
+    }
+    return analysis;
+}
+
+ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping)
+{
+    ImportResult result;
+    if (isImporting()) {
+        qWarning() << "QIF import refused: another import is still open";
+        result.failed = true;
+        return result;
+    }
+    QHash<QString, QString> targets;
+    for (auto it = accountMapping.cbegin(); it != accountMapping.cend(); ++it)
+        targets.insert(it.key().toLower(), it.value());
+
+    QList<QifCategory> listedCategories;
+    QList<QifWorkRecord> work = collectQifRecords(filePaths, targets, &listedCategories, &result);
+    QifTransferLinker linker(m_transactions, m_accounts, targets, work);
+    resolveTargets(work, linker, tr("Imported transaction"));
+    pairTransfers(work);
+    ImportCategories categories(*m_categories);
+    const int total = int(work.size());
+
+    const auto abortImport = [this, &result, total](const QString& reason) {
+        qWarning().noquote() << "QIF import aborted:" << reason;
+        result.failed = true;
+        rollbackImportTransaction();
+        emit importProgress(total, total);
+        return result;
+    };
+
+    emit importStarted(total);
+    if (!beginImportTransaction()) {
+        result.failed = true;
+        emit importProgress(total, total);
+        return result;
+    }
+    for (const QifCategory& listed : std::as_const(listedCategories)) {
+        if (!categories.contains(listed.name))
+            categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
+    }
+
+    for (int index = 0; index < total; ++index) {
+        const int handled = index + 1;
+        if (handled % kProgressInterval == 0) {
+            emit importProgress(handled, total);
+            keepWindowPainting();
+        }
+        const QifWorkRecord& item = work.at(index);
+        if (item.targetAccountId.isEmpty()) {
+            ++result.unmappedSkipped;
+            continue;
+        }
+        TargetAccountState& target = linker.state(item.targetAccountId);
+        const QString key = duplicateKey(item.record.date, item.amount, item.payee);
+        if (target.keys.contains(key)) {
+            ++result.duplicatesSkipped;
+            if (!linker.dropped(index))
+                return abortImport(linker.abortReason());
+            continue;
+        }
+
+        Transaction transaction = qifTransaction(item);
+        const std::optional<QString> categoryId =
+            item.record.category.isEmpty() ? std::optional<QString>(QString()) : categories.idFor(item.record.category);
+        bool stored = categoryId.has_value();
+        if (stored) {
+            transaction.categoryId = *categoryId;
+            if (!linker.prepare(index, transaction))
+                return abortImport(linker.abortReason());
+            stored = m_transactions->insert(transaction);
+        }
+        if (!stored) {
+            qWarning() << "QIF import: insert failed for" << SqlValues::dateText(item.record.date) << item.record.payee
+                       << "amount" << item.amount << "account" << item.targetAccountId;
+            ++result.databaseErrors;
+            if (!linker.dropped(index))
+                return abortImport(linker.abortReason());
+            continue;
+        }
+        if (!linker.stored(index, transaction, result))
+            return abortImport(linker.abortReason());
+
+        result.databaseErrors += storeSplitLines(item.record.splits, transaction,
+                                                 linker.currency(item.targetAccountId), categories, *m_splitLines);
+        ++result.imported;
+        target.keys.insert(key);
     }
 
     if (!commitImportTransaction())

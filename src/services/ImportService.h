@@ -2,11 +2,14 @@
 
 #include "CsvImportOptions.h"
 #include "ImportResult.h"
+#include "QifSourceAccount.h"
 
 #include <QDate>
+#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <memory>
@@ -48,6 +51,19 @@ public:
     // currency. Rows already in the account are skipped, missing categories are
     // created once. Any database error rolls everything back and sets `failed`.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvImportOptions& options);
+
+    // The accounts that QIF files hold records for, for the user to map. Files that
+    // do not open are passed over.
+    QifAnalysis analyzeQif(const QStringList& filePaths);
+
+    // Every record of the QIF files into the account its source account maps to
+    // (mapping keys compare ignoring case; a missing or empty target skips the
+    // account's records). Rows already in the target are skipped, missing
+    // categories created, split lines written after their transaction, and the two
+    // legs of a transfer linked, also to a row an earlier import left waiting.
+    // A failed insert is counted and the import goes on; only a failure that would
+    // leave a link broken stops it, and then nothing of it is kept.
+    ImportResult importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping);
 
     // True while an import's SQL transaction is open (see the class comment).
     bool isImporting() const;

@@ -1,19 +1,12 @@
 #include "../data/LedgerFixture.h"
-#include "TempDatabase.h"
+#include "ImportTestLedger.h"
 #include "TestMain.h"
 
-#include "data/AccountRepository.h"
-#include "data/CategoryRepository.h"
 #include "data/Clock.h"
-#include "data/SplitLineRepository.h"
-#include "data/TransactionRepository.h"
-#include "services/ImportService.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <limits>
@@ -112,64 +105,39 @@ private:
     QStringList storedRows(const QString& accountId = kUsd);
     int count(const QString& table);
 
-    std::unique_ptr<TempDatabase> m_db;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<CategoryRepository> m_categories;
-    std::unique_ptr<SplitLineRepository> m_splitLines;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<ImportService> m_service;
-    std::unique_ptr<QTemporaryDir> m_files;
+    std::unique_ptr<ImportTestLedger> m_ledger;
     int m_fileCount = 0;
 };
 
 void TestImportService::init()
 {
     Clock::setFixedNow(fixedNow());
-    m_db = std::make_unique<TempDatabase>();
-    QVERIFY(m_db->isReady());
-    QVERIFY(addAccount(*m_db, kUsd));
-    QVERIFY(addAccount(*m_db, kEur, 0, QStringLiteral("EUR")));
-    QVERIFY(addAccount(*m_db, kYen, 0, QStringLiteral("JPY")));
-    m_transactions = std::make_unique<TransactionRepository>(m_db->database());
-    m_categories = std::make_unique<CategoryRepository>(m_db->database());
-    m_splitLines = std::make_unique<SplitLineRepository>(m_db->database());
-    m_accounts = std::make_unique<AccountRepository>(m_db->database());
-    m_service = std::make_unique<ImportService>(m_transactions.get(), m_categories.get(), m_splitLines.get(),
-                                                m_accounts.get());
-    m_files = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_files->isValid());
+    m_ledger = std::make_unique<ImportTestLedger>();
+    QVERIFY(m_ledger->isReady());
+    QVERIFY(addAccount(m_ledger->db, kUsd));
+    QVERIFY(addAccount(m_ledger->db, kEur, 0, QStringLiteral("EUR")));
+    QVERIFY(addAccount(m_ledger->db, kYen, 0, QStringLiteral("JPY")));
 }
 
 void TestImportService::cleanup()
 {
-    m_service.reset();
-    m_accounts.reset();
-    m_splitLines.reset();
-    m_categories.reset();
-    m_transactions.reset();
-    m_db.reset();
-    m_files.reset();
+    m_ledger.reset();
     Clock::reset();
 }
 
 QString TestImportService::writeFile(const QByteArray& bytes)
 {
-    const QString path = m_files->filePath(QStringLiteral("import-%1.csv").arg(++m_fileCount));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
+    return m_ledger->writeFile(bytes, QStringLiteral("import-%1.csv").arg(++m_fileCount));
 }
 
-ImportResult TestImportService::import(const QByteArray& csv, const CsvImportOptions& options,
-                                       const QString& accountId)
+ImportResult TestImportService::import(const QByteArray& csv, const CsvImportOptions& options, const QString& accountId)
 {
-    return m_service->importCsv(writeFile(csv), accountId, options);
+    return m_ledger->service.importCsv(writeFile(csv), accountId, options);
 }
 
 QStringList TestImportService::storedRows(const QString& accountId)
 {
-    QSqlQuery query(m_db->sql());
+    QSqlQuery query(m_ledger->db.sql());
     query.prepare(QStringLiteral("SELECT t.date, t.payee, t.amount, COALESCE(t.memo, ''), COALESCE(c.name, '') "
                                  "FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
                                  "WHERE t.account_id = ? ORDER BY t.rowid"));
@@ -187,7 +155,7 @@ QStringList TestImportService::storedRows(const QString& accountId)
 
 int TestImportService::count(const QString& table)
 {
-    return m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt();
+    return m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt();
 }
 
 void TestImportService::importsTheMappedColumns()
@@ -214,7 +182,7 @@ void TestImportService::importsTheMappedColumns()
                                         "2024-01-07|Landlord|-95000|rent|Housing"}));
 
     // Every row is a new pending record of its own, stamped now.
-    const QList<Transaction> rows = m_transactions->listByAccount(kUsd);
+    const QList<Transaction> rows = m_ledger->transactions.listByAccount(kUsd);
     QCOMPARE(rows.size(), 3);
     static const QRegularExpression uuid(
         QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
@@ -232,7 +200,7 @@ void TestImportService::importsTheMappedColumns()
     QVERIFY(rows.at(0).id != rows.at(1).id);
 
     // New categories are plain top-level expense categories waiting for sync.
-    const std::optional<Category> dining = m_categories->findByName(QStringLiteral("Dining"));
+    const std::optional<Category> dining = m_ledger->categories.findByName(QStringLiteral("Dining"));
     QVERIFY(dining);
     QCOMPARE(dining->categoryType, CategoryType::Expense);
     QVERIFY(dining->parentId.isEmpty());
@@ -260,8 +228,8 @@ void TestImportService::progressEveryHundredRows()
     QFETCH(int, rows);
     QFETCH(Progress, expected);
 
-    QSignalSpy started(m_service.get(), &ImportService::importStarted);
-    QSignalSpy progress(m_service.get(), &ImportService::importProgress);
+    QSignalSpy started(&m_ledger->service, &ImportService::importStarted);
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
     const ImportResult result = import(numberedRows(rows));
     QCOMPARE(result.imported, rows);
     // The header row is neither imported nor counted.
@@ -272,18 +240,18 @@ void TestImportService::progressEveryHundredRows()
 
 void TestImportService::duplicatesAgainstLiveRowsAndTheFile()
 {
-    QVERIFY(m_transactions->insert(newTransaction(kUsd, QDate(2024, 1, 2), QStringLiteral("Grocer"), -1000)));
+    QVERIFY(m_ledger->transactions.insert(newTransaction(kUsd, QDate(2024, 1, 2), QStringLiteral("Grocer"), -1000)));
     const Transaction deleted = newTransaction(kUsd, QDate(2024, 1, 3), QStringLiteral("Deleted"), -500);
-    QVERIFY(m_transactions->insert(deleted));
-    QVERIFY(m_transactions->softDelete(deleted.id));
+    QVERIFY(m_ledger->transactions.insert(deleted));
+    QVERIFY(m_ledger->transactions.softDelete(deleted.id));
 
     const ImportResult result = import("Date,Payee,Amount\n"
                                        "2024-01-02,Grocer,-10.00\n" // a live row of the account
                                        "2024-01-02,grocer,-10.00\n" // the payee's case counts
                                        "2024-01-03,Deleted,-5.00\n" // deleted rows are not compared
                                        "2024-01-04,Twice,1.00\n"
-                                       "2024-01-04,Twice,1.00\n"    // an earlier row of the file
-                                       "2024-01-04,Twice,1.0\n",    // the same amount written apart
+                                       "2024-01-04,Twice,1.00\n" // an earlier row of the file
+                                       "2024-01-04,Twice,1.0\n", // the same amount written apart
                                        withHeader());
     QCOMPARE(result.imported, 3);
     QCOMPARE(result.duplicatesSkipped, 3);
@@ -357,11 +325,11 @@ void TestImportService::amountCells()
 
 void TestImportService::categoriesFoundOrCreatedOnce()
 {
-    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) "
-                                      "VALUES ('cat-lower', 'groceries', 'x', 'x')")));
-    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at, deleted_at) "
-                                      "VALUES ('cat-gone', 'Fuel', 'x', 'x', 'x')")));
-    QSignalSpy categoriesChanged(m_categories.get(), &CategoryRepository::categoriesChanged);
+    QVERIFY(m_ledger->db.exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) "
+                                             "VALUES ('cat-lower', 'groceries', 'x', 'x')")));
+    QVERIFY(m_ledger->db.exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at, deleted_at) "
+                                             "VALUES ('cat-gone', 'Fuel', 'x', 'x', 'x')")));
+    QSignalSpy categoriesChanged(&m_ledger->categories, &CategoryRepository::categoriesChanged);
 
     CsvImportOptions options = withHeader();
     options.memoColumn = 3;
@@ -381,16 +349,21 @@ void TestImportService::categoriesFoundOrCreatedOnce()
                                         "2024-01-06|E|500|m|Fuel", "2024-01-07|F|600|m|", "2024-01-08|G|700||"}));
 
     // Names match exactly: Groceries is new beside groceries, and made once.
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Groceries'")).toInt(), 1);
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT category_id FROM transactions WHERE payee = 'C'")).toString(),
+    QCOMPARE(m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Groceries'")).toInt(),
+             1);
+    QCOMPARE(m_ledger->db.scalar(QStringLiteral("SELECT category_id FROM transactions WHERE payee = 'C'")).toString(),
              QStringLiteral("cat-lower"));
     // A colon is part of the name, not a parent.
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Food:Dining' "
-                                         "AND parent_id IS NULL")).toInt(),
+    QCOMPARE(m_ledger->db
+                 .scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Food:Dining' "
+                                        "AND parent_id IS NULL"))
+                 .toInt(),
              1);
     // A deleted category is not reused: a live one of that name is made.
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Fuel' "
-                                         "AND deleted_at IS NULL AND id != 'cat-gone'")).toInt(),
+    QCOMPARE(m_ledger->db
+                 .scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Fuel' "
+                                        "AND deleted_at IS NULL AND id != 'cat-gone'"))
+                 .toInt(),
              1);
     QCOMPARE(count(QStringLiteral("categories")), 5);
     QCOMPARE(categoriesChanged.count(), 3);
@@ -433,15 +406,15 @@ void TestImportService::dateFormatFirstThenGuess()
 
 void TestImportService::refusedBeforeStarting()
 {
-    QSignalSpy started(m_service.get(), &ImportService::importStarted);
-    QSignalSpy progress(m_service.get(), &ImportService::importProgress);
+    QSignalSpy started(&m_ledger->service, &ImportService::importStarted);
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
 
     const ImportResult noAccount = import(numberedRows(3), withHeader(), QStringLiteral("no-such-account"));
     QCOMPARE(noAccount.failed, true);
     QCOMPARE(noAccount.imported, 0);
 
-    const ImportResult noFile = m_service->importCsv(m_files->filePath(QStringLiteral("missing.csv")), kUsd,
-                                                     withHeader());
+    const ImportResult noFile =
+        m_ledger->service.importCsv(m_ledger->files.filePath(QStringLiteral("missing.csv")), kUsd, withHeader());
     QCOMPARE(noFile.failed, false);
     QCOMPARE(noFile.imported, 0);
     QCOMPARE(noFile.unparseableSkipped, 0);
@@ -451,7 +424,7 @@ void TestImportService::refusedBeforeStarting()
     QCOMPARE(count(QStringLiteral("transactions")), 0);
 
     // A soft-deleted account is still a target.
-    QVERIFY(m_accounts->softDelete(kEur));
+    QVERIFY(m_ledger->accounts.softDelete(kEur));
     QCOMPARE(import(numberedRows(2), withHeader(), kEur).imported, 2);
 }
 
@@ -529,7 +502,7 @@ void TestImportService::realFileShapes()
     QVERIFY(!path.isEmpty());
     CsvImportOptions options = withHeader();
     options.memoColumn = 3;
-    const ImportResult result = m_service->importCsv(path, accountId, options);
+    const ImportResult result = m_ledger->service.importCsv(path, accountId, options);
     QCOMPARE(storedRows(accountId), rows);
     QCOMPARE(result.imported, rows.size());
     QCOMPARE(result.unterminatedQuoteLine, openQuoteLine);
@@ -538,9 +511,9 @@ void TestImportService::realFileShapes()
 void TestImportService::failedBeginWritesNothing()
 {
     // Someone else's transaction is open, so BEGIN fails.
-    QVERIFY(m_db->sql().transaction());
-    QSignalSpy progress(m_service.get(), &ImportService::importProgress);
-    QSignalSpy ended(m_service.get(), &ImportService::importTransactionEnded);
+    QVERIFY(m_ledger->db.sql().transaction());
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: BEGIN failed")));
     const ImportResult result = import(numberedRows(3));
 
@@ -548,21 +521,17 @@ void TestImportService::failedBeginWritesNothing()
     QCOMPARE(result.imported, 0);
     QCOMPARE(progressOf(progress), Progress({{3, 3}}));
     QCOMPARE(ended.count(), 0);
-    QCOMPARE(m_service->isImporting(), false);
+    QCOMPARE(m_ledger->service.isImporting(), false);
     // Nothing was written into the other transaction either.
     QCOMPARE(count(QStringLiteral("transactions")), 0);
-    QVERIFY(m_db->sql().rollback());
+    QVERIFY(m_ledger->db.sql().rollback());
 }
 
 void TestImportService::failedCommitReportsFailure()
 {
-    // A deferred foreign key that every insert breaks: the rows go in, the COMMIT fails.
-    QVERIFY(m_db->exec(QStringLiteral("CREATE TABLE commit_trap (account_id TEXT REFERENCES accounts(id) "
-                                      "DEFERRABLE INITIALLY DEFERRED)")));
-    QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER commit_trap_ai AFTER INSERT ON transactions BEGIN "
-                                      "INSERT INTO commit_trap VALUES ('no-such-account'); END")));
-    QSignalSpy progress(m_service.get(), &ImportService::importProgress);
-    QSignalSpy ended(m_service.get(), &ImportService::importTransactionEnded);
+    QVERIFY(m_ledger->failEveryCommit());
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
     CsvImportOptions options = withHeader();
     options.categoryColumn = 3;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: COMMIT failed")));
@@ -575,7 +544,7 @@ void TestImportService::failedCommitReportsFailure()
     QCOMPARE(count(QStringLiteral("categories")), 0);
     QCOMPARE(progressOf(progress), Progress({{2, 2}}));
     QCOMPARE(ended.count(), 1);
-    QCOMPARE(m_service->isImporting(), false);
+    QCOMPARE(m_ledger->service.isImporting(), false);
 }
 
 void TestImportService::databaseErrorRollsBackEverything_data()
@@ -597,15 +566,15 @@ void TestImportService::databaseErrorRollsBackEverything()
 {
     QFETCH(QString, trap);
     QFETCH(QString, repositoryWarning);
-    QVERIFY(m_db->exec(trap));
+    QVERIFY(m_ledger->db.exec(trap));
 
     QByteArray csv = "Date,Payee,Amount,Category\n";
     for (int i = 0; i < 200; ++i)
         csv += "2024-01-02,Payee " + QByteArray::number(i) + ",1.00," + (i < 150 ? "Early" : "Late") + '\n';
     CsvImportOptions options = withHeader();
     options.categoryColumn = 3;
-    QSignalSpy progress(m_service.get(), &ImportService::importProgress);
-    QSignalSpy ended(m_service.get(), &ImportService::importTransactionEnded);
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(repositoryWarning));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import aborted: ")));
     const ImportResult result = import(csv, options);
@@ -617,21 +586,23 @@ void TestImportService::databaseErrorRollsBackEverything()
     QCOMPARE(count(QStringLiteral("categories")), 0);
     QCOMPARE(progressOf(progress), Progress({{100, 200}, {200, 200}}));
     QCOMPARE(ended.count(), 1);
-    QCOMPARE(m_service->isImporting(), false);
+    QCOMPARE(m_ledger->service.isImporting(), false);
 }
 
 void TestImportService::listenersReloadOnceAfterTheTransaction()
 {
     QList<QPair<QString, bool>> changes;
-    connect(m_transactions.get(), &TransactionRepository::transactionsChanged, this,
-            [this, &changes](const QString& accountId) { changes.append({accountId, m_service->isImporting()}); });
+    connect(&m_ledger->transactions, &TransactionRepository::transactionsChanged, this,
+            [this, &changes](const QString& accountId) {
+                changes.append({accountId, m_ledger->service.isImporting()});
+            });
     QList<bool> importingAtProgress;
-    connect(m_service.get(), &ImportService::importProgress, this,
-            [this, &importingAtProgress] { importingAtProgress.append(m_service->isImporting()); });
+    connect(&m_ledger->service, &ImportService::importProgress, this,
+            [this, &importingAtProgress] { importingAtProgress.append(m_ledger->service.isImporting()); });
     QStringList order;
-    connect(m_transactions.get(), &TransactionRepository::transactionsChanged, this,
+    connect(&m_ledger->transactions, &TransactionRepository::transactionsChanged, this,
             [&order] { order.append(QStringLiteral("changed")); });
-    connect(m_service.get(), &ImportService::importTransactionEnded, this,
+    connect(&m_ledger->service, &ImportService::importTransactionEnded, this,
             [&order] { order.append(QStringLiteral("ended")); });
 
     QCOMPARE(import(numberedRows(250)).imported, 250);
@@ -644,7 +615,7 @@ void TestImportService::listenersReloadOnceAfterTheTransaction()
     QCOMPARE(changes.size(), 1);
 
     // Other writers are back to one signal per write.
-    QVERIFY(m_transactions->insert(newTransaction(kEur, QDate(2024, 1, 1), QStringLiteral("Later"), 1)));
+    QVERIFY(m_ledger->transactions.insert(newTransaction(kEur, QDate(2024, 1, 1), QStringLiteral("Later"), 1)));
     QCOMPARE(changes.size(), 2);
 }
 
@@ -657,10 +628,10 @@ void TestImportService::deferredWorkWaitsForTheTransaction()
     QTimer timer;
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, [&] {
-        const auto run = [&] { committedWhenRun.append(committedRows(m_db->path())); };
-        firedWhileImporting = m_service->isImporting();
+        const auto run = [&] { committedWhenRun.append(committedRows(m_ledger->db.path())); };
+        firedWhileImporting = m_ledger->service.isImporting();
         if (firedWhileImporting)
-            connect(m_service.get(), &ImportService::importTransactionEnded, this, run, Qt::SingleShotConnection);
+            connect(&m_ledger->service, &ImportService::importTransactionEnded, this, run, Qt::SingleShotConnection);
         else
             run();
     });
@@ -676,10 +647,10 @@ void TestImportService::secondImportWhileOneIsOpenIsRefused()
     const QString inner = writeFile(numberedRows(5));
     ImportResult innerResult;
     connect(
-        m_service.get(), &ImportService::importProgress, this,
+        &m_ledger->service, &ImportService::importProgress, this,
         [&](int current) {
             if (current == 100)
-                innerResult = m_service->importCsv(inner, kEur, withHeader());
+                innerResult = m_ledger->service.importCsv(inner, kEur, withHeader());
         },
         Qt::SingleShotConnection);
     QTest::ignoreMessage(QtWarningMsg, "CSV import refused: another import is still open");
