@@ -2,18 +2,18 @@
 // decoding, CSV splitting and QIF reading, each timed alone and together.
 // Usage: bench_parsers [megabytes per file, default 40]
 
+#include "BenchTiming.h"
+
 #include "services/CsvParser.h"
 #include "services/ImportText.h"
 #include "services/QifParser.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QStringList>
 
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -98,19 +98,6 @@ QByteArray generateQif(qsizetype targetBytes)
     return out;
 }
 
-// Best of kRuns, in seconds.
-double bestSeconds(const std::function<void()>& work)
-{
-    double best = 1e30;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, double(timer.nsecsElapsed()) / 1e9);
-    }
-    return best;
-}
-
 void report(const char* what, qsizetype bytes, double seconds, const char* extra = "")
 {
     std::printf("  %-28s %8.1f ms  %8.1f MB/s%s\n", what, seconds * 1000.0, double(bytes) / 1e6 / seconds, extra);
@@ -132,11 +119,11 @@ int main(int argc, char** argv)
         const QString text = decodeImportText(bytes);
         qsizetype rows = 0;
         std::printf("CSV: %.1f MB, UTF-8\n", double(bytes.size()) / 1e6);
-        report("decodeImportText", bytes.size(), bestSeconds([&] { decodeImportText(bytes); }));
-        const double parse = bestSeconds([&] { rows = parseCsv(text).size(); });
+        report("decodeImportText", bytes.size(), timeRuns(kRuns, [&] { decodeImportText(bytes); }).minMs / 1e3);
+        const double parse = timeRuns(kRuns, [&] { rows = parseCsv(text).size(); }).minMs / 1e3;
         report("parseCsv", bytes.size(), parse, "  (target >= 50 MB/s)");
         report("decode + parseCsv", bytes.size(),
-               bestSeconds([&] { rows = parseCsv(decodeImportText(bytes)).size(); }));
+               timeRuns(kRuns, [&] { rows = parseCsv(decodeImportText(bytes)).size(); }).minMs / 1e3);
         std::printf("  rows: %lld\n", static_cast<long long>(rows));
     }
     {
@@ -144,11 +131,14 @@ int main(int argc, char** argv)
         const QString text = decodeImportText(bytes);
         qsizetype records = 0;
         std::printf("QIF: %.1f MB, UTF-8\n", double(bytes.size()) / 1e6);
-        report("decodeImportText", bytes.size(), bestSeconds([&] { decodeImportText(bytes); }));
-        const double parse = bestSeconds([&] { records = parseQif(text, QifDateOrder::Detect).records.size(); });
+        report("decodeImportText", bytes.size(), timeRuns(kRuns, [&] { decodeImportText(bytes); }).minMs / 1e3);
+        const double parse =
+            timeRuns(kRuns, [&] { records = parseQif(text, QifDateOrder::Detect).records.size(); }).minMs / 1e3;
         report("parseQif", bytes.size(), parse, "  (target >= 30 MB/s)");
         report("decode + parseQif", bytes.size(),
-               bestSeconds([&] { records = parseQif(decodeImportText(bytes), QifDateOrder::Detect).records.size(); }));
+               timeRuns(kRuns, [&] {
+                   records = parseQif(decodeImportText(bytes), QifDateOrder::Detect).records.size();
+               }).minMs / 1e3);
         std::printf("  records: %lld\n", static_cast<long long>(records));
     }
     return 0;

@@ -2,18 +2,15 @@
 // the register of a 50,000-row account against the same SELECT run alone
 // through SQLite, every account's balance in each mode, search and the payee list.
 
+#include "BenchLedger.h"
 #include "BenchTiming.h"
-#include "LedgerGenerator.h"
 
 #include "data/Database.h"
 #include "data/TransactionRepository.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <sqlite3.h>
@@ -118,26 +115,16 @@ int ftsMatches(QSqlDatabase& db, const QString& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    Database database;
-    if (!dir.isValid() || !database.open(dir.filePath(QStringLiteral("vellumry.db"))) || !database.migrate()) {
-        benchOut() << "cannot create the ledger" << Qt::endl;
+    BenchLedger bench;
+    if (!bench.isReady()) {
+        benchOut() << bench.error() << Qt::endl;
         return 1;
     }
-    QSqlDatabase& db = database.database();
+    QSqlDatabase& db = bench.sql();
+    const GeneratedLedger& ledger = bench.ledger();
+    const qint64 generationMs = bench.generationMs();
 
-    QElapsedTimer generation;
-    generation.start();
-    GeneratedLedger ledger;
-    if (!LedgerGenerator().generate(db, &ledger)) {
-        benchOut() << "cannot generate the ledger" << Qt::endl;
-        return 1;
-    }
-    const qint64 generationMs = generation.elapsed();
-    QSqlQuery checkpoint(db);
-    checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-
-    TransactionRepository repository(&database);
+    TransactionRepository repository(bench.database());
     const QString big = ledger.accountIds.first();
 
     benchOut() << "Ledger: " << ledger.transactionRows << " transactions (" << ledger.liveRows << " live, "
@@ -146,13 +133,10 @@ int main(int argc, char** argv)
           << ledger.splitTransactions << " splits with " << ledger.splitLines << " lines, " << ledger.transferPairs
           << " transfer pairs" << Qt::endl;
     benchOut() << "  generated in " << generationMs << " ms, file "
-          << QFileInfo(dir.filePath(QStringLiteral("vellumry.db"))).size() / 1024 << " KiB" << Qt::endl << Qt::endl;
+          << QFileInfo(bench.path()).size() / 1024 << " KiB" << Qt::endl << Qt::endl;
 
     // Register of the big account against the floor.
-    const QVariant handleVariant = db.driver()->handle();
-    sqlite3* handle = handleVariant.isValid() && qstrcmp(handleVariant.typeName(), "sqlite3*") == 0
-                          ? *static_cast<sqlite3* const*>(handleVariant.data())
-                          : nullptr;
+    sqlite3* handle = bench.handle();
     if (!handle) {
         benchOut() << "no SQLite handle" << Qt::endl;
         return 1;

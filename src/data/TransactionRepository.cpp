@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QSqlQuery>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -155,6 +157,8 @@ TransactionRepository::TransactionRepository(Database* database, QObject* parent
 {
 }
 
+TransactionRepository::~TransactionRepository() = default;
+
 SyncedTable TransactionRepository::synced() const
 {
     return SyncedTable(m_database->database(), kTable, kRepository);
@@ -238,19 +242,32 @@ std::optional<Transaction> TransactionRepository::lastByPayee(const QString& pay
 
 bool TransactionRepository::insert(const Transaction& transaction)
 {
-    QSqlQuery query(m_database->database());
-    query.prepare(QStringLiteral(
+    static const QString sql = QStringLiteral(
         "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
         "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
-        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(SqlValues::bindText(transaction.id));
-    query.addBindValue(SqlValues::bindText(transaction.accountId));
-    bindEditableFields(query, transaction);
-    query.addBindValue(SqlValues::bindTimestamp(transaction.createdAt));
-    query.addBindValue(SqlValues::bindTimestamp(transaction.updatedAt));
-    if (!exec(query, "insert"))
+        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    // Compiling the insert, its full-text trigger included, costs several times
+    // what running it does, so a bulk write prepares it once.
+    QSqlQuery single;
+    QSqlQuery* query = &single;
+    if (m_bulkWrites == 0) {
+        single = QSqlQuery(m_database->database());
+        single.prepare(sql);
+    } else {
+        if (!m_bulkInsert) {
+            m_bulkInsert = std::make_unique<QSqlQuery>(m_database->database());
+            m_bulkInsert->prepare(sql);
+        }
+        query = m_bulkInsert.get();
+    }
+    query->addBindValue(SqlValues::bindText(transaction.id));
+    query->addBindValue(SqlValues::bindText(transaction.accountId));
+    bindEditableFields(*query, transaction);
+    query->addBindValue(SqlValues::bindTimestamp(transaction.createdAt));
+    query->addBindValue(SqlValues::bindTimestamp(transaction.updatedAt));
+    if (!exec(*query, "insert"))
         return false;
-    emit transactionsChanged(transaction.accountId);
+    announceChange(transaction.accountId);
     return true;
 }
 
@@ -266,7 +283,7 @@ bool TransactionRepository::update(const Transaction& transaction)
     query.addBindValue(transaction.id);
     if (!exec(query, "update"))
         return false;
-    emit transactionsChanged(transaction.accountId);
+    announceChange(transaction.accountId);
     return true;
 }
 
@@ -277,7 +294,7 @@ bool TransactionRepository::softDelete(const QString& id)
         return false;
     if (!synced().softDelete(id))
         return false;
-    emit transactionsChanged(found->accountId);
+    announceChange(found->accountId);
     return true;
 }
 
@@ -285,7 +302,7 @@ int TransactionRepository::softDeleteByAccount(const QString& accountId)
 {
     const int changed = synced().softDeleteByAccount(accountId);
     if (changed > 0)
-        emit transactionsChanged(accountId);
+        announceChange(accountId);
     return changed;
 }
 
@@ -293,7 +310,7 @@ int TransactionRepository::restoreByAccount(const QString& accountId, const QStr
 {
     const int changed = synced().restoreByAccount(accountId, deletedSince);
     if (changed > 0)
-        emit transactionsChanged(accountId);
+        announceChange(accountId);
     return changed;
 }
 
@@ -301,7 +318,7 @@ int TransactionRepository::markAllPendingForResync()
 {
     const int changed = synced().markAllPendingForResync();
     if (changed > 0)
-        emit transactionsChanged(QString());
+        announceChange(QString());
     return changed;
 }
 
@@ -315,8 +332,31 @@ bool TransactionRepository::applyServerDeletion(const QString& id, const std::op
 {
     if (!synced().applyServerDeletion(id, deletedAt))
         return false;
-    emit transactionsChanged(accountId);
+    announceChange(accountId);
     return true;
+}
+
+void TransactionRepository::beginBulkWrite()
+{
+    ++m_bulkWrites;
+}
+
+void TransactionRepository::endBulkWrite()
+{
+    if (m_bulkWrites == 0 || --m_bulkWrites > 0)
+        return;
+    m_bulkInsert.reset();
+    const QStringList changed = std::exchange(m_heldChanges, {});
+    for (const QString& accountId : changed)
+        emit transactionsChanged(accountId);
+}
+
+void TransactionRepository::announceChange(const QString& accountId)
+{
+    if (m_bulkWrites == 0)
+        emit transactionsChanged(accountId);
+    else if (!m_heldChanges.contains(accountId))
+        m_heldChanges.append(accountId);
 }
 
 qint64 TransactionRepository::startingBalance(const QString& accountId) const

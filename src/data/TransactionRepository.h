@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class Database;
@@ -43,6 +44,7 @@ class TransactionRepository : public QObject
 
 public:
     explicit TransactionRepository(Database* database, QObject* parent = nullptr);
+    ~TransactionRepository() override;
 
     // Maps the current row of a query whose first twenty columns are the
     // transaction columns in table order.
@@ -86,6 +88,16 @@ public:
     std::optional<Transaction> openingBalanceTransaction(const QString& accountId) const;
     OpeningBalanceProbe openingBalanceProbe(const QString& accountId) const;
 
+    // A bulk write: many writes in a row inside one SQL transaction (an import
+    // inserts thousands). While one is open, transactionsChanged is held back, so
+    // that listeners reload once after it, not once per row nor while the SQL
+    // transaction is still open, and inserts reuse one prepared statement. Bulk
+    // writes nest; ending the last one announces each account whose rows changed
+    // meanwhile once, in the order of its first change. Outside a bulk write every
+    // write emits at once, as always.
+    void beginBulkWrite();
+    void endBulkWrite();
+
 signals:
     // The account whose rows changed, or empty when rows of any account may have.
     void transactionsChanged(const QString& accountId);
@@ -94,6 +106,10 @@ private:
     QList<Transaction> listWhere(const QString& sql, const QVariantList& values) const;
     qint64 startingBalance(const QString& accountId) const;
     SyncedTable synced() const;
+    void announceChange(const QString& accountId);
 
     Database* m_database;
+    int m_bulkWrites = 0;
+    QStringList m_heldChanges;
+    std::unique_ptr<QSqlQuery> m_bulkInsert;
 };

@@ -112,4 +112,16 @@ inline QByteArray request(const QByteArray& requestLine)
     return requestLine + "\r\nHost: localhost\r\nUser-Agent: test\r\n\r\n";
 }
 
+// Whether a sign-in listener still answers at `port`. In a parallel test run a
+// released port may already belong to another test process's fake server, so an
+// accepted connection alone proves nothing; the listener answers in plain text
+// or HTML, the fake services in JSON.
+inline bool listenerAnswers(const QHostAddress& address, quint16 port,
+                            const QByteArray& requestLine = "GET /callback HTTP/1.1")
+{
+    const RawReply reply = exchange(address, port, request(requestLine), 2000);
+    return reply.connected
+        && (reply.bytes.contains("Content-Type: text/plain") || reply.bytes.contains("Content-Type: text/html"));
+}
+
 } // namespace OnlineTest

@@ -170,9 +170,7 @@ void TestAuthClient::signInThroughTheBrowser()
     QVERIFY(pages.at(1).body.contains("<h2>Authentication complete!</h2>"));
 
     // The listener is gone with the sign-in.
-    QVERIFY(!OnlineTest::exchange(QHostAddress(QHostAddress::LocalHost), quint16(redirectUri.port()),
-                                  OnlineTest::request("GET /callback HTTP/1.1"))
-                 .connected);
+    QVERIFY(!OnlineTest::listenerAnswers(QHostAddress(QHostAddress::LocalHost), quint16(redirectUri.port())));
 }
 
 void TestAuthClient::signInWithTokensInTheFragment()
@@ -288,9 +286,7 @@ void TestAuthClient::newSignInGivesUpTheWaitingOne()
     const QUrl secondUri(queryItem(second, QStringLiteral("redirect_uri")));
     // The first listener let go of its port before the second one started.
     if (firstUri.port() != secondUri.port()) {
-        QVERIFY(!OnlineTest::exchange(QHostAddress(QHostAddress::LocalHost), quint16(firstUri.port()),
-                                      OnlineTest::request("GET /callback HTTP/1.1"))
-                     .connected);
+        QVERIFY(!OnlineTest::listenerAnswers(QHostAddress(QHostAddress::LocalHost), quint16(firstUri.port())));
     }
 
     // Finishing the older page in the browser no longer signs in.
@@ -316,9 +312,7 @@ void TestAuthClient::signInTimesOut()
     m_events.clear();
 
     QTRY_COMPARE(m_events, QStringList{QStringLiteral("loginFailed: Sign-in timed out")});
-    QVERIFY(!OnlineTest::exchange(QHostAddress(QHostAddress::LocalHost), quint16(redirectUri.port()),
-                                  OnlineTest::request("GET /callback HTTP/1.1"))
-                 .connected);
+    QVERIFY(!OnlineTest::listenerAnswers(QHostAddress(QHostAddress::LocalHost), quint16(redirectUri.port())));
     QCOMPARE(auth()->state(), AuthState::SignedOut);
 }
 

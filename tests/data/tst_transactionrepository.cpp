@@ -80,6 +80,8 @@ private slots:
     void deletionCascadesByAccount();
     void syncMarks();
     void serverDeletionTouchesNothingElse();
+    void bulkWriteAnnouncesEachAccountOnceAtTheEnd();
+    void bulkWriteInsertsSurviveAFailedRow();
 
 private:
     std::unique_ptr<TempDatabase> m_db;
@@ -436,6 +438,62 @@ void TestTransactionRepository::serverDeletionTouchesNothingElse()
     QCOMPARE(found.version, 4);
     QCOMPARE(found.syncStatus, SyncStatus::Synced);
     QCOMPARE(changed.count(), 2);
+}
+
+void TestTransactionRepository::bulkWriteAnnouncesEachAccountOnceAtTheEnd()
+{
+    QSignalSpy changed(m_repo.get(), &TransactionRepository::transactionsChanged);
+    m_repo->beginBulkWrite();
+    m_repo->beginBulkWrite(); // an inner unit of work nests
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(m_repo->insert(newTransaction(kOther, QDate(2024, 1, 2), QStringLiteral("B%1").arg(i), i)));
+    const Transaction a = newTransaction(kAccount, QDate(2024, 1, 3), QStringLiteral("A"), 7);
+    QVERIFY(m_repo->insert(a));
+    Transaction edited = a;
+    edited.memo = QStringLiteral("edited");
+    QVERIFY(m_repo->update(edited));
+    m_repo->endBulkWrite();
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(m_repo->markAllPendingForResync(), 0);
+    QVERIFY(m_repo->markSynced(a.id, QStringLiteral("srv-a")));
+    QCOMPARE(m_repo->markAllPendingForResync(), 1);
+    QCOMPARE(changed.count(), 0);
+
+    m_repo->endBulkWrite();
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(changed.at(0).at(0).toString(), kOther);
+    QCOMPARE(changed.at(1).at(0).toString(), kAccount);
+    QCOMPARE(changed.at(2).at(0).toString(), QString());
+    QCOMPARE(m_repo->listByAccount(kOther).size(), 3);
+    QCOMPARE(m_repo->findById(a.id)->memo, QStringLiteral("edited"));
+
+    // Afterwards, and after an unbalanced end, every write announces itself again.
+    m_repo->endBulkWrite();
+    QVERIFY(m_repo->insert(newTransaction(kAccount, QDate(2024, 1, 4), QStringLiteral("C"), 1)));
+    QCOMPARE(changed.count(), 4);
+}
+
+void TestTransactionRepository::bulkWriteInsertsSurviveAFailedRow()
+{
+    // A bulk write reuses one prepared insert: a row the table refuses must not
+    // spoil the rows after it.
+    const Transaction first = newTransaction(kAccount, QDate(2024, 1, 2), QStringLiteral("First"), 1);
+    Transaction clash = newTransaction(kAccount, QDate(2024, 1, 3), QStringLiteral("Clash"), 2);
+    clash.id = first.id;
+    Transaction third = newTransaction(kAccount, QDate(2024, 1, 4), QStringLiteral("Third"), 3);
+    third.categoryId = QStringLiteral("cat-food");
+    third.memo = QStringLiteral("memo");
+
+    m_repo->beginBulkWrite();
+    QVERIFY(m_repo->insert(first));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .+")));
+    QVERIFY(!m_repo->insert(clash));
+    QVERIFY(m_repo->insert(third));
+    m_repo->endBulkWrite();
+
+    compareRecords(*m_repo->findById(first.id), first);
+    compareRecords(*m_repo->findById(third.id), third);
+    QCOMPARE(m_repo->listByAccount(kAccount).size(), 2);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestTransactionRepository)

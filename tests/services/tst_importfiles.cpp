@@ -1,5 +1,8 @@
+#include "ImportTestLedger.h"
 #include "TestMain.h"
 
+#include "data/Clock.h"
+#include "data/Identifiers.h"
 #include "services/AmountText.h"
 #include "services/CsvParser.h"
 #include "services/ImportText.h"
@@ -108,6 +111,7 @@ private slots:
     void corpusCsv();
     void corpusQif_data();
     void corpusQif();
+    void corpusQifImport();
 };
 
 void TestImportFiles::csvLineEndsAndEncodings()
@@ -394,6 +398,62 @@ void TestImportFiles::corpusQif()
     QCOMPARE(names, accounts);
     QCOMPARE(result.categories.size(), categories);
     QCOMPARE(result.dateOrder, order);
+}
+
+void TestImportFiles::corpusQifImport()
+{
+    const QString dir = corpusDir();
+    if (dir.isEmpty())
+        QSKIP("no import corpus on this machine");
+    QStringList paths;
+    QDirIterator it(dir, {QStringLiteral("*.qif")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths.append(it.next());
+    paths.sort();
+
+    ImportTestLedger ledger;
+    QVERIFY(ledger.isReady());
+    TempDatabase& db = ledger.db;
+    ImportService& service = ledger.service;
+
+    // Every source account into an account of its own, as the import screen creates them.
+    const QifAnalysis analysis = service.analyzeQif(paths);
+    QHash<QString, QString> mapping;
+    for (const QifSourceAccount& source : analysis.sources) {
+        Account account;
+        account.id = newId();
+        account.name = source.label;
+        account.accountType = source.suggestedType;
+        account.createdAt = Clock::nowUtc();
+        account.updatedAt = account.createdAt;
+        QVERIFY(ledger.accounts.insert(account));
+        mapping.insert(source.name, account.id);
+    }
+    const ImportResult result = service.importQif(paths, mapping);
+    QCOMPARE(result.failed, false);
+    QCOMPARE(result.databaseErrors, 0);
+    QCOMPARE(result.unmappedSkipped, 0);
+    QCOMPARE(result.imported + result.duplicatesSkipped, analysis.totalRecords);
+    QVERIFY(result.imported > 0);
+    qInfo("%d corpus QIF files: %d sources, %d imported, %d duplicates, %d transfers linked", int(paths.size()),
+          int(analysis.sources.size()), result.imported, result.duplicatesSkipped, result.transfersLinked);
+
+    // Every link points at a stored row that points back.
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions t LEFT JOIN transactions p "
+                                      "ON p.id = t.transfer_link_id WHERE COALESCE(t.transfer_link_id, '') != '' "
+                                      "AND (p.id IS NULL OR p.transfer_link_id != t.id)"))
+                 .toInt(),
+             0);
+    const int rows = db.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt();
+    const int lines = db.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt();
+    QCOMPARE(rows, result.imported);
+    QVERIFY(lines > 0);
+
+    const ImportResult again = service.importQif(paths, mapping);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicatesSkipped, analysis.totalRecords);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), rows);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), lines);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestImportFiles)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "services/ImportResult.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <functional>
+
+class ImportService;
+
+// What the import benchmarks share: timing one import on a ledger file, and the
+// floor they compare with, the rows that import stored, written back as one
+// INSERT statement per row (as a dump writes them) and run by the sqlite3 shell
+// in one transaction against a ledger with the same schema and triggers.
+
+struct TimedImport
+{
+    double ms = 0;
+    ImportResult result;
+    int changeSignals = 0; // transactionsChanged signals the import sent
+};
+
+// Opens the ledger with the repositories and the import service, as the program
+// builds them, and times `run` on the service.
+TimedImport timeImport(const QString& ledgerPath, const std::function<ImportResult(ImportService&)>& run);
+
+struct ShellRace
+{
+    const char* importName = "";
+    int rounds = 3;
+    int rows = 0; // transactions that every round stores
+    double aim = 0;
+    // Id and name of each empty account the ledgers start with.
+    QList<QPair<QString, QString>> accounts;
+    std::function<TimedImport(const QString& ledgerPath)> import;
+    // Empty when the import stored what it should, else what went wrong.
+    std::function<QString(const ImportResult&)> check;
+};
+
+// Each round makes two such ledgers in `folder`, imports into one and lets the shell
+// insert the same rows into the other; prints every round, the medians and the
+// ratio. Returns the last import's ledger, or empty after a failure it printed.
+QString raceTheShell(const QString& folder, const ShellRace& race);
+
+// -1 when the ledger cannot be read.
+int countRows(const QString& ledgerPath, const QString& table);

@@ -1,0 +1,294 @@
+#include "BackupRestore.h"
+
+#include "data/SqlValues.h"
+
+#include <QJsonValue>
+
+#include <cmath>
+
+namespace {
+
+const QString kIdKey = QStringLiteral("id");
+const QString kUpdatedAtKey = QStringLiteral("updated_at");
+const QString kSyncStatusKey = QStringLiteral("sync_status");
+const QString kServerIdKey = QStringLiteral("server_id");
+const QString kVersionKey = QStringLiteral("version");
+const QString kTransactionIdKey = QStringLiteral("transaction_id");
+const QString kPending = QStringLiteral("pending");
+
+QString quoted(const QString& identifier)
+{
+    QString text = identifier;
+    text.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString quotedTable(BackupTable table)
+{
+    return quoted(QLatin1String(backupTableInfo(table).name));
+}
+
+bool isSyncColumn(const QString& key)
+{
+    return key == kSyncStatusKey || key == kServerIdKey || key == kVersionKey;
+}
+
+// The SQL value of a JSON value; false for arrays and objects, which no column holds.
+bool sqlValue(const QJsonValue& value, QVariant* out)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        *out = QVariant();
+        return true;
+    case QJsonValue::Bool:
+        *out = QVariant(value.toBool() ? 1 : 0);
+        return true;
+    case QJsonValue::Double: {
+        // Whole numbers (all that the ledger writes) go in as 64-bit integers;
+        // the parser keeps them exact. A fraction is bound as it stands rather than cut.
+        const QVariant number = value.toVariant();
+        if (number.typeId() == QMetaType::LongLong) {
+            *out = number;
+            return true;
+        }
+        const double real = value.toDouble();
+        const bool whole = std::trunc(real) == real && std::fabs(real) < 9.2e18;
+        *out = whole ? QVariant(static_cast<qint64>(real)) : QVariant(real);
+        return true;
+    }
+    case QJsonValue::String:
+        *out = value.toString();
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString textOf(const QJsonObject& row, const QString& key)
+{
+    const QJsonValue value = row.value(key);
+    return value.isString() ? value.toString() : QString();
+}
+
+void bindAll(QSqlQuery& query, const QVariantList& values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(static_cast<int>(i), values.at(i));
+}
+
+} // namespace
+
+BackupRestore::BackupRestore(QSqlDatabase& db, BackupImportMode mode)
+    : m_db(db)
+    , m_mode(mode)
+{
+}
+
+BackupRestore::~BackupRestore() = default;
+
+BackupRestore::Outcome BackupRestore::restoreRow(BackupTable table, const QJsonObject& row)
+{
+    Fields fields;
+    if (!readFields(table, row, &fields))
+        return Outcome::Rejected;
+
+    TableState& tableState = state(table);
+    if (!tableState.lookup) {
+        tableState.lookup = &statement(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(quoted(kUpdatedAtKey), quotedTable(table), quoted(kIdKey)));
+    }
+    QSqlQuery& lookup = *tableState.lookup;
+    lookup.bindValue(0, fields.id);
+    if (!lookup.exec())
+        return Outcome::Failed;
+    const bool found = lookup.next();
+    const QString storedUpdatedAt = found ? lookup.value(0).toString() : QString();
+    lookup.finish();
+
+    if (!found)
+        return insertRow(table, fields);
+    if (m_mode == BackupImportMode::SkipExisting)
+        return Outcome::Kept;
+    if (m_mode == BackupImportMode::KeepNewer && !replaces(row, storedUpdatedAt))
+        return Outcome::Kept;
+    return updateRow(table, fields);
+}
+
+QList<BackupRestore::Outcome> BackupRestore::restoreSplitLines(const QList<QJsonObject>& lines)
+{
+    // An overwritten transaction takes the backup's lines, or none: its stored
+    // lines have other ids and would otherwise stay beside the restored ones.
+    QSet<QString> notCleared;
+    QSqlQuery& clear = statement(
+        QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quotedTable(BackupTable::SplitLines), quoted(kTransactionIdKey)));
+    for (const QString& transactionId : std::as_const(m_overwrittenTransactions)) {
+        clear.bindValue(0, transactionId);
+        if (!clear.exec())
+            notCleared.insert(transactionId);
+    }
+
+    QList<Outcome> outcomes;
+    outcomes.reserve(lines.size());
+    for (const QJsonObject& line : lines) {
+        const QString transactionId = textOf(line, kTransactionIdKey);
+        Fields fields;
+        if (!readFields(BackupTable::SplitLines, line, &fields) || transactionId.isEmpty())
+            outcomes.append(Outcome::Rejected);
+        else if (!m_insertedTransactions.contains(transactionId) && !m_overwrittenTransactions.contains(transactionId))
+            outcomes.append(Outcome::Kept);
+        else if (notCleared.contains(transactionId))
+            outcomes.append(Outcome::Failed);
+        else
+            outcomes.append(insertRow(BackupTable::SplitLines, fields));
+    }
+    return outcomes;
+}
+
+BackupRestore::TableState& BackupRestore::state(BackupTable table)
+{
+    TableState& tableState = m_tables[static_cast<std::size_t>(backupTableIndex(table))];
+    if (!tableState.loaded) {
+        tableState.loaded = true;
+        QSqlQuery info(m_db);
+        if (info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedTable(table)))) {
+            while (info.next())
+                tableState.columns.insert(info.value(1).toString());
+        } else {
+            SqlValues::logFailure(u"BackupRestore::state", info);
+        }
+    }
+    return tableState;
+}
+
+bool BackupRestore::readFields(BackupTable table, const QJsonObject& row, Fields* fields)
+{
+    const bool synced = backupTableInfo(table).synced;
+    const QSet<QString>& columns = state(table).columns;
+    fields->columns.reserve(row.size());
+    fields->values.reserve(row.size());
+    for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
+        const QString key = it.key();
+        if (!columns.contains(key))
+            return false;
+        // The file's sync columns describe the row on the device that exported
+        // it; the restore sets its own.
+        if (synced && isSyncColumn(key))
+            continue;
+        QVariant value;
+        if (!sqlValue(it.value(), &value))
+            return false;
+        if (key == kIdKey)
+            fields->id = it.value().toString();
+        fields->columns.append(key);
+        fields->values.append(value);
+    }
+    return !fields->id.isEmpty();
+}
+
+BackupRestore::Outcome BackupRestore::insertRow(BackupTable table, const Fields& fields)
+{
+    QStringList columns = fields.columns;
+    QVariantList values = fields.values;
+    if (backupTableInfo(table).synced) {
+        // A restored row is a local change that no server has seen yet.
+        columns << kSyncStatusKey << kServerIdKey << kVersionKey;
+        values << kPending << QVariant() << 1;
+    }
+    QSqlQuery& insert = insertStatement(table, columns);
+    bindAll(insert, values);
+    if (!insert.exec())
+        return Outcome::Failed;
+    if (table == BackupTable::Transactions)
+        m_insertedTransactions.insert(fields.id);
+    return Outcome::Written;
+}
+
+BackupRestore::Outcome BackupRestore::updateRow(BackupTable table, const Fields& fields)
+{
+    QStringList columns;
+    QVariantList values;
+    for (qsizetype i = 0; i < fields.columns.size(); ++i) {
+        if (fields.columns.at(i) == kIdKey)
+            continue;
+        columns.append(fields.columns.at(i));
+        values.append(fields.values.at(i));
+    }
+    if (backupTableInfo(table).synced) {
+        columns.append(kSyncStatusKey);
+        values.append(kPending);
+    }
+    if (columns.isEmpty())
+        return Outcome::Written;
+    values.append(fields.id);
+    QSqlQuery& update = updateStatement(table, columns);
+    bindAll(update, values);
+    if (!update.exec())
+        return Outcome::Failed;
+    if (table == BackupTable::Transactions)
+        m_overwrittenTransactions.insert(fields.id);
+    return Outcome::Written;
+}
+
+bool BackupRestore::replaces(const QJsonObject& row, const QString& storedUpdatedAt) const
+{
+    // A row file without a time cannot be older than anything.
+    const QString fileText = textOf(row, kUpdatedAtKey);
+    if (fileText.isEmpty())
+        return true;
+    // Times compare as instants: "2024-03-05T14:07:09Z" and "2024-03-05T15:07:09+01:00"
+    // are the same moment, whatever their texts say when sorted.
+    const QDateTime fileTime = SqlValues::parseTimestamp(fileText);
+    if (!fileTime.isValid())
+        return false;
+    const QDateTime storedTime = SqlValues::parseTimestamp(storedUpdatedAt);
+    return !storedTime.isValid() || fileTime > storedTime;
+}
+
+QSqlQuery& BackupRestore::insertStatement(BackupTable table, const QStringList& columns)
+{
+    CachedStatement& cache = state(table).insert;
+    if (cache.query && cache.columns == columns)
+        return *cache.query;
+    QString names;
+    QString marks;
+    for (const QString& column : columns) {
+        if (!names.isEmpty()) {
+            names += QLatin1String(", ");
+            marks += QLatin1String(", ");
+        }
+        names += quoted(column);
+        marks += QLatin1Char('?');
+    }
+    cache.columns = columns;
+    cache.query = &statement(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedTable(table), names, marks));
+    return *cache.query;
+}
+
+QSqlQuery& BackupRestore::updateStatement(BackupTable table, const QStringList& columns)
+{
+    CachedStatement& cache = state(table).update;
+    if (cache.query && cache.columns == columns)
+        return *cache.query;
+    QStringList assignments;
+    for (const QString& column : columns)
+        assignments.append(quoted(column) + QLatin1String(" = ?"));
+    // The overwritten row keeps its server id, and its version moves past the
+    // stored one, so that the next sync pushes the restored row instead of
+    // pulling the old one back over it.
+    if (backupTableInfo(table).synced)
+        assignments.append(QStringLiteral("%1 = %1 + 1").arg(quoted(kVersionKey)));
+    cache.columns = columns;
+    cache.query = &statement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                 .arg(quotedTable(table), assignments.join(QLatin1String(", ")), quoted(kIdKey)));
+    return *cache.query;
+}
+
+QSqlQuery& BackupRestore::statement(const QString& sql)
+{
+    std::unique_ptr<QSqlQuery>& query = m_statements[sql];
+    if (!query) {
+        query = std::make_unique<QSqlQuery>(m_db);
+        query->prepare(sql);
+    }
+    return *query;
+}

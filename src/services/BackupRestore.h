@@ -1,0 +1,87 @@
+#pragma once
+
+#include "BackupService.h"
+#include "BackupTables.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <array>
+#include <memory>
+#include <unordered_map>
+
+// Writes the rows of a backup into the ledger, one row at a time, by the
+// import mode's rule. Keys of a row file name columns, but they come from a
+// file: only the table's real columns are accepted, every identifier is quoted
+// and every value bound. Statements are prepared once per table and column
+// list, so a restore of thousands of alike rows runs a handful of statements.
+class BackupRestore
+{
+public:
+    enum class Outcome {
+        Written,  // inserted, or stored over the existing row
+        Kept,     // the existing row stays, by the mode or because its transaction was kept
+        Rejected, // no id, a key that is no column, or a value that is no SQL value
+        Failed,   // the statement failed; a row it refers to may still come
+    };
+
+    BackupRestore(QSqlDatabase& db, BackupImportMode mode);
+    ~BackupRestore();
+
+    // One row of any table but split_lines.
+    Outcome restoreRow(BackupTable table, const QJsonObject& row);
+
+    // Split lines, in archive order. A transaction that this restore inserted or
+    // overwrote gets exactly the backup's lines (its stored lines go first); the
+    // lines of any other transaction are kept and the backup's counted as kept.
+    // Returns the outcome of each line, in the order given.
+    QList<Outcome> restoreSplitLines(const QList<QJsonObject>& lines);
+
+private:
+    // A row file as columns and bound values, the sync columns left out.
+    struct Fields
+    {
+        QStringList columns;
+        QVariantList values;
+        QString id;
+    };
+
+    // The statement last used for a table, reused while the column lists repeat.
+    struct CachedStatement
+    {
+        QStringList columns;
+        QSqlQuery* query = nullptr;
+    };
+
+    struct TableState
+    {
+        bool loaded = false;
+        QSet<QString> columns;
+        QSqlQuery* lookup = nullptr;
+        CachedStatement insert;
+        CachedStatement update;
+    };
+
+    TableState& state(BackupTable table);
+    bool readFields(BackupTable table, const QJsonObject& row, Fields* fields);
+    Outcome insertRow(BackupTable table, const Fields& fields);
+    Outcome updateRow(BackupTable table, const Fields& fields);
+    bool replaces(const QJsonObject& row, const QString& storedUpdatedAt) const;
+    QSqlQuery& insertStatement(BackupTable table, const QStringList& columns);
+    QSqlQuery& updateStatement(BackupTable table, const QStringList& columns);
+    QSqlQuery& statement(const QString& sql);
+
+    QSqlDatabase& m_db;
+    BackupImportMode m_mode;
+    std::array<TableState, kBackupTableCount> m_tables;
+    // Prepared once per text and kept for the whole restore.
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
+    QSet<QString> m_insertedTransactions;
+    QSet<QString> m_overwrittenTransactions;
+};

@@ -1,0 +1,612 @@
+#include "ImportService.h"
+
+#include "AmountText.h"
+#include "CsvParser.h"
+#include "ImportDateReader.h"
+#include "ImportText.h"
+#include "QifParser.h"
+#include "QifTransferLinker.h"
+
+#include "data/Account.h"
+#include "data/AccountRepository.h"
+#include "data/Category.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Identifiers.h"
+#include "data/SqlTransaction.h"
+#include "data/SplitLine.h"
+#include "data/SplitLineRepository.h"
+#include "data/SqlValues.h"
+#include "data/Transaction.h"
+#include "data/TransactionRepository.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+constexpr int kProgressInterval = 100;
+constexpr int kEventSliceMs = 5;
+// QIF amounts are hundredths of the file's unit, whatever the account's currency.
+constexpr int kQifUnitsPerWhole = 100;
+
+// Repaints and progress only: user input waits until the import has returned.
+void keepWindowPainting()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventSliceMs);
+}
+
+// One CSV row read into what a transaction stores.
+struct CsvRecord
+{
+    QDate date;
+    QString payee;
+    qint64 amount = 0;
+    QString memo;
+    QString categoryName;
+};
+
+bool hasField(const QStringList& fields, int column)
+{
+    return column >= 0 && column < fields.size();
+}
+
+QString fieldAt(const QStringList& fields, int column)
+{
+    return hasField(fields, column) ? fields.at(column) : QString();
+}
+
+// An empty cell is an amount of 0. A cell that is not a number, or whose value
+// does not fit the ledger, gives nothing: it must never be stored as 0.
+std::optional<qint64> readAmountCell(const QString& cell, int unitsPerWhole)
+{
+    if (cell.isEmpty())
+        return 0;
+    const std::optional<DecimalAmount> amount = readAmountText(cell);
+    if (!amount)
+        return std::nullopt;
+    return amount->toMinorUnits(unitsPerWhole);
+}
+
+std::optional<CsvRecord> readCsvRow(const QStringList& fields, const CsvImportOptions& options, int unitsPerWhole,
+                                    ImportDateReader& dates)
+{
+    if (!hasField(fields, options.dateColumn) || !hasField(fields, options.payeeColumn)
+        || !hasField(fields, options.amountColumn))
+        return std::nullopt;
+    CsvRecord record;
+    record.date = dates.read(fields.at(options.dateColumn));
+    if (!record.date.isValid())
+        return std::nullopt;
+    const std::optional<qint64> amount = readAmountCell(fields.at(options.amountColumn), unitsPerWhole);
+    if (!amount)
+        return std::nullopt;
+    record.amount = *amount;
+    record.payee = fields.at(options.payeeColumn);
+    record.memo = fieldAt(fields, options.memoColumn);
+    record.categoryName = fieldAt(fields, options.categoryColumn);
+    return record;
+}
+
+QSet<QString> existingKeys(const TransactionRepository& transactions, const QString& accountId)
+{
+    QSet<QString> keys;
+    const QList<Transaction> live = transactions.listByAccount(accountId);
+    keys.reserve(live.size());
+    for (const Transaction& transaction : live)
+        keys.insert(duplicateKey(transaction.date, transaction.amount, transaction.payee));
+    return keys;
+}
+
+// The import's view of the categories: exact names to ids (where live categories
+// share a name, the last one listed wins), and new top-level categories made the
+// first time the import meets a name, inside the import's transaction.
+class ImportCategories
+{
+public:
+    explicit ImportCategories(CategoryRepository& categories)
+        : m_categories(categories)
+    {
+        for (const Category& category : categories.listAll())
+            m_ids.insert(category.name, category.id);
+    }
+
+    bool contains(const QString& name) const { return m_ids.contains(name); }
+
+    // Nothing when a new category cannot be stored.
+    std::optional<QString> idFor(const QString& name, CategoryType type = CategoryType::Expense)
+    {
+        const auto known = m_ids.constFind(name);
+        if (known != m_ids.cend())
+            return *known;
+        return create(name, type);
+    }
+
+    // The one top-level expense category of this name for lines that name none:
+    // found among the live categories or made once per import.
+    std::optional<QString> fallbackId(const QString& name)
+    {
+        if (m_fallbackId.isEmpty()) {
+            for (const Category& category : m_categories.listAll()) {
+                if (category.name == name && category.categoryType == CategoryType::Expense
+                    && category.parentId.isEmpty()) {
+                    m_fallbackId = category.id;
+                    break;
+                }
+            }
+        }
+        if (m_fallbackId.isEmpty())
+            m_fallbackId = create(name, CategoryType::Expense).value_or(QString());
+        if (m_fallbackId.isEmpty())
+            return std::nullopt;
+        return m_fallbackId;
+    }
+
+private:
+    std::optional<QString> create(const QString& name, CategoryType type)
+    {
+        Category category;
+        category.id = newId();
+        category.name = name;
+        category.categoryType = type;
+        category.createdAt = Clock::nowUtc();
+        category.updatedAt = category.createdAt;
+        if (!m_categories.insert(category))
+            return std::nullopt;
+        if (!m_ids.contains(name))
+            m_ids.insert(name, category.id);
+        return category.id;
+    }
+
+    CategoryRepository& m_categories;
+    QHash<QString, QString> m_ids;
+    QString m_fallbackId; // empty until found or made
+};
+
+std::optional<QifParseResult> readQifFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseQif(decodeImportText(file.readAll()), QifDateOrder::Detect);
+}
+
+QString fileNameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+AccountType suggestedAccountType(const QifAccount& account)
+{
+    switch (account.kind) {
+    case QifAccountKind::CCard:
+        return AccountType::CreditCard;
+    case QifAccountKind::Invst:
+        return AccountType::Investment;
+    case QifAccountKind::Cash:
+        return AccountType::Cash;
+    case QifAccountKind::OthA:
+        return AccountType::Other;
+    case QifAccountKind::OthL:
+        return AccountType::Loan;
+    case QifAccountKind::Bank:
+        break;
+    }
+    return account.name.contains(QLatin1String("saving"), Qt::CaseInsensitive) ? AccountType::Savings
+                                                                                : AccountType::Checking;
+}
+
+// Hundredths of the file's unit in the minor units of the account's currency,
+// rounded once, halves away from zero: a yen account gets whole yen. Scaling down
+// always fits. An account that does not exist keeps hundredths; nothing can be
+// stored in it anyway.
+qint64 toAccountUnits(qint64 hundredths, const std::optional<Currency>& currency)
+{
+    const int scale = currency ? currencyScale(*currency) : kQifUnitsPerWhole;
+    if (scale == kQifUnitsPerWhole)
+        return hundredths;
+    return DecimalAmount::fromMinorUnits(hundredths, kQifUnitsPerWhole)->toMinorUnits(scale).value_or(0);
+}
+
+// The record's payee, or what best names it: an investment's action and
+// security, a check number, the other account of a transfer.
+QString qifPayee(const QifRecord& record, const QString& fallback)
+{
+    if (!record.payee.isEmpty())
+        return record.payee;
+    if (!record.checkNumber.isEmpty() && !record.security.isEmpty())
+        return QStringLiteral("%1: %2").arg(record.checkNumber, record.security);
+    if (!record.security.isEmpty())
+        return record.security;
+    if (!record.checkNumber.isEmpty())
+        return record.checkNumber;
+    return record.transferAccount.isEmpty() ? fallback : record.transferAccount;
+}
+
+// Every record of the readable files, in file order, with its target account.
+// Records that name no account are mapped by their file's path.
+QList<QifWorkRecord> collectQifRecords(const QStringList& paths, const QHash<QString, QString>& targets,
+                                       QList<QifCategory>* listedCategories, ImportResult* result)
+{
+    QList<QifWorkRecord> work;
+    QSet<QString> listedNames;
+    for (const QString& path : paths) {
+        std::optional<QifParseResult> parse = readQifFile(path);
+        if (!parse)
+            continue;
+        result->unparseableSkipped += parse->skippedInvalid;
+        result->metadataSkipped += parse->skippedMetadata;
+        for (const QifCategory& category : std::as_const(parse->categories)) {
+            if (!category.name.isEmpty() && !listedNames.contains(category.name)) {
+                listedNames.insert(category.name);
+                listedCategories->append(category);
+            }
+        }
+        const QString pathTarget = targets.value(path.toLower());
+        work.reserve(work.size() + parse->records.size());
+        for (QifRecord& record : parse->records) {
+            QifWorkRecord item;
+            item.targetAccountId =
+                record.sourceAccount.isEmpty() ? pathTarget : targets.value(record.sourceAccount.toLower());
+            item.newId = newId();
+            item.record = std::move(record);
+            work.append(std::move(item));
+        }
+    }
+    return work;
+}
+
+// What a record becomes in its target, worked out before the legs are paired: a
+// leg whose row is stored already must not be paired, or its partner would link
+// to a row that never comes, while the stored row waits for exactly that partner.
+void resolveTargets(QList<QifWorkRecord>& work, QifTransferLinker& linker, const QString& fallbackPayee)
+{
+    QSet<QString> importedKeys; // target account id and key
+    for (QifWorkRecord& item : work) {
+        if (item.targetAccountId.isEmpty())
+            continue;
+        item.amount = toAccountUnits(item.record.amount, linker.currency(item.targetAccountId));
+        item.payee = qifPayee(item.record, fallbackPayee);
+        const QString key = duplicateKey(item.record.date, item.amount, item.payee);
+        const QString importedKey = item.targetAccountId + QLatin1Char('\n') + key;
+        item.duplicate = linker.state(item.targetAccountId).keys.contains(key) || importedKeys.contains(importedKey);
+        if (!item.duplicate)
+            importedKeys.insert(importedKey);
+    }
+}
+
+Transaction qifTransaction(const QifWorkRecord& item)
+{
+    Transaction transaction;
+    transaction.id = item.newId;
+    transaction.accountId = item.targetAccountId;
+    transaction.date = item.record.date;
+    transaction.payee = item.payee;
+    transaction.amount = item.amount;
+    transaction.memo = item.record.memo;
+    transaction.checkNumber = item.record.checkNumber;
+    transaction.cleared = item.record.cleared;
+    transaction.reconciled = item.record.reconciled;
+    transaction.isSplit = !item.record.splits.isEmpty();
+    transaction.createdAt = Clock::nowUtc();
+    transaction.updatedAt = transaction.createdAt;
+    return transaction;
+}
+
+// Writes the split lines of a stored transaction; returns how many could not be
+// stored. The category column is NOT NULL: a line without a category (a transfer
+// line among them) takes the import's fallback category instead of vanishing.
+int storeSplitLines(const QList<QifSplit>& splits, const Transaction& transaction,
+                    const std::optional<Currency>& currency, ImportCategories& categories,
+                    SplitLineRepository& splitLines)
+{
+    int failures = 0;
+    for (const QifSplit& split : splits) {
+        const std::optional<QString> categoryId = split.category.isEmpty()
+                                                      ? categories.fallbackId(ImportService::tr("Uncategorized"))
+                                                      : categories.idFor(split.category);
+        SplitLine line;
+        line.id = newId();
+        line.transactionId = transaction.id;
+        line.categoryId = categoryId.value_or(QString());
+        line.amount = toAccountUnits(split.amount, currency);
+        line.memo = split.transferAccount.isEmpty() ? split.memo : addTransferHint(split.memo, split.transferAccount);
+        line.createdAt = transaction.createdAt;
+        line.updatedAt = transaction.createdAt;
+        if (!categoryId || !splitLines.insert(line))
+            ++failures;
+    }
+    return failures;
+}
+
+} // namespace
+
+QString duplicateKey(const QDate& date, qint64 amount, const QString& payee)
+{
+    return SqlValues::dateText(date) + QLatin1Char('|') + QString::number(amount) + QLatin1Char('|') + payee;
+}
+
+ImportService::ImportService(TransactionRepository* transactions, CategoryRepository* categories,
+                             SplitLineRepository* splitLines, AccountRepository* accounts, QObject* parent)
+    : QObject(parent)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_splitLines(splitLines)
+    , m_accounts(accounts)
+{
+}
+
+ImportService::~ImportService() = default;
+
+bool ImportService::isImporting() const
+{
+    return m_transaction != nullptr;
+}
+
+ImportResult ImportService::importCsv(const QString& filePath, const QString& accountId,
+                                      const CsvImportOptions& options)
+{
+    ImportResult result;
+    if (isImporting()) {
+        qWarning() << "CSV import refused: another import is still open";
+        result.failed = true;
+        return result;
+    }
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account) {
+        result.failed = true;
+        return result;
+    }
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    CsvParseReport parse;
+    const QList<QStringList> rows = parseCsv(decodeImportText(file.readAll()), &parse);
+    file.close();
+    if (parse.unterminatedQuote)
+        result.unterminatedQuoteLine = parse.unterminatedQuoteLine;
+
+    const int startRow = options.hasHeaderRow ? 1 : 0;
+    const int total = qMax(0, int(rows.size()) - startRow);
+    const int unitsPerWhole = currencyScale(account->currency);
+    QSet<QString> keys = existingKeys(*m_transactions, accountId);
+    ImportCategories categories(*m_categories);
+    ImportDateReader dates(options.dateFormat);
+
+    const auto abortImport = [this, &result, total](const QString& reason) {
+        qWarning().noquote() << "CSV import aborted:" << reason;
+        rollbackImportTransaction();
+        result.failed = true;
+        emit importProgress(total, total);
+    };
+
+    emit importStarted(total);
+    if (!beginImportTransaction()) {
+        result.failed = true;
+        emit importProgress(total, total);
+        return result;
+    }
+
+    for (int index = startRow; index < rows.size(); ++index) {
+        const int handled = index - startRow + 1;
+        if (handled % kProgressInterval == 0) {
+            emit importProgress(handled, total);
+            keepWindowPainting();
+        }
+        // The field with the open quote swallowed the rest of the file.
+        if (index == parse.unterminatedQuoteRow) {
+            ++result.unparseableSkipped;
+            continue;
+        }
+        const std::optional<CsvRecord> record = readCsvRow(rows.at(index), options, unitsPerWhole, dates);
+        if (!record) {
+            ++result.unparseableSkipped;
+            continue;
+        }
+        const QString key = duplicateKey(record->date, record->amount, record->payee);
+        if (keys.contains(key)) {
+            ++result.duplicatesSkipped;
+            continue;
+        }
+
+        Transaction transaction;
+        transaction.id = newId();
+        transaction.accountId = accountId;
+        transaction.date = record->date;
+        transaction.payee = record->payee;
+        transaction.amount = record->amount;
+        transaction.memo = record->memo;
+        transaction.createdAt = Clock::nowUtc();
+        transaction.updatedAt = transaction.createdAt;
+        if (!record->categoryName.isEmpty()) {
+            const std::optional<QString> categoryId = categories.idFor(record->categoryName);
+            if (!categoryId) {
+                ++result.databaseErrors;
+                abortImport(QStringLiteral("category \"%1\" of row %2 could not be stored")
+                          .arg(record->categoryName)
+                          .arg(index + 1));
+                return result;
+            }
+            transaction.categoryId = *categoryId;
+        }
+        if (!m_transactions->insert(transaction)) {
+            ++result.databaseErrors;
+            abortImport(QStringLiteral("row %1 could not be stored").arg(index + 1));
+            return result;
+        }
+        ++result.imported;
+        keys.insert(key);
+    }
+
+    if (!commitImportTransaction())
+        result.failed = true;
+    emit importProgress(total, total);
+    return result;
+}
+
+QifAnalysis ImportService::analyzeQif(const QStringList& filePaths)
+{
+    QifAnalysis analysis;
+    QSet<QString> seen; // lower case
+    for (const QString& path : filePaths) {
+        const std::optional<QifParseResult> parse = readQifFile(path);
+        if (!parse)
+            continue;
+        analysis.totalRecords += int(parse->records.size());
+        for (const QifAccount& account : parse->accounts) {
+            const QString key = account.name.toLower();
+            if (seen.contains(key))
+                continue;
+            seen.insert(key);
+            analysis.sources.append({account.name, account.name, false, suggestedAccountType(account)});
+        }
+        // Records before the file's first account header go by the file, so they
+        // need a mapping of their own even when the file names accounts later.
+        const bool unnamedRecords = std::any_of(parse->records.cbegin(), parse->records.cend(),
+                                                [](const QifRecord& record) { return record.sourceAccount.isEmpty(); });
+        if (parse->accounts.isEmpty() || unnamedRecords)
+            analysis.sources.append(
+                {path, tr("%1 (no account header)").arg(fileNameOf(path)), true, AccountType::Checking});
+        keepWindowPainting();
+    }
+    return analysis;
+}
+
+ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping)
+{
+    ImportResult result;
+    if (isImporting()) {
+        qWarning() << "QIF import refused: another import is still open";
+        result.failed = true;
+        return result;
+    }
+    QHash<QString, QString> targets;
+    for (auto it = accountMapping.cbegin(); it != accountMapping.cend(); ++it)
+        targets.insert(it.key().toLower(), it.value());
+
+    QList<QifCategory> listedCategories;
+    QList<QifWorkRecord> work = collectQifRecords(filePaths, targets, &listedCategories, &result);
+    QifTransferLinker linker(m_transactions, m_accounts, targets, work);
+    resolveTargets(work, linker, tr("Imported transaction"));
+    pairTransfers(work);
+    ImportCategories categories(*m_categories);
+    const int total = int(work.size());
+
+    const auto abortImport = [this, &result, total](const QString& reason) {
+        qWarning().noquote() << "QIF import aborted:" << reason;
+        result.failed = true;
+        rollbackImportTransaction();
+        emit importProgress(total, total);
+        return result;
+    };
+
+    emit importStarted(total);
+    if (!beginImportTransaction()) {
+        result.failed = true;
+        emit importProgress(total, total);
+        return result;
+    }
+    for (const QifCategory& listed : std::as_const(listedCategories)) {
+        if (!categories.contains(listed.name))
+            categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
+    }
+
+    for (int index = 0; index < total; ++index) {
+        const int handled = index + 1;
+        if (handled % kProgressInterval == 0) {
+            emit importProgress(handled, total);
+            keepWindowPainting();
+        }
+        const QifWorkRecord& item = work.at(index);
+        if (item.targetAccountId.isEmpty()) {
+            ++result.unmappedSkipped;
+            continue;
+        }
+        TargetAccountState& target = linker.state(item.targetAccountId);
+        const QString key = duplicateKey(item.record.date, item.amount, item.payee);
+        if (target.keys.contains(key)) {
+            ++result.duplicatesSkipped;
+            if (!linker.dropped(index))
+                return abortImport(linker.abortReason());
+            continue;
+        }
+
+        Transaction transaction = qifTransaction(item);
+        const std::optional<QString> categoryId =
+            item.record.category.isEmpty() ? std::optional<QString>(QString()) : categories.idFor(item.record.category);
+        bool stored = categoryId.has_value();
+        if (stored) {
+            transaction.categoryId = *categoryId;
+            if (!linker.prepare(index, transaction))
+                return abortImport(linker.abortReason());
+            stored = m_transactions->insert(transaction);
+        }
+        if (!stored) {
+            qWarning() << "QIF import: insert failed for" << SqlValues::dateText(item.record.date) << item.record.payee
+                       << "amount" << item.amount << "account" << item.targetAccountId;
+            ++result.databaseErrors;
+            if (!linker.dropped(index))
+                return abortImport(linker.abortReason());
+            continue;
+        }
+        if (!linker.stored(index, transaction, result))
+            return abortImport(linker.abortReason());
+
+        result.databaseErrors += storeSplitLines(item.record.splits, transaction,
+                                                 linker.currency(item.targetAccountId), categories, *m_splitLines);
+        ++result.imported;
+        target.keys.insert(key);
+    }
+
+    if (!commitImportTransaction())
+        result.failed = true;
+    emit importProgress(total, total);
+    return result;
+}
+
+bool ImportService::beginImportTransaction()
+{
+    if (m_transaction) {
+        qWarning() << "ImportService: another import is still open";
+        return false;
+    }
+    m_connection = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    auto transaction = std::make_unique<SqlTransaction>(m_connection);
+    if (!transaction->isActive()) {
+        transaction.reset();
+        m_connection = QSqlDatabase();
+        return false;
+    }
+    m_transaction = std::move(transaction);
+    m_transactions->beginBulkWrite();
+    return true;
+}
+
+bool ImportService::commitImportTransaction()
+{
+    const bool committed = m_transaction && m_transaction->commit();
+    endImportTransaction();
+    return committed;
+}
+
+void ImportService::rollbackImportTransaction()
+{
+    endImportTransaction();
+}
+
+void ImportService::endImportTransaction()
+{
+    if (!m_transaction)
+        return;
+    m_transaction.reset(); // rolls back unless committed
+    m_connection = QSqlDatabase();
+    m_transactions->endBulkWrite();
+    emit importTransactionEnded();
+}

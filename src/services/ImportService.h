@@ -1,0 +1,101 @@
+#pragma once
+
+#include "CsvImportOptions.h"
+#include "ImportResult.h"
+#include "QifSourceAccount.h"
+
+#include <QDate>
+#include <QHash>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <memory>
+
+class AccountRepository;
+class CategoryRepository;
+class SplitLineRepository;
+class SqlTransaction;
+class TransactionRepository;
+
+// "yyyy-MM-dd|minor units|payee". A row whose key is already in the account is
+// the same transaction imported again; the payee's letter case counts.
+QString duplicateKey(const QDate& date, qint64 amount, const QString& payee);
+
+// Brings transactions from files into the ledger, each file's rows all or nothing
+// inside one SQL transaction on the program's connection. Imports run on the GUI
+// thread and keep the window painting by processing pending events, user input
+// excluded, every 100 rows.
+//
+// Because events are processed mid-import, timers and network replies still fire
+// while the import's SQL transaction is open. Whatever writes the ledger on its
+// own (a sync run, the automatic posting of recurring entries) must check
+// isImporting() first and, while it is true, wait for importTransactionEnded().
+// Transaction-change listeners are held back for the same span: they get one
+// transactionsChanged per changed account after the transaction has ended,
+// never one per row.
+class ImportService : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The repositories are not owned and must outlive the service.
+    ImportService(TransactionRepository* transactions, CategoryRepository* categories,
+                  SplitLineRepository* splitLines, AccountRepository* accounts, QObject* parent = nullptr);
+    ~ImportService() override;
+
+    // One CSV file into one account. Rows are read by the column mapping; a date
+    // with the options' format or else guessed; an amount in the account's
+    // currency. Rows already in the account are skipped, missing categories are
+    // created once. Any database error rolls everything back and sets `failed`.
+    ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvImportOptions& options);
+
+    // The accounts that QIF files hold records for, for the user to map. Files that
+    // do not open are passed over.
+    QifAnalysis analyzeQif(const QStringList& filePaths);
+
+    // Every record of the QIF files into the account its source account maps to
+    // (mapping keys compare ignoring case; a missing or empty target skips the
+    // account's records). Rows already in the target are skipped, missing
+    // categories created, split lines written after their transaction, and the two
+    // legs of a transfer linked, also to a row an earlier import left waiting.
+    // A failed insert is counted and the import goes on; only a failure that would
+    // leave a link broken stops it, and then nothing of it is kept.
+    ImportResult importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping);
+
+    // True while an import's SQL transaction is open (see the class comment).
+    bool isImporting() const;
+
+signals:
+    // Once per import, before the first row is handled.
+    void importStarted(int totalRecords);
+    // After every 100th row handled, and once at the end (also after a failure)
+    // with currentRecord equal to totalRecords.
+    void importProgress(int currentRecord, int totalRecords);
+    // The import's SQL transaction has been committed or rolled back, and the
+    // held-back transactionsChanged signals have gone out. Work deferred while
+    // isImporting() was true may start now; a queued connection lets the import
+    // finish returning first.
+    void importTransactionEnded();
+
+private:
+    // Opens the SQL transaction and holds back the change signals. False when
+    // BEGIN failed or another import is still open; nothing was started then.
+    bool beginImportTransaction();
+    // False when the commit failed: everything was rolled back and the import
+    // must report `failed`. Either way the transaction has ended.
+    bool commitImportTransaction();
+    void rollbackImportTransaction();
+    void endImportTransaction();
+
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    SplitLineRepository* m_splitLines;
+    AccountRepository* m_accounts;
+
+    // Only while an import's transaction is open.
+    QSqlDatabase m_connection;
+    std::unique_ptr<SqlTransaction> m_transaction;
+};

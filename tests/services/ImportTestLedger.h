@@ -1,0 +1,47 @@
+#pragma once
+
+#include "TempDatabase.h"
+
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/ImportService.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+// A fresh migrated ledger with the import service wired to its repositories as
+// the program wires them, and a folder for the files to import. One at a time.
+struct ImportTestLedger
+{
+    bool isReady() const { return db.isReady() && files.isValid(); }
+
+    // The file's path, or empty when it could not be written.
+    QString writeFile(const QByteArray& bytes, const QString& name)
+    {
+        const QString path = files.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return QString();
+        return path;
+    }
+
+    // From now on every COMMIT fails: a deferred foreign key that each transaction
+    // insert breaks lets the rows go in and the end of the transaction refuse them.
+    bool failEveryCommit()
+    {
+        return db.exec(QStringLiteral("CREATE TABLE commit_trap (account_id TEXT REFERENCES accounts(id) "
+                                      "DEFERRABLE INITIALLY DEFERRED)"))
+               && db.exec(QStringLiteral("CREATE TRIGGER commit_trap_ai AFTER INSERT ON transactions BEGIN "
+                                         "INSERT INTO commit_trap VALUES ('no-such-account'); END"));
+    }
+
+    TempDatabase db;
+    TransactionRepository transactions{db.database()};
+    CategoryRepository categories{db.database()};
+    SplitLineRepository splitLines{db.database()};
+    AccountRepository accounts{db.database()};
+    ImportService service{&transactions, &categories, &splitLines, &accounts};
+    QTemporaryDir files;
+};
