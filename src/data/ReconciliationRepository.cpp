@@ -158,3 +158,11 @@ bool ReconciliationRepository::markSynced(const QString& id, const QString& serv
 {
     return syncedTable().markSynced(id, serverId);
 }
+
+bool ReconciliationRepository::applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt)
+{
+    const bool done = syncedTable().applyServerDeletion(id, deletedAt);
+    if (done)
+        emit reconciliationsChanged();
+    return done;
+}

@@ -13,8 +13,9 @@ class QSqlQuery;
 class SyncedTable;
 
 // The only code that reads and writes the reconciliations table. A
-// reconciliation is deleted and restored only together with its account, and
-// the server never deletes one on its own, so there is no single-row delete.
+// reconciliation is deleted and restored only together with its account, so
+// there is no single-row delete here; another device's deletion arrives
+// through applyServerDeletion.
 class ReconciliationRepository : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,8 @@ public:
     int restoreByAccount(const QString& accountId, const QString& deletedSince);
     int markAllPendingForResync();
     bool markSynced(const QString& id, const QString& serverId);
+    // The server's deletion time, or none (which makes the row live again).
+    bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt);
 
     static Reconciliation reconciliationFromQuery(const QSqlQuery& query);
 

@@ -65,6 +65,7 @@ private slots:
     void updateFromThePull();
     void deleteAndRestoreWithTheAccount();
     void syncOperations();
+    void serverDeletion();
 };
 
 void TestReconciliationRepository::insertRoundTrip()
@@ -288,6 +289,34 @@ void TestReconciliationRepository::syncOperations()
     QCOMPARE(repository.markAllPendingForResync(), 1);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(idsOf(repository.listPending()), QStringList{QStringLiteral("a")});
+}
+
+void TestReconciliationRepository::serverDeletion()
+{
+    TempDatabase db;
+    QVERIFY(db.isReady());
+    insertAccount(db, QStringLiteral("acc"));
+    ReconciliationRepository repository(db.database());
+    Reconciliation reconciliation = makeReconciliation(QStringLiteral("a"), QStringLiteral("acc"), QDate(2024, 1, 31));
+    reconciliation.version = 3;
+    reconciliation.syncStatus = SyncStatus::Synced;
+    QVERIFY(repository.insert(reconciliation));
+    QSignalSpy changed(&repository, &ReconciliationRepository::reconciliationsChanged);
+
+    // Another device's deletion: the time is the server's; version and status stay.
+    const QDateTime deletedAt(QDate(2024, 3, 1), QTime(8, 0), QTimeZone::utc());
+    QVERIFY(repository.applyServerDeletion(QStringLiteral("a"), deletedAt));
+    Reconciliation stored = *repository.findById(QStringLiteral("a"));
+    QCOMPARE(stored.deletedAt, std::optional<QDateTime>(deletedAt));
+    QCOMPARE(stored.version, 3);
+    QCOMPARE(stored.syncStatus, SyncStatus::Synced);
+    QVERIFY(repository.listByAccount(QStringLiteral("acc")).isEmpty());
+    QCOMPARE(changed.count(), 1);
+
+    QVERIFY(repository.applyServerDeletion(QStringLiteral("a"), std::nullopt));
+    QCOMPARE(repository.findById(QStringLiteral("a"))->deletedAt, std::nullopt);
+    QCOMPARE(idsOf(repository.listByAccount(QStringLiteral("acc"))), QStringList{QStringLiteral("a")});
+    QCOMPARE(changed.count(), 2);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestReconciliationRepository)

@@ -122,6 +122,15 @@ void FakeAuthService::addUserRoute(const QByteArray& method, const QString& path
     m_http->addRoute(method, apiPath(path), forUser(std::move(handler)));
 }
 
+QString FakeAuthService::userIdByEmail(const QString& email) const
+{
+    for (const User& user : m_users) {
+        if (user.email.compare(email, Qt::CaseInsensitive) == 0)
+            return user.id;
+    }
+    return QString();
+}
+
 QString FakeAuthService::addUser(const QString& email, const QString& displayName)
 {
     const QString id = newId();

@@ -78,6 +78,8 @@ public:
     QString loginPagePath() const;
 
     QString addUser(const QString& email, const QString& displayName = QString());
+    // The id of the user with this address (any letter case), or empty.
+    QString userIdByEmail(const QString& email) const;
     void setGroupClaims(const QString& userId, const QString& groupId, const QString& role);
     void setPassword(const QString& userId, const QString& password);
     User user(const QString& userId) const;

@@ -261,6 +261,14 @@ void FakeHttpServer::clearFaults()
     m_faults.clear();
 }
 
+void FakeHttpServer::setRouteDelay(const QByteArray& method, const QString& pattern, int milliseconds)
+{
+    if (milliseconds > 0)
+        m_routeDelays.insert(qMakePair(method, pattern), milliseconds);
+    else
+        m_routeDelays.remove(qMakePair(method, pattern));
+}
+
 QList<FakeRequest> FakeHttpServer::requests() const
 {
     return m_requests;
@@ -446,7 +454,12 @@ void FakeHttpServer::dispatch(QTcpSocket* socket, FakeRequest request, bool clos
         writeTruncated(socket, response);
         return;
     }
-    if (faulted && fault.kind == FakeFault::Kind::Delay) {
+    const int routeDelay = faulted ? 0 : m_routeDelays.value(qMakePair(request.method, request.route), 0);
+    if (routeDelay > 0) {
+        fault.kind = FakeFault::Kind::Delay;
+        fault.delayMs = routeDelay;
+    }
+    if ((faulted || routeDelay > 0) && fault.kind == FakeFault::Kind::Delay) {
         QTimer::singleShot(fault.delayMs, socket,
                            [this, socket, response, closeAfter] { writeResponse(socket, response, closeAfter); });
         return;

@@ -125,6 +125,9 @@ public:
     // for the next `times` of them. Faults queue in the order injected.
     void injectFault(const QByteArray& method, const QString& pattern, const FakeFault& fault, int times = Forever);
     void clearFaults();
+    // Every answer of the route that no fault replaces goes out this much
+    // later (0: at once), as from a server that takes its time.
+    void setRouteDelay(const QByteArray& method, const QString& pattern, int milliseconds);
 
     QList<FakeRequest> requests() const;
     // The recorded requests that a route pattern answered, or with this path.
@@ -172,6 +175,8 @@ private:
     QTcpServer* m_server = nullptr;
     QList<Route> m_routes;
     QList<InjectedFault> m_faults;
+    // By method and route pattern.
+    QHash<QPair<QByteArray, QString>, int> m_routeDelays;
     QList<FakeRequest> m_requests;
     QHash<QTcpSocket*, Connection> m_connections;
     int m_connectionCount = 0;

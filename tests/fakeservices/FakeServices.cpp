@@ -5,6 +5,7 @@
 namespace {
 const QString AuthPrefix = QStringLiteral("/auth");
 const QString AccountPrefix = QStringLiteral("/account");
+const QString SyncPrefix = QStringLiteral("/sync-api");
 const QString Realm = QStringLiteral("vellumry");
 } // namespace
 
@@ -13,6 +14,7 @@ FakeServices::FakeServices(QObject* parent)
     , m_http(new FakeHttpServer(this))
     , m_auth(new FakeAuthService(m_http, AuthPrefix, Realm, this))
     , m_account(new FakeAccountService(m_http, m_auth, AccountPrefix, this))
+    , m_sync(new FakeSyncService(m_http, m_auth, SyncPrefix, this))
 {
     const auto echoHandler = [this](const FakeRequest& request) { return echo(request); };
     m_http->addRoute("*", accountApiPath(echoPath()), echoHandler);
@@ -44,6 +46,11 @@ FakeAccountService* FakeServices::account() const
     return m_account;
 }
 
+FakeSyncService* FakeServices::sync() const
+{
+    return m_sync;
+}
+
 QString FakeServices::realm() const
 {
     return m_auth->realm();
@@ -62,6 +69,11 @@ QUrl FakeServices::authApiUrl() const
 QUrl FakeServices::accountApiUrl() const
 {
     return m_http->url(AccountPrefix);
+}
+
+QUrl FakeServices::syncApiUrl() const
+{
+    return m_http->url(SyncPrefix);
 }
 
 QUrl FakeServices::loginPageUrl() const

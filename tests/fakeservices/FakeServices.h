@@ -3,6 +3,7 @@
 #include "FakeAccountService.h"
 #include "FakeAuthService.h"
 #include "FakeHttpServer.h"
+#include "FakeSyncService.h"
 
 #include <QObject>
 #include <QUrl>
@@ -11,10 +12,10 @@
 // service lives below a path of its own:
 //   /auth     the authentication service (realm API below /auth/api/v1/realms/<realm>)
 //   /account  the account API
+//   /sync-api the sync API with the account-sharing endpoints
 // The browser's sign-in page belongs to the authentication service.
-// Further services (the sync API, the account-sharing endpoints, the update
-// site) join as classes of their own that register routes on http() below a
-// new prefix, the way FakeAuthService does.
+// Further services (the update site) join as classes of their own that
+// register routes on http() below a new prefix, the way FakeAuthService does.
 class FakeServices : public QObject
 {
     Q_OBJECT
@@ -29,12 +30,14 @@ public:
     FakeHttpServer* http() const;
     FakeAuthService* auth() const;
     FakeAccountService* account() const;
+    FakeSyncService* sync() const;
 
     QString realm() const;
     // What the client is configured with.
     QUrl authBaseUrl() const;
     QUrl authApiUrl() const;
     QUrl accountApiUrl() const;
+    QUrl syncApiUrl() const;
     QUrl loginPageUrl() const;
 
     // A protected route below the account API that answers any method with
@@ -50,4 +53,5 @@ private:
     FakeHttpServer* m_http;
     FakeAuthService* m_auth;
     FakeAccountService* m_account;
+    FakeSyncService* m_sync;
 };

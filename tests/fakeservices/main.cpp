@@ -35,6 +35,7 @@ int main(int argc, char** argv)
     out << services.port() << '\n';
     out << "auth " << services.authBaseUrl().toString() << " realm " << services.realm() << '\n';
     out << "account " << services.accountApiUrl().toString() << '\n';
+    out << "sync " << services.syncApiUrl().toString() << '\n';
     out << "sign-in page " << services.loginPageUrl().toString() << '\n';
     out.flush();
     return app.exec();

@@ -75,6 +75,9 @@ private slots:
     void serverProgramPrintsItsPort();
     void signInPageRedirectsOnlyToTheLoopback();
     void logoutEndsTheSession();
+    void syncServiceKeepsVersions();
+    void syncServiceCursorsBelongToTheirUser();
+    void syncServiceCountsOverlappingPushes();
 
 private:
     std::unique_ptr<FakeServices> m_services;
@@ -353,6 +356,124 @@ void TestFakeServices::logoutEndsTheSession()
     QCOMPARE(fetch(*m_network, "GET", echo, ended.accessToken.toUtf8()).status, 401);
     QCOMPARE(fetch(*m_network, "GET", echo, kept.accessToken.toUtf8()).status, 200);
     QCOMPARE(auth->sessions(userId).size(), 1);
+}
+
+namespace {
+
+QJsonObject change(const QString& id, int version, const QString& payee, const QString& action = QStringLiteral("upsert"))
+{
+    return QJsonObject{{QStringLiteral("entity_type"), QStringLiteral("transaction")},
+                       {QStringLiteral("entity_id"), id},
+                       {QStringLiteral("action"), action},
+                       {QStringLiteral("version"), version},
+                       {QStringLiteral("payload"), QJsonObject{{QStringLiteral("client_id"), id},
+                                                               {QStringLiteral("server_id"), QStringLiteral("ignored")},
+                                                               {QStringLiteral("payee"), payee}}}};
+}
+
+QByteArray pushBody(const QJsonArray& changes)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("changes"), changes}}).toJson();
+}
+
+} // namespace
+
+void TestFakeServices::syncServiceKeepsVersions()
+{
+    const QString userId = m_services->auth()->addUser(QStringLiteral("ada@example.test"));
+    const QByteArray token = m_services->auth()->signIn(userId).accessToken.toUtf8();
+    const QUrl push = m_services->http()->url(m_services->sync()->pushPath());
+    const auto statuses = [](const Answer& answer) {
+        QStringList list;
+        for (const QJsonValue& result : answer.json().value(QLatin1String("results")).toArray())
+            list.append(result.toObject().value(QLatin1String("status")).toString());
+        return list;
+    };
+
+    Answer answer = fetch(*m_network, "POST", push, token, pushBody({change("t", 1, "first")}));
+    QCOMPARE(statuses(answer), QStringList{"ok"});
+    const QString serverId = answer.json().value("results").toArray().first().toObject().value("server_id").toString();
+    QVERIFY(!serverId.isEmpty());
+
+    // The same change again (its answer was lost) is taken without a change;
+    // another change at that version is refused; a newer version is taken.
+    answer = fetch(*m_network, "POST", push, token,
+                   pushBody({change("t", 1, "first"), change("t", 1, "other"), change("t", 2, "second"),
+                             QJsonObject{{QStringLiteral("entity_type"), QStringLiteral("budget")}}}));
+    QCOMPARE(statuses(answer), QStringList({"ok", "conflict", "ok", "invalid"}));
+    const FakeSyncService::Row row = *m_services->sync()->row(userId, QStringLiteral("transaction"), QStringLiteral("t"));
+    QCOMPARE(row.serverId, serverId);
+    QCOMPARE(row.version, 2);
+    QCOMPARE(row.payload.value(QLatin1String("payee")).toString(), QStringLiteral("second"));
+    QVERIFY(!row.payload.contains(QLatin1String("server_id")));
+    QCOMPARE(m_services->sync()->pushBatchSizes(), QList<int>({1, 4}));
+
+    QCOMPARE(fetch(*m_network, "POST", push, QByteArray(), pushBody({})).status, 401);
+    QCOMPARE(fetch(*m_network, "POST", push, token, QByteArray("[]")).status, 400);
+}
+
+void TestFakeServices::syncServiceCursorsBelongToTheirUser()
+{
+    const QString ada = m_services->auth()->addUser(QStringLiteral("ada@example.test"));
+    const QString bob = m_services->auth()->addUser(QStringLiteral("bob@example.test"));
+    const QByteArray adaToken = m_services->auth()->signIn(ada).accessToken.toUtf8();
+    const QByteArray bobToken = m_services->auth()->signIn(bob).accessToken.toUtf8();
+    FakeSyncService* sync = m_services->sync();
+    sync->putRow(ada, QStringLiteral("account"), QStringLiteral("a1"), 1, QJsonObject{{"name", "One"}});
+    sync->putRow(ada, QStringLiteral("transaction"), QStringLiteral("t1"), 3,
+                 QJsonObject{{"payee", "Two"}, {"server_id", "dropped"}, {"deleted_at", "2024-03-05T00:00:00Z"}}, true);
+    sync->putRow(bob, QStringLiteral("account"), QStringLiteral("b1"), 1, QJsonObject{{"name", "Bob's"}});
+
+    const auto pullUrl = [this](const QString& cursor) {
+        QUrl url = m_services->http()->url(m_services->sync()->pullPath());
+        QUrlQuery query;
+        if (!cursor.isEmpty())
+            query.addQueryItem(QStringLiteral("cursor"), cursor);
+        query.addQueryItem(QStringLiteral("limit"), QStringLiteral("1"));
+        url.setQuery(query);
+        return url;
+    };
+    QJsonObject page = fetch(*m_network, "GET", pullUrl(QString()), adaToken).json();
+    QCOMPARE(page.value("accounts").toArray().size(), 1);
+    QCOMPARE(page.value("transactions").toArray().size(), 0);
+    QCOMPARE(page.value("has_more").toBool(), true);
+    QCOMPARE(page.value("accounts").toArray().first().toObject().value("client_id").toString(), QStringLiteral("a1"));
+
+    page = fetch(*m_network, "GET", pullUrl(page.value("cursor").toString()), adaToken).json();
+    const QJsonObject deleted = page.value("transactions").toArray().first().toObject();
+    QCOMPARE(deleted.value("version").toInt(), 3);
+    QCOMPARE(deleted.value("deleted_at").toString(), QStringLiteral("2024-03-05T00:00:00Z"));
+    QVERIFY(!deleted.contains(QLatin1String("server_id")));
+    QCOMPARE(deleted.value("id").toString(), sync->row(ada, "transaction", "t1")->serverId);
+    QCOMPARE(page.value("has_more").toBool(), false);
+    QCOMPARE(page.value("integrity").toObject().value("category_count").toInt(), 0);
+
+    // Ada's cursor means nothing for Bob, and neither does a made-up one.
+    QCOMPARE(fetch(*m_network, "GET", pullUrl(page.value("cursor").toString()), bobToken).status, 400);
+    QCOMPARE(fetch(*m_network, "GET", pullUrl(QStringLiteral("c1")), adaToken).status, 400);
+    page = fetch(*m_network, "GET", pullUrl(QString()), bobToken).json();
+    QCOMPARE(page.value("accounts").toArray().first().toObject().value("name").toString(), QStringLiteral("Bob's"));
+}
+
+void TestFakeServices::syncServiceCountsOverlappingPushes()
+{
+    const QString userId = m_services->auth()->addUser(QStringLiteral("ada@example.test"));
+    const QByteArray token = m_services->auth()->signIn(userId).accessToken.toUtf8();
+    m_services->sync()->setPushReplyDelay(100);
+    QCOMPARE(fetch(*m_network, "POST", m_services->http()->url(m_services->sync()->pushPath()), token,
+                   pushBody({change("t", 1, "one")}))
+                 .status,
+             200);
+    QCOMPARE(m_services->sync()->overlappingPushCount(), 0);
+
+    // Two at once: the second arrives while the first is unanswered.
+    QNetworkRequest request(m_services->http()->url(m_services->sync()->pushPath()));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/json"));
+    request.setRawHeader("Authorization", "Bearer " + token);
+    std::unique_ptr<QNetworkReply> first(m_network->post(request, pushBody({change("u", 1, "two")})));
+    std::unique_ptr<QNetworkReply> second(m_network->post(request, pushBody({change("v", 1, "three")})));
+    QTRY_VERIFY(first->isFinished() && second->isFinished());
+    QCOMPARE(m_services->sync()->overlappingPushCount(), 1);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestFakeServices)

@@ -1,0 +1,353 @@
+#pragma once
+
+#include "FakeServices.h"
+#include "OnlineTestSupport.h"
+#include "account/ApiClient.h"
+#include "account/Client.h"
+#include "account/TokenManager.h"
+#include "data/Account.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/Identifiers.h"
+#include "data/PreferencesRepository.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "sync/SyncEngine.h"
+
+#include <QEventLoop>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+#include <QTimer>
+
+#include <memory>
+
+// Shared by the sync tests: ledgers ("devices") that sync with the fake
+// services, one open at a time on the program's one connection.
+namespace SyncTest {
+
+inline QDateTime baseTime()
+{
+    return QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9), QTimeZone::utc());
+}
+
+// The rows of the five synced tables in a comparable form: every column but
+// created_at, and the split lines as (transaction, category, amount, memo),
+// since their ids are new on every device. created_at stays as the device
+// that made the row wrote it: a pull never rewrites it, so a row that two
+// devices made under one id (a default category) keeps two birth times.
+struct Snapshot
+{
+    QMap<QString, QStringList> tables;
+    bool operator==(const Snapshot& other) const { return tables == other.tables; }
+};
+
+inline QStringList tableRows(const QString& sql)
+{
+    QStringList rows;
+    QSqlQuery query(QSqlDatabase::database());
+    if (!query.exec(sql))
+        return {QStringLiteral("query failed: ") + sql};
+    const QSqlRecord columns = query.record();
+    while (query.next()) {
+        QStringList values;
+        for (int i = 0; i < columns.count(); ++i) {
+            if (columns.fieldName(i) != QLatin1String("created_at"))
+                values.append(columns.fieldName(i) + QLatin1Char('=') + query.value(i).toString());
+        }
+        rows.append(values.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+inline int countWhere(const QString& table, const QString& condition)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, condition)) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+// One ledger file with its own signed-in client (its own session, tokens in
+// memory). The client lives as long as the device; the database, the
+// repositories and the engine only while the device is open.
+class Device
+{
+public:
+    Device(FakeServices* services, const QString& userId, const QString& name)
+        : m_name(name)
+    {
+        m_client = std::make_unique<OrvaAccount::Client>(OnlineTest::configFor(*services),
+                                                         OnlineTest::signedInStore(services->auth(), userId));
+        m_client->syncApiClient()->setBaseUrl(services->syncApiUrl());
+        m_client->initialize();
+    }
+    ~Device() { close(); }
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+
+    QString name() const { return m_name; }
+    OrvaAccount::Client* client() const { return m_client.get(); }
+    OrvaAccount::ApiClient* api() const { return m_client->syncApiClient(); }
+
+    bool open()
+    {
+        if (!m_dir.isValid())
+            return false;
+        m_database = std::make_unique<Database>();
+        if (!m_database->open(m_dir.filePath(QStringLiteral("vellumry.db"))) || !m_database->migrate())
+            return false;
+        Database* db = m_database.get();
+        accounts = new AccountRepository(db, m_database.get());
+        transactions = new TransactionRepository(db, m_database.get());
+        categories = new CategoryRepository(db, m_database.get());
+        recurring = new RecurringRepository(db, m_database.get());
+        reconciliations = new ReconciliationRepository(db, m_database.get());
+        splitLines = new SplitLineRepository(db, m_database.get());
+        preferences = new PreferencesRepository(db, m_database.get());
+        engine = new SyncEngine(api(), accounts, transactions, categories, recurring, reconciliations, splitLines,
+                                preferences, m_database.get());
+        OrvaAccount::Client* client = m_client.get();
+        engine->setSignedInCheck([client] { return client->isAuthenticated(); });
+        engine->setUserIdSource([client] {
+            return OrvaAccount::TokenManager::accessTokenSubject(client->tokenManager()->accessToken());
+        });
+        // As the application wires it: edits of these tables sync soon after.
+        QObject::connect(accounts, &AccountRepository::accountsChanged, engine, &SyncEngine::scheduleSync);
+        QObject::connect(transactions, &TransactionRepository::transactionsChanged, engine,
+                         &SyncEngine::scheduleSync);
+        QObject::connect(categories, &CategoryRepository::categoriesChanged, engine, &SyncEngine::scheduleSync);
+        return true;
+    }
+
+    void close()
+    {
+        // The engine and the repositories are children of the database.
+        m_database.reset();
+        engine = nullptr;
+    }
+
+    bool isOpen() const { return m_database != nullptr; }
+
+    QTimer* debounceTimer() const { return engine->findChild<QTimer*>(QStringLiteral("syncDebounceTimer")); }
+    QTimer* periodicTimer() const { return engine->findChild<QTimer*>(QStringLiteral("periodicSyncTimer")); }
+
+    // One run: true when it completed, false when it failed or never ended.
+    // Waits in an event loop of its own rather than by polling, so that the
+    // requests go out and come in as fast as they would in the program.
+    bool sync(int timeoutMs = 30000)
+    {
+        QSignalSpy completed(engine, &SyncEngine::syncCompleted);
+        QSignalSpy failed(engine, &SyncEngine::syncFailed);
+        QEventLoop loop;
+        QObject::connect(engine, &SyncEngine::syncCompleted, &loop, &QEventLoop::quit);
+        QObject::connect(engine, &SyncEngine::syncFailed, &loop, &QEventLoop::quit);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        engine->syncNow();
+        if (completed.count() + failed.count() == 0)
+            loop.exec();
+        if (completed.count() + failed.count() == 0) {
+            qWarning("the sync run did not end");
+            return false;
+        }
+        if (completed.count() == 0)
+            qWarning().noquote() << m_name << "sync failed:" << engine->lastError();
+        return completed.count() > 0;
+    }
+
+    // Runs until nothing is left to do: the follow-up run that local writes
+    // scheduled is started at once instead of after its 2000 ms, and a pull
+    // stopped at its page limit goes on.
+    bool settle(int maxRuns = 10)
+    {
+        for (int run = 0; run < maxRuns; ++run) {
+            if (!sync())
+                return false;
+            if (!debounceTimer()->isActive() && engine->isPullCaughtUp())
+                return true;
+            debounceTimer()->stop();
+        }
+        qWarning("the device did not settle");
+        return false;
+    }
+
+    int pendingCount() const
+    {
+        int pending = 0;
+        for (const char* table : {"accounts", "categories", "recurring_transactions", "transactions",
+                                  "reconciliations"})
+            pending += countWhere(QString::fromLatin1(table), QStringLiteral("sync_status = 'pending'"));
+        return pending;
+    }
+
+    Snapshot snapshot() const
+    {
+        Snapshot snapshot;
+        for (const char* table : {"accounts", "categories", "recurring_transactions", "transactions",
+                                  "reconciliations"}) {
+            const QString name = QString::fromLatin1(table);
+            snapshot.tables.insert(name, tableRows(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(name)));
+        }
+        snapshot.tables.insert(QStringLiteral("split_lines"),
+                               tableRows(QStringLiteral("SELECT transaction_id, category_id, amount, memo "
+                                                        "FROM split_lines ORDER BY 1, 2, 3, 4")));
+        return snapshot;
+    }
+
+    AccountRepository* accounts = nullptr;
+    TransactionRepository* transactions = nullptr;
+    CategoryRepository* categories = nullptr;
+    RecurringRepository* recurring = nullptr;
+    ReconciliationRepository* reconciliations = nullptr;
+    SplitLineRepository* splitLines = nullptr;
+    PreferencesRepository* preferences = nullptr;
+    SyncEngine* engine = nullptr;
+
+private:
+    QString m_name;
+    QTemporaryDir m_dir;
+    std::unique_ptr<OrvaAccount::Client> m_client;
+    std::unique_ptr<Database> m_database;
+};
+
+// New rows as the screens would make them: fresh id, pending, stamped now.
+inline Account newAccount(const QString& name, qint64 startingBalance = 0)
+{
+    Account account;
+    account.id = newId();
+    account.name = name;
+    account.startingBalance = startingBalance;
+    account.createdAt = Clock::nowUtc();
+    account.updatedAt = account.createdAt;
+    return account;
+}
+
+inline Category newCategory(const QString& name, const QString& parentId = QString())
+{
+    Category category;
+    category.id = newId();
+    category.name = name;
+    category.parentId = parentId;
+    category.createdAt = Clock::nowUtc();
+    category.updatedAt = category.createdAt;
+    return category;
+}
+
+inline Transaction newTransaction(const QString& accountId, const QString& payee, qint64 amount,
+                                  const QDate& date = QDate(2024, 3, 1))
+{
+    Transaction transaction;
+    transaction.id = newId();
+    transaction.accountId = accountId;
+    transaction.date = date;
+    transaction.payee = payee;
+    transaction.amount = amount;
+    transaction.createdAt = Clock::nowUtc();
+    transaction.updatedAt = transaction.createdAt;
+    return transaction;
+}
+
+inline Reconciliation newReconciliation(const QString& accountId, const QDate& statementDate, qint64 balance)
+{
+    Reconciliation reconciliation;
+    reconciliation.id = newId();
+    reconciliation.accountId = accountId;
+    reconciliation.statementDate = statementDate;
+    reconciliation.statementBalance = balance;
+    reconciliation.reconciledBalance = balance;
+    reconciliation.completedAt = Clock::nowUtc();
+    reconciliation.createdAt = reconciliation.completedAt;
+    reconciliation.updatedAt = reconciliation.completedAt;
+    return reconciliation;
+}
+
+inline RecurringTransaction newRecurring(const QString& accountId, const QString& payee, qint64 amount)
+{
+    RecurringTransaction recurring;
+    recurring.id = newId();
+    recurring.accountId = accountId;
+    recurring.payee = payee;
+    recurring.amount = amount;
+    recurring.startDate = QDate(2024, 3, 1);
+    recurring.nextDueDate = QDate(2024, 4, 1);
+    recurring.createdAt = Clock::nowUtc();
+    recurring.updatedAt = recurring.createdAt;
+    return recurring;
+}
+
+// A local edit as the screens make it: a new version, pending, stamped now.
+template<typename Record>
+void touch(Record& record)
+{
+    record.version += 1;
+    record.syncStatus = SyncStatus::Pending;
+    record.updatedAt = Clock::nowUtc();
+}
+
+// Lets the clock move on, so that every edit has its own updated_at.
+inline void tick(int seconds = 1)
+{
+    Clock::setFixedNow(Clock::nowUtc().addSecs(seconds));
+}
+
+// The fault hits the request after `skip` good ones of the route.
+inline void injectAfter(FakeHttpServer* http, const QByteArray& method, const QString& route, int skip,
+                        const FakeFault& fault, int times = 1)
+{
+    if (skip > 0)
+        http->injectFault(method, route, FakeFault::delay(0), skip);
+    http->injectFault(method, route, fault, times);
+}
+
+// The next pull is answered with this page instead of the server's own.
+inline void servePage(FakeServices* services, const QJsonObject& page, int times = 1)
+{
+    services->http()->injectFault("GET", services->sync()->pullPath(),
+                                  FakeFault::respond(FakeResponse::json(200, page)), times);
+}
+
+// The fake world with one user and one device, open, for the tests of one engine.
+class OneDevice
+{
+public:
+    OneDevice()
+    {
+        Clock::setFixedNow(baseTime());
+        world = std::make_unique<OnlineTest::OnlineWorld>();
+        started = world->services.start();
+        device = std::make_unique<Device>(&world->services, world->userId, QStringLiteral("device"));
+        opened = device->open();
+    }
+    ~OneDevice()
+    {
+        device.reset();
+        world.reset();
+        Clock::reset();
+    }
+    OneDevice(const OneDevice&) = delete;
+    OneDevice& operator=(const OneDevice&) = delete;
+
+    bool isReady() const { return started && opened && device->client()->isAuthenticated(); }
+    FakeServices* services() const { return &world->services; }
+    FakeHttpServer* http() const { return world->services.http(); }
+    FakeSyncService* fake() const { return world->services.sync(); }
+    int pullRequests() const { return int(http()->requestsTo(fake()->pullPath()).size()); }
+    int pushRequests() const { return int(http()->requestsTo(fake()->pushPath()).size()); }
+
+    std::unique_ptr<OnlineTest::OnlineWorld> world;
+    std::unique_ptr<Device> device;
+
+private:
+    bool started = false;
+    bool opened = false;
+};
+
+} // namespace SyncTest

@@ -1,0 +1,236 @@
+#include "SyncTestSupport.h"
+#include "TestMain.h"
+
+#include "sync/AccountSharingService.h"
+#include "sync/SyncRecords.h"
+
+#include <QJsonArray>
+
+using OrvaAccount::ShareMember;
+
+namespace {
+
+QStringList describe(const QList<ShareMember>& members)
+{
+    QStringList lines;
+    for (const ShareMember& member : members) {
+        lines.append(QStringList{member.id, member.userId, member.email, member.displayName, member.role}.join(
+            QLatin1Char('|')));
+    }
+    return lines;
+}
+
+} // namespace
+
+// Listing, adding and removing the people an account is shared with.
+class TestAccountSharingService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void listShareAndRemove();
+    void shareRequestBodies_data();
+    void shareRequestBodies();
+    void shareFailures_data();
+    void shareFailures();
+    void listFailuresGiveAnEmptyList();
+    void membersWithOddValues();
+    void idsStayOneSegment();
+    void groupMembersMapToTheirAccountId();
+
+private:
+    QList<ShareMember> list(const QString& accountId);
+    std::pair<bool, QString> share(const QString& accountId, const QString& identifier, const QString& role);
+    bool remove(const QString& accountId, const QString& userId);
+    FakeHttpServer* http() const { return m_world->services.http(); }
+    QString route(const QString& path) const { return m_world->services.sync()->apiPath(path); }
+
+    std::unique_ptr<OnlineTest::OnlineWorld> m_world;
+    std::unique_ptr<OrvaAccount::Client> m_client;
+    std::unique_ptr<AccountSharingService> m_service;
+    QString m_accountId;
+    QString m_bob;
+};
+
+void TestAccountSharingService::init()
+{
+    m_world = std::make_unique<OnlineTest::OnlineWorld>();
+    QVERIFY(m_world->services.start());
+    m_client = std::make_unique<OrvaAccount::Client>(OnlineTest::configFor(m_world->services),
+                                                     OnlineTest::signedInStore(m_world->services.auth(),
+                                                                               m_world->userId));
+    m_client->syncApiClient()->setBaseUrl(m_world->services.syncApiUrl());
+    m_client->initialize();
+    m_service = std::make_unique<AccountSharingService>(m_client->syncApiClient());
+    m_bob = m_world->services.auth()->addUser(QStringLiteral("bob@example.test"), QStringLiteral("Bob"));
+
+    // Ada's account, as her sync left it at the service.
+    Account account;
+    account.id = QStringLiteral("acc-1");
+    account.name = QStringLiteral("Household");
+    m_accountId = account.id;
+    m_world->services.sync()->putRow(m_world->userId, QStringLiteral("account"), account.id, 1,
+                                     SyncRecords::accountPayload(account));
+}
+
+void TestAccountSharingService::cleanup()
+{
+    m_service.reset();
+    m_client.reset();
+    m_world.reset();
+}
+
+QList<ShareMember> TestAccountSharingService::list(const QString& accountId)
+{
+    std::optional<QList<ShareMember>> answer;
+    m_service->listMembers(accountId, [&answer](const QList<ShareMember>& members) { answer = members; });
+    if (!QTest::qWaitFor([&answer] { return answer.has_value(); }, 5000))
+        qWarning("listMembers was never answered");
+    return answer.value_or(QList<ShareMember>());
+}
+
+std::pair<bool, QString> TestAccountSharingService::share(const QString& accountId, const QString& identifier,
+                                                          const QString& role)
+{
+    std::optional<std::pair<bool, QString>> answer;
+    m_service->shareWith(accountId, identifier, role,
+                         [&answer](bool ok, const QString& message) { answer = std::make_pair(ok, message); });
+    if (!QTest::qWaitFor([&answer] { return answer.has_value(); }, 5000))
+        qWarning("shareWith was never answered");
+    return answer.value_or(std::make_pair(false, QStringLiteral("no answer")));
+}
+
+bool TestAccountSharingService::remove(const QString& accountId, const QString& userId)
+{
+    std::optional<bool> answer;
+    m_service->removeShare(accountId, userId, [&answer](bool ok) { answer = ok; });
+    if (!QTest::qWaitFor([&answer] { return answer.has_value(); }, 5000))
+        qWarning("removeShare was never answered");
+    return answer.value_or(false);
+}
+
+void TestAccountSharingService::listShareAndRemove()
+{
+    const QString ada = m_world->userId;
+    const QString owner = QStringList({ada, ada, "ada@example.test", "Ada", "owner"}).join(QLatin1Char('|'));
+    QCOMPARE(describe(list(m_accountId)), QStringList(owner));
+
+    QCOMPARE(share(m_accountId, QStringLiteral("bob@example.test"), QString()), std::make_pair(true, QString()));
+    QList<ShareMember> members = list(m_accountId);
+    QCOMPARE(describe(members).last(), QStringList({m_bob, m_bob, "bob@example.test", "Bob", "member"}).join('|'));
+    QVERIFY(!members.last().createdAt.isEmpty());
+
+    QVERIFY(remove(m_accountId, m_bob));
+    QCOMPARE(list(m_accountId).size(), 1);
+    // A share that is not there cannot be removed.
+    QVERIFY(!remove(m_accountId, m_bob));
+    QCOMPARE(http()->requestsTo(route(QStringLiteral("/accounts/{id}/share/{user}"))).last().method,
+             QByteArray("DELETE"));
+}
+
+void TestAccountSharingService::shareRequestBodies_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QJsonObject>("body");
+    QTest::newRow("e-mail, default role")
+        << QStringLiteral("bob@example.test") << QString()
+        << QJsonObject{{"email", "bob@example.test"}, {"user_id", "bob@example.test"}, {"role", "member"}};
+    QTest::newRow("user id, own role") << QStringLiteral("BOB") << QStringLiteral("viewer")
+                                       << QJsonObject{{"user_id", "BOB"}, {"role", "viewer"}};
+}
+
+void TestAccountSharingService::shareRequestBodies()
+{
+    QFETCH(QString, identifier);
+    QFETCH(QString, role);
+    QFETCH(QJsonObject, body);
+    if (identifier == QLatin1String("BOB"))
+        identifier = m_bob;
+    if (body.value(QLatin1String("user_id")).toString() == QLatin1String("BOB"))
+        body.insert(QStringLiteral("user_id"), m_bob);
+    QCOMPARE(share(m_accountId, identifier, role).first, true);
+    QCOMPARE(http()->requestsTo(route(QStringLiteral("/accounts/{id}/share"))).last().jsonBody(), body);
+    QCOMPARE(m_world->services.sync()->shares(m_accountId).first().role, body.value("role").toString());
+}
+
+void TestAccountSharingService::shareFailures_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<FakeFault>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("the service's own words") << QStringLiteral("nobody@example.test") << FakeFault()
+                                             << QStringLiteral("No user with that address or id");
+    QTest::newRow("empty error") << QStringLiteral("bob@example.test")
+                                 << FakeFault::status(500, QJsonObject{{"error", ""}})
+                                 << QStringLiteral("Failed to share account (HTTP 500)");
+    QTest::newRow("error not text") << QStringLiteral("bob@example.test")
+                                    << FakeFault::status(409, QJsonObject{{"error", 7}})
+                                    << QStringLiteral("Failed to share account (HTTP 409)");
+    QTest::newRow("no answer") << QStringLiteral("bob@example.test") << FakeFault::drop()
+                               << QStringLiteral("Failed to share account (HTTP 0)");
+}
+
+void TestAccountSharingService::shareFailures()
+{
+    QFETCH(QString, identifier);
+    QFETCH(FakeFault, fault);
+    QFETCH(QString, message);
+    if (fault.kind != FakeFault::Kind::Respond || fault.response.status != 200)
+        http()->injectFault("POST", route(QStringLiteral("/accounts/{id}/share")), fault);
+    QCOMPARE(share(m_accountId, identifier, QString()), std::make_pair(false, message));
+}
+
+void TestAccountSharingService::listFailuresGiveAnEmptyList()
+{
+    // Not the user's account; a server error; a reply without "members".
+    QVERIFY(list(QStringLiteral("someone-else")).isEmpty());
+    http()->injectFault("GET", route(QStringLiteral("/accounts/{id}/members")), FakeFault::status(500), 1);
+    QVERIFY(list(m_accountId).isEmpty());
+    http()->injectFault("GET", route(QStringLiteral("/accounts/{id}/members")),
+                        FakeFault::respond(FakeResponse::json(200, QJsonObject{{"shared", true}})), 1);
+    QVERIFY(list(m_accountId).isEmpty());
+    QCOMPARE(list(m_accountId).size(), 1);
+}
+
+void TestAccountSharingService::membersWithOddValues()
+{
+    const QJsonArray members{
+        QJsonObject{{"user_id", "u1"}, {"display_name", 42}, {"role", "viewer"}, {"created_at", "yesterday"}},
+        QStringLiteral("not a member"),
+        QJsonObject{{"email", "only@example.test"}},
+    };
+    http()->injectFault("GET", route(QStringLiteral("/accounts/{id}/members")),
+                        FakeFault::respond(FakeResponse::json(200, QJsonObject{{"members", members}})), 1);
+    const QList<ShareMember> read = list(m_accountId);
+    QCOMPARE(describe(read), QStringList({"u1|u1|||viewer", "||||", "||only@example.test||"}));
+    QCOMPARE(read.first().createdAt, QStringLiteral("yesterday"));
+}
+
+void TestAccountSharingService::idsStayOneSegment()
+{
+    // An id with a slash or a space reaches the service as one path segment.
+    QVERIFY(list(QStringLiteral("a/b c")).isEmpty());
+    const FakeRequest request = http()->requests().last();
+    QCOMPARE(request.rawPath, QByteArray("/sync-api/accounts/a%2Fb%20c/members"));
+    QCOMPARE(request.captures.value(QStringLiteral("id")), QStringLiteral("a/b c"));
+
+    QVERIFY(!remove(m_accountId, QStringLiteral("../../sync/push")));
+    QCOMPARE(http()->requests().last().route, route(QStringLiteral("/accounts/{id}/share/{user}")));
+    QCOMPARE(http()->requests().last().captures.value(QStringLiteral("user")), QStringLiteral("../../sync/push"));
+}
+
+void TestAccountSharingService::groupMembersMapToTheirAccountId()
+{
+    OrvaAccount::GroupMember member;
+    member.accountId = QStringLiteral("account-7");
+    member.authUserId = QStringLiteral("auth-7");
+    QCOMPARE(m_service->userIdForMember(member), QStringLiteral("account-7"));
+    QCOMPARE(m_service->userIdForMember(OrvaAccount::GroupMember()), QString());
+}
+
+VELLUMRY_TEST_GUILESS_MAIN(TestAccountSharingService)
+#include "tst_accountsharingservice.moc"
