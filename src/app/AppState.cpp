@@ -1,13 +1,80 @@
 #include "AppState.h"
 
 #include "AppPaths.h"
+#include "ThemeManager.h"
+#include "account/AccountClient.h"
+#include "account/ApiClient.h"
+#include "account/AuthClient.h"
+#include "account/Client.h"
+#include "account/ClientConfig.h"
+#include "account/TokenManager.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/CategoryService.h"
 #include "data/Database.h"
+#include "data/Money.h"
+#include "data/PreferencesRepository.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/RecurringService.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/BackupService.h"
+#include "services/ImportService.h"
+#include "services/ReportService.h"
+#include "sync/AccountSharingService.h"
+#include "sync/SyncEngine.h"
+#include "widgets/Appearance.h"
 
+#include <QApplication>
+#include <QCoreApplication>
 #include <QDebug>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+// Our own online services; the environment points a test or staging build elsewhere.
+const char* const kDefaultAuthBaseUrl = "https://auth.orvalenworks.com";
+const char* const kDefaultAccountApiUrl = "https://api.orvalenworks.com/account/v1";
+const char* const kDefaultSyncApiUrl = "https://api.orvalenworks.com/vellumry/v1";
+const char* const kDefaultPortalUrl = "https://account.orvalenworks.com";
+const char* const kBuiltInClientId = "5e0d7a13c94b2f86a1d3e07b6c25f948";
+
+constexpr int kPeriodicSyncMs = 300000;
+
+// Unset and empty are the same; a value is used as it is.
+QString environment(const char* name, const char* fallback)
+{
+    const QByteArray value = qgetenv(name);
+    return value.isEmpty() ? QString::fromUtf8(fallback) : QString::fromUtf8(value);
+}
+
+} // namespace
 
 AppState::AppState(QObject* parent)
     : QObject(parent)
 {
+}
+
+OrvaAccount::ClientConfig AppState::clientConfigFromEnvironment()
+{
+    OrvaAccount::ClientConfig config;
+    config.authBaseUrl = environment("AUTH_BASE_URL", kDefaultAuthBaseUrl);
+    config.realmSlug = environment("AUTH_REALM_SLUG", "orvalen");
+    config.accountApiUrl = environment("ACCOUNT_API_URL", kDefaultAccountApiUrl);
+    config.clientId = environment("AUTH_CLIENT_ID", kBuiltInClientId);
+    config.appId = QStringLiteral("com.orvalenworks.vellumry");
+    config.appName = QStringLiteral("Orvalen Vellumry");
+    config.appVersion = QCoreApplication::applicationVersion();
+    config.platform = QString();
+    config.accountPortalUrl = environment("ACCOUNT_PORTAL_URL", kDefaultPortalUrl);
+    return config;
+}
+
+QString AppState::syncApiUrlFromEnvironment()
+{
+    return environment("SYNC_API_URL", kDefaultSyncApiUrl);
 }
 
 bool AppState::initialize()
@@ -15,11 +82,134 @@ bool AppState::initialize()
     database = new Database(this);
     const QString path = databaseFilePath();
     qInfo() << "Opening database at:" << path;
-    if (!database->open(path))
+    if (!database->open(path) || !database->migrate())
         return false;
-    if (!database->migrate())
-        return false;
+
+    accountRepository = new AccountRepository(database, this);
+    transactionRepository = new TransactionRepository(database, this);
+    categoryRepository = new CategoryRepository(database, this);
+    preferencesRepository = new PreferencesRepository(database, this);
+    splitLineRepository = new SplitLineRepository(database, this);
+    recurringRepository = new RecurringRepository(database, this);
+    reconciliationRepository = new ReconciliationRepository(database, this);
+
+    categoryService = new CategoryService(categoryRepository, this);
+    recurringService = new RecurringService(recurringRepository, transactionRepository, accountRepository, this);
+    reportService = new ReportService(database, this);
+    importService = new ImportService(transactionRepository, categoryRepository, splitLineRepository,
+                                      accountRepository, this);
+    backupService = new BackupService(database, this);
+
+    const OrvaAccount::ClientConfig config = clientConfigFromEnvironment();
+    const QString syncUrl = syncApiUrlFromEnvironment();
+    qInfo() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncUrl;
+    accountClient = new OrvaAccount::Client(config, this);
+    accountClient->syncApiClient()->setBaseUrl(QUrl(syncUrl));
+
+    syncEngine = new SyncEngine(accountClient->syncApiClient(), accountRepository, transactionRepository,
+                                categoryRepository, recurringRepository, reconciliationRepository,
+                                splitLineRepository, preferencesRepository, this);
+    sharingService = new AccountSharingService(accountClient->syncApiClient(), this);
+
+    applyStoredPreferences();
+
+    categoryService->seedIfEmpty();
+    connect(syncEngine, &SyncEngine::syncCompleted, this, [this] { categoryService->seedDefaultCategories(); });
+
+    accountClient->initialize();
+    if (!accountClient->isAuthenticated())
+        categoryService->seedDefaultCategories();
+
+    OrvaAccount::AuthClient* auth = accountClient->authClient();
+    connect(auth, &OrvaAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
+    connect(auth, &OrvaAccount::AuthClient::logoutCompleted, syncEngine, &SyncEngine::stopPeriodicSync);
+
+    if (accountClient->isAuthenticated()) {
+        auth->refreshToken([this](bool ok) {
+            const bool authenticated = accountClient->isAuthenticated();
+            qInfo() << "Startup token refresh:" << (ok ? "ok" : "failed") << "— authenticated=" << authenticated;
+            // A refresh the server refused has signed the user out by now; an
+            // offline start keeps the session and syncs when it can.
+            if (authenticated) {
+                qInfo() << "Startup: starting auto-sync + immediate sync";
+                registerDeviceAndStartSync();
+            }
+        });
+    }
+
+    wireSync();
+
+    if (const std::optional<QString> last = preferencesRepository->get(QStringLiteral("lastViewedAccountId")))
+        currentAccountId = *last;
 
     emit databaseReady();
     return true;
+}
+
+void AppState::applyStoredPreferences()
+{
+    appDefaultFont() = QApplication::font();
+
+    bool ok = false;
+    int scale = preferencesRepository->getString(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok, 10);
+    if (!ok)
+        scale = 100;
+    setCurrentFontScale(scale);
+
+    const QColor accent(preferencesRepository->getString(QStringLiteral("accentColor"), QStringLiteral("#00897B")));
+    if (accent.isValid())
+        appAccentColor() = accent;
+
+    setAmountAutoDecimal(preferencesRepository->getBool(QStringLiteral("amountAutoDecimal"), false));
+
+    themeManager = new ThemeManager(preferencesRepository, this);
+    themeManager->setThemeByName(preferencesRepository->getString(QStringLiteral("theme"), QStringLiteral("system")));
+
+    if (const std::optional<QString> weekStart = preferencesRepository->get(QStringLiteral("weekStartDay"))) {
+        const int day = weekStart->toInt(&ok, 10);
+        if (ok && day >= Qt::Monday && day <= Qt::Sunday)
+            localeFirstDayOfWeek() = static_cast<Qt::DayOfWeek>(day);
+    }
+}
+
+void AppState::wireSync()
+{
+    OrvaAccount::Client* client = accountClient;
+    syncEngine->setSignedInCheck([client] { return client->isAuthenticated(); });
+    syncEngine->setUserIdSource([client] {
+        return OrvaAccount::TokenManager::accessTokenSubject(client->tokenManager()->accessToken());
+    });
+
+    connect(accountRepository, &AccountRepository::accountsChanged, syncEngine, &SyncEngine::scheduleSync);
+    connect(transactionRepository, &TransactionRepository::transactionsChanged, this,
+            [this](const QString&) { syncEngine->scheduleSync(); });
+    connect(categoryRepository, &CategoryRepository::categoriesChanged, syncEngine, &SyncEngine::scheduleSync);
+
+    // An import keeps its SQL transaction open while its progress dialog lets
+    // events through; no sync run may write beside it.
+    connect(importService, &ImportService::importTransactionStarted, syncEngine, &SyncEngine::holdRuns);
+    connect(importService, &ImportService::importTransactionEnded, syncEngine, &SyncEngine::releaseRuns);
+}
+
+void AppState::registerDeviceAndStartSync()
+{
+    accountClient->accountClient()->registerDevice();
+    syncEngine->startPeriodicSync(kPeriodicSyncMs);
+    syncEngine->scheduleSync();
+}
+
+void AppState::onLoginSucceeded()
+{
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    qInfo() << "loginSucceeded: starting auto-sync + immediate sync";
+    registerDeviceAndStartSync();
+}
+
+void AppState::setCurrentAccountId(const QString& accountId)
+{
+    if (accountId == currentAccountId)
+        return;
+    currentAccountId = accountId;
+    preferencesRepository->set(QStringLiteral("lastViewedAccountId"), accountId);
+    emit currentAccountChanged(accountId);
 }

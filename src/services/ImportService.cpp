@@ -586,6 +586,7 @@ bool ImportService::beginImportTransaction()
     }
     m_transaction = std::move(transaction);
     m_transactions->beginBulkWrite();
+    emit importTransactionStarted();
     return true;
 }
 

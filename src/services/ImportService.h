@@ -74,6 +74,10 @@ signals:
     // After every 100th row handled, and once at the end (also after a failure)
     // with currentRecord equal to totalRecords.
     void importProgress(int currentRecord, int totalRecords);
+    // The import's SQL transaction is open: from now until importTransactionEnded()
+    // nothing else may write the ledger on its own (sync runs, automatic posting).
+    // The two always come in pairs.
+    void importTransactionStarted();
     // The import's SQL transaction has been committed or rolled back, and the
     // held-back transactionsChanged signals have gone out. Work deferred while
     // isImporting() was true may start now; a queued connection lets the import

@@ -513,6 +513,7 @@ void TestImportService::failedBeginWritesNothing()
     // Someone else's transaction is open, so BEGIN fails.
     QVERIFY(m_ledger->db.sql().transaction());
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    QSignalSpy started(&m_ledger->service, &ImportService::importTransactionStarted);
     QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: BEGIN failed")));
     const ImportResult result = import(numberedRows(3));
@@ -520,6 +521,8 @@ void TestImportService::failedBeginWritesNothing()
     QCOMPARE(result.failed, true);
     QCOMPARE(result.imported, 0);
     QCOMPARE(progressOf(progress), Progress({{3, 3}}));
+    // No transaction of ours was opened, so nobody was told to wait for one.
+    QCOMPARE(started.count(), 0);
     QCOMPARE(ended.count(), 0);
     QCOMPARE(m_ledger->service.isImporting(), false);
     // Nothing was written into the other transaction either.
@@ -531,6 +534,7 @@ void TestImportService::failedCommitReportsFailure()
 {
     QVERIFY(m_ledger->failEveryCommit());
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    QSignalSpy started(&m_ledger->service, &ImportService::importTransactionStarted);
     QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
     CsvImportOptions options = withHeader();
     options.categoryColumn = 3;
@@ -543,6 +547,7 @@ void TestImportService::failedCommitReportsFailure()
     QCOMPARE(count(QStringLiteral("transactions")), 0);
     QCOMPARE(count(QStringLiteral("categories")), 0);
     QCOMPARE(progressOf(progress), Progress({{2, 2}}));
+    QCOMPARE(started.count(), 1);
     QCOMPARE(ended.count(), 1);
     QCOMPARE(m_ledger->service.isImporting(), false);
 }
