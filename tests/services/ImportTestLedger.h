@@ -11,6 +11,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+// "imported/duplicates/unreadable/database errors", with " failed" when the import failed.
+inline QString outcome(const ImportResult& result)
+{
+    return QStringLiteral("%1/%2/%3/%4%5")
+        .arg(result.imported)
+        .arg(result.duplicatesSkipped)
+        .arg(result.unparseableSkipped)
+        .arg(result.databaseErrors)
+        .arg(result.failed ? QStringLiteral(" failed") : QString());
+}
+
 // A fresh migrated ledger with the import service wired to its repositories as
 // the program wires them, and a folder for the files to import. One at a time.
 struct ImportTestLedger
