@@ -85,10 +85,8 @@ private slots:
     void realFileShapes_data();
     void realFileShapes();
 
-    void failedBeginWritesNothing();
-    void failedCommitReportsFailure();
-    void databaseErrorRollsBackEverything_data();
-    void databaseErrorRollsBackEverything();
+    void failuresKeepNothing_data();
+    void failuresKeepNothing();
 
     void listenersReloadOnceAfterTheTransaction();
     void deferredWorkWaitsForTheTransaction();
@@ -397,71 +395,60 @@ void TestImportService::realFileShapes()
     QCOMPARE(import("Date,\"Payee,Amount\n2024-01-01,Grocer,-10.00\n").unterminatedQuoteLine, 1);
 }
 
-void TestImportService::failedBeginWritesNothing()
+void TestImportService::failuresKeepNothing_data()
 {
-    // Someone else's transaction is open, so BEGIN fails.
-    QVERIFY(m_ledger->db.sql().transaction());
-    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
-    QSignalSpy started(&m_ledger->service, &ImportService::importTransactionStarted);
-    QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: BEGIN failed")));
-    QCOMPARE(outcome(import(numberedRows(3))), QStringLiteral("0/0/0/0 failed"));
-    QCOMPARE(progressOf(progress), Progress({{3, 3}}));
-    // No transaction of ours was opened, so nobody was told to wait for one.
-    QCOMPARE(started.count() + ended.count(), 0);
-    QCOMPARE(m_ledger->service.isImporting(), false);
-    // Nothing was written into the other transaction either.
-    QCOMPARE(count(QStringLiteral("transactions")), 0);
-    QVERIFY(m_ledger->db.sql().rollback());
+    QTest::addColumn<QString>("trap"); // "begin", "commit", or the insert that fails
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<Progress>("progress");
+    QTest::addColumn<int>("transactionsOpened");
+
+    // Someone else's transaction is open: no transaction of ours was opened, so
+    // nobody was told to wait for one, and nothing went into the other one.
+    QTest::newRow("BEGIN fails") << "begin" << "^SqlTransaction: BEGIN failed" << "0/0/0/0 failed"
+                                 << Progress{{200, 200}} << 0;
+    QTest::newRow("COMMIT fails") << "commit" << "^SqlTransaction: COMMIT failed" << "200/0/0/0 failed"
+                                  << Progress{{100, 200}, {200, 200}, {200, 200}} << 1;
+    // Counted as before the rollback.
+    QTest::newRow("transaction insert fails") << "transactions WHEN new.payee = 'Payee 150'" << "^TransactionRepository::insert failed"
+                                              << "150/0/0/1 failed" << Progress{{100, 200}, {200, 200}} << 1;
+    QTest::newRow("category insert fails") << "categories WHEN new.name = 'Late'" << "^CategoryRepository::insert failed"
+                                           << "150/0/0/1 failed" << Progress{{100, 200}, {200, 200}} << 1;
 }
 
-void TestImportService::failedCommitReportsFailure()
+void TestImportService::failuresKeepNothing()
 {
-    QVERIFY(m_ledger->failEveryCommit());
-    QSignalSpy started(&m_ledger->service, &ImportService::importTransactionStarted);
-    QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: COMMIT failed")));
-    const ImportResult result =
-        import("Date,Payee,Amount,Category\n2024-01-02,A,1,New\n2024-01-03,B,2,New\n", withHeader(-1, 3));
+    QFETCH(QString, trap);
+    QFETCH(QString, warning);
+    QFETCH(QString, outcome);
+    QFETCH(Progress, progress);
+    QFETCH(int, transactionsOpened);
 
-    QCOMPARE(outcome(result), QStringLiteral("2/0/0/0 failed"));
-    QCOMPARE(count(QStringLiteral("transactions")) + count(QStringLiteral("categories")), 0);
-    QCOMPARE(started.count(), 1);
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(m_ledger->service.isImporting(), false);
-}
-
-void TestImportService::databaseErrorRollsBackEverything_data()
-{
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("when");
-
-    QTest::newRow("transaction insert") << QStringLiteral("transactions") << QStringLiteral("new.payee = 'Payee 150'");
-    QTest::newRow("category insert") << QStringLiteral("categories") << QStringLiteral("new.name = 'Late'");
-}
-
-void TestImportService::databaseErrorRollsBackEverything()
-{
-    QFETCH(QString, table);
-    QFETCH(QString, when);
-    QVERIFY(m_ledger->db.exec(QStringLiteral("CREATE TEMP TRIGGER trap BEFORE INSERT ON %1 WHEN %2 BEGIN "
-                                             "SELECT RAISE(ABORT, 'refused'); END")
-                                  .arg(table, when)));
-
+    if (trap == QLatin1String("begin"))
+        QVERIFY(m_ledger->db.sql().transaction());
+    else if (trap == QLatin1String("commit"))
+        QVERIFY(m_ledger->failEveryCommit());
+    else
+        QVERIFY(m_ledger->db.exec(
+            QStringLiteral("CREATE TEMP TRIGGER trap BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'no'); END").arg(trap)));
     QByteArray csv = "Date,Payee,Amount,Category\n";
     for (int i = 0; i < 200; ++i)
         csv += "2024-01-02,Payee " + QByteArray::number(i) + ",1.00," + (i < 150 ? "Early" : "Late") + '\n';
-    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    QSignalSpy progressSpy(&m_ledger->service, &ImportService::importProgress);
+    QSignalSpy started(&m_ledger->service, &ImportService::importTransactionStarted);
     QSignalSpy ended(&m_ledger->service, &ImportService::importTransactionEnded);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Repository::insert failed")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import aborted: ")));
-    const ImportResult result = import(csv, withHeader(-1, 3));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    if (outcome.contains(QLatin1String("/1 ")))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import aborted: ")));
 
-    QCOMPARE(outcome(result), QStringLiteral("150/0/0/1 failed")); // as counted before the rollback
+    QCOMPARE(::outcome(import(csv, withHeader(-1, 3))), outcome);
     QCOMPARE(count(QStringLiteral("transactions")) + count(QStringLiteral("categories")), 0);
-    QCOMPARE(progressOf(progress), Progress({{100, 200}, {200, 200}}));
-    QCOMPARE(ended.count(), 1);
+    QCOMPARE(progressOf(progressSpy), progress);
+    QCOMPARE(started.count(), transactionsOpened);
+    QCOMPARE(ended.count(), transactionsOpened);
     QCOMPARE(m_ledger->service.isImporting(), false);
+    if (trap == QLatin1String("begin"))
+        QVERIFY(m_ledger->db.sql().rollback());
 }
 
 void TestImportService::listenersReloadOnceAfterTheTransaction()
