@@ -93,7 +93,6 @@ private slots:
     void secondImportWhileOneIsOpenIsRefused();
 
 private:
-    QString writeFile(const QByteArray& bytes);
     ImportResult import(const QByteArray& csv, const CsvImportOptions& options = withHeader(),
                         const QString& accountId = kUsd);
     // "date|payee|amount|memo|category name" of the account's rows, in insertion order.
@@ -101,7 +100,6 @@ private:
     int count(const QString& table, const QString& where = QStringLiteral("1"));
 
     std::unique_ptr<ImportTestLedger> m_ledger;
-    int m_fileCount = 0;
 };
 
 void TestImportService::init()
@@ -120,29 +118,17 @@ void TestImportService::cleanup()
     Clock::reset();
 }
 
-QString TestImportService::writeFile(const QByteArray& bytes)
-{
-    return m_ledger->writeFile(bytes, QStringLiteral("import-%1.csv").arg(++m_fileCount));
-}
-
 ImportResult TestImportService::import(const QByteArray& csv, const CsvImportOptions& options, const QString& accountId)
 {
-    return m_ledger->service.importCsv(writeFile(csv), accountId, options);
+    return m_ledger->service.importCsv(m_ledger->writeFile(csv), accountId, options);
 }
 
 QStringList TestImportService::storedRows(const QString& accountId)
 {
-    QSqlQuery query(m_ledger->db.sql());
-    query.prepare(QStringLiteral("SELECT t.date || '|' || t.payee || '|' || t.amount || '|' || COALESCE(t.memo, '') "
-                                 "|| '|' || COALESCE(c.name, '') FROM transactions t LEFT JOIN categories c "
-                                 "ON c.id = t.category_id WHERE t.account_id = ? ORDER BY t.rowid"));
-    query.addBindValue(accountId);
-    QStringList rows;
-    if (!query.exec())
-        return {QStringLiteral("query failed")};
-    while (query.next())
-        rows.append(query.value(0).toString());
-    return rows;
+    return m_ledger->rows(QStringLiteral("SELECT t.date, t.payee, t.amount, COALESCE(t.memo, ''), COALESCE(c.name, '') "
+                                         "FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
+                                         "WHERE t.account_id = '%1' ORDER BY t.rowid")
+                              .arg(accountId));
 }
 
 int TestImportService::count(const QString& table, const QString& where)
@@ -188,7 +174,6 @@ void TestImportService::progressEveryHundredRows_data()
     QTest::addColumn<Progress>("expected");
 
     QTest::newRow("header only") << 0 << Progress{{0, 0}};
-    QTest::newRow("99 rows") << 99 << Progress{{99, 99}};
     QTest::newRow("100 rows") << 100 << Progress{{100, 100}, {100, 100}};
     QTest::newRow("250 rows") << 250 << Progress{{100, 250}, {200, 250}, {250, 250}};
 }
@@ -238,17 +223,14 @@ void TestImportService::amountCells_data()
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("stored"); // empty: skipped as unreadable
 
-    QTest::newRow("comma groups") << kUsd << "1,234.56" << "123456";
+    // The notations are the amount reader's; these rows show the import uses it.
     QTest::newRow("dot groups") << kUsd << "1.234,56" << "123456";
     QTest::newRow("accounting parentheses") << kUsd << "(45.00)" << "-4500";
-    QTest::newRow("dollar sign and minus") << kUsd << "-$1,000" << "-100000";
     QTest::newRow("euro sign and blank") << kUsd << "\u20AC 12,50" << "1250";
     QTest::newRow("half a cent rounds away from zero") << kUsd << "-0.0050" << "-1";
     QTest::newRow("largest storable") << kUsd << "90071992547409.92" << "9007199254740992";
     QTest::newRow("empty cell is zero") << kUsd << "" << "0";
     QTest::newRow("letters") << kUsd << "abc" << "";
-    QTest::newRow("trailing letter") << kUsd << "12a" << "";
-    QTest::newRow("broken groups") << kUsd << "1,23,456" << "";
     QTest::newRow("exponent") << kUsd << "1e400" << "";
     QTest::newRow("not a number") << kUsd << "nan" << "";
     QTest::newRow("beyond what can be stored") << kUsd << "90071992547409.93" << "";
@@ -496,7 +478,7 @@ void TestImportService::deferredWorkWaitsForTheTransaction()
 
 void TestImportService::secondImportWhileOneIsOpenIsRefused()
 {
-    const QString inner = writeFile(numberedRows(5));
+    const QString inner = m_ledger->writeFile(numberedRows(5));
     ImportResult innerResult;
     connect(
         &m_ledger->service, &ImportService::importProgress, this,

@@ -7,8 +7,6 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 using namespace LedgerFixture;
 
@@ -85,12 +83,10 @@ private slots:
     void transferHints();
 
 private:
-    QString file(const QByteArray& text, const QString& name = QString());
     ImportResult import(const QList<QByteArray>& texts, const QStringList& mapping);
     QStringList rows(const QString& sql = QLatin1String(kRowSql));
 
     std::unique_ptr<ImportTestLedger> m_ledger;
-    int m_fileCount = 0;
 };
 
 void TestQifImport::init()
@@ -110,47 +106,33 @@ void TestQifImport::cleanup()
     Clock::reset();
 }
 
-QString TestQifImport::file(const QByteArray& text, const QString& name)
-{
-    return m_ledger->writeFile(text, name.isEmpty() ? QStringLiteral("export-%1.qif").arg(++m_fileCount) : name);
-}
-
 ImportResult TestQifImport::import(const QList<QByteArray>& texts, const QStringList& mapping)
 {
     QStringList paths;
     for (const QByteArray& text : texts)
-        paths.append(file(text));
+        paths.append(m_ledger->writeFile(text));
     return m_ledger->service.importQif(paths, mappingOf(mapping));
 }
 
 QStringList TestQifImport::rows(const QString& sql)
 {
-    QSqlQuery query(m_ledger->db.sql());
-    if (!query.exec(sql))
-        return {QStringLiteral("query failed")};
-    QStringList result;
-    while (query.next()) {
-        QStringList fields;
-        for (int i = 0; i < query.record().count(); ++i)
-            fields.append(query.value(i).toString());
-        result.append(fields.join(QLatin1Char('|')));
-    }
-    return result;
+    return m_ledger->rows(sql);
 }
 
 void TestQifImport::analysisListsEachSourceOnce()
 {
-    const QString first = file(account("Checking") + record("1/2/2025", "1", "A", "") + account("Joint Savings")
-                               + record("1/3/2025", "2", "B", "") + account("Visa", "CCard")
-                               + record("1/4/2025", "3", "C", ""));
-    const QString second = file(account("checking") + record("1/5/2025", "4", "D", "") + account("Loan", "Oth L")
-                                + record("1/6/2025", "5", "E", ""));
-    const QString headerless = file(record("1/7/2025", "6", "F", ""), QStringLiteral("bank.export.qif"));
-    const QString categoriesOnly = file("!Type:Cat\nNFood\n^\n", QStringLiteral("cats.qif"));
+    ImportTestLedger& ledger = *m_ledger;
+    const QString first = ledger.writeFile(account("Checking") + record("1/2/2025", "1", "A", "")
+                                           + account("Joint Savings") + record("1/3/2025", "2", "B", "")
+                                           + account("Visa", "CCard") + record("1/4/2025", "3", "C", ""));
+    const QString second = ledger.writeFile(account("checking") + record("1/5/2025", "4", "D", "")
+                                            + account("Loan", "Oth L") + record("1/6/2025", "5", "E", ""));
+    const QString headerless = ledger.writeFile(record("1/7/2025", "6", "F", ""), QStringLiteral("bank.export.qif"));
+    const QString categoriesOnly = ledger.writeFile("!Type:Cat\nNFood\n^\n", QStringLiteral("cats.qif"));
     // Records before the first account header go by the file.
-    const QString mixed = file(record("1/8/2025", "7", "G", "") + account("Cash box", "Cash")
-                                   + record("1/9/2025", "8", "H", ""),
-                               QStringLiteral("mixed.qif"));
+    const QString mixed = ledger.writeFile(record("1/8/2025", "7", "G", "") + account("Cash box", "Cash")
+                                               + record("1/9/2025", "8", "H", ""),
+                                           QStringLiteral("mixed.qif"));
 
     const QifAnalysis analysis = m_ledger->service.analyzeQif(
         {first, m_ledger->files.filePath(QStringLiteral("missing.qif")), second, headerless, categoriesOnly, mixed});
@@ -218,8 +200,8 @@ void TestQifImport::secondImportAddsNothing()
                     + "\nSFood\n$-0.50\nS[Savings]\n$-0.50\n^\n";
         savings += record(date, amount, "Move", "[Checking]");
     }
-    const QString first = file(checking);
-    const QString second = file(savings);
+    const QString first = m_ledger->writeFile(checking);
+    const QString second = m_ledger->writeFile(savings);
     const Mapping mapping = mappingOf({"Checking=chk", "Savings=sav"});
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
     const ImportResult once = m_ledger->service.importQif({first, second}, mapping);
