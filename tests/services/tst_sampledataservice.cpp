@@ -5,7 +5,6 @@
 #include "data/CategoryService.h"
 #include "data/Clock.h"
 #include "data/Identifiers.h"
-#include "services/ReportService.h"
 #include "services/SampleDataService.h"
 
 #include <QCoreApplication>
@@ -122,6 +121,8 @@ void TestSampleDataService::loadWritesTheSet()
                            .arg(kStamp)),
              52);
     QCOMPARE(count(db, QStringLiteral("SELECT COUNT(*) FROM transactions")), 52);
+    QCOMPARE(column(db, QStringLiteral("SELECT SUM(amount) FROM transactions GROUP BY account_id ORDER BY account_id")),
+             QStringList({"1125960", "1101695", "-3839"}));
     // Dated back from today: the oldest 61 days ago (the card's empty opening balance), the newest today.
     QCOMPARE(column(db, QStringLiteral("SELECT MIN(date) || ' ' || MAX(date) FROM transactions")),
              QStringList(kToday.addDays(-61).toString(Qt::ISODate) + u' ' + kToday.toString(Qt::ISODate)));
@@ -157,23 +158,6 @@ void TestSampleDataService::loadWritesTheSet()
              QStringList({QStringLiteral("Pinecrest Apartments|-145000|%1|monthly|%2|%3|0110").arg(rent, day(-60), day(1)),
                           QStringLiteral("Brightpath Inc|285000|%1|biweekly|%2|%3|0110").arg(salary, day(-60), day(8)),
                           QStringLiteral("Transfer to Savings|-50000||monthly|%1|%2|0110").arg(day(-60), day(1))}));
-
-    // Over the whole set: balances, and income without the linked transfer legs
-    // (the two unlinked card payments count as income).
-    ReportService reports(db.database());
-    QList<qint64> balances;
-    for (const AccountSummaryRow& row : reports.accountSummary())
-        balances.append(row.balance);
-    QCOMPARE(balances, QList<qint64>({1125960, 1101695, -3839}));
-    qint64 income = 0;
-    qint64 inflows = 0;
-    for (const MonthlyTotalsRow& row : reports.incomeVsExpenses(kToday.addDays(-61), kToday, QString()))
-        income += row.inflows;
-    for (const MonthlyTotalsRow& row : reports.cashFlow(kToday.addDays(-61), kToday, QString()))
-        inflows += row.inflows;
-    QCOMPARE(income, 250000 + 1000000 + 5 * 285000 + 820 + 875 + 10123 + 12993);
-    QCOMPARE(inflows, income + 2 * 50000);
-    QVERIFY(reports.runCurrency(QString()).uniform);
 }
 
 void TestSampleDataService::transferLegsPointAtEachOther()
