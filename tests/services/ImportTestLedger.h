@@ -9,7 +9,20 @@
 #include "services/ImportService.h"
 
 #include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
+
+// "imported/duplicates/unreadable/database errors", with " failed" when the import failed.
+inline QString outcome(const ImportResult& result)
+{
+    return QStringLiteral("%1/%2/%3/%4%5")
+        .arg(result.imported)
+        .arg(result.duplicatesSkipped)
+        .arg(result.unparseableSkipped)
+        .arg(result.databaseErrors)
+        .arg(result.failed ? QStringLiteral(" failed") : QString());
+}
 
 // A fresh migrated ledger with the import service wired to its repositories as
 // the program wires them, and a folder for the files to import. One at a time.
@@ -17,14 +30,30 @@ struct ImportTestLedger
 {
     bool isReady() const { return db.isReady() && files.isValid(); }
 
-    // The file's path, or empty when it could not be written.
-    QString writeFile(const QByteArray& bytes, const QString& name)
+    // The file's path (named "import-N" unless a name is given), or empty when it could not be written.
+    QString writeFile(const QByteArray& bytes, const QString& name = QString())
     {
-        const QString path = files.filePath(name);
+        const QString path = files.filePath(name.isEmpty() ? QStringLiteral("import-%1").arg(++fileCount) : name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return QString();
         return path;
+    }
+
+    // Every row of the query, its columns joined with '|'.
+    QStringList rows(const QString& sql)
+    {
+        QSqlQuery query(db.sql());
+        if (!query.exec(sql))
+            return {QStringLiteral("query failed")};
+        QStringList result;
+        while (query.next()) {
+            QStringList fields;
+            for (int i = 0; i < query.record().count(); ++i)
+                fields.append(query.value(i).toString());
+            result.append(fields.join(QLatin1Char('|')));
+        }
+        return result;
     }
 
     // From now on every COMMIT fails: a deferred foreign key that each transaction
@@ -44,4 +73,5 @@ struct ImportTestLedger
     AccountRepository accounts{db.database()};
     ImportService service{&transactions, &categories, &splitLines, &accounts};
     QTemporaryDir files;
+    int fileCount = 0;
 };

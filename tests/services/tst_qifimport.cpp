@@ -7,8 +7,6 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 using namespace LedgerFixture;
 
@@ -85,12 +83,10 @@ private slots:
     void transferHints();
 
 private:
-    QString file(const QByteArray& text, const QString& name = QString());
     ImportResult import(const QList<QByteArray>& texts, const QStringList& mapping);
     QStringList rows(const QString& sql = QLatin1String(kRowSql));
 
     std::unique_ptr<ImportTestLedger> m_ledger;
-    int m_fileCount = 0;
 };
 
 void TestQifImport::init()
@@ -110,47 +106,33 @@ void TestQifImport::cleanup()
     Clock::reset();
 }
 
-QString TestQifImport::file(const QByteArray& text, const QString& name)
-{
-    return m_ledger->writeFile(text, name.isEmpty() ? QStringLiteral("export-%1.qif").arg(++m_fileCount) : name);
-}
-
 ImportResult TestQifImport::import(const QList<QByteArray>& texts, const QStringList& mapping)
 {
     QStringList paths;
     for (const QByteArray& text : texts)
-        paths.append(file(text));
+        paths.append(m_ledger->writeFile(text));
     return m_ledger->service.importQif(paths, mappingOf(mapping));
 }
 
 QStringList TestQifImport::rows(const QString& sql)
 {
-    QSqlQuery query(m_ledger->db.sql());
-    if (!query.exec(sql))
-        return {QStringLiteral("query failed")};
-    QStringList result;
-    while (query.next()) {
-        QStringList fields;
-        for (int i = 0; i < query.record().count(); ++i)
-            fields.append(query.value(i).toString());
-        result.append(fields.join(QLatin1Char('|')));
-    }
-    return result;
+    return m_ledger->rows(sql);
 }
 
 void TestQifImport::analysisListsEachSourceOnce()
 {
-    const QString first = file(account("Checking") + record("1/2/2025", "1", "A", "") + account("Joint Savings")
-                               + record("1/3/2025", "2", "B", "") + account("Visa", "CCard")
-                               + record("1/4/2025", "3", "C", ""));
-    const QString second = file(account("checking") + record("1/5/2025", "4", "D", "") + account("Loan", "Oth L")
-                                + record("1/6/2025", "5", "E", ""));
-    const QString headerless = file(record("1/7/2025", "6", "F", ""), QStringLiteral("bank.export.qif"));
-    const QString categoriesOnly = file("!Type:Cat\nNFood\n^\n", QStringLiteral("cats.qif"));
+    ImportTestLedger& ledger = *m_ledger;
+    const QString first = ledger.writeFile(account("Checking") + record("1/2/2025", "1", "A", "")
+                                           + account("Joint Savings") + record("1/3/2025", "2", "B", "")
+                                           + account("Visa", "CCard") + record("1/4/2025", "3", "C", ""));
+    const QString second = ledger.writeFile(account("checking") + record("1/5/2025", "4", "D", "")
+                                            + account("Loan", "Oth L") + record("1/6/2025", "5", "E", ""));
+    const QString headerless = ledger.writeFile(record("1/7/2025", "6", "F", ""), QStringLiteral("bank.export.qif"));
+    const QString categoriesOnly = ledger.writeFile("!Type:Cat\nNFood\n^\n", QStringLiteral("cats.qif"));
     // Records before the first account header go by the file.
-    const QString mixed = file(record("1/8/2025", "7", "G", "") + account("Cash box", "Cash")
-                                   + record("1/9/2025", "8", "H", ""),
-                               QStringLiteral("mixed.qif"));
+    const QString mixed = ledger.writeFile(record("1/8/2025", "7", "G", "") + account("Cash box", "Cash")
+                                               + record("1/9/2025", "8", "H", ""),
+                                           QStringLiteral("mixed.qif"));
 
     const QifAnalysis analysis = m_ledger->service.analyzeQif(
         {first, m_ledger->files.filePath(QStringLiteral("missing.qif")), second, headerless, categoriesOnly, mixed});
@@ -188,16 +170,11 @@ void TestQifImport::importsRecordsIntoMappedAccounts()
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
     const ImportResult result = import({text}, {"Checking=chk", "Broker=sav", "Old="});
 
-    QCOMPARE(result.imported, 7);
-    QCOMPARE(result.unparseableSkipped, 1);
+    QCOMPARE(outcome(result), QStringLiteral("7/0/1/0"));
     QCOMPARE(result.metadataSkipped, 1);
     QCOMPARE(result.unmappedSkipped, 1);
-    QCOMPARE(result.databaseErrors, 0);
-    QCOMPARE(result.failed, false);
-    QCOMPARE(started.count(), 1);
     QCOMPARE(started.at(0).at(0).toInt(), 8);
-    QCOMPARE(progress.count(), 1);
-    QCOMPARE(progress.at(0), QVariantList({8, 8}));
+    QCOMPARE(progress, QList<QVariantList>({{8, 8}}));
     QCOMPARE(rows(QStringLiteral(
                  "SELECT t.account_id, t.date, t.payee, t.amount, COALESCE(t.memo, ''), COALESCE(c.name, ''), "
                  "COALESCE(t.check_number, ''), t.cleared, t.reconciled FROM transactions t "
@@ -223,26 +200,23 @@ void TestQifImport::secondImportAddsNothing()
                     + "\nSFood\n$-0.50\nS[Savings]\n$-0.50\n^\n";
         savings += record(date, amount, "Move", "[Checking]");
     }
-    const QString first = file(checking);
-    const QString second = file(savings);
+    const QString first = m_ledger->writeFile(checking);
+    const QString second = m_ledger->writeFile(savings);
     const Mapping mapping = mappingOf({"Checking=chk", "Savings=sav"});
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
     const ImportResult once = m_ledger->service.importQif({first, second}, mapping);
-    QCOMPARE(once.imported, 225);
+    QCOMPARE(outcome(once), QStringLiteral("225/0/0/0"));
     QCOMPARE(once.transfersLinked, 75);
-    QCOMPARE(progress.count(), 3);
-    QCOMPARE(progress.at(1), QVariantList({200, 225}));
+    QCOMPARE(progress, QList<QVariantList>({{100, 225}, {200, 225}, {225, 225}}));
     const QStringList stored = rows();
-    const int splitLines = m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt();
-    QCOMPARE(splitLines, 150);
+    const QString lines = QStringLiteral("SELECT COUNT(*) FROM split_lines");
+    QCOMPARE(m_ledger->db.scalar(lines).toInt(), 150);
 
     const ImportResult again = m_ledger->service.importQif({first, second}, mapping);
-    QCOMPARE(again.imported, 0);
-    QCOMPARE(again.duplicatesSkipped, 225);
+    QCOMPARE(outcome(again), QStringLiteral("0/225/0/0"));
     QCOMPARE(again.transfersLinked, 0);
-    QCOMPARE(again.databaseErrors, 0);
     QCOMPARE(rows(), stored);
-    QCOMPARE(m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), splitLines);
+    QCOMPARE(m_ledger->db.scalar(lines).toInt(), 150);
 }
 
 void TestQifImport::amountsInTheAccountCurrency_data()
@@ -269,8 +243,7 @@ void TestQifImport::amountsInTheAccountCurrency()
     const ImportResult result =
         import({account("Wallet") + "D1/2/2025\nPShop\nT" + amount + "\nSFood\n$" + amount + "\n^\n"},
                {"Wallet=" + accountId});
-    QCOMPARE(result.imported, stored.isEmpty() ? 0 : 1);
-    QCOMPARE(result.unparseableSkipped, stored.isEmpty() ? 1 : 0);
+    QCOMPARE(outcome(result), stored.isEmpty() ? QStringLiteral("0/0/1/0") : QStringLiteral("1/0/0/0"));
     QCOMPARE(rows(QStringLiteral("SELECT t.amount, l.amount FROM transactions t "
                                  "JOIN split_lines l ON l.transaction_id = t.id")),
              stored.isEmpty() ? QStringList() : QStringList{stored});
@@ -295,8 +268,7 @@ void TestQifImport::splitLinesAlwaysHaveACategory()
                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed")));
     const ImportResult result = import({QByteArray(split).replace("Market", "Bazaar")}, {"Checking=chk"});
-    QCOMPARE(result.imported, 1);
-    QCOMPARE(result.databaseErrors, 1);
+    QCOMPARE(outcome(result), QStringLiteral("1/0/0/1"));
     QCOMPARE(rows(lines).mid(3), QStringList({"Bazaar|Uncategorized|expense|-3000|[\u2192 Savings] Card",
                                               "Bazaar|Uncategorized|expense|-1000|"}));
     QCOMPARE(
@@ -430,10 +402,8 @@ void TestQifImport::legThatIsNotStoredLeavesNoLink()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QIF import: insert failed for")));
     const ImportResult result = import({kCheckingLeg, kSavingsLeg}, {"Checking=chk", "Savings=sav"});
     QCOMPARE(rows(), QStringList{expected});
-    QCOMPARE(result.imported, 1);
-    QCOMPARE(result.databaseErrors, 1);
+    QCOMPARE(outcome(result), QStringLiteral("1/0/0/1"));
     QCOMPARE(result.transfersLinked, 0);
-    QCOMPARE(result.failed, false);
 }
 
 void TestQifImport::failedUpdateOfEarlierRowRollsBack()
@@ -449,8 +419,7 @@ void TestQifImport::failedUpdateOfEarlierRowRollsBack()
         import({kSavingsLeg + record("1/6/2025", "1", "Later", "")}, {"Checking=chk", "Savings=sav"});
     QCOMPARE(result.failed, true);
     QCOMPARE(rows(), before);
-    QCOMPARE(progress.count(), 1);
-    QCOMPARE(progress.at(0), QVariantList({2, 2}));
+    QCOMPARE(progress, QList<QVariantList>({{2, 2}}));
     QCOMPARE(m_ledger->service.isImporting(), false);
 }
 
@@ -471,8 +440,7 @@ void TestQifImport::transferHints_data()
 
     QTest::newRow("with memo") << "[\u2192 Savings] Rent share" << "Savings" << "Rent share";
     QTest::newRow("alone") << "[\u2192 Savings]" << "Savings" << "";
-    QTest::newRow("no blank after") << "[\u2192 My Cc]x" << "My Cc" << "x";
-    QTest::newRow("only one blank taken") << "[\u2192 A]  two" << "A" << " two";
+    QTest::newRow("only one blank taken") << "[\u2192 My Cc]  two" << "My Cc" << " two";
     QTest::newRow("empty name") << "[\u2192 ] memo" << "" << "";
     QTest::newRow("no blank before the name") << "[\u2192Savings] memo" << "" << "";
     QTest::newRow("not at the start") << "memo [\u2192 Savings]" << "" << "";

@@ -4,15 +4,6 @@
 #include "data/SqlValues.h"
 #include "services/SqliteRows.h"
 
-namespace {
-
-QVariant nullText()
-{
-    return QVariant(QMetaType::fromType<QString>());
-}
-
-} // namespace
-
 class TestSqliteRows : public QObject
 {
     Q_OBJECT
@@ -21,50 +12,45 @@ private slots:
     void availableOnlyOnAnOpenConnection();
     void bindsAndReadsEveryKind();
     void badStatementsReadNothing();
-    void datesReadLikeSqlValues_data();
     void datesReadLikeSqlValues();
 };
 
 void TestSqliteRows::availableOnlyOnAnOpenConnection()
 {
-    {
-        TempDatabase db;
-        QVERIFY(db.isReady());
-        // This program's SQLite is the one that runs the connection.
-        QVERIFY(SqliteRows::available(db.sql()));
-        SqliteRows::setEnabled(false);
-        QVERIFY(!SqliteRows::available(db.sql()));
-        SqliteRows::setEnabled(true);
-        db.sql().close();
-        QVERIFY(!SqliteRows::available(db.sql()));
-        SqliteRows rows(db.sql(), QStringLiteral("SELECT 1"), {});
-        QVERIFY(!rows.isValid());
-        QVERIFY(!rows.next());
-    }
+    TempDatabase db;
+    QVERIFY(db.isReady());
+    // This program's SQLite is the one that runs the connection.
+    QVERIFY(SqliteRows::available(db.sql()));
+    SqliteRows::setEnabled(false);
+    QVERIFY(!SqliteRows::available(db.sql()));
+    SqliteRows::setEnabled(true);
+    db.sql().close();
+    QVERIFY(!SqliteRows::available(db.sql()));
+    SqliteRows rows(db.sql(), QStringLiteral("SELECT 1"), {});
+    QVERIFY(!rows.isValid());
+    QVERIFY(!rows.next());
 }
 
 void TestSqliteRows::bindsAndReadsEveryKind()
 {
     TempDatabase db;
-    QVERIFY(db.isReady());
+    const QVariant null(QMetaType::fromType<QString>());
+    const QString text = QStringLiteral("Caf\u00e9 \u6771\u4eac");
     QVERIFY(db.exec(QStringLiteral("CREATE TABLE probe (n INTEGER, t TEXT)")));
     QVERIFY(db.exec(QStringLiteral("INSERT INTO probe VALUES (?, ?), (?, ?), (?, ?)"),
-                    {QVariant::fromValue<qint64>(Q_INT64_C(9007199254740993)), QStringLiteral("Caf\u00e9 \u6771\u4eac"),
-                     2, nullText(), nullText(), QStringLiteral("")}));
+                    {QVariant::fromValue<qint64>(Q_INT64_C(9007199254740993)), text, 2, null, null, QStringLiteral("")}));
 
     // Text, integer and NULL values bind as themselves.
     SqliteRows rows(db.sql(), QStringLiteral("SELECT n, t FROM probe WHERE n = ? OR t = ? OR (n IS NULL AND ? IS NULL) "
                                              "ORDER BY rowid"),
-                    {2, QStringLiteral("Caf\u00e9 \u6771\u4eac"), nullText()});
+                    {2, text, null});
     QVERIFY(rows.isValid());
     QVERIFY(rows.next());
     QCOMPARE(rows.int64(0), Q_INT64_C(9007199254740993));
-    QCOMPARE(rows.text(1), QStringLiteral("Caf\u00e9 \u6771\u4eac"));
-    QVERIFY(!rows.isNull(1));
+    QCOMPARE(rows.text(1), text);
     QVERIFY(rows.next());
     QCOMPARE(rows.int64(0), 2);
     QVERIFY(rows.isNull(1));
-    QCOMPARE(rows.text(1), QString());
     QVERIFY(rows.next());
     QVERIFY(rows.isNull(0));
     QVERIFY(!rows.isNull(1));
@@ -76,36 +62,22 @@ void TestSqliteRows::bindsAndReadsEveryKind()
 void TestSqliteRows::badStatementsReadNothing()
 {
     TempDatabase db;
-    QVERIFY(db.isReady());
     SqliteRows misspelt(db.sql(), QStringLiteral("SELECT nothing FROM nowhere"), {});
     QVERIFY(!misspelt.isValid());
     QVERIFY(!misspelt.next());
-    // More values than placeholders.
-    SqliteRows extra(db.sql(), QStringLiteral("SELECT ?"), {1, 2});
-    QVERIFY(!extra.isValid());
-    QVERIFY(!extra.next());
-}
-
-void TestSqliteRows::datesReadLikeSqlValues_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("stored form") << "2024-03-05";
-    QTest::newRow("leap day") << "2024-02-29";
-    QTest::newRow("no such day") << "2023-02-29";
-    QTest::newRow("short fields") << "2024-3-5";
-    QTest::newRow("letters") << "2024-0x-05";
-    QTest::newRow("timestamp") << "2024-03-05T10:00:00Z";
-    QTest::newRow("empty") << "";
+    SqliteRows extraValues(db.sql(), QStringLiteral("SELECT ?"), {1, 2});
+    QVERIFY(!extraValues.isValid());
+    QVERIFY(!extraValues.next());
 }
 
 void TestSqliteRows::datesReadLikeSqlValues()
 {
-    QFETCH(QString, text);
     TempDatabase db;
-    QVERIFY(db.isReady());
-    SqliteRows rows(db.sql(), QStringLiteral("SELECT ?"), {text});
-    QVERIFY(rows.next());
-    QCOMPARE(rows.date(0), SqlValues::parseDate(text));
+    for (const QString text : {"2024-02-29", "2023-02-29", "2024-3-5", "2024-0x-05", "2024-03-05T10:00:00Z", ""}) {
+        SqliteRows rows(db.sql(), QStringLiteral("SELECT ?"), {text});
+        QVERIFY(rows.next());
+        QCOMPARE(rows.date(0), SqlValues::parseDate(text));
+    }
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestSqliteRows)
