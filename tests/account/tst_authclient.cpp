@@ -42,7 +42,6 @@ private slots:
     void cleanup();
 
     void signInThroughTheBrowser();
-    void signInWithTokensInTheFragment();
     void redirects_data();
     void redirects();
     void redirectWithoutASignInIsRefused();
@@ -171,19 +170,6 @@ void TestAuthClient::signInThroughTheBrowser()
 
     // The listener is gone with the sign-in.
     QVERIFY(!OnlineTest::listenerAnswers(QHostAddress(QHostAddress::LocalHost), quint16(redirectUri.port())));
-}
-
-void TestAuthClient::signInWithTokensInTheFragment()
-{
-    m_services->auth()->setTokenDelivery(FakeAuthService::TokenDelivery::Fragment);
-    m_browser->setFragments(FakeBrowser::Fragments::Sent);
-    makeClient();
-    auth()->initialize();
-
-    auth()->login();
-    QTRY_VERIFY(auth()->isAuthenticated());
-    QVERIFY(m_browser->pages().constLast().requestLine.startsWith("GET /callback#access_token="));
-    QCOMPARE(auth()->currentUserId(), m_userId);
 }
 
 void TestAuthClient::redirects_data()
