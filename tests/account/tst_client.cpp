@@ -39,7 +39,6 @@ private slots:
     void buildsTheThreeApiClients();
     void signInForwardsStateAndClaims();
     void unusableTokenGivesEmptyClaims();
-    void fromSignInToSignOut();
     void sessionOutlivesTheProgramInTheConfigFolder();
     void refusedRefreshDuringARequestSignsOut_data();
     void refusedRefreshDuringARequestSignsOut();
@@ -179,28 +178,6 @@ void TestClient::unusableTokenGivesEmptyClaims()
     QCOMPARE(claimsUpdated.at(0).at(0).value<OrvClaims>().role, QString());
 }
 
-void TestClient::fromSignInToSignOut()
-{
-    const std::unique_ptr<Client> client = makeClient(false);
-    client->initialize();
-    client->authClient()->login();
-    QTRY_VERIFY(client->isAuthenticated());
-
-    // What the application does after an interactive sign-in.
-    client->accountClient()->registerDevice();
-    QTRY_COMPARE(m_services->account()->devices(m_userId).size(), 1);
-    QCOMPARE(await<OrvaAccount::User>([&](auto done) { client->authClient()->fetchCurrentUser(done); }).email,
-             QStringLiteral("ada@example.test"));
-    QCOMPARE(m_services->auth()->sessions(m_userId).size(), 1);
-    QCOMPARE(m_services->auth()->sessions(m_userId).constFirst().userAgent, QStringLiteral("FakeBrowser/1.0"));
-
-    client->authClient()->logout();
-    QVERIFY(!client->isAuthenticated());
-    QTRY_VERIFY(m_services->auth()->sessions(m_userId).isEmpty());
-    QCOMPARE(await<OrvaAccount::Profile>([&](auto done) { client->accountClient()->getProfile(done); }).id, QString());
-    QVERIFY(!http()->requests().constLast().hasHeader("authorization"));
-}
-
 void TestClient::sessionOutlivesTheProgramInTheConfigFolder()
 {
     const QString folder = FileTokenStore::defaultFolder(config().appId);
@@ -214,14 +191,22 @@ void TestClient::sessionOutlivesTheProgramInTheConfigFolder()
         QTRY_VERIFY(first.isAuthenticated());
         QVERIFY(QFile::exists(accessFile));
     }
+    QCOMPARE(m_services->auth()->sessions(m_userId).constFirst().userAgent, QStringLiteral("FakeBrowser/1.0"));
     Client next(config());
     next.initialize();
     QCOMPARE(next.authClient()->state(), AuthState::SignedIn);
-    QCOMPARE(next.authClient()->currentUserId(), m_userId);
+    // What the application does after a sign-in, with the restored session.
+    next.accountClient()->registerDevice();
+    QTRY_COMPARE(m_services->account()->devices(m_userId).size(), 1);
+    QCOMPARE(await<OrvaAccount::User>([&](auto done) { next.authClient()->fetchCurrentUser(done); }).email,
+             QStringLiteral("ada@example.test"));
 
     next.authClient()->logout();
     QVERIFY(!QFile::exists(accessFile));
     QVERIFY(!QFile::exists(folder + QLatin1Char('/') + TokenStore::refreshTokenKey()));
+    QTRY_VERIFY(m_services->auth()->sessions(m_userId).isEmpty());
+    QCOMPARE(await<OrvaAccount::Profile>([&](auto done) { next.accountClient()->getProfile(done); }).id, QString());
+    QVERIFY(!http()->requests().constLast().hasHeader("authorization"));
 }
 
 void TestClient::refusedRefreshDuringARequestSignsOut_data()

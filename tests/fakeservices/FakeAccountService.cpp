@@ -43,6 +43,9 @@ QJsonObject invitationJson(const FakeAccountService::Invitation& invitation)
         {QStringLiteral("expires_at"), FakeAuthService::timestamp(invitation.expiresAt)}};
 }
 
+const FakeResponse NotOwner = FakeResponse::error(403, QStringLiteral("not_group_owner"));
+const FakeResponse NotFound = FakeResponse::error(404, QStringLiteral("not_found"));
+
 } // namespace
 
 FakeAccountService::FakeAccountService(FakeHttpServer* http, FakeAuthService* auth, QObject* parent)
@@ -66,28 +69,56 @@ FakeAccountService::FakeAccountService(FakeHttpServer* http, FakeAuthService* au
                  [this](Request request, const QString& userId) { return registerDevice(request, userId); });
     addUserRoute("DELETE", QStringLiteral("/devices/{id}"), [this](Request request, const QString& userId) {
         const QString id = request.captures.value(QStringLiteral("id"));
-        const bool removed =
-            m_devices.removeIf([&](const Device& device) { return device.userId == userId && device.id == id; }) > 0;
-        return removed ? FakeResponse::empty(204) : FakeResponse::error(404, QStringLiteral("not_found"));
+        const auto mine = [&](const Device& device) { return device.userId == userId && device.id == id; };
+        return m_devices.removeIf(mine) > 0 ? FakeResponse::empty(204) : NotFound;
     });
     addUserRoute("GET", QStringLiteral("/group"), [this](Request, const QString& userId) {
-        const Group* group = groupOfUser(userId);
-        return group ? FakeResponse::json(200, groupJson(*group)) : FakeResponse::error(404, QStringLiteral("no_group"));
+        return groupOf(userId).isEmpty() ? FakeResponse::error(404, QStringLiteral("no_group"))
+                                         : FakeResponse::json(200, groupJson(groupOf(userId)));
     });
-    addUserRoute("POST", QStringLiteral("/group/invite"),
-                 [this](Request request, const QString& userId) { return invite(request, userId); });
+    addUserRoute("POST", QStringLiteral("/group/invite"), [this](Request request, const QString& userId) {
+        Group* group = ownedGroup(userId);
+        if (!group)
+            return NotOwner;
+        group->invitations.append(Invitation{newId(), request.jsonBody().value(QLatin1String("email")).toString(),
+                                             newInviteCode(), QStringLiteral("pending"),
+                                             m_auth->now() + InvitationLifetimeSeconds});
+        return FakeResponse::json(201, invitationJson(group->invitations.constLast()));
+    });
     addUserRoute("POST", QStringLiteral("/group/join/{code}"),
                  [this](Request request, const QString& userId) { return join(request, userId); });
     addUserRoute("POST", QStringLiteral("/group/leave"), [this](Request, const QString& userId) {
-        if (roleOf(userId) != QLatin1String("member"))
+        if (m_memberships.value(userId).role != QLatin1String("member"))
             return FakeResponse::error(409, QStringLiteral("owner_cannot_leave"));
         setMembership(userId, QString(), QString());
         return FakeResponse::empty(204);
     });
-    addUserRoute("DELETE", QStringLiteral("/group/members/{id}"),
-                 [this](Request request, const QString& userId) { return removeMember(request, userId); });
-    addUserRoute("DELETE", QStringLiteral("/group/invitations/{id}"),
-                 [this](Request request, const QString& userId) { return revokeInvitation(request, userId); });
+    addUserRoute("DELETE", QStringLiteral("/group/members/{id}"), [this](Request request, const QString& userId) {
+        const Group* group = ownedGroup(userId);
+        if (!group)
+            return NotOwner;
+        for (auto it = m_memberships.cbegin(); it != m_memberships.cend(); ++it) {
+            if (it->groupId == group->id && it.key() != userId
+                && accountId(it.key()) == request.captures.value(QStringLiteral("id"))) {
+                const QString member = it.key();
+                setMembership(member, QString(), QString());
+                return FakeResponse::empty(204);
+            }
+        }
+        return NotFound;
+    });
+    addUserRoute("DELETE", QStringLiteral("/group/invitations/{id}"), [this](Request request, const QString& userId) {
+        Group* group = ownedGroup(userId);
+        if (!group)
+            return NotOwner;
+        for (Invitation& invitation : group->invitations) {
+            if (invitation.id == request.captures.value(QStringLiteral("id"))) {
+                invitation.status = QStringLiteral("revoked");
+                return FakeResponse::empty(204);
+            }
+        }
+        return NotFound;
+    });
 }
 
 void FakeAccountService::addUserRoute(const QByteArray& method, const QString& path,
@@ -98,56 +129,15 @@ void FakeAccountService::addUserRoute(const QByteArray& method, const QString& p
 
 QString FakeAccountService::createGroup(const QString& ownerUserId, const QString& name)
 {
-    m_groups.append(Group{newId(), name, {}, {}});
-    setMembership(ownerUserId, m_groups.constLast().id, QStringLiteral("owner"));
-    return m_groups.constLast().id;
+    const QString id = newId();
+    m_groups.insert(id, Group{id, name, {}});
+    setMembership(ownerUserId, id, QStringLiteral("owner"));
+    return id;
 }
 
 void FakeAccountService::addMember(const QString& groupId, const QString& userId)
 {
     setMembership(userId, groupId, QStringLiteral("member"));
-}
-
-FakeAccountService::Group FakeAccountService::group(const QString& groupId) const
-{
-    for (const Group& group : m_groups) {
-        if (group.id == groupId)
-            return group;
-    }
-    return Group();
-}
-
-qsizetype FakeAccountService::groupIndexOf(const QString& userId, QString* role) const
-{
-    for (qsizetype i = 0; i < m_groups.size(); ++i) {
-        for (const Member& member : m_groups.at(i).members) {
-            if (member.userId != userId)
-                continue;
-            if (role)
-                *role = member.role;
-            return i;
-        }
-    }
-    return -1;
-}
-
-QString FakeAccountService::groupOf(const QString& userId) const
-{
-    const qsizetype index = groupIndexOf(userId);
-    return index < 0 ? QString() : m_groups.at(index).id;
-}
-
-FakeAccountService::Group* FakeAccountService::groupOfUser(const QString& userId)
-{
-    const qsizetype index = groupIndexOf(userId);
-    return index < 0 ? nullptr : &m_groups[index];
-}
-
-QString FakeAccountService::roleOf(const QString& userId) const
-{
-    QString role;
-    groupIndexOf(userId, &role);
-    return role;
 }
 
 QList<FakeAccountService::Device> FakeAccountService::devices(const QString& userId) const
@@ -160,40 +150,47 @@ QList<FakeAccountService::Device> FakeAccountService::devices(const QString& use
     return found;
 }
 
+FakeAccountService::Group* FakeAccountService::ownedGroup(const QString& userId)
+{
+    const Membership membership = m_memberships.value(userId);
+    return membership.role == QLatin1String("owner") ? &m_groups[membership.groupId] : nullptr;
+}
+
 void FakeAccountService::setMembership(const QString& userId, const QString& groupId, const QString& role)
 {
-    for (Group& group : m_groups) {
-        group.members.removeIf([&userId](const Member& member) { return member.userId == userId; });
-        if (group.id == groupId)
-            group.members.append(Member{userId, role, m_auth->now()});
-    }
+    if (groupId.isEmpty())
+        m_memberships.remove(userId);
+    else
+        m_memberships.insert(userId, Membership{groupId, role, m_auth->now()});
     m_auth->setGroupClaims(userId, groupId, role);
 }
 
-QJsonObject FakeAccountService::groupJson(const Group& group) const
+QJsonObject FakeAccountService::groupJson(const QString& groupId) const
 {
     QJsonArray members;
-    for (const Member& member : group.members) {
-        const FakeAuthService::User user = m_auth->user(member.userId);
-        members.append(QJsonObject{{QStringLiteral("account_id"), accountId(member.userId)},
-                                   {QStringLiteral("auth_user_id"), member.userId},
+    for (auto it = m_memberships.cbegin(); it != m_memberships.cend(); ++it) {
+        if (it->groupId != groupId)
+            continue;
+        const FakeAuthService::User user = m_auth->user(it.key());
+        members.append(QJsonObject{{QStringLiteral("account_id"), accountId(it.key())},
+                                   {QStringLiteral("auth_user_id"), it.key()},
                                    {QStringLiteral("display_name"), user.displayName},
                                    {QStringLiteral("email"), user.email},
-                                   {QStringLiteral("role"), member.role},
-                                   {QStringLiteral("joined_at"), FakeAuthService::timestamp(member.joinedAt)}});
+                                   {QStringLiteral("role"), it->role},
+                                   {QStringLiteral("joined_at"), FakeAuthService::timestamp(it->joinedAt)}});
     }
     QJsonArray pending;
-    for (const Invitation& invitation : group.invitations) {
+    for (const Invitation& invitation : m_groups.value(groupId).invitations) {
         if (invitation.status == QLatin1String("pending"))
             pending.append(invitationJson(invitation));
     }
-    return QJsonObject{{QStringLiteral("id"), group.id},
-                       {QStringLiteral("name"), group.name},
+    return QJsonObject{{QStringLiteral("id"), groupId},
+                       {QStringLiteral("name"), m_groups.value(groupId).name},
                        {QStringLiteral("members"), members},
                        {QStringLiteral("pending_invitations"), pending}};
 }
 
-FakeResponse FakeAccountService::profile(const QString& userId)
+FakeResponse FakeAccountService::profile(const QString& userId) const
 {
     const FakeAuthService::User user = m_auth->user(userId);
     QJsonObject body{
@@ -204,11 +201,14 @@ FakeResponse FakeAccountService::profile(const QString& userId)
          isDeletionScheduled(userId) ? QStringLiteral("pending_deletion") : QStringLiteral("active")},
         {QStringLiteral("created_at"), FakeAuthService::timestamp(user.createdAt)},
     };
-    if (const Group* group = groupOfUser(userId)) {
-        body.insert(QStringLiteral("group"), QJsonObject{{QStringLiteral("id"), group->id},
-                                                         {QStringLiteral("name"), group->name},
-                                                         {QStringLiteral("role"), roleOf(userId)},
-                                                         {QStringLiteral("member_count"), int(group->members.size())}});
+    const Membership membership = m_memberships.value(userId);
+    if (!membership.groupId.isEmpty()) {
+        const QJsonObject group = groupJson(membership.groupId);
+        body.insert(QStringLiteral("group"),
+                    QJsonObject{{QStringLiteral("id"), membership.groupId},
+                                {QStringLiteral("name"), group.value(QLatin1String("name"))},
+                                {QStringLiteral("role"), membership.role},
+                                {QStringLiteral("member_count"), group.value(QLatin1String("members")).toArray().size()}});
     }
     return FakeResponse::json(200, body);
 }
@@ -217,72 +217,29 @@ FakeResponse FakeAccountService::registerDevice(const FakeRequest& request, cons
 {
     const QJsonObject body = request.jsonBody();
     const auto text = [&body](const char* key) { return body.value(QLatin1String(key)).toString(); };
-    const QString fingerprint = text("device_fingerprint");
     for (Device& device : m_devices) {
-        if (device.userId == userId && device.fingerprint == fingerprint) {
+        if (device.userId == userId && device.fingerprint == text("device_fingerprint")) {
             device.deviceName = text("device_name");
             device.appVersion = text("app_version");
             return FakeResponse::json(200, deviceJson(device));
         }
     }
     m_devices.append(Device{newId(), userId, text("device_name"), text("platform"), text("app_id"), text("app_version"),
-                            fingerprint, m_auth->now()});
+                            text("device_fingerprint"), m_auth->now()});
     return FakeResponse::json(201, deviceJson(m_devices.constLast()));
-}
-
-FakeResponse FakeAccountService::invite(const FakeRequest& request, const QString& userId)
-{
-    Group* group = groupOfUser(userId);
-    if (!group || roleOf(userId) != QLatin1String("owner"))
-        return FakeResponse::error(403, QStringLiteral("not_group_owner"));
-    group->invitations.append(Invitation{newId(), request.jsonBody().value(QLatin1String("email")).toString(),
-                                         newInviteCode(), QStringLiteral("pending"),
-                                         m_auth->now() + InvitationLifetimeSeconds});
-    return FakeResponse::json(201, invitationJson(group->invitations.constLast()));
 }
 
 FakeResponse FakeAccountService::join(const FakeRequest& request, const QString& userId)
 {
-    const QString code = request.captures.value(QStringLiteral("code"));
     for (Group& group : m_groups) {
         for (Invitation& invitation : group.invitations) {
-            if (invitation.code != code || invitation.status != QLatin1String("pending"))
-                continue;
-            invitation.status = QStringLiteral("accepted");
-            const QString groupId = group.id;
-            setMembership(userId, groupId, QStringLiteral("member"));
-            return FakeResponse::json(200, groupJson(*groupOfUser(userId)));
+            if (invitation.code == request.captures.value(QStringLiteral("code"))
+                && invitation.status == QLatin1String("pending")) {
+                invitation.status = QStringLiteral("accepted");
+                setMembership(userId, group.id, QStringLiteral("member"));
+                return FakeResponse::json(200, groupJson(group.id));
+            }
         }
     }
     return FakeResponse::error(404, QStringLiteral("invalid_invite_code"));
-}
-
-FakeResponse FakeAccountService::removeMember(const FakeRequest& request, const QString& userId)
-{
-    const Group* group = groupOfUser(userId);
-    if (!group || roleOf(userId) != QLatin1String("owner"))
-        return FakeResponse::error(403, QStringLiteral("not_group_owner"));
-    for (const Member& member : group->members) {
-        if (accountId(member.userId) == request.captures.value(QStringLiteral("id")) && member.userId != userId) {
-            // A copy: the membership below removes the member it came from.
-            const QString memberUserId = member.userId;
-            setMembership(memberUserId, QString(), QString());
-            return FakeResponse::empty(204);
-        }
-    }
-    return FakeResponse::error(404, QStringLiteral("not_found"));
-}
-
-FakeResponse FakeAccountService::revokeInvitation(const FakeRequest& request, const QString& userId)
-{
-    Group* group = groupOfUser(userId);
-    if (!group || roleOf(userId) != QLatin1String("owner"))
-        return FakeResponse::error(403, QStringLiteral("not_group_owner"));
-    for (Invitation& invitation : group->invitations) {
-        if (invitation.id == request.captures.value(QStringLiteral("id"))) {
-            invitation.status = QStringLiteral("revoked");
-            return FakeResponse::empty(204);
-        }
-    }
-    return FakeResponse::error(404, QStringLiteral("not_found"));
 }

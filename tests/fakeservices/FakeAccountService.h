@@ -34,12 +34,6 @@ public:
         QString fingerprint;
         qint64 createdAt = 0;
     };
-    struct Member
-    {
-        QString userId;
-        QString role;
-        qint64 joinedAt = 0;
-    };
     struct Invitation
     {
         QString id;
@@ -53,7 +47,6 @@ public:
     {
         QString id;
         QString name;
-        QList<Member> members;
         QList<Invitation> invitations;
     };
 
@@ -68,29 +61,34 @@ public:
     QString createGroup(const QString& ownerUserId, const QString& name);
     // As if the user had joined with an invitation.
     void addMember(const QString& groupId, const QString& userId);
-    Group group(const QString& groupId) const;
+    Group group(const QString& groupId) const { return m_groups.value(groupId); }
     // The group the user belongs to, or empty.
-    QString groupOf(const QString& userId) const;
+    QString groupOf(const QString& userId) const { return m_memberships.value(userId).groupId; }
     QList<Device> devices(const QString& userId) const;
     bool isDeletionScheduled(const QString& userId) const { return m_deletionScheduled.contains(userId); }
 
 private:
+    struct Membership
+    {
+        QString groupId;
+        QString role;
+        qint64 joinedAt = 0;
+    };
+
     void addUserRoute(const QByteArray& method, const QString& path, FakeAuthService::UserHandler handler);
-    FakeResponse profile(const QString& userId);
+    FakeResponse profile(const QString& userId) const;
     FakeResponse registerDevice(const FakeRequest& request, const QString& userId);
-    FakeResponse invite(const FakeRequest& request, const QString& userId);
     FakeResponse join(const FakeRequest& request, const QString& userId);
-    FakeResponse removeMember(const FakeRequest& request, const QString& userId);
-    FakeResponse revokeInvitation(const FakeRequest& request, const QString& userId);
-    qsizetype groupIndexOf(const QString& userId, QString* role = nullptr) const;
-    Group* groupOfUser(const QString& userId);
-    QString roleOf(const QString& userId) const;
+    // The group the user owns, or null.
+    Group* ownedGroup(const QString& userId);
     void setMembership(const QString& userId, const QString& groupId, const QString& role);
-    QJsonObject groupJson(const Group& group) const;
+    QJsonObject groupJson(const QString& groupId) const;
 
     FakeHttpServer* m_http;
     FakeAuthService* m_auth;
     QList<Device> m_devices;
-    QList<Group> m_groups;
+    QHash<QString, Group> m_groups;
+    // By user.
+    QHash<QString, Membership> m_memberships;
     QSet<QString> m_deletionScheduled;
 };

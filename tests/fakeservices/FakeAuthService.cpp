@@ -140,7 +140,7 @@ FakeAuthService::TokenPair FakeAuthService::issuePair(const QString& userId, con
 
 FakeAuthService::TokenPair FakeAuthService::signIn(const QString& userId)
 {
-    m_sessions.append(Session{newId(), userId, QString(), now(), now()});
+    m_sessions.append(Session{newId(), userId, QString()});
     return issuePair(userId, m_sessions.constLast().id);
 }
 
@@ -187,10 +187,6 @@ FakeResponse FakeAuthService::refresh(const FakeRequest& request)
         return FakeResponse::error(401, QStringLiteral("invalid_grant"));
     const Grant grant = m_refreshTokens.take(presented);
     ++m_refreshCount;
-    for (Session& session : m_sessions) {
-        if (session.id == grant.sessionId)
-            session.lastActiveAt = now();
-    }
     const TokenPair pair = issuePair(grant.userId, grant.sessionId);
     return FakeResponse::json(200, QJsonObject{{QStringLiteral("access_token"), pair.accessToken},
                                                {QStringLiteral("refresh_token"), pair.refreshToken}});
@@ -213,8 +209,6 @@ FakeResponse FakeAuthService::listSessions(const FakeRequest& request, const QSt
         array.append(QJsonObject{{QStringLiteral("id"), session.id},
                                  {QStringLiteral("user_agent"), session.userAgent},
                                  {QStringLiteral("ip_address"), QStringLiteral("127.0.0.1")},
-                                 {QStringLiteral("created_at"), timestamp(session.createdAt)},
-                                 {QStringLiteral("last_active_at"), timestamp(session.lastActiveAt)},
                                  {QStringLiteral("is_current"), session.id == current}});
     }
     return FakeResponse::json(200, QJsonObject{{QStringLiteral("sessions"), array}});

@@ -44,8 +44,6 @@ public:
         QString id;
         QString userId;
         QString userAgent;
-        qint64 createdAt = 0;
-        qint64 lastActiveAt = 0;
     };
     using UserHandler = std::function<FakeResponse(const FakeRequest&, const QString& userId)>;
 

@@ -7,9 +7,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 
-// What the other tests rely on without seeing it: rotating refresh tokens,
-// expiring tokens, the sync service's version rules, per-user cursors and the
-// check that pushes never overlap.
+// What the other tests rely on without seeing it: rotating refresh tokens, the
+// sync service's version rules and the check that pushes never overlap.
 class TestFakeServices : public QObject
 {
     Q_OBJECT
@@ -19,9 +18,7 @@ private slots:
     void cleanup();
 
     void refreshTokensRotate();
-    void accessTokensCarryClaimsAndExpire();
     void syncServiceKeepsVersions();
-    void syncServiceCursorsBelongToTheirUser();
     void syncServiceCountsOverlappingPushes();
     void serverProgramPrintsItsPort();
 
@@ -34,7 +31,6 @@ private:
 
     std::unique_ptr<FakeServices> m_services;
     std::unique_ptr<QNetworkAccessManager> m_network;
-    qint64 m_now = 1'800'000'000;
     QString m_ada;
 };
 
@@ -42,7 +38,6 @@ void TestFakeServices::init()
 {
     m_services = std::make_unique<FakeServices>();
     QVERIFY(m_services->start());
-    m_services->auth()->setClock([this] { return m_now; });
     m_ada = m_services->auth()->addUser(QStringLiteral("ada@example.test"));
     m_network = std::make_unique<QNetworkAccessManager>();
 }
@@ -85,29 +80,6 @@ void TestFakeServices::refreshTokensRotate()
     QCOMPARE(fetch("GET", echo(), pair.value(QLatin1String("access_token")).toString()).first, 200);
 }
 
-void TestFakeServices::accessTokensCarryClaimsAndExpire()
-{
-    FakeAuthService* auth = m_services->auth();
-    auth->setGroupClaims(m_ada, QStringLiteral("group-1"), QStringLiteral("owner"));
-    auth->setAccessTokenLifetime(60);
-    const QString token = auth->signIn(m_ada).accessToken;
-    const QJsonObject payload = QJsonDocument::fromJson(QByteArray::fromBase64(
-        token.section(QLatin1Char('.'), 1, 1).toLatin1(), QByteArray::Base64UrlEncoding)).object();
-    QCOMPARE(payload.value(QLatin1String("sub")).toString(), m_ada);
-    QCOMPARE(payload.value(QLatin1String("exp")).toInteger(), m_now + 60);
-    QCOMPARE(payload.value(QLatin1String("custom")).toObject().value(QLatin1String("orv")).toObject(),
-             (QJsonObject{{QStringLiteral("group_id"), QStringLiteral("group-1")},
-                          {QStringLiteral("role"), QStringLiteral("owner")}}));
-
-    QCOMPARE(fetch("GET", echo(), token).first, 200);
-    m_now += 60;
-    QCOMPARE(fetch("GET", echo(), token).first, 401);
-    // A token the service never issued is refused, however well formed.
-    const QString forged = FakeAuthService::unsignedToken(
-        QJsonObject{{QStringLiteral("sub"), m_ada}, {QStringLiteral("exp"), m_now + 600}});
-    QCOMPARE(fetch("GET", echo(), forged).first, 401);
-}
-
 namespace {
 
 QJsonObject change(const QString& id, int version, const QString& payee)
@@ -148,35 +120,6 @@ void TestFakeServices::syncServiceKeepsVersions()
     QCOMPARE(row.version, 2);
     QCOMPARE(row.payload, (QJsonObject{{QStringLiteral("payee"), QStringLiteral("second")}}));
     QCOMPARE(m_services->sync()->pushBatchSizes(), QList<int>({1, 3}));
-}
-
-void TestFakeServices::syncServiceCursorsBelongToTheirUser()
-{
-    const QString bob = m_services->auth()->addUser(QStringLiteral("bob@example.test"));
-    FakeSyncService* sync = m_services->sync();
-    sync->putRow(m_ada, "account", "a1", 1, QJsonObject{{"name", "One"}});
-    sync->putRow(bob, "account", "b1", 1, QJsonObject{{"name", "Bob's"}});
-    sync->putRow(m_ada, "transaction", "t1", 3, QJsonObject{{"payee", "Two"}}, true);
-    const auto pull = [this](const QString& user, const QString& cursor) {
-        QUrl pullUrl = url(FakeSyncService::pullPath());
-        pullUrl.setQuery(QStringLiteral("limit=1&cursor=") + cursor);
-        return fetch("GET", pullUrl, m_services->auth()->signIn(user).accessToken);
-    };
-    QJsonObject page = pull(m_ada, QString()).second;
-    QCOMPARE(page.value("accounts").toArray().first().toObject().value("client_id").toString(), QStringLiteral("a1"));
-    QCOMPARE(page.value("has_more").toBool(), true);
-    page = pull(m_ada, page.value("cursor").toString()).second;
-    const QJsonObject deleted = page.value("transactions").toArray().first().toObject();
-    QCOMPARE(deleted.value("version").toInt(), 3);
-    QCOMPARE(deleted.value("id").toString(), sync->row(m_ada, "transaction", "t1")->serverId);
-    QCOMPARE(page.value("accounts").toArray().size(), 0);
-    QCOMPARE(page.value("has_more").toBool(), false);
-
-    // Ada's cursor means nothing for Bob, and neither does a made-up one.
-    QCOMPARE(pull(bob, page.value("cursor").toString()).first, 400);
-    QCOMPARE(pull(m_ada, QStringLiteral("c1")).first, 400);
-    QCOMPARE(pull(bob, QString()).second.value("accounts").toArray().first().toObject().value("name").toString(),
-             QStringLiteral("Bob's"));
 }
 
 void TestFakeServices::syncServiceCountsOverlappingPushes()
