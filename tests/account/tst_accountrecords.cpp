@@ -41,8 +41,10 @@ class TestAccountRecords : public QObject
 private slots:
     void fieldsAreReadFromTheirKeys();
     void wrongKindsReadAsEmpty();
+    void dateTimes_data();
     void dateTimes();
-    void numbersAndFlags();
+    void memberCount_data();
+    void memberCount();
     void listsKeepOrderAndToleratePoorElements();
     void profileGroupPresence();
 };
@@ -100,35 +102,50 @@ void TestAccountRecords::wrongKindsReadAsEmpty()
     });
     QCOMPARE((QStringList{user.id, user.email, user.displayName, user.username, user.avatarUrl}), QStringList(5));
     QVERIFY(!user.createdAt.isValid());
-    // Keys are matched exactly.
+    // Keys are matched exactly; a flag needs the literal true.
     QCOMPARE(User::fromJson(QJsonObject{{QStringLiteral("ID"), QStringLiteral("u-1")}}).id, QString());
+    const auto isCurrent = [](const QJsonValue& value) {
+        return Session::fromJson(QJsonObject{{QStringLiteral("is_current"), value}}).isCurrent;
+    };
+    QCOMPARE(isCurrent(true), true);
+    QCOMPARE(isCurrent(QStringLiteral("true")), false);
+    QCOMPARE(isCurrent(1), false);
+}
+
+void TestAccountRecords::dateTimes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("UTC with Z") << "2024-03-01T09:30:00Z" << "2024-03-01T09:30:00Z";
+    QTest::newRow("fractions") << "2024-03-01T09:30:00.123456Z" << "2024-03-01T09:30:00Z";
+    QTest::newRow("offset kept") << "2024-03-01T09:30:00-05:00" << "2024-03-01T09:30:00-05:00";
+    QTest::newRow("no date") << "yesterday" << QString();
 }
 
 void TestAccountRecords::dateTimes()
 {
-    // Fractions are allowed and the offset is kept; anything else is no time.
-    const QList<QPair<QString, QString>> texts{
-        {QStringLiteral("2024-03-01T09:30:00Z"), QStringLiteral("2024-03-01T09:30:00Z")},
-        {QStringLiteral("2024-03-01T09:30:00.123456Z"), QStringLiteral("2024-03-01T09:30:00Z")},
-        {QStringLiteral("2024-03-01T09:30:00-05:00"), QStringLiteral("2024-03-01T09:30:00-05:00")},
-        {QStringLiteral("yesterday"), QString()}};
-    for (const auto& [text, read] : texts)
-        QCOMPARE(Session::fromJson(QJsonObject{{QStringLiteral("last_active_at"), text}}).lastActiveAt.toString(Qt::ISODate),
-                 read);
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    QCOMPARE(Session::fromJson(QJsonObject{{QStringLiteral("last_active_at"), text}}).lastActiveAt.toString(Qt::ISODate),
+             read);
 }
 
-void TestAccountRecords::numbersAndFlags()
+void TestAccountRecords::memberCount_data()
 {
-    // A member count must be a whole number that fits in 32 bits.
-    const QList<QPair<QJsonValue, int>> counts{{7, 7},     {-2, -2}, {3.5, 0}, {QStringLiteral("3"), 0},
-                                               {4294967296.0, 0}, {QJsonValue::Null, 0}};
-    for (const auto& [value, expected] : counts)
-        QCOMPARE(ProfileGroup::fromJson(QJsonObject{{QStringLiteral("member_count"), value}}).memberCount, expected);
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("whole number") << QJsonValue(7) << 7;
+    QTest::newRow("negative") << QJsonValue(-2) << -2;
+    QTest::newRow("fraction") << QJsonValue(3.5) << 0;
+    QTest::newRow("text") << QJsonValue(QStringLiteral("3")) << 0;
+    QTest::newRow("beyond 32 bits") << QJsonValue(4294967296.0) << 0;
+}
 
-    // "is_current" needs the literal true.
-    const QList<QPair<QJsonValue, bool>> flags{{true, true}, {false, false}, {QStringLiteral("true"), false}, {1, false}};
-    for (const auto& [value, expected] : flags)
-        QCOMPARE(Session::fromJson(QJsonObject{{QStringLiteral("is_current"), value}}).isCurrent, expected);
+void TestAccountRecords::memberCount()
+{
+    QFETCH(QJsonValue, value);
+    QFETCH(int, expected);
+    QCOMPARE(ProfileGroup::fromJson(QJsonObject{{QStringLiteral("member_count"), value}}).memberCount, expected);
 }
 
 void TestAccountRecords::listsKeepOrderAndToleratePoorElements()

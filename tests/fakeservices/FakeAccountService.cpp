@@ -1,7 +1,6 @@
 #include "FakeAccountService.h"
 
 #include <QJsonArray>
-#include <QRandomGenerator>
 #include <QUuid>
 
 namespace {
@@ -9,15 +8,6 @@ namespace {
 QString newId()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
-QString newInviteCode()
-{
-    static const char alphabet[] = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789";
-    QString code;
-    for (int i = 0; i < 8; ++i)
-        code += QLatin1Char(alphabet[QRandomGenerator::global()->bounded(int(sizeof(alphabet) - 1))]);
-    return code;
 }
 
 QJsonObject deviceJson(const FakeAccountService::Device& device)
@@ -81,7 +71,7 @@ FakeAccountService::FakeAccountService(FakeHttpServer* http, FakeAuthService* au
         if (!group)
             return NotOwner;
         group->invitations.append(Invitation{newId(), request.jsonBody().value(QLatin1String("email")).toString(),
-                                             newInviteCode(), QStringLiteral("pending"),
+                                             newId().left(8).toUpper(), QStringLiteral("pending"),
                                              m_auth->now() + InvitationLifetimeSeconds});
         return FakeResponse::json(201, invitationJson(group->invitations.constLast()));
     });
