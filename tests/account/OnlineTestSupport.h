@@ -12,6 +12,8 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <optional>
+
 // Shared by the tests that run the account library against the fake services.
 namespace OnlineTest {
 
@@ -67,6 +69,17 @@ inline OrvaAccount::ClientConfig configFor(const FakeServices& services)
     config.appVersion = QStringLiteral("1.1.10");
     config.accountPortalUrl = QStringLiteral("https://portal.example.test/");
     return config;
+}
+
+// Waits for the one answer a call hands its callback.
+template<typename Value, typename Call>
+Value await(Call call)
+{
+    std::optional<Value> answer;
+    call([&answer](const Value& value) { answer = value; });
+    if (!QTest::qWaitFor([&answer] { return answer.has_value(); }, 5000))
+        qWarning("the call was never answered");
+    return answer.value_or(Value());
 }
 
 // What a raw client got back from a loopback port.

@@ -7,125 +7,87 @@
 #include "account/User.h"
 
 #include <QJsonArray>
-#include <QTimeZone>
 
 using namespace OrvaAccount;
+
+namespace {
+
+// Each text key holds its own name and each time key a date on the day of its
+// position, so one comparison shows every field read from its own key.
+QJsonObject keyed(const QStringList& texts, const QStringList& times)
+{
+    QJsonObject object;
+    for (const QString& key : texts)
+        object.insert(key, key);
+    for (int i = 0; i < times.size(); ++i)
+        object.insert(times.at(i), QStringLiteral("2024-03-0%1T09:30:00Z").arg(i + 1));
+    return object;
+}
+
+QList<int> days(const QList<QDateTime>& times)
+{
+    QList<int> list;
+    for (const QDateTime& time : times)
+        list.append(time.isValid() ? time.date().day() : 0);
+    return list;
+}
+
+} // namespace
 
 class TestAccountRecords : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void emptyObjectGivesEmptyRecords();
-    void fullRecordsReadEveryField();
+    void fieldsAreReadFromTheirKeys();
     void wrongKindsReadAsEmpty();
     void dateTimes_data();
     void dateTimes();
     void memberCount_data();
     void memberCount();
-    void isCurrentNeedsTheLiteralTrue_data();
-    void isCurrentNeedsTheLiteralTrue();
     void listsKeepOrderAndToleratePoorElements();
     void profileGroupPresence();
 };
 
-void TestAccountRecords::emptyObjectGivesEmptyRecords()
+void TestAccountRecords::fieldsAreReadFromTheirKeys()
 {
-    const QJsonObject empty;
-    const User user = User::fromJson(empty);
-    QVERIFY(user.id.isEmpty() && user.email.isEmpty() && user.displayName.isEmpty() && user.username.isEmpty()
-            && user.avatarUrl.isEmpty());
-    QVERIFY(!user.createdAt.isValid());
+    QStringList keys{"id", "email", "display_name", "username", "avatar_url"};
+    const User user = User::fromJson(keyed(keys, {"created_at"}));
+    QCOMPARE((QStringList{user.id, user.email, user.displayName, user.username, user.avatarUrl}), keys);
+    QCOMPARE(days({user.createdAt}), QList<int>{1});
 
-    const Profile profile = Profile::fromJson(empty);
-    QVERIFY(profile.id.isEmpty() && profile.language.isEmpty() && profile.timezone.isEmpty()
-            && profile.status.isEmpty());
-    QVERIFY(!profile.createdAt.isValid());
-    QVERIFY(!profile.group.has_value());
+    keys = QStringList{"id", "email", "display_name", "avatar_url", "language", "timezone", "status"};
+    const Profile profile = Profile::fromJson(keyed(keys, {"created_at"}));
+    QCOMPARE((QStringList{profile.id, profile.email, profile.displayName, profile.avatarUrl, profile.language,
+                          profile.timezone, profile.status}),
+             keys);
+    QCOMPARE(days({profile.createdAt}), QList<int>{1});
+    const ProfileGroup group = ProfileGroup::fromJson(keyed({"id", "name", "role"}, {}));
+    QCOMPARE((QStringList{group.id, group.name, group.role}), QStringList({"id", "name", "role"}));
 
-    const Session session = Session::fromJson(empty);
-    QVERIFY(session.id.isEmpty() && session.userAgent.isEmpty() && session.ipAddress.isEmpty());
-    QVERIFY(!session.createdAt.isValid() && !session.lastActiveAt.isValid());
-    QCOMPARE(session.isCurrent, false);
+    const Session session = Session::fromJson(keyed({"id", "user_agent", "ip_address"}, {"created_at", "last_active_at"}));
+    QCOMPARE((QStringList{session.id, session.userAgent, session.ipAddress}), QStringList({"id", "user_agent", "ip_address"}));
+    QCOMPARE(days({session.createdAt, session.lastActiveAt}), QList<int>({1, 2}));
 
-    const Device device = Device::fromJson(empty);
-    QVERIFY(device.id.isEmpty() && device.deviceName.isEmpty() && device.deviceFingerprint.isEmpty());
-    QVERIFY(!device.lastSyncAt.isValid() && !device.createdAt.isValid());
+    keys = QStringList{"id", "device_name", "platform", "app_id", "app_version", "device_fingerprint"};
+    const Device device = Device::fromJson(keyed(keys, {"last_sync_at", "created_at"}));
+    QCOMPARE((QStringList{device.id, device.deviceName, device.platform, device.appId, device.appVersion,
+                          device.deviceFingerprint}),
+             keys);
+    QCOMPARE(days({device.lastSyncAt, device.createdAt}), QList<int>({1, 2}));
 
-    const Group group = Group::fromJson(empty);
-    QVERIFY(group.id.isEmpty() && group.name.isEmpty());
-    QVERIFY(group.members.isEmpty());
-    QVERIFY(group.pendingInvitations.isEmpty());
+    keys = QStringList{"account_id", "auth_user_id", "display_name", "email", "role"};
+    const GroupMember member = GroupMember::fromJson(keyed(keys, {"joined_at"}));
+    QCOMPARE((QStringList{member.accountId, member.authUserId, member.displayName, member.email, member.role}), keys);
+    QCOMPARE(days({member.joinedAt}), QList<int>{1});
 
-    QCOMPARE(ProfileGroup::fromJson(empty).memberCount, 0);
-    QVERIFY(GroupInvitation::fromJson(empty).inviteCode.isEmpty());
-    QVERIFY(GroupMember::fromJson(empty).role.isEmpty());
-}
+    keys = QStringList{"id", "invited_email", "invite_code", "status"};
+    const GroupInvitation invitation = GroupInvitation::fromJson(keyed(keys, {"expires_at"}));
+    QCOMPARE((QStringList{invitation.id, invitation.invitedEmail, invitation.inviteCode, invitation.status}), keys);
+    QCOMPARE(days({invitation.expiresAt}), QList<int>{1});
 
-void TestAccountRecords::fullRecordsReadEveryField()
-{
-    const User user = User::fromJson(QJsonObject{
-        {QStringLiteral("id"), QStringLiteral("u-1")},
-        {QStringLiteral("email"), QStringLiteral("ada@example.test")},
-        {QStringLiteral("display_name"), QStringLiteral("  Ada  ")},
-        {QStringLiteral("username"), QStringLiteral("ada")},
-        {QStringLiteral("avatar_url"), QStringLiteral("https://example.test/a.png")},
-        {QStringLiteral("created_at"), QStringLiteral("2024-03-01T09:30:00Z")},
-        {QStringLiteral("unknown"), QStringLiteral("ignored")},
-    });
-    QCOMPARE(user.id, QStringLiteral("u-1"));
-    QCOMPARE(user.email, QStringLiteral("ada@example.test"));
-    QCOMPARE(user.displayName, QStringLiteral("  Ada  "));
-    QCOMPARE(user.username, QStringLiteral("ada"));
-    QCOMPARE(user.avatarUrl, QStringLiteral("https://example.test/a.png"));
-    QCOMPARE(user.createdAt, QDateTime(QDate(2024, 3, 1), QTime(9, 30), QTimeZone::utc()));
-
-    const Device device = Device::fromJson(QJsonObject{
-        {QStringLiteral("id"), QStringLiteral("d-1")},
-        {QStringLiteral("device_name"), QStringLiteral("kitchen-pc")},
-        {QStringLiteral("platform"), QStringLiteral("linux")},
-        {QStringLiteral("app_id"), QStringLiteral("com.orvalenworks.vellumry")},
-        {QStringLiteral("app_version"), QStringLiteral("1.1.10")},
-        {QStringLiteral("last_sync_at"), QStringLiteral("2024-03-02T10:00:00Z")},
-        {QStringLiteral("device_fingerprint"), QStringLiteral("abc")},
-        {QStringLiteral("created_at"), QStringLiteral("2024-03-01T10:00:00Z")},
-    });
-    QCOMPARE(device.deviceName, QStringLiteral("kitchen-pc"));
-    QCOMPARE(device.platform, QStringLiteral("linux"));
-    QCOMPARE(device.appId, QStringLiteral("com.orvalenworks.vellumry"));
-    QCOMPARE(device.appVersion, QStringLiteral("1.1.10"));
-    QCOMPARE(device.deviceFingerprint, QStringLiteral("abc"));
-    QVERIFY(device.lastSyncAt > device.createdAt);
-
-    const Profile profile = Profile::fromJson(QJsonObject{
-        {QStringLiteral("id"), QStringLiteral("p-1")},
-        {QStringLiteral("language"), QStringLiteral("de")},
-        {QStringLiteral("timezone"), QStringLiteral("Europe/Berlin")},
-        {QStringLiteral("status"), QStringLiteral("active")},
-        {QStringLiteral("group"), QJsonObject{{QStringLiteral("id"), QStringLiteral("g-1")},
-                                              {QStringLiteral("name"), QStringLiteral("Household")},
-                                              {QStringLiteral("role"), QStringLiteral("owner")},
-                                              {QStringLiteral("member_count"), 3}}},
-    });
-    QCOMPARE(profile.language, QStringLiteral("de"));
-    QCOMPARE(profile.timezone, QStringLiteral("Europe/Berlin"));
-    QCOMPARE(profile.status, QStringLiteral("active"));
-    QVERIFY(profile.group.has_value());
-    QCOMPARE(profile.group->name, QStringLiteral("Household"));
-    QCOMPARE(profile.group->role, QStringLiteral("owner"));
-    QCOMPARE(profile.group->memberCount, 3);
-
-    const GroupInvitation invitation = GroupInvitation::fromJson(QJsonObject{
-        {QStringLiteral("id"), QStringLiteral("i-1")},
-        {QStringLiteral("invited_email"), QStringLiteral("bob@example.test")},
-        {QStringLiteral("invite_code"), QStringLiteral("JOIN-42")},
-        {QStringLiteral("status"), QStringLiteral("pending")},
-        {QStringLiteral("expires_at"), QStringLiteral("2024-04-01T00:00:00+02:00")},
-    });
-    QCOMPARE(invitation.invitedEmail, QStringLiteral("bob@example.test"));
-    QCOMPARE(invitation.inviteCode, QStringLiteral("JOIN-42"));
-    QCOMPARE(invitation.status, QStringLiteral("pending"));
-    QCOMPARE(invitation.expiresAt.offsetFromUtc(), 7200);
+    const Group whole = Group::fromJson(keyed({"id", "name"}, {}));
+    QCOMPARE((QStringList{whole.id, whole.name}), QStringList({"id", "name"}));
 }
 
 void TestAccountRecords::wrongKindsReadAsEmpty()
@@ -138,38 +100,34 @@ void TestAccountRecords::wrongKindsReadAsEmpty()
         {QStringLiteral("avatar_url"), QJsonObject{{QStringLiteral("url"), QStringLiteral("x")}}},
         {QStringLiteral("created_at"), 1700000000},
     });
-    QCOMPARE(user.id, QString());
-    QCOMPARE(user.email, QString());
-    QCOMPARE(user.displayName, QString());
-    QCOMPARE(user.username, QString());
-    QCOMPARE(user.avatarUrl, QString());
+    QCOMPARE((QStringList{user.id, user.email, user.displayName, user.username, user.avatarUrl}), QStringList(5));
     QVERIFY(!user.createdAt.isValid());
-
-    // Keys are matched exactly.
+    // Keys are matched exactly; a flag needs the literal true.
     QCOMPARE(User::fromJson(QJsonObject{{QStringLiteral("ID"), QStringLiteral("u-1")}}).id, QString());
+    const auto isCurrent = [](const QJsonValue& value) {
+        return Session::fromJson(QJsonObject{{QStringLiteral("is_current"), value}}).isCurrent;
+    };
+    QCOMPARE(isCurrent(true), true);
+    QCOMPARE(isCurrent(QStringLiteral("true")), false);
+    QCOMPARE(isCurrent(1), false);
 }
 
 void TestAccountRecords::dateTimes_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("UTC with Z") << QStringLiteral("2024-03-01T09:30:00Z") << true << 0;
-    QTest::newRow("fractions") << QStringLiteral("2024-03-01T09:30:00.123456Z") << true << 0;
-    QTest::newRow("offset kept") << QStringLiteral("2024-03-01T09:30:00-05:00") << true << -18000;
-    QTest::newRow("no date") << QStringLiteral("yesterday") << false << 0;
-    QTest::newRow("empty") << QString() << false << 0;
+    QTest::addColumn<QString>("read");
+    QTest::newRow("UTC with Z") << "2024-03-01T09:30:00Z" << "2024-03-01T09:30:00Z";
+    QTest::newRow("fractions") << "2024-03-01T09:30:00.123456Z" << "2024-03-01T09:30:00Z";
+    QTest::newRow("offset kept") << "2024-03-01T09:30:00-05:00" << "2024-03-01T09:30:00-05:00";
+    QTest::newRow("no date") << "yesterday" << QString();
 }
 
 void TestAccountRecords::dateTimes()
 {
     QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(int, offset);
-    const Session session = Session::fromJson(QJsonObject{{QStringLiteral("last_active_at"), text}});
-    QCOMPARE(session.lastActiveAt.isValid(), valid);
-    if (valid)
-        QCOMPARE(session.lastActiveAt.offsetFromUtc(), offset);
+    QFETCH(QString, read);
+    QCOMPARE(Session::fromJson(QJsonObject{{QStringLiteral("last_active_at"), text}}).lastActiveAt.toString(Qt::ISODate),
+             read);
 }
 
 void TestAccountRecords::memberCount_data()
@@ -181,7 +139,6 @@ void TestAccountRecords::memberCount_data()
     QTest::newRow("fraction") << QJsonValue(3.5) << 0;
     QTest::newRow("text") << QJsonValue(QStringLiteral("3")) << 0;
     QTest::newRow("beyond 32 bits") << QJsonValue(4294967296.0) << 0;
-    QTest::newRow("null") << QJsonValue(QJsonValue::Null) << 0;
 }
 
 void TestAccountRecords::memberCount()
@@ -191,44 +148,18 @@ void TestAccountRecords::memberCount()
     QCOMPARE(ProfileGroup::fromJson(QJsonObject{{QStringLiteral("member_count"), value}}).memberCount, expected);
 }
 
-void TestAccountRecords::isCurrentNeedsTheLiteralTrue_data()
-{
-    QTest::addColumn<QJsonValue>("value");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("true") << QJsonValue(true) << true;
-    QTest::newRow("false") << QJsonValue(false) << false;
-    QTest::newRow("text true") << QJsonValue(QStringLiteral("true")) << false;
-    QTest::newRow("number 1") << QJsonValue(1) << false;
-}
-
-void TestAccountRecords::isCurrentNeedsTheLiteralTrue()
-{
-    QFETCH(QJsonValue, value);
-    QFETCH(bool, expected);
-    QCOMPARE(Session::fromJson(QJsonObject{{QStringLiteral("is_current"), value}}).isCurrent, expected);
-}
-
 void TestAccountRecords::listsKeepOrderAndToleratePoorElements()
 {
     const Group group = Group::fromJson(QJsonObject{
-        {QStringLiteral("id"), QStringLiteral("g-1")},
         {QStringLiteral("members"),
          QJsonArray{QJsonObject{{QStringLiteral("display_name"), QStringLiteral("Ada")}}, 7,
-                    QJsonObject{{QStringLiteral("role"), QStringLiteral("owner")},
-                                {QStringLiteral("auth_user_id"), QStringLiteral("u-2")},
-                                {QStringLiteral("account_id"), QStringLiteral("a-2")},
-                                {QStringLiteral("joined_at"), QStringLiteral("2024-01-01T00:00:00Z")}}}},
+                    QJsonObject{{QStringLiteral("role"), QStringLiteral("owner")}}}},
         {QStringLiteral("pending_invitations"), QStringLiteral("not a list")},
     });
     QCOMPARE(group.members.size(), 3);
     QCOMPARE(group.members.at(0).displayName, QStringLiteral("Ada"));
-    QVERIFY(group.members.at(0).authUserId.isEmpty() && group.members.at(0).role.isEmpty());
-    QVERIFY(group.members.at(1).displayName.isEmpty() && group.members.at(1).accountId.isEmpty());
-    QVERIFY(!group.members.at(1).joinedAt.isValid());
+    QCOMPARE(group.members.at(1).role, QString());
     QCOMPARE(group.members.at(2).role, QStringLiteral("owner"));
-    QCOMPARE(group.members.at(2).authUserId, QStringLiteral("u-2"));
-    QCOMPARE(group.members.at(2).accountId, QStringLiteral("a-2"));
-    QVERIFY(group.members.at(2).joinedAt.isValid());
     QVERIFY(group.pendingInvitations.isEmpty());
 
     const Group invited = Group::fromJson(QJsonObject{
@@ -236,21 +167,18 @@ void TestAccountRecords::listsKeepOrderAndToleratePoorElements()
          QJsonArray{QJsonObject{{QStringLiteral("invite_code"), QStringLiteral("A")}},
                     QJsonObject{{QStringLiteral("invite_code"), QStringLiteral("B")}}}}});
     QCOMPARE(invited.pendingInvitations.size(), 2);
-    QCOMPARE(invited.pendingInvitations.at(0).inviteCode, QStringLiteral("A"));
     QCOMPARE(invited.pendingInvitations.at(1).inviteCode, QStringLiteral("B"));
 }
 
 void TestAccountRecords::profileGroupPresence()
 {
-    const Profile withNull = Profile::fromJson(QJsonObject{{QStringLiteral("group"), QJsonValue::Null}});
-    QVERIFY(withNull.group.has_value());
-    QVERIFY(withNull.group->id.isEmpty());
-    QCOMPARE(withNull.group->memberCount, 0);
-
-    const Profile withText = Profile::fromJson(QJsonObject{{QStringLiteral("group"), QStringLiteral("g-1")}});
-    QVERIFY(withText.group.has_value());
-    QVERIFY(withText.group->id.isEmpty());
-
+    // Any "group" value, even null or a text, makes an (empty) group.
+    for (const QJsonValue& value : {QJsonValue(QJsonValue::Null), QJsonValue(QStringLiteral("g-1"))}) {
+        const Profile profile = Profile::fromJson(QJsonObject{{QStringLiteral("group"), value}});
+        QVERIFY(profile.group.has_value());
+        QCOMPARE(profile.group->id, QString());
+        QCOMPARE(profile.group->memberCount, 0);
+    }
     QVERIFY(!Profile::fromJson(QJsonObject{{QStringLiteral("id"), QStringLiteral("p")}}).group.has_value());
 }
 

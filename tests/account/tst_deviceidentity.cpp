@@ -7,22 +7,18 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 
+using namespace OrvaAccount;
+
 class TestDeviceIdentity : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-
-    void fingerprintIsKeptForTheRun();
     void machineIdFile_data();
     void machineIdFile();
-    void machineIdentityWins();
-    void hostNameIsHashed();
-    void storedUuidIsTheLastResort();
-    void deviceName_data();
-    void deviceName();
-    void platformText();
+    void fingerprintFallbacks();
+    void namesAndPlatform();
 };
 
 void TestDeviceIdentity::initTestCase()
@@ -32,15 +28,6 @@ void TestDeviceIdentity::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("Vellumry"));
 }
 
-void TestDeviceIdentity::fingerprintIsKeptForTheRun()
-{
-    const QString first = OrvaAccount::currentDeviceFingerprint();
-    QVERIFY(!first.isEmpty());
-    QCOMPARE(OrvaAccount::currentDeviceFingerprint(), first);
-    QCOMPARE(first,
-             OrvaAccount::deviceFingerprintFrom(OrvaAccount::machineIdentity(), QSysInfo::machineHostName()));
-}
-
 void TestDeviceIdentity::machineIdFile_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -48,7 +35,6 @@ void TestDeviceIdentity::machineIdFile_data()
     QTest::newRow("systemd machine-id") << QByteArray("4c4c4544004d3510804cb4c04f4e3632\n")
                                         << QStringLiteral("4c4c4544004d3510804cb4c04f4e3632");
     QTest::newRow("first boot") << QByteArray("uninitialized\n") << QString();
-    QTest::newRow("empty") << QByteArray() << QString();
     QTest::newRow("too short") << QByteArray("4c4c4544004d3510\n") << QString();
     QTest::newRow("not hexadecimal") << QByteArray("zzzz4544004d3510804cb4c04f4e3632\n") << QString();
 }
@@ -58,72 +44,45 @@ void TestDeviceIdentity::machineIdFile()
     QFETCH(QByteArray, content);
     QFETCH(QString, expected);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("machine-id"));
-    QFile file(path);
+    QFile file(dir.filePath(QStringLiteral("machine-id")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
     file.close();
-    QCOMPARE(OrvaAccount::machineIdFromFile(path), expected);
-    QCOMPARE(OrvaAccount::machineIdFromFile(dir.filePath(QStringLiteral("missing"))), QString());
+    QCOMPARE(machineIdFromFile(file.fileName()), expected);
+    QCOMPARE(machineIdFromFile(dir.filePath(QStringLiteral("missing"))), QString());
 }
 
-void TestDeviceIdentity::machineIdentityWins()
+void TestDeviceIdentity::fingerprintFallbacks()
 {
-    QCOMPARE(OrvaAccount::deviceFingerprintFrom(QStringLiteral("4c4c4544004d3510804cb4c04f4e3632"),
-                                                QStringLiteral("myhost")),
-             QStringLiteral("4c4c4544004d3510804cb4c04f4e3632"));
-    // A Windows GUID is used as read, hyphens and all.
-    QCOMPARE(OrvaAccount::deviceFingerprintFrom(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"), QString()),
+    const QString first = currentDeviceFingerprint();
+    QCOMPARE(currentDeviceFingerprint(), first);
+    QCOMPARE(first, deviceFingerprintFrom(machineIdentity(), QSysInfo::machineHostName()));
+
+    // The machine's identity as read (a Windows GUID keeps its hyphens).
+    QCOMPARE(deviceFingerprintFrom(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"), QStringLiteral("myhost")),
              QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"));
-}
 
-void TestDeviceIdentity::hostNameIsHashed()
-{
-    // The first 32 hexadecimal digits of SHA-256("myhost").
-    const QString expected = QStringLiteral("a5638e331e759fd40553616c8c41331a");
-    QSettings().remove(OrvaAccount::storedFingerprintKey());
-    QCOMPARE(OrvaAccount::deviceFingerprintFrom(QString(), QStringLiteral("myhost")), expected);
-    QCOMPARE(OrvaAccount::deviceFingerprintFrom(QString(), QStringLiteral("myhost")), expected);
-    QVERIFY(OrvaAccount::deviceFingerprintFrom(QString(), QStringLiteral("otherhost")) != expected);
-    QVERIFY(!QSettings().contains(OrvaAccount::storedFingerprintKey()));
-}
+    // Else the first 32 hexadecimal digits of SHA-256 of the host name, stored nowhere.
+    QSettings().remove(storedFingerprintKey());
+    QCOMPARE(deviceFingerprintFrom(QString(), QStringLiteral("myhost")), QStringLiteral("a5638e331e759fd40553616c8c41331a"));
+    QVERIFY(!QSettings().contains(storedFingerprintKey()));
 
-void TestDeviceIdentity::storedUuidIsTheLastResort()
-{
-    QSettings().remove(OrvaAccount::storedFingerprintKey());
-    const QString first = OrvaAccount::deviceFingerprintFrom(QString(), QString());
+    // Else a random UUID, stored, and read back by a later run.
+    const QString stored = deviceFingerprintFrom(QString(), QString());
     static const QRegularExpression uuid(
         QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
-    QVERIFY2(uuid.match(first).hasMatch(), qPrintable(first));
-    QCOMPARE(QSettings().value(OrvaAccount::storedFingerprintKey()).toString(), first);
-    // A later run reads the same value back instead of making a new one.
-    QCOMPARE(OrvaAccount::deviceFingerprintFrom(QString(), QString()), first);
+    QVERIFY2(uuid.match(stored).hasMatch(), qPrintable(stored));
+    QCOMPARE(QSettings().value(storedFingerprintKey()).toString(), stored);
+    QCOMPARE(deviceFingerprintFrom(QString(), QString()), stored);
 }
 
-void TestDeviceIdentity::deviceName_data()
+void TestDeviceIdentity::namesAndPlatform()
 {
-    QTest::addColumn<QString>("hostName");
-    QTest::addColumn<QString>("productName");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("host name") << QStringLiteral("kitchen-pc") << QStringLiteral("Debian GNU/Linux 12")
-                               << QStringLiteral("kitchen-pc");
-    QTest::newRow("product name") << QString() << QStringLiteral("Debian GNU/Linux 12")
-                                  << QStringLiteral("Debian GNU/Linux 12");
-    QTest::newRow("neither") << QString() << QString() << QStringLiteral("Linux device");
-}
-
-void TestDeviceIdentity::deviceName()
-{
-    QFETCH(QString, hostName);
-    QFETCH(QString, productName);
-    QFETCH(QString, expected);
-    QCOMPARE(OrvaAccount::deviceNameFrom(hostName, productName), expected);
-}
-
-void TestDeviceIdentity::platformText()
-{
-    QCOMPARE(OrvaAccount::currentDevicePlatform(), QStringLiteral("linux"));
-    QVERIFY(!OrvaAccount::currentDeviceName().isEmpty());
+    QCOMPARE(deviceNameFrom(QStringLiteral("kitchen-pc"), QStringLiteral("Debian GNU/Linux 12")),
+             QStringLiteral("kitchen-pc"));
+    QCOMPARE(deviceNameFrom(QString(), QStringLiteral("Debian GNU/Linux 12")), QStringLiteral("Debian GNU/Linux 12"));
+    QCOMPARE(deviceNameFrom(QString(), QString()), QStringLiteral("Linux device"));
+    QCOMPARE(currentDevicePlatform(), QStringLiteral("linux"));
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestDeviceIdentity)

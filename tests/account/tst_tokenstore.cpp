@@ -4,7 +4,6 @@
 #include "account/MemoryTokenStore.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -32,69 +31,42 @@ class TestTokenStore : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void entriesAreIndependent_data();
     void entriesAreIndependent();
-    void fileStoreIsPrivate();
-    void fileStoreTightensALooseFolder();
-    void fileStoreSurvivesTheProcess();
+    void fileStoreIsPrivateAndLasts();
     void fileStoreRefusesKeysThatAreNotNames();
     void defaultFolderIsInTheUsersConfig();
 
 private:
-    std::unique_ptr<TokenStore> makeStore(const QString& kind) const;
-
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dir;
 };
-
-void TestTokenStore::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-void TestTokenStore::cleanup()
-{
-    m_dir.reset();
-}
-
-std::unique_ptr<TokenStore> TestTokenStore::makeStore(const QString& kind) const
-{
-    if (kind == QLatin1String("file"))
-        return std::make_unique<FileTokenStore>(m_dir->filePath(QStringLiteral("Orvalen/app")));
-    return std::make_unique<MemoryTokenStore>();
-}
 
 void TestTokenStore::entriesAreIndependent_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("memory") << QStringLiteral("memory");
-    QTest::newRow("file") << QStringLiteral("file");
+    QTest::addColumn<bool>("file");
+    QTest::newRow("memory") << false;
+    QTest::newRow("file") << true;
 }
 
 void TestTokenStore::entriesAreIndependent()
 {
-    QFETCH(QString, kind);
-    const std::unique_ptr<TokenStore> store = makeStore(kind);
+    QFETCH(bool, file);
+    const std::unique_ptr<TokenStore> store =
+        file ? std::unique_ptr<TokenStore>(std::make_unique<FileTokenStore>(m_dir.filePath(QStringLiteral("entries"))))
+             : std::make_unique<MemoryTokenStore>();
     const QString access = TokenStore::accessTokenKey();
     const QString refresh = TokenStore::refreshTokenKey();
 
     QCOMPARE(store->read(access), std::nullopt);
+    QVERIFY(store->write(access, QStringLiteral("first")));
     QVERIFY(store->write(access, QStringLiteral("eyJ.a.b")));
     QVERIFY(store->write(refresh, QStringLiteral("rt-äöü-日本")));
     QCOMPARE(store->read(access), std::optional<QString>(QStringLiteral("eyJ.a.b")));
-    QCOMPARE(store->read(refresh), std::optional<QString>(QStringLiteral("rt-äöü-日本")));
 
-    QVERIFY(store->write(access, QStringLiteral("second")));
-    QCOMPARE(store->read(access), std::optional<QString>(QStringLiteral("second")));
-
+    QVERIFY(store->remove(access));
     QVERIFY(store->remove(access));
     QCOMPARE(store->read(access), std::nullopt);
     QCOMPARE(store->read(refresh), std::optional<QString>(QStringLiteral("rt-äöü-日本")));
-    QVERIFY(store->remove(access));
-
     // An empty value is a value, not an absent entry.
     QVERIFY(store->write(access, QString()));
     QCOMPARE(store->read(access), std::optional<QString>(QString()));
@@ -104,53 +76,33 @@ void TestTokenStore::entriesAreIndependent()
     QCOMPARE(store->read(refresh), std::nullopt);
 }
 
-void TestTokenStore::fileStoreIsPrivate()
+void TestTokenStore::fileStoreIsPrivateAndLasts()
 {
-    const QString folder = m_dir->filePath(QStringLiteral("Orvalen/app"));
-    FileTokenStore store(folder);
-    QVERIFY(store.write(TokenStore::refreshTokenKey(), QStringLiteral("rt-1")));
-
-    QCOMPARE(modeOf(folder), 0700);
-    QCOMPARE(modeOf(folder + QLatin1String("/orvalen_refresh_token")), 0600);
-    // Overwriting keeps the file private and leaves no temporary file behind.
-    QVERIFY(store.write(TokenStore::refreshTokenKey(), QStringLiteral("rt-2")));
-    QCOMPARE(modeOf(folder + QLatin1String("/orvalen_refresh_token")), 0600);
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("orvalen_refresh_token")});
-}
-
-void TestTokenStore::fileStoreTightensALooseFolder()
-{
-    const QString folder = m_dir->filePath(QStringLiteral("loose"));
+    // A folder someone left open to everybody is closed first.
+    const QString folder = m_dir.filePath(QStringLiteral("Orvalen/app"));
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                              | QFileDevice::ReadGroup | QFileDevice::ExeGroup
                                               | QFileDevice::ReadOther | QFileDevice::ExeOther));
-    QCOMPARE(modeOf(folder), 0755);
-    FileTokenStore store(folder);
-    QVERIFY(store.write(TokenStore::accessTokenKey(), QStringLiteral("a")));
-    QCOMPARE(modeOf(folder), 0700);
-}
-
-void TestTokenStore::fileStoreSurvivesTheProcess()
-{
-    const QString folder = m_dir->filePath(QStringLiteral("Orvalen/app"));
-    QVERIFY(FileTokenStore(folder).write(TokenStore::accessTokenKey(), QStringLiteral("kept")));
-    FileTokenStore later(folder);
-    QCOMPARE(later.read(TokenStore::accessTokenKey()), std::optional<QString>(QStringLiteral("kept")));
-    later.clear();
-    QCOMPARE(FileTokenStore(folder).read(TokenStore::accessTokenKey()), std::nullopt);
+    const QString file = folder + QLatin1Char('/') + TokenStore::refreshTokenKey();
+    for (const QString& value : {QStringLiteral("rt-1"), QStringLiteral("rt-2")}) {
+        QVERIFY(FileTokenStore(folder).write(TokenStore::refreshTokenKey(), value));
+        QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(modeOf(file), 0600);
+    }
+    // Overwriting leaves no temporary file behind; a later store reads the value.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{TokenStore::refreshTokenKey()});
+    QCOMPARE(FileTokenStore(folder).read(TokenStore::refreshTokenKey()), std::optional<QString>(QStringLiteral("rt-2")));
 }
 
 void TestTokenStore::fileStoreRefusesKeysThatAreNotNames()
 {
-    const QString folder = m_dir->filePath(QStringLiteral("Orvalen/app"));
-    FileTokenStore store(folder);
+    FileTokenStore store(m_dir.filePath(QStringLiteral("Orvalen/keys")));
     for (const QString& key : {QStringLiteral("../escaped"), QStringLiteral("a/b"), QStringLiteral(".hidden"),
                                QString(), QStringLiteral("..")}) {
         QVERIFY2(!store.write(key, QStringLiteral("x")), qPrintable(key));
         QCOMPARE(store.read(key), std::nullopt);
     }
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("Orvalen/escaped"))));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("Orvalen/escaped"))));
 }
 
 void TestTokenStore::defaultFolderIsInTheUsersConfig()

@@ -1,7 +1,6 @@
 #include "FakeAccountService.h"
 
 #include <QJsonArray>
-#include <QRandomGenerator>
 #include <QUuid>
 
 namespace {
@@ -11,65 +10,105 @@ QString newId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-QString newInviteCode()
+QJsonObject deviceJson(const FakeAccountService::Device& device)
 {
-    static const char alphabet[] = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789";
-    QString code;
-    for (int i = 0; i < 8; ++i)
-        code += QLatin1Char(alphabet[QRandomGenerator::global()->bounded(int(sizeof(alphabet) - 1))]);
-    return code;
+    return QJsonObject{{QStringLiteral("id"), device.id},
+                       {QStringLiteral("device_name"), device.deviceName},
+                       {QStringLiteral("platform"), device.platform},
+                       {QStringLiteral("app_id"), device.appId},
+                       {QStringLiteral("app_version"), device.appVersion},
+                       {QStringLiteral("last_sync_at"), QJsonValue()},
+                       {QStringLiteral("device_fingerprint"), device.fingerprint},
+                       {QStringLiteral("created_at"), FakeAuthService::timestamp(device.createdAt)}};
 }
 
-FakeResponse noContent()
+QJsonObject invitationJson(const FakeAccountService::Invitation& invitation)
 {
-    return FakeResponse::empty(204);
+    return QJsonObject{
+        {QStringLiteral("id"), invitation.id},
+        {QStringLiteral("invited_email"),
+         invitation.invitedEmail.isEmpty() ? QJsonValue() : QJsonValue(invitation.invitedEmail)},
+        {QStringLiteral("invite_code"), invitation.code},
+        {QStringLiteral("status"), invitation.status},
+        {QStringLiteral("expires_at"), FakeAuthService::timestamp(invitation.expiresAt)}};
 }
+
+const FakeResponse NotOwner = FakeResponse::error(403, QStringLiteral("not_group_owner"));
+const FakeResponse NotFound = FakeResponse::error(404, QStringLiteral("not_found"));
 
 } // namespace
 
-FakeAccountService::FakeAccountService(FakeHttpServer* http, FakeAuthService* auth, const QString& basePath,
-                                       QObject* parent)
+FakeAccountService::FakeAccountService(FakeHttpServer* http, FakeAuthService* auth, QObject* parent)
     : QObject(parent)
     , m_http(http)
     , m_auth(auth)
-    , m_basePath(basePath)
 {
-    addUserRoute("GET", QStringLiteral("/profile"),
-                 [this](const FakeRequest&, const QString& userId) { return profile(userId); });
-    addUserRoute("DELETE", QStringLiteral("/profile"), [this](const FakeRequest&, const QString& userId) {
-        m_deletionScheduled.insert(userId, true);
+    using Request = const FakeRequest&;
+    addUserRoute("GET", QStringLiteral("/profile"), [this](Request, const QString& userId) { return profile(userId); });
+    addUserRoute("DELETE", QStringLiteral("/profile"), [this](Request, const QString& userId) {
+        m_deletionScheduled.insert(userId);
         return FakeResponse::json(202, QJsonObject{{QStringLiteral("status"), QStringLiteral("deletion_scheduled")}});
     });
-    addUserRoute("GET", QStringLiteral("/devices"),
-                 [this](const FakeRequest&, const QString& userId) { return listDevices(userId); });
+    addUserRoute("GET", QStringLiteral("/devices"), [this](Request, const QString& userId) {
+        QJsonArray array;
+        for (const Device& device : devices(userId))
+            array.append(deviceJson(device));
+        return FakeResponse::jsonArray(200, array);
+    });
     addUserRoute("POST", QStringLiteral("/devices/register"),
-                 [this](const FakeRequest& request, const QString& userId) { return registerDevice(request, userId); });
-    addUserRoute("DELETE", QStringLiteral("/devices/{id}"),
-                 [this](const FakeRequest& request, const QString& userId) { return removeDevice(request, userId); });
-    addUserRoute("GET", QStringLiteral("/group"),
-                 [this](const FakeRequest&, const QString& userId) { return getGroup(userId); });
-    addUserRoute("POST", QStringLiteral("/group/invite"),
-                 [this](const FakeRequest& request, const QString& userId) { return invite(request, userId); });
+                 [this](Request request, const QString& userId) { return registerDevice(request, userId); });
+    addUserRoute("DELETE", QStringLiteral("/devices/{id}"), [this](Request request, const QString& userId) {
+        const QString id = request.captures.value(QStringLiteral("id"));
+        const auto mine = [&](const Device& device) { return device.userId == userId && device.id == id; };
+        return m_devices.removeIf(mine) > 0 ? FakeResponse::empty(204) : NotFound;
+    });
+    addUserRoute("GET", QStringLiteral("/group"), [this](Request, const QString& userId) {
+        return groupOf(userId).isEmpty() ? FakeResponse::error(404, QStringLiteral("no_group"))
+                                         : FakeResponse::json(200, groupJson(groupOf(userId)));
+    });
+    addUserRoute("POST", QStringLiteral("/group/invite"), [this](Request request, const QString& userId) {
+        Group* group = ownedGroup(userId);
+        if (!group)
+            return NotOwner;
+        group->invitations.append(Invitation{newId(), request.jsonBody().value(QLatin1String("email")).toString(),
+                                             newId().left(8).toUpper(), QStringLiteral("pending"),
+                                             m_auth->now() + InvitationLifetimeSeconds});
+        return FakeResponse::json(201, invitationJson(group->invitations.constLast()));
+    });
     addUserRoute("POST", QStringLiteral("/group/join/{code}"),
-                 [this](const FakeRequest& request, const QString& userId) { return join(request, userId); });
-    addUserRoute("POST", QStringLiteral("/group/leave"),
-                 [this](const FakeRequest&, const QString& userId) { return leave(userId); });
-    addUserRoute("DELETE", QStringLiteral("/group/members/{id}"),
-                 [this](const FakeRequest& request, const QString& userId) { return removeMember(request, userId); });
-    addUserRoute("DELETE", QStringLiteral("/group/invitations/{id}"),
-                 [this](const FakeRequest& request, const QString& userId) {
-                     return revokeInvitation(request, userId);
-                 });
-}
-
-QString FakeAccountService::basePath() const
-{
-    return m_basePath;
-}
-
-QString FakeAccountService::apiPath(const QString& path) const
-{
-    return m_basePath + path;
+                 [this](Request request, const QString& userId) { return join(request, userId); });
+    addUserRoute("POST", QStringLiteral("/group/leave"), [this](Request, const QString& userId) {
+        if (m_memberships.value(userId).role != QLatin1String("member"))
+            return FakeResponse::error(409, QStringLiteral("owner_cannot_leave"));
+        setMembership(userId, QString(), QString());
+        return FakeResponse::empty(204);
+    });
+    addUserRoute("DELETE", QStringLiteral("/group/members/{id}"), [this](Request request, const QString& userId) {
+        const Group* group = ownedGroup(userId);
+        if (!group)
+            return NotOwner;
+        for (auto it = m_memberships.cbegin(); it != m_memberships.cend(); ++it) {
+            if (it->groupId == group->id && it.key() != userId
+                && accountId(it.key()) == request.captures.value(QStringLiteral("id"))) {
+                const QString member = it.key();
+                setMembership(member, QString(), QString());
+                return FakeResponse::empty(204);
+            }
+        }
+        return NotFound;
+    });
+    addUserRoute("DELETE", QStringLiteral("/group/invitations/{id}"), [this](Request request, const QString& userId) {
+        Group* group = ownedGroup(userId);
+        if (!group)
+            return NotOwner;
+        for (Invitation& invitation : group->invitations) {
+            if (invitation.id == request.captures.value(QStringLiteral("id"))) {
+                invitation.status = QStringLiteral("revoked");
+                return FakeResponse::empty(204);
+            }
+        }
+        return NotFound;
+    });
 }
 
 void FakeAccountService::addUserRoute(const QByteArray& method, const QString& path,
@@ -78,57 +117,17 @@ void FakeAccountService::addUserRoute(const QByteArray& method, const QString& p
     m_http->addRoute(method, apiPath(path), m_auth->forUser(std::move(handler)));
 }
 
-QString FakeAccountService::accountId(const QString& userId)
-{
-    auto it = m_accountIds.find(userId);
-    if (it == m_accountIds.end())
-        it = m_accountIds.insert(userId, QLatin1String("acc-") + newId());
-    return it.value();
-}
-
 QString FakeAccountService::createGroup(const QString& ownerUserId, const QString& name)
 {
-    Group group;
-    group.id = newId();
-    group.name = name;
-    m_groups.append(group);
-    setMembership(ownerUserId, group.id, QStringLiteral("owner"));
-    return group.id;
+    const QString id = newId();
+    m_groups.insert(id, Group{id, name, {}});
+    setMembership(ownerUserId, id, QStringLiteral("owner"));
+    return id;
 }
 
 void FakeAccountService::addMember(const QString& groupId, const QString& userId)
 {
     setMembership(userId, groupId, QStringLiteral("member"));
-}
-
-FakeAccountService::Group FakeAccountService::group(const QString& groupId) const
-{
-    for (const Group& group : m_groups) {
-        if (group.id == groupId)
-            return group;
-    }
-    return Group();
-}
-
-QString FakeAccountService::groupOf(const QString& userId) const
-{
-    for (const Group& group : m_groups) {
-        for (const Member& member : group.members) {
-            if (member.userId == userId)
-                return group.id;
-        }
-    }
-    return QString();
-}
-
-FakeAccountService::Group* FakeAccountService::groupOfUser(const QString& userId)
-{
-    const QString groupId = groupOf(userId);
-    for (Group& group : m_groups) {
-        if (group.id == groupId)
-            return &group;
-    }
-    return nullptr;
 }
 
 QList<FakeAccountService::Device> FakeAccountService::devices(const QString& userId) const
@@ -141,257 +140,96 @@ QList<FakeAccountService::Device> FakeAccountService::devices(const QString& use
     return found;
 }
 
-bool FakeAccountService::isDeletionScheduled(const QString& userId) const
+FakeAccountService::Group* FakeAccountService::ownedGroup(const QString& userId)
 {
-    return m_deletionScheduled.value(userId);
+    const Membership membership = m_memberships.value(userId);
+    return membership.role == QLatin1String("owner") ? &m_groups[membership.groupId] : nullptr;
 }
 
 void FakeAccountService::setMembership(const QString& userId, const QString& groupId, const QString& role)
 {
-    if (Group* current = groupOfUser(userId))
-        current->members.removeIf([&userId](const Member& member) { return member.userId == userId; });
-    for (Group& group : m_groups) {
-        if (group.id == groupId)
-            group.members.append(Member{userId, role, m_auth->now()});
-    }
-    m_auth->setGroupClaims(userId, groupId, groupId.isEmpty() ? QString() : role);
+    if (groupId.isEmpty())
+        m_memberships.remove(userId);
+    else
+        m_memberships.insert(userId, Membership{groupId, role, m_auth->now()});
+    m_auth->setGroupClaims(userId, groupId, role);
 }
 
-QJsonObject FakeAccountService::deviceJson(const Device& device)
-{
-    return QJsonObject{
-        {QStringLiteral("id"), device.id},
-        {QStringLiteral("device_name"), device.deviceName},
-        {QStringLiteral("platform"), device.platform},
-        {QStringLiteral("app_id"), device.appId},
-        {QStringLiteral("app_version"), device.appVersion},
-        {QStringLiteral("last_sync_at"),
-         device.lastSyncAt ? QJsonValue(FakeAuthService::timestamp(device.lastSyncAt)) : QJsonValue()},
-        {QStringLiteral("device_fingerprint"), device.fingerprint},
-        {QStringLiteral("created_at"), FakeAuthService::timestamp(device.createdAt)},
-    };
-}
-
-QJsonObject FakeAccountService::invitationJson(const Invitation& invitation)
-{
-    return QJsonObject{
-        {QStringLiteral("id"), invitation.id},
-        {QStringLiteral("invited_email"),
-         invitation.invitedEmail.isEmpty() ? QJsonValue() : QJsonValue(invitation.invitedEmail)},
-        {QStringLiteral("invite_code"), invitation.code},
-        {QStringLiteral("status"), invitation.status},
-        {QStringLiteral("expires_at"), FakeAuthService::timestamp(invitation.expiresAt)},
-    };
-}
-
-QJsonObject FakeAccountService::groupJson(const Group& group)
+QJsonObject FakeAccountService::groupJson(const QString& groupId) const
 {
     QJsonArray members;
-    for (const Member& member : group.members) {
-        const FakeAuthService::User user = m_auth->user(member.userId);
-        members.append(QJsonObject{
-            {QStringLiteral("account_id"), accountId(member.userId)},
-            {QStringLiteral("auth_user_id"), member.userId},
-            {QStringLiteral("display_name"), user.displayName},
-            {QStringLiteral("email"), user.email},
-            {QStringLiteral("role"), member.role},
-            {QStringLiteral("joined_at"), FakeAuthService::timestamp(member.joinedAt)},
-        });
+    for (auto it = m_memberships.cbegin(); it != m_memberships.cend(); ++it) {
+        if (it->groupId != groupId)
+            continue;
+        const FakeAuthService::User user = m_auth->user(it.key());
+        members.append(QJsonObject{{QStringLiteral("account_id"), accountId(it.key())},
+                                   {QStringLiteral("auth_user_id"), it.key()},
+                                   {QStringLiteral("display_name"), user.displayName},
+                                   {QStringLiteral("email"), user.email},
+                                   {QStringLiteral("role"), it->role},
+                                   {QStringLiteral("joined_at"), FakeAuthService::timestamp(it->joinedAt)}});
     }
     QJsonArray pending;
-    for (const Invitation& invitation : group.invitations) {
+    for (const Invitation& invitation : m_groups.value(groupId).invitations) {
         if (invitation.status == QLatin1String("pending"))
             pending.append(invitationJson(invitation));
     }
-    return QJsonObject{
-        {QStringLiteral("id"), group.id},
-        {QStringLiteral("name"), group.name},
-        {QStringLiteral("members"), members},
-        {QStringLiteral("pending_invitations"), pending},
-    };
+    return QJsonObject{{QStringLiteral("id"), groupId},
+                       {QStringLiteral("name"), m_groups.value(groupId).name},
+                       {QStringLiteral("members"), members},
+                       {QStringLiteral("pending_invitations"), pending}};
 }
 
-FakeResponse FakeAccountService::profile(const QString& userId)
+FakeResponse FakeAccountService::profile(const QString& userId) const
 {
     const FakeAuthService::User user = m_auth->user(userId);
     QJsonObject body{
         {QStringLiteral("id"), accountId(userId)},
         {QStringLiteral("email"), user.email},
         {QStringLiteral("display_name"), user.displayName},
-        {QStringLiteral("avatar_url"), QString()},
-        {QStringLiteral("language"), QStringLiteral("en")},
-        {QStringLiteral("timezone"), QStringLiteral("UTC")},
         {QStringLiteral("status"),
          isDeletionScheduled(userId) ? QStringLiteral("pending_deletion") : QStringLiteral("active")},
         {QStringLiteral("created_at"), FakeAuthService::timestamp(user.createdAt)},
     };
-    if (const Group* group = groupOfUser(userId)) {
-        QString role;
-        for (const Member& member : group->members) {
-            if (member.userId == userId)
-                role = member.role;
-        }
-        body.insert(QStringLiteral("group"), QJsonObject{
-                                                 {QStringLiteral("id"), group->id},
-                                                 {QStringLiteral("name"), group->name},
-                                                 {QStringLiteral("role"), role},
-                                                 {QStringLiteral("member_count"), int(group->members.size())},
-                                             });
+    const Membership membership = m_memberships.value(userId);
+    if (!membership.groupId.isEmpty()) {
+        const QJsonObject group = groupJson(membership.groupId);
+        body.insert(QStringLiteral("group"),
+                    QJsonObject{{QStringLiteral("id"), membership.groupId},
+                                {QStringLiteral("name"), group.value(QLatin1String("name"))},
+                                {QStringLiteral("role"), membership.role},
+                                {QStringLiteral("member_count"), group.value(QLatin1String("members")).toArray().size()}});
     }
     return FakeResponse::json(200, body);
-}
-
-FakeResponse FakeAccountService::listDevices(const QString& userId) const
-{
-    QJsonArray array;
-    for (const Device& device : devices(userId))
-        array.append(deviceJson(device));
-    return FakeResponse::jsonArray(200, array);
 }
 
 FakeResponse FakeAccountService::registerDevice(const FakeRequest& request, const QString& userId)
 {
     const QJsonObject body = request.jsonBody();
-    const QStringList keys{QStringLiteral("device_name"), QStringLiteral("platform"), QStringLiteral("app_id"),
-                           QStringLiteral("app_version"), QStringLiteral("device_fingerprint")};
-    for (const QString& key : keys) {
-        if (!body.value(key).isString() || body.value(key).toString().isEmpty())
-            return FakeResponse::error(400, QStringLiteral("invalid_") + key);
+    const auto text = [&body](const char* key) { return body.value(QLatin1String(key)).toString(); };
+    for (Device& device : m_devices) {
+        if (device.userId == userId && device.fingerprint == text("device_fingerprint")) {
+            device.deviceName = text("device_name");
+            device.appVersion = text("app_version");
+            return FakeResponse::json(200, deviceJson(device));
+        }
     }
-    const QString fingerprint = body.value(QLatin1String("device_fingerprint")).toString();
-    Device* device = nullptr;
-    for (Device& existing : m_devices) {
-        if (existing.userId == userId && existing.fingerprint == fingerprint)
-            device = &existing;
-    }
-    const bool isNew = device == nullptr;
-    if (isNew) {
-        m_devices.append(Device{newId(), userId, QString(), QString(), QString(), QString(), fingerprint,
-                                m_auth->now(), 0});
-        device = &m_devices.last();
-    }
-    device->deviceName = body.value(QLatin1String("device_name")).toString();
-    device->platform = body.value(QLatin1String("platform")).toString();
-    device->appId = body.value(QLatin1String("app_id")).toString();
-    device->appVersion = body.value(QLatin1String("app_version")).toString();
-    return FakeResponse::json(isNew ? 201 : 200, deviceJson(*device));
-}
-
-FakeResponse FakeAccountService::removeDevice(const FakeRequest& request, const QString& userId)
-{
-    const QString deviceId = request.captures.value(QStringLiteral("id"));
-    const qsizetype removed = m_devices.removeIf(
-        [&](const Device& device) { return device.userId == userId && device.id == deviceId; });
-    return removed > 0 ? noContent() : FakeResponse::error(404, QStringLiteral("not_found"));
-}
-
-FakeResponse FakeAccountService::getGroup(const QString& userId)
-{
-    const Group* group = groupOfUser(userId);
-    if (!group)
-        return FakeResponse::error(404, QStringLiteral("no_group"));
-    return FakeResponse::json(200, groupJson(*group));
-}
-
-FakeAccountService::Group* FakeAccountService::ownedGroup(const QString& userId, FakeResponse* refusal)
-{
-    Group* group = groupOfUser(userId);
-    if (!group) {
-        *refusal = FakeResponse::error(404, QStringLiteral("no_group"));
-        return nullptr;
-    }
-    for (const Member& member : group->members) {
-        if (member.userId == userId && member.role == QLatin1String("owner"))
-            return group;
-    }
-    *refusal = FakeResponse::error(403, QStringLiteral("not_group_owner"));
-    return nullptr;
-}
-
-FakeResponse FakeAccountService::invite(const FakeRequest& request, const QString& userId)
-{
-    FakeResponse refusal;
-    Group* group = ownedGroup(userId, &refusal);
-    if (!group)
-        return refusal;
-    const QJsonObject body = request.jsonBody();
-    Invitation invitation{newId(), QString(), newInviteCode(), QStringLiteral("pending"),
-                          m_auth->now() + InvitationLifetimeSeconds};
-    if (body.contains(QLatin1String("email"))) {
-        invitation.invitedEmail = body.value(QLatin1String("email")).toString();
-        if (!invitation.invitedEmail.contains(QLatin1Char('@')))
-            return FakeResponse::error(400, QStringLiteral("invalid_email"));
-    }
-    group->invitations.append(invitation);
-    return FakeResponse::json(201, invitationJson(invitation));
+    m_devices.append(Device{newId(), userId, text("device_name"), text("platform"), text("app_id"), text("app_version"),
+                            text("device_fingerprint"), m_auth->now()});
+    return FakeResponse::json(201, deviceJson(m_devices.constLast()));
 }
 
 FakeResponse FakeAccountService::join(const FakeRequest& request, const QString& userId)
 {
-    const QString code = request.captures.value(QStringLiteral("code"));
     for (Group& group : m_groups) {
         for (Invitation& invitation : group.invitations) {
-            if (invitation.code != code || invitation.status != QLatin1String("pending")
-                || invitation.expiresAt <= m_auth->now())
-                continue;
-            if (!invitation.invitedEmail.isEmpty() && invitation.invitedEmail != m_auth->user(userId).email)
-                return FakeResponse::error(403, QStringLiteral("invitation_for_another_user"));
-            if (!groupOf(userId).isEmpty())
-                return FakeResponse::error(409, QStringLiteral("already_in_group"));
-            invitation.status = QStringLiteral("accepted");
-            const QString groupId = group.id;
-            setMembership(userId, groupId, QStringLiteral("member"));
-            return FakeResponse::json(200, groupJson(*groupOfUser(userId)));
+            if (invitation.code == request.captures.value(QStringLiteral("code"))
+                && invitation.status == QLatin1String("pending")) {
+                invitation.status = QStringLiteral("accepted");
+                setMembership(userId, group.id, QStringLiteral("member"));
+                return FakeResponse::json(200, groupJson(group.id));
+            }
         }
     }
     return FakeResponse::error(404, QStringLiteral("invalid_invite_code"));
-}
-
-FakeResponse FakeAccountService::leave(const QString& userId)
-{
-    const Group* group = groupOfUser(userId);
-    if (!group)
-        return FakeResponse::error(404, QStringLiteral("no_group"));
-    for (const Member& member : group->members) {
-        if (member.userId == userId && member.role == QLatin1String("owner"))
-            return FakeResponse::error(409, QStringLiteral("owner_cannot_leave"));
-    }
-    setMembership(userId, QString(), QString());
-    return noContent();
-}
-
-FakeResponse FakeAccountService::removeMember(const FakeRequest& request, const QString& userId)
-{
-    FakeResponse refusal;
-    Group* group = ownedGroup(userId, &refusal);
-    if (!group)
-        return refusal;
-    const QString memberAccountId = request.captures.value(QStringLiteral("id"));
-    for (const Member& member : group->members) {
-        if (accountId(member.userId) != memberAccountId)
-            continue;
-        if (member.userId == userId)
-            return FakeResponse::error(409, QStringLiteral("owner_cannot_leave"));
-        // A copy: the membership below removes the member it came from.
-        const QString memberUserId = member.userId;
-        setMembership(memberUserId, QString(), QString());
-        return noContent();
-    }
-    return FakeResponse::error(404, QStringLiteral("not_found"));
-}
-
-FakeResponse FakeAccountService::revokeInvitation(const FakeRequest& request, const QString& userId)
-{
-    FakeResponse refusal;
-    Group* group = ownedGroup(userId, &refusal);
-    if (!group)
-        return refusal;
-    const QString invitationId = request.captures.value(QStringLiteral("id"));
-    for (Invitation& invitation : group->invitations) {
-        if (invitation.id == invitationId && invitation.status == QLatin1String("pending")) {
-            invitation.status = QStringLiteral("revoked");
-            return noContent();
-        }
-    }
-    return FakeResponse::error(404, QStringLiteral("not_found"));
 }

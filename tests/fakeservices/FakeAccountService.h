@@ -7,26 +7,17 @@
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
-
-// The account API: each user's profile, the devices they registered, and
-// groups with their members and invitations. Joining or leaving a group
-// changes the user's claims in the authentication service, so the next
+// The account API: profiles, registered devices, and groups with members and
+// invitations. Joining or leaving a group changes the user's claims, so the next
 // access token carries them. Every route wants a live access token.
-//
-// Routes below the base path ("/account"):
-//   GET    /profile                  the profile, with "group" when in one
-//   DELETE /profile                  schedules the deletion, 202
-//   GET    /devices                  a top-level array
-//   POST   /devices/register         five strings; same fingerprint updates
-//   DELETE /devices/{id}
-//   GET    /group                    404 {"error": "no_group"} without one
-//   POST   /group/invite             {} or {"email"}; owners only
-//   POST   /group/join/{code}
-//   POST   /group/leave              owners cannot leave
-//   DELETE /group/members/{id}       by account id; owners only
-//   DELETE /group/invitations/{id}   owners only
+// Routes below "/account": GET|DELETE /profile, GET /devices, POST /devices/register
+// (the same fingerprint updates), DELETE /devices/{id}, GET /group (404 without one),
+// POST /group/invite ({} or {"email"}; owners only), POST /group/join/{code},
+// POST /group/leave (not the owner), DELETE /group/members/{accountId} and
+// DELETE /group/invitations/{id} (owners only).
 class FakeAccountService : public QObject
 {
     Q_OBJECT
@@ -42,13 +33,6 @@ public:
         QString appVersion;
         QString fingerprint;
         qint64 createdAt = 0;
-        qint64 lastSyncAt = 0;
-    };
-    struct Member
-    {
-        QString userId;
-        QString role;
-        qint64 joinedAt = 0;
     };
     struct Invitation
     {
@@ -63,57 +47,48 @@ public:
     {
         QString id;
         QString name;
-        QList<Member> members;
         QList<Invitation> invitations;
     };
 
     static constexpr int InvitationLifetimeSeconds = 7 * 24 * 3600;
 
-    FakeAccountService(FakeHttpServer* http, FakeAuthService* auth, const QString& basePath,
-                       QObject* parent = nullptr);
+    FakeAccountService(FakeHttpServer* http, FakeAuthService* auth, QObject* parent = nullptr);
 
-    QString basePath() const;
-    // The server path of a path below the account API.
-    QString apiPath(const QString& path) const;
-
-    // The user's id in the account service, made on first use.
-    QString accountId(const QString& userId);
+    static QString apiPath(const QString& path) { return QStringLiteral("/account") + path; }
+    // The user's id in the account service.
+    static QString accountId(const QString& userId) { return QStringLiteral("acc-") + userId; }
     // A group owned by the user; the owner's claims follow.
     QString createGroup(const QString& ownerUserId, const QString& name);
     // As if the user had joined with an invitation.
     void addMember(const QString& groupId, const QString& userId);
-    Group group(const QString& groupId) const;
+    Group group(const QString& groupId) const { return m_groups.value(groupId); }
     // The group the user belongs to, or empty.
-    QString groupOf(const QString& userId) const;
+    QString groupOf(const QString& userId) const { return m_memberships.value(userId).groupId; }
     QList<Device> devices(const QString& userId) const;
-    bool isDeletionScheduled(const QString& userId) const;
+    bool isDeletionScheduled(const QString& userId) const { return m_deletionScheduled.contains(userId); }
 
 private:
-    void addUserRoute(const QByteArray& method, const QString& path, FakeAuthService::UserHandler handler);
-    FakeResponse profile(const QString& userId);
-    FakeResponse listDevices(const QString& userId) const;
-    FakeResponse registerDevice(const FakeRequest& request, const QString& userId);
-    FakeResponse removeDevice(const FakeRequest& request, const QString& userId);
-    FakeResponse getGroup(const QString& userId);
-    FakeResponse invite(const FakeRequest& request, const QString& userId);
-    FakeResponse join(const FakeRequest& request, const QString& userId);
-    FakeResponse leave(const QString& userId);
-    FakeResponse removeMember(const FakeRequest& request, const QString& userId);
-    FakeResponse revokeInvitation(const FakeRequest& request, const QString& userId);
+    struct Membership
+    {
+        QString groupId;
+        QString role;
+        qint64 joinedAt = 0;
+    };
 
-    // The group the user owns, or an error response.
-    Group* ownedGroup(const QString& userId, FakeResponse* refusal);
-    Group* groupOfUser(const QString& userId);
+    void addUserRoute(const QByteArray& method, const QString& path, FakeAuthService::UserHandler handler);
+    FakeResponse profile(const QString& userId) const;
+    FakeResponse registerDevice(const FakeRequest& request, const QString& userId);
+    FakeResponse join(const FakeRequest& request, const QString& userId);
+    // The group the user owns, or null.
+    Group* ownedGroup(const QString& userId);
     void setMembership(const QString& userId, const QString& groupId, const QString& role);
-    QJsonObject groupJson(const Group& group);
-    static QJsonObject deviceJson(const Device& device);
-    static QJsonObject invitationJson(const Invitation& invitation);
+    QJsonObject groupJson(const QString& groupId) const;
 
     FakeHttpServer* m_http;
     FakeAuthService* m_auth;
-    QString m_basePath;
-    QHash<QString, QString> m_accountIds;
     QList<Device> m_devices;
-    QList<Group> m_groups;
-    QHash<QString, bool> m_deletionScheduled;
+    QHash<QString, Group> m_groups;
+    // By user.
+    QHash<QString, Membership> m_memberships;
+    QSet<QString> m_deletionScheduled;
 };

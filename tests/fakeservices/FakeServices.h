@@ -8,14 +8,9 @@
 #include <QObject>
 #include <QUrl>
 
-// The maker's online services, faked on one loopback port for tests. Each
-// service lives below a path of its own:
-//   /auth     the authentication service (realm API below /auth/api/v1/realms/<realm>)
-//   /account  the account API
-//   /sync-api the sync API with the account-sharing endpoints
-// The browser's sign-in page belongs to the authentication service.
-// Further services (the update site) join as classes of their own that
-// register routes on http() below a new prefix, the way FakeAuthService does.
+// The online services, faked on one loopback port for tests: the
+// authentication service below /auth, the account API below /account, the
+// sync API with the account-sharing endpoints below /sync-api.
 class FakeServices : public QObject
 {
     Q_OBJECT
@@ -24,32 +19,29 @@ public:
     explicit FakeServices(QObject* parent = nullptr);
 
     // Listens on 127.0.0.1, on a free port unless one is given.
-    bool start(quint16 port = 0);
-    quint16 port() const;
+    bool start(quint16 port = 0) { return m_http->listen(port); }
+    quint16 port() const { return m_http->port(); }
 
-    FakeHttpServer* http() const;
-    FakeAuthService* auth() const;
-    FakeAccountService* account() const;
-    FakeSyncService* sync() const;
+    FakeHttpServer* http() const { return m_http; }
+    FakeAuthService* auth() const { return m_auth; }
+    FakeAccountService* account() const { return m_account; }
+    FakeSyncService* sync() const { return m_sync; }
 
-    QString realm() const;
+    QString realm() const { return m_auth->realm(); }
     // What the client is configured with.
-    QUrl authBaseUrl() const;
-    QUrl authApiUrl() const;
-    QUrl accountApiUrl() const;
-    QUrl syncApiUrl() const;
-    QUrl loginPageUrl() const;
+    QUrl authBaseUrl() const { return m_http->url(m_auth->basePath()); }
+    QUrl authApiUrl() const { return m_http->url(m_auth->apiPath()); }
+    QUrl accountApiUrl() const { return m_http->url(FakeAccountService::apiPath(QString())); }
+    QUrl syncApiUrl() const { return m_http->url(FakeSyncService::apiPath(QString())); }
+    QUrl loginPageUrl() const { return m_http->url(m_auth->loginPagePath()); }
 
-    // A protected route below the account API that answers any method with
-    // what it received: {"method", "path", "query", "user_id", "id", "body"}.
-    // Without a live access token it answers 401 {"error": "unauthorized"}.
-    static QString echoPath();
-    // The server path of a path below the account API.
-    static QString accountApiPath(const QString& path);
+    // A protected route below the account API (also with one more {id}
+    // segment) that answers any method with what it received:
+    // {"method", "path", "user_id", "id", "body"}; 401 without a live token.
+    static QString echoPath() { return QStringLiteral("/echo"); }
+    static QString accountApiPath(const QString& path) { return FakeAccountService::apiPath(path); }
 
 private:
-    FakeResponse echo(const FakeRequest& request) const;
-
     FakeHttpServer* m_http;
     FakeAuthService* m_auth;
     FakeAccountService* m_account;
