@@ -102,13 +102,13 @@ QStringList idsOf(const QList<Record>& records)
     return ids;
 }
 
-// One text of the given fields and the sync columns every synced record shares,
-// so that a whole record is compared in one QCOMPARE with a readable difference.
 inline QString stamp(const QDateTime& time)
 {
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
+// One text of the given fields and the sync columns every synced record shares,
+// so that a whole record is compared in one QCOMPARE with a readable difference.
 template <typename Record, typename... Fields>
 QString describe(const Record& record, const Fields&... fields)
 {

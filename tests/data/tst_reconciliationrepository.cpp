@@ -42,8 +42,7 @@ private slots:
     void cleanup() { m.reset(); }
 
     void insertAndUpdateRoundTrip();
-    void insertFillsMissingTimes();
-    void brokenRecordsAreRefused();
+    void insertFillsTimesAndRefusesBrokenRecords();
     void listsAndLatest();
     void deleteAndRestoreWithTheAccount();
     void syncOperations();
@@ -92,7 +91,7 @@ void TestReconciliationRepository::insertAndUpdateRoundTrip()
     QCOMPARE(changed.count(), 2);
 }
 
-void TestReconciliationRepository::insertFillsMissingTimes()
+void TestReconciliationRepository::insertFillsTimesAndRefusesBrokenRecords()
 {
     Reconciliation fresh = makeReconciliation(QStringLiteral("r1"), QStringLiteral("acc"), QDate(2024, 2, 29));
     fresh.createdAt = QDateTime();
@@ -105,22 +104,20 @@ void TestReconciliationRepository::insertFillsMissingTimes()
     QVERIFY(m->repo.insert(fresh));
     QCOMPARE(m->repo.findById(QStringLiteral("r2"))->createdAt, fixedNow());
     QCOMPARE(m->repo.findById(QStringLiteral("r2"))->updatedAt, fixedNow());
-}
 
-void TestReconciliationRepository::brokenRecordsAreRefused()
-{
+    // An unknown account, no statement date or no completion time are refused.
     QSignalSpy changed(&m->repo, &ReconciliationRepository::reconciliationsChanged);
     const QRegularExpression failed(QStringLiteral("^ReconciliationRepository::insert failed: "));
-    Reconciliation unfinished = makeReconciliation(QStringLiteral("r3"), QStringLiteral("acc"), QDate(2024, 1, 31));
+    Reconciliation unfinished = makeReconciliation(QStringLiteral("r5"), QStringLiteral("acc"), QDate(2024, 1, 31));
     unfinished.completedAt = QDateTime();
     for (const Reconciliation& broken :
-         {makeReconciliation(QStringLiteral("r1"), QStringLiteral("no-such-account"), QDate(2024, 1, 31)),
-          makeReconciliation(QStringLiteral("r2"), QStringLiteral("acc"), QDate()), unfinished}) {
+         {makeReconciliation(QStringLiteral("r3"), QStringLiteral("no-such-account"), QDate(2024, 1, 31)),
+          makeReconciliation(QStringLiteral("r4"), QStringLiteral("acc"), QDate()), unfinished}) {
         QTest::ignoreMessage(QtWarningMsg, failed);
         QVERIFY(!m->repo.insert(broken));
     }
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(m->db.scalar(QStringLiteral("SELECT COUNT(*) FROM reconciliations")).toInt(), 0);
+    QCOMPARE(m->db.scalar(QStringLiteral("SELECT COUNT(*) FROM reconciliations")).toInt(), 2);
 }
 
 void TestReconciliationRepository::listsAndLatest()

@@ -30,17 +30,19 @@ struct Ledger
     }
 
     RecurringTransaction add(const QString& id, const QDate& nextDue,
-                             RecurringFrequency frequency = RecurringFrequency::Monthly)
+                             RecurringFrequency frequency = RecurringFrequency::Monthly, bool autoPost = false)
     {
         RecurringTransaction record = newRecurring(id, QStringLiteral("checking"), nextDue, QStringLiteral("Payee ") + id);
         record.memo = QStringLiteral("memo");
         record.frequency = frequency;
+        record.autoPost = autoPost;
         return record;
     }
 
-    bool put(const QString& id, const QDate& nextDue, RecurringFrequency frequency = RecurringFrequency::Monthly)
+    bool put(const QString& id, const QDate& nextDue, RecurringFrequency frequency = RecurringFrequency::Monthly,
+             bool autoPost = false)
     {
-        return recurring.insert(add(id, nextDue, frequency));
+        return recurring.insert(add(id, nextDue, frequency, autoPost));
     }
     RecurringTransaction load(const QString& id) const { return recurring.findById(id).value_or(RecurringTransaction()); }
     std::optional<Transaction> posting(const QString& id, const QDate& due, const QString& suffix = QString()) const
@@ -380,8 +382,7 @@ void TestRecurringService::autoPostHorizon()
 {
     Ledger& ledger = *m_ledger;
     const auto autoPosting = [&ledger](const QString& id, const QDate& due, int leadDays) {
-        RecurringTransaction record = ledger.add(id, due);
-        record.autoPost = true;
+        RecurringTransaction record = ledger.add(id, due, RecurringFrequency::Monthly, true);
         record.leadDays = leadDays;
         return ledger.recurring.insert(record);
     };
@@ -410,13 +411,9 @@ void TestRecurringService::autoPostHorizon()
 void TestRecurringService::autoPostCatchUpAndQuarantine()
 {
     Ledger& ledger = *m_ledger;
-    RecurringTransaction daily = ledger.add(QStringLiteral("daily"), kToday.addYears(-3), RecurringFrequency::Daily);
-    daily.autoPost = true;
-    QVERIFY(ledger.recurring.insert(daily));
+    QVERIFY(ledger.put(QStringLiteral("daily"), kToday.addYears(-3), RecurringFrequency::Daily, true));
     // Exactly a year behind: the last of its 365 postings catches it up.
-    RecurringTransaction year = ledger.add(QStringLiteral("year"), kToday.addDays(-364), RecurringFrequency::Daily);
-    year.autoPost = true;
-    QVERIFY(ledger.recurring.insert(year));
+    QVERIFY(ledger.put(QStringLiteral("year"), kToday.addDays(-364), RecurringFrequency::Daily, true));
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
                                            "^Quarantining recurring daily .* auto-deactivating\\. Reason: still behind "
@@ -436,17 +433,12 @@ void TestRecurringService::autoPostCatchUpAndQuarantine()
     QCOMPARE(ledger.service.autoPostDue(), 0);
     QCOMPARE(ledger.postingsOf(QStringLiteral("daily")), 365);
 
-    RecurringTransaction old = ledger.add(QStringLiteral("old"), QDate(1999, 12, 31));
-    old.autoPost = true;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("broken nextDueDate")));
-    QVERIFY(ledger.recurring.insert(old));
-    RecurringTransaction fine = ledger.add(QStringLiteral("fine"), kToday);
-    fine.autoPost = true;
-    QVERIFY(ledger.recurring.insert(fine));
+    QVERIFY(ledger.put(QStringLiteral("old"), QDate(1999, 12, 31), RecurringFrequency::Monthly, true));
+    QVERIFY(ledger.put(QStringLiteral("fine"), kToday, RecurringFrequency::Monthly, true));
     // Another device's template pointing at a EUR account: confirm refuses, the
     // run moves on without quarantining it.
-    RecurringTransaction abroad = ledger.add(QStringLiteral("abroad"), kToday);
-    abroad.autoPost = true;
+    RecurringTransaction abroad = ledger.add(QStringLiteral("abroad"), kToday, RecurringFrequency::Monthly, true);
     abroad.transferDestAccountId = QStringLiteral("euro");
     QVERIFY(ledger.recurring.insert(abroad));
 

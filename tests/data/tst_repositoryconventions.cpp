@@ -40,7 +40,6 @@ private slots:
     void timestamps_data();
     void timestamps();
     void bindingForms();
-    void softDeleteAndRestore();
     void failedWritesLogAndReportFalse();
     void transactionAndSavepointRollBack();
 };
@@ -133,23 +132,6 @@ void TestRepositoryConventions::bindingForms()
 
     Clock::reset();
     QVERIFY(qAbs(Clock::nowUtc().secsTo(QDateTime::currentDateTimeUtc())) < 5);
-}
-
-void TestRepositoryConventions::softDeleteAndRestore()
-{
-    TempDatabase db;
-    QVERIFY(db.isReady());
-    insertAccount(db, QStringLiteral("a1"));
-    const SyncedTable accounts(db.sql(), "accounts", "AccountRepository");
-    const QString row = QStringLiteral("SELECT sync_status || ' ' || version || ' ' || updated_at || ' ' || "
-                                       "coalesce(deleted_at, '-') FROM accounts WHERE id = 'a1'");
-
-    // One "now" per statement: both stamps are the same text.
-    QVERIFY(accounts.softDelete(QStringLiteral("a1")));
-    QCOMPARE(db.scalar(row).toString(), QStringLiteral("pending 4 2024-03-05T14:07:09Z 2024-03-05T14:07:09Z"));
-    Clock::setFixedNow(fixedNow().addSecs(60));
-    QVERIFY(accounts.restore(QStringLiteral("a1")));
-    QCOMPARE(db.scalar(row).toString(), QStringLiteral("pending 5 2024-03-05T14:08:09Z -"));
 }
 
 void TestRepositoryConventions::failedWritesLogAndReportFalse()
