@@ -168,7 +168,8 @@ void TestRecurringService::scheduleSequences()
 
     // A huge stored interval must never move a record backwards: the calendar
     // arithmetic would wrap round, so there is no next date at all.
-    for (RecurringFrequency frequency : {RecurringFrequency::Quarterly, RecurringFrequency::Monthly, RecurringFrequency::Annual})
+    for (RecurringFrequency frequency :
+         {RecurringFrequency::Quarterly, RecurringFrequency::Monthly, RecurringFrequency::Annual})
         QVERIFY(!RecurringService::nextDueDateAfter(QDate(2024, 1, 1), frequency, 0x7fffffff, 1, 15).isValid());
     QCOMPARE(RecurringService::nextDueDateAfter(QDate(2024, 1, 1), RecurringFrequency::Annual, 1000, 1, 15),
              QDate(3024, 1, 1));
@@ -203,7 +204,8 @@ void TestRecurringService::confirmPostsAndAdvances()
     QCOMPARE(ledger.service.pendingCount(), 1);
 
     QVERIFY(ledger.service.confirm(QStringLiteral("rent")));
-    Transaction expected = newTransaction(QStringLiteral("checking"), QDate(2024, 1, 31), QStringLiteral("Payee rent"), -12000);
+    Transaction expected =
+        newTransaction(QStringLiteral("checking"), QDate(2024, 1, 31), QStringLiteral("Payee rent"), -12000);
     expected.id = RecurringService::recurringOccurrenceId(QStringLiteral("rent"), QDate(2024, 1, 31));
     expected.memo = QStringLiteral("memo");
     expected.categoryId = QStringLiteral("rent");

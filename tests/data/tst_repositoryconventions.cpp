@@ -101,7 +101,8 @@ void TestRepositoryConventions::timestamps_data()
     QTest::newRow("offset") << QStringLiteral("2024-03-05T16:07:09+02:00") << now;
     QTest::newRow("no zone is utc") << QStringLiteral("2024-03-05T14:07:09") << now;
     QTest::newRow("blank for T") << QStringLiteral("2024-03-05 14:07:09Z") << now;
-    QTest::newRow("hour 24") << QStringLiteral("2024-03-05T24:00:00Z") << QDateTime(QDate(2024, 3, 6), QTime(0, 0), QTimeZone::utc());
+    QTest::newRow("hour 24") << QStringLiteral("2024-03-05T24:00:00Z")
+                             << QDateTime(QDate(2024, 3, 6), QTime(0, 0), QTimeZone::utc());
     QTest::newRow("second 60") << QStringLiteral("2024-03-05T23:59:60Z") << QDateTime();
     QTest::newRow("no such day") << QStringLiteral("2023-02-29T10:00:00Z") << QDateTime();
     QTest::newRow("letters") << QStringLiteral("2024-03-05T1x:07:09Z") << QDateTime();

@@ -25,8 +25,8 @@ QStringList accountsOf(const QSignalSpy& spy)
 Transaction filled(int seed)
 {
     const bool one = seed == 1;
-    Transaction t = newTransaction(kAccount, QDate(2024, 2, 28).addDays(seed), QStringLiteral("Café Ünïcode %1").arg(seed),
-                                   -123456 * seed);
+    Transaction t = newTransaction(kAccount, QDate(2024, 2, 28).addDays(seed),
+                                   QStringLiteral("Café Ünïcode %1").arg(seed), -123456 * seed);
     t.memo = QStringLiteral("memo %1").arg(seed);
     t.categoryId = one ? QStringLiteral("cat-food") : QString();
     t.checkNumber = QString::number(1040 + seed);
