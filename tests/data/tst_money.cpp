@@ -11,34 +11,37 @@ class TestMoney : public QObject
     Q_OBJECT
 
 private slots:
-    void currencyCodes();
+    void currencyTextsAndTotals();
     void formatMoney_data();
     void formatMoney();
-    void formatPlainAndSigned();
-    void totals();
     void parseMoney_data();
     void parseMoney();
-    void parseDigitsAsCents_data();
-    void parseDigitsAsCents();
-    void conversions();
-    void unusableNumbersReadAsZero();
-    void autoDecimalFlag();
+    void digitsAndConversions();
 };
 
-void TestMoney::currencyCodes()
+void TestMoney::currencyTextsAndTotals()
 {
-    QCOMPARE(currencyFromCode(QStringLiteral("EUR")), Currency::EUR);
+    // Stored codes are exact: "usd" and unknown codes read as USD.
     QCOMPARE(currencyFromCode(QStringLiteral("JPY")), Currency::JPY);
     QCOMPARE(currencyFromCode(QStringLiteral("jpy")), Currency::USD);
-    QCOMPARE(currencyFromCode(QStringLiteral("usd")), Currency::USD);
-    QCOMPARE(currencyFromCode(QString()), Currency::USD);
     QCOMPARE(currencyFromCode(QStringLiteral("CHF")), Currency::USD);
     QCOMPARE(currencyCode(static_cast<Currency>(9)), QStringLiteral("USD"));
-    QCOMPARE(currencySymbol(Currency::AUD), QStringLiteral("$"));
     QCOMPARE(currencySymbol(Currency::GBP), QStringLiteral("\u00A3"));
-    QCOMPARE(currencySymbol(static_cast<Currency>(-1)), QStringLiteral("$"));
     for (Currency currency : {Currency::USD, Currency::EUR, Currency::GBP, Currency::CAD, Currency::AUD, Currency::JPY})
         QCOMPARE(currencyFromCode(currencyCode(currency)), currency);
+
+    QCOMPARE(formatMoneyPlain(-123456, Currency::USD), QStringLiteral("-1,234.56"));
+    QCOMPARE(formatMoneyPlain(0, Currency::JPY), QStringLiteral("0"));
+    QCOMPARE(formatMoneySigned(500, true, Currency::EUR), QStringLiteral("-\u20AC5.00"));
+    QCOMPARE(formatMoneyPlainSigned(500, true, Currency::USD), QStringLiteral("-5.00"));
+
+    const QList<CurrencyAmount> sums = sumByCurrency(
+        {{Currency::EUR, 250}, {Currency::USD, 600}, {Currency::JPY, 0}, {Currency::USD, 400}});
+    QCOMPARE(sums, (QList<CurrencyAmount>{{Currency::USD, 1000}, {Currency::EUR, 250}, {Currency::JPY, 0}}));
+    QCOMPARE(formatMoneyTotals({}, QStringLiteral("Total")), QString());
+    QCOMPARE(formatMoneyTotals({{Currency::USD, 123456}}, QStringLiteral("Total")), QStringLiteral("Total: $1,234.56"));
+    QCOMPARE(formatMoneyTotals(sumByCurrency({{Currency::EUR, 250}, {Currency::USD, 1000}}), QStringLiteral("Cleared")),
+             QStringLiteral("Cleared (USD): $10.00  Cleared (EUR): \u20AC2.50"));
 }
 
 void TestMoney::formatMoney_data()
@@ -48,13 +51,11 @@ void TestMoney::formatMoney_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("usd negative") << qint64(-123456) << Currency::USD << QStringLiteral("-$1,234.56");
-    QTest::newRow("usd zero") << qint64(0) << Currency::USD << QStringLiteral("$0.00");
     QTest::newRow("eur cents") << qint64(5) << Currency::EUR << QStringLiteral("\u20AC0.05");
     QTest::newRow("gbp minus a penny") << qint64(-1) << Currency::GBP << QStringLiteral("-\u00A30.01");
     QTest::newRow("cad million") << qint64(100000000) << Currency::CAD << QStringLiteral("$1,000,000.00");
     QTest::newRow("aud") << qint64(99) << Currency::AUD << QStringLiteral("$0.99");
     QTest::newRow("jpy") << qint64(-1500) << Currency::JPY << QStringLiteral("-\u00A51,500");
-    QTest::newRow("jpy small") << qint64(-5) << Currency::JPY << QStringLiteral("-\u00A55");
     QTest::newRow("unknown is usd") << qint64(250) << static_cast<Currency>(42) << QStringLiteral("$2.50");
     QTest::newRow("most negative") << std::numeric_limits<qint64>::min() << Currency::USD
                                    << QStringLiteral("-$92,233,720,368,547,758.08");
@@ -68,32 +69,6 @@ void TestMoney::formatMoney()
     QCOMPARE(::formatMoney(cents, currency), expected);
 }
 
-void TestMoney::formatPlainAndSigned()
-{
-    QCOMPARE(formatMoneyPlain(-123456, Currency::USD), QStringLiteral("-1,234.56"));
-    QCOMPARE(formatMoneyPlain(0, Currency::USD), QStringLiteral("0.00"));
-    QCOMPARE(formatMoneyPlain(0, Currency::JPY), QStringLiteral("0"));
-    QCOMPARE(formatMoneyPlain(1234567, Currency::JPY), QStringLiteral("1,234,567"));
-    QCOMPARE(formatMoneySigned(500, true, Currency::EUR), QStringLiteral("-\u20AC5.00"));
-    QCOMPARE(formatMoneySigned(500, false, Currency::EUR), QStringLiteral("\u20AC5.00"));
-    QCOMPARE(formatMoneyPlainSigned(500, true, Currency::USD), QStringLiteral("-5.00"));
-}
-
-void TestMoney::totals()
-{
-    QCOMPARE(sumByCurrency({}), QList<CurrencyAmount>());
-    const QList<CurrencyAmount> sums = sumByCurrency(
-        {{Currency::EUR, 250}, {Currency::USD, 600}, {Currency::JPY, 0}, {Currency::USD, 400}});
-    QCOMPARE(sums, (QList<CurrencyAmount>{{Currency::USD, 1000}, {Currency::EUR, 250}, {Currency::JPY, 0}}));
-
-    QCOMPARE(formatMoneyTotals({}, QStringLiteral("Total")), QString());
-    QCOMPARE(formatMoneyTotals({{Currency::USD, 123456}}, QStringLiteral("Total")), QStringLiteral("Total: $1,234.56"));
-    QCOMPARE(formatMoneyTotals(sumByCurrency({{Currency::USD, 1000}}), QStringLiteral("Cleared")),
-             QStringLiteral("Cleared: $10.00"));
-    QCOMPARE(formatMoneyTotals(sumByCurrency({{Currency::EUR, 250}, {Currency::USD, 1000}}), QStringLiteral("Cleared")),
-             QStringLiteral("Cleared (USD): $10.00  Cleared (EUR): \u20AC2.50"));
-}
-
 void TestMoney::parseMoney_data()
 {
     QTest::addColumn<QString>("text");
@@ -105,16 +80,12 @@ void TestMoney::parseMoney_data()
     QTest::newRow("minus after symbol") << QStringLiteral("$-5") << Currency::USD << qint64(-500);
     QTest::newRow("half up") << QStringLiteral("12.345") << Currency::USD << qint64(1235);
     QTest::newRow("binary just below half") << QStringLiteral("1.005") << Currency::USD << qint64(100);
-    QTest::newRow("half cent away from zero") << QStringLiteral("0.005") << Currency::USD << qint64(1);
     QTest::newRow("negative half") << QStringLiteral("-0.005") << Currency::USD << qint64(-1);
     QTest::newRow("parentheses") << QStringLiteral("(5.00)") << Currency::USD << qint64(0);
     QTest::newRow("trailing minus") << QStringLiteral("5.00-") << Currency::USD << qint64(0);
     QTest::newRow("other symbol") << QStringLiteral("\u20AC5") << Currency::USD << qint64(0);
     QTest::newRow("own symbol") << QStringLiteral("\u20AC5") << Currency::EUR << qint64(500);
-    QTest::newRow("empty") << QString() << Currency::USD << qint64(0);
-    QTest::newRow("blanks") << QStringLiteral("   ") << Currency::USD << qint64(0);
     QTest::newRow("letters") << QStringLiteral("abc") << Currency::USD << qint64(0);
-    QTest::newRow("yen") << QStringLiteral("1,000") << Currency::JPY << qint64(1000);
     QTest::newRow("yen rounds") << QStringLiteral("\u00A52.5") << Currency::JPY << qint64(3);
     QTest::newRow("exponent") << QStringLiteral("1e3") << Currency::USD << qint64(100000);
     QTest::newRow("padded") << QStringLiteral("  42.10 ") << Currency::USD << qint64(4210);
@@ -135,47 +106,24 @@ void TestMoney::parseMoney()
     QCOMPARE(::parseMoney(text, currency), expected);
 }
 
-void TestMoney::parseDigitsAsCents_data()
+void TestMoney::digitsAndConversions()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("expected");
+    const QList<QPair<QString, qint64>> cases{{QStringLiteral("$12.34"), 1234}, {QStringLiteral(" -0.50"), -50},
+                                              {QStringLiteral("1,234"), 1234},  {QStringLiteral("-$."), 0},
+                                              {QStringLiteral("12345678901234567890"), 0}};
+    for (const auto& [text, expected] : cases) {
+        QCOMPARE(::parseDigitsAsCents(text, Currency::USD), expected);
+        QCOMPARE(::parseDigitsAsCents(text, Currency::JPY), expected);
+    }
 
-    QTest::newRow("decimal point dropped") << QStringLiteral("12.34") << qint64(1234);
-    QTest::newRow("symbol dropped") << QStringLiteral("$12.34") << qint64(1234);
-    QTest::newRow("negative") << QStringLiteral(" -0.50") << qint64(-50);
-    QTest::newRow("empty") << QString() << qint64(0);
-    QTest::newRow("no digits") << QStringLiteral("-$.") << qint64(0);
-    QTest::newRow("twenty digits") << QStringLiteral("12345678901234567890") << qint64(0);
-    QTest::newRow("grouped") << QStringLiteral("1,234") << qint64(1234);
-}
-
-void TestMoney::parseDigitsAsCents()
-{
-    QFETCH(QString, text);
-    QFETCH(qint64, expected);
-    QCOMPARE(::parseDigitsAsCents(text, Currency::USD), expected);
-    QCOMPARE(::parseDigitsAsCents(text, Currency::JPY), expected);
-}
-
-void TestMoney::conversions()
-{
     QCOMPARE(amountToCents(12.345, Currency::USD), qint64(1235));
-    QCOMPARE(amountToCents(1.005, Currency::USD), qint64(100));
     QCOMPARE(amountToCents(-2.5, Currency::JPY), qint64(-3));
-    QCOMPARE(amountToCents(-0.125, Currency::EUR), qint64(-13));
     QCOMPARE(centsToAmount(250, Currency::EUR), 2.5);
     QCOMPARE(centsToAmount(250, Currency::JPY), 250.0);
-}
 
-void TestMoney::unusableNumbersReadAsZero()
-{
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    QCOMPARE(amountToCents(nan, Currency::USD), qint64(0));
-    QCOMPARE(amountToCents(inf, Currency::USD), qint64(0));
-    QCOMPARE(amountToCents(-inf, Currency::JPY), qint64(0));
-    QCOMPARE(amountToCents(1e300, Currency::USD), qint64(0));
-    QCOMPARE(amountToCents(-1e17, Currency::USD), qint64(0));
+    for (double unusable : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 1e300, -1e17})
+        QCOMPARE(amountToCents(unusable, Currency::USD), qint64(0));
     QCOMPARE(amountToCents(9.2e16, Currency::USD), qint64(9200000000000000000LL));
 
     qint64 cents = 7;
@@ -183,15 +131,6 @@ void TestMoney::unusableNumbersReadAsZero()
     QCOMPARE(cents, qint64(7));
     QVERIFY(roundToMinorUnits(-9223372036854775808.0, &cents));
     QCOMPARE(cents, std::numeric_limits<qint64>::min());
-}
-
-void TestMoney::autoDecimalFlag()
-{
-    QVERIFY(!isAmountAutoDecimal());
-    setAmountAutoDecimal(true);
-    QVERIFY(isAmountAutoDecimal());
-    setAmountAutoDecimal(false);
-    QVERIFY(!isAmountAutoDecimal());
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestMoney)
