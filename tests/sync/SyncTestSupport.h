@@ -28,7 +28,9 @@
 #include <QTimeZone>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 // Shared by the sync tests: ledgers ("devices") that sync with the fake
 // services, one open at a time on the program's one connection.
@@ -293,45 +295,51 @@ inline void injectAfter(FakeHttpServer* http, const QByteArray& method, const QS
     http->injectFault(method, route, fault, 1);
 }
 
-// The fake world with one user and one device, open, for the tests of one engine.
-class OneDevice
+// The fake services with one user, Ada, and her devices (closed), each with
+// its own session; the clock pinned.
+class SyncWorld
 {
 public:
-    OneDevice()
+    explicit SyncWorld(int deviceCount = 1)
     {
         Clock::setFixedNow(baseTime());
-        world = std::make_unique<OnlineTest::OnlineWorld>();
-        started = world->services.start();
-        device = std::make_unique<Device>(&world->services, world->userId, QStringLiteral("device"));
-        opened = device->open();
+        m_started = m_online.services.start();
+        for (int i = 0; i < deviceCount; ++i) {
+            m_devices.push_back(std::make_unique<Device>(&m_online.services, m_online.userId,
+                                                         QStringLiteral("device %1").arg(i + 1)));
+        }
     }
-    ~OneDevice()
+    ~SyncWorld()
     {
-        device.reset();
-        world.reset();
+        m_devices.clear();
         Clock::reset();
     }
-    OneDevice(const OneDevice&) = delete;
-    OneDevice& operator=(const OneDevice&) = delete;
+    SyncWorld(const SyncWorld&) = delete;
+    SyncWorld& operator=(const SyncWorld&) = delete;
 
-    bool isReady() const { return started && opened && device->client()->isAuthenticated(); }
-    FakeServices* services() const { return &world->services; }
-    FakeHttpServer* http() const { return world->services.http(); }
-    FakeSyncService* fake() const { return world->services.sync(); }
-    QList<FakeRequest> pulls() const { return http()->requestsTo(fake()->pullPath()); }
-    QList<FakeRequest> pushes() const { return http()->requestsTo(fake()->pushPath()); }
-    // The next pull is answered with this page instead of the server's own.
-    void servePage(const QJsonObject& page, int times = 1) const
+    bool isReady() const
     {
-        http()->injectFault("GET", fake()->pullPath(), FakeFault::respond(FakeResponse::json(200, page)), times);
+        return m_started && std::all_of(m_devices.cbegin(), m_devices.cend(), [](const auto& device) {
+                   return device->client()->isAuthenticated();
+               });
+    }
+    Device* device(int index = 0) const { return m_devices.at(index).get(); }
+    QString userId() const { return m_online.userId; }
+    FakeServices* services() { return &m_online.services; }
+    FakeHttpServer* http() { return m_online.services.http(); }
+    FakeSyncService* fake() { return m_online.services.sync(); }
+    QList<FakeRequest> pulls() { return http()->requestsTo(fake()->pullPath()); }
+    QList<FakeRequest> pushes() { return http()->requestsTo(fake()->pushPath()); }
+    // The next pull is answered with this page instead of the server's own.
+    void servePage(const QJsonObject& page)
+    {
+        http()->injectFault("GET", fake()->pullPath(), FakeFault::respond(FakeResponse::json(200, page)), 1);
     }
 
-    std::unique_ptr<OnlineTest::OnlineWorld> world;
-    std::unique_ptr<Device> device;
-
 private:
-    bool started = false;
-    bool opened = false;
+    OnlineTest::OnlineWorld m_online;
+    std::vector<std::unique_ptr<Device>> m_devices;
+    bool m_started = false;
 };
 
 } // namespace SyncTest

@@ -68,11 +68,10 @@ private:
     {
         return answerOf<bool>([&](auto done) { m_service->removeShare(accountId, userId, done); }, false);
     }
-    FakeHttpServer* http() const { return m_world->services.http(); }
-    QString route(const QString& path) const { return m_world->services.sync()->apiPath(path); }
+    FakeHttpServer* http() const { return m_world->http(); }
+    QString route(const QString& path) const { return m_world->fake()->apiPath(path); }
 
-    std::unique_ptr<OnlineTest::OnlineWorld> m_world;
-    std::unique_ptr<OrvaAccount::Client> m_client;
+    std::unique_ptr<SyncTest::SyncWorld> m_world;
     std::unique_ptr<AccountSharingService> m_service;
     const QString m_accountId = QStringLiteral("acc-1");
     QString m_bob;
@@ -80,33 +79,28 @@ private:
 
 void TestAccountSharingService::init()
 {
-    m_world = std::make_unique<OnlineTest::OnlineWorld>();
-    QVERIFY(m_world->services.start());
-    m_client = std::make_unique<OrvaAccount::Client>(
-        OnlineTest::configFor(m_world->services), OnlineTest::signedInStore(m_world->services.auth(), m_world->userId));
-    m_client->syncApiClient()->setBaseUrl(m_world->services.syncApiUrl());
-    m_client->initialize();
-    m_service = std::make_unique<AccountSharingService>(m_client->syncApiClient());
-    m_bob = m_world->services.auth()->addUser(QStringLiteral("bob@example.test"), QStringLiteral("Bob"));
+    m_world = std::make_unique<SyncTest::SyncWorld>();
+    QVERIFY(m_world->isReady());
+    m_service = std::make_unique<AccountSharingService>(m_world->device()->api());
+    m_bob = m_world->services()->auth()->addUser(QStringLiteral("bob@example.test"), QStringLiteral("Bob"));
 
     // Ada's account, as her sync left it at the service.
     Account account;
     account.id = m_accountId;
     account.name = QStringLiteral("Household");
-    m_world->services.sync()->putRow(m_world->userId, QStringLiteral("account"), account.id, 1,
+    m_world->fake()->putRow(m_world->userId(), QStringLiteral("account"), account.id, 1,
                                      SyncRecords::accountPayload(account));
 }
 
 void TestAccountSharingService::cleanup()
 {
     m_service.reset();
-    m_client.reset();
     m_world.reset();
 }
 
 void TestAccountSharingService::listShareAndRemove()
 {
-    const QString ada = m_world->userId;
+    const QString ada = m_world->userId();
     QCOMPARE(describe(list(m_accountId)), QStringList(QStringList({ada, ada, "ada@example.test", "Ada", "owner"}).join('|')));
 
     // By e-mail address, with the default role; the address goes as both keys.
@@ -128,7 +122,7 @@ void TestAccountSharingService::listShareAndRemove()
     // By user id, with a role of its own.
     QCOMPARE(share(m_bob, QStringLiteral("viewer")).first, true);
     QCOMPARE(http()->requestsTo(shareRoute).last().jsonBody(), (QJsonObject{{"user_id", m_bob}, {"role", "viewer"}}));
-    QCOMPARE(m_world->services.sync()->shares(m_accountId).first().role, QStringLiteral("viewer"));
+    QCOMPARE(m_world->fake()->shares(m_accountId).first().role, QStringLiteral("viewer"));
 }
 
 void TestAccountSharingService::shareFailures_data()

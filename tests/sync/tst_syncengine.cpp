@@ -47,20 +47,21 @@ private slots:
     void heldRunWritesNothingInsideAnImport();
 
 private:
-    Device* device() const { return m_world->device.get(); }
-    SyncEngine* engine() const { return m_world->device->engine; }
+    Device* device() const { return m_world->device(); }
+    SyncEngine* engine() const { return m_world->device()->engine; }
     FakeHttpServer* http() const { return m_world->http(); }
     int pullCount() const { return int(m_world->pulls().size()); }
     // The engine's signals by name, in order.
     void logSignals(QStringList* log);
 
-    std::unique_ptr<OneDevice> m_world;
+    std::unique_ptr<SyncWorld> m_world;
 };
 
 void TestSyncEngine::init()
 {
-    m_world = std::make_unique<OneDevice>();
+    m_world = std::make_unique<SyncWorld>();
     QVERIFY(m_world->isReady());
+    QVERIFY(device()->open());
 }
 
 void TestSyncEngine::cleanup()
@@ -87,7 +88,6 @@ void TestSyncEngine::stateTexts_data()
     QTest::newRow("error") << 2 << QStringLiteral("Sync error");
     QTest::newRow("offline") << 3 << QStringLiteral("Offline");
     QTest::newRow("beyond") << 4 << QStringLiteral("Unknown");
-    QTest::newRow("negative") << -1 << QStringLiteral("Unknown");
 }
 
 void TestSyncEngine::stateTexts()
@@ -300,7 +300,7 @@ void TestSyncEngine::heldRunWritesNothingInsideAnImport()
 {
     // Another device's account waits at the server.
     Account remote = newAccount(QStringLiteral("From elsewhere"));
-    m_world->fake()->putRow(m_world->world->userId, QStringLiteral("account"), remote.id, 1,
+    m_world->fake()->putRow(m_world->userId(), QStringLiteral("account"), remote.id, 1,
                             SyncRecords::accountPayload(remote));
     http()->setRouteDelay("GET", m_world->fake()->pullPath(), 100);
     QSignalSpy completed(engine(), &SyncEngine::syncCompleted);

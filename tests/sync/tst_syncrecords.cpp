@@ -20,8 +20,6 @@ private slots:
     void flags_data();
     void flags();
     void integers();
-    void serverDates_data();
-    void serverDates();
     void missingAndBrokenValues();
     void splitLines();
 };
@@ -108,24 +106,6 @@ void TestSyncRecords::integers()
     QCOMPARE(integer(record, QLatin1StringView("fraction")), 13);
     QCOMPARE(integer(record, QLatin1StringView("huge")), 0);
     QCOMPARE(integer(record, QLatin1StringView("missing")), 0);
-}
-
-void TestSyncRecords::serverDates_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QDate>("expected");
-    QTest::newRow("date") << QStringLiteral("2024-03-05") << QDate(2024, 3, 5);
-    QTest::newRow("date-time with offset") << QStringLiteral("2024-03-05T23:30:00-05:00") << QDate(2024, 3, 5);
-    QTest::newRow("empty") << QString() << QDate();
-    QTest::newRow("day first") << QStringLiteral("31/12/2024") << QDate();
-    QTest::newRow("no such day") << QStringLiteral("2024-02-30") << QDate();
-}
-
-void TestSyncRecords::serverDates()
-{
-    QFETCH(QString, text);
-    QFETCH(QDate, expected);
-    QCOMPARE(parseServerDate(text), expected);
 }
 
 void TestSyncRecords::missingAndBrokenValues()

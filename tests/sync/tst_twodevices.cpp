@@ -42,7 +42,6 @@ private:
     // A syncs, B syncs, A syncs; then both ledgers hold the same rows, nothing
     // is pending, and one more run on each moves and schedules nothing.
     void converge();
-    void checkQuiet(Device& device, const Snapshot& expected);
     // Opens the device for the statements, and closes it after.
     template<typename Work>
     void on(Device& device, Work work)
@@ -51,87 +50,63 @@ private:
         work();
         device.close();
     }
-    void settle(Device& device)
-    {
-        on(device, [&] { QVERIFY(device.settle()); });
-    }
     // An account with a few rows of every kind, made on A and synced to B.
     void sharedBaseline();
     // An edit of the baseline's plain transaction, as the register makes it.
     void editTransaction(Device& device, const std::function<void(Transaction&)>& change);
     // An account with this many transactions, made on A.
     void manyTransactions(int count);
-    int pushRequests() const { return int(http()->requestsTo(fakeSync()->pushPath()).size()); }
-    QList<FakeRequest> pulls() const { return http()->requestsTo(fakeSync()->pullPath()); }
-    FakeHttpServer* http() const { return m_world->services.http(); }
-    FakeSyncService* fakeSync() const { return m_world->services.sync(); }
+    QList<FakeRequest> pulls() const { return m_world->pulls(); }
+    FakeHttpServer* http() const { return m_world->http(); }
+    FakeSyncService* fakeSync() const { return m_world->fake(); }
 
-    std::unique_ptr<OnlineTest::OnlineWorld> m_world;
-    std::unique_ptr<Device> m_a;
-    std::unique_ptr<Device> m_b;
+    std::unique_ptr<SyncWorld> m_world;
+    Device* m_a = nullptr;
+    Device* m_b = nullptr;
     QString m_accountId;
     QString m_transactionId;
 };
 
 void TestTwoDevices::init()
 {
-    Clock::setFixedNow(baseTime());
-    m_world = std::make_unique<OnlineTest::OnlineWorld>();
-    QVERIFY(m_world->services.start());
-    m_a = std::make_unique<Device>(&m_world->services, m_world->userId, QStringLiteral("A"));
-    m_b = std::make_unique<Device>(&m_world->services, m_world->userId, QStringLiteral("B"));
-    QVERIFY(m_a->client()->isAuthenticated());
-    QVERIFY(m_b->client()->isAuthenticated());
+    m_world = std::make_unique<SyncWorld>(2);
+    QVERIFY(m_world->isReady());
+    m_a = m_world->device(0);
+    m_b = m_world->device(1);
 }
 
 void TestTwoDevices::cleanup()
 {
-    m_a.reset();
-    m_b.reset();
     m_world.reset();
-    Clock::reset();
-}
-
-void TestTwoDevices::checkQuiet(Device& device, const Snapshot& expected)
-{
-    on(device, [&] {
-        const int pushesBefore = pushRequests();
-        QSignalSpy accountsChanged(device.accounts, &AccountRepository::accountsChanged);
-        QSignalSpy transactionsChanged(device.transactions, &TransactionRepository::transactionsChanged);
-        QSignalSpy categoriesChanged(device.categories, &CategoryRepository::categoriesChanged);
-        QSignalSpy recurringChanged(device.recurring, &RecurringRepository::recurringChanged);
-        QSignalSpy reconciliationsChanged(device.reconciliations, &ReconciliationRepository::reconciliationsChanged);
-        QVERIFY(device.sync());
-        QCOMPARE(pushRequests(), pushesBefore);
-        QCOMPARE(accountsChanged.count() + transactionsChanged.count() + categoriesChanged.count()
-                     + recurringChanged.count() + reconciliationsChanged.count(),
-                 0);
-        QVERIFY(!device.debounceTimer()->isActive());
-        QVERIFY(device.engine->isPullCaughtUp());
-        QVERIFY(device.snapshot() == expected);
-    });
 }
 
 void TestTwoDevices::converge()
 {
-    settle(*m_a);
-    settle(*m_b);
-    settle(*m_a);
-
-    Snapshot onA;
-    Snapshot onB;
-    on(*m_a, [&] {
-        onA = m_a->snapshot();
-        QCOMPARE(m_a->pendingCount(), 0);
-    });
-    on(*m_b, [&] {
-        onB = m_b->snapshot();
-        QCOMPARE(m_b->pendingCount(), 0);
-    });
-    for (auto it = onA.cbegin(); it != onA.cend(); ++it)
-        QCOMPARE(onB.value(it.key()), *it);
-    checkQuiet(*m_a, onA);
-    checkQuiet(*m_b, onB);
+    for (Device* device : {m_a, m_b, m_a})
+        on(*device, [&] { QVERIFY(device->settle()); });
+    QList<Snapshot> snapshots;
+    for (Device* device : {m_a, m_b}) {
+        on(*device, [&] {
+            snapshots.append(device->snapshot());
+            QCOMPARE(device->pendingCount(), 0);
+            const qsizetype pushesBefore = m_world->pushes().size();
+            QSignalSpy accounts(device->accounts, &AccountRepository::accountsChanged);
+            QSignalSpy transactions(device->transactions, &TransactionRepository::transactionsChanged);
+            QSignalSpy categories(device->categories, &CategoryRepository::categoriesChanged);
+            QSignalSpy recurring(device->recurring, &RecurringRepository::recurringChanged);
+            QSignalSpy reconciliations(device->reconciliations, &ReconciliationRepository::reconciliationsChanged);
+            QVERIFY(device->sync());
+            QCOMPARE(m_world->pushes().size(), pushesBefore);
+            QCOMPARE(accounts.count() + transactions.count() + categories.count() + recurring.count()
+                         + reconciliations.count(),
+                     0);
+            QVERIFY(!device->debounceTimer()->isActive());
+            QVERIFY(device->engine->isPullCaughtUp());
+            QVERIFY(device->snapshot() == snapshots.last());
+        });
+    }
+    for (auto it = snapshots.first().cbegin(); it != snapshots.first().cend(); ++it)
+        QCOMPARE(snapshots.last().value(it.key()), *it);
 }
 
 void TestTwoDevices::sharedBaseline()
@@ -215,7 +190,7 @@ void TestTwoDevices::deleteAgainstEdit()
     on(editor, [&] { editTransaction(editor, [](Transaction& t) { t.memo = QStringLiteral("edited"); }); });
     converge();
     // Whichever reached the server first, the deletion holds on both.
-    for (Device* device : {m_a.get(), m_b.get()})
+    for (Device* device : {m_a, m_b})
         on(*device, [&] { QVERIFY(device->transactions->findById(m_transactionId)->deletedAt.has_value()); });
 }
 
@@ -239,7 +214,7 @@ void TestTwoDevices::editWhileItsPushIsInFlight()
         QCOMPARE(stored.version, 3);
         QCOMPARE(stored.syncStatus, SyncStatus::Pending);
         QCOMPARE(stored.serverId,
-                 fakeSync()->row(m_world->userId, QStringLiteral("transaction"), m_transactionId)->serverId);
+                 fakeSync()->row(m_world->userId(), QStringLiteral("transaction"), m_transactionId)->serverId);
         QVERIFY(m_a->debounceTimer()->isActive());
     });
     converge();
@@ -249,7 +224,7 @@ void TestTwoDevices::editWhileItsPushIsInFlight()
 void TestTwoDevices::defaultsAndOpeningBalancesMadeOnBothDevices()
 {
     // Both ledgers seed the default categories before they ever sync.
-    for (Device* device : {m_a.get(), m_b.get()}) {
+    for (Device* device : {m_a, m_b}) {
         on(*device, [&] {
             CategoryService(device->categories).seedIfEmpty();
             QVERIFY(device->categories->countLive() > 10);
@@ -264,7 +239,7 @@ void TestTwoDevices::defaultsAndOpeningBalancesMadeOnBothDevices()
     converge();
 
     // Then both fill in the account's opening balance, under the same id.
-    for (Device* device : {m_a.get(), m_b.get()}) {
+    for (Device* device : {m_a, m_b}) {
         on(*device, [&] {
             Transaction opening = newTransaction(m_accountId, QStringLiteral("Opening Balance"), 50000);
             opening.id = openingBalanceTransactionId(m_accountId);
@@ -278,7 +253,7 @@ void TestTwoDevices::defaultsAndOpeningBalancesMadeOnBothDevices()
         QCOMPARE(countWhere(QStringLiteral("categories"), QStringLiteral("is_default = 1")),
                  countWhere(QStringLiteral("categories")));
     });
-    QCOMPARE(fakeSync()->rows(m_world->userId, QStringLiteral("transaction")).size(), 1);
+    QCOMPARE(fakeSync()->rows(m_world->userId(), QStringLiteral("transaction")).size(), 1);
 }
 
 void TestTwoDevices::accountDeletedAndRestored()
@@ -393,19 +368,21 @@ void TestTwoDevices::pushWithoutAnAnswer()
         QCOMPARE(m_a->engine->state(), SyncEngine::SyncState::Error);
         QCOMPARE(m_a->engine->lastError(), QStringLiteral("Push failed (HTTP 0)"));
         QCOMPARE(m_a->pendingCount(), 2);
-        QCOMPARE(fakeSync()->rows(m_world->userId).size(), rowsAtServer);
+        QCOMPARE(fakeSync()->rows(m_world->userId()).size(), rowsAtServer);
         http()->clearFaults();
     });
     converge();
     // Sent again, the rows the server already had are the same version.
-    for (const FakeSyncService::Row& row : fakeSync()->rows(m_world->userId))
+    for (const FakeSyncService::Row& row : fakeSync()->rows(m_world->userId()))
         QCOMPARE(row.version, 1);
 }
 
 void TestTwoDevices::failureOnPullPageThree()
 {
-    on(*m_a, [&] { manyTransactions(700); });
-    settle(*m_a);
+    on(*m_a, [&] {
+        manyTransactions(700);
+        QVERIFY(m_a->settle());
+    });
 
     http()->clearRequests();
     injectAfter(http(), "GET", fakeSync()->pullPath(), 2, FakeFault::status(500));
@@ -473,10 +450,10 @@ void TestTwoDevices::unauthorizedThenRefreshed()
 {
     on(*m_a, [&] {
         QVERIFY(m_a->accounts->insert(newAccount(QStringLiteral("Refreshed"))));
-        const int refreshesBefore = m_world->services.auth()->refreshCount();
+        const int refreshesBefore = m_world->services()->auth()->refreshCount();
         http()->injectFault("POST", fakeSync()->pushPath(), FakeFault::status(401), 1);
         QVERIFY(m_a->sync());
-        QCOMPARE(m_world->services.auth()->refreshCount(), refreshesBefore + 1);
+        QCOMPARE(m_world->services()->auth()->refreshCount(), refreshesBefore + 1);
         QCOMPARE(m_a->pendingCount(), 0);
         QCOMPARE(m_a->engine->state(), SyncEngine::SyncState::Idle);
     });
@@ -489,9 +466,8 @@ void TestTwoDevices::bodiesThatAreNotJson_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("error");
     // A push answered with something else accepted nothing: the rows go again.
-    QTest::newRow("push, 200") << true << 200 << QString();
-    QTest::newRow("push, 500") << true << 500 << QStringLiteral("Push failed (HTTP 500)");
-    QTest::newRow("pull, 200") << false << 200 << QStringLiteral("Pull failed: the reply was not a page of changes");
+    QTest::newRow("push") << true << 200 << QString();
+    QTest::newRow("pull") << false << 200 << QStringLiteral("Pull failed: the reply was not a page of changes");
     QTest::newRow("pull, 502") << false << 502 << QStringLiteral("Pull failed (HTTP 502)");
 }
 
