@@ -2,10 +2,8 @@
 
 #include "FakeServices.h"
 #include "OnlineTestSupport.h"
-#include "account/ApiClient.h"
 #include "account/Client.h"
 #include "account/TokenManager.h"
-#include "data/Account.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -19,12 +17,10 @@
 #include "sync/SyncEngine.h"
 
 #include <QEventLoop>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimeZone>
 #include <QTimer>
 
