@@ -35,12 +35,11 @@ private slots:
     void stateTexts_data();
     void stateTexts();
     void successfulRunSignalsInOrder();
-    void triggersDuringARunGiveOneMoreRun();
     void triggerDuringAFailingRunGivesNoFurtherRun();
     void signedOutSendsNothing();
     void debounceCollapsesABurst();
     void periodicTimer();
-    void authenticationRequiredDuringARunStartsNoSecondRun();
+    void triggersAndRefusedRefreshDuringARun();
     void heldTriggersGiveOneRunAfterRelease();
     void heldRunWritesNothingInsideAnImport();
 
@@ -109,20 +108,6 @@ void TestSyncEngine::successfulRunSignalsInOrder()
     // Nothing was pending, so nothing was pushed.
     QCOMPARE(m_world->pushes().size(), 0);
     QCOMPARE(pullCount(), 1);
-}
-
-void TestSyncEngine::triggersDuringARunGiveOneMoreRun()
-{
-    http()->setRouteDelay("GET", m_world->fake()->pullPath(), 200);
-    engine()->syncNow();
-    QCOMPARE(engine()->state(), State::Syncing);
-    for (int i = 0; i < 3; ++i)
-        engine()->syncNow();
-    QCOMPARE(http()->requestCount(), 0);
-    QTRY_COMPARE(m_log.count(QStringLiteral("completed")), 2);
-    settleEvents();
-    QCOMPARE(m_log, kOneRun + kOneRun);
-    QCOMPARE(pullCount(), 2);
 }
 
 void TestSyncEngine::triggerDuringAFailingRunGivesNoFurtherRun()
@@ -219,7 +204,7 @@ void TestSyncEngine::periodicTimer()
     QCOMPARE(m_log.count(QStringLiteral("completed")), runs);
 }
 
-void TestSyncEngine::authenticationRequiredDuringARunStartsNoSecondRun()
+void TestSyncEngine::triggersAndRefusedRefreshDuringARun()
 {
     // A refresh refused for another request on the shared client. (In the
     // program that also signs the user out, who may well sign in again before
@@ -236,14 +221,15 @@ void TestSyncEngine::authenticationRequiredDuringARunStartsNoSecondRun()
     engine()->syncNow();
     QTRY_COMPARE(pullCount(), 1);
 
-    // Now while the pull is out.
+    // Now while the pull is out; then three more triggers.
     emit device()->api()->authenticationRequired();
     QCOMPARE(engine()->state(), State::Error);
-    engine()->syncNow();
+    for (int i = 0; i < 3; ++i)
+        engine()->syncNow();
     QCOMPARE(pullCount(), 1);
     QVERIFY(engine()->isRunning());
 
-    // The run ends through its own reply; the trigger made one more run after it.
+    // The run ends through its own reply; the triggers made one more run after it.
     QTRY_COMPARE(m_log.count(QStringLiteral("completed")), 2);
     settleEvents();
     QCOMPARE(m_log, QStringList({"state Syncing...", "state Sync error"}) + kOneRun.mid(1) + kOneRun);

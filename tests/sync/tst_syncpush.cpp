@@ -16,7 +16,6 @@ private slots:
 
     void entriesOfEveryTable();
     void rejectedRowsStayPending();
-    void rowDeletedInFlightStaysPending();
 
 private:
     Device* device() const { return m_world->device(); }
@@ -132,37 +131,6 @@ void TestSyncPush::rejectedRowsStayPending()
     QVERIFY(device()->sync());
     QCOMPARE(lastPush().keys(), QList<QString>{refused.id});
     QCOMPARE(device()->pendingCount(), 0);
-}
-
-void TestSyncPush::rowDeletedInFlightStaysPending()
-{
-    const Account account = newAccount(QStringLiteral("Moving"));
-    QVERIFY(device()->accounts->insert(account));
-    const Transaction kept = newTransaction(account.id, QStringLiteral("Kept"), -1);
-    const Transaction deleted = newTransaction(account.id, QStringLiteral("Deleted"), -3);
-    QVERIFY(device()->transactions->insert(kept));
-    QVERIFY(device()->transactions->insert(deleted));
-
-    // While the batch is at the server, one row is deleted: the server's
-    // acceptance of version 1 must not mark the deletion synced unsent.
-    const QMetaObject::Connection deleter =
-        connect(m_world->http(), &FakeHttpServer::requestReceived, device()->engine, [&](const FakeRequest& request) {
-            if (request.route == m_world->fake()->pushPath())
-                device()->transactions->softDelete(deleted.id);
-        });
-    QVERIFY(device()->sync());
-    disconnect(deleter);
-    QCOMPARE(device()->transactions->findById(kept.id)->syncStatus, SyncStatus::Synced);
-    const Transaction row = *device()->transactions->findById(deleted.id);
-    QCOMPARE(row.syncStatus, SyncStatus::Pending);
-    QCOMPARE(row.version, 2);
-    QCOMPARE(row.serverId, serverIdOf(QStringLiteral("transaction"), deleted.id));
-
-    // The deletion goes out with the next run.
-    device()->debounceTimer()->stop();
-    QVERIFY(device()->sync());
-    QCOMPARE(device()->pendingCount(), 0);
-    QVERIFY(m_world->fake()->row(m_world->userId(), QStringLiteral("transaction"), deleted.id)->deleted);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestSyncPush)
