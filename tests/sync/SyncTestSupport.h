@@ -2,10 +2,8 @@
 
 #include "FakeServices.h"
 #include "OnlineTestSupport.h"
-#include "account/ApiClient.h"
 #include "account/Client.h"
 #include "account/TokenManager.h"
-#include "data/Account.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -19,36 +17,33 @@
 #include "sync/SyncEngine.h"
 
 #include <QEventLoop>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimeZone>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 // Shared by the sync tests: ledgers ("devices") that sync with the fake
 // services, one open at a time on the program's one connection.
 namespace SyncTest {
+
+inline const QStringList kSyncedTables{"accounts", "categories", "recurring_transactions", "transactions",
+                                       "reconciliations"};
 
 inline QDateTime baseTime()
 {
     return QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9), QTimeZone::utc());
 }
 
-// The rows of the five synced tables in a comparable form: every column but
-// created_at, and the split lines as (transaction, category, amount, memo),
-// since their ids are new on every device. created_at stays as the device
-// that made the row wrote it: a pull never rewrites it, so a row that two
-// devices made under one id (a default category) keeps two birth times.
-struct Snapshot
-{
-    QMap<QString, QStringList> tables;
-    bool operator==(const Snapshot& other) const { return tables == other.tables; }
-};
+// Table -> rows, every column but created_at (a pull never rewrites it, so a
+// row two devices made under one id keeps two birth times). Split lines are
+// (transaction, category, amount, memo): their ids differ on every device.
+using Snapshot = QMap<QString, QStringList>;
 
 inline QStringList tableRows(const QString& sql)
 {
@@ -68,7 +63,7 @@ inline QStringList tableRows(const QString& sql)
     return rows;
 }
 
-inline int countWhere(const QString& table, const QString& condition)
+inline int countWhere(const QString& table, const QString& condition = QStringLiteral("1"))
 {
     QSqlQuery query(QSqlDatabase::database());
     if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, condition)) || !query.next())
@@ -94,27 +89,25 @@ public:
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
 
-    QString name() const { return m_name; }
     OrvaAccount::Client* client() const { return m_client.get(); }
     OrvaAccount::ApiClient* api() const { return m_client->syncApiClient(); }
 
     bool open()
     {
-        if (!m_dir.isValid())
-            return false;
         m_database = std::make_unique<Database>();
-        if (!m_database->open(m_dir.filePath(QStringLiteral("vellumry.db"))) || !m_database->migrate())
+        if (!m_dir.isValid() || !m_database->open(m_dir.filePath(QStringLiteral("vellumry.db")))
+            || !m_database->migrate())
             return false;
         Database* db = m_database.get();
-        accounts = new AccountRepository(db, m_database.get());
-        transactions = new TransactionRepository(db, m_database.get());
-        categories = new CategoryRepository(db, m_database.get());
-        recurring = new RecurringRepository(db, m_database.get());
-        reconciliations = new ReconciliationRepository(db, m_database.get());
-        splitLines = new SplitLineRepository(db, m_database.get());
-        preferences = new PreferencesRepository(db, m_database.get());
+        accounts = new AccountRepository(db, db);
+        transactions = new TransactionRepository(db, db);
+        categories = new CategoryRepository(db, db);
+        recurring = new RecurringRepository(db, db);
+        reconciliations = new ReconciliationRepository(db, db);
+        splitLines = new SplitLineRepository(db, db);
+        preferences = new PreferencesRepository(db, db);
         engine = new SyncEngine(api(), accounts, transactions, categories, recurring, reconciliations, splitLines,
-                                preferences, m_database.get());
+                                preferences, db);
         OrvaAccount::Client* client = m_client.get();
         engine->setSignedInCheck([client] { return client->isAuthenticated(); });
         engine->setUserIdSource([client] {
@@ -128,17 +121,12 @@ public:
         return true;
     }
 
-    void close()
-    {
-        // The engine and the repositories are children of the database.
-        m_database.reset();
-        engine = nullptr;
-    }
-
-    bool isOpen() const { return m_database != nullptr; }
+    // The engine and the repositories are children of the database.
+    void close() { m_database.reset(); }
 
     QTimer* debounceTimer() const { return engine->findChild<QTimer*>(QStringLiteral("syncDebounceTimer")); }
     QTimer* periodicTimer() const { return engine->findChild<QTimer*>(QStringLiteral("periodicSyncTimer")); }
+    QString cursor() const { return preferences->getString(QStringLiteral("syncCursor")); }
 
     // One run: true when it completed, false when it failed or never ended.
     // Waits in an event loop of its own rather than by polling, so that the
@@ -154,11 +142,9 @@ public:
         engine->syncNow();
         if (completed.count() + failed.count() == 0)
             loop.exec();
-        if (completed.count() + failed.count() == 0) {
+        if (completed.count() + failed.count() == 0)
             qWarning("the sync run did not end");
-            return false;
-        }
-        if (completed.count() == 0)
+        else if (completed.count() == 0)
             qWarning().noquote() << m_name << "sync failed:" << engine->lastError();
         return completed.count() > 0;
     }
@@ -182,23 +168,19 @@ public:
     int pendingCount() const
     {
         int pending = 0;
-        for (const char* table : {"accounts", "categories", "recurring_transactions", "transactions",
-                                  "reconciliations"})
-            pending += countWhere(QString::fromLatin1(table), QStringLiteral("sync_status = 'pending'"));
+        for (const QString& table : kSyncedTables)
+            pending += countWhere(table, QStringLiteral("sync_status = 'pending'"));
         return pending;
     }
 
     Snapshot snapshot() const
     {
         Snapshot snapshot;
-        for (const char* table : {"accounts", "categories", "recurring_transactions", "transactions",
-                                  "reconciliations"}) {
-            const QString name = QString::fromLatin1(table);
-            snapshot.tables.insert(name, tableRows(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(name)));
-        }
-        snapshot.tables.insert(QStringLiteral("split_lines"),
-                               tableRows(QStringLiteral("SELECT transaction_id, category_id, amount, memo "
-                                                        "FROM split_lines ORDER BY 1, 2, 3, 4")));
+        for (const QString& table : kSyncedTables)
+            snapshot.insert(table, tableRows(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table)));
+        snapshot.insert(QStringLiteral("split_lines"),
+                        tableRows(QStringLiteral("SELECT transaction_id, category_id, amount, memo "
+                                                 "FROM split_lines ORDER BY 1, 2, 3, 4")));
         return snapshot;
     }
 
@@ -219,68 +201,70 @@ private:
 };
 
 // New rows as the screens would make them: fresh id, pending, stamped now.
-inline Account newAccount(const QString& name, qint64 startingBalance = 0)
+template<typename Record>
+Record stamped(Record record)
+{
+    record.id = newId();
+    record.createdAt = Clock::nowUtc();
+    record.updatedAt = record.createdAt;
+    return record;
+}
+
+inline Account newAccount(const QString& name)
 {
     Account account;
-    account.id = newId();
     account.name = name;
-    account.startingBalance = startingBalance;
-    account.createdAt = Clock::nowUtc();
-    account.updatedAt = account.createdAt;
-    return account;
+    return stamped(account);
 }
 
 inline Category newCategory(const QString& name, const QString& parentId = QString())
 {
     Category category;
-    category.id = newId();
     category.name = name;
     category.parentId = parentId;
-    category.createdAt = Clock::nowUtc();
-    category.updatedAt = category.createdAt;
-    return category;
+    return stamped(category);
 }
 
 inline Transaction newTransaction(const QString& accountId, const QString& payee, qint64 amount,
                                   const QDate& date = QDate(2024, 3, 1))
 {
     Transaction transaction;
-    transaction.id = newId();
     transaction.accountId = accountId;
     transaction.date = date;
     transaction.payee = payee;
     transaction.amount = amount;
-    transaction.createdAt = Clock::nowUtc();
-    transaction.updatedAt = transaction.createdAt;
-    return transaction;
+    return stamped(transaction);
 }
 
 inline Reconciliation newReconciliation(const QString& accountId, const QDate& statementDate, qint64 balance)
 {
     Reconciliation reconciliation;
-    reconciliation.id = newId();
     reconciliation.accountId = accountId;
     reconciliation.statementDate = statementDate;
     reconciliation.statementBalance = balance;
     reconciliation.reconciledBalance = balance;
     reconciliation.completedAt = Clock::nowUtc();
-    reconciliation.createdAt = reconciliation.completedAt;
-    reconciliation.updatedAt = reconciliation.completedAt;
-    return reconciliation;
+    return stamped(reconciliation);
 }
 
 inline RecurringTransaction newRecurring(const QString& accountId, const QString& payee, qint64 amount)
 {
     RecurringTransaction recurring;
-    recurring.id = newId();
     recurring.accountId = accountId;
     recurring.payee = payee;
     recurring.amount = amount;
     recurring.startDate = QDate(2024, 3, 1);
     recurring.nextDueDate = QDate(2024, 4, 1);
-    recurring.createdAt = Clock::nowUtc();
-    recurring.updatedAt = recurring.createdAt;
-    return recurring;
+    return stamped(recurring);
+}
+
+inline SplitLine newSplitLine(const QString& categoryId, qint64 amount, const QString& memo = QString())
+{
+    SplitLine line;
+    line.categoryId = categoryId;
+    line.amount = amount;
+    line.memo = memo;
+    return line;
 }
 
 // A local edit as the screens make it: a new version, pending, stamped now.
@@ -300,54 +284,58 @@ inline void tick(int seconds = 1)
 
 // The fault hits the request after `skip` good ones of the route.
 inline void injectAfter(FakeHttpServer* http, const QByteArray& method, const QString& route, int skip,
-                        const FakeFault& fault, int times = 1)
+                        const FakeFault& fault)
 {
     if (skip > 0)
         http->injectFault(method, route, FakeFault::delay(0), skip);
-    http->injectFault(method, route, fault, times);
+    http->injectFault(method, route, fault, 1);
 }
 
-// The next pull is answered with this page instead of the server's own.
-inline void servePage(FakeServices* services, const QJsonObject& page, int times = 1)
-{
-    services->http()->injectFault("GET", services->sync()->pullPath(),
-                                  FakeFault::respond(FakeResponse::json(200, page)), times);
-}
-
-// The fake world with one user and one device, open, for the tests of one engine.
-class OneDevice
+// The fake services with one user, Ada, and her devices (closed), each with
+// its own session; the clock pinned.
+class SyncWorld
 {
 public:
-    OneDevice()
+    explicit SyncWorld(int deviceCount = 1)
     {
         Clock::setFixedNow(baseTime());
-        world = std::make_unique<OnlineTest::OnlineWorld>();
-        started = world->services.start();
-        device = std::make_unique<Device>(&world->services, world->userId, QStringLiteral("device"));
-        opened = device->open();
+        m_started = m_online.services.start();
+        for (int i = 0; i < deviceCount; ++i) {
+            m_devices.push_back(std::make_unique<Device>(&m_online.services, m_online.userId,
+                                                         QStringLiteral("device %1").arg(i + 1)));
+        }
     }
-    ~OneDevice()
+    ~SyncWorld()
     {
-        device.reset();
-        world.reset();
+        m_devices.clear();
         Clock::reset();
     }
-    OneDevice(const OneDevice&) = delete;
-    OneDevice& operator=(const OneDevice&) = delete;
+    SyncWorld(const SyncWorld&) = delete;
+    SyncWorld& operator=(const SyncWorld&) = delete;
 
-    bool isReady() const { return started && opened && device->client()->isAuthenticated(); }
-    FakeServices* services() const { return &world->services; }
-    FakeHttpServer* http() const { return world->services.http(); }
-    FakeSyncService* fake() const { return world->services.sync(); }
-    int pullRequests() const { return int(http()->requestsTo(fake()->pullPath()).size()); }
-    int pushRequests() const { return int(http()->requestsTo(fake()->pushPath()).size()); }
-
-    std::unique_ptr<OnlineTest::OnlineWorld> world;
-    std::unique_ptr<Device> device;
+    bool isReady() const
+    {
+        return m_started && std::all_of(m_devices.cbegin(), m_devices.cend(), [](const auto& device) {
+                   return device->client()->isAuthenticated();
+               });
+    }
+    Device* device(int index = 0) const { return m_devices.at(index).get(); }
+    QString userId() const { return m_online.userId; }
+    FakeServices* services() { return &m_online.services; }
+    FakeHttpServer* http() { return m_online.services.http(); }
+    FakeSyncService* fake() { return m_online.services.sync(); }
+    QList<FakeRequest> pulls() { return http()->requestsTo(fake()->pullPath()); }
+    QList<FakeRequest> pushes() { return http()->requestsTo(fake()->pushPath()); }
+    // The next pull is answered with this page instead of the server's own.
+    void servePage(const QJsonObject& page)
+    {
+        http()->injectFault("GET", fake()->pullPath(), FakeFault::respond(FakeResponse::json(200, page)), 1);
+    }
 
 private:
-    bool started = false;
-    bool opened = false;
+    OnlineTest::OnlineWorld m_online;
+    std::vector<std::unique_ptr<Device>> m_devices;
+    bool m_started = false;
 };
 
 } // namespace SyncTest
