@@ -219,6 +219,22 @@ QDate parseServerDate(const QString& text)
     return time.isValid() ? time.date() : QDate();
 }
 
+
+namespace {
+
+// The server's sync columns of a pulled record; a pulled row is synced by definition.
+template <typename Row>
+void readSyncColumns(const QJsonObject& record, Row& row)
+{
+    row.version = integer32(record, QLatin1StringView("version"));
+    row.syncStatus = SyncStatus::Synced;
+    row.createdAt = dateTime(record, QLatin1StringView("created_at"));
+    row.updatedAt = dateTime(record, QLatin1StringView("updated_at"));
+    row.deletedAt = deletionTime(record);
+}
+
+} // namespace
+
 Account accountFromRecord(const QJsonObject& record)
 {
     Account account;
@@ -232,11 +248,7 @@ Account accountFromRecord(const QJsonObject& record)
     account.startingBalance = integer(record, QLatin1StringView("starting_balance"));
     account.sortOrder = integer32(record, QLatin1StringView("sort_order"));
     account.isShared = flag(record, QLatin1StringView("is_shared"));
-    account.version = integer32(record, QLatin1StringView("version"));
-    account.syncStatus = SyncStatus::Synced;
-    account.createdAt = dateTime(record, QLatin1StringView("created_at"));
-    account.updatedAt = dateTime(record, QLatin1StringView("updated_at"));
-    account.deletedAt = deletionTime(record);
+    readSyncColumns(record, account);
     return account;
 }
 
@@ -254,11 +266,7 @@ Category categoryFromRecord(const QJsonObject& record)
     category.color = text(record, QLatin1StringView("color"));
     category.isDefault = flag(record, QLatin1StringView("is_default"));
     category.accountId = text(record, QLatin1StringView("account_id"));
-    category.version = integer32(record, QLatin1StringView("version"));
-    category.syncStatus = SyncStatus::Synced;
-    category.createdAt = dateTime(record, QLatin1StringView("created_at"));
-    category.updatedAt = dateTime(record, QLatin1StringView("updated_at"));
-    category.deletedAt = deletionTime(record);
+    readSyncColumns(record, category);
     return category;
 }
 
@@ -295,11 +303,7 @@ RecurringTransaction recurringFromRecord(const QJsonObject& record, const std::o
     readIfPresent(QLatin1StringView("semimonthly_day_2"), &recurring.semimonthlyDay2);
     recurring.isActive = flag(record, QLatin1StringView("is_active"));
     recurring.transferDestAccountId = text(record, QLatin1StringView("transfer_dest_account_id"));
-    recurring.version = integer32(record, QLatin1StringView("version"));
-    recurring.syncStatus = SyncStatus::Synced;
-    recurring.createdAt = dateTime(record, QLatin1StringView("created_at"));
-    recurring.updatedAt = dateTime(record, QLatin1StringView("updated_at"));
-    recurring.deletedAt = deletionTime(record);
+    readSyncColumns(record, recurring);
     return recurring;
 }
 
@@ -321,11 +325,7 @@ Transaction transactionFromRecord(const QJsonObject& record)
     transaction.transferDestAccountId = text(record, QLatin1StringView("transfer_dest_account_id"));
     transaction.isSplit = flag(record, QLatin1StringView("is_split"));
     transaction.recurringId = text(record, QLatin1StringView("recurring_id"));
-    transaction.version = integer32(record, QLatin1StringView("version"));
-    transaction.syncStatus = SyncStatus::Synced;
-    transaction.createdAt = dateTime(record, QLatin1StringView("created_at"));
-    transaction.updatedAt = dateTime(record, QLatin1StringView("updated_at"));
-    transaction.deletedAt = deletionTime(record);
+    readSyncColumns(record, transaction);
     return transaction;
 }
 
@@ -355,11 +355,7 @@ Reconciliation reconciliationFromRecord(const QJsonObject& record)
     reconciliation.statementBalance = integer(record, QLatin1StringView("statement_balance"));
     reconciliation.reconciledBalance = integer(record, QLatin1StringView("reconciled_balance"));
     reconciliation.completedAt = dateTime(record, QLatin1StringView("completed_at"));
-    reconciliation.version = integer32(record, QLatin1StringView("version"));
-    reconciliation.syncStatus = SyncStatus::Synced;
-    reconciliation.createdAt = dateTime(record, QLatin1StringView("created_at"));
-    reconciliation.updatedAt = dateTime(record, QLatin1StringView("updated_at"));
-    reconciliation.deletedAt = deletionTime(record);
+    readSyncColumns(record, reconciliation);
     return reconciliation;
 }
 
