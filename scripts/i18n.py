@@ -24,7 +24,7 @@ import xml.etree.ElementTree as ET
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 I18N = os.path.join(ROOT, "src", "i18n")
 LANGS = ["de", "en", "es", "fr", "ja"]
-AREAS = ["app", "widgets", "data", "register", "screens", "services", "account", "sync", "update"]
+AREAS = ["app", "widgets", "state", "data", "register", "screens", "services", "account", "sync", "update"]
 
 
 def ts_path(area, lang, base=I18N):

@@ -1,12 +1,13 @@
 #include "Application.h"
 
-#include "AppPaths.h"
-#include "AppState.h"
+#include "state/AppPaths.h"
+#include "state/AppState.h"
 #include "AppStyle.h"
 #include "MainWindow.h"
 #include "MessageHandler.h"
-#include "UiLanguage.h"
+#include "state/UiLanguage.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ThemeManager.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -121,7 +122,6 @@ OrvaUpdate::Config Application::updateManifestUrl()
 int Application::run()
 {
     m_appState = new AppState(this);
-    connect(m_appState, &AppState::databaseReady, this, [] {});
 
     if (!m_appState->initialize()) {
         MessageBox::critical(nullptr, tr("Database Error"),
@@ -134,6 +134,9 @@ int Application::run()
         m_appState = nullptr;
         return 1;
     }
+
+    m_appState->themeManager = new ThemeManager(m_appState->preferencesRepository, m_appState);
+    m_appState->themeManager->applyStoredPreferences();
 
     m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();

@@ -1,6 +1,6 @@
 #include "MainWindow.h"
 
-#include "AppState.h"
+#include "state/AppState.h"
 
 MainWindow::MainWindow(AppState* state, QWidget* parent)
     : QMainWindow(parent)

@@ -177,3 +177,8 @@ bool Database::isOpen() const
 {
     return m_opened;
 }
+
+void Database::announceLedgerReset()
+{
+    emit ledgerReset();
+}

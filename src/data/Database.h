@@ -37,7 +37,14 @@ public:
 
     static const QList<Migration>& migrations();
 
+    // For writers that change rows of many tables behind the repositories' backs
+    // (a restore, the sample data, a full resync): listeners reload everything
+    // once instead of waiting for signals that never come.
+    void announceLedgerReset();
+
 signals:
+    // Any row of any table may have changed.
+    void ledgerReset();
     void migrationApplied(int version, QString name);
     void migrationError(int version, QString error);
 

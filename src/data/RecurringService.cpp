@@ -198,6 +198,7 @@ bool RecurringService::confirm(const QString& recurringId)
 
 int RecurringService::confirmAllDue()
 {
+    const TransactionBulkWrite bulkWrite(m_transactions);
     const QList<RecurringTransaction> due = m_recurring->listDue();
     return static_cast<int>(std::count_if(due.cbegin(), due.cend(), [this](const RecurringTransaction& record) {
         return confirm(record.id);
@@ -206,6 +207,7 @@ int RecurringService::confirmAllDue()
 
 int RecurringService::enterDueUntil(const QDate& limit)
 {
+    const TransactionBulkWrite bulkWrite(m_transactions);
     int total = 0;
     const QList<RecurringTransaction> records = m_recurring->listAll();
     for (const RecurringTransaction& listed : records) {
@@ -274,6 +276,8 @@ int RecurringService::catchUp(const RecurringTransaction& listed, const QDate& h
 
 int RecurringService::autoPostDue()
 {
+    // A catch-up may post hundreds of rows: listeners reload once per account.
+    const TransactionBulkWrite bulkWrite(m_transactions);
     const QList<RecurringTransaction> records = m_recurring->listAll();
     const QDate today = Clock::today();
     int posted = 0;

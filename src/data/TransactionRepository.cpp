@@ -410,31 +410,61 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
     return rows;
 }
 
-qint64 TransactionRepository::balance(const QString& accountId, BalanceMode mode) const
+namespace {
+
+// The extra condition of a balance mode on the transactions table, and its value.
+QString balanceCondition(BalanceMode mode)
 {
-    QString clause;
     switch (mode) {
     case BalanceMode::Cleared:
-        clause = QStringLiteral(" AND (cleared = 1 OR reconciled = 1)");
-        break;
+        return QStringLiteral(" AND (cleared = 1 OR reconciled = 1)");
     case BalanceMode::AsOfToday:
         // Dates are "yyyy-MM-dd" text, so "before tomorrow" includes all of today.
-        clause = QStringLiteral(" AND date < ?");
-        break;
+        return QStringLiteral(" AND date < ?");
     case BalanceMode::Current:
         break;
     }
+    return QString();
+}
+
+void bindBalanceCondition(QSqlQuery& query, BalanceMode mode)
+{
+    if (mode == BalanceMode::AsOfToday)
+        query.addBindValue(SqlValues::dateText(Clock::today().addDays(1)));
+}
+
+} // namespace
+
+qint64 TransactionRepository::balance(const QString& accountId, BalanceMode mode) const
+{
     QSqlQuery query(m_database->database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions "
-                                 "WHERE account_id = ? AND deleted_at IS NULL%1").arg(clause));
+                                 "WHERE account_id = ? AND deleted_at IS NULL%1").arg(balanceCondition(mode)));
     query.addBindValue(accountId);
-    if (mode == BalanceMode::AsOfToday)
-        query.addBindValue(SqlValues::dateText(Clock::today().addDays(1)));
+    bindBalanceCondition(query, mode);
     qint64 sum = 0;
     if (query.exec() && query.next())
         sum = query.value(0).toLongLong();
     return startingBalance(accountId) + sum;
+}
+
+QHash<QString, qint64> TransactionRepository::balances(BalanceMode mode) const
+{
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT a.id, a.starting_balance + COALESCE(s.total, 0) FROM accounts a "
+                                 "LEFT JOIN (SELECT account_id, SUM(amount) AS total FROM transactions "
+                                 "WHERE deleted_at IS NULL%1 GROUP BY account_id) s ON s.account_id = a.id "
+                                 "WHERE a.deleted_at IS NULL")
+                      .arg(balanceCondition(mode)));
+    bindBalanceCondition(query, mode);
+    QHash<QString, qint64> result;
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.insert(SqlValues::text(query, 0), query.value(1).toLongLong());
+    return result;
 }
 
 QStringList TransactionRepository::distinctPayees() const

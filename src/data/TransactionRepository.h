@@ -7,6 +7,7 @@
 #include "SearchFilter.h"
 #include "Transaction.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -76,6 +77,8 @@ public:
     // with a starting balance gets a synthetic opening line first.
     QList<RegisterRow> registerRows(const QString& accountId) const;
     qint64 balance(const QString& accountId, BalanceMode mode) const;
+    // The balance of every live account in one grouped query, by account id.
+    QHash<QString, qint64> balances(BalanceMode mode) const;
     QStringList distinctPayees() const;
     // The same list as distinctPayees(): completion offers every payee.
     QStringList payeesForAccount(const QString& accountId) const;
@@ -112,4 +115,21 @@ private:
     int m_bulkWrites = 0;
     QStringList m_heldChanges;
     std::unique_ptr<QSqlQuery> m_bulkInsert;
+};
+
+// Holds a bulk write of the repository open for the lifetime of the scope.
+class TransactionBulkWrite
+{
+public:
+    explicit TransactionBulkWrite(TransactionRepository* repository)
+        : m_repository(repository)
+    {
+        m_repository->beginBulkWrite();
+    }
+    ~TransactionBulkWrite() { m_repository->endBulkWrite(); }
+    TransactionBulkWrite(const TransactionBulkWrite&) = delete;
+    TransactionBulkWrite& operator=(const TransactionBulkWrite&) = delete;
+
+private:
+    TransactionRepository* m_repository;
 };

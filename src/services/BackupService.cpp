@@ -17,6 +17,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+
 namespace {
 
 const QString kManifestName = QStringLiteral("manifest.json");
@@ -265,6 +267,9 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
             result.skipped[index] += result.imported[index];
             result.imported[index] = 0;
         }
+        return result;
     }
+    if (std::any_of(result.imported.cbegin(), result.imported.cend(), [](int count) { return count > 0; }))
+        m_database->announceLedgerReset();
     return result;
 }

@@ -307,6 +307,7 @@ void SampleDataService::loadSampleData()
     insertAccounts(now);
     insertTransactions(now, today);
     insertRecurring(now, today);
+    m_database->announceLedgerReset();
 }
 
 void SampleDataService::clearSampleData()
@@ -326,6 +327,7 @@ void SampleDataService::clearSampleData()
         QSqlQuery query(m_database->database());
         query.exec(QString::fromLatin1(statement));
     }
+    m_database->announceLedgerReset();
 }
 
 void SampleDataService::buildCategoryLookup()

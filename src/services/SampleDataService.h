@@ -14,8 +14,9 @@ class Database;
 //
 // The texts pass through this class's translations, so a translated interface
 // gets a translated set and finds its categories under the translated default
-// names. Writes go straight to the tables: no transaction, no change signals
-// (the caller refreshes), and a failed insert leaves the rest of the set.
+// names. Writes go straight to the tables, without a transaction, and a failed
+// insert leaves the rest of the set; loading and clearing each end with one
+// ledger reset instead of the repositories' change signals.
 class SampleDataService : public QObject
 {
     Q_OBJECT

@@ -383,6 +383,8 @@ void SyncApplier::clearPrefetched()
 
 void SyncApplier::applyPage(const QJsonObject& page)
 {
+    // One page announces each account it touched once, not once per record.
+    const TransactionBulkWrite bulkWrite(m_transactions);
     prefetch(page);
     const auto arrayAt = [&page](QLatin1StringView key) { return page.value(key).toArray(); };
     if (page.contains(SyncRecords::kAccountsKey))

@@ -1,11 +1,11 @@
 #include "TestMain.h"
 
-#include "app/AppPaths.h"
-#include "app/AppState.h"
+#include "state/AppPaths.h"
+#include "state/AppState.h"
 #include "app/AppStyle.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "app/UiLanguage.h"
+#include "state/UiLanguage.h"
 #include "data/Database.h"
 #include "widgets/MessageBox.h"
 

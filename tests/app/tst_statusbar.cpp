@@ -1,7 +1,7 @@
 #include "TestMain.h"
 
 #include "app/StatusBar.h"
-#include "app/ThemeManager.h"
+#include "widgets/ThemeManager.h"
 #include "widgets/Appearance.h"
 
 #include <QApplication>

@@ -4,8 +4,7 @@
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
 #include "account/TokenStore.h"
-#include "app/AppState.h"
-#include "app/ThemeManager.h"
+#include "state/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -22,11 +21,11 @@
 #include "sync/AccountSharingService.h"
 #include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
+#include "state/LedgerGate.h"
 #include "services/ImportService.h"
 #include "sync/SyncEngine.h"
-#include "widgets/Appearance.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -77,7 +76,6 @@ private slots:
     void init();
     void cleanup();
     void buildsEverythingWithDefaults();
-    void storedPreferencesApply_data();
     void storedPreferencesApply();
     void endpointsComeFromTheEnvironment();
     void currentAccount();
@@ -90,19 +88,12 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dataDir;
     std::unique_ptr<AppState> m_state;
-    QPalette m_palette;
-    Qt::DayOfWeek m_localeWeekStart = Qt::Monday;
 };
 
 void TestAppState::init()
 {
     m_dataDir = std::make_unique<QTemporaryDir>();
     qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(m_dataDir->path()));
-    m_palette = QApplication::palette();
-    m_localeWeekStart = QLocale().firstDayOfWeek();
-    localeFirstDayOfWeek() = m_localeWeekStart;
-    setCurrentFontScale(100);
-    appAccentColor() = QColor(QStringLiteral("#00897B"));
     setAmountAutoDecimal(false);
 }
 
@@ -111,7 +102,6 @@ void TestAppState::cleanup()
     m_state.reset();
     for (const char* name : kEndpointVariables)
         qunsetenv(name);
-    QApplication::setPalette(m_palette);
     m_dataDir.reset();
 }
 
@@ -133,19 +123,16 @@ void TestAppState::buildsEverythingWithDefaults()
         state->database, state->accountRepository, state->transactionRepository, state->categoryRepository,
         state->preferencesRepository, state->splitLineRepository, state->recurringRepository,
         state->reconciliationRepository, state->categoryService, state->recurringService, state->reportService,
-        state->importService, state->backupService, state->sharingService, state->accountClient,
-        state->syncEngine, state->themeManager};
+        state->importService, state->backupService, state->ledgerGate, state->sharingService,
+        state->accountClient, state->syncEngine};
     for (QObject* member : members) {
         QVERIFY(member);
         QCOMPARE(member->parent(), state);
     }
 
-    QCOMPARE(currentFontScale(), 100);
-    QCOMPARE(appAccentColor(), QColor(QStringLiteral("#00897B")));
     QVERIFY(!isAmountAutoDecimal());
-    QCOMPARE(state->themeManager->theme(), ThemeManager::System);
-    QCOMPARE(state->preferencesRepository->getString(QStringLiteral("theme"), QString()), QStringLiteral("system"));
-    QCOMPARE(localeFirstDayOfWeek(), m_localeWeekStart);
+    // The look belongs to the window layer.
+    QVERIFY(!state->themeManager);
     QVERIFY(state->currentAccountId.isEmpty());
     // Signed out: the defaults are seeded (twice over, adding nothing the second time).
     QCOMPARE(state->categoryRepository->countLive(), 56);
@@ -153,45 +140,13 @@ void TestAppState::buildsEverythingWithDefaults()
     QCOMPARE(state->syncEngine->state(), SyncEngine::SyncState::Idle);
 }
 
-void TestAppState::storedPreferencesApply_data()
-{
-    QTest::addColumn<QString>("fontScale");
-    QTest::addColumn<int>("expectedScale");
-    QTest::addColumn<QString>("weekStart");
-    QTest::addColumn<int>("expectedWeekStart"); // 0: the locale's
-    QTest::addColumn<QString>("accent");
-    QTest::addColumn<QString>("expectedAccent");
-
-    QTest::newRow("too big") << "200" << 160 << "7" << int(Qt::Sunday) << "#3366CC" << "#3366cc";
-    QTest::newRow("too small") << "50" << 70 << "0" << 0 << "not a colour" << "#00897b";
-    QTest::newRow("not a number") << "big" << 100 << "8" << 0 << "" << "#00897b";
-    QTest::newRow("in range") << "115" << 115 << "3" << int(Qt::Wednesday) << "#ffeb3b" << "#ffeb3b";
-}
-
 void TestAppState::storedPreferencesApply()
 {
-    QFETCH(QString, fontScale);
-    QFETCH(int, expectedScale);
-    QFETCH(QString, weekStart);
-    QFETCH(int, expectedWeekStart);
-    QFETCH(QString, accent);
-    QFETCH(QString, expectedAccent);
-
-    seedPreferences(m_dataDir->path(), {{QStringLiteral("fontScale"), fontScale},
-                                        {QStringLiteral("weekStartDay"), weekStart},
-                                        {QStringLiteral("accentColor"), accent},
-                                        {QStringLiteral("amountAutoDecimal"), QStringLiteral("1")},
-                                        {QStringLiteral("theme"), QStringLiteral("dark")},
+    seedPreferences(m_dataDir->path(), {{QStringLiteral("amountAutoDecimal"), QStringLiteral("1")},
                                         {QStringLiteral("lastViewedAccountId"), QStringLiteral("gone-account")}});
     AppState* state = startState();
     QVERIFY(state);
-
-    QCOMPARE(currentFontScale(), expectedScale);
-    QCOMPARE(int(localeFirstDayOfWeek()), expectedWeekStart ? expectedWeekStart : int(m_localeWeekStart));
-    QCOMPARE(appAccentColor().name(), expectedAccent);
     QVERIFY(isAmountAutoDecimal());
-    QCOMPARE(state->themeManager->theme(), ThemeManager::Dark);
-    QVERIFY(isDarkPalette());
     // A stale account id is kept; the window decides what to show.
     QCOMPARE(state->currentAccountId, QStringLiteral("gone-account"));
 }
@@ -352,5 +307,5 @@ void TestAppState::restoredSessionRegistersTheDeviceAndSyncs()
     store.remove(OrvaAccount::TokenStore::refreshTokenKey());
 }
 
-VELLUMRY_TEST_MAIN(TestAppState)
+VELLUMRY_TEST_GUILESS_MAIN(TestAppState)
 #include "tst_appstate.moc"

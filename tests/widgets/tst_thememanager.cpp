@@ -1,12 +1,13 @@
 #include "TempDatabase.h"
 #include "TestMain.h"
 
-#include "app/ThemeManager.h"
+#include "widgets/ThemeManager.h"
 #include "data/PreferencesRepository.h"
 #include "widgets/Appearance.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -24,6 +25,8 @@ private slots:
     void systemFollowsThePlatformPaletteReadAtStart();
     void accentColour();
     void fontScaleRefontsTaggedWidgets();
+    void storedPreferencesApply_data();
+    void storedPreferencesApply();
 
 private:
     QString preference(const QString& key) { return m_preferences->getString(key, QStringLiteral("<none>")); }
@@ -184,6 +187,45 @@ void TestThemeManager::fontScaleRefontsTaggedWidgets()
     QCOMPARE(scale.last().at(0).toInt(), 70);
     QCOMPARE(preference(QStringLiteral("fontScale")), QStringLiteral("70"));
     QCOMPARE(role4.font().pointSize(), 10);
+}
+
+void TestThemeManager::storedPreferencesApply_data()
+{
+    QTest::addColumn<QString>("fontScale");
+    QTest::addColumn<int>("expectedScale");
+    QTest::addColumn<QString>("weekStart");
+    QTest::addColumn<int>("expectedWeekStart"); // 0: the locale's
+    QTest::addColumn<QString>("accent");
+    QTest::addColumn<QString>("expectedAccent");
+
+    QTest::newRow("too big") << "200" << 160 << "7" << int(Qt::Sunday) << "#3366CC" << "#3366cc";
+    QTest::newRow("too small") << "50" << 70 << "0" << 0 << "not a colour" << "#00897b";
+    QTest::newRow("not a number") << "big" << 100 << "8" << 0 << "" << "#00897b";
+    QTest::newRow("in range") << "115" << 115 << "3" << int(Qt::Wednesday) << "#ffeb3b" << "#ffeb3b";
+}
+
+void TestThemeManager::storedPreferencesApply()
+{
+    QFETCH(QString, fontScale);
+    QFETCH(int, expectedScale);
+    QFETCH(QString, weekStart);
+    QFETCH(int, expectedWeekStart);
+    QFETCH(QString, accent);
+    QFETCH(QString, expectedAccent);
+
+    const Qt::DayOfWeek localeWeekStart = QLocale().firstDayOfWeek();
+    localeFirstDayOfWeek() = localeWeekStart;
+    for (const auto& [key, value] : {std::pair{"fontScale", fontScale}, std::pair{"weekStartDay", weekStart},
+                                     std::pair{"accentColor", accent}, std::pair{"theme", QStringLiteral("dark")}})
+        QVERIFY(m_preferences->set(QLatin1String(key), value));
+
+    ThemeManager manager(m_preferences.get());
+    manager.applyStoredPreferences();
+    QCOMPARE(currentFontScale(), expectedScale);
+    QCOMPARE(int(localeFirstDayOfWeek()), expectedWeekStart ? expectedWeekStart : int(localeWeekStart));
+    QCOMPARE(appAccentColor().name(), expectedAccent);
+    QCOMPARE(manager.theme(), ThemeManager::Dark);
+    QVERIFY(isDarkPalette());
 }
 
 VELLUMRY_TEST_MAIN(TestThemeManager)

@@ -22,6 +22,11 @@ public:
 
     Theme theme() const { return m_theme; }
 
+    // Applies the stored look at start-up: the font scale, the accent colour,
+    // the theme and the first day of the week. The application font as it is
+    // now becomes the base of every scaled font.
+    void applyStoredPreferences();
+
     void setTheme(Theme theme);
     void setThemeByName(const QString& name);
     void setAccentColor(const QColor& color);

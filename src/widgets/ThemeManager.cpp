@@ -66,6 +66,29 @@ ThemeManager::ThemeManager(PreferencesRepository* preferences, QObject* parent)
 {
 }
 
+void ThemeManager::applyStoredPreferences()
+{
+    appDefaultFont() = QApplication::font();
+
+    bool ok = false;
+    int scale = m_preferences->getString(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok, 10);
+    if (!ok)
+        scale = 100;
+    setCurrentFontScale(scale);
+
+    const QColor accent(m_preferences->getString(QStringLiteral("accentColor"), QStringLiteral("#00897B")));
+    if (accent.isValid())
+        appAccentColor() = accent;
+
+    setThemeByName(m_preferences->getString(QStringLiteral("theme"), QStringLiteral("system")));
+
+    if (const std::optional<QString> weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
+        const int day = weekStart->toInt(&ok, 10);
+        if (ok && day >= Qt::Monday && day <= Qt::Sunday)
+            localeFirstDayOfWeek() = static_cast<Qt::DayOfWeek>(day);
+    }
+}
+
 QPalette ThemeManager::darkPalette()
 {
     return buildPalette(true);

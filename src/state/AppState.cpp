@@ -1,7 +1,7 @@
 #include "AppState.h"
 
 #include "AppPaths.h"
-#include "ThemeManager.h"
+#include "LedgerGate.h"
 #include "account/AccountClient.h"
 #include "account/ApiClient.h"
 #include "account/AuthClient.h"
@@ -24,9 +24,7 @@
 #include "services/ReportService.h"
 #include "sync/AccountSharingService.h"
 #include "sync/SyncEngine.h"
-#include "widgets/Appearance.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
@@ -77,12 +75,11 @@ QString AppState::syncApiUrlFromEnvironment()
     return environment("SYNC_API_URL", kDefaultSyncApiUrl);
 }
 
-bool AppState::initialize()
+bool AppState::openLedger(const QString& databasePath)
 {
     database = new Database(this);
-    const QString path = databaseFilePath();
-    qInfo() << "Opening database at:" << path;
-    if (!database->open(path) || !database->migrate())
+    qInfo() << "Opening database at:" << databasePath;
+    if (!database->open(databasePath) || !database->migrate())
         return false;
 
     accountRepository = new AccountRepository(database, this);
@@ -99,19 +96,51 @@ bool AppState::initialize()
     importService = new ImportService(transactionRepository, categoryRepository, splitLineRepository,
                                       accountRepository, this);
     backupService = new BackupService(database, this);
+    ledgerGate = new LedgerGate(importService, this);
+    return true;
+}
 
-    const OrvaAccount::ClientConfig config = clientConfigFromEnvironment();
-    const QString syncUrl = syncApiUrlFromEnvironment();
-    qInfo() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncUrl;
-    accountClient = new OrvaAccount::Client(config, this);
-    accountClient->syncApiClient()->setBaseUrl(QUrl(syncUrl));
-
-    syncEngine = new SyncEngine(accountClient->syncApiClient(), accountRepository, transactionRepository,
+void AppState::connectOnline(OrvaAccount::Client* client, const QUrl& syncApiUrl)
+{
+    accountClient = client;
+    client->syncApiClient()->setBaseUrl(syncApiUrl);
+    syncEngine = new SyncEngine(client->syncApiClient(), accountRepository, transactionRepository,
                                 categoryRepository, recurringRepository, reconciliationRepository,
                                 splitLineRepository, preferencesRepository, this);
-    sharingService = new AccountSharingService(accountClient->syncApiClient(), this);
+    sharingService = new AccountSharingService(client->syncApiClient(), this);
 
-    applyStoredPreferences();
+    syncEngine->setSignedInCheck([client] { return client->isAuthenticated(); });
+    syncEngine->setUserIdSource([client] {
+        return OrvaAccount::TokenManager::accessTokenSubject(client->tokenManager()->accessToken());
+    });
+
+    connect(accountRepository, &AccountRepository::accountsChanged, syncEngine, &SyncEngine::scheduleSync);
+    connect(transactionRepository, &TransactionRepository::transactionsChanged, syncEngine,
+            [this] { syncEngine->scheduleSync(); });
+    connect(categoryRepository, &CategoryRepository::categoriesChanged, syncEngine, &SyncEngine::scheduleSync);
+    // A restore or the sample data leave pending rows behind them.
+    connect(database, &Database::ledgerReset, syncEngine, &SyncEngine::scheduleSync);
+
+    // No sync run may write inside an import's open SQL transaction.
+    connect(ledgerGate, &LedgerGate::busyChanged, syncEngine, [this](bool busy) {
+        if (busy)
+            syncEngine->holdRuns();
+        else
+            syncEngine->releaseRuns();
+    });
+}
+
+bool AppState::initialize()
+{
+    if (!openLedger(databaseFilePath()))
+        return false;
+
+    const OrvaAccount::ClientConfig config = clientConfigFromEnvironment();
+    const QUrl syncUrl(syncApiUrlFromEnvironment());
+    qInfo() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncUrl;
+    connectOnline(new OrvaAccount::Client(config, this), syncUrl);
+
+    setAmountAutoDecimal(preferencesRepository->getBool(QStringLiteral("amountAutoDecimal"), false));
 
     categoryService->seedIfEmpty();
     connect(syncEngine, &SyncEngine::syncCompleted, this, [this] { categoryService->seedDefaultCategories(); });
@@ -137,58 +166,11 @@ bool AppState::initialize()
         });
     }
 
-    wireSync();
-
     if (const std::optional<QString> last = preferencesRepository->get(QStringLiteral("lastViewedAccountId")))
         currentAccountId = *last;
 
     emit databaseReady();
     return true;
-}
-
-void AppState::applyStoredPreferences()
-{
-    appDefaultFont() = QApplication::font();
-
-    bool ok = false;
-    int scale = preferencesRepository->getString(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok, 10);
-    if (!ok)
-        scale = 100;
-    setCurrentFontScale(scale);
-
-    const QColor accent(preferencesRepository->getString(QStringLiteral("accentColor"), QStringLiteral("#00897B")));
-    if (accent.isValid())
-        appAccentColor() = accent;
-
-    setAmountAutoDecimal(preferencesRepository->getBool(QStringLiteral("amountAutoDecimal"), false));
-
-    themeManager = new ThemeManager(preferencesRepository, this);
-    themeManager->setThemeByName(preferencesRepository->getString(QStringLiteral("theme"), QStringLiteral("system")));
-
-    if (const std::optional<QString> weekStart = preferencesRepository->get(QStringLiteral("weekStartDay"))) {
-        const int day = weekStart->toInt(&ok, 10);
-        if (ok && day >= Qt::Monday && day <= Qt::Sunday)
-            localeFirstDayOfWeek() = static_cast<Qt::DayOfWeek>(day);
-    }
-}
-
-void AppState::wireSync()
-{
-    OrvaAccount::Client* client = accountClient;
-    syncEngine->setSignedInCheck([client] { return client->isAuthenticated(); });
-    syncEngine->setUserIdSource([client] {
-        return OrvaAccount::TokenManager::accessTokenSubject(client->tokenManager()->accessToken());
-    });
-
-    connect(accountRepository, &AccountRepository::accountsChanged, syncEngine, &SyncEngine::scheduleSync);
-    connect(transactionRepository, &TransactionRepository::transactionsChanged, this,
-            [this](const QString&) { syncEngine->scheduleSync(); });
-    connect(categoryRepository, &CategoryRepository::categoriesChanged, syncEngine, &SyncEngine::scheduleSync);
-
-    // An import keeps its SQL transaction open while its progress dialog lets
-    // events through; no sync run may write beside it.
-    connect(importService, &ImportService::importTransactionStarted, syncEngine, &SyncEngine::holdRuns);
-    connect(importService, &ImportService::importTransactionEnded, syncEngine, &SyncEngine::releaseRuns);
 }
 
 void AppState::registerDeviceAndStartSync()

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class QUrl;
+
 class AccountRepository;
 class AccountSharingService;
 class BackupService;
@@ -10,6 +12,7 @@ class CategoryRepository;
 class CategoryService;
 class Database;
 class ImportService;
+class LedgerGate;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -26,9 +29,10 @@ struct ClientConfig;
 }
 
 // Owns the database, the repositories, the services, the online account
-// client, the sync engine and the theme manager. Screens and dialogs receive an
-// AppState* and reach everything through its members; all of them are children
-// of the state and live as long as it does.
+// client and the sync engine, and wires them together. Screens and dialogs
+// receive an AppState* and reach everything through its members; all of them are
+// children of the state and live as long as it does. The state knows no widget:
+// the window layer attaches the theme manager.
 class AppState : public QObject
 {
     Q_OBJECT
@@ -36,9 +40,21 @@ class AppState : public QObject
 public:
     explicit AppState(QObject* parent = nullptr);
 
-    // Builds everything in order, applies the stored preferences and wires the
-    // sync triggers. False only when the database cannot be opened or migrated.
+    // The program's start-up: the ledger in the data directory, the online
+    // client from the environment, the stored preferences, the default
+    // categories and the restored session. False only when the database cannot
+    // be opened or migrated.
     bool initialize();
+
+    // The steps of initialize() that tests, tools and benchmarks use alone.
+    // Opens and migrates the ledger at `databasePath`, then builds the seven
+    // repositories, the services and the ledger gate.
+    bool openLedger(const QString& databasePath);
+    // Builds the sync engine and the sharing service on `client`'s sync API,
+    // pointed at `syncApiUrl`, and wires them to the ledger: the signed-in
+    // check, the owner of the sync cursor, the change triggers and the gate.
+    // The client is used as it is; it must outlive the state.
+    void connectOnline(OrvaAccount::Client* client, const QUrl& syncApiUrl);
 
     void setCurrentAccountId(const QString& accountId);
 
@@ -59,9 +75,11 @@ public:
     ReportService* reportService = nullptr;
     ImportService* importService = nullptr;
     BackupService* backupService = nullptr;
+    LedgerGate* ledgerGate = nullptr;
     AccountSharingService* sharingService = nullptr;
     OrvaAccount::Client* accountClient = nullptr;
     SyncEngine* syncEngine = nullptr;
+    // Set by the window layer, which owns the look; null without one.
     ThemeManager* themeManager = nullptr;
     QString currentAccountId;
 
@@ -73,7 +91,5 @@ signals:
     void databaseReady();
 
 private:
-    void applyStoredPreferences();
-    void wireSync();
     void registerDeviceAndStartSync();
 };
