@@ -5,7 +5,12 @@
 #include "AppStyle.h"
 #include "MainWindow.h"
 #include "MessageHandler.h"
+#include "data/PreferencesRepository.h"
 #include "state/UiLanguage.h"
+#include "update/Client.h"
+#include "update/Version.h"
+#include "update/ui/UpdateDialog.h"
+#include "update/ui/UpdateFlows.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ThemeManager.h"
 
@@ -14,7 +19,9 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -25,6 +32,14 @@ const char* const kVersion = "1.1.10";
 const char* const kOrganisationDomain = "orvalenworks.com";
 const char* const kDownloadBaseUrl = "https://downloads.orvalenworks.com";
 const char* const kFeedbackBaseUrl = "https://feedback.orvalenworks.com/";
+const char* const kProductName = "Orvalen Vellumry";
+
+const char* const kLastWhatsNewKey = "whatsNew/lastShownVersion";
+const char* const kLastWhatsNewPreference = "last_whats_new_version";
+const char* const kDismissedUpdatePreference = "update_dismissed_version";
+constexpr int kUpdateCheckDelayMs = 1500;
+
+QUrl g_downloadSite;
 
 } // namespace
 
@@ -112,11 +127,16 @@ OrvaUpdate::Config Application::updateManifestUrl()
     OrvaUpdate::Config config;
     config.app = QStringLiteral("vellumry");
     config.channel = QStringLiteral("stable");
-    QUrl base{QLatin1String(kDownloadBaseUrl)};
+    QUrl base = g_downloadSite.isEmpty() ? QUrl(QLatin1String(kDownloadBaseUrl)) : g_downloadSite;
     base.setPath(QStringLiteral("/vellumry/stable/"));
     config.manifestBaseUrl = base;
     config.currentVersion = QLatin1String(kVersion);
     return config;
+}
+
+void Application::setDownloadSite(const QUrl& siteUrl)
+{
+    g_downloadSite = siteUrl;
 }
 
 int Application::run()
@@ -141,5 +161,64 @@ int Application::run()
     m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();
 
+    showWhatsNewIfUpgraded();
+    QTimer::singleShot(kUpdateCheckDelayMs, this, &Application::startUpdateCheck);
+
     return exec();
+}
+
+bool Application::showWhatsNewIfUpgraded()
+{
+    QSettings settings;
+    QString last = settings.value(QLatin1String(kLastWhatsNewKey)).toString();
+    if (last.isEmpty()) {
+        const QString stored = m_appState->preferencesRepository->getString(QLatin1String(kLastWhatsNewPreference));
+        if (!stored.isEmpty()) {
+            settings.setValue(QLatin1String(kLastWhatsNewKey), stored);
+            last = stored;
+        }
+    }
+    if (!(OrvaUpdate::Version::parse(last) < OrvaUpdate::Version::parse(QLatin1String(kVersion))))
+        return false;
+
+    // Recorded before the notes arrive: a failed download is not retried at
+    // every start.
+    settings.setValue(QLatin1String(kLastWhatsNewKey), QLatin1String(kVersion));
+    settings.sync();
+    OrvaUpdate::showWhatsNewAfterUpgrade(updateManifestUrl(), QLatin1String(kProductName), m_mainWindow);
+    return true;
+}
+
+void Application::startUpdateCheck()
+{
+    auto* client = new OrvaUpdate::Client(updateManifestUrl(), this);
+    connect(client, &OrvaUpdate::Client::updateAvailable, m_mainWindow, [this](const OrvaUpdate::Artifact& artifact) {
+        onUpdateAvailable(artifact);
+    });
+    connect(client, &OrvaUpdate::Client::checkFailed, this, &Application::onUpdateCheckFailed);
+    client->check();
+}
+
+void Application::onUpdateAvailable(const OrvaUpdate::Artifact& artifact)
+{
+    const QString dismissed =
+        m_appState->preferencesRepository->getString(QLatin1String(kDismissedUpdatePreference));
+    if (!dismissed.isEmpty()
+        && OrvaUpdate::Version::parse(artifact.version) <= OrvaUpdate::Version::parse(dismissed))
+        return;
+
+    auto* dialog = new OrvaUpdate::UpdateDialog(artifact, QLatin1String(kVersion), QLatin1String(kProductName),
+                                                m_mainWindow);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Either answer means the user has seen this release; the start-up check
+    // stays quiet about it from now on (the menu's check still offers it).
+    connect(dialog, &QDialog::finished, this, [this, version = artifact.version] {
+        m_appState->preferencesRepository->set(QLatin1String(kDismissedUpdatePreference), version);
+    });
+    dialog->show();
+}
+
+void Application::onUpdateCheckFailed(const QString& reason)
+{
+    qWarning().noquote() << "update check failed:" << reason;
 }

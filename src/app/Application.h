@@ -1,6 +1,7 @@
 #pragma once
 
 #include "update/Config.h"
+#include "update/Manifest.h"
 
 #include <QApplication>
 #include <QUrl>
@@ -36,6 +37,16 @@ public:
     void installTranslators();
 
     static OrvaUpdate::Config updateManifestUrl();
+    // Points the update checks at another download site (tests use a fake);
+    // an empty address goes back to the maker's.
+    static void setDownloadSite(const QUrl& siteUrl);
+
+    // The start-up steps after the main window is shown. What's New runs once
+    // per version; the answer says whether it ran this time.
+    bool showWhatsNewIfUpgraded();
+    void startUpdateCheck();
+    void onUpdateAvailable(const OrvaUpdate::Artifact& artifact);
+    void onUpdateCheckFailed(const QString& reason);
 
     AppState* appState() const { return m_appState; }
     MainWindow* mainWindow() const { return m_mainWindow; }

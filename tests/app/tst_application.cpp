@@ -7,6 +7,12 @@
 #include "app/MainWindow.h"
 #include "state/UiLanguage.h"
 #include "data/Database.h"
+#include "data/PreferencesRepository.h"
+#include "FakeUpdateSite.h"
+#include "update/Client.h"
+#include "update/ReleaseNotesFetcher.h"
+#include "update/ui/UpdateDialog.h"
+#include "update/ui/WhatsNewDialog.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -14,7 +20,9 @@
 #include <QFontDatabase>
 #include <QLocale>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -37,6 +45,24 @@ Application* application()
     return static_cast<Application*>(QCoreApplication::instance());
 }
 
+template<typename Dialog>
+Dialog* openDialog()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (auto* dialog = qobject_cast<Dialog*>(window); dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+PreferencesRepository* preferences()
+{
+    return application()->appState()->preferencesRepository;
+}
+
+const QString LastWhatsNew = QStringLiteral("whatsNew/lastShownVersion");
+
 } // namespace
 
 class TestApplication : public QObject
@@ -44,6 +70,8 @@ class TestApplication : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void identity();
     void languageResolution();
     void translatorsFollowTheLanguage();
@@ -51,12 +79,31 @@ private slots:
     void altKeyShowsUnderlines();
     void quietMessageHandler();
     void unusableDataDirectoryEndsWithCodeOne();
-    void startupCreatesAndMigratesTheLedger();
+    void startupShowsWhatsNewThenOffersTheUpdate();
+    void whatsNewOncePerVersion_data();
+    void whatsNewOncePerVersion();
+    void dismissedUpdates_data();
+    void dismissedUpdates();
+    void failedUpdateCheckIsLogged();
     void updateAndFeedbackAddresses();
 
 private:
     void resetLanguage();
+
+    FakeUpdateSite m_site;
 };
+
+void TestApplication::initTestCase()
+{
+    QVERIFY(m_site.start());
+    Application::setDownloadSite(m_site.siteUrl());
+    OrvaUpdate::ReleaseNotesFetcher::setLanguage(QStringLiteral("en"));
+}
+
+void TestApplication::cleanupTestCase()
+{
+    delete application()->mainWindow();
+}
 
 void TestApplication::resetLanguage()
 {
@@ -242,12 +289,14 @@ void TestApplication::unusableDataDirectoryEndsWithCodeOne()
     qputenv("VELLUMRY_DATA_DIR", saved);
 }
 
-void TestApplication::startupCreatesAndMigratesTheLedger()
+void TestApplication::startupShowsWhatsNewThenOffersTheUpdate()
 {
     const QByteArray saved = qgetenv("VELLUMRY_DATA_DIR");
     QTemporaryDir tmp;
     const QString dir = tmp.filePath(QStringLiteral("fresh"));
     qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(dir));
+    m_site.putNotes(QStringLiteral("1.1.10"), QStringLiteral("# 1.1.10\n\nFaster register"));
+    m_site.publish(QStringLiteral("1.2.0"), QJsonObject{{QStringLiteral("release_notes_url"), QJsonValue()}});
 
     QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
     QCOMPARE(application()->run(), 0);
@@ -263,8 +312,99 @@ void TestApplication::startupCreatesAndMigratesTheLedger()
     QCOMPARE(query.value(0).toInt(), 5);
     QCOMPARE(query.value(1).toInt(), 5);
 
-    delete application()->mainWindow();
+    // The first start of this version shows its notes once.
+    QCOMPARE(QSettings().value(LastWhatsNew).toString(), QStringLiteral("1.1.10"));
+    QTRY_VERIFY(openDialog<OrvaUpdate::WhatsNewDialog>());
+    auto* whatsNew = openDialog<OrvaUpdate::WhatsNewDialog>();
+    QCOMPARE(whatsNew->windowTitle(), QStringLiteral("What's New in Orvalen Vellumry 1.1.10"));
+    QCOMPARE(whatsNew->parentWidget(), application()->mainWindow());
+    whatsNew->close();
+
+    // A moment later the update check offers the newer release.
+    QTRY_VERIFY_WITH_TIMEOUT(openDialog<OrvaUpdate::UpdateDialog>(), 10000);
+    auto* update = openDialog<OrvaUpdate::UpdateDialog>();
+    QCOMPARE(update->parentWidget(), application()->mainWindow());
+    QCOMPARE(m_site.http()->requestsTo(FakeUpdateSite::manifestPath()).first().header("user-agent"),
+             QByteArray("OrvaUpdateQt/0.1 (vellumry)"));
+    QTest::mouseClick(update->findChild<QPushButton*>(QStringLiteral("laterButton")), Qt::LeftButton);
+    QCOMPARE(preferences()->getString(QStringLiteral("update_dismissed_version")), QStringLiteral("1.2.0"));
+
     qputenv("VELLUMRY_DATA_DIR", saved);
+}
+
+void TestApplication::whatsNewOncePerVersion_data()
+{
+    QTest::addColumn<QString>("recorded");
+    QTest::addColumn<QString>("preference");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("recordedAfter");
+
+    QTest::newRow("first start") << QString() << QString() << true << "1.1.10";
+    QTest::newRow("second start") << "1.1.10" << QString() << false << "1.1.10";
+    QTest::newRow("after a downgrade") << "1.2.0" << QString() << false << "1.2.0";
+    QTest::newRow("older device's preference, same") << QString() << "1.1.10" << false << "1.1.10";
+    QTest::newRow("older device's preference, older") << QString() << "1.0.0" << true << "1.1.10";
+}
+
+void TestApplication::whatsNewOncePerVersion()
+{
+    QFETCH(QString, recorded);
+    QFETCH(QString, preference);
+    QFETCH(bool, shown);
+    QFETCH(QString, recordedAfter);
+    QSettings settings;
+    if (recorded.isNull())
+        settings.remove(LastWhatsNew);
+    else
+        settings.setValue(LastWhatsNew, recorded);
+    preferences()->set(QStringLiteral("last_whats_new_version"), preference);
+    m_site.http()->clearRequests();
+
+    QCOMPARE(application()->showWhatsNewIfUpgraded(), shown);
+    settings.sync();
+    QCOMPARE(settings.value(LastWhatsNew).toString(), recordedAfter);
+    if (shown)
+        QTRY_COMPARE(m_site.requestedPaths(), QStringList{FakeUpdateSite::notesPath(QStringLiteral("1.1.10"))});
+}
+
+void TestApplication::dismissedUpdates_data()
+{
+    QTest::addColumn<QString>("dismissed");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("nothing dismissed") << QString() << "1.1.12" << true;
+    QTest::newRow("dismissed release") << "1.2.0" << "1.2.0" << false;
+    QTest::newRow("older than dismissed") << "1.2.0" << "1.1.12" << false;
+    QTest::newRow("newer than dismissed") << "1.2.0" << "1.2.1" << true;
+}
+
+void TestApplication::dismissedUpdates()
+{
+    QFETCH(QString, dismissed);
+    QFETCH(QString, offered);
+    QFETCH(bool, shown);
+    preferences()->set(QStringLiteral("update_dismissed_version"), dismissed);
+    OrvaUpdate::Artifact artifact;
+    artifact.version = offered;
+
+    application()->onUpdateAvailable(artifact);
+    auto* dialog = openDialog<OrvaUpdate::UpdateDialog>();
+    QCOMPARE(dialog != nullptr, shown);
+    if (dialog)
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    QCOMPARE(preferences()->getString(QStringLiteral("update_dismissed_version")), shown ? offered : dismissed);
+}
+
+void TestApplication::failedUpdateCheckIsLogged()
+{
+    m_site.http()->injectFault("GET", FakeUpdateSite::manifestPath(), FakeFault::status(500), 1);
+    application()->startUpdateCheck();
+    auto* client = application()->findChildren<OrvaUpdate::Client*>(Qt::FindDirectChildrenOnly).last();
+    QSignalSpy failed(client, &OrvaUpdate::Client::checkFailed);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^update check failed: network error: ")));
+    QTRY_COMPARE(failed.size(), 1);
+    QVERIFY(!openDialog<OrvaUpdate::UpdateDialog>());
 }
 
 void TestApplication::updateAndFeedbackAddresses()
