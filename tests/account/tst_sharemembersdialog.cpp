@@ -6,6 +6,7 @@
 #include "account/ui/ShareMembersDialog.h"
 #include "sync/AccountSharingService.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 using AccountUiTest::sorted;

@@ -22,15 +22,15 @@ namespace OrvaAccount {
 using AccountUi::adjustFont;
 using AccountUi::dim;
 using AccountUi::guarded;
+using AccountUi::MediumWeight;
 using AccountUi::makeSeparator;
 using AccountUi::plainLabel;
+using AccountUi::SemiBoldWeight;
 
 namespace {
 
 constexpr int MinimumPasswordLength = 8;
 constexpr int LongestShownUserAgent = 60;
-constexpr int MediumWeight = 500;
-constexpr int SemiBoldWeight = 600;
 
 QString sideListStyleSheet(const QPalette& palette)
 {

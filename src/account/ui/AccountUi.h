@@ -21,8 +21,11 @@ QLabel* plainLabel(const QString& text, QWidget* parent = nullptr);
 // markup becomes escaped rich text, anything else stays as it is.
 QString boxText(const QString& text);
 
+constexpr int MediumWeight = 500;
+constexpr int SemiBoldWeight = 600;
+
 // Font size changed by `delta` points, never below 7; weight as QFont takes
-// it (400 normal, 500 medium, 600 semi-bold), or unchanged when 0.
+// it (400 normal, MediumWeight, SemiBoldWeight), or unchanged when 0.
 void adjustFont(QWidget* widget, int delta, int weight = 0);
 // Window text in the application's placeholder colour, in every colour group.
 void dim(QLabel* label);

@@ -20,12 +20,11 @@ namespace OrvaAccount {
 
 using AccountUi::adjustFont;
 using AccountUi::guarded;
+using AccountUi::MediumWeight;
 using AccountUi::plainLabel;
+using AccountUi::SemiBoldWeight;
 
 namespace {
-
-constexpr int MediumWeight = 500;
-constexpr int SemiBoldWeight = 600;
 
 QLabel* placeholderLabel(const QString& text)
 {
