@@ -13,6 +13,7 @@
 #include "data/CategoryService.h"
 #include "data/Database.h"
 #include "data/Money.h"
+#include "data/OpeningBalanceService.h"
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
@@ -121,6 +122,11 @@ void AppState::connectOnline(OrvaAccount::Client* client, const QUrl& syncApiUrl
     // A restore or the sample data leave pending rows behind them.
     connect(database, &Database::ledgerReset, syncEngine, &SyncEngine::scheduleSync);
 
+    // A pull may bring accounts without their opening-balance row; a run that
+    // brought nothing costs the backfill one query.
+    connect(syncEngine, &SyncEngine::dataChanged, this,
+            [this] { ledgerGate->whenFree(this, [this] { backfillOpeningBalances(); }); });
+
     // No sync run may write inside an import's open SQL transaction.
     connect(ledgerGate, &LedgerGate::busyChanged, syncEngine, [this](bool busy) {
         if (busy)
@@ -143,6 +149,7 @@ bool AppState::initialize()
     setAmountAutoDecimal(preferencesRepository->getBool(QStringLiteral("amountAutoDecimal"), false));
 
     categoryService->seedIfEmpty();
+    backfillOpeningBalances();
     connect(syncEngine, &SyncEngine::syncCompleted, this, [this] { categoryService->seedDefaultCategories(); });
 
     accountClient->initialize();
@@ -171,6 +178,11 @@ bool AppState::initialize()
 
     emit databaseReady();
     return true;
+}
+
+int AppState::backfillOpeningBalances()
+{
+    return OpeningBalanceService(database, transactionRepository, accountRepository).backfill();
 }
 
 void AppState::registerDeviceAndStartSync()
