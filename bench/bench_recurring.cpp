@@ -13,6 +13,7 @@
 #include "data/RecurringService.h"
 #include "data/SqlValues.h"
 #include "data/TransactionRepository.h"
+#include "state/AppState.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -39,16 +40,17 @@ class Bench
 public:
     bool open(const QString& path)
     {
-        if (!m_database.open(path) || !m_database.migrate())
+        m_state = std::make_unique<AppState>();
+        if (!m_state->openLedger(path))
             return false;
-        m_accounts = std::make_unique<AccountRepository>(&m_database);
-        m_transactions = std::make_unique<TransactionRepository>(&m_database);
-        m_recurring = std::make_unique<RecurringRepository>(&m_database);
-        m_service = std::make_unique<RecurringService>(m_recurring.get(), m_transactions.get(), m_accounts.get());
+        m_accounts = m_state->accountRepository;
+        m_transactions = m_state->transactionRepository;
+        m_recurring = m_state->recurringRepository;
+        m_service = m_state->recurringService;
         return true;
     }
 
-    QSqlDatabase& db() { return m_database.database(); }
+    QSqlDatabase& db() { return m_state->database->database(); }
 
     QString addAccount()
     {
@@ -132,11 +134,11 @@ public:
     }
 
 private:
-    Database m_database;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<RecurringRepository> m_recurring;
-    std::unique_ptr<RecurringService> m_service;
+    std::unique_ptr<AppState> m_state;
+    AccountRepository* m_accounts = nullptr;
+    TransactionRepository* m_transactions = nullptr;
+    RecurringRepository* m_recurring = nullptr;
+    RecurringService* m_service = nullptr;
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 
 BenchLedger::BenchLedger(const LedgerShape& shape)
 {
-    if (!m_dir.isValid() || !m_database.open(path()) || !m_database.migrate()) {
+    if (!m_dir.isValid() || !m_state.openLedger(path())) {
         m_error = QStringLiteral("cannot create the ledger");
         return;
     }

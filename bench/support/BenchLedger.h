@@ -3,6 +3,7 @@
 #include "LedgerGenerator.h"
 
 #include "data/Database.h"
+#include "state/AppState.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -11,8 +12,8 @@
 struct sqlite3;
 
 // The generated ledger every benchmark measures: a fresh file in a temporary
-// folder, migrated, filled by LedgerGenerator and checkpointed, open on the
-// program's connection.
+// folder, opened as the program opens it (its repositories and services built
+// by AppState), filled by LedgerGenerator and checkpointed.
 class BenchLedger
 {
 public:
@@ -22,8 +23,9 @@ public:
     bool isReady() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }
 
-    Database* database() { return &m_database; }
-    QSqlDatabase& sql() { return m_database.database(); }
+    AppState* state() { return &m_state; }
+    Database* database() { return m_state.database; }
+    QSqlDatabase& sql() { return m_state.database->database(); }
     const GeneratedLedger& ledger() const { return m_ledger; }
     qint64 generationMs() const { return m_generationMs; }
     QString path() const;
@@ -32,7 +34,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    Database m_database;
+    AppState m_state;
     GeneratedLedger m_ledger;
     qint64 m_generationMs = 0;
     QString m_error;

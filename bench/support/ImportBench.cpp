@@ -7,6 +7,7 @@
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/ImportService.h"
+#include "state/AppState.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -125,21 +126,16 @@ double median(QList<double> values)
 TimedImport timeImport(const QString& ledgerPath, const std::function<ImportResult(ImportService&)>& run)
 {
     TimedImport timed;
-    Database database;
-    if (!database.open(ledgerPath)) {
+    AppState state;
+    if (!state.openLedger(ledgerPath)) {
         timed.result.failed = true;
         return timed;
     }
-    TransactionRepository transactions(&database);
-    CategoryRepository categories(&database);
-    SplitLineRepository splitLines(&database);
-    AccountRepository accounts(&database);
-    ImportService service(&transactions, &categories, &splitLines, &accounts);
-    QObject::connect(&transactions, &TransactionRepository::transactionsChanged, &service,
+    QObject::connect(state.transactionRepository, &TransactionRepository::transactionsChanged, &state,
                      [&timed] { ++timed.changeSignals; });
     QElapsedTimer timer;
     timer.start();
-    timed.result = run(service);
+    timed.result = run(*state.importService);
     timed.ms = double(timer.nsecsElapsed()) / 1e6;
     return timed;
 }

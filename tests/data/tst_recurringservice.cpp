@@ -420,7 +420,10 @@ void TestRecurringService::autoPostCatchUpAndQuarantine()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
                                            "^Quarantining recurring daily .* auto-deactivating\\. Reason: still behind "
                                            "after the catchup cap nextDueDate=")));
+    QSignalSpy announced(&ledger.transactions, &TransactionRepository::transactionsChanged);
     QCOMPARE(ledger.service.autoPostDue(), 730);
+    // One reload for the whole catch-up, not one per posting.
+    QCOMPARE(announced.count(), 1);
     const RecurringTransaction stopped = ledger.load(QStringLiteral("daily"));
     QVERIFY(!stopped.isActive);
     QCOMPARE(stopped.nextDueDate, kToday.addYears(-3).addDays(365));

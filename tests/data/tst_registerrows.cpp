@@ -141,13 +141,27 @@ void TestRegisterRows::balanceModes()
     const Transaction deleted = add(kChecking, QDate(2024, 1, 3), QStringLiteral("Deleted"), 500000, QString(), true);
     QVERIFY(m->repo.softDelete(deleted.id));
 
-    QCOMPARE(m->repo.balance(kChecking, BalanceMode::Current), qint64(5000 + 100 + 20 + 3000 + 40000));
-    QCOMPARE(m->repo.balance(kChecking, BalanceMode::Cleared), qint64(5000 + 100 + 20));
-    QCOMPARE(m->repo.balance(kChecking, BalanceMode::AsOfToday), qint64(5000 + 100 + 20 + 3000));
+    add(kSavings, QDate(2024, 1, 1), QStringLiteral("Savings"), 700, QString(), true);
+    QVERIFY(addAccount(m->db, QStringLiteral("closed"), 99));
+    QVERIFY(m->db.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-02-01T00:00:00Z' WHERE id = 'closed'")));
+
+    using Balances = QHash<QString, qint64>;
+    const QList<std::pair<BalanceMode, Balances>> expected{
+        {BalanceMode::Current, {{kChecking, 5000 + 100 + 20 + 3000 + 40000}, {kSavings, 700}}},
+        {BalanceMode::Cleared, {{kChecking, 5000 + 100 + 20}, {kSavings, 700}}},
+        {BalanceMode::AsOfToday, {{kChecking, 5000 + 100 + 20 + 3000}, {kSavings, 700}}},
+    };
+    for (const auto& [mode, balances] : expected) {
+        // The one-query form for the account list agrees with the one-account form.
+        QCOMPARE(m->repo.balances(mode), balances);
+        QCOMPARE(m->repo.balance(kChecking, mode), balances.value(kChecking));
+        QCOMPARE(balanceModeFromText(balanceModeText(mode)), mode);
+    }
+    QCOMPARE(balanceModeFromText(QStringLiteral("Cleared")), BalanceMode::Current);
     QCOMPARE(m->repo.balance(QStringLiteral("nowhere"), BalanceMode::Cleared), qint64(0));
     // "Today" is the calendar day of the clock.
     Clock::setFixedNow(fixedNow().addDays(1));
-    QCOMPARE(m->repo.balance(kChecking, BalanceMode::AsOfToday), qint64(5000 + 100 + 20 + 3000 + 40000));
+    QCOMPARE(m->repo.balances(BalanceMode::AsOfToday).value(kChecking), qint64(5000 + 100 + 20 + 3000 + 40000));
 }
 
 void TestRegisterRows::distinctPayeesOverEveryAccount()

@@ -5,9 +5,11 @@
 #include "data/CategoryService.h"
 #include "data/Clock.h"
 #include "data/Identifiers.h"
+#include "data/Database.h"
 #include "services/SampleDataService.h"
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTimeZone>
 #include <QTranslator>
@@ -231,7 +233,9 @@ void TestSampleDataService::clearRemovesEverySampleRow()
     QVERIFY(db.isReady());
     seedDefaults(db);
     SampleDataService service(db.database());
+    QSignalSpy reset(db.database(), &Database::ledgerReset);
     service.loadSampleData();
+    QCOMPARE(reset.count(), 1);
 
     // The user's own data beside the set, and sample children of every kind.
     QVERIFY(db.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) "
@@ -257,6 +261,7 @@ void TestSampleDataService::clearRemovesEverySampleRow()
     const int categories = count(db, QStringLiteral("SELECT COUNT(*) FROM categories"));
 
     service.clearSampleData();
+    QCOMPARE(reset.count(), 2);
     QCOMPARE(sampleRowsLeft(db), 0);
     QVERIFY(!service.hasSampleData());
     QCOMPARE(count(db, QStringLiteral("SELECT COUNT(*) FROM accounts")), 1);

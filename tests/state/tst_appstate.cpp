@@ -270,9 +270,18 @@ void TestAppState::importHoldsSyncRuns()
     file.close();
 
     QList<bool> heldDuringImport;
+    QStringList work;
+    auto gone = std::make_unique<QObject>();
     connect(state->importService, &ImportService::importProgress, this, [&](int current, int total) {
-        if (current < total)
-            heldDuringImport.append(state->syncEngine->isHeld());
+        if (current >= total)
+            return;
+        heldDuringImport.append(state->syncEngine->isHeld());
+        // A writer that runs on its own waits for the import's transaction to end.
+        state->ledgerGate->whenFree(this, [&] { work.append(QStringLiteral("posted")); });
+        state->ledgerGate->whenFree(gone.get(), [&] { work.append(QStringLiteral("gone")); });
+        gone.reset();
+        QVERIFY(state->ledgerGate->isBusy());
+        QCOMPARE(work, QStringList());
     });
     CsvImportOptions options;
     options.hasHeaderRow = true;
@@ -283,6 +292,9 @@ void TestAppState::importHoldsSyncRuns()
     QCOMPARE(result.imported, 150);
     QCOMPARE(heldDuringImport, QList<bool>{true});
     QVERIFY(!state->syncEngine->isHeld());
+    QCOMPARE(work, QStringList{QStringLiteral("posted")});
+    state->ledgerGate->whenFree(this, [&] { work.append(QStringLiteral("now")); });
+    QCOMPARE(work.size(), 2);
 }
 
 void TestAppState::restoredSessionRegistersTheDeviceAndSyncs()

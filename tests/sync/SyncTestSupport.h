@@ -14,6 +14,7 @@
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "state/AppState.h"
 #include "sync/SyncEngine.h"
 
 #include <QEventLoop>
@@ -73,16 +74,18 @@ inline int countWhere(const QString& table, const QString& condition = QStringLi
 
 // One ledger file with its own signed-in client (its own session, tokens in
 // memory). The client lives as long as the device; the database, the
-// repositories and the engine only while the device is open.
+// repositories and the engine (an AppState wired as the program wires it) only
+// while the device is open.
 class Device
 {
 public:
     Device(FakeServices* services, const QString& userId, const QString& name)
         : m_name(name)
+        , m_syncUrl(services->syncApiUrl())
     {
         m_client = std::make_unique<OrvaAccount::Client>(OnlineTest::configFor(*services),
                                                          OnlineTest::signedInStore(services->auth(), userId));
-        m_client->syncApiClient()->setBaseUrl(services->syncApiUrl());
+        m_client->syncApiClient()->setBaseUrl(m_syncUrl);
         m_client->initialize();
     }
     ~Device() { close(); }
@@ -94,35 +97,23 @@ public:
 
     bool open()
     {
-        m_database = std::make_unique<Database>();
-        if (!m_dir.isValid() || !m_database->open(m_dir.filePath(QStringLiteral("vellumry.db")))
-            || !m_database->migrate())
+        m_state = std::make_unique<AppState>();
+        if (!m_dir.isValid() || !m_state->openLedger(m_dir.filePath(QStringLiteral("vellumry.db"))))
             return false;
-        Database* db = m_database.get();
-        accounts = new AccountRepository(db, db);
-        transactions = new TransactionRepository(db, db);
-        categories = new CategoryRepository(db, db);
-        recurring = new RecurringRepository(db, db);
-        reconciliations = new ReconciliationRepository(db, db);
-        splitLines = new SplitLineRepository(db, db);
-        preferences = new PreferencesRepository(db, db);
-        engine = new SyncEngine(api(), accounts, transactions, categories, recurring, reconciliations, splitLines,
-                                preferences, db);
-        OrvaAccount::Client* client = m_client.get();
-        engine->setSignedInCheck([client] { return client->isAuthenticated(); });
-        engine->setUserIdSource([client] {
-            return OrvaAccount::TokenManager::accessTokenSubject(client->tokenManager()->accessToken());
-        });
-        // As the application wires it: edits of these tables sync soon after.
-        QObject::connect(accounts, &AccountRepository::accountsChanged, engine, &SyncEngine::scheduleSync);
-        QObject::connect(transactions, &TransactionRepository::transactionsChanged, engine,
-                         &SyncEngine::scheduleSync);
-        QObject::connect(categories, &CategoryRepository::categoriesChanged, engine, &SyncEngine::scheduleSync);
+        m_state->connectOnline(m_client.get(), m_syncUrl);
+        accounts = m_state->accountRepository;
+        transactions = m_state->transactionRepository;
+        categories = m_state->categoryRepository;
+        recurring = m_state->recurringRepository;
+        reconciliations = m_state->reconciliationRepository;
+        splitLines = m_state->splitLineRepository;
+        preferences = m_state->preferencesRepository;
+        engine = m_state->syncEngine;
         return true;
     }
 
-    // The engine and the repositories are children of the database.
-    void close() { m_database.reset(); }
+    // The ledger and its engine go; the client stays with the device.
+    void close() { m_state.reset(); }
 
     QTimer* debounceTimer() const { return engine->findChild<QTimer*>(QStringLiteral("syncDebounceTimer")); }
     QTimer* periodicTimer() const { return engine->findChild<QTimer*>(QStringLiteral("periodicSyncTimer")); }
@@ -195,9 +186,10 @@ public:
 
 private:
     QString m_name;
+    QUrl m_syncUrl;
     QTemporaryDir m_dir;
     std::unique_ptr<OrvaAccount::Client> m_client;
-    std::unique_ptr<Database> m_database;
+    std::unique_ptr<AppState> m_state;
 };
 
 // New rows as the screens would make them: fresh id, pending, stamped now.

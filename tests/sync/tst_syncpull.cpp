@@ -69,6 +69,7 @@ private slots:
     void splitLinesAreRewritten();
     void rowFoundByServerId();
     void unchangedRecordsAreNotWritten();
+    void aPageAnnouncesEachAccountOnce();
 
     void parentsBeforeChildren();
     void transactionBeforeItsAccount();
@@ -452,6 +453,23 @@ void TestSyncPull::unchangedRecordsAreNotWritten()
     QVERIFY(device()->sync());
     QCOMPARE(transactionsChanged.count() + accountsChanged.count() + recurringChanged.count(), 0);
     QVERIFY(!device()->debounceTimer()->isActive());
+}
+
+void TestSyncPull::aPageAnnouncesEachAccountOnce()
+{
+    Account savings = newAccount(QStringLiteral("Savings"));
+    QVERIFY(device()->accounts->insert(savings));
+    device()->debounceTimer()->stop();
+    QJsonArray records;
+    for (int i = 0; i < 200; ++i) {
+        const Transaction server = newTransaction(i % 2 ? savings.id : m_accountId, QStringLiteral("Pulled"), -i);
+        records.append(record(transactionPayload(server, {}), QStringLiteral("srv-%1").arg(i), 1));
+    }
+    servePage(page({{kTransactionsKey, records}}));
+    QSignalSpy changed(device()->transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(device()->sync());
+    QCOMPARE(countWhere(QStringLiteral("transactions")), 200);
+    QCOMPARE(changed, (QList<QList<QVariant>>{{m_accountId}, {savings.id}}));
 }
 
 void TestSyncPull::parentsBeforeChildren()
