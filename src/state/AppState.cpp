@@ -122,11 +122,6 @@ void AppState::connectOnline(OrvaAccount::Client* client, const QUrl& syncApiUrl
     // A restore or the sample data leave pending rows behind them.
     connect(database, &Database::ledgerReset, syncEngine, &SyncEngine::scheduleSync);
 
-    // A pull may bring accounts without their opening-balance row; a run that
-    // brought nothing costs the backfill one query.
-    connect(syncEngine, &SyncEngine::dataChanged, this,
-            [this] { ledgerGate->whenFree(this, [this] { backfillOpeningBalances(); }); });
-
     // No sync run may write inside an import's open SQL transaction.
     connect(ledgerGate, &LedgerGate::busyChanged, syncEngine, [this](bool busy) {
         if (busy)
@@ -150,6 +145,10 @@ bool AppState::initialize()
 
     categoryService->seedIfEmpty();
     backfillOpeningBalances();
+    // A pull may bring accounts without their opening-balance row; a run that
+    // brought nothing costs the backfill one query.
+    connect(syncEngine, &SyncEngine::dataChanged, this,
+            [this] { ledgerGate->whenFree(this, [this] { backfillOpeningBalances(); }); });
     connect(syncEngine, &SyncEngine::syncCompleted, this, [this] { categoryService->seedDefaultCategories(); });
 
     accountClient->initialize();
