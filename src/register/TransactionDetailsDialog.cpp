@@ -88,7 +88,28 @@ void TransactionDetailsDialog::buildView()
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     form->setRowWrapPolicy(QFormLayout::DontWrapRows);
     layout->addLayout(form);
+    addFields(form);
+    if (m_record.isSplit) {
+        layout->addSpacing(kSectionSpacing);
+        addSplitLines(layout);
+    }
 
+    layout->addSpacing(kSectionSpacing);
+    layout->addWidget(sunkenLine(this));
+    layout->addSpacing(8);
+    for (const QString& text :
+         {tr("Entered: %1").arg(localTimeText(m_record.createdAt)),
+          tr("Last modified: %1").arg(localTimeText(m_record.updatedAt))}) {
+        QLabel* label = mutedLabel(text, this);
+        applyFontRole(label, 2);
+        layout->addWidget(label);
+    }
+    layout->addSpacing(kSectionSpacing);
+    addButtons(layout);
+}
+
+void TransactionDetailsDialog::addFields(QFormLayout* form)
+{
     form->addRow(tr("Date:"), valueLabel(QLocale().toString(m_record.date, QLocale::LongFormat), this));
     form->addRow(tr("Payee:"), valueLabel(m_record.payee, this));
 
@@ -119,69 +140,59 @@ void TransactionDetailsDialog::buildView()
     m_statusLabel = valueLabel(statusText(), this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     form->addRow(tr("Status:"), m_statusLabel);
+}
 
-    if (m_record.isSplit) {
-        layout->addSpacing(kSectionSpacing);
-        auto* heading = new QLabel(tr("Split lines"), this);
-        applyFontRoleWithWeight(heading, 3, 600);
-        layout->addWidget(heading);
+void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
+{
+    auto* heading = new QLabel(tr("Split lines"), this);
+    applyFontRoleWithWeight(heading, 3, 600);
+    layout->addWidget(heading);
 
-        const QList<SplitLine> lines = m_state->splitLineRepository->listByTransaction(m_record.id);
-        if (lines.isEmpty()) {
-            layout->addWidget(mutedLabel(tr("(no split lines on record)"), this));
-        } else {
-            auto* grid = new QGridLayout;
-            grid->setContentsMargins(16, 0, 0, 0);
-            grid->setHorizontalSpacing(16);
-            grid->setVerticalSpacing(2);
-            grid->setColumnStretch(0, 1);
-            qint64 sum = 0;
-            int row = 0;
-            const auto addAmount = [&](qint64 cents, int gridRow) {
-                QLabel* label = valueLabel(formatMoney(qAbs(cents), m_currency), this);
-                label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                label->setProperty("orvaFontRole", 7);
-                label->setFont(fontForRole(7));
-                grid->addWidget(label, gridRow, 1);
-                return label;
-            };
-            for (const SplitLine& line : lines) {
-                const QString path =
-                    line.categoryId.isEmpty() ? QString() : m_state->categoryRepository->categoryPath(line.categoryId);
-                grid->addWidget(new QLabel(path.isEmpty() ? tr("(uncategorized)") : path, this), row, 0);
-                addAmount(line.amount, row++);
-                if (!line.memo.isEmpty()) {
-                    QLabel* lineMemo = mutedLabel(line.memo, this);
-                    lineMemo->setWordWrap(true);
-                    applyFontRole(lineMemo, 2);
-                    lineMemo->setContentsMargins(16, 0, 0, 4);
-                    grid->addWidget(lineMemo, row++, 0, 1, 2);
-                }
-                sum += line.amount;
-            }
-            grid->addWidget(sunkenLine(this), row++, 0, 1, 2);
-            auto* totalLabel = new QLabel(tr("Total"), this);
-            applyFontRoleWithWeight(totalLabel, 0, 600);
-            grid->addWidget(totalLabel, row, 0);
-            QLabel* total = addAmount(sum, row);
-            total->setObjectName(QStringLiteral("splitTotalLabel"));
-            applyFontRoleWithWeight(total, 7, 600);
-            layout->addLayout(grid);
+    const QList<SplitLine> lines = m_state->splitLineRepository->listByTransaction(m_record.id);
+    if (lines.isEmpty()) {
+        layout->addWidget(mutedLabel(tr("(no split lines on record)"), this));
+        return;
+    }
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(16, 0, 0, 0);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(0, 1);
+    qint64 sum = 0;
+    int row = 0;
+    const auto addAmount = [&](qint64 cents, int gridRow) {
+        QLabel* label = valueLabel(formatMoney(qAbs(cents), m_currency), this);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        applyFontRole(label, 7);
+        grid->addWidget(label, gridRow, 1);
+        return label;
+    };
+    for (const SplitLine& line : lines) {
+        const QString path =
+            line.categoryId.isEmpty() ? QString() : m_state->categoryRepository->categoryPath(line.categoryId);
+        grid->addWidget(new QLabel(path.isEmpty() ? tr("(uncategorized)") : path, this), row, 0);
+        addAmount(line.amount, row++);
+        if (!line.memo.isEmpty()) {
+            QLabel* lineMemo = mutedLabel(line.memo, this);
+            lineMemo->setWordWrap(true);
+            applyFontRole(lineMemo, 2);
+            lineMemo->setContentsMargins(16, 0, 0, 4);
+            grid->addWidget(lineMemo, row++, 0, 1, 2);
         }
+        sum += line.amount;
     }
+    grid->addWidget(sunkenLine(this), row++, 0, 1, 2);
+    auto* totalLabel = new QLabel(tr("Total"), this);
+    applyFontRoleWithWeight(totalLabel, 0, 600);
+    grid->addWidget(totalLabel, row, 0);
+    QLabel* total = addAmount(sum, row);
+    total->setObjectName(QStringLiteral("splitTotalLabel"));
+    applyFontRoleWithWeight(total, 7, 600);
+    layout->addLayout(grid);
+}
 
-    layout->addSpacing(kSectionSpacing);
-    layout->addWidget(sunkenLine(this));
-    layout->addSpacing(8);
-    for (const QString& text :
-         {tr("Entered: %1").arg(localTimeText(m_record.createdAt)),
-          tr("Last modified: %1").arg(localTimeText(m_record.updatedAt))}) {
-        QLabel* label = mutedLabel(text, this);
-        applyFontRole(label, 2);
-        layout->addWidget(label);
-    }
-
-    layout->addSpacing(kSectionSpacing);
+void TransactionDetailsDialog::addButtons(QVBoxLayout* layout)
+{
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* edit = buttons->addButton(tr("Edit..."), QDialogButtonBox::ActionRole);
     edit->setObjectName(QStringLiteral("editButton"));

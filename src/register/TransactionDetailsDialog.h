@@ -6,8 +6,10 @@
 #include <QDialog>
 
 class AppState;
+class QFormLayout;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 // The read-only view of one stored transaction. It toggles the cleared mark and
 // deletes by itself; editing and duplicating are asked of the caller, which
@@ -28,6 +30,9 @@ protected:
 
 private:
     void buildView();
+    void addFields(QFormLayout* form);
+    void addSplitLines(QVBoxLayout* layout);
+    void addButtons(QVBoxLayout* layout);
     void toggleCleared();
     void deleteTransaction();
     QString statusText() const;

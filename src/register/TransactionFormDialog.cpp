@@ -128,39 +128,7 @@ void TransactionFormDialog::setupUi()
     m_dateField->setObjectName(QStringLiteral("dateField"));
     form->addRow(tr("Date:"), m_dateField);
 
-    m_payeeEdit = new QLineEdit(this);
-    m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
-    m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
-    QStringList payees = m_state->transactionRepository->payeesForAccount(m_accountId);
-    m_transferTargetCombo = new QComboBox(this);
-    m_transferTargetCombo->setObjectName(QStringLiteral("transferTargetCombo"));
-    for (const Account& other : m_state->accountRepository->listActive()) {
-        if (other.id == m_accountId)
-            continue;
-        const QString marker = kTransferPayeePrefix + other.name;
-        if (!payees.contains(marker))
-            payees.append(marker);
-        if (account && other.currency == account->currency)
-            m_transferTargetCombo->addItem(other.name, other.id);
-    }
-    m_payeeCompleter = new QCompleter(payees, this);
-    setContainsCompletion(m_payeeCompleter);
-    m_payeeCompleter->setMaxVisibleItems(10);
-    m_payeeEdit->setCompleter(m_payeeCompleter);
-    connect(m_payeeCompleter, qOverload<const QString&>(&QCompleter::activated), this,
-            &TransactionFormDialog::onPayeeSelected);
-
-    m_payeeLabel = new QLabel(tr("Payee:"), this);
-    m_payeeStack = new QStackedWidget(this);
-    m_payeeStack->insertWidget(kPayeePage, m_payeeEdit);
-    m_payeeStack->insertWidget(kTransferPage, m_transferTargetCombo);
-    form->addRow(m_payeeLabel, m_payeeStack);
-    if (m_transferTargetCombo->count() == 0) {
-        m_transferRadio->setEnabled(false);
-        m_transferRadio->setToolTip(tr("No other account in this currency to transfer into"));
-    }
-    connect(m_transferRadio, &QRadioButton::toggled, this, &TransactionFormDialog::updateTransferMode);
-
+    addPayeeRow(form, account);
     m_amountField = new SmartAmountField(this);
     m_amountField->setObjectName(QStringLiteral("amountField"));
     m_amountField->setRange(0.0, kMaximumAmount);
@@ -168,32 +136,7 @@ void TransactionFormDialog::setupUi()
         m_amountField->setCurrency(m_currency);
     form->addRow(tr("Amount:"), m_amountField);
 
-    auto* categoryRow = new QHBoxLayout;
-    categoryRow->setContentsMargins(0, 0, 0, 0);
-    m_categoryCombo = new QComboBox(this);
-    m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
-    m_categoryCombo->setEditable(true);
-    m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
-    setContainsCompletion(m_categoryCombo->completer());
-    connect(m_categoryCombo->completer(), qOverload<const QString&>(&QCompleter::activated), this,
-            [this](const QString& text) {
-                const int index = findExactText(m_categoryCombo, text);
-                if (index >= 0)
-                    m_categoryCombo->setCurrentIndex(index);
-            });
-    m_splitButton = new QPushButton(tr("Split..."), this);
-    m_splitButton->setObjectName(QStringLiteral("splitButton"));
-    m_splitButton->setToolTip(tr("Split this transaction across multiple categories with their own amounts and memos."));
-    connect(m_splitButton, &QPushButton::clicked, this, &TransactionFormDialog::onEnterSplit);
-    m_singleCategoryButton = new QPushButton(tr("Use single category"), this);
-    m_singleCategoryButton->setObjectName(QStringLiteral("singleCategoryButton"));
-    m_singleCategoryButton->setToolTip(tr("Drop the split and return to a single-category transaction."));
-    connect(m_singleCategoryButton, &QPushButton::clicked, this, &TransactionFormDialog::onClearSplit);
-    categoryRow->addWidget(m_categoryCombo, 1);
-    categoryRow->addWidget(m_splitButton);
-    categoryRow->addWidget(m_singleCategoryButton);
-    form->addRow(tr("Category:"), categoryRow);
-
+    addCategoryRow(form);
     m_splitLinesWidget = new SplitLinesWidget(m_state, this);
     m_splitLinesWidget->setObjectName(QStringLiteral("splitLinesWidget"));
     m_splitLinesWidget->setCurrency(m_currency);
@@ -226,6 +169,71 @@ void TransactionFormDialog::setupUi()
     setMinimumWidth(480);
     m_payeeEdit->setFocus(Qt::OtherFocusReason);
     updateSplitUi();
+}
+
+void TransactionFormDialog::addPayeeRow(QFormLayout* form, const std::optional<Account>& account)
+{
+    m_payeeEdit = new QLineEdit(this);
+    m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
+    m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
+    QStringList payees = m_state->transactionRepository->payeesForAccount(m_accountId);
+    m_transferTargetCombo = new QComboBox(this);
+    m_transferTargetCombo->setObjectName(QStringLiteral("transferTargetCombo"));
+    for (const Account& other : m_state->accountRepository->listActive()) {
+        if (other.id == m_accountId)
+            continue;
+        const QString marker = kTransferPayeePrefix + other.name;
+        if (!payees.contains(marker))
+            payees.append(marker);
+        if (account && other.currency == account->currency)
+            m_transferTargetCombo->addItem(other.name, other.id);
+    }
+    m_payeeCompleter = new QCompleter(payees, this);
+    setContainsCompletion(m_payeeCompleter);
+    m_payeeCompleter->setMaxVisibleItems(10);
+    m_payeeEdit->setCompleter(m_payeeCompleter);
+    connect(m_payeeCompleter, qOverload<const QString&>(&QCompleter::activated), this,
+            &TransactionFormDialog::onPayeeSelected);
+
+    m_payeeLabel = new QLabel(tr("Payee:"), this);
+    m_payeeStack = new QStackedWidget(this);
+    m_payeeStack->insertWidget(kPayeePage, m_payeeEdit);
+    m_payeeStack->insertWidget(kTransferPage, m_transferTargetCombo);
+    form->addRow(m_payeeLabel, m_payeeStack);
+    if (m_transferTargetCombo->count() == 0) {
+        m_transferRadio->setEnabled(false);
+        m_transferRadio->setToolTip(tr("No other account in this currency to transfer into"));
+    }
+    connect(m_transferRadio, &QRadioButton::toggled, this, &TransactionFormDialog::updateTransferMode);
+}
+
+void TransactionFormDialog::addCategoryRow(QFormLayout* form)
+{
+    auto* categoryRow = new QHBoxLayout;
+    categoryRow->setContentsMargins(0, 0, 0, 0);
+    m_categoryCombo = new QComboBox(this);
+    m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
+    m_categoryCombo->setEditable(true);
+    m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
+    setContainsCompletion(m_categoryCombo->completer());
+    connect(m_categoryCombo->completer(), qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& text) {
+                const int index = findExactText(m_categoryCombo, text);
+                if (index >= 0)
+                    m_categoryCombo->setCurrentIndex(index);
+            });
+    m_splitButton = new QPushButton(tr("Split..."), this);
+    m_splitButton->setObjectName(QStringLiteral("splitButton"));
+    m_splitButton->setToolTip(tr("Split this transaction across multiple categories with their own amounts and memos."));
+    connect(m_splitButton, &QPushButton::clicked, this, &TransactionFormDialog::onEnterSplit);
+    m_singleCategoryButton = new QPushButton(tr("Use single category"), this);
+    m_singleCategoryButton->setObjectName(QStringLiteral("singleCategoryButton"));
+    m_singleCategoryButton->setToolTip(tr("Drop the split and return to a single-category transaction."));
+    connect(m_singleCategoryButton, &QPushButton::clicked, this, &TransactionFormDialog::onClearSplit);
+    categoryRow->addWidget(m_categoryCombo, 1);
+    categoryRow->addWidget(m_splitButton);
+    categoryRow->addWidget(m_singleCategoryButton);
+    form->addRow(tr("Category:"), categoryRow);
 }
 
 void TransactionFormDialog::populateCategories()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Account.h"
 #include "data/Money.h"
 #include "data/SplitLine.h"
 #include "data/Transaction.h"
@@ -9,10 +10,13 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class AppState;
 class DateField;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QCompleter;
 class QLabel;
 class QLineEdit;
@@ -57,6 +61,8 @@ private slots:
 
 private:
     void setupUi();
+    void addPayeeRow(QFormLayout* form, const std::optional<Account>& account);
+    void addCategoryRow(QFormLayout* form);
     void populateCategories();
     void ensureCategoryListed(const QString& categoryId);
     void selectCategory(const QString& categoryId);
