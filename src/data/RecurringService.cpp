@@ -3,9 +3,11 @@
 #include "AccountRepository.h"
 #include "Clock.h"
 #include "Identifiers.h"
+#include "LocalEdit.h"
 #include "RecurringRepository.h"
 #include "SqlValues.h"
 #include "TransactionRepository.h"
+#include "TransferService.h"
 
 #include <QDebug>
 
@@ -110,18 +112,11 @@ Transaction RecurringService::transactionForOccurrence(const RecurringTransactio
     return posting;
 }
 
-void RecurringService::markLocallyChanged(RecurringTransaction& record)
-{
-    record.updatedAt = Clock::nowUtc();
-    record.syncStatus = SyncStatus::Pending;
-    record.version += 1;
-}
-
 void RecurringService::advance(RecurringTransaction& record)
 {
     record.nextDueDate = nextDueDateAfter(record.nextDueDate, record.frequency, record.intervalCount,
                                           record.semimonthlyDay1, record.semimonthlyDay2);
-    markLocallyChanged(record);
+    stampLocalEdit(record);
     // Due on the end date itself is still in range. An end date that cannot be
     // read is no limit to compare with.
     if (record.endDate && record.endDate->isValid() && record.nextDueDate > *record.endDate)
@@ -131,7 +126,7 @@ void RecurringService::advance(RecurringTransaction& record)
 bool RecurringService::deactivate(RecurringTransaction record)
 {
     record.isActive = false;
-    markLocallyChanged(record);
+    stampLocalEdit(record);
     return m_recurring->update(record);
 }
 
@@ -154,14 +149,11 @@ bool RecurringService::postOccurrence(const RecurringTransaction& record)
     twin.id = recurringOccurrenceId(record.id, record.nextDueDate, kTwinSuffix);
     twin.accountId = record.transferDestAccountId;
     twin.amount = -record.amount;
-    twin.transferLinkId = posting.id;
-    twin.transferDestAccountId = record.accountId;
+    TransferService::link(posting, twin);
     // A twin that could not be written (its account is gone, say) leaves the
     // posting a plain entry rather than pointing at a row that does not exist.
     if (!m_transactions->insert(twin))
         return true;
-    posting.transferLinkId = twin.id;
-    posting.transferDestAccountId = record.transferDestAccountId;
     m_transactions->update(posting);
     return true;
 }

@@ -67,7 +67,6 @@ private:
     bool currenciesDiffer(const RecurringTransaction& record) const;
     // Moves the record to its next occurrence, deactivating it past its end date.
     static void advance(RecurringTransaction& record);
-    static void markLocallyChanged(RecurringTransaction& record);
     bool deactivate(RecurringTransaction record);
     void quarantine(const RecurringTransaction& record, const QString& reason);
     int catchUp(const RecurringTransaction& record, const QDate& horizon);

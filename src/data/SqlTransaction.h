@@ -46,3 +46,12 @@ private:
     QString m_name;
     bool m_active = false;
 };
+
+// Runs `work` (returning bool) in a savepoint: its writes stay only when it and
+// the release succeed.
+template <typename Work>
+bool inSavepoint(QSqlDatabase& db, const QString& name, Work&& work)
+{
+    SqlSavepoint savepoint(db, name);
+    return savepoint.isActive() && work() && savepoint.release();
+}

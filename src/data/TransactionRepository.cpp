@@ -591,3 +591,21 @@ OpeningBalanceProbe TransactionRepository::openingBalanceProbe(const QString& ac
     probe.hasOpeningBalance = query.value(1).toLongLong() > 0;
     return probe;
 }
+
+QStringList TransactionRepository::accountsWithoutOpeningBalance() const
+{
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT a.id FROM accounts a WHERE a.deleted_at IS NULL AND NOT EXISTS "
+                                 "(SELECT 1 FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL "
+                                 "AND LOWER(TRIM(t.payee)) IN (?, ?, ?, ?, ?)) ORDER BY a.sort_order, a.name"));
+    bindOpeningBalanceWords(query);
+    QStringList ids;
+    if (!query.exec()) {
+        SqlValues::logFailure(operation("accountsWithoutOpeningBalance"), query);
+        return ids;
+    }
+    while (query.next())
+        ids.append(SqlValues::text(query, 0));
+    return ids;
+}

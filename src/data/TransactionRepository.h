@@ -90,6 +90,9 @@ public:
     bool isOpeningBalanceTransaction(const Transaction& transaction) const;
     std::optional<Transaction> openingBalanceTransaction(const QString& accountId) const;
     OpeningBalanceProbe openingBalanceProbe(const QString& accountId) const;
+    // The live accounts without a live opening-balance row, in the accounts'
+    // order, in one statement: after every sync run it is all the backfill costs.
+    QStringList accountsWithoutOpeningBalance() const;
 
     // A bulk write: many writes in a row inside one SQL transaction (an import
     // inserts thousands). While one is open, transactionsChanged is held back, so

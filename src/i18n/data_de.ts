@@ -231,4 +231,22 @@
             <translation>Anfangssaldo</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionWriter</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>Ohne Kategorie</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferService</name>
+        <message>
+            <source>Transfer to %1</source>
+            <translation>Umbuchung auf %1</translation>
+        </message>
+        <message>
+            <source>Transfer from %1</source>
+            <translation>Umbuchung von %1</translation>
+        </message>
+    </context>
 </TS>

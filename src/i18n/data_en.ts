@@ -231,4 +231,22 @@
             <translation>Opening Balance</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionWriter</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>Uncategorized</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferService</name>
+        <message>
+            <source>Transfer to %1</source>
+            <translation>Transfer to %1</translation>
+        </message>
+        <message>
+            <source>Transfer from %1</source>
+            <translation>Transfer from %1</translation>
+        </message>
+    </context>
 </TS>

@@ -231,4 +231,22 @@
             <translation>Saldo inicial</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionWriter</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>Sin categoría</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferService</name>
+        <message>
+            <source>Transfer to %1</source>
+            <translation>Transferencia a %1</translation>
+        </message>
+        <message>
+            <source>Transfer from %1</source>
+            <translation>Transferencia desde %1</translation>
+        </message>
+    </context>
 </TS>

@@ -231,4 +231,22 @@
             <translation>Solde d'ouverture</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionWriter</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>Non catégorisé</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferService</name>
+        <message>
+            <source>Transfer to %1</source>
+            <translation>Virement vers %1</translation>
+        </message>
+        <message>
+            <source>Transfer from %1</source>
+            <translation>Virement depuis %1</translation>
+        </message>
+    </context>
 </TS>

@@ -231,4 +231,22 @@
             <translation>期首残高</translation>
         </message>
     </context>
+    <context>
+        <name>TransactionWriter</name>
+        <message>
+            <source>Uncategorized</source>
+            <translation>未分類</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferService</name>
+        <message>
+            <source>Transfer to %1</source>
+            <translation>%1への振替</translation>
+        </message>
+        <message>
+            <source>Transfer from %1</source>
+            <translation>%1からの振替</translation>
+        </message>
+    </context>
 </TS>

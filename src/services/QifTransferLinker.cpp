@@ -5,9 +5,10 @@
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/Clock.h"
+#include "data/LocalEdit.h"
 #include "data/SqlValues.h"
 #include "data/TransactionRepository.h"
+#include "data/TransferService.h"
 
 #include <QDebug>
 #include <QStringBuilder>
@@ -224,13 +225,7 @@ bool QifTransferLinker::linkToEarlierRow(const QifWorkRecord& leg, Transaction& 
     if (!hint)
         return fail(QStringLiteral("retroactive candidate lost its hint"));
     row.memo = hint->rest;
-    row.transferLinkId = transaction.id;
-    row.transferDestAccountId = transaction.accountId;
-    row.updatedAt = Clock::nowUtc();
-    row.version += 1;
-    row.syncStatus = SyncStatus::Pending;
-    transaction.transferLinkId = row.id;
-    transaction.transferDestAccountId = row.accountId;
+    TransferService::link(transaction, row);
     m_pendingUpdate = PendingUpdate{row, candidateKey(candidate->date, candidate->amount, candidate->hintName)};
     return true;
 }
@@ -240,9 +235,7 @@ bool QifTransferLinker::stored(int index, const Transaction& transaction, Import
     if (m_pendingUpdate) {
         PendingUpdate update = *std::exchange(m_pendingUpdate, std::nullopt);
         Transaction& row = update.row;
-        row.version += 1;
-        row.updatedAt = Clock::nowUtc();
-        row.syncStatus = SyncStatus::Pending;
+        stampLocalEdit(row);
         if (!m_transactions->update(row))
             return fail(QStringLiteral("failed to update retroactive partner"));
         TargetAccountState& other = state(row.accountId);

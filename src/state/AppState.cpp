@@ -13,6 +13,7 @@
 #include "data/CategoryService.h"
 #include "data/Database.h"
 #include "data/Money.h"
+#include "data/OpeningBalanceService.h"
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
@@ -143,6 +144,11 @@ bool AppState::initialize()
     setAmountAutoDecimal(preferencesRepository->getBool(QStringLiteral("amountAutoDecimal"), false));
 
     categoryService->seedIfEmpty();
+    backfillOpeningBalances();
+    // A pull may bring accounts without their opening-balance row; a run that
+    // brought nothing costs the backfill one query.
+    connect(syncEngine, &SyncEngine::dataChanged, this,
+            [this] { ledgerGate->whenFree(this, [this] { backfillOpeningBalances(); }); });
     connect(syncEngine, &SyncEngine::syncCompleted, this, [this] { categoryService->seedDefaultCategories(); });
 
     accountClient->initialize();
@@ -171,6 +177,11 @@ bool AppState::initialize()
 
     emit databaseReady();
     return true;
+}
+
+int AppState::backfillOpeningBalances()
+{
+    return OpeningBalanceService(database, transactionRepository, accountRepository).backfill();
 }
 
 void AppState::registerDeviceAndStartSync()

@@ -58,6 +58,10 @@ public:
 
     void setCurrentAccountId(const QString& accountId);
 
+    // Gives every account that lacks one its opening-balance transaction (at
+    // start-up and after every sync run); returns how many got one.
+    int backfillOpeningBalances();
+
     // The service endpoints and client identity: the environment, else our own.
     static OrvaAccount::ClientConfig clientConfigFromEnvironment();
     static QString syncApiUrlFromEnvironment();

@@ -334,7 +334,7 @@ void TestQifImport::transfersToEarlierImports_data()
     QTest::addColumn<QList<int>>("counts"); // imported, duplicates, linked, linked to previous
 
     const QStringList both{"Checking=chk", "Savings=sav"};
-    const QStringList linked{"chk|Move|-10000|Rent share|sav|v3", "sav|Move|10000||chk|v1"};
+    const QStringList linked{"chk|Move|-10000|Rent share|sav|v2", "sav|Move|10000||chk|v1"};
     QTest::newRow("the other leg comes later") << QList<QByteArray>{kCheckingLeg} << QList<QByteArray>{kSavingsLeg}
                                                << both << linked << QList<int>{1, 0, 1, 1};
     // The stored leg must not pair with its own copy, or nothing would link the waiting row.

@@ -30,6 +30,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QTimer>
 
 #include <memory>
@@ -49,6 +50,17 @@ void seedPreferences(const QString& dir, const QList<QPair<QString, QString>>& p
         query.addBindValue(value);
         QVERIFY(query.exec());
     }
+}
+
+Account accountWithStartingBalance(const QString& name, qint64 startingBalance)
+{
+    Account account;
+    account.id = newId();
+    account.name = name;
+    account.startingBalance = startingBalance;
+    account.createdAt = QDateTime(QDate(2024, 1, 2), QTime(8, 0), QTimeZone::utc());
+    account.updatedAt = account.createdAt;
+    return account;
 }
 
 // The sync engine's 2000 ms single-shot debounce.
@@ -82,6 +94,7 @@ private slots:
     void ledgerEditsScheduleSync();
     void importHoldsSyncRuns();
     void restoredSessionRegistersTheDeviceAndSyncs();
+    void openingBalancesAreBackfilled();
 
 private:
     AppState* startState();
@@ -317,6 +330,33 @@ void TestAppState::restoredSessionRegistersTheDeviceAndSyncs()
     QTRY_VERIFY(!state->accountClient->isAuthenticated());
     store.remove(OrvaAccount::TokenStore::accessTokenKey());
     store.remove(OrvaAccount::TokenStore::refreshTokenKey());
+}
+
+void TestAppState::openingBalancesAreBackfilled()
+{
+    // An account of an older version, its opening balance still on the account.
+    const Account older = accountWithStartingBalance(QStringLiteral("Checking"), 5000);
+    {
+        Database database;
+        QVERIFY(database.open(m_dataDir->path() + QStringLiteral("/vellumry.db")));
+        QVERIFY(database.migrate());
+        QVERIFY(AccountRepository(&database).insert(older));
+    }
+    AppState* state = startState();
+    QVERIFY(state);
+    const std::optional<Transaction> opening = state->transactionRepository->openingBalanceTransaction(older.id);
+    QVERIFY(opening);
+    QCOMPARE(opening->amount, 5000);
+    QCOMPARE(opening->date, QDate(2024, 1, 2));
+    QCOMPARE(state->accountRepository->findById(older.id)->startingBalance, 0);
+
+    // Every sync run that ends looks again: a pulled account gets one too.
+    const Account pulled = accountWithStartingBalance(QStringLiteral("Savings"), -700);
+    QVERIFY(state->accountRepository->insert(pulled));
+    emit state->syncEngine->dataChanged();
+    QCOMPARE(state->transactionRepository->balance(pulled.id, BalanceMode::Current), -700);
+    QCOMPARE(state->transactionRepository->openingBalanceTransaction(pulled.id)->amount, -700);
+    QCOMPARE(state->accountRepository->findById(pulled.id)->startingBalance, 0);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestAppState)

@@ -1,0 +1,319 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+    <context>
+        <name>SplitEditorDialog</name>
+        <message>
+            <source>Split Transaction</source>
+            <translation>Buchung aufteilen</translation>
+        </message>
+        <message>
+            <source>Total: %1</source>
+            <translation>Gesamt: %1</translation>
+        </message>
+        <message>
+            <source>Remaining: %1</source>
+            <translation>Verbleibend: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SplitLinesWidget</name>
+        <message>
+            <source>(none)</source>
+            <translation>(keine)</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Kategorie</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Betrag</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Notiz</translation>
+        </message>
+        <message>
+            <source>+ Add Line</source>
+            <translation>+ Zeile hinzufügen</translation>
+        </message>
+        <message>
+            <source>- Remove</source>
+            <translation>- Entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionActions</name>
+        <message>
+            <source>Transaction Not Saved</source>
+            <translation>Buchung nicht gespeichert</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved, and nothing was changed. Please try again.</source>
+            <translation>Die Buchung konnte nicht gespeichert werden; es wurde nichts geändert. Bitte versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>Zielkonto der Umbuchung nicht gefunden</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>Für Umbuchungen müssen beide Konten dieselbe Währung verwenden</translation>
+        </message>
+        <message>
+            <source>A transfer can't be split across categories</source>
+            <translation>Eine Umbuchung kann nicht auf mehrere Kategorien aufgeteilt werden</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Umbuchung</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Anfangssaldo</translation>
+        </message>
+        <message>
+            <source>The opening balance can't be removed. Every account has one.
+
+To clear it, set it to zero in the account's settings.</source>
+            <translation>Der Anfangssaldo kann nicht entfernt werden. Jedes Konto hat einen.
+
+Um ihn zu leeren, setzen Sie ihn in den Kontoeinstellungen auf null.</translation>
+        </message>
+        <message>
+            <source>Delete "%1" for %2?</source>
+            <translation>„%1“ über %2 löschen?</translation>
+        </message>
+        <message>
+            <source>Delete transfer "%1" for %2?
+
+Both sides of the transfer will be deleted.</source>
+            <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
+        </message>
+        <message>
+            <source>Delete Transaction</source>
+            <translation>Buchung löschen</translation>
+        </message>
+        <message>
+            <source>Transaction Not Deleted</source>
+            <translation>Buchung nicht gelöscht</translation>
+        </message>
+        <message>
+            <source>The transaction could not be deleted, and nothing was changed. Please try again.</source>
+            <translation>Die Buchung konnte nicht gelöscht werden; es wurde nichts geändert. Bitte versuchen Sie es erneut.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionDetailsDialog</name>
+        <message>
+            <source>Transaction Details</source>
+            <translation>Buchungsdetails</translation>
+        </message>
+        <message>
+            <source>Reconciled</source>
+            <translation>Abgestimmt</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Bestätigt</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Nicht bestätigt</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Datum:</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Empfänger:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Betrag:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>—Split—</source>
+            <translation>—Aufgeteilt—</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Notiz:</translation>
+        </message>
+        <message>
+            <source>Check #:</source>
+            <translation>Scheck-Nr.:</translation>
+        </message>
+        <message>
+            <source>Transfer to:</source>
+            <translation>Umbuchung auf:</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>Status:</translation>
+        </message>
+        <message>
+            <source>Split lines</source>
+            <translation>Aufteilung</translation>
+        </message>
+        <message>
+            <source>(no split lines on record)</source>
+            <translation>(keine Aufteilungszeilen gespeichert)</translation>
+        </message>
+        <message>
+            <source>(uncategorized)</source>
+            <translation>(ohne Kategorie)</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Gesamt</translation>
+        </message>
+        <message>
+            <source>Entered: %1</source>
+            <translation>Erfasst: %1</translation>
+        </message>
+        <message>
+            <source>Last modified: %1</source>
+            <translation>Zuletzt geändert: %1</translation>
+        </message>
+        <message>
+            <source>Edit...</source>
+            <translation>Bearbeiten...</translation>
+        </message>
+        <message>
+            <source>Duplicate...</source>
+            <translation>Duplizieren...</translation>
+        </message>
+        <message>
+            <source>Mark Uncleared</source>
+            <translation>Als nicht bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>Mark Cleared</source>
+            <translation>Als bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>Delete...</source>
+            <translation>Löschen...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionFormDialog</name>
+        <message>
+            <source>Edit Transaction</source>
+            <translation>Buchung bearbeiten</translation>
+        </message>
+        <message>
+            <source>New Transaction</source>
+            <translation>Neue Buchung</translation>
+        </message>
+        <message>
+            <source>This is the account's opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Dies ist der Anfangssaldo des Kontos. Wenn Sie Betrag oder Datum ändern, verschieben sich alle späteren Salden.</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Belastung</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Zahlung</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Einzahlung</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Umbuchung</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Art:</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Datum:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Tippen Sie, um Empfänger zu suchen...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Empfänger:</translation>
+        </message>
+        <message>
+            <source>No other account in this currency to transfer into</source>
+            <translation>Kein anderes Konto in dieser Währung für eine Umbuchung</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Betrag:</translation>
+        </message>
+        <message>
+            <source>Split...</source>
+            <translation>Aufteilen...</translation>
+        </message>
+        <message>
+            <source>Split this transaction across multiple categories with their own amounts and memos.</source>
+            <translation>Diese Buchung mit eigenen Beträgen und Notizen auf mehrere Kategorien aufteilen.</translation>
+        </message>
+        <message>
+            <source>Use single category</source>
+            <translation>Eine Kategorie verwenden</translation>
+        </message>
+        <message>
+            <source>Drop the split and return to a single-category transaction.</source>
+            <translation>Aufteilung verwerfen und zu einer Buchung mit einer Kategorie zurückkehren.</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Optional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Notiz:</translation>
+        </message>
+        <message>
+            <source>Check #:</source>
+            <translation>Scheck-Nr.:</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Bestätigt</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(keine)</translation>
+        </message>
+        <message>
+            <source>%1 (deleted)</source>
+            <translation>%1 (gelöscht)</translation>
+        </message>
+        <message>
+            <source>(account no longer available)</source>
+            <translation>(Konto nicht mehr verfügbar)</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>—Split—</source>
+            <translation>—Aufgeteilt—</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,319 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+    <context>
+        <name>SplitEditorDialog</name>
+        <message>
+            <source>Split Transaction</source>
+            <translation>Split Transaction</translation>
+        </message>
+        <message>
+            <source>Total: %1</source>
+            <translation>Total: %1</translation>
+        </message>
+        <message>
+            <source>Remaining: %1</source>
+            <translation>Remaining: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SplitLinesWidget</name>
+        <message>
+            <source>(none)</source>
+            <translation>(none)</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Category</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Amount</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Memo</translation>
+        </message>
+        <message>
+            <source>+ Add Line</source>
+            <translation>+ Add Line</translation>
+        </message>
+        <message>
+            <source>- Remove</source>
+            <translation>- Remove</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionActions</name>
+        <message>
+            <source>Transaction Not Saved</source>
+            <translation>Transaction Not Saved</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved, and nothing was changed. Please try again.</source>
+            <translation>The transaction could not be saved, and nothing was changed. Please try again.</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>Transfer account not found</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>Transfers require both accounts to use the same currency</translation>
+        </message>
+        <message>
+            <source>A transfer can't be split across categories</source>
+            <translation>A transfer can't be split across categories</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Transfer</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Opening Balance</translation>
+        </message>
+        <message>
+            <source>The opening balance can't be removed. Every account has one.
+
+To clear it, set it to zero in the account's settings.</source>
+            <translation>The opening balance can't be removed. Every account has one.
+
+To clear it, set it to zero in the account's settings.</translation>
+        </message>
+        <message>
+            <source>Delete "%1" for %2?</source>
+            <translation>Delete "%1" for %2?</translation>
+        </message>
+        <message>
+            <source>Delete transfer "%1" for %2?
+
+Both sides of the transfer will be deleted.</source>
+            <translation>Delete transfer "%1" for %2?
+
+Both sides of the transfer will be deleted.</translation>
+        </message>
+        <message>
+            <source>Delete Transaction</source>
+            <translation>Delete Transaction</translation>
+        </message>
+        <message>
+            <source>Transaction Not Deleted</source>
+            <translation>Transaction Not Deleted</translation>
+        </message>
+        <message>
+            <source>The transaction could not be deleted, and nothing was changed. Please try again.</source>
+            <translation>The transaction could not be deleted, and nothing was changed. Please try again.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionDetailsDialog</name>
+        <message>
+            <source>Transaction Details</source>
+            <translation>Transaction Details</translation>
+        </message>
+        <message>
+            <source>Reconciled</source>
+            <translation>Reconciled</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Cleared</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Uncleared</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Date:</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Payee:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Amount:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>—Split—</source>
+            <translation>—Split—</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Memo:</translation>
+        </message>
+        <message>
+            <source>Check #:</source>
+            <translation>Check #:</translation>
+        </message>
+        <message>
+            <source>Transfer to:</source>
+            <translation>Transfer to:</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>Status:</translation>
+        </message>
+        <message>
+            <source>Split lines</source>
+            <translation>Split lines</translation>
+        </message>
+        <message>
+            <source>(no split lines on record)</source>
+            <translation>(no split lines on record)</translation>
+        </message>
+        <message>
+            <source>(uncategorized)</source>
+            <translation>(uncategorized)</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Entered: %1</source>
+            <translation>Entered: %1</translation>
+        </message>
+        <message>
+            <source>Last modified: %1</source>
+            <translation>Last modified: %1</translation>
+        </message>
+        <message>
+            <source>Edit...</source>
+            <translation>Edit...</translation>
+        </message>
+        <message>
+            <source>Duplicate...</source>
+            <translation>Duplicate...</translation>
+        </message>
+        <message>
+            <source>Mark Uncleared</source>
+            <translation>Mark Uncleared</translation>
+        </message>
+        <message>
+            <source>Mark Cleared</source>
+            <translation>Mark Cleared</translation>
+        </message>
+        <message>
+            <source>Delete...</source>
+            <translation>Delete...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionFormDialog</name>
+        <message>
+            <source>Edit Transaction</source>
+            <translation>Edit Transaction</translation>
+        </message>
+        <message>
+            <source>New Transaction</source>
+            <translation>New Transaction</translation>
+        </message>
+        <message>
+            <source>This is the account's opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>This is the account's opening balance. Changing the amount or date shifts every balance after it.</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Charge</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Payment</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Deposit</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Transfer</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Date:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Start typing to search payees...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Payee:</translation>
+        </message>
+        <message>
+            <source>No other account in this currency to transfer into</source>
+            <translation>No other account in this currency to transfer into</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Amount:</translation>
+        </message>
+        <message>
+            <source>Split...</source>
+            <translation>Split...</translation>
+        </message>
+        <message>
+            <source>Split this transaction across multiple categories with their own amounts and memos.</source>
+            <translation>Split this transaction across multiple categories with their own amounts and memos.</translation>
+        </message>
+        <message>
+            <source>Use single category</source>
+            <translation>Use single category</translation>
+        </message>
+        <message>
+            <source>Drop the split and return to a single-category transaction.</source>
+            <translation>Drop the split and return to a single-category transaction.</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Optional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Memo:</translation>
+        </message>
+        <message>
+            <source>Check #:</source>
+            <translation>Check #:</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Cleared</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(none)</translation>
+        </message>
+        <message>
+            <source>%1 (deleted)</source>
+            <translation>%1 (deleted)</translation>
+        </message>
+        <message>
+            <source>(account no longer available)</source>
+            <translation>(account no longer available)</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>—Split—</source>
+            <translation>—Split—</translation>
+        </message>
+    </context>
+</TS>

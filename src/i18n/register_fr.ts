@@ -1,0 +1,319 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+    <context>
+        <name>SplitEditorDialog</name>
+        <message>
+            <source>Split Transaction</source>
+            <translation>Ventiler l'opération</translation>
+        </message>
+        <message>
+            <source>Total: %1</source>
+            <translation>Total : %1</translation>
+        </message>
+        <message>
+            <source>Remaining: %1</source>
+            <translation>Restant : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SplitLinesWidget</name>
+        <message>
+            <source>(none)</source>
+            <translation>(aucune)</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Catégorie</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Montant</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Note</translation>
+        </message>
+        <message>
+            <source>+ Add Line</source>
+            <translation>+ Ajouter une ligne</translation>
+        </message>
+        <message>
+            <source>- Remove</source>
+            <translation>- Supprimer</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionActions</name>
+        <message>
+            <source>Transaction Not Saved</source>
+            <translation>Opération non enregistrée</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved, and nothing was changed. Please try again.</source>
+            <translation>L'opération n'a pas pu être enregistrée et rien n'a été modifié. Veuillez réessayer.</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>Compte du virement introuvable</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
+        </message>
+        <message>
+            <source>A transfer can't be split across categories</source>
+            <translation>Un virement ne peut pas être réparti entre plusieurs catégories</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Virement</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Solde d'ouverture</translation>
+        </message>
+        <message>
+            <source>The opening balance can't be removed. Every account has one.
+
+To clear it, set it to zero in the account's settings.</source>
+            <translation>Le solde d'ouverture ne peut pas être supprimé. Chaque compte en a un.
+
+Pour l'effacer, mettez-le à zéro dans les paramètres du compte.</translation>
+        </message>
+        <message>
+            <source>Delete "%1" for %2?</source>
+            <translation>Supprimer « %1 » de %2 ?</translation>
+        </message>
+        <message>
+            <source>Delete transfer "%1" for %2?
+
+Both sides of the transfer will be deleted.</source>
+            <translation>Supprimer le virement « %1 » de %2 ?
+
+Les deux côtés du virement seront supprimés.</translation>
+        </message>
+        <message>
+            <source>Delete Transaction</source>
+            <translation>Supprimer l'opération</translation>
+        </message>
+        <message>
+            <source>Transaction Not Deleted</source>
+            <translation>Opération non supprimée</translation>
+        </message>
+        <message>
+            <source>The transaction could not be deleted, and nothing was changed. Please try again.</source>
+            <translation>L'opération n'a pas pu être supprimée et rien n'a été modifié. Veuillez réessayer.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionDetailsDialog</name>
+        <message>
+            <source>Transaction Details</source>
+            <translation>Détails de l'opération</translation>
+        </message>
+        <message>
+            <source>Reconciled</source>
+            <translation>Rapprochée</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Pointée</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Non pointée</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Date :</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Bénéficiaire :</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Montant :</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>—Split—</source>
+            <translation>—Ventilée—</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Note :</translation>
+        </message>
+        <message>
+            <source>Check #:</source>
+            <translation>N° de chèque :</translation>
+        </message>
+        <message>
+            <source>Transfer to:</source>
+            <translation>Virement vers :</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>État :</translation>
+        </message>
+        <message>
+            <source>Split lines</source>
+            <translation>Lignes de ventilation</translation>
+        </message>
+        <message>
+            <source>(no split lines on record)</source>
+            <translation>(aucune ligne de ventilation enregistrée)</translation>
+        </message>
+        <message>
+            <source>(uncategorized)</source>
+            <translation>(non catégorisé)</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Entered: %1</source>
+            <translation>Saisie : %1</translation>
+        </message>
+        <message>
+            <source>Last modified: %1</source>
+            <translation>Dernière modification : %1</translation>
+        </message>
+        <message>
+            <source>Edit...</source>
+            <translation>Modifier...</translation>
+        </message>
+        <message>
+            <source>Duplicate...</source>
+            <translation>Dupliquer...</translation>
+        </message>
+        <message>
+            <source>Mark Uncleared</source>
+            <translation>Marquer comme non pointée</translation>
+        </message>
+        <message>
+            <source>Mark Cleared</source>
+            <translation>Marquer comme pointée</translation>
+        </message>
+        <message>
+            <source>Delete...</source>
+            <translation>Supprimer...</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransactionFormDialog</name>
+        <message>
+            <source>Edit Transaction</source>
+            <translation>Modifier l'opération</translation>
+        </message>
+        <message>
+            <source>New Transaction</source>
+            <translation>Nouvelle opération</translation>
+        </message>
+        <message>
+            <source>This is the account's opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Il s'agit du solde d'ouverture du compte. Modifier le montant ou la date décale tous les soldes qui suivent.</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Débit</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Paiement</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Dépôt</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Virement</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type :</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Date :</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Commencez à taper pour rechercher un bénéficiaire...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Bénéficiaire :</translation>
+        </message>
+        <message>
+            <source>No other account in this currency to transfer into</source>
+            <translation>Aucun autre compte dans cette devise vers lequel virer</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Montant :</translation>
+        </message>
+        <message>
+            <source>Split...</source>
+            <translation>Ventiler...</translation>
+        </message>
+        <message>
+            <source>Split this transaction across multiple categories with their own amounts and memos.</source>
+            <translation>Ventiler cette opération sur plusieurs catégories, chacune avec son montant et sa note.</translation>
+        </message>
+        <message>
+            <source>Use single category</source>
+            <translation>Utiliser une seule catégorie</translation>
+        </message>
+        <message>
+            <source>Drop the split and return to a single-category transaction.</source>
+            <translation>Abandonner la ventilation et revenir à une opération à catégorie unique.</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Facultatif</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Note :</translation>
+        </message>
+        <message>
+            <source>Check #:</source>
+            <translation>N° de chèque :</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Pointée</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(aucune)</translation>
+        </message>
+        <message>
+            <source>%1 (deleted)</source>
+            <translation>%1 (supprimée)</translation>
+        </message>
+        <message>
+            <source>(account no longer available)</source>
+            <translation>(compte plus disponible)</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>—Split—</source>
+            <translation>—Ventilée—</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,59 @@
+#include "SplitEditorDialog.h"
+
+#include "SplitLinesWidget.h"
+
+#include "widgets/Appearance.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 amount, Currency currency, const QList<SplitLine>& lines,
+                                     QWidget* parent)
+    : QDialog(parent)
+    , m_amount(amount)
+    , m_currency(currency)
+{
+    setWindowTitle(tr("Split Transaction"));
+    setMinimumSize(550, 350);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(new QLabel(tr("Total: %1").arg(formatMoney(qAbs(amount), currency)), this));
+    totals->addStretch();
+    m_remainingLabel = new QLabel(this);
+    m_remainingLabel->setObjectName(QStringLiteral("remainingLabel"));
+    applyFontRoleWithWeight(m_remainingLabel, 0, 700);
+    totals->addWidget(m_remainingLabel);
+    layout->addLayout(totals);
+
+    m_splitLines = new SplitLinesWidget(state, this);
+    m_splitLines->setCurrency(currency);
+    connect(m_splitLines, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
+    m_splitLines->setLines(lines);
+    layout->addWidget(m_splitLines, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    updateRemaining();
+}
+
+void SplitEditorDialog::updateRemaining()
+{
+    const qint64 remaining = qAbs(m_amount) - m_splitLines->total();
+    m_remainingLabel->setText(tr("Remaining: %1").arg(formatMoney(remaining, m_currency)));
+    if (remaining == 0)
+        m_remainingLabel->setStyleSheet(QStringLiteral("color: green;"));
+    else if (remaining < 0)
+        m_remainingLabel->setStyleSheet(QStringLiteral("color: #cc0000;"));
+    else
+        m_remainingLabel->setStyleSheet(QString());
+}
+
+QList<SplitLine> SplitEditorDialog::lines() const
+{
+    return m_splitLines->lines(m_amount < 0 ? -1 : 1);
+}

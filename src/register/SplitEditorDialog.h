@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/Money.h"
+#include "data/SplitLine.h"
+
+#include <QDialog>
+#include <QList>
+
+class AppState;
+class QLabel;
+class SplitLinesWidget;
+
+// Splits one transaction's amount over categories, showing what is left to
+// assign. It checks nothing: lines that do not add up are the caller's business.
+class SplitEditorDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `amount` is the transaction's signed amount; every line takes its sign.
+    SplitEditorDialog(AppState* state, qint64 amount, Currency currency, const QList<SplitLine>& lines,
+                      QWidget* parent = nullptr);
+
+    QList<SplitLine> lines() const;
+
+public slots:
+    void updateRemaining();
+
+private:
+    qint64 m_amount;
+    Currency m_currency;
+    QLabel* m_remainingLabel = nullptr;
+    SplitLinesWidget* m_splitLines = nullptr;
+};

@@ -1,0 +1,210 @@
+#include "TransactionActions.h"
+
+#include "SplitEditorDialog.h"
+#include "TransactionFormDialog.h"
+
+#include "data/Account.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/LedgerConstants.h"
+#include "data/LocalEdit.h"
+#include "data/OpeningBalanceService.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "data/TransactionWriter.h"
+#include "state/AppState.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ModalDialog.h"
+
+namespace {
+
+TransactionWriter writerOf(AppState* state)
+{
+    return TransactionWriter(state->database, state->transactionRepository, state->splitLineRepository,
+                             state->categoryRepository);
+}
+
+OpeningBalanceService openingBalancesOf(AppState* state)
+{
+    return OpeningBalanceService(state->database, state->transactionRepository, state->accountRepository);
+}
+
+Currency currencyOf(AppState* state, const QString& accountId)
+{
+    const std::optional<Account> account = state->accountRepository->findById(accountId);
+    return account ? account->currency : Currency::USD;
+}
+
+bool accepted(QDialog* dialog)
+{
+    return ModalDialog::exec(dialog) == QDialog::Accepted;
+}
+
+void reportNotSaved(QWidget* parent)
+{
+    MessageBox::warning(parent, TransactionActions::tr("Transaction Not Saved"),
+                        TransactionActions::tr("The transaction could not be saved, and nothing was changed. "
+                                               "Please try again."));
+}
+
+} // namespace
+
+bool TransactionActions::newTransaction(AppState* state, const QString& accountId, const Transaction* seed,
+                                        QWidget* parent)
+{
+    if (accountId.isEmpty())
+        return false;
+    TransactionFormDialog form(state, accountId, parent);
+    if (seed)
+        form.prefill(*seed);
+    if (!accepted(&form))
+        return false;
+
+    TransactionWriter writer = writerOf(state);
+    for (;;) {
+        Transaction transaction = form.transaction();
+        const QList<SplitLine> lines = form.splitLines();
+        QString otherAccountId;
+        const TransferResolution transfer =
+            resolveTransferCategory(state, accountId, transaction.payee, otherAccountId);
+
+        QString problem;
+        if (transfer == TransferResolution::AccountNotFound)
+            problem = tr("Transfer account not found");
+        else if (transfer == TransferResolution::CurrencyMismatch)
+            problem = tr("Transfers require both accounts to use the same currency");
+        else if (transfer == TransferResolution::Accepted && !lines.isEmpty())
+            problem = tr("A transfer can't be split across categories");
+
+        if (!problem.isEmpty()) {
+            MessageBox::warning(parent, tr("Transfer"), problem);
+        } else {
+            bool saved = false;
+            if (otherAccountId.isEmpty()) {
+                saved = writer.insert(transaction, lines);
+            } else {
+                const Transaction counterpart = buildTransferCounterpart(state, transaction, otherAccountId);
+                saved = writer.insertTransfer(counterpart, transaction);
+            }
+            if (saved)
+                return true;
+            reportNotSaved(parent);
+        }
+        if (!accepted(&form))
+            return false;
+    }
+}
+
+TransferResolution TransactionActions::resolveTransferCategory(AppState* state, const QString& accountId,
+                                                               QString& text, QString& otherAccountId)
+{
+    return TransferService(state->accountRepository).resolve(accountId, text, otherAccountId);
+}
+
+Transaction TransactionActions::buildTransferCounterpart(AppState* state, Transaction& transaction,
+                                                         const QString& otherAccountId)
+{
+    return TransferService(state->accountRepository).buildCounterpart(transaction, otherAccountId);
+}
+
+bool TransactionActions::deleteWithConfirmation(AppState* state, const Transaction& transaction, QWidget* parent)
+{
+    if (state->transactionRepository->isOpeningBalanceTransaction(transaction)) {
+        MessageBox::information(parent, tr("Opening Balance"),
+                                tr("The opening balance can't be removed. Every account has one.\n\n"
+                                   "To clear it, set it to zero in the account's settings."));
+        return false;
+    }
+    const QString money = formatMoney(qAbs(transaction.amount), currencyOf(state, transaction.accountId));
+    const QString question =
+        transaction.transferLinkId.isEmpty()
+            ? tr("Delete \"%1\" for %2?").arg(transaction.payee, money)
+            : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+                  .arg(transaction.payee, money);
+    if (MessageBox::question(parent, tr("Delete Transaction"), question) != QMessageBox::Yes)
+        return false;
+    if (writerOf(state).remove(transaction))
+        return true;
+    MessageBox::warning(parent, tr("Transaction Not Deleted"),
+                        tr("The transaction could not be deleted, and nothing was changed. Please try again."));
+    return false;
+}
+
+bool TransactionActions::duplicateTransaction(AppState* state, const Transaction& transaction, QWidget* parent)
+{
+    Transaction copy = transaction;
+    copy.date = Clock::today();
+    copy.checkNumber.clear();
+    copy.cleared = false;
+    // Saving the copy resolves the marker again and makes a new pair.
+    if (!transaction.transferLinkId.isEmpty() && !transaction.transferDestAccountId.isEmpty()) {
+        if (const std::optional<Account> other = state->accountRepository->findById(transaction.transferDestAccountId))
+            copy.payee = kTransferPayeePrefix + other->name;
+    }
+    copy.transferLinkId.clear();
+    copy.transferDestAccountId.clear();
+    return newTransaction(state, copy.accountId, &copy, parent);
+}
+
+bool TransactionActions::toggleCleared(AppState* state, Transaction transaction)
+{
+    return writerOf(state).toggleCleared(transaction);
+}
+
+bool TransactionActions::editTransaction(AppState* state, const Transaction& transaction, QWidget* parent)
+{
+    TransactionFormDialog form(state, transaction, parent);
+    TransactionWriter writer = writerOf(state);
+    while (accepted(&form)) {
+        if (writer.update(form.transaction(), form.splitLines()))
+            return true;
+        reportNotSaved(parent);
+    }
+    return false;
+}
+
+bool TransactionActions::editSplits(AppState* state, const Transaction& transaction, QWidget* parent)
+{
+    SplitEditorDialog editor(state, transaction.amount, currencyOf(state, transaction.accountId),
+                             state->splitLineRepository->listByTransaction(transaction.id), parent);
+    TransactionWriter writer = writerOf(state);
+    while (accepted(&editor)) {
+        const QList<SplitLine> lines = editor.lines();
+        Transaction edited = transaction;
+        edited.isSplit = !lines.isEmpty();
+        if (edited.isSplit)
+            edited.categoryId.clear();
+        stampLocalEdit(edited);
+        if (writer.update(edited, lines))
+            return true;
+        reportNotSaved(parent);
+    }
+    return false;
+}
+
+bool TransactionActions::replaceSplitLines(AppState* state, const QString& transactionId,
+                                           const QList<SplitLine>& lines)
+{
+    return writerOf(state).replaceSplitLines(transactionId, lines);
+}
+
+bool TransactionActions::setOpeningBalance(AppState* state, const QString& accountId, qint64 amountCents,
+                                           const QDate& date)
+{
+    return openingBalancesOf(state).set(accountId, amountCents, date);
+}
+
+int TransactionActions::backfillOpeningBalances(AppState* state)
+{
+    return state->backfillOpeningBalances();
+}
+
+std::optional<Transaction> TransactionActions::reversedOpeningBalance(AppState* state, const QString& accountId)
+{
+    return openingBalancesOf(state).reversed(accountId);
+}
+
+bool TransactionActions::fixReversedOpeningBalance(AppState* state, const QString& accountId)
+{
+    return openingBalancesOf(state).fixReversed(accountId);
+}

@@ -1,0 +1,280 @@
+#include "RegisterLedger.h"
+#include "TestMain.h"
+
+#include "data/SplitLineRepository.h"
+#include "register/SplitEditorDialog.h"
+#include "register/SplitLinesWidget.h"
+#include "register/TransactionDetailsDialog.h"
+#include "register/TransactionFormDialog.h"
+#include "widgets/SmartAmountField.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+namespace {
+
+SplitLine splitLine(const QString& categoryId, qint64 amount, const QString& memo = QString())
+{
+    SplitLine line;
+    line.id = newId();
+    line.categoryId = categoryId;
+    line.amount = amount;
+    line.memo = memo;
+    line.createdAt = line.updatedAt = RegisterLedger::now();
+    return line;
+}
+
+QWidget* cell(QWidget* editor, int row, int column)
+{
+    return child<QTableWidget>(editor, "splitTable")->cellWidget(row, column);
+}
+
+QStringList labelTexts(const QDialog& dialog)
+{
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        texts.append(label->text());
+    return texts;
+}
+
+} // namespace
+
+class TestTransactionDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void splitEditorRemaining_data();
+    void splitEditorRemaining();
+    void splitEditorOpensStoredLines();
+    void formTypes_data();
+    void formTypes();
+    void formSplitAndEdit();
+    void detailsView();
+    void detailsToggleAndDelete();
+
+private:
+    std::unique_ptr<RegisterLedger> m_ledger;
+};
+
+void TestTransactionDialogs::init()
+{
+    m_ledger = std::make_unique<RegisterLedger>();
+    QVERIFY(m_ledger->ready);
+}
+
+void TestTransactionDialogs::cleanup()
+{
+    m_ledger.reset();
+}
+
+void TestTransactionDialogs::splitEditorRemaining_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("remaining");
+    QTest::addColumn<QList<qint64>>("lines");
+
+    QTest::newRow("two blank lines") << qint64(-10000) << QStringList() << "Remaining: $100.00|" << QList<qint64>();
+    QTest::newRow("payment split exactly")
+        << qint64(-10000) << QStringList{"60", "40"} << "Remaining: $0.00|color: green;" << QList<qint64>{-6000, -4000};
+    QTest::newRow("deposit, one cent over") << qint64(10000) << QStringList{"60", "40.01"}
+                                            << "Remaining: -$0.01|color: #cc0000;" << QList<qint64>{6000, 4001};
+    QTest::newRow("a zero line is dropped")
+        << qint64(-10000) << QStringList{"100", "0"} << "Remaining: $0.00|color: green;" << QList<qint64>{-10000};
+}
+
+void TestTransactionDialogs::splitEditorRemaining()
+{
+    QFETCH(qint64, amount);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, remaining);
+    QFETCH(QList<qint64>, lines);
+
+    SplitEditorDialog editor(&m_ledger->state, amount, Currency::USD, {});
+    QCOMPARE(child<QTableWidget>(&editor, "splitTable")->rowCount(), 2);
+    for (int row = 0; row < typed.size(); ++row) {
+        auto* category = qobject_cast<QComboBox*>(cell(&editor, row, 0));
+        category->setCurrentIndex(category->findText(QStringLiteral("Food")));
+        typeOver(qobject_cast<SmartAmountField*>(cell(&editor, row, 1)), typed.at(row));
+    }
+    auto* label = child<QLabel>(&editor, "remainingLabel");
+    QCOMPARE(label->text() + QLatin1Char('|') + label->styleSheet(), remaining);
+    QList<qint64> amounts;
+    for (const SplitLine& line : editor.lines())
+        amounts.append(line.categoryId == QStringLiteral("food") ? line.amount : 0);
+    QCOMPARE(amounts, lines);
+}
+
+void TestTransactionDialogs::splitEditorOpensStoredLines()
+{
+    QVERIFY(m_ledger->addCategory(QStringLiteral("gone"), QStringLiteral("Gone"), true));
+    SplitEditorDialog editor(&m_ledger->state, -3000, Currency::USD,
+                             {splitLine(QStringLiteral("food"), -2000, QStringLiteral("lunch")),
+                              splitLine(QStringLiteral("gone"), -1000)});
+    QCOMPARE(qobject_cast<QComboBox*>(cell(&editor, 0, 0))->currentText(), QStringLiteral("Food"));
+    QCOMPARE(child<QTableWidget>(&editor, "splitTable")->item(0, 2)->text(), QStringLiteral("lunch"));
+    // A category that is no longer live opens on "(none)".
+    QCOMPARE(qobject_cast<QComboBox*>(cell(&editor, 1, 0))->currentText(), QStringLiteral("(none)"));
+
+    // "- Remove" takes the line being edited, and nothing when none is.
+    QSignalSpy changed(editor.findChild<SplitLinesWidget*>(), &SplitLinesWidget::changed);
+    auto* remove = child<QPushButton>(&editor, "removeLineButton");
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(changed.count(), 0);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    cell(&editor, 1, 1)->setFocus();
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&editor, "remainingLabel")->text(), QStringLiteral("Remaining: $10.00"));
+
+    SplitEditorDialog yen(&m_ledger->state, -1234, Currency::JPY, {splitLine(QStringLiteral("food"), -1234)});
+    QCOMPARE(qobject_cast<SmartAmountField*>(cell(&yen, 0, 1))->decimals(), 0);
+    QCOMPARE(child<QLabel>(&yen, "remainingLabel")->text(), QStringLiteral("Remaining: \u00a50"));
+}
+
+void TestTransactionDialogs::formTypes_data()
+{
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("expected"); // type texts, payee, amount
+
+    QTest::newRow("card charge") << "card" << "outflowRadio" << "Charge Payment Transfer|Corner Shop|-1234";
+    QTest::newRow("card payment") << "card" << "inflowRadio" << "Charge Payment Transfer|Corner Shop|1234";
+    QTest::newRow("checking deposit") << "checking" << "inflowRadio" << "Payment Deposit Transfer|Corner Shop|1234";
+    QTest::newRow("new transfer") << "checking" << "transferRadio"
+                                  << "Payment Deposit Transfer|[Transfer] Savings|-1234";
+}
+
+void TestTransactionDialogs::formTypes()
+{
+    QFETCH(QString, accountId);
+    QFETCH(QString, button);
+    QFETCH(QString, expected);
+
+    TransactionFormDialog form(&m_ledger->state, accountId);
+    form.show();
+    QStringList types;
+    for (const char* name : {"outflowRadio", "inflowRadio", "transferRadio"})
+        types.append(child<QRadioButton>(&form, name)->text());
+    typeOver(child<QLineEdit>(&form, "payeeEdit"), QStringLiteral(" Corner Shop "));
+    QTest::mouseClick(child<QRadioButton>(&form, button.toLatin1().constData()), Qt::LeftButton);
+    typeOver(child<SmartAmountField>(&form, "amountField"), QStringLiteral("12.34"));
+    const Transaction result = form.transaction();
+    QCOMPARE(QStringLiteral("%1|%2|%3").arg(types.join(QLatin1Char(' ')), result.payee).arg(result.amount), expected);
+    // New: today, a fresh id, no links yet (the actions make them); the next form starts on this date.
+    QCOMPARE(describe(result), describe([&] {
+                 Transaction t = RegisterLedger::row(accountId, result.payee, result.amount);
+                 t.id = result.id;
+                 t.date = QDate(2024, 3, 5);
+                 return t;
+             }()));
+    QCOMPARE(TransactionFormDialog::lastEnteredDate(), QDate(2024, 3, 5));
+
+    TransactionFormDialog euro(&m_ledger->state, QStringLiteral("euro"));
+    QVERIFY(!child<QRadioButton>(&euro, "transferRadio")->isEnabled());
+}
+
+void TestTransactionDialogs::formSplitAndEdit()
+{
+    TransactionFormDialog form(&m_ledger->state, QStringLiteral("checking"));
+    form.show();
+    auto* amount = child<SmartAmountField>(&form, "amountField");
+    auto* category = child<QComboBox>(&form, "categoryCombo");
+    typeOver(amount, QStringLiteral("20"));
+    category->setCurrentIndex(category->findText(QStringLiteral("Food")));
+    QTest::mouseClick(child<QPushButton>(&form, "splitButton"), Qt::LeftButton);
+    QVERIFY(!amount->isEnabled());
+    QCOMPARE(form.splitLines().size(), 1);
+    QCOMPARE(form.splitLines().constFirst().categoryId + QString::number(form.splitLines().constFirst().amount),
+             QStringLiteral("food-2000"));
+    QCOMPARE(form.transaction().categoryId, QString());
+    QTest::mouseClick(child<QPushButton>(&form, "singleCategoryButton"), Qt::LeftButton);
+    QVERIFY(amount->isEnabled());
+    QCOMPARE(form.transaction().categoryId, QStringLiteral("food"));
+
+    // An unchanged edit is still a new version; a deleted category is shown and kept.
+    QVERIFY(m_ledger->addCategory(QStringLiteral("old"), QStringLiteral("Old Food"), true));
+    Transaction stored = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Opening Balance"), -900);
+    stored.categoryId = QStringLiteral("old");
+    stored.syncStatus = SyncStatus::Synced;
+    QVERIFY(!m_ledger->add(stored).id.isEmpty());
+    Clock::setFixedNow(RegisterLedger::now().addSecs(30));
+    TransactionFormDialog edit(&m_ledger->state, stored);
+    edit.show();
+    QVERIFY(child<QLabel>(&edit, "openingBalanceNote")->isVisible());
+    QCOMPARE(child<QComboBox>(&edit, "categoryCombo")->currentText(), QStringLiteral("Old Food (deleted)"));
+    Transaction expected = stored;
+    expected.version = 2;
+    expected.syncStatus = SyncStatus::Pending;
+    expected.updatedAt = RegisterLedger::now().addSecs(30);
+    QCOMPARE(describe(edit.transaction()), describe(expected));
+}
+
+void TestTransactionDialogs::detailsView()
+{
+    RegisterLedger& ledger = *m_ledger;
+    QVERIFY(ledger.addCategory(QStringLiteral("old"), QStringLiteral("Old Hobby"), true));
+    Transaction split = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Market"), -3000);
+    split.isSplit = true;
+    QVERIFY(ledger.writer().insert(split, {splitLine(QStringLiteral("food"), -2000, QStringLiteral("lunch")),
+                                           splitLine(QStringLiteral("old"), -1000)}));
+    split.createdAt = QDateTime();
+
+    TransactionDetailsDialog dialog(&ledger.state, split);
+    auto* amount = child<QLabel>(&dialog, "amountLabel");
+    QCOMPARE(amount->text() + QLatin1Char('|') + amount->styleSheet(),
+             QStringLiteral("- $30.00|color: #c62828; font-weight: 600;"));
+    const QStringList texts = labelTexts(dialog);
+    for (const char* expected : {"\u2014Split\u2014", "Food", "$20.00", "lunch", "Old Hobby", "$10.00", "Total",
+                                 "Entered: \u2014"})
+        QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
+    QCOMPARE(child<QLabel>(&dialog, "splitTotalLabel")->text(), QStringLiteral("$30.00"));
+
+    const Transaction deposit = ledger.add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Pay"), 1234));
+    TransactionDetailsDialog green(&ledger.state, deposit);
+    QCOMPARE(child<QLabel>(&green, "amountLabel")->styleSheet(), QStringLiteral("color: #2e7d32; font-weight: 600;"));
+}
+
+void TestTransactionDialogs::detailsToggleAndDelete()
+{
+    RegisterLedger& ledger = *m_ledger;
+    Transaction reconciled = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Rent"), -90000);
+    reconciled.cleared = reconciled.reconciled = true;
+    TransactionDetailsDialog locked(&ledger.state, reconciled);
+    QCOMPARE(child<QLabel>(&locked, "statusLabel")->text(), QStringLiteral("Reconciled"));
+    QVERIFY(!child<QPushButton>(&locked, "toggleClearedButton"));
+
+    const Transaction leg = ledger.addTransfer(QStringLiteral("checking"), QStringLiteral("savings"), -5000);
+    QVERIFY(ledger.writer().update([&] {
+        Transaction cleared = leg;
+        cleared.cleared = true;
+        return cleared;
+    }(), {}));
+    TransactionDetailsDialog dialog(&ledger.state, ledger.load(leg.id));
+    dialog.show();
+    QVERIFY(labelTexts(dialog).contains(QStringLiteral("Savings")));
+    auto* toggle = child<QPushButton>(&dialog, "toggleClearedButton");
+    QCOMPARE(toggle->text(), QStringLiteral("Mark Uncleared"));
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&dialog, "statusLabel")->text() + QLatin1Char('|') + toggle->text(),
+             QStringLiteral("Uncleared|Mark Cleared"));
+    QCOMPARE(ledger.load(leg.id).version, 2);
+
+    // Both legs go, through the transaction actions.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::mouseClick(child<QPushButton>(&dialog, "deleteButton"), Qt::LeftButton);
+    QVERIFY(dialog.deleted());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(ledger.load(leg.id).deletedAt);
+    QVERIFY(ledger.load(leg.transferLinkId).deletedAt);
+}
+
+VELLUMRY_TEST_MAIN(TestTransactionDialogs)
+#include "tst_transactiondialogs.moc"
