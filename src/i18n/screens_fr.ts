@@ -2,6 +2,184 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
     <context>
+        <name>CategoriesScreen</name>
+        <message>
+            <source>Categories</source>
+            <translation>Catégories</translation>
+        </message>
+        <message>
+            <source>Search categories...</source>
+            <translation>Rechercher des catégories…</translation>
+        </message>
+        <message>
+            <source>+ New Category</source>
+            <translation>+ Nouvelle catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;New Category</source>
+            <translation>&amp;Nouvelle catégorie</translation>
+        </message>
+        <message>
+            <source>Add &amp;Subcategory</source>
+            <translation>Ajouter une &amp;sous-catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>Delete Category</source>
+            <translation>Supprimer la catégorie</translation>
+        </message>
+        <message>
+            <source>Delete "%1"? Transactions using this category will become uncategorized.</source>
+            <translation>Supprimer « %1 » ? Les opérations qui utilisent cette catégorie n’auront plus de catégorie.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryFormDialog</name>
+        <message>
+            <source>New Category</source>
+            <translation>Nouvelle catégorie</translation>
+        </message>
+        <message>
+            <source>New Subcategory</source>
+            <translation>Nouvelle sous-catégorie</translation>
+        </message>
+        <message>
+            <source>Edit Category</source>
+            <translation>Modifier la catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;Parent:</source>
+            <translation>&amp;Parent :</translation>
+        </message>
+        <message>
+            <source>Category name</source>
+            <translation>Nom de la catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+        <message>
+            <source>Expense</source>
+            <translation>Dépense</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Revenu</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Virement</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type :</translation>
+        </message>
+        <message>
+            <source>Tax-relevant</source>
+            <translation>Pertinent pour les impôts</translation>
+        </message>
+        <message>
+            <source>Mark this category for inclusion in tax-time reports.</source>
+            <translation>Inclure cette catégorie dans les rapports fiscaux.</translation>
+        </message>
+        <message>
+            <source>e.g. charitable_contributions, mortgage_interest</source>
+            <translation>p. ex. charitable_contributions, mortgage_interest</translation>
+        </message>
+        <message>
+            <source>Tax &amp;Code:</source>
+            <translation>&amp;Code fiscal :</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryTreeModel</name>
+        <message>
+            <source>Category</source>
+            <translation>Catégorie</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Code fiscal</translation>
+        </message>
+    </context>
+    <context>
+        <name>PayeeScreen</name>
+        <message>
+            <source>Payee Management</source>
+            <translation>Gestion des bénéficiaires</translation>
+        </message>
+        <message>
+            <source>Rename to:</source>
+            <translation>Renommer en :</translation>
+        </message>
+        <message>
+            <source>Rename Selected</source>
+            <translation>Renommer la sélection</translation>
+        </message>
+        <message>
+            <source>Merge Selected</source>
+            <translation>Fusionner la sélection</translation>
+        </message>
+        <message>
+            <source>"%1" is the payee of opening balances. Choose another name.</source>
+            <translation>« %1 » est le bénéficiaire des soldes d’ouverture. Choisissez un autre nom.</translation>
+        </message>
+        <message>
+            <source>Rename</source>
+            <translation>Renommer</translation>
+        </message>
+        <message>
+            <source>Rename Complete</source>
+            <translation>Renommage terminé</translation>
+        </message>
+        <message numerus="yes">
+            <source>Renamed %n transaction(s).</source>
+            <translation>
+                <numerusform>%n opération renommée.</numerusform>
+                <numerusform>%n opérations renommées.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Merge</source>
+            <translation>Fusionner</translation>
+        </message>
+        <message>
+            <source>Select 2 or more payees to merge.</source>
+            <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+        </message>
+        <message>
+            <source>Merge Payees</source>
+            <translation>Fusionner les bénéficiaires</translation>
+        </message>
+        <message>
+            <source>Merge %1 payees into "%2"?</source>
+            <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+        </message>
+        <message>
+            <source>Merge Complete</source>
+            <translation>Fusion terminée</translation>
+        </message>
+        <message numerus="yes">
+            <source>Merged %n transaction(s).</source>
+            <translation>
+                <numerusform>%n opération fusionnée.</numerusform>
+                <numerusform>%n opérations fusionnées.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

@@ -2,6 +2,182 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
     <context>
+        <name>CategoriesScreen</name>
+        <message>
+            <source>Categories</source>
+            <translation>カテゴリ</translation>
+        </message>
+        <message>
+            <source>Search categories...</source>
+            <translation>カテゴリを検索...</translation>
+        </message>
+        <message>
+            <source>+ New Category</source>
+            <translation>+ 新しいカテゴリ</translation>
+        </message>
+        <message>
+            <source>&amp;New Category</source>
+            <translation>新しいカテゴリ(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Add &amp;Subcategory</source>
+            <translation>サブカテゴリを追加(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>編集(&amp;E)</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>削除(&amp;D)</translation>
+        </message>
+        <message>
+            <source>Delete Category</source>
+            <translation>カテゴリの削除</translation>
+        </message>
+        <message>
+            <source>Delete "%1"? Transactions using this category will become uncategorized.</source>
+            <translation>「%1」を削除しますか? このカテゴリを使用している取引は未分類になります。</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryFormDialog</name>
+        <message>
+            <source>New Category</source>
+            <translation>新しいカテゴリ</translation>
+        </message>
+        <message>
+            <source>New Subcategory</source>
+            <translation>新しいサブカテゴリ</translation>
+        </message>
+        <message>
+            <source>Edit Category</source>
+            <translation>カテゴリの編集</translation>
+        </message>
+        <message>
+            <source>&amp;Parent:</source>
+            <translation>親カテゴリ(&amp;P):</translation>
+        </message>
+        <message>
+            <source>Category name</source>
+            <translation>カテゴリ名</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>名前(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Expense</source>
+            <translation>支出</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>収入</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>振替</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>種類(&amp;T):</translation>
+        </message>
+        <message>
+            <source>Tax-relevant</source>
+            <translation>税務関連</translation>
+        </message>
+        <message>
+            <source>Mark this category for inclusion in tax-time reports.</source>
+            <translation>このカテゴリを税務レポートに含めます。</translation>
+        </message>
+        <message>
+            <source>e.g. charitable_contributions, mortgage_interest</source>
+            <translation>例: charitable_contributions, mortgage_interest</translation>
+        </message>
+        <message>
+            <source>Tax &amp;Code:</source>
+            <translation>税コード(&amp;C):</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryTreeModel</name>
+        <message>
+            <source>Category</source>
+            <translation>カテゴリ</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>種類</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>税コード</translation>
+        </message>
+    </context>
+    <context>
+        <name>PayeeScreen</name>
+        <message>
+            <source>Payee Management</source>
+            <translation>支払先の管理</translation>
+        </message>
+        <message>
+            <source>Rename to:</source>
+            <translation>新しい名前:</translation>
+        </message>
+        <message>
+            <source>Rename Selected</source>
+            <translation>選択項目の名前を変更</translation>
+        </message>
+        <message>
+            <source>Merge Selected</source>
+            <translation>選択項目を統合</translation>
+        </message>
+        <message>
+            <source>"%1" is the payee of opening balances. Choose another name.</source>
+            <translation>「%1」は期首残高の支払先です。別の名前を選んでください。</translation>
+        </message>
+        <message>
+            <source>Rename</source>
+            <translation>名前の変更</translation>
+        </message>
+        <message>
+            <source>Rename Complete</source>
+            <translation>名前の変更が完了しました</translation>
+        </message>
+        <message numerus="yes">
+            <source>Renamed %n transaction(s).</source>
+            <translation>
+                <numerusform>%n 件の取引の名前を変更しました。</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Merge</source>
+            <translation>統合</translation>
+        </message>
+        <message>
+            <source>Select 2 or more payees to merge.</source>
+            <translation>統合する支払先を 2 つ以上選択してください。</translation>
+        </message>
+        <message>
+            <source>Merge Payees</source>
+            <translation>支払先の統合</translation>
+        </message>
+        <message>
+            <source>Merge %1 payees into "%2"?</source>
+            <translation>%1 件の支払先を「%2」に統合しますか?</translation>
+        </message>
+        <message>
+            <source>Merge Complete</source>
+            <translation>統合が完了しました</translation>
+        </message>
+        <message numerus="yes">
+            <source>Merged %n transaction(s).</source>
+            <translation>
+                <numerusform>%n 件の取引を統合しました。</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to
