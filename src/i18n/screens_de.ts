@@ -180,6 +180,185 @@
         </message>
     </context>
     <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>Neue wiederkehrende Buchung</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Wiederkehrende Buchung bearbeiten</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Buchung merken</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Zahlung</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Einzahlung</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Art:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Tippen, um Zahlungsempfänger zu suchen …</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Zahlungsempfänger:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Betrag:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Optional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Notiz:</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Täglich</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Wöchentlich</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Zweiwöchentlich</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Monatlich</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Halbmonatlich</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Vierteljährlich</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Halbjährlich</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Jährlich</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Häufigkeit:</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Wiederholen alle:</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Letzter Tag</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>Erster Tag:</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Zweiter Tag:</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Startdatum:</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Mit Enddatum</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>Enddatum:</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Bei Fälligkeit automatisch buchen</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> Tage</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Im Voraus buchen:</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(keine)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>Tag</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>Tage</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>Woche</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>Wochen</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>Monat</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>Monate</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>Quartal</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>Quartale</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>Jahr</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>Jahre</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

@@ -180,6 +180,185 @@
         </message>
     </context>
     <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>New Recurring Transaction</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Edit Recurring Transaction</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Memorize Transaction</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Payment</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Deposit</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Start typing to search payees...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Payee:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Amount:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Optional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Memo:</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Daily</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Weekly</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Bi-weekly</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Monthly</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Semi-monthly</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Quarterly</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Semi-annual</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Annual</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Frequency:</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Repeat every:</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Last day</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>First day:</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Second day:</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Start Date:</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Has end date</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>End Date:</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Auto-post when due</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> days</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Enter in advance:</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(none)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>day</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>days</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>week</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>weeks</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>month</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>months</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>quarter</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>quarters</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>year</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>years</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

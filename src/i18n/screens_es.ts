@@ -180,6 +180,185 @@
         </message>
     </context>
     <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>Nueva transacción periódica</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Editar transacción periódica</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Memorizar transacción</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Cuenta:</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Pago</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Depósito</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Tipo:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Escriba para buscar beneficiarios...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Beneficiario:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Importe:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Categoría:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Opcional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Nota:</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Diaria</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Semanal</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Quincenal</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Mensual</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Dos veces al mes</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Trimestral</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Semestral</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Anual</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Frecuencia:</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Repetir cada:</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Último día</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>Primer día:</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Segundo día:</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Fecha de inicio:</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Tiene fecha de fin</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>Fecha de fin:</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Registrar automáticamente al vencer</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> días</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Registrar con antelación:</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Activa</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(ninguna)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>día</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>días</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>semana</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>semanas</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>mes</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>meses</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>trimestre</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>trimestres</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>año</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>años</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

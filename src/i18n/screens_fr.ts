@@ -180,6 +180,185 @@
         </message>
     </context>
     <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>Nouvelle opération récurrente</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Modifier l’opération récurrente</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Mémoriser l’opération</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Paiement</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Dépôt</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type :</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Saisissez pour rechercher des bénéficiaires…</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Bénéficiaire :</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Montant :</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Facultatif</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Mémo :</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Quotidienne</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Hebdomadaire</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Toutes les deux semaines</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Mensuelle</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Bimensuelle</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Trimestrielle</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Semestrielle</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Annuelle</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Fréquence :</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Répéter tous les :</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Dernier jour</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>Premier jour :</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Second jour :</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Date de début :</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Avec date de fin</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>Date de fin :</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Saisir automatiquement à l’échéance</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> jours</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Saisir à l’avance :</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(aucune)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>jour</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>jours</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>semaine</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>semaines</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>mois</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>mois</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>trimestre</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>trimestres</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>an</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>ans</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

@@ -178,6 +178,185 @@
         </message>
     </context>
     <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>新しい定期取引</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>定期取引の編集</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>取引を記憶</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>口座:</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>支払い</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>入金</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>種類:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>入力して支払先を検索...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>支払先:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>金額:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>カテゴリ:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>任意</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>メモ:</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>毎日</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>毎週</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>隔週</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>毎月</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>月2回</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>四半期ごと</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>半年ごと</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>毎年</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>頻度:</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>繰り返し間隔:</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>末日</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>1回目の日:</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>2回目の日:</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>開始日:</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>終了日あり</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>終了日:</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>期日に自動記帳</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> 日</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>事前に記帳:</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>有効</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(なし)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>日</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>日</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>週</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>週</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>か月</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>か月</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>四半期</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>四半期</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>年</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>年</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSet>
 #include <QVBoxLayout>
 
 PayeeScreen::PayeeScreen(AppState* state, QWidget* parent)
@@ -48,16 +47,7 @@ PayeeScreen::PayeeScreen(AppState* state, QWidget* parent)
     connect(renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
     connect(mergeButton, &QPushButton::clicked, this, &PayeeScreen::onMerge);
 
-    // Changes made elsewhere (the register, a sync) keep what the user selected.
-    m_reloader = new ReloadCoalescer(
-        [this] {
-            const QStringList selected = selectedPayees();
-            loadPayees();
-            const QSet<QString> keep(selected.cbegin(), selected.cend());
-            for (int i = 0; i < m_payeeList->count(); ++i)
-                m_payeeList->item(i)->setSelected(keep.contains(m_payeeList->item(i)->text()));
-        },
-        this);
+    m_reloader = new ReloadCoalescer([this] { loadPayees(); }, this);
     connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, m_reloader,
             &ReloadCoalescer::request);
     connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);

@@ -1,4 +1,4 @@
-#include "ScreenLedger.h"
+#include "ScreenTestSupport.h"
 #include "TestMain.h"
 
 #include "screens/CategoriesScreen.h"
@@ -7,11 +7,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
 
@@ -29,11 +25,12 @@ private slots:
     void deleteMovesChildrenToTheTop();
 
 private:
+    // The rows the view shows, children of expanded rows indented.
     QStringList shown(const QModelIndex& parent = QModelIndex(), const QString& indent = QString()) const;
-    QModelIndex rowNamed(const QString& name, const QModelIndex& parent = QModelIndex()) const;
+    QModelIndex rowNamed(const QString& name) const;
     // Right-clicks the named row (or empty space), reads the menu and picks `choice`.
     QStringList contextMenu(const QString& rowName, const QString& choice = QString());
-    static void fillForm(const QString& name, const QString& expectedTitle);
+    Category stored(const char* id) const { return *m->state->categoryRepository->findById(QLatin1String(id)); }
 
     std::unique_ptr<ScreenLedger> m;
     std::unique_ptr<CategoriesScreen> m_screen;
@@ -44,6 +41,7 @@ void TestCategoriesScreen::init()
 {
     m = std::make_unique<ScreenLedger>();
     QVERIFY(m->isReady());
+    // Ids in another order than names: the view sorts by name.
     m->addCategory(QStringLiteral("food"), QStringLiteral("Food"));
     m->addCategory(QStringLiteral("a-gro"), QStringLiteral("Groceries"), QStringLiteral("food"));
     m->addCategory(QStringLiteral("b-din"), QStringLiteral("Dining"), QStringLiteral("food"));
@@ -54,7 +52,8 @@ void TestCategoriesScreen::init()
     m_screen->resize(600, 500);
     m_screen->show();
     m_screen->reload();
-    m_view = m_screen->findChild<QTreeView*>(QStringLiteral("categoryTree"));
+    m_view = child<QTreeView>(m_screen.get(), "categoryTree");
+    m_view->expand(rowNamed(QStringLiteral("Food")));
 }
 
 void TestCategoriesScreen::cleanup()
@@ -68,9 +67,8 @@ void TestCategoriesScreen::cleanup()
 QStringList TestCategoriesScreen::shown(const QModelIndex& parent, const QString& indent) const
 {
     QStringList rows;
-    const QAbstractItemModel* model = m_view->model();
-    for (int row = 0; row < model->rowCount(parent); ++row) {
-        const QModelIndex index = model->index(row, 0, parent);
+    for (int row = 0; row < m_view->model()->rowCount(parent); ++row) {
+        const QModelIndex index = m_view->model()->index(row, 0, parent);
         rows.append(indent + index.data().toString());
         if (m_view->isExpanded(index))
             rows += shown(index, indent + QStringLiteral("  "));
@@ -78,18 +76,10 @@ QStringList TestCategoriesScreen::shown(const QModelIndex& parent, const QString
     return rows;
 }
 
-QModelIndex TestCategoriesScreen::rowNamed(const QString& name, const QModelIndex& parent) const
+QModelIndex TestCategoriesScreen::rowNamed(const QString& name) const
 {
-    const QAbstractItemModel* model = m_view->model();
-    for (int row = 0; row < model->rowCount(parent); ++row) {
-        const QModelIndex index = model->index(row, 0, parent);
-        if (index.data().toString() == name)
-            return index;
-        const QModelIndex below = rowNamed(name, index);
-        if (below.isValid())
-            return below;
-    }
-    return QModelIndex();
+    return m_view->model()->match(m_view->model()->index(0, 0), Qt::DisplayRole, name, 1,
+                                  Qt::MatchExactly | Qt::MatchRecursive).value(0);
 }
 
 QStringList TestCategoriesScreen::contextMenu(const QString& rowName, const QString& choice)
@@ -101,57 +91,44 @@ QStringList TestCategoriesScreen::contextMenu(const QString& rowName, const QStr
     QStringList texts;
     QTimer::singleShot(0, this, [&texts, choice] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        QAction* chosen = nullptr;
+        QVERIFY(menu);
         for (QAction* action : menu->actions()) {
-            if (action->isSeparator())
-                continue;
-            texts.append(action->text());
+            if (!action->isSeparator())
+                texts.append(action->text());
             if (action->text() == choice)
-                chosen = action;
+                menu->setActiveAction(action);
         }
-        if (!chosen) {
+        if (choice.isEmpty())
             menu->close();
-            return;
-        }
-        menu->setActiveAction(chosen);
-        QTest::keyClick(menu, Qt::Key_Return);
+        else
+            QTest::keyClick(menu, Qt::Key_Return);
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
     QApplication::sendEvent(viewport, &event);
     return texts;
 }
 
-void TestCategoriesScreen::fillForm(const QString& name, const QString& expectedTitle)
+// Types the name into the next category form and accepts it.
+static void answerForm(const QString& name, const QString& expectedTitle)
 {
     ModalDialog::setNextHandler([name, expectedTitle](QDialog* dialog) {
         QCOMPARE(dialog->windowTitle(), expectedTitle);
-        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
-        edit->selectAll();
-        QTest::keyClicks(edit, name);
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        retype(dialog, "nameEdit", name);
+        clickOk(dialog);
     });
 }
 
 void TestCategoriesScreen::searchExpandsMatchesAndClearingCollapses()
 {
-    QCOMPARE(shown(), QStringList({"Agronomy", "Food", "Household"}));
-    m_view->expand(rowNamed(QStringLiteral("Food")));
     QCOMPARE(shown(), QStringList({"Agronomy", "Food", "  Dining", "  Groceries", "Household"}));
-
-    auto* search = m_screen->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
-    QTest::keyClicks(search, QStringLiteral("GRO"));
+    QTest::keyClicks(child(m_screen.get(), "searchEdit"), QStringLiteral("GRO"));
     QCOMPARE(shown(), QStringList({"Agronomy", "Food", "  Groceries", "Household", "  Grocery Delivery"}));
-
-    QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(search, Qt::Key_Delete);
+    retype(m_screen.get(), "searchEdit", QString());
     QCOMPARE(shown(), QStringList({"Agronomy", "Food", "Household"}));
 }
 
 void TestCategoriesScreen::contextMenuFitsTheRow()
 {
-    m_view->expand(rowNamed(QStringLiteral("Food")));
     QCOMPARE(contextMenu(QString()), QStringList{"&New Category"});
     QCOMPARE(contextMenu(QStringLiteral("Food")), QStringList({"&New Category", "Add &Subcategory", "&Edit", "&Delete"}));
     QCOMPARE(contextMenu(QStringLiteral("Dining")), QStringList({"&New Category", "&Edit", "&Delete"}));
@@ -159,29 +136,27 @@ void TestCategoriesScreen::contextMenuFitsTheRow()
 
 void TestCategoriesScreen::createAndEditThroughTheForm()
 {
-    fillForm(QStringLiteral("Bakery"), QStringLiteral("New Subcategory"));
+    m_view->collapseAll();
+    answerForm(QStringLiteral("Bakery"), QStringLiteral("New Subcategory"));
     contextMenu(QStringLiteral("Food"), QStringLiteral("Add &Subcategory"));
-    const std::optional<Category> bakery = m->state->categoryRepository->findByName(QStringLiteral("Bakery"));
-    QVERIFY(bakery);
-    QCOMPARE(bakery->parentId, QStringLiteral("food"));
+    QCOMPARE(m->state->categoryRepository->findByName(QStringLiteral("Bakery"))->parentId, QStringLiteral("food"));
     QCOMPARE(shown(), QStringList({"Agronomy", "Food", "  Bakery", "  Dining", "  Groceries", "Household"}));
 
-    // An accepted form without a name stores nothing.
+    // A form accepted without a name stores nothing.
     const int before = m->state->categoryRepository->countLive();
-    fillForm(QString(), QStringLiteral("New Category"));
-    QTest::mouseClick(m_screen->findChild<QPushButton*>(QStringLiteral("newCategoryButton")), Qt::LeftButton);
+    answerForm(QString(), QStringLiteral("New Category"));
+    QTest::mouseClick(child(m_screen.get(), "newCategoryButton"), Qt::LeftButton);
     QCOMPARE(m->state->categoryRepository->countLive(), before);
 
-    Category household = *m->state->categoryRepository->findById(QStringLiteral("house"));
+    Category household = stored("house");
     household.version = 3;
     household.syncStatus = SyncStatus::Synced;
     QVERIFY(m->state->categoryRepository->update(household));
     m_screen->reload();
     m_view->expand(rowNamed(QStringLiteral("Household")));
-    fillForm(QStringLiteral("Home"), QStringLiteral("Edit Category"));
+    answerForm(QStringLiteral("Home"), QStringLiteral("Edit Category"));
     contextMenu(QStringLiteral("Household"), QStringLiteral("&Edit"));
-    const Category edited = *m->state->categoryRepository->findById(QStringLiteral("house"));
-    QCOMPARE(QVariantList({edited.name, edited.version, int(edited.syncStatus)}),
+    QCOMPARE(QVariantList({stored("house").name, stored("house").version, int(stored("house").syncStatus)}),
              QVariantList({QStringLiteral("Home"), 4, int(SyncStatus::Pending)}));
     QCOMPARE(shown(), QStringList({"Agronomy", "Food", "  Bakery", "  Dining", "  Groceries", "Home",
                                    "  Grocery Delivery"}));
@@ -193,11 +168,11 @@ void TestCategoriesScreen::deleteMovesChildrenToTheTop()
     contextMenu(QStringLiteral("Food"), QStringLiteral("&Delete"));
     QCOMPARE(MessageBox::lastText(),
              QStringLiteral("Delete \"Food\"? Transactions using this category will become uncategorized."));
-    QVERIFY(!m->state->categoryRepository->findById(QStringLiteral("food"))->deletedAt);
+    QVERIFY(!stored("food").deletedAt);
 
     MessageBox::setNextAnswer(QMessageBox::Yes);
     contextMenu(QStringLiteral("Food"), QStringLiteral("&Delete"));
-    QVERIFY(m->state->categoryRepository->findById(QStringLiteral("food"))->deletedAt);
+    QVERIFY(stored("food").deletedAt);
     QCOMPARE(shown(), QStringList({"Agronomy", "Dining", "Groceries", "Household"}));
 
     // A change made elsewhere (a sync, another window) shows without reopening.

@@ -10,11 +10,36 @@
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
 #include <memory>
+
+// What a person does to a named widget of a screen or form.
+template <typename Widget = QWidget>
+Widget* child(const QObject* parent, const char* name)
+{
+    auto* widget = parent->findChild<Widget*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+inline void retype(const QObject* parent, const char* name, const QString& text)
+{
+    auto* edit = child<QWidget>(parent, name);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+inline void clickOk(const QObject* dialog)
+{
+    QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
 
 // A screen test's ledger: an AppState opened on a fresh file, "now" pinned, and
 // shortcuts that store records through the repositories as the program would.
