@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Database.h"
 #include "Identifiers.h"
+#include "SqlTransaction.h"
 #include "SqlValues.h"
 #include "SyncedTable.h"
 
@@ -334,6 +335,36 @@ bool TransactionRepository::applyServerDeletion(const QString& id, const std::op
         return false;
     announceChange(accountId);
     return true;
+}
+
+int TransactionRepository::renamePayees(const QStringList& payees, const QString& to)
+{
+    if (to.isEmpty() || isOpeningBalancePayee(to))
+        return 0;
+    QSqlDatabase& db = m_database->database();
+    SqlTransaction transaction(db);
+    if (!transaction.isActive())
+        return 0;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("UPDATE transactions SET payee = ?, version = version + 1, sync_status = 'pending', "
+                                 "updated_at = ? WHERE payee = ? AND deleted_at IS NULL"));
+    const QString now = SqlValues::nowText();
+    int changed = 0;
+    for (const QString& payee : payees) {
+        if (payee == to || isOpeningBalancePayee(payee))
+            continue;
+        query.addBindValue(to);
+        query.addBindValue(now);
+        query.addBindValue(payee);
+        if (!exec(query, "renamePayees"))
+            return 0;
+        changed += query.numRowsAffected();
+    }
+    if (!transaction.commit())
+        return 0;
+    if (changed > 0)
+        announceChange(QString());
+    return changed;
 }
 
 void TransactionRepository::beginBulkWrite()

@@ -72,6 +72,12 @@ public:
     bool markSynced(const QString& id, const QString& serverId);
     bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt,
                              const QString& accountId);
+    // Gives every live row whose payee is exactly one of `payees` the payee `to`,
+    // all or nothing; each changed row is raised a version, marked pending and
+    // stamped now, so that sync and backups see it as newer. Opening-balance
+    // payees take no part, as a source or as `to`: the opening-balance backfill
+    // finds those rows by their payee. Returns how many rows changed.
+    int renamePayees(const QStringList& payees, const QString& to);
 
     // The account's live rows, oldest first, with running balances; an account
     // with a starting balance gets a synthetic opening line first.

@@ -2,6 +2,363 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
     <context>
+        <name>CategoriesScreen</name>
+        <message>
+            <source>Categories</source>
+            <translation>Kategorien</translation>
+        </message>
+        <message>
+            <source>Search categories...</source>
+            <translation>Kategorien durchsuchen …</translation>
+        </message>
+        <message>
+            <source>+ New Category</source>
+            <translation>+ Neue Kategorie</translation>
+        </message>
+        <message>
+            <source>&amp;New Category</source>
+            <translation>&amp;Neue Kategorie</translation>
+        </message>
+        <message>
+            <source>Add &amp;Subcategory</source>
+            <translation>&amp;Unterkategorie hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+        <message>
+            <source>Delete Category</source>
+            <translation>Kategorie löschen</translation>
+        </message>
+        <message>
+            <source>Delete "%1"? Transactions using this category will become uncategorized.</source>
+            <translation>„%1“ löschen? Buchungen mit dieser Kategorie werden danach keiner Kategorie mehr zugeordnet.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryFormDialog</name>
+        <message>
+            <source>New Category</source>
+            <translation>Neue Kategorie</translation>
+        </message>
+        <message>
+            <source>New Subcategory</source>
+            <translation>Neue Unterkategorie</translation>
+        </message>
+        <message>
+            <source>Edit Category</source>
+            <translation>Kategorie bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Parent:</source>
+            <translation>Ü&amp;bergeordnet:</translation>
+        </message>
+        <message>
+            <source>Category name</source>
+            <translation>Kategoriename</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>Expense</source>
+            <translation>Ausgabe</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Einnahme</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Umbuchung</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Typ:</translation>
+        </message>
+        <message>
+            <source>Tax-relevant</source>
+            <translation>Steuerrelevant</translation>
+        </message>
+        <message>
+            <source>Mark this category for inclusion in tax-time reports.</source>
+            <translation>Diese Kategorie in die Steuerberichte aufnehmen.</translation>
+        </message>
+        <message>
+            <source>e.g. charitable_contributions, mortgage_interest</source>
+            <translation>z. B. charitable_contributions, mortgage_interest</translation>
+        </message>
+        <message>
+            <source>Tax &amp;Code:</source>
+            <translation>Steuer&amp;code:</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryTreeModel</name>
+        <message>
+            <source>Category</source>
+            <translation>Kategorie</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Steuercode</translation>
+        </message>
+    </context>
+    <context>
+        <name>PayeeScreen</name>
+        <message>
+            <source>Payee Management</source>
+            <translation>Zahlungsempfänger verwalten</translation>
+        </message>
+        <message>
+            <source>Rename to:</source>
+            <translation>Umbenennen in:</translation>
+        </message>
+        <message>
+            <source>Rename Selected</source>
+            <translation>Auswahl umbenennen</translation>
+        </message>
+        <message>
+            <source>Merge Selected</source>
+            <translation>Auswahl zusammenführen</translation>
+        </message>
+        <message>
+            <source>"%1" is the payee of opening balances. Choose another name.</source>
+            <translation>„%1“ ist der Zahlungsempfänger der Anfangssalden. Wählen Sie einen anderen Namen.</translation>
+        </message>
+        <message>
+            <source>Rename</source>
+            <translation>Umbenennen</translation>
+        </message>
+        <message>
+            <source>Rename Complete</source>
+            <translation>Umbenennung abgeschlossen</translation>
+        </message>
+        <message numerus="yes">
+            <source>Renamed %n transaction(s).</source>
+            <translation>
+                <numerusform>%n Buchung umbenannt.</numerusform>
+                <numerusform>%n Buchungen umbenannt.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Merge</source>
+            <translation>Zusammenführen</translation>
+        </message>
+        <message>
+            <source>Select 2 or more payees to merge.</source>
+            <translation>Wählen Sie mindestens 2 Zahlungsempfänger zum Zusammenführen aus.</translation>
+        </message>
+        <message>
+            <source>Merge Payees</source>
+            <translation>Zahlungsempfänger zusammenführen</translation>
+        </message>
+        <message>
+            <source>Merge %1 payees into "%2"?</source>
+            <translation>%1 Zahlungsempfänger zu „%2“ zusammenführen?</translation>
+        </message>
+        <message>
+            <source>Merge Complete</source>
+            <translation>Zusammenführung abgeschlossen</translation>
+        </message>
+        <message numerus="yes">
+            <source>Merged %n transaction(s).</source>
+            <translation>
+                <numerusform>%n Buchung zusammengeführt.</numerusform>
+                <numerusform>%n Buchungen zusammengeführt.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>Neue wiederkehrende Buchung</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Wiederkehrende Buchung bearbeiten</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Buchung merken</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Zahlung</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Einzahlung</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Art:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Tippen, um Zahlungsempfänger zu suchen …</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Zahlungsempfänger:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Betrag:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Optional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Notiz:</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Täglich</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Wöchentlich</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Zweiwöchentlich</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Monatlich</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Halbmonatlich</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Vierteljährlich</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Halbjährlich</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Jährlich</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Häufigkeit:</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Wiederholen alle:</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Letzter Tag</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>Erster Tag:</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Zweiter Tag:</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Startdatum:</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Mit Enddatum</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>Enddatum:</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Bei Fälligkeit automatisch buchen</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> Tage</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Im Voraus buchen:</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(keine)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>Tag</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>Tage</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>Woche</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>Wochen</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>Monat</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>Monate</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>Quartal</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>Quartale</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>Jahr</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>Jahre</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

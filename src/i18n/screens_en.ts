@@ -2,6 +2,363 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
     <context>
+        <name>CategoriesScreen</name>
+        <message>
+            <source>Categories</source>
+            <translation>Categories</translation>
+        </message>
+        <message>
+            <source>Search categories...</source>
+            <translation>Search categories...</translation>
+        </message>
+        <message>
+            <source>+ New Category</source>
+            <translation>+ New Category</translation>
+        </message>
+        <message>
+            <source>&amp;New Category</source>
+            <translation>&amp;New Category</translation>
+        </message>
+        <message>
+            <source>Add &amp;Subcategory</source>
+            <translation>Add &amp;Subcategory</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Edit</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Delete</translation>
+        </message>
+        <message>
+            <source>Delete Category</source>
+            <translation>Delete Category</translation>
+        </message>
+        <message>
+            <source>Delete "%1"? Transactions using this category will become uncategorized.</source>
+            <translation>Delete "%1"? Transactions using this category will become uncategorized.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryFormDialog</name>
+        <message>
+            <source>New Category</source>
+            <translation>New Category</translation>
+        </message>
+        <message>
+            <source>New Subcategory</source>
+            <translation>New Subcategory</translation>
+        </message>
+        <message>
+            <source>Edit Category</source>
+            <translation>Edit Category</translation>
+        </message>
+        <message>
+            <source>&amp;Parent:</source>
+            <translation>&amp;Parent:</translation>
+        </message>
+        <message>
+            <source>Category name</source>
+            <translation>Category name</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>Expense</source>
+            <translation>Expense</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Income</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Transfer</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type:</translation>
+        </message>
+        <message>
+            <source>Tax-relevant</source>
+            <translation>Tax-relevant</translation>
+        </message>
+        <message>
+            <source>Mark this category for inclusion in tax-time reports.</source>
+            <translation>Mark this category for inclusion in tax-time reports.</translation>
+        </message>
+        <message>
+            <source>e.g. charitable_contributions, mortgage_interest</source>
+            <translation>e.g. charitable_contributions, mortgage_interest</translation>
+        </message>
+        <message>
+            <source>Tax &amp;Code:</source>
+            <translation>Tax &amp;Code:</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryTreeModel</name>
+        <message>
+            <source>Category</source>
+            <translation>Category</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Tax Code</translation>
+        </message>
+    </context>
+    <context>
+        <name>PayeeScreen</name>
+        <message>
+            <source>Payee Management</source>
+            <translation>Payee Management</translation>
+        </message>
+        <message>
+            <source>Rename to:</source>
+            <translation>Rename to:</translation>
+        </message>
+        <message>
+            <source>Rename Selected</source>
+            <translation>Rename Selected</translation>
+        </message>
+        <message>
+            <source>Merge Selected</source>
+            <translation>Merge Selected</translation>
+        </message>
+        <message>
+            <source>"%1" is the payee of opening balances. Choose another name.</source>
+            <translation>"%1" is the payee of opening balances. Choose another name.</translation>
+        </message>
+        <message>
+            <source>Rename</source>
+            <translation>Rename</translation>
+        </message>
+        <message>
+            <source>Rename Complete</source>
+            <translation>Rename Complete</translation>
+        </message>
+        <message numerus="yes">
+            <source>Renamed %n transaction(s).</source>
+            <translation>
+                <numerusform>Renamed %n transaction.</numerusform>
+                <numerusform>Renamed %n transactions.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Merge</source>
+            <translation>Merge</translation>
+        </message>
+        <message>
+            <source>Select 2 or more payees to merge.</source>
+            <translation>Select 2 or more payees to merge.</translation>
+        </message>
+        <message>
+            <source>Merge Payees</source>
+            <translation>Merge Payees</translation>
+        </message>
+        <message>
+            <source>Merge %1 payees into "%2"?</source>
+            <translation>Merge %1 payees into "%2"?</translation>
+        </message>
+        <message>
+            <source>Merge Complete</source>
+            <translation>Merge Complete</translation>
+        </message>
+        <message numerus="yes">
+            <source>Merged %n transaction(s).</source>
+            <translation>
+                <numerusform>Merged %n transaction.</numerusform>
+                <numerusform>Merged %n transactions.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>New Recurring Transaction</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Edit Recurring Transaction</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Memorize Transaction</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Payment</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Deposit</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Start typing to search payees...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Payee:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Amount:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Optional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Memo:</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Daily</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Weekly</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Bi-weekly</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Monthly</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Semi-monthly</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Quarterly</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Semi-annual</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Annual</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Frequency:</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Repeat every:</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Last day</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>First day:</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Second day:</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Start Date:</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Has end date</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>End Date:</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Auto-post when due</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> days</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Enter in advance:</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(none)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>day</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>days</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>week</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>weeks</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>month</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>months</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>quarter</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>quarters</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>year</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>years</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

@@ -2,6 +2,363 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
     <context>
+        <name>CategoriesScreen</name>
+        <message>
+            <source>Categories</source>
+            <translation>Categorías</translation>
+        </message>
+        <message>
+            <source>Search categories...</source>
+            <translation>Buscar categorías...</translation>
+        </message>
+        <message>
+            <source>+ New Category</source>
+            <translation>+ Nueva categoría</translation>
+        </message>
+        <message>
+            <source>&amp;New Category</source>
+            <translation>&amp;Nueva categoría</translation>
+        </message>
+        <message>
+            <source>Add &amp;Subcategory</source>
+            <translation>Añadir &amp;subcategoría</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Editar</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>E&amp;liminar</translation>
+        </message>
+        <message>
+            <source>Delete Category</source>
+            <translation>Eliminar categoría</translation>
+        </message>
+        <message>
+            <source>Delete "%1"? Transactions using this category will become uncategorized.</source>
+            <translation>¿Eliminar «%1»? Las transacciones que usan esta categoría quedarán sin categoría.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryFormDialog</name>
+        <message>
+            <source>New Category</source>
+            <translation>Nueva categoría</translation>
+        </message>
+        <message>
+            <source>New Subcategory</source>
+            <translation>Nueva subcategoría</translation>
+        </message>
+        <message>
+            <source>Edit Category</source>
+            <translation>Editar categoría</translation>
+        </message>
+        <message>
+            <source>&amp;Parent:</source>
+            <translation>&amp;Principal:</translation>
+        </message>
+        <message>
+            <source>Category name</source>
+            <translation>Nombre de la categoría</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nombre:</translation>
+        </message>
+        <message>
+            <source>Expense</source>
+            <translation>Gasto</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Ingreso</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Transferencia</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Tipo:</translation>
+        </message>
+        <message>
+            <source>Tax-relevant</source>
+            <translation>Relevante para impuestos</translation>
+        </message>
+        <message>
+            <source>Mark this category for inclusion in tax-time reports.</source>
+            <translation>Incluir esta categoría en los informes para la declaración de impuestos.</translation>
+        </message>
+        <message>
+            <source>e.g. charitable_contributions, mortgage_interest</source>
+            <translation>p. ej., charitable_contributions, mortgage_interest</translation>
+        </message>
+        <message>
+            <source>Tax &amp;Code:</source>
+            <translation>&amp;Código fiscal:</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryTreeModel</name>
+        <message>
+            <source>Category</source>
+            <translation>Categoría</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Tipo</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Código fiscal</translation>
+        </message>
+    </context>
+    <context>
+        <name>PayeeScreen</name>
+        <message>
+            <source>Payee Management</source>
+            <translation>Gestión de beneficiarios</translation>
+        </message>
+        <message>
+            <source>Rename to:</source>
+            <translation>Cambiar nombre a:</translation>
+        </message>
+        <message>
+            <source>Rename Selected</source>
+            <translation>Cambiar nombre de la selección</translation>
+        </message>
+        <message>
+            <source>Merge Selected</source>
+            <translation>Combinar selección</translation>
+        </message>
+        <message>
+            <source>"%1" is the payee of opening balances. Choose another name.</source>
+            <translation>«%1» es el beneficiario de los saldos iniciales. Elija otro nombre.</translation>
+        </message>
+        <message>
+            <source>Rename</source>
+            <translation>Cambiar nombre</translation>
+        </message>
+        <message>
+            <source>Rename Complete</source>
+            <translation>Cambio de nombre completado</translation>
+        </message>
+        <message numerus="yes">
+            <source>Renamed %n transaction(s).</source>
+            <translation>
+                <numerusform>Se cambió el nombre de %n transacción.</numerusform>
+                <numerusform>Se cambió el nombre de %n transacciones.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Merge</source>
+            <translation>Combinar</translation>
+        </message>
+        <message>
+            <source>Select 2 or more payees to merge.</source>
+            <translation>Seleccione 2 o más beneficiarios para combinar.</translation>
+        </message>
+        <message>
+            <source>Merge Payees</source>
+            <translation>Combinar beneficiarios</translation>
+        </message>
+        <message>
+            <source>Merge %1 payees into "%2"?</source>
+            <translation>¿Combinar %1 beneficiarios en «%2»?</translation>
+        </message>
+        <message>
+            <source>Merge Complete</source>
+            <translation>Combinación completada</translation>
+        </message>
+        <message numerus="yes">
+            <source>Merged %n transaction(s).</source>
+            <translation>
+                <numerusform>Se combinó %n transacción.</numerusform>
+                <numerusform>Se combinaron %n transacciones.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>Nueva transacción periódica</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Editar transacción periódica</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Memorizar transacción</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Cuenta:</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Pago</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Depósito</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Tipo:</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Escriba para buscar beneficiarios...</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Beneficiario:</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Importe:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Categoría:</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Opcional</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Nota:</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Diaria</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Semanal</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Quincenal</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Mensual</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Dos veces al mes</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Trimestral</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Semestral</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Anual</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Frecuencia:</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Repetir cada:</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Último día</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>Primer día:</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Segundo día:</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Fecha de inicio:</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Tiene fecha de fin</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>Fecha de fin:</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Registrar automáticamente al vencer</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> días</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Registrar con antelación:</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Activa</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(ninguna)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>día</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>días</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>semana</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>semanas</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>mes</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>meses</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>trimestre</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>trimestres</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>año</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>años</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

@@ -2,6 +2,363 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
     <context>
+        <name>CategoriesScreen</name>
+        <message>
+            <source>Categories</source>
+            <translation>Catégories</translation>
+        </message>
+        <message>
+            <source>Search categories...</source>
+            <translation>Rechercher des catégories…</translation>
+        </message>
+        <message>
+            <source>+ New Category</source>
+            <translation>+ Nouvelle catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;New Category</source>
+            <translation>&amp;Nouvelle catégorie</translation>
+        </message>
+        <message>
+            <source>Add &amp;Subcategory</source>
+            <translation>Ajouter une &amp;sous-catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>Delete Category</source>
+            <translation>Supprimer la catégorie</translation>
+        </message>
+        <message>
+            <source>Delete "%1"? Transactions using this category will become uncategorized.</source>
+            <translation>Supprimer « %1 » ? Les opérations qui utilisent cette catégorie n’auront plus de catégorie.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryFormDialog</name>
+        <message>
+            <source>New Category</source>
+            <translation>Nouvelle catégorie</translation>
+        </message>
+        <message>
+            <source>New Subcategory</source>
+            <translation>Nouvelle sous-catégorie</translation>
+        </message>
+        <message>
+            <source>Edit Category</source>
+            <translation>Modifier la catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;Parent:</source>
+            <translation>&amp;Parent :</translation>
+        </message>
+        <message>
+            <source>Category name</source>
+            <translation>Nom de la catégorie</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+        <message>
+            <source>Expense</source>
+            <translation>Dépense</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Revenu</translation>
+        </message>
+        <message>
+            <source>Transfer</source>
+            <translation>Virement</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type :</translation>
+        </message>
+        <message>
+            <source>Tax-relevant</source>
+            <translation>Pertinent pour les impôts</translation>
+        </message>
+        <message>
+            <source>Mark this category for inclusion in tax-time reports.</source>
+            <translation>Inclure cette catégorie dans les rapports fiscaux.</translation>
+        </message>
+        <message>
+            <source>e.g. charitable_contributions, mortgage_interest</source>
+            <translation>p. ex. charitable_contributions, mortgage_interest</translation>
+        </message>
+        <message>
+            <source>Tax &amp;Code:</source>
+            <translation>&amp;Code fiscal :</translation>
+        </message>
+    </context>
+    <context>
+        <name>CategoryTreeModel</name>
+        <message>
+            <source>Category</source>
+            <translation>Catégorie</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Code fiscal</translation>
+        </message>
+    </context>
+    <context>
+        <name>PayeeScreen</name>
+        <message>
+            <source>Payee Management</source>
+            <translation>Gestion des bénéficiaires</translation>
+        </message>
+        <message>
+            <source>Rename to:</source>
+            <translation>Renommer en :</translation>
+        </message>
+        <message>
+            <source>Rename Selected</source>
+            <translation>Renommer la sélection</translation>
+        </message>
+        <message>
+            <source>Merge Selected</source>
+            <translation>Fusionner la sélection</translation>
+        </message>
+        <message>
+            <source>"%1" is the payee of opening balances. Choose another name.</source>
+            <translation>« %1 » est le bénéficiaire des soldes d’ouverture. Choisissez un autre nom.</translation>
+        </message>
+        <message>
+            <source>Rename</source>
+            <translation>Renommer</translation>
+        </message>
+        <message>
+            <source>Rename Complete</source>
+            <translation>Renommage terminé</translation>
+        </message>
+        <message numerus="yes">
+            <source>Renamed %n transaction(s).</source>
+            <translation>
+                <numerusform>%n opération renommée.</numerusform>
+                <numerusform>%n opérations renommées.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Merge</source>
+            <translation>Fusionner</translation>
+        </message>
+        <message>
+            <source>Select 2 or more payees to merge.</source>
+            <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+        </message>
+        <message>
+            <source>Merge Payees</source>
+            <translation>Fusionner les bénéficiaires</translation>
+        </message>
+        <message>
+            <source>Merge %1 payees into "%2"?</source>
+            <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+        </message>
+        <message>
+            <source>Merge Complete</source>
+            <translation>Fusion terminée</translation>
+        </message>
+        <message numerus="yes">
+            <source>Merged %n transaction(s).</source>
+            <translation>
+                <numerusform>%n opération fusionnée.</numerusform>
+                <numerusform>%n opérations fusionnées.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringFormDialog</name>
+        <message>
+            <source>New Recurring Transaction</source>
+            <translation>Nouvelle opération récurrente</translation>
+        </message>
+        <message>
+            <source>Edit Recurring Transaction</source>
+            <translation>Modifier l’opération récurrente</translation>
+        </message>
+        <message>
+            <source>Memorize Transaction</source>
+            <translation>Mémoriser l’opération</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>Payment</source>
+            <translation>Paiement</translation>
+        </message>
+        <message>
+            <source>Deposit</source>
+            <translation>Dépôt</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type :</translation>
+        </message>
+        <message>
+            <source>Start typing to search payees...</source>
+            <translation>Saisissez pour rechercher des bénéficiaires…</translation>
+        </message>
+        <message>
+            <source>Payee:</source>
+            <translation>Bénéficiaire :</translation>
+        </message>
+        <message>
+            <source>Amount:</source>
+            <translation>Montant :</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>Optional</source>
+            <translation>Facultatif</translation>
+        </message>
+        <message>
+            <source>Memo:</source>
+            <translation>Mémo :</translation>
+        </message>
+        <message>
+            <source>Daily</source>
+            <translation>Quotidienne</translation>
+        </message>
+        <message>
+            <source>Weekly</source>
+            <translation>Hebdomadaire</translation>
+        </message>
+        <message>
+            <source>Bi-weekly</source>
+            <translation>Toutes les deux semaines</translation>
+        </message>
+        <message>
+            <source>Monthly</source>
+            <translation>Mensuelle</translation>
+        </message>
+        <message>
+            <source>Semi-monthly</source>
+            <translation>Bimensuelle</translation>
+        </message>
+        <message>
+            <source>Quarterly</source>
+            <translation>Trimestrielle</translation>
+        </message>
+        <message>
+            <source>Semi-annual</source>
+            <translation>Semestrielle</translation>
+        </message>
+        <message>
+            <source>Annual</source>
+            <translation>Annuelle</translation>
+        </message>
+        <message>
+            <source>Frequency:</source>
+            <translation>Fréquence :</translation>
+        </message>
+        <message>
+            <source>Repeat every:</source>
+            <translation>Répéter tous les :</translation>
+        </message>
+        <message>
+            <source>Last day</source>
+            <translation>Dernier jour</translation>
+        </message>
+        <message>
+            <source>First day:</source>
+            <translation>Premier jour :</translation>
+        </message>
+        <message>
+            <source>Second day:</source>
+            <translation>Second jour :</translation>
+        </message>
+        <message>
+            <source>Start Date:</source>
+            <translation>Date de début :</translation>
+        </message>
+        <message>
+            <source>Has end date</source>
+            <translation>Avec date de fin</translation>
+        </message>
+        <message>
+            <source>End Date:</source>
+            <translation>Date de fin :</translation>
+        </message>
+        <message>
+            <source>Auto-post when due</source>
+            <translation>Saisir automatiquement à l’échéance</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> jours</translation>
+        </message>
+        <message>
+            <source>Enter in advance:</source>
+            <translation>Saisir à l’avance :</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>(none)</source>
+            <translation>(aucune)</translation>
+        </message>
+        <message>
+            <source>day</source>
+            <translation>jour</translation>
+        </message>
+        <message>
+            <source>days</source>
+            <translation>jours</translation>
+        </message>
+        <message>
+            <source>week</source>
+            <translation>semaine</translation>
+        </message>
+        <message>
+            <source>weeks</source>
+            <translation>semaines</translation>
+        </message>
+        <message>
+            <source>month</source>
+            <translation>mois</translation>
+        </message>
+        <message>
+            <source>months</source>
+            <translation>mois</translation>
+        </message>
+        <message>
+            <source>quarter</source>
+            <translation>trimestre</translation>
+        </message>
+        <message>
+            <source>quarters</source>
+            <translation>trimestres</translation>
+        </message>
+        <message>
+            <source>year</source>
+            <translation>an</translation>
+        </message>
+        <message>
+            <source>years</source>
+            <translation>ans</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

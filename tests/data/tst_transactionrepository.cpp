@@ -64,6 +64,7 @@ private slots:
     void mappingReadsLooseStoredForms();
     void syncOperations();
     void bulkWriteAnnouncesEachAccountOnceAtTheEnd();
+    void renamePayeesRewritesLiveRowsAsNewer();
 
 private:
     Transaction add(const QString& id, const QString& accountId);
@@ -252,6 +253,56 @@ void TestTransactionRepository::bulkWriteAnnouncesEachAccountOnceAtTheEnd()
     m->repo.endBulkWrite();
     add(QStringLiteral("c"), kAccount);
     QCOMPARE(changed.count(), 4);
+}
+
+void TestTransactionRepository::renamePayeesRewritesLiveRowsAsNewer()
+{
+    const auto addPayee = [this](const QString& id, const QString& accountId, const QString& payee) {
+        Transaction t = newTransaction(accountId, QDate(2024, 1, 2), payee, 100);
+        t.id = id;
+        t.version = 2;
+        t.syncStatus = SyncStatus::Synced;
+        QVERIFY(m->repo.insert(t));
+    };
+    addPayee(QStringLiteral("s1"), kAccount, QStringLiteral("Safeway"));
+    addPayee(QStringLiteral("s2"), kOther, QStringLiteral("Safeway"));
+    addPayee(QStringLiteral("gone"), kAccount, QStringLiteral("Safeway"));
+    addPayee(QStringLiteral("lower"), kAccount, QStringLiteral("safeway"));
+    addPayee(QStringLiteral("open"), kAccount, QStringLiteral("Opening Balance"));
+    addPayee(QStringLiteral("bad"), kAccount, QStringLiteral("Bad"));
+    QVERIFY(m->repo.softDelete(QStringLiteral("gone")));
+    QStringList untouched{QStringLiteral("gone"), QStringLiteral("lower"), QStringLiteral("open"), QStringLiteral("bad")};
+    QStringList before;
+    for (const QString& id : untouched)
+        before.append(describe(*m->repo.findById(id)));
+
+    const QDateTime later = fixedNow().addSecs(3600);
+    Clock::setFixedNow(later);
+    QSignalSpy changed(&m->repo, &TransactionRepository::transactionsChanged);
+    QCOMPARE(m->repo.renamePayees({QStringLiteral("Safeway")}, QStringLiteral("Grocer")), 2);
+    QCOMPARE(accountsOf(changed), QStringList{QString()});
+    for (const QString& id : {QStringLiteral("s1"), QStringLiteral("s2")}) {
+        const Transaction t = *m->repo.findById(id);
+        QCOMPARE(QVariantList({t.payee, t.version, int(t.syncStatus), t.updatedAt}),
+                 QVariantList({QStringLiteral("Grocer"), 3, int(SyncStatus::Pending), later}));
+    }
+    QCOMPARE(m->db.scalar(QStringLiteral("SELECT updated_at FROM transactions WHERE id = 's1'")).toString(),
+             QStringLiteral("2024-03-05T15:07:09Z"));
+
+    // Nothing to do, opening balances on either side, or a failing statement
+    // among several: nothing is written and nothing announced.
+    QCOMPARE(m->repo.renamePayees({QStringLiteral("Grocer")}, QStringLiteral("Grocer")), 0);
+    QCOMPARE(m->repo.renamePayees({QStringLiteral("Opening Balance")}, QStringLiteral("Grocer")), 0);
+    QCOMPARE(m->repo.renamePayees({QStringLiteral("safeway")}, QStringLiteral(" anfangssaldo")), 0);
+    QVERIFY(m->db.exec(QStringLiteral("CREATE TRIGGER refuse_bad BEFORE UPDATE ON transactions WHEN old.payee = 'Bad' "
+                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::renamePayees failed: ")));
+    QCOMPARE(m->repo.renamePayees({QStringLiteral("safeway"), QStringLiteral("Bad")}, QStringLiteral("Shop")), 0);
+    QCOMPARE(changed.count(), 1);
+    QStringList after;
+    for (const QString& id : untouched)
+        after.append(describe(*m->repo.findById(id)));
+    QCOMPARE(after, before);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestTransactionRepository)

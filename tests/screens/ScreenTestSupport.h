@@ -1,0 +1,110 @@
+#pragma once
+
+#include "data/Account.h"
+#include "data/AccountRepository.h"
+#include "data/Category.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Identifiers.h"
+#include "data/Transaction.h"
+#include "data/TransactionRepository.h"
+#include "state/AppState.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include <memory>
+
+// What a person does to a named widget of a screen or form.
+template <typename Widget = QWidget>
+Widget* child(const QObject* parent, const char* name)
+{
+    auto* widget = parent->findChild<Widget*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+inline void retype(const QObject* parent, const char* name, const QString& text)
+{
+    auto* edit = child<QWidget>(parent, name);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+inline void clickOk(const QObject* dialog)
+{
+    QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+// A screen test's ledger: an AppState opened on a fresh file, "now" pinned, and
+// shortcuts that store records through the repositories as the program would.
+class ScreenLedger
+{
+    QTemporaryDir m_dir; // first in, last out: the ledger file outlives the state
+
+public:
+    static QDateTime now() { return QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9), QTimeZone::utc()); }
+
+    ScreenLedger()
+    {
+        Clock::setFixedNow(now());
+        m_ready = m_dir.isValid() && state->openLedger(m_dir.filePath(QStringLiteral("vellumry.db")));
+    }
+    ~ScreenLedger() { Clock::reset(); }
+
+    bool isReady() const { return m_ready; }
+
+    Account addAccount(const QString& name, Currency currency = Currency::USD)
+    {
+        Account account;
+        account.id = newId();
+        account.name = name;
+        account.currency = currency;
+        account.createdAt = now();
+        account.updatedAt = now();
+        if (!state->accountRepository->insert(account))
+            qWarning("could not add account %s", qPrintable(name));
+        return account;
+    }
+
+    Transaction addTransaction(const QString& accountId, const QString& payee, qint64 amount = -100)
+    {
+        Transaction t;
+        t.id = newId();
+        t.accountId = accountId;
+        t.date = QDate(2024, 3, 1);
+        t.payee = payee;
+        t.amount = amount;
+        t.syncStatus = SyncStatus::Synced;
+        t.createdAt = now().addDays(-10);
+        t.updatedAt = t.createdAt;
+        if (!state->transactionRepository->insert(t))
+            qWarning("could not add transaction %s", qPrintable(payee));
+        return t;
+    }
+
+    Category addCategory(const QString& id, const QString& name, const QString& parentId = QString(),
+                         CategoryType type = CategoryType::Expense)
+    {
+        Category category;
+        category.id = id;
+        category.name = name;
+        category.parentId = parentId;
+        category.categoryType = type;
+        category.createdAt = now().addDays(-10);
+        category.updatedAt = category.createdAt;
+        if (!state->categoryRepository->insert(category))
+            qWarning("could not add category %s", qPrintable(name));
+        return category;
+    }
+
+    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+
+private:
+    bool m_ready = false;
+};

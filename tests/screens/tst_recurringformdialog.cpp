@@ -1,0 +1,199 @@
+#include "ScreenTestSupport.h"
+#include "TestMain.h"
+
+#include "data/RecurringRepository.h"
+#include "screens/RecurringFormDialog.h"
+#include "widgets/SmartAmountField.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+namespace {
+
+void choose(const QDialog* dialog, const char* combo, const QString& text)
+{
+    auto* box = child<QComboBox>(dialog, combo);
+    box->setCurrentIndex(box->findText(text));
+}
+
+} // namespace
+
+class TestRecurringFormDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m.reset(); }
+
+    void editKeepsOrRestartsTheSchedule_data();
+    void editKeepsOrRestartsTheSchedule();
+    void newRecordRepairsAnOldStartDate();
+    void scheduleRowsAndUnits();
+    void currencyAndSignFollowTheForm_data();
+    void currencyAndSignFollowTheForm();
+    void memorizeStartsANewRecordFromTheSeed();
+
+private:
+    RecurringTransaction storedRecord() const;
+
+    std::unique_ptr<ScreenLedger> m;
+    Account m_dollars;
+};
+
+void TestRecurringFormDialog::init()
+{
+    m = std::make_unique<ScreenLedger>();
+    QVERIFY(m->isReady());
+    m_dollars = m->addAccount(QStringLiteral("Checking"));
+    m->addAccount(QStringLiteral("Euro"), Currency::EUR);
+    m->addAccount(QStringLiteral("Yen"), Currency::JPY);
+    m->addCategory(QStringLiteral("food"), QStringLiteral("Food"));
+    m->addCategory(QStringLiteral("gro"), QStringLiteral("Groceries"), QStringLiteral("food"));
+}
+
+RecurringTransaction TestRecurringFormDialog::storedRecord() const
+{
+    RecurringTransaction record;
+    record.id = QStringLiteral("rec-1");
+    record.accountId = m_dollars.id;
+    record.payee = QStringLiteral("Rent");
+    record.amount = -1234;
+    record.categoryId = QStringLiteral("gro");
+    record.startDate = QDate(2024, 1, 1);
+    record.nextDueDate = QDate(2024, 4, 1);
+    record.version = 2;
+    record.createdAt = ScreenLedger::now().addDays(-60);
+    record.updatedAt = record.createdAt;
+    return record;
+}
+
+void TestRecurringFormDialog::editKeepsOrRestartsTheSchedule_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QVariantList>("expected"); // start, next due, amount, category
+    QTest::newRow("start untouched") << QString() << "Checking"
+                                     << QVariantList({QDate(2024, 1, 1), QDate(2024, 4, 1), -1234, "gro"});
+    // The account may change; the amount then reads in its currency.
+    QTest::newRow("start and account changed")
+        << "5/10/2024" << "Yen" << QVariantList({QDate(2024, 5, 10), QDate(2024, 5, 10), -12, "gro"});
+}
+
+void TestRecurringFormDialog::editKeepsOrRestartsTheSchedule()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, account);
+    QFETCH(QVariantList, expected);
+    // A category deleted since stays chosen instead of falling back to none.
+    QVERIFY(m->state->categoryRepository->softDelete(QStringLiteral("gro")));
+    const RecurringTransaction opened = storedRecord();
+    QVERIFY(m->state->recurringRepository->insert(opened));
+    RecurringFormDialog dialog(m->state.get(), opened);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Recurring Transaction"));
+    QCOMPARE(child<QComboBox>(&dialog, "categoryCombo")->currentText(), QStringLiteral("Food > Groceries"));
+    if (!typed.isEmpty())
+        retype(&dialog, "startDateField", typed);
+    choose(&dialog, "accountCombo", account);
+
+    const RecurringTransaction result = dialog.recurring();
+    QCOMPARE(QVariantList({result.startDate, result.nextDueDate, result.amount, result.categoryId}), expected);
+    QCOMPARE(QVariantList({result.id, result.version, int(result.syncStatus), result.createdAt, result.updatedAt}),
+             QVariantList({opened.id, 3, int(SyncStatus::Pending), opened.createdAt, ScreenLedger::now()}));
+    QVERIFY(m->state->recurringRepository->update(result));
+    QCOMPARE(m->state->recurringRepository->findById(opened.id)->accountId,
+             child<QComboBox>(&dialog, "accountCombo")->currentData().toString());
+}
+
+void TestRecurringFormDialog::newRecordRepairsAnOldStartDate()
+{
+    RecurringFormDialog dialog(m->state.get());
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("New Recurring Transaction"));
+    QVERIFY(child<QRadioButton>(&dialog, "paymentRadio")->isChecked());
+    retype(&dialog, "startDateField", QStringLiteral("12/31/1999"));
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^RecurringFormDialog::recurring\\(\\) ")));
+    QTest::ignoreMessage(QtWarningMsg, "RecurringFormDialog: rejecting invalid startDate 1999-12-31 — falling back to today");
+    QTest::ignoreMessage(QtWarningMsg, "RecurringFormDialog: rejecting invalid nextDueDate 1999-12-31 — falling back "
+                                       "to startDate 2024-03-05");
+    const RecurringTransaction result = dialog.recurring();
+    QCOMPARE(QVariantList({result.startDate, result.nextDueDate, result.version, result.createdAt, result.id.size()}),
+             QVariantList({QDate(2024, 3, 5), QDate(2024, 3, 5), 1, ScreenLedger::now(), 36}));
+}
+
+void TestRecurringFormDialog::scheduleRowsAndUnits()
+{
+    RecurringFormDialog dialog(m->state.get());
+    dialog.show();
+    auto* interval = child<QSpinBox>(&dialog, "intervalSpinBox");
+    choose(&dialog, "frequencyCombo", QStringLiteral("Weekly"));
+    QCOMPARE(interval->suffix(), QStringLiteral(" week"));
+    QTest::keyClick(interval, Qt::Key_Up);
+    QCOMPARE(interval->suffix(), QStringLiteral(" weeks"));
+    choose(&dialog, "frequencyCombo", QStringLiteral("Bi-weekly"));
+    QCOMPARE(interval->suffix(), QString());
+
+    QVERIFY(!child(&dialog, "secondDayCombo")->isVisible());
+    choose(&dialog, "frequencyCombo", QStringLiteral("Semi-monthly"));
+    QCOMPARE(QVariantList({interval->isVisible(), child(&dialog, "secondDayCombo")->isVisible()}),
+             QVariantList({false, true}));
+    choose(&dialog, "secondDayCombo", QStringLiteral("Last day"));
+
+    // Lead days count only while auto-post is on.
+    QTest::keyClick(child(&dialog, "autoPostCheckBox"), Qt::Key_Space);
+    child<QSpinBox>(&dialog, "leadDaysSpinBox")->setValue(5);
+    QCOMPARE(dialog.recurring().leadDays, 5);
+    QTest::keyClick(child(&dialog, "autoPostCheckBox"), Qt::Key_Space);
+    const RecurringTransaction result = dialog.recurring();
+    QCOMPARE(QVariantList({int(result.frequency), result.semimonthlyDay1, result.semimonthlyDay2, result.leadDays}),
+             QVariantList({int(RecurringFrequency::Semimonthly), 1, 0, 0}));
+}
+
+void TestRecurringFormDialog::currencyAndSignFollowTheForm_data()
+{
+    QTest::addColumn<bool>("deposit");
+    QTest::addColumn<qint64>("amount");
+    QTest::newRow("deposit") << true << qint64(1000);
+    QTest::newRow("payment") << false << qint64(-1000);
+}
+
+void TestRecurringFormDialog::currencyAndSignFollowTheForm()
+{
+    QFETCH(bool, deposit);
+    QFETCH(qint64, amount);
+    RecurringFormDialog dialog(m->state.get());
+    dialog.show();
+    auto* field = child<SmartAmountField>(&dialog, "amountField");
+    QCOMPARE(field->prefix(), QStringLiteral("$ "));
+    choose(&dialog, "accountCombo", QStringLiteral("Euro"));
+    QCOMPARE(field->prefix(), QStringLiteral("€ "));
+    retype(&dialog, "amountField", QStringLiteral("10.00"));
+    if (deposit)
+        QTest::mouseClick(child(&dialog, "depositRadio"), Qt::LeftButton, {}, QPoint(4, 4));
+    QCOMPARE(dialog.recurring().amount, amount);
+}
+
+void TestRecurringFormDialog::memorizeStartsANewRecordFromTheSeed()
+{
+    RecurringTransaction seed;
+    seed.accountId = m_dollars.id;
+    seed.payee = QStringLiteral("Gym");
+    seed.amount = -4500;
+    seed.startDate = QDate(2024, 2, 15);
+    seed.nextDueDate = seed.startDate;
+    seed.transferDestAccountId = QStringLiteral("elsewhere");
+    std::unique_ptr<RecurringFormDialog> dialog(RecurringFormDialog::createFromSeed(m->state.get(), seed, nullptr));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Memorize Transaction"));
+    const RecurringTransaction result = dialog->recurring();
+    QVERIFY(result.id != dialog->recurring().id);
+    QCOMPARE(QVariantList({result.payee, result.amount, result.startDate, result.nextDueDate, result.version,
+                           result.transferDestAccountId, result.createdAt}),
+             QVariantList({seed.payee, seed.amount, seed.startDate, seed.startDate, 1, seed.transferDestAccountId,
+                           ScreenLedger::now()}));
+}
+
+VELLUMRY_TEST_MAIN(TestRecurringFormDialog)
+#include "tst_recurringformdialog.moc"
