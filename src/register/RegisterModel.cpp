@@ -43,14 +43,9 @@ QString clearedMark(const Transaction& transaction)
     return transaction.cleared ? QStringLiteral("C") : QString();
 }
 
-template <typename Key>
-int threeWay(const Key& a, const Key& b)
-{
-    return (b < a) - (a < b);
-}
-
 // The display order of rows whose sort keys are given, stable, ties going to
-// the later date in both directions.
+// the later date in both directions. Rows that arrive in order (a reload in
+// date order) cost one pass.
 template <typename Key, typename Compare>
 std::vector<int> sortedOrder(const std::vector<Key>& keys, const std::vector<qint64>& days, Qt::SortOrder order,
                              Compare compare)
@@ -58,12 +53,14 @@ std::vector<int> sortedOrder(const std::vector<Key>& keys, const std::vector<qin
     std::vector<int> indices(keys.size());
     std::iota(indices.begin(), indices.end(), 0);
     const int direction = order == Qt::AscendingOrder ? 1 : -1;
-    std::stable_sort(indices.begin(), indices.end(), [&](int a, int b) {
+    const auto before = [&](int a, int b) {
         const int byKey = compare(keys[a], keys[b]);
         if (byKey != 0)
             return byKey * direction < 0;
         return days[a] > days[b];
-    });
+    };
+    if (!std::is_sorted(indices.begin(), indices.end(), before))
+        std::stable_sort(indices.begin(), indices.end(), before);
     return indices;
 }
 
@@ -387,7 +384,7 @@ void RegisterModel::sortRows()
                 break;
             }
         }
-        order = sortedOrder(keys, days, m_sortOrder, threeWay<qint64>);
+        order = sortedOrder(keys, days, m_sortOrder, [](qint64 a, qint64 b) { return (b < a) - (a < b); });
     }
 
     if (std::is_sorted(order.begin(), order.end()))
