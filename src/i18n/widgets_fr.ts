@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+    <context>
+        <name>DateField</name>
+        <message>
+            <source>Open calendar (F4)</source>
+            <translation>Ouvrir le calendrier (F4)</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,139 @@
+#include "TestMain.h"
+
+#include "data/Money.h"
+#include "widgets/AmountInput.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/SmartAmountField.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+
+Q_DECLARE_METATYPE(Currency)
+
+// The field sits beside a second line edit, so Tab leaves it.
+class TestAmountField : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<QWidget>();
+        auto* layout = new QHBoxLayout(m_window.get());
+        layout->addWidget(m_field = new SmartAmountField);
+        layout->addWidget(new QLineEdit);
+        m_field->setRange(-1000000, 1000000);
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_field->setFocus();
+    }
+    void cleanup() { setAmountAutoDecimal(false); }
+    void currencyKeepsTheValue();
+    void typing_data();
+    void typing();
+    void committedCellText();
+    void elidedLabelSqueezes();
+
+private:
+    std::unique_ptr<QWidget> m_window;
+    SmartAmountField* m_field = nullptr;
+};
+
+void TestAmountField::currencyKeepsTheValue()
+{
+    m_field->setValue(12.34);
+    m_field->setCurrency(Currency::JPY);
+    QCOMPARE(m_field->text(), QStringLiteral("\u00A5 12"));
+    m_field->setCurrency(Currency::USD);
+    QCOMPARE(m_field->text(), QStringLiteral("$ 12.00"));
+}
+
+void TestAmountField::typing_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("keys"); // typed into the emptied field; "^" is the Home key
+    QTest::addColumn<QString>("typed"); // the text before leaving, then its cursor
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("shownAfter"); // after Tab
+    QTest::addColumn<double>("value");
+
+    const Currency usd = Currency::USD;
+    QTest::newRow("auto: digits are cents") << true << usd << "en_US" << "1234" << "$ 1234" << 6 << "$ 12.34" << 12.34;
+    QTest::newRow("auto: one digit") << true << usd << "en_US" << "5" << "$ 5" << 3 << "$ 0.05" << 0.05;
+    QTest::newRow("auto: yen") << true << Currency::JPY << "en_US" << "1234" << "\u00A5 1234" << 6 << "\u00A5 1234"
+                               << 1234.0;
+    QTest::newRow("auto: separators insert nothing") << true << usd << "en_US" << "12.3,4" << "$ 1234" << 6
+                                                     << "$ 12.34" << 12.34;
+    QTest::newRow("auto: minus after the symbol") << true << usd << "en_US" << "-1250" << "$ -1250" << 7
+                                                  << "$ -12.50" << -12.5;
+    QTest::newRow("point jumps after the point") << false << usd << "en_US" << "12.50^." << "$ 12.50" << 5
+                                                 << "$ 12.50" << 12.5;
+    QTest::newRow("comma jumps too") << false << usd << "en_US" << "12.50^," << "$ 12.50" << 5 << "$ 12.50"
+                                     << 12.5;
+    QTest::newRow("German comma jumps") << false << usd << "de_DE" << "12,50^," << "$ 12,50" << 5 << "$ 12,50"
+                                        << 12.5;
+    QTest::newRow("German, point as comma") << false << usd << "de_DE" << "12,50^." << "$ 12,50" << 5
+                                            << "$ 12,50" << 12.5;
+    QTest::newRow("no point yet: typed") << false << usd << "en_US" << "12.5" << "$ 12.5" << 6 << "$ 12.50" << 12.5;
+}
+
+void TestAmountField::typing()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(Currency, currency);
+    QFETCH(QString, locale);
+    QFETCH(QString, keys);
+    QFETCH(QString, typed);
+    QFETCH(int, cursor);
+    QFETCH(QString, shownAfter);
+    QFETCH(double, value);
+
+    setAmountAutoDecimal(autoDecimal);
+    m_field->setLocale(QLocale(locale));
+    m_field->setCurrency(currency);
+    QTest::keyClick(m_field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(m_field, Qt::Key_Backspace);
+    const QStringList parts = keys.split(QLatin1Char('^'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(m_field, Qt::Key_Home);
+        QTest::keyClicks(m_field, parts.at(i));
+    }
+    QCOMPARE(m_field->text(), typed);
+    QCOMPARE(m_field->findChild<QLineEdit*>()->cursorPosition(), cursor);
+    QTest::keyClick(m_field, Qt::Key_Tab);
+    QCOMPARE(m_field->text(), shownAfter);
+    QCOMPARE(m_field->value(), value);
+}
+
+// The register's amount cells commit typed text through the same rule.
+void TestAmountField::committedCellText()
+{
+    QCOMPARE(committedAmountText(QStringLiteral("1234"), Currency::USD), QStringLiteral("1234"));
+    setAmountAutoDecimal(true);
+    QCOMPARE(committedAmountText(QStringLiteral("$1,234.5"), Currency::EUR), QStringLiteral("123.45"));
+    QCOMPARE(committedAmountText(QStringLiteral("1234"), Currency::JPY), QStringLiteral("1,234"));
+    QCOMPARE(committedAmountText(QStringLiteral("  "), Currency::USD), QStringLiteral("  "));
+}
+
+void TestAmountField::elidedLabelSqueezes()
+{
+    const QString name = QStringLiteral("Everyday Checking at the Credit Union");
+    auto* label = new ElidedLabel;
+    label->setFullText(name);
+    m_window->layout()->addWidget(label);
+    m_window->resize(m_field->width() + 120, m_window->height());
+    QTRY_VERIFY(label->width() < label->sizeHint().width());
+    QVERIFY2(label->shownText().endsWith(QChar(0x2026)), qPrintable(label->shownText()));
+    QVERIFY(name.startsWith(label->shownText().chopped(1)) && label->shownText().size() > 1);
+    QCOMPARE(label->text(), name);
+    m_window->resize(2000, m_window->height());
+    QTRY_COMPARE(label->shownText(), name);
+}
+
+VELLUMRY_TEST_MAIN(TestAmountField)
+#include "tst_amountfield.moc"
