@@ -59,4 +59,11 @@
             <translation>—Aufgeteilt—</translation>
         </message>
     </context>
+    <context>
+        <name>SmartDateEdit</name>
+        <message>
+            <source>Open calendar (F4)</source>
+            <translation>Kalender öffnen (F4)</translation>
+        </message>
+    </context>
 </TS>

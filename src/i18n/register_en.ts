@@ -59,4 +59,11 @@
             <translation>—Split—</translation>
         </message>
     </context>
+    <context>
+        <name>SmartDateEdit</name>
+        <message>
+            <source>Open calendar (F4)</source>
+            <translation>Open calendar (F4)</translation>
+        </message>
+    </context>
 </TS>

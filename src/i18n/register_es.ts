@@ -59,4 +59,11 @@
             <translation>—Dividida—</translation>
         </message>
     </context>
+    <context>
+        <name>SmartDateEdit</name>
+        <message>
+            <source>Open calendar (F4)</source>
+            <translation>Abrir calendario (F4)</translation>
+        </message>
+    </context>
 </TS>

@@ -59,4 +59,11 @@
             <translation>—Ventilée—</translation>
         </message>
     </context>
+    <context>
+        <name>SmartDateEdit</name>
+        <message>
+            <source>Open calendar (F4)</source>
+            <translation>Ouvrir le calendrier (F4)</translation>
+        </message>
+    </context>
 </TS>

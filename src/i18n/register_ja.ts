@@ -59,4 +59,11 @@
             <translation>—分割—</translation>
         </message>
     </context>
+    <context>
+        <name>SmartDateEdit</name>
+        <message>
+            <source>Open calendar (F4)</source>
+            <translation>カレンダーを開く (F4)</translation>
+        </message>
+    </context>
 </TS>
