@@ -6,8 +6,6 @@
 #include <QCollator>
 #include <QColor>
 #include <QFont>
-#include <QGuiApplication>
-#include <QPalette>
 
 #include <algorithm>
 #include <numeric>
@@ -25,8 +23,7 @@ QColor editRowBackground()
 
 QColor overdrawnBackground()
 {
-    return QGuiApplication::palette().color(QPalette::Window).lightness() >= 128 ? QColor(0xFD, 0xEA, 0xEA)
-                                                                                 : QColor(0x3A, 0x1E, 0x1E);
+    return isDarkPalette() ? QColor(0x3A, 0x1E, 0x1E) : QColor(0xFD, 0xEA, 0xEA);
 }
 
 int clearedRank(const Transaction& transaction)
@@ -389,10 +386,16 @@ void RegisterModel::sortRows()
 
     if (std::is_sorted(order.begin(), order.end()))
         return;
+    // Rows still shared with the caller are copied once, not detached and then moved.
     QList<RegisterRow> sorted;
     sorted.reserve(m_rows.size());
-    for (const int index : order)
-        sorted.append(std::move(m_rows[index]));
+    if (m_rows.isDetached()) {
+        for (const int index : order)
+            sorted.append(std::move(m_rows[index]));
+    } else {
+        for (const int index : order)
+            sorted.append(m_rows.at(index));
+    }
     m_rows = std::move(sorted);
 }
 
