@@ -1,9 +1,7 @@
 #include "TestMain.h"
+#include "../data/LedgerFixture.h"
 
-#include "data/AccountRepository.h"
-#include "data/CategoryRepository.h"
-#include "data/Clock.h"
-#include "data/Identifiers.h"
+#include "data/Database.h"
 #include "data/TransactionRepository.h"
 #include "register/RegisterDelegate.h"
 #include "register/RegisterModel.h"
@@ -18,9 +16,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QSqlQuery>
+#include <QStringListModel>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimeZone>
 
 #include <memory>
 
@@ -36,83 +35,66 @@ private slots:
     void twoLineRows();
 
 private:
-    QString addAccount(const QString& name);
-    QString addCategory(const QString& name, const QString& parentId = QString());
-    void addTransaction(const QString& payee, QDate date, qint64 amount, const QString& categoryId,
-                        const QString& memo);
     QWidget* openEditor(int row, int column);
-    QAbstractItemView* popupOf(QWidget* editor);
 
     QTemporaryDir m_dir;
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<RegisterModel> m_model;
     std::unique_ptr<RegisterDelegate> m_delegate;
     std::unique_ptr<QTableView> m_view;
-    QString m_checking;
-    QString m_dining;
-    QString m_salary;
 };
 
-QString TestRegisterDelegate::addAccount(const QString& name)
+namespace {
+
+QCompleter* completerOf(QWidget* editor)
 {
-    Account account;
-    account.id = newId();
-    account.name = name;
-    account.createdAt = Clock::nowUtc();
-    account.updatedAt = account.createdAt;
-    return m_state->accountRepository->insert(account) ? account.id : QString();
+    if (auto* comboBox = qobject_cast<QComboBox*>(editor))
+        return comboBox->completer();
+    return qobject_cast<QLineEdit*>(editor)->completer();
 }
 
-QString TestRegisterDelegate::addCategory(const QString& name, const QString& parentId)
+// Types into an editor, highlights the first completion and leaves the list with `key`.
+void choose(QWidget* editor, const QString& typed, Qt::Key key)
 {
-    Category category;
-    category.id = newId();
-    category.name = name;
-    category.parentId = parentId;
-    category.createdAt = Clock::nowUtc();
-    category.updatedAt = category.createdAt;
-    return m_state->categoryRepository->insert(category) ? category.id : QString();
+    QTest::keyClicks(editor, typed);
+    QAbstractItemView* popup = completerOf(editor)->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, key);
 }
 
-void TestRegisterDelegate::addTransaction(const QString& payee, QDate date, qint64 amount,
-                                          const QString& categoryId, const QString& memo)
-{
-    Transaction transaction;
-    transaction.id = newId();
-    transaction.accountId = m_checking;
-    transaction.date = date;
-    transaction.payee = payee;
-    transaction.amount = amount;
-    transaction.categoryId = categoryId;
-    transaction.memo = memo;
-    transaction.createdAt = Clock::nowUtc();
-    transaction.updatedAt = transaction.createdAt;
-    QVERIFY(m_state->transactionRepository->insert(transaction));
-}
+} // namespace
 
 void TestRegisterDelegate::init()
 {
     Clock::setFixedNow(QDateTime(QDate(2024, 3, 15), QTime(9, 0), QTimeZone::utc()));
     m_state = std::make_unique<AppState>();
-    QVERIFY(m_state->openLedger(m_dir.filePath(QStringLiteral("vellumry-%1.db").arg(newId()))));
-    m_checking = addAccount(QStringLiteral("Checking"));
-    addAccount(QStringLiteral("Savings"));
-    addAccount(QStringLiteral("Visa"));
-    const QString food = addCategory(QStringLiteral("Food"));
-    m_dining = addCategory(QStringLiteral("Dining"), food);
-    m_salary = addCategory(QStringLiteral("Salary"));
-    addTransaction(QStringLiteral("Cafe"), QDate(2024, 2, 1), -300, QString(), QStringLiteral("tea"));
-    addTransaction(QStringLiteral("Cafe"), QDate(2024, 3, 1), -450, m_dining, QStringLiteral("latte"));
-    addTransaction(QStringLiteral("Payroll"), QDate(2024, 3, 2), 150000, m_salary, QString());
+    QVERIFY(m_state->openLedger(m_dir.filePath(QStringLiteral("%1.db").arg(newId()))));
+    // Accounts and categories go in with plain SQL: only the delegate is under test.
+    QSqlQuery sql(m_state->database->database());
+    QVERIFY(sql.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                    "('chk', 'Checking', 'x', 'x'), ('sav', 'Savings', 'x', 'x'), "
+                                    "('visa', 'Visa', 'x', 'x')")));
+    QVERIFY(sql.exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+                                    "('food', 'Food', NULL, 'x', 'x'), ('dining', 'Dining', 'food', 'x', 'x'), "
+                                    "('salary', 'Salary', NULL, 'x', 'x')")));
+    const auto transaction = [&](const char* payee, int month, qint64 amount, const char* category, const char* memo) {
+        Transaction record = LedgerFixture::newTransaction(QStringLiteral("chk"), QDate(2024, month, 1),
+                                                           QString::fromLatin1(payee), amount);
+        record.categoryId = QString::fromLatin1(category);
+        record.memo = QString::fromLatin1(memo);
+        return m_state->transactionRepository->insert(record);
+    };
+    QVERIFY(transaction("Cafe", 2, -300, "", "tea") && transaction("Cafe", 3, -450, "dining", "latte")
+            && transaction("Payroll", 3, 150000, "salary", ""));
 
     m_model = std::make_unique<RegisterModel>();
-    m_model->setTransactions(m_state->transactionRepository->registerRows(m_checking));
+    m_model->setTransactions(m_state->transactionRepository->registerRows(QStringLiteral("chk")));
     m_delegate = std::make_unique<RegisterDelegate>(m_state.get());
-    m_delegate->setAccountId(m_checking);
+    m_delegate->setAccountId(QStringLiteral("chk"));
     m_view = std::make_unique<QTableView>();
     m_view->setModel(m_model.get());
     m_view->setItemDelegate(m_delegate.get());
-    m_view->verticalHeader()->setDefaultSectionSize(36);
     m_view->resize(1200, 400);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
@@ -136,42 +118,27 @@ QWidget* TestRegisterDelegate::openEditor(int row, int column)
     return QApplication::focusWidget();
 }
 
-QAbstractItemView* TestRegisterDelegate::popupOf(QWidget* editor)
-{
-    auto* lineEdit = qobject_cast<QLineEdit*>(editor);
-    return lineEdit && lineEdit->completer() ? lineEdit->completer()->popup() : nullptr;
-}
-
 void TestRegisterDelegate::payeeCompletionFillsOnlyTheEntryRow()
 {
     const int entry = m_model->entryRow();
     QWidget* payee = openEditor(entry, RegisterModel::PayeeColumn);
-    QCompleter* completer = qobject_cast<QLineEdit*>(payee)->completer();
-    QCOMPARE(completer->model()->rowCount(), 4);
-    QCOMPARE(completer->model()->index(0, 0).data().toString(), QStringLiteral("[Transfer] Visa"));
-    QCOMPARE(completer->model()->index(1, 0).data().toString(), QStringLiteral("[Transfer] Savings"));
+    QCOMPARE(qobject_cast<QStringListModel*>(completerOf(payee)->model())->stringList(),
+             (QStringList{"[Transfer] Visa", "[Transfer] Savings", "Cafe", "Payroll"}));
 
     // Return inside the list takes the completion and neither commits nor fills.
-    QTest::keyClicks(payee, QStringLiteral("caf"));
-    QTRY_VERIFY(popupOf(payee)->isVisible());
-    QTest::keyClick(popupOf(payee), Qt::Key_Down);
-    QTest::keyClick(popupOf(payee), Qt::Key_Return);
+    choose(payee, QStringLiteral("caf"), Qt::Key_Return);
     QCOMPARE(qobject_cast<QLineEdit*>(payee)->text(), QStringLiteral("Cafe"));
     QVERIFY(payee->isVisible() && payee->hasFocus());
-    QCOMPARE(m_model->entryText(RegisterModel::PayeeSlot), QString());
     QCOMPARE(m_model->entryText(RegisterModel::PaymentSlot), QString());
 
     // Tab inside the list takes it, fills the row from the newest Cafe and moves on.
-    QTest::keyClick(payee, Qt::Key_Backspace);
-    QTRY_VERIFY(popupOf(payee)->isVisible());
-    QTest::keyClick(popupOf(payee), Qt::Key_Down);
-    QTest::keyClick(popupOf(payee), Qt::Key_Tab);
+    qobject_cast<QLineEdit*>(payee)->clear();
+    choose(payee, QStringLiteral("caf"), Qt::Key_Tab);
     QTRY_COMPARE(m_view->currentIndex().column(), int(RegisterModel::CategoryColumn));
-    QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), m_dining);
+    QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), QStringLiteral("dining"));
     setAmountAutoDecimal(true);
-    for (int column = RegisterModel::CategoryColumn; column < RegisterModel::PaymentColumn; ++column)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTRY_COMPARE(m_view->currentIndex().column(), int(RegisterModel::PaymentColumn));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1234"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QStringList shown;
@@ -179,7 +146,7 @@ void TestRegisterDelegate::payeeCompletionFillsOnlyTheEntryRow()
         shown.append(m_model->index(entry, column).data().toString());
     QCOMPARE(shown, (QStringList{"3/15/2024", "Chk #", "Cafe", "Dining", "latte", "12.34", "Deposit", "Clr", ""}));
 
-    // On the entry row a committed payee fills too, trimmed; on an edited row nothing is filled.
+    // A payee typed and committed fills the entry row too, trimmed.
     payee = openEditor(entry, RegisterModel::PayeeColumn);
     qobject_cast<QLineEdit*>(payee)->setText(QStringLiteral(" Payroll "));
     QTest::keyClick(payee, Qt::Key_Tab);
@@ -187,16 +154,14 @@ void TestRegisterDelegate::payeeCompletionFillsOnlyTheEntryRow()
     QCOMPARE(m_model->entryText(RegisterModel::DepositSlot), QStringLiteral("1,500.00"));
     QCOMPARE(m_model->entryText(RegisterModel::MemoSlot), QStringLiteral("latte"));
 
+    // An existing row takes the payee and nothing else.
     const int payroll = 2;
     m_view->setCurrentIndex(m_model->index(payroll, RegisterModel::PayeeColumn));
     m_model->loadEntryBuffer(m_model->transactionAt(payroll), m_model->transactionAt(payroll).categoryText);
     m_model->setEditRow(payroll);
     payee = openEditor(payroll, RegisterModel::PayeeColumn);
     qobject_cast<QLineEdit*>(payee)->clear();
-    QTest::keyClicks(payee, QStringLiteral("caf"));
-    QTRY_VERIFY(popupOf(payee)->isVisible());
-    QTest::keyClick(popupOf(payee), Qt::Key_Down);
-    QTest::keyClick(popupOf(payee), Qt::Key_Tab);
+    choose(payee, QStringLiteral("caf"), Qt::Key_Tab);
     QCOMPARE(m_model->entryText(RegisterModel::PayeeSlot), QStringLiteral("Cafe"));
     QCOMPARE(m_model->entryText(RegisterModel::DepositSlot), QStringLiteral("1,500.00"));
     QCOMPARE(m_model->entryText(RegisterModel::CategorySlot), QStringLiteral("Salary"));
@@ -206,31 +171,24 @@ void TestRegisterDelegate::categoryAndDateEditors()
 {
     const int entry = m_model->entryRow();
     auto* combo = qobject_cast<QComboBox*>(openEditor(entry, RegisterModel::CategoryColumn));
-    QVERIFY(combo);
     QStringList items;
     for (int item = 0; item < combo->count(); ++item)
         items.append(combo->itemText(item));
     QCOMPARE(items, (QStringList{"", "Food > Dining", "Food", "Salary"}));
-
-    QTest::keyClicks(combo, QStringLiteral("din"));
-    QTRY_VERIFY(combo->completer()->popup()->isVisible());
-    QTest::keyClick(combo->completer()->popup(), Qt::Key_Down);
-    QTest::keyClick(combo->completer()->popup(), Qt::Key_Backtab);
+    choose(combo, QStringLiteral("din"), Qt::Key_Backtab);
     QTRY_COMPARE(m_view->currentIndex().column(), int(RegisterModel::PayeeColumn));
     QCOMPARE(m_model->entryText(RegisterModel::CategorySlot), QStringLiteral("Food > Dining"));
-    QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), m_dining);
+    QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), QStringLiteral("dining"));
 
     // Typing over the chosen item must not keep its id for a text that names another.
     combo = qobject_cast<QComboBox*>(openEditor(entry, RegisterModel::CategoryColumn));
-    QCOMPARE(combo->currentText(), QStringLiteral("Food > Dining"));
     combo->lineEdit()->setText(QStringLiteral("Groceries"));
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
+    QTest::keyClick(combo, Qt::Key_Tab);
     QCOMPARE(m_model->entryText(RegisterModel::CategorySlot), QStringLiteral("Groceries"));
     QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), QString());
 
     // Date keys act on the stored date, not on text typed by hand since.
     auto* date = qobject_cast<SmartDateEdit*>(openEditor(entry, RegisterModel::DateColumn));
-    QVERIFY(date && !date->actions().isEmpty());
     QCOMPARE(date->selectedText(), QStringLiteral("3/15/2024"));
     QTest::keyClicks(date, QStringLiteral("4/1/2024+"));
     QCOMPARE(date->text(), QStringLiteral("3/16/2024"));
@@ -243,23 +201,18 @@ void TestRegisterDelegate::twoLineRows()
 {
     m_delegate->setTwoLine(true);
     m_model->setTwoLine(true);
-    m_view->verticalHeader()->setDefaultSectionSize(52);
     QCOMPARE(m_delegate->sizeHint(QStyleOptionViewItem(), m_model->index(0, 0)).height(), 52);
+    m_view->verticalHeader()->setDefaultSectionSize(52);
 
     const int entry = m_model->entryRow();
     openEditor(entry, RegisterModel::PayeeColumn);
-    QWidget* editor = m_view->viewport()->findChild<QWidget*>(QStringLiteral("PayeeMemoEditor"));
-    QVERIFY(editor);
+    auto* editor = m_view->viewport()->findChild<QWidget*>(QStringLiteral("PayeeMemoEditor"));
     QCOMPARE(editor->geometry(), m_view->visualRect(m_model->index(entry, RegisterModel::PayeeColumn)));
-    auto* payee = editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit"));
     auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"));
-    QCOMPARE(memo->placeholderText(), QStringLiteral("Memo"));
     QVERIFY(memo->font().italic());
 
-    QTest::keyClicks(payee, QStringLiteral("caf"));
-    QTRY_VERIFY(popupOf(payee)->isVisible());
-    QTest::keyClick(popupOf(payee), Qt::Key_Down);
-    QTest::keyClick(popupOf(payee), Qt::Key_Tab);
+    // Tab in the list moves to the memo line, filled; what is typed there is kept.
+    choose(editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit")), QStringLiteral("caf"), Qt::Key_Tab);
     QTRY_VERIFY(memo->hasFocus());
     QCOMPARE(memo->text(), QStringLiteral("latte"));
     memo->setText(QStringLiteral("flat white"));
@@ -267,9 +220,8 @@ void TestRegisterDelegate::twoLineRows()
     QCOMPARE(m_model->entryText(RegisterModel::MemoSlot), QStringLiteral("flat white"));
     QCOMPARE(m_model->entryText(RegisterModel::PaymentSlot), QStringLiteral("4.50"));
 
-    // The memo is drawn on the second line under the payee, and only where there is one.
+    // The memo is drawn on the second line under the payee, only where there is one.
     const auto secondLineInk = [&](int row) {
-        const QModelIndex index = m_model->index(row, RegisterModel::PayeeColumn);
         QStyleOptionViewItem option;
         option.initFrom(m_view.get());
         option.state &= ~QStyle::State_HasFocus;
@@ -278,16 +230,16 @@ void TestRegisterDelegate::twoLineRows()
         QImage image(option.rect.size(), QImage::Format_ARGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        m_delegate->paint(&painter, option, index);
+        m_delegate->paint(&painter, option, m_model->index(row, RegisterModel::PayeeColumn));
         painter.end();
-        const QRgb background = image.pixel(1, 50);
         int ink = 0;
-        for (int y = 38; y < 50; ++y)
+        for (int y = 38; y < 50; ++y) {
             for (int x = 4; x < 246; ++x)
-                ink += image.pixel(x, y) != background ? 1 : 0;
+                ink += image.pixel(x, y) != image.pixel(1, 50) ? 1 : 0;
+        }
         return ink;
     };
-    QVERIFY(secondLineInk(1) > 0);  // the newest Cafe, memo "latte"
+    QVERIFY(secondLineInk(1) > 0); // the newest Cafe, "latte"
     QCOMPARE(secondLineInk(2), 0); // Payroll, no memo
 }
 
