@@ -2,6 +2,7 @@
 
 #include <QCalendar>
 #include <QList>
+#include <QStringList>
 
 namespace {
 
@@ -45,9 +46,19 @@ QDate readDate(const QString& text, const DateFormat& format)
     return QDate(year, read.month(julian), read.day(julian));
 }
 
+// The numeric format with day and month the other way round: "MM/dd/yy" and
+// "dd/MM/yy" are twins.
+DateFormat twin(const DateFormat& format)
+{
+    QStringList parts = format.pattern.split(QLatin1Char('/'));
+    parts.swapItemsAt(0, 1);
+    const FormatOrder order = format.order == FormatOrder::MonthFirst ? FormatOrder::DayFirst : FormatOrder::MonthFirst;
+    return {parts.join(QLatin1Char('/')), order, format.twoDigitYear};
+}
+
 // The formats in the order they are tried. Month first is the usual list of
 // bank exports; day first is its mirror image, every numeric format swapped for
-// its twin.
+// its twin, so that it too falls back on the other order for four-digit years.
 const QList<DateFormat>& guessedFormats(ImportDateOrder order)
 {
     constexpr FormatOrder md = FormatOrder::MonthFirst;
@@ -59,16 +70,17 @@ const QList<DateFormat>& guessedFormats(ImportDateOrder order)
         dateFormat("dd/M/yyyy", dm),    dateFormat("MM/dd/yy", md),     dateFormat("M/d/yy", md),
         dateFormat("yyyy/MM/dd"),       dateFormat("MMMM d, yyyy"),     dateFormat("MMM d, yyyy"),
     };
-    static const QList<DateFormat> dayFirst{
-        dateFormat("yyyy-MM-dd"),       dateFormat("yyyyMMdd"),         dateFormat("dd/MM/yyyy", dm),
-        dateFormat("d/M/yyyy", dm),     dateFormat("d/MM/yyyy", dm),    dateFormat("dd/M/yyyy", dm),
-        dateFormat("MM/dd/yyyy", md),   dateFormat("M/d/yyyy", md),     dateFormat("M/dd/yyyy", md),
-        dateFormat("MM/d/yyyy", md),    dateFormat("dd/MM/yy", dm),     dateFormat("d/M/yy", dm),
-        dateFormat("yyyy/MM/dd"),       dateFormat("MMMM d, yyyy"),     dateFormat("MMM d, yyyy"),
-    };
+    static const QList<DateFormat> dayFirst = [] {
+        QList<DateFormat> formats;
+        for (const DateFormat& format : monthFirst)
+            formats.append(format.order == FormatOrder::Either ? format : twin(format));
+        return formats;
+    }();
     return order == ImportDateOrder::DayFirst ? dayFirst : monthFirst;
 }
 
+// Whether the list reads the text with one of its day-first formats (wanted
+// DayFirst), or with one of the others.
 bool readsWith(const QString& text, ImportDateOrder list, FormatOrder wanted)
 {
     for (const DateFormat& format : guessedFormats(list)) {
