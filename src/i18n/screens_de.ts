@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>Neues Konto</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Konto bearbeiten</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Dieses Konto hat bereits einen Anfangssaldo. Wenn Sie Betrag oder Datum ändern, verschieben sich alle späteren Salden.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Kontoname</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Girokonto</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Sparkonto</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Kreditkarte</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Bargeld</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Depot</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Darlehen</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Sonstiges</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Typ:</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Währung:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>Anfangs&amp;saldo:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>Anfangs&amp;saldo (geschuldeter Betrag):</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>Stichta&amp;g:</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Name der Bank (optional)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Institut:</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>Letzte 4 Ziffern (optional)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>Konto&amp;nummer:</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>

@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>New Account</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Edit Account</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>This account already has an opening balance. Changing the amount or date shifts every balance after it.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Account name</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Checking</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Savings</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Credit Card</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Cash</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Investment</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Loan</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Other</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type:</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Currency:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>Starting &amp;Balance:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>Starting &amp;Balance (Amount Owed):</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>&amp;As of:</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Bank name (optional)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Institution:</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>Last 4 digits (optional)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>Account &amp;Number:</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>

@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>Nueva cuenta</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Editar cuenta</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Esta cuenta ya tiene un saldo inicial. Cambiar el importe o la fecha desplaza todos los saldos posteriores.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Nombre de la cuenta</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nombre:</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Cuenta corriente</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Ahorros</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Tarjeta de crédito</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Efectivo</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Inversión</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Préstamo</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Otra</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Tipo:</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Moneda:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>&amp;Saldo inicial:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>&amp;Saldo inicial (importe adeudado):</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>&amp;A fecha de:</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Nombre del banco (opcional)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Entidad:</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>Últimos 4 dígitos (opcional)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>&amp;Número de cuenta:</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>

@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>Nouveau compte</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Modifier le compte</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Ce compte a déjà un solde d’ouverture. Modifier le montant ou la date décale tous les soldes qui suivent.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Nom du compte</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Compte courant</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Épargne</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Carte de crédit</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Espèces</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Placement</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Prêt</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Autre</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type :</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Devise :</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>&amp;Solde initial :</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>&amp;Solde initial (montant dû) :</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>&amp;Au :</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Nom de la banque (facultatif)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Établissement :</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>4 derniers chiffres (facultatif)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>&amp;Numéro de compte :</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>

@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>新しい口座</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>口座の編集</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>この口座には既に期首残高があります。金額や日付を変更すると、それ以降のすべての残高が変わります。</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>口座名</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>名前(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>当座預金</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>貯蓄</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>クレジットカード</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>現金</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>投資</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>ローン</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>その他</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>種類(&amp;T):</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>通貨(&amp;C):</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>開始残高(&amp;B):</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>開始残高(&amp;B)（借入額）:</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>基準日(&amp;A):</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>銀行名（任意）</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>金融機関(&amp;I):</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>下4桁（任意）</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>口座番号(&amp;N):</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>
