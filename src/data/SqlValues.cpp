@@ -91,6 +91,11 @@ QDate parseDate(const QString& text)
     return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
 }
 
+bool isStorableDate(const QDate& date)
+{
+    return date.isValid() && date.year() >= 1 && date.year() <= 9999;
+}
+
 QVariant bindText(const QString& text)
 {
     return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);

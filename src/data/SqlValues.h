@@ -23,6 +23,10 @@ QDateTime parseTimestamp(const QString& text);
 
 QString dateText(const QDate& date);          // "yyyy-MM-dd", empty for an invalid date
 QDate parseDate(const QString& text);
+// True when parseDate reads dateText(date) back as the same day: years 1 to 9999.
+// A five-digit year is written as "22024-06-02", which no reader of the ledger
+// takes for a date, so nothing may store one.
+bool isStorableDate(const QDate& date);
 
 // A text column's value. The driver binds a null QString as NULL, which a NOT NULL
 // column (a payee, say) refuses; an unset text is stored as '' instead.

@@ -39,6 +39,37 @@
             <source>Could not save the restored data</source>
             <translation>Die wiederhergestellten Daten konnten nicht gespeichert werden</translation>
         </message>
+        <message>
+            <source>%1: could not be stored (%2)</source>
+            <translation>%1: konnte nicht gespeichert werden (%2)</translation>
+        </message>
+        <message>
+            <source>%1: the row has no id</source>
+            <translation>%1: die Zeile hat keine ID</translation>
+        </message>
+        <message>
+            <source>%1: "%2" is not a column of this table</source>
+            <translation>%1: „%2“ ist keine Spalte dieser Tabelle</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds a list or an object instead of a value</source>
+            <translation>%1: „%2“ enthält eine Liste oder ein Objekt statt eines Werts</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds no date in the form yyyy-MM-dd</source>
+            <translation>%1: „%2“ enthält kein Datum im Format yyyy-MM-dd</translation>
+        </message>
+        <message>
+            <source>%1: the split line names no transaction</source>
+            <translation>%1: die Teilbuchung nennt keine Buchung</translation>
+        </message>
+        <message numerus="yes">
+            <source>... and %n more problem(s)</source>
+            <translation>
+                <numerusform>... und %n weiteres Problem</numerusform>
+                <numerusform>... und %n weitere Probleme</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -53,6 +84,10 @@
         <message>
             <source>%1 (no account header)</source>
             <translation>%1 (ohne Kontokopf)</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
+            <translation>Diese Datei ist zu groß für den Import. CSV-Dateien bis %1 MB können importiert werden.</translation>
         </message>
     </context>
     <context>

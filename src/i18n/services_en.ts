@@ -39,6 +39,37 @@
             <source>Could not save the restored data</source>
             <translation>Could not save the restored data</translation>
         </message>
+        <message>
+            <source>%1: could not be stored (%2)</source>
+            <translation>%1: could not be stored (%2)</translation>
+        </message>
+        <message>
+            <source>%1: the row has no id</source>
+            <translation>%1: the row has no id</translation>
+        </message>
+        <message>
+            <source>%1: "%2" is not a column of this table</source>
+            <translation>%1: "%2" is not a column of this table</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds a list or an object instead of a value</source>
+            <translation>%1: "%2" holds a list or an object instead of a value</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds no date in the form yyyy-MM-dd</source>
+            <translation>%1: "%2" holds no date in the form yyyy-MM-dd</translation>
+        </message>
+        <message>
+            <source>%1: the split line names no transaction</source>
+            <translation>%1: the split line names no transaction</translation>
+        </message>
+        <message numerus="yes">
+            <source>... and %n more problem(s)</source>
+            <translation>
+                <numerusform>... and %n more problem</numerusform>
+                <numerusform>... and %n more problems</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -53,6 +84,10 @@
         <message>
             <source>%1 (no account header)</source>
             <translation>%1 (no account header)</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
+            <translation>This file is too large to import. CSV files of up to %1 MB can be imported.</translation>
         </message>
     </context>
     <context>

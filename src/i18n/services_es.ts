@@ -39,6 +39,37 @@
             <source>Could not save the restored data</source>
             <translation>No se pudieron guardar los datos restaurados</translation>
         </message>
+        <message>
+            <source>%1: could not be stored (%2)</source>
+            <translation>%1: no se pudo guardar (%2)</translation>
+        </message>
+        <message>
+            <source>%1: the row has no id</source>
+            <translation>%1: la fila no tiene id</translation>
+        </message>
+        <message>
+            <source>%1: "%2" is not a column of this table</source>
+            <translation>%1: «%2» no es una columna de esta tabla</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds a list or an object instead of a value</source>
+            <translation>%1: «%2» contiene una lista o un objeto en lugar de un valor</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds no date in the form yyyy-MM-dd</source>
+            <translation>%1: «%2» no contiene una fecha con el formato yyyy-MM-dd</translation>
+        </message>
+        <message>
+            <source>%1: the split line names no transaction</source>
+            <translation>%1: la línea de desglose no indica ninguna transacción</translation>
+        </message>
+        <message numerus="yes">
+            <source>... and %n more problem(s)</source>
+            <translation>
+                <numerusform>... y %n problema más</numerusform>
+                <numerusform>... y %n problemas más</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -53,6 +84,10 @@
         <message>
             <source>%1 (no account header)</source>
             <translation>%1 (sin encabezado de cuenta)</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
+            <translation>Este archivo es demasiado grande para importarlo. Se pueden importar archivos CSV de hasta %1 MB.</translation>
         </message>
     </context>
     <context>

@@ -39,6 +39,37 @@
             <source>Could not save the restored data</source>
             <translation>Impossible d’enregistrer les données restaurées</translation>
         </message>
+        <message>
+            <source>%1: could not be stored (%2)</source>
+            <translation>%1 : impossible de l’enregistrer (%2)</translation>
+        </message>
+        <message>
+            <source>%1: the row has no id</source>
+            <translation>%1 : la ligne n’a pas d’identifiant</translation>
+        </message>
+        <message>
+            <source>%1: "%2" is not a column of this table</source>
+            <translation>%1 : « %2 » n’est pas une colonne de cette table</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds a list or an object instead of a value</source>
+            <translation>%1 : « %2 » contient une liste ou un objet au lieu d’une valeur</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds no date in the form yyyy-MM-dd</source>
+            <translation>%1 : « %2 » ne contient pas de date au format yyyy-MM-dd</translation>
+        </message>
+        <message>
+            <source>%1: the split line names no transaction</source>
+            <translation>%1 : la ligne de ventilation ne désigne aucune opération</translation>
+        </message>
+        <message numerus="yes">
+            <source>... and %n more problem(s)</source>
+            <translation>
+                <numerusform>... et %n autre problème</numerusform>
+                <numerusform>... et %n autres problèmes</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -53,6 +84,10 @@
         <message>
             <source>%1 (no account header)</source>
             <translation>%1 (sans en-tête de compte)</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
+            <translation>Ce fichier est trop volumineux pour être importé. Les fichiers CSV jusqu’à %1 Mo peuvent être importés.</translation>
         </message>
     </context>
     <context>

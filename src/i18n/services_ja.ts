@@ -39,6 +39,36 @@
             <source>Could not save the restored data</source>
             <translation>復元したデータを保存できませんでした</translation>
         </message>
+        <message>
+            <source>%1: could not be stored (%2)</source>
+            <translation>%1：保存できませんでした（%2）</translation>
+        </message>
+        <message>
+            <source>%1: the row has no id</source>
+            <translation>%1：行に ID がありません</translation>
+        </message>
+        <message>
+            <source>%1: "%2" is not a column of this table</source>
+            <translation>%1：「%2」はこの表の列ではありません</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds a list or an object instead of a value</source>
+            <translation>%1：「%2」に値ではなくリストまたはオブジェクトが入っています</translation>
+        </message>
+        <message>
+            <source>%1: "%2" holds no date in the form yyyy-MM-dd</source>
+            <translation>%1：「%2」に yyyy-MM-dd 形式の日付がありません</translation>
+        </message>
+        <message>
+            <source>%1: the split line names no transaction</source>
+            <translation>%1：分割行に取引が指定されていません</translation>
+        </message>
+        <message numerus="yes">
+            <source>... and %n more problem(s)</source>
+            <translation>
+                <numerusform>... ほか %n 件の問題</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -53,6 +83,10 @@
         <message>
             <source>%1 (no account header)</source>
             <translation>%1（口座ヘッダーなし）</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
+            <translation>このファイルは大きすぎるためインポートできません。インポートできる CSV ファイルは %1 MB までです。</translation>
         </message>
     </context>
     <context>

@@ -3,6 +3,7 @@
 #include "data/SqlValues.h"
 
 #include <QJsonValue>
+#include <QSqlError>
 
 #include <cmath>
 
@@ -76,6 +77,62 @@ void bindAll(QSqlQuery& query, const QVariantList& values)
         query.bindValue(static_cast<int>(i), values.at(i));
 }
 
+// The columns that hold a calendar date. The ledger reads them as "yyyy-MM-dd"
+// and sorts and compares them as text, so a restored date must be in exactly
+// that form; only an optional one may be empty.
+struct DateColumn
+{
+    BackupTable table;
+    const char* name;
+    bool optional;
+};
+
+constexpr DateColumn kDateColumns[] = {
+    {BackupTable::Transactions, "date", false},
+    {BackupTable::Recurring, "start_date", false},
+    {BackupTable::Recurring, "end_date", true},
+    {BackupTable::Recurring, "next_due_date", false},
+    {BackupTable::Reconciliations, "statement_date", false},
+};
+
+// False when the value of a date column is no date the ledger reads back as
+// written. NULL is left to the column's own constraint.
+bool isReadableDate(BackupTable table, const QString& column, const QJsonValue& value)
+{
+    for (const DateColumn& date : kDateColumns) {
+        if (date.table != table || column != QLatin1String(date.name))
+            continue;
+        if (value.isNull())
+            return true;
+        if (!value.isString())
+            return false;
+        const QString text = value.toString();
+        if (text.isEmpty())
+            return date.optional;
+        const QDate read = SqlValues::parseDate(text);
+        return SqlValues::isStorableDate(read) && SqlValues::dateText(read) == text;
+    }
+    return true;
+}
+
+BackupRestore::RowOutcome outcomeOf(BackupRestore::Outcome outcome)
+{
+    BackupRestore::RowOutcome result;
+    result.outcome = outcome;
+    return result;
+}
+
+BackupRestore::RowOutcome rejected(BackupRestore::Refusal refusal, const QString& column = QString())
+{
+    return {BackupRestore::Outcome::Rejected, refusal, column, QString()};
+}
+
+BackupRestore::RowOutcome failed(const QSqlQuery& query)
+{
+    return {BackupRestore::Outcome::Failed, BackupRestore::Refusal::None, QString(),
+            query.lastError().databaseText()};
+}
+
 } // namespace
 
 BackupRestore::BackupRestore(QSqlDatabase& db, BackupImportMode mode)
@@ -86,11 +143,11 @@ BackupRestore::BackupRestore(QSqlDatabase& db, BackupImportMode mode)
 
 BackupRestore::~BackupRestore() = default;
 
-BackupRestore::Outcome BackupRestore::restoreRow(BackupTable table, const QJsonObject& row)
+BackupRestore::RowOutcome BackupRestore::restoreRow(BackupTable table, const QJsonObject& row)
 {
     Fields fields;
-    if (!readFields(table, row, &fields))
-        return Outcome::Rejected;
+    if (const std::optional<RowOutcome> refused = readFields(table, row, &fields))
+        return *refused;
 
     TableState& tableState = state(table);
     if (!tableState.lookup) {
@@ -100,7 +157,7 @@ BackupRestore::Outcome BackupRestore::restoreRow(BackupTable table, const QJsonO
     QSqlQuery& lookup = *tableState.lookup;
     lookup.bindValue(0, fields.id);
     if (!lookup.exec())
-        return Outcome::Failed;
+        return failed(lookup);
     const bool found = lookup.next();
     const QString storedUpdatedAt = found ? lookup.value(0).toString() : QString();
     lookup.finish();
@@ -108,36 +165,38 @@ BackupRestore::Outcome BackupRestore::restoreRow(BackupTable table, const QJsonO
     if (!found)
         return insertRow(table, fields);
     if (m_mode == BackupImportMode::SkipExisting)
-        return Outcome::Kept;
+        return outcomeOf(Outcome::Kept);
     if (m_mode == BackupImportMode::KeepNewer && !replaces(row, storedUpdatedAt))
-        return Outcome::Kept;
+        return outcomeOf(Outcome::Kept);
     return updateRow(table, fields);
 }
 
-QList<BackupRestore::Outcome> BackupRestore::restoreSplitLines(const QList<QJsonObject>& lines)
+QList<BackupRestore::RowOutcome> BackupRestore::restoreSplitLines(const QList<QJsonObject>& lines)
 {
     // An overwritten transaction takes the backup's lines, or none: its stored
     // lines have other ids and would otherwise stay beside the restored ones.
-    QSet<QString> notCleared;
+    QHash<QString, QString> notCleared; // the database's error by transaction id
     QSqlQuery& clear = statement(
         QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quotedTable(BackupTable::SplitLines), quoted(kTransactionIdKey)));
     for (const QString& transactionId : std::as_const(m_overwrittenTransactions)) {
         clear.bindValue(0, transactionId);
         if (!clear.exec())
-            notCleared.insert(transactionId);
+            notCleared.insert(transactionId, clear.lastError().databaseText());
     }
 
-    QList<Outcome> outcomes;
+    QList<RowOutcome> outcomes;
     outcomes.reserve(lines.size());
     for (const QJsonObject& line : lines) {
         const QString transactionId = textOf(line, kTransactionIdKey);
         Fields fields;
-        if (!readFields(BackupTable::SplitLines, line, &fields) || transactionId.isEmpty())
-            outcomes.append(Outcome::Rejected);
+        if (const std::optional<RowOutcome> refused = readFields(BackupTable::SplitLines, line, &fields))
+            outcomes.append(*refused);
+        else if (transactionId.isEmpty())
+            outcomes.append(rejected(Refusal::NoTransaction));
         else if (!m_insertedTransactions.contains(transactionId) && !m_overwrittenTransactions.contains(transactionId))
-            outcomes.append(Outcome::Kept);
+            outcomes.append(outcomeOf(Outcome::Kept));
         else if (notCleared.contains(transactionId))
-            outcomes.append(Outcome::Failed);
+            outcomes.append({Outcome::Failed, Refusal::None, QString(), notCleared.value(transactionId)});
         else
             outcomes.append(insertRow(BackupTable::SplitLines, fields));
     }
@@ -160,7 +219,8 @@ BackupRestore::TableState& BackupRestore::state(BackupTable table)
     return tableState;
 }
 
-bool BackupRestore::readFields(BackupTable table, const QJsonObject& row, Fields* fields)
+std::optional<BackupRestore::RowOutcome> BackupRestore::readFields(BackupTable table, const QJsonObject& row,
+                                                                   Fields* fields)
 {
     const bool synced = backupTableInfo(table).synced;
     const QSet<QString>& columns = state(table).columns;
@@ -169,23 +229,27 @@ bool BackupRestore::readFields(BackupTable table, const QJsonObject& row, Fields
     for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
         const QString key = it.key();
         if (!columns.contains(key))
-            return false;
+            return rejected(Refusal::UnknownColumn, key);
         // The file's sync columns describe the row on the device that exported
         // it; the restore sets its own.
         if (synced && isSyncColumn(key))
             continue;
         QVariant value;
         if (!sqlValue(it.value(), &value))
-            return false;
+            return rejected(Refusal::NotAValue, key);
+        if (!isReadableDate(table, key, it.value()))
+            return rejected(Refusal::UnreadableDate, key);
         if (key == kIdKey)
             fields->id = it.value().toString();
         fields->columns.append(key);
         fields->values.append(value);
     }
-    return !fields->id.isEmpty();
+    if (fields->id.isEmpty())
+        return rejected(Refusal::NoId);
+    return std::nullopt;
 }
 
-BackupRestore::Outcome BackupRestore::insertRow(BackupTable table, const Fields& fields)
+BackupRestore::RowOutcome BackupRestore::insertRow(BackupTable table, const Fields& fields)
 {
     QStringList columns = fields.columns;
     QVariantList values = fields.values;
@@ -197,13 +261,13 @@ BackupRestore::Outcome BackupRestore::insertRow(BackupTable table, const Fields&
     QSqlQuery& insert = insertStatement(table, columns);
     bindAll(insert, values);
     if (!insert.exec())
-        return Outcome::Failed;
+        return failed(insert);
     if (table == BackupTable::Transactions)
         m_insertedTransactions.insert(fields.id);
-    return Outcome::Written;
+    return outcomeOf(Outcome::Written);
 }
 
-BackupRestore::Outcome BackupRestore::updateRow(BackupTable table, const Fields& fields)
+BackupRestore::RowOutcome BackupRestore::updateRow(BackupTable table, const Fields& fields)
 {
     QStringList columns;
     QVariantList values;
@@ -218,15 +282,15 @@ BackupRestore::Outcome BackupRestore::updateRow(BackupTable table, const Fields&
         values.append(kPending);
     }
     if (columns.isEmpty())
-        return Outcome::Written;
+        return outcomeOf(Outcome::Written);
     values.append(fields.id);
     QSqlQuery& update = updateStatement(table, columns);
     bindAll(update, values);
     if (!update.exec())
-        return Outcome::Failed;
+        return failed(update);
     if (table == BackupTable::Transactions)
         m_overwrittenTransactions.insert(fields.id);
-    return Outcome::Written;
+    return outcomeOf(Outcome::Written);
 }
 
 bool BackupRestore::replaces(const QJsonObject& row, const QString& storedUpdatedAt) const

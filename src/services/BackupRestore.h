@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 // Writes the rows of a backup into the ledger, one row at a time, by the
@@ -27,21 +28,39 @@ public:
     enum class Outcome {
         Written,  // inserted, or stored over the existing row
         Kept,     // the existing row stays, by the mode or because its transaction was kept
-        Rejected, // no id, a key that is no column, or a value that is no SQL value
+        Rejected, // the row file is not a row of the table (see Refusal)
         Failed,   // the statement failed; a row it refers to may still come
+    };
+
+    // Why a row was Rejected.
+    enum class Refusal {
+        None,
+        NoId,
+        UnknownColumn,  // a key that is no column of the table
+        NotAValue,      // an array or object, which no column holds
+        UnreadableDate, // a date column whose text the ledger would not read back
+        NoTransaction,  // a split line without the id of its transaction
+    };
+
+    struct RowOutcome
+    {
+        Outcome outcome = Outcome::Written;
+        Refusal refusal = Refusal::None;
+        QString column;        // the key a refusal is about
+        QString databaseError; // the database's own words for a Failed row
     };
 
     BackupRestore(QSqlDatabase& db, BackupImportMode mode);
     ~BackupRestore();
 
     // One row of any table but split_lines.
-    Outcome restoreRow(BackupTable table, const QJsonObject& row);
+    RowOutcome restoreRow(BackupTable table, const QJsonObject& row);
 
     // Split lines, in archive order. A transaction that this restore inserted or
     // overwrote gets exactly the backup's lines (its stored lines go first); the
     // lines of any other transaction are kept and the backup's counted as kept.
     // Returns the outcome of each line, in the order given.
-    QList<Outcome> restoreSplitLines(const QList<QJsonObject>& lines);
+    QList<RowOutcome> restoreSplitLines(const QList<QJsonObject>& lines);
 
 private:
     // A row file as columns and bound values, the sync columns left out.
@@ -69,9 +88,10 @@ private:
     };
 
     TableState& state(BackupTable table);
-    bool readFields(BackupTable table, const QJsonObject& row, Fields* fields);
-    Outcome insertRow(BackupTable table, const Fields& fields);
-    Outcome updateRow(BackupTable table, const Fields& fields);
+    // A Rejected outcome when the row file is no row of the table.
+    std::optional<RowOutcome> readFields(BackupTable table, const QJsonObject& row, Fields* fields);
+    RowOutcome insertRow(BackupTable table, const Fields& fields);
+    RowOutcome updateRow(BackupTable table, const Fields& fields);
     bool replaces(const QJsonObject& row, const QString& storedUpdatedAt) const;
     QSqlQuery& insertStatement(BackupTable table, const QStringList& columns);
     QSqlQuery& updateStatement(BackupTable table, const QStringList& columns);

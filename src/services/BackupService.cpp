@@ -25,6 +25,22 @@ const QString kManifestName = QStringLiteral("manifest.json");
 const QString kRowSuffix = QStringLiteral(".json");
 constexpr int kBackupVersion = 1;
 
+// Problems past the first hundred are counted, not listed: an archive of
+// 100,000 refused rows would otherwise come back as 100,000 lines.
+void addError(BackupImportResult* result, const QString& text)
+{
+    ++result->errorCount;
+    if (result->errors.size() < BackupImportResult::kListedErrors)
+        result->errors.append(text);
+}
+
+void addUnlistedCount(BackupImportResult* result)
+{
+    const int unlisted = result->errorCount - int(result->errors.size());
+    if (unlisted > 0)
+        result->errors.append(BackupService::tr("... and %n more problem(s)", nullptr, unlisted));
+}
+
 // The JSON form of a column value, by the type the driver reports.
 QJsonValue jsonValue(const QVariant& value)
 {
@@ -58,22 +74,45 @@ QString entryError(const QString& path, ZipReader::ReadStatus status)
 }
 
 // The row object of one entry; false, with the problem noted, when there is none.
-bool readRow(const ZipReader& zip, qint64 index, QJsonObject* row, QStringList* errors)
+bool readRow(const ZipReader& zip, qint64 index, QJsonObject* row, BackupImportResult* result)
 {
     const QString path = zip.entryName(index);
     QByteArray bytes;
     const ZipReader::ReadStatus status = zip.read(index, BackupService::kMaxRowEntryBytes, &bytes);
     if (status != ZipReader::ReadStatus::Ok) {
-        errors->append(entryError(path, status));
+        addError(result, entryError(path, status));
         return false;
     }
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     if (!document.isObject() || document.object().isEmpty()) {
-        errors->append(BackupService::tr("%1: invalid JSON").arg(path));
+        addError(result, BackupService::tr("%1: invalid JSON").arg(path));
         return false;
     }
     *row = document.object();
     return true;
+}
+
+// Why a row was not stored, for the user.
+QString rowError(const QString& path, const BackupRestore::RowOutcome& outcome)
+{
+    using Refusal = BackupRestore::Refusal;
+    if (outcome.outcome == BackupRestore::Outcome::Failed)
+        return BackupService::tr("%1: could not be stored (%2)").arg(path, outcome.databaseError);
+    switch (outcome.refusal) {
+    case Refusal::NoId:
+        return BackupService::tr("%1: the row has no id").arg(path);
+    case Refusal::UnknownColumn:
+        return BackupService::tr("%1: \"%2\" is not a column of this table").arg(path, outcome.column);
+    case Refusal::NotAValue:
+        return BackupService::tr("%1: \"%2\" holds a list or an object instead of a value").arg(path, outcome.column);
+    case Refusal::UnreadableDate:
+        return BackupService::tr("%1: \"%2\" holds no date in the form yyyy-MM-dd").arg(path, outcome.column);
+    case Refusal::NoTransaction:
+        return BackupService::tr("%1: the split line names no transaction").arg(path);
+    case Refusal::None:
+        break;
+    }
+    return BackupService::tr("%1: unexpected error").arg(path);
 }
 
 // The row entries of each table, in directory order: "<folder>/....json".
@@ -96,18 +135,30 @@ std::array<QList<qint64>, kBackupTableCount> rowEntries(const ZipReader& zip)
     return entries;
 }
 
-void count(BackupImportResult* result, BackupTable table, BackupRestore::Outcome outcome)
+// Written rows are imported, kept ones skipped; a row that was refused or
+// could not be stored is an error, never a skip: skipped means the stored row stays.
+void count(BackupImportResult* result, BackupTable table, const QString& path,
+           const BackupRestore::RowOutcome& outcome)
 {
     const auto index = static_cast<std::size_t>(backupTableIndex(table));
-    if (outcome == BackupRestore::Outcome::Written)
+    switch (outcome.outcome) {
+    case BackupRestore::Outcome::Written:
         ++result->imported[index];
-    else
+        break;
+    case BackupRestore::Outcome::Kept:
         ++result->skipped[index];
+        break;
+    case BackupRestore::Outcome::Rejected:
+    case BackupRestore::Outcome::Failed:
+        addError(result, rowError(path, outcome));
+        break;
+    }
 }
 
 struct PendingRow
 {
     BackupTable table;
+    QString path;
     QJsonObject row;
 };
 
@@ -118,47 +169,52 @@ void restoreRows(QSqlDatabase& db, const ZipReader& zip, BackupImportMode mode, 
     const std::array<QList<qint64>, kBackupTableCount> entries = rowEntries(zip);
     QList<PendingRow> failed;
     QList<QJsonObject> splitLines;
+    QStringList splitLinePaths;
     for (const BackupTableInfo& table : kBackupTables) {
         for (const qint64 index : entries[static_cast<std::size_t>(backupTableIndex(table.table))]) {
             QJsonObject row;
-            if (!readRow(zip, index, &row, &result->errors))
+            if (!readRow(zip, index, &row, result))
                 continue;
             if (table.table == BackupTable::SplitLines) {
                 splitLines.append(row);
+                splitLinePaths.append(zip.entryName(index));
                 continue;
             }
-            const BackupRestore::Outcome outcome = restore.restoreRow(table.table, row);
-            if (outcome == BackupRestore::Outcome::Failed)
-                failed.append({table.table, row});
+            const BackupRestore::RowOutcome outcome = restore.restoreRow(table.table, row);
+            if (outcome.outcome == BackupRestore::Outcome::Failed)
+                failed.append({table.table, zip.entryName(index), row});
             else
-                count(result, table.table, outcome);
+                count(result, table.table, zip.entryName(index), outcome);
         }
     }
 
     // A row may refer to one that comes later in the archive (a category before
     // its parent): retry the failures while a pass still writes something.
     bool progress = true;
+    QList<BackupRestore::RowOutcome> lastFailures;
     while (progress && !failed.isEmpty()) {
         progress = false;
         QList<PendingRow> stillFailing;
+        lastFailures.clear();
         for (const PendingRow& pending : std::as_const(failed)) {
-            const BackupRestore::Outcome outcome = restore.restoreRow(pending.table, pending.row);
-            if (outcome == BackupRestore::Outcome::Failed) {
+            const BackupRestore::RowOutcome outcome = restore.restoreRow(pending.table, pending.row);
+            if (outcome.outcome == BackupRestore::Outcome::Failed) {
                 stillFailing.append(pending);
+                lastFailures.append(outcome);
                 continue;
             }
-            progress = progress || outcome == BackupRestore::Outcome::Written;
-            count(result, pending.table, outcome);
+            progress = progress || outcome.outcome == BackupRestore::Outcome::Written;
+            count(result, pending.table, pending.path, outcome);
         }
         failed = stillFailing;
     }
-    for (const PendingRow& pending : std::as_const(failed))
-        count(result, pending.table, BackupRestore::Outcome::Failed);
+    for (qsizetype i = 0; i < failed.size(); ++i)
+        count(result, failed.at(i).table, failed.at(i).path, lastFailures.at(i));
 
     // Split lines go last, once every transaction they could belong to is settled.
-    const QList<BackupRestore::Outcome> lineOutcomes = restore.restoreSplitLines(splitLines);
-    for (const BackupRestore::Outcome outcome : lineOutcomes)
-        count(result, BackupTable::SplitLines, outcome);
+    const QList<BackupRestore::RowOutcome> lineOutcomes = restore.restoreSplitLines(splitLines);
+    for (qsizetype i = 0; i < lineOutcomes.size(); ++i)
+        count(result, BackupTable::SplitLines, splitLinePaths.at(i), lineOutcomes.at(i));
 }
 
 } // namespace
@@ -225,12 +281,12 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
 {
     BackupImportResult result;
     if (archive.size() > kMaxArchiveBytes) {
-        result.errors.append(tr("Backup file too large: the limit is 1 GiB"));
+        addError(&result, tr("Backup file too large: the limit is 1 GiB"));
         return result;
     }
     const ZipReader zip(archive);
     if (archive.isEmpty() || !zip.isOpen()) {
-        result.errors.append(tr("Failed to open ZIP archive"));
+        addError(&result, tr("Failed to open ZIP archive"));
         return result;
     }
 
@@ -239,29 +295,31 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     if (manifestIndex >= 0) {
         const ZipReader::ReadStatus status = zip.read(manifestIndex, kMaxManifestBytes, &manifestBytes);
         if (status != ZipReader::ReadStatus::Ok) {
-            result.errors.append(entryError(kManifestName, status));
+            addError(&result, entryError(kManifestName, status));
             return result;
         }
     }
     if (manifestBytes.isEmpty()) {
-        result.errors.append(tr("Invalid backup: missing manifest.json"));
+        addError(&result, tr("Invalid backup: missing manifest.json"));
         return result;
     }
     const int version = QJsonDocument::fromJson(manifestBytes).object().value(QStringLiteral("version")).toInt();
     if (version != kBackupVersion) {
-        result.errors.append(tr("Unsupported backup version: %1").arg(version));
+        addError(&result, tr("Unsupported backup version: %1").arg(version));
         return result;
     }
 
     QSqlDatabase& db = m_database->database();
     SqlSavepoint savepoint(db, QStringLiteral("backup_restore"));
     if (!savepoint.isActive()) {
-        result.errors.append(tr("Could not save the restored data"));
+        addError(&result, tr("Could not save the restored data"));
         return result;
     }
     restoreRows(db, zip, mode, &result);
     if (!savepoint.release()) {
-        result.errors.append(tr("Could not save the restored data"));
+        // First, so that no number of row problems hides it.
+        result.errors.prepend(tr("Could not save the restored data"));
+        ++result.errorCount;
         for (int i = 0; i < kBackupTableCount; ++i) {
             const auto index = static_cast<std::size_t>(i);
             result.skipped[index] += result.imported[index];
@@ -269,6 +327,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         }
         return result;
     }
+    addUnlistedCount(&result);
     if (std::any_of(result.imported.cbegin(), result.imported.cend(), [](int count) { return count > 0; }))
         m_database->announceLedgerReset();
     return result;

@@ -17,10 +17,17 @@ enum class BackupImportMode { SkipExisting = 0, ReplaceAll = 1, KeepNewer = 2 };
 // The outcome of one import. The counters are indexed by backupTableIndex().
 struct BackupImportResult
 {
+    static constexpr int kListedErrors = 100;
+
     std::array<qint32, kBackupTableCount> imported{};
+    // Rows whose stored row stays, by the import mode.
     std::array<qint32, kBackupTableCount> skipped{};
-    // In the order the problems were met.
+    // The first kListedErrors problems in the order they were met, then, when
+    // there were more, one line that counts the others. Every row that was
+    // refused or could not be stored is one problem.
     QStringList errors;
+    // Every problem, listed or not.
+    int errorCount = 0;
 };
 
 // Writes the whole ledger into a ZIP archive held in memory, and reads such an

@@ -10,7 +10,7 @@ bool isBlankRow(const QStringList& row)
     return row.size() == 1 && row.constFirst().isEmpty();
 }
 
-int lineOf(const QString& text, qsizetype position)
+int lineOf(QStringView text, qsizetype position)
 {
     int line = 1;
     for (qsizetype i = 0; i < position; ++i) {
@@ -21,36 +21,14 @@ int lineOf(const QString& text, qsizetype position)
     return line;
 }
 
-// The field being read is `pending` followed by the unquoted run text[runStart, i).
-// Runs are only copied into `pending` when a quote interrupts them, so a plain
-// field costs one allocation.
-class CsvReader
+} // namespace
+
+CsvRowReader::CsvRowReader(QStringView text)
+    : m_text(text)
 {
-public:
-    explicit CsvReader(const QString& text)
-        : m_text(text)
-        , m_data(text.constData())
-        , m_size(text.size())
-    {
-    }
+}
 
-    QList<QStringList> read(CsvParseReport* report);
-
-private:
-    QStringView run(qsizetype end) const { return QStringView(m_data + m_runStart, end - m_runStart); }
-    void endField(qsizetype end);
-    bool endRow();
-
-    const QString& m_text;
-    const QChar* m_data;
-    qsizetype m_size;
-    qsizetype m_runStart = 0;
-    QString m_pending;
-    QStringList m_row;
-    QList<QStringList> m_rows;
-};
-
-void CsvReader::endField(qsizetype end)
+void CsvRowReader::endField(qsizetype end)
 {
     if (m_pending.isEmpty()) {
         m_row.append(run(end).trimmed().toString());
@@ -61,28 +39,17 @@ void CsvReader::endField(qsizetype end)
     }
 }
 
-bool CsvReader::endRow()
+bool CsvRowReader::next(QStringList* row)
 {
-    const qsizetype width = m_row.size();
-    const bool kept = !isBlankRow(m_row);
-    if (kept)
-        m_rows.append(std::move(m_row));
-    // Rows of one file tend to have one width: size the next row like this one.
-    m_row = QStringList();
-    m_row.reserve(width);
-    return kept;
-}
-
-QList<QStringList> CsvReader::read(CsvParseReport* report)
-{
-    bool inQuotes = false;
-    qsizetype openQuote = -1;
-    for (qsizetype i = 0; i < m_size; ++i) {
-        const char16_t c = m_data[i].unicode();
+    const QChar* data = m_text.data();
+    const qsizetype size = m_text.size();
+    bool inQuotes = m_inQuotes;
+    for (qsizetype i = m_position; i < size; ++i) {
+        const char16_t c = data[i].unicode();
         if (inQuotes) {
             if (c != u'"')
                 continue;
-            if (i + 1 < m_size && m_data[i + 1] == u'"') {
+            if (i + 1 < size && data[i + 1] == u'"') {
                 m_pending.append(run(i + 1)); // keeps one of the two quotes
                 ++i;
             } else {
@@ -96,7 +63,7 @@ QList<QStringList> CsvReader::read(CsvParseReport* report)
         case u'"':
             m_pending.append(run(i));
             inQuotes = true;
-            openQuote = i;
+            m_openQuote = i;
             m_runStart = i + 1;
             break;
         case u',':
@@ -104,40 +71,63 @@ QList<QStringList> CsvReader::read(CsvParseReport* report)
             m_runStart = i + 1;
             break;
         case u'\r':
-        case u'\n':
+        case u'\n': {
             endField(i);
-            endRow();
-            if (c == u'\r' && i + 1 < m_size && m_data[i + 1] == u'\n')
+            if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
                 ++i;
             m_runStart = i + 1;
-            break;
+            if (isBlankRow(m_row)) {
+                m_row.clear();
+                break;
+            }
+            m_position = i + 1;
+            // Rows of one file tend to have one width: size the next row like this one.
+            const qsizetype width = m_row.size();
+            row->swap(m_row);
+            m_row.clear();
+            m_row.reserve(width);
+            return true;
+        }
         default:
             break;
         }
     }
-
-    // A last line without a line end still counts, unless it is blank.
-    bool lastRowKept = false;
-    if (m_runStart < m_size || !m_pending.isEmpty() || !m_row.isEmpty()) {
-        endField(m_size);
-        lastRowKept = endRow();
-    }
-
-    if (report) {
-        *report = CsvParseReport();
-        if (inQuotes) {
-            report->unterminatedQuote = true;
-            report->unterminatedQuoteLine = lineOf(m_text, openQuote);
-            // No line ended after the open quote, so its field is in the last row.
-            report->unterminatedQuoteRow = lastRowKept ? int(m_rows.size() - 1) : -1;
-        }
-    }
-    return m_rows;
+    m_position = size;
+    m_inQuotes = inQuotes;
+    if (m_atEnd)
+        return false;
+    m_atEnd = true;
+    // The last line needs no line end and is kept even when blank; only a line
+    // with nothing at all in it (or an empty quoted field) gives no row.
+    if (m_row.isEmpty() && m_pending.isEmpty() && m_runStart >= size)
+        return false;
+    endField(size);
+    row->swap(m_row);
+    m_row.clear();
+    m_lastRowAtEnd = true;
+    return true;
 }
 
-} // namespace
+int CsvRowReader::openQuoteLine() const
+{
+    return m_inQuotes ? lineOf(m_text, m_openQuote) : 0;
+}
 
 QList<QStringList> parseCsv(const QString& text, CsvParseReport* report)
 {
-    return CsvReader(text).read(report);
+    CsvRowReader reader(text);
+    QList<QStringList> rows;
+    QStringList row;
+    while (reader.next(&row))
+        rows.append(std::move(row));
+    if (report) {
+        *report = CsvParseReport();
+        if (reader.endedInsideQuotes()) {
+            report->unterminatedQuote = true;
+            report->unterminatedQuoteLine = reader.openQuoteLine();
+            // No line ended after the open quote, so its field is in the last row.
+            report->unterminatedQuoteRow = reader.lastRowHoldsOpenQuote() ? int(rows.size() - 1) : -1;
+        }
+    }
+    return rows;
 }

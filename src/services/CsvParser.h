@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // What a caller needs to tell the user about a parse beyond its rows.
 struct CsvParseReport
@@ -16,9 +17,47 @@ struct CsvParseReport
     int unterminatedQuoteRow = -1;
 };
 
-// Splits comma-separated text into rows of trimmed fields. A double quote starts
-// or ends quoting anywhere in a field, and two of them inside quotes stand for
-// one. Outside quotes LF, CR LF and a lone CR all end a line; blank lines are
-// dropped. Every text gives some rows; pass a report to learn whether the text
-// ended inside an open quote.
+// Reads comma-separated text one row at a time, so that a caller can walk a
+// large file without holding all its rows. A double quote starts or ends
+// quoting anywhere in a field, and two of them inside quotes stand for one.
+// Outside quotes LF, CR LF and a lone CR all end a line. Fields are trimmed.
+// A blank line (or one holding only an empty quoted field) is no row, except
+// the last line of a text without a final line end, which is kept unless it is
+// wholly empty: "a\n   " gives [a] and [""], "a\n\"\"" gives only [a].
+class CsvRowReader
+{
+public:
+    // The text must outlive the reader.
+    explicit CsvRowReader(QStringView text);
+
+    // The next row, or false once the text has no more.
+    bool next(QStringList* row);
+
+    // Once next() has returned false: whether the text ended inside a quoted
+    // field, the 1-based line on which that quote opened, and whether the last
+    // row returned holds that field (no row is returned for a text like "a\n\"").
+    bool endedInsideQuotes() const { return m_inQuotes; }
+    int openQuoteLine() const;
+    bool lastRowHoldsOpenQuote() const { return m_inQuotes && m_lastRowAtEnd; }
+
+private:
+    QStringView run(qsizetype end) const { return m_text.sliced(m_runStart, end - m_runStart); }
+    void endField(qsizetype end);
+
+    QStringView m_text;
+    qsizetype m_position = 0;
+    // The field being read is m_pending followed by the unquoted run
+    // m_text[m_runStart, m_position). A run is only copied into m_pending when a
+    // quote interrupts it, so a plain field costs one allocation.
+    qsizetype m_runStart = 0;
+    QString m_pending;
+    QStringList m_row;
+    bool m_inQuotes = false;
+    qsizetype m_openQuote = -1;
+    bool m_atEnd = false;
+    bool m_lastRowAtEnd = false;
+};
+
+// Every row of the text, as CsvRowReader reads them; pass a report to learn
+// whether the text ended inside an open quote.
 QList<QStringList> parseCsv(const QString& text, CsvParseReport* report = nullptr);

@@ -6,9 +6,11 @@ struct ImportResult
 {
     int imported = 0;
     // Rows whose date, amount and payee match a live row of the account or an
-    // earlier row of the same import.
+    // earlier row of the same import (two rows with different check numbers
+    // never match).
     int duplicatesSkipped = 0;
-    // Rows that did not read: too short, no usable date, an amount that is not a
+    // Rows that did not read: too short, no usable date (one the ledger could
+    // not store, such as a five-digit year, included), an amount that is not a
     // number, or the row an unclosed quote ran away with.
     int unparseableSkipped = 0;
     // QIF records of sections that hold no transactions (classes, securities...).
@@ -23,6 +25,9 @@ struct ImportResult
     int databaseErrors = 0;
     // The import was refused or stopped and nothing of it was kept.
     bool failed = false;
+    // Refused unread, with `failed`: the CSV file is larger than
+    // ImportService::kMaxCsvFileBytes (see ImportService::csvFileTooLargeMessage).
+    bool fileTooLarge = false;
     // The CSV file ended inside a quoted field that opened on this 1-based line:
     // everything after that quote ran into one field, so the rows below it are
     // missing and the row holding it was skipped. 0 when every quote closed.

@@ -23,7 +23,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
@@ -83,7 +85,7 @@ std::optional<CsvRecord> readCsvRow(const QStringList& fields, const CsvImportOp
         return std::nullopt;
     CsvRecord record;
     record.date = dates.read(fields.at(options.dateColumn));
-    if (!record.date.isValid())
+    if (!SqlValues::isStorableDate(record.date))
         return std::nullopt;
     const std::optional<qint64> amount = readAmountCell(fields.at(options.amountColumn), unitsPerWhole);
     if (!amount)
@@ -95,14 +97,44 @@ std::optional<CsvRecord> readCsvRow(const QStringList& fields, const CsvImportOp
     return record;
 }
 
-QSet<QString> existingKeys(const TransactionRepository& transactions, const QString& accountId)
+DuplicateKeys existingKeys(const TransactionRepository& transactions, const QString& accountId)
 {
-    QSet<QString> keys;
+    DuplicateKeys keys;
     const QList<Transaction> live = transactions.listByAccount(accountId);
     keys.reserve(live.size());
     for (const Transaction& transaction : live)
-        keys.insert(duplicateKey(transaction.date, transaction.amount, transaction.payee));
+        keys.insert(duplicateKey(transaction.date, transaction.amount, transaction.payee), transaction.checkNumber);
     return keys;
+}
+
+// What the first walk over a CSV text learns before anything is imported.
+struct CsvSurvey
+{
+    int rows = 0;
+    int openQuoteRow = -1; // the row an unclosed quote ran away with
+    int openQuoteLine = 0;
+};
+
+// Counts the rows and shows every date cell to the date reader, so that the
+// order of day and month is one for the whole file. The rows are read again for
+// the import: holding them all would take many times the file's size.
+CsvSurvey surveyCsv(QStringView text, const CsvImportOptions& options, ImportDateReader& dates)
+{
+    CsvSurvey survey;
+    const int startRow = options.hasHeaderRow ? 1 : 0;
+    CsvRowReader reader(text);
+    QStringList fields;
+    while (reader.next(&fields)) {
+        if (survey.rows >= startRow && hasField(fields, options.dateColumn))
+            dates.survey(fields.at(options.dateColumn));
+        ++survey.rows;
+    }
+    if (reader.endedInsideQuotes()) {
+        survey.openQuoteLine = reader.openQuoteLine();
+        if (reader.lastRowHoldsOpenQuote())
+            survey.openQuoteRow = survey.rows - 1;
+    }
+    return survey;
 }
 
 // The import's view of the categories: exact names to ids (where live categories
@@ -268,17 +300,19 @@ QList<QifWorkRecord> collectQifRecords(const QStringList& paths, const QHash<QSt
 // to a row that never comes, while the stored row waits for exactly that partner.
 void resolveTargets(QList<QifWorkRecord>& work, QifTransferLinker& linker, const QString& fallbackPayee)
 {
-    QSet<QString> importedKeys; // target account id and key
+    DuplicateKeys importedKeys; // target account id and key
     for (QifWorkRecord& item : work) {
         if (item.targetAccountId.isEmpty())
             continue;
         item.amount = toAccountUnits(item.record.amount, linker.currency(item.targetAccountId));
         item.payee = qifPayee(item.record, fallbackPayee);
+        const QString& checkNumber = item.record.checkNumber;
         const QString key = duplicateKey(item.record.date, item.amount, item.payee);
         const QString importedKey = item.targetAccountId + QLatin1Char('\n') + key;
-        item.duplicate = linker.state(item.targetAccountId).keys.contains(key) || importedKeys.contains(importedKey);
+        item.duplicate = linker.state(item.targetAccountId).keys.contains(key, checkNumber)
+                         || importedKeys.contains(importedKey, checkNumber);
         if (!item.duplicate)
-            importedKeys.insert(importedKey);
+            importedKeys.insert(importedKey, checkNumber);
     }
 }
 
@@ -328,11 +362,6 @@ int storeSplitLines(const QList<QifSplit>& splits, const Transaction& transactio
 
 } // namespace
 
-QString duplicateKey(const QDate& date, qint64 amount, const QString& payee)
-{
-    return SqlValues::dateText(date) + QLatin1Char('|') + QString::number(amount) + QLatin1Char('|') + payee;
-}
-
 ImportService::ImportService(TransactionRepository* transactions, CategoryRepository* categories,
                              SplitLineRepository* splitLines, AccountRepository* accounts, QObject* parent)
     : QObject(parent)
@@ -344,6 +373,17 @@ ImportService::ImportService(TransactionRepository* transactions, CategoryReposi
 }
 
 ImportService::~ImportService() = default;
+
+bool ImportService::isCsvFileTooLarge(const QString& filePath)
+{
+    return QFileInfo(filePath).size() > kMaxCsvFileBytes;
+}
+
+QString ImportService::csvFileTooLargeMessage()
+{
+    return tr("This file is too large to import. CSV files of up to %1 MB can be imported.")
+        .arg(QLocale().toString(kMaxCsvFileBytes / (1000 * 1000)));
+}
 
 bool ImportService::isImporting() const
 {
@@ -367,18 +407,22 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    CsvParseReport parse;
-    const QList<QStringList> rows = parseCsv(decodeImportText(file.readAll()), &parse);
+    const std::optional<QString> text = readImportText(file, kMaxCsvFileBytes);
     file.close();
-    if (parse.unterminatedQuote)
-        result.unterminatedQuoteLine = parse.unterminatedQuoteLine;
+    if (!text) {
+        result.failed = true;
+        result.fileTooLarge = true;
+        return result;
+    }
+    ImportDateReader dates(options.dateFormat);
+    const CsvSurvey survey = surveyCsv(*text, options, dates);
+    result.unterminatedQuoteLine = survey.openQuoteLine;
 
     const int startRow = options.hasHeaderRow ? 1 : 0;
-    const int total = qMax(0, int(rows.size()) - startRow);
+    const int total = qMax(0, survey.rows - startRow);
     const int unitsPerWhole = currencyScale(account->currency);
-    QSet<QString> keys = existingKeys(*m_transactions, accountId);
+    DuplicateKeys keys = existingKeys(*m_transactions, accountId);
     ImportCategories categories(*m_categories);
-    ImportDateReader dates(options.dateFormat);
 
     const auto abortImport = [this, &result, total](const QString& reason) {
         qWarning().noquote() << "CSV import aborted:" << reason;
@@ -394,24 +438,29 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         return result;
     }
 
-    for (int index = startRow; index < rows.size(); ++index) {
+    CsvRowReader reader(*text);
+    QStringList fields;
+    for (int index = 0; reader.next(&fields); ++index) {
+        if (index < startRow)
+            continue;
         const int handled = index - startRow + 1;
         if (handled % kProgressInterval == 0) {
             emit importProgress(handled, total);
             keepWindowPainting();
         }
         // The field with the open quote swallowed the rest of the file.
-        if (index == parse.unterminatedQuoteRow) {
+        if (index == survey.openQuoteRow) {
             ++result.unparseableSkipped;
             continue;
         }
-        const std::optional<CsvRecord> record = readCsvRow(rows.at(index), options, unitsPerWhole, dates);
+        const std::optional<CsvRecord> record = readCsvRow(fields, options, unitsPerWhole, dates);
         if (!record) {
             ++result.unparseableSkipped;
             continue;
         }
+        // A CSV row carries no check number.
         const QString key = duplicateKey(record->date, record->amount, record->payee);
-        if (keys.contains(key)) {
+        if (keys.contains(key, QString())) {
             ++result.duplicatesSkipped;
             continue;
         }
@@ -442,7 +491,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             return result;
         }
         ++result.imported;
-        keys.insert(key);
+        keys.insert(key, QString());
     }
 
     if (!commitImportTransaction())
@@ -531,7 +580,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         }
         TargetAccountState& target = linker.state(item.targetAccountId);
         const QString key = duplicateKey(item.record.date, item.amount, item.payee);
-        if (target.keys.contains(key)) {
+        if (target.keys.contains(key, item.record.checkNumber)) {
             ++result.duplicatesSkipped;
             if (!linker.dropped(index))
                 return abortImport(linker.abortReason());
@@ -562,7 +611,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         result.databaseErrors += storeSplitLines(item.record.splits, transaction,
                                                  linker.currency(item.targetAccountId), categories, *m_splitLines);
         ++result.imported;
-        target.keys.insert(key);
+        target.keys.insert(key, item.record.checkNumber);
     }
 
     if (!commitImportTransaction())

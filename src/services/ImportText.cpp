@@ -1,5 +1,6 @@
 #include "ImportText.h"
 
+#include <QIODevice>
 #include <QStringDecoder>
 
 #include <cstring>
@@ -104,4 +105,15 @@ QString decodeImportText(const QByteArray& bytes)
     if (isStrictUtf8(bytes))
         return QString::fromUtf8(bytes);
     return fromWindows1252(bytes.constData(), bytes.size());
+}
+
+std::optional<QString> readImportText(QIODevice& file, qint64 maxBytes)
+{
+    if (!file.isSequential() && file.size() > maxBytes)
+        return std::nullopt;
+    // read(n) reserves n bytes up front, so a file of known size is read whole.
+    const QByteArray bytes = file.isSequential() ? file.read(maxBytes + 1) : file.readAll();
+    if (bytes.size() > maxBytes)
+        return std::nullopt;
+    return decodeImportText(bytes);
 }

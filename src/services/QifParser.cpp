@@ -2,6 +2,8 @@
 
 #include "AmountText.h"
 
+#include "data/SqlValues.h"
+
 #include <QSet>
 #include <QVarLengthArray>
 
@@ -365,8 +367,9 @@ std::optional<QDate> parseQifDate(QStringView value, QifDateOrder order)
     if (year < 100)
         year += year < 70 ? 2000 : 1900;
 
+    // "D6/2/22024" has a year the ledger could not read back once stored.
     const QDate date(year, month, day);
-    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+    return SqlValues::isStorableDate(date) ? std::optional<QDate>(date) : std::nullopt;
 }
 
 std::optional<qint64> parseQifAmount(QStringView value)

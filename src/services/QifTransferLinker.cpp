@@ -168,7 +168,7 @@ TargetAccountState& QifTransferLinker::state(const QString& accountId)
     const QList<Transaction> live = m_transactions->listByAccount(accountId);
     state.keys.reserve(live.size());
     for (const Transaction& row : live) {
-        state.keys.insert(duplicateKey(row.date, row.amount, row.payee));
+        state.keys.insert(duplicateKey(row.date, row.amount, row.payee), row.checkNumber);
         if (!row.transferLinkId.isEmpty())
             continue;
         if (const std::optional<TransferHint> hint = parseTransferHint(row.memo)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DuplicateKeys.h"
 #include "QifParser.h"
 
 #include "data/Money.h"
@@ -72,8 +73,8 @@ struct TransferHintCandidate
 // What one import knows of one of the accounts it touches.
 struct TargetAccountState
 {
-    // Duplicate keys of the live rows and of the rows this import stored.
-    QSet<QString> keys;
+    // The live rows and the rows this import stored.
+    DuplicateKeys keys;
     // The live rows that carry a hint and no link, filed by date, amount and
     // hinted name; each list keeps the order in which the rows were listed.
     QHash<QString, QList<TransferHintCandidate>> candidates;

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <QTranslator>
 
 namespace {
 
@@ -193,6 +194,9 @@ private slots:
     void restoredRowsArePendingAndOverwrittenRowsKeepTheirServerId();
     void keysMustBeColumnsOfTheTable();
     void rowsAreRetriedAfterTheRowsTheyReferTo();
+    void datesMustReadBack_data();
+    void datesMustReadBack();
+    void problemsPastTheFirstHundredAreCounted();
     void splitLinesAreRestoredAsSets();
 };
 
@@ -576,9 +580,18 @@ void TestBackupService::keysMustBeColumnsOfTheTable()
                 entry("split_lines", R"({"id": "line-b", "transaction_id": "txn-1", "category_id": "cat-food",
                                          "amount": -1150})")}),
         BackupImportMode::ReplaceAll);
-    QCOMPARE(result.errors, QStringList());
+    // Refused rows are problems, not skips: nothing was kept in their place.
+    QCOMPARE(result.errors,
+             (QStringList{"accounts/acc-unknown.json: \"nickname\" is not a column of this table",
+                          "accounts/acc-injected.json: \"name) VALUES ('x'); DROP TABLE transactions; --\" is not a "
+                          "column of this table",
+                          "accounts/acc-quoted.json: \"\"name\"\" is not a column of this table",
+                          "accounts/acc-nested.json: \"institution\" holds a list or an object instead of a value",
+                          "accounts/12.json: the row has no id", "accounts/.json: the row has no id",
+                          "split_lines/line-a.json: \"version\" is not a column of this table"}));
+    QCOMPARE(result.errorCount, 7);
     QCOMPARE(result.imported, (Counts{1, 1, 1, 1, 0, 0}));
-    QCOMPARE(result.skipped, (Counts{6, 0, 0, 1, 0, 0}));
+    QCOMPARE(result.skipped, Counts{});
     QCOMPARE(joined(db, QStringLiteral("SELECT id AS v FROM accounts UNION ALL SELECT id FROM split_lines")),
              QStringLiteral("acc-1,line-b"));
     QCOMPARE(tableCount(db, QStringLiteral("transactions")), 1);
@@ -599,11 +612,116 @@ void TestBackupService::rowsAreRetriedAfterTheRowsTheyReferTo()
                 entry("transactions", R"({"id": "txn-2", "account_id": "acc-nowhere", "date": "2024-02-01",
                                           "payee": "Lost", "amount": -1})")}),
         BackupImportMode::ReplaceAll);
-    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.errors,
+             (QStringList{"categories/cat-orphan.json: could not be stored (FOREIGN KEY constraint failed)",
+                          "transactions/txn-2.json: could not be stored (FOREIGN KEY constraint failed)"}));
     QCOMPARE(result.imported, (Counts{1, 3, 1, 0, 0, 0}));
-    QCOMPARE(result.skipped, (Counts{0, 1, 1, 0, 0, 0}));
+    QCOMPARE(result.skipped, Counts{});
     QCOMPARE(db.scalar(QStringLiteral("SELECT category_id FROM transactions")).toString(), QStringLiteral("cat-leaf"));
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM pragma_foreign_key_check")).toInt(), 0);
+}
+
+void TestBackupService::datesMustReadBack_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("rowFile");
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QString>("error"); // empty: restored
+
+    const auto row = [](const char* name, const char* folder, int table, const QString& text, const QString& error) {
+        const QPair<QString, QByteArray> file = entry(folder, text.toUtf8().constData());
+        QTest::newRow(name) << file.first << file.second << table << error;
+    };
+    const auto transaction = [&row](const char* name, const char* date, bool restored) {
+        row(name, "transactions", 2,
+            QStringLiteral(R"({"id": "txn-1", "account_id": "acc-1", "date": %1, "payee": "Maple", "amount": -1})")
+                .arg(QLatin1String(date)),
+            restored ? QString()
+                     : QStringLiteral("transactions/txn-1.json: \"date\" holds no date in the form yyyy-MM-dd"));
+    };
+    transaction("a five-digit year", R"("22024-06-02")", false);
+    transaction("no leading zeros", R"("2024-6-2")", false);
+    transaction("a time", R"("2024-06-02T00:00:00Z")", false);
+    transaction("a number", "20240602", false);
+    transaction("empty", R"("")", false);
+    transaction("the last year that reads back", R"("9999-12-31")", true);
+
+    const auto recurring = [&row](const char* name, const char* endDate, bool restored) {
+        row(name, "recurring", 4,
+            QStringLiteral(R"({"id": "rec-1", "account_id": "acc-1", "payee": "Rent", "amount": -1,
+                              "start_date": "2024-01-01", "next_due_date": "2024-02-01", "end_date": %1})")
+                .arg(QLatin1String(endDate)),
+            restored ? QString()
+                     : QStringLiteral("recurring/rec-1.json: \"end_date\" holds no date in the form yyyy-MM-dd"));
+    };
+    // Only an optional date may be missing.
+    recurring("no end date", "null", true);
+    recurring("an empty end date", R"("")", true);
+    recurring("an end date in another form", R"("12/31/2024")", false);
+    row("a statement date in another form", "reconciliations", 5,
+        QStringLiteral(R"({"id": "rcn-1", "account_id": "acc-1", "statement_date": "31.01.2024",
+                          "statement_balance": 1, "reconciled_balance": 1, "completed_at": "T"})"),
+        QStringLiteral("reconciliations/rcn-1.json: \"statement_date\" holds no date in the form yyyy-MM-dd"));
+}
+
+void TestBackupService::datesMustReadBack()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, rowFile);
+    QFETCH(int, table);
+    QFETCH(QString, error);
+
+    TempDatabase db;
+    BackupService service(db.database());
+    const QByteArray bytes = backup({entry("accounts", kAccountRow), {path, rowFile}});
+    const QStringList errors = error.isEmpty() ? QStringList() : QStringList{error};
+    Counts imported{1, 0, 0, 0, 0, 0};
+    imported[std::size_t(table)] = error.isEmpty() ? 1 : 0;
+
+    BackupImportResult result = service.importBackup(bytes, BackupImportMode::ReplaceAll);
+    QCOMPARE(result.errors, errors);
+    QCOMPARE(result.imported, imported);
+    QCOMPARE(result.skipped, Counts{});
+    // Again, over what the first restore stored: the same rows, the same refusal.
+    result = service.importBackup(bytes, BackupImportMode::ReplaceAll);
+    QCOMPARE(result.errors, errors);
+    QCOMPARE(result.imported, imported);
+    QCOMPARE(tableCount(db, QLatin1String(kBackupTables[std::size_t(table)].name)), error.isEmpty() ? 1 : 0);
+}
+
+void TestBackupService::problemsPastTheFirstHundredAreCounted()
+{
+    TempDatabase db;
+    Entries entries;
+    for (int i = 0; i < 150; ++i) {
+        const QByteArray id = "acc-" + QByteArray::number(i).rightJustified(3, '0');
+        entries.append(i < 140 ? entry("accounts", R"({"id": ")" + id + R"(", "name": "x", "nickname": "x"})")
+                               : entry("accounts", R"({"id": ")" + id + R"(", "name": "Kept"})"));
+    }
+    entries.append({QStringLiteral("accounts/broken.json"), QByteArray("[]")});
+    const QByteArray bytes = backup(entries);
+    BackupService service(db.database());
+
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/vellumry_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    BackupImportResult result = service.importBackup(bytes, BackupImportMode::SkipExisting);
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(result.errorCount, 141);
+    QCOMPARE(result.errors.size(), 101);
+    QCOMPARE(result.errors.first(), QStringLiteral("accounts/acc-000.json: \"nickname\" is not a column of this table"));
+    QCOMPARE(result.errors.at(99), QStringLiteral("accounts/acc-099.json: \"nickname\" is not a column of this table"));
+    QCOMPARE(result.errors.last(), QStringLiteral("... and 41 more problems"));
+    QCOMPARE(result.imported, (Counts{10, 0, 0, 0, 0, 0}));
+    QCOMPARE(result.skipped, Counts{});
+
+    // Again: the ten stored rows are kept, the refused ones are refused again.
+    result = service.importBackup(bytes, BackupImportMode::SkipExisting);
+    QCOMPARE(result.errorCount, 141);
+    QCOMPARE(result.errors.size(), 101);
+    QCOMPARE(result.imported, Counts{});
+    QCOMPARE(result.skipped, (Counts{10, 0, 0, 0, 0, 0}));
+    QCOMPARE(tableCount(db, QStringLiteral("accounts")), 10);
 }
 
 void TestBackupService::splitLinesAreRestoredAsSets()

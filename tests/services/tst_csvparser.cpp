@@ -56,7 +56,16 @@ void TestCsvParser::parse_data()
     row("open quote after lone CR rows", QStringLiteral("a\rb\r\"c"), Rows{{"a"}, {"b"}, {"c"}}, 3, 2);
     row("open quote after a closed multi-line field", QStringLiteral("\"x\ny\",1\nz,\"open"),
         Rows{{"x\ny", "1"}, {"z", "open"}}, 3, 1);
-    row("only blanks after the open quote", QStringLiteral("a\n\"  \n "), Rows{{"a"}}, 2, -1);
+    row("only blanks after the open quote", QStringLiteral("a\n\"  \n "), Rows{{"a"}, {e}}, 2, 1);
+    row("nothing after the open quote", QStringLiteral("a\n\""), Rows{{"a"}}, 2, -1);
+
+    // The last line needs no line end, and is kept even when it is blank...
+    row("last line of blanks", QStringLiteral("a\n   "), Rows{{"a"}, {e}});
+    row("last line of a tab after CR LF", QStringLiteral("a\r\n\t"), Rows{{"a"}, {e}});
+    row("last line a quoted blank", QStringLiteral("a\n\" \""), Rows{{"a"}, {e}});
+    // ...unless nothing at all is in it.
+    row("last line an empty quoted field", QStringLiteral("a\n\"\""), Rows{{"a"}});
+    row("blank line before the final line end", QStringLiteral("a\n   \n"), Rows{{"a"}});
 }
 
 void TestCsvParser::parse()
@@ -74,6 +83,18 @@ void TestCsvParser::parse()
     QCOMPARE(report.unterminatedQuoteLine, openQuoteLine);
     QCOMPARE(report.unterminatedQuoteRow, openQuoteRow);
     QCOMPARE(parseCsv(text), expected);
+
+    // Row by row, as the import and the preview read, the same rows come, and the
+    // reader stays at the end.
+    CsvRowReader reader(text);
+    Rows walked;
+    QStringList row;
+    while (reader.next(&row))
+        walked.append(row);
+    QCOMPARE(walked, expected);
+    QCOMPARE(reader.next(&row), false);
+    QCOMPARE(reader.endedInsideQuotes(), openQuoteLine != 0);
+    QCOMPARE(reader.openQuoteLine(), openQuoteLine);
 }
 
 // Fields written the usual way (quoted when they hold a comma, quote or line end)

@@ -11,6 +11,8 @@ private slots:
     void dates();
     void twoDigitYearFormats();
     void readerTriesTheFormatThenGuesses();
+    void oneOrderForTheWholeFile_data();
+    void oneOrderForTheWholeFile();
 };
 
 void TestImportDateReader::dates_data()
@@ -79,6 +81,59 @@ void TestImportDateReader::readerTriesTheFormatThenGuesses()
 
     ImportDateReader detect{QString()};
     QCOMPARE(detect.read(QStringLiteral("03/04/25")), QDate(2025, 3, 4));
+}
+
+void TestImportDateReader::oneOrderForTheWholeFile_data()
+{
+    QTest::addColumn<QString>("format"); // empty: detect
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QStringList>("dates"); // ISO, empty for no date
+    QTest::addColumn<bool>("dayFirst");
+
+    const QString detect;
+    QTest::newRow("one cell only reads day first")
+        << detect << QStringList{"08/04/2022", "24/03/2022", "01/12/2022"}
+        << QStringList{"2022-04-08", "2022-03-24", "2022-12-01"} << true;
+    QTest::newRow("every cell reads month first")
+        << detect << QStringList{"08/04/2022", "03/24/2022"} << QStringList{"2022-08-04", "2022-03-24"} << false;
+    QTest::newRow("two-digit years, day first")
+        << detect << QStringList{"08/04/22", "24/03/22", "1/2/05"} << QStringList{"2022-04-08", "2022-03-24", "2005-02-01"}
+        << true;
+    QTest::newRow("two-digit years, month first")
+        << detect << QStringList{"08/04/22", "12/31/85"} << QStringList{"2022-08-04", "1985-12-31"} << false;
+    // A stray month-first cell in a day-first file still reads, as day-first ones do in a month-first file.
+    QTest::newRow("a cell that only reads month first")
+        << detect << QStringList{"24/03/2022", "03/25/2022", "not a date"}
+        << QStringList{"2022-03-24", "2022-03-25", ""} << true;
+    QTest::newRow("ISO and month names say nothing")
+        << detect << QStringList{"2022-04-08", "March 24, 2022", "05/06/2022"}
+        << QStringList{"2022-04-08", "2022-03-24", "2022-05-06"} << false;
+    QTest::newRow("no such day either way") << detect << QStringList{"32/13/2022", "05/06/2022"}
+                                            << QStringList{"", "2022-05-06"} << false;
+    // Cells the chosen format reads tell nothing; the others are guessed in the file's order.
+    QTest::newRow("chosen format, guessed cells day first")
+        << QStringLiteral("dd.MM.yyyy") << QStringList{"24.03.2022", "08/04/2022", "25/04/2022"}
+        << QStringList{"2022-03-24", "2022-04-08", "2022-04-25"} << true;
+    QTest::newRow("chosen format reads every cell")
+        << QStringLiteral("dd/MM/yyyy") << QStringList{"08/04/2022", "03/02/2022"}
+        << QStringList{"2022-04-08", "2022-02-03"} << false;
+}
+
+void TestImportDateReader::oneOrderForTheWholeFile()
+{
+    QFETCH(QString, format);
+    QFETCH(QStringList, cells);
+    QFETCH(QStringList, dates);
+    QFETCH(bool, dayFirst);
+
+    ImportDateReader reader(format);
+    for (const QString& cell : cells)
+        reader.survey(cell);
+    QCOMPARE(reader.order(), dayFirst ? ImportDateOrder::DayFirst : ImportDateOrder::MonthFirst);
+    QStringList read;
+    for (const QString& cell : cells)
+        read.append(reader.read(cell).toString(Qt::ISODate));
+    QCOMPARE(read, dates);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestImportDateReader)

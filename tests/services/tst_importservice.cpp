@@ -3,6 +3,7 @@
 #include "TestMain.h"
 
 #include "data/Clock.h"
+#include "services/CsvPreview.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -80,7 +81,14 @@ private slots:
     void amountCells();
     void categoriesFoundOrCreatedOnce();
     void rowsThatDoNotRead();
+    void rowsTheLedgerCouldNotReadBack_data();
+    void rowsTheLedgerCouldNotReadBack();
     void dateFormatFirstThenGuess();
+    void datesInOneOrderPerFile_data();
+    void datesInOneOrderPerFile();
+    void filesAboveTheLimitAreRefusedUnread();
+    void previewReadsOnlyTheFirstRows_data();
+    void previewReadsOnlyTheFirstRows();
     void refusedBeforeStarting();
     void realFileShapes_data();
     void realFileShapes();
@@ -298,6 +306,44 @@ void TestImportService::rowsThatDoNotRead()
     QCOMPARE(storedRows(), QStringList({"2024-01-03||100||", "2024-01-04|Short|200||"}));
 }
 
+void TestImportService::rowsTheLedgerCouldNotReadBack_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<int>("unreadable");
+
+    // Stored as "-2024-06-02", such a date never reads back: every import would add the row again.
+    QTest::newRow("a year before the first") << QByteArray("-2024-06-02,Minus,1\n2024-06-02,Plus,2\n") << QString()
+                                             << QStringList{"2024-06-02|Plus|200||"} << 1;
+    QTest::newRow("a negative year by the chosen format")
+        << QByteArray("1/2/-0005,Minus,1\n1/2/2005,Plus,2\n") << QStringLiteral("M/d/yyyy")
+        << QStringList{"2005-01-02|Plus|200||"} << 1;
+    QTest::newRow("the last year that reads back") << QByteArray("9999-12-31,Last,1\n") << QString()
+                                                   << QStringList{"9999-12-31|Last|100||"} << 0;
+    // The last line of blanks without a line end is a row, and one without a date.
+    QTest::newRow("last line of blanks") << QByteArray("2024-01-02,Grocer,-1\n   ") << QString()
+                                         << QStringList{"2024-01-02|Grocer|-100||"} << 1;
+    QTest::newRow("last line an empty quoted field") << QByteArray("2024-01-02,Grocer,-1\n\"\"") << QString()
+                                                     << QStringList{"2024-01-02|Grocer|-100||"} << 0;
+}
+
+void TestImportService::rowsTheLedgerCouldNotReadBack()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, format);
+    QFETCH(QStringList, stored);
+    QFETCH(int, unreadable);
+
+    CsvImportOptions options;
+    options.dateFormat = format;
+    const QString rows = QStringLiteral("%1/0/%2/0").arg(stored.size()).arg(unreadable);
+    QCOMPARE(outcome(import(csv, options)), rows);
+    QCOMPARE(storedRows(), stored);
+    QCOMPARE(outcome(import(csv, options)), QStringLiteral("0/%1/%2/0").arg(stored.size()).arg(unreadable));
+    QCOMPARE(storedRows(), stored);
+}
+
 void TestImportService::dateFormatFirstThenGuess()
 {
     CsvImportOptions dayFirst = withHeader();
@@ -311,6 +357,105 @@ void TestImportService::dateFormatFirstThenGuess()
 
     QCOMPARE(storedRows(), QStringList({"2025-04-03|Format|100||", "2025-03-04|Guessed|200||",
                                         "2000-02-29|Leap|300||", "2025-03-04|Recent|400||", "1985-12-31|Old|500||"}));
+}
+
+void TestImportService::datesInOneOrderPerFile_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("stored");
+
+    // Cell by cell the first would have been 4 August.
+    QTest::newRow("day first") << QByteArray("Date,Payee,Amount\n08/04/2022,Early,1\n24/03/2022,Late,2\n") << QString()
+                               << QStringList{"2022-04-08|Early|100||", "2022-03-24|Late|200||"};
+    QTest::newRow("month first") << QByteArray("Date,Payee,Amount\n08/04/2022,Early,1\n03/24/2022,Late,2\n")
+                                 << QString() << QStringList{"2022-08-04|Early|100||", "2022-03-24|Late|200||"};
+    QTest::newRow("the telling cell is the last")
+        << QByteArray("Date,Payee,Amount\n01/02/22,A,1\n03/04/22,B,2\n\"not, a date\",C,3\n31/12/21,D,4\n") << QString()
+        << QStringList{"2022-02-01|A|100||", "2022-04-03|B|200||", "2021-12-31|D|400||"};
+    // The header is no date cell, whatever it holds.
+    QTest::newRow("a header that reads day first")
+        << QByteArray("13/01/2022,Payee,Amount\n02/03/2022,A,1\n") << QString() << QStringList{"2022-02-03|A|100||"};
+    QTest::newRow("chosen format, the others guessed day first")
+        << QByteArray("Date,Payee,Amount\n24.03.2022,A,1\n08/04/2022,B,2\n30/04/2022,C,3\n")
+        << QStringLiteral("dd.MM.yyyy")
+        << QStringList{"2022-03-24|A|100||", "2022-04-08|B|200||", "2022-04-30|C|300||"};
+}
+
+void TestImportService::datesInOneOrderPerFile()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, format);
+    QFETCH(QStringList, stored);
+
+    CsvImportOptions options = withHeader();
+    options.dateFormat = format;
+    const ImportResult first = import(csv, options);
+    QCOMPARE(first.imported, stored.size());
+    QCOMPARE(storedRows(), stored);
+    // The file again finds each row where the first import put it.
+    const ImportResult again = import(csv, options);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicatesSkipped, stored.size());
+    QCOMPARE(storedRows(), stored);
+}
+
+void TestImportService::filesAboveTheLimitAreRefusedUnread()
+{
+    // A sparse file: as large as the limit says, without writing it.
+    const QString path = m_ledger->writeFile("Date,Payee,Amount\n2024-01-02,Grocer,-10.00\n");
+    QFile file(path);
+    QVERIFY(file.resize(ImportService::kMaxCsvFileBytes + 1));
+    QVERIFY(ImportService::isCsvFileTooLarge(path));
+    QVERIFY(ImportService::csvFileTooLargeMessage().contains(QLatin1String("64")));
+
+    QSignalSpy started(&m_ledger->service, &ImportService::importStarted);
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    const ImportResult result = m_ledger->service.importCsv(path, kUsd, withHeader());
+    QCOMPARE(outcome(result), QStringLiteral("0/0/0/0 failed"));
+    QCOMPARE(result.fileTooLarge, true);
+    QCOMPARE(started.count() + progress.count() + count(QStringLiteral("transactions")), 0);
+    const CsvPreview preview = readCsvPreview(path, 10);
+    QCOMPARE(preview.tooLarge, true);
+    QCOMPARE(preview.rows, QList<QStringList>());
+    QVERIFY(file.resize(ImportService::kMaxCsvFileBytes));
+    QVERIFY(!ImportService::isCsvFileTooLarge(path));
+}
+
+void TestImportService::previewReadsOnlyTheFirstRows_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("maxRows");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<bool>("moreRows");
+
+    const QByteArray csv = "Date,Payee\n2024-01-02,\"Caf\xc3\xa9\nBar\"\n\n2024-01-03,Grocer\n";
+    const QStringList header{"Date", "Payee"};
+    const QStringList cafe{"2024-01-02", "Caf\u00E9\nBar"};
+    const QStringList grocer{"2024-01-03", "Grocer"};
+    QTest::newRow("fewer rows than asked") << csv << 10 << QList<QStringList>{header, cafe, grocer} << false;
+    QTest::newRow("exactly the rows asked") << csv << 3 << QList<QStringList>{header, cafe, grocer} << false;
+    QTest::newRow("more rows than asked") << csv << 2 << QList<QStringList>{header, cafe} << true;
+    // Decoded as the import decodes: this is Windows-1252, not UTF-8.
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xe9,\x80\n") << 5 << QList<QStringList>{{"Caf\u00E9", "\u20AC"}}
+                                  << false;
+    QTest::newRow("empty file") << QByteArray() << 5 << QList<QStringList>() << false;
+}
+
+void TestImportService::previewReadsOnlyTheFirstRows()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, maxRows);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(bool, moreRows);
+
+    const CsvPreview preview = readCsvPreview(m_ledger->writeFile(bytes), maxRows);
+    QCOMPARE(preview.opened, true);
+    QCOMPARE(preview.tooLarge, false);
+    QCOMPARE(preview.rows, rows);
+    QCOMPARE(preview.moreRows, moreRows);
+
+    QCOMPARE(readCsvPreview(m_ledger->files.filePath(QStringLiteral("missing.csv")), maxRows).opened, false);
 }
 
 void TestImportService::refusedBeforeStarting()

@@ -2,6 +2,8 @@
 
 #include "services/ImportText.h"
 
+#include <QBuffer>
+
 class TestImportText : public QObject
 {
     Q_OBJECT
@@ -11,6 +13,8 @@ private slots:
     void decode();
     void windows1252CoversEveryByte();
     void longAsciiRunsWithOneBadByteAtTheEnd();
+    void readingStopsAtTheLimit_data();
+    void readingStopsAtTheLimit();
 };
 
 void TestImportText::decode_data()
@@ -78,6 +82,34 @@ void TestImportText::longAsciiRunsWithOneBadByteAtTheEnd()
         QCOMPARE(decodeImportText(ascii + "\xC3\xA9"), QString::fromLatin1(ascii) + QChar(0xE9));
         QVERIFY(!isStrictUtf8(ascii + "\xC3"));
     }
+}
+
+void TestImportText::readingStopsAtTheLimit_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("read");
+
+    QTest::newRow("below") << QByteArray("Caf\xE9") << qint64(5) << true;
+    QTest::newRow("at the limit") << QByteArray("Caf\xE9") << qint64(4) << true;
+    QTest::newRow("one byte over") << QByteArray("Caf\xE9") << qint64(3) << false;
+    QTest::newRow("empty") << QByteArray() << qint64(0) << true;
+}
+
+void TestImportText::readingStopsAtTheLimit()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, limit);
+    QFETCH(bool, read);
+
+    QBuffer file(&bytes);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::optional<QString> text = readImportText(file, limit);
+    QCOMPARE(text.has_value(), read);
+    if (read)
+        QCOMPARE(*text, decodeImportText(bytes));
+    // Refused before a byte is read.
+    QCOMPARE(file.pos(), read ? bytes.size() : 0);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestImportText)

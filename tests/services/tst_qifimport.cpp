@@ -70,6 +70,10 @@ private slots:
     void amountsInTheAccountCurrency_data();
     void amountsInTheAccountCurrency();
     void splitLinesAlwaysHaveACategory();
+    void checkNumbersKeepChecksApart_data();
+    void checkNumbersKeepChecksApart();
+    void datesTheLedgerCouldNotReadBack_data();
+    void datesTheLedgerCouldNotReadBack();
 
     void transfersWithinOneImport_data();
     void transfersWithinOneImport();
@@ -273,6 +277,92 @@ void TestQifImport::splitLinesAlwaysHaveACategory()
                                               "Bazaar|Uncategorized|expense|-1000|"}));
     QCOMPARE(
         m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Uncategorized'")).toInt(), 1);
+}
+
+void TestQifImport::checkNumbersKeepChecksApart_data()
+{
+    QTest::addColumn<QStringList>("ledger"); // check numbers of rows stored before, "-" for none
+    QTest::addColumn<QStringList>("file");   // check numbers of the file's records, "-" for none
+    QTest::addColumn<QStringList>("stored"); // check numbers of the account's rows after the import
+    QTest::addColumn<int>("duplicates");
+
+    // Every row is paid to Landlord on 1/5/2025 for 1,000.00.
+    QTest::newRow("two checks in one file") << QStringList() << QStringList{"220", "221"}
+                                            << QStringList{"220", "221"} << 0;
+    QTest::newRow("one check twice in one file") << QStringList() << QStringList{"220", "220"} << QStringList{"220"}
+                                                 << 1;
+    QTest::newRow("a check and a row without a number") << QStringList() << QStringList{"220", "-"}
+                                                        << QStringList{"220"} << 1;
+    QTest::newRow("a row without a number, then a check") << QStringList() << QStringList{"-", "220"}
+                                                          << QStringList{"-"} << 1;
+    QTest::newRow("the next check of a stored one") << QStringList{"220"} << QStringList{"220", "221"}
+                                                    << QStringList{"220", "221"} << 1;
+    QTest::newRow("a check of a row stored without a number") << QStringList{"-"} << QStringList{"221"}
+                                                              << QStringList{"-"} << 1;
+    QTest::newRow("blanks around a number") << QStringList{" 220 "} << QStringList{"220", "221"}
+                                            << QStringList{" 220 ", "221"} << 1;
+}
+
+void TestQifImport::checkNumbersKeepChecksApart()
+{
+    QFETCH(QStringList, ledger);
+    QFETCH(QStringList, file);
+    QFETCH(QStringList, stored);
+    QFETCH(int, duplicates);
+
+    const QDate day(2025, 1, 5);
+    const QString payee = QStringLiteral("Landlord");
+    for (const QString& number : ledger) {
+        Transaction row = newTransaction(QStringLiteral("chk"), day, payee, -100000);
+        row.checkNumber = number == QLatin1String("-") ? QString() : number;
+        QVERIFY(m_ledger->transactions.insert(row));
+    }
+    QByteArray text = account("Checking");
+    for (const QString& number : file)
+        text += "D1/5/2025\nT-1,000.00\nPLandlord\n" + (number == QLatin1String("-") ? QByteArray() : "N" + number.toLatin1() + '\n')
+                + "^\n";
+    const QString numbers = QStringLiteral("SELECT COALESCE(NULLIF(check_number, ''), '-') FROM transactions "
+                                           "WHERE payee = 'Landlord' AND amount = -100000 AND date = '2025-01-05' "
+                                           "ORDER BY rowid");
+
+    const ImportResult first = import({text}, {"Checking=chk"});
+    QCOMPARE(first.imported, int(stored.size() - ledger.size()));
+    QCOMPARE(first.duplicatesSkipped, duplicates);
+    QCOMPARE(rows(numbers), stored);
+    // Each record now meets its own stored row.
+    const ImportResult again = import({text}, {"Checking=chk"});
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicatesSkipped, int(file.size()));
+    QCOMPARE(rows(numbers), stored);
+}
+
+void TestQifImport::datesTheLedgerCouldNotReadBack_data()
+{
+    QTest::addColumn<QByteArray>("date");
+    QTest::addColumn<QString>("stored"); // empty: skipped as unreadable
+
+    QTest::newRow("five-digit year") << QByteArray("6/2/22024") << QString();
+    QTest::newRow("a blank inside the year") << QByteArray("2/5/92 203") << QString();
+    QTest::newRow("the last year that reads back") << QByteArray("12/31/9999") << QStringLiteral("9999-12-31");
+}
+
+void TestQifImport::datesTheLedgerCouldNotReadBack()
+{
+    QFETCH(QByteArray, date);
+    QFETCH(QString, stored);
+
+    const QByteArray text = account("Checking") + record(date.constData(), "-5", "Odd", "")
+                            + record("1/2/2025", "-6", "Plain", "");
+    const QStringList expected = stored.isEmpty() ? QStringList{"2025-01-02|Plain"}
+                                                  : QStringList{stored + "|Odd", "2025-01-02|Plain"};
+    const QString dates = QStringLiteral("SELECT date, payee FROM transactions ORDER BY rowid");
+    const int unreadable = stored.isEmpty() ? 1 : 0;
+    QCOMPARE(outcome(import({text}, {"Checking=chk"})),
+             QStringLiteral("%1/0/%2/0").arg(expected.size()).arg(unreadable));
+    QCOMPARE(rows(dates), expected);
+    QCOMPARE(outcome(import({text}, {"Checking=chk"})),
+             QStringLiteral("0/%1/%2/0").arg(expected.size()).arg(unreadable));
+    QCOMPARE(rows(dates), expected);
 }
 
 void TestQifImport::transfersWithinOneImport_data()

@@ -56,6 +56,9 @@ void TestQifParser::dates_data()
     QTest::newRow("month 25 day first") << QStringLiteral("12/25/2024") << dm << QDate();
     QTest::newRow("no leap day") << QStringLiteral("2/29/2023") << md << QDate();
     QTest::newRow("number too large") << QStringLiteral("1/2/99999999999") << md << QDate();
+    // The ledger writes and reads four-digit years only.
+    QTest::newRow("five-digit year") << QStringLiteral("6/2/22024") << md << QDate();
+    QTest::newRow("year 9999") << QStringLiteral("12/31/9999") << md << QDate(9999, 12, 31);
 }
 
 void TestQifParser::dates()

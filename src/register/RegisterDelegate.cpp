@@ -1,0 +1,400 @@
+#include "RegisterDelegate.h"
+
+#include "RegisterComboBox.h"
+#include "RegisterLineEdit.h"
+#include "RegisterModel.h"
+#include "SmartDateEdit.h"
+#include "TabCompleter.h"
+
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/LedgerConstants.h"
+#include "data/TransactionRepository.h"
+#include "state/AppState.h"
+#include "widgets/AmountInput.h"
+#include "widgets/Appearance.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPointer>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Two-line rows are 52 pixels high; the first line, and every editor but the
+// payee one, keep the single-line height.
+constexpr int kFirstLineHeight = 36;
+constexpr int kTwoLineRowHeight = 52;
+constexpr int kTextInset = 4;
+
+const QString kPayeeMemoEditor = QStringLiteral("PayeeMemoEditor");
+const QString kPayeeEdit = QStringLiteral("payeeEdit");
+const QString kMemoEdit = QStringLiteral("memoEdit");
+
+RegisterModel* registerModelOf(const QAbstractItemModel* model)
+{
+    return qobject_cast<RegisterModel*>(const_cast<QAbstractItemModel*>(model));
+}
+
+bool onEntryRow(const RegisterModel* model, int row)
+{
+    return model && model->entryRow() >= 0 && row == model->entryRow();
+}
+
+// A balance text reads negative as "-1.00" or "(1.00)".
+bool balanceTextIsNegative(QString text)
+{
+    const bool parenthesised = text.contains(QLatin1Char('('));
+    for (const QChar c : {u'$', u',', u'(', u')'})
+        text.remove(c);
+    bool number = false;
+    const double value = text.toDouble(&number);
+    return number && (value < 0 || parenthesised);
+}
+
+} // namespace
+
+RegisterDelegate::RegisterDelegate(AppState* state, QObject* parent)
+    : QStyledItemDelegate(parent)
+    , m_state(state)
+{
+}
+
+QWidget* RegisterDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                                        const QModelIndex& index) const
+{
+    QWidget* editor = nullptr;
+    switch (index.column()) {
+    case RegisterModel::DateColumn:
+        editor = new SmartDateEdit(parent);
+        break;
+    case RegisterModel::PayeeColumn:
+        if (m_twoLine)
+            return createPayeeMemoEditor(parent, index);
+        editor = createPayeeEdit(parent, index, nullptr);
+        break;
+    case RegisterModel::CategoryColumn:
+        editor = createCategoryCombo(parent);
+        break;
+    case RegisterModel::PaymentColumn:
+    case RegisterModel::DepositColumn: {
+        auto* amount = new RegisterLineEdit(parent);
+        amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        editor = amount;
+        break;
+    }
+    default:
+        editor = new RegisterLineEdit(parent);
+        break;
+    }
+    editor->setFocusPolicy(Qt::ClickFocus);
+    return editor;
+}
+
+QWidget* RegisterDelegate::createPayeeMemoEditor(QWidget* parent, const QModelIndex& index) const
+{
+    auto* editor = new QWidget(parent);
+    editor->setObjectName(kPayeeMemoEditor);
+    auto* layout = new QVBoxLayout(editor);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* memo = new RegisterLineEdit(editor);
+    memo->setObjectName(kMemoEdit);
+    QFont memoFont = fontForRole(2);
+    memoFont.setItalic(true);
+    memo->setFont(memoFont);
+    memo->setProperty("orvaFontRole", 2);
+    memo->setProperty("orvaFontItalic", true);
+    memo->setPlaceholderText(tr("Memo"));
+
+    QLineEdit* payee = createPayeeEdit(editor, index, memo);
+    layout->addWidget(payee);
+    layout->addWidget(memo);
+    editor->setFocusProxy(payee);
+    return editor;
+}
+
+QLineEdit* RegisterDelegate::createPayeeEdit(QWidget* parent, const QModelIndex& index, QLineEdit* memoEdit) const
+{
+    auto* payee = new RegisterLineEdit(parent);
+    payee->setObjectName(kPayeeEdit);
+    auto* completer = new TabCompleter(payeeCompletions(), payee);
+    payee->setCompleter(completer);
+
+    RegisterModel* model = registerModelOf(index.model());
+    const QPersistentModelIndex cell(index);
+    const QPointer<QLineEdit> memo(memoEdit);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), payee,
+            [this, model, cell, memo](const QString& chosen) {
+                // Only a new row is filled in; an edited row keeps its own values.
+                if (!cell.isValid() || !onEntryRow(model, cell.row()))
+                    return;
+                const std::optional<Transaction> last = autofillFromPayee(model, chosen);
+                if (!last)
+                    return;
+                model->notifyRowChanged(cell.row());
+                if (memo && !last->memo.isEmpty())
+                    memo->setText(last->memo);
+            });
+    return payee;
+}
+
+QStringList RegisterDelegate::payeeCompletions() const
+{
+    if (!m_state)
+        return {};
+    QStringList entries = m_state->transactionRepository->distinctPayees();
+    // Transfers come first, the last account of the account order on top.
+    for (const Account& account : m_state->accountRepository->listActive()) {
+        if (account.id == m_accountId)
+            continue;
+        const QString transfer = kTransferPayeePrefix + account.name;
+        if (!entries.contains(transfer))
+            entries.prepend(transfer);
+    }
+    return entries;
+}
+
+QWidget* RegisterDelegate::createCategoryCombo(QWidget* parent) const
+{
+    auto* combo = new RegisterComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItem(QString(), QString());
+    if (m_state) {
+        const QList<Category> categories = m_state->categoryRepository->listAll();
+        QHash<QString, QString> names;
+        for (const Category& category : categories)
+            names.insert(category.id, category.name);
+        for (const Category& category : categories) {
+            const auto parentName = names.constFind(category.parentId);
+            const bool child = !category.parentId.isEmpty() && parentName != names.cend();
+            combo->addItem(child ? QStringLiteral("%1 > %2").arg(*parentName, category.name) : category.name,
+                           category.id);
+        }
+    }
+
+    auto* completer = new TabCompleter(combo->model(), combo);
+    combo->setCompleter(completer);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), combo, [combo](const QString& chosen) {
+        const int item = combo->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (item >= 0)
+            combo->setCurrentIndex(item);
+    });
+    return combo;
+}
+
+Currency RegisterDelegate::accountCurrency() const
+{
+    if (!m_state || m_accountId.isEmpty())
+        return Currency::USD;
+    const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
+    return account ? account->currency : Currency::USD;
+}
+
+std::optional<Transaction> RegisterDelegate::autofillFromPayee(RegisterModel* model, const QString& payee) const
+{
+    if (!m_state || !model)
+        return std::nullopt;
+    const std::optional<Transaction> last = m_state->transactionRepository->lastByPayee(payee, m_accountId);
+    if (!last)
+        return std::nullopt;
+
+    const Currency currency = accountCurrency();
+    const bool payment = last->amount < 0;
+    model->setEntryText(RegisterModel::PaymentSlot, payment ? formatMoneyPlain(-last->amount, currency) : QString());
+    model->setEntryText(RegisterModel::DepositSlot, payment ? QString() : formatMoneyPlain(last->amount, currency));
+    if (!last->categoryId.isEmpty()) {
+        // A category deleted since still names what the payee was filed under.
+        if (const std::optional<Category> category = m_state->categoryRepository->findById(last->categoryId)) {
+            model->setEntryText(RegisterModel::CategorySlot, category->name);
+            model->setEntryText(RegisterModel::CategoryIdSlot, category->id);
+        }
+    }
+    if (!last->memo.isEmpty())
+        model->setEntryText(RegisterModel::MemoSlot, last->memo);
+    return last;
+}
+
+void RegisterDelegate::autofillOnCommit(RegisterModel* model, const QModelIndex& index, const QString& payee) const
+{
+    if (onEntryRow(model, index.row()) && autofillFromPayee(model, payee.trimmed()))
+        model->notifyRowChanged(index.row());
+}
+
+void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const QString value = index.data(Qt::EditRole).toString();
+    if (auto* dateEdit = qobject_cast<SmartDateEdit*>(editor)) {
+        const QDate date = QDate::fromString(value, RegisterModel::kDateFormat);
+        if (date.isValid())
+            dateEdit->setDate(date);
+    } else if (editor->objectName() == kPayeeMemoEditor) {
+        if (auto* payee = editor->findChild<QLineEdit*>(kPayeeEdit))
+            payee->setText(value);
+        auto* memo = editor->findChild<QLineEdit*>(kMemoEdit);
+        if (memo && registerModelOf(index.model()))
+            memo->setText(index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::EditRole).toString());
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        const int item = combo->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (item >= 0)
+            combo->setCurrentIndex(item);
+        else
+            combo->setEditText(value);
+    } else if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
+        lineEdit->setText(value);
+    }
+}
+
+void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    RegisterModel* registerModel = registerModelOf(model);
+    if (auto* dateEdit = qobject_cast<SmartDateEdit*>(editor)) {
+        model->setData(index, dateEdit->parsedDate().toString(RegisterModel::kDateFormat), Qt::EditRole);
+    } else if (editor->objectName() == kPayeeMemoEditor) {
+        if (!registerModel)
+            return;
+        auto* memo = editor->findChild<QLineEdit*>(kMemoEdit);
+        auto* payee = editor->findChild<QLineEdit*>(kPayeeEdit);
+        const bool newRow = onEntryRow(registerModel, index.row());
+        if (payee) {
+            registerModel->setEntryText(RegisterModel::PayeeSlot, payee->text());
+            if (newRow)
+                autofillFromPayee(registerModel, payee->text().trimmed());
+        }
+        // The memo line is committed with the payee, so what was typed there
+        // must win over the payee's last memo; an empty line on a new row
+        // leaves the autofilled one.
+        if (memo && (!newRow || !memo->text().isEmpty()))
+            registerModel->setEntryText(RegisterModel::MemoSlot, memo->text());
+        // Both lines changed behind setData's back; the row paints them.
+        registerModel->notifyRowChanged(index.row());
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        const QString text = combo->currentText();
+        model->setData(index, text, Qt::EditRole);
+        if (registerModel) {
+            // The id must name the text shown: typing over a selected item
+            // leaves that item current while the text no longer matches it.
+            int item = combo->currentIndex();
+            if (combo->itemText(item) != text)
+                item = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            registerModel->setEntryText(RegisterModel::CategoryIdSlot,
+                                        item >= 0 ? combo->itemData(item).toString() : QString());
+        }
+    } else if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
+        QString text = lineEdit->text();
+        const int column = index.column();
+        if (column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn)
+            text = committedAmountText(text, registerModel ? registerModel->currency() : Currency::USD);
+        model->setData(index, text, Qt::EditRole);
+        if (column == RegisterModel::PayeeColumn)
+            autofillOnCommit(registerModel, index, text);
+    }
+}
+
+void RegisterDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                            const QModelIndex& index) const
+{
+    if (!m_twoLine) {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        return;
+    }
+    if (editor->objectName() == kPayeeMemoEditor)
+        editor->setGeometry(option.rect);
+    else
+        editor->setGeometry(QRect(option.rect.left(), option.rect.top(), option.rect.width(), kFirstLineHeight));
+}
+
+QSize RegisterDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (m_twoLine)
+        size.setHeight(kTwoLineRowHeight);
+    return size;
+}
+
+void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    if (m_twoLine)
+        paintTwoLine(painter, option, index);
+    else
+        QStyledItemDelegate::paint(painter, option, index);
+}
+
+void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const
+{
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    item.text.clear();
+    const int column = index.column();
+    const QVariant backgroundData = index.data(Qt::BackgroundRole);
+    const QColor background =
+        backgroundData.isValid()
+            ? backgroundData.value<QColor>()
+            : item.palette.color(index.row() % 2 == 0 ? QPalette::Base : QPalette::AlternateBase);
+    item.backgroundBrush = background;
+
+    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
+    const QRect cell = option.rect;
+    const QRect textRect = cell.adjusted(kTextInset, 0, -kTextInset, 0);
+    Qt::Alignment alignment = Qt::AlignLeft;
+    if (column == RegisterModel::PayeeColumn) {
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+    } else {
+        QStyleOptionViewItem firstLine = item;
+        firstLine.rect.setHeight(kFirstLineHeight);
+        style->drawControl(QStyle::CE_ItemViewItem, &firstLine, painter, item.widget);
+        painter->fillRect(QRect(cell.left(), cell.top() + kFirstLineHeight, cell.width(),
+                                cell.height() - kFirstLineHeight),
+                          background);
+        if (column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn
+            || column == RegisterModel::BalanceColumn)
+            alignment = Qt::AlignRight;
+        else if (column == RegisterModel::ClearedColumn)
+            alignment = Qt::AlignHCenter;
+    }
+
+    const bool selected = item.state.testFlag(QStyle::State_Selected);
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    QColor pen = item.palette.color(QPalette::Text);
+    if (selected)
+        pen = item.palette.color(QPalette::HighlightedText);
+    else if (foreground.isValid())
+        pen = foreground.value<QColor>();
+
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (column == RegisterModel::BalanceColumn && balanceTextIsNegative(text))
+        pen = negativeAmountColor();
+    painter->save();
+    painter->setFont(item.font);
+    painter->setPen(pen);
+    painter->drawText(QRect(textRect.left(), textRect.top(), textRect.width(), kFirstLineHeight),
+                      int(alignment | Qt::AlignVCenter), text);
+
+    const QString memo = index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::DisplayRole).toString();
+    if ((column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn)
+        && registerModelOf(index.model()) && !memo.isEmpty()) {
+        QFont memoFont = item.font;
+        memoFont.setItalic(true);
+        if (memoFont.pointSize() > 0)
+            memoFont.setPointSize(std::max(7, memoFont.pointSize() - 1));
+        painter->setFont(memoFont);
+        painter->setPen(selected ? item.palette.color(QPalette::HighlightedText) : QColor(0x6E, 0x8A, 0x7E));
+        // A long memo runs on under the Category column, from the payee's left edge.
+        int left = textRect.left();
+        if (column == RegisterModel::CategoryColumn) {
+            if (const auto* table = qobject_cast<const QTableView*>(item.widget))
+                left = table->horizontalHeader()->sectionViewportPosition(RegisterModel::PayeeColumn) + kTextInset;
+        }
+        const QRect secondLine(QPoint(left, cell.top() + kFirstLineHeight), QPoint(textRect.right(), cell.bottom()));
+        painter->drawText(secondLine, int(Qt::AlignLeft | Qt::AlignVCenter), memo);
+    }
+    painter->restore();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/Money.h"
+#include "data/Transaction.h"
+
+#include <QStyledItemDelegate>
+
+#include <optional>
+
+class AppState;
+class QLineEdit;
+class RegisterModel;
+
+// Edits the register in place, cell by cell: creates each cell's editor, moves
+// text between the editors and the model's entry buffer, draws the two-line
+// rows (payee over memo), and fills a new row from the payee's last
+// transaction when a known payee is chosen or entered.
+class RegisterDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterDelegate(AppState* state, QObject* parent = nullptr);
+
+    QString accountId() const { return m_accountId; }
+    void setAccountId(const QString& accountId) { m_accountId = accountId; }
+    bool isTwoLine() const { return m_twoLine; }
+    void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
+
+private:
+    QWidget* createPayeeMemoEditor(QWidget* parent, const QModelIndex& index) const;
+    QLineEdit* createPayeeEdit(QWidget* parent, const QModelIndex& index, QLineEdit* memoEdit) const;
+    QWidget* createCategoryCombo(QWidget* parent) const;
+    QStringList payeeCompletions() const;
+    Currency accountCurrency() const;
+    // Fills the entry row's amount, category and memo from the payee's newest
+    // transaction in the account; the transaction found, if any.
+    std::optional<Transaction> autofillFromPayee(RegisterModel* model, const QString& payee) const;
+    void autofillOnCommit(RegisterModel* model, const QModelIndex& index, const QString& payee) const;
+    void paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+
+    AppState* m_state;
+    QString m_accountId;
+    bool m_twoLine = false;
+};

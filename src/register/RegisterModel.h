@@ -1,0 +1,135 @@
+#pragma once
+
+#include "data/Money.h"
+#include "data/RegisterRow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+
+// The rows of one account's register (or of the search results) in nine
+// columns, sorted stably by any of them, plus the entry row where a new
+// transaction is typed. The text of the row being typed or edited in place
+// lives in the entry buffer; the screen turns it into a transaction.
+//
+// Cell texts are formatted when the view asks for them: a register holds tens
+// of thousands of rows, and only the visible few are ever drawn.
+class RegisterModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column {
+        DateColumn = 0,
+        CheckNumberColumn,
+        PayeeColumn,
+        CategoryColumn,
+        MemoColumn,
+        PaymentColumn,
+        DepositColumn,
+        ClearedColumn,
+        BalanceColumn,
+        ColumnCount
+    };
+
+    // The entry buffer's slots. The first eight serve the columns (see
+    // slotForColumn); the category id sits beside the category text, and the
+    // next-entry date is what the entry row starts on after a reset.
+    enum EntrySlot {
+        DateSlot = 0,
+        CheckNumberSlot,
+        PayeeSlot,
+        MemoSlot,
+        CategorySlot,
+        PaymentSlot,
+        DepositSlot,
+        ClearedSlot,
+        CategoryIdSlot,
+        NextEntryDateSlot,
+        SlotCount
+    };
+
+    // How the register writes and reads dates ("3/7/2025").
+    static constexpr QStringView kDateFormat = u"M/d/yyyy";
+
+    explicit RegisterModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // Replaces the rows, sorted by the current sort, and starts a fresh entry row.
+    void setTransactions(QList<RegisterRow> rows);
+
+    bool isEntryRowVisible() const { return m_entryRowVisible; }
+    void setEntryRowVisible(bool visible);
+    // The entry row's model row: 0 when sorted newest first, else after the
+    // last transaction; -1 while the entry row is hidden.
+    int entryRow() const;
+    // The number of transaction rows, the entry row not counted.
+    int transactionCount() const { return static_cast<int>(m_rows.size()); }
+    // The transaction shown in a model row other than the entry row.
+    const RegisterRow& transactionAt(int row) const;
+
+    int editRow() const { return m_editRow; }
+    void setEditRow(int row);
+    // Announces that every cell of a row changed, after its buffer was filled in.
+    void notifyRowChanged(int row);
+
+    QString entryText(EntrySlot slot) const { return m_entryBuffer[slot]; }
+    void setEntryText(EntrySlot slot, const QString& text) { m_entryBuffer[slot] = text; }
+    // Writes the slot a column serves; the balance column has none.
+    void setEntryField(int column, const QString& text);
+    void resetEntryBuffer();
+    void loadEntryBuffer(const Transaction& transaction, const QString& categoryText);
+    // A new transaction of `accountId` from the buffer, for seeding the form.
+    Transaction entryTransaction(const QString& accountId) const;
+
+    // Typed amount text as minor units: digits as cents while auto-decimal
+    // entry is on, else money text in the currency.
+    static qint64 parseEntryAmount(const QString& text, Currency currency);
+    static int slotForColumn(int column);
+
+    Currency currency() const { return m_currency; }
+    void setCurrency(Currency currency);
+    bool isTwoLine() const { return m_twoLine; }
+    void setTwoLine(bool twoLine);
+    void setEmphasizeNegativeBalance(bool emphasize);
+    void setHighlightOverdrawn(bool highlight);
+    bool isLiabilityAccount() const { return m_liabilityAccount; }
+    void setLiabilityAccount(bool liability);
+
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+signals:
+    void sortChanged(int column, Qt::SortOrder order);
+
+private:
+    bool entryRowOnTop() const;
+    const RegisterRow* rowAt(int row) const;
+    QVariant bufferData(int row, int column, int role) const;
+    QVariant rowData(const RegisterRow& row, int modelRow, int column, int role) const;
+    QString displayText(const RegisterRow& row, int column) const;
+    void sortRows();
+    void notifyAllRows(const QList<int>& roles);
+
+    Currency m_currency = Currency::USD;
+    QList<RegisterRow> m_rows;
+    int m_sortColumn = DateColumn;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_twoLine = false;
+    bool m_entryRowVisible = true;
+    bool m_emphasizeNegativeBalance = true;
+    bool m_highlightOverdrawn = true;
+    bool m_liabilityAccount = false;
+    int m_editRow = -1;
+    std::array<QString, SlotCount> m_entryBuffer;
+};

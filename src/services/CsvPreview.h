@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The first rows of a CSV file, for the import screen to show while the user
+// maps the columns.
+struct CsvPreview
+{
+    // False when the file could not be opened, or was refused for its size.
+    bool opened = false;
+    // Larger than ImportService::kMaxCsvFileBytes: nothing was read, and the
+    // import would refuse it too (ImportService::csvFileTooLargeMessage()).
+    bool tooLarge = false;
+    // At most the number of rows asked for, the header row included, read as
+    // the import reads them (decodeImportText, then the CSV rules of parseCsv).
+    QList<QStringList> rows;
+    // The file holds rows after those.
+    bool moreRows = false;
+};
+
+// Reads the first maxRows rows of the file and stops: a file of a million rows
+// is decoded, but only the rows shown are parsed.
+CsvPreview readCsvPreview(const QString& filePath, int maxRows);

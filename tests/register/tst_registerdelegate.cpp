@@ -1,0 +1,247 @@
+#include "TestMain.h"
+#include "../data/LedgerFixture.h"
+
+#include "data/Database.h"
+#include "data/TransactionRepository.h"
+#include "register/RegisterDelegate.h"
+#include "register/RegisterModel.h"
+#include "register/SmartDateEdit.h"
+#include "state/AppState.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSqlQuery>
+#include <QStringListModel>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestRegisterDelegate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void payeeCompletionFillsOnlyTheEntryRow();
+    void categoryAndDateEditors();
+    void twoLineRows();
+
+private:
+    QWidget* openEditor(int row, int column);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<RegisterModel> m_model;
+    std::unique_ptr<RegisterDelegate> m_delegate;
+    std::unique_ptr<QTableView> m_view;
+};
+
+namespace {
+
+QCompleter* completerOf(QWidget* editor)
+{
+    if (auto* comboBox = qobject_cast<QComboBox*>(editor))
+        return comboBox->completer();
+    return qobject_cast<QLineEdit*>(editor)->completer();
+}
+
+// Types into an editor, highlights the first completion and leaves the list with `key`.
+void choose(QWidget* editor, const QString& typed, Qt::Key key)
+{
+    QTest::keyClicks(editor, typed);
+    QAbstractItemView* popup = completerOf(editor)->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, key);
+}
+
+} // namespace
+
+void TestRegisterDelegate::init()
+{
+    Clock::setFixedNow(QDateTime(QDate(2024, 3, 15), QTime(9, 0), QTimeZone::utc()));
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->openLedger(m_dir.filePath(QStringLiteral("%1.db").arg(newId()))));
+    // Accounts and categories go in with plain SQL: only the delegate is under test.
+    QSqlQuery sql(m_state->database->database());
+    QVERIFY(sql.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                    "('chk', 'Checking', 'x', 'x'), ('sav', 'Savings', 'x', 'x'), "
+                                    "('visa', 'Visa', 'x', 'x')")));
+    QVERIFY(sql.exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+                                    "('food', 'Food', NULL, 'x', 'x'), ('dining', 'Dining', 'food', 'x', 'x'), "
+                                    "('salary', 'Salary', NULL, 'x', 'x')")));
+    const auto transaction = [&](const char* payee, int month, qint64 amount, const char* category, const char* memo) {
+        Transaction record = LedgerFixture::newTransaction(QStringLiteral("chk"), QDate(2024, month, 1),
+                                                           QString::fromLatin1(payee), amount);
+        record.categoryId = QString::fromLatin1(category);
+        record.memo = QString::fromLatin1(memo);
+        return m_state->transactionRepository->insert(record);
+    };
+    QVERIFY(transaction("Cafe", 2, -300, "", "tea") && transaction("Cafe", 3, -450, "dining", "latte")
+            && transaction("Payroll", 3, 150000, "salary", ""));
+
+    m_model = std::make_unique<RegisterModel>();
+    m_model->setTransactions(m_state->transactionRepository->registerRows(QStringLiteral("chk")));
+    m_delegate = std::make_unique<RegisterDelegate>(m_state.get());
+    m_delegate->setAccountId(QStringLiteral("chk"));
+    m_view = std::make_unique<QTableView>();
+    m_view->setModel(m_model.get());
+    m_view->setItemDelegate(m_delegate.get());
+    m_view->resize(1200, 400);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+}
+
+void TestRegisterDelegate::cleanup()
+{
+    m_view.reset();
+    m_delegate.reset();
+    m_model.reset();
+    m_state.reset();
+    Clock::reset();
+    setAmountAutoDecimal(false);
+}
+
+QWidget* TestRegisterDelegate::openEditor(int row, int column)
+{
+    const QModelIndex index = m_model->index(row, column);
+    m_view->setCurrentIndex(index);
+    m_view->edit(index);
+    return QApplication::focusWidget();
+}
+
+void TestRegisterDelegate::payeeCompletionFillsOnlyTheEntryRow()
+{
+    const int entry = m_model->entryRow();
+    QWidget* payee = openEditor(entry, RegisterModel::PayeeColumn);
+    QCOMPARE(qobject_cast<QStringListModel*>(completerOf(payee)->model())->stringList(),
+             (QStringList{"[Transfer] Visa", "[Transfer] Savings", "Cafe", "Payroll"}));
+
+    // Return inside the list takes the completion and neither commits nor fills.
+    choose(payee, QStringLiteral("caf"), Qt::Key_Return);
+    QCOMPARE(qobject_cast<QLineEdit*>(payee)->text(), QStringLiteral("Cafe"));
+    QVERIFY(payee->isVisible() && payee->hasFocus());
+    QCOMPARE(m_model->entryText(RegisterModel::PaymentSlot), QString());
+
+    // Tab inside the list takes it, fills the row from the newest Cafe and moves on.
+    qobject_cast<QLineEdit*>(payee)->clear();
+    choose(payee, QStringLiteral("caf"), Qt::Key_Tab);
+    QTRY_COMPARE(m_view->currentIndex().column(), int(RegisterModel::CategoryColumn));
+    QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), QStringLiteral("dining"));
+    setAmountAutoDecimal(true);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1234"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QStringList shown;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        shown.append(m_model->index(entry, column).data().toString());
+    QCOMPARE(shown, (QStringList{"3/15/2024", "Chk #", "Cafe", "Dining", "latte", "12.34", "Deposit", "Clr", ""}));
+
+    // A payee typed and committed fills the entry row too, trimmed.
+    payee = openEditor(entry, RegisterModel::PayeeColumn);
+    qobject_cast<QLineEdit*>(payee)->setText(QStringLiteral(" Payroll "));
+    QTest::keyClick(payee, Qt::Key_Tab);
+    QCOMPARE(m_model->entryText(RegisterModel::PaymentSlot), QString());
+    QCOMPARE(m_model->entryText(RegisterModel::DepositSlot), QStringLiteral("1,500.00"));
+    QCOMPARE(m_model->entryText(RegisterModel::MemoSlot), QStringLiteral("latte"));
+
+    // An existing row takes the payee and nothing else.
+    const int payroll = 2;
+    m_view->setCurrentIndex(m_model->index(payroll, RegisterModel::PayeeColumn));
+    m_model->loadEntryBuffer(m_model->transactionAt(payroll), m_model->transactionAt(payroll).categoryText);
+    m_model->setEditRow(payroll);
+    payee = openEditor(payroll, RegisterModel::PayeeColumn);
+    qobject_cast<QLineEdit*>(payee)->clear();
+    choose(payee, QStringLiteral("caf"), Qt::Key_Tab);
+    QCOMPARE(m_model->entryText(RegisterModel::PayeeSlot), QStringLiteral("Cafe"));
+    QCOMPARE(m_model->entryText(RegisterModel::DepositSlot), QStringLiteral("1,500.00"));
+    QCOMPARE(m_model->entryText(RegisterModel::CategorySlot), QStringLiteral("Salary"));
+}
+
+void TestRegisterDelegate::categoryAndDateEditors()
+{
+    const int entry = m_model->entryRow();
+    auto* combo = qobject_cast<QComboBox*>(openEditor(entry, RegisterModel::CategoryColumn));
+    QStringList items;
+    for (int item = 0; item < combo->count(); ++item)
+        items.append(combo->itemText(item));
+    QCOMPARE(items, (QStringList{"", "Food > Dining", "Food", "Salary"}));
+    choose(combo, QStringLiteral("din"), Qt::Key_Backtab);
+    QTRY_COMPARE(m_view->currentIndex().column(), int(RegisterModel::PayeeColumn));
+    QCOMPARE(m_model->entryText(RegisterModel::CategorySlot), QStringLiteral("Food > Dining"));
+    QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), QStringLiteral("dining"));
+
+    // Typing over the chosen item must not keep its id for a text that names another.
+    combo = qobject_cast<QComboBox*>(openEditor(entry, RegisterModel::CategoryColumn));
+    combo->lineEdit()->setText(QStringLiteral("Groceries"));
+    QTest::keyClick(combo, Qt::Key_Tab);
+    QCOMPARE(m_model->entryText(RegisterModel::CategorySlot), QStringLiteral("Groceries"));
+    QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), QString());
+
+    // Date keys act on the stored date, not on text typed by hand since.
+    auto* date = qobject_cast<SmartDateEdit*>(openEditor(entry, RegisterModel::DateColumn));
+    QCOMPARE(date->selectedText(), QStringLiteral("3/15/2024"));
+    QTest::keyClicks(date, QStringLiteral("4/1/2024+"));
+    QCOMPARE(date->text(), QStringLiteral("3/16/2024"));
+    date->setText(QStringLiteral("02/29/24"));
+    QTest::keyClick(date, Qt::Key_Tab);
+    QCOMPARE(m_model->entryText(RegisterModel::DateSlot), QStringLiteral("2/29/2024"));
+}
+
+void TestRegisterDelegate::twoLineRows()
+{
+    m_delegate->setTwoLine(true);
+    m_model->setTwoLine(true);
+    QCOMPARE(m_delegate->sizeHint(QStyleOptionViewItem(), m_model->index(0, 0)).height(), 52);
+    m_view->verticalHeader()->setDefaultSectionSize(52);
+
+    const int entry = m_model->entryRow();
+    openEditor(entry, RegisterModel::PayeeColumn);
+    auto* editor = m_view->viewport()->findChild<QWidget*>(QStringLiteral("PayeeMemoEditor"));
+    QCOMPARE(editor->geometry(), m_view->visualRect(m_model->index(entry, RegisterModel::PayeeColumn)));
+    auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"));
+    QVERIFY(memo->font().italic());
+
+    // Tab in the list moves to the memo line, filled; what is typed there is kept.
+    choose(editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit")), QStringLiteral("caf"), Qt::Key_Tab);
+    QTRY_VERIFY(memo->hasFocus());
+    QCOMPARE(memo->text(), QStringLiteral("latte"));
+    memo->setText(QStringLiteral("flat white"));
+    emit m_delegate->commitData(editor);
+    QCOMPARE(m_model->entryText(RegisterModel::MemoSlot), QStringLiteral("flat white"));
+    QCOMPARE(m_model->entryText(RegisterModel::PaymentSlot), QStringLiteral("4.50"));
+
+    // The memo is drawn on the second line under the payee, only where there is one.
+    const auto secondLineInk = [&](int row) {
+        QStyleOptionViewItem option;
+        option.initFrom(m_view.get());
+        option.state &= ~QStyle::State_HasFocus;
+        option.rect = QRect(0, 0, 250, 52);
+        option.widget = m_view.get();
+        QImage image(option.rect.size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        m_delegate->paint(&painter, option, m_model->index(row, RegisterModel::PayeeColumn));
+        painter.end();
+        int ink = 0;
+        for (int y = 38; y < 50; ++y) {
+            for (int x = 4; x < 246; ++x)
+                ink += image.pixel(x, y) != image.pixel(1, 50) ? 1 : 0;
+        }
+        return ink;
+    };
+    QVERIFY(secondLineInk(1) > 0); // the newest Cafe, "latte"
+    QCOMPARE(secondLineInk(2), 0); // Payroll, no memo
+}
+
+VELLUMRY_TEST_MAIN(TestRegisterDelegate)
+#include "tst_registerdelegate.moc"

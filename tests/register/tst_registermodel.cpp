@@ -1,0 +1,263 @@
+#include "TestMain.h"
+
+#include "data/Clock.h"
+#include "register/RegisterModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QColor>
+#include <QFont>
+#include <QSignalSpy>
+#include <QTimeZone>
+
+class TestRegisterModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void cellsAndHeaders();
+    void sortOrders_data();
+    void sortOrders();
+    void entryAndEditRows();
+};
+
+namespace {
+
+using Column = RegisterModel::Column;
+const QColor kMuted(QStringLiteral("#6E8A7E"));
+const QColor kRed(QStringLiteral("#C62828"));
+
+// As the ledger delivers them: oldest first, then in the order they were made.
+QList<RegisterRow> sampleRows()
+{
+    struct Line
+    {
+        const char *id, *payee, *category, *memo, *check;
+        int month, day;
+        qint64 amount, balance;
+        int mark; // 1 cleared, 2 reconciled
+    };
+    const Line lines[] = {
+        {"ob", "Opening Balance", "", "", "", 1, 1, 100000, 100000, 2},
+        {"c1", "Cafe", "Food > Dining", "latte", "101", 1, 5, -450, 99550, 1},
+        {"z1", "Zoo", "Fun", "", "99", 1, 5, -2000, 97550, 0},
+        {"p1", "Payroll", "Salary", "", "", 1, 10, 150000, 247550, 2},
+        {"c2", "Cafe", "Food > Dining", "mocha", "", 2, 1, -450, 247100, 0},
+        {"f1", "Refund", "", "", "", 2, 1, 0, 247100, 0},
+        {"r1", "Rent", "Housing", "", "102", 2, 3, -300000, -52900, 0},
+    };
+    QList<RegisterRow> rows;
+    for (const Line& line : lines) {
+        RegisterRow row;
+        row.id = QString::fromLatin1(line.id);
+        row.payee = QString::fromLatin1(line.payee);
+        row.categoryText = QString::fromLatin1(line.category);
+        row.memo = QString::fromLatin1(line.memo);
+        row.checkNumber = QString::fromLatin1(line.check);
+        row.date = QDate(2024, line.month, line.day);
+        row.amount = line.amount;
+        row.runningBalance = line.balance;
+        row.cleared = line.mark >= 1;
+        row.reconciled = line.mark == 2;
+        rows.append(row);
+    }
+    return rows;
+}
+
+// The texts of a row in one role, or the headers for row -1.
+QStringList texts(const QAbstractItemModel& model, int row, int role = Qt::DisplayRole)
+{
+    QStringList result;
+    for (int column = 0; column < model.columnCount(); ++column)
+        result.append(row < 0 ? model.headerData(column, Qt::Horizontal).toString()
+                              : model.data(model.index(row, column), role).toString());
+    return result;
+}
+
+QColor colour(const RegisterModel& model, int row, int column, int role = Qt::ForegroundRole)
+{
+    return model.data(model.index(row, column), role).value<QColor>();
+}
+
+} // namespace
+
+void TestRegisterModel::init()
+{
+    Clock::setFixedNow(QDateTime(QDate(2024, 3, 15), QTime(9, 0), QTimeZone::utc()));
+}
+
+void TestRegisterModel::cleanup()
+{
+    Clock::reset();
+    setAmountAutoDecimal(false);
+}
+
+void TestRegisterModel::cellsAndHeaders()
+{
+    RegisterModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setTransactions({});
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(texts(model, 0), (QStringList{"3/15/2024", "Chk #", "Payee", "Category", "Memo", "Payment", "Deposit",
+                                           "Clr", ""}));
+    QCOMPARE(colour(model, 0, Column::PayeeColumn), kMuted);
+    QVERIFY(!model.data(model.index(0, Column::DateColumn), Qt::ForegroundRole).isValid());
+    QVERIFY(!model.data(model.index(0, Column::PaymentColumn), Qt::TextAlignmentRole).isValid());
+
+    QList<RegisterRow> rows = sampleRows();
+    rows[4].isSplit = true;
+    model.setTransactions(rows);
+    QCOMPARE(model.entryRow(), 7);
+    QCOMPARE(texts(model, -1), (QStringList{"Date", "Chk #", "Payee", "Category", "Memo", "Payment", "Deposit",
+                                            "Clr", "Balance"}));
+    QCOMPARE(texts(model, 1), (QStringList{"1/5/2024", "101", "Cafe", "Food > Dining", "latte", "4.50", "", "C",
+                                           "995.50"}));
+    QCOMPARE(texts(model, 4), (QStringList{"2/1/2024", "", "Cafe", "—Split—", "mocha", "4.50", "", "", "2,471.00"}));
+    QCOMPARE(texts(model, 4, Qt::EditRole).at(Column::CategoryColumn), QStringLiteral("Food > Dining"));
+    QCOMPARE(texts(model, 5), (QStringList{"2/1/2024", "", "Refund", "", "", "", "0.00", "", "2,471.00"}));
+
+    // Overdrawn: a red, bold balance on a highlighted row, until the emphasis goes.
+    const QModelIndex overdrawn = model.index(6, Column::BalanceColumn);
+    QCOMPARE(texts(model, 6).mid(5), (QStringList{"3,000.00", "", "", "-529.00"}));
+    QCOMPARE(colour(model, 6, Column::BalanceColumn), kRed);
+    QCOMPARE(model.data(overdrawn, Qt::FontRole).value<QFont>().weight(), QFont::Bold);
+    QCOMPARE(colour(model, 6, Column::PayeeColumn, Qt::BackgroundRole), QColor(QStringLiteral("#FDEAEA")));
+    QCOMPARE(colour(model, 5, Column::DepositColumn), QColor(QStringLiteral("#2E7D32")));
+    QSignalSpy changed(&model, &RegisterModel::dataChanged);
+    model.setHighlightOverdrawn(false);
+    model.setEmphasizeNegativeBalance(false);
+    model.setEmphasizeNegativeBalance(false);
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(!model.data(model.index(6, Column::PayeeColumn), Qt::BackgroundRole).isValid());
+    QCOMPARE(model.data(overdrawn, Qt::FontRole).value<QFont>().weight(), QFont::Normal);
+
+    // A credit card: headers swap and balances flip; the entry row's placeholders stay.
+    model.setLiabilityAccount(true);
+    model.setTwoLine(true);
+    QCOMPARE(texts(model, -1).mid(2, 5), (QStringList{"Payee / Memo", "Category", "Memo", "Charge", "Payment"}));
+    QCOMPARE(texts(model, 6).last(), QStringLiteral("529.00"));
+    QCOMPARE(colour(model, 1, Column::BalanceColumn), kRed);
+    QCOMPARE(texts(model, 7).mid(5, 2), (QStringList{"Payment", "Deposit"}));
+    model.setCurrency(Currency::JPY);
+    QCOMPARE(texts(model, 6).at(Column::PaymentColumn), QStringLiteral("300,000"));
+}
+
+void TestRegisterModel::sortOrders_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<bool>("liability");
+    QTest::addColumn<QStringList>("ids");
+
+    const auto up = Qt::AscendingOrder;
+    const auto down = Qt::DescendingOrder;
+    // Ties go to the later date in both directions; one day keeps the given order.
+    QTest::newRow("date ascending") << 0 << up << false << QStringList{"ob", "c1", "z1", "p1", "c2", "f1", "r1"};
+    QTest::newRow("date descending") << 0 << down << false << QStringList{"r1", "c2", "f1", "p1", "c1", "z1", "ob"};
+    QTest::newRow("check number") << 1 << up << false << QStringList{"c2", "f1", "p1", "ob", "c1", "r1", "z1"};
+    QTest::newRow("payee ascending") << 2 << up << false << QStringList{"c2", "c1", "ob", "p1", "f1", "r1", "z1"};
+    QTest::newRow("payee descending") << 2 << down << false << QStringList{"z1", "r1", "f1", "p1", "ob", "c2", "c1"};
+    QTest::newRow("category") << 3 << up << false << QStringList{"f1", "ob", "c2", "c1", "z1", "r1", "p1"};
+    QTest::newRow("payment ascending") << 5 << up << false << QStringList{"f1", "p1", "ob", "c2", "c1", "z1", "r1"};
+    QTest::newRow("payment descending") << 5 << down << false << QStringList{"r1", "z1", "c2", "c1", "f1", "p1", "ob"};
+    QTest::newRow("deposit") << 6 << up << false << QStringList{"r1", "c2", "f1", "c1", "z1", "ob", "p1"};
+    QTest::newRow("cleared") << 7 << up << false << QStringList{"r1", "c2", "f1", "z1", "c1", "p1", "ob"};
+    QTest::newRow("balance") << 8 << up << false << QStringList{"r1", "z1", "c1", "ob", "c2", "f1", "p1"};
+    QTest::newRow("liability balance") << 8 << up << true << QStringList{"p1", "c2", "f1", "ob", "c1", "z1", "r1"};
+}
+
+void TestRegisterModel::sortOrders()
+{
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(bool, liability);
+    QFETCH(QStringList, ids);
+
+    RegisterModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setLiabilityAccount(liability);
+    model.setTransactions(sampleRows());
+    QSignalSpy sorted(&model, &RegisterModel::sortChanged);
+    model.sort(-1, order);
+    QCOMPARE(sorted.count(), 0);
+    model.sort(column, order);
+    QCOMPARE(sorted.count(), 1);
+
+    // The entry row heads the register only when it runs newest first.
+    const int entry = column == 0 && order == Qt::DescendingOrder ? 0 : int(ids.size());
+    QCOMPARE(model.entryRow(), entry);
+    QCOMPARE(model.data(model.index(entry, Column::PayeeColumn)).toString(), QStringLiteral("Payee"));
+    QStringList shown;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (row != entry)
+            shown.append(model.transactionAt(row).id);
+    }
+    QCOMPARE(shown, ids);
+}
+
+void TestRegisterModel::entryAndEditRows()
+{
+    RegisterModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QList<RegisterRow> rows = sampleRows();
+    rows[0].id.clear(); // the opening line added for a starting balance has no row of its own
+    rows[4].isSplit = true;
+    model.setTransactions(rows);
+    model.sort(Column::DateColumn, Qt::DescendingOrder);
+    const int opening = 7;
+    const int split = 2;
+    const int cafe = 5;
+    const auto editable = [&](int row) {
+        QString mask;
+        for (int column = 0; column < model.columnCount(); ++column)
+            mask += model.flags(model.index(row, column)).testFlag(Qt::ItemIsEditable) ? u'e' : u'-';
+        return mask;
+    };
+    QCOMPARE(editable(0), QStringLiteral("eeeeeee--"));
+    QCOMPARE(editable(cafe), QStringLiteral("---------"));
+    model.setEditRow(opening);
+    QCOMPARE(editable(opening), QStringLiteral("---------"));
+    model.setEditRow(split);
+    QCOMPARE(editable(split), QStringLiteral("eee-e----"));
+
+    // An edited row shows the buffer over its own balance; the entry row goes blank meanwhile.
+    QSignalSpy changed(&model, &RegisterModel::dataChanged);
+    model.loadEntryBuffer(model.transactionAt(cafe), model.transactionAt(cafe).categoryText);
+    model.setEditRow(cafe);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(split, 0));
+    QVERIFY(model.setData(model.index(cafe, Column::PaymentColumn), QStringLiteral("5.25")));
+    QVERIFY(!model.setData(model.index(cafe, Column::MemoColumn), QStringLiteral("x"), Qt::DisplayRole));
+    QCOMPARE(texts(model, cafe), (QStringList{"1/5/2024", "101", "Cafe", "Food > Dining", "latte", "5.25", "", "C",
+                                              "995.50"}));
+    QCOMPARE(texts(model, 0), QStringList(9, QString()));
+    QCOMPARE(colour(model, cafe, Column::BalanceColumn, Qt::BackgroundRole), QColor(QStringLiteral("#E8F5E9")));
+
+    // The entry row: both amounts typed, the payment wins; a bad date is today.
+    model.setEditRow(-1);
+    model.setEntryText(RegisterModel::NextEntryDateSlot, QStringLiteral("2/2/2024"));
+    const QStringList typed{"13/45/2024", " 12 ", "  Market ", "Food > Groceries", " bag ", " 12.50", "3", "R"};
+    for (int column = 0; column < typed.size(); ++column)
+        QVERIFY(model.setData(model.index(0, column), typed.at(column)));
+    model.setEntryText(RegisterModel::CategoryIdSlot, QStringLiteral("groceries"));
+    const auto seedOf = [&] {
+        const Transaction t = model.entryTransaction(QStringLiteral("acct"));
+        return QStringList{t.accountId, t.date.toString(Qt::ISODate), t.payee, t.memo, t.checkNumber, t.categoryId,
+                           QString::number(t.amount), QString::number(t.cleared + t.reconciled)};
+    };
+    QCOMPARE(seedOf(), (QStringList{"acct", "2024-03-15", "Market", " bag ", "12", "groceries", "-1250", "0"}));
+    setAmountAutoDecimal(true);
+    model.setData(model.index(0, Column::PaymentColumn), QString());
+    model.setData(model.index(0, Column::DepositColumn), QStringLiteral("1234"));
+    QCOMPARE(seedOf().at(6), QStringLiteral("1234"));
+
+    // New rows drop the edit row and start on the next-entry date.
+    model.setEditRow(cafe);
+    model.setTransactions(rows);
+    QCOMPARE(model.editRow(), -1);
+    QCOMPARE(texts(model, 0, Qt::EditRole), (QStringList{"2/2/2024", "", "", "", "", "", "", "", ""}));
+}
+
+VELLUMRY_TEST_MAIN(TestRegisterModel)
+#include "tst_registermodel.moc"
