@@ -474,11 +474,11 @@
         </message>
         <message>
             <source>Cleared</source>
-            <translation>Abgeglichen</translation>
+            <translation>Bestätigt</translation>
         </message>
         <message>
             <source>Uncleared</source>
-            <translation>Nicht abgeglichen</translation>
+            <translation>Nicht bestätigt</translation>
         </message>
         <message>
             <source>Date</source>
@@ -543,6 +543,73 @@
         <message>
             <source>The report could not be written to %1: %2</source>
             <translation>Der Bericht konnte nicht in %1 geschrieben werden: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Alle Konten</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Alle Kategorien</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Zeitraum:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>bis</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Nur bestätigte</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>&amp;Details anzeigen...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>&amp;Aufteilung bearbeiten...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>Buchung &amp;aufteilen...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>Im Dialog &amp;bearbeiten...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>&amp;Duplizieren...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Als &amp;nicht bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Als &amp;bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Löschen...</translation>
         </message>
     </context>
     <context>

@@ -546,6 +546,73 @@
         </message>
     </context>
     <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Search payee, memo, check number...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>All Accounts</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>All Categories</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Date range:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>to</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Cleared only</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Show &amp;Details...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Edit &amp;Splits...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Split Transaction...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Edit in Dialog...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicate...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Mark &amp;Uncleared</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Mark &amp;Cleared</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Delete...</translation>
+        </message>
+    </context>
+    <context>
         <name>WelcomeScreen</name>
         <message>
             <source>Welcome to

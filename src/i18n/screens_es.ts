@@ -474,11 +474,11 @@
         </message>
         <message>
             <source>Cleared</source>
-            <translation>Conciliado</translation>
+            <translation>Compensado</translation>
         </message>
         <message>
             <source>Uncleared</source>
-            <translation>Sin conciliar</translation>
+            <translation>No compensado</translation>
         </message>
         <message>
             <source>Date</source>
@@ -543,6 +543,73 @@
         <message>
             <source>The report could not be written to %1: %2</source>
             <translation>No se pudo escribir el informe en %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Buscar beneficiario, nota, número de cheque...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Cuenta:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Todas las cuentas</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Categoría:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Todas las categorías</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Intervalo de fechas:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>a</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Solo compensadas</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Ver &amp;detalles...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Editar &amp;divisiones...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Dividir transacción...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Editar en un diálogo...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicar...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marcar como &amp;no compensada</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marcar como &amp;compensada</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Eliminar...</translation>
         </message>
     </context>
     <context>

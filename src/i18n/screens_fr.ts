@@ -486,7 +486,7 @@
         </message>
         <message>
             <source>Memo</source>
-            <translation>Mémo</translation>
+            <translation>Note</translation>
         </message>
         <message>
             <source>Amount</source>
@@ -543,6 +543,73 @@
         <message>
             <source>The report could not be written to %1: %2</source>
             <translation>Impossible d’écrire le rapport dans %1 : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Rechercher bénéficiaire, note, numéro de chèque...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Tous les comptes</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Toutes les catégories</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Période :</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>au</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Pointées uniquement</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Afficher les &amp;détails...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Modifier la &amp;ventilation...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Ventiler l’opération...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Modifier dans une fenêtre...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;upliquer...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marquer comme &amp;non pointée</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marquer comme &amp;pointée</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Supprimer...</translation>
         </message>
     </context>
     <context>

@@ -472,11 +472,11 @@
         </message>
         <message>
             <source>Cleared</source>
-            <translation>照合済み</translation>
+            <translation>決済済み</translation>
         </message>
         <message>
             <source>Uncleared</source>
-            <translation>未照合</translation>
+            <translation>未決済</translation>
         </message>
         <message>
             <source>Date</source>
@@ -541,6 +541,73 @@
         <message>
             <source>The report could not be written to %1: %2</source>
             <translation>レポートを %1 に書き込めませんでした: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>支払先、メモ、小切手番号を検索...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>口座:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>すべての口座</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>カテゴリ:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>すべてのカテゴリ</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>期間:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>～</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>決済済みのみ</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>詳細を表示(&amp;D)...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>分割を編集(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>取引を分割(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>ダイアログで編集(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>複製(&amp;U)...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>未決済にする(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>決済済みにする(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>削除(&amp;D)...</translation>
         </message>
     </context>
     <context>

@@ -10,6 +10,7 @@
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 
+#include <QAbstractItemModel>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -108,3 +109,19 @@ public:
 private:
     bool m_ready = false;
 };
+
+// The rows of a table model, each the display texts of `columns` (all when
+// empty) joined by "|", for comparing whole rows at once.
+inline QStringList modelRows(const QAbstractItemModel* model, const QList<int>& columns = {})
+{
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            if (columns.isEmpty() || columns.contains(column))
+                cells.append(model->index(row, column).data().toString());
+        }
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
