@@ -180,6 +180,156 @@
         </message>
     </context>
     <context>
+        <name>ReconciliationHistoryScreen</name>
+        <message>
+            <source>Reconciliation History</source>
+            <translation>Abstimmungsverlauf</translation>
+        </message>
+        <message>
+            <source>Reconciliation History — %1</source>
+            <translation>Abstimmungsverlauf — %1</translation>
+        </message>
+        <message>
+            <source>Past reconciliations for this account.</source>
+            <translation>Frühere Abstimmungen dieses Kontos.</translation>
+        </message>
+        <message>
+            <source>Statement Date</source>
+            <translation>Auszugsdatum</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Auszugssaldo</translation>
+        </message>
+        <message>
+            <source>Reconciled Balance</source>
+            <translation>Abgestimmter Saldo</translation>
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation>Abgeschlossen</translation>
+        </message>
+        <message>
+            <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+            <translation>Noch keine Abstimmungen. Stimmen Sie Ihr Konto im Kontobuch ab, um den Verlauf hier zu sehen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReconciliationScreen</name>
+        <message>
+            <source>Reconcile Account</source>
+            <translation>Konto abstimmen</translation>
+        </message>
+        <message>
+            <source>Statement Date:</source>
+            <translation>Auszugsdatum:</translation>
+        </message>
+        <message>
+            <source>Statement Balance:</source>
+            <translation>Auszugssaldo:</translation>
+        </message>
+        <message>
+            <source>Statement Balance Owed:</source>
+            <translation>Geschuldeter Auszugssaldo:</translation>
+        </message>
+        <message>
+            <source>Previous Balance</source>
+            <translation>Vorheriger Saldo</translation>
+        </message>
+        <message>
+            <source>Cleared Deposits</source>
+            <translation>Bestätigte Einzahlungen</translation>
+        </message>
+        <message>
+            <source>Cleared Withdrawals</source>
+            <translation>Bestätigte Auszahlungen</translation>
+        </message>
+        <message>
+            <source>Cleared Payments</source>
+            <translation>Bestätigte Zahlungen</translation>
+        </message>
+        <message>
+            <source>Cleared Charges</source>
+            <translation>Bestätigte Belastungen</translation>
+        </message>
+        <message>
+            <source>Cleared Balance</source>
+            <translation>Bestätigter Saldo</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Auszugssaldo</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Differenz</translation>
+        </message>
+        <message>
+            <source>Finish Reconciliation</source>
+            <translation>Abstimmung abschließen</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Add Transaction</source>
+            <translation>Buchung hinzufügen</translation>
+        </message>
+        <message>
+            <source>Add a transaction (%1)</source>
+            <translation>Eine Buchung hinzufügen (%1)</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>Edit selected transaction (F2)</source>
+            <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>Delete selected transaction (Del)</source>
+            <translation>Ausgewählte Buchung löschen (Entf)</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Empfänger</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Betrag</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Best.</translation>
+        </message>
+        <message>
+            <source>Reconciliation Not Saved</source>
+            <translation>Abstimmung nicht gespeichert</translation>
+        </message>
+        <message>
+            <source>The reconciliation could not be saved, and nothing was changed. Please try again.</source>
+            <translation>Die Abstimmung konnte nicht gespeichert werden; es wurde nichts geändert. Bitte versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Reconciliation Complete</source>
+            <translation>Abstimmung abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Account reconciled successfully.</source>
+            <translation>Das Konto wurde erfolgreich abgestimmt.</translation>
+        </message>
+    </context>
+    <context>
         <name>RecurringFormDialog</name>
         <message>
             <source>New Recurring Transaction</source>
@@ -356,6 +506,144 @@
         <message>
             <source>years</source>
             <translation>Jahre</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringModel</name>
+        <message>
+            <source>Semi-monthly (%1 &amp; %2)</source>
+            <translation>Halbmonatlich (%1 &amp; %2)</translation>
+        </message>
+        <message>
+            <source>Every %1 days</source>
+            <translation>Alle %1 Tage</translation>
+        </message>
+        <message>
+            <source>Every %1 weeks</source>
+            <translation>Alle %1 Wochen</translation>
+        </message>
+        <message>
+            <source>Every %1 months</source>
+            <translation>Alle %1 Monate</translation>
+        </message>
+        <message>
+            <source>Every %1 years</source>
+            <translation>Alle %1 Jahre</translation>
+        </message>
+        <message>
+            <source>%1 (×%2)</source>
+            <translation>%1 (×%2)</translation>
+        </message>
+        <message>
+            <source>last day</source>
+            <translation>letzter Tag</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>Nein</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Konto</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Empfänger</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Betrag</translation>
+        </message>
+        <message>
+            <source>Frequency</source>
+            <translation>Häufigkeit</translation>
+        </message>
+        <message>
+            <source>Next Due</source>
+            <translation>Nächste Fälligkeit</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringScreen</name>
+        <message>
+            <source>Recurring Transactions</source>
+            <translation>Wiederkehrende Buchungen</translation>
+        </message>
+        <message>
+            <source>Confirm All Due</source>
+            <translation>Alle fälligen bestätigen</translation>
+        </message>
+        <message>
+            <source>Enter Next 7 Days</source>
+            <translation>Nächste 7 Tage erfassen</translation>
+        </message>
+        <message>
+            <source>New Recurring</source>
+            <translation>Neue wiederkehrende</translation>
+        </message>
+        <message>
+            <source>(%1 due)</source>
+            <translation>(%1 fällig)</translation>
+        </message>
+        <message>
+            <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+            <translation>Alle in den nächsten 7 Tagen fälligen wiederkehrenden Buchungen erfassen? Sie erhalten ihr Fälligkeitsdatum und lassen sich später bearbeiten oder löschen.</translation>
+        </message>
+        <message>
+            <source>Enter "%1" now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+            <translation>„%1“ jetzt mit Datum %2 erfassen? Die Buchung erhält ihr Fälligkeitsdatum und lässt sich später bearbeiten oder löschen.</translation>
+        </message>
+        <message>
+            <source>Enter Early</source>
+            <translation>Vorzeitig erfassen</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>Delete recurring "%1"?</source>
+            <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Confirm</source>
+            <translation>&amp;Bestätigen</translation>
+        </message>
+        <message>
+            <source>&amp;Skip</source>
+            <translation>Über&amp;springen</translation>
+        </message>
+        <message>
+            <source>Enter &amp;Early...</source>
+            <translation>&amp;Vorzeitig erfassen...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
         </message>
     </context>
     <context>

@@ -180,6 +180,156 @@
         </message>
     </context>
     <context>
+        <name>ReconciliationHistoryScreen</name>
+        <message>
+            <source>Reconciliation History</source>
+            <translation>Reconciliation History</translation>
+        </message>
+        <message>
+            <source>Reconciliation History — %1</source>
+            <translation>Reconciliation History — %1</translation>
+        </message>
+        <message>
+            <source>Past reconciliations for this account.</source>
+            <translation>Past reconciliations for this account.</translation>
+        </message>
+        <message>
+            <source>Statement Date</source>
+            <translation>Statement Date</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Statement Balance</translation>
+        </message>
+        <message>
+            <source>Reconciled Balance</source>
+            <translation>Reconciled Balance</translation>
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation>Completed</translation>
+        </message>
+        <message>
+            <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+            <translation>No reconciliations yet. Reconcile your account from the register to see the history here.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReconciliationScreen</name>
+        <message>
+            <source>Reconcile Account</source>
+            <translation>Reconcile Account</translation>
+        </message>
+        <message>
+            <source>Statement Date:</source>
+            <translation>Statement Date:</translation>
+        </message>
+        <message>
+            <source>Statement Balance:</source>
+            <translation>Statement Balance:</translation>
+        </message>
+        <message>
+            <source>Statement Balance Owed:</source>
+            <translation>Statement Balance Owed:</translation>
+        </message>
+        <message>
+            <source>Previous Balance</source>
+            <translation>Previous Balance</translation>
+        </message>
+        <message>
+            <source>Cleared Deposits</source>
+            <translation>Cleared Deposits</translation>
+        </message>
+        <message>
+            <source>Cleared Withdrawals</source>
+            <translation>Cleared Withdrawals</translation>
+        </message>
+        <message>
+            <source>Cleared Payments</source>
+            <translation>Cleared Payments</translation>
+        </message>
+        <message>
+            <source>Cleared Charges</source>
+            <translation>Cleared Charges</translation>
+        </message>
+        <message>
+            <source>Cleared Balance</source>
+            <translation>Cleared Balance</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Statement Balance</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Difference</translation>
+        </message>
+        <message>
+            <source>Finish Reconciliation</source>
+            <translation>Finish Reconciliation</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Add Transaction</source>
+            <translation>Add Transaction</translation>
+        </message>
+        <message>
+            <source>Add a transaction (%1)</source>
+            <translation>Add a transaction (%1)</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Edit selected transaction (F2)</source>
+            <translation>Edit selected transaction (F2)</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Delete selected transaction (Del)</source>
+            <translation>Delete selected transaction (Del)</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Payee</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Amount</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Clr</translation>
+        </message>
+        <message>
+            <source>Reconciliation Not Saved</source>
+            <translation>Reconciliation Not Saved</translation>
+        </message>
+        <message>
+            <source>The reconciliation could not be saved, and nothing was changed. Please try again.</source>
+            <translation>The reconciliation could not be saved, and nothing was changed. Please try again.</translation>
+        </message>
+        <message>
+            <source>Reconciliation Complete</source>
+            <translation>Reconciliation Complete</translation>
+        </message>
+        <message>
+            <source>Account reconciled successfully.</source>
+            <translation>Account reconciled successfully.</translation>
+        </message>
+    </context>
+    <context>
         <name>RecurringFormDialog</name>
         <message>
             <source>New Recurring Transaction</source>
@@ -356,6 +506,144 @@
         <message>
             <source>years</source>
             <translation>years</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringModel</name>
+        <message>
+            <source>Semi-monthly (%1 &amp; %2)</source>
+            <translation>Semi-monthly (%1 &amp; %2)</translation>
+        </message>
+        <message>
+            <source>Every %1 days</source>
+            <translation>Every %1 days</translation>
+        </message>
+        <message>
+            <source>Every %1 weeks</source>
+            <translation>Every %1 weeks</translation>
+        </message>
+        <message>
+            <source>Every %1 months</source>
+            <translation>Every %1 months</translation>
+        </message>
+        <message>
+            <source>Every %1 years</source>
+            <translation>Every %1 years</translation>
+        </message>
+        <message>
+            <source>%1 (×%2)</source>
+            <translation>%1 (×%2)</translation>
+        </message>
+        <message>
+            <source>last day</source>
+            <translation>last day</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Yes</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Account</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Payee</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Amount</translation>
+        </message>
+        <message>
+            <source>Frequency</source>
+            <translation>Frequency</translation>
+        </message>
+        <message>
+            <source>Next Due</source>
+            <translation>Next Due</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringScreen</name>
+        <message>
+            <source>Recurring Transactions</source>
+            <translation>Recurring Transactions</translation>
+        </message>
+        <message>
+            <source>Confirm All Due</source>
+            <translation>Confirm All Due</translation>
+        </message>
+        <message>
+            <source>Enter Next 7 Days</source>
+            <translation>Enter Next 7 Days</translation>
+        </message>
+        <message>
+            <source>New Recurring</source>
+            <translation>New Recurring</translation>
+        </message>
+        <message>
+            <source>(%1 due)</source>
+            <translation>(%1 due)</translation>
+        </message>
+        <message>
+            <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+            <translation>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</translation>
+        </message>
+        <message>
+            <source>Enter "%1" now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+            <translation>Enter "%1" now, dated %2? The transaction is dated its due date and you can edit or delete it later.</translation>
+        </message>
+        <message>
+            <source>Enter Early</source>
+            <translation>Enter Early</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Delete recurring "%1"?</source>
+            <translation>Delete recurring "%1"?</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Edit</translation>
+        </message>
+        <message>
+            <source>&amp;Confirm</source>
+            <translation>&amp;Confirm</translation>
+        </message>
+        <message>
+            <source>&amp;Skip</source>
+            <translation>&amp;Skip</translation>
+        </message>
+        <message>
+            <source>Enter &amp;Early...</source>
+            <translation>Enter &amp;Early...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Delete</translation>
         </message>
     </context>
     <context>

@@ -180,6 +180,156 @@
         </message>
     </context>
     <context>
+        <name>ReconciliationHistoryScreen</name>
+        <message>
+            <source>Reconciliation History</source>
+            <translation>Historial de conciliaciones</translation>
+        </message>
+        <message>
+            <source>Reconciliation History — %1</source>
+            <translation>Historial de conciliaciones — %1</translation>
+        </message>
+        <message>
+            <source>Past reconciliations for this account.</source>
+            <translation>Conciliaciones anteriores de esta cuenta.</translation>
+        </message>
+        <message>
+            <source>Statement Date</source>
+            <translation>Fecha del extracto</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Saldo del extracto</translation>
+        </message>
+        <message>
+            <source>Reconciled Balance</source>
+            <translation>Saldo conciliado</translation>
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation>Completada</translation>
+        </message>
+        <message>
+            <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+            <translation>Aún no hay conciliaciones. Concilie su cuenta desde el registro para ver el historial aquí.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReconciliationScreen</name>
+        <message>
+            <source>Reconcile Account</source>
+            <translation>Conciliar cuenta</translation>
+        </message>
+        <message>
+            <source>Statement Date:</source>
+            <translation>Fecha del extracto:</translation>
+        </message>
+        <message>
+            <source>Statement Balance:</source>
+            <translation>Saldo del extracto:</translation>
+        </message>
+        <message>
+            <source>Statement Balance Owed:</source>
+            <translation>Saldo adeudado del extracto:</translation>
+        </message>
+        <message>
+            <source>Previous Balance</source>
+            <translation>Saldo anterior</translation>
+        </message>
+        <message>
+            <source>Cleared Deposits</source>
+            <translation>Depósitos compensados</translation>
+        </message>
+        <message>
+            <source>Cleared Withdrawals</source>
+            <translation>Retiros compensados</translation>
+        </message>
+        <message>
+            <source>Cleared Payments</source>
+            <translation>Pagos compensados</translation>
+        </message>
+        <message>
+            <source>Cleared Charges</source>
+            <translation>Cargos compensados</translation>
+        </message>
+        <message>
+            <source>Cleared Balance</source>
+            <translation>Saldo compensado</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Saldo del extracto</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Diferencia</translation>
+        </message>
+        <message>
+            <source>Finish Reconciliation</source>
+            <translation>Finalizar conciliación</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Add Transaction</source>
+            <translation>Añadir transacción</translation>
+        </message>
+        <message>
+            <source>Add a transaction (%1)</source>
+            <translation>Añadir una transacción (%1)</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Editar</translation>
+        </message>
+        <message>
+            <source>Edit selected transaction (F2)</source>
+            <translation>Editar la transacción seleccionada (F2)</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>Delete selected transaction (Del)</source>
+            <translation>Eliminar la transacción seleccionada (Supr)</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Beneficiario</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Importe</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Comp.</translation>
+        </message>
+        <message>
+            <source>Reconciliation Not Saved</source>
+            <translation>Conciliación no guardada</translation>
+        </message>
+        <message>
+            <source>The reconciliation could not be saved, and nothing was changed. Please try again.</source>
+            <translation>No se pudo guardar la conciliación y no se cambió nada. Inténtelo de nuevo.</translation>
+        </message>
+        <message>
+            <source>Reconciliation Complete</source>
+            <translation>Conciliación completada</translation>
+        </message>
+        <message>
+            <source>Account reconciled successfully.</source>
+            <translation>La cuenta se concilió correctamente.</translation>
+        </message>
+    </context>
+    <context>
         <name>RecurringFormDialog</name>
         <message>
             <source>New Recurring Transaction</source>
@@ -356,6 +506,144 @@
         <message>
             <source>years</source>
             <translation>años</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringModel</name>
+        <message>
+            <source>Semi-monthly (%1 &amp; %2)</source>
+            <translation>Quincenal (%1 y %2)</translation>
+        </message>
+        <message>
+            <source>Every %1 days</source>
+            <translation>Cada %1 días</translation>
+        </message>
+        <message>
+            <source>Every %1 weeks</source>
+            <translation>Cada %1 semanas</translation>
+        </message>
+        <message>
+            <source>Every %1 months</source>
+            <translation>Cada %1 meses</translation>
+        </message>
+        <message>
+            <source>Every %1 years</source>
+            <translation>Cada %1 años</translation>
+        </message>
+        <message>
+            <source>%1 (×%2)</source>
+            <translation>%1 (×%2)</translation>
+        </message>
+        <message>
+            <source>last day</source>
+            <translation>último día</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Activa</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation>Inactiva</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Cuenta</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Beneficiario</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Importe</translation>
+        </message>
+        <message>
+            <source>Frequency</source>
+            <translation>Frecuencia</translation>
+        </message>
+        <message>
+            <source>Next Due</source>
+            <translation>Próximo vencimiento</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringScreen</name>
+        <message>
+            <source>Recurring Transactions</source>
+            <translation>Transacciones periódicas</translation>
+        </message>
+        <message>
+            <source>Confirm All Due</source>
+            <translation>Confirmar todas las vencidas</translation>
+        </message>
+        <message>
+            <source>Enter Next 7 Days</source>
+            <translation>Registrar los próximos 7 días</translation>
+        </message>
+        <message>
+            <source>New Recurring</source>
+            <translation>Nueva periódica</translation>
+        </message>
+        <message>
+            <source>(%1 due)</source>
+            <translation>(%1 vencidas)</translation>
+        </message>
+        <message>
+            <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+            <translation>¿Registrar todas las transacciones periódicas que vencen en los próximos 7 días? Llevarán su fecha de vencimiento y podrá editarlas o eliminarlas más tarde.</translation>
+        </message>
+        <message>
+            <source>Enter "%1" now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+            <translation>¿Registrar «%1» ahora, con fecha %2? La transacción lleva su fecha de vencimiento y podrá editarla o eliminarla más tarde.</translation>
+        </message>
+        <message>
+            <source>Enter Early</source>
+            <translation>Registrar antes</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>Delete recurring "%1"?</source>
+            <translation>¿Eliminar la transacción periódica «%1»?</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Editar</translation>
+        </message>
+        <message>
+            <source>&amp;Confirm</source>
+            <translation>&amp;Confirmar</translation>
+        </message>
+        <message>
+            <source>&amp;Skip</source>
+            <translation>&amp;Omitir</translation>
+        </message>
+        <message>
+            <source>Enter &amp;Early...</source>
+            <translation>Registrar &amp;antes...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>E&amp;liminar</translation>
         </message>
     </context>
     <context>

@@ -180,6 +180,156 @@
         </message>
     </context>
     <context>
+        <name>ReconciliationHistoryScreen</name>
+        <message>
+            <source>Reconciliation History</source>
+            <translation>Historique des rapprochements</translation>
+        </message>
+        <message>
+            <source>Reconciliation History — %1</source>
+            <translation>Historique des rapprochements — %1</translation>
+        </message>
+        <message>
+            <source>Past reconciliations for this account.</source>
+            <translation>Rapprochements précédents de ce compte.</translation>
+        </message>
+        <message>
+            <source>Statement Date</source>
+            <translation>Date du relevé</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Solde du relevé</translation>
+        </message>
+        <message>
+            <source>Reconciled Balance</source>
+            <translation>Solde rapproché</translation>
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation>Terminé</translation>
+        </message>
+        <message>
+            <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+            <translation>Aucun rapprochement pour l'instant. Rapprochez votre compte depuis le registre pour voir l'historique ici.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReconciliationScreen</name>
+        <message>
+            <source>Reconcile Account</source>
+            <translation>Rapprocher le compte</translation>
+        </message>
+        <message>
+            <source>Statement Date:</source>
+            <translation>Date du relevé :</translation>
+        </message>
+        <message>
+            <source>Statement Balance:</source>
+            <translation>Solde du relevé :</translation>
+        </message>
+        <message>
+            <source>Statement Balance Owed:</source>
+            <translation>Solde dû du relevé :</translation>
+        </message>
+        <message>
+            <source>Previous Balance</source>
+            <translation>Solde précédent</translation>
+        </message>
+        <message>
+            <source>Cleared Deposits</source>
+            <translation>Dépôts pointés</translation>
+        </message>
+        <message>
+            <source>Cleared Withdrawals</source>
+            <translation>Retraits pointés</translation>
+        </message>
+        <message>
+            <source>Cleared Payments</source>
+            <translation>Paiements pointés</translation>
+        </message>
+        <message>
+            <source>Cleared Charges</source>
+            <translation>Débits pointés</translation>
+        </message>
+        <message>
+            <source>Cleared Balance</source>
+            <translation>Solde pointé</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>Solde du relevé</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Écart</translation>
+        </message>
+        <message>
+            <source>Finish Reconciliation</source>
+            <translation>Terminer le rapprochement</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Add Transaction</source>
+            <translation>Ajouter une opération</translation>
+        </message>
+        <message>
+            <source>Add a transaction (%1)</source>
+            <translation>Ajouter une opération (%1)</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>Edit selected transaction (F2)</source>
+            <translation>Modifier l'opération sélectionnée (F2)</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Delete selected transaction (Del)</source>
+            <translation>Supprimer l'opération sélectionnée (Suppr)</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Bénéficiaire</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Montant</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Pt.</translation>
+        </message>
+        <message>
+            <source>Reconciliation Not Saved</source>
+            <translation>Rapprochement non enregistré</translation>
+        </message>
+        <message>
+            <source>The reconciliation could not be saved, and nothing was changed. Please try again.</source>
+            <translation>Le rapprochement n'a pas pu être enregistré et rien n'a été modifié. Veuillez réessayer.</translation>
+        </message>
+        <message>
+            <source>Reconciliation Complete</source>
+            <translation>Rapprochement terminé</translation>
+        </message>
+        <message>
+            <source>Account reconciled successfully.</source>
+            <translation>Le compte a été rapproché avec succès.</translation>
+        </message>
+    </context>
+    <context>
         <name>RecurringFormDialog</name>
         <message>
             <source>New Recurring Transaction</source>
@@ -356,6 +506,144 @@
         <message>
             <source>years</source>
             <translation>ans</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringModel</name>
+        <message>
+            <source>Semi-monthly (%1 &amp; %2)</source>
+            <translation>Bimensuel (%1 et %2)</translation>
+        </message>
+        <message>
+            <source>Every %1 days</source>
+            <translation>Tous les %1 jours</translation>
+        </message>
+        <message>
+            <source>Every %1 weeks</source>
+            <translation>Toutes les %1 semaines</translation>
+        </message>
+        <message>
+            <source>Every %1 months</source>
+            <translation>Tous les %1 mois</translation>
+        </message>
+        <message>
+            <source>Every %1 years</source>
+            <translation>Tous les %1 ans</translation>
+        </message>
+        <message>
+            <source>%1 (×%2)</source>
+            <translation>%1 (×%2)</translation>
+        </message>
+        <message>
+            <source>last day</source>
+            <translation>dernier jour</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Oui</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>Non</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Compte</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Bénéficiaire</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Montant</translation>
+        </message>
+        <message>
+            <source>Frequency</source>
+            <translation>Fréquence</translation>
+        </message>
+        <message>
+            <source>Next Due</source>
+            <translation>Prochaine échéance</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Statut</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringScreen</name>
+        <message>
+            <source>Recurring Transactions</source>
+            <translation>Opérations récurrentes</translation>
+        </message>
+        <message>
+            <source>Confirm All Due</source>
+            <translation>Confirmer toutes les échues</translation>
+        </message>
+        <message>
+            <source>Enter Next 7 Days</source>
+            <translation>Saisir les 7 prochains jours</translation>
+        </message>
+        <message>
+            <source>New Recurring</source>
+            <translation>Nouvelle récurrente</translation>
+        </message>
+        <message>
+            <source>(%1 due)</source>
+            <translation>(%1 échues)</translation>
+        </message>
+        <message>
+            <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+            <translation>Saisir toutes les opérations récurrentes échues dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
+        </message>
+        <message>
+            <source>Enter "%1" now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+            <translation>Saisir « %1 » maintenant, à la date du %2 ? L'opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
+        </message>
+        <message>
+            <source>Enter Early</source>
+            <translation>Saisir en avance</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Delete recurring "%1"?</source>
+            <translation>Supprimer l'opération récurrente « %1 » ?</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Confirm</source>
+            <translation>&amp;Confirmer</translation>
+        </message>
+        <message>
+            <source>&amp;Skip</source>
+            <translation>&amp;Ignorer</translation>
+        </message>
+        <message>
+            <source>Enter &amp;Early...</source>
+            <translation>Saisir en &amp;avance...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
         </message>
     </context>
     <context>

@@ -178,6 +178,156 @@
         </message>
     </context>
     <context>
+        <name>ReconciliationHistoryScreen</name>
+        <message>
+            <source>Reconciliation History</source>
+            <translation>照合履歴</translation>
+        </message>
+        <message>
+            <source>Reconciliation History — %1</source>
+            <translation>照合履歴 — %1</translation>
+        </message>
+        <message>
+            <source>Past reconciliations for this account.</source>
+            <translation>この口座の過去の照合です。</translation>
+        </message>
+        <message>
+            <source>Statement Date</source>
+            <translation>明細書の日付</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>明細書の残高</translation>
+        </message>
+        <message>
+            <source>Reconciled Balance</source>
+            <translation>照合済み残高</translation>
+        </message>
+        <message>
+            <source>Completed</source>
+            <translation>完了日時</translation>
+        </message>
+        <message>
+            <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+            <translation>まだ照合はありません。記帳画面から口座を照合すると、ここに履歴が表示されます。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReconciliationScreen</name>
+        <message>
+            <source>Reconcile Account</source>
+            <translation>口座の照合</translation>
+        </message>
+        <message>
+            <source>Statement Date:</source>
+            <translation>明細書の日付:</translation>
+        </message>
+        <message>
+            <source>Statement Balance:</source>
+            <translation>明細書の残高:</translation>
+        </message>
+        <message>
+            <source>Statement Balance Owed:</source>
+            <translation>明細書の請求残高:</translation>
+        </message>
+        <message>
+            <source>Previous Balance</source>
+            <translation>前回残高</translation>
+        </message>
+        <message>
+            <source>Cleared Deposits</source>
+            <translation>消込済みの入金</translation>
+        </message>
+        <message>
+            <source>Cleared Withdrawals</source>
+            <translation>消込済みの出金</translation>
+        </message>
+        <message>
+            <source>Cleared Payments</source>
+            <translation>消込済みの支払い</translation>
+        </message>
+        <message>
+            <source>Cleared Charges</source>
+            <translation>消込済みの利用額</translation>
+        </message>
+        <message>
+            <source>Cleared Balance</source>
+            <translation>消込済み残高</translation>
+        </message>
+        <message>
+            <source>Statement Balance</source>
+            <translation>明細書の残高</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>差額</translation>
+        </message>
+        <message>
+            <source>Finish Reconciliation</source>
+            <translation>照合を完了</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Add Transaction</source>
+            <translation>取引を追加</translation>
+        </message>
+        <message>
+            <source>Add a transaction (%1)</source>
+            <translation>取引を追加（%1）</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>編集</translation>
+        </message>
+        <message>
+            <source>Edit selected transaction (F2)</source>
+            <translation>選択した取引を編集（F2）</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>削除</translation>
+        </message>
+        <message>
+            <source>Delete selected transaction (Del)</source>
+            <translation>選択した取引を削除（Del）</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>日付</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>受取人</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>金額</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>消込</translation>
+        </message>
+        <message>
+            <source>Reconciliation Not Saved</source>
+            <translation>照合は保存されていません</translation>
+        </message>
+        <message>
+            <source>The reconciliation could not be saved, and nothing was changed. Please try again.</source>
+            <translation>照合を保存できませんでした。何も変更されていません。もう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>Reconciliation Complete</source>
+            <translation>照合完了</translation>
+        </message>
+        <message>
+            <source>Account reconciled successfully.</source>
+            <translation>口座の照合が完了しました。</translation>
+        </message>
+    </context>
+    <context>
         <name>RecurringFormDialog</name>
         <message>
             <source>New Recurring Transaction</source>
@@ -354,6 +504,144 @@
         <message>
             <source>years</source>
             <translation>年</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringModel</name>
+        <message>
+            <source>Semi-monthly (%1 &amp; %2)</source>
+            <translation>月2回（%1・%2）</translation>
+        </message>
+        <message>
+            <source>Every %1 days</source>
+            <translation>%1日ごと</translation>
+        </message>
+        <message>
+            <source>Every %1 weeks</source>
+            <translation>%1週間ごと</translation>
+        </message>
+        <message>
+            <source>Every %1 months</source>
+            <translation>%1か月ごと</translation>
+        </message>
+        <message>
+            <source>Every %1 years</source>
+            <translation>%1年ごと</translation>
+        </message>
+        <message>
+            <source>%1 (×%2)</source>
+            <translation>%1（×%2）</translation>
+        </message>
+        <message>
+            <source>last day</source>
+            <translation>末日</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>はい</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>いいえ</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>有効</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation>無効</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>口座</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>受取人</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>金額</translation>
+        </message>
+        <message>
+            <source>Frequency</source>
+            <translation>頻度</translation>
+        </message>
+        <message>
+            <source>Next Due</source>
+            <translation>次回期日</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>自動</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>状態</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecurringScreen</name>
+        <message>
+            <source>Recurring Transactions</source>
+            <translation>定期取引</translation>
+        </message>
+        <message>
+            <source>Confirm All Due</source>
+            <translation>期日到来分をすべて確定</translation>
+        </message>
+        <message>
+            <source>Enter Next 7 Days</source>
+            <translation>今後7日分を入力</translation>
+        </message>
+        <message>
+            <source>New Recurring</source>
+            <translation>新規定期取引</translation>
+        </message>
+        <message>
+            <source>(%1 due)</source>
+            <translation>（期日到来 %1 件）</translation>
+        </message>
+        <message>
+            <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+            <translation>今後7日以内に期日が来る定期取引をすべて入力しますか？各取引の日付は期日になり、後から編集や削除ができます。</translation>
+        </message>
+        <message>
+            <source>Enter "%1" now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+            <translation>「%1」を今すぐ %2 付けで入力しますか？取引の日付は期日になり、後から編集や削除ができます。</translation>
+        </message>
+        <message>
+            <source>Enter Early</source>
+            <translation>前倒しで入力</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>削除</translation>
+        </message>
+        <message>
+            <source>Delete recurring "%1"?</source>
+            <translation>定期取引「%1」を削除しますか？</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>編集(&amp;E)</translation>
+        </message>
+        <message>
+            <source>&amp;Confirm</source>
+            <translation>確定(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Skip</source>
+            <translation>スキップ(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Enter &amp;Early...</source>
+            <translation>前倒しで入力(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>削除(&amp;D)</translation>
         </message>
     </context>
     <context>

@@ -10,12 +10,16 @@
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <QTimer>
 
 #include <memory>
 
@@ -42,6 +46,34 @@ inline void clickOk(const QObject* dialog)
     QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
+// Right-clicks `pos` in the view's viewport, reads the menu (a disabled entry
+// reads "text (off)") and picks `choice`, or closes it. Empty when no menu opened.
+inline QStringList contextMenuAt(QAbstractItemView* view, const QPoint& pos, const QString& choice = QString())
+{
+    QWidget* viewport = view->viewport();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, pos);
+    QStringList texts;
+    QTimer::singleShot(0, view, [&texts, choice] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                texts.append(action->isEnabled() ? action->text() : action->text() + QStringLiteral(" (off)"));
+            if (action->text() == choice)
+                menu->setActiveAction(action);
+        }
+        if (choice.isEmpty())
+            menu->close();
+        else
+            QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
+    QApplication::sendEvent(viewport, &event);
+    QCoreApplication::processEvents(); // without a menu, the timer finds none
+    return texts;
+}
+
 // A screen test's ledger: an AppState opened on a fresh file, "now" pinned, and
 // shortcuts that store records through the repositories as the program would.
 class ScreenLedger
@@ -60,12 +92,14 @@ public:
 
     bool isReady() const { return m_ready; }
 
-    Account addAccount(const QString& name, Currency currency = Currency::USD)
+    Account addAccount(const QString& name, Currency currency = Currency::USD,
+                       AccountType type = AccountType::Checking)
     {
         Account account;
         account.id = newId();
         account.name = name;
         account.currency = currency;
+        account.accountType = type;
         account.createdAt = now();
         account.updatedAt = now();
         if (!state->accountRepository->insert(account))
@@ -73,14 +107,19 @@ public:
         return account;
     }
 
-    Transaction addTransaction(const QString& accountId, const QString& payee, qint64 amount = -100)
+    enum Marks { Open, Cleared, Reconciled };
+
+    Transaction addTransaction(const QString& accountId, const QString& payee, qint64 amount = -100,
+                               const QDate& date = QDate(2024, 3, 1), Marks marks = Open)
     {
         Transaction t;
         t.id = newId();
         t.accountId = accountId;
-        t.date = QDate(2024, 3, 1);
+        t.date = date;
         t.payee = payee;
         t.amount = amount;
+        t.cleared = marks != Open;
+        t.reconciled = marks == Reconciled;
         t.syncStatus = SyncStatus::Synced;
         t.createdAt = now().addDays(-10);
         t.updatedAt = t.createdAt;

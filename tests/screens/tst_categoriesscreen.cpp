@@ -5,10 +5,6 @@
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QTimer>
 #include <QTreeView>
 
 class TestCategoriesScreen : public QObject
@@ -84,28 +80,9 @@ QModelIndex TestCategoriesScreen::rowNamed(const QString& name) const
 
 QStringList TestCategoriesScreen::contextMenu(const QString& rowName, const QString& choice)
 {
-    QWidget* viewport = m_view->viewport();
-    const QPoint pos = rowName.isEmpty() ? QPoint(10, viewport->height() - 10)
+    const QPoint pos = rowName.isEmpty() ? QPoint(10, m_view->viewport()->height() - 10)
                                          : m_view->visualRect(rowNamed(rowName)).center();
-    QTest::mouseClick(viewport, Qt::RightButton, {}, pos);
-    QStringList texts;
-    QTimer::singleShot(0, this, [&texts, choice] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator())
-                texts.append(action->text());
-            if (action->text() == choice)
-                menu->setActiveAction(action);
-        }
-        if (choice.isEmpty())
-            menu->close();
-        else
-            QTest::keyClick(menu, Qt::Key_Return);
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
-    QApplication::sendEvent(viewport, &event);
-    return texts;
+    return contextMenuAt(m_view, pos, choice);
 }
 
 // Types the name into the next category form and accepts it.

@@ -1,0 +1,250 @@
+#include "ScreenTestSupport.h"
+#include "TestMain.h"
+
+#include "data/Database.h"
+#include "data/ReconciliationRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionWriter.h"
+#include "screens/ReconciliationHistoryScreen.h"
+#include "screens/ReconciliationScreen.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/SmartAmountField.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTableWidget>
+
+#include <ctime>
+
+class TestReconciliationScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void reconcilesAgainstTheStatement();
+    void addEditDeleteKeepBothLegsAndSplits();
+    void creditCardAndItsHistory();
+
+private:
+    void open(const QString& accountId);
+    // Makes the row of `payee` current and presses `key` on the table.
+    void press(const QString& payee, Qt::Key key);
+    void finish();
+    QString figures(const QString& statement);
+    QStringList ticks() const;
+    bool sqlExec(const QString& statement) { return QSqlQuery(m->state->database->database()).exec(statement); }
+
+    std::unique_ptr<ScreenLedger> m;
+    std::unique_ptr<ReconciliationScreen> m_screen;
+    QTableWidget* m_table = nullptr;
+    Account m_checking;
+};
+
+void TestReconciliationScreens::init()
+{
+    m = std::make_unique<ScreenLedger>();
+    QVERIFY(m->isReady());
+    m_checking = m->addAccount(QStringLiteral("Checking"));
+}
+
+void TestReconciliationScreens::cleanup()
+{
+    m_screen.reset();
+    m.reset();
+    MessageBox::clearNextAnswer();
+    ModalDialog::clearNextHandler();
+    qputenv("TZ", "UTC");
+    tzset();
+}
+
+void TestReconciliationScreens::open(const QString& accountId)
+{
+    m_screen = std::make_unique<ReconciliationScreen>(m->state.get());
+    m_screen->start(accountId);
+    m_screen->show();
+    QApplication::setActiveWindow(m_screen.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    m_table = child<QTableWidget>(m_screen.get(), "transactionTable");
+}
+
+void TestReconciliationScreens::press(const QString& payee, Qt::Key key)
+{
+    const QTableWidgetItem* item = m_table->findItems(payee, Qt::MatchExactly).value(0);
+    QVERIFY(item);
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualItemRect(item).center());
+    QTest::keyClick(m_table, key);
+}
+
+void TestReconciliationScreens::finish()
+{
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(child(m_screen.get(), "finishButton"), Qt::LeftButton);
+}
+
+// The statement balance typed over, then the summary as shown: captions, figures, colour, Finish.
+QString TestReconciliationScreens::figures(const QString& statement)
+{
+    auto* field = child<SmartAmountField>(m_screen.get(), "statementBalanceField");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, statement);
+    QStringList texts;
+    for (const char* name : {"statementBalanceCaptionLabel", "depositsCaptionLabel", "withdrawalsCaptionLabel",
+                             "previousBalanceLabel", "depositsLabel", "withdrawalsLabel", "clearedBalanceLabel",
+                             "statementBalanceLabel", "differenceLabel"})
+        texts.append(child<QLabel>(m_screen.get(), name)->text());
+    texts.append(child<QLabel>(m_screen.get(), "differenceLabel")->styleSheet());
+    texts.append(child(m_screen.get(), "finishButton")->isEnabled() ? QStringLiteral("finish") : QStringLiteral("-"));
+    return texts.join(QLatin1Char('|'));
+}
+
+QStringList TestReconciliationScreens::ticks() const
+{
+    QStringList rows;
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        rows.append(QStringLiteral("%1 %2 %3 %4")
+                        .arg(qobject_cast<QCheckBox*>(m_table->cellWidget(row, 0))->isChecked() ? "x" : "-",
+                             m_table->item(row, 2)->text(), m_table->item(row, 3)->text(),
+                             m_table->item(row, 4)->text())
+                        .trimmed());
+    return rows;
+}
+
+void TestReconciliationScreens::reconcilesAgainstTheStatement()
+{
+    const QString id = m_checking.id;
+    m->addTransaction(id, QStringLiteral("Deposit"), 10000, QDate(2024, 2, 10), ScreenLedger::Reconciled);
+    m->addTransaction(id, QStringLiteral("Pay"), 5000, QDate(2024, 3, 1), ScreenLedger::Cleared);
+    m->addTransaction(id, QStringLiteral("Check"), -2000, QDate(2024, 3, 2));
+    const Transaction later = m->addTransaction(id, QStringLiteral("Later"), -700, QDate(2024, 3, 3));
+    open(m_checking.id);
+    QCOMPARE(child<QLineEdit>(m_screen.get(), "statementDateField")->text(), QStringLiteral("3/10/2024"));
+    QCOMPARE(ticks(), QStringList({"x Pay $50.00 C", "- Check -$20.00", "- Later -$7.00"}));
+
+    press(QStringLiteral("Check"), Qt::Key_Space);
+    const QString shown = QStringLiteral("Statement Balance:|Cleared Deposits|Cleared Withdrawals|$100.00|$50.00|"
+                                         "-$20.00|$130.00|");
+    QCOMPARE(figures(QStringLiteral("130.01")), shown + "$130.01|$0.01|color: #c62828;|-");
+    QCOMPARE(figures(QStringLiteral("130")), shown + "$130.00|$0.00|color: #2e7d32;|finish");
+    press(QStringLiteral("Check"), Qt::Key_Space);
+    QCOMPARE(child<QLabel>(m_screen.get(), "differenceLabel")->text(), QStringLiteral("-$20.00"));
+    QTest::keyClick(m_table, Qt::Key_C);
+    QCOMPARE(ticks(), QStringList({"x Pay $50.00 C", "x Check -$20.00", "- Later -$7.00"}));
+
+    // A failed write changes nothing, says so and does not end the reconciliation.
+    QSignalSpy completed(m_screen.get(), &ReconciliationScreen::reconciliationCompleted);
+    QVERIFY(sqlExec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
+                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("insert failed:")));
+    finish();
+    QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Reconciliation Not Saved"));
+    QCOMPARE(m->state->transactionRepository->listUnreconciled(m_checking.id).size() + completed.count(), 3);
+
+    QVERIFY(sqlExec(QStringLiteral("DROP TRIGGER refuse")));
+    finish();
+    QCOMPARE(MessageBox::lastTitle() + MessageBox::lastText(),
+             QStringLiteral("Reconciliation CompleteAccount reconciled successfully."));
+    const QList<Transaction> open = m->state->transactionRepository->listUnreconciled(m_checking.id);
+    const Reconciliation done = m->state->reconciliationRepository->listByAccount(m_checking.id).value(0);
+    QCOMPARE(QVariantList({completed.count(), open.size(), open.value(0).id, done.statementDate,
+                           done.statementBalance, done.reconciledBalance}),
+             QVariantList({1, 1, later.id, QDate(2024, 3, 10), 13000, 13000}));
+}
+
+void TestReconciliationScreens::addEditDeleteKeepBothLegsAndSplits()
+{
+    const Account savings = m->addAccount(QStringLiteral("Savings"));
+    const Category food = m->addCategory(QStringLiteral("food"), QStringLiteral("Food"));
+    m->addTransaction(m_checking.id, QStringLiteral("Opening Balance"), 0, QDate(2024, 1, 1));
+    Transaction split = m->addTransaction(m_checking.id, QStringLiteral("Market"), -3000);
+    split.isSplit = true;
+    const QDateTime now = ScreenLedger::now();
+    QVERIFY(TransactionWriter(m->state->database, m->state->transactionRepository, m->state->splitLineRepository,
+                              m->state->categoryRepository)
+                .update(split, {SplitLine{newId(), split.id, food.id, -1000, {}, now, now},
+                                SplitLine{newId(), split.id, food.id, -2000, {}, now, now}}));
+    open(m_checking.id);
+
+    press(QStringLiteral("Market"), Qt::Key_R);
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QTest::keyClicks(child(form, "memoEdit"), QStringLiteral("weekly"));
+        clickOk(form);
+    });
+    press(QStringLiteral("Market"), Qt::Key_F2);
+    QCOMPARE(QVariantList({m->state->transactionRepository->findById(split.id)->memo,
+                           m->state->splitLineRepository->listByTransaction(split.id).size()}),
+             QVariantList({QStringLiteral("weekly"), 2}));
+
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QTest::mouseClick(child(form, "transferRadio"), Qt::LeftButton);
+        child<SmartAmountField>(form, "amountField")->selectAll();
+        QTest::keyClicks(child(form, "amountField"), QStringLiteral("25"));
+        child<QCheckBox>(form, "clearedCheck")->setChecked(true);
+        clickOk(form);
+    });
+    QTest::keyClick(m_table, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(ticks(), QStringList({"- Opening Balance $0.00", "x Market -$30.00", "x Transfer to Savings -$25.00 C"}));
+    QCOMPARE(m->state->transactionRepository->listByAccount(savings.id).value(0).payee,
+             QStringLiteral("Transfer from Checking"));
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    press(QStringLiteral("Transfer to Savings"), Qt::Key_Delete);
+    QVERIFY(m->state->transactionRepository->listByAccount(savings.id).isEmpty());
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    press(QStringLiteral("Opening Balance"), Qt::Key_Delete);
+    QCOMPARE(MessageBox::lastTitle() + MessageBox::lastText(),
+             QStringLiteral("Opening BalanceThe opening balance can't be removed. Every account has one.\n\n"
+                            "To clear it, set it to zero in the account's settings."));
+    QCOMPARE(ticks(), QStringList({"- Opening Balance $0.00", "x Market -$30.00"}));
+}
+
+void TestReconciliationScreens::creditCardAndItsHistory()
+{
+    const Account card = m->addAccount(QStringLiteral("Visa"), Currency::USD, AccountType::CreditCard);
+    m->addTransaction(card.id, QStringLiteral("Charges"), -50000, QDate(2024, 2, 1), ScreenLedger::Reconciled);
+    m->addTransaction(card.id, QStringLiteral("Payment"), 10000, QDate(2024, 3, 1), ScreenLedger::Cleared);
+    m->addTransaction(card.id, QStringLiteral("Shop"), -5000, QDate(2024, 3, 2), ScreenLedger::Cleared);
+    const Reconciliation older{newId(), card.id, QDate(2024, 1, 31), 2000, 2000, ScreenLedger::now(), 1,
+                               SyncStatus::Pending, {}, {}, {}, {}};
+    QVERIFY(m->state->reconciliationRepository->insert(older));
+    open(card.id);
+    QCOMPARE(figures(QStringLiteral("450")), QStringLiteral("Statement Balance Owed:|Cleared Payments|Cleared Charges|"
+                                                            "$500.00|-$100.00|$50.00|$450.00|$450.00|$0.00|"
+                                                            "color: #2e7d32;|finish"));
+
+    // Finished late in the evening UTC: already the next day two hours east.
+    Clock::setFixedNow(QDateTime(QDate(2024, 5, 1), QTime(23, 30), QTimeZone::utc()));
+    qputenv("TZ", "Etc/GMT-2");
+    tzset();
+    finish();
+    ReconciliationHistoryScreen history(m->state.get());
+    history.show();
+    history.setAccount(card.id);
+    auto* table = child<QTableWidget>(&history, "historyTable");
+    QStringList rows{child<QLabel>(&history, "titleLabel")->text()};
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < 4; ++column)
+            rows.append(table->item(row, column)->text());
+        rows.append(table->item(row, 1)->foreground().color().name());
+    }
+    QCOMPARE(rows, QStringList({"Reconciliation History — Visa", "Mar 1, 2024", "$450.00", "$450.00",
+                                "May 2, 2024 1:30 am", "#000000", "Jan 31, 2024", "-$20.00", "-$20.00",
+                                "Mar 5, 2024 4:07 pm", "#c62828"}));
+
+    history.setAccount(m_checking.id);
+    auto* empty = child<QLabel>(&history, "emptyLabel");
+    QCOMPARE(QVariantList({table->isVisible(), empty->isVisible(), empty->text()}),
+             QVariantList({false, true, QStringLiteral("No reconciliations yet. Reconcile your account from the "
+                                                       "register to see the history here.")}));
+}
+
+VELLUMRY_TEST_MAIN(TestReconciliationScreens)
+#include "tst_reconciliationscreens.moc"
