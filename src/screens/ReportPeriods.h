@@ -31,7 +31,12 @@ struct ComparisonPeriods
     QDate period2To;
 };
 
-enum class ComparisonMode { ThisYearVsLastYear = 0, LastYearVsYearBefore = 1, ThisQuarterVsLastQuarter = 2, Custom = 3 };
+enum class ComparisonMode {
+    ThisYearVsLastYear = 0,
+    LastYearVsYearBefore = 1,
+    ThisQuarterVsLastQuarter = 2,
+    Custom = 3,
+};
 
 // The periods of a mode; none for Custom, whose periods the user sets.
 std::optional<ComparisonPeriods> comparisonPeriods(ComparisonMode mode, QDate today);

@@ -149,17 +149,15 @@ private:
     bool m_ready = false;
 };
 
-// The rows of a table model, each the display texts of `columns` (all when
-// empty) joined by "|", for comparing whole rows at once.
-inline QStringList modelRows(const QAbstractItemModel* model, const QList<int>& columns = {})
+// The rows of a table model, each row's display texts joined by "|", for
+// comparing whole rows at once.
+inline QStringList modelRows(const QAbstractItemModel* model)
 {
     QStringList rows;
     for (int row = 0; row < model->rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < model->columnCount(); ++column) {
-            if (columns.isEmpty() || columns.contains(column))
-                cells.append(model->index(row, column).data().toString());
-        }
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells.append(model->index(row, column).data().toString());
         rows.append(cells.join(QLatin1Char('|')));
     }
     return rows;

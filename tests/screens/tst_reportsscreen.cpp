@@ -62,31 +62,26 @@ void TestReportsScreen::presetsFollowToday()
     Clock::setFixedNow(QDateTime(QDate(2025, 3, 15), QTime(9, 0), QTimeZone::utc()));
     const auto period = [this] {
         return QVariantList({w<QDateEdit>("fromEdit")->date(), w<QDateEdit>("toEdit")->date(),
-                             w("fromEdit")->isVisible(), w<QLabel>("rangeLabel")->text()});
+                             w("fromEdit")->isVisible(), w("rangeLabel")->isVisible()});
     };
-    const QString range = QLocale().toString(from, QLocale::ShortFormat) + QStringLiteral(" – ")
-        + QLocale().toString(to, QLocale::ShortFormat);
     w<QComboBox>("periodCombo")->setCurrentIndex(preset);
-    QCOMPARE(period(), QVariantList({from, to, false, range}));
+    QCOMPARE(period(), QVariantList({from, to, false, true}));
     // Custom starts from the preset's dates and shows them for editing.
     w<QComboBox>("periodCombo")->setCurrentIndex(10);
-    QCOMPARE(period(), QVariantList({from, to, true, range}));
+    QCOMPARE(period(), QVariantList({from, to, true, false}));
 }
 
 void TestReportsScreen::currenciesDecideWhatShows()
 {
-    Account checking = m->addAccount(QStringLiteral("Checking"));
-    Account card = m->addAccount(QStringLiteral("Card"));
-    Account euro = m->addAccount(QStringLiteral("Euro"), Currency::EUR);
-    card.accountType = AccountType::CreditCard;
-    euro.accountType = AccountType::Other;
+    const Account checking = m->addAccount(QStringLiteral("Checking"));
+    m->addAccount(QStringLiteral("Card"), Currency::USD, AccountType::CreditCard);
+    Account euro = m->addAccount(QStringLiteral("Euro"), Currency::EUR, AccountType::Other);
     Category charity = m->addCategory(QStringLiteral("c1"), QStringLiteral("Charity"));
     charity.isTaxRelevant = true;
     charity.taxCategory = QStringLiteral("gifts");
     Transaction gift = m->addTransaction(checking.id, QStringLiteral("Red Cross"), -5000);
     gift.categoryId = charity.id;
-    QVERIFY(m->state->accountRepository->update(card) && m->state->accountRepository->update(euro)
-            && m->state->categoryRepository->update(charity) && m->state->transactionRepository->update(gift));
+    QVERIFY(m->state->categoryRepository->update(charity) && m->state->transactionRepository->update(gift));
     m->addTransaction(euro.id, QStringLiteral("Boulangerie"), -300);
     m_screen->refresh();
 
@@ -120,11 +115,10 @@ void TestReportsScreen::totalsExportAndCustomPeriods()
     m->addTransaction(checking.id, QStringLiteral("Grocer"), -1234);
     m_screen->refresh();
     w<QTabWidget>("reportTabs")->setCurrentIndex(3);
-    QAbstractItemModel* model = w<QTableView>("incomeExpenseTable")->model();
-    QAbstractItemModelTester tester(model);
+    QAbstractItemModelTester tester(w<QTableView>("incomeExpenseTable")->model());
     QCOMPARE(rows("incomeExpenseTable"),
              QStringList({"2024-03|$2,500.00|-$12.34|$2,487.66", "Total|$2,500.00|-$12.34|$2,487.66"}));
-    const auto bold = [model](int row) { return model->index(row, 0).data(Qt::FontRole).value<QFont>().bold(); };
+    const auto bold = [&](int row) { return tester.model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold(); };
     QVERIFY(!bold(0) && bold(1));
 
     const QString path = QDir(qEnvironmentVariable("HOME")).filePath(QStringLiteral("out.csv"));

@@ -6,15 +6,11 @@
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QElapsedTimer>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTimer>
 
 class TestSearchScreen : public QObject
 {
@@ -27,14 +23,12 @@ private slots:
     void rowActionsFollowTheRow();
 
 private:
-    QStringList listed() const
-    {
-        return modelRows(m_view->model(),
-                         {RegisterModel::PayeeColumn, RegisterModel::PaymentColumn, RegisterModel::DepositColumn});
-    }
+    QStringList listed() const { return modelRows(m_view->model()); }
     QPoint centreOf(const QString& payee) const;
-    // Right-clicks the row, reads the menu and picks `choice`.
-    QStringList menuOf(const QString& payee, const QString& choice = QString());
+    QStringList menuOf(const QString& payee, const QString& choice = QString())
+    {
+        return contextMenuAt(m_view, centreOf(payee), choice);
+    }
     Transaction stored(const Transaction& t) const { return *m->state->transactionRepository->findById(t.id); }
     template <typename Widget = QWidget>
     Widget* w(const char* name) const { return child<Widget>(m_screen.get(), name); }
@@ -64,28 +58,6 @@ QPoint TestSearchScreen::centreOf(const QString& payee) const
     return m_view->visualRect(found.value(0)).center();
 }
 
-QStringList TestSearchScreen::menuOf(const QString& payee, const QString& choice)
-{
-    QStringList texts;
-    QTimer::singleShot(0, this, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        for (QAction* action : menu->actions()) {
-            texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-            if (action->text() == choice)
-                menu->setActiveAction(action);
-        }
-        if (choice.isEmpty())
-            menu->close();
-        else
-            QTest::keyClick(menu, Qt::Key_Return);
-    });
-    const QPoint pos = centreOf(payee);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, m_view->viewport()->mapToGlobal(pos));
-    QApplication::sendEvent(m_view->viewport(), &event);
-    return texts;
-}
-
 void TestSearchScreen::filtersSearchAndTypingWaits()
 {
     const Account yen = m->addAccount(QStringLiteral("Yen"), Currency::JPY);
@@ -101,7 +73,6 @@ void TestSearchScreen::filtersSearchAndTypingWaits()
     QTest::keyClicks(w("searchEdit"), QStringLiteral("gro"));
     QElapsedTimer typed;
     typed.start();
-    QCOMPARE(searches.count(), 0);
     QTRY_COMPARE(searches.count(), 1);
     QVERIFY(typed.elapsed() >= 250);
     QCOMPARE(listed().size(), 2);
@@ -109,39 +80,35 @@ void TestSearchScreen::filtersSearchAndTypingWaits()
     // Another filter searches at once; the yen account's amounts show in whole yen.
     auto* accounts = w<QComboBox>("accountCombo");
     accounts->setCurrentIndex(accounts->findText(QStringLiteral("Yen")));
-    QCOMPARE(QVariantList({searches.count(), listed()}), QVariantList({2, QStringList({"Grotto|1,500|"})}));
+    QCOMPARE(QVariantList({searches.count(), listed()}),
+             QVariantList({2, QStringList({"3/1/2024||Grotto|||1,500|||0"})}));
 
     // Dates count only while the range is on.
     w<QDateEdit>("dateFromEdit")->setDate(QDate(2024, 3, 2));
-    QCOMPARE(searches.count(), 2);
     QTest::mouseClick(w("dateRangeCheck"), Qt::LeftButton);
     QCOMPARE(QVariantList({searches.count(), listed().size()}), QVariantList({3, 0}));
 }
 
 void TestSearchScreen::rowActionsFollowTheRow()
 {
-    Transaction split = m->addTransaction(m_account.id, QStringLiteral("Alpha"));
-    split.isSplit = split.cleared = true;
-    Transaction reconciled = m->addTransaction(m_account.id, QStringLiteral("Beta"));
-    reconciled.cleared = reconciled.reconciled = true;
-    QVERIFY(m->state->transactionRepository->update(split) && m->state->transactionRepository->update(reconciled));
+    const QDate day(2024, 3, 1);
+    Transaction split = m->addTransaction(m_account.id, QStringLiteral("Alpha"), -100, day, ScreenLedger::Cleared);
+    split.isSplit = true;
+    QVERIFY(m->state->transactionRepository->update(split));
+    m->addTransaction(m_account.id, QStringLiteral("Beta"), -100, day, ScreenLedger::Reconciled);
     const Transaction open = m->addTransaction(m_account.id, QStringLiteral("Gamma"), 700);
     m_screen->populateFilterCombos();
 
-    const QString details = QStringLiteral("Show &Details...");
-    const QStringList tail = {"&Edit in Dialog...", "D&uplicate..."};
-    QCOMPARE(menuOf(QStringLiteral("Alpha")),
-             QStringList({details, "Edit &Splits..."}) + tail + QStringList({"Mark &Uncleared", "-", "&Delete..."}));
-    QCOMPARE(menuOf(QStringLiteral("Beta")),
-             QStringList({details, "&Split Transaction..."}) + tail + QStringList({"-", "&Delete..."}));
+    QCOMPARE(menuOf(QStringLiteral("Alpha")) + menuOf(QStringLiteral("Beta")),
+             QStringList({"Show &Details...", "Edit &Splits...", "&Edit in Dialog...", "D&uplicate...",
+                          "Mark &Uncleared", "&Delete...", "Show &Details...", "&Split Transaction...",
+                          "&Edit in Dialog...", "D&uplicate...", "&Delete..."}));
 
     // A change stored after the search is kept: the action works on the stored row, not the one shown.
-    Transaction renamed = open;
-    renamed.payee = QStringLiteral("Gamma Bros");
-    QVERIFY(m->state->transactionRepository->update(renamed));
+    QCOMPARE(m->state->transactionRepository->renamePayees({QStringLiteral("Gamma")}, QStringLiteral("Gamma Bros")), 1);
     menuOf(QStringLiteral("Gamma"), QStringLiteral("Mark &Cleared"));
     QCOMPARE(QVariantList({stored(open).cleared, stored(open).payee}), QVariantList({true, "Gamma Bros"}));
-    QCOMPARE(listed(), QStringList({"Alpha|1.00|", "Beta|1.00|", "Gamma Bros||7.00"}));
+    QCOMPARE(listed().last(), QStringLiteral("3/1/2024||Gamma Bros||||7.00|C|0.00"));
 
     MessageBox::setNextAnswer(QMessageBox::No);
     menuOf(QStringLiteral("Alpha"), QStringLiteral("&Delete..."));
