@@ -734,6 +734,260 @@
         </message>
     </context>
     <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Berichte</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Zeitraum:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>CSV exportieren</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Ausgaben nach Kategorie</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Empfängerübersicht</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Steuerbericht</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Einnahmen und Ausgaben</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Geldfluss</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Jahresvergleich</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Kontenübersicht</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Buchungen</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Kategorie</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Summe</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Empfänger</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Steuerschlüssel</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Monat</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Einnahmen</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Ausgaben</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Saldo</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Zuflüsse</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Abflüsse</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Zeitraum 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Zeitraum 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Differenz</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Konto</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Art</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Bestätigt</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Nicht bestätigt</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Notiz</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Betrag</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Vergleichen:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>Dieses Jahr mit Vorjahr</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>Vorjahr mit dem Jahr davor</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>Dieses Quartal mit Vorquartal</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Benutzerdefiniert</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>Z1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>Z2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Alle Konten</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>Diese Konten werden in verschiedenen Währungen geführt, daher ergäben zusammengefasste Zahlen keine sinnvolle Summe. Wählen Sie ein einzelnes Konto, um die Berichte zu Kategorien, Empfängern, Steuern, Einnahmen und Geldfluss zu sehen.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>Der Steuerbericht umfasst alle Konten, und diese werden in verschiedenen Währungen geführt, daher ergäben seine Summen keinen Sinn.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>Der Bericht konnte nicht in %1 geschrieben werden: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Alle Konten</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Alle Kategorien</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Zeitraum:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>bis</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Nur bestätigte</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>&amp;Details anzeigen...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>&amp;Aufteilung bearbeiten...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>Buchung &amp;aufteilen...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>Im Dialog &amp;bearbeiten...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>&amp;Duplizieren...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Als &amp;nicht bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Als &amp;bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Löschen...</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>

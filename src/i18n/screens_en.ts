@@ -734,6 +734,260 @@
         </message>
     </context>
     <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Reports</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Period:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>Export CSV</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Category Spending</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Payee Summary</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Tax Report</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Income vs Expenses</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Cash Flow</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Year-over-Year</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Account Summary</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Transactions</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Category</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Payee</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Count</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Tax Code</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Month</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Income</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Expenses</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Net</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Inflows</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Outflows</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Period 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Period 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Difference</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Account</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Cleared</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Uncleared</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Memo</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Amount</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Compare:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>This Year vs Last Year</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>Last Year vs Year Before</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>This Quarter vs Last Quarter</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>P1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>P2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>P1: %1 – %2    P2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>All Accounts</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>The report could not be written to %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Search payee, memo, check number...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>All Accounts</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>All Categories</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Date range:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>to</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Cleared only</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Show &amp;Details...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Edit &amp;Splits...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Split Transaction...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Edit in Dialog...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicate...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Mark &amp;Uncleared</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Mark &amp;Cleared</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Delete...</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>

@@ -734,6 +734,260 @@
         </message>
     </context>
     <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Informes</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Cuenta:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Período:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>Exportar CSV</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Gastos por categoría</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Resumen por beneficiario</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Informe fiscal</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Ingresos frente a gastos</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Flujo de caja</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Comparación interanual</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Resumen de cuentas</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Transacciones</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Categoría</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Beneficiario</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Cantidad</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Código fiscal</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Mes</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Ingresos</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Gastos</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Neto</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Entradas</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Salidas</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Período 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Período 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Diferencia</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Cuenta</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Tipo</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Compensado</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>No compensado</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Nota</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Importe</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Comparar:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>Este año frente al año pasado</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>El año pasado frente al anterior</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>Este trimestre frente al anterior</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personalizado</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>P1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>P2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>P1: %1 – %2    P2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Todas las cuentas</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>Estas cuentas están en monedas distintas, así que las cifras combinadas no cuadrarían. Elija una sola cuenta para ver los informes de categorías, beneficiarios, impuestos, ingresos y flujo de caja.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>El informe fiscal abarca todas las cuentas, y estas están en monedas distintas, así que sus totales no cuadrarían.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>No se pudo escribir el informe en %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Buscar beneficiario, nota, número de cheque...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Cuenta:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Todas las cuentas</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Categoría:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Todas las categorías</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Intervalo de fechas:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>a</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Solo compensadas</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Ver &amp;detalles...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Editar &amp;divisiones...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Dividir transacción...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Editar en un diálogo...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicar...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marcar como &amp;no compensada</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marcar como &amp;compensada</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Eliminar...</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>

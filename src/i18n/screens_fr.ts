@@ -734,6 +734,260 @@
         </message>
     </context>
     <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Rapports</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Période :</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Dépenses par catégorie</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Synthèse par bénéficiaire</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Rapport fiscal</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Revenus et dépenses</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Flux de trésorerie</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Comparaison annuelle</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Synthèse des comptes</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Opérations</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Catégorie</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Bénéficiaire</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Code fiscal</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Mois</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Revenus</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Dépenses</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Net</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Entrées</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Sorties</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Période 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Période 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Écart</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Compte</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Pointé</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Non pointé</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Note</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Montant</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Comparer :</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>Cette année et l’année dernière</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>L’année dernière et la précédente</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>Ce trimestre et le précédent</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personnalisé</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>P1 :</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>P2 :</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Tous les comptes</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>Ces comptes sont tenus dans des devises différentes : des chiffres combinés n’auraient pas de sens. Choisissez un seul compte pour voir les rapports par catégorie, par bénéficiaire, fiscal, des revenus et des flux de trésorerie.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>Le rapport fiscal couvre tous les comptes, tenus dans des devises différentes : ses totaux n’auraient pas de sens.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>Impossible d’écrire le rapport dans %1 : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Rechercher bénéficiaire, note, numéro de chèque...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Tous les comptes</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Toutes les catégories</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Période :</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>au</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Pointées uniquement</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Afficher les &amp;détails...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Modifier la &amp;ventilation...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Ventiler l’opération...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Modifier dans une fenêtre...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;upliquer...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marquer comme &amp;non pointée</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marquer comme &amp;pointée</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Supprimer...</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>

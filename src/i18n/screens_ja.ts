@@ -732,6 +732,260 @@
         </message>
     </context>
     <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>レポート</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>口座:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>期間:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>CSV をエクスポート</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>カテゴリ別支出</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>支払先別集計</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>税務レポート</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>収入と支出</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>キャッシュフロー</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>前年比較</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>口座の概要</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>取引</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>カテゴリ</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>合計</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>支払先</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>件数</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>税コード</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>月</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>収入</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>支出</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>差引</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>入金</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>出金</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>期間 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>期間 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>差額</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>口座</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>種類</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>決済済み</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>未決済</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>日付</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>メモ</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>金額</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>比較:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>今年と昨年</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>昨年と一昨年</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>今四半期と前四半期</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>カスタム</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>期間1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>期間2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>すべての口座</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>これらの口座は異なる通貨で管理されているため、合算した数値は意味を持ちません。カテゴリ、支払先、税務、収入、キャッシュフローのレポートを見るには、口座を 1 つ選んでください。</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>税務レポートはすべての口座を対象としており、口座の通貨が異なるため、その合計は意味を持ちません。</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV ファイル (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>レポートを %1 に書き込めませんでした: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>支払先、メモ、小切手番号を検索...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>口座:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>すべての口座</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>カテゴリ:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>すべてのカテゴリ</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>期間:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>～</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>決済済みのみ</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>詳細を表示(&amp;D)...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>分割を編集(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>取引を分割(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>ダイアログで編集(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>複製(&amp;U)...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>未決済にする(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>決済済みにする(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>削除(&amp;D)...</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>
