@@ -476,7 +476,7 @@ void RegisterScreen::showHeaderContextMenu(const QPoint& pos)
     }
     menu.addSeparator();
     menu.addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
-    menu.exec(m_table->horizontalHeader()->mapToGlobal(pos));
+    menu.exec(m_table->horizontalHeader()->viewport()->mapToGlobal(pos));
 }
 
 void RegisterScreen::setColumnShown(int column, bool shown)
