@@ -364,6 +364,10 @@ std::optional<QDate> parseQifDate(QStringView value, QifDateOrder order)
     }
     if (year < 100)
         year += year < 70 ? 2000 : 1900;
+    // The ledger keeps dates as "yyyy-MM-dd": a longer year would not read back,
+    // and the same row imported again would not be known as a duplicate.
+    if (year > 9999)
+        return std::nullopt;
 
     const QDate date(year, month, day);
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;

@@ -33,7 +33,7 @@ public:
     void reset();
 
     // Table -> number of rows, for every table including SQLite's own and
-    // the search index's.
+    // the search index's shadow tables.
     QMap<QString, qint64> rowCounts();
 
 private:
@@ -42,6 +42,7 @@ private:
     Database m_database;
     QStringList m_tables;
     QStringList m_searchIndexes;
+    QString m_countStatement;
     QMap<QString, qint64> m_freshCounts;
 };
 
