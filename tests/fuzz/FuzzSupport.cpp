@@ -22,7 +22,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 } // namespace
 
-void initFuzzTarget()
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     prepareTestEnvironment();
     qputenv("LC_ALL", "C.UTF-8");
@@ -32,12 +32,20 @@ void initFuzzTarget()
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     Clock::setFixedNow(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9), QTimeZone::utc()));
+    return 0;
 }
 
 void fuzzFailure(const QString& what)
 {
     std::fprintf(stderr, "fuzz target: %s\n", qPrintable(what));
     std::abort();
+}
+
+FuzzLedger& freshLedger()
+{
+    static FuzzLedger ledger;
+    ledger.reset();
+    return ledger;
 }
 
 QString fuzzFilePath(const QString& name)

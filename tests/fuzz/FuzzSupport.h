@@ -7,11 +7,10 @@
 #include <QString>
 #include <QStringList>
 
-// What every fuzz target does once, from LLVMFuzzerInitialize: isolates the
+// Every fuzz target links this file, whose LLVMFuzzerInitialize isolates the
 // process like a test's main (temporary HOME, XDG and data folders), drops
 // the log (one line per input would slow the search to a crawl and bury the
 // sanitizer's report), makes the application object and pins "now".
-void initFuzzTarget();
 
 // Reports a broken expectation and aborts, which libFuzzer and the
 // sanitizers take as a crash of the current input.
@@ -46,5 +45,8 @@ private:
     QMap<QString, qint64> m_freshCounts;
 };
 
-// The temporary folder of this process (see initFuzzTarget) joined with name.
+// The ledger of this process, emptied for the next input.
+FuzzLedger& freshLedger();
+
+// The temporary folder of this process joined with name.
 QString fuzzFilePath(const QString& name);

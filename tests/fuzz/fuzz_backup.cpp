@@ -21,8 +21,6 @@
 //     {"id": "a1", "name": "Checking", ...}
 namespace {
 
-FuzzLedger* g_ledger = nullptr;
-
 struct Entry
 {
     QString name;
@@ -83,13 +81,6 @@ QByteArray archiveOf(const QList<Entry>& entries)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    initFuzzTarget();
-    g_ledger = new FuzzLedger;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -100,8 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (input.isEmpty())
             return -1;
     }
-    g_ledger->reset();
-    const BackupService service(g_ledger->database());
+    const BackupService service(freshLedger().database());
     service.importBackup(input, mode);
     return 0;
 }

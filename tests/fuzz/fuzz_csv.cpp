@@ -9,12 +9,6 @@
 #include <cstdint>
 
 // The bytes of a CSV file as the import reads them: decoded, then split into rows.
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    initFuzzTarget();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -7,12 +7,6 @@
 #include <cstdint>
 
 // The text of a QIF file through the parser, in each order of day and month.
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    initFuzzTarget();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = decodeImportText(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));

@@ -24,8 +24,6 @@ constexpr Currency kCurrencies[] = {Currency::USD, Currency::USD, Currency::JPY,
 // account with the first; the rest stay unmapped.
 constexpr int kMappedSources = 5;
 
-FuzzLedger* g_ledger = nullptr;
-
 QString addAccount(AccountRepository& accounts, int index)
 {
     Account account;
@@ -49,16 +47,9 @@ QString describe(const QMap<QString, qint64>& counts)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    initFuzzTarget();
-    g_ledger = new FuzzLedger;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    g_ledger->reset();
+    FuzzLedger& ledger = freshLedger();
     const QString path = fuzzFilePath(QStringLiteral("input.qif"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
@@ -66,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzzFailure(QStringLiteral("the input cannot be written to ") + path);
     file.close();
 
-    Database* database = g_ledger->database();
+    Database* database = ledger.database();
     TransactionRepository transactions(database);
     CategoryRepository categories(database);
     SplitLineRepository splitLines(database);
@@ -82,9 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         mapping.insert(analysis.sources.at(i).name, accountIds.at(i % accountIds.size()));
 
     const ImportResult first = service.importQif({path}, mapping);
-    const QMap<QString, qint64> afterFirst = g_ledger->rowCounts();
+    const QMap<QString, qint64> afterFirst = ledger.rowCounts();
     const ImportResult second = service.importQif({path}, mapping);
-    const QMap<QString, qint64> afterSecond = g_ledger->rowCounts();
+    const QMap<QString, qint64> afterSecond = ledger.rowCounts();
     if (second.imported != 0 || afterSecond != afterFirst)
         fuzzFailure(QStringLiteral("the second import added %1 rows (the first %2)\nafter the first:  %3\n"
                                    "after the second: %4")

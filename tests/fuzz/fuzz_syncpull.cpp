@@ -22,8 +22,6 @@
 // "transactions": [...], ...}) or an array of pages.
 namespace {
 
-FuzzLedger* g_ledger = nullptr;
-
 struct Repositories
 {
     explicit Repositories(Database* database)
@@ -51,13 +49,6 @@ struct Repositories
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    initFuzzTarget();
-    g_ledger = new FuzzLedger;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QJsonDocument document = QJsonDocument::fromJson(
@@ -66,12 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return -1;
     const QJsonArray pages = document.isArray() ? document.array() : QJsonArray{document.object()};
 
-    g_ledger->reset();
-    Repositories repositories(g_ledger->database());
+    Database* database = freshLedger().database();
+    Repositories repositories(database);
     SyncApplier run = repositories.applier();
     run.beginPull();
     for (const QJsonValue& page : pages) {
-        SqlSavepoint savepoint(g_ledger->database()->database(), QStringLiteral("sync_pull_page"));
+        SqlSavepoint savepoint(database->database(), QStringLiteral("sync_pull_page"));
         run.applyPage(page.toObject());
         if (!savepoint.release())
             fuzzFailure(QStringLiteral("a page's savepoint cannot be released"));
@@ -86,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                         .arg(run.deferredCount())
                         .arg(nextRun.deferredCount()));
     nextRun.beginPull();
-    SqlSavepoint savepoint(g_ledger->database()->database(), QStringLiteral("sync_pull_page"));
+    SqlSavepoint savepoint(database->database(), QStringLiteral("sync_pull_page"));
     nextRun.applyPage(QJsonObject());
     if (!savepoint.release())
         fuzzFailure(QStringLiteral("the retry's savepoint cannot be released"));
