@@ -1,6 +1,6 @@
 # Sourced by test-sanitizers.sh and fuzz.sh (and by hand before running ctest
-# or a fuzz target in the sanitizer build): where that build lives, how it is
-# configured, and how the sanitizers report.
+# or a fuzz target in build-asan/ or build-fuzz/): where the sanitizer build
+# lives, how it is configured, and how the sanitizers report.
 #
 # The build uses clang, whose libFuzzer the fuzz targets need, at -O1 with
 # line tables only: cheap to compile, fast enough to run, and every report
