@@ -367,7 +367,8 @@ std::optional<QDate> parseQifDate(QStringView value, QifDateOrder order)
     if (year < 100)
         year += year < 70 ? 2000 : 1900;
 
-    // "D6/2/22024" has a year the ledger could not read back once stored.
+    // "D6/2/22024" has a year the ledger could not read back once stored, and
+    // the same row imported again would not be known as a duplicate.
     const QDate date(year, month, day);
     return SqlValues::isStorableDate(date) ? std::optional<QDate>(date) : std::nullopt;
 }

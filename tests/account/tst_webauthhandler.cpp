@@ -137,7 +137,7 @@ void TestWebAuthHandler::onlyGetCallbackIsTaken_data()
     QTest::newRow("absolute form") << request("GET http://localhost/callback?access_token=a HTTP/1.1");
     QTest::newRow("lower-case method") << request("get /callback?access_token=a HTTP/1.1");
     QTest::newRow("no target") << request("GET");
-    QTest::newRow("not HTTP") << QByteArray("\x16\x03\x01\x02\x00 hello\r\n\r\n", 17);
+    QTest::newRow("not HTTP") << QByteArray("\x16\x03\x01\x02\x00 hello\r\n\r\n", 15);
 }
 
 void TestWebAuthHandler::onlyGetCallbackIsTaken()

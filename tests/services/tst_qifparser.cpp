@@ -48,6 +48,7 @@ void TestQifParser::dates_data()
     QTest::newRow("doubled separators") << QStringLiteral("1//2//2024") << md << QDate(2024, 1, 2);
     QTest::newRow("extra parts ignored") << QStringLiteral("1/2/2024/7") << md << QDate(2024, 1, 2);
     QTest::newRow("year zero") << QStringLiteral("0000-01-01") << md << QDate(2000, 1, 1);
+    QTest::newRow("last four-digit year") << QStringLiteral("12/31/9999") << md << QDate(9999, 12, 31);
 
     QTest::newRow("two parts") << QStringLiteral("12/25") << md << QDate();
     QTest::newRow("no separators") << QStringLiteral("20241225") << md << QDate();

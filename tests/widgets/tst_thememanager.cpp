@@ -61,7 +61,6 @@ void TestThemeManager::namesAndParsing()
     QCOMPARE(themeName(ThemeManager::System), QStringLiteral("system"));
     QCOMPARE(themeName(ThemeManager::Light), QStringLiteral("light"));
     QCOMPARE(themeName(ThemeManager::Dark), QStringLiteral("dark"));
-    QCOMPARE(themeName(static_cast<ThemeManager::Theme>(9)), QStringLiteral("system"));
 
     ThemeManager manager(m_preferences.get());
     QSignalSpy changed(&manager, &ThemeManager::themeChanged);
