@@ -160,7 +160,6 @@ void TestImportScreen::csvFormAndImports()
              QStringList({"Wallet|2015-03-25|Ƣunȡuƙi Chairman|5000000|INV-8"}));
 }
 
-// A row of an earlier import waits for its other leg in an account the import creates.
 void TestImportScreen::qifImportsAsMapped()
 {
     m->addTransaction(m->addAccount(QStringLiteral("checking")).id, QStringLiteral("Move"), -10000);
@@ -179,7 +178,7 @@ void TestImportScreen::qifImportsAsMapped()
     QCOMPARE(combos("qifTargetCombo") << text("fileLabel"),
              QStringList({"checking", "— Create new account \"Joint Savings\" —",
                           "— Create new account \"bank.export.qif\" —", "2 file(s) selected"}));
-    // The failed link rolls back the accounts made for it too.
+    // A row of an earlier import waits for its other leg: when linking it fails, the new accounts go too.
     QCOMPARE(import(), QStringLiteral("Import failed.\n\nA database error stopped the import and all changes were "
                                       "rolled back. No transactions were added."));
     QCOMPARE(ledger().filter(QStringLiteral("\t")), QStringList({"checking\tchecking"}));
