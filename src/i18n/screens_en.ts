@@ -202,6 +202,256 @@
         </message>
     </context>
     <context>
+        <name>ImportProgress</name>
+        <message>
+            <source>Importing...</source>
+            <translation>Importing...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportScreen</name>
+        <message>
+            <source>(none)</source>
+            <translation>(none)</translation>
+        </message>
+        <message>
+            <source>Import Transactions</source>
+            <translation>Import Transactions</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>QIF</source>
+            <translation>QIF</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>&amp;Format:</translation>
+        </message>
+        <message>
+            <source>&amp;Account:</source>
+            <translation>&amp;Account:</translation>
+        </message>
+        <message>
+            <source>No file selected</source>
+            <translation>No file selected</translation>
+        </message>
+        <message>
+            <source>Browse...</source>
+            <translation>Browse...</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>File:</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Import</translation>
+        </message>
+        <message>
+            <source>CSV Column Mapping:</source>
+            <translation>CSV Column Mapping:</translation>
+        </message>
+        <message>
+            <source>Date column:</source>
+            <translation>Date column:</translation>
+        </message>
+        <message>
+            <source>Payee column:</source>
+            <translation>Payee column:</translation>
+        </message>
+        <message>
+            <source>Amount column:</source>
+            <translation>Amount column:</translation>
+        </message>
+        <message>
+            <source>Memo column:</source>
+            <translation>Memo column:</translation>
+        </message>
+        <message>
+            <source>Category column:</source>
+            <translation>Category column:</translation>
+        </message>
+        <message>
+            <source>Auto-detect</source>
+            <translation>Auto-detect</translation>
+        </message>
+        <message>
+            <source>Month D, YYYY (May 14, 2026)</source>
+            <translation>Month D, YYYY (May 14, 2026)</translation>
+        </message>
+        <message>
+            <source>Date format:</source>
+            <translation>Date format:</translation>
+        </message>
+        <message>
+            <source>First row is header</source>
+            <translation>First row is header</translation>
+        </message>
+        <message>
+            <source>QIF source accounts:</source>
+            <translation>QIF source accounts:</translation>
+        </message>
+        <message>
+            <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+            <translation>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Done</translation>
+        </message>
+        <message>
+            <source>Select QIF File(s)</source>
+            <translation>Select QIF File(s)</translation>
+        </message>
+        <message>
+            <source>QIF Files (*.qif)</source>
+            <translation>QIF Files (*.qif)</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n file(s) selected</source>
+            <translation>
+                <numerusform>%n file selected</numerusform>
+                <numerusform>%n files selected</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Analyzing QIF file(s)...</source>
+            <translation>Analyzing QIF file(s)...</translation>
+        </message>
+        <message>
+            <source>None of the chosen files could be read.</source>
+            <translation>None of the chosen files could be read.</translation>
+        </message>
+        <message>
+            <source>Select File</source>
+            <translation>Select File</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv);;All Files (*)</source>
+            <translation>CSV Files (*.csv);;All Files (*)</translation>
+        </message>
+        <message>
+            <source>"%1" could not be read.</source>
+            <translation>"%1" could not be read.</translation>
+        </message>
+        <message>
+            <source>"%1" holds no rows to import.</source>
+            <translation>"%1" holds no rows to import.</translation>
+        </message>
+        <message>
+            <source>Col %1</source>
+            <translation>Col %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>The first %n rows of the file are shown; it holds more.</source>
+            <translation>
+                <numerusform>The first row of the file is shown; it holds more.</numerusform>
+                <numerusform>The first %n rows of the file are shown; it holds more.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>The file holds %n row(s).</source>
+            <translation>
+                <numerusform>The file holds %n row.</numerusform>
+                <numerusform>The file holds %n rows.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Col %1: %2</source>
+            <translation>Col %1: %2</translation>
+        </message>
+        <message>
+            <source>Column %1</source>
+            <translation>Column %1</translation>
+        </message>
+        <message>
+            <source>No target account</source>
+            <translation>No target account</translation>
+        </message>
+        <message>
+            <source>Pick an account to import into, or create one now.</source>
+            <translation>Pick an account to import into, or create one now.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportSummary</name>
+        <message>
+            <source>Import failed.</source>
+            <translation>Import failed.</translation>
+        </message>
+        <message>
+            <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+            <translation>A database error stopped the import and all changes were rolled back. No transactions were added.</translation>
+        </message>
+        <message>
+            <source>Import complete!</source>
+            <translation>Import complete!</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transaction(s) imported</source>
+            <translation>
+                <numerusform>%n transaction imported</numerusform>
+                <numerusform>%n transactions imported</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transfer(s) linked across accounts</source>
+            <translation>
+                <numerusform>%n transfer linked across accounts</numerusform>
+                <numerusform>%n transfers linked across accounts</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  (including %n linked to previously imported row(s))</source>
+            <translation>
+                <numerusform>  (including %n linked to a previously imported row)</numerusform>
+                <numerusform>  (including %n linked to previously imported rows)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n duplicate(s) skipped</source>
+            <translation>
+                <numerusform>%n duplicate skipped</numerusform>
+                <numerusform>%n duplicates skipped</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unparseable)</source>
+            <translation>
+                <numerusform>%n record skipped (unparseable)</numerusform>
+                <numerusform>%n records skipped (unparseable)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n metadata record(s) skipped</source>
+            <translation>
+                <numerusform>%n metadata record skipped</numerusform>
+                <numerusform>%n metadata records skipped</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unmapped source account)</source>
+            <translation>
+                <numerusform>%n record skipped (unmapped source account)</numerusform>
+                <numerusform>%n records skipped (unmapped source account)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (database error — see log)</source>
+            <translation>
+                <numerusform>%n record skipped (database error — see log)</numerusform>
+                <numerusform>%n records skipped (database error — see log)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
+            <translation>A quote opened on line %1 is never closed: the rows after it could not be read.</translation>
+        </message>
+    </context>
+    <context>
         <name>PayeeScreen</name>
         <message>
             <source>Payee Management</source>
@@ -264,6 +514,17 @@
                 <numerusform>Merged %n transaction.</numerusform>
                 <numerusform>Merged %n transactions.</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>QifMappingRows</name>
+        <message>
+            <source>— Create new account "%1" —</source>
+            <translation>— Create new account "%1" —</translation>
+        </message>
+        <message>
+            <source>— Skip these transactions —</source>
+            <translation>— Skip these transactions —</translation>
         </message>
     </context>
     <context>

@@ -202,6 +202,256 @@
         </message>
     </context>
     <context>
+        <name>ImportProgress</name>
+        <message>
+            <source>Importing...</source>
+            <translation>Importando...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportScreen</name>
+        <message>
+            <source>(none)</source>
+            <translation>(ninguna)</translation>
+        </message>
+        <message>
+            <source>Import Transactions</source>
+            <translation>Importar transacciones</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>QIF</source>
+            <translation>QIF</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>&amp;Formato:</translation>
+        </message>
+        <message>
+            <source>&amp;Account:</source>
+            <translation>&amp;Cuenta:</translation>
+        </message>
+        <message>
+            <source>No file selected</source>
+            <translation>Ningún archivo seleccionado</translation>
+        </message>
+        <message>
+            <source>Browse...</source>
+            <translation>Examinar...</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>Archivo:</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>CSV Column Mapping:</source>
+            <translation>Asignación de columnas CSV:</translation>
+        </message>
+        <message>
+            <source>Date column:</source>
+            <translation>Columna de fecha:</translation>
+        </message>
+        <message>
+            <source>Payee column:</source>
+            <translation>Columna de beneficiario:</translation>
+        </message>
+        <message>
+            <source>Amount column:</source>
+            <translation>Columna de importe:</translation>
+        </message>
+        <message>
+            <source>Memo column:</source>
+            <translation>Columna de nota:</translation>
+        </message>
+        <message>
+            <source>Category column:</source>
+            <translation>Columna de categoría:</translation>
+        </message>
+        <message>
+            <source>Auto-detect</source>
+            <translation>Detectar automáticamente</translation>
+        </message>
+        <message>
+            <source>Month D, YYYY (May 14, 2026)</source>
+            <translation>Mes D, AAAA (May 14, 2026)</translation>
+        </message>
+        <message>
+            <source>Date format:</source>
+            <translation>Formato de fecha:</translation>
+        </message>
+        <message>
+            <source>First row is header</source>
+            <translation>La primera fila es el encabezado</translation>
+        </message>
+        <message>
+            <source>QIF source accounts:</source>
+            <translation>Cuentas de origen QIF:</translation>
+        </message>
+        <message>
+            <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+            <translation>Elija a dónde se importa cada cuenta de Quicken. Las transferencias entre cuentas asignadas en los archivos seleccionados se vincularán automáticamente.</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Hecho</translation>
+        </message>
+        <message>
+            <source>Select QIF File(s)</source>
+            <translation>Seleccionar archivo(s) QIF</translation>
+        </message>
+        <message>
+            <source>QIF Files (*.qif)</source>
+            <translation>Archivos QIF (*.qif)</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n file(s) selected</source>
+            <translation>
+                <numerusform>%n archivo seleccionado</numerusform>
+                <numerusform>%n archivos seleccionados</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Analyzing QIF file(s)...</source>
+            <translation>Analizando archivo(s) QIF...</translation>
+        </message>
+        <message>
+            <source>None of the chosen files could be read.</source>
+            <translation>No se pudo leer ninguno de los archivos elegidos.</translation>
+        </message>
+        <message>
+            <source>Select File</source>
+            <translation>Seleccionar archivo</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv);;All Files (*)</source>
+            <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+        </message>
+        <message>
+            <source>"%1" could not be read.</source>
+            <translation>No se pudo leer «%1».</translation>
+        </message>
+        <message>
+            <source>"%1" holds no rows to import.</source>
+            <translation>«%1» no contiene filas que importar.</translation>
+        </message>
+        <message>
+            <source>Col %1</source>
+            <translation>Col. %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>The first %n rows of the file are shown; it holds more.</source>
+            <translation>
+                <numerusform>Se muestra la primera fila del archivo; contiene más.</numerusform>
+                <numerusform>Se muestran las primeras %n filas del archivo; contiene más.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>The file holds %n row(s).</source>
+            <translation>
+                <numerusform>El archivo contiene %n fila.</numerusform>
+                <numerusform>El archivo contiene %n filas.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Col %1: %2</source>
+            <translation>Col. %1: %2</translation>
+        </message>
+        <message>
+            <source>Column %1</source>
+            <translation>Columna %1</translation>
+        </message>
+        <message>
+            <source>No target account</source>
+            <translation>No hay cuenta de destino</translation>
+        </message>
+        <message>
+            <source>Pick an account to import into, or create one now.</source>
+            <translation>Elija una cuenta en la que importar o cree una ahora.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportSummary</name>
+        <message>
+            <source>Import failed.</source>
+            <translation>La importación ha fallado.</translation>
+        </message>
+        <message>
+            <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+            <translation>Un error de la base de datos detuvo la importación y se revirtieron todos los cambios. No se añadió ninguna transacción.</translation>
+        </message>
+        <message>
+            <source>Import complete!</source>
+            <translation>¡Importación completada!</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transaction(s) imported</source>
+            <translation>
+                <numerusform>%n transacción importada</numerusform>
+                <numerusform>%n transacciones importadas</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transfer(s) linked across accounts</source>
+            <translation>
+                <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+                <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  (including %n linked to previously imported row(s))</source>
+            <translation>
+                <numerusform>  (incluida %n vinculada a una fila importada antes)</numerusform>
+                <numerusform>  (incluidas %n vinculadas a filas importadas antes)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n duplicate(s) skipped</source>
+            <translation>
+                <numerusform>%n duplicado omitido</numerusform>
+                <numerusform>%n duplicados omitidos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unparseable)</source>
+            <translation>
+                <numerusform>%n registro omitido (ilegible)</numerusform>
+                <numerusform>%n registros omitidos (ilegibles)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n metadata record(s) skipped</source>
+            <translation>
+                <numerusform>%n registro de metadatos omitido</numerusform>
+                <numerusform>%n registros de metadatos omitidos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unmapped source account)</source>
+            <translation>
+                <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+                <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (database error — see log)</source>
+            <translation>
+                <numerusform>%n registro omitido (error de base de datos; consulte el registro)</numerusform>
+                <numerusform>%n registros omitidos (error de base de datos; consulte el registro)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
+            <translation>Unas comillas abiertas en la línea %1 no se cierran nunca: no se pudieron leer las filas posteriores.</translation>
+        </message>
+    </context>
+    <context>
         <name>PayeeScreen</name>
         <message>
             <source>Payee Management</source>
@@ -264,6 +514,17 @@
                 <numerusform>Se combinó %n transacción.</numerusform>
                 <numerusform>Se combinaron %n transacciones.</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>QifMappingRows</name>
+        <message>
+            <source>— Create new account "%1" —</source>
+            <translation>— Crear la cuenta nueva «%1» —</translation>
+        </message>
+        <message>
+            <source>— Skip these transactions —</source>
+            <translation>— Omitir estas transacciones —</translation>
         </message>
     </context>
     <context>

@@ -202,6 +202,256 @@
         </message>
     </context>
     <context>
+        <name>ImportProgress</name>
+        <message>
+            <source>Importing...</source>
+            <translation>Importation...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportScreen</name>
+        <message>
+            <source>(none)</source>
+            <translation>(aucune)</translation>
+        </message>
+        <message>
+            <source>Import Transactions</source>
+            <translation>Importer des opérations</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>QIF</source>
+            <translation>QIF</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>&amp;Format :</translation>
+        </message>
+        <message>
+            <source>&amp;Account:</source>
+            <translation>&amp;Compte :</translation>
+        </message>
+        <message>
+            <source>No file selected</source>
+            <translation>Aucun fichier sélectionné</translation>
+        </message>
+        <message>
+            <source>Browse...</source>
+            <translation>Parcourir...</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>Fichier :</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importer</translation>
+        </message>
+        <message>
+            <source>CSV Column Mapping:</source>
+            <translation>Correspondance des colonnes CSV :</translation>
+        </message>
+        <message>
+            <source>Date column:</source>
+            <translation>Colonne de date :</translation>
+        </message>
+        <message>
+            <source>Payee column:</source>
+            <translation>Colonne du bénéficiaire :</translation>
+        </message>
+        <message>
+            <source>Amount column:</source>
+            <translation>Colonne du montant :</translation>
+        </message>
+        <message>
+            <source>Memo column:</source>
+            <translation>Colonne du mémo :</translation>
+        </message>
+        <message>
+            <source>Category column:</source>
+            <translation>Colonne de catégorie :</translation>
+        </message>
+        <message>
+            <source>Auto-detect</source>
+            <translation>Détection automatique</translation>
+        </message>
+        <message>
+            <source>Month D, YYYY (May 14, 2026)</source>
+            <translation>Mois J, AAAA (May 14, 2026)</translation>
+        </message>
+        <message>
+            <source>Date format:</source>
+            <translation>Format de date :</translation>
+        </message>
+        <message>
+            <source>First row is header</source>
+            <translation>La première ligne est un en-tête</translation>
+        </message>
+        <message>
+            <source>QIF source accounts:</source>
+            <translation>Comptes source QIF :</translation>
+        </message>
+        <message>
+            <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+            <translation>Choisissez où importer chaque compte Quicken. Les virements entre les comptes associés dans les fichiers sélectionnés seront liés automatiquement.</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Terminé</translation>
+        </message>
+        <message>
+            <source>Select QIF File(s)</source>
+            <translation>Sélectionner des fichiers QIF</translation>
+        </message>
+        <message>
+            <source>QIF Files (*.qif)</source>
+            <translation>Fichiers QIF (*.qif)</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n file(s) selected</source>
+            <translation>
+                <numerusform>%n fichier sélectionné</numerusform>
+                <numerusform>%n fichiers sélectionnés</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Analyzing QIF file(s)...</source>
+            <translation>Analyse des fichiers QIF...</translation>
+        </message>
+        <message>
+            <source>None of the chosen files could be read.</source>
+            <translation>Aucun des fichiers choisis n’a pu être lu.</translation>
+        </message>
+        <message>
+            <source>Select File</source>
+            <translation>Sélectionner un fichier</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv);;All Files (*)</source>
+            <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>"%1" could not be read.</source>
+            <translation>Impossible de lire « %1 ».</translation>
+        </message>
+        <message>
+            <source>"%1" holds no rows to import.</source>
+            <translation>« %1 » ne contient aucune ligne à importer.</translation>
+        </message>
+        <message>
+            <source>Col %1</source>
+            <translation>Col. %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>The first %n rows of the file are shown; it holds more.</source>
+            <translation>
+                <numerusform>La première ligne du fichier est affichée ; il en contient d’autres.</numerusform>
+                <numerusform>Les %n premières lignes du fichier sont affichées ; il en contient d’autres.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>The file holds %n row(s).</source>
+            <translation>
+                <numerusform>Le fichier contient %n ligne.</numerusform>
+                <numerusform>Le fichier contient %n lignes.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Col %1: %2</source>
+            <translation>Col. %1 : %2</translation>
+        </message>
+        <message>
+            <source>Column %1</source>
+            <translation>Colonne %1</translation>
+        </message>
+        <message>
+            <source>No target account</source>
+            <translation>Aucun compte cible</translation>
+        </message>
+        <message>
+            <source>Pick an account to import into, or create one now.</source>
+            <translation>Choisissez un compte dans lequel importer, ou créez-en un maintenant.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportSummary</name>
+        <message>
+            <source>Import failed.</source>
+            <translation>L’importation a échoué.</translation>
+        </message>
+        <message>
+            <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+            <translation>Une erreur de base de données a interrompu l’importation et toutes les modifications ont été annulées. Aucune opération n’a été ajoutée.</translation>
+        </message>
+        <message>
+            <source>Import complete!</source>
+            <translation>Importation terminée !</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transaction(s) imported</source>
+            <translation>
+                <numerusform>%n opération importée</numerusform>
+                <numerusform>%n opérations importées</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transfer(s) linked across accounts</source>
+            <translation>
+                <numerusform>%n virement lié entre comptes</numerusform>
+                <numerusform>%n virements liés entre comptes</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  (including %n linked to previously imported row(s))</source>
+            <translation>
+                <numerusform>  (dont %n lié à une ligne importée précédemment)</numerusform>
+                <numerusform>  (dont %n liés à des lignes importées précédemment)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n duplicate(s) skipped</source>
+            <translation>
+                <numerusform>%n doublon ignoré</numerusform>
+                <numerusform>%n doublons ignorés</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unparseable)</source>
+            <translation>
+                <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+                <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n metadata record(s) skipped</source>
+            <translation>
+                <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+                <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unmapped source account)</source>
+            <translation>
+                <numerusform>%n enregistrement ignoré (compte source non associé)</numerusform>
+                <numerusform>%n enregistrements ignorés (compte source non associé)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (database error — see log)</source>
+            <translation>
+                <numerusform>%n enregistrement ignoré (erreur de base de données — voir le journal)</numerusform>
+                <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
+            <translation>Un guillemet ouvert à la ligne %1 n’est jamais fermé : les lignes suivantes n’ont pas pu être lues.</translation>
+        </message>
+    </context>
+    <context>
         <name>PayeeScreen</name>
         <message>
             <source>Payee Management</source>
@@ -264,6 +514,17 @@
                 <numerusform>%n opération fusionnée.</numerusform>
                 <numerusform>%n opérations fusionnées.</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>QifMappingRows</name>
+        <message>
+            <source>— Create new account "%1" —</source>
+            <translation>— Créer le nouveau compte « %1 » —</translation>
+        </message>
+        <message>
+            <source>— Skip these transactions —</source>
+            <translation>— Ignorer ces opérations —</translation>
         </message>
     </context>
     <context>

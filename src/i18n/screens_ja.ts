@@ -202,6 +202,245 @@
         </message>
     </context>
     <context>
+        <name>ImportProgress</name>
+        <message>
+            <source>Importing...</source>
+            <translation>インポート中...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportScreen</name>
+        <message>
+            <source>(none)</source>
+            <translation>(なし)</translation>
+        </message>
+        <message>
+            <source>Import Transactions</source>
+            <translation>取引のインポート</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>QIF</source>
+            <translation>QIF</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>形式(&amp;F):</translation>
+        </message>
+        <message>
+            <source>&amp;Account:</source>
+            <translation>口座(&amp;A):</translation>
+        </message>
+        <message>
+            <source>No file selected</source>
+            <translation>ファイルが選択されていません</translation>
+        </message>
+        <message>
+            <source>Browse...</source>
+            <translation>参照...</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>ファイル:</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>インポート</translation>
+        </message>
+        <message>
+            <source>CSV Column Mapping:</source>
+            <translation>CSV 列の割り当て:</translation>
+        </message>
+        <message>
+            <source>Date column:</source>
+            <translation>日付の列:</translation>
+        </message>
+        <message>
+            <source>Payee column:</source>
+            <translation>受取人の列:</translation>
+        </message>
+        <message>
+            <source>Amount column:</source>
+            <translation>金額の列:</translation>
+        </message>
+        <message>
+            <source>Memo column:</source>
+            <translation>メモの列:</translation>
+        </message>
+        <message>
+            <source>Category column:</source>
+            <translation>カテゴリの列:</translation>
+        </message>
+        <message>
+            <source>Auto-detect</source>
+            <translation>自動検出</translation>
+        </message>
+        <message>
+            <source>Month D, YYYY (May 14, 2026)</source>
+            <translation>月 D, YYYY (May 14, 2026)</translation>
+        </message>
+        <message>
+            <source>Date format:</source>
+            <translation>日付の形式:</translation>
+        </message>
+        <message>
+            <source>First row is header</source>
+            <translation>先頭行は見出し</translation>
+        </message>
+        <message>
+            <source>QIF source accounts:</source>
+            <translation>QIF の元の口座:</translation>
+        </message>
+        <message>
+            <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+            <translation>Quicken の各口座のインポート先を選んでください。選択したファイル間で割り当てた口座どうしの振替は自動的に関連付けられます。</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完了</translation>
+        </message>
+        <message>
+            <source>Select QIF File(s)</source>
+            <translation>QIF ファイルの選択</translation>
+        </message>
+        <message>
+            <source>QIF Files (*.qif)</source>
+            <translation>QIF ファイル (*.qif)</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n file(s) selected</source>
+            <translation>
+                <numerusform>%n 個のファイルを選択</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Analyzing QIF file(s)...</source>
+            <translation>QIF ファイルを解析中...</translation>
+        </message>
+        <message>
+            <source>None of the chosen files could be read.</source>
+            <translation>選択したファイルをどれも読み込めませんでした。</translation>
+        </message>
+        <message>
+            <source>Select File</source>
+            <translation>ファイルの選択</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv);;All Files (*)</source>
+            <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+        </message>
+        <message>
+            <source>"%1" could not be read.</source>
+            <translation>「%1」を読み込めませんでした。</translation>
+        </message>
+        <message>
+            <source>"%1" holds no rows to import.</source>
+            <translation>「%1」にはインポートする行がありません。</translation>
+        </message>
+        <message>
+            <source>Col %1</source>
+            <translation>列 %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>The first %n rows of the file are shown; it holds more.</source>
+            <translation>
+                <numerusform>ファイルの最初の %n 行を表示しています。続きがあります。</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>The file holds %n row(s).</source>
+            <translation>
+                <numerusform>ファイルには %n 行あります。</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Col %1: %2</source>
+            <translation>列 %1: %2</translation>
+        </message>
+        <message>
+            <source>Column %1</source>
+            <translation>列 %1</translation>
+        </message>
+        <message>
+            <source>No target account</source>
+            <translation>インポート先の口座がありません</translation>
+        </message>
+        <message>
+            <source>Pick an account to import into, or create one now.</source>
+            <translation>インポート先の口座を選ぶか、今すぐ作成してください。</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportSummary</name>
+        <message>
+            <source>Import failed.</source>
+            <translation>インポートに失敗しました。</translation>
+        </message>
+        <message>
+            <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+            <translation>データベースのエラーでインポートが中止され、すべての変更が取り消されました。取引は追加されていません。</translation>
+        </message>
+        <message>
+            <source>Import complete!</source>
+            <translation>インポートが完了しました。</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transaction(s) imported</source>
+            <translation>
+                <numerusform>%n 件の取引をインポート</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n transfer(s) linked across accounts</source>
+            <translation>
+                <numerusform>%n 件の口座間振替を関連付け</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>  (including %n linked to previously imported row(s))</source>
+            <translation>
+                <numerusform>  (うち %n 件は以前にインポートした行と関連付け)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n duplicate(s) skipped</source>
+            <translation>
+                <numerusform>%n 件の重複をスキップ</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unparseable)</source>
+            <translation>
+                <numerusform>%n 件のレコードをスキップ (読み取り不可)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n metadata record(s) skipped</source>
+            <translation>
+                <numerusform>%n 件のメタデータレコードをスキップ</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (unmapped source account)</source>
+            <translation>
+                <numerusform>%n 件のレコードをスキップ (元の口座が未割り当て)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n record(s) skipped (database error — see log)</source>
+            <translation>
+                <numerusform>%n 件のレコードをスキップ (データベースエラー — ログを参照)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
+            <translation>%1 行目で開いた引用符が閉じられていません。それ以降の行は読み込めませんでした。</translation>
+        </message>
+    </context>
+    <context>
         <name>PayeeScreen</name>
         <message>
             <source>Payee Management</source>
@@ -262,6 +501,17 @@
             <translation>
                 <numerusform>%n 件の取引を統合しました。</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>QifMappingRows</name>
+        <message>
+            <source>— Create new account "%1" —</source>
+            <translation>— 新しい口座「%1」を作成 —</translation>
+        </message>
+        <message>
+            <source>— Skip these transactions —</source>
+            <translation>— これらの取引をスキップ —</translation>
         </message>
     </context>
     <context>

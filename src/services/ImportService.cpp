@@ -528,7 +528,8 @@ QifAnalysis ImportService::analyzeQif(const QStringList& filePaths)
     return analysis;
 }
 
-ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping)
+ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping,
+                                      const QList<Account>& newAccounts)
 {
     ImportResult result;
     if (isImporting()) {
@@ -539,6 +540,10 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     QHash<QString, QString> targets;
     for (auto it = accountMapping.cbegin(); it != accountMapping.cend(); ++it)
         targets.insert(it.key().toLower(), it.value());
+    if (!createTargetAccounts(newAccounts, targets)) {
+        result.failed = true;
+        return result;
+    }
 
     QList<QifCategory> listedCategories;
     QList<QifWorkRecord> work = collectQifRecords(filePaths, targets, &listedCategories, &result);
@@ -557,7 +562,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     };
 
     emit importStarted(total);
-    if (!beginImportTransaction()) {
+    if (!isImporting() && !beginImportTransaction()) {
         result.failed = true;
         emit importProgress(total, total);
         return result;
@@ -636,6 +641,23 @@ bool ImportService::beginImportTransaction()
     m_transaction = std::move(transaction);
     m_transactions->beginBulkWrite();
     emit importTransactionStarted();
+    return true;
+}
+
+bool ImportService::createTargetAccounts(const QList<Account>& accounts, QHash<QString, QString>& targets)
+{
+    if (accounts.isEmpty())
+        return true;
+    if (!beginImportTransaction())
+        return false;
+    for (const Account& account : accounts) {
+        if (m_accounts->insert(account))
+            continue;
+        for (QString& target : targets) {
+            if (target == account.id)
+                target.clear();
+        }
+    }
     return true;
 }
 

@@ -5,8 +5,11 @@
 #include "ImportResult.h"
 #include "QifSourceAccount.h"
 
+#include "data/Account.h"
+
 #include <QDate>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
@@ -75,7 +78,12 @@ public:
     // legs of a transfer linked, also to a row an earlier import left waiting.
     // A failed insert is counted and the import goes on; only a failure that would
     // leave a link broken stops it, and then nothing of it is kept.
-    ImportResult importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping);
+    // `newAccounts` are the targets the user chose to create (the mapping names
+    // them by id): they are stored inside the import's transaction, so a failed
+    // import leaves none of them behind. A source whose new account cannot be
+    // stored is not imported, like one the user skipped.
+    ImportResult importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping,
+                           const QList<Account>& newAccounts = {});
 
     // True while an import's SQL transaction is open (see the class comment).
     bool isImporting() const;
@@ -105,6 +113,11 @@ private:
     bool commitImportTransaction();
     void rollbackImportTransaction();
     void endImportTransaction();
+    // Stores the new target accounts in the import's transaction, opened early
+    // for them: the records are read against their targets' currency and rows
+    // before the import starts. A source whose account cannot be stored maps
+    // to nothing. False when the transaction could not be opened.
+    bool createTargetAccounts(const QList<Account>& accounts, QHash<QString, QString>& targets);
 
     TransactionRepository* m_transactions;
     CategoryRepository* m_categories;

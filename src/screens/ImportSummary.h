@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+struct ImportResult;
+
+// What the import screen's summary page says about one import: what was
+// imported, each kind of row left out when there were any, and what went wrong.
+class ImportSummary
+{
+    Q_DECLARE_TR_FUNCTIONS(ImportSummary)
+
+public:
+    static QString text(const ImportResult& result);
+};
