@@ -139,14 +139,14 @@ bool ReconciliationRepository::update(const Reconciliation& reconciliation)
     return done;
 }
 
-int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
+int ReconciliationRepository::softDeleteByAccount(const QString& accountId, bool* ok)
 {
-    return emitIfChanged(syncedTable().softDeleteByAccount(accountId));
+    return emitIfChanged(syncedTable().softDeleteByAccount(accountId, ok));
 }
 
-int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
+int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok)
 {
-    return emitIfChanged(syncedTable().restoreByAccount(accountId, deletedSince));
+    return emitIfChanged(syncedTable().restoreByAccount(accountId, deletedSince, ok));
 }
 
 int ReconciliationRepository::markAllPendingForResync()

@@ -35,9 +35,9 @@ public:
     bool insert(const Reconciliation& reconciliation);
     bool update(const Reconciliation& reconciliation);
 
-    int softDeleteByAccount(const QString& accountId);
+    int softDeleteByAccount(const QString& accountId, bool* ok = nullptr);
     // Brings back the rows deleted at or after `deletedSince` (ISO text).
-    int restoreByAccount(const QString& accountId, const QString& deletedSince);
+    int restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok = nullptr);
     int markAllPendingForResync();
     bool markSynced(const QString& id, const QString& serverId);
     // The server's deletion time, or none (which makes the row live again).

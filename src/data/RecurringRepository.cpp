@@ -195,14 +195,14 @@ bool RecurringRepository::softDelete(const QString& id)
     return emitIf(syncedTable().softDelete(id));
 }
 
-int RecurringRepository::softDeleteByAccount(const QString& accountId)
+int RecurringRepository::softDeleteByAccount(const QString& accountId, bool* ok)
 {
-    return emitIfChanged(syncedTable().softDeleteByAccount(accountId));
+    return emitIfChanged(syncedTable().softDeleteByAccount(accountId, ok));
 }
 
-int RecurringRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
+int RecurringRepository::restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok)
 {
-    return emitIfChanged(syncedTable().restoreByAccount(accountId, deletedSince));
+    return emitIfChanged(syncedTable().restoreByAccount(accountId, deletedSince, ok));
 }
 
 int RecurringRepository::markAllPendingForResync()

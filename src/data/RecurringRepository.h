@@ -39,9 +39,9 @@ public:
     bool update(const RecurringTransaction& record);
     bool softDelete(const QString& id);
 
-    int softDeleteByAccount(const QString& accountId);
+    int softDeleteByAccount(const QString& accountId, bool* ok = nullptr);
     // Brings back only rows deleted at or after `deletedSince` (ISO time text).
-    int restoreByAccount(const QString& accountId, const QString& deletedSince);
+    int restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok = nullptr);
     int markAllPendingForResync();
     // Emits nothing: a push does not make the screens reload.
     bool markSynced(const QString& id, const QString& serverId);

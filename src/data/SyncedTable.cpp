@@ -26,6 +26,14 @@ bool run(QSqlQuery& query, const QString& operation)
     return false;
 }
 
+int rowsChanged(QSqlQuery& query, const QString& operation, bool* ok)
+{
+    const bool done = run(query, operation);
+    if (ok)
+        *ok = done;
+    return done ? query.numRowsAffected() : 0;
+}
+
 } // namespace
 
 bool SyncedTable::softDelete(const QString& id) const
@@ -78,7 +86,7 @@ bool SyncedTable::applyServerDeletion(const QString& id, const std::optional<QDa
     return run(query, operation("applyServerDeletion"));
 }
 
-int SyncedTable::softDeleteByAccount(const QString& accountId) const
+int SyncedTable::softDeleteByAccount(const QString& accountId, bool* ok) const
 {
     const QString now = SqlValues::nowText();
     QSqlQuery query(m_db);
@@ -88,12 +96,10 @@ int SyncedTable::softDeleteByAccount(const QString& accountId) const
     query.addBindValue(now);
     query.addBindValue(now);
     query.addBindValue(accountId);
-    if (!run(query, operation("softDeleteByAccount")))
-        return 0;
-    return query.numRowsAffected();
+    return rowsChanged(query, operation("softDeleteByAccount"), ok);
 }
 
-int SyncedTable::restoreByAccount(const QString& accountId, const QString& deletedSince) const
+int SyncedTable::restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok) const
 {
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', "
@@ -102,7 +108,5 @@ int SyncedTable::restoreByAccount(const QString& accountId, const QString& delet
     query.addBindValue(SqlValues::nowText());
     query.addBindValue(accountId);
     query.addBindValue(deletedSince);
-    if (!run(query, operation("restoreByAccount")))
-        return 0;
-    return query.numRowsAffected();
+    return rowsChanged(query, operation("restoreByAccount"), ok);
 }

@@ -30,9 +30,10 @@ public:
 
     // The cascade pair of the tables that hang off an account. Restore brings back
     // only rows deleted at or after `deletedSince` (an ISO time text), so rows the
-    // user had deleted on their own before stay deleted.
-    int softDeleteByAccount(const QString& accountId) const;
-    int restoreByAccount(const QString& accountId, const QString& deletedSince) const;
+    // user had deleted on their own before stay deleted. Both give 0 on failure;
+    // `ok` tells a failure from an account with nothing to change.
+    int softDeleteByAccount(const QString& accountId, bool* ok = nullptr) const;
+    int restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok = nullptr) const;
 
 private:
     QString operation(const char* name) const;

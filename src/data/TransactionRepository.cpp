@@ -299,17 +299,17 @@ bool TransactionRepository::softDelete(const QString& id)
     return true;
 }
 
-int TransactionRepository::softDeleteByAccount(const QString& accountId)
+int TransactionRepository::softDeleteByAccount(const QString& accountId, bool* ok)
 {
-    const int changed = synced().softDeleteByAccount(accountId);
+    const int changed = synced().softDeleteByAccount(accountId, ok);
     if (changed > 0)
         announceChange(accountId);
     return changed;
 }
 
-int TransactionRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
+int TransactionRepository::restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok)
 {
-    const int changed = synced().restoreByAccount(accountId, deletedSince);
+    const int changed = synced().restoreByAccount(accountId, deletedSince, ok);
     if (changed > 0)
         announceChange(accountId);
     return changed;

@@ -65,9 +65,9 @@ public:
     // and stamps updatedAt for a local edit. Never moves a row to another account.
     bool update(const Transaction& transaction);
     bool softDelete(const QString& id);
-    int softDeleteByAccount(const QString& accountId);
+    int softDeleteByAccount(const QString& accountId, bool* ok = nullptr);
     // Brings back only rows deleted at or after `deletedSince` (ISO time text).
-    int restoreByAccount(const QString& accountId, const QString& deletedSince);
+    int restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok = nullptr);
     int markAllPendingForResync();
     bool markSynced(const QString& id, const QString& serverId);
     bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt,

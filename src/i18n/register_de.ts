@@ -9,6 +9,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterFilterDialog</name>
+        <message>
+            <source>Filters</source>
+            <translation>Filter</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Alle</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Bestätigt</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Nicht bestätigt</translation>
+        </message>
+        <message>
+            <source>Limit to a date range</source>
+            <translation>Auf einen Zeitraum beschränken</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>Status:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>bis</translation>
+        </message>
+        <message>
+            <source>Dates:</source>
+            <translation>Datum:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Fertig</translation>
+        </message>
+        <message>
+            <source>Clear All</source>
+            <translation>Alle zurücksetzen</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Alle Kategorien</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -57,6 +108,73 @@
         <message>
             <source>—Split—</source>
             <translation>—Aufgeteilt—</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterScreen</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Bestätigt</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Nicht bestätigt</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Saldo</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Neue Buchung</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Eine Buchung im vollständigen Formular erfassen</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Abstimmen</translation>
+        </message>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>Nein, es ist ein Guthaben</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Ja, das schulde ich</translation>
+        </message>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  ': von oben kopieren</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;lter (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;lter</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Filter sind aktiv. Klicken, um sie zu ändern oder aufzuheben.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Festlegen, welche Buchungen angezeigt werden</translation>
+        </message>
+        <message>
+            <source>Show columns</source>
+            <translation>Spalten anzeigen</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Kontoblatt-Layout zurücksetzen</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Vellumry das korrigieren.</translation>
         </message>
     </context>
     <context>

@@ -9,6 +9,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterFilterDialog</name>
+        <message>
+            <source>Filters</source>
+            <translation>Filters</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>All</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Cleared</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Uncleared</translation>
+        </message>
+        <message>
+            <source>Limit to a date range</source>
+            <translation>Limit to a date range</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>Status:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>to</translation>
+        </message>
+        <message>
+            <source>Dates:</source>
+            <translation>Dates:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Done</translation>
+        </message>
+        <message>
+            <source>Clear All</source>
+            <translation>Clear All</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>All Categories</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -57,6 +108,73 @@
         <message>
             <source>—Split—</source>
             <translation>—Split—</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterScreen</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Cleared</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Uncleared</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Balance</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;New Transaction</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Add a transaction using the full form</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Reconcile</translation>
+        </message>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>No, it is a credit</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Yes, I owe this</translation>
+        </message>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;lter (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;lter</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Filters are applied. Click to change or clear them.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filter which transactions are listed</translation>
+        </message>
+        <message>
+            <source>Show columns</source>
+            <translation>Show columns</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Reset register layout</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</translation>
         </message>
     </context>
     <context>

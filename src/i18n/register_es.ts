@@ -9,6 +9,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterFilterDialog</name>
+        <message>
+            <source>Filters</source>
+            <translation>Filtros</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Todas</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Compensadas</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>No compensadas</translation>
+        </message>
+        <message>
+            <source>Limit to a date range</source>
+            <translation>Limitar a un intervalo de fechas</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>Estado:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>a</translation>
+        </message>
+        <message>
+            <source>Dates:</source>
+            <translation>Fechas:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Categoría:</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Listo</translation>
+        </message>
+        <message>
+            <source>Clear All</source>
+            <translation>Borrar todo</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Todas las categorías</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -57,6 +108,73 @@
         <message>
             <source>—Split—</source>
             <translation>—Dividida—</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterScreen</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Compensado</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>No compensado</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Saldo</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Nueva transacción</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Añadir una transacción con el formulario completo</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Conciliar</translation>
+        </message>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>No, es un saldo a favor</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Sí, lo debo</translation>
+        </message>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: guardar  |  Intro: siguiente  |  %2: eliminar  |  %3: memorizar  |  ': copiar de arriba</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;ltro (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;ltro</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Hay filtros aplicados. Haga clic para cambiarlos o quitarlos.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filtrar qué transacciones se muestran</translation>
+        </message>
+        <message>
+            <source>Show columns</source>
+            <translation>Mostrar columnas</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Restablecer el diseño del registro</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si lo que quería decir es que debe %1, Vellumry puede corregirlo.</translation>
         </message>
     </context>
     <context>

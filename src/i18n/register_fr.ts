@@ -9,6 +9,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterFilterDialog</name>
+        <message>
+            <source>Filters</source>
+            <translation>Filtres</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Toutes</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Pointées</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Non pointées</translation>
+        </message>
+        <message>
+            <source>Limit to a date range</source>
+            <translation>Limiter à une période</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>État :</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>au</translation>
+        </message>
+        <message>
+            <source>Dates:</source>
+            <translation>Dates :</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>Terminé</translation>
+        </message>
+        <message>
+            <source>Clear All</source>
+            <translation>Tout effacer</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Toutes les catégories</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -57,6 +108,73 @@
         <message>
             <source>—Split—</source>
             <translation>—Ventilée—</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterScreen</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Pointé</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Non pointé</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Solde</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Nouvelle opération</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Ajouter une opération avec le formulaire complet</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Rapprocher</translation>
+        </message>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>Non, c'est un crédit</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Oui, je le dois</translation>
+        </message>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier la ligne du dessus</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;ltre (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;ltre</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Des filtres sont appliqués. Cliquez pour les modifier ou les effacer.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filtrer les opérations affichées</translation>
+        </message>
+        <message>
+            <source>Show columns</source>
+            <translation>Colonnes affichées</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Réinitialiser la disposition du registre</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>Le solde d'ouverture de ce compte est enregistré comme un crédit de %1. Si vous vouliez dire que vous devez %1, Vellumry peut le corriger.</translation>
         </message>
     </context>
     <context>

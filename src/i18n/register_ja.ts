@@ -9,6 +9,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterFilterDialog</name>
+        <message>
+            <source>Filters</source>
+            <translation>フィルター</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>すべて</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>決済済み</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>未決済</translation>
+        </message>
+        <message>
+            <source>Limit to a date range</source>
+            <translation>期間で絞り込む</translation>
+        </message>
+        <message>
+            <source>Status:</source>
+            <translation>状態:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>～</translation>
+        </message>
+        <message>
+            <source>Dates:</source>
+            <translation>日付:</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>カテゴリ:</translation>
+        </message>
+        <message>
+            <source>Done</source>
+            <translation>完了</translation>
+        </message>
+        <message>
+            <source>Clear All</source>
+            <translation>すべてクリア</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>すべてのカテゴリ</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -57,6 +108,73 @@
         <message>
             <source>—Split—</source>
             <translation>—分割—</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterScreen</name>
+        <message>
+            <source>Cleared</source>
+            <translation>決済済み</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>未決済</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>残高</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>新しい取引(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>詳細フォームで取引を追加</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>照合(&amp;R)</translation>
+        </message>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>いいえ、貸方残高です</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>はい、これは借りている金額です</translation>
+        </message>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 定期登録  |  ': 上の行をコピー</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>フィルター(&amp;L) (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>フィルター(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>フィルターが適用されています。クリックして変更または解除します。</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>表示する取引を絞り込む</translation>
+        </message>
+        <message>
+            <source>Show columns</source>
+            <translation>表示する列</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>記帳画面のレイアウトをリセット</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>この口座の期首残高は %1 の貸方残高として記録されています。%1 を借りているという意味であれば、Vellumry で修正できます。</translation>
         </message>
     </context>
     <context>

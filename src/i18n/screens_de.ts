@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>Neues Konto</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Konto bearbeiten</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Dieses Konto hat bereits einen Anfangssaldo. Wenn Sie Betrag oder Datum ändern, verschieben sich alle späteren Salden.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Kontoname</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Girokonto</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Sparkonto</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Kreditkarte</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Bargeld</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Depot</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Darlehen</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Sonstiges</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Typ:</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Währung:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>Anfangs&amp;saldo:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>Anfangs&amp;saldo (geschuldeter Betrag):</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>Stichta&amp;g:</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Name der Bank (optional)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Institut:</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>Letzte 4 Ziffern (optional)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>Konto&amp;nummer:</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>
@@ -644,6 +731,639 @@
         <message>
             <source>&amp;Delete</source>
             <translation>&amp;Löschen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Berichte</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Zeitraum:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>CSV exportieren</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Ausgaben nach Kategorie</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Empfängerübersicht</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Steuerbericht</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Einnahmen und Ausgaben</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Geldfluss</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Jahresvergleich</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Kontenübersicht</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Buchungen</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Kategorie</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Summe</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Empfänger</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Steuerschlüssel</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Monat</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Einnahmen</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Ausgaben</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Saldo</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Zuflüsse</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Abflüsse</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Zeitraum 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Zeitraum 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Differenz</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Konto</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Art</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Bestätigt</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Nicht bestätigt</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Notiz</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Betrag</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Vergleichen:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>Dieses Jahr mit Vorjahr</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>Vorjahr mit dem Jahr davor</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>Dieses Quartal mit Vorquartal</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Benutzerdefiniert</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>Z1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>Z2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Alle Konten</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>Diese Konten werden in verschiedenen Währungen geführt, daher ergäben zusammengefasste Zahlen keine sinnvolle Summe. Wählen Sie ein einzelnes Konto, um die Berichte zu Kategorien, Empfängern, Steuern, Einnahmen und Geldfluss zu sehen.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>Der Steuerbericht umfasst alle Konten, und diese werden in verschiedenen Währungen geführt, daher ergäben seine Summen keinen Sinn.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>Der Bericht konnte nicht in %1 geschrieben werden: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Konto:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Alle Konten</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Kategorie:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Alle Kategorien</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Zeitraum:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>bis</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Nur bestätigte</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>&amp;Details anzeigen...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>&amp;Aufteilung bearbeiten...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>Buchung &amp;aufteilen...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>Im Dialog &amp;bearbeiten...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>&amp;Duplizieren...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Als &amp;nicht bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Als &amp;bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Löschen...</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDataSyncPage</name>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Daten &amp; Synchronisierung</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>Synchronisierung</translation>
+        </message>
+        <message>
+            <source>Keep your vellumry in sync across all your devices.</source>
+            <translation>Halten Sie Ihr Kassenbuch auf allen Geräten synchron.</translation>
+        </message>
+        <message>
+            <source>Backup &amp; Restore</source>
+            <translation>Sichern &amp; Wiederherstellen</translation>
+        </message>
+        <message>
+            <source>Save or restore your data to a portable backup file.</source>
+            <translation>Sichern Sie Ihre Daten in einer Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
+        </message>
+        <message>
+            <source>Sync Now</source>
+            <translation>Jetzt synchronisieren</translation>
+        </message>
+        <message>
+            <source>Force Full Sync</source>
+            <translation>Vollständige Synchronisierung erzwingen</translation>
+        </message>
+        <message>
+            <source>Export Backup</source>
+            <translation>Sicherung exportieren</translation>
+        </message>
+        <message>
+            <source>Import Backup</source>
+            <translation>Sicherung importieren</translation>
+        </message>
+        <message>
+            <source>Deleted Accounts</source>
+            <translation>Gelöschte Konten</translation>
+        </message>
+        <message>
+            <source>Accounts you've deleted can be restored here.</source>
+            <translation>Gelöschte Konten können Sie hier wiederherstellen.</translation>
+        </message>
+        <message>
+            <source>Restore Selected</source>
+            <translation>Auswahl wiederherstellen</translation>
+        </message>
+        <message>
+            <source>Not signed in.
+Sign in via File › Orvalen Account to enable sync.</source>
+            <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Orvalen-Konto an, um die Synchronisierung zu aktivieren.</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</source>
+            <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</translation>
+        </message>
+        <message>
+            <source>Never synced</source>
+            <translation>Noch nie synchronisiert</translation>
+        </message>
+        <message>
+            <source>Last synced: %1</source>
+            <translation>Zuletzt synchronisiert: %1</translation>
+        </message>
+        <message>
+            <source>
+Error: %1</source>
+            <translation>
+Fehler: %1</translation>
+        </message>
+        <message>
+            <source>Syncing...</source>
+            <translation>Synchronisiere …</translation>
+        </message>
+        <message>
+            <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+            <translation>Dadurch werden alle lokalen Daten erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn Daten zwischen Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
+        </message>
+        <message>
+            <source>ZIP Files (*.zip)</source>
+            <translation>ZIP-Dateien (*.zip)</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Exportiere …</translation>
+        </message>
+        <message>
+            <source>Backup Failed</source>
+            <translation>Sicherung fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>The backup could not be made from the ledger.</source>
+            <translation>Aus dem Kassenbuch konnte keine Sicherung erstellt werden.</translation>
+        </message>
+        <message>
+            <source>Backup Complete</source>
+            <translation>Sicherung abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Backup saved to:
+%1</source>
+            <translation>Sicherung gespeichert unter:
+%1</translation>
+        </message>
+        <message>
+            <source>Could not write to:
+%1</source>
+            <translation>Konnte nicht schreiben in:
+%1</translation>
+        </message>
+        <message>
+            <source>Keep newer (compare timestamps)</source>
+            <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
+        </message>
+        <message>
+            <source>Skip existing items</source>
+            <translation>Vorhandene Einträge überspringen</translation>
+        </message>
+        <message>
+            <source>Import Mode</source>
+            <translation>Importmodus</translation>
+        </message>
+        <message>
+            <source>How should existing data be handled?</source>
+            <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
+        </message>
+        <message>
+            <source>Replace all with backup data</source>
+            <translation>Alles durch die Sicherung ersetzen</translation>
+        </message>
+        <message>
+            <source>Import Failed</source>
+            <translation>Import fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>Could not read file.</source>
+            <translation>Die Datei konnte nicht gelesen werden.</translation>
+        </message>
+        <message>
+            <source>Importing...</source>
+            <translation>Importiere …</translation>
+        </message>
+        <message>
+            <source>Imported %1 items, skipped %2.</source>
+            <translation>%1 Einträge importiert, %2 übersprungen.</translation>
+        </message>
+        <message numerus="yes">
+            <source>
+
+%n error(s) occurred.</source>
+            <translation>
+                <numerusform>
+
+%n Fehler ist aufgetreten.</numerusform>
+                <numerusform>
+
+%n Fehler sind aufgetreten.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Import Complete</source>
+            <translation>Import abgeschlossen</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsScreen</name>
+        <message>
+            <source>General</source>
+            <translation>Allgemein</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Kontoblatt</translation>
+        </message>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Daten &amp; Synchronisierung</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>Appearance</source>
+            <translation>Erscheinungsbild</translation>
+        </message>
+        <message>
+            <source>Control how Orvalen Vellumry looks.</source>
+            <translation>Legen Sie fest, wie Orvalen Vellumry aussieht.</translation>
+        </message>
+        <message>
+            <source>System Default</source>
+            <translation>Systemstandard</translation>
+        </message>
+        <message>
+            <source>Light</source>
+            <translation>Hell</translation>
+        </message>
+        <message>
+            <source>Dark</source>
+            <translation>Dunkel</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>Design</translation>
+        </message>
+        <message>
+            <source>Choose accent color</source>
+            <translation>Akzentfarbe wählen</translation>
+        </message>
+        <message>
+            <source>Accent color</source>
+            <translation>Akzentfarbe</translation>
+        </message>
+        <message>
+            <source>Small</source>
+            <translation>Klein</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>Mittel</translation>
+        </message>
+        <message>
+            <source>Large</source>
+            <translation>Groß</translation>
+        </message>
+        <message>
+            <source>Extra Large</source>
+            <translation>Sehr groß</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>Schriftgröße</translation>
+        </message>
+        <message>
+            <source>Regional</source>
+            <translation>Region</translation>
+        </message>
+        <message>
+            <source>Date and calendar preferences.</source>
+            <translation>Einstellungen für Datum und Kalender.</translation>
+        </message>
+        <message>
+            <source>Sunday</source>
+            <translation>Sonntag</translation>
+        </message>
+        <message>
+            <source>Monday</source>
+            <translation>Montag</translation>
+        </message>
+        <message>
+            <source>Saturday</source>
+            <translation>Samstag</translation>
+        </message>
+        <message>
+            <source>Week starts on</source>
+            <translation>Woche beginnt am</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Sprache</translation>
+        </message>
+        <message>
+            <source>Display</source>
+            <translation>Anzeige</translation>
+        </message>
+        <message>
+            <source>How transactions appear in the register.</source>
+            <translation>Wie Buchungen im Kontoblatt erscheinen.</translation>
+        </message>
+        <message>
+            <source>Two-line rows</source>
+            <translation>Zweizeilige Zeilen</translation>
+        </message>
+        <message>
+            <source>Show memo on a second line below the payee.</source>
+            <translation>Die Notiz in einer zweiten Zeile unter dem Empfänger anzeigen.</translation>
+        </message>
+        <message>
+            <source>Auto-decimal point</source>
+            <translation>Automatisches Dezimalkomma</translation>
+        </message>
+        <message>
+            <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+            <translation>Geben Sie 1234 ein, um 12,34 einzutragen. Die letzten beiden Ziffern sind immer Cent.</translation>
+        </message>
+        <message>
+            <source>Highlight overdrawn rows</source>
+            <translation>Überzogene Zeilen hervorheben</translation>
+        </message>
+        <message>
+            <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+            <translation>Hinterlegt die ganze Zeile, wenn der laufende Saldo unter null liegt. Der Saldo selbst wird immer rot angezeigt, sodass Sie ihn auch ohne diese Option erkennen. Kreditkarten und Darlehen werden nie hinterlegt.</translation>
+        </message>
+        <message>
+            <source>Current balance</source>
+            <translation>Aktueller Saldo</translation>
+        </message>
+        <message>
+            <source>Cleared balance</source>
+            <translation>Abgeglichener Saldo</translation>
+        </message>
+        <message>
+            <source>Balance as of today</source>
+            <translation>Saldo zum heutigen Tag</translation>
+        </message>
+        <message>
+            <source>Account list shows</source>
+            <translation>Kontoliste zeigt</translation>
+        </message>
+        <message>
+            <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+            <translation>„Abgeglichen“ zählt nur Buchungen, die Sie als abgeglichen markiert haben. „Zum heutigen Tag“ lässt alles mit späterem Datum weg, etwa geplante Rechnungen.</translation>
+        </message>
+        <message>
+            <source>Sorting</source>
+            <translation>Sortierung</translation>
+        </message>
+        <message>
+            <source>Control the order of transactions in the register.</source>
+            <translation>Legen Sie die Reihenfolge der Buchungen im Kontoblatt fest.</translation>
+        </message>
+        <message>
+            <source>Show newest transactions first</source>
+            <translation>Neueste Buchungen zuerst anzeigen</translation>
+        </message>
+        <message>
+            <source>When enabled, the most recent transactions appear at the top.</source>
+            <translation>Wenn aktiviert, stehen die neuesten Buchungen oben.</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>A digital vellumry register for tracking household finances.</source>
+            <translation>Ein digitales Kassenbuch für die Haushaltsfinanzen.</translation>
+        </message>
+        <message>
+            <source>Links</source>
+            <translation>Links</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry for iPhone and Android</source>
+            <translation>Orvalen Vellumry für iPhone und Android</translation>
+        </message>
+        <message>
+            <source>© Orvalen Works. All rights reserved.</source>
+            <translation>© Orvalen Works. Alle Rechte vorbehalten.</translation>
+        </message>
+        <message>
+            <source>This application uses the Qt framework under the LGPL v3 license.</source>
+            <translation>Diese Anwendung verwendet das Qt-Framework unter der Lizenz LGPL v3.</translation>
+        </message>
+        <message>
+            <source>Language Changed</source>
+            <translation>Sprache geändert</translation>
+        </message>
+        <message>
+            <source>The new language will take effect the next time you start Orvalen Vellumry.</source>
+            <translation>Die neue Sprache gilt ab dem nächsten Start von Orvalen Vellumry.</translation>
         </message>
     </context>
     <context>

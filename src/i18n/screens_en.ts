@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>New Account</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Edit Account</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>This account already has an opening balance. Changing the amount or date shifts every balance after it.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Account name</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Checking</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Savings</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Credit Card</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Cash</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Investment</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Loan</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Other</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type:</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Currency:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>Starting &amp;Balance:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>Starting &amp;Balance (Amount Owed):</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>&amp;As of:</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Bank name (optional)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Institution:</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>Last 4 digits (optional)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>Account &amp;Number:</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>
@@ -644,6 +731,639 @@
         <message>
             <source>&amp;Delete</source>
             <translation>&amp;Delete</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Reports</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Period:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>Export CSV</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Category Spending</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Payee Summary</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Tax Report</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Income vs Expenses</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Cash Flow</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Year-over-Year</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Account Summary</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Transactions</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Category</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Payee</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Count</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Tax Code</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Month</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Income</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Expenses</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Net</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Inflows</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Outflows</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Period 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Period 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Difference</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Account</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Cleared</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Uncleared</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Memo</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Amount</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Compare:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>This Year vs Last Year</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>Last Year vs Year Before</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>This Quarter vs Last Quarter</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>P1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>P2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>P1: %1 – %2    P2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>All Accounts</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>The report could not be written to %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Search payee, memo, check number...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Account:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>All Accounts</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Category:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>All Categories</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Date range:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>to</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Cleared only</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Show &amp;Details...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Edit &amp;Splits...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Split Transaction...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Edit in Dialog...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicate...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Mark &amp;Uncleared</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Mark &amp;Cleared</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Delete...</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDataSyncPage</name>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Data &amp; Sync</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>Sync</translation>
+        </message>
+        <message>
+            <source>Keep your vellumry in sync across all your devices.</source>
+            <translation>Keep your vellumry in sync across all your devices.</translation>
+        </message>
+        <message>
+            <source>Backup &amp; Restore</source>
+            <translation>Backup &amp; Restore</translation>
+        </message>
+        <message>
+            <source>Save or restore your data to a portable backup file.</source>
+            <translation>Save or restore your data to a portable backup file.</translation>
+        </message>
+        <message>
+            <source>Sync Now</source>
+            <translation>Sync Now</translation>
+        </message>
+        <message>
+            <source>Force Full Sync</source>
+            <translation>Force Full Sync</translation>
+        </message>
+        <message>
+            <source>Export Backup</source>
+            <translation>Export Backup</translation>
+        </message>
+        <message>
+            <source>Import Backup</source>
+            <translation>Import Backup</translation>
+        </message>
+        <message>
+            <source>Deleted Accounts</source>
+            <translation>Deleted Accounts</translation>
+        </message>
+        <message>
+            <source>Accounts you've deleted can be restored here.</source>
+            <translation>Accounts you've deleted can be restored here.</translation>
+        </message>
+        <message>
+            <source>Restore Selected</source>
+            <translation>Restore Selected</translation>
+        </message>
+        <message>
+            <source>Not signed in.
+Sign in via File › Orvalen Account to enable sync.</source>
+            <translation>Not signed in.
+Sign in via File › Orvalen Account to enable sync.</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</source>
+            <translation>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</translation>
+        </message>
+        <message>
+            <source>Never synced</source>
+            <translation>Never synced</translation>
+        </message>
+        <message>
+            <source>Last synced: %1</source>
+            <translation>Last synced: %1</translation>
+        </message>
+        <message>
+            <source>
+Error: %1</source>
+            <translation>
+Error: %1</translation>
+        </message>
+        <message>
+            <source>Syncing...</source>
+            <translation>Syncing...</translation>
+        </message>
+        <message>
+            <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+            <translation>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</translation>
+        </message>
+        <message>
+            <source>ZIP Files (*.zip)</source>
+            <translation>ZIP Files (*.zip)</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Exporting...</translation>
+        </message>
+        <message>
+            <source>Backup Failed</source>
+            <translation>Backup Failed</translation>
+        </message>
+        <message>
+            <source>The backup could not be made from the ledger.</source>
+            <translation>The backup could not be made from the ledger.</translation>
+        </message>
+        <message>
+            <source>Backup Complete</source>
+            <translation>Backup Complete</translation>
+        </message>
+        <message>
+            <source>Backup saved to:
+%1</source>
+            <translation>Backup saved to:
+%1</translation>
+        </message>
+        <message>
+            <source>Could not write to:
+%1</source>
+            <translation>Could not write to:
+%1</translation>
+        </message>
+        <message>
+            <source>Keep newer (compare timestamps)</source>
+            <translation>Keep newer (compare timestamps)</translation>
+        </message>
+        <message>
+            <source>Skip existing items</source>
+            <translation>Skip existing items</translation>
+        </message>
+        <message>
+            <source>Import Mode</source>
+            <translation>Import Mode</translation>
+        </message>
+        <message>
+            <source>How should existing data be handled?</source>
+            <translation>How should existing data be handled?</translation>
+        </message>
+        <message>
+            <source>Replace all with backup data</source>
+            <translation>Replace all with backup data</translation>
+        </message>
+        <message>
+            <source>Import Failed</source>
+            <translation>Import Failed</translation>
+        </message>
+        <message>
+            <source>Could not read file.</source>
+            <translation>Could not read file.</translation>
+        </message>
+        <message>
+            <source>Importing...</source>
+            <translation>Importing...</translation>
+        </message>
+        <message>
+            <source>Imported %1 items, skipped %2.</source>
+            <translation>Imported %1 items, skipped %2.</translation>
+        </message>
+        <message numerus="yes">
+            <source>
+
+%n error(s) occurred.</source>
+            <translation>
+                <numerusform>
+
+%n error occurred.</numerusform>
+                <numerusform>
+
+%n errors occurred.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Import Complete</source>
+            <translation>Import Complete</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsScreen</name>
+        <message>
+            <source>General</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Register</translation>
+        </message>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Data &amp; Sync</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>About</translation>
+        </message>
+        <message>
+            <source>Appearance</source>
+            <translation>Appearance</translation>
+        </message>
+        <message>
+            <source>Control how Orvalen Vellumry looks.</source>
+            <translation>Control how Orvalen Vellumry looks.</translation>
+        </message>
+        <message>
+            <source>System Default</source>
+            <translation>System Default</translation>
+        </message>
+        <message>
+            <source>Light</source>
+            <translation>Light</translation>
+        </message>
+        <message>
+            <source>Dark</source>
+            <translation>Dark</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>Theme</translation>
+        </message>
+        <message>
+            <source>Choose accent color</source>
+            <translation>Choose accent color</translation>
+        </message>
+        <message>
+            <source>Accent color</source>
+            <translation>Accent color</translation>
+        </message>
+        <message>
+            <source>Small</source>
+            <translation>Small</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>Default</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>Medium</translation>
+        </message>
+        <message>
+            <source>Large</source>
+            <translation>Large</translation>
+        </message>
+        <message>
+            <source>Extra Large</source>
+            <translation>Extra Large</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>Font size</translation>
+        </message>
+        <message>
+            <source>Regional</source>
+            <translation>Regional</translation>
+        </message>
+        <message>
+            <source>Date and calendar preferences.</source>
+            <translation>Date and calendar preferences.</translation>
+        </message>
+        <message>
+            <source>Sunday</source>
+            <translation>Sunday</translation>
+        </message>
+        <message>
+            <source>Monday</source>
+            <translation>Monday</translation>
+        </message>
+        <message>
+            <source>Saturday</source>
+            <translation>Saturday</translation>
+        </message>
+        <message>
+            <source>Week starts on</source>
+            <translation>Week starts on</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <source>Display</source>
+            <translation>Display</translation>
+        </message>
+        <message>
+            <source>How transactions appear in the register.</source>
+            <translation>How transactions appear in the register.</translation>
+        </message>
+        <message>
+            <source>Two-line rows</source>
+            <translation>Two-line rows</translation>
+        </message>
+        <message>
+            <source>Show memo on a second line below the payee.</source>
+            <translation>Show memo on a second line below the payee.</translation>
+        </message>
+        <message>
+            <source>Auto-decimal point</source>
+            <translation>Auto-decimal point</translation>
+        </message>
+        <message>
+            <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+            <translation>Type 1234 to enter 12.34. The last two digits are always cents.</translation>
+        </message>
+        <message>
+            <source>Highlight overdrawn rows</source>
+            <translation>Highlight overdrawn rows</translation>
+        </message>
+        <message>
+            <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+            <translation>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</translation>
+        </message>
+        <message>
+            <source>Current balance</source>
+            <translation>Current balance</translation>
+        </message>
+        <message>
+            <source>Cleared balance</source>
+            <translation>Cleared balance</translation>
+        </message>
+        <message>
+            <source>Balance as of today</source>
+            <translation>Balance as of today</translation>
+        </message>
+        <message>
+            <source>Account list shows</source>
+            <translation>Account list shows</translation>
+        </message>
+        <message>
+            <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+            <translation>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</translation>
+        </message>
+        <message>
+            <source>Sorting</source>
+            <translation>Sorting</translation>
+        </message>
+        <message>
+            <source>Control the order of transactions in the register.</source>
+            <translation>Control the order of transactions in the register.</translation>
+        </message>
+        <message>
+            <source>Show newest transactions first</source>
+            <translation>Show newest transactions first</translation>
+        </message>
+        <message>
+            <source>When enabled, the most recent transactions appear at the top.</source>
+            <translation>When enabled, the most recent transactions appear at the top.</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>A digital vellumry register for tracking household finances.</source>
+            <translation>A digital vellumry register for tracking household finances.</translation>
+        </message>
+        <message>
+            <source>Links</source>
+            <translation>Links</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry for iPhone and Android</source>
+            <translation>Orvalen Vellumry for iPhone and Android</translation>
+        </message>
+        <message>
+            <source>© Orvalen Works. All rights reserved.</source>
+            <translation>© Orvalen Works. All rights reserved.</translation>
+        </message>
+        <message>
+            <source>This application uses the Qt framework under the LGPL v3 license.</source>
+            <translation>This application uses the Qt framework under the LGPL v3 license.</translation>
+        </message>
+        <message>
+            <source>Language Changed</source>
+            <translation>Language Changed</translation>
+        </message>
+        <message>
+            <source>The new language will take effect the next time you start Orvalen Vellumry.</source>
+            <translation>The new language will take effect the next time you start Orvalen Vellumry.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>Nueva cuenta</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Editar cuenta</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Esta cuenta ya tiene un saldo inicial. Cambiar el importe o la fecha desplaza todos los saldos posteriores.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Nombre de la cuenta</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nombre:</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Cuenta corriente</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Ahorros</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Tarjeta de crédito</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Efectivo</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Inversión</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Préstamo</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Otra</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Tipo:</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Moneda:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>&amp;Saldo inicial:</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>&amp;Saldo inicial (importe adeudado):</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>&amp;A fecha de:</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Nombre del banco (opcional)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Entidad:</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>Últimos 4 dígitos (opcional)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>&amp;Número de cuenta:</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>
@@ -644,6 +731,639 @@
         <message>
             <source>&amp;Delete</source>
             <translation>E&amp;liminar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Informes</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Cuenta:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Período:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>Exportar CSV</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Gastos por categoría</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Resumen por beneficiario</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Informe fiscal</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Ingresos frente a gastos</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Flujo de caja</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Comparación interanual</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Resumen de cuentas</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Transacciones</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Categoría</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Beneficiario</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Cantidad</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Código fiscal</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Mes</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Ingresos</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Gastos</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Neto</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Entradas</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Salidas</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Período 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Período 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Diferencia</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Cuenta</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Tipo</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Compensado</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>No compensado</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Nota</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Importe</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Comparar:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>Este año frente al año pasado</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>El año pasado frente al anterior</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>Este trimestre frente al anterior</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personalizado</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>P1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>P2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>P1: %1 – %2    P2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Todas las cuentas</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>Estas cuentas están en monedas distintas, así que las cifras combinadas no cuadrarían. Elija una sola cuenta para ver los informes de categorías, beneficiarios, impuestos, ingresos y flujo de caja.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>El informe fiscal abarca todas las cuentas, y estas están en monedas distintas, así que sus totales no cuadrarían.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>No se pudo escribir el informe en %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Buscar beneficiario, nota, número de cheque...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Cuenta:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Todas las cuentas</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Categoría:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Todas las categorías</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Intervalo de fechas:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>a</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Solo compensadas</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Ver &amp;detalles...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Editar &amp;divisiones...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Dividir transacción...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Editar en un diálogo...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicar...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marcar como &amp;no compensada</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marcar como &amp;compensada</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Eliminar...</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDataSyncPage</name>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Datos y sincronización</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>Sincronización</translation>
+        </message>
+        <message>
+            <source>Keep your vellumry in sync across all your devices.</source>
+            <translation>Mantenga su registro sincronizado en todos sus dispositivos.</translation>
+        </message>
+        <message>
+            <source>Backup &amp; Restore</source>
+            <translation>Copia de seguridad y restauración</translation>
+        </message>
+        <message>
+            <source>Save or restore your data to a portable backup file.</source>
+            <translation>Guarde o restaure sus datos en un archivo de copia de seguridad portátil.</translation>
+        </message>
+        <message>
+            <source>Sync Now</source>
+            <translation>Sincronizar ahora</translation>
+        </message>
+        <message>
+            <source>Force Full Sync</source>
+            <translation>Forzar sincronización completa</translation>
+        </message>
+        <message>
+            <source>Export Backup</source>
+            <translation>Exportar copia de seguridad</translation>
+        </message>
+        <message>
+            <source>Import Backup</source>
+            <translation>Importar copia de seguridad</translation>
+        </message>
+        <message>
+            <source>Deleted Accounts</source>
+            <translation>Cuentas eliminadas</translation>
+        </message>
+        <message>
+            <source>Accounts you've deleted can be restored here.</source>
+            <translation>Aquí puede restaurar las cuentas que ha eliminado.</translation>
+        </message>
+        <message>
+            <source>Restore Selected</source>
+            <translation>Restaurar selección</translation>
+        </message>
+        <message>
+            <source>Not signed in.
+Sign in via File › Orvalen Account to enable sync.</source>
+            <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Cuenta Orvalen para activar la sincronización.</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</source>
+            <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</translation>
+        </message>
+        <message>
+            <source>Never synced</source>
+            <translation>Nunca sincronizado</translation>
+        </message>
+        <message>
+            <source>Last synced: %1</source>
+            <translation>Última sincronización: %1</translation>
+        </message>
+        <message>
+            <source>
+Error: %1</source>
+            <translation>
+Error: %1</translation>
+        </message>
+        <message>
+            <source>Syncing...</source>
+            <translation>Sincronizando...</translation>
+        </message>
+        <message>
+            <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+            <translation>Se volverán a subir todas las filas locales al servidor y a descargar todos los datos del servidor. Úselo si los datos no coinciden entre dispositivos.
+
+¿Continuar?</translation>
+        </message>
+        <message>
+            <source>ZIP Files (*.zip)</source>
+            <translation>Archivos ZIP (*.zip)</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Exportando...</translation>
+        </message>
+        <message>
+            <source>Backup Failed</source>
+            <translation>Error en la copia de seguridad</translation>
+        </message>
+        <message>
+            <source>The backup could not be made from the ledger.</source>
+            <translation>No se pudo crear la copia de seguridad a partir del registro.</translation>
+        </message>
+        <message>
+            <source>Backup Complete</source>
+            <translation>Copia de seguridad completada</translation>
+        </message>
+        <message>
+            <source>Backup saved to:
+%1</source>
+            <translation>Copia de seguridad guardada en:
+%1</translation>
+        </message>
+        <message>
+            <source>Could not write to:
+%1</source>
+            <translation>No se pudo escribir en:
+%1</translation>
+        </message>
+        <message>
+            <source>Keep newer (compare timestamps)</source>
+            <translation>Conservar los más recientes (comparar fechas)</translation>
+        </message>
+        <message>
+            <source>Skip existing items</source>
+            <translation>Omitir los elementos existentes</translation>
+        </message>
+        <message>
+            <source>Import Mode</source>
+            <translation>Modo de importación</translation>
+        </message>
+        <message>
+            <source>How should existing data be handled?</source>
+            <translation>¿Qué hacer con los datos existentes?</translation>
+        </message>
+        <message>
+            <source>Replace all with backup data</source>
+            <translation>Reemplazar todo con los datos de la copia</translation>
+        </message>
+        <message>
+            <source>Import Failed</source>
+            <translation>Error en la importación</translation>
+        </message>
+        <message>
+            <source>Could not read file.</source>
+            <translation>No se pudo leer el archivo.</translation>
+        </message>
+        <message>
+            <source>Importing...</source>
+            <translation>Importando...</translation>
+        </message>
+        <message>
+            <source>Imported %1 items, skipped %2.</source>
+            <translation>Se importaron %1 elementos y se omitieron %2.</translation>
+        </message>
+        <message numerus="yes">
+            <source>
+
+%n error(s) occurred.</source>
+            <translation>
+                <numerusform>
+
+Se produjo %n error.</numerusform>
+                <numerusform>
+
+Se produjeron %n errores.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Import Complete</source>
+            <translation>Importación completada</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsScreen</name>
+        <message>
+            <source>General</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Registro</translation>
+        </message>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Datos y sincronización</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Acerca de</translation>
+        </message>
+        <message>
+            <source>Appearance</source>
+            <translation>Apariencia</translation>
+        </message>
+        <message>
+            <source>Control how Orvalen Vellumry looks.</source>
+            <translation>Controle el aspecto de Orvalen Vellumry.</translation>
+        </message>
+        <message>
+            <source>System Default</source>
+            <translation>Predeterminado del sistema</translation>
+        </message>
+        <message>
+            <source>Light</source>
+            <translation>Claro</translation>
+        </message>
+        <message>
+            <source>Dark</source>
+            <translation>Oscuro</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>Tema</translation>
+        </message>
+        <message>
+            <source>Choose accent color</source>
+            <translation>Elegir color de acento</translation>
+        </message>
+        <message>
+            <source>Accent color</source>
+            <translation>Color de acento</translation>
+        </message>
+        <message>
+            <source>Small</source>
+            <translation>Pequeño</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>Predeterminado</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>Mediano</translation>
+        </message>
+        <message>
+            <source>Large</source>
+            <translation>Grande</translation>
+        </message>
+        <message>
+            <source>Extra Large</source>
+            <translation>Muy grande</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>Tamaño de letra</translation>
+        </message>
+        <message>
+            <source>Regional</source>
+            <translation>Región</translation>
+        </message>
+        <message>
+            <source>Date and calendar preferences.</source>
+            <translation>Preferencias de fecha y calendario.</translation>
+        </message>
+        <message>
+            <source>Sunday</source>
+            <translation>Domingo</translation>
+        </message>
+        <message>
+            <source>Monday</source>
+            <translation>Lunes</translation>
+        </message>
+        <message>
+            <source>Saturday</source>
+            <translation>Sábado</translation>
+        </message>
+        <message>
+            <source>Week starts on</source>
+            <translation>La semana empieza el</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Idioma</translation>
+        </message>
+        <message>
+            <source>Display</source>
+            <translation>Visualización</translation>
+        </message>
+        <message>
+            <source>How transactions appear in the register.</source>
+            <translation>Cómo aparecen los movimientos en el registro.</translation>
+        </message>
+        <message>
+            <source>Two-line rows</source>
+            <translation>Filas de dos líneas</translation>
+        </message>
+        <message>
+            <source>Show memo on a second line below the payee.</source>
+            <translation>Mostrar la nota en una segunda línea bajo el beneficiario.</translation>
+        </message>
+        <message>
+            <source>Auto-decimal point</source>
+            <translation>Coma decimal automática</translation>
+        </message>
+        <message>
+            <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+            <translation>Escriba 1234 para introducir 12,34. Los dos últimos dígitos son siempre céntimos.</translation>
+        </message>
+        <message>
+            <source>Highlight overdrawn rows</source>
+            <translation>Resaltar filas en descubierto</translation>
+        </message>
+        <message>
+            <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+            <translation>Sombrea toda la fila cuando el saldo acumulado es inferior a cero. El saldo en sí siempre se muestra en rojo, así que puede desactivar esta opción y seguir viéndolo. Las tarjetas de crédito y los préstamos nunca se sombrean.</translation>
+        </message>
+        <message>
+            <source>Current balance</source>
+            <translation>Saldo actual</translation>
+        </message>
+        <message>
+            <source>Cleared balance</source>
+            <translation>Saldo conciliado</translation>
+        </message>
+        <message>
+            <source>Balance as of today</source>
+            <translation>Saldo a día de hoy</translation>
+        </message>
+        <message>
+            <source>Account list shows</source>
+            <translation>La lista de cuentas muestra</translation>
+        </message>
+        <message>
+            <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+            <translation>«Conciliado» solo cuenta los movimientos que ha marcado como conciliados. «A día de hoy» omite todo lo fechado después, como las facturas programadas.</translation>
+        </message>
+        <message>
+            <source>Sorting</source>
+            <translation>Orden</translation>
+        </message>
+        <message>
+            <source>Control the order of transactions in the register.</source>
+            <translation>Controle el orden de los movimientos en el registro.</translation>
+        </message>
+        <message>
+            <source>Show newest transactions first</source>
+            <translation>Mostrar primero los movimientos más recientes</translation>
+        </message>
+        <message>
+            <source>When enabled, the most recent transactions appear at the top.</source>
+            <translation>Si se activa, los movimientos más recientes aparecen arriba.</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Versión %1</translation>
+        </message>
+        <message>
+            <source>A digital vellumry register for tracking household finances.</source>
+            <translation>Un registro de cuentas digital para llevar las finanzas del hogar.</translation>
+        </message>
+        <message>
+            <source>Links</source>
+            <translation>Enlaces</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry for iPhone and Android</source>
+            <translation>Orvalen Vellumry para iPhone y Android</translation>
+        </message>
+        <message>
+            <source>© Orvalen Works. All rights reserved.</source>
+            <translation>© Orvalen Works. Todos los derechos reservados.</translation>
+        </message>
+        <message>
+            <source>This application uses the Qt framework under the LGPL v3 license.</source>
+            <translation>Esta aplicación usa el framework Qt bajo la licencia LGPL v3.</translation>
+        </message>
+        <message>
+            <source>Language Changed</source>
+            <translation>Idioma cambiado</translation>
+        </message>
+        <message>
+            <source>The new language will take effect the next time you start Orvalen Vellumry.</source>
+            <translation>El nuevo idioma se aplicará la próxima vez que inicie Orvalen Vellumry.</translation>
         </message>
     </context>
     <context>

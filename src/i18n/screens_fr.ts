@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>Nouveau compte</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Modifier le compte</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>Ce compte a déjà un solde d’ouverture. Modifier le montant ou la date décale tous les soldes qui suivent.</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>Nom du compte</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Compte courant</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Épargne</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Carte de crédit</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Espèces</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Placement</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Prêt</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Autre</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type :</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>&amp;Devise :</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>&amp;Solde initial :</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>&amp;Solde initial (montant dû) :</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>&amp;Au :</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>Nom de la banque (facultatif)</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>&amp;Établissement :</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>4 derniers chiffres (facultatif)</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>&amp;Numéro de compte :</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>
@@ -644,6 +731,639 @@
         <message>
             <source>&amp;Delete</source>
             <translation>&amp;Supprimer</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>Rapports</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>Période :</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>Dépenses par catégorie</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>Synthèse par bénéficiaire</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>Rapport fiscal</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>Revenus et dépenses</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>Flux de trésorerie</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>Comparaison annuelle</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>Synthèse des comptes</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>Opérations</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Catégorie</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>Bénéficiaire</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>Code fiscal</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Mois</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>Revenus</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>Dépenses</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>Net</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>Entrées</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>Sorties</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>Période 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>Période 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Écart</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>Compte</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>Pointé</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Non pointé</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>Note</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>Montant</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>Comparer :</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>Cette année et l’année dernière</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>L’année dernière et la précédente</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>Ce trimestre et le précédent</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personnalisé</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>P1 :</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>P2 :</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Tous les comptes</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>Ces comptes sont tenus dans des devises différentes : des chiffres combinés n’auraient pas de sens. Choisissez un seul compte pour voir les rapports par catégorie, par bénéficiaire, fiscal, des revenus et des flux de trésorerie.</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>Le rapport fiscal couvre tous les comptes, tenus dans des devises différentes : ses totaux n’auraient pas de sens.</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>Impossible d’écrire le rapport dans %1 : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>Rechercher bénéficiaire, note, numéro de chèque...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>Compte :</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>Tous les comptes</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>Catégorie :</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>Toutes les catégories</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>Période :</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>au</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>Pointées uniquement</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Afficher les &amp;détails...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Modifier la &amp;ventilation...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Ventiler l’opération...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Modifier dans une fenêtre...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;upliquer...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marquer comme &amp;non pointée</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marquer comme &amp;pointée</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>&amp;Supprimer...</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDataSyncPage</name>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Données et synchronisation</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>Synchronisation</translation>
+        </message>
+        <message>
+            <source>Keep your vellumry in sync across all your devices.</source>
+            <translation>Gardez votre registre synchronisé sur tous vos appareils.</translation>
+        </message>
+        <message>
+            <source>Backup &amp; Restore</source>
+            <translation>Sauvegarde et restauration</translation>
+        </message>
+        <message>
+            <source>Save or restore your data to a portable backup file.</source>
+            <translation>Enregistrez ou restaurez vos données dans un fichier de sauvegarde portable.</translation>
+        </message>
+        <message>
+            <source>Sync Now</source>
+            <translation>Synchroniser maintenant</translation>
+        </message>
+        <message>
+            <source>Force Full Sync</source>
+            <translation>Forcer une synchronisation complète</translation>
+        </message>
+        <message>
+            <source>Export Backup</source>
+            <translation>Exporter une sauvegarde</translation>
+        </message>
+        <message>
+            <source>Import Backup</source>
+            <translation>Importer une sauvegarde</translation>
+        </message>
+        <message>
+            <source>Deleted Accounts</source>
+            <translation>Comptes supprimés</translation>
+        </message>
+        <message>
+            <source>Accounts you've deleted can be restored here.</source>
+            <translation>Vous pouvez restaurer ici les comptes que vous avez supprimés.</translation>
+        </message>
+        <message>
+            <source>Restore Selected</source>
+            <translation>Restaurer la sélection</translation>
+        </message>
+        <message>
+            <source>Not signed in.
+Sign in via File › Orvalen Account to enable sync.</source>
+            <translation>Non connecté.
+Connectez-vous via Fichier › Compte Orvalen pour activer la synchronisation.</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</source>
+            <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</translation>
+        </message>
+        <message>
+            <source>Never synced</source>
+            <translation>Jamais synchronisé</translation>
+        </message>
+        <message>
+            <source>Last synced: %1</source>
+            <translation>Dernière synchronisation : %1</translation>
+        </message>
+        <message>
+            <source>
+Error: %1</source>
+            <translation>
+Erreur : %1</translation>
+        </message>
+        <message>
+            <source>Syncing...</source>
+            <translation>Synchronisation…</translation>
+        </message>
+        <message>
+            <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+            <translation>Toutes les lignes locales seront de nouveau envoyées au serveur et toutes les données du serveur de nouveau téléchargées. À utiliser si les données semblent désynchronisées entre appareils.
+
+Continuer ?</translation>
+        </message>
+        <message>
+            <source>ZIP Files (*.zip)</source>
+            <translation>Fichiers ZIP (*.zip)</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Exportation…</translation>
+        </message>
+        <message>
+            <source>Backup Failed</source>
+            <translation>Échec de la sauvegarde</translation>
+        </message>
+        <message>
+            <source>The backup could not be made from the ledger.</source>
+            <translation>La sauvegarde n’a pas pu être créée à partir du registre.</translation>
+        </message>
+        <message>
+            <source>Backup Complete</source>
+            <translation>Sauvegarde terminée</translation>
+        </message>
+        <message>
+            <source>Backup saved to:
+%1</source>
+            <translation>Sauvegarde enregistrée dans :
+%1</translation>
+        </message>
+        <message>
+            <source>Could not write to:
+%1</source>
+            <translation>Impossible d’écrire dans :
+%1</translation>
+        </message>
+        <message>
+            <source>Keep newer (compare timestamps)</source>
+            <translation>Garder le plus récent (comparer les horodatages)</translation>
+        </message>
+        <message>
+            <source>Skip existing items</source>
+            <translation>Ignorer les éléments existants</translation>
+        </message>
+        <message>
+            <source>Import Mode</source>
+            <translation>Mode d’importation</translation>
+        </message>
+        <message>
+            <source>How should existing data be handled?</source>
+            <translation>Que faire des données existantes ?</translation>
+        </message>
+        <message>
+            <source>Replace all with backup data</source>
+            <translation>Tout remplacer par les données de la sauvegarde</translation>
+        </message>
+        <message>
+            <source>Import Failed</source>
+            <translation>Échec de l’importation</translation>
+        </message>
+        <message>
+            <source>Could not read file.</source>
+            <translation>Impossible de lire le fichier.</translation>
+        </message>
+        <message>
+            <source>Importing...</source>
+            <translation>Importation…</translation>
+        </message>
+        <message>
+            <source>Imported %1 items, skipped %2.</source>
+            <translation>%1 éléments importés, %2 ignorés.</translation>
+        </message>
+        <message numerus="yes">
+            <source>
+
+%n error(s) occurred.</source>
+            <translation>
+                <numerusform>
+
+%n erreur s’est produite.</numerusform>
+                <numerusform>
+
+%n erreurs se sont produites.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Import Complete</source>
+            <translation>Importation terminée</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsScreen</name>
+        <message>
+            <source>General</source>
+            <translation>Général</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Registre</translation>
+        </message>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>Données et synchronisation</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>À propos</translation>
+        </message>
+        <message>
+            <source>Appearance</source>
+            <translation>Apparence</translation>
+        </message>
+        <message>
+            <source>Control how Orvalen Vellumry looks.</source>
+            <translation>Choisissez l’apparence d’Orvalen Vellumry.</translation>
+        </message>
+        <message>
+            <source>System Default</source>
+            <translation>Par défaut du système</translation>
+        </message>
+        <message>
+            <source>Light</source>
+            <translation>Clair</translation>
+        </message>
+        <message>
+            <source>Dark</source>
+            <translation>Sombre</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>Thème</translation>
+        </message>
+        <message>
+            <source>Choose accent color</source>
+            <translation>Choisir la couleur d’accent</translation>
+        </message>
+        <message>
+            <source>Accent color</source>
+            <translation>Couleur d’accent</translation>
+        </message>
+        <message>
+            <source>Small</source>
+            <translation>Petite</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>Par défaut</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>Moyenne</translation>
+        </message>
+        <message>
+            <source>Large</source>
+            <translation>Grande</translation>
+        </message>
+        <message>
+            <source>Extra Large</source>
+            <translation>Très grande</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>Taille du texte</translation>
+        </message>
+        <message>
+            <source>Regional</source>
+            <translation>Région</translation>
+        </message>
+        <message>
+            <source>Date and calendar preferences.</source>
+            <translation>Préférences de date et de calendrier.</translation>
+        </message>
+        <message>
+            <source>Sunday</source>
+            <translation>Dimanche</translation>
+        </message>
+        <message>
+            <source>Monday</source>
+            <translation>Lundi</translation>
+        </message>
+        <message>
+            <source>Saturday</source>
+            <translation>Samedi</translation>
+        </message>
+        <message>
+            <source>Week starts on</source>
+            <translation>La semaine commence le</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Langue</translation>
+        </message>
+        <message>
+            <source>Display</source>
+            <translation>Affichage</translation>
+        </message>
+        <message>
+            <source>How transactions appear in the register.</source>
+            <translation>Comment les opérations apparaissent dans le registre.</translation>
+        </message>
+        <message>
+            <source>Two-line rows</source>
+            <translation>Lignes sur deux rangs</translation>
+        </message>
+        <message>
+            <source>Show memo on a second line below the payee.</source>
+            <translation>Afficher le mémo sur une seconde ligne sous le bénéficiaire.</translation>
+        </message>
+        <message>
+            <source>Auto-decimal point</source>
+            <translation>Virgule décimale automatique</translation>
+        </message>
+        <message>
+            <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+            <translation>Tapez 1234 pour saisir 12,34. Les deux derniers chiffres sont toujours les centimes.</translation>
+        </message>
+        <message>
+            <source>Highlight overdrawn rows</source>
+            <translation>Surligner les lignes à découvert</translation>
+        </message>
+        <message>
+            <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+            <translation>Grise toute la ligne lorsque le solde courant est négatif. Le solde lui-même est toujours affiché en rouge : vous pouvez désactiver cette option et le repérer quand même. Les cartes de crédit et les prêts ne sont jamais grisés.</translation>
+        </message>
+        <message>
+            <source>Current balance</source>
+            <translation>Solde actuel</translation>
+        </message>
+        <message>
+            <source>Cleared balance</source>
+            <translation>Solde pointé</translation>
+        </message>
+        <message>
+            <source>Balance as of today</source>
+            <translation>Solde à ce jour</translation>
+        </message>
+        <message>
+            <source>Account list shows</source>
+            <translation>La liste des comptes affiche</translation>
+        </message>
+        <message>
+            <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+            <translation>« Pointé » ne compte que les opérations que vous avez pointées. « À ce jour » laisse de côté tout ce qui est daté plus tard, comme les factures programmées.</translation>
+        </message>
+        <message>
+            <source>Sorting</source>
+            <translation>Tri</translation>
+        </message>
+        <message>
+            <source>Control the order of transactions in the register.</source>
+            <translation>Choisissez l’ordre des opérations dans le registre.</translation>
+        </message>
+        <message>
+            <source>Show newest transactions first</source>
+            <translation>Afficher d’abord les opérations les plus récentes</translation>
+        </message>
+        <message>
+            <source>When enabled, the most recent transactions appear at the top.</source>
+            <translation>Si activé, les opérations les plus récentes apparaissent en haut.</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>A digital vellumry register for tracking household finances.</source>
+            <translation>Un registre de comptes numérique pour suivre les finances du foyer.</translation>
+        </message>
+        <message>
+            <source>Links</source>
+            <translation>Liens</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry for iPhone and Android</source>
+            <translation>Orvalen Vellumry pour iPhone et Android</translation>
+        </message>
+        <message>
+            <source>© Orvalen Works. All rights reserved.</source>
+            <translation>© Orvalen Works. Tous droits réservés.</translation>
+        </message>
+        <message>
+            <source>This application uses the Qt framework under the LGPL v3 license.</source>
+            <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
+        </message>
+        <message>
+            <source>Language Changed</source>
+            <translation>Langue modifiée</translation>
+        </message>
+        <message>
+            <source>The new language will take effect the next time you start Orvalen Vellumry.</source>
+            <translation>La nouvelle langue s’appliquera au prochain démarrage d’Orvalen Vellumry.</translation>
         </message>
     </context>
     <context>

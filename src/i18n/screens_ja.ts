@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
     <context>
+        <name>AccountFormDialog</name>
+        <message>
+            <source>New Account</source>
+            <translation>新しい口座</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>口座の編集</translation>
+        </message>
+        <message>
+            <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+            <translation>この口座には既に期首残高があります。金額や日付を変更すると、それ以降のすべての残高が変わります。</translation>
+        </message>
+        <message>
+            <source>Account name</source>
+            <translation>口座名</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>名前(&amp;N):</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>当座預金</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>貯蓄</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>クレジットカード</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>現金</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>投資</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>ローン</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>その他</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>種類(&amp;T):</translation>
+        </message>
+        <message>
+            <source>&amp;Currency:</source>
+            <translation>通貨(&amp;C):</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance:</source>
+            <translation>開始残高(&amp;B):</translation>
+        </message>
+        <message>
+            <source>Starting &amp;Balance (Amount Owed):</source>
+            <translation>開始残高(&amp;B)（借入額）:</translation>
+        </message>
+        <message>
+            <source>&amp;As of:</source>
+            <translation>基準日(&amp;A):</translation>
+        </message>
+        <message>
+            <source>Bank name (optional)</source>
+            <translation>銀行名（任意）</translation>
+        </message>
+        <message>
+            <source>&amp;Institution:</source>
+            <translation>金融機関(&amp;I):</translation>
+        </message>
+        <message>
+            <source>Last 4 digits (optional)</source>
+            <translation>下4桁（任意）</translation>
+        </message>
+        <message>
+            <source>Account &amp;Number:</source>
+            <translation>口座番号(&amp;N):</translation>
+        </message>
+    </context>
+    <context>
         <name>CategoriesScreen</name>
         <message>
             <source>Categories</source>
@@ -642,6 +729,636 @@
         <message>
             <source>&amp;Delete</source>
             <translation>削除(&amp;D)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportsScreen</name>
+        <message>
+            <source>Reports</source>
+            <translation>レポート</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>口座:</translation>
+        </message>
+        <message>
+            <source>Period:</source>
+            <translation>期間:</translation>
+        </message>
+        <message>
+            <source>Export CSV</source>
+            <translation>CSV をエクスポート</translation>
+        </message>
+        <message>
+            <source>Category Spending</source>
+            <translation>カテゴリ別支出</translation>
+        </message>
+        <message>
+            <source>Payee Summary</source>
+            <translation>支払先別集計</translation>
+        </message>
+        <message>
+            <source>Tax Report</source>
+            <translation>税務レポート</translation>
+        </message>
+        <message>
+            <source>Income vs Expenses</source>
+            <translation>収入と支出</translation>
+        </message>
+        <message>
+            <source>Cash Flow</source>
+            <translation>キャッシュフロー</translation>
+        </message>
+        <message>
+            <source>Year-over-Year</source>
+            <translation>前年比較</translation>
+        </message>
+        <message>
+            <source>Account Summary</source>
+            <translation>口座の概要</translation>
+        </message>
+        <message>
+            <source>Transactions</source>
+            <translation>取引</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>カテゴリ</translation>
+        </message>
+        <message>
+            <source>Total</source>
+            <translation>合計</translation>
+        </message>
+        <message>
+            <source>Payee</source>
+            <translation>支払先</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>件数</translation>
+        </message>
+        <message>
+            <source>Tax Code</source>
+            <translation>税コード</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>月</translation>
+        </message>
+        <message>
+            <source>Income</source>
+            <translation>収入</translation>
+        </message>
+        <message>
+            <source>Expenses</source>
+            <translation>支出</translation>
+        </message>
+        <message>
+            <source>Net</source>
+            <translation>差引</translation>
+        </message>
+        <message>
+            <source>Inflows</source>
+            <translation>入金</translation>
+        </message>
+        <message>
+            <source>Outflows</source>
+            <translation>出金</translation>
+        </message>
+        <message>
+            <source>Period 1</source>
+            <translation>期間 1</translation>
+        </message>
+        <message>
+            <source>Period 2</source>
+            <translation>期間 2</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>差額</translation>
+        </message>
+        <message>
+            <source>Account</source>
+            <translation>口座</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>種類</translation>
+        </message>
+        <message>
+            <source>Cleared</source>
+            <translation>決済済み</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>未決済</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>日付</translation>
+        </message>
+        <message>
+            <source>Memo</source>
+            <translation>メモ</translation>
+        </message>
+        <message>
+            <source>Amount</source>
+            <translation>金額</translation>
+        </message>
+        <message>
+            <source>Compare:</source>
+            <translation>比較:</translation>
+        </message>
+        <message>
+            <source>This Year vs Last Year</source>
+            <translation>今年と昨年</translation>
+        </message>
+        <message>
+            <source>Last Year vs Year Before</source>
+            <translation>昨年と一昨年</translation>
+        </message>
+        <message>
+            <source>This Quarter vs Last Quarter</source>
+            <translation>今四半期と前四半期</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>カスタム</translation>
+        </message>
+        <message>
+            <source>P1:</source>
+            <translation>期間1:</translation>
+        </message>
+        <message>
+            <source>P2:</source>
+            <translation>期間2:</translation>
+        </message>
+        <message>
+            <source>P1: %1 – %2    P2: %3 – %4</source>
+            <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>すべての口座</translation>
+        </message>
+        <message>
+            <source>These accounts are held in different currencies, so combined figures would not add up. Choose a single account to see the category, payee, tax, income and cash-flow reports.</source>
+            <translation>これらの口座は異なる通貨で管理されているため、合算した数値は意味を持ちません。カテゴリ、支払先、税務、収入、キャッシュフローのレポートを見るには、口座を 1 つ選んでください。</translation>
+        </message>
+        <message>
+            <source>The tax report covers every account, and they are held in different currencies, so its totals would not add up.</source>
+            <translation>税務レポートはすべての口座を対象としており、口座の通貨が異なるため、その合計は意味を持ちません。</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV ファイル (*.csv)</translation>
+        </message>
+        <message>
+            <source>The report could not be written to %1: %2</source>
+            <translation>レポートを %1 に書き込めませんでした: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchScreen</name>
+        <message>
+            <source>Search payee, memo, check number...</source>
+            <translation>支払先、メモ、小切手番号を検索...</translation>
+        </message>
+        <message>
+            <source>Account:</source>
+            <translation>口座:</translation>
+        </message>
+        <message>
+            <source>All Accounts</source>
+            <translation>すべての口座</translation>
+        </message>
+        <message>
+            <source>Category:</source>
+            <translation>カテゴリ:</translation>
+        </message>
+        <message>
+            <source>All Categories</source>
+            <translation>すべてのカテゴリ</translation>
+        </message>
+        <message>
+            <source>Date range:</source>
+            <translation>期間:</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>～</translation>
+        </message>
+        <message>
+            <source>Cleared only</source>
+            <translation>決済済みのみ</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>詳細を表示(&amp;D)...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>分割を編集(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>取引を分割(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>ダイアログで編集(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>複製(&amp;U)...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>未決済にする(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>決済済みにする(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Delete...</source>
+            <translation>削除(&amp;D)...</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDataSyncPage</name>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>データと同期</translation>
+        </message>
+        <message>
+            <source>Sync</source>
+            <translation>同期</translation>
+        </message>
+        <message>
+            <source>Keep your vellumry in sync across all your devices.</source>
+            <translation>すべてのデバイスで出納帳を同期します。</translation>
+        </message>
+        <message>
+            <source>Backup &amp; Restore</source>
+            <translation>バックアップと復元</translation>
+        </message>
+        <message>
+            <source>Save or restore your data to a portable backup file.</source>
+            <translation>データを持ち運べるバックアップファイルに保存、または復元します。</translation>
+        </message>
+        <message>
+            <source>Sync Now</source>
+            <translation>今すぐ同期</translation>
+        </message>
+        <message>
+            <source>Force Full Sync</source>
+            <translation>完全同期を実行</translation>
+        </message>
+        <message>
+            <source>Export Backup</source>
+            <translation>バックアップを書き出す</translation>
+        </message>
+        <message>
+            <source>Import Backup</source>
+            <translation>バックアップを読み込む</translation>
+        </message>
+        <message>
+            <source>Deleted Accounts</source>
+            <translation>削除した口座</translation>
+        </message>
+        <message>
+            <source>Accounts you've deleted can be restored here.</source>
+            <translation>削除した口座はここで復元できます。</translation>
+        </message>
+        <message>
+            <source>Restore Selected</source>
+            <translation>選択した口座を復元</translation>
+        </message>
+        <message>
+            <source>Not signed in.
+Sign in via File › Orvalen Account to enable sync.</source>
+            <translation>サインインしていません。
+同期を有効にするには、ファイル › Orvalen アカウントからサインインしてください。</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</source>
+            <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style="color:%2"&gt;%3&lt;/span&gt;</translation>
+        </message>
+        <message>
+            <source>Never synced</source>
+            <translation>未同期</translation>
+        </message>
+        <message>
+            <source>Last synced: %1</source>
+            <translation>最終同期: %1</translation>
+        </message>
+        <message>
+            <source>
+Error: %1</source>
+            <translation>
+エラー: %1</translation>
+        </message>
+        <message>
+            <source>Syncing...</source>
+            <translation>同期中...</translation>
+        </message>
+        <message>
+            <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+            <translation>すべてのローカルデータをサーバーに再送信し、サーバーのデータをすべて再取得します。デバイス間でデータが一致しないときに使ってください。
+
+続行しますか？</translation>
+        </message>
+        <message>
+            <source>ZIP Files (*.zip)</source>
+            <translation>ZIP ファイル (*.zip)</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>書き出し中...</translation>
+        </message>
+        <message>
+            <source>Backup Failed</source>
+            <translation>バックアップに失敗しました</translation>
+        </message>
+        <message>
+            <source>The backup could not be made from the ledger.</source>
+            <translation>出納帳からバックアップを作成できませんでした。</translation>
+        </message>
+        <message>
+            <source>Backup Complete</source>
+            <translation>バックアップが完了しました</translation>
+        </message>
+        <message>
+            <source>Backup saved to:
+%1</source>
+            <translation>バックアップの保存先:
+%1</translation>
+        </message>
+        <message>
+            <source>Could not write to:
+%1</source>
+            <translation>書き込めませんでした:
+%1</translation>
+        </message>
+        <message>
+            <source>Keep newer (compare timestamps)</source>
+            <translation>新しい方を残す（タイムスタンプを比較）</translation>
+        </message>
+        <message>
+            <source>Skip existing items</source>
+            <translation>既存の項目をスキップ</translation>
+        </message>
+        <message>
+            <source>Import Mode</source>
+            <translation>読み込み方法</translation>
+        </message>
+        <message>
+            <source>How should existing data be handled?</source>
+            <translation>既存のデータをどう扱いますか？</translation>
+        </message>
+        <message>
+            <source>Replace all with backup data</source>
+            <translation>すべてをバックアップのデータで置き換える</translation>
+        </message>
+        <message>
+            <source>Import Failed</source>
+            <translation>読み込みに失敗しました</translation>
+        </message>
+        <message>
+            <source>Could not read file.</source>
+            <translation>ファイルを読み込めませんでした。</translation>
+        </message>
+        <message>
+            <source>Importing...</source>
+            <translation>読み込み中...</translation>
+        </message>
+        <message>
+            <source>Imported %1 items, skipped %2.</source>
+            <translation>%1 件を読み込み、%2 件をスキップしました。</translation>
+        </message>
+        <message numerus="yes">
+            <source>
+
+%n error(s) occurred.</source>
+            <translation>
+                <numerusform>
+
+%n 件のエラーが発生しました。</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Import Complete</source>
+            <translation>読み込みが完了しました</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsScreen</name>
+        <message>
+            <source>General</source>
+            <translation>一般</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>記帳</translation>
+        </message>
+        <message>
+            <source>Data &amp; Sync</source>
+            <translation>データと同期</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>このアプリについて</translation>
+        </message>
+        <message>
+            <source>Appearance</source>
+            <translation>外観</translation>
+        </message>
+        <message>
+            <source>Control how Orvalen Vellumry looks.</source>
+            <translation>Orvalen Vellumry の見た目を設定します。</translation>
+        </message>
+        <message>
+            <source>System Default</source>
+            <translation>システムの既定</translation>
+        </message>
+        <message>
+            <source>Light</source>
+            <translation>ライト</translation>
+        </message>
+        <message>
+            <source>Dark</source>
+            <translation>ダーク</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>テーマ</translation>
+        </message>
+        <message>
+            <source>Choose accent color</source>
+            <translation>アクセントカラーを選択</translation>
+        </message>
+        <message>
+            <source>Accent color</source>
+            <translation>アクセントカラー</translation>
+        </message>
+        <message>
+            <source>Small</source>
+            <translation>小</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>標準</translation>
+        </message>
+        <message>
+            <source>Medium</source>
+            <translation>中</translation>
+        </message>
+        <message>
+            <source>Large</source>
+            <translation>大</translation>
+        </message>
+        <message>
+            <source>Extra Large</source>
+            <translation>特大</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>文字サイズ</translation>
+        </message>
+        <message>
+            <source>Regional</source>
+            <translation>地域</translation>
+        </message>
+        <message>
+            <source>Date and calendar preferences.</source>
+            <translation>日付とカレンダーの設定です。</translation>
+        </message>
+        <message>
+            <source>Sunday</source>
+            <translation>日曜日</translation>
+        </message>
+        <message>
+            <source>Monday</source>
+            <translation>月曜日</translation>
+        </message>
+        <message>
+            <source>Saturday</source>
+            <translation>土曜日</translation>
+        </message>
+        <message>
+            <source>Week starts on</source>
+            <translation>週の始まり</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>言語</translation>
+        </message>
+        <message>
+            <source>Display</source>
+            <translation>表示</translation>
+        </message>
+        <message>
+            <source>How transactions appear in the register.</source>
+            <translation>記帳での取引の表示方法です。</translation>
+        </message>
+        <message>
+            <source>Two-line rows</source>
+            <translation>2 行表示</translation>
+        </message>
+        <message>
+            <source>Show memo on a second line below the payee.</source>
+            <translation>メモを支払先の下の 2 行目に表示します。</translation>
+        </message>
+        <message>
+            <source>Auto-decimal point</source>
+            <translation>小数点の自動入力</translation>
+        </message>
+        <message>
+            <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+            <translation>1234 と入力すると 12.34 になります。末尾の 2 桁は常にセントです。</translation>
+        </message>
+        <message>
+            <source>Highlight overdrawn rows</source>
+            <translation>残高不足の行を強調表示</translation>
+        </message>
+        <message>
+            <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+            <translation>累計残高がゼロを下回ると行全体に色を付けます。残高自体は常に赤で表示されるため、この設定をオフにしても見分けられます。クレジットカードとローンには色を付けません。</translation>
+        </message>
+        <message>
+            <source>Current balance</source>
+            <translation>現在の残高</translation>
+        </message>
+        <message>
+            <source>Cleared balance</source>
+            <translation>決済済み残高</translation>
+        </message>
+        <message>
+            <source>Balance as of today</source>
+            <translation>本日時点の残高</translation>
+        </message>
+        <message>
+            <source>Account list shows</source>
+            <translation>口座一覧の表示</translation>
+        </message>
+        <message>
+            <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+            <translation>決済済みは、決済済みとしてマークした取引だけを数えます。本日時点は、予定された請求など、それより後の日付のものを除きます。</translation>
+        </message>
+        <message>
+            <source>Sorting</source>
+            <translation>並べ替え</translation>
+        </message>
+        <message>
+            <source>Control the order of transactions in the register.</source>
+            <translation>記帳での取引の並び順を設定します。</translation>
+        </message>
+        <message>
+            <source>Show newest transactions first</source>
+            <translation>新しい取引を先に表示</translation>
+        </message>
+        <message>
+            <source>When enabled, the most recent transactions appear at the top.</source>
+            <translation>オンにすると、最新の取引が上に表示されます。</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>バージョン %1</translation>
+        </message>
+        <message>
+            <source>A digital vellumry register for tracking household finances.</source>
+            <translation>家計を管理するためのデジタル出納帳。</translation>
+        </message>
+        <message>
+            <source>Links</source>
+            <translation>リンク</translation>
+        </message>
+        <message>
+            <source>Orvalen Vellumry for iPhone and Android</source>
+            <translation>iPhone・Android 版 Orvalen Vellumry</translation>
+        </message>
+        <message>
+            <source>© Orvalen Works. All rights reserved.</source>
+            <translation>© Orvalen Works. All rights reserved.</translation>
+        </message>
+        <message>
+            <source>This application uses the Qt framework under the LGPL v3 license.</source>
+            <translation>このアプリケーションは LGPL v3 ライセンスの Qt フレームワークを使用しています。</translation>
+        </message>
+        <message>
+            <source>Language Changed</source>
+            <translation>言語を変更しました</translation>
+        </message>
+        <message>
+            <source>The new language will take effect the next time you start Orvalen Vellumry.</source>
+            <translation>新しい言語は、次回 Orvalen Vellumry を起動したときに適用されます。</translation>
         </message>
     </context>
     <context>

@@ -1,5 +1,6 @@
 #include "RegisterDelegate.h"
 
+#include "CategoryItems.h"
 #include "RegisterComboBox.h"
 #include "RegisterLineEdit.h"
 #include "RegisterModel.h"
@@ -15,7 +16,6 @@
 #include "widgets/Appearance.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPointer>
@@ -167,18 +167,8 @@ QWidget* RegisterDelegate::createCategoryCombo(QWidget* parent) const
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItem(QString(), QString());
-    if (m_state) {
-        const QList<Category> categories = m_state->categoryRepository->listAll();
-        QHash<QString, QString> names;
-        for (const Category& category : categories)
-            names.insert(category.id, category.name);
-        for (const Category& category : categories) {
-            const auto parentName = names.constFind(category.parentId);
-            const bool child = !category.parentId.isEmpty() && parentName != names.cend();
-            combo->addItem(child ? QStringLiteral("%1 > %2").arg(*parentName, category.name) : category.name,
-                           category.id);
-        }
-    }
+    if (m_state)
+        addCategoryItems(combo, m_state->categoryRepository->listAll());
 
     auto* completer = new TabCompleter(combo->model(), combo);
     combo->setCompleter(completer);

@@ -1,5 +1,7 @@
 #include "RecurringFormDialog.h"
 
+#include "FormHelpers.h"
+
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -28,20 +30,6 @@
 #include <cstdlib>
 
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-void selectData(QComboBox* combo, const QVariant& data)
-{
-    const int index = combo->findData(data);
-    if (index >= 0)
-        combo->setCurrentIndex(index);
-}
 
 void fillDayCombo(QComboBox* combo, const QString& lastDay, int selectedDay)
 {

@@ -175,6 +175,11 @@ void SyncEngine::stopPeriodicSync()
     m_periodicTimer->stop();
 }
 
+void SyncEngine::requestFullResync()
+{
+    m_fullResyncRequested = true;
+}
+
 void SyncEngine::holdRuns()
 {
     ++m_holdCount;
@@ -257,6 +262,10 @@ QJsonArray SyncEngine::buildChangeEntries() const
 
 void SyncEngine::runSync()
 {
+    if (std::exchange(m_fullResyncRequested, false)) {
+        m_preferences->remove(kSyncCursorKey);
+        m_preferences->remove(kDeferredRecordsKey);
+    }
     m_pendingChanges = buildChangeEntries();
     if (m_pendingChanges.isEmpty()) {
         startPull();

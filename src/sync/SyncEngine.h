@@ -73,6 +73,10 @@ public:
     // Syncs at once, then every intervalMs until stopPeriodicSync.
     void startPeriodicSync(int intervalMs);
     void stopPeriodicSync();
+    // The next run pulls everything from the beginning: it forgets the cursor
+    // and the waiting records as it starts, so that a run under way, which
+    // stores its cursor with every page, cannot undo the request.
+    void requestFullResync();
 
     // While held, no run starts and a run under way waits before its next
     // write: for an import, which keeps an SQL transaction open while its
@@ -142,6 +146,7 @@ private:
     int m_pullPageCount = 0;
     bool m_pullCaughtUp = false;
     bool m_resyncRequested = false;
+    bool m_fullResyncRequested = false;
     // A run is under way. Kept apart from the state, which another client's
     // refused refresh may turn to Error while a request of the run is out.
     bool m_running = false;

@@ -148,3 +148,17 @@ public:
 private:
     bool m_ready = false;
 };
+
+// The rows of a table model, each row's display texts joined by "|", for
+// comparing whole rows at once.
+inline QStringList modelRows(const QAbstractItemModel* model)
+{
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells.append(model->index(row, column).data().toString());
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}

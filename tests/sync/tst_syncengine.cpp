@@ -41,6 +41,7 @@ private slots:
     void periodicTimer();
     void triggersAndRefusedRefreshDuringARun();
     void heldTriggersGiveOneRunAfterRelease();
+    void fullResyncRequestedDuringARun();
     void heldRunWritesNothingInsideAnImport();
 
 private:
@@ -234,6 +235,23 @@ void TestSyncEngine::triggersAndRefusedRefreshDuringARun()
     settleEvents();
     QCOMPARE(m_log, QStringList({"state Syncing...", "state Sync error"}) + kOneRun.mid(1) + kOneRun);
     QCOMPARE(pullCount(), 2);
+}
+
+void TestSyncEngine::fullResyncRequestedDuringARun()
+{
+    QVERIFY(device()->accounts->insert(newAccount(QStringLiteral("Checking"))));
+    QVERIFY(device()->sync());
+    http()->setRouteDelay("GET", m_world->fake()->pullPath(), 300);
+    engine()->syncNow();
+    QTRY_COMPARE(pullCount(), 2);
+
+    // The run under way stores its page's cursor after the request; the next
+    // run still pulls from the beginning.
+    engine()->requestFullResync();
+    engine()->syncNow();
+    QTRY_COMPARE(pullCount(), 3);
+    QVERIFY(!m_world->pulls().constLast().query.hasQueryItem(QStringLiteral("cursor")));
+    QTRY_COMPARE(m_log.count(QStringLiteral("completed")), 3);
 }
 
 void TestSyncEngine::heldTriggersGiveOneRunAfterRelease()

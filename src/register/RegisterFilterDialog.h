@@ -1,0 +1,34 @@
+#pragma once
+
+#include "RegisterFilter.h"
+
+#include <QDialog>
+
+class AppState;
+class DateField;
+class QCheckBox;
+class QComboBox;
+class QRadioButton;
+
+// Edits one account's register filter: cleared state, a date range and one
+// category. It neither stores nor applies the filter; the caller reads filter()
+// after "Done".
+class RegisterFilterDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    RegisterFilterDialog(AppState* state, const RegisterFilter& filter, QWidget* parent = nullptr);
+
+    RegisterFilter filter() const;
+    void setFilter(const RegisterFilter& filter);
+
+private:
+    QRadioButton* m_allRadio;
+    QRadioButton* m_clearedRadio;
+    QRadioButton* m_unclearedRadio;
+    QCheckBox* m_dateRangeCheck;
+    DateField* m_fromField;
+    DateField* m_toField;
+    QComboBox* m_categoryCombo;
+};

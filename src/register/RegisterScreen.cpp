@@ -1,0 +1,682 @@
+#include "RegisterScreen.h"
+
+#include "RegisterDelegate.h"
+#include "RegisterFilterDialog.h"
+#include "RegisterModel.h"
+#include "RegisterTableView.h"
+#include "TransactionActions.h"
+
+#include "data/Account.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Database.h"
+#include "data/PreferencesRepository.h"
+#include "data/TransactionRepository.h"
+#include "state/AppState.h"
+#include "widgets/Appearance.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/ReloadCoalescer.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const QString kMutedColor = QStringLiteral("#6E8A7E");
+
+const QString kSettingsGroup = QStringLiteral("register");
+const QString kSortColumnKey = QStringLiteral("register/sortColumn");
+const QString kSortOrderKey = QStringLiteral("register/sortOrder");
+const QString kDismissedKey = QStringLiteral("reversedOpeningDismissed");
+
+const QString kShowBalance = QStringLiteral("registerShowBalance");
+const QString kTwoLine = QStringLiteral("registerTwoLine");
+const QString kHighlightOverdrawn = QStringLiteral("registerHighlightOverdrawn");
+const QString kNewestFirst = QStringLiteral("registerNewestFirst");
+
+constexpr std::array<int, RegisterModel::ColumnCount> kDefaultWidths = {130, 60, 250, 180, 180, 100, 100, 35, 110};
+constexpr int kRowHeight = 36;
+constexpr int kTwoLineExtraHeight = 16;
+
+QString widthKey(int column)
+{
+    return QStringLiteral("register/colWidth/%1").arg(column);
+}
+
+QString hiddenKey(int column)
+{
+    return QStringLiteral("register/colHidden/%1").arg(column);
+}
+
+QString colorStyle(const QString& color, const QString& extra = QString())
+{
+    return QStringLiteral("color: %1;%2").arg(color, extra);
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(24, 24, 24, 24);
+    buildHeader(outer);
+    buildBanner(outer);
+
+    m_model = new RegisterModel(this);
+    m_delegate = new RegisterDelegate(state, this);
+    buildTable();
+    restoreColumnLayout();
+
+    connect(m_state->preferencesRepository, &PreferencesRepository::changed, this, [this](const QString& key) {
+        if (key != kNewestFirst)
+            return;
+        const bool newestFirst = m_state->preferencesRepository->getBool(kNewestFirst, false);
+        m_table->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+    });
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                if (current.isValid() && !(previous.isValid() && previous.row() == current.row()))
+                    startEditingRow(current.row());
+            });
+    outer->addWidget(m_table, 1);
+    buildStatusLine(outer);
+
+    m_reloader = new ReloadCoalescer([this] { reloadNow(); }, this);
+    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, this,
+            [this](const QString& accountId) {
+                if (accountId.isEmpty() || accountId == m_accountId)
+                    m_reloader->request();
+            });
+    connect(m_state->categoryRepository, &CategoryRepository::categoriesChanged, m_reloader,
+            &ReloadCoalescer::request);
+    connect(m_state->accountRepository, &AccountRepository::accountsChanged, m_reloader, &ReloadCoalescer::request);
+    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+}
+
+void RegisterScreen::buildHeader(QVBoxLayout* outer)
+{
+    auto* header = new QHBoxLayout;
+    header->setSpacing(16);
+    m_titleLabel = new QLabel(this);
+    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    applyFontRole(m_titleLabel, 5);
+    header->addWidget(m_titleLabel);
+    header->addStretch();
+    m_clearedLabel = addFigureBlock(header, tr("Cleared"), false);
+    m_clearedLabel->setObjectName(QStringLiteral("clearedLabel"));
+    m_unclearedLabel = addFigureBlock(header, tr("Uncleared"), false);
+    m_unclearedLabel->setObjectName(QStringLiteral("unclearedLabel"));
+    m_balanceLabel = addFigureBlock(header, tr("Balance"), true);
+    m_balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
+
+    m_newTransactionButton = new QPushButton(tr("&New Transaction"), this);
+    m_newTransactionButton->setObjectName(QStringLiteral("newTransactionButton"));
+    m_newTransactionButton->setFocusPolicy(Qt::ClickFocus);
+    m_newTransactionButton->setToolTip(tr("Add a transaction using the full form"));
+    applyAccentButtonStyle(m_newTransactionButton);
+    connect(m_newTransactionButton, &QPushButton::clicked, this, &RegisterScreen::newTransactionDialog);
+    header->addWidget(m_newTransactionButton);
+
+    m_filterButton = new QPushButton(this);
+    m_filterButton->setObjectName(QStringLiteral("filterButton"));
+    m_filterButton->setFocusPolicy(Qt::ClickFocus);
+    connect(m_filterButton, &QPushButton::clicked, this, &RegisterScreen::openFilterDialog);
+    header->addWidget(m_filterButton);
+    updateFilterButton();
+
+    m_reconcileButton = new QPushButton(tr("&Reconcile"), this);
+    m_reconcileButton->setObjectName(QStringLiteral("reconcileButton"));
+    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
+    connect(m_reconcileButton, &QPushButton::clicked, this, [this] { emit reconcileRequested(m_accountId); });
+    header->addWidget(m_reconcileButton);
+    outer->addLayout(header);
+
+    m_subtitleLabel = new QLabel(this);
+    m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    applyFontRole(m_subtitleLabel, 2);
+    m_subtitleLabel->setStyleSheet(colorStyle(kMutedColor));
+    outer->addWidget(m_subtitleLabel);
+}
+
+QLabel* RegisterScreen::addFigureBlock(QHBoxLayout* row, const QString& caption, bool bold)
+{
+    auto* block = new QVBoxLayout;
+    block->setSpacing(4);
+    auto* captionLabel = new QLabel(caption, this);
+    applyFontRole(captionLabel, 2);
+    captionLabel->setStyleSheet(colorStyle(kMutedColor));
+    captionLabel->setAlignment(Qt::AlignCenter);
+    block->addWidget(captionLabel);
+    auto* value = new QLabel(this);
+    if (bold)
+        applyFontRoleWithWeight(value, 3, QFont::Bold);
+    else
+        applyFontRole(value, 3);
+    value->setAlignment(Qt::AlignCenter);
+    block->addWidget(value);
+    row->addLayout(block);
+    return value;
+}
+
+void RegisterScreen::buildBanner(QVBoxLayout* outer)
+{
+    m_bannerFrame = new QFrame(this);
+    m_bannerFrame->setObjectName(QStringLiteral("bannerFrame"));
+    m_bannerFrame->setFrameShape(QFrame::StyledPanel);
+    m_bannerFrame->hide();
+    auto* row = new QHBoxLayout(m_bannerFrame);
+    row->setContentsMargins(12, 8, 12, 8);
+    m_bannerLabel = new QLabel(m_bannerFrame);
+    m_bannerLabel->setObjectName(QStringLiteral("bannerLabel"));
+    m_bannerLabel->setWordWrap(true);
+    row->addWidget(m_bannerLabel, 1);
+
+    auto* creditButton = new QPushButton(tr("No, it is a credit"), m_bannerFrame);
+    creditButton->setObjectName(QStringLiteral("creditButton"));
+    creditButton->setFocusPolicy(Qt::ClickFocus);
+    connect(creditButton, &QPushButton::clicked, this, &RegisterScreen::dismissOpeningBalanceBanner);
+    row->addWidget(creditButton);
+    auto* oweButton = new QPushButton(tr("Yes, I owe this"), m_bannerFrame);
+    oweButton->setObjectName(QStringLiteral("oweButton"));
+    oweButton->setFocusPolicy(Qt::ClickFocus);
+    applyAccentButtonStyle(oweButton);
+    connect(oweButton, &QPushButton::clicked, this, &RegisterScreen::fixOpeningBalance);
+    row->addWidget(oweButton);
+
+    outer->addWidget(m_bannerFrame);
+    outer->addSpacing(8);
+}
+
+void RegisterScreen::buildTable()
+{
+    m_table = new RegisterTableView(this, this);
+    m_table->setObjectName(QStringLiteral("registerTable"));
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(m_delegate);
+    m_table->setAlternatingRowColors(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setTabKeyNavigation(false);
+    m_table->setFocusPolicy(Qt::StrongFocus);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->setShowGrid(false);
+    m_table->installEventFilter(this);
+    m_table->viewport()->installEventFilter(this);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(24);
+    m_table->setSortingEnabled(true);
+    header->setSortIndicatorShown(true);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // Connected only now: turning sorting on sorts once, which is no choice of the user's.
+    connect(header, &QHeaderView::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(header, &QHeaderView::sectionResized, this,
+            [this](int column, int, int newSize) { saveColumnWidth(column, newSize); });
+    connect(m_model, &RegisterModel::sortChanged, this, &RegisterScreen::saveSortOrder);
+}
+
+void RegisterScreen::buildStatusLine(QVBoxLayout* outer)
+{
+    auto* bottom = new QHBoxLayout;
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    applyFontRole(m_statusLabel, 0);
+    const QString padding = QStringLiteral(" padding: 2px 4px;");
+    m_statusLabel->setStyleSheet(colorStyle(kMutedColor, padding));
+    bottom->addWidget(m_statusLabel);
+    bottom->addStretch();
+
+    const auto keys = [](const char* sequence) {
+        return QKeySequence(QString::fromLatin1(sequence)).toString(QKeySequence::NativeText);
+    };
+    auto* hint = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+                                .arg(keys("Ctrl+Return"), keys("Ctrl+D"), keys("Ctrl+M")),
+                            this);
+    applyFontRole(hint, 0);
+    hint->setStyleSheet(colorStyle(isDarkPalette() ? QStringLiteral("#5A7A6E") : kMutedColor, padding));
+    bottom->addWidget(hint);
+    outer->addLayout(bottom);
+}
+
+void RegisterScreen::setAccount(const QString& accountId)
+{
+    // Whatever is typed belongs to the row of the account being left.
+    if (QWidget* editor = m_table->indexWidget(m_table->currentIndex()))
+        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    m_accountId = accountId;
+    m_delegate->setAccountId(accountId);
+    m_filter = RegisterFilter::fromJson(m_state->preferencesRepository->getString(registerFilterKey(accountId)));
+    updateFilterButton();
+    reload();
+    focusEntryRow();
+}
+
+void RegisterScreen::reload()
+{
+    // A change signal of this turn asked for this very reload: run it once, now.
+    if (m_reloader->isPending())
+        m_reloader->flush();
+    else
+        reloadNow();
+}
+
+void RegisterScreen::reloadNow()
+{
+    if (m_accountId.isEmpty() || m_table->isEditing())
+        return;
+    const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
+    if (!account)
+        return;
+
+    m_titleLabel->setText(account->name);
+    QString subtitle = account->institution;
+    if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
+    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+
+    // What the user looks at is remembered by transaction: rows move when others come and go.
+    const auto transactionId = [this](int row) {
+        return isTransactionRow(row) ? m_model->transactionAt(row).id : QString();
+    };
+    const QModelIndex top = m_table->indexAt(QPoint(0, 0));
+    const QString topId = transactionId(top.row());
+    const QModelIndex current = m_table->currentIndex();
+    const QString currentId = transactionId(current.row());
+    const bool onEntryRow = current.isValid() && current.row() == m_model->entryRow();
+
+    QList<RegisterRow> rows = m_state->transactionRepository->registerRows(m_accountId);
+    // Running balances stay those of the whole register.
+    if (m_filter.activeCount() > 0)
+        rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
+
+    const PreferencesRepository* preferences = m_state->preferencesRepository;
+    setTwoLineMode(preferences->getBool(kTwoLine, false));
+    const bool showBalance = preferences->getBool(kShowBalance, true);
+    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
+    const bool liability = isLiabilityAccount(account->accountType);
+    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
+    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
+    m_model->setLiabilityAccount(liability);
+    m_model->setCurrency(account->currency);
+    m_model->setTransactions(std::move(rows));
+
+    updateOpeningBalanceBanner(account->currency);
+    const TransactionRepository* transactions = m_state->transactionRepository;
+    showFigures(transactions->balance(m_accountId, BalanceMode::Cleared),
+                transactions->balance(m_accountId, BalanceMode::Current), liability, account->currency);
+
+    // The scroll range must be that of the new rows before scrolling in them.
+    m_table->doItemsLayout();
+    const int lastRow = m_model->rowCount() - 1;
+    int currentRow = -1;
+    if (onEntryRow) {
+        // Never on a stored row instead: typing there would overwrite it.
+        currentRow = m_model->entryRow();
+    } else if (current.isValid()) {
+        currentRow = rowForTransactionId(currentId);
+        if (currentRow < 0)
+            currentRow = std::min(current.row(), lastRow);
+    }
+    const int column = std::max(current.column(), 0);
+    if (currentRow >= 0)
+        m_table->setCurrentIndex(m_model->index(currentRow, column));
+    if (top.isValid()) {
+        int topRow = rowForTransactionId(topId);
+        if (topRow < 0)
+            topRow = std::min(top.row(), lastRow);
+        const int horizontal = m_table->horizontalScrollBar()->value();
+        m_table->scrollTo(m_model->index(topRow, top.column()), QAbstractItemView::PositionAtTop);
+        m_table->horizontalScrollBar()->setValue(horizontal);
+    }
+    if (currentRow >= 0)
+        m_table->scrollTo(m_model->index(currentRow, column));
+}
+
+void RegisterScreen::showFigures(qint64 cleared, qint64 total, bool liability, Currency currency)
+{
+    m_clearedLabel->setText(formatMoneySigned(cleared, liability, currency));
+    m_unclearedLabel->setText(formatMoneySigned(total - cleared, liability, currency));
+    m_balanceLabel->setText(formatMoneySigned(total, liability, currency));
+    const qint64 shown = liability ? -total : total;
+    m_balanceLabel->setStyleSheet(
+        colorStyle((shown < 0 ? negativeAmountColor() : positiveAmountColor()).name(QColor::HexRgb).toUpper()));
+}
+
+int RegisterScreen::rowForTransactionId(const QString& id) const
+{
+    if (id.isEmpty())
+        return -1;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (isTransactionRow(row) && m_model->transactionAt(row).id == id)
+            return row;
+    }
+    return -1;
+}
+
+void RegisterScreen::flashStatus(const QString& text, int milliseconds)
+{
+    m_statusLabel->setText(text);
+    QTimer::singleShot(milliseconds, m_statusLabel, &QLabel::clear);
+}
+
+void RegisterScreen::updateFilterButton()
+{
+    const int active = m_filter.activeCount();
+    m_filterButton->setText(active > 0 ? tr("Fi&lter (%1)").arg(active) : tr("Fi&lter"));
+    QFont font = m_filterButton->font();
+    font.setWeight(active > 0 ? QFont::Bold : QFont::Normal);
+    m_filterButton->setFont(font);
+    m_filterButton->setToolTip(active > 0 ? tr("Filters are applied. Click to change or clear them.")
+                                          : tr("Filter which transactions are listed"));
+}
+
+void RegisterScreen::openFilterDialog()
+{
+    if (m_accountId.isEmpty())
+        return;
+    RegisterFilterDialog dialog(m_state, m_filter, this);
+    if (ModalDialog::exec(&dialog) != QDialog::Accepted)
+        return;
+    m_filter = dialog.filter();
+    const QString key = registerFilterKey(m_accountId);
+    if (m_filter.activeCount() > 0)
+        m_state->preferencesRepository->set(key, m_filter.toJson());
+    else
+        m_state->preferencesRepository->remove(key);
+    updateFilterButton();
+    reload();
+}
+
+void RegisterScreen::restoreColumnLayout()
+{
+    const QSettings settings;
+    m_restoringLayout = true;
+    const int scale = currentFontScale();
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        int width = kDefaultWidths.at(column);
+        if (scale > 100)
+            width = scale * width / 100;
+        bool stored = false;
+        const int storedWidth = settings.value(widthKey(column)).toInt(&stored);
+        m_table->horizontalHeader()->resizeSection(column, stored && storedWidth > 0 ? storedWidth : width);
+    }
+    const bool showBalance = m_state->preferencesRepository->getBool(kShowBalance, true);
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        bool hidden = column != RegisterModel::DateColumn && settings.value(hiddenKey(column), false).toBool();
+        if (column == RegisterModel::BalanceColumn)
+            hidden = !showBalance;
+        m_table->setColumnHidden(column, hidden);
+    }
+    m_restoringLayout = false;
+
+    int column = RegisterModel::DateColumn;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    if (!settings.contains(kSortColumnKey)) {
+        if (m_state->preferencesRepository->getBool(kNewestFirst, false))
+            order = Qt::DescendingOrder;
+    } else {
+        column = settings.value(kSortColumnKey, 0).toInt();
+        if (column < 0 || column >= RegisterModel::ColumnCount)
+            column = RegisterModel::DateColumn;
+        if (settings.value(kSortOrderKey, 0).toInt() == Qt::DescendingOrder)
+            order = Qt::DescendingOrder;
+    }
+    m_table->sortByColumn(column, order);
+}
+
+void RegisterScreen::saveColumnWidth(int column, int newSize)
+{
+    // Hiding a column first shrinks it to nothing, which is no width the user chose.
+    if (m_restoringLayout || newSize == 0)
+        return;
+    QSettings().setValue(widthKey(column), newSize);
+}
+
+void RegisterScreen::saveSortOrder(int column, Qt::SortOrder order)
+{
+    QSettings settings;
+    settings.setValue(kSortColumnKey, column);
+    settings.setValue(kSortOrderKey, static_cast<int>(order));
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint& pos)
+{
+    QMenu menu(this);
+    menu.addSection(tr("Show columns"));
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        QAction* action = menu.addAction(m_model->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!m_table->isColumnHidden(column));
+        action->setEnabled(column != RegisterModel::DateColumn
+                           && !(column == RegisterModel::MemoColumn && m_model->isTwoLine()));
+        connect(action, &QAction::toggled, this, [this, column](bool checked) { setColumnShown(column, checked); });
+    }
+    menu.addSeparator();
+    menu.addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
+    menu.exec(m_table->horizontalHeader()->viewport()->mapToGlobal(pos));
+}
+
+void RegisterScreen::setColumnShown(int column, bool shown)
+{
+    // The balance column is a preference, which the main window brings back here.
+    if (column == RegisterModel::BalanceColumn) {
+        m_state->preferencesRepository->setBool(kShowBalance, shown);
+        return;
+    }
+    m_table->setColumnHidden(column, !shown);
+    QSettings().setValue(hiddenKey(column), !shown);
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    QSettings().remove(kSettingsGroup);
+    restoreColumnLayout();
+}
+
+void RegisterScreen::setTwoLineMode(bool on)
+{
+    m_delegate->setTwoLine(on);
+    m_table->setColumnHidden(RegisterModel::MemoColumn,
+                             on || QSettings().value(hiddenKey(RegisterModel::MemoColumn), false).toBool());
+    m_model->setTwoLine(on);
+    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight + (on ? kTwoLineExtraHeight : 0));
+    m_table->viewport()->update();
+}
+
+void RegisterScreen::updateOpeningBalanceBanner(Currency currency)
+{
+    const bool dismissed = QSettings().value(kDismissedKey).toStringList().contains(m_accountId);
+    const std::optional<Transaction> reversed =
+        dismissed ? std::nullopt : TransactionActions::reversedOpeningBalance(m_state, m_accountId);
+    m_bannerFrame->setVisible(reversed.has_value());
+    if (reversed) {
+        m_bannerLabel->setText(tr("This account's opening balance is recorded as a credit of %1. If you meant that "
+                                  "you owe %1, Vellumry can correct it.")
+                                   .arg(formatMoney(reversed->amount, currency)));
+    }
+}
+
+void RegisterScreen::dismissOpeningBalanceBanner()
+{
+    QSettings settings;
+    QStringList dismissed = settings.value(kDismissedKey).toStringList();
+    if (!dismissed.contains(m_accountId)) {
+        dismissed.append(m_accountId);
+        settings.setValue(kDismissedKey, dismissed);
+    }
+    m_bannerFrame->hide();
+}
+
+void RegisterScreen::fixOpeningBalance()
+{
+    TransactionActions::fixReversedOpeningBalance(m_state, m_accountId);
+    reload();
+}
+
+bool RegisterScreen::isTransactionRow(int row) const
+{
+    return row >= 0 && row < m_model->rowCount() && row != m_model->entryRow();
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    if (row == m_model->entryRow()) {
+        if (m_model->editRow() != -1)
+            m_model->resetEntryBuffer();
+        m_model->setEditRow(-1);
+        return;
+    }
+    if (!isTransactionRow(row) || row == m_model->editRow())
+        return;
+    const RegisterRow& transaction = m_model->transactionAt(row);
+    m_model->loadEntryBuffer(transaction, transaction.categoryText);
+    m_model->setEditRow(row);
+}
+
+void RegisterScreen::newTransactionDialog()
+{
+    if (!m_accountId.isEmpty() && TransactionActions::newTransaction(m_state, m_accountId, nullptr, this)) {
+        reload();
+        focusEntryRow();
+    }
+}
+
+void RegisterScreen::toggleClearedAt(int row)
+{
+    if (row == m_model->entryRow()) {
+        const bool cleared = m_model->entryText(RegisterModel::ClearedSlot).trimmed().toUpper() == u"C";
+        m_model->setEntryText(RegisterModel::ClearedSlot, cleared ? QString() : QStringLiteral("C"));
+        m_table->viewport()->update();
+        return;
+    }
+    if (isTransactionRow(row) && TransactionActions::toggleCleared(m_state, m_model->transactionAt(row)))
+        reload();
+}
+
+void RegisterScreen::focusEntryRow()
+{
+    const int entry = m_model->entryRow();
+    if (entry < 0)
+        return;
+    if (entry == 0)
+        m_table->scrollToTop();
+    else
+        m_table->scrollToBottom();
+    m_table->setCurrentIndex(m_model->index(entry, RegisterModel::DateColumn));
+}
+
+void RegisterScreen::flushOpenEditor()
+{
+    const QModelIndex current = m_table->currentIndex();
+    QWidget* editor = m_table->indexWidget(current);
+    if (!editor)
+        return;
+    // The delegate also names the category id after the text shown, not after
+    // the item that happens to be current under typed-over text.
+    m_delegate->setModelData(editor, m_model, current);
+    if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
+        m_table->setFocus();
+        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+int RegisterScreen::nextVisibleField(int column) const
+{
+    for (int next = column + 1; next <= RegisterModel::ClearedColumn; ++next) {
+        if (!m_table->isColumnHidden(next))
+            return next;
+    }
+    return -1;
+}
+
+int RegisterScreen::previousVisibleField(int column) const
+{
+    for (int previous = column - 1; previous >= 0; --previous) {
+        if (!m_table->isColumnHidden(previous))
+            return previous;
+    }
+    return -1;
+}
+
+void RegisterScreen::makeFieldCurrent(int column)
+{
+    const QModelIndex index = m_table->currentIndex().siblingAtColumn(column);
+    m_table->setCurrentIndex(index);
+    if (m_model->flags(index).testFlag(Qt::ItemIsEditable))
+        m_table->edit(index);
+}
+
+void RegisterScreen::focusNextField()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    flushOpenEditor();
+    // Tab never commits: past the last field it stays put.
+    const int from = current.column() == RegisterModel::BalanceColumn ? -1 : current.column();
+    const int column = nextVisibleField(from);
+    if (column >= 0)
+        makeFieldCurrent(column);
+}
+
+void RegisterScreen::focusPreviousField()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || current.column() == RegisterModel::DateColumn
+        || current.column() == RegisterModel::BalanceColumn)
+        return;
+    flushOpenEditor();
+    const int column = previousVisibleField(current.column());
+    if (column < 0)
+        return;
+    makeFieldCurrent(column);
+    QWidget* editor = m_table->indexWidget(m_table->currentIndex());
+    if (editor && editor->objectName() == QLatin1String("PayeeMemoEditor")) {
+        if (auto* memo = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
+            memo->setFocus(Qt::BacktabFocusReason);
+    }
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!m_table->hasFocus() && !m_table->isAncestorOf(focus))
+        return QWidget::focusNextPrevChild(next);
+    if (QWidget* editor = m_table->focusedPayeeMemoEditor()) {
+        const QString from = focus->objectName();
+        const QString to = next ? QStringLiteral("memoEdit") : QStringLiteral("payeeEdit");
+        if (from == (next ? QStringLiteral("payeeEdit") : QStringLiteral("memoEdit"))) {
+            if (auto* line = editor->findChild<QLineEdit*>(to))
+                line->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    if (next)
+        focusNextField();
+    else
+        focusPreviousField();
+    return true;
+}

@@ -1,0 +1,71 @@
+#include "ScreenTestSupport.h"
+#include "TestMain.h"
+
+#include "screens/AccountFormDialog.h"
+#include "widgets/SmartAmountField.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QRegularExpression>
+
+class TestAccountFormDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Clock::setFixedNow(ScreenLedger::now()); }
+    void editShowsTheOpeningBalanceSignedByType();
+    void newAccountFromWhatWasTyped();
+};
+
+void TestAccountFormDialog::editShowsTheOpeningBalanceSignedByType()
+{
+    Account stored;
+    stored.id = QStringLiteral("acc");
+    stored.accountType = AccountType::CreditCard;
+    stored.startingBalance = 777;
+    stored.version = 4;
+    stored.createdAt = ScreenLedger::now().addDays(-30);
+    Transaction opening;
+    opening.amount = -1250;
+    opening.date = QDate(2024, 1, 15);
+    AccountFormDialog dialog(stored, opening);
+    dialog.show();
+    const auto shown = [&dialog] {
+        return QVariantList({child<QLabel>(&dialog, "startingBalanceLabel")->text(),
+                             child<SmartAmountField>(&dialog, "startingBalanceField")->value(),
+                             dialog.startingBalanceCents(), dialog.openingBalanceChanged()});
+    };
+    QCOMPARE(shown(), QVariantList({"Starting &Balance (Amount Owed):", 12.5, -1250, false}));
+    // The amount owed becomes money held: the stored sign flips.
+    child<QComboBox>(&dialog, "typeCombo")->setCurrentIndex(0);
+    QCOMPARE(shown(), QVariantList({"Starting &Balance:", 12.5, 1250, true}));
+
+    const Account edited = dialog.account();
+    QCOMPARE(QVariantList({dialog.windowTitle(), dialog.asOfDate(), edited.id, edited.version, edited.createdAt,
+                           edited.startingBalance, edited.updatedAt}),
+             QVariantList({"Edit Account", opening.date, stored.id, 4, stored.createdAt, 777, ScreenLedger::now()}));
+}
+
+void TestAccountFormDialog::newAccountFromWhatWasTyped()
+{
+    AccountFormDialog dialog;
+    dialog.show();
+    QTest::keyClicks(child(&dialog, "nameEdit"), QStringLiteral("  Yen savings "));
+    QTest::keyClicks(child(&dialog, "institutionEdit"), QStringLiteral(" Mizuho  "));
+    QTest::keyClicks(child(&dialog, "accountNumberEdit"), QStringLiteral("12345"));
+    auto* currency = child<QComboBox>(&dialog, "currencyCombo");
+    currency->setCurrentIndex(currency->findText(QStringLiteral("JPY (¥)")));
+    retype(&dialog, "startingBalanceField", QStringLiteral("1234"));
+
+    const Account account = dialog.account();
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9a-f]{8}-[0-9a-f-]{27}$")).match(account.id).hasMatch());
+    QCOMPARE(QVariantList({dialog.windowTitle(), dialog.account().id, account.name, account.institution,
+                           account.accountNumberLast4, currencyCode(account.currency), account.startingBalance,
+                           account.version, account.createdAt, dialog.asOfDate()}),
+             QVariantList({"New Account", account.id, "Yen savings", "Mizuho", "1234", "JPY", 1234, 1,
+                           ScreenLedger::now(), Clock::today()}));
+}
+
+VELLUMRY_TEST_MAIN(TestAccountFormDialog)
+#include "tst_accountformdialog.moc"

@@ -1,0 +1,148 @@
+#include "ScreenTestSupport.h"
+#include "TestMain.h"
+
+#include "screens/ReportsScreen.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MessageBox.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableView>
+
+class TestReportsScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void presetsFollowToday_data();
+    void presetsFollowToday();
+    void currenciesDecideWhatShows();
+    void totalsExportAndCustomPeriods();
+
+private:
+    QStringList rows(const char* table) const { return modelRows(w<QTableView>(table)->model()); }
+    template <typename Widget = QWidget>
+    Widget* w(const char* name) const { return child<Widget>(m_screen.get(), name); }
+
+    std::unique_ptr<ScreenLedger> m;
+    std::unique_ptr<ReportsScreen> m_screen;
+};
+
+void TestReportsScreen::init()
+{
+    m_screen.reset();
+    m.reset(); // the old ledger closes its connection before the new one opens
+    m = std::make_unique<ScreenLedger>();
+    QVERIFY(m->isReady());
+    m_screen = std::make_unique<ReportsScreen>(m->state.get());
+    m_screen->show();
+}
+
+void TestReportsScreen::presetsFollowToday_data()
+{
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("Last Month") << 1 << QDate(2025, 2, 1) << QDate(2025, 2, 28);
+    QTest::newRow("This Quarter") << 2 << QDate(2025, 1, 1) << QDate(2025, 3, 15);
+    QTest::newRow("Last Quarter") << 3 << QDate(2024, 10, 1) << QDate(2024, 12, 31);
+    QTest::newRow("All Time") << 9 << QDate(2000, 1, 1) << QDate(2025, 3, 15);
+}
+
+void TestReportsScreen::presetsFollowToday()
+{
+    QFETCH(int, preset);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    Clock::setFixedNow(QDateTime(QDate(2025, 3, 15), QTime(9, 0), QTimeZone::utc()));
+    const auto period = [this] {
+        return QVariantList({w<QDateEdit>("fromEdit")->date(), w<QDateEdit>("toEdit")->date(),
+                             w("fromEdit")->isVisible(), w("rangeLabel")->isVisible()});
+    };
+    w<QComboBox>("periodCombo")->setCurrentIndex(preset);
+    QCOMPARE(period(), QVariantList({from, to, false, true}));
+    // Custom starts from the preset's dates and shows them for editing.
+    w<QComboBox>("periodCombo")->setCurrentIndex(10);
+    QCOMPARE(period(), QVariantList({from, to, true, false}));
+}
+
+void TestReportsScreen::currenciesDecideWhatShows()
+{
+    const Account checking = m->addAccount(QStringLiteral("Checking"));
+    m->addAccount(QStringLiteral("Card"), Currency::USD, AccountType::CreditCard);
+    Account euro = m->addAccount(QStringLiteral("Euro"), Currency::EUR, AccountType::Other);
+    Category charity = m->addCategory(QStringLiteral("c1"), QStringLiteral("Charity"));
+    charity.isTaxRelevant = true;
+    charity.taxCategory = QStringLiteral("gifts");
+    Transaction gift = m->addTransaction(checking.id, QStringLiteral("Red Cross"), -5000);
+    gift.categoryId = charity.id;
+    QVERIFY(m->state->categoryRepository->update(charity) && m->state->transactionRepository->update(gift));
+    m->addTransaction(euro.id, QStringLiteral("Boulangerie"), -300);
+    m_screen->refresh();
+
+    QStringList combined;
+    for (const char* table : {"categoryTable", "payeeTable", "taxTable", "incomeExpenseTable", "cashFlowTable",
+                              "yoyTable"})
+        combined += rows(table);
+    QCOMPARE(QVariantList({combined, w("mixedCurrencyNotice")->isVisible()}), QVariantList({QStringList(), true}));
+    QCOMPARE(rows("accountSummaryTable"),
+             QStringList({"Card|Credit Card|$0.00|$0.00|$0.00", "Checking|Checking|$0.00|-$50.00|-$50.00",
+                          "Euro|Other|€0.00|-€3.00|-€3.00"}));
+
+    // One account adds up, but the tax report still covers all three.
+    w<QComboBox>("accountCombo")->setCurrentIndex(w<QComboBox>("accountCombo")->findText("Checking"));
+    QCOMPARE(QVariantList({rows("categoryTable"), rows("taxTable"),
+                           w<QLabel>("mixedCurrencyNotice")->text().startsWith("The tax")}),
+             QVariantList({QStringList({"Charity|-$50.00"}), QStringList(), true}));
+
+    // A change while the window shows reruns everything over all accounts.
+    euro.currency = Currency::USD;
+    QVERIFY(m->state->accountRepository->update(euro));
+    QTRY_COMPARE(rows("taxTable"), QStringList({"Charity|gifts|-$50.00"}));
+    QCOMPARE(QVariantList({w<QComboBox>("accountCombo")->currentText(), w("mixedCurrencyNotice")->isVisible()}),
+             QVariantList({"All Accounts", false}));
+}
+
+void TestReportsScreen::totalsExportAndCustomPeriods()
+{
+    const Account checking = m->addAccount(QStringLiteral("Checking"));
+    m->addTransaction(checking.id, QStringLiteral("Employer"), 250000);
+    m->addTransaction(checking.id, QStringLiteral("Grocer"), -1234);
+    m_screen->refresh();
+    w<QTabWidget>("reportTabs")->setCurrentIndex(3);
+    QAbstractItemModelTester tester(w<QTableView>("incomeExpenseTable")->model());
+    QCOMPARE(rows("incomeExpenseTable"),
+             QStringList({"2024-03|$2,500.00|-$12.34|$2,487.66", "Total|$2,500.00|-$12.34|$2,487.66"}));
+    const auto bold = [&](int row) { return tester.model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold(); };
+    QVERIFY(!bold(0) && bold(1));
+
+    const QString path = QDir(qEnvironmentVariable("HOME")).filePath(QStringLiteral("out.csv"));
+    FileDialog::setNextFileName(path);
+    QTest::mouseClick(w("exportButton"), Qt::LeftButton);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QVariantList({FileDialog::lastDirectory(), QString::fromUtf8(file.readAll())}),
+             QVariantList({"income_vs_expenses.csv", "\"Month\",\"Income\",\"Expenses\",\"Net\"\n"
+                                                     "\"2024-03\",\"$2,500.00\",\"-$12.34\",\"$2,487.66\"\n"
+                                                     "\"Total\",\"$2,500.00\",\"-$12.34\",\"$2,487.66\"\n"}));
+
+    // A file that cannot be written says so.
+    FileDialog::setNextFileName(path + QStringLiteral("/nowhere.csv"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(w("exportButton"), Qt::LeftButton);
+    QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Export CSV"));
+
+    // Custom dates rerun the reports; an empty table has no total and exports nothing, asking nothing.
+    w<QComboBox>("periodCombo")->setCurrentIndex(10);
+    w<QDateEdit>("fromEdit")->setDate(QDate(2024, 3, 2));
+    QCOMPARE(rows("incomeExpenseTable"), QStringList());
+    QTest::mouseClick(w("exportButton"), Qt::LeftButton);
+}
+
+VELLUMRY_TEST_MAIN(TestReportsScreen)
+#include "tst_reportsscreen.moc"

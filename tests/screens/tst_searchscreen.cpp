@@ -1,0 +1,130 @@
+#include "ScreenTestSupport.h"
+#include "TestMain.h"
+
+#include "register/RegisterModel.h"
+#include "screens/SearchScreen.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ModalDialog.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTableView>
+
+class TestSearchScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void filtersSearchAndTypingWaits();
+    void rowActionsFollowTheRow();
+
+private:
+    QStringList listed() const { return modelRows(m_view->model()); }
+    QPoint centreOf(const QString& payee) const;
+    QStringList menuOf(const QString& payee, const QString& choice = QString())
+    {
+        return contextMenuAt(m_view, centreOf(payee), choice);
+    }
+    Transaction stored(const Transaction& t) const { return *m->state->transactionRepository->findById(t.id); }
+    template <typename Widget = QWidget>
+    Widget* w(const char* name) const { return child<Widget>(m_screen.get(), name); }
+
+    std::unique_ptr<ScreenLedger> m;
+    std::unique_ptr<SearchScreen> m_screen;
+    QTableView* m_view = nullptr;
+    Account m_account;
+};
+
+void TestSearchScreen::init()
+{
+    m_screen.reset();
+    m.reset(); // the old ledger closes its connection before the new one opens
+    m = std::make_unique<ScreenLedger>();
+    QVERIFY(m->isReady());
+    m_account = m->addAccount(QStringLiteral("Checking"));
+    m_screen = std::make_unique<SearchScreen>(m->state.get());
+    m_screen->show();
+    m_view = w<QTableView>("resultsView");
+}
+
+QPoint TestSearchScreen::centreOf(const QString& payee) const
+{
+    const QModelIndexList found = m_view->model()->match(m_view->model()->index(0, RegisterModel::PayeeColumn),
+                                                         Qt::DisplayRole, payee, 1, Qt::MatchExactly);
+    return m_view->visualRect(found.value(0)).center();
+}
+
+void TestSearchScreen::filtersSearchAndTypingWaits()
+{
+    const Account yen = m->addAccount(QStringLiteral("Yen"), Currency::JPY);
+    for (int i = 0; i < 248; ++i)
+        m->addTransaction(m_account.id, QStringLiteral("Shop %1").arg(i));
+    m->addTransaction(m_account.id, QStringLiteral("Grocer"), -4250);
+    m->addTransaction(yen.id, QStringLiteral("Grotto"), -1500);
+    m_screen->populateFilterCombos();
+    QCOMPARE(listed().size(), 200);
+    QApplication::processEvents(); // the reload the inserts asked for
+
+    QSignalSpy searches(m_view->model(), &QAbstractItemModel::modelReset);
+    QTest::keyClicks(w("searchEdit"), QStringLiteral("gro"));
+    QElapsedTimer typed;
+    typed.start();
+    QTRY_COMPARE(searches.count(), 1);
+    QVERIFY(typed.elapsed() >= 250);
+    QCOMPARE(listed().size(), 2);
+
+    // Another filter searches at once; the yen account's amounts show in whole yen.
+    auto* accounts = w<QComboBox>("accountCombo");
+    accounts->setCurrentIndex(accounts->findText(QStringLiteral("Yen")));
+    QCOMPARE(QVariantList({searches.count(), listed()}),
+             QVariantList({2, QStringList({"3/1/2024||Grotto|||1,500|||0"})}));
+
+    // Dates count only while the range is on.
+    w<QDateEdit>("dateFromEdit")->setDate(QDate(2024, 3, 2));
+    QTest::mouseClick(w("dateRangeCheck"), Qt::LeftButton);
+    QCOMPARE(QVariantList({searches.count(), listed().size()}), QVariantList({3, 0}));
+}
+
+void TestSearchScreen::rowActionsFollowTheRow()
+{
+    const QDate day(2024, 3, 1);
+    Transaction split = m->addTransaction(m_account.id, QStringLiteral("Alpha"), -100, day, ScreenLedger::Cleared);
+    split.isSplit = true;
+    QVERIFY(m->state->transactionRepository->update(split));
+    m->addTransaction(m_account.id, QStringLiteral("Beta"), -100, day, ScreenLedger::Reconciled);
+    const Transaction open = m->addTransaction(m_account.id, QStringLiteral("Gamma"), 700);
+    m_screen->populateFilterCombos();
+
+    QCOMPARE(menuOf(QStringLiteral("Alpha")) + menuOf(QStringLiteral("Beta")),
+             QStringList({"Show &Details...", "Edit &Splits...", "&Edit in Dialog...", "D&uplicate...",
+                          "Mark &Uncleared", "&Delete...", "Show &Details...", "&Split Transaction...",
+                          "&Edit in Dialog...", "D&uplicate...", "&Delete..."}));
+
+    // A change stored after the search is kept: the action works on the stored row, not the one shown.
+    QCOMPARE(m->state->transactionRepository->renamePayees({QStringLiteral("Gamma")}, QStringLiteral("Gamma Bros")), 1);
+    menuOf(QStringLiteral("Gamma"), QStringLiteral("Mark &Cleared"));
+    QCOMPARE(QVariantList({stored(open).cleared, stored(open).payee}), QVariantList({true, "Gamma Bros"}));
+    QCOMPARE(listed().last(), QStringLiteral("3/1/2024||Gamma Bros||||7.00|C|0.00"));
+
+    MessageBox::setNextAnswer(QMessageBox::No);
+    menuOf(QStringLiteral("Alpha"), QStringLiteral("&Delete..."));
+    QCOMPARE(listed().size(), 3);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    menuOf(QStringLiteral("Alpha"), QStringLiteral("&Delete..."));
+    QCOMPARE(QVariantList({listed().size(), stored(split).deletedAt.has_value()}), QVariantList({2, true}));
+
+    QSignalSpy edits(m_screen.get(), &SearchScreen::editTransactionRequested);
+    ModalDialog::setNextHandler([](QDialog* dialog) { dialog->reject(); });
+    const QPoint gamma = centreOf(QStringLiteral("Gamma Bros"));
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, gamma);
+    QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, gamma);
+    QCOMPARE(QVariantList({edits.value(0).value(0), ModalDialog::lastTitle()}),
+             QVariantList({open.id, "Edit Transaction"}));
+}
+
+VELLUMRY_TEST_MAIN(TestSearchScreen)
+#include "tst_searchscreen.moc"
