@@ -72,7 +72,7 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
             emit accountActivated(id);
     });
     connect(m_list, &QListWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        emit contextMenuRequested(accountIdOf(m_list->itemAt(pos)), m_list->viewport()->mapToGlobal(pos));
+        emit contextMenuRequested(m_list->viewport()->mapToGlobal(pos), accountIdOf(m_list->itemAt(pos)));
     });
     connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, &AccountListPanel::persistOrder);
 

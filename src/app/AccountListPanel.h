@@ -37,7 +37,7 @@ signals:
     // A click on a card or its shortcut.
     void accountActivated(const QString& accountId);
     // A right-click, on a card (its account) or on empty space (empty id).
-    void contextMenuRequested(const QString& accountId, const QPoint& globalPos);
+    void contextMenuRequested(const QPoint& globalPos, const QString& accountId);
     void rebuilt(int accountCount);
 
 protected:

@@ -7,13 +7,18 @@
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
+#include "data/AccountService.h"
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/RecurringService.h"
+#include "register/RegisterScreen.h"
+#include "screens/AccountFormDialog.h"
 #include "screens/WelcomeScreen.h"
 #include "state/AppState.h"
 #include "sync/SyncEngine.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/ReloadCoalescer.h"
 #include "widgets/ThemeManager.h"
 
@@ -47,19 +52,27 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
 
     setupMenuBar();
 
+    m_registerScreen = new RegisterScreen(state);
+    m_registerScreen->setObjectName(QStringLiteral("registerScreen"));
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
+            [this](const QString& text) { m_statusBar->showTimedMessage(text, kErrorStatusMs); });
+
     connect(state->preferencesRepository, &PreferencesRepository::changed, this,
             &MainWindow::applyPreferenceChange);
 
     m_welcomeScreen = new WelcomeScreen(state);
     m_welcomeScreen->setObjectName(QStringLiteral("welcomeScreen"));
+    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
     connect(m_welcomeScreen, &WelcomeScreen::signInRequested, state->accountClient->authClient(),
             &OrvaAccount::AuthClient::login);
     m_emptyStatePage = new EmptyStatePage;
     m_emptyStatePage->setObjectName(QStringLiteral("emptyStatePage"));
+    connect(m_emptyStatePage, &EmptyStatePage::createAccountRequested, this, &MainWindow::showNewAccountDialog);
 
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
     m_pageStack->addWidget(m_welcomeScreen);
+    m_pageStack->addWidget(m_registerScreen);
     m_pageStack->addWidget(m_emptyStatePage);
 
     setupAccountList();
@@ -166,7 +179,10 @@ void MainWindow::setupAuthConnections()
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kErrorStatusMs);
     });
-    connect(sync, &SyncEngine::dataChanged, m_accountList, &AccountListPanel::requestRebuild);
+    connect(sync, &SyncEngine::dataChanged, this, [this] {
+        m_accountList->requestRebuild();
+        m_registerScreen->reload();
+    });
     updateAuthUI();
 }
 
@@ -204,6 +220,8 @@ void MainWindow::onAccountsChanged()
 void MainWindow::selectAccount(const QString& accountId)
 {
     m_state->setCurrentAccountId(accountId);
+    m_registerScreen->setAccount(accountId);
+    m_pageStack->setCurrentWidget(m_registerScreen);
     m_accountList->setCurrentAccount(accountId);
 }
 
@@ -229,7 +247,11 @@ void MainWindow::showNoAccountPage()
 
 void MainWindow::applyPreferenceChange(const QString& key)
 {
-    if (key == QLatin1String("dashboardBalanceMode"))
+    static const QStringList registerKeys{"registerTwoLine", "registerNewestFirst", "registerShowBalance",
+                                          "registerHighlightOverdrawn", "weekStartDay", "theme"};
+    if (registerKeys.contains(key))
+        m_registerScreen->reload();
+    else if (key == QLatin1String("dashboardBalanceMode"))
         onAccountsChanged();
 }
 
@@ -244,11 +266,29 @@ void MainWindow::onAutoPosted(int count)
     onAccountsChanged();
 }
 
-void MainWindow::onAccountContextMenu(const QString& accountId, const QPoint& globalPos)
+void MainWindow::onAccountContextMenu(const QPoint& globalPos)
 {
-    Q_UNUSED(accountId)
     QMenu menu;
+    menu.addAction(tr("New Account..."), this, &MainWindow::showNewAccountDialog);
     menu.exec(globalPos);
+}
+
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    if (ModalDialog::exec(&dialog) != QDialog::Accepted)
+        return;
+    const Account account = dialog.account();
+    if (account.name.isEmpty())
+        return;
+    AccountService service(m_state->database, m_state->accountRepository, m_state->transactionRepository,
+                           m_state->recurringRepository, m_state->reconciliationRepository);
+    // Nothing was stored: there is no account to show.
+    if (!service.create(account, dialog.asOfDate())) {
+        MessageBox::warning(this, tr("New Account"), tr("The account could not be saved."));
+        return;
+    }
+    selectAccount(account.id);
 }
 
 void MainWindow::showOrvalenAccountScreen(OrvaAccount::AccountScreen::Tab tab)

@@ -12,6 +12,7 @@ class QAction;
 class QSplitter;
 class QStackedWidget;
 class RecurringAutoPoster;
+class RegisterScreen;
 class ReloadCoalescer;
 class StatusBar;
 class WelcomeScreen;
@@ -28,13 +29,13 @@ public:
     explicit MainWindow(AppState* state, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    StatusBar* statusBarWidget() const { return m_statusBar; }
-
 public slots:
     // Rebuilds the account list, its totals and the account count now.
     void onAccountsChanged();
     // Makes the account current and shows its register.
     void selectAccount(const QString& accountId);
+    // Creates an account with its opening balance and shows its register.
+    void showNewAccountDialog();
     void showOrvalenAccountScreen(OrvaAccount::AccountScreen::Tab tab = OrvaAccount::AccountScreen::ProfileTab);
 
 protected:
@@ -52,13 +53,14 @@ private:
     void applyPreferenceChange(const QString& key);
     void refreshRecurringDue();
     void onAutoPosted(int count);
-    void onAccountContextMenu(const QString& accountId, const QPoint& globalPos);
+    void onAccountContextMenu(const QPoint& globalPos);
     bool isSignedIn() const;
 
     AppState* m_state;
     AccountListPanel* m_accountList = nullptr;
     QSplitter* m_splitter = nullptr;
     WelcomeScreen* m_welcomeScreen = nullptr;
+    RegisterScreen* m_registerScreen = nullptr;
     EmptyStatePage* m_emptyStatePage = nullptr;
     QStackedWidget* m_pageStack = nullptr;
     QAction* m_signOutAction = nullptr;
