@@ -154,11 +154,11 @@ void MainWindow::setupThemeConnections()
     connect(theme, &ThemeManager::themeChanged, this, [this] {
         m_statusBar->refreshColors();
         m_accountList->refreshStyle();
-        onAccountsChanged();
+        m_accountList->requestRebuild();
     });
     connect(theme, &ThemeManager::accentChanged, this, [this] {
         m_statusBar->refreshColors();
-        onAccountsChanged();
+        m_accountList->requestRebuild();
     });
 }
 
@@ -252,7 +252,7 @@ void MainWindow::applyPreferenceChange(const QString& key)
     if (registerKeys.contains(key))
         m_registerScreen->reload();
     else if (key == QLatin1String("dashboardBalanceMode"))
-        onAccountsChanged();
+        m_accountList->requestRebuild();
 }
 
 void MainWindow::refreshRecurringDue()
