@@ -6,28 +6,20 @@
 
 #include "BenchLedger.h"
 #include "BenchTiming.h"
+#include "BenchWindows.h"
 
 #include "app/AccountListPanel.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QListWidget>
-#include <QWindow>
 
-#include <algorithm>
 
 namespace {
 
 constexpr int kRuns = 15;
 constexpr double kRatioAim = 1.3;
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 } // namespace
 
@@ -45,11 +37,7 @@ int main(int argc, char** argv)
     AppState* state = bench.state();
     AccountListPanel panel(state);
     panel.resize(300, 900);
-    panel.show();
-    QElapsedTimer exposing;
-    exposing.start();
-    while (!(panel.windowHandle() && panel.windowHandle()->isExposed()) && exposing.elapsed() < 5000)
-        QCoreApplication::processEvents();
+    showExposed(&panel);
 
     benchOut() << "Account list of the benchmark ledger: " << bench.ledger().accountIds.size() << " accounts, "
                << bench.ledger().transactionRows << " transaction rows, " << kRuns << " runs each (median)"

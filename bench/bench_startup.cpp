@@ -9,6 +9,7 @@
 
 #include "BenchLedger.h"
 #include "BenchTiming.h"
+#include "BenchWindows.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -21,10 +22,8 @@
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -32,32 +31,10 @@ namespace {
 constexpr int kRuns = 9;
 constexpr double kAimMs = 1500.0;
 
-// Says "shown" on standard output after the first paint of the main window, then quits.
-class ShownProbe : public QObject
-{
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!m_shown && event->type() == QEvent::Paint && widget && qobject_cast<MainWindow*>(widget->window())) {
-            m_shown = true;
-            QTimer::singleShot(0, qApp, [] {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
-        }
-        return false;
-    }
-
-private:
-    bool m_shown = false;
-};
-
 int runProgram(int argc, char** argv)
 {
     Application app(argc, argv);
-    ShownProbe probe;
+    ShownProbe<MainWindow> probe;
     app.installEventFilter(&probe);
     return app.run();
 }
