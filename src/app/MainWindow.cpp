@@ -105,8 +105,6 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     });
 }
 
-MainWindow::~MainWindow() = default;
-
 void MainWindow::setupMenuBar()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));

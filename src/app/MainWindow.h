@@ -27,7 +27,6 @@ class MainWindow : public QMainWindow
 
 public:
     explicit MainWindow(AppState* state, QWidget* parent = nullptr);
-    ~MainWindow() override;
 
 public slots:
     // Rebuilds the account list, its totals and the account count now.
