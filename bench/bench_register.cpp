@@ -7,18 +7,16 @@
 
 #include "BenchLedger.h"
 #include "BenchTiming.h"
+#include "BenchWindows.h"
 
 #include "data/TransactionRepository.h"
 #include "register/RegisterDelegate.h"
 #include "register/RegisterModel.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableView>
-#include <QWindow>
 
-#include <algorithm>
 
 namespace {
 
@@ -58,11 +56,7 @@ int main(int argc, char** argv)
     view.verticalHeader()->setDefaultSectionSize(36);
     view.setSortingEnabled(true);
     view.resize(1400, 900);
-    view.show();
-    QElapsedTimer exposing;
-    exposing.start();
-    while (!(view.windowHandle() && view.windowHandle()->isExposed()) && exposing.elapsed() < 5000)
-        QCoreApplication::processEvents();
+    showExposed(&view);
     const auto paint = [&] { view.viewport()->repaint(); };
 
     QList<RegisterRow> rows = repository->registerRows(accountId);
@@ -91,10 +85,8 @@ int main(int argc, char** argv)
                               paint();
                           }).medianMs);
         }
-        std::sort(alone.begin(), alone.end());
-        std::sort(reload.begin(), reload.end());
-        const double rowsMs = alone.at(kRuns / 2);
-        const double reloadMs = reload.at(kRuns / 2);
+        const double rowsMs = median(alone);
+        const double reloadMs = median(reload);
         const double ratio = reloadMs / rowsMs;
         benchOut() << "Reload, " << sorted << Qt::endl;
         printLine(QStringLiteral("TransactionRepository::registerRows alone"), rowsMs);

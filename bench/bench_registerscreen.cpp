@@ -7,29 +7,21 @@
 
 #include "BenchLedger.h"
 #include "BenchTiming.h"
+#include "BenchWindows.h"
 
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "register/RegisterScreen.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QWindow>
 
-#include <algorithm>
 
 namespace {
 
 constexpr int kRuns = 7;
 constexpr double kAimMs = 500.0;
 constexpr double kRatioAim = 1.5;
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 } // namespace
 
@@ -53,11 +45,7 @@ int main(int argc, char** argv)
 
     RegisterScreen screen(bench.state());
     screen.resize(1400, 900);
-    screen.show();
-    QElapsedTimer exposing;
-    exposing.start();
-    while (!(screen.windowHandle() && screen.windowHandle()->isExposed()) && exposing.elapsed() < 5000)
-        QCoreApplication::processEvents();
+    showExposed(&screen);
 
     benchOut() << "Selecting the big account (" << repository->registerRows(bigAccount).size() << " rows), " << kRuns
                << " runs (median)" << Qt::endl;

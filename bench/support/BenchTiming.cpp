@@ -26,6 +26,12 @@ Timing timeRuns(int runs, const std::function<void()>& work, const std::function
     return {times.first(), times.at(times.size() / 2)};
 }
 
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
 QString msText(double value)
 {
     return QString::number(value, 'f', 2).rightJustified(8) + QLatin1String(" ms");

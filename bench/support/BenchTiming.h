@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QTextStream>
 
@@ -16,6 +17,9 @@ struct Timing
 
 // Times `runs` runs of `work`; `prepare`, when given, runs untimed before each.
 Timing timeRuns(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {});
+
+// The middle value (of an odd count) or the upper middle one.
+double median(QList<double> values);
 
 // "   12.34 ms", right-aligned for columns.
 QString msText(double value);

@@ -1,9 +1,26 @@
 #pragma once
 
+#include "account/ui/AccountScreen.h"
+
 #include <QMainWindow>
+#include <QPointer>
 
+class AccountListPanel;
 class AppState;
+class EmptyStatePage;
+class QAction;
+class QSplitter;
+class QStackedWidget;
+class RecurringAutoPoster;
+class RegisterScreen;
+class ReloadCoalescer;
+class StatusBar;
+class WelcomeScreen;
 
+// The one top-level window: the account list on the left, and on the right a
+// page stack with the welcome page, the register of the current account and
+// the page a signed-in user without accounts sees. It follows the sign-in
+// state, the sync engine and the automatic posting of recurring transactions.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -11,6 +28,44 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(AppState* state, QWidget* parent = nullptr);
 
+public slots:
+    // Rebuilds the account list, its totals and the account count now.
+    void onAccountsChanged();
+    // Makes the account current and shows its register.
+    void selectAccount(const QString& accountId);
+    // Creates an account with its opening balance and shows its register.
+    void showNewAccountDialog();
+    void showOrvalenAccountScreen(OrvaAccount::AccountScreen::Tab tab = OrvaAccount::AccountScreen::ProfileTab);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void setupMenuBar();
+    void setupAccountList();
+    void setupThemeConnections();
+    void setupAuthConnections();
+    void updateAuthUI();
+    void restoreCurrentAccount();
+    // The empty-state page while signed in, else the welcome page.
+    void showNoAccountPage();
+    void applyPreferenceChange(const QString& key);
+    void refreshRecurringDue();
+    void onAutoPosted(int count);
+    void onAccountContextMenu(const QPoint& globalPos);
+    bool isSignedIn() const;
+
     AppState* m_state;
+    AccountListPanel* m_accountList = nullptr;
+    QSplitter* m_splitter = nullptr;
+    WelcomeScreen* m_welcomeScreen = nullptr;
+    RegisterScreen* m_registerScreen = nullptr;
+    EmptyStatePage* m_emptyStatePage = nullptr;
+    QStackedWidget* m_pageStack = nullptr;
+    QAction* m_signOutAction = nullptr;
+    QAction* m_accountAction = nullptr;
+    StatusBar* m_statusBar = nullptr;
+    RecurringAutoPoster* m_autoPoster = nullptr;
+    ReloadCoalescer* m_recurringDueRefresher = nullptr;
+    QPointer<OrvaAccount::AccountScreen> m_accountScreen;
 };

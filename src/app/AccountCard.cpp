@@ -1,0 +1,138 @@
+#include "AccountCard.h"
+
+#include "widgets/Appearance.h"
+#include "widgets/ElidedLabel.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QString colorStyle(const QColor& color)
+{
+    return QStringLiteral("color: %1;").arg(color.name());
+}
+
+// The name and a liability's balance read in the palette's plain text colour.
+QColor plainTextColor()
+{
+    return QColor(isDarkPalette() ? QStringLiteral("#FFFFFF") : QStringLiteral("#12211B"));
+}
+
+} // namespace
+
+AccountCard::AccountCard(const Account& account, qint64 balance, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 8, 8, 8);
+    layout->setSpacing(8);
+
+    auto* icon = new QLabel(QString(typeGlyph(account.accountType)));
+    icon->setObjectName(QStringLiteral("iconLabel"));
+    icon->setFixedSize(24, 24);
+    icon->setAlignment(Qt::AlignCenter);
+    QFont iconFont(QStringLiteral("Material Icons"));
+    iconFont.setPixelSize(22);
+    icon->setFont(iconFont);
+    icon->setStyleSheet(colorStyle(effectiveAccentColor()));
+    layout->addWidget(icon, 0, Qt::AlignVCenter);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(3);
+    auto* firstLine = new QHBoxLayout;
+    firstLine->setSpacing(8);
+    firstLine->setAlignment(Qt::AlignVCenter);
+
+    auto* name = new ElidedLabel;
+    name->setObjectName(QStringLiteral("nameLabel"));
+    applyFontRole(name, 1);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    name->setStyleSheet(colorStyle(plainTextColor()));
+    name->setToolTip(account.name);
+    name->setFullText(account.name);
+    firstLine->addWidget(name, 1);
+    firstLine->addWidget(makeBalanceLabel(account, balance), 0);
+
+    auto* detail = new QLabel(detailLine(account));
+    detail->setObjectName(QStringLiteral("detailLabel"));
+    applyFontRole(detail, 2);
+    detail->setStyleSheet(QStringLiteral("color: %1;").arg(isDarkPalette() ? QStringLiteral("#8FAF9F")
+                                                                           : QStringLiteral("#4A6358")));
+
+    text->addLayout(firstLine);
+    text->addWidget(detail);
+    layout->addLayout(text, 1);
+}
+
+QLabel* AccountCard::makeBalanceLabel(const Account& account, qint64 balance)
+{
+    const bool liability = isLiabilityAccount(account.accountType);
+    const qint64 shown = liability ? -balance : balance;
+    auto* label = new QLabel(formatMoneySigned(balance, liability, account.currency));
+    label->setObjectName(QStringLiteral("balanceLabel"));
+    applyFontRole(label, 7);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QColor color = positiveAmountColor();
+    if (shown < 0)
+        color = negativeAmountColor();
+    else if (liability)
+        color = plainTextColor();
+    label->setStyleSheet(colorStyle(color));
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    label->setMinimumWidth(QFontMetrics(monospaceFont()).horizontalAdvance(label->text()) + 4);
+    return label;
+}
+
+QChar AccountCard::typeGlyph(AccountType type)
+{
+    switch (type) {
+    case AccountType::Checking:
+        return QChar(0xE84F);
+    case AccountType::Savings:
+        return QChar(0xE2EB);
+    case AccountType::CreditCard:
+        return QChar(0xE870);
+    case AccountType::Cash:
+        return QChar(0xE57D);
+    case AccountType::Investment:
+        return QChar(0xE8E5);
+    case AccountType::Loan:
+        return QChar(0xF1B6);
+    case AccountType::Other:
+        break;
+    }
+    return QChar(0xE850);
+}
+
+// Plain literals: the type names are not translated.
+QString AccountCard::typeName(AccountType type)
+{
+    switch (type) {
+    case AccountType::Checking:
+        return QStringLiteral("Checking");
+    case AccountType::Savings:
+        return QStringLiteral("Savings");
+    case AccountType::CreditCard:
+        return QStringLiteral("Credit Card");
+    case AccountType::Cash:
+        return QStringLiteral("Cash");
+    case AccountType::Investment:
+        return QStringLiteral("Investment");
+    case AccountType::Loan:
+        return QStringLiteral("Loan");
+    case AccountType::Other:
+        break;
+    }
+    return QStringLiteral("Other");
+}
+
+QString AccountCard::detailLine(const Account& account)
+{
+    QString line = account.institution.isEmpty() ? typeName(account.accountType) : account.institution;
+    if (!account.accountNumberLast4.isEmpty())
+        line += QStringLiteral("  \u00B7  *%1").arg(account.accountNumberLast4);
+    return line;
+}

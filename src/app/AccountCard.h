@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/Account.h"
+
+#include <QWidget>
+
+class QLabel;
+
+// One account in the account list: its type icon, its name, its balance and a
+// detail line (institution or type, and the last digits of the number).
+class AccountCard : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `balance` is the stored balance; a liability shows it with the sign flipped.
+    AccountCard(const Account& account, qint64 balance, QWidget* parent = nullptr);
+
+    // The Material Icons character of a type, and its name for the detail line.
+    static QChar typeGlyph(AccountType type);
+    static QString typeName(AccountType type);
+    static QString detailLine(const Account& account);
+
+private:
+    QLabel* makeBalanceLabel(const Account& account, qint64 balance);
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class AppState;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QShortcut;
+class ReloadCoalescer;
+
+// The left side of the main window: a card per active account with its
+// balance in the dashboard balance mode, and the totals per currency under
+// them. The cards can be dragged into another order; Alt+1 to Alt+0 pick the
+// first ten accounts. Every change of the ledger rebuilds the whole list, once
+// per event-loop turn however many change signals arrive in it.
+class AccountListPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AccountListPanel(AppState* state, QWidget* parent = nullptr);
+
+    QListWidget* list() const { return m_list; }
+
+    // Rebuilds at once (taking up a rebuild the change signals asked for).
+    void rebuild();
+    // Rebuilds when control returns to the event loop.
+    void requestRebuild();
+    // Highlights the row of the account, when it is listed.
+    void setCurrentAccount(const QString& accountId);
+    // The list's and the summary line's colours, after a theme change.
+    void refreshStyle();
+
+signals:
+    // A click on a card or its shortcut.
+    void accountActivated(const QString& accountId);
+    // A right-click, on a card (its account) or on empty space (empty id).
+    void contextMenuRequested(const QPoint& globalPos, const QString& accountId);
+    void rebuilt(int accountCount);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void rebuildNow();
+    void persistOrder();
+    void refitItems();
+    void rebuildShortcuts();
+    QString listStyleSheet() const;
+    QString summaryStyleSheet() const;
+
+    AppState* m_state;
+    QListWidget* m_list;
+    QLabel* m_summaryLabel;
+    QList<QShortcut*> m_shortcuts;
+    ReloadCoalescer* m_rebuilder;
+};

@@ -1,0 +1,274 @@
+#include "OnlineTestSupport.h"
+#include "ScreenTestSupport.h"
+#include "TestMain.h"
+
+#include "account/Client.h"
+#include "app/MainWindow.h"
+#include "app/RecurringAutoPoster.h"
+#include "data/PreferencesRepository.h"
+#include "data/RecurringRepository.h"
+#include "register/RegisterModel.h"
+#include "services/ImportService.h"
+#include "sync/SyncEngine.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/ThemeManager.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QSettings>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTemporaryFile>
+#include <QStackedWidget>
+
+namespace {
+
+enum class Start { SignedOut, SignedIn };
+
+// A window on a fresh ledger (light theme, "now" pinned), its online client
+// talking to the fake services and signing in through the fake browser.
+struct WindowWorld : OnlineTest::OnlineWorld, ScreenLedger
+{
+    explicit WindowWorld(Start start)
+    {
+        if (!services.start())
+            qFatal("the fake services did not start");
+        client = std::make_unique<OrvaAccount::Client>(
+            OnlineTest::configFor(services), start == Start::SignedIn ? OnlineTest::signedInStore(services.auth(), userId)
+                                                                      : std::make_unique<OrvaAccount::MemoryTokenStore>());
+        client->initialize();
+        state->connectOnline(client.get(), services.syncApiUrl());
+        QObject::connect(client->authClient(), &OrvaAccount::AuthClient::loginSucceeded, state.get(),
+                         &AppState::onLoginSucceeded);
+        state->themeManager = new ThemeManager(state->preferencesRepository, state.get());
+        state->themeManager->setTheme(ThemeManager::Light);
+    }
+    ~WindowWorld() { window.reset(), state.reset(); }
+
+    MainWindow* open()
+    {
+        window = std::make_unique<MainWindow>(state.get());
+        window->show();
+        return window.get();
+    }
+    QString page() const { return child<QStackedWidget>(window.get(), "pageStack")->currentWidget()->objectName(); }
+    QString message() const { return window->statusBar()->currentMessage(); }
+    QString text(const char* label) const { return child<QLabel>(window.get(), label)->text(); }
+    QListWidget* list() const { return child<QListWidget>(window.get(), "accountList"); }
+    // Name | balance | its colour | detail line, per card.
+    QStringList cards() const
+    {
+        QStringList rows;
+        for (int row = 0; row < list()->count(); ++row) {
+            const QWidget* card = list()->itemWidget(list()->item(row));
+            const auto* balance = child<QLabel>(card, "balanceLabel");
+            rows.append({child<QLabel>(card, "nameLabel")->toolTip() + '|' + balance->text() + '|'
+                         + balance->styleSheet() + '|' + child<QLabel>(card, "detailLabel")->text()});
+        }
+        return rows;
+    }
+    void addDueRecurring(const QString& accountId)
+    {
+        RecurringTransaction record;
+        std::tie(record.id, record.accountId, record.payee, record.amount) = std::tuple(newId(), accountId, "Rent", -700);
+        record.startDate = record.nextDueDate = now().date();
+        record.createdAt = record.updatedAt = now();
+        record.autoPost = true;
+        QVERIFY(state->recurringRepository->insert(record));
+    }
+    qint64 balance(const Account& account) const { return state->transactionRepository->balance(account.id, {}); }
+
+    std::unique_ptr<OrvaAccount::Client> client;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Start)
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startPage_data();
+    void startPage();
+    void frameShortcutsAndPreferences();
+    void wholePathAgainstTheFakeServices();
+    void signedOutCardsTotalsAndPostings();
+};
+
+void TestMainWindow::startPage_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<QString>("lastViewed");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("currentRow");
+    QTest::newRow("signed out, no accounts") << Start::SignedOut << "" << "welcomeScreen" << -1;
+    QTest::newRow("signed in, no accounts") << Start::SignedIn << "" << "emptyStatePage" << -1;
+    QTest::newRow("signed out, stale last viewed") << Start::SignedOut << "gone" << "registerScreen" << 0;
+    QTest::newRow("signed in, last viewed") << Start::SignedIn << "B" << "registerScreen" << 1;
+}
+
+void TestMainWindow::startPage()
+{
+    QFETCH(Start, start);
+    QFETCH(QString, lastViewed);
+    WindowWorld world(start);
+    const QStringList ids = lastViewed.isEmpty() ? QStringList()
+                                                 : QStringList({world.addAccount("A").id, world.addAccount("B").id});
+    world.state->currentAccountId = lastViewed == u"B" ? ids.at(1) : lastViewed;
+    world.open();
+    QTEST(world.page(), "page");
+    QCOMPARE(world.text("summaryLabel") == u"No accounts", lastViewed.isEmpty());
+    QTEST(world.list()->currentRow(), "currentRow");
+    QCOMPARE(world.state->currentAccountId, ids.value(world.list()->currentRow()));
+}
+
+void TestMainWindow::wholePathAgainstTheFakeServices()
+{
+    WindowWorld world(Start::SignedOut);
+    MainWindow* window = world.open();
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QTest::keyClicks(child(form, "nameEdit"), QStringLiteral("Checking"));
+        retype(form, "startingBalanceField", QStringLiteral("250"));
+        clickOk(form);
+    });
+    QTest::mouseClick(child<QPushButton>(window, "primaryButton"), Qt::LeftButton);
+    QCOMPARE(world.page(), QStringLiteral("registerScreen"));
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QTest::keyClicks(child(form, "payeeEdit"), QStringLiteral("Grocer"));
+        retype(form, "amountField", QStringLiteral("12.50"));
+        clickOk(form);
+    });
+    QTest::mouseClick(child<QPushButton>(window, "newTransactionButton"), Qt::LeftButton);
+    QTRY_COMPARE(world.cards(), QStringList{"Checking|$237.50|color: #2e7d32;|Checking"});
+    // A due entry waits for a sync that caught up with the server.
+    world.addDueRecurring(world.state->currentAccountId);
+    emit world.state->syncEngine->syncCompleted();
+    QCOMPARE(world.cards().first().section('|', 1, 1), QStringLiteral("$237.50"));
+
+    // Signing in through the browser syncs at once and posts it; the register stays.
+    QAction* signOut = window->findChild<QAction*>(QStringLiteral("signOutAction"));
+    window->findChild<QAction*>(QStringLiteral("accountAction"))->trigger();
+    QTRY_COMPARE(world.services.sync()->rows(world.userId, QStringLiteral("transaction")).size(), 3);
+    QTRY_COMPARE(world.text("syncLabel"), QStringLiteral("Synced"));
+    QCOMPARE(QVariantList({world.cards().first().section('|', 1, 1), world.page(), signOut->isVisible()}),
+             QVariantList({"$230.50", "registerScreen", true}));
+    // The hourly check posts nothing while signed in.
+    world.addDueRecurring(world.state->currentAccountId);
+    window->findChild<RecurringAutoPoster*>()->onHourlyCheck();
+    QCOMPARE(world.balance(world.state->accountRepository->listActive().first()), 23050);
+
+    signOut->trigger();
+    QTRY_COMPARE(world.page(), QStringLiteral("welcomeScreen"));
+    QCOMPARE(QVariantList({world.text("syncLabel"), window->findChild<QAction*>("accountAction")->statusTip(),
+                           child<QLabel>(child(window, "welcomeScreen"), "titleLabel")->text(), signOut->isVisible()}),
+             QVariantList({"Not signed in", "Sign in or sign up", "Welcome back", false}));
+}
+
+void TestMainWindow::frameShortcutsAndPreferences()
+{
+    QSettings().clear();
+    WindowWorld world(Start::SignedOut);
+    QStringList ids;
+    for (int i = 1; i <= 11; ++i)
+        ids.append(world.addAccount(QStringLiteral("Account %1").arg(i, 2, 10, QLatin1Char('0'))).id);
+    MainWindow* window = world.open();
+    QCOMPARE(window->size(), QSize(1280, 900));
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    // Alt+1 .. Alt+0 for the first ten; the eleventh has none.
+    QCOMPARE(window->findChildren<QShortcut*>().size(), 10);
+    QTest::keyClick(window, Qt::Key_0, Qt::AltModifier);
+    QCOMPARE(QVariantList({world.state->currentAccountId, world.list()->currentRow()}), QVariantList({ids.at(9), 9}));
+    QListWidget* list = world.list();
+    QCOMPARE(contextMenuAt(list, QPoint(20, list->viewport()->height() - 5)), QStringList{"New Account..."});
+
+    // Dropping the third card on top stores the new order in one write; the list is rebuilt in it.
+    QSignalSpy written(world.state->accountRepository, &AccountRepository::accountsChanged);
+    QSignalSpy rebuilt(child<QWidget>(window, "accountListPanel"), SIGNAL(rebuilt(int)));
+    QVERIFY(list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+    QTRY_COMPARE(rebuilt.count(), 1);
+    QCOMPARE(QVariantList({written.count(), world.cards().first()}),
+             QVariantList({1, "Account 03|$0.00|color: #2e7d32;|Checking"}));
+    // With no account current, a completed sync shows the first.
+    world.state->currentAccountId.clear();
+    emit world.state->syncEngine->syncCompleted();
+    QCOMPARE(world.state->currentAccountId, ids.at(2));
+
+    // A register preference reloads the register only; the balance mode the list only.
+    rebuilt.clear();
+    QSignalSpy reloaded(window->findChild<RegisterModel*>(), &QAbstractItemModel::modelReset);
+    world.state->preferencesRepository->setBool(QStringLiteral("registerShowBalance"), false);
+    QCoreApplication::processEvents(); // a rebuild asked for would run now
+    QCOMPARE(QList<int>({int(rebuilt.count()), int(reloaded.count())}), QList<int>({0, 1}));
+    world.state->preferencesRepository->set(QStringLiteral("dashboardBalanceMode"), QStringLiteral("cleared"));
+    QTRY_COMPARE(QList<int>({int(rebuilt.count()), int(reloaded.count())}), QList<int>({1, 1}));
+    world.state->themeManager->setTheme(ThemeManager::Dark);
+    QTRY_COMPARE(QStringList({world.cards().first(), child<QLabel>(window, "syncLabel")->styleSheet()}),
+             QStringList({"Account 03|$0.00|color: #66bb6a;|Checking", "color: #8FAF9F;"}));
+
+    auto* splitter = child<QSplitter>(window, "mainSplitter");
+    splitter->setSizes({400, 600});
+    window->resize(1000, 700);
+    const QByteArray splitterState = splitter->saveState();
+    QVERIFY(window->close() && QSettings().value(QStringLiteral("mainwindow/splitter")) == splitterState);
+    QTRY_COMPARE(world.open()->size(), QSize(1000, 700));
+}
+
+void TestMainWindow::signedOutCardsTotalsAndPostings()
+{
+    WindowWorld world(Start::SignedOut);
+    QList<Account> accounts;
+    using Row = std::tuple<QString, Currency, AccountType, int>;
+    for (const auto& [name, currency, type, amount] :
+         {Row{"Car", Currency::USD, AccountType::Loan, 2000}, Row{"Checking", Currency::USD, AccountType::Checking, 1700},
+          Row{"Euro", Currency::EUR, AccountType::Savings, 500}, Row{"Savings", Currency::USD, AccountType::Checking, 2000},
+          Row{"Visa", Currency::USD, AccountType::CreditCard, -5000}}) {
+        accounts.append(world.addAccount(name, currency, type));
+        world.addTransaction(accounts.last().id, QStringLiteral("Start"), amount, world.now().date());
+    }
+    Account checking = accounts.at(1);
+    std::tie(checking.institution, checking.accountNumberLast4) = std::tuple("First Bank", "1234");
+    QVERIFY(world.state->accountRepository->update(checking));
+    world.addDueRecurring(checking.id);
+    MainWindow* window = world.open();
+    QCOMPARE(world.message(), QStringLiteral("Auto-posted 1 recurring transaction(s)"));
+    QCOMPARE(world.cards(), QStringList({"Car|-$20.00|color: #c62828;|Loan",
+                                         "Checking|$10.00|color: #2e7d32;|First Bank  \u00B7  *1234",
+                                         "Euro|\u20AC5.00|color: #2e7d32;|Savings",
+                                         "Savings|$20.00|color: #2e7d32;|Checking",
+                                         "Visa|$50.00|color: #12211b;|Credit Card"}));
+    QCOMPARE(QStringList({world.text("summaryLabel"), world.text("accountCountLabel")}),
+             QStringList({"Total (USD): $0.00  Total (EUR): \u20AC5.00", "5 account(s)"}));
+    emit world.client->authClient()->loginFailed(QStringLiteral("boom"));
+    QCOMPARE(world.message(), QStringLiteral("Sign-in failed: boom"));
+
+    // Writes of one turn rebuild the list once; as of today leaves out tomorrow's row.
+    QSignalSpy rebuilt(child<QWidget>(window, "accountListPanel"), SIGNAL(rebuilt(int)));
+    for (int day : {1, 2})
+        world.addTransaction(checking.id, QStringLiteral("Later"), 900, world.now().date().addDays(day));
+    QTRY_COMPARE(rebuilt.count(), 1);
+    world.state->preferencesRepository->set(QStringLiteral("dashboardBalanceMode"), QStringLiteral("asOfToday"));
+    QTRY_COMPARE(QStringList({world.cards().at(1).section('|', 0, 1), world.text("summaryLabel")}),
+             QStringList({"Checking|$10.00", "Today (USD): $0.00  Today (EUR): \u20AC5.00"}));
+
+    // The hourly posting waits for an import's transaction to end.
+    world.addDueRecurring(checking.id);
+    QTemporaryFile csv;
+    QVERIFY(csv.open() && csv.write("2024-01-02,Bakery,-4.50\n") && csv.flush());
+    QList<qint64> duringImport;
+    connect(world.state->importService, &ImportService::importTransactionStarted, window, [&] {
+        window->findChild<RecurringAutoPoster*>()->onHourlyCheck();
+        duringImport.append(world.balance(checking));
+    });
+    QCOMPARE(world.state->importService->importCsv(csv.fileName(), accounts.at(3).id, {}).imported, 1);
+    QCOMPARE(duringImport, QList<qint64>{1000 + 1800});
+    QCOMPARE(world.balance(checking), 300 + 1800);
+}
+
+VELLUMRY_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
