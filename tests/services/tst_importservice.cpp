@@ -95,6 +95,7 @@ private slots:
 
     void failuresKeepNothing_data();
     void failuresKeepNothing();
+    void duplicatesAcrossBatchesAndTheIndex();
 
     void listenersReloadOnceAfterTheTransaction();
     void deferredWorkWaitsForTheTransaction();
@@ -576,6 +577,25 @@ void TestImportService::failuresKeepNothing()
     QCOMPARE(m_ledger->service.isImporting(), false);
     if (trap == QLatin1String("begin"))
         QVERIFY(m_ledger->db.sql().rollback());
+}
+
+void TestImportService::duplicatesAcrossBatchesAndTheIndex()
+{
+    // Rows go in 500 to a statement: row 300 repeats row 299 of its own batch,
+    // row 501 repeats row 1 of the batch before.
+    QByteArray csv = "Date,Payee,Amount\n";
+    QStringList expected;
+    for (int row = 1; row <= 600; ++row) {
+        const int payee = row == 300 ? 299 : row == 501 ? 1 : row;
+        csv += "2024-01-02,Payee " + QByteArray::number(payee) + ",1.00\n";
+        if (payee == row)
+            expected.append(QStringLiteral("2024-01-02|Payee %1|100||").arg(row));
+    }
+    QCOMPARE(outcome(import(csv)), QStringLiteral("598/2/0/0"));
+    QCOMPARE(storedRows(), expected);
+    // The full-text index holds every row, and search finds them.
+    QVERIFY(m_ledger->db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
+    QCOMPARE(m_ledger->transactions.search(QStringLiteral("Payee 555"), {}).size(), 1);
 }
 
 void TestImportService::listenersReloadOnceAfterTheTransaction()
