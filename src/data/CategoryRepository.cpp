@@ -136,6 +136,8 @@ bool CategoryRepository::insert(const Category& category)
 
 int CategoryRepository::insertAll(const QList<Category>& categories)
 {
+    if (categories.isEmpty())
+        return 0;
     SqlSavepoint savepoint(m_database->database(), QStringLiteral("insert_categories"));
     if (!savepoint.isActive())
         return 0;

@@ -28,8 +28,6 @@ public:
     MultiRowInsert(const MultiRowInsert&) = delete;
     MultiRowInsert& operator=(const MultiRowInsert&) = delete;
 
-    int columnCount() const { return int(m_columnCount); }
-
     // Inserts the rows whose values follow one another in `values`, each in
     // column order: all of them, or none when one is refused (a constraint, a
     // trigger). Up to kMaxRows rows go in one statement.

@@ -17,7 +17,6 @@ public:
     // Prepares `sql` forward-only, binds `values` in order and executes it.
     QueryRows(QSqlDatabase& db, const QString& sql, const QVariantList& values);
 
-    bool isValid() const { return m_ok; }
     bool next() { return m_ok && m_query.next(); }
     bool isNull(int column) const { return m_query.isNull(column); }
     qint64 int64(int column) const { return m_query.value(column).toLongLong(); }

@@ -73,5 +73,7 @@ bool SqliteStatement::exec()
     const bool done = result == SQLITE_DONE;
     m_error = done ? QString() : QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
     sqlite3_reset(m_statement);
+    // The texts were bound where they lay, which may be gone by the next run.
+    sqlite3_clear_bindings(m_statement);
     return done;
 }

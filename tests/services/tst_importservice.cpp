@@ -3,9 +3,11 @@
 #include "TestMain.h"
 
 #include "data/Clock.h"
+#include "data/SqliteRows.h"
 #include "services/CsvPreview.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTimer>
@@ -95,6 +97,7 @@ private slots:
 
     void failuresKeepNothing_data();
     void failuresKeepNothing();
+    void duplicatesAcrossBatchesAndTheIndex_data();
     void duplicatesAcrossBatchesAndTheIndex();
 
     void listenersReloadOnceAfterTheTransaction();
@@ -579,8 +582,18 @@ void TestImportService::failuresKeepNothing()
         QVERIFY(m_ledger->db.sql().rollback());
 }
 
+void TestImportService::duplicatesAcrossBatchesAndTheIndex_data()
+{
+    QTest::addColumn<bool>("direct");
+    QTest::newRow("bound straight on SQLite") << true;
+    QTest::newRow("bound through QSqlQuery") << false;
+}
+
 void TestImportService::duplicatesAcrossBatchesAndTheIndex()
 {
+    QFETCH(bool, direct);
+    SqliteRows::setEnabled(direct);
+    const auto enable = qScopeGuard([] { SqliteRows::setEnabled(true); });
     // Rows go in 500 to a statement: row 300 repeats row 299 of its own batch,
     // row 501 repeats row 1 of the batch before.
     QByteArray csv = "Date,Payee,Amount\n";
