@@ -1,7 +1,8 @@
-// Times a CSV import of 100,000 rows into one account against the floor: the
+// Times a CSV import of 100,000 rows into one account against two floors: the
 // same rows inserted by the sqlite3 shell, in one transaction, into a ledger with
-// the same schema and triggers. The shell's script is written from what the
-// import stored, so both sides insert identical rows. Parsing alone is timed too.
+// the same schema and triggers, once as one INSERT per row and once as one
+// INSERT ... SELECT. The shell's rows are read from what the import stored, so
+// every side inserts identical rows. Parsing alone is timed too.
 // Last, the file is imported once more into the filled account: duplicate detection alone.
 // Usage: bench_import [rows, default 100000] [rounds, default 3]
 

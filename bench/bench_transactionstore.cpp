@@ -2,6 +2,11 @@
 // the register of a 50,000-row account against the same SELECT run alone
 // through SQLite, every account's balance in each mode (one query per account,
 // and the grouped query against the same SELECT alone), search and the payee list.
+// The register's peak memory is measured in processes of their own: this
+// program started again as `bench_transactionstore --peak WHAT LEDGER ACCOUNT`
+// opens the ledger, reads the account's register once (WHAT: open, select,
+// registerRows) and prints its peak resident set size, which /usr/bin/time -v
+// reports as "Maximum resident set size" when it starts the same command.
 
 #include "BenchLedger.h"
 #include "BenchTiming.h"
@@ -12,7 +17,10 @@
 #include "data/TransactionRepository.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTextStream>
 
@@ -155,11 +163,71 @@ int ftsMatches(QSqlDatabase& db, const QString& text)
     return query.exec() && query.next() ? query.value(0).toInt() : -1;
 }
 
+// The peak resident set of this process image (VmHWM). getrusage would also
+// count the parent's pages that the fork copied before the exec.
+long maxResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// The child process of the peak measurement: prints its peak in KiB.
+int peakRun(const QString& what, const QString& ledgerPath, const QString& accountId)
+{
+    AppState state;
+    if (!state.openLedger(ledgerPath))
+        return 1;
+    QList<RegisterRow> rows; // held until the peak has been read
+    if (what == QLatin1String("select"))
+        rawRegisterSelect(*static_cast<sqlite3* const*>(state.database->database().driver()->handle().constData()),
+                          accountId.toUtf8());
+    else if (what == QLatin1String("registerRows"))
+        rows = state.transactionRepository->registerRows(accountId);
+    benchOut() << maxResidentKiB() << Qt::endl;
+    return 0;
+}
+
+// Runs peakRun in a process of its own; the peak in KiB, or -1.
+long peakOf(const QString& what, const QString& ledgerPath, const QString& accountId)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--peak"), what, ledgerPath, accountId});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        return -1;
+    bool ok = false;
+    const long kib = child.readAllStandardOutput().trimmed().toLong(&ok);
+    return ok ? kib : -1;
+}
+
+void measurePeaks(const QString& ledgerPath, const QString& accountId)
+{
+    const long open = peakOf(QStringLiteral("open"), ledgerPath, accountId);
+    const long select = peakOf(QStringLiteral("select"), ledgerPath, accountId);
+    const long rows = peakOf(QStringLiteral("registerRows"), ledgerPath, accountId);
+    const auto mib = [](long kib) { return QString::number(double(kib) / 1024, 'f', 1) + QLatin1String(" MiB"); };
+    benchOut() << "Peak resident memory of a process that opens the ledger and reads the register once" << Qt::endl;
+    benchOut() << "  ledger opened, nothing read                  " << mib(open) << Qt::endl;
+    benchOut() << "  same SELECT alone, sqlite3 C API (floor)     " << mib(select) << "   (+" << mib(select - open)
+               << ")" << Qt::endl;
+    benchOut() << "  TransactionRepository::registerRows          " << mib(rows) << "   (+" << mib(rows - open) << ")"
+               << Qt::endl
+               << Qt::endl;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args.at(1) == QLatin1String("--peak"))
+        return peakRun(args.at(2), args.at(3), args.at(4));
     BenchLedger bench;
     if (!bench.isReady()) {
         benchOut() << bench.error() << Qt::endl;
@@ -201,6 +269,7 @@ int main(int argc, char** argv)
     benchOut() << "  ratio registerRows / QSqlQuery read: " << QString::number(registerRows.medianMs / qtOnly.medianMs, 'f', 2)
           << " (median), " << QString::number(registerRows.minMs / qtOnly.minMs, 'f', 2) << " (min)" << Qt::endl
           << Qt::endl;
+    measurePeaks(bench.path(), big);
 
     // Balances: one account-list rebuild, one query per account or all at once.
     benchOut() << "Balances of all " << ledger.accountIds.size() << " accounts (one account-list rebuild)" << Qt::endl;

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "SqlRows.h"
+#include "SqlTransaction.h"
 #include "SqlValues.h"
 #include "SyncedTable.h"
 
@@ -130,8 +131,30 @@ QString CategoryRepository::categoryPath(const QString& id) const
 
 bool CategoryRepository::insert(const Category& category)
 {
+    return emitIf(write(category));
+}
+
+int CategoryRepository::insertAll(const QList<Category>& categories)
+{
+    if (categories.isEmpty())
+        return 0;
+    SqlSavepoint savepoint(m_database->database(), QStringLiteral("insert_categories"));
+    if (!savepoint.isActive())
+        return 0;
+    int stored = 0;
+    for (const Category& category : categories)
+        stored += write(category) ? 1 : 0;
+    if (!savepoint.release())
+        return 0;
+    for (int i = 0; i < stored; ++i)
+        emit categoriesChanged();
+    return stored;
+}
+
+bool CategoryRepository::write(const Category& category)
+{
     QSqlQuery query(m_database->database());
-    return emitIf(SqlRows::write(
+    return SqlRows::write(
         query,
         QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, "
                        "icon, color, is_default, account_id, version, sync_status, server_id, created_at, "
@@ -141,7 +164,7 @@ bool CategoryRepository::insert(const Category& category)
          category.icon, category.color, SqlValues::flag(category.isDefault), SqlValues::textOrNull(category.accountId),
          category.version, syncStatusToText(category.syncStatus), category.serverId,
          SqlValues::timestampOrNull(category.createdAt), SqlValues::timestampOrNull(category.updatedAt)},
-        SqlRows::operationName(kRepository, "insert")));
+        SqlRows::operationName(kRepository, "insert"));
 }
 
 bool CategoryRepository::update(const Category& category)

@@ -36,6 +36,11 @@ public:
     QString categoryPath(const QString& id) const;
 
     bool insert(const Category& category);
+    // Inserts the categories in order inside one SQL savepoint: a refused row
+    // is logged and passed over, the others stay. Emits categoriesChanged once
+    // per row stored, as one insert at a time would, once they are committed.
+    // Returns how many were stored.
+    int insertAll(const QList<Category>& categories);
     bool update(const Category& category);
     bool softDelete(const QString& id);
 
@@ -53,6 +58,7 @@ signals:
     void categoriesChanged();
 
 private:
+    bool write(const Category& category);
     SyncedTable syncedTable() const;
     bool emitIf(bool changed);
 

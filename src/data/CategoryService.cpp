@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace {
 
 struct DefaultCategory
@@ -108,6 +110,9 @@ void CategoryService::seedDefaultCategories()
                               QString::fromLatin1(entry.type), parentId, entry.taxRelevant,
                               QString::fromLatin1(entry.taxKey));
     }
+    // One transaction for all: a first start would otherwise sync the file to
+    // disk once per default.
+    m_repository->insertAll(std::exchange(m_missing, {}));
 
     m_keyToId.clear();
     m_idToKey.clear();
@@ -138,7 +143,7 @@ void CategoryService::createDefaultCategory(const QString& key, const QString& d
     category.isDefault = true;
     category.createdAt = Clock::nowUtc();
     category.updatedAt = category.createdAt;
-    m_repository->insert(category);
+    m_missing.append(category);
     m_existingIds.insert(id);
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Category.h"
+
+#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QSet>
@@ -34,4 +37,6 @@ private:
     QSet<QString> m_existingIds;
     QMap<QString, QString> m_keyToId;
     QMap<QString, QString> m_idToKey;
+    // The defaults to insert at the end of the run, parents first.
+    QList<Category> m_missing;
 };

@@ -22,6 +22,31 @@ int digits(const QString& text, qsizetype from, int count)
     return value;
 }
 
+// Writes `value` as `count` digits, zero-padded, at `out`, and moves past them.
+void writeDigits(QChar*& out, int value, int count)
+{
+    for (int i = count - 1; i >= 0; --i) {
+        out[i] = QChar(char16_t(u'0' + value % 10));
+        value /= 10;
+    }
+    out += count;
+}
+
+// "yyyy-MM-dd" at `out`, for years 1 to 9999.
+void writeDate(QChar*& out, const QDate& date)
+{
+    writeDigits(out, date.year(), 4);
+    *out++ = u'-';
+    writeDigits(out, date.month(), 2);
+    *out++ = u'-';
+    writeDigits(out, date.day(), 2);
+}
+
+bool hasFourDigitYear(const QDate& date)
+{
+    return date.year() >= 1 && date.year() <= 9999;
+}
+
 // The date of a text that starts "yyyy-MM-dd"; invalid when it does not.
 QDate leadingDate(const QString& text)
 {
@@ -43,7 +68,24 @@ QString timestampText(const QDateTime& time)
 {
     if (!time.isValid())
         return QString();
-    return time.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss'Z'"));
+    const QDateTime utc = time.toUTC();
+    const QDate day = utc.date();
+    if (!hasFourDigitYear(day))
+        return utc.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss'Z'"));
+    // Digit by digit, as QDateTime::toString would write it: an import writes
+    // two per row, and the formatter costs more than the row's insert.
+    const QTime clock = utc.time();
+    QString text(20, Qt::Uninitialized);
+    QChar* out = text.data();
+    writeDate(out, day);
+    *out++ = u'T';
+    writeDigits(out, clock.hour(), 2);
+    *out++ = u':';
+    writeDigits(out, clock.minute(), 2);
+    *out++ = u':';
+    writeDigits(out, clock.second(), 2);
+    *out = u'Z';
+    return text;
 }
 
 QString nowText()
@@ -78,7 +120,14 @@ QDateTime parseTimestamp(const QString& text)
 
 QString dateText(const QDate& date)
 {
-    return date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+    if (!date.isValid())
+        return QString();
+    if (!hasFourDigitYear(date))
+        return date.toString(QStringLiteral("yyyy-MM-dd"));
+    QString text(10, Qt::Uninitialized);
+    QChar* out = text.data();
+    writeDate(out, date);
+    return text;
 }
 
 QDate parseDate(const QString& text)

@@ -3,8 +3,13 @@
 #include "Clock.h"
 #include "Database.h"
 #include "Identifiers.h"
+#include "MultiRowInsert.h"
+#include "QueryRows.h"
+#include "SharedTexts.h"
+#include "SqlRows.h"
 #include "SqlTransaction.h"
 #include "SqlValues.h"
+#include "SqliteRows.h"
 #include "SyncedTable.h"
 
 #include <QSet>
@@ -57,24 +62,45 @@ bool exec(QSqlQuery& query, const char* operationName)
     return false;
 }
 
+// The columns an insert writes, in the order insertValues() gives their values.
+constexpr QLatin1StringView kInsertColumns(
+    "id, account_id, date, payee, memo, amount, category_id, check_number, cleared, reconciled, transfer_link_id, "
+    "transfer_dest_account_id, is_split, recurring_id, version, sync_status, server_id, created_at, updated_at");
+constexpr int kInsertColumnCount = 19;
+
 // The fields that insert and update both write, in the order both write them.
-void bindEditableFields(QSqlQuery& query, const Transaction& t)
+void appendEditableFields(QVariantList& values, const Transaction& t)
 {
-    query.addBindValue(SqlValues::dateText(t.date));
-    query.addBindValue(SqlValues::bindText(t.payee));
-    query.addBindValue(SqlValues::bindText(t.memo));
-    query.addBindValue(t.amount);
-    query.addBindValue(SqlValues::textOrNull(t.categoryId));
-    query.addBindValue(SqlValues::bindText(t.checkNumber));
-    query.addBindValue(SqlValues::flag(t.cleared));
-    query.addBindValue(SqlValues::flag(t.reconciled));
-    query.addBindValue(SqlValues::bindText(t.transferLinkId));
-    query.addBindValue(SqlValues::bindText(t.transferDestAccountId));
-    query.addBindValue(SqlValues::flag(t.isSplit));
-    query.addBindValue(SqlValues::bindText(t.recurringId));
-    query.addBindValue(t.version);
-    query.addBindValue(syncStatusToText(t.syncStatus));
-    query.addBindValue(SqlValues::bindText(t.serverId));
+    values.append(SqlValues::dateText(t.date));
+    values.append(SqlValues::bindText(t.payee));
+    values.append(SqlValues::bindText(t.memo));
+    values.append(t.amount);
+    values.append(SqlValues::textOrNull(t.categoryId));
+    values.append(SqlValues::bindText(t.checkNumber));
+    values.append(SqlValues::flag(t.cleared));
+    values.append(SqlValues::flag(t.reconciled));
+    values.append(SqlValues::bindText(t.transferLinkId));
+    values.append(SqlValues::bindText(t.transferDestAccountId));
+    values.append(SqlValues::flag(t.isSplit));
+    values.append(SqlValues::bindText(t.recurringId));
+    values.append(t.version);
+    values.append(syncStatusToText(t.syncStatus));
+    values.append(SqlValues::bindText(t.serverId));
+}
+
+void appendInsertValues(QVariantList& values, const Transaction& t)
+{
+    values.append(SqlValues::bindText(t.id));
+    values.append(SqlValues::bindText(t.accountId));
+    appendEditableFields(values, t);
+    values.append(SqlValues::bindTimestamp(t.createdAt));
+    values.append(SqlValues::bindTimestamp(t.updatedAt));
+}
+
+void bindAll(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        query.addBindValue(value);
 }
 
 void bindOpeningBalanceWords(QSqlQuery& query)
@@ -107,6 +133,50 @@ QList<Row> selectRows(QSqlDatabase& db, const QString& sql, const QVariantList& 
     while (query.next())
         rows.append(map(query));
     return rows;
+}
+
+// A register row from either reader, SqliteRows or QueryRows. The texts that
+// repeat from row to row (the account, categories, payees) are shared.
+template <typename Rows>
+RegisterRow registerRowFrom(const Rows& read, SharedTexts& texts)
+{
+    RegisterRow row;
+    row.id = read.text(0);
+    row.accountId = read.sharedText(1, texts);
+    row.date = read.date(2);
+    row.payee = read.sharedText(3, texts);
+    row.memo = read.text(4);
+    row.amount = read.int64(5);
+    row.categoryId = read.sharedText(6, texts);
+    row.checkNumber = read.text(7);
+    row.cleared = read.int64(8) != 0;
+    row.reconciled = read.int64(9) != 0;
+    row.transferLinkId = read.text(10);
+    row.transferDestAccountId = read.sharedText(11, texts);
+    row.isSplit = read.int64(12) != 0;
+    row.recurringId = read.sharedText(13, texts);
+    row.version = int(read.int64(14));
+    row.syncStatus = syncStatusFromText(read.sharedText(15, texts));
+    row.serverId = read.text(16);
+    row.createdAt = read.timestamp(17);
+    row.updatedAt = read.timestamp(18);
+    const QString deletedAt = read.text(19);
+    if (!deletedAt.isEmpty())
+        row.deletedAt = SqlValues::parseTimestamp(deletedAt);
+    row.categoryText = read.sharedText(kCategoryTextColumn, texts);
+    return row;
+}
+
+template <typename Rows>
+void appendRegisterRows(Rows& read, qint64 balance, QList<RegisterRow>& rows)
+{
+    SharedTexts texts;
+    while (read.next()) {
+        RegisterRow row = registerRowFrom(read, texts);
+        balance += row.amount;
+        row.runningBalance = balance;
+        rows.append(std::move(row));
+    }
 }
 
 } // namespace
@@ -243,10 +313,9 @@ std::optional<Transaction> TransactionRepository::lastByPayee(const QString& pay
 
 bool TransactionRepository::insert(const Transaction& transaction)
 {
-    static const QString sql = QStringLiteral(
-        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
-        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
-        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    static const QString sql =
+        QStringLiteral("INSERT INTO transactions (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .arg(kInsertColumns);
     // Compiling the insert, its full-text trigger included, costs several times
     // what running it does, so a bulk write prepares it once.
     QSqlQuery single;
@@ -261,14 +330,40 @@ bool TransactionRepository::insert(const Transaction& transaction)
         }
         query = m_bulkInsert.get();
     }
-    query->addBindValue(SqlValues::bindText(transaction.id));
-    query->addBindValue(SqlValues::bindText(transaction.accountId));
-    bindEditableFields(*query, transaction);
-    query->addBindValue(SqlValues::bindTimestamp(transaction.createdAt));
-    query->addBindValue(SqlValues::bindTimestamp(transaction.updatedAt));
+    QVariantList values;
+    values.reserve(kInsertColumnCount);
+    appendInsertValues(values, transaction);
+    bindAll(*query, values);
     if (!exec(*query, "insert"))
         return false;
     announceChange(transaction.accountId);
+    return true;
+}
+
+bool TransactionRepository::insertAll(const QList<Transaction>& transactions)
+{
+    QVariantList values;
+    values.reserve(transactions.size() * kInsertColumnCount);
+    for (const Transaction& transaction : transactions)
+        appendInsertValues(values, transaction);
+    std::unique_ptr<MultiRowInsert> single;
+    MultiRowInsert* insert = m_bulkInsertMany.get();
+    if (!insert) {
+        single = std::make_unique<MultiRowInsert>(m_database->database(), QLatin1String(kTable),
+                                                  QString(kInsertColumns).split(QLatin1String(", ")));
+        insert = single.get();
+        if (m_bulkWrites > 0)
+            m_bulkInsertMany = std::move(single);
+    }
+    if (!insert->insert(values))
+        return false;
+    QStringList accounts;
+    for (const Transaction& transaction : transactions) {
+        if (!accounts.contains(transaction.accountId))
+            accounts.append(transaction.accountId);
+    }
+    for (const QString& accountId : std::as_const(accounts))
+        announceChange(accountId);
     return true;
 }
 
@@ -279,9 +374,11 @@ bool TransactionRepository::update(const Transaction& transaction)
         "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
         "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
         "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
-    bindEditableFields(query, transaction);
-    query.addBindValue(SqlValues::bindTimestamp(transaction.updatedAt));
-    query.addBindValue(transaction.id);
+    QVariantList values;
+    appendEditableFields(values, transaction);
+    values.append(SqlValues::bindTimestamp(transaction.updatedAt));
+    values.append(transaction.id);
+    bindAll(query, values);
     if (!exec(query, "update"))
         return false;
     announceChange(transaction.accountId);
@@ -377,6 +474,7 @@ void TransactionRepository::endBulkWrite()
     if (m_bulkWrites == 0 || --m_bulkWrites > 0)
         return;
     m_bulkInsert.reset();
+    m_bulkInsertMany.reset();
     const QStringList changed = std::exchange(m_heldChanges, {});
     for (const QString& accountId : changed)
         emit transactionsChanged(accountId);
@@ -424,19 +522,24 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
         rows.append(opening);
     }
 
-    QSqlQuery query(m_database->database());
-    query.setForwardOnly(true);
-    query.prepare(withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-                                     "WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                                     "ORDER BY t.date ASC, t.created_at ASC"_L1));
-    query.addBindValue(accountId);
-    if (!query.exec())
-        return rows;
-    while (query.next()) {
-        RegisterRow row = registerRowFromQuery(query);
-        balance += row.amount;
-        row.runningBalance = balance;
-        rows.append(std::move(row));
+    // The register of a big account is tens of thousands of rows, read on every
+    // reload: straight from SQLite where the connection allows it, into a list
+    // made big enough at once. Growing it would copy every row and hold both
+    // copies; the account's index counts its rows (deleted ones too) unread.
+    QSqlDatabase& db = m_database->database();
+    const std::optional<qint64> stored =
+        SqlRows::first<qint64>(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), {accountId},
+                               [](const QSqlQuery& query) { return query.value(0).toLongLong(); });
+    rows.reserve(rows.size() + stored.value_or(0));
+    const QString sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                           "WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                           "ORDER BY t.date ASC, t.created_at ASC"_L1);
+    if (SqliteRows::available(db)) {
+        SqliteRows read(db, sql, {accountId});
+        appendRegisterRows(read, balance, rows);
+    } else {
+        QueryRows read(db, sql, {accountId});
+        appendRegisterRows(read, balance, rows);
     }
     return rows;
 }

@@ -17,6 +17,7 @@
 #include <optional>
 
 class Database;
+class MultiRowInsert;
 class QSqlQuery;
 class SyncedTable;
 
@@ -61,6 +62,10 @@ public:
     std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId) const;
 
     bool insert(const Transaction& transaction);
+    // Inserts the rows many to a statement: all of them, or none when one is
+    // refused. Nothing is logged: a caller that must know which row was refused
+    // inserts them one by one. Each changed account is announced once.
+    bool insertAll(const QList<Transaction>& transactions);
     // Writes the record as given: the caller raises the version, marks it pending
     // and stamps updatedAt for a local edit. Never moves a row to another account.
     bool update(const Transaction& transaction);
@@ -103,7 +108,7 @@ public:
     // A bulk write: many writes in a row inside one SQL transaction (an import
     // inserts thousands). While one is open, transactionsChanged is held back, so
     // that listeners reload once after it, not once per row nor while the SQL
-    // transaction is still open, and inserts reuse one prepared statement. Bulk
+    // transaction is still open, and inserts reuse their prepared statements. Bulk
     // writes nest; ending the last one announces each account whose rows changed
     // meanwhile once, in the order of its first change. Outside a bulk write every
     // write emits at once, as always.
@@ -124,6 +129,7 @@ private:
     int m_bulkWrites = 0;
     QStringList m_heldChanges;
     std::unique_ptr<QSqlQuery> m_bulkInsert;
+    std::unique_ptr<MultiRowInsert> m_bulkInsertMany;
 };
 
 // Holds a bulk write of the repository open for the lifetime of the scope.

@@ -1,11 +1,13 @@
 #include "BackupRestore.h"
 
+#include "data/MultiRowInsert.h"
 #include "data/SqlValues.h"
 
 #include <QJsonValue>
 #include <QSqlError>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -143,32 +145,85 @@ BackupRestore::BackupRestore(QSqlDatabase& db, BackupImportMode mode)
 
 BackupRestore::~BackupRestore() = default;
 
-BackupRestore::RowOutcome BackupRestore::restoreRow(BackupTable table, const QJsonObject& row)
+QList<BackupRestore::Settled> BackupRestore::restoreRow(BackupTable table, const QJsonObject& row, int tag)
 {
+    // A row whose outcome is known at once comes after the held ones.
+    const auto settle = [this, tag](const RowOutcome& outcome) {
+        QList<Settled> settled = flush();
+        settled.append({tag, outcome});
+        return settled;
+    };
     Fields fields;
     if (const std::optional<RowOutcome> refused = readFields(table, row, &fields))
-        return *refused;
+        return settle(*refused);
 
+    // An id held back is not stored yet: the lookup must find it.
+    QList<Settled> settled = m_heldIds.contains(fields.id) ? flush() : QList<Settled>();
     TableState& tableState = state(table);
-    if (!tableState.lookup) {
-        tableState.lookup = &statement(
-            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(quoted(kUpdatedAtKey), quotedTable(table), quoted(kIdKey)));
+    bool found = false;
+    QString storedUpdatedAt;
+    if (!tableState.emptyAtStart || tableState.inserted.contains(fields.id)) {
+        if (!tableState.lookup) {
+            tableState.lookup = &statement(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                                               .arg(quoted(kUpdatedAtKey), quotedTable(table), quoted(kIdKey)));
+        }
+        QSqlQuery& lookup = *tableState.lookup;
+        lookup.bindValue(0, fields.id);
+        if (!lookup.exec())
+            return settled + settle(failed(lookup));
+        found = lookup.next();
+        storedUpdatedAt = found ? lookup.value(0).toString() : QString();
+        lookup.finish();
     }
-    QSqlQuery& lookup = *tableState.lookup;
-    lookup.bindValue(0, fields.id);
-    if (!lookup.exec())
-        return failed(lookup);
-    const bool found = lookup.next();
-    const QString storedUpdatedAt = found ? lookup.value(0).toString() : QString();
-    lookup.finish();
 
-    if (!found)
-        return insertRow(table, fields);
+    if (!found) {
+        NewRow newOne = newRow(table, fields);
+        newOne.tag = tag;
+        if (table != BackupTable::Transactions)
+            return settled + settle(insertRow(table, newOne));
+        if (!m_held.isEmpty() && m_held.first().columns != newOne.columns)
+            settled += flush();
+        m_heldIds.insert(newOne.id);
+        m_held.append(std::move(newOne));
+        if (m_held.size() >= MultiRowInsert::kMaxRows)
+            settled += flush();
+        return settled;
+    }
     if (m_mode == BackupImportMode::SkipExisting)
-        return outcomeOf(Outcome::Kept);
+        return settled + settle(outcomeOf(Outcome::Kept));
     if (m_mode == BackupImportMode::KeepNewer && !replaces(row, storedUpdatedAt))
-        return outcomeOf(Outcome::Kept);
-    return updateRow(table, fields);
+        return settled + settle(outcomeOf(Outcome::Kept));
+    return settled + settle(updateRow(table, fields));
+}
+
+QList<BackupRestore::Settled> BackupRestore::flush()
+{
+    QList<Settled> settled;
+    if (m_held.isEmpty())
+        return settled;
+    const QList<NewRow> held = std::exchange(m_held, {});
+    m_heldIds.clear();
+    QStringList columns;
+    for (const QString& column : held.first().columns)
+        columns.append(quoted(column));
+    if (!m_heldInsert || m_heldInsertColumns != columns) {
+        m_heldInsert = std::make_unique<MultiRowInsert>(m_db, quotedTable(BackupTable::Transactions), columns);
+        m_heldInsertColumns = columns;
+    }
+    QVariantList values;
+    values.reserve(held.size() * columns.size());
+    for (const NewRow& row : held)
+        values.append(row.values);
+    const bool together = m_heldInsert->insert(values);
+    for (const NewRow& row : held) {
+        if (together) {
+            state(BackupTable::Transactions).inserted.insert(row.id);
+            settled.append({row.tag, outcomeOf(Outcome::Written)});
+        } else {
+            settled.append({row.tag, insertRow(BackupTable::Transactions, row)});
+        }
+    }
+    return settled;
 }
 
 QList<BackupRestore::RowOutcome> BackupRestore::restoreSplitLines(const QList<QJsonObject>& lines)
@@ -193,12 +248,13 @@ QList<BackupRestore::RowOutcome> BackupRestore::restoreSplitLines(const QList<QJ
             outcomes.append(*refused);
         else if (transactionId.isEmpty())
             outcomes.append(rejected(Refusal::NoTransaction));
-        else if (!m_insertedTransactions.contains(transactionId) && !m_overwrittenTransactions.contains(transactionId))
+        else if (!state(BackupTable::Transactions).inserted.contains(transactionId)
+                 && !m_overwrittenTransactions.contains(transactionId))
             outcomes.append(outcomeOf(Outcome::Kept));
         else if (notCleared.contains(transactionId))
             outcomes.append({Outcome::Failed, Refusal::None, QString(), notCleared.value(transactionId)});
         else
-            outcomes.append(insertRow(BackupTable::SplitLines, fields));
+            outcomes.append(insertRow(BackupTable::SplitLines, newRow(BackupTable::SplitLines, fields)));
     }
     return outcomes;
 }
@@ -208,6 +264,9 @@ BackupRestore::TableState& BackupRestore::state(BackupTable table)
     TableState& tableState = m_tables[static_cast<std::size_t>(backupTableIndex(table))];
     if (!tableState.loaded) {
         tableState.loaded = true;
+        QSqlQuery any(m_db);
+        tableState.emptyAtStart =
+            any.exec(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(quotedTable(table))) && !any.next();
         QSqlQuery info(m_db);
         if (info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedTable(table)))) {
             while (info.next())
@@ -249,21 +308,24 @@ std::optional<BackupRestore::RowOutcome> BackupRestore::readFields(BackupTable t
     return std::nullopt;
 }
 
-BackupRestore::RowOutcome BackupRestore::insertRow(BackupTable table, const Fields& fields)
+BackupRestore::NewRow BackupRestore::newRow(BackupTable table, const Fields& fields) const
 {
-    QStringList columns = fields.columns;
-    QVariantList values = fields.values;
+    NewRow row{fields.columns, fields.values, fields.id};
     if (backupTableInfo(table).synced) {
         // A restored row is a local change that no server has seen yet.
-        columns << kSyncStatusKey << kServerIdKey << kVersionKey;
-        values << kPending << QVariant() << 1;
+        row.columns << kSyncStatusKey << kServerIdKey << kVersionKey;
+        row.values << kPending << QVariant() << 1;
     }
-    QSqlQuery& insert = insertStatement(table, columns);
-    bindAll(insert, values);
+    return row;
+}
+
+BackupRestore::RowOutcome BackupRestore::insertRow(BackupTable table, const NewRow& row)
+{
+    QSqlQuery& insert = insertStatement(table, row.columns);
+    bindAll(insert, row.values);
     if (!insert.exec())
         return failed(insert);
-    if (table == BackupTable::Transactions)
-        m_insertedTransactions.insert(fields.id);
+    state(table).inserted.insert(row.id);
     return outcomeOf(Outcome::Written);
 }
 

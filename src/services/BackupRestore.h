@@ -11,17 +11,22 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantList>
 
 #include <array>
 #include <memory>
 #include <optional>
 #include <unordered_map>
 
-// Writes the rows of a backup into the ledger, one row at a time, by the
-// import mode's rule. Keys of a row file name columns, but they come from a
-// file: only the table's real columns are accepted, every identifier is quoted
-// and every value bound. Statements are prepared once per table and column
-// list, so a restore of thousands of alike rows runs a handful of statements.
+// Writes the rows of a backup into the ledger by the import mode's rule. Keys
+// of a row file name columns, but they come from a file: only the table's real
+// columns are accepted, every identifier is quoted and every value bound.
+// Statements are prepared once per table and column list, so a restore of
+// thousands of alike rows runs a handful of statements. New transactions go in
+// many to a statement (MultiRowInsert): one at a time, each would write the
+// full-text index on its own.
+class MultiRowInsert;
+
 class BackupRestore
 {
 public:
@@ -53,8 +58,20 @@ public:
     BackupRestore(QSqlDatabase& db, BackupImportMode mode);
     ~BackupRestore();
 
-    // One row of any table but split_lines.
-    RowOutcome restoreRow(BackupTable table, const QJsonObject& row);
+    // The outcome of the row the caller gave with `tag`.
+    struct Settled
+    {
+        int tag;
+        RowOutcome outcome;
+    };
+
+    // One row of any table but split_lines, named by `tag` for the caller.
+    // Returns the outcomes known now, in the order the rows were given: a new
+    // transaction is held back to go in with the next ones, and its outcome
+    // comes with a later call or with flush().
+    QList<Settled> restoreRow(BackupTable table, const QJsonObject& row, int tag);
+    // Writes the rows held back; a row refused among them fails alone.
+    QList<Settled> flush();
 
     // Split lines, in archive order. A transaction that this restore inserted or
     // overwrote gets exactly the backup's lines (its stored lines go first); the
@@ -82,15 +99,29 @@ private:
     {
         bool loaded = false;
         QSet<QString> columns;
+        // A table empty when the restore began holds only the rows it inserted:
+        // an id it did not insert needs no lookup.
+        bool emptyAtStart = false;
+        QSet<QString> inserted;
         QSqlQuery* lookup = nullptr;
         CachedStatement insert;
         CachedStatement update;
     };
 
+    // A new row as the columns and values an INSERT writes.
+    struct NewRow
+    {
+        QStringList columns;
+        QVariantList values;
+        QString id;
+        int tag = 0;
+    };
+
     TableState& state(BackupTable table);
     // A Rejected outcome when the row file is no row of the table.
     std::optional<RowOutcome> readFields(BackupTable table, const QJsonObject& row, Fields* fields);
-    RowOutcome insertRow(BackupTable table, const Fields& fields);
+    NewRow newRow(BackupTable table, const Fields& fields) const;
+    RowOutcome insertRow(BackupTable table, const NewRow& row);
     RowOutcome updateRow(BackupTable table, const Fields& fields);
     bool replaces(const QJsonObject& row, const QString& storedUpdatedAt) const;
     QSqlQuery& insertStatement(BackupTable table, const QStringList& columns);
@@ -102,6 +133,10 @@ private:
     std::array<TableState, kBackupTableCount> m_tables;
     // Prepared once per text and kept for the whole restore.
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
-    QSet<QString> m_insertedTransactions;
+    // New transactions waiting to go in together, all with one column list.
+    QList<NewRow> m_held;
+    QSet<QString> m_heldIds;
+    std::unique_ptr<MultiRowInsert> m_heldInsert;
+    QStringList m_heldInsertColumns;
     QSet<QString> m_overwrittenTransactions;
 };

@@ -18,6 +18,8 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -162,6 +164,41 @@ struct PendingRow
     QJsonObject row;
 };
 
+// Rows on their way through the restore until their outcome is known; each
+// outcome goes to `take` in the order the rows were given.
+class RestoreQueue
+{
+public:
+    using Take = std::function<void(const PendingRow&, const BackupRestore::RowOutcome&)>;
+
+    RestoreQueue(BackupRestore& restore, Take take)
+        : m_restore(restore)
+        , m_take(std::move(take))
+    {
+    }
+
+    void restore(const PendingRow& row)
+    {
+        const int tag = m_nextTag++;
+        m_waiting.insert(tag, row);
+        settle(m_restore.restoreRow(row.table, row.row, tag));
+    }
+
+    void flush() { settle(m_restore.flush()); }
+
+private:
+    void settle(const QList<BackupRestore::Settled>& settled)
+    {
+        for (const BackupRestore::Settled& done : settled)
+            m_take(m_waiting.take(done.tag), done.outcome);
+    }
+
+    BackupRestore& m_restore;
+    Take m_take;
+    QHash<int, PendingRow> m_waiting;
+    int m_nextTag = 0;
+};
+
 // Writes the rows of every table; the caller holds the transaction.
 void restoreRows(QSqlDatabase& db, const ZipReader& zip, BackupImportMode mode, BackupImportResult* result)
 {
@@ -170,6 +207,12 @@ void restoreRows(QSqlDatabase& db, const ZipReader& zip, BackupImportMode mode, 
     QList<PendingRow> failed;
     QList<QJsonObject> splitLines;
     QStringList splitLinePaths;
+    RestoreQueue firstPass(restore, [&](const PendingRow& row, const BackupRestore::RowOutcome& outcome) {
+        if (outcome.outcome == BackupRestore::Outcome::Failed)
+            failed.append(row);
+        else
+            count(result, row.table, row.path, outcome);
+    });
     for (const BackupTableInfo& table : kBackupTables) {
         for (const qint64 index : entries[static_cast<std::size_t>(backupTableIndex(table.table))]) {
             QJsonObject row;
@@ -180,12 +223,9 @@ void restoreRows(QSqlDatabase& db, const ZipReader& zip, BackupImportMode mode, 
                 splitLinePaths.append(zip.entryName(index));
                 continue;
             }
-            const BackupRestore::RowOutcome outcome = restore.restoreRow(table.table, row);
-            if (outcome.outcome == BackupRestore::Outcome::Failed)
-                failed.append({table.table, zip.entryName(index), row});
-            else
-                count(result, table.table, zip.entryName(index), outcome);
+            firstPass.restore({table.table, zip.entryName(index), row});
         }
+        firstPass.flush();
     }
 
     // A row may refer to one that comes later in the archive (a category before
@@ -196,16 +236,18 @@ void restoreRows(QSqlDatabase& db, const ZipReader& zip, BackupImportMode mode, 
         progress = false;
         QList<PendingRow> stillFailing;
         lastFailures.clear();
-        for (const PendingRow& pending : std::as_const(failed)) {
-            const BackupRestore::RowOutcome outcome = restore.restoreRow(pending.table, pending.row);
+        RestoreQueue pass(restore, [&](const PendingRow& row, const BackupRestore::RowOutcome& outcome) {
             if (outcome.outcome == BackupRestore::Outcome::Failed) {
-                stillFailing.append(pending);
+                stillFailing.append(row);
                 lastFailures.append(outcome);
-                continue;
+                return;
             }
             progress = progress || outcome.outcome == BackupRestore::Outcome::Written;
-            count(result, pending.table, pending.path, outcome);
-        }
+            count(result, row.table, row.path, outcome);
+        });
+        for (const PendingRow& pending : std::as_const(failed))
+            pass.restore(pending);
+        pass.flush();
         failed = stillFailing;
     }
     for (qsizetype i = 0; i < failed.size(); ++i)

@@ -2,6 +2,7 @@
 
 #include "AmountText.h"
 #include "CsvParser.h"
+#include "ImportBatch.h"
 #include "ImportDateReader.h"
 #include "ImportText.h"
 #include "QifParser.h"
@@ -53,6 +54,15 @@ struct CsvRecord
     qint64 amount = 0;
     QString memo;
     QString categoryName;
+};
+
+// One row of a CSV import on its way through the batch, or the progress
+// report due before a row; `row` is the row's number in the file, or for a
+// progress report the number of rows handled.
+struct CsvStep
+{
+    enum Kind { Progress, Unreadable, Duplicate, New } kind;
+    int row;
 };
 
 bool hasField(const QStringList& fields, int column)
@@ -316,6 +326,16 @@ void resolveTargets(QList<QifWorkRecord>& work, QifTransferLinker& linker, const
     }
 }
 
+// One record of a QIF import on its way through the batch, or the progress
+// report due before a record.
+struct QifStep
+{
+    enum Kind { Progress, Unmapped, Duplicate, Unstored, New } kind;
+    int index; // in the work list
+    QifTransferLinker::Plan plan = {};
+    QString key = {}; // the duplicate key of a New record
+};
+
 Transaction qifTransaction(const QifWorkRecord& item)
 {
     Transaction transaction;
@@ -438,33 +458,48 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         return result;
     }
 
-    CsvRowReader reader(*text);
-    QStringList fields;
-    for (int index = 0; reader.next(&fields); ++index) {
-        if (index < startRow)
-            continue;
-        const int handled = index - startRow + 1;
-        if (handled % kProgressInterval == 0) {
-            emit importProgress(handled, total);
+    // Any row that cannot be stored ends the import, so a row's key counts as
+    // stored as soon as the row waits in the batch.
+    ImportBatch<CsvStep> batch(m_transactions);
+    const auto finish = [this, &result, &abortImport, total](const CsvStep& step, const Transaction*, BatchRow row) {
+        switch (step.kind) {
+        case CsvStep::Progress:
+            emit importProgress(step.row, total);
             keepWindowPainting();
+            return true;
+        case CsvStep::Unreadable:
+            ++result.unparseableSkipped;
+            return true;
+        case CsvStep::Duplicate:
+            ++result.duplicatesSkipped;
+            return true;
+        case CsvStep::New:
+            break;
         }
+        if (row == BatchRow::Refused) {
+            ++result.databaseErrors;
+            abortImport(QStringLiteral("row %1 could not be stored").arg(step.row));
+            return false;
+        }
+        ++result.imported;
+        return true;
+    };
+
+    // Queues the row's step; false when the import had to stop.
+    const auto queue = [&](int index, const QStringList& fields) {
         // The field with the open quote swallowed the rest of the file.
-        if (index == survey.openQuoteRow) {
-            ++result.unparseableSkipped;
-            continue;
-        }
-        const std::optional<CsvRecord> record = readCsvRow(fields, options, unitsPerWhole, dates);
+        const std::optional<CsvRecord> record =
+            index == survey.openQuoteRow ? std::nullopt : readCsvRow(fields, options, unitsPerWhole, dates);
         if (!record) {
-            ++result.unparseableSkipped;
-            continue;
+            batch.add({CsvStep::Unreadable, index + 1});
+            return true;
         }
         // A CSV row carries no check number.
         const QString key = duplicateKey(record->date, record->amount, record->payee);
         if (keys.contains(key, QString())) {
-            ++result.duplicatesSkipped;
-            continue;
+            batch.add({CsvStep::Duplicate, index + 1});
+            return true;
         }
-
         Transaction transaction;
         transaction.id = newId();
         transaction.accountId = accountId;
@@ -475,24 +510,37 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         transaction.createdAt = Clock::nowUtc();
         transaction.updatedAt = transaction.createdAt;
         if (!record->categoryName.isEmpty()) {
+            // A new category is made at its row's turn, after the rows before it.
+            if (!categories.contains(record->categoryName) && !batch.flush(finish))
+                return false;
             const std::optional<QString> categoryId = categories.idFor(record->categoryName);
             if (!categoryId) {
                 ++result.databaseErrors;
                 abortImport(QStringLiteral("category \"%1\" of row %2 could not be stored")
-                          .arg(record->categoryName)
-                          .arg(index + 1));
-                return result;
+                                .arg(record->categoryName)
+                                .arg(index + 1));
+                return false;
             }
             transaction.categoryId = *categoryId;
         }
-        if (!m_transactions->insert(transaction)) {
-            ++result.databaseErrors;
-            abortImport(QStringLiteral("row %1 could not be stored").arg(index + 1));
-            return result;
-        }
-        ++result.imported;
+        batch.add({CsvStep::New, index + 1}, std::move(transaction));
         keys.insert(key, QString());
+        return true;
+    };
+
+    CsvRowReader reader(*text);
+    QStringList fields;
+    for (int index = 0; reader.next(&fields); ++index) {
+        if (index < startRow)
+            continue;
+        const int handled = index - startRow + 1;
+        if (handled % kProgressInterval == 0)
+            batch.add({CsvStep::Progress, handled});
+        if (!queue(index, fields) || (batch.isFull() && !batch.flush(finish)))
+            return result;
     }
+    if (!batch.flush(finish))
+        return result;
 
     if (!commitImportTransaction())
         result.failed = true;
@@ -558,7 +606,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         result.failed = true;
         rollbackImportTransaction();
         emit importProgress(total, total);
-        return result;
+        return false;
     };
 
     emit importStarted(total);
@@ -572,52 +620,102 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
             categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
     }
 
-    for (int index = 0; index < total; ++index) {
-        const int handled = index + 1;
-        if (handled % kProgressInterval == 0) {
-            emit importProgress(handled, total);
+    const auto finish = [&](const QifStep& step, const Transaction* row, BatchRow outcome) {
+        const QifWorkRecord& item = work.at(step.index);
+        switch (step.kind) {
+        case QifStep::Progress:
+            emit importProgress(step.index + 1, total);
             keepWindowPainting();
-        }
-        const QifWorkRecord& item = work.at(index);
-        if (item.targetAccountId.isEmpty()) {
+            return true;
+        case QifStep::Unmapped:
             ++result.unmappedSkipped;
-            continue;
-        }
-        TargetAccountState& target = linker.state(item.targetAccountId);
-        const QString key = duplicateKey(item.record.date, item.amount, item.payee);
-        if (target.keys.contains(key, item.record.checkNumber)) {
+            return true;
+        case QifStep::Duplicate:
             ++result.duplicatesSkipped;
-            if (!linker.dropped(index))
-                return abortImport(linker.abortReason());
-            continue;
-        }
-
-        Transaction transaction = qifTransaction(item);
-        const std::optional<QString> categoryId =
-            item.record.category.isEmpty() ? std::optional<QString>(QString()) : categories.idFor(item.record.category);
-        bool stored = categoryId.has_value();
-        if (stored) {
-            transaction.categoryId = *categoryId;
-            if (!linker.prepare(index, transaction))
-                return abortImport(linker.abortReason());
-            stored = m_transactions->insert(transaction);
-        }
-        if (!stored) {
+            return linker.dropped(step.index) || abortImport(linker.abortReason());
+        case QifStep::New:
+            if (outcome == BatchRow::Stored)
+                break;
+            [[fallthrough]];
+        case QifStep::Unstored:
             qWarning() << "QIF import: insert failed for" << SqlValues::dateText(item.record.date) << item.record.payee
                        << "amount" << item.amount << "account" << item.targetAccountId;
             ++result.databaseErrors;
-            if (!linker.dropped(index))
-                return abortImport(linker.abortReason());
-            continue;
+            return linker.dropped(step.index) || abortImport(linker.abortReason());
         }
-        if (!linker.stored(index, transaction, result))
+        if (!linker.stored(step.index, *row, step.plan, result))
             return abortImport(linker.abortReason());
-
-        result.databaseErrors += storeSplitLines(item.record.splits, transaction,
-                                                 linker.currency(item.targetAccountId), categories, *m_splitLines);
+        result.databaseErrors += storeSplitLines(item.record.splits, *row, linker.currency(item.targetAccountId),
+                                                 categories, *m_splitLines);
         ++result.imported;
-        target.keys.insert(key, item.record.checkNumber);
+        linker.state(item.targetAccountId).keys.insert(step.key, item.record.checkNumber);
+        return true;
+    };
+    // The keys of the rows waiting in the batch, by target account: a row that
+    // waits is in its account only once it has been stored.
+    DuplicateKeys waitingKeys;
+    ImportBatch<QifStep> batch(m_transactions);
+    const auto flush = [&] {
+        waitingKeys = DuplicateKeys();
+        return batch.flush(finish);
+    };
+
+    // Queues the record's step; false when the import had to stop.
+    const auto queue = [&](int index) {
+        const QifWorkRecord& item = work.at(index);
+        if (item.targetAccountId.isEmpty()) {
+            batch.add({QifStep::Unmapped, index});
+            return true;
+        }
+        const QString key = duplicateKey(item.record.date, item.amount, item.payee);
+        const QString waitingKey = item.targetAccountId + QLatin1Char('\n') + key;
+        // Whether a leg is linked to its partner depends on whether the partner
+        // was stored; so does a duplicate of a row that waits.
+        const bool partnerWaits = !batch.isEmpty() && item.partnerIndex >= batch.firstStep().index
+                                  && item.partnerIndex < index;
+        if ((partnerWaits || waitingKeys.contains(waitingKey, item.record.checkNumber)) && !flush())
+            return false;
+        if (linker.state(item.targetAccountId).keys.contains(key, item.record.checkNumber)) {
+            batch.add({QifStep::Duplicate, index});
+            return true;
+        }
+
+        Transaction transaction = qifTransaction(item);
+        std::optional<QString> categoryId = QString();
+        if (!item.record.category.isEmpty()) {
+            // A new category is made at its record's turn, after the records before it.
+            if (!categories.contains(item.record.category) && !flush())
+                return false;
+            categoryId = categories.idFor(item.record.category);
+        }
+        if (!categoryId) {
+            batch.add({QifStep::Unstored, index});
+            return true;
+        }
+        transaction.categoryId = *categoryId;
+        QifStep step{QifStep::New, index};
+        if (!linker.prepare(index, transaction, step.plan)) {
+            // The records before this one end first; one of them may stop the import itself.
+            if (flush())
+                abortImport(linker.abortReason());
+            return false;
+        }
+        step.key = key;
+        // Writing the earlier row, and using up its candidate, cannot wait for the batch.
+        const bool linksEarlierRow = step.plan.earlierRow.has_value();
+        batch.add(std::move(step), std::move(transaction));
+        waitingKeys.insert(waitingKey, item.record.checkNumber);
+        return !linksEarlierRow || flush();
+    };
+
+    for (int index = 0; index < total; ++index) {
+        if ((index + 1) % kProgressInterval == 0)
+            batch.add({QifStep::Progress, index});
+        if (!queue(index) || (batch.isFull() && !flush()))
+            return result;
     }
+    if (!flush())
+        return result;
 
     if (!commitImportTransaction())
         result.failed = true;

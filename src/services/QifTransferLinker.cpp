@@ -13,8 +13,6 @@
 #include <QDebug>
 #include <QStringBuilder>
 
-#include <utility>
-
 namespace {
 
 constexpr QStringView kHintOpening = u"[\u2192 ";
@@ -180,10 +178,9 @@ TargetAccountState& QifTransferLinker::state(const QString& accountId)
     return state;
 }
 
-bool QifTransferLinker::prepare(int index, Transaction& transaction)
+bool QifTransferLinker::prepare(int index, Transaction& transaction, Plan& plan)
 {
-    m_pendingUpdate.reset();
-    m_linkedToPartner = false;
+    plan = Plan();
     const QifWorkRecord& leg = m_work.at(index);
     const int partnerIndex = leg.partnerIndex;
     // A partner that was not stored leaves this leg as if it had none.
@@ -194,7 +191,7 @@ bool QifTransferLinker::prepare(int index, Transaction& transaction)
         if (own && other && *own == *other) {
             transaction.transferLinkId = m_work.at(partnerIndex).newId;
             transaction.transferDestAccountId = partnerTarget;
-            m_linkedToPartner = true;
+            plan.linkedToPartner = true;
         } else {
             qWarning() << "QIF import: refusing mixed-currency transfer between" << transaction.accountId << "and"
                        << partnerTarget;
@@ -204,10 +201,10 @@ bool QifTransferLinker::prepare(int index, Transaction& transaction)
     }
     if (leg.record.transferAccount.isEmpty() || isSelfTransfer(leg.record))
         return true;
-    return linkToEarlierRow(leg, transaction);
+    return linkToEarlierRow(leg, transaction, plan);
 }
 
-bool QifTransferLinker::linkToEarlierRow(const QifWorkRecord& leg, Transaction& transaction)
+bool QifTransferLinker::linkToEarlierRow(const QifWorkRecord& leg, Transaction& transaction, Plan& plan)
 {
     const QString other = m_targets.value(leg.record.transferAccount.toLower());
     const std::optional<Currency> ownCurrency = currency(transaction.accountId);
@@ -226,27 +223,27 @@ bool QifTransferLinker::linkToEarlierRow(const QifWorkRecord& leg, Transaction& 
         return fail(QStringLiteral("retroactive candidate lost its hint"));
     row.memo = hint->rest;
     TransferService::link(transaction, row);
-    m_pendingUpdate = PendingUpdate{row, candidateKey(candidate->date, candidate->amount, candidate->hintName)};
+    plan.earlierRow = row;
+    plan.candidateKey = candidateKey(candidate->date, candidate->amount, candidate->hintName);
     return true;
 }
 
-bool QifTransferLinker::stored(int index, const Transaction& transaction, ImportResult& result)
+bool QifTransferLinker::stored(int index, const Transaction& transaction, const Plan& plan, ImportResult& result)
 {
-    if (m_pendingUpdate) {
-        PendingUpdate update = *std::exchange(m_pendingUpdate, std::nullopt);
-        Transaction& row = update.row;
+    if (plan.earlierRow) {
+        Transaction row = *plan.earlierRow;
         stampLocalEdit(row);
         if (!m_transactions->update(row))
             return fail(QStringLiteral("failed to update retroactive partner"));
         TargetAccountState& other = state(row.accountId);
         // Used up: one earlier row links at most once.
-        other.candidates[update.candidateKey].removeIf(
+        other.candidates[plan.candidateKey].removeIf(
             [&row](const TransferHintCandidate& candidate) { return candidate.transactionId == row.id; });
         other.hinted.remove(row.id);
         ++result.transfersLinked;
         ++result.transfersLinkedToPrevious;
     }
-    if (m_linkedToPartner) {
+    if (plan.linkedToPartner) {
         const int partnerIndex = m_work.at(index).partnerIndex;
         if (partnerIndex > index) {
             m_awaitingPartner.insert(partnerIndex, transaction);
@@ -260,8 +257,6 @@ bool QifTransferLinker::stored(int index, const Transaction& transaction, Import
 
 bool QifTransferLinker::dropped(int index)
 {
-    m_pendingUpdate.reset();
-    m_linkedToPartner = false;
     m_droppedLegs.insert(index);
     const auto waiting = m_awaitingPartner.constFind(index);
     if (waiting == m_awaitingPartner.cend())

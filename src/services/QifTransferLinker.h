@@ -104,12 +104,21 @@ public:
     // Loaded on first use, from the account's live rows as they are then.
     TargetAccountState& state(const QString& accountId);
 
+    // How a leg was linked, from prepare() until the leg is written.
+    struct Plan
+    {
+        bool linkedToPartner = false;
+        // The row of an earlier import that the leg links to, written once the leg is.
+        std::optional<Transaction> earlierRow;
+        QString candidateKey;
+    };
+
     // Before work[index] is stored as `transaction`: sets its link or its memo
     // hint. False when the import must stop (see abortReason()).
-    bool prepare(int index, Transaction& transaction);
+    bool prepare(int index, Transaction& transaction, Plan& plan);
     // work[index] was stored as `transaction`: writes the other side of a link to
     // an earlier row and counts the links completed. False when the import must stop.
-    bool stored(int index, const Transaction& transaction, ImportResult& result);
+    bool stored(int index, const Transaction& transaction, const Plan& plan, ImportResult& result);
     // work[index] will not be stored: a partner stored before it is turned back into
     // an unpaired row with its hint. False when the import must stop.
     bool dropped(int index);
@@ -117,15 +126,8 @@ public:
     const QString& abortReason() const { return m_abortReason; }
 
 private:
-    bool linkToEarlierRow(const QifWorkRecord& leg, Transaction& transaction);
+    bool linkToEarlierRow(const QifWorkRecord& leg, Transaction& transaction, Plan& plan);
     bool fail(const QString& reason);
-
-    // An earlier row linked to the leg being stored, written once the leg is.
-    struct PendingUpdate
-    {
-        Transaction row;
-        QString candidateKey;
-    };
 
     TransactionRepository* m_transactions;
     AccountRepository* m_accounts;
@@ -137,7 +139,5 @@ private:
     // First legs stored with a link, by the index of the leg still to come.
     QHash<int, Transaction> m_awaitingPartner;
     QSet<int> m_droppedLegs;
-    std::optional<PendingUpdate> m_pendingUpdate;
-    bool m_linkedToPartner = false;
     QString m_abortReason;
 };

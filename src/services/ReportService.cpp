@@ -1,10 +1,10 @@
 #include "ReportService.h"
 
-#include "SqliteRows.h"
-
 #include "data/Database.h"
+#include "data/QueryRows.h"
 #include "data/SqlRows.h"
 #include "data/SqlValues.h"
+#include "data/SqliteRows.h"
 
 #include <QHash>
 #include <QPair>
@@ -116,27 +116,6 @@ ListingNames listingNames(QSqlDatabase& db)
     }
     return names;
 }
-
-// SqliteRows' reading interface over QSqlQuery, for where direct reads are not available.
-class QueryRows
-{
-public:
-    QueryRows(QSqlDatabase& db, const ReportQuery& query)
-        : m_query(db)
-        , m_ok(SqlRows::select(m_query, query.sql, query.values))
-    {
-    }
-
-    bool next() { return m_ok && m_query.next(); }
-    bool isNull(int column) const { return m_query.isNull(column); }
-    qint64 int64(int column) const { return m_query.value(column).toLongLong(); }
-    QString text(int column) const { return SqlValues::text(m_query, column); }
-    QDate date(int column) const { return SqlValues::parseDate(text(column)); }
-
-private:
-    QSqlQuery m_query;
-    bool m_ok;
-};
 
 // Columns: date, account rowid, payee, category rowid, memo, amount.
 template <typename Rows>
@@ -265,7 +244,7 @@ QList<TransactionListingRow> ReportService::transactionListing(QDate from, QDate
         SqliteRows rows(db, query.sql, query.values);
         return listingRows(rows, names);
     }
-    QueryRows rows(db, query);
+    QueryRows rows(db, query.sql, query.values);
     return listingRows(rows, names);
 }
 

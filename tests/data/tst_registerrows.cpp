@@ -1,10 +1,12 @@
 #include "LedgerFixture.h"
 #include "TestMain.h"
 
+#include "data/SqliteRows.h"
 #include "data/TransactionRepository.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTranslator>
 
 using namespace LedgerFixture;
@@ -33,6 +35,8 @@ private slots:
     void cleanup() { m.reset(); }
 
     void runningBalancesStartWithTheOpeningLine();
+    void bothReadersGiveTheStoredRows_data();
+    void bothReadersGiveTheStoredRows();
     void categoryText();
     void balanceModes();
     void distinctPayeesOverEveryAccount();
@@ -114,6 +118,40 @@ void TestRegisterRows::runningBalancesStartWithTheOpeningLine()
     QCOMPARE(m->repo.registerRows(kSavings).at(0).runningBalance, qint64(7));
     QVERIFY(m->db.exec(QStringLiteral("UPDATE accounts SET starting_balance = -300 WHERE id = ?"), {kSavings}));
     QCOMPARE(m->repo.registerRows(kSavings).at(0).amount, qint64(-300));
+}
+
+void TestRegisterRows::bothReadersGiveTheStoredRows_data()
+{
+    QTest::addColumn<bool>("direct");
+    QTest::newRow("straight from SQLite") << true;
+    QTest::newRow("through QSqlQuery") << false;
+}
+
+void TestRegisterRows::bothReadersGiveTheStoredRows()
+{
+    QFETCH(bool, direct);
+    Transaction full = add(kSavings, QDate(2024, 1, 2), QStringLiteral("Caf\u00e9"), -1234, QStringLiteral("groceries"));
+    full.memo = QStringLiteral("memo");
+    full.checkNumber = QStringLiteral("1001");
+    full.cleared = full.reconciled = full.isSplit = true;
+    full.transferLinkId = QStringLiteral("link");
+    full.transferDestAccountId = kChecking;
+    full.recurringId = QStringLiteral("recurring");
+    full.version = 3;
+    full.syncStatus = SyncStatus::Synced;
+    full.serverId = QStringLiteral("server");
+    QVERIFY(m->repo.update(full));
+    add(kSavings, QDate(2024, 1, 1), QStringLiteral("Plain"), 5);
+
+    SqliteRows::setEnabled(direct);
+    const auto enable = qScopeGuard([] { SqliteRows::setEnabled(true); });
+    QStringList read;
+    QStringList stored;
+    for (const RegisterRow& row : m->repo.registerRows(kSavings)) {
+        read.append(describe(static_cast<const Transaction&>(row)) + row.categoryText);
+        stored.append(describe(*m->repo.findById(row.id)));
+    }
+    QCOMPARE(read, QStringList({stored.at(0), stored.at(1) + QStringLiteral("Food > Groceries")}));
 }
 
 void TestRegisterRows::categoryText()

@@ -74,6 +74,7 @@ void TestRepositoryConventions::dates_data()
     QTest::addColumn<QDate>("expected");
 
     QTest::newRow("leap day") << QStringLiteral("2024-02-29") << QDate(2024, 2, 29);
+    QTest::newRow("year 5, four digits") << QStringLiteral("0005-01-02") << QDate(5, 1, 2);
     QTest::newRow("no such day") << QStringLiteral("2023-02-29") << QDate();
     QTest::newRow("month 13") << QStringLiteral("2024-13-01") << QDate();
     QTest::newRow("short fields") << QStringLiteral("2024-3-5") << QDate();

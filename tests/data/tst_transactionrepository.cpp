@@ -1,9 +1,11 @@
 #include "LedgerFixture.h"
 #include "TestMain.h"
 
+#include "data/SqliteRows.h"
 #include "data/TransactionRepository.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 using namespace LedgerFixture;
 
@@ -60,6 +62,8 @@ private slots:
     void writesRoundTrip();
     void insertFailuresLogAndEmitNothing_data();
     void insertFailuresLogAndEmitNothing();
+    void insertAllIsAllOrNothing_data();
+    void insertAllIsAllOrNothing();
     void lookupsFilterAndOrder();
     void mappingReadsLooseStoredForms();
     void syncOperations();
@@ -148,6 +152,37 @@ void TestTransactionRepository::insertFailuresLogAndEmitNothing()
     QVERIFY(!m->repo.insert(t));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(m->db.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE payee = 'Payee'")).toInt(), 0);
+}
+
+void TestTransactionRepository::insertAllIsAllOrNothing_data()
+{
+    QTest::addColumn<bool>("direct");
+    QTest::newRow("bound straight on SQLite") << true;
+    QTest::newRow("bound through QSqlQuery") << false;
+}
+
+void TestTransactionRepository::insertAllIsAllOrNothing()
+{
+    QFETCH(bool, direct);
+    SqliteRows::setEnabled(direct);
+    const auto enable = qScopeGuard([] { SqliteRows::setEnabled(true); });
+    QSignalSpy changed(&m->repo, &TransactionRepository::transactionsChanged);
+    // More rows than one statement takes, every field set; one refused row keeps them all out, unlogged.
+    QList<Transaction> rows;
+    for (int i = 0; i < 501; ++i) {
+        rows.append(filled(1 + i % 2));
+        rows.last().id = QStringLiteral("row-%1").arg(i);
+    }
+    rows.last().categoryId = QStringLiteral("no-such-category");
+    QVERIFY(!m->repo.insertAll(rows));
+    QCOMPARE(m->db.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt() + changed.count(), 0);
+
+    rows.last().categoryId.clear();
+    QVERIFY(m->repo.insertAll(rows));
+    QCOMPARE(accountsOf(changed), QStringList{kAccount});
+    for (const int i : {0, 1, 500})
+        QCOMPARE(describe(*m->repo.findById(rows.at(i).id)), describe(rows.at(i)));
+    QVERIFY(m->db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
 }
 
 void TestTransactionRepository::lookupsFilterAndOrder()

@@ -3,9 +3,11 @@
 #include "TestMain.h"
 
 #include "data/Clock.h"
+#include "data/SqliteRows.h"
 #include "services/CsvPreview.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTimer>
@@ -95,6 +97,8 @@ private slots:
 
     void failuresKeepNothing_data();
     void failuresKeepNothing();
+    void duplicatesAcrossBatchesAndTheIndex_data();
+    void duplicatesAcrossBatchesAndTheIndex();
 
     void listenersReloadOnceAfterTheTransaction();
     void deferredWorkWaitsForTheTransaction();
@@ -576,6 +580,35 @@ void TestImportService::failuresKeepNothing()
     QCOMPARE(m_ledger->service.isImporting(), false);
     if (trap == QLatin1String("begin"))
         QVERIFY(m_ledger->db.sql().rollback());
+}
+
+void TestImportService::duplicatesAcrossBatchesAndTheIndex_data()
+{
+    QTest::addColumn<bool>("direct");
+    QTest::newRow("bound straight on SQLite") << true;
+    QTest::newRow("bound through QSqlQuery") << false;
+}
+
+void TestImportService::duplicatesAcrossBatchesAndTheIndex()
+{
+    QFETCH(bool, direct);
+    SqliteRows::setEnabled(direct);
+    const auto enable = qScopeGuard([] { SqliteRows::setEnabled(true); });
+    // Rows go in 500 to a statement: row 300 repeats row 299 of its own batch,
+    // row 501 repeats row 1 of the batch before.
+    QByteArray csv = "Date,Payee,Amount\n";
+    QStringList expected;
+    for (int row = 1; row <= 600; ++row) {
+        const int payee = row == 300 ? 299 : row == 501 ? 1 : row;
+        csv += "2024-01-02,Payee " + QByteArray::number(payee) + ",1.00\n";
+        if (payee == row)
+            expected.append(QStringLiteral("2024-01-02|Payee %1|100||").arg(row));
+    }
+    QCOMPARE(outcome(import(csv)), QStringLiteral("598/2/0/0"));
+    QCOMPARE(storedRows(), expected);
+    // The full-text index holds every row, and search finds them.
+    QVERIFY(m_ledger->db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
+    QCOMPARE(m_ledger->transactions.search(QStringLiteral("Payee 555"), {}).size(), 1);
 }
 
 void TestImportService::listenersReloadOnceAfterTheTransaction()

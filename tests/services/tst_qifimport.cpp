@@ -81,6 +81,7 @@ private slots:
     void transfersToEarlierImports();
     void legThatIsNotStoredLeavesNoLink_data();
     void legThatIsNotStoredLeavesNoLink();
+    void refusedRecordInABatch();
     void failedUpdateOfEarlierRowRollsBack();
     void failedCommitReportsFailure();
     void transferHints_data();
@@ -494,6 +495,31 @@ void TestQifImport::legThatIsNotStoredLeavesNoLink()
     QCOMPARE(rows(), QStringList{expected});
     QCOMPARE(outcome(result), QStringLiteral("1/0/0/1"));
     QCOMPARE(result.transfersLinked, 0);
+}
+
+void TestQifImport::refusedRecordInABatch()
+{
+    // Records go in 500 to a statement; record 250 is refused in the middle of
+    // the first, record 501 repeats record 1 of it, record 300 repeats 299.
+    QByteArray qif = account("Checking");
+    QStringList expected;
+    for (int i = 1; i <= 600; ++i) {
+        const int same = i == 300 ? 299 : i == 501 ? 1 : i;
+        const QByteArray amount = QByteArray::number(same) + ".00";
+        const QByteArray payee = "Payee " + QByteArray::number(same);
+        qif += record("01/05/2025", amount.constData(), payee.constData(), "");
+        if (same == i && i != 250)
+            expected.append(QStringLiteral("chk|Payee %1|%2|||v1").arg(i).arg(i * 100));
+    }
+    QVERIFY(m_ledger->db.exec(QStringLiteral("CREATE TEMP TRIGGER trap BEFORE INSERT ON transactions "
+                                             "WHEN new.payee = 'Payee 250' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QIF import: insert failed for")));
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    QCOMPARE(outcome(import({qif}, {"Checking=chk"})), QStringLiteral("597/2/0/1"));
+    QCOMPARE(rows(), expected);
+    QCOMPARE(progress.count(), 7);
+    QVERIFY(m_ledger->db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
 }
 
 void TestQifImport::failedUpdateOfEarlierRowRollsBack()

@@ -2,7 +2,7 @@
 #include "TestMain.h"
 
 #include "services/ReportService.h"
-#include "services/SqliteRows.h"
+#include "data/SqliteRows.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>

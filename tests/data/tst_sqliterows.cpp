@@ -2,7 +2,7 @@
 #include "TestMain.h"
 
 #include "data/SqlValues.h"
-#include "services/SqliteRows.h"
+#include "data/SqliteRows.h"
 
 class TestSqliteRows : public QObject
 {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "SqliteStatement.h"
+
 #include <QByteArrayView>
 #include <QDate>
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
 
-struct sqlite3_stmt;
+class SharedTexts;
+struct sqlite3;
 
 // A forward-only read straight on the program's SQLite connection, for the few
 // queries whose results can run to every transaction of the ledger. Qt's driver
@@ -29,10 +33,13 @@ public:
     // True when `db` is an open SQLite connection run by the same SQLite build
     // this program links; the answer about the build is found once per process.
     static bool available(QSqlDatabase& db);
-    // Tests turn the direct reads off to run the QSqlQuery path on the same data.
+    // Tests turn the direct reads and writes off to run the QSqlQuery path on the same data.
     static void setEnabled(bool enabled);
+    // The connection's own handle, or nullptr when it is not an open SQLite
+    // connection. Only for use once available() said yes.
+    static sqlite3* handle(QSqlDatabase& db);
 
-    bool isValid() const { return m_statement != nullptr; }
+    bool isValid() const { return m_valid; }
     // The next row; false at the end or on an error.
     bool next();
 
@@ -40,12 +47,18 @@ public:
     qint64 int64(int column) const;
     // NULL reads as the empty text.
     QString text(int column) const;
+    // The same, one shared string for every cell of the same text.
+    QString sharedText(int column, SharedTexts& texts) const;
     // A stored "yyyy-MM-dd" date; anything else is read as SqlValues reads it.
     QDate date(int column) const;
+    // A stored timestamp, read as SqlValues reads it; invalid for NULL.
+    QDateTime timestamp(int column) const;
 
 private:
     QByteArrayView utf8(int column) const;
 
-    sqlite3_stmt* m_statement = nullptr;
+    SqliteStatement m_statement;
+    const QVariantList m_values; // bound where they are
+    bool m_valid = false;
     bool m_finished = false;
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+class SharedTexts;
+
+// SqliteRows' reading interface over QSqlQuery, for where direct reads are not
+// available: code that reads either way is written once, over either class.
+class QueryRows
+{
+public:
+    // Prepares `sql` forward-only, binds `values` in order and executes it.
+    QueryRows(QSqlDatabase& db, const QString& sql, const QVariantList& values);
+
+    bool next() { return m_ok && m_query.next(); }
+    bool isNull(int column) const { return m_query.isNull(column); }
+    qint64 int64(int column) const { return m_query.value(column).toLongLong(); }
+    // NULL reads as the empty text.
+    QString text(int column) const;
+    QString sharedText(int column, SharedTexts& texts) const;
+    QDate date(int column) const;
+    QDateTime timestamp(int column) const;
+
+private:
+    QSqlQuery m_query;
+    bool m_ok;
+};
