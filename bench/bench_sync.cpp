@@ -32,7 +32,6 @@
 
 #include <sched.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -159,12 +158,6 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 {
     if (type != QtDebugMsg && type != QtInfoMsg)
         g_defaultHandler(type, context, message);
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
 }
 
 } // namespace
