@@ -32,6 +32,8 @@
 
 #include <sched.h>
 
+#include <algorithm>
+
 #include <memory>
 
 namespace {
