@@ -33,7 +33,6 @@
 #include <sched.h>
 
 #include <algorithm>
-
 #include <memory>
 
 namespace {
