@@ -645,7 +645,7 @@ void RegisterScreen::commitCurrentRow()
         restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::NotSaved:
-        TransactionActions::reportNotSaved(this);
+        flashStatus(tr("The transaction could not be saved. Please try again."), 5000);
         restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::HeldOnAccount:

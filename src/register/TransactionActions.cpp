@@ -40,6 +40,13 @@ bool accepted(QDialog* dialog)
     return ModalDialog::exec(dialog) == QDialog::Accepted;
 }
 
+void reportNotSaved(QWidget* parent)
+{
+    MessageBox::warning(parent, TransactionActions::tr("Transaction Not Saved"),
+                        TransactionActions::tr("The transaction could not be saved, and nothing was changed. "
+                                               "Please try again."));
+}
+
 } // namespace
 
 bool TransactionActions::newTransaction(AppState* state, const QString& accountId, const Transaction* seed,
@@ -91,12 +98,6 @@ bool TransactionActions::insertTyped(AppState* state, Transaction& transaction, 
         return writer.insert(transaction);
     const Transaction counterpart = buildTransferCounterpart(state, transaction, otherAccountId);
     return writer.insertTransfer(counterpart, transaction);
-}
-
-void TransactionActions::reportNotSaved(QWidget* parent)
-{
-    MessageBox::warning(parent, tr("Transaction Not Saved"),
-                        tr("The transaction could not be saved, and nothing was changed. Please try again."));
 }
 
 TransferResolution TransactionActions::resolveTransferCategory(AppState* state, const QString& accountId,
