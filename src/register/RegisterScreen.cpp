@@ -613,9 +613,10 @@ void RegisterScreen::toggleClearedAt(int row)
 
 void RegisterScreen::commitCurrentRow()
 {
-    const QModelIndex current = m_table->currentIndex();
     flushOpenEditor();
-    m_table->setCurrentIndex(QModelIndex());
+    // Its text is in the buffer now. Closed, it lets the register reload; and a
+    // refused row stays current, for the typing to go on.
+    discardOpenEditor();
     if (m_accountId.isEmpty())
         return;
     const int editRow = m_model->editRow();
@@ -630,29 +631,23 @@ void RegisterScreen::commitCurrentRow()
         break;
     case RegisterEntryCommit::Outcome::PayeeRequired:
         flashStatus(tr("Payee is required"), 3000);
-        restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::AmountRequired:
         flashStatus(tr("Enter a payment or deposit amount"), 3000);
-        restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::TransferAccountNotFound:
         flashStatus(tr("Transfer account not found"), 3000);
-        restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::CurrencyMismatch:
         emit errorMessage(tr("Transfers require both accounts to use the same currency"));
-        restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::NotSaved:
         flashStatus(tr("The transaction could not be saved. Please try again."), 5000);
-        restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::HeldOnAccount:
         MessageBox::information(this, tr("Opening Balance"),
                                 tr("This account's opening balance is held on the account itself.\n\n"
                                    "Set it in the account's settings."));
-        restoreCurrentCell(current);
         return;
     case RegisterEntryCommit::Outcome::OpeningBalanceRow:
         emit editAccountRequested(m_accountId);
@@ -675,13 +670,6 @@ void RegisterScreen::commitCurrentRow()
     reload();
     if (editRow + 1 < m_model->rowCount())
         m_table->setCurrentIndex(m_model->index(editRow + 1, RegisterModel::DateColumn));
-}
-
-void RegisterScreen::restoreCurrentCell(const QModelIndex& cell)
-{
-    // Nothing was saved: the typing goes on where it stopped, with the buffer as it was.
-    if (cell.isValid())
-        m_table->setCurrentIndex(cell);
 }
 
 void RegisterScreen::cancelEdit()

@@ -101,7 +101,6 @@ private:
     void pressEnter();
     void onCellClicked(const QModelIndex& index);
     void onCellDoubleClicked(const QModelIndex& index);
-    void restoreCurrentCell(const QModelIndex& cell);
 
     // The field walk of the current row (Tab, Shift+Tab, a closed editor).
     void flushOpenEditor();

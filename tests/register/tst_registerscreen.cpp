@@ -421,8 +421,8 @@ void TestRegisterScreen::rowCommands()
     ModalDialog::setNextHandler(clickOk);
     play(m_table, QStringLiteral("<Down><Ctrl+M>"));
     const RecurringTransaction memorized = m_ledger->state.recurringRepository->listAll().value(0);
-    QCOMPARE(QVariantList({status(), memorized.payee, memorized.amount, memorized.startDate, memorized.updatedAt}),
-             QVariantList({"Transaction memorized as recurring", "Gym", -2500, QDate(2024, 3, 1), memorized.createdAt}));
+    QCOMPARE(QVariantList({status(), memorized.accountId, memorized.payee, memorized.amount, memorized.startDate}),
+             QVariantList({"Transaction memorized as recurring", "checking", "Gym", -2500, QDate(2024, 3, 1)}));
 
     // Details, then Edit: the form opens on the row as the details left it.
     ModalDialog::setNextHandler([](QDialog* details) {
