@@ -311,6 +311,15 @@ void RegisterScreen::reloadNow()
     const bool onEntryRow = current.isValid() && current.row() == m_model->entryRow();
 
     QList<RegisterRow> rows = m_state->transactionRepository->registerRows(m_accountId);
+    // The figures are those of the whole register, whatever the filter shows;
+    // a reconciled row counts as cleared.
+    qint64 cleared = 0;
+    qint64 total = 0;
+    for (const RegisterRow& row : std::as_const(rows)) {
+        total += row.amount;
+        if (row.cleared || row.reconciled)
+            cleared += row.amount;
+    }
     // Running balances stay those of the whole register.
     if (m_filter.activeCount() > 0)
         rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
@@ -327,9 +336,7 @@ void RegisterScreen::reloadNow()
     m_model->setTransactions(std::move(rows));
 
     updateOpeningBalanceBanner(account->currency);
-    const TransactionRepository* transactions = m_state->transactionRepository;
-    showFigures(transactions->balance(m_accountId, BalanceMode::Cleared),
-                transactions->balance(m_accountId, BalanceMode::Current), liability, account->currency);
+    showFigures(cleared, total, liability, account->currency);
 
     // The scroll range must be that of the new rows before scrolling in them.
     m_table->doItemsLayout();
