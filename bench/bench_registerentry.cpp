@@ -15,10 +15,8 @@
 #include "register/RegisterTableView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <QWindow>
 
 namespace {
 
@@ -47,10 +45,6 @@ int main(int argc, char** argv)
     RegisterScreen screen(bench.state());
     screen.resize(1400, 900);
     screen.show();
-    QElapsedTimer exposing;
-    exposing.start();
-    while (!(screen.windowHandle() && screen.windowHandle()->isExposed()) && exposing.elapsed() < 5000)
-        QCoreApplication::processEvents();
     screen.setAccount(bigAccount);
     screen.grab();
     auto* table = screen.findChild<RegisterTableView*>(QStringLiteral("registerTable"));

@@ -44,34 +44,34 @@ std::optional<Transaction> RegisterRowCommands::find(const QString& id) const
     return m_screen->m_model->transactionAt(row);
 }
 
-void RegisterRowCommands::deleteRow(const QString& id)
+bool RegisterRowCommands::runAction(const QString& id, Action action)
 {
     const std::optional<Transaction> transaction = find(id);
-    if (transaction && TransactionActions::deleteWithConfirmation(m_state, *transaction, m_screen))
-        m_screen->reload();
+    if (!transaction || !action(m_state, *transaction, m_screen))
+        return false;
+    m_screen->reload();
+    return true;
+}
+
+void RegisterRowCommands::deleteRow(const QString& id)
+{
+    runAction(id, &TransactionActions::deleteWithConfirmation);
 }
 
 void RegisterRowCommands::duplicateRow(const QString& id)
 {
-    const std::optional<Transaction> transaction = find(id);
-    if (transaction && TransactionActions::duplicateTransaction(m_state, *transaction, m_screen)) {
-        m_screen->reload();
+    if (runAction(id, &TransactionActions::duplicateTransaction))
         m_screen->focusEntryRow();
-    }
 }
 
 void RegisterRowCommands::editRowInDialog(const QString& id)
 {
-    const std::optional<Transaction> transaction = find(id);
-    if (transaction && TransactionActions::editTransaction(m_state, *transaction, m_screen))
-        m_screen->reload();
+    runAction(id, &TransactionActions::editTransaction);
 }
 
 void RegisterRowCommands::editSplits(const QString& id)
 {
-    const std::optional<Transaction> transaction = find(id);
-    if (transaction && TransactionActions::editSplits(m_state, *transaction, m_screen))
-        m_screen->reload();
+    runAction(id, &TransactionActions::editSplits);
 }
 
 void RegisterRowCommands::showRowDetails(const QString& id)

@@ -46,7 +46,12 @@ public:
     void showContextMenu(const QPoint& pos);
 
 private:
+    // A transaction action that asks the user; true when it saved.
+    using Action = bool (*)(AppState*, const Transaction&, QWidget*);
+
     std::optional<Transaction> find(const QString& id) const;
+    // Runs `action` on the row, and reloads when it saved.
+    bool runAction(const QString& id, Action action);
     void addRowEntries(QMenu* menu, const Transaction& transaction);
 
     AppState* m_state;

@@ -877,29 +877,26 @@ void RegisterScreen::makeFieldCurrent(int column)
 
 void RegisterScreen::focusNextField()
 {
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    flushOpenEditor();
-    // Tab never commits: past the last field it stays put.
-    const int from = current.column() == RegisterModel::BalanceColumn ? -1 : current.column();
-    const int column = nextVisibleField(from);
-    if (column >= 0)
-        makeFieldCurrent(column);
+    stepToNextField(PastLastField::Stay);
 }
 
 void RegisterScreen::advanceToNextField()
+{
+    stepToNextField(PastLastField::Save);
+}
+
+void RegisterScreen::stepToNextField(PastLastField pastLast)
 {
     const QModelIndex current = m_table->currentIndex();
     if (!current.isValid())
         return;
     flushOpenEditor();
-    // Enter past the last field saves the row; from Balance it starts over.
+    // From Balance the walk starts over at the first field.
     const int from = current.column() == RegisterModel::BalanceColumn ? -1 : current.column();
     const int column = nextVisibleField(from);
     if (column >= 0)
         makeFieldCurrent(column);
-    else if (from >= 0)
+    else if (pastLast == PastLastField::Save && from >= 0)
         commitCurrentRow();
 }
 

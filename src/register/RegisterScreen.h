@@ -108,6 +108,9 @@ private:
     void discardOpenEditor();
     void focusEntryRow();
     void focusNextField();
+    // Tab stays on the last field; Enter there saves the row.
+    enum class PastLastField { Stay, Save };
+    void stepToNextField(PastLastField pastLast);
     void focusPreviousField();
     void makeFieldCurrent(int column);
     // Opens a field reached backwards: the two-line payee editor on its memo line.

@@ -12,11 +12,9 @@
 #include "screens/RecurringFormDialog.h"
 #include "widgets/Appearance.h"
 #include "widgets/DateField.h"
-#include "widgets/SmartAmountField.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,7 +24,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
-#include <QTableWidget>
 #include <QTimer>
 
 // Keys as a keyboard sends them, to an open popup or the focus widget: "<Ctrl+Return>" is one key,
@@ -388,14 +385,7 @@ void TestRegisterScreen::keyboardAlone()
     QVERIFY(QSqlQuery(m_ledger->state.database->database())
                 .exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.amount = -500 "
                                      "AND NEW.payee = 'Transfer to Savings' BEGIN SELECT RAISE(ABORT, 'no'); END")));
-    ModalDialog::setNextHandler([](QDialog* editor) {
-        auto* lines = child<QTableWidget>(editor, "splitTable");
-        auto* category = qobject_cast<QComboBox*>(lines->cellWidget(0, 0));
-        category->setCurrentIndex(category->findText(QStringLiteral("Food")));
-        typeOver(qobject_cast<SmartAmountField*>(lines->cellWidget(0, 1)), QStringLiteral("20"));
-        typeOver(qobject_cast<SmartAmountField*>(lines->cellWidget(1, 1)), QStringLiteral("10"));
-        clickOk(editor);
-    });
+    ModalDialog::setNextHandler(splitTwentyToFood);
     showScreen(QStringLiteral("checking"));
     play(m_table, keys);
     QCOMPARE(stored(), rows << "checking 2024-03-01 Rent||-90000||# CR v1 pending");
@@ -415,7 +405,6 @@ void TestRegisterScreen::rowCommands()
         std::unique_ptr<RecurringFormDialog> form(RecurringFormDialog::createFromSeed(&m_ledger->state, seed, parent));
         return ModalDialog::exec(form.get()) == QDialog::Accepted ? std::optional(form->recurring()) : std::nullopt;
     });
-
     play(m_table, QStringLiteral("<Return>12/31/1999<Tab><Tab>Old<Tab><Tab><Tab>1<Ctrl+Return><Up><Up><Up><Ctrl+M>"));
     QCOMPARE(status(), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
     ModalDialog::setNextHandler(clickOk);
@@ -429,10 +418,7 @@ void TestRegisterScreen::rowCommands()
         QTest::mouseClick(child<QPushButton>(details, "toggleClearedButton"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(details, "editButton"), Qt::LeftButton);
     });
-    ModalDialog::setNextHandler([](QDialog* form) {
-        typeOver(child<QLineEdit>(form, "memoEdit"), QStringLiteral("monthly"));
-        clickOk(form);
-    });
+    ModalDialog::setNextHandler(clickOk);
     play(m_table, QStringLiteral("<Alt+Return>"));
     // A row gone when the details close is left alone: no form opens for it.
     ModalDialog::setNextHandler([this](QDialog* details) {
@@ -444,7 +430,7 @@ void TestRegisterScreen::rowCommands()
     // ' leaves a split's amount alone; the menu's "Mark &Uncleared" clears even a reconciled row.
     play(m_table, QStringLiteral("<Down><Right><Right><Right><Right><Right>'<Ctrl+Return><Up><Menu>uu<Return>"));
     QCOMPARE(stored(), QStringList({"checking 2024-03-02 Rent||-90000||# -R split v3 pending",
-                                    "checking 2024-03-01 Gym|monthly|-2500||# C- v3 pending"}));
+                                    "checking 2024-03-01 Gym||-2500||# C- v3 pending"}));
 
     m_ledger->state.preferencesRepository->set(QStringLiteral("registerFilter_checking"), "{\"cleared\":true}");
     m_screen->setAccount(QStringLiteral("checking"));
