@@ -804,7 +804,7 @@ void RegisterScreen::onCellClicked(const QModelIndex& index)
         return;
     }
     startEditingRow(index.row());
-    // A split's category and amounts are read-only and open nothing.
+    // Read-only cells (a split's category and amounts) open nothing.
     if (index.column() != RegisterModel::BalanceColumn)
         m_table->edit(index);
 }

@@ -10,9 +10,9 @@
 
 class AppState;
 class QFrame;
-class QModelIndex;
 class QHBoxLayout;
 class QLabel;
+class QModelIndex;
 class QPushButton;
 class QVBoxLayout;
 class RegisterDelegate;
