@@ -27,11 +27,8 @@ constexpr double kRatioAim = 1.5;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The screen keeps its column layout in the settings store: never the user's.
     QTemporaryDir settingsHome;
-    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
+    prepareWidgetBench(settingsHome);
     QApplication app(argc, argv);
 
     BenchLedger bench;

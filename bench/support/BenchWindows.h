@@ -6,11 +6,22 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <cstdio>
+
+// Before the application object: widget benchmarks run offscreen unless told
+// otherwise, and screens keep their layout in a settings store under `home`,
+// never the user's.
+inline void prepareWidgetBench(const QTemporaryDir& home)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+}
 
 // Shows the widget and waits (at most five seconds) until its window is exposed,
 // so that what is timed next paints for real.

@@ -111,6 +111,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterRowCommands</name>
+        <message>
+            <source>Cannot memorize: source transaction has an invalid date</source>
+            <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
+        </message>
+        <message>
+            <source>Transaction memorized as recurring</source>
+            <translation>Buchung als wiederkehrend gemerkt</translation>
+        </message>
+        <message>
+            <source>&amp;Insert New</source>
+            <translation>Neu &amp;einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction...</source>
+            <translation>&amp;Neue Buchung...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>Im Dialog &amp;bearbeiten...</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>&amp;Details anzeigen...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>&amp;Aufteilung bearbeiten...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>Buchung &amp;aufteilen...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplizieren...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Als nich&amp;t bestätigt markieren</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Als bes&amp;tätigt markieren</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterScreen</name>
         <message>
             <source>Cleared</source>
@@ -175,6 +226,46 @@
         <message>
             <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
             <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Vellumry das korrigieren.</translation>
+        </message>
+        <message>
+            <source>Payee is required</source>
+            <translation>Empfänger ist erforderlich</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>Zielkonto der Umbuchung nicht gefunden</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>Für Umbuchungen müssen beide Konten dieselbe Währung verwenden</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>Die Buchung konnte nicht gespeichert werden. Bitte versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Anfangssaldo</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>Der Anfangssaldo dieses Kontos ist beim Konto selbst hinterlegt.
+
+Legen Sie ihn in den Kontoeinstellungen fest.</translation>
+        </message>
+        <message>
+            <source>Saved. It isn't listed because of the current filter.</source>
+            <translation>Gespeichert. Wegen des aktuellen Filters wird die Buchung nicht angezeigt.</translation>
+        </message>
+        <message>
+            <source>Fields cleared</source>
+            <translation>Felder geleert</translation>
         </message>
     </context>
     <context>

@@ -111,6 +111,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterRowCommands</name>
+        <message>
+            <source>Cannot memorize: source transaction has an invalid date</source>
+            <translation>Cannot memorize: source transaction has an invalid date</translation>
+        </message>
+        <message>
+            <source>Transaction memorized as recurring</source>
+            <translation>Transaction memorized as recurring</translation>
+        </message>
+        <message>
+            <source>&amp;Insert New</source>
+            <translation>&amp;Insert New</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction...</source>
+            <translation>&amp;New Transaction...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Edit in Dialog...</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Show &amp;Details...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Edit &amp;Splits...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Split Transaction...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicate...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Mark &amp;Uncleared</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Mark &amp;Cleared</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Delete</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterScreen</name>
         <message>
             <source>Cleared</source>
@@ -175,6 +226,46 @@
         <message>
             <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
             <translation>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</translation>
+        </message>
+        <message>
+            <source>Payee is required</source>
+            <translation>Payee is required</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Enter a payment or deposit amount</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>Transfer account not found</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>Transfers require both accounts to use the same currency</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>The transaction could not be saved. Please try again.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Opening Balance</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</translation>
+        </message>
+        <message>
+            <source>Saved. It isn't listed because of the current filter.</source>
+            <translation>Saved. It isn't listed because of the current filter.</translation>
+        </message>
+        <message>
+            <source>Fields cleared</source>
+            <translation>Fields cleared</translation>
         </message>
     </context>
     <context>

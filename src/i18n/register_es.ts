@@ -111,6 +111,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterRowCommands</name>
+        <message>
+            <source>Cannot memorize: source transaction has an invalid date</source>
+            <translation>No se puede memorizar: la transacción de origen tiene una fecha no válida</translation>
+        </message>
+        <message>
+            <source>Transaction memorized as recurring</source>
+            <translation>Transacción memorizada como recurrente</translation>
+        </message>
+        <message>
+            <source>&amp;Insert New</source>
+            <translation>&amp;Insertar nueva</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction...</source>
+            <translation>&amp;Nueva transacción...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Editar en el cuadro de diálogo...</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Mostrar &amp;detalles...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Editar des&amp;glose...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>Des&amp;glosar transacción...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;uplicar...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marcar como no co&amp;mpensada</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marcar como &amp;compensada</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>E&amp;liminar</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterScreen</name>
         <message>
             <source>Cleared</source>
@@ -175,6 +226,46 @@
         <message>
             <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
             <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si lo que quería decir es que debe %1, Vellumry puede corregirlo.</translation>
+        </message>
+        <message>
+            <source>Payee is required</source>
+            <translation>El beneficiario es obligatorio</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Introduzca un importe de pago o de depósito</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>No se encontró la cuenta de la transferencia</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>No se pudo guardar la transacción. Inténtelo de nuevo.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Saldo inicial</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>El saldo inicial de esta cuenta se guarda en la propia cuenta.
+
+Establézcalo en la configuración de la cuenta.</translation>
+        </message>
+        <message>
+            <source>Saved. It isn't listed because of the current filter.</source>
+            <translation>Guardada. No aparece en la lista por el filtro actual.</translation>
+        </message>
+        <message>
+            <source>Fields cleared</source>
+            <translation>Campos borrados</translation>
         </message>
     </context>
     <context>

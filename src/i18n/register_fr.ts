@@ -111,6 +111,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterRowCommands</name>
+        <message>
+            <source>Cannot memorize: source transaction has an invalid date</source>
+            <translation>Impossible de mémoriser : l'opération d'origine a une date non valide</translation>
+        </message>
+        <message>
+            <source>Transaction memorized as recurring</source>
+            <translation>Opération mémorisée comme récurrente</translation>
+        </message>
+        <message>
+            <source>&amp;Insert New</source>
+            <translation>&amp;Insérer une nouvelle</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction...</source>
+            <translation>&amp;Nouvelle opération...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>&amp;Modifier dans la boîte de dialogue...</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>Afficher les &amp;détails...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>Modifier la &amp;ventilation...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>&amp;Ventiler l'opération...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>D&amp;upliquer...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>Marquer comme non p&amp;ointée</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>Marquer comme &amp;pointée</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterScreen</name>
         <message>
             <source>Cleared</source>
@@ -175,6 +226,46 @@
         <message>
             <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
             <translation>Le solde d'ouverture de ce compte est enregistré comme un crédit de %1. Si vous vouliez dire que vous devez %1, Vellumry peut le corriger.</translation>
+        </message>
+        <message>
+            <source>Payee is required</source>
+            <translation>Le bénéficiaire est obligatoire</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Saisissez un montant de paiement ou de dépôt</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>Compte du virement introuvable</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>L'opération n'a pas pu être enregistrée. Veuillez réessayer.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Solde d'ouverture</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>Le solde d'ouverture de ce compte est enregistré sur le compte lui-même.
+
+Définissez-le dans les paramètres du compte.</translation>
+        </message>
+        <message>
+            <source>Saved. It isn't listed because of the current filter.</source>
+            <translation>Enregistrée. Elle n'apparaît pas dans la liste à cause du filtre actuel.</translation>
+        </message>
+        <message>
+            <source>Fields cleared</source>
+            <translation>Champs effacés</translation>
         </message>
     </context>
     <context>

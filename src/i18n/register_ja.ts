@@ -111,6 +111,57 @@
         </message>
     </context>
     <context>
+        <name>RegisterRowCommands</name>
+        <message>
+            <source>Cannot memorize: source transaction has an invalid date</source>
+            <translation>記憶できません: 元の取引の日付が無効です</translation>
+        </message>
+        <message>
+            <source>Transaction memorized as recurring</source>
+            <translation>取引を定期取引として記憶しました</translation>
+        </message>
+        <message>
+            <source>&amp;Insert New</source>
+            <translation>新規挿入(&amp;I)</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction...</source>
+            <translation>新しい取引(&amp;N)...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit in Dialog...</source>
+            <translation>ダイアログで編集(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Show &amp;Details...</source>
+            <translation>詳細を表示(&amp;D)...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;Splits...</source>
+            <translation>分割を編集(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Split Transaction...</source>
+            <translation>取引を分割(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>D&amp;uplicate...</source>
+            <translation>複製(&amp;U)...</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Uncleared</source>
+            <translation>未決済にする(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Mark &amp;Cleared</source>
+            <translation>決済済みにする(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>削除(&amp;D)</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterScreen</name>
         <message>
             <source>Cleared</source>
@@ -175,6 +226,46 @@
         <message>
             <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
             <translation>この口座の期首残高は %1 の貸方残高として記録されています。%1 を借りているという意味であれば、Vellumry で修正できます。</translation>
+        </message>
+        <message>
+            <source>Payee is required</source>
+            <translation>支払先を入力してください</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>支払額または入金額を入力してください</translation>
+        </message>
+        <message>
+            <source>Transfer account not found</source>
+            <translation>振替先の口座が見つかりません</translation>
+        </message>
+        <message>
+            <source>Transfers require both accounts to use the same currency</source>
+            <translation>振替には両方の口座で同じ通貨を使用する必要があります</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>取引を保存できませんでした。もう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>期首残高</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>この口座の期首残高は口座自体に保存されています。
+
+口座の設定で変更してください。</translation>
+        </message>
+        <message>
+            <source>Saved. It isn't listed because of the current filter.</source>
+            <translation>保存しました。現在のフィルターのため一覧には表示されません。</translation>
+        </message>
+        <message>
+            <source>Fields cleared</source>
+            <translation>入力欄をクリアしました</translation>
         </message>
     </context>
     <context>

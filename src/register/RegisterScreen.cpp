@@ -1,6 +1,7 @@
 #include "RegisterScreen.h"
 
 #include "RegisterDelegate.h"
+#include "RegisterEntryCommit.h"
 #include "RegisterFilterDialog.h"
 #include "RegisterModel.h"
 #include "RegisterTableView.h"
@@ -14,6 +15,7 @@
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
+#include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ReloadCoalescer.h"
 
@@ -21,6 +23,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +83,7 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
 
     m_model = new RegisterModel(this);
     m_delegate = new RegisterDelegate(state, this);
+    m_commands = new RegisterRowCommands(state, this);
     buildTable();
     restoreColumnLayout();
 
@@ -89,6 +93,9 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
         const bool newestFirst = m_state->preferencesRepository->getBool(kNewestFirst, false);
         m_table->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
     });
+    connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_table, &QAbstractItemView::clicked, this, &RegisterScreen::onCellClicked);
+    connect(m_table, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onCellDoubleClicked);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 if (current.isValid() && !(previous.isValid() && previous.row() == current.row()))
@@ -263,8 +270,7 @@ void RegisterScreen::buildStatusLine(QVBoxLayout* outer)
 void RegisterScreen::setAccount(const QString& accountId)
 {
     // Whatever is typed belongs to the row of the account being left.
-    if (QWidget* editor = m_table->indexWidget(m_table->currentIndex()))
-        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    discardOpenEditor();
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     m_filter = RegisterFilter::fromJson(m_state->preferencesRepository->getString(registerFilterKey(accountId)));
@@ -298,16 +304,22 @@ void RegisterScreen::reloadNow()
     m_subtitleLabel->setVisible(!subtitle.isEmpty());
 
     // What the user looks at is remembered by transaction: rows move when others come and go.
-    const auto transactionId = [this](int row) {
-        return isTransactionRow(row) ? m_model->transactionAt(row).id : QString();
-    };
     const QModelIndex top = m_table->indexAt(QPoint(0, 0));
-    const QString topId = transactionId(top.row());
+    const QString topId = transactionIdAt(top.row());
     const QModelIndex current = m_table->currentIndex();
-    const QString currentId = transactionId(current.row());
+    const QString currentId = transactionIdAt(current.row());
     const bool onEntryRow = current.isValid() && current.row() == m_model->entryRow();
 
     QList<RegisterRow> rows = m_state->transactionRepository->registerRows(m_accountId);
+    // The figures are those of the whole register, whatever the filter shows;
+    // a reconciled row counts as cleared.
+    qint64 cleared = 0;
+    qint64 total = 0;
+    for (const RegisterRow& row : std::as_const(rows)) {
+        total += row.amount;
+        if (row.cleared || row.reconciled)
+            cleared += row.amount;
+    }
     // Running balances stay those of the whole register.
     if (m_filter.activeCount() > 0)
         rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
@@ -324,9 +336,7 @@ void RegisterScreen::reloadNow()
     m_model->setTransactions(std::move(rows));
 
     updateOpeningBalanceBanner(account->currency);
-    const TransactionRepository* transactions = m_state->transactionRepository;
-    showFigures(transactions->balance(m_accountId, BalanceMode::Cleared),
-                transactions->balance(m_accountId, BalanceMode::Current), liability, account->currency);
+    showFigures(cleared, total, liability, account->currency);
 
     // The scroll range must be that of the new rows before scrolling in them.
     m_table->doItemsLayout();
@@ -374,6 +384,11 @@ int RegisterScreen::rowForTransactionId(const QString& id) const
             return row;
     }
     return -1;
+}
+
+QString RegisterScreen::transactionIdAt(int row) const
+{
+    return isTransactionRow(row) ? m_model->transactionAt(row).id : QString();
 }
 
 void RegisterScreen::flashStatus(const QString& text, int milliseconds)
@@ -558,10 +573,37 @@ void RegisterScreen::startEditingRow(int row)
 
 void RegisterScreen::newTransactionDialog()
 {
-    if (!m_accountId.isEmpty() && TransactionActions::newTransaction(m_state, m_accountId, nullptr, this)) {
-        reload();
-        focusEntryRow();
-    }
+    presentNewTransactionDialog(nullptr, false);
+}
+
+void RegisterScreen::presentNewTransactionDialog(const Transaction* seed, bool seedFromInlineRow)
+{
+    if (m_accountId.isEmpty() || !TransactionActions::newTransaction(m_state, m_accountId, seed, this))
+        return;
+    if (seedFromInlineRow)
+        m_model->resetEntryBuffer();
+    reload();
+    focusEntryRow();
+}
+
+void RegisterScreen::editNewRowInDialog()
+{
+    flushOpenEditor();
+    // Its text is in the buffer now; left open, it would keep the register from
+    // showing the saved row and write the old text back into the new entry.
+    discardOpenEditor();
+    const Transaction seed = m_model->entryTransaction(m_accountId);
+    presentNewTransactionDialog(&seed, true);
+}
+
+void RegisterScreen::setMemorizeForm(RegisterRowCommands::MemorizeForm form)
+{
+    m_commands->setMemorizeForm(std::move(form));
+}
+
+void RegisterScreen::onContextMenu(const QPoint& pos)
+{
+    m_commands->showContextMenu(pos);
 }
 
 void RegisterScreen::toggleClearedAt(int row)
@@ -576,6 +618,204 @@ void RegisterScreen::toggleClearedAt(int row)
         reload();
 }
 
+void RegisterScreen::commitCurrentRow()
+{
+    flushOpenEditor();
+    // Its text is in the buffer now. Closed, it lets the register reload; and a
+    // refused row stays current, for the typing to go on.
+    discardOpenEditor();
+    if (m_accountId.isEmpty())
+        return;
+    const int editRow = m_model->editRow();
+    const bool newRow = editRow == -1 || editRow == m_model->entryRow();
+    std::optional<Transaction> edited;
+    if (!newRow && isTransactionRow(editRow))
+        edited = m_model->transactionAt(editRow);
+
+    RegisterEntryCommit entry(m_state, m_accountId);
+    switch (entry.commit(*m_model, edited ? &*edited : nullptr)) {
+    case RegisterEntryCommit::Outcome::Saved:
+        break;
+    case RegisterEntryCommit::Outcome::PayeeRequired:
+        flashStatus(tr("Payee is required"), 3000);
+        return;
+    case RegisterEntryCommit::Outcome::AmountRequired:
+        flashStatus(tr("Enter a payment or deposit amount"), 3000);
+        return;
+    case RegisterEntryCommit::Outcome::TransferAccountNotFound:
+        flashStatus(tr("Transfer account not found"), 3000);
+        return;
+    case RegisterEntryCommit::Outcome::CurrencyMismatch:
+        emit errorMessage(tr("Transfers require both accounts to use the same currency"));
+        return;
+    case RegisterEntryCommit::Outcome::NotSaved:
+        flashStatus(tr("The transaction could not be saved. Please try again."), 5000);
+        return;
+    case RegisterEntryCommit::Outcome::HeldOnAccount:
+        MessageBox::information(this, tr("Opening Balance"),
+                                tr("This account's opening balance is held on the account itself.\n\n"
+                                   "Set it in the account's settings."));
+        return;
+    case RegisterEntryCommit::Outcome::OpeningBalanceRow:
+        emit editAccountRequested(m_accountId);
+        m_model->resetEntryBuffer();
+        m_model->setEditRow(-1);
+        reload();
+        return;
+    }
+
+    if (newRow) {
+        const Transaction& saved = entry.transaction();
+        if (m_filter.activeCount() > 0 && !m_filter.matches(saved))
+            flashStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
+        // The next entry starts on the date this one was saved with.
+        m_model->setEntryText(RegisterModel::NextEntryDateSlot, saved.date.toString(RegisterModel::kDateFormat));
+        reload();
+        focusEntryRow();
+        return;
+    }
+    reload();
+    if (editRow + 1 < m_model->rowCount())
+        m_table->setCurrentIndex(m_model->index(editRow + 1, RegisterModel::DateColumn));
+}
+
+void RegisterScreen::cancelEdit()
+{
+    discardOpenEditor();
+    m_model->resetEntryBuffer();
+    m_model->setEditRow(-1);
+    const QModelIndex entry = m_model->index(m_model->entryRow(), RegisterModel::DateColumn);
+    if (!entry.isValid())
+        return;
+    m_table->scrollTo(entry);
+    m_table->setCurrentIndex(entry);
+    m_table->edit(entry);
+}
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = current.row();
+    if (row != m_model->entryRow()) {
+        m_commands->deleteRow(transactionIdAt(row));
+        return;
+    }
+    // An open editor would write its text back into the emptied buffer.
+    discardOpenEditor();
+    m_model->resetEntryBuffer();
+    m_model->notifyRowChanged(row);
+    const QModelIndex first = m_model->index(row, RegisterModel::DateColumn);
+    m_table->setCurrentIndex(first);
+    m_table->edit(first);
+    flashStatus(tr("Fields cleared"), 3000);
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || current.row() < 1)
+        return;
+    const int column = current.column();
+    // Clr is flipped rather than typed; anything else the row locks (a split's
+    // category and amounts, the balance) stays as it is.
+    if (column != RegisterModel::ClearedColumn && !m_model->flags(current).testFlag(Qt::ItemIsEditable))
+        return;
+    const int above = current.row() - 1;
+    QString value = m_model->index(above, column).data(Qt::DisplayRole).toString();
+    // A new row is never reconciled without a reconciliation; cleared it may be.
+    if (column == RegisterModel::ClearedColumn && value == u"R")
+        value = QStringLiteral("C");
+    m_model->setData(current, value, Qt::EditRole);
+    // The category saved is the one copied, not one chosen in this row before.
+    if (column == RegisterModel::CategoryColumn) {
+        m_model->setEntryText(RegisterModel::CategoryIdSlot,
+                              isTransactionRow(above) ? m_model->transactionAt(above).categoryId : QString());
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(m_table->indexWidget(current)))
+        line->setText(value);
+}
+
+bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched != m_table && watched != m_table->viewport()) || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const int row = m_table->currentIndex().row();
+
+    if (enter && ctrl) {
+        commitCurrentRow();
+    } else if (key->key() == Qt::Key_E && ctrl && !shift) {
+        if (row >= 0 && row == m_model->entryRow())
+            editNewRowInDialog();
+        else
+            m_commands->editRowInDialog(transactionIdAt(row));
+    } else if (enter && modifiers.testFlag(Qt::AltModifier)) {
+        m_commands->showRowDetails(transactionIdAt(row));
+    } else if (enter) {
+        pressEnter();
+    } else if (key->key() == Qt::Key_D && ctrl) {
+        deleteCurrentRow();
+    } else if (key->key() == Qt::Key_I && ctrl && !shift) {
+        cancelEdit();
+    } else if (key->key() == Qt::Key_M && ctrl) {
+        m_commands->memorize(transactionIdAt(row));
+    } else if (key->key() == Qt::Key_Apostrophe && !ctrl && !m_table->isEditing()) {
+        // Only a key that reaches the table itself: an editor that passes one on
+        // ("Joe's Diner" typed in the payee cell) keeps its apostrophe.
+        copyFromAbove();
+    } else {
+        return QWidget::eventFilter(watched, event);
+    }
+    return true;
+}
+
+void RegisterScreen::pressEnter()
+{
+    const QModelIndex current = m_table->currentIndex();
+    const int column = current.column();
+    if (!current.isValid() || m_table->isEditing() || column == RegisterModel::ClearedColumn) {
+        advanceToNextField();
+        return;
+    }
+    const int row = current.row();
+    const bool lockedSplitCell = isTransactionRow(row) && m_model->transactionAt(row).isSplit
+                                 && (column == RegisterModel::CategoryColumn || column == RegisterModel::PaymentColumn
+                                     || column == RegisterModel::DepositColumn);
+    if (lockedSplitCell) {
+        advanceToNextField();
+        return;
+    }
+    startEditingRow(row);
+    m_table->edit(current);
+}
+
+void RegisterScreen::onCellClicked(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    if (index.column() == RegisterModel::ClearedColumn) {
+        toggleClearedAt(index.row());
+        return;
+    }
+    startEditingRow(index.row());
+    // Read-only cells (a split's category and amounts) open nothing.
+    if (index.column() != RegisterModel::BalanceColumn)
+        m_table->edit(index);
+}
+
+void RegisterScreen::onCellDoubleClicked(const QModelIndex& index)
+{
+    const int row = index.row();
+    if (isTransactionRow(row) && m_model->transactionAt(row).isSplit)
+        m_commands->editRowInDialog(transactionIdAt(row));
+}
+
 void RegisterScreen::focusEntryRow()
 {
     const int entry = m_model->entryRow();
@@ -586,6 +826,12 @@ void RegisterScreen::focusEntryRow()
     else
         m_table->scrollToBottom();
     m_table->setCurrentIndex(m_model->index(entry, RegisterModel::DateColumn));
+}
+
+void RegisterScreen::discardOpenEditor()
+{
+    if (QWidget* editor = m_table->indexWidget(m_table->currentIndex()))
+        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void RegisterScreen::flushOpenEditor()
@@ -631,15 +877,36 @@ void RegisterScreen::makeFieldCurrent(int column)
 
 void RegisterScreen::focusNextField()
 {
+    stepToNextField(PastLastField::Stay);
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    stepToNextField(PastLastField::Save);
+}
+
+void RegisterScreen::stepToNextField(PastLastField pastLast)
+{
     const QModelIndex current = m_table->currentIndex();
     if (!current.isValid())
         return;
     flushOpenEditor();
-    // Tab never commits: past the last field it stays put.
+    // From Balance the walk starts over at the first field.
     const int from = current.column() == RegisterModel::BalanceColumn ? -1 : current.column();
     const int column = nextVisibleField(from);
     if (column >= 0)
         makeFieldCurrent(column);
+    else if (pastLast == PastLastField::Save && from >= 0)
+        commitCurrentRow();
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    flushOpenEditor();
+    openFieldBackwards(previousVisibleField(current.column()));
 }
 
 void RegisterScreen::focusPreviousField()
@@ -649,7 +916,11 @@ void RegisterScreen::focusPreviousField()
         || current.column() == RegisterModel::BalanceColumn)
         return;
     flushOpenEditor();
-    const int column = previousVisibleField(current.column());
+    openFieldBackwards(previousVisibleField(current.column()));
+}
+
+void RegisterScreen::openFieldBackwards(int column)
+{
     if (column < 0)
         return;
     makeFieldCurrent(column);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RegisterFilter.h"
+#include "RegisterRowCommands.h"
 
 #include "data/Money.h"
 
@@ -11,6 +12,7 @@ class AppState;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
+class QModelIndex;
 class QPushButton;
 class QVBoxLayout;
 class RegisterDelegate;
@@ -37,6 +39,11 @@ public:
     void reload();
     // Each call clears the text when its own time is up.
     void flashStatus(const QString& text, int milliseconds);
+    // Drops what was typed and starts a new transaction in the entry row (Ctrl+I).
+    void cancelEdit();
+    // The recurring form lives above this library, so the window hands it in;
+    // until it does, memorizing (Ctrl+M) checks the date and opens nothing.
+    void setMemorizeForm(RegisterRowCommands::MemorizeForm form);
 
 signals:
     void reconcileRequested(const QString& accountId);
@@ -44,15 +51,25 @@ signals:
     void errorMessage(const QString& text);
 
 public slots:
+    void onContextMenu(const QPoint& pos);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
     void startEditingRow(int row);
     void newTransactionDialog();
+    void presentNewTransactionDialog(const Transaction* seed, bool seedFromInlineRow);
+    void editNewRowInDialog();
     void showHeaderContextMenu(const QPoint& pos);
     void resetColumnLayout();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
+    friend class RegisterRowCommands;
     friend class RegisterTableView;
 
     void buildHeader(QVBoxLayout* outer);
@@ -64,6 +81,8 @@ private:
     void reloadNow();
     void showFigures(qint64 cleared, qint64 total, bool liability, Currency currency);
     int rowForTransactionId(const QString& id) const;
+    // The id of the transaction a model row shows; empty for any other row.
+    QString transactionIdAt(int row) const;
 
     void updateFilterButton();
     void openFilterDialog();
@@ -78,12 +97,24 @@ private:
     void dismissOpeningBalanceBanner();
     void fixOpeningBalance();
 
+    // Enter without Ctrl: opens the current cell, or walks on to the next field.
+    void pressEnter();
+    void onCellClicked(const QModelIndex& index);
+    void onCellDoubleClicked(const QModelIndex& index);
+
     // The field walk of the current row (Tab, Shift+Tab, a closed editor).
     void flushOpenEditor();
+    // Closes the open cell editor, if any, without writing what it holds.
+    void discardOpenEditor();
     void focusEntryRow();
     void focusNextField();
+    // Tab stays on the last field; Enter there saves the row.
+    enum class PastLastField { Stay, Save };
+    void stepToNextField(PastLastField pastLast);
     void focusPreviousField();
     void makeFieldCurrent(int column);
+    // Opens a field reached backwards: the two-line payee editor on its memo line.
+    void openFieldBackwards(int column);
     int nextVisibleField(int column) const;
     int previousVisibleField(int column) const;
 
@@ -110,4 +141,5 @@ private:
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;
     ReloadCoalescer* m_reloader = nullptr;
+    RegisterRowCommands* m_commands = nullptr;
 };

@@ -79,13 +79,9 @@ bool TransactionActions::newTransaction(AppState* state, const QString& accountI
         if (!problem.isEmpty()) {
             MessageBox::warning(parent, tr("Transfer"), problem);
         } else {
-            bool saved = false;
-            if (otherAccountId.isEmpty()) {
-                saved = writer.insert(transaction, lines);
-            } else {
-                const Transaction counterpart = buildTransferCounterpart(state, transaction, otherAccountId);
-                saved = writer.insertTransfer(counterpart, transaction);
-            }
+            // A transfer carries no split lines: they were refused above.
+            const bool saved = lines.isEmpty() ? insertTyped(state, transaction, otherAccountId)
+                                               : writer.insert(transaction, lines);
             if (saved)
                 return true;
             reportNotSaved(parent);
@@ -93,6 +89,15 @@ bool TransactionActions::newTransaction(AppState* state, const QString& accountI
         if (!accepted(&form))
             return false;
     }
+}
+
+bool TransactionActions::insertTyped(AppState* state, Transaction& transaction, const QString& otherAccountId)
+{
+    TransactionWriter writer = writerOf(state);
+    if (otherAccountId.isEmpty())
+        return writer.insert(transaction);
+    const Transaction counterpart = buildTransferCounterpart(state, transaction, otherAccountId);
+    return writer.insertTransfer(counterpart, transaction);
 }
 
 TransferResolution TransactionActions::resolveTransferCategory(AppState* state, const QString& accountId,

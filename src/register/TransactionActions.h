@@ -35,6 +35,9 @@ public:
                                                       QString& otherAccountId);
     static Transaction buildTransferCounterpart(AppState* state, Transaction& transaction,
                                                 const QString& otherAccountId);
+    // A new transaction typed in place, saved as it stands. With `otherAccountId`
+    // it becomes a transfer: its other leg is built and both are written, or neither.
+    static bool insertTyped(AppState* state, Transaction& transaction, const QString& otherAccountId);
     // Asks first; the opening-balance row is refused, a transfer loses both legs.
     static bool deleteWithConfirmation(AppState* state, const Transaction& transaction, QWidget* parent);
     // The form, seeded with a copy dated today, without check number or cleared

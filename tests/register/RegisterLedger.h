@@ -12,11 +12,14 @@
 #include "state/AppState.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
+#include "widgets/SmartAmountField.h"
 
+#include <QComboBox>
 #include <QDebug>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -117,6 +120,17 @@ void typeOver(Field* field, const QString& text)
 inline void clickOk(QDialog* dialog)
 {
     QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+// The split editor as a person fills it: 20.00 to Food on the first line, 10.00 on the second, then OK.
+inline void splitTwentyToFood(QDialog* editor)
+{
+    auto* lines = editor->findChild<QTableWidget*>(QStringLiteral("splitTable"));
+    auto* category = qobject_cast<QComboBox*>(lines->cellWidget(0, 0));
+    category->setCurrentIndex(category->findText(QStringLiteral("Food")));
+    typeOver(qobject_cast<SmartAmountField*>(lines->cellWidget(0, 1)), QStringLiteral("20"));
+    typeOver(qobject_cast<SmartAmountField*>(lines->cellWidget(1, 1)), QStringLiteral("10"));
+    clickOk(editor);
 }
 
 template <typename Widget>

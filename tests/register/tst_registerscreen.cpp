@@ -3,22 +3,57 @@
 
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "register/RegisterTableView.h"
 #include "register/TransactionActions.h"
+#include "screens/RecurringFormDialog.h"
 #include "widgets/Appearance.h"
 #include "widgets/DateField.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTimer>
+
+// Keys as a keyboard sends them, to an open popup or the focus widget: "<Ctrl+Return>" is one key,
+// other text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
+static void play(QAbstractItemView* table, const QString& script)
+{
+    static const QRegularExpression token(QStringLiteral("<([^>]+)>|[^<]+"));
+    for (auto tokens = token.globalMatch(script); tokens.hasNext();) {
+        const QRegularExpressionMatch match = tokens.next();
+        // The offscreen platform leaves a closed popup active; a desktop gives the window back.
+        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != table->window()) {
+            table->window()->activateWindow();
+            QCoreApplication::processEvents();
+        }
+        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        if (match.captured(1) == u"Menu") {
+            QTimer::singleShot(0, table, [table, rest = script.mid(match.capturedEnd())] { play(table, rest); });
+            const QPoint pos = table->visualRect(table->currentIndex()).center();
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, pos, table->viewport()->mapToGlobal(pos));
+            QApplication::sendEvent(table->viewport(), &event);
+            return;
+        }
+        const QKeyCombination key = QKeySequence(match.captured(1))[0];
+        if (match.captured(1).isEmpty())
+            QTest::keyClicks(target, match.captured(0));
+        else
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QCoreApplication::processEvents();
+    }
+}
 
 class TestRegisterScreen : public QObject
 {
@@ -31,6 +66,9 @@ private slots:
     void figuresFilterAndBanner();
     void layoutIsRemembered();
     void reloadKeepsThePlace();
+    void keyboardAlone_data();
+    void keyboardAlone();
+    void rowCommands();
 
 private:
     void showScreen(const QString& accountId);
@@ -38,6 +76,8 @@ private:
     // Picks `text` in the header's column menu, as a right click would show it.
     void chooseColumnMenu(const QString& text);
     void pressTab(Qt::Key key, int expectedColumn);
+    QStringList stored() const; // with split lines; "->savings": linked both ways to a Savings row
+    QString status() const { return child<QLabel>(m_screen.get(), "statusLabel")->text(); }
 
     std::unique_ptr<RegisterLedger> m_ledger;
     std::unique_ptr<RegisterScreen> m_screen;
@@ -68,6 +108,27 @@ void TestRegisterScreen::showScreen(const QString& accountId)
     m_screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
     m_screen->setAccount(accountId);
+    m_table->setFocus();
+}
+
+QStringList TestRegisterScreen::stored() const
+{
+    QStringList rows;
+    const CategoryRepository* categories = m_ledger->state.categoryRepository;
+    const auto name = [categories](const QString& id) { return categories->findById(id).value_or(Category()).name; };
+    for (const Transaction& t : m_ledger->rows(QStringLiteral("savings")) + m_ledger->rows(QStringLiteral("checking"))) {
+        const Transaction other = m_ledger->load(t.transferLinkId);
+        const bool linked = other.transferLinkId == t.id && other.accountId == t.transferDestAccountId;
+        rows.append(QStringLiteral("%1 %2 %3|%4|%5|%6|#%7 %8%9%10%11 v%12 %13")
+                        .arg(t.accountId, t.date.toString(Qt::ISODate), t.payee, t.memo, QString::number(t.amount),
+                             name(t.categoryId), t.checkNumber, t.cleared ? "C" : "-", t.reconciled ? "R" : "-")
+                        .arg(linked ? " ->" + other.accountId : QString(), t.isSplit ? " split" : "")
+                        .arg(t.version)
+                        .arg(t.syncStatus == SyncStatus::Pending ? "pending" : "synced"));
+        for (const SplitLine& line : m_ledger->state.splitLineRepository->listByTransaction(t.id))
+            rows.append(QStringLiteral("  %1 %2").arg(name(line.categoryId)).arg(line.amount));
+    }
+    return rows;
 }
 
 QStringList TestRegisterScreen::figures() const
@@ -275,6 +336,106 @@ void TestRegisterScreen::reloadKeepsThePlace()
     m_screen->flashStatus(QStringLiteral("Fields cleared"), 10);
     QCOMPARE(child<QLabel>(m_screen.get(), "statusLabel")->text(), QStringLiteral("Fields cleared"));
     QTRY_COMPARE(child<QLabel>(m_screen.get(), "statusLabel")->text(), QString());
+}
+
+void TestRegisterScreen::keyboardAlone_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("shown"); // the status text, else the date the next entry starts on
+    // Enter walks the fields and saves past the last one, Tab walks them and takes a completion.
+    QTest::newRow("plain") << "<Return>3/4/2024<Return>101<Return>Coffee<Return>Food<Tab>latte<Return>4.50<Return>"
+                              "<Return><Space><Return>"
+                           << QStringList{"checking 2024-03-04 Coffee|latte|-450|Food|#101 C- v1 pending"} << "3/4/2024";
+    QTest::newRow("transfer") << "<Tab><Tab>[Transfer] Savings<Tab><Tab><Tab>100<Ctrl+Return>"
+                              << QStringList{"savings 2024-03-05 Transfer from Checking||10000||# -- ->checking v1 pending",
+                                             "checking 2024-03-05 Transfer to Savings||-10000||# -- ->savings v1 pending"}
+                              << "3/5/2024";
+    QTest::newRow("split") << "<Tab><Tab>Market<Tab><Tab><Tab>30<Ctrl+Return><Up><Menu>s"
+                           << QStringList{"checking 2024-03-05 Market||-3000||# -- split v2 pending", "  Food -2000",
+                                          "  Uncategorized -1000"}
+                           << "3/5/2024";
+    QTest::newRow("both amounts, bad date, apostrophe, category path")
+        << "<Return>13/45/2024<Tab><Tab>Joe's Diner<Tab>Household > Food<Tab><Tab>12.50<Tab>3<Ctrl+Return>"
+        << QStringList{"checking 2024-03-05 Joe's Diner||-1250|Food|# -- v1 pending"} << "3/5/2024";
+    // ' takes the row above's category id, not the one picked before, and its reconciled mark as cleared.
+    QTest::newRow("copy from above")
+        << "<Tab><Tab><Tab>Food<Tab><Escape><Left>'<Left>'<Right><Right><Right>'<Right><Right>'<Ctrl+Return>"
+        << QStringList{"checking 2024-03-05 Rent||-90000||# C- v1 pending"} << "3/5/2024";
+    QTest::newRow("fields cleared") << "<Tab><Tab>Draft<Ctrl+D><Tab><Tab>Shop<Tab><Tab><Tab>1<Ctrl+Return>"
+                                    << QStringList{"checking 2024-03-05 Shop||-100||# -- v1 pending"} << "Fields cleared";
+    // A refused row keeps what was typed, and the typing goes on in it.
+    QTest::newRow("no payee") << "<Tab><Tab>  <Tab><Tab><Tab>5<Ctrl+Return><Left><Left><Left><Return>Shop<Ctrl+Return>"
+                              << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"} << "Payee is required";
+    QTest::newRow("no amount") << "<Tab><Tab>Shop<Ctrl+Return><Tab><Tab><Tab>5<Ctrl+Return>"
+        << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"} << "Enter a payment or deposit amount";
+    // The other leg is written first and must go when the typed one fails.
+    QTest::newRow("second leg fails") << "<Tab><Tab>[Transfer] Savings<Tab><Tab><Tab>5<Ctrl+Return>" << QStringList()
+                                      << "The transaction could not be saved. Please try again.";
+}
+
+void TestRegisterScreen::keyboardAlone()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, shown);
+    Transaction rent = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Rent"), -90000);
+    rent.cleared = rent.reconciled = true;
+    m_ledger->add(rent);
+    QVERIFY(QSqlQuery(m_ledger->state.database->database())
+                .exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.amount = -500 "
+                                     "AND NEW.payee = 'Transfer to Savings' BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    ModalDialog::setNextHandler(splitTwentyToFood);
+    showScreen(QStringLiteral("checking"));
+    play(m_table, keys);
+    QCOMPARE(stored(), rows << "checking 2024-03-01 Rent||-90000||# CR v1 pending");
+    QCOMPARE(status().isEmpty() ? m_model->entryText(RegisterModel::DateSlot) : status(), shown);
+}
+
+void TestRegisterScreen::rowCommands()
+{
+    m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Gym"), -2500));
+    Transaction rent = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Rent"), -90000);
+    rent.date = QDate(2024, 3, 2);
+    rent.cleared = rent.reconciled = rent.isSplit = true;
+    m_ledger->add(rent);
+    showScreen(QStringLiteral("checking"));
+    // What the main window hands in: the recurring form in its memorize mode.
+    m_screen->setMemorizeForm([this](const RecurringTransaction& seed, QWidget* parent) {
+        std::unique_ptr<RecurringFormDialog> form(RecurringFormDialog::createFromSeed(&m_ledger->state, seed, parent));
+        return ModalDialog::exec(form.get()) == QDialog::Accepted ? std::optional(form->recurring()) : std::nullopt;
+    });
+    play(m_table, QStringLiteral("<Return>12/31/1999<Tab><Tab>Old<Tab><Tab><Tab>1<Ctrl+Return><Up><Up><Up><Ctrl+M>"));
+    QCOMPARE(status(), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+    ModalDialog::setNextHandler(clickOk);
+    play(m_table, QStringLiteral("<Down><Ctrl+M>"));
+    const RecurringTransaction memorized = m_ledger->state.recurringRepository->listAll().value(0);
+    QCOMPARE(QVariantList({status(), memorized.accountId, memorized.payee, memorized.amount, memorized.startDate}),
+             QVariantList({"Transaction memorized as recurring", "checking", "Gym", -2500, QDate(2024, 3, 1)}));
+
+    // Details, then Edit: the form opens on the row as the details left it.
+    ModalDialog::setNextHandler([](QDialog* details) {
+        QTest::mouseClick(child<QPushButton>(details, "toggleClearedButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(details, "editButton"), Qt::LeftButton);
+    });
+    ModalDialog::setNextHandler(clickOk);
+    play(m_table, QStringLiteral("<Alt+Return>"));
+    // A row gone when the details close is left alone: no form opens for it.
+    ModalDialog::setNextHandler([this](QDialog* details) {
+        m_ledger->state.transactionRepository->softDelete(m_model->transactionAt(0).id);
+        QTest::mouseClick(child<QPushButton>(details, "editButton"), Qt::LeftButton);
+    });
+    play(m_table, QStringLiteral("<Up><Alt+Return>"));
+
+    // ' leaves a split's amount alone; the menu's "Mark &Uncleared" clears even a reconciled row.
+    play(m_table, QStringLiteral("<Down><Right><Right><Right><Right><Right>'<Ctrl+Return><Up><Menu>uu<Return>"));
+    QCOMPARE(stored(), QStringList({"checking 2024-03-02 Rent||-90000||# -R split v3 pending",
+                                    "checking 2024-03-01 Gym||-2500||# C- v3 pending"}));
+
+    m_ledger->state.preferencesRepository->set(QStringLiteral("registerFilter_checking"), "{\"cleared\":true}");
+    m_screen->setAccount(QStringLiteral("checking"));
+    play(m_table, QStringLiteral("<Tab><Tab>Hidden<Tab><Tab><Tab>1<Ctrl+Return>"));
+    QCOMPARE(status(), QStringLiteral("Saved. It isn't listed because of the current filter."));
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterScreen)

@@ -198,14 +198,7 @@ void TestTransactionActions::editSplits()
     market.categoryId = QStringLiteral("food");
     QVERIFY(!ledger.add(market).id.isEmpty());
 
-    ModalDialog::setNextHandler([](QDialog* editor) {
-        auto* table = child<QTableWidget>(editor, "splitTable");
-        auto* first = qobject_cast<QComboBox*>(table->cellWidget(0, 0));
-        first->setCurrentIndex(first->findText(QStringLiteral("Food")));
-        typeOver(qobject_cast<SmartAmountField*>(table->cellWidget(0, 1)), QStringLiteral("20"));
-        typeOver(qobject_cast<SmartAmountField*>(table->cellWidget(1, 1)), QStringLiteral("10"));
-        clickOk(editor);
-    });
+    ModalDialog::setNextHandler(splitTwentyToFood);
     QVERIFY(TransactionActions::editSplits(&ledger.state, market, nullptr));
     Transaction expected = market;
     expected.isSplit = true;

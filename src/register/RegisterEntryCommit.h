@@ -1,0 +1,44 @@
+#pragma once
+
+#include "data/Transaction.h"
+
+#include <QString>
+
+class AppState;
+class RegisterModel;
+
+// Saves what the register's entry buffer holds: a new transaction typed in the
+// entry row, or the changes typed over a stored row. The checks a typed row
+// must pass come first, and nothing is written when one fails.
+class RegisterEntryCommit
+{
+public:
+    enum class Outcome {
+        Saved,
+        PayeeRequired,
+        AmountRequired,
+        TransferAccountNotFound,
+        CurrencyMismatch,
+        // The opening balance is changed in the account's settings only.
+        OpeningBalanceRow,
+        // A row without an id: the opening balance held on the account itself.
+        HeldOnAccount,
+        // The write failed and nothing changed.
+        NotSaved,
+    };
+
+    RegisterEntryCommit(AppState* state, const QString& accountId);
+
+    // `edited` is the stored row the buffer was loaded from, or null for a new
+    // transaction. An edit never creates or changes the other leg of a transfer.
+    Outcome commit(const RegisterModel& model, const Transaction* edited);
+    // The transaction as it was written.
+    const Transaction& transaction() const { return m_transaction; }
+
+private:
+    QString categoryIdFor(const QString& id, const QString& text) const;
+
+    AppState* m_state;
+    QString m_accountId;
+    Transaction m_transaction;
+};

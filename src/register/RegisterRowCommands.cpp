@@ -1,0 +1,167 @@
+#include "RegisterRowCommands.h"
+
+#include "RegisterModel.h"
+#include "RegisterScreen.h"
+#include "RegisterTableView.h"
+#include "TransactionActions.h"
+#include "TransactionDetailsDialog.h"
+
+#include "data/LocalEdit.h"
+#include "data/RecurringRepository.h"
+#include "data/TransactionRepository.h"
+#include "state/AppState.h"
+#include "widgets/ModalDialog.h"
+
+#include <QKeySequence>
+#include <QMenu>
+
+namespace {
+
+QAction* addEntry(QMenu* menu, const QString& text, const char* shortcut = nullptr)
+{
+    QAction* action = menu->addAction(text);
+    if (shortcut) {
+        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        action->setShortcutVisibleInContextMenu(true);
+    }
+    return action;
+}
+
+} // namespace
+
+RegisterRowCommands::RegisterRowCommands(AppState* state, RegisterScreen* screen)
+    : QObject(screen)
+    , m_state(state)
+    , m_screen(screen)
+{
+}
+
+std::optional<Transaction> RegisterRowCommands::find(const QString& id) const
+{
+    const int row = m_screen->rowForTransactionId(id);
+    if (row < 0)
+        return std::nullopt;
+    return m_screen->m_model->transactionAt(row);
+}
+
+bool RegisterRowCommands::runAction(const QString& id, Action action)
+{
+    const std::optional<Transaction> transaction = find(id);
+    if (!transaction || !action(m_state, *transaction, m_screen))
+        return false;
+    m_screen->reload();
+    return true;
+}
+
+void RegisterRowCommands::deleteRow(const QString& id)
+{
+    runAction(id, &TransactionActions::deleteWithConfirmation);
+}
+
+void RegisterRowCommands::duplicateRow(const QString& id)
+{
+    if (runAction(id, &TransactionActions::duplicateTransaction))
+        m_screen->focusEntryRow();
+}
+
+void RegisterRowCommands::editRowInDialog(const QString& id)
+{
+    runAction(id, &TransactionActions::editTransaction);
+}
+
+void RegisterRowCommands::editSplits(const QString& id)
+{
+    runAction(id, &TransactionActions::editSplits);
+}
+
+void RegisterRowCommands::showRowDetails(const QString& id)
+{
+    const std::optional<Transaction> transaction = find(id);
+    if (!transaction)
+        return;
+    TransactionDetailsDialog details(m_state, *transaction, m_screen);
+    ModalDialog::exec(&details);
+    // The dialog may have changed the mark or deleted the row; what follows
+    // acts on the row as it now stands.
+    m_screen->reload();
+    if (details.deleted())
+        return;
+    if (details.editRequested())
+        editRowInDialog(id);
+    else if (details.duplicateRequested())
+        duplicateRow(id);
+}
+
+void RegisterRowCommands::flipCleared(const QString& id)
+{
+    std::optional<Transaction> transaction = find(id);
+    if (!transaction)
+        return;
+    transaction->cleared = !transaction->cleared;
+    stampLocalEdit(*transaction);
+    m_state->transactionRepository->update(*transaction);
+    m_screen->reload();
+}
+
+void RegisterRowCommands::memorize(const QString& id)
+{
+    const std::optional<Transaction> transaction = find(id);
+    if (!transaction)
+        return;
+    if (!transaction->date.isValid() || transaction->date.year() < 2000) {
+        m_screen->flashStatus(tr("Cannot memorize: source transaction has an invalid date"), 5000);
+        return;
+    }
+    if (!m_memorizeForm)
+        return;
+    // Monthly from the transaction's date, entered by hand: the record's defaults.
+    RecurringTransaction seed;
+    seed.accountId = transaction->accountId;
+    seed.payee = transaction->payee;
+    seed.memo = transaction->memo;
+    seed.amount = transaction->amount;
+    seed.categoryId = transaction->categoryId;
+    seed.transferDestAccountId = transaction->transferDestAccountId;
+    seed.startDate = seed.nextDueDate = transaction->date;
+    std::optional<RecurringTransaction> record = m_memorizeForm(seed, m_screen);
+    if (!record)
+        return;
+    record->updatedAt = record->createdAt;
+    if (m_state->recurringRepository->insert(*record))
+        m_screen->flashStatus(tr("Transaction memorized as recurring"), 3000);
+}
+
+void RegisterRowCommands::showContextMenu(const QPoint& pos)
+{
+    RegisterTableView* table = m_screen->m_table;
+    const int row = table->indexAt(pos).row();
+    QMenu menu(m_screen);
+    connect(addEntry(&menu, tr("&Insert New"), "Ctrl+I"), &QAction::triggered, m_screen, &RegisterScreen::cancelEdit);
+    connect(addEntry(&menu, tr("&New Transaction...")), &QAction::triggered, m_screen,
+            &RegisterScreen::newTransactionDialog);
+    if (row >= 0 && row == m_screen->m_model->entryRow()) {
+        connect(addEntry(&menu, tr("&Edit in Dialog..."), "Ctrl+E"), &QAction::triggered, m_screen,
+                &RegisterScreen::editNewRowInDialog);
+    }
+    const QString id = m_screen->transactionIdAt(row);
+    if (const std::optional<Transaction> transaction = find(id))
+        addRowEntries(&menu, *transaction);
+    menu.exec(table->viewport()->mapToGlobal(pos));
+}
+
+void RegisterRowCommands::addRowEntries(QMenu* menu, const Transaction& transaction)
+{
+    const QString id = transaction.id;
+    const auto onTrigger = [this, id](QAction* action, void (RegisterRowCommands::*command)(const QString&)) {
+        connect(action, &QAction::triggered, this, [this, id, command] { (this->*command)(id); });
+    };
+    menu->addSeparator();
+    onTrigger(addEntry(menu, tr("Show &Details..."), "Alt+Return"), &RegisterRowCommands::showRowDetails);
+    onTrigger(addEntry(menu, transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction...")),
+              &RegisterRowCommands::editSplits);
+    onTrigger(addEntry(menu, tr("&Edit in Dialog..."), "Ctrl+E"), &RegisterRowCommands::editRowInDialog);
+    onTrigger(addEntry(menu, tr("D&uplicate...")), &RegisterRowCommands::duplicateRow);
+    onTrigger(addEntry(menu, transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared")),
+              &RegisterRowCommands::flipCleared);
+    onTrigger(addEntry(menu, tr("&Delete"), "Ctrl+D"), &RegisterRowCommands::deleteRow);
+}
