@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AccountActions.h"
 #include "AccountListPanel.h"
 #include "EmptyStatePage.h"
 #include "RecurringAutoPoster.h"
@@ -7,18 +8,14 @@
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
-#include "data/AccountService.h"
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/RecurringService.h"
 #include "register/RegisterScreen.h"
-#include "screens/AccountFormDialog.h"
 #include "screens/WelcomeScreen.h"
 #include "state/AppState.h"
 #include "sync/SyncEngine.h"
-#include "widgets/MessageBox.h"
-#include "widgets/ModalDialog.h"
 #include "widgets/ReloadCoalescer.h"
 #include "widgets/ThemeManager.h"
 
@@ -51,9 +48,12 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
         resize(1280, 900);
 
     setupMenuBar();
+    setupAccountActions();
 
     m_registerScreen = new RegisterScreen(state);
     m_registerScreen->setObjectName(QStringLiteral("registerScreen"));
+    connect(m_registerScreen, &RegisterScreen::editAccountRequested, m_accountActions,
+            &AccountActions::showEditAccountDialog);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString& text) { m_statusBar->showTimedMessage(text, kErrorStatusMs); });
 
@@ -62,12 +62,14 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
 
     m_welcomeScreen = new WelcomeScreen(state);
     m_welcomeScreen->setObjectName(QStringLiteral("welcomeScreen"));
-    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, m_accountActions,
+            &AccountActions::showNewAccountDialog);
     connect(m_welcomeScreen, &WelcomeScreen::signInRequested, state->accountClient->authClient(),
             &OrvaAccount::AuthClient::login);
     m_emptyStatePage = new EmptyStatePage;
     m_emptyStatePage->setObjectName(QStringLiteral("emptyStatePage"));
-    connect(m_emptyStatePage, &EmptyStatePage::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_emptyStatePage, &EmptyStatePage::createAccountRequested, m_accountActions,
+            &AccountActions::showNewAccountDialog);
 
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
@@ -117,6 +119,19 @@ void MainWindow::setupMenuBar()
     m_signOutAction->setObjectName(QStringLiteral("signOutAction"));
     connect(m_signOutAction, &QAction::triggered, m_state->accountClient->authClient(),
             &OrvaAccount::AuthClient::logout);
+}
+
+void MainWindow::setupAccountActions()
+{
+    m_accountActions = new AccountActions(m_state, this);
+    connect(m_accountActions, &AccountActions::accountCreated, this, &MainWindow::selectAccount);
+    connect(m_accountActions, &AccountActions::accountEdited, this, [this] {
+        onAccountsChanged();
+        m_registerScreen->reload();
+    });
+    connect(m_accountActions, &AccountActions::accountDeleted, this, &MainWindow::onAccountDeleted);
+    connect(m_accountActions, &AccountActions::accountScreenRequested, this,
+            &MainWindow::showOrvalenAccountScreen);
 }
 
 void MainWindow::setupAccountList()
@@ -264,29 +279,36 @@ void MainWindow::onAutoPosted(int count)
     onAccountsChanged();
 }
 
-void MainWindow::onAccountContextMenu(const QPoint& globalPos)
+void MainWindow::onAccountContextMenu(const QPoint& globalPos, const QString& accountId)
 {
     QMenu menu;
-    menu.addAction(tr("New Account..."), this, &MainWindow::showNewAccountDialog);
+    menu.addAction(tr("New Account..."), m_accountActions, &AccountActions::showNewAccountDialog);
+    if (!accountId.isEmpty()) {
+        const std::optional<Account> account = m_state->accountRepository->findById(accountId);
+        const QString name = account ? account->name : QString();
+        // The actions work on the current account: the one clicked becomes it first.
+        const auto onAccount = [this, accountId](void (AccountActions::*action)()) {
+            return [this, accountId, action] {
+                selectAccount(accountId);
+                (m_accountActions->*action)();
+            };
+        };
+        menu.addSeparator();
+        menu.addAction(tr("Edit \"%1\"...").arg(name), this, onAccount(&AccountActions::showEditAccountDialog));
+        menu.addSeparator();
+        menu.addAction(tr("Share..."), this, onAccount(&AccountActions::showShareAccountDialog));
+        menu.addSeparator();
+        menu.addAction(tr("Delete \"%1\"").arg(name), this,
+                       [this, accountId] { m_accountActions->deleteAccount(accountId); });
+    }
     menu.exec(globalPos);
 }
 
-void MainWindow::showNewAccountDialog()
+void MainWindow::onAccountDeleted()
 {
-    AccountFormDialog dialog(this);
-    if (ModalDialog::exec(&dialog) != QDialog::Accepted)
-        return;
-    const Account account = dialog.account();
-    if (account.name.isEmpty())
-        return;
-    AccountService service(m_state->database, m_state->accountRepository, m_state->transactionRepository,
-                           m_state->recurringRepository, m_state->reconciliationRepository);
-    // Nothing was stored: there is no account to show.
-    if (!service.create(account, dialog.asOfDate())) {
-        MessageBox::warning(this, tr("New Account"), tr("The account could not be saved."));
-        return;
-    }
-    selectAccount(account.id);
+    if (m_state->currentAccountId.isEmpty())
+        showNoAccountPage();
+    onAccountsChanged();
 }
 
 void MainWindow::showOrvalenAccountScreen(OrvaAccount::AccountScreen::Tab tab)

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class AccountActions;
 class AccountListPanel;
 class AppState;
 class EmptyStatePage;
@@ -28,13 +29,14 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(AppState* state, QWidget* parent = nullptr);
 
+    // New, edit, delete and share: the slots the menus call.
+    AccountActions* accountActions() const { return m_accountActions; }
+
 public slots:
     // Rebuilds the account list, its totals and the account count now.
     void onAccountsChanged();
     // Makes the account current and shows its register.
     void selectAccount(const QString& accountId);
-    // Creates an account with its opening balance and shows its register.
-    void showNewAccountDialog();
     void showOrvalenAccountScreen(OrvaAccount::AccountScreen::Tab tab = OrvaAccount::AccountScreen::ProfileTab);
 
 protected:
@@ -42,6 +44,7 @@ protected:
 
 private:
     void setupMenuBar();
+    void setupAccountActions();
     void setupAccountList();
     void setupThemeConnections();
     void setupAuthConnections();
@@ -52,10 +55,12 @@ private:
     void applyPreferenceChange(const QString& key);
     void refreshRecurringDue();
     void onAutoPosted(int count);
-    void onAccountContextMenu(const QPoint& globalPos);
+    void onAccountContextMenu(const QPoint& globalPos, const QString& accountId);
+    void onAccountDeleted();
     bool isSignedIn() const;
 
     AppState* m_state;
+    AccountActions* m_accountActions = nullptr;
     AccountListPanel* m_accountList = nullptr;
     QSplitter* m_splitter = nullptr;
     WelcomeScreen* m_welcomeScreen = nullptr;

@@ -2,6 +2,128 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
     <context>
+        <name>AccountActions</name>
+        <message>
+            <source>Select an account first</source>
+            <translation>Seleccione primero una cuenta</translation>
+        </message>
+        <message>
+            <source>New Account</source>
+            <translation>Nueva cuenta</translation>
+        </message>
+        <message>
+            <source>The account could not be saved.</source>
+            <translation>No se pudo guardar la cuenta.</translation>
+        </message>
+        <message>
+            <source>Change currency?</source>
+            <translation>¿Cambiar la moneda?</translation>
+        </message>
+        <message numerus="yes">
+            <source>This account has %n transfer(s) to accounts in another currency. Those transfers will no longer add up, and any recurring transfer between them will stop posting until you fix it. Existing entries are not converted.</source>
+            <translation>
+                <numerusform>Esta cuenta tiene %n transferencia a cuentas en otra moneda. Esas transferencias dejarán de cuadrar, y las transferencias periódicas entre ellas dejarán de registrarse hasta que lo corrija. Los movimientos existentes no se convierten.</numerusform>
+                <numerusform>Esta cuenta tiene %n transferencias a cuentas en otra moneda. Esas transferencias dejarán de cuadrar, y las transferencias periódicas entre ellas dejarán de registrarse hasta que lo corrija. Los movimientos existentes no se convierten.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Starting Balance</source>
+            <translation>Saldo inicial</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>Editar cuenta</translation>
+        </message>
+        <message>
+            <source>Delete "%1"?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+            <translation>¿Eliminar «%1»?
+
+Se eliminarán todos los movimientos, las entradas periódicas y el historial de conciliación de esta cuenta. Puede restaurarla desde Preferencias → Datos y sincronización.</translation>
+        </message>
+        <message>
+            <source>Delete Account</source>
+            <translation>Eliminar cuenta</translation>
+        </message>
+        <message>
+            <source>The account could not be deleted.</source>
+            <translation>No se pudo eliminar la cuenta.</translation>
+        </message>
+        <message>
+            <source>Sign In Required</source>
+            <translation>Es necesario iniciar sesión</translation>
+        </message>
+        <message>
+            <source>Sharing requires a Orvalen account.</source>
+            <translation>Para compartir se necesita una cuenta de Orvalen.</translation>
+        </message>
+        <message>
+            <source>Learn More</source>
+            <translation>Más información</translation>
+        </message>
+        <message>
+            <source>Share Account</source>
+            <translation>Compartir cuenta</translation>
+        </message>
+        <message>
+            <source>Sharing: %1</source>
+            <translation>Compartir: %1</translation>
+        </message>
+        <message>
+            <source>Share this account with members of your Orvalen family group. They'll see the same register, balances, and reconciliation history on their devices.</source>
+            <translation>Comparta esta cuenta con los miembros de su grupo familiar de Orvalen. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+        </message>
+        <message>
+            <source>Shared with</source>
+            <translation>Compartida con</translation>
+        </message>
+        <message>
+            <source>Not shared with anyone yet.</source>
+            <translation>Aún no se ha compartido con nadie.</translation>
+        </message>
+        <message>
+            <source>You are not in a family group yet. Create one or join one under File › Orvalen Account, then share this account with its members.</source>
+            <translation>Aún no pertenece a ningún grupo familiar. Cree uno o únase a uno en Archivo › Cuenta de Orvalen y luego comparta esta cuenta con sus miembros.</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>Compartir</translation>
+        </message>
+        <message>
+            <source>Remove access</source>
+            <translation>Quitar acceso</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Share Failed</source>
+            <translation>No se pudo compartir</translation>
+        </message>
+        <message>
+            <source>Remove Failed</source>
+            <translation>No se pudo quitar</translation>
+        </message>
+        <message>
+            <source>Remove Share</source>
+            <translation>Dejar de compartir</translation>
+        </message>
+        <message>
+            <source>Remove %1's access to this account?</source>
+            <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+        </message>
+        <message>
+            <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+            <translation>¿Cambiar el saldo inicial?
+
+Todos los saldos de esta cuenta cambiarán.</translation>
+        </message>
+    </context>
+    <context>
         <name>AccountListPanel</name>
         <message>
             <source>Cleared</source>
@@ -116,16 +238,20 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
             <translation>Nueva cuenta...</translation>
         </message>
         <message>
-            <source>New Account</source>
-            <translation>Nueva cuenta</translation>
-        </message>
-        <message>
-            <source>The account could not be saved.</source>
-            <translation>No se pudo guardar la cuenta.</translation>
-        </message>
-        <message>
             <source>Orvalen Account</source>
             <translation>Cuenta de Orvalen</translation>
+        </message>
+        <message>
+            <source>Edit "%1"...</source>
+            <translation>Editar «%1»...</translation>
+        </message>
+        <message>
+            <source>Share...</source>
+            <translation>Compartir...</translation>
+        </message>
+        <message>
+            <source>Delete "%1"</source>
+            <translation>Eliminar «%1»</translation>
         </message>
     </context>
     <context>

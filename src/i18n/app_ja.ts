@@ -2,6 +2,127 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
     <context>
+        <name>AccountActions</name>
+        <message>
+            <source>Select an account first</source>
+            <translation>先に口座を選択してください</translation>
+        </message>
+        <message>
+            <source>New Account</source>
+            <translation>新規口座</translation>
+        </message>
+        <message>
+            <source>The account could not be saved.</source>
+            <translation>口座を保存できませんでした。</translation>
+        </message>
+        <message>
+            <source>Change currency?</source>
+            <translation>通貨を変更しますか？</translation>
+        </message>
+        <message numerus="yes">
+            <source>This account has %n transfer(s) to accounts in another currency. Those transfers will no longer add up, and any recurring transfer between them will stop posting until you fix it. Existing entries are not converted.</source>
+            <translation>
+                <numerusform>この口座には別の通貨の口座への振替が %n 件あります。これらの振替は合わなくなり、それらの間の定期振替は修正するまで記帳されなくなります。既存の取引は換算されません。</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Starting Balance</source>
+            <translation>開始残高</translation>
+        </message>
+        <message>
+            <source>Edit Account</source>
+            <translation>口座の編集</translation>
+        </message>
+        <message>
+            <source>Delete "%1"?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+            <translation>「%1」を削除しますか？
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
+        </message>
+        <message>
+            <source>Delete Account</source>
+            <translation>口座の削除</translation>
+        </message>
+        <message>
+            <source>The account could not be deleted.</source>
+            <translation>口座を削除できませんでした。</translation>
+        </message>
+        <message>
+            <source>Sign In Required</source>
+            <translation>サインインが必要です</translation>
+        </message>
+        <message>
+            <source>Sharing requires a Orvalen account.</source>
+            <translation>共有には Orvalen アカウントが必要です。</translation>
+        </message>
+        <message>
+            <source>Learn More</source>
+            <translation>詳細</translation>
+        </message>
+        <message>
+            <source>Share Account</source>
+            <translation>口座の共有</translation>
+        </message>
+        <message>
+            <source>Sharing: %1</source>
+            <translation>共有: %1</translation>
+        </message>
+        <message>
+            <source>Share this account with members of your Orvalen family group. They'll see the same register, balances, and reconciliation history on their devices.</source>
+            <translation>この口座を Orvalen ファミリーグループのメンバーと共有します。メンバーの端末にも同じ記録簿、残高、照合履歴が表示されます。</translation>
+        </message>
+        <message>
+            <source>Shared with</source>
+            <translation>共有先</translation>
+        </message>
+        <message>
+            <source>Not shared with anyone yet.</source>
+            <translation>まだ誰とも共有していません。</translation>
+        </message>
+        <message>
+            <source>You are not in a family group yet. Create one or join one under File › Orvalen Account, then share this account with its members.</source>
+            <translation>まだファミリーグループに参加していません。ファイル › Orvalen アカウント でグループを作成または参加してから、この口座をメンバーと共有してください。</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>共有</translation>
+        </message>
+        <message>
+            <source>Remove access</source>
+            <translation>アクセスを削除</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>Share Failed</source>
+            <translation>共有に失敗しました</translation>
+        </message>
+        <message>
+            <source>Remove Failed</source>
+            <translation>削除に失敗しました</translation>
+        </message>
+        <message>
+            <source>Remove Share</source>
+            <translation>共有の解除</translation>
+        </message>
+        <message>
+            <source>Remove %1's access to this account?</source>
+            <translation>%1 のこの口座へのアクセスを削除しますか？</translation>
+        </message>
+        <message>
+            <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+            <translation>期首残高を変更しますか？
+
+この口座のすべての残高が変わります。</translation>
+        </message>
+    </context>
+    <context>
         <name>AccountListPanel</name>
         <message>
             <source>Cleared</source>
@@ -115,16 +236,20 @@ Please check file permissions and try again.</source>
             <translation>新しい口座...</translation>
         </message>
         <message>
-            <source>New Account</source>
-            <translation>新しい口座</translation>
-        </message>
-        <message>
-            <source>The account could not be saved.</source>
-            <translation>口座を保存できませんでした。</translation>
-        </message>
-        <message>
             <source>Orvalen Account</source>
             <translation>Orvalen アカウント</translation>
+        </message>
+        <message>
+            <source>Edit "%1"...</source>
+            <translation>「%1」を編集...</translation>
+        </message>
+        <message>
+            <source>Share...</source>
+            <translation>共有...</translation>
+        </message>
+        <message>
+            <source>Delete "%1"</source>
+            <translation>「%1」を削除</translation>
         </message>
     </context>
     <context>

@@ -15,15 +15,6 @@ using OrvaAccount::ShareMembersDialog;
 
 namespace {
 
-// The fake account service numbers its members apart from the user ids the
-// sync fake shares with; this backend maps one to the other.
-class FakeWorldSharing : public AccountSharingService
-{
-public:
-    using AccountSharingService::AccountSharingService;
-    QString userIdForMember(const OrvaAccount::GroupMember& member) const override { return member.authUserId; }
-};
-
 const QString Bob = QStringLiteral("B|Bob|bob@example.test");
 
 } // namespace
@@ -59,7 +50,7 @@ private:
     QString route(const QString& path) const { return FakeSyncService::apiPath(path); }
 
     std::unique_ptr<AccountUiTest::AccountWorld> m_world;
-    std::unique_ptr<FakeWorldSharing> m_sharing;
+    std::unique_ptr<AccountSharingService> m_sharing;
     std::unique_ptr<ShareMembersDialog> m_dialog;
     const QString m_account = QStringLiteral("account-1");
 };
@@ -77,7 +68,7 @@ void TestShareMembersDialog::init()
     m_world->signInAs(m_world->userId);
     m_world->services.sync()->putRow(m_world->userId, QStringLiteral("account"), m_account, 1, QJsonObject());
     m_world->client->syncApiClient()->setBaseUrl(m_world->services.syncApiUrl());
-    m_sharing = std::make_unique<FakeWorldSharing>(m_world->client->syncApiClient());
+    m_sharing = std::make_unique<AccountSharingService>(m_world->client->syncApiClient());
 }
 
 void TestShareMembersDialog::cleanup()
@@ -140,7 +131,7 @@ void TestShareMembersDialog::sharingMovesPeopleBetweenTheLists()
 void TestShareMembersDialog::removalAsksAndFailuresKeepTheList()
 {
     await<bool>([this](auto done) {
-        m_sharing->shareWith(m_account, m_world->bob, QString(), [done](bool ok, const QString&) { done(ok); });
+        m_sharing->shareWith(m_account, FakeAccountService::accountId(m_world->bob), QString(), [done](bool ok, const QString&) { done(ok); });
     });
     open();
     QTRY_COMPARE(shared(), QStringList({Bob + "|[\u00D7]"}));

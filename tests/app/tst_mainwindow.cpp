@@ -1,3 +1,4 @@
+#include "AccountUiTestSupport.h"
 #include "OnlineTestSupport.h"
 #include "ScreenTestSupport.h"
 #include "TestMain.h"
@@ -8,6 +9,7 @@
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "register/RegisterModel.h"
+#include "register/RegisterScreen.h"
 #include "services/ImportService.h"
 #include "sync/SyncEngine.h"
 #include "widgets/ModalDialog.h"
@@ -99,6 +101,7 @@ private slots:
     void frameShortcutsAndPreferences();
     void wholePathAgainstTheFakeServices();
     void signedOutCardsTotalsAndPostings();
+    void editDeleteAndShareAccounts();
 };
 
 void TestMainWindow::startPage_data()
@@ -268,6 +271,60 @@ void TestMainWindow::signedOutCardsTotalsAndPostings()
     QCOMPARE(world.state->importService->importCsv(csv.fileName(), accounts.at(3).id, {}).imported, 1);
     QCOMPARE(duringImport, QList<qint64>{1000 + 1800});
     QCOMPARE(world.balance(checking), 300 + 1800);
+}
+
+void TestMainWindow::editDeleteAndShareAccounts()
+{
+    WindowWorld world(Start::SignedOut);
+    FakeAccountService* group = world.services.account();
+    group->addMember(group->createGroup(world.userId, "Lovelace"), world.services.auth()->addUser("bob@example.test"));
+    const QString savings = world.addAccount(QStringLiteral("Savings")).id, id = world.addAccount("Checking").id;
+    QCOMPARE(world.state->backfillOpeningBalances(), 2);
+    Transaction transfer = world.addTransaction(id, QStringLiteral("Transfer to Savings"));
+    transfer.transferDestAccountId = savings;
+    QVERIFY(world.state->transactionRepository->update(transfer));
+    MainWindow* window = world.open();
+    // The register asks; the form renames the account and moves it to euros.
+    const auto edit = [&](const QString& name, const QList<QMessageBox::StandardButton>& answers) {
+        std::for_each(answers.begin(), answers.end(), &MessageBox::setNextAnswer);
+        ModalDialog::setNextHandler([name](QDialog* form) {
+            retype(form, "nameEdit", name);
+            QTest::keyClicks(child(form, "currencyCombo"), QStringLiteral("EUR"));
+            retype(form, "startingBalanceField", QStringLiteral("20"));
+            clickOk(form);
+        });
+        emit child<RegisterScreen>(window, "registerScreen")->editAccountRequested(id);
+        return QStringList({world.cards().first(), MessageBox::lastTitle()});
+    };
+    // Euros would break the transfer to Savings: Cancel drops every edit. Without a name nothing is asked or saved.
+    const QStringList unchanged{"Checking|-$1.00|color: #c62828;|Checking", "Change currency?"};
+    QCOMPARE(edit("Everyday", {QMessageBox::Cancel}), unchanged);
+    QCOMPARE(edit(QString(), {}), unchanged);
+    // The other edits are saved; the opening balance stays 0.
+    QCOMPARE(edit("Everyday", {QMessageBox::Save, QMessageBox::No}),
+             QStringList({"Everyday|-\u20AC1.00|color: #c62828;|Checking", "Starting Balance"}));
+
+    // Everyday, then Savings alone.
+    const QPoint card = world.list()->visualItemRect(world.list()->item(0)).center();
+    QCOMPARE(contextMenuAt(world.list(), card), QStringList({"New Account...", "Edit \"Everyday\"...", "Share...", "Delete \"Everyday\""}));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    contextMenuAt(world.list(), card, QStringLiteral("Delete \"Everyday\""));
+    QCOMPARE(QVariantList({world.page(), world.state->currentAccountId, world.list()->count()}),
+             QVariantList({"welcomeScreen", "", 1}));
+
+    // Sharing Savings: "Learn More" leads to the account screen, which a signed-out user reaches by signing in.
+    MessageBox::setNextChoice(0);
+    contextMenuAt(world.list(), card, QStringLiteral("Share..."));
+    QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Sign In Required"));
+    QTRY_COMPARE(world.text("syncLabel"), QStringLiteral("Synced"));
+    auto* debounce = world.state->syncEngine->findChild<QTimer*>(QStringLiteral("syncDebounceTimer"));
+    ModalDialog::setNextHandler([&](QDialog* dialog) {
+        debounce->stop();
+        QVERIFY(AccountUiTest::click(dialog, QStringLiteral("shareButton")));
+        QTRY_COMPARE(world.services.sync()->shares(savings).size(), 1);
+    });
+    contextMenuAt(world.list(), card, QStringLiteral("Share..."));
+    QCOMPARE(QVariantList({ModalDialog::lastTitle(), debounce->isActive()}), QVariantList({"Share Account", true}));
 }
 
 VELLUMRY_TEST_MAIN(TestMainWindow)

@@ -57,6 +57,8 @@ public:
     static QString apiPath(const QString& path) { return QStringLiteral("/account") + path; }
     // The user's id in the account service.
     static QString accountId(const QString& userId) { return QStringLiteral("acc-") + userId; }
+    // The user of that account-service id, or empty.
+    static QString userIdOf(const QString& id) { return id.startsWith(QLatin1String("acc-")) ? id.mid(4) : QString(); }
     // A group owned by the user; the owner's claims follow.
     QString createGroup(const QString& ownerUserId, const QString& name);
     // As if the user had joined with an invitation.

@@ -1,5 +1,7 @@
 #include "FakeSyncService.h"
 
+#include "FakeAccountService.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QTimer>
@@ -44,7 +46,7 @@ FakeSyncService::FakeSyncService(FakeHttpServer* http, FakeAuthService* auth, QO
           [this](Request request, const QString& user) { return share(request, user); });
     route("DELETE", QStringLiteral("/accounts/{id}/share/{user}"), [this](Request request, const QString& user) {
         const QString accountId = request.captures.value(QStringLiteral("id"));
-        const QString target = request.captures.value(QStringLiteral("user"));
+        const QString target = FakeAccountService::userIdOf(request.captures.value(QStringLiteral("user")));
         if (ownerOf(accountId) != user
             || m_shares[accountId].removeIf([&target](const Share& share) { return share.userId == target; }) == 0)
             return refusal(QStringLiteral("The account is not shared with this user"));
@@ -189,7 +191,7 @@ QString FakeSyncService::ownerOf(const QString& accountId) const
 QJsonObject FakeSyncService::memberJson(const QString& userId, const QString& role, qint64 createdAt) const
 {
     const FakeAuthService::User user = m_auth->user(userId);
-    return QJsonObject{{QStringLiteral("user_id"), userId},
+    return QJsonObject{{QStringLiteral("user_id"), FakeAccountService::accountId(userId)},
                        {QStringLiteral("email"), user.email},
                        {QStringLiteral("display_name"), user.displayName},
                        {QStringLiteral("role"), role},
@@ -219,7 +221,8 @@ FakeResponse FakeSyncService::share(const FakeRequest& request, const QString& u
     const QJsonObject body = request.jsonBody();
     const QString email = body.value(QLatin1String("email")).toString();
     const QString target =
-        email.isEmpty() ? body.value(QLatin1String("user_id")).toString() : m_auth->userIdByEmail(email);
+        email.isEmpty() ? FakeAccountService::userIdOf(body.value(QLatin1String("user_id")).toString())
+                        : m_auth->userIdByEmail(email);
     if (m_auth->user(target).id.isEmpty())
         return refusal(QStringLiteral("No user with that address or id"));
     const QString role = body.value(QLatin1String("role")).toString();

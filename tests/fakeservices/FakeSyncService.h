@@ -14,7 +14,8 @@
 
 // The sync API: each user's rows by entity type and id, with versions; an
 // opaque pull cursor that belongs to one user; and who each account is shared
-// with. Every route wants a live access token.
+// with. Every route wants a live access token. Sharing names people by their
+// id in the account service (a group member's "account_id"), as the client does.
 //
 // A pushed change is taken when its version is above the stored one; the same
 // version with the same payload is taken again without a change (a push whose
@@ -45,6 +46,7 @@ public:
     };
     struct Share
     {
+        // The person's user id in the authentication service.
         QString userId;
         QString role;
         qint64 createdAt = 0;

@@ -82,7 +82,8 @@ void TestAccountSharingService::init()
     m_world = std::make_unique<SyncTest::SyncWorld>();
     QVERIFY(m_world->isReady());
     m_service = std::make_unique<AccountSharingService>(m_world->device()->api());
-    m_bob = m_world->services()->auth()->addUser(QStringLiteral("bob@example.test"), QStringLiteral("Bob"));
+    // Sharing names people by their account-service id.
+    m_bob = FakeAccountService::accountId(m_world->services()->auth()->addUser("bob@example.test", "Bob"));
 
     // Ada's account, as her sync left it at the service.
     Account account;
@@ -100,7 +101,7 @@ void TestAccountSharingService::cleanup()
 
 void TestAccountSharingService::listShareAndRemove()
 {
-    const QString ada = m_world->userId();
+    const QString ada = FakeAccountService::accountId(m_world->userId());
     QCOMPARE(describe(list(m_accountId)), QStringList(QStringList({ada, ada, "ada@example.test", "Ada", "owner"}).join('|')));
 
     // By e-mail address, with the default role; the address goes as both keys.
