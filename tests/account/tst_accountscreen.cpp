@@ -308,7 +308,7 @@ void TestAccountScreen::deletionNeedsTheExactWord()
     QVERIFY(click("deleteAccountButton"));
     QTRY_COMPARE(message(), shown);
     settle();
-    QCOMPARE(boxBeforeSignOut, scheduled ? QStringLiteral("Account Scheduled for Deletion") : "no sign-out");
+    QTRY_COMPARE(boxBeforeSignOut, scheduled ? QStringLiteral("Account Scheduled for Deletion") : "no sign-out");
     QCOMPARE(requests("DELETE", "/profile"), typed == QLatin1String("DELETE") ? 1 : 0);
     QCOMPARE(m_world->services.account()->isDeletionScheduled(m_world->userId), scheduled);
 }
