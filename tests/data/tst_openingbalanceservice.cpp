@@ -9,8 +9,9 @@ namespace {
 
 const QString kChecking = QStringLiteral("checking");
 
-// What the account's opening-balance row looks like beforehand.
-enum class Existing { None, Opening, Renamed, Deleted };
+// What the account's opening-balance row looks like beforehand. OtherId: one
+// with an id of its own (an imported file's), not the name-based one.
+enum class Existing { None, Opening, Renamed, Deleted, OtherId };
 
 } // namespace
 
@@ -66,7 +67,7 @@ void TestOpeningBalanceService::addExisting(Existing existing, qint64 amount)
                                      existing == Existing::Renamed ? QStringLiteral("Coffee")
                                                                    : QStringLiteral("Opening Balance"),
                                      amount);
-    row.id = openingBalanceTransactionId(kChecking);
+    row.id = existing == Existing::OtherId ? QStringLiteral("imported") : openingBalanceTransactionId(kChecking);
     row.version = 3;
     row.memo = QStringLiteral("kept");
     QVERIFY(m_ledger->transactions.insert(row));
@@ -120,6 +121,8 @@ void TestOpeningBalanceService::backfill_data()
         << qint64(5000) << Existing::Renamed << march1 << "own-id 2024-01-15 Opening Balance 5000 R v4 kept";
     QTest::newRow("an account that has one") << qint64(5000) << Existing::Opening << march1
                                              << "own-id 2024-01-15 Opening Balance 7000 - v3 kept";
+    QTest::newRow("one under an id of its own") << qint64(5000) << Existing::OtherId << march1
+                                                << "imported 2024-01-15 Opening Balance 7000 - v3 kept";
 }
 
 void TestOpeningBalanceService::backfill()
@@ -136,7 +139,8 @@ void TestOpeningBalanceService::backfill()
         QVERIFY(!ledger.add(kChecking, earliest, QStringLiteral("Grocer"), -100).id.isEmpty());
 
     // Savings, the card and the euro account have none either.
-    const int migrated = existing == Existing::Opening ? 3 : 4;
+    const bool hasOne = existing == Existing::Opening || existing == Existing::OtherId;
+    const int migrated = hasOne ? 3 : 4;
     QTest::ignoreMessage(QtInfoMsg,
                          qPrintable(QStringLiteral("Migrated %1 account(s) to a real Opening Balance transaction")
                                         .arg(migrated)));
@@ -146,7 +150,7 @@ void TestOpeningBalanceService::backfill()
     QVERIFY(ledger.transactions.openingBalanceTransaction(QStringLiteral("closed")) == std::nullopt);
 
     const Account account = *ledger.accounts.findById(kChecking);
-    const bool zeroed = startingBalance != 0 && existing != Existing::Opening;
+    const bool zeroed = startingBalance != 0 && !hasOne;
     QCOMPARE(account.startingBalance, zeroed ? 0 : startingBalance);
     QCOMPARE(account.version, zeroed ? 2 : 1);
 
