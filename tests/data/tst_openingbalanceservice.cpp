@@ -26,6 +26,7 @@ private slots:
     void cleanup();
     void backfill_data();
     void backfill();
+    void backfillKeepsTheStartingBalanceOnFailure_data();
     void backfillKeepsTheStartingBalanceOnFailure();
     void setOpeningBalance_data();
     void setOpeningBalance();
@@ -160,21 +161,41 @@ void TestOpeningBalanceService::backfill()
     QCOMPARE(changed.count(), 0);
 }
 
+void TestOpeningBalanceService::backfillKeepsTheStartingBalanceOnFailure_data()
+{
+    QTest::addColumn<Existing>("existing");
+    QTest::addColumn<QString>("refused"); // the updates of the row that fail
+    QTest::addColumn<QString>("failedWrite");
+
+    QTest::newRow("a renamed row that cannot be written")
+        << Existing::Renamed << "TRUE" << "TransactionRepository::update failed:";
+    QTest::newRow("a deleted row that cannot come back")
+        << Existing::Deleted << "NEW.deleted_at IS NULL" << "TransactionRepository::applyServerDeletion failed:";
+}
+
 void TestOpeningBalanceService::backfillKeepsTheStartingBalanceOnFailure()
 {
+    QFETCH(Existing, existing);
+    QFETCH(QString, refused);
+    QFETCH(QString, failedWrite);
+
     TransactionLedger& ledger = *m_ledger;
     setStartingBalance(5000);
-    // A renamed row that cannot be written; the other accounts go ahead.
-    addExisting(Existing::Renamed, 7000);
-    QVERIFY(ledger.refuseWritesOf(openingBalanceTransactionId(kChecking)));
+    // The checking account's row cannot be brought back; the other accounts go ahead.
+    addExisting(existing, 7000);
+    const Transaction before = ledger.load(openingBalanceTransactionId(kChecking));
+    QVERIFY(ledger.db.exec(QStringLiteral("CREATE TRIGGER refuse_update BEFORE UPDATE ON transactions "
+                                          "WHEN OLD.id = '%1' AND %2 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                               .arg(before.id, refused)));
 
-    QTest::ignoreMessage(QtWarningMsg, startsWith(QStringLiteral("TransactionRepository::update failed:")));
+    QTest::ignoreMessage(QtWarningMsg, startsWith(failedWrite));
     QTest::ignoreMessage(QtWarningMsg,
                          "Opening balance backfill failed for account \"checking\" — leaving startingBalance intact");
     QTest::ignoreMessage(QtInfoMsg, "Migrated 3 account(s) to a real Opening Balance transaction");
     QCOMPARE(service().backfill(), 3);
+    // Nothing of the attempt stays: the row as it was, the money still on the account.
+    QCOMPARE(describe(ledger.load(before.id)), describe(before));
     QCOMPARE(ledger.accounts.findById(kChecking)->startingBalance, 5000);
-    QCOMPARE(ledger.load(openingBalanceTransactionId(kChecking)).payee, QStringLiteral("Coffee"));
 }
 
 void TestOpeningBalanceService::setOpeningBalance_data()
@@ -222,6 +243,7 @@ void TestOpeningBalanceService::reversedBalances_data()
     QTest::addColumn<bool>("reversed");
 
     QTest::newRow("card owed as a deposit") << "card" << qint64(50000) << true;
+    QTest::newRow("card owed one cent as a deposit") << "card" << qint64(1) << true;
     QTest::newRow("card owed") << "card" << qint64(-50000) << false;
     QTest::newRow("card at zero") << "card" << qint64(0) << false;
     QTest::newRow("checking") << "checking" << qint64(50000) << false;
