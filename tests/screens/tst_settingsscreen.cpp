@@ -53,6 +53,8 @@ private slots:
     void cleanup() { m.reset(); }
     void controlsWriteAtOnce();
     void accentDialogStoresTheChosenSwatch();
+    void statusColours_data();
+    void statusColours();
     void backupExportAndImport_data();
     void backupExportAndImport();
     void restoreDeletedAccountWithItsRows();
@@ -114,6 +116,15 @@ void TestSettingsScreen::controlsWriteAtOnce()
     choose(screen.get(), "languageCombo", QStringLiteral("Deutsch"));
     QCOMPARE(QStringList({MessageBox::lastTitle(), QSettings().value(QStringLiteral("ui/language")).toString()}),
              QStringList({"Language Changed", "de"}));
+    // A screen opened later shows the stored language; "System Default" is stored as a choice of its own.
+    const auto reopened = openScreen(0);
+    QCOMPARE(child<QComboBox>(reopened.get(), "languageCombo")->currentText(), QStringLiteral("Deutsch"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    choose(reopened.get(), "languageCombo", QStringLiteral("System Default"));
+    QCOMPARE(QSettings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("system"));
+    // Choosing what is stored already asks nothing: an unanswered box would end the test.
+    choose(screen.get(), "languageCombo", QStringLiteral("System Default"));
+    QCOMPARE(QSettings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("system"));
 }
 
 void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
@@ -131,6 +142,42 @@ void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
     QCOMPARE(swatches, QStringList({"", "#1e88e5", "", "", "", "", "", ""}));
     QCOMPARE(preferences()->getString(QStringLiteral("accentColor")), QStringLiteral("#8e24aa"));
     QVERIFY(child<QPushButton>(screen.get(), "accentButton")->styleSheet().contains(QLatin1String("#8e24aa")));
+
+    // Cancel keeps the colour.
+    QSignalSpy written(preferences(), &PreferencesRepository::changed);
+    ModalDialog::setNextHandler([](QDialog* dialog) {
+        QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+    });
+    click(screen.get(), "accentButton");
+    QCOMPARE(QVariantList({written.count(), preferences()->getString(QStringLiteral("accentColor"))}),
+             QVariantList({0, "#8e24aa"}));
+}
+
+void TestSettingsScreen::statusColours_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("colour");
+    using S = SyncEngine::SyncState;
+    QTest::newRow("light idle") << false << int(S::Idle) << "#2e7d32";
+    QTest::newRow("dark idle") << true << int(S::Idle) << "#66bb6a";
+    QTest::newRow("light syncing") << false << int(S::Syncing) << "#00897b";
+    QTest::newRow("dark syncing") << true << int(S::Syncing) << "#00897b";
+    QTest::newRow("light error") << false << int(S::Error) << "#c62828";
+    QTest::newRow("dark error") << true << int(S::Error) << "#ff8a80";
+    QTest::newRow("light offline") << false << int(S::Offline) << "#e65100";
+    QTest::newRow("dark offline") << true << int(S::Offline) << "#ffa726";
+}
+
+void TestSettingsScreen::statusColours()
+{
+    QFETCH(bool, dark);
+    QFETCH(int, state);
+    QFETCH(QString, colour);
+    appAccentColor() = QColor(QStringLiteral("#00897B"));
+    QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
+    QCOMPARE(SettingsDataSyncPage::statusColor(SyncEngine::SyncState(state)).name(), colour);
 }
 
 void TestSettingsScreen::backupExportAndImport_data()
@@ -223,7 +270,6 @@ void TestSettingsScreen::signInSyncAndForceFullSync()
     QTRY_VERIFY(syncNow->isEnabled());
     QVERIFY(text(screen.get(), "accountStatusLabel").contains(QLatin1String("color:#c62828\">Sync error<")));
     QCOMPARE(text(screen.get(), "syncDetailLabel"), QStringLiteral("Never synced\nError: Push failed (HTTP 500)"));
-    QCOMPARE(SettingsDataSyncPage::statusColor(SyncEngine::SyncState::Offline).name(), QStringLiteral("#e65100"));
     state->syncEngine->holdRuns();
     click(screen.get(), "syncNowButton");
     QCOMPARE(QVariantList({syncNow->isEnabled(), syncNow->text()}), QVariantList({true, "Sync Now"}));
@@ -234,9 +280,19 @@ void TestSettingsScreen::signInSyncAndForceFullSync()
     QTRY_VERIFY(syncNow->isEnabled());
     QVERIFY(text(screen.get(), "syncDetailLabel").startsWith(QLatin1String("Last synced: Mar 5, ")));
 
-    // Everything goes up again, and comes down from the beginning.
+    // A stored time that is not ISO 8601 shows as it is.
+    preferences()->set(SyncEngine::kLastSyncTimestampKey, QStringLiteral("yesterday"));
+    screen->refresh();
+    QCOMPARE(text(screen.get(), "syncDetailLabel"), QStringLiteral("Last synced: yesterday"));
+
+    // Everything goes up again, and comes down from the beginning; "No" changes nothing.
     const qsizetype pushes = http->requestsTo(FakeSyncService::pushPath()).size();
     auto* forceFull = child<QPushButton>(screen.get(), "forceFullSyncButton");
+    MessageBox::setNextAnswer(QMessageBox::No);
+    click(screen.get(), "forceFullSyncButton");
+    QCOMPARE(QVariantList({m->state->accountRepository->listPending().size(),
+                           preferences()->get(QStringLiteral("syncCursor")).has_value(), forceFull->isEnabled()}),
+             QVariantList({0, true, true}));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::ignoreMessage(QtInfoMsg, "Force Full Sync: marked pending — accounts: 1 categories: 0 transactions: 0 "
                                     "recurrings: 0 reconciliations: 0");
