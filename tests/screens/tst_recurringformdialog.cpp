@@ -183,7 +183,7 @@ void TestRecurringFormDialog::memorizeStartsANewRecordFromTheSeed()
     seed.payee = QStringLiteral("Gym");
     seed.amount = -4500;
     seed.startDate = QDate(2024, 2, 15);
-    seed.nextDueDate = seed.startDate;
+    seed.nextDueDate = QDate(2024, 3, 15);
     seed.transferDestAccountId = QStringLiteral("elsewhere");
     std::unique_ptr<RecurringFormDialog> dialog(RecurringFormDialog::createFromSeed(m->state.get(), seed, nullptr));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Memorize Transaction"));
