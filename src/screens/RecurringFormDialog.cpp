@@ -10,6 +10,7 @@
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 #include "widgets/DateField.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/SmartAmountField.h"
 
 #include <QButtonGroup>
@@ -74,6 +75,17 @@ RecurringFormDialog* RecurringFormDialog::createFromSeed(AppState* state, const 
     dialog->m_createdFromSeed = true;
     dialog->setWindowTitle(tr("Memorize Transaction"));
     return dialog;
+}
+
+std::optional<RecurringTransaction> RecurringFormDialog::memorize(AppState* state, const RecurringTransaction& seed,
+                                                                  QWidget* parent)
+{
+    RecurringFormDialog* dialog = createFromSeed(state, seed, parent);
+    std::optional<RecurringTransaction> record;
+    if (ModalDialog::exec(dialog) == QDialog::Accepted)
+        record = dialog->recurring();
+    dialog->deleteLater();
+    return record;
 }
 
 void RecurringFormDialog::buildForm()

@@ -3,6 +3,7 @@
 
 #include "data/RecurringRepository.h"
 #include "screens/RecurringFormDialog.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/SmartAmountField.h"
 
 #include <QComboBox>
@@ -187,8 +188,20 @@ void TestRecurringFormDialog::memorizeStartsANewRecordFromTheSeed()
     seed.transferDestAccountId = QStringLiteral("elsewhere");
     std::unique_ptr<RecurringFormDialog> dialog(RecurringFormDialog::createFromSeed(m->state.get(), seed, nullptr));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Memorize Transaction"));
-    const RecurringTransaction result = dialog->recurring();
-    QVERIFY(result.id != dialog->recurring().id);
+    QVERIFY(dialog->recurring().id != dialog->recurring().id);
+
+    // As the register runs it: nothing when cancelled, the form's record when accepted.
+    ModalDialog::setNextHandler([](QDialog* form) { form->reject(); });
+    QVERIFY(!RecurringFormDialog::memorize(m->state.get(), seed, nullptr));
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Memorize Transaction"));
+        retype(form, "memoEdit", QStringLiteral("monthly"));
+        clickOk(form);
+    });
+    const std::optional<RecurringTransaction> memorized = RecurringFormDialog::memorize(m->state.get(), seed, nullptr);
+    QVERIFY(memorized);
+    const RecurringTransaction result = *memorized;
+    QCOMPARE(result.memo, QStringLiteral("monthly"));
     QCOMPARE(QVariantList({result.payee, result.amount, result.startDate, result.nextDueDate, result.version,
                            result.transferDestAccountId, result.createdAt}),
              QVariantList({seed.payee, seed.amount, seed.startDate, seed.startDate, 1, seed.transferDestAccountId,

@@ -23,6 +23,8 @@ private slots:
     void presetsFollowToday();
     void currenciesDecideWhatShows();
     void totalsExportAndCustomPeriods();
+    void comparisonPeriods_data();
+    void comparisonPeriods();
 
 private:
     QStringList rows(const char* table) const { return modelRows(w<QTableView>(table)->model()); }
@@ -142,6 +144,69 @@ void TestReportsScreen::totalsExportAndCustomPeriods()
     w<QDateEdit>("fromEdit")->setDate(QDate(2024, 3, 2));
     QCOMPARE(rows("incomeExpenseTable"), QStringList());
     QTest::mouseClick(w("exportButton"), Qt::LeftButton);
+}
+
+namespace {
+
+const char* const kComparisonEdits[] = {"p1FromEdit", "p1ToEdit", "p2FromEdit", "p2ToEdit"};
+
+} // namespace
+
+void TestReportsScreen::comparisonPeriods_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<QDate>>("periods");
+    QTest::addColumn<QStringList>("compared");
+    // Today is March 5, 2024; the one expense is dated June 1, 2023.
+    QTest::newRow("this year vs last year")
+        << 0 << QList<QDate>({{2023, 1, 1}, {2023, 12, 31}, {2024, 1, 1}, {2024, 3, 5}})
+        << QStringList({"Food|-$10.00|$0.00|$10.00"});
+    QTest::newRow("last year vs year before")
+        << 1 << QList<QDate>({{2022, 1, 1}, {2022, 12, 31}, {2023, 1, 1}, {2023, 12, 31}})
+        << QStringList({"Food|$0.00|-$10.00|-$10.00"});
+    QTest::newRow("this quarter vs last quarter")
+        << 2 << QList<QDate>({{2023, 10, 1}, {2023, 12, 31}, {2024, 1, 1}, {2024, 3, 5}}) << QStringList();
+}
+
+void TestReportsScreen::comparisonPeriods()
+{
+    QFETCH(int, mode);
+    QFETCH(QList<QDate>, periods);
+    QFETCH(QStringList, compared);
+    const Account checking = m->addAccount(QStringLiteral("Checking"));
+    const Category food = m->addCategory(QStringLiteral("food"), QStringLiteral("Food"));
+    Transaction lunch = m->addTransaction(checking.id, QStringLiteral("Diner"), -1000, QDate(2023, 6, 1));
+    lunch.categoryId = food.id;
+    QVERIFY(m->state->transactionRepository->update(lunch));
+    m_screen->refresh();
+    w<QTabWidget>("reportTabs")->setCurrentIndex(5);
+
+    const auto shown = [this] {
+        QList<QDate> dates;
+        for (const char* edit : kComparisonEdits)
+            dates.append(w<QDateEdit>(edit)->date());
+        return dates;
+    };
+    const auto text = [](const QList<QDate>& d) {
+        const auto at = [&d](int i) { return QLocale().toString(d.at(i), QLocale::ShortFormat); };
+        return QStringLiteral("P1: %1 – %2    P2: %3 – %4").arg(at(0), at(1), at(2), at(3));
+    };
+    auto* modes = w<QComboBox>("yoyModeCombo");
+    modes->setCurrentIndex(mode == 0 ? 1 : 0); // from another mode, so that choosing `mode` is a change
+    modes->setCurrentIndex(mode);
+    QCOMPARE(QVariantList({QVariant::fromValue(shown()), w<QLabel>("yoyPeriodsLabel")->text(),
+                           w("yoyPeriodsLabel")->isVisible(), w("yoyCustomRange")->isVisible(), rows("yoyTable")}),
+             QVariantList({QVariant::fromValue(periods), text(periods), true, false, compared}));
+
+    // Custom starts from the dates shown, and a date changed there reruns the comparison.
+    modes->setCurrentIndex(3);
+    QCOMPARE(QVariantList({QVariant::fromValue(shown()), w("yoyPeriodsLabel")->isVisible(),
+                           w("yoyCustomRange")->isVisible()}),
+             QVariantList({QVariant::fromValue(periods), false, true}));
+    const QList<QDate> custom{{2023, 6, 1}, {2023, 6, 30}, {2024, 1, 1}, {2024, 1, 31}};
+    for (int i = 0; i < 4; ++i)
+        w<QDateEdit>(kComparisonEdits[i])->setDate(custom.at(i));
+    QCOMPARE(rows("yoyTable"), QStringList({"Food|-$10.00|$0.00|$10.00"}));
 }
 
 VELLUMRY_TEST_MAIN(TestReportsScreen)

@@ -6,6 +6,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QSignalSpy>
@@ -87,8 +88,12 @@ void TestSearchScreen::filtersSearchAndTypingWaits()
 
     // Dates count only while the range is on.
     w<QDateEdit>("dateFromEdit")->setDate(QDate(2024, 3, 3));
+    QCOMPARE(QVariantList({w("dateFromEdit")->isEnabled(), w("dateToEdit")->isEnabled()}),
+             QVariantList({false, false}));
     QTest::mouseClick(w("dateRangeCheck"), Qt::LeftButton);
-    QCOMPARE(QVariantList({searches.count(), listed().size()}), QVariantList({3, 0}));
+    QCOMPARE(QVariantList({searches.count(), listed().size(), w("dateFromEdit")->isEnabled(),
+                           w("dateToEdit")->isEnabled()}),
+             QVariantList({3, 0, true, true}));
 }
 
 void TestSearchScreen::rowActionsFollowTheRow()
@@ -126,6 +131,19 @@ void TestSearchScreen::rowActionsFollowTheRow()
     QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, gamma);
     QCOMPARE(QVariantList({edits.value(0).value(0), ModalDialog::lastTitle()}),
              QVariantList({open.id, "Edit Transaction"}));
+
+    // Details: a mark changed there shows at once, and Edit goes on to the form with the row as changed.
+    ModalDialog::setNextHandler([](QDialog* details) {
+        QTest::mouseClick(child<QPushButton>(details, "toggleClearedButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(details, "editButton"), Qt::LeftButton);
+    });
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QCOMPARE(child<QCheckBox>(form, "clearedCheck")->isChecked(), false);
+        form->reject();
+    });
+    menuOf(QStringLiteral("Gamma Bros"), QStringLiteral("Show &Details..."));
+    QCOMPARE(QVariantList({ModalDialog::lastTitle(), listed().last()}),
+             QVariantList({"Edit Transaction", "3/1/2024||Gamma Bros||||7.00||0.00"}));
 }
 
 VELLUMRY_TEST_MAIN(TestSearchScreen)
