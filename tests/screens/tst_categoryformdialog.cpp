@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
 
 class TestCategoryFormDialog : public QObject
@@ -42,6 +43,9 @@ void TestCategoryFormDialog::newFormCarriesParentAndTaxCode()
     QCOMPARE(dialog.windowTitle(), title);
     auto* parentLabel = dialog.findChild<QLabel*>(QStringLiteral("parentLabel"));
     QCOMPARE(parentLabel ? parentLabel->text() : QString(), parentName);
+    const QWidget* caption = parentLabel ? dialog.findChild<QFormLayout*>()->labelForField(parentLabel) : nullptr;
+    QCOMPARE(caption ? qobject_cast<const QLabel*>(caption)->text() : QString(),
+             parentId.isEmpty() ? QString() : QStringLiteral("&Parent:"));
 
     retype(&dialog, "nameEdit", QStringLiteral("  Presents "));
     child<QComboBox>(&dialog, "typeCombo")->setCurrentIndex(1);

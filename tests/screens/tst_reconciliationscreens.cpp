@@ -276,8 +276,9 @@ void TestReconciliationScreens::yenStatementInWholeYen()
     const Account yen = m->addAccount(QStringLiteral("Tokyo"), Currency::JPY);
     m->addTransaction(yen.id, QStringLiteral("Salary"), 12345, QDate(2024, 3, 1), ScreenLedger::Cleared);
     open(yen.id);
-    QCOMPARE(figures(QStringLiteral("12345")), QStringLiteral("Statement Balance:|Cleared Deposits|Cleared Withdrawals|"
-                                                              "¥0|¥12,345|¥0|¥12,345|¥12,345|¥0|color: #2e7d32;|finish"));
+    QCOMPARE(figures(QStringLiteral("12345")),
+             QStringLiteral("Statement Balance:|Cleared Deposits|Cleared Withdrawals|¥0|¥12,345|¥0|¥12,345|¥12,345|¥0|"
+                            "color: #2e7d32;|finish"));
 }
 
 VELLUMRY_TEST_MAIN(TestReconciliationScreens)

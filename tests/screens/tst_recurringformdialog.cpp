@@ -36,6 +36,7 @@ private slots:
     void currencyAndSignFollowTheForm_data();
     void currencyAndSignFollowTheForm();
     void memorizeStartsANewRecordFromTheSeed();
+    void recordOfADeletedAccountKeepsIt();
 
 private:
     RecurringTransaction storedRecord() const;
@@ -206,6 +207,23 @@ void TestRecurringFormDialog::memorizeStartsANewRecordFromTheSeed()
                            result.transferDestAccountId, result.createdAt}),
              QVariantList({seed.payee, seed.amount, seed.startDate, seed.startDate, 1, seed.transferDestAccountId,
                            ScreenLedger::now()}));
+}
+
+void TestRecurringFormDialog::recordOfADeletedAccountKeepsIt()
+{
+    const Account closed = m->addAccount(QStringLiteral("Closed Euro"), Currency::EUR);
+    QVERIFY(m->state->accountRepository->softDelete(closed.id));
+    RecurringTransaction opened = storedRecord();
+    opened.accountId = closed.id;
+    RecurringFormDialog dialog(m->state.get(), opened);
+    dialog.show();
+    QCOMPARE(QVariantList({child<QComboBox>(&dialog, "accountCombo")->currentText(),
+                           child<SmartAmountField>(&dialog, "amountField")->prefix()}),
+             QVariantList({"Closed Euro", "€ "}));
+    retype(&dialog, "payeeEdit", QStringLiteral("Rent due"));
+    const RecurringTransaction result = dialog.recurring();
+    QCOMPARE(QVariantList({result.accountId, result.payee, result.amount}),
+             QVariantList({closed.id, "Rent due", -1234}));
 }
 
 VELLUMRY_TEST_MAIN(TestRecurringFormDialog)

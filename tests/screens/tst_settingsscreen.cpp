@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -57,6 +58,7 @@ private slots:
     void statusColours();
     void backupExportAndImport_data();
     void backupExportAndImport();
+    void unreadableLedgerMakesNoBackup();
     void restoreDeletedAccountWithItsRows();
     void signInSyncAndForceFullSync();
 
@@ -214,6 +216,22 @@ void TestSettingsScreen::backupExportAndImport()
     click(screen.get(), "importBackupButton");
     QCOMPARE(QVariantList({MessageBox::lastTitle(), MessageBox::lastText(), restored.count()}),
              QVariantList({"Import Complete", summary, 1}));
+}
+
+void TestSettingsScreen::unreadableLedgerMakesNoBackup()
+{
+    const auto screen = openScreen(2);
+    QVERIFY(QSqlQuery(m->state->database->database())
+                .exec(QStringLiteral("ALTER TABLE reconciliations RENAME TO reconciliations_elsewhere")));
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("backup.zip"));
+    FileDialog::setNextFileName(path);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("export query")));
+    click(screen.get(), "exportBackupButton");
+    QCOMPARE(QVariantList({MessageBox::lastTitle(), QFile::exists(path),
+                           child<QPushButton>(screen.get(), "exportBackupButton")->isEnabled()}),
+             QVariantList({"Backup Failed", false, true}));
 }
 
 void TestSettingsScreen::restoreDeletedAccountWithItsRows()
