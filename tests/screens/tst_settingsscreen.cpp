@@ -53,6 +53,8 @@ private slots:
     void init();
     void cleanup() { m.reset(); }
     void controlsWriteAtOnce();
+    void everyChoiceIsStored_data();
+    void everyChoiceIsStored();
     void accentDialogStoresTheChosenSwatch();
     void statusColours_data();
     void statusColours();
@@ -129,6 +131,40 @@ void TestSettingsScreen::controlsWriteAtOnce()
     QCOMPARE(QSettings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("system"));
 }
 
+void TestSettingsScreen::everyChoiceIsStored_data()
+{
+    QTest::addColumn<QByteArray>("combo");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    const auto row = [](const char* combo, int page, const char* choice, const char* key, const char* stored) {
+        QTest::newRow(choice) << QByteArray(combo) << page << QString::fromUtf8(choice) << QString::fromUtf8(key)
+                              << QString::fromUtf8(stored);
+    };
+    row("themeCombo", 0, "Light", "theme", "light");
+    row("themeCombo", 0, "Dark", "theme", "dark");
+    row("fontSizeCombo", 0, "Small", "fontScale", "85");
+    row("fontSizeCombo", 0, "Medium", "fontScale", "115");
+    row("fontSizeCombo", 0, "Extra Large", "fontScale", "150");
+    row("weekStartCombo", 0, "Monday", "weekStartDay", "1");
+    row("weekStartCombo", 0, "Saturday", "weekStartDay", "6");
+    row("balanceModeCombo", 1, "Cleared balance", "dashboardBalanceMode", "cleared");
+    row("balanceModeCombo", 1, "Balance as of today", "dashboardBalanceMode", "asOfToday");
+}
+
+void TestSettingsScreen::everyChoiceIsStored()
+{
+    QFETCH(QByteArray, combo);
+    QFETCH(int, page);
+    QFETCH(QString, choice);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    const auto screen = openScreen(page);
+    choose(screen.get(), combo.constData(), choice);
+    QCOMPARE(preferences()->getString(key), stored);
+}
+
 void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
 {
     preferences()->set(QStringLiteral("accentColor"), QStringLiteral("#1E88E5"));
@@ -138,9 +174,12 @@ void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
         const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
         for (QPushButton* swatch : buttons)
             swatches.append(swatch->styleSheet().contains(QLatin1String("2px")) ? swatch->toolTip() : QString());
+        QCOMPARE(buttons.at(1)->styleSheet(), QStringLiteral("QPushButton { background-color: #1e88e5; "
+                                                             "border-radius: 18px; border: 2px solid #12211B; }"));
         QTest::mouseClick(buttons.at(3), Qt::LeftButton);
     });
     click(screen.get(), "accentButton");
+    QCOMPARE(ModalDialog::lastTitle(), QStringLiteral("Accent color"));
     QCOMPARE(swatches, QStringList({"", "#1e88e5", "", "", "", "", "", ""}));
     QCOMPARE(preferences()->getString(QStringLiteral("accentColor")), QStringLiteral("#8e24aa"));
     QVERIFY(child<QPushButton>(screen.get(), "accentButton")->styleSheet().contains(QLatin1String("#8e24aa")));
