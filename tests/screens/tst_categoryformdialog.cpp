@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 class TestCategoryFormDialog : public QObject
 {
@@ -81,7 +82,9 @@ void TestCategoryFormDialog::editKeepsIdentityAndTransferType()
     CategoryFormDialog dialog(stored, QStringLiteral("Moves"), nullptr);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Category"));
-    QCOMPARE(child<QComboBox>(&dialog, "typeCombo")->currentText(), QStringLiteral("Transfer"));
+    QCOMPARE(QStringList({child<QLineEdit>(&dialog, "nameEdit")->text(),
+                          child<QComboBox>(&dialog, "typeCombo")->currentText()}),
+             QStringList({"Transfers", "Transfer"}));
     retype(&dialog, "nameEdit", QStringLiteral("Moves between accounts"));
     clickOk(&dialog);
     const Category result = dialog.category();

@@ -6,7 +6,10 @@
 #include "widgets/ModalDialog.h"
 #include "widgets/SmartAmountField.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -37,6 +40,7 @@ private slots:
     void currencyAndSignFollowTheForm();
     void memorizeStartsANewRecordFromTheSeed();
     void recordOfADeletedAccountKeepsIt();
+    void editShowsTheWholeRecord();
 
 private:
     RecurringTransaction storedRecord() const;
@@ -224,6 +228,42 @@ void TestRecurringFormDialog::recordOfADeletedAccountKeepsIt()
     const RecurringTransaction result = dialog.recurring();
     QCOMPARE(QVariantList({result.accountId, result.payee, result.amount}),
              QVariantList({closed.id, "Rent due", -1234}));
+}
+
+void TestRecurringFormDialog::editShowsTheWholeRecord()
+{
+    m->addTransaction(m_dollars.id, QStringLiteral("Safeway"));
+    m->addTransaction(m_dollars.id, QStringLiteral("Salary"), 5000);
+    RecurringTransaction opened = storedRecord();
+    opened.amount = 0;
+    opened.memo = QStringLiteral("twice a month");
+    opened.frequency = RecurringFrequency::Semimonthly;
+    opened.semimonthlyDay1 = 5;
+    opened.semimonthlyDay2 = 0;
+    opened.endDate = QDate(2024, 12, 31);
+    opened.autoPost = true;
+    opened.leadDays = 3;
+    opened.isActive = false;
+    RecurringFormDialog dialog(m->state.get(), opened);
+    dialog.show();
+    const auto combo = [&dialog](const char* name) { return child<QComboBox>(&dialog, name)->currentText(); };
+    const auto text = [&dialog](const char* name) { return child<QLineEdit>(&dialog, name)->text(); };
+    const auto shown = [&dialog](const char* name) { return child(&dialog, name)->isVisible(); };
+    QCOMPARE(QVariantList({combo("accountCombo"), child<QRadioButton>(&dialog, "depositRadio")->isChecked(),
+                           text("payeeEdit"), text("memoEdit"), combo("categoryCombo"), combo("frequencyCombo"),
+                           shown("intervalSpinBox"), combo("firstDayCombo"), combo("secondDayCombo"),
+                           text("startDateField"), child<QCheckBox>(&dialog, "hasEndDateCheckBox")->isChecked(),
+                           text("endDateField"), child<QCheckBox>(&dialog, "autoPostCheckBox")->isChecked(),
+                           child<QSpinBox>(&dialog, "leadDaysSpinBox")->value(),
+                           child(&dialog, "leadDaysSpinBox")->isEnabled(),
+                           child<QCheckBox>(&dialog, "activeCheckBox")->isChecked()}),
+             QVariantList({"Checking", true, "Rent", "twice a month", "Food > Groceries", "Semi-monthly", false,
+                           "5", "Last day", "1/1/2024", true, "12/31/2024", true, 3, true, false}));
+
+    // The payee completer offers the account's payees, matched anywhere and in any case.
+    QCompleter* payees = child<QLineEdit>(&dialog, "payeeEdit")->completer();
+    payees->setCompletionPrefix(QStringLiteral("FE"));
+    QCOMPARE(QVariantList({payees->completionCount(), payees->currentCompletion()}), QVariantList({1, "Safeway"}));
 }
 
 VELLUMRY_TEST_MAIN(TestRecurringFormDialog)

@@ -47,30 +47,48 @@ void TestReportsScreen::init()
 
 void TestReportsScreen::presetsFollowToday_data()
 {
+    QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("preset");
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
-    QTest::newRow("Last Month") << 1 << QDate(2025, 2, 1) << QDate(2025, 2, 28);
-    QTest::newRow("This Quarter") << 2 << QDate(2025, 1, 1) << QDate(2025, 3, 15);
-    QTest::newRow("Last Quarter") << 3 << QDate(2024, 10, 1) << QDate(2024, 12, 31);
-    QTest::newRow("All Time") << 9 << QDate(2000, 1, 1) << QDate(2025, 3, 15);
+    const QDate march15(2025, 3, 15);
+    QTest::newRow("This Month") << march15 << 0 << QDate(2025, 3, 1) << march15;
+    QTest::newRow("Last Month") << march15 << 1 << QDate(2025, 2, 1) << QDate(2025, 2, 28);
+    QTest::newRow("This Quarter") << march15 << 2 << QDate(2025, 1, 1) << march15;
+    QTest::newRow("Last Quarter") << march15 << 3 << QDate(2024, 10, 1) << QDate(2024, 12, 31);
+    QTest::newRow("This Year") << march15 << 4 << QDate(2025, 1, 1) << march15;
+    QTest::newRow("Last Year") << march15 << 5 << QDate(2024, 1, 1) << QDate(2024, 12, 31);
+    QTest::newRow("Last 30 Days") << march15 << 6 << QDate(2025, 2, 13) << march15;
+    QTest::newRow("Last 90 Days") << march15 << 7 << QDate(2024, 12, 15) << march15;
+    QTest::newRow("Last 12 Months") << march15 << 8 << QDate(2024, 3, 15) << march15;
+    QTest::newRow("All Time") << march15 << 9 << QDate(2000, 1, 1) << march15;
+    QTest::newRow("This Quarter in August") << QDate(2025, 8, 20) << 2 << QDate(2025, 7, 1) << QDate(2025, 8, 20);
+    QTest::newRow("Last Quarter in August") << QDate(2025, 8, 20) << 3 << QDate(2025, 4, 1) << QDate(2025, 6, 30);
+    QTest::newRow("Last Quarter in December") << QDate(2025, 12, 31) << 3 << QDate(2025, 7, 1)
+                                              << QDate(2025, 9, 30);
+    QTest::newRow("Last Month in January") << QDate(2025, 1, 31) << 1 << QDate(2024, 12, 1) << QDate(2024, 12, 31);
 }
 
 void TestReportsScreen::presetsFollowToday()
 {
+    QFETCH(QDate, today);
     QFETCH(int, preset);
     QFETCH(QDate, from);
     QFETCH(QDate, to);
-    Clock::setFixedNow(QDateTime(QDate(2025, 3, 15), QTime(9, 0), QTimeZone::utc()));
+    Clock::setFixedNow(QDateTime(today, QTime(9, 0), QTimeZone::utc()));
     const auto period = [this] {
         return QVariantList({w<QDateEdit>("fromEdit")->date(), w<QDateEdit>("toEdit")->date(),
-                             w("fromEdit")->isVisible(), w("rangeLabel")->isVisible()});
+                             w("fromEdit")->isVisible(), w("toEdit")->isVisible(), w("rangeLabel")->isVisible()});
     };
+    w<QComboBox>("periodCombo")->setCurrentIndex(preset == 0 ? 1 : 0); // so that choosing `preset` is a change
     w<QComboBox>("periodCombo")->setCurrentIndex(preset);
-    QCOMPARE(period(), QVariantList({from, to, false, true}));
+    QCOMPARE(period(), QVariantList({from, to, false, false, true}));
+    const QLocale locale;
+    QCOMPARE(w<QLabel>("rangeLabel")->text(), QStringLiteral("%1 – %2").arg(locale.toString(from, QLocale::ShortFormat),
+                                                                         locale.toString(to, QLocale::ShortFormat)));
     // Custom starts from the preset's dates and shows them for editing.
     w<QComboBox>("periodCombo")->setCurrentIndex(10);
-    QCOMPARE(period(), QVariantList({from, to, true, false}));
+    QCOMPARE(period(), QVariantList({from, to, true, true, false}));
 }
 
 void TestReportsScreen::currenciesDecideWhatShows()
@@ -101,6 +119,10 @@ void TestReportsScreen::currenciesDecideWhatShows()
     QCOMPARE(QVariantList({rows("categoryTable"), rows("taxTable"),
                            w<QLabel>("mixedCurrencyNotice")->text().startsWith("The tax")}),
              QVariantList({QStringList({"Charity|-$50.00"}), QStringList(), true}));
+    // Back to all of them: the sums that would mix currencies go again.
+    w<QComboBox>("accountCombo")->setCurrentIndex(0);
+    QCOMPARE(QVariantList({rows("categoryTable"), w<QLabel>("mixedCurrencyNotice")->text().startsWith("These")}),
+             QVariantList({QStringList(), true}));
 
     // A change while the window shows reruns everything over all accounts.
     euro.currency = Currency::USD;
@@ -122,6 +144,10 @@ void TestReportsScreen::totalsExportAndCustomPeriods()
              QStringList({"2024-03|$2,500.00|-$12.34|$2,487.66", "Total|$2,500.00|-$12.34|$2,487.66"}));
     const auto bold = [&](int row) { return tester.model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold(); };
     QVERIFY(!bold(0) && bold(1));
+    QStringList headers;
+    for (int section = 0; section < tester.model()->columnCount(); ++section)
+        headers.append(tester.model()->headerData(section, Qt::Horizontal).toString());
+    QCOMPARE(headers, QStringList({"Month", "Income", "Expenses", "Net"}));
 
     const QString path = QDir(qEnvironmentVariable("HOME")).filePath(QStringLiteral("out.csv"));
     FileDialog::setNextFileName(path);
