@@ -33,6 +33,7 @@ private slots:
     void addEditDeleteKeepBothLegsAndSplits();
     void creditCardAndItsHistory();
     void yenStatementInWholeYen();
+    void missingAccountLeavesTheScreenEmpty();
 
 private:
     void open(const QString& accountId);
@@ -279,6 +280,16 @@ void TestReconciliationScreens::yenStatementInWholeYen()
     QCOMPARE(figures(QStringLiteral("12345")),
              QStringLiteral("Statement Balance:|Cleared Deposits|Cleared Withdrawals|¥0|¥12,345|¥0|¥12,345|¥12,345|¥0|"
                             "color: #2e7d32;|finish"));
+}
+
+void TestReconciliationScreens::missingAccountLeavesTheScreenEmpty()
+{
+    m->addTransaction(m_checking.id, QStringLiteral("Pay"), 0, QDate(2024, 3, 1), ScreenLedger::Cleared);
+    open(QStringLiteral("no-such-account"));
+    // A zero statement meets a zero balance, yet there is nothing to finish.
+    QCOMPARE(figures(QStringLiteral("0")).section(QLatin1Char('|'), -1), QStringLiteral("-"));
+    QCOMPARE(m_table->rowCount(), 0);
+    QTest::keyClick(m_table, Qt::Key_N, Qt::ControlModifier); // no form: an unanswered one would end the test
 }
 
 VELLUMRY_TEST_MAIN(TestReconciliationScreens)
