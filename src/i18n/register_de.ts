@@ -267,6 +267,14 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
             <source>Fields cleared</source>
             <translation>Felder geleert</translation>
         </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
+        </message>
     </context>
     <context>
         <name>SmartDateEdit</name>
@@ -288,6 +296,10 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <message>
             <source>Remaining: %1</source>
             <translation>Verbleibend: %1</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
         </message>
     </context>
     <context>
@@ -588,6 +600,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <message>
             <source>—Split—</source>
             <translation>—Aufgeteilt—</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
         </message>
     </context>
 </TS>

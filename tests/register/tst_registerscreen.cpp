@@ -47,9 +47,15 @@ static void play(QAbstractItemView* table, const QString& script)
             return;
         }
         const QKeyCombination key = QKeySequence(match.captured(1))[0];
-        if (match.captured(1).isEmpty())
-            QTest::keyClicks(target, match.captured(0));
-        else
+        if (match.captured(1).isEmpty()) {
+            // Text beyond Latin-1 ("９９") arrives as a key without a key code, as from an input method.
+            for (const QChar c : match.captured(0)) {
+                if (c.unicode() < 0x100)
+                    QTest::keyClick(target, c.toLatin1());
+                else
+                    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        } else
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
         QCoreApplication::processEvents();
     }
@@ -69,10 +75,12 @@ private slots:
     void keyboardAlone_data();
     void keyboardAlone();
     void rowCommands();
+    void deletedRowLeavesTheRegister();
 
 private:
     void showScreen(const QString& accountId);
     QStringList figures() const;
+    QStringList screenState() const;
     // Picks `text` in the header's column menu, as a right click would show it.
     void chooseColumnMenu(const QString& text);
     void pressTab(Qt::Key key, int expectedColumn);
@@ -369,6 +377,16 @@ void TestRegisterScreen::keyboardAlone_data()
                               << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"} << "Payee is required";
     QTest::newRow("no amount") << "<Tab><Tab>Shop<Ctrl+Return><Tab><Tab><Tab>5<Ctrl+Return>"
         << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"} << "Enter a payment or deposit amount";
+    // Text that is no amount is refused, not saved as 0.00; Return opens the same cell again.
+    QTest::newRow("letters") << "<Tab><Tab>Shop<Tab><Tab><Tab>abc<Ctrl+Return><Return>5<Ctrl+Return>"
+                             << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"}
+                             << "Amount not understood: abc";
+    QTest::newRow("exponent") << "<Tab><Tab>Shop<Tab><Tab><Tab><Tab>1e308<Return><Return><Left><Return>7<Ctrl+Return>"
+                              << QStringList{"checking 2024-03-05 Shop||700||# -- v1 pending"}
+                              << "Amount not understood: 1e308";
+    QTest::newRow("full-width digits") << "<Tab><Tab>Shop<Tab><Tab><Tab>\uFF19\uFF19<Ctrl+E><Return>9<Ctrl+Return>"
+                                       << QStringList{"checking 2024-03-05 Shop||-900||# -- v1 pending"}
+                                       << "Amount not understood: \uFF19\uFF19";
     // The other leg is written first and must go when the typed one fails.
     QTest::newRow("second leg fails") << "<Tab><Tab>[Transfer] Savings<Tab><Tab><Tab>5<Ctrl+Return>" << QStringList()
                                       << "The transaction could not be saved. Please try again.";
@@ -427,15 +445,71 @@ void TestRegisterScreen::rowCommands()
     });
     play(m_table, QStringLiteral("<Up><Alt+Return>"));
 
-    // ' leaves a split's amount alone; the menu's "Mark &Uncleared" clears even a reconciled row.
+    // ' leaves a split's amount alone, so Ctrl+Return has nothing to write; the
+    // menu's "Mark &Uncleared" clears even a reconciled row.
     play(m_table, QStringLiteral("<Down><Right><Right><Right><Right><Right>'<Ctrl+Return><Up><Menu>uu<Return>"));
-    QCOMPARE(stored(), QStringList({"checking 2024-03-02 Rent||-90000||# -R split v3 pending",
+    QCOMPARE(stored(), QStringList({"checking 2024-03-02 Rent||-90000||# -R split v2 pending",
                                     "checking 2024-03-01 Gym||-2500||# C- v3 pending"}));
 
     m_ledger->state.preferencesRepository->set(QStringLiteral("registerFilter_checking"), "{\"cleared\":true}");
     m_screen->setAccount(QStringLiteral("checking"));
     play(m_table, QStringLiteral("<Tab><Tab>Hidden<Tab><Tab><Tab>1<Ctrl+Return>"));
     QCOMPARE(status(), QStringLiteral("Saved. It isn't listed because of the current filter."));
+}
+
+// Payee and Balance of every row shown, the figures, whether an editor is open, the status line.
+QStringList TestRegisterScreen::screenState() const
+{
+    QStringList shown;
+    for (int row = 0; row < m_model->transactionCount(); ++row)
+        shown.append(m_model->index(row, RegisterModel::PayeeColumn).data().toString() + QLatin1Char(' ')
+                     + m_model->index(row, RegisterModel::BalanceColumn).data().toString());
+    return shown << figures().last() << (m_table->isEditing() ? "editing" : "no editor") << status();
+}
+
+void TestRegisterScreen::deletedRowLeavesTheRegister()
+{
+    showScreen(QStringLiteral("checking"));
+    play(m_table, QStringLiteral("<Tab><Tab>Salary<Tab><Tab><Tab><Tab>3500<Ctrl+Return>"
+                                 "<Tab><Tab>Rent<Tab><Tab><Tab>120<Ctrl+Return>"
+                                 "<Tab><Tab>Shop<Tab><Tab><Tab>80<Ctrl+Return>"
+                                 "<Up><Right><Right><Right><Right><Right><Return>50<Ctrl+Return>"));
+    const QStringList kept{"checking 2024-03-05 Salary||350000||# -- v1 pending",
+                           "checking 2024-03-05 Shop||-5000||# -- v2 pending"};
+    QCOMPARE(stored(), QStringList({kept.first(), "checking 2024-03-05 Rent||-12000||# -- v1 pending", kept.last()}));
+    const QString rentId = m_ledger->rows(QStringLiteral("checking")).at(1).id;
+
+    // The payee editor of Rent is open when Ctrl+D reaches the screen through it.
+    const QRect payee = m_table->visualRect(m_model->index(1, RegisterModel::PayeeColumn));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, payee.center());
+    QVERIFY(m_table->isEditing());
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    play(m_table, QStringLiteral("<Ctrl+D>"));
+    QCOMPARE(MessageBox::lastText(), QStringLiteral("Delete \"Rent\" for $120.00?"));
+    QCOMPARE(stored(), kept);
+    QCOMPARE(m_ledger->load(rentId).version, 2);
+    QCOMPARE(screenState(), QStringList({"Salary 3,500.00", "Shop 3,450.00", "$3,450.00", "no editor", ""}));
+
+    // Saving at once writes neither the deleted row nor the row that took its place.
+    play(m_table, QStringLiteral("<Ctrl+Return><Ctrl+Return>"));
+    QCOMPARE(stored(), kept);
+    QCOMPARE(m_ledger->load(rentId).version, 2);
+    QVERIFY(m_ledger->load(rentId).deletedAt);
+
+    // A row deleted elsewhere (a sync) while it is edited is not written back.
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, payee.center());
+    play(m_table, QStringLiteral("Market"));
+    const Transaction shop = m_ledger->rows(QStringLiteral("checking")).at(1);
+    QVERIFY(m_ledger->state.transactionRepository->softDelete(shop.id));
+    play(m_table, QStringLiteral("<Ctrl+Return>"));
+    QCOMPARE(stored(), QStringList({kept.first()}));
+    QCOMPARE(describe(m_ledger->load(shop.id)), describe([&] {
+                 Transaction deleted = shop;
+                 deleted.version = 3;
+                 return deleted;
+             }()));
+    QCOMPARE(screenState(), QStringList({"Salary 3,500.00", "$3,500.00", "no editor",
+                                         "This transaction was deleted meanwhile, so nothing was saved."}));
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterScreen)

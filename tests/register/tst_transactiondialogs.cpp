@@ -8,7 +8,9 @@
 #include "register/TransactionFormDialog.h"
 #include "widgets/SmartAmountField.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -31,6 +33,21 @@ SplitLine splitLine(const QString& categoryId, qint64 amount, const QString& mem
 QWidget* cell(QWidget* editor, int row, int column)
 {
     return child<QTableWidget>(editor, "splitTable")->cellWidget(row, column);
+}
+
+// Selects the field's text and replaces it: "<paste>" pastes the rest, "<clear>" deletes it.
+void enterAmount(SmartAmountField* field, const QString& entry)
+{
+    field->setFocus();
+    field->selectAll();
+    if (entry == u"<clear>") {
+        QTest::keyClick(field, Qt::Key_Delete);
+    } else if (entry.startsWith(u"<paste>")) {
+        QGuiApplication::clipboard()->setText(entry.mid(7));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(field, entry);
+    }
 }
 
 QStringList labelTexts(const QDialog& dialog)
@@ -58,6 +75,8 @@ private slots:
     void formSplitAndEdit();
     void detailsView();
     void detailsToggleAndDelete();
+    void amountNotUnderstood_data();
+    void amountNotUnderstood();
 
 private:
     std::unique_ptr<RegisterLedger> m_ledger;
@@ -274,6 +293,70 @@ void TestTransactionDialogs::detailsToggleAndDelete()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(ledger.load(leg.id).deletedAt);
     QVERIFY(ledger.load(leg.transferLinkId).deletedAt);
+}
+
+void TestTransactionDialogs::amountNotUnderstood_data()
+{
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("message"); // empty when OK closes the dialog at once
+    QTest::addColumn<qint64>("amount");   // the result, after 12.50 is typed where refused
+
+    for (const bool split : {false, true}) {
+        const char* dialog = split ? "split editor: " : "form: ";
+        QTest::addRow("%spasted exponent", dialog) << split << "<paste>1e3" << "Amount not understood: 1e3" << qint64(-1250);
+        QTest::addRow("%sminus alone", dialog) << split << "-5" << "Amount not understood: -" << qint64(-1250);
+        QTest::addRow("%spoint alone", dialog) << split << "." << "Amount not understood: ." << qint64(-1250);
+        // Not the amount the field held before it was emptied.
+        QTest::addRow("%semptied means 0", dialog) << split << "<clear>" << QString() << qint64(0);
+    }
+}
+
+void TestTransactionDialogs::amountNotUnderstood()
+{
+    QFETCH(bool, split);
+    QFETCH(QString, entry);
+    QFETCH(QString, message);
+    QFETCH(qint64, amount);
+
+    std::unique_ptr<QDialog> dialog;
+    SmartAmountField* field = nullptr;
+    if (split) {
+        dialog = std::make_unique<SplitEditorDialog>(&m_ledger->state, -2000, Currency::USD, QList<SplitLine>());
+        field = qobject_cast<SmartAmountField*>(cell(dialog.get(), 0, 1));
+    } else {
+        dialog = std::make_unique<TransactionFormDialog>(&m_ledger->state, QStringLiteral("checking"));
+        field = child<SmartAmountField>(dialog.get(), "amountField");
+    }
+    const auto result = [&] {
+        if (auto* editor = qobject_cast<SplitEditorDialog*>(dialog.get())) {
+            qint64 sum = 0;
+            for (const SplitLine& line : editor->lines())
+                sum += line.amount;
+            return sum;
+        }
+        return qobject_cast<TransactionFormDialog*>(dialog.get())->transaction().amount;
+    };
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    enterAmount(field, QStringLiteral("20"));
+    enterAmount(field, entry);
+    clickOk(dialog.get());
+
+    auto* label = child<QLabel>(dialog.get(), "amountProblemLabel");
+    if (message.isEmpty()) {
+        QCOMPARE(QVariantList({dialog->result(), label->isVisible(), result()}),
+                 QVariantList({int(QDialog::Accepted), false, amount}));
+        return;
+    }
+    // It stays open on what was typed, with the field holding it again.
+    QCOMPARE(QVariantList({dialog->result(), dialog->isVisible(), label->text(), field->text(), field->hasFocus()}),
+             QVariantList({int(QDialog::Rejected), true, message, "$ " + message.section(QLatin1String(": "), 1),
+                           true}));
+    QTest::keyClicks(field, QStringLiteral("12.50"));
+    clickOk(dialog.get());
+    QCOMPARE(QVariantList({dialog->result(), label->isVisible(), result()}),
+             QVariantList({int(QDialog::Accepted), false, amount}));
 }
 
 VELLUMRY_TEST_MAIN(TestTransactionDialogs)
