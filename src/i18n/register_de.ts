@@ -66,10 +66,6 @@
             <translation>Datum</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>Scheck-Nr.</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Empfänger</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Einzahlung</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Abg.</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Saldo</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Aufgeteilt—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Abg.</translation>
         </message>
     </context>
     <context>

@@ -66,10 +66,6 @@
             <translation>Date</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>Chk #</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Payee</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Deposit</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Clr</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Balance</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Split—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>Chk #</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Clr</translation>
         </message>
     </context>
     <context>

@@ -66,10 +66,6 @@
             <translation>Fecha</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>N.º cheque</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Beneficiario</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Depósito</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Conc.</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Saldo</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Dividida—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>N.º</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Est.</translation>
         </message>
     </context>
     <context>

@@ -66,10 +66,6 @@
             <translation>Date</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>N° chèque</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Bénéficiaire</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Dépôt</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Rapp.</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Solde</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Ventilée—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>N°</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Rap.</translation>
         </message>
     </context>
     <context>

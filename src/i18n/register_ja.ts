@@ -66,10 +66,6 @@
             <translation>日付</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>小切手番号</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>支払先</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>入金</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>照合</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>残高</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—分割—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>番号</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>照合</translation>
         </message>
     </context>
     <context>

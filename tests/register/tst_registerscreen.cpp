@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTimer>
+#include <QTranslator>
 
 // Keys as a keyboard sends them, to an open popup or the focus widget: "<Ctrl+Return>" is one key,
 // other text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
@@ -76,6 +77,8 @@ private slots:
     void keyboardAlone();
     void rowCommands();
     void deletedRowLeavesTheRegister();
+    void translationsFitTheirColumns_data();
+    void translationsFitTheirColumns();
 
 private:
     void showScreen(const QString& accountId);
@@ -510,6 +513,58 @@ void TestRegisterScreen::deletedRowLeavesTheRegister()
              }()));
     QCOMPARE(screenState(), QStringList({"Salary 3,500.00", "$3,500.00", "no editor",
                                          "This transaction was deleted meanwhile, so nothing was saved."}));
+}
+
+void TestRegisterScreen::translationsFitTheirColumns_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "en", "es", "fr", "ja"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void TestRegisterScreen::translationsFitTheirColumns()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/vellumry_%1.qm").arg(language)));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    showScreen(QStringLiteral("checking"));
+    QCOMPARE(currentFontScale(), 100);
+
+    // A glyph this machine lacks (Japanese, without a CJK font) counts as a square of the line height.
+    const auto textWidth = [](const QFontMetrics& metrics, const QString& text) {
+        int width = 0;
+        for (const QChar c : text)
+            width += metrics.inFont(c) ? metrics.horizontalAdvance(c) : metrics.height();
+        return width;
+    };
+    QHeaderView* header = m_table->horizontalHeader();
+    const int headerMargin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int cellMargin = m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1;
+    QStringList tooWide;
+    const auto check = [&](int column, const QString& text, const QFontMetrics& metrics, int margin) {
+        const int needed = textWidth(metrics, text) + 2 * margin;
+        if (needed > header->sectionSize(column))
+            tooWide.append(QStringLiteral("%1 needs %2 of %3").arg(text).arg(needed).arg(header->sectionSize(column)));
+    };
+
+    // Headers in every mode: ordinary, two-line, a credit card's.
+    RegisterModel headers;
+    for (const auto& [twoLine, liability] : {std::pair(false, false), {true, false}, {false, true}}) {
+        headers.setTwoLine(twoLine);
+        headers.setLiabilityAccount(liability);
+        for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+            check(column, headers.headerData(column, Qt::Horizontal).toString(), header->fontMetrics(), headerMargin);
+    }
+    // The entry row's placeholders, in the table's own font: they must not wrap.
+    const int entry = m_model->entryRow();
+    for (int column = 0; column < RegisterModel::BalanceColumn; ++column) {
+        if (column != RegisterModel::DateColumn)
+            check(column, m_model->index(entry, column).data().toString(), m_table->fontMetrics(), cellMargin);
+    }
+    check(RegisterModel::CategoryColumn, RegisterModel::tr("\u2014Split\u2014"), m_table->fontMetrics(), cellMargin);
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1String("; "))));
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterScreen)
