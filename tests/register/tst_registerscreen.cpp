@@ -294,6 +294,12 @@ void TestRegisterScreen::layoutIsRemembered()
     QCOMPARE(m_model->entryRow(), 0);
 
     QHeaderView* header = m_table->horizontalHeader();
+    QCOMPARE(header->sectionSize(RegisterModel::PayeeColumn), 250);
+    // The Balance column is a preference, which the window brings back to the register.
+    chooseColumnMenu(QStringLiteral("Balance"));
+    QCOMPARE(m_ledger->state.preferencesRepository->getBool(QStringLiteral("registerShowBalance"), true), false);
+    m_screen->reload();
+    QVERIFY(m_table->isColumnHidden(RegisterModel::BalanceColumn));
     header->resizeSection(RegisterModel::CategoryColumn, 222);
     header->resizeSection(RegisterModel::PayeeColumn, 400);
     chooseColumnMenu(QStringLiteral("Category"));
