@@ -18,7 +18,6 @@ void TypedAmountCheck::watch(SmartAmountField* field)
     field->installEventFilter(this);
     const auto forget = [this, field] { m_notUnderstood.remove(field); };
     connect(field, &QObject::destroyed, this, forget);
-    connect(field, &SmartAmountField::valueChanged, this, forget);
     if (auto* edit = field->findChild<QLineEdit*>())
         connect(edit, &QLineEdit::textEdited, this, forget);
 }
@@ -43,7 +42,8 @@ void TypedAmountCheck::takeText(SmartAmountField* field)
         field->setValue(0.0);
         m_notUnderstood.remove(field);
     } else if (!readTypedAmount(text, field->currency())) {
-        m_notUnderstood.insert(field, text);
+        // The value is the one the spin box is about to put back.
+        m_notUnderstood.insert(field, {text, field->value()});
     }
 }
 
@@ -56,7 +56,12 @@ SmartAmountField* TypedAmountCheck::findNotUnderstood(QString* text)
         const auto noted = m_notUnderstood.constFind(field.data());
         if (noted == m_notUnderstood.cend())
             continue;
-        *text = *noted;
+        // A value set since from elsewhere (a payee's last amount) replaced it.
+        if (noted->value != field->value()) {
+            m_notUnderstood.erase(noted);
+            continue;
+        }
+        *text = noted->text;
         if (auto* edit = field->findChild<QLineEdit*>()) {
             edit->setText(field->prefix() + *text);
             edit->setSelection(static_cast<int>(field->prefix().size()), static_cast<int>(text->size()));

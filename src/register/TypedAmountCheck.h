@@ -35,7 +35,12 @@ private:
     void takeText(SmartAmountField* field);
 
     QList<QPointer<SmartAmountField>> m_fields;
-    QHash<const QObject*, QString> m_notUnderstood;
+    struct Noted
+    {
+        QString text;
+        double value = 0.0;
+    };
+    QHash<const QObject*, Noted> m_notUnderstood;
 };
 
 // The hidden line under a dialog's fields where it says which amount it did

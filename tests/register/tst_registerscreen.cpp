@@ -77,6 +77,7 @@ private slots:
     void keyboardAlone();
     void rowCommands();
     void deletedRowLeavesTheRegister();
+    void openingBalanceIsChangedInTheAccount();
     void translationsFitTheirColumns_data();
     void translationsFitTheirColumns();
 
@@ -519,6 +520,24 @@ void TestRegisterScreen::deletedRowLeavesTheRegister()
              }()));
     QCOMPARE(screenState(), QStringList({"Salary 3,500.00", "$3,500.00", "no editor",
                                          "This transaction was deleted meanwhile, so nothing was saved."}));
+}
+
+void TestRegisterScreen::openingBalanceIsChangedInTheAccount()
+{
+    QVERIFY(TransactionActions::setOpeningBalance(&m_ledger->state, QStringLiteral("checking"), 50000,
+                                                  QDate(2024, 1, 1)));
+    const Transaction opening = m_ledger->rows(QStringLiteral("checking")).value(0);
+    showScreen(QStringLiteral("checking"));
+    QSignalSpy sent(m_screen.get(), &RegisterScreen::editAccountRequested);
+
+    // Walking through it with Enter sends nobody to the account's settings.
+    play(m_table, QStringLiteral("<Up><Return><Return><Return><Return><Return><Return><Return><Return><Return>"));
+    QCOMPARE(sent.count(), 0);
+    play(m_table, QStringLiteral("<Up><Right><Right><Right><Right><Right><Right><Return>600<Ctrl+Return>"));
+    QCOMPARE(sent.count(), 1);
+    QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("checking"));
+    QCOMPARE(describe(m_ledger->load(opening.id)), describe(opening));
+    QCOMPARE(m_model->index(0, RegisterModel::DepositColumn).data().toString(), QStringLiteral("500.00"));
 }
 
 void TestRegisterScreen::translationsFitTheirColumns_data()
