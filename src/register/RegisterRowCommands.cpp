@@ -82,8 +82,13 @@ void RegisterRowCommands::showRowDetails(const QString& id)
     TransactionDetailsDialog details(m_state, *transaction, m_screen);
     ModalDialog::exec(&details);
     // The dialog may have changed the mark or deleted the row; what follows
-    // acts on the row as it now stands.
-    m_screen->reloadAfterOwnChange();
+    // acts on the row as it now stands. Only a looked-at row keeps what was
+    // being typed in its open cell.
+    const std::optional<Transaction> stored = m_state->transactionRepository->findById(id);
+    if (!stored || stored->deletedAt || stored->version != transaction->version)
+        m_screen->reloadAfterOwnChange();
+    else
+        m_screen->reload();
     if (details.deleted())
         return;
     if (details.editRequested())

@@ -520,6 +520,27 @@ void TestRegisterScreen::deletedRowLeavesTheRegister()
              }()));
     QCOMPARE(screenState(), QStringList({"Salary 3,500.00", "$3,500.00", "no editor",
                                          "This transaction was deleted meanwhile, so nothing was saved."}));
+
+    // The details opened from an open cell: looked at, the typing goes on; changed, the register shows it.
+    const QRect salary = m_table->visualRect(m_model->index(0, RegisterModel::PayeeColumn));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, salary.center());
+    play(m_table, QStringLiteral("Pool"));
+    ModalDialog::setNextHandler([](QDialog* details) {
+        QTest::mouseClick(child<QPushButton>(details, "closeButton"), Qt::LeftButton);
+    });
+    play(m_table, QStringLiteral("<Alt+Return><Ctrl+Return>"));
+    QCOMPARE(stored(), QStringList({"checking 2024-03-05 Pool||350000||# -- v2 pending"}));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, salary.center());
+    play(m_table, QStringLiteral("Rink"));
+    ModalDialog::setNextHandler([](QDialog* details) {
+        QTest::mouseClick(child<QPushButton>(details, "toggleClearedButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(details, "closeButton"), Qt::LeftButton);
+    });
+    play(m_table, QStringLiteral("<Alt+Return>"));
+    QCOMPARE(stored(), QStringList({"checking 2024-03-05 Pool||350000||# C- v3 pending"}));
+    QCOMPARE(QStringList({m_model->index(0, RegisterModel::ClearedColumn).data().toString(),
+                          m_table->isEditing() ? "editing" : "no editor"}),
+             QStringList({"C", "no editor"}));
 }
 
 void TestRegisterScreen::openingBalanceIsChangedInTheAccount()
