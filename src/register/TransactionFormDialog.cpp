@@ -1,5 +1,6 @@
 #include "TransactionFormDialog.h"
 
+#include "CategoryItems.h"
 #include "SplitLinesWidget.h"
 #include "TypedAmountCheck.h"
 
@@ -24,7 +25,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -245,17 +245,7 @@ void TransactionFormDialog::populateCategories()
 {
     m_categoryCombo->clear();
     m_categoryCombo->addItem(tr("(none)"), QString());
-    const QList<Category> categories = m_state->categoryRepository->listAll();
-    QHash<QString, QString> names;
-    for (const Category& category : categories)
-        names.insert(category.id, category.name);
-    for (const Category& category : categories) {
-        const auto parent = names.constFind(category.parentId);
-        const QString text = !category.parentId.isEmpty() && parent != names.cend()
-                                 ? QStringLiteral("%1 > %2").arg(*parent, category.name)
-                                 : category.name;
-        m_categoryCombo->addItem(text, category.id);
-    }
+    addCategoryItems(m_categoryCombo, m_state->categoryRepository->listAll());
     m_categoryCombo->setCurrentIndex(0);
 }
 
