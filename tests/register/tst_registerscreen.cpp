@@ -85,6 +85,8 @@ private:
     void showScreen(const QString& accountId);
     QStringList figures() const;
     QStringList screenState() const;
+    // The context menu of the current cell: each entry with its shortcut, "-" for a separator.
+    QStringList rowMenu();
     // Picks `text` in the header's column menu, as a right click would show it.
     void chooseColumnMenu(const QString& text);
     void pressTab(Qt::Key key, int expectedColumn);
@@ -422,12 +424,20 @@ void TestRegisterScreen::keyboardAlone()
 
 void TestRegisterScreen::rowCommands()
 {
-    m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Gym"), -2500));
+    Transaction gym = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Gym"), -2500);
+    gym.date = QDate(2000, 1, 1); // the first day a memorized transaction may start on
+    m_ledger->add(gym);
     Transaction rent = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Rent"), -90000);
     rent.date = QDate(2024, 3, 2);
     rent.cleared = rent.reconciled = rent.isSplit = true;
     m_ledger->add(rent);
     showScreen(QStringLiteral("checking"));
+    QCOMPARE(rowMenu(), QStringList({"&Insert New Ctrl+I", "&New Transaction...", "&Edit in Dialog... Ctrl+E"}));
+    play(m_table, QStringLiteral("<Up>"));
+    QCOMPARE(rowMenu(), QStringList({"&Insert New Ctrl+I", "&New Transaction...", "-", "Show &Details... Alt+Return",
+                                     "Edit &Splits...", "&Edit in Dialog... Ctrl+E", "D&uplicate...",
+                                     "Mark &Uncleared", "&Delete Ctrl+D"}));
+    play(m_table, QStringLiteral("<Down>"));
     // What the main window hands in: the recurring form in its memorize mode.
     m_screen->setMemorizeForm([this](const RecurringTransaction& seed, QWidget* parent) {
         std::unique_ptr<RecurringFormDialog> form(RecurringFormDialog::createFromSeed(&m_ledger->state, seed, parent));
@@ -439,7 +449,7 @@ void TestRegisterScreen::rowCommands()
     play(m_table, QStringLiteral("<Down><Ctrl+M>"));
     const RecurringTransaction memorized = m_ledger->state.recurringRepository->listAll().value(0);
     QCOMPARE(QVariantList({status(), memorized.accountId, memorized.payee, memorized.amount, memorized.startDate}),
-             QVariantList({"Transaction memorized as recurring", "checking", "Gym", -2500, QDate(2024, 3, 1)}));
+             QVariantList({"Transaction memorized as recurring", "checking", "Gym", -2500, QDate(2000, 1, 1)}));
 
     // Details, then Edit: the form opens on the row as the details left it.
     ModalDialog::setNextHandler([](QDialog* details) {
@@ -459,7 +469,7 @@ void TestRegisterScreen::rowCommands()
     // menu's "Mark &Uncleared" clears even a reconciled row.
     play(m_table, QStringLiteral("<Down><Right><Right><Right><Right><Right>'<Ctrl+Return><Up><Menu>uu<Return>"));
     QCOMPARE(stored(), QStringList({"checking 2024-03-02 Rent||-90000||# -R split v2 pending",
-                                    "checking 2024-03-01 Gym||-2500||# C- v3 pending"}));
+                                    "checking 2000-01-01 Gym||-2500||# C- v3 pending"}));
 
     m_ledger->state.preferencesRepository->set(QStringLiteral("registerFilter_checking"), "{\"cleared\":true}");
     m_screen->setAccount(QStringLiteral("checking"));
@@ -475,6 +485,22 @@ QStringList TestRegisterScreen::screenState() const
         shown.append(m_model->index(row, RegisterModel::PayeeColumn).data().toString() + QLatin1Char(' ')
                      + m_model->index(row, RegisterModel::BalanceColumn).data().toString());
     return shown << figures().last() << (m_table->isEditing() ? "editing" : "no editor") << status();
+}
+
+QStringList TestRegisterScreen::rowMenu()
+{
+    QStringList entries;
+    QTimer::singleShot(0, m_screen.get(), [&entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (const QAction* action : menu->actions()) {
+            const QString keys = action->shortcut().toString();
+            entries.append(action->isSeparator() ? QStringLiteral("-")
+                                                 : action->text() + (keys.isEmpty() ? QString() : u' ' + keys));
+        }
+        menu->close();
+    });
+    m_screen->onContextMenu(m_table->visualRect(m_table->currentIndex()).center());
+    return entries;
 }
 
 void TestRegisterScreen::deletedRowLeavesTheRegister()
