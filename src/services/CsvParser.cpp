@@ -23,13 +23,38 @@ int lineOf(QStringView text, qsizetype position)
 
 } // namespace
 
-CsvRowReader::CsvRowReader(QStringView text)
+CsvRowReader::CsvRowReader(QStringView text, CsvRowLimits limits)
     : m_text(text)
+    , m_limits(limits)
 {
+}
+
+bool CsvRowReader::keeps(qsizetype end)
+{
+    if (m_rowTooLong)
+        return false;
+    if (end - m_rowStart <= m_limits.chars)
+        return true;
+    m_rowTooLong = true;
+    m_pending = QString();
+    return false;
+}
+
+void CsvRowReader::appendPending(qsizetype end)
+{
+    if (keeps(end))
+        m_pending.append(run(end));
 }
 
 void CsvRowReader::endField(qsizetype end)
 {
+    if (!keeps(end))
+        return;
+    if (m_row.size() >= m_limits.fields) {
+        m_rowTooLong = true;
+        m_pending = QString();
+        return;
+    }
     if (m_pending.isEmpty()) {
         m_row.append(run(end).trimmed().toString());
     } else {
@@ -37,6 +62,13 @@ void CsvRowReader::endField(qsizetype end)
         m_row.append(m_pending.trimmed());
         m_pending.clear();
     }
+}
+
+void CsvRowReader::startRow(qsizetype start)
+{
+    m_runStart = start;
+    m_rowStart = start;
+    m_rowTooLong = false;
 }
 
 bool CsvRowReader::next(QStringList* row)
@@ -50,10 +82,10 @@ bool CsvRowReader::next(QStringList* row)
             if (c != u'"')
                 continue;
             if (i + 1 < size && data[i + 1] == u'"') {
-                m_pending.append(run(i + 1)); // keeps one of the two quotes
+                appendPending(i + 1); // keeps one of the two quotes
                 ++i;
             } else {
-                m_pending.append(run(i));
+                appendPending(i);
                 inQuotes = false;
             }
             m_runStart = i + 1;
@@ -61,7 +93,7 @@ bool CsvRowReader::next(QStringList* row)
         }
         switch (c) {
         case u'"':
-            m_pending.append(run(i));
+            appendPending(i);
             inQuotes = true;
             m_openQuote = i;
             m_runStart = i + 1;
@@ -75,12 +107,14 @@ bool CsvRowReader::next(QStringList* row)
             endField(i);
             if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
                 ++i;
-            m_runStart = i + 1;
-            if (isBlankRow(m_row)) {
+            if (!m_rowTooLong && isBlankRow(m_row)) {
                 m_row.clear();
+                startRow(i + 1);
                 break;
             }
             m_position = i + 1;
+            m_tooLong = m_rowTooLong;
+            startRow(i + 1);
             // Rows of one file tend to have one width: size the next row like this one.
             const qsizetype width = m_row.size();
             row->swap(m_row);
@@ -99,9 +133,10 @@ bool CsvRowReader::next(QStringList* row)
     m_atEnd = true;
     // The last line needs no line end and is kept even when blank; only a line
     // with nothing at all in it (or an empty quoted field) gives no row.
-    if (m_row.isEmpty() && m_pending.isEmpty() && m_runStart >= size)
+    if (m_row.isEmpty() && m_pending.isEmpty() && m_runStart >= size && !m_rowTooLong)
         return false;
     endField(size);
+    m_tooLong = m_rowTooLong;
     row->swap(m_row);
     m_row.clear();
     m_lastRowAtEnd = true;

@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 #include "screens/ImportScreen.h"
+#include "services/ImportLimits.h"
 #include "services/ImportService.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
@@ -80,6 +81,7 @@ private slots:
 
     void csvFormAndImports();
     void qifImportsAsMapped();
+    void summarySaysWhatStoppedTheImport();
 };
 
 void TestImportScreen::csvFormAndImports()
@@ -202,6 +204,54 @@ void TestImportScreen::qifImportsAsMapped()
     QCOMPARE(combos("qifTargetCombo"),
              QStringList({"— Create new account \"My Cash\" —", "— Create new account \"My Cc\" —"}));
     QCOMPARE(import(), QStringLiteral("Import complete!\n\n5 transaction(s) imported\n3 metadata record(s) skipped"));
+}
+
+void TestImportScreen::summarySaysWhatStoppedTheImport()
+{
+    ImportLimits limits;
+    limits.csvRowFields = 5;
+    limits.csvRowChars = 40;
+    limits.qifFileBytes = 200;
+    m->state->importService->setLimits(limits);
+    m->addAccount(QStringLiteral("Checking"));
+    m_screen->refresh();
+
+    // A row longer than a row may be is left out, and the summary says by which limit.
+    browse({writeFile(QStringLiteral("wide.csv"), QStringLiteral("D,P,A\n2024-01-02,Rent,-5,a,b,c\n2024-01-03,Gas,-6\n"))});
+    QCOMPARE(import(), QStringLiteral("Import complete!\n\n1 transaction(s) imported\n1 row(s) skipped (more than 5 "
+                                      "fields or 40 characters in one row)"));
+    click("doneButton");
+
+    // The file went away after it was shown: nothing is imported, and the summary says why.
+    m_screen->show();
+    const QString gone = writeFile(QStringLiteral("gone.csv"), QStringLiteral("D,P,A\n2024-01-04,Cafe,-7\n"));
+    browse({gone});
+    QVERIFY(QFile::remove(gone));
+    QCOMPARE(import(), QStringLiteral("Import failed.\n\nCould not open %1: No such file or directory\nNo "
+                                      "transactions were added.")
+                           .arg(gone));
+    click("doneButton");
+
+    // QIF files too large are refused before they are read; one that cannot be read is named.
+    m_screen->show();
+    click("qifRadio");
+    const QString record = QStringLiteral("!Type:Bank\nD01/05/2024\nT-8\nPKiosk\n^\n");
+    const QString small = writeFile(QStringLiteral("small.qif"), record);
+    const QString large = writeFile(QStringLiteral("large.qif"), record + QString(200 - record.size() + 1, u'\n'));
+    const QString missing = m_dir.filePath(QStringLiteral("missing.qif"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    browse({small, large});
+    QCOMPARE(QVariantList({MessageBox::lastText(), child(m_screen.get(), "qifArea")->isVisible()}),
+             QVariantList({"This file is too large to import. QIF files of up to 0.0002 MB can be imported.", false}));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    browse({small, missing});
+    QCOMPARE(QVariantList({MessageBox::lastText(), combos("qifTargetCombo"), text("fileLabel")}),
+             QVariantList({QStringLiteral("Could not open %1: No such file or directory").arg(missing),
+                           QStringList({"— Create new account \"small.qif\" —"}), "2 file(s) selected"}));
+    QCOMPARE(import(), QStringLiteral("Import failed.\n\nCould not open %1: No such file or directory\nNo "
+                                      "transactions were added.")
+                           .arg(missing));
+    QCOMPARE(ledger(), QStringList({"Checking\tchecking", "Checking|2024-01-03|Gas|-600|"}));
 }
 
 VELLUMRY_TEST_MAIN(TestImportScreen)

@@ -365,8 +365,13 @@ void TestBackupService::refusesWhatIsNoBackup_data()
     QTest::newRow("manifest in a folder") << withManifest("backup/manifest.json", manifest()) << missing;
     QTest::newRow("version 2") << withManifest("manifest.json", manifest(2))
                                << QStringLiteral("Unsupported backup version: 2");
-    QTest::newRow("version as text") << withManifest("manifest.json", "{\"version\": \"1\"}")
-                                     << QStringLiteral("Unsupported backup version: 0");
+    const QString notANumber = QStringLiteral("Unsupported backup version: the version is not a number");
+    QTest::newRow("version as text") << withManifest("manifest.json", "{\"version\": \"1\"}") << notANumber;
+    QTest::newRow("version null") << withManifest("manifest.json", "{\"version\": null}") << notANumber;
+    QTest::newRow("version a fraction") << withManifest("manifest.json", "{\"version\": 1.5}")
+                                        << QStringLiteral("Unsupported backup version: 1.5");
+    QTest::newRow("no version") << withManifest("manifest.json", "{\"accountCount\": 1}")
+                                << QStringLiteral("Unsupported backup version: 0");
     QTest::newRow("manifest not JSON") << withManifest("manifest.json", "version=1")
                                        << QStringLiteral("Unsupported backup version: 0");
 }
@@ -457,7 +462,7 @@ void TestBackupService::badRowFilesAndOtherEntries()
                  {QStringLiteral("manifest.json"), lying}}),
         BackupImportMode::ReplaceAll);
     QCOMPARE(result.errors, (QStringList{QStringLiteral("accounts/array.json: invalid JSON"),
-                                         QStringLiteral("accounts/empty.json: invalid JSON"),
+                                         QStringLiteral("accounts/empty.json: the row has no id"),
                                          QStringLiteral("accounts/cut.json: invalid JSON")}));
     QCOMPARE(result.imported, (Counts{1, 0, 0, 0, 0, 0}));
     QCOMPARE(result.skipped, Counts{});
