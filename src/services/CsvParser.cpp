@@ -10,6 +10,24 @@ bool isBlankRow(const QStringList& row)
     return row.size() == 1 && row.constFirst().isEmpty();
 }
 
+// Whether a field written as `raw` (quotes and all) holds nothing but blanks,
+// read by the same quoting rules as the reader: "" inside quotes is a quote.
+bool isBlankField(QStringView raw)
+{
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw.at(i) != u'"') {
+            if (!raw.at(i).isSpace())
+                return false;
+            continue;
+        }
+        if (inQuotes && i + 1 < raw.size() && raw.at(i + 1) == u'"')
+            return false;
+        inQuotes = !inQuotes;
+    }
+    return true;
+}
+
 int lineOf(QStringView text, qsizetype position)
 {
     int line = 1;
@@ -48,6 +66,7 @@ void CsvRowReader::appendPending(qsizetype end)
 
 void CsvRowReader::endField(qsizetype end)
 {
+    ++m_rowFields;
     if (!keeps(end))
         return;
     if (m_row.size() >= m_limits.fields) {
@@ -69,6 +88,7 @@ void CsvRowReader::startRow(qsizetype start)
     m_runStart = start;
     m_rowStart = start;
     m_rowTooLong = false;
+    m_rowFields = 0;
 }
 
 bool CsvRowReader::next(QStringList* row)
@@ -105,9 +125,14 @@ bool CsvRowReader::next(QStringList* row)
         case u'\r':
         case u'\n': {
             endField(i);
+            // A line of blanks is no row, however long: only a field that was
+            // not kept needs its text looked at again.
+            const bool blank = m_rowTooLong
+                                   ? m_rowFields == 1 && isBlankField(m_text.sliced(m_rowStart, i - m_rowStart))
+                                   : isBlankRow(m_row);
             if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
                 ++i;
-            if (!m_rowTooLong && isBlankRow(m_row)) {
+            if (blank) {
                 m_row.clear();
                 startRow(i + 1);
                 break;

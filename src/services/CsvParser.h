@@ -66,6 +66,7 @@ private:
     CsvRowLimits m_limits;
     qsizetype m_rowStart = 0;
     bool m_rowTooLong = false; // the row being read
+    qsizetype m_rowFields = 0; // the fields it has had, kept or not
     bool m_tooLong = false;    // the row given last
     qsizetype m_position = 0;
     // The field being read is m_pending followed by the unquoted run

@@ -86,10 +86,11 @@ private slots:
 
 void TestImportScreen::csvFormAndImports()
 {
+    const QComboBox* formats = child<QComboBox>(m_screen.get(), "dateFormatCombo");
     QCOMPARE(QVariantList({child<QRadioButton>(m_screen.get(), "csvRadio")->isChecked(), text("fileLabel"),
-                           child(m_screen.get(), "qifArea")->isVisible(),
-                           child<QComboBox>(m_screen.get(), "dateFormatCombo")->count()}),
-             QVariantList({true, "No file selected", false, 9}));
+                           child(m_screen.get(), "qifArea")->isVisible(), formats->count(), formats->itemData(0),
+                           formats->itemData(8)}),
+             QVariantList({true, "No file selected", false, 9, QString(), "MMMM d, yyyy"}));
     click("qifRadio");
     QVERIFY(!child(m_screen.get(), "csvMappingWidget")->isVisible()
             && !child(m_screen.get(), "accountCombo")->isVisible());
@@ -106,8 +107,11 @@ void TestImportScreen::csvFormAndImports()
     };
     QCOMPARE(shown(), QVariantList({QStringList({"Col 0: Date", "Col 1: Payee", "Col 2: Amount", "(none)"}), 100,
                                     "Col 3", "The first 100 rows of the file are shown; it holds more."}));
-    // Another file proposes its first three columns again, whatever the user chose.
+    // The same file again keeps what the user chose; first-row cells are cut to 20 characters.
     down("payeeColumnCombo", 2);
+    browse({m_dir.filePath(QStringLiteral("big.csv"))});
+    QCOMPARE(combos("payeeColumnCombo"), QStringList{"Col 3: A memo longer than t"});
+    // Another file proposes its first three columns again, whatever the user chose.
     browse({writeFile(QStringLiteral("small.csv"), QStringLiteral("d,p,a,m\n"))});
     QCOMPARE(shown(), QVariantList({QStringList({"Col 0: d", "Col 1: p", "Col 2: a", "(none)"}), 1, "Col 3",
                                     "The file holds 1 row(s)."}));
@@ -115,6 +119,13 @@ void TestImportScreen::csvFormAndImports()
     MessageBox::setNextAnswer(QMessageBox::Ok);
     browse({writeFile(QStringLiteral("empty.csv"), QString())});
     QCOMPARE(text("fileLabel"), QStringLiteral("small.csv"));
+    // Two columns: each combo lists them, and no column is forced on the date, payee and amount.
+    down("dateColumnCombo", 1);
+    browse({writeFile(QStringLiteral("two.csv"), QStringLiteral("a,b\n"))});
+    QCOMPARE(QVariantList({combos("dateColumnCombo") + combos("payeeColumnCombo") + combos("amountColumnCombo"),
+                           child<QComboBox>(m_screen.get(), "amountColumnCombo")->count(),
+                           child<QComboBox>(m_screen.get(), "memoColumnCombo")->count()}),
+             QVariantList({QStringList({"Col 1: b", "Col 1: b", "Col 0: a"}), 2, 3}));
 
     QSignalSpy completed(m_screen.get(), &ImportScreen::importCompleted);
     const auto importFile = [&](const QString& csv) {
@@ -137,6 +148,10 @@ void TestImportScreen::csvFormAndImports()
     click("doneButton");
     QCOMPARE(QVariantList({completed.count(), m_screen->isVisible(), text("fileLabel")}),
              QVariantList({1, false, "No file selected"}));
+    // Nothing new: the count of imported rows is still said.
+    QCOMPARE(importFile("D,P,A\n2024-01-02,Rent,-5\n2024-01-03,Gas,-6\n"),
+             QStringLiteral("Import complete!\n\n0 transaction(s) imported\n2 duplicate(s) skipped"));
+    click("doneButton");
     QCOMPARE(importFile("D,P,A\n2024-01-05,Rent,abc\n2024-01-06,Gas,-6\n2024-01-07,\"Pay,7\n"),
              QStringLiteral("Import complete!\n\n1 transaction(s) imported\n2 record(s) skipped (unparseable)\nA quote "
                             "opened on line 4 is never closed: the rows after it could not be read."));
@@ -180,6 +195,13 @@ void TestImportScreen::qifImportsAsMapped()
     QCOMPARE(combos("qifTargetCombo") << text("fileLabel"),
              QStringList({"checking", "— Create new account \"Joint Savings\" —",
                           "— Create new account \"bank.export.qif\" —", "2 file(s) selected"}));
+    // CSV again drops the rows; QIF again shows nothing until files are analysed.
+    click("csvRadio");
+    QCOMPARE(QVariantList({child(m_screen.get(), "qifArea")->isVisible(), combos("qifTargetCombo")}),
+             QVariantList({false, QStringList()}));
+    click("qifRadio");
+    QCOMPARE(child(m_screen.get(), "qifArea")->isVisible(), false);
+    browse(files);
     // A row of an earlier import waits for its other leg: when linking it fails, the new accounts go too.
     QCOMPARE(import(), QStringLiteral("Import failed.\n\nA database error stopped the import and all changes were "
                                       "rolled back. No transactions were added."));
@@ -217,7 +239,8 @@ void TestImportScreen::summarySaysWhatStoppedTheImport()
     m_screen->refresh();
 
     // A row longer than a row may be is left out, and the summary says by which limit.
-    browse({writeFile(QStringLiteral("wide.csv"), QStringLiteral("D,P,A\n2024-01-02,Rent,-5,a,b,c\n2024-01-03,Gas,-6\n"))});
+    browse({writeFile(QStringLiteral("wide.csv"),
+                      QStringLiteral("D,P,A\n2024-01-02,Rent,-5,a,b,c\n2024-01-03,Gas,-6\n"))});
     QCOMPARE(import(), QStringLiteral("Import complete!\n\n1 transaction(s) imported\n1 row(s) skipped (more than 5 "
                                       "fields or 40 characters in one row)"));
     click("doneButton");

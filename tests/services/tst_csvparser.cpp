@@ -16,6 +16,7 @@ private slots:
     void parse();
     void rowLimits_data();
     void rowLimits();
+    void limitsOnlyMarkRows();
     void writtenFieldsReadBack();
 };
 
@@ -118,8 +119,13 @@ void TestCsvParser::rowLimits_data()
         << QStringLiteral("\"a\r\nb\",c\nd") << 9 << 6 << QStringList{"a\r\nb too long", "d"};
     QTest::newRow("blank lines before a row are not its own")
         << QStringLiteral("\n   \n\r\nabc\n") << 9 << 3 << QStringList{"abc"};
-    QTest::newRow("a long line of blanks is a long row")
-        << QStringLiteral("a\n      \nb") << 9 << 3 << QStringList{"a", " too long", "b"};
+    // However long, a line of blanks is no row, as without limits.
+    QTest::newRow("a long line of blanks")
+        << QStringLiteral("a\n  \t  \r\n\"   \"  \nb") << 9 << 3 << QStringList{"a", "b"};
+    QTest::newRow("a long line of blanks and a quote")
+        << QStringLiteral("a\n\"  \"\"  \"\nb") << 9 << 3 << QStringList{"a", " too long", "b"};
+    QTest::newRow("a long line of blanks and commas")
+        << QStringLiteral("a\n   ,   \nb") << 9 << 3 << QStringList{"a", " too long", "b"};
     QTest::newRow("the last line, after a comma")
         << QStringLiteral("a\nbcdef,") << 9 << 3 << QStringList{"a", " too long"};
     QTest::newRow("an empty first field is no blank line")
@@ -141,6 +147,35 @@ void TestCsvParser::rowLimits()
     while (reader.next(&row))
         walked.append(row.join(u'|') + (reader.lastRowTooLong() ? QStringLiteral(" too long") : QString()));
     QCOMPARE(walked, rows);
+}
+
+// Whatever the text, limits take no row away and add none: a row within them
+// reads as without them, and one past them keeps only its first fields.
+void TestCsvParser::limitsOnlyMarkRows()
+{
+    QRandomGenerator random(41);
+    const QString alphabet = QStringLiteral("a  ,,\"\"\r\n\t");
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        for (int i = random.bounded(40); i > 0; --i)
+            text.append(alphabet.at(random.bounded(alphabet.size())));
+        const Rows whole = parseCsv(text);
+        const qsizetype fields = 1 + random.bounded(3);
+        CsvRowReader reader(text, {fields, 1 + random.bounded(8)});
+        Rows limited;
+        QStringList row;
+        while (reader.next(&row)) {
+            const qsizetype index = limited.size();
+            limited.append(row);
+            if (index >= whole.size())
+                break;
+            if (reader.lastRowTooLong()) {
+                QVERIFY2(row.size() <= fields && row == whole.at(index).first(row.size()), qPrintable(text));
+                limited.last() = whole.at(index);
+            }
+        }
+        QVERIFY2(limited == whole, qPrintable(text));
+    }
 }
 
 // Fields written the usual way (quoted when they hold a comma, quote or line end)

@@ -90,6 +90,7 @@ private slots:
     void legThatIsNotStoredLeavesNoLink();
     void refusedRecordInABatch();
     void failedUpdateOfEarlierRowRollsBack();
+    void failedCommitReportsFailure_data();
     void failedCommitReportsFailure();
     void transferHints_data();
     void transferHints();
@@ -670,6 +671,7 @@ void TestQifImport::refusedRecordInABatch()
     QCOMPARE(rows(), expected);
     QCOMPARE(progress.count(), 7);
     QVERIFY(m_ledger->db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
+    QCOMPARE(m_ledger->transactions.search(QStringLiteral("Payee 555"), {}).size(), 1);
 }
 
 void TestQifImport::failedUpdateOfEarlierRowRollsBack()
@@ -689,13 +691,31 @@ void TestQifImport::failedUpdateOfEarlierRowRollsBack()
     QCOMPARE(m_ledger->service.isImporting(), false);
 }
 
+void TestQifImport::failedCommitReportsFailure_data()
+{
+    QTest::addColumn<QString>("trap");
+    QTest::newRow("BEGIN fails") << "begin";
+    QTest::newRow("COMMIT fails") << "commit";
+}
+
 void TestQifImport::failedCommitReportsFailure()
 {
-    QVERIFY(m_ledger->failEveryCommit());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: COMMIT failed")));
+    QFETCH(QString, trap);
+    if (trap == QLatin1String("begin")) {
+        QVERIFY(m_ledger->db.sql().transaction());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: BEGIN failed")));
+    } else {
+        QVERIFY(m_ledger->failEveryCommit());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: COMMIT failed")));
+    }
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
     const ImportResult result = import({kCheckingLeg, kSavingsLeg}, {"Checking=chk", "Savings=sav"});
-    QCOMPARE(result.failed, true);
+    QCOMPARE(QVariantList({result.failed, result.failureReason}), QVariantList({true, QString()}));
+    QCOMPARE(progress, QList<QVariantList>({{2, 2}}));
     QCOMPARE(rows(), QStringList());
+    QCOMPARE(m_ledger->service.isImporting(), false);
+    if (trap == QLatin1String("begin"))
+        QVERIFY(m_ledger->db.sql().rollback());
 }
 
 void TestQifImport::transferHints_data()
