@@ -13,6 +13,7 @@ struct Timing
 {
     double minMs = 0;
     double medianMs = 0;
+    double maxMs = 0;
 };
 
 // Times `runs` runs of `work`; `prepare`, when given, runs untimed before each.
