@@ -1,6 +1,5 @@
 #include "AccountUiTestSupport.h"
-#include "OnlineTestSupport.h"
-#include "ScreenTestSupport.h"
+#include "MainWindowTestSupport.h"
 #include "TestMain.h"
 
 #include "account/Client.h"
@@ -25,71 +24,6 @@
 #include <QStatusBar>
 #include <QTemporaryFile>
 #include <QStackedWidget>
-
-namespace {
-
-enum class Start { SignedOut, SignedIn };
-
-// A window on a fresh ledger (light theme, "now" pinned), its online client
-// talking to the fake services and signing in through the fake browser.
-struct WindowWorld : OnlineTest::OnlineWorld, ScreenLedger
-{
-    explicit WindowWorld(Start start)
-    {
-        if (!services.start())
-            qFatal("the fake services did not start");
-        client = std::make_unique<OrvaAccount::Client>(
-            OnlineTest::configFor(services), start == Start::SignedIn ? OnlineTest::signedInStore(services.auth(), userId)
-                                                                      : std::make_unique<OrvaAccount::MemoryTokenStore>());
-        client->initialize();
-        state->connectOnline(client.get(), services.syncApiUrl());
-        QObject::connect(client->authClient(), &OrvaAccount::AuthClient::loginSucceeded, state.get(),
-                         &AppState::onLoginSucceeded);
-        state->themeManager = new ThemeManager(state->preferencesRepository, state.get());
-        state->themeManager->setTheme(ThemeManager::Light);
-    }
-    ~WindowWorld() { window.reset(), state.reset(); }
-
-    MainWindow* open()
-    {
-        window = std::make_unique<MainWindow>(state.get());
-        window->show();
-        return window.get();
-    }
-    QString page() const { return child<QStackedWidget>(window.get(), "pageStack")->currentWidget()->objectName(); }
-    QString message() const { return window->statusBar()->currentMessage(); }
-    QString text(const char* label) const { return child<QLabel>(window.get(), label)->text(); }
-    QListWidget* list() const { return child<QListWidget>(window.get(), "accountList"); }
-    // Name | balance | its colour | detail line, per card.
-    QStringList cards() const
-    {
-        QStringList rows;
-        for (int row = 0; row < list()->count(); ++row) {
-            const QWidget* card = list()->itemWidget(list()->item(row));
-            const auto* balance = child<QLabel>(card, "balanceLabel");
-            rows.append({child<QLabel>(card, "nameLabel")->toolTip() + '|' + balance->text() + '|'
-                         + balance->styleSheet() + '|' + child<QLabel>(card, "detailLabel")->text()});
-        }
-        return rows;
-    }
-    void addDueRecurring(const QString& accountId)
-    {
-        RecurringTransaction record;
-        std::tie(record.id, record.accountId, record.payee, record.amount) = std::tuple(newId(), accountId, "Rent", -700);
-        record.startDate = record.nextDueDate = now().date();
-        record.createdAt = record.updatedAt = now();
-        record.autoPost = true;
-        QVERIFY(state->recurringRepository->insert(record));
-    }
-    qint64 balance(const Account& account) const { return state->transactionRepository->balance(account.id, {}); }
-
-    std::unique_ptr<OrvaAccount::Client> client;
-    std::unique_ptr<MainWindow> window;
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(Start)
 
 class TestMainWindow : public QObject
 {
@@ -306,7 +240,9 @@ void TestMainWindow::editDeleteAndShareAccounts()
 
     // Everyday, then Savings alone.
     const QPoint card = world.list()->visualItemRect(world.list()->item(0)).center();
-    QCOMPARE(contextMenuAt(world.list(), card), QStringList({"New Account...", "Edit \"Everyday\"...", "Share...", "Delete \"Everyday\""}));
+    QCOMPARE(contextMenuAt(world.list(), card),
+             QStringList({"New Account...", "Edit \"Everyday\"...", "Reconcile...", "Reconciliation History...",
+                          "Rename Payees...", "Share...", "Delete \"Everyday\""}));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     contextMenuAt(world.list(), card, QStringLiteral("Delete \"Everyday\""));
     QCOMPARE(QVariantList({world.page(), world.state->currentAccountId, world.list()->count()}),
@@ -317,14 +253,20 @@ void TestMainWindow::editDeleteAndShareAccounts()
     contextMenuAt(world.list(), card, QStringLiteral("Share..."));
     QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Sign In Required"));
     QTRY_COMPARE(world.text("syncLabel"), QStringLiteral("Synced"));
+    // The test owns the debounce's interval: a sync it schedules stays scheduled until the test has looked.
     auto* debounce = world.state->syncEngine->findChild<QTimer*>(QStringLiteral("syncDebounceTimer"));
+    debounce->setInterval(std::chrono::hours(1));
+    bool scheduled = false;
     ModalDialog::setNextHandler([&](QDialog* dialog) {
         debounce->stop();
+        QSignalSpy changed(dialog, SIGNAL(sharingChanged()));
         QVERIFY(AccountUiTest::click(dialog, QStringLiteral("shareButton")));
-        QTRY_COMPARE(world.services.sync()->shares(savings).size(), 1);
+        QTRY_COMPARE(changed.count(), 1);
+        scheduled = debounce->isActive();
     });
     contextMenuAt(world.list(), card, QStringLiteral("Share..."));
-    QCOMPARE(QVariantList({ModalDialog::lastTitle(), debounce->isActive()}), QVariantList({"Share Account", true}));
+    QCOMPARE(QVariantList({ModalDialog::lastTitle(), world.services.sync()->shares(savings).size(), scheduled}),
+             QVariantList({"Share Account", 1, true}));
 }
 
 VELLUMRY_TEST_MAIN(TestMainWindow)
