@@ -181,6 +181,17 @@ void TestMainWindow::signedOutCardsTotalsAndPostings()
                                          "Visa|$50.00|color: #12211b;|Credit Card"}));
     QCOMPARE(QStringList({world.text("summaryLabel"), world.text("accountCountLabel")}),
              QStringList({"Total (USD): $0.00  Total (EUR): \u20AC5.00", "5 account(s)"}));
+    // Each card is as tall as it asks to be: the items' padding must not clip the name's descenders.
+    const auto squeezed = [&world] {
+        QStringList names;
+        for (int row = 0; row < world.list()->count(); ++row) {
+            const QWidget* card = world.list()->itemWidget(world.list()->item(row));
+            if (card->height() < card->sizeHint().height())
+                names.append(child<QLabel>(card, "nameLabel")->toolTip());
+        }
+        return names;
+    };
+    QTRY_COMPARE(squeezed(), QStringList());
     emit world.client->authClient()->loginFailed(QStringLiteral("boom"));
     QCOMPARE(world.message(), QStringLiteral("Sign-in failed: boom"));
 
