@@ -94,7 +94,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     setStatusBar(m_statusBar);
     m_statusBar->refreshColors();
     setupHelpActions();
-    setupMenuBar();
+    connectMenus();
 
     setupThemeConnections();
     setupAuthConnections();
@@ -120,7 +120,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     });
 }
 
-void MainWindow::setupMenuBar()
+void MainWindow::connectMenus()
 {
     using Command = MainMenus::Command;
     const std::pair<Command, std::function<void()>> targets[] = {

@@ -46,7 +46,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void setupMenuBar();
+    // The menus are built first; their commands are connected once everything they reach exists.
+    void connectMenus();
     void setupAccountActions();
     void setupToolWindows();
     void setupHelpActions();

@@ -154,6 +154,9 @@ void TestMainWindow::frameShortcutsAndPreferences()
     const QByteArray splitterState = splitter->saveState();
     QVERIFY(window->close() && QSettings().value(QStringLiteral("mainwindow/splitter")) == splitterState);
     QTRY_COMPARE(world.open()->size(), QSize(1000, 700));
+    // A stored geometry that cannot be restored counts as none.
+    QSettings().setValue(QStringLiteral("mainwindow/geometry"), QByteArray("not a geometry"));
+    QCOMPARE(world.open()->size(), QSize(1280, 900));
 }
 
 void TestMainWindow::signedOutCardsTotalsAndPostings()
