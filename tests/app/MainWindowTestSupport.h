@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 
 enum class Start { SignedOut, SignedIn };
 
@@ -44,6 +45,16 @@ struct WindowWorld : OnlineTest::OnlineWorld, ScreenLedger
     }
     QString page() const { return child<QStackedWidget>(window.get(), "pageStack")->currentWidget()->objectName(); }
     QString message() const { return window->statusBar()->currentMessage(); }
+    // The status message with the time it stays, as "text (3000 ms)".
+    QString timedMessage() const
+    {
+        QString shown = message();
+        for (const QTimer* timer : window->statusBar()->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+            if (timer->isActive())
+                shown += QStringLiteral(" (%1 ms)").arg(timer->interval());
+        }
+        return shown;
+    }
     QString text(const char* label) const { return child<QLabel>(window.get(), label)->text(); }
     QListWidget* list() const { return child<QListWidget>(window.get(), "accountList"); }
     // Name | balance | its colour | detail line, per card.
@@ -58,13 +69,14 @@ struct WindowWorld : OnlineTest::OnlineWorld, ScreenLedger
         }
         return rows;
     }
-    void addDueRecurring(const QString& accountId)
+    enum class Posting { Automatic, ByHand };
+    void addDueRecurring(const QString& accountId, Posting posting = Posting::Automatic)
     {
         RecurringTransaction record;
         std::tie(record.id, record.accountId, record.payee, record.amount) = std::tuple(newId(), accountId, "Rent", -700);
         record.startDate = record.nextDueDate = now().date();
         record.createdAt = record.updatedAt = now();
-        record.autoPost = true;
+        record.autoPost = posting == Posting::Automatic;
         QVERIFY(state->recurringRepository->insert(record));
     }
     qint64 balance(const Account& account) const { return state->transactionRepository->balance(account.id, {}); }

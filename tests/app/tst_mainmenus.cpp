@@ -144,15 +144,10 @@ struct MenuWorld : WindowWorld
                                .arg(shownTexts(widget).contains(ProbeText) ? QStringLiteral(" +Probe") : QString()));
         }
         windows.sort();
-        QString shownMessage = message();
-        for (const QTimer* timer : window->statusBar()->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-            if (timer->isActive())
-                shownMessage += QStringLiteral(" (%1 ms)").arg(timer->interval());
-        }
         const QString box = MessageBox::lastTitle() + MessageBox::lastText() == m_boxBefore ? QString()
                                                                                             : MessageBox::lastTitle();
         const QList<QUrl> opened = webBrowser().openedUrls().mid(m_openedBefore);
-        return QStringList({windows.join(QStringLiteral("; ")), m_dialog + box, shownMessage, page(),
+        return QStringList({windows.join(QStringLiteral("; ")), m_dialog + box, timedMessage(), page(),
                             opened.isEmpty() ? QString() : opened.last().toString()})
             .join(QStringLiteral(" | "));
     }
@@ -251,6 +246,8 @@ private slots:
     void everyItemOpensWhatItNames();
     void commandsThatNeedAnAccount_data();
     void commandsThatNeedAnAccount();
+    void clearingSampleData_data();
+    void clearingSampleData();
     void newTransactionQuitAndTheSheet();
     void updateFlowsReportInTheStatusBar();
     void accountListMenuOpensTheAccountsWindows();
@@ -455,6 +452,37 @@ void TestMainMenus::commandsThatNeedAnAccount()
     MenuWorld world(Start::SignedOut, false);
     world.trigger(how);
     QCOMPARE(world.scene(), QStringLiteral(" |  | Select an account first (3000 ms) | welcomeScreen | "));
+}
+
+void TestMainMenus::clearingSampleData_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("afterwards");
+    QTest::newRow("a sample account current") << "Savings" << " |  | Select an account first (3000 ms)";
+    QTest::newRow("the user's own account current") << "Own"
+                                                     << "Reconcile \u2014 Own 1100x720 |  | Sample data cleared (3000 ms)";
+}
+
+// The sample rows are gone from the ledger, not marked deleted: none of them may stay current.
+void TestMainMenus::clearingSampleData()
+{
+    QFETCH(QString, current);
+    MenuWorld world(Start::SignedOut);
+    const QString own = world.addAccount(QStringLiteral("Own")).id;
+    QTRY_COMPARE(world.list()->count(), 4);
+    const QList<QListWidgetItem*> items = world.list()->findItems(QString(), Qt::MatchContains);
+    for (QListWidgetItem* item : items) {
+        if (child<QLabel>(world.list()->itemWidget(item), "nameLabel")->toolTip() == current)
+            QTest::mouseClick(world.list()->viewport(), Qt::LeftButton, {}, world.list()->visualItemRect(item).center());
+    }
+    QCOMPARE(world.state->accountRepository->findById(world.state->currentAccountId)->name, current);
+    world.trigger(QStringLiteral("&Help/&Clear Sample Data"));
+    QTRY_COMPARE(world.list()->count(), 1);
+    QCOMPARE(QStringList({world.page(), world.state->currentAccountId}),
+             QStringList({"welcomeScreen", current == u"Own" ? own : QString()}));
+    world.activate();
+    world.trigger(QStringLiteral("Ctrl+R"));
+    QTEST(world.scene().section(QStringLiteral(" | "), 0, 2), "afterwards");
 }
 
 void TestMainMenus::newTransactionQuitAndTheSheet()

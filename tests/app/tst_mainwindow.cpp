@@ -114,8 +114,10 @@ void TestMainWindow::frameShortcutsAndPreferences()
     QStringList ids;
     for (int i = 1; i <= 11; ++i)
         ids.append(world.addAccount(QStringLiteral("Account %1").arg(i, 2, 10, QLatin1Char('0'))).id);
+    world.addDueRecurring(ids.first(), WindowWorld::Posting::ByHand);
     MainWindow* window = world.open();
     QCOMPARE(window->size(), QSize(1280, 900));
+    QCOMPARE(world.text("recurringDueLabel"), QStringLiteral("  \u2022  1 recurring due"));
     QVERIFY(QTest::qWaitForWindowActive(window));
     // Alt+1 .. Alt+0 for the first ten; the eleventh has none.
     QCOMPARE(window->findChildren<QShortcut*>().size(), 10);
@@ -148,7 +150,15 @@ void TestMainWindow::frameShortcutsAndPreferences()
     QTRY_COMPARE(QStringList({world.cards().first(), child<QLabel>(window, "syncLabel")->styleSheet()}),
              QStringList({"Account 03|$0.00|color: #66bb6a;|Checking", "color: #8FAF9F;"}));
 
+    // A wider window widens the register, not the list; neither side can be pushed out of sight.
     auto* splitter = child<QSplitter>(window, "mainSplitter");
+    splitter->setSizes({300, 700});
+    window->resize(window->width() + 200, window->height());
+    QTRY_COMPARE(splitter->sizes().first(), 300);
+    splitter->setSizes({0, 2000});
+    const int narrowest = splitter->sizes().first();
+    splitter->setSizes({2000, 0});
+    QCOMPARE(QList<bool>({narrowest >= 260, splitter->sizes().last() > 0}), QList<bool>({true, true}));
     splitter->setSizes({400, 600});
     window->resize(1000, 700);
     const QByteArray splitterState = splitter->saveState();
@@ -176,7 +186,7 @@ void TestMainWindow::signedOutCardsTotalsAndPostings()
     QVERIFY(world.state->accountRepository->update(checking));
     world.addDueRecurring(checking.id);
     MainWindow* window = world.open();
-    QCOMPARE(world.message(), QStringLiteral("Auto-posted 1 recurring transaction(s)"));
+    QCOMPARE(world.timedMessage(), QStringLiteral("Auto-posted 1 recurring transaction(s) (5000 ms)"));
     QCOMPARE(world.cards(), QStringList({"Car|-$20.00|color: #c62828;|Loan",
                                          "Checking|$10.00|color: #2e7d32;|First Bank  \u00B7  *1234",
                                          "Euro|\u20AC5.00|color: #2e7d32;|Savings",
@@ -196,7 +206,7 @@ void TestMainWindow::signedOutCardsTotalsAndPostings()
     };
     QTRY_COMPARE(squeezed(), QStringList());
     emit world.client->authClient()->loginFailed(QStringLiteral("boom"));
-    QCOMPARE(world.message(), QStringLiteral("Sign-in failed: boom"));
+    QCOMPARE(world.timedMessage(), QStringLiteral("Sign-in failed: boom (5000 ms)"));
 
     // Writes of one turn rebuild the list once; as of today leaves out tomorrow's row.
     QSignalSpy rebuilt(child<QWidget>(window, "accountListPanel"), SIGNAL(rebuilt(int)));
