@@ -227,9 +227,10 @@ int main(int argc, char** argv)
     }
     const auto report = [&](const char* what, const QList<double>& values) {
         const double middle = median(values);
-        const double least = *std::min_element(values.cbegin(), values.cend());
+        const auto [least, most] = std::minmax_element(values.cbegin(), values.cend());
         benchOut() << "  " << QString::fromLatin1(what).leftJustified(30) << " median " << msText(middle) << " ("
-                   << rate(transactions, middle) << ")   min " << msText(least) << " (" << rate(transactions, least)
+                   << rate(transactions, middle) << ")   min " << msText(*least) << " ("
+                   << rate(transactions, *least) << ")   max " << msText(*most) << " (" << rate(transactions, *most)
                    << ")" << (middle < kAimMs ? "" : "   !! over the aim of 60 s") << Qt::endl;
     };
     report("push", pushMs);

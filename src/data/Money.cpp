@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QMap>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -29,6 +30,30 @@ QString formatNumber(quint64 magnitude, Currency currency)
     const quint64 whole = magnitude / 100;
     const quint64 rest = magnitude - whole * 100;
     return QStringLiteral("%1.%2").arg(amountLocale().toString(whole)).arg(rest, 2, 10, QLatin1Char('0'));
+}
+
+// A plain decimal number ("12", "12.5", ".5") in minor units, rounded half away
+// from zero; nothing when it does not fit.
+std::optional<qint64> decimalToMinorUnits(const QString& number, bool negative, Currency currency)
+{
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    qint64 cents = 0;
+    if (!ok || !roundToMinorUnits(value * currencyScale(currency), &cents))
+        return std::nullopt;
+    return negative ? -cents : cents;
+}
+
+// Money text without the currency's symbol, group commas and the blanks around
+// it, its leading minus taken off into `negative`.
+QString unsignedMoneyText(const QString& text, Currency currency, bool* negative)
+{
+    QString rest = text;
+    rest.remove(currencySymbol(currency));
+    rest.remove(QLatin1Char(','));
+    rest = rest.trimmed();
+    *negative = rest.startsWith(QLatin1Char('-'));
+    return *negative ? rest.mid(1).trimmed() : rest;
 }
 
 // |cents| as unsigned, so that the most negative value does not overflow.
@@ -155,28 +180,9 @@ double centsToAmount(qint64 cents, Currency currency)
 
 qint64 parseMoney(const QString& text, Currency currency)
 {
-    QString rest = text;
-    rest.remove(currencySymbol(currency));
-    rest.remove(QLatin1Char(','));
-    rest = rest.trimmed();
-    if (rest.isEmpty())
-        return 0;
-
     bool negative = false;
-    if (rest.startsWith(QLatin1Char('-'))) {
-        negative = true;
-        rest.remove(0, 1);
-    }
-
-    bool ok = false;
-    const double value = rest.toDouble(&ok);
-    if (!ok)
-        return 0;
-
-    qint64 cents = 0;
-    if (!roundToMinorUnits(value * currencyScale(currency), &cents))
-        return 0;
-    return negative ? -cents : cents;
+    const QString rest = unsignedMoneyText(text, currency, &negative);
+    return decimalToMinorUnits(rest, negative, currency).value_or(0);
 }
 
 qint64 parseDigitsAsCents(const QString& text, Currency /*currency*/)
@@ -193,6 +199,29 @@ qint64 parseDigitsAsCents(const QString& text, Currency /*currency*/)
     const qint64 value = digits.toLongLong(&ok, 10);
     if (!ok)
         return 0;
+    return negative ? -value : value;
+}
+
+std::optional<qint64> readTypedAmount(const QString& text, Currency currency)
+{
+    bool negative = false;
+    QString rest = unsignedMoneyText(text, currency, &negative);
+    if (rest.isEmpty() && !negative)
+        return 0;
+
+    // Only the digits 0 to 9 and decimal points: QString::toDouble alone would
+    // also take "1e308", "inf" or "0x1p3".
+    static const QRegularExpression autoDecimal(QStringLiteral("^[0-9.]*[0-9][0-9.]*$"));
+    static const QRegularExpression decimal(QStringLiteral("^([0-9]+[.]?[0-9]*|[.][0-9]+)$"));
+    if (!isAmountAutoDecimal())
+        return decimal.match(rest).hasMatch() ? decimalToMinorUnits(rest, negative, currency) : std::nullopt;
+    if (!autoDecimal.match(rest).hasMatch())
+        return std::nullopt;
+    rest.remove(QLatin1Char('.'));
+    bool ok = false;
+    const qint64 value = rest.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
     return negative ? -value : value;
 }
 

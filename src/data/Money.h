@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 // Amounts are signed 64-bit counts of the currency's minor units everywhere;
 // doubles appear only at the edges (spin boxes, imported numbers).
 enum class Currency { USD = 0, EUR = 1, GBP = 2, CAD = 3, AUD = 4, JPY = 5 };
@@ -34,6 +36,13 @@ bool roundToMinorUnits(double value, qint64* result);
 
 qint64 parseMoney(const QString& text, Currency currency);
 qint64 parseDigitsAsCents(const QString& text, Currency currency);
+
+// An amount as a person typed it, in minor units. Empty text is 0. Otherwise
+// money text in the currency ("$1,234.50", "-5", "12.5") or, while auto-decimal
+// entry is on, its digits as minor units ("12.34" or "1234" is 1234). Nothing
+// when the text does not read as an amount: letters, an exponent, digits other
+// than 0 to 9, or more minor units than 64 bits hold.
+std::optional<qint64> readTypedAmount(const QString& text, Currency currency);
 
 void setAmountAutoDecimal(bool enabled);
 bool isAmountAutoDecimal();

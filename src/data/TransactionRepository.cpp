@@ -103,6 +103,12 @@ void bindAll(QSqlQuery& query, const QVariantList& values)
         query.addBindValue(value);
 }
 
+// "?, ?, ?" for a list of `count` bound values.
+QString bindMarks(qsizetype count)
+{
+    return QStringList(count, QStringLiteral("?")).join(QLatin1String(", "));
+}
+
 void bindOpeningBalanceWords(QSqlQuery& query)
 {
     for (const QString& word : openingBalanceWords())
@@ -728,11 +734,55 @@ OpeningBalanceProbe TransactionRepository::openingBalanceProbe(const QString& ac
 
 QStringList TransactionRepository::accountsWithoutOpeningBalance() const
 {
-    QSqlQuery query(m_database->database());
+    QSqlDatabase& db = m_database->database();
+    const auto firstText = [](const QSqlQuery& query) { return SqlValues::text(query, 0); };
+    const QStringList live = SqlRows::list<QString>(
+        db, QStringLiteral("SELECT id FROM accounts WHERE deleted_at IS NULL ORDER BY sort_order, name"), {}, firstText);
+    if (live.isEmpty())
+        return {};
+
+    // An account's opening row nearly always has the id every device derives
+    // for it, and the primary key finds that at once. Looking for the payee
+    // instead walks the account's rows up to it: all of them, tens of
+    // thousands, when the row was added after them (a backfilled ledger), and
+    // this runs after every sync run.
+    QHash<QString, QString> accountOfOpeningId;
+    QVariantList values;
+    for (const QString& accountId : live) {
+        const QString openingId = openingBalanceTransactionId(accountId);
+        accountOfOpeningId.insert(openingId, accountId);
+        values.append(openingId);
+    }
+    for (const QString& word : openingBalanceWords())
+        values.append(word);
+    QSet<QString> found;
+    QSqlQuery byId(db);
+    if (SqlRows::select(byId,
+                        QStringLiteral("SELECT id, account_id FROM transactions WHERE id IN (%1) AND deleted_at IS NULL "
+                                       "AND LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?)")
+                            .arg(bindMarks(live.size())),
+                        values)) {
+        while (byId.next()) {
+            const QString accountId = SqlValues::text(byId, 1);
+            if (accountOfOpeningId.value(SqlValues::text(byId, 0)) == accountId)
+                found.insert(accountId);
+        }
+    }
+    QVariantList unsure;
+    for (const QString& accountId : live) {
+        if (!found.contains(accountId))
+            unsure.append(accountId);
+    }
+    if (unsure.isEmpty())
+        return {};
+
+    QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT a.id FROM accounts a WHERE a.deleted_at IS NULL AND NOT EXISTS "
+    query.prepare(QStringLiteral("SELECT a.id FROM accounts a WHERE a.id IN (%1) AND NOT EXISTS "
                                  "(SELECT 1 FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL "
-                                 "AND LOWER(TRIM(t.payee)) IN (?, ?, ?, ?, ?)) ORDER BY a.sort_order, a.name"));
+                                 "AND LOWER(TRIM(t.payee)) IN (?, ?, ?, ?, ?)) ORDER BY a.sort_order, a.name")
+                      .arg(bindMarks(unsure.size())));
+    bindAll(query, unsure);
     bindOpeningBalanceWords(query);
     QStringList ids;
     if (!query.exec()) {

@@ -102,7 +102,8 @@ public:
     std::optional<Transaction> openingBalanceTransaction(const QString& accountId) const;
     OpeningBalanceProbe openingBalanceProbe(const QString& accountId) const;
     // The live accounts without a live opening-balance row, in the accounts'
-    // order, in one statement: after every sync run it is all the backfill costs.
+    // order. After every sync run it is all the backfill costs: when each
+    // account's row has its name-based id, two look-ups by key.
     QStringList accountsWithoutOpeningBalance() const;
 
     // A bulk write: many writes in a row inside one SQL transaction (an import

@@ -66,10 +66,6 @@
             <translation>Datum</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>Scheck-Nr.</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Empfänger</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Einzahlung</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Abg.</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Saldo</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Aufgeteilt—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Abg.</translation>
         </message>
     </context>
     <context>
@@ -267,6 +267,14 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
             <source>Fields cleared</source>
             <translation>Felder geleert</translation>
         </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
+        </message>
     </context>
     <context>
         <name>SmartDateEdit</name>
@@ -288,6 +296,10 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <message>
             <source>Remaining: %1</source>
             <translation>Verbleibend: %1</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
         </message>
     </context>
     <context>
@@ -588,6 +600,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <message>
             <source>—Split—</source>
             <translation>—Aufgeteilt—</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
         </message>
     </context>
 </TS>

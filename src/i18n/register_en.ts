@@ -66,10 +66,6 @@
             <translation>Date</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>Chk #</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Payee</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Deposit</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Clr</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Balance</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Split—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>Chk #</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Clr</translation>
         </message>
     </context>
     <context>
@@ -267,6 +267,14 @@ Set it in the account's settings.</translation>
             <source>Fields cleared</source>
             <translation>Fields cleared</translation>
         </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Amount not understood: %1</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
+        </message>
     </context>
     <context>
         <name>SmartDateEdit</name>
@@ -288,6 +296,10 @@ Set it in the account's settings.</translation>
         <message>
             <source>Remaining: %1</source>
             <translation>Remaining: %1</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Amount not understood: %1</translation>
         </message>
     </context>
     <context>
@@ -588,6 +600,10 @@ Both sides of the transfer will be deleted.</translation>
         <message>
             <source>—Split—</source>
             <translation>—Split—</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Amount not understood: %1</translation>
         </message>
     </context>
 </TS>

@@ -66,10 +66,6 @@
             <translation>Fecha</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>N.º cheque</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Beneficiario</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Depósito</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Conc.</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Saldo</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Dividida—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>N.º</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Est.</translation>
         </message>
     </context>
     <context>
@@ -267,6 +267,14 @@ Establézcalo en la configuración de la cuenta.</translation>
             <source>Fields cleared</source>
             <translation>Campos borrados</translation>
         </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Importe no reconocido: %1</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
+        </message>
     </context>
     <context>
         <name>SmartDateEdit</name>
@@ -288,6 +296,10 @@ Establézcalo en la configuración de la cuenta.</translation>
         <message>
             <source>Remaining: %1</source>
             <translation>Restante: %1</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Importe no reconocido: %1</translation>
         </message>
     </context>
     <context>
@@ -588,6 +600,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <message>
             <source>—Split—</source>
             <translation>—Dividida—</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Importe no reconocido: %1</translation>
         </message>
     </context>
 </TS>

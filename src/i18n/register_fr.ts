@@ -66,10 +66,6 @@
             <translation>Date</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>N° chèque</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>Bénéficiaire</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>Dépôt</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>Rapp.</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>Solde</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—Ventilée—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>N°</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>Rap.</translation>
         </message>
     </context>
     <context>
@@ -267,6 +267,14 @@ Définissez-le dans les paramètres du compte.</translation>
             <source>Fields cleared</source>
             <translation>Champs effacés</translation>
         </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Montant non compris : %1</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
+        </message>
     </context>
     <context>
         <name>SmartDateEdit</name>
@@ -288,6 +296,10 @@ Définissez-le dans les paramètres du compte.</translation>
         <message>
             <source>Remaining: %1</source>
             <translation>Restant : %1</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Montant non compris : %1</translation>
         </message>
     </context>
     <context>
@@ -588,6 +600,10 @@ Les deux côtés du virement seront supprimés.</translation>
         <message>
             <source>—Split—</source>
             <translation>—Ventilée—</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Montant non compris : %1</translation>
         </message>
     </context>
 </TS>

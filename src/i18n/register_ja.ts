@@ -66,10 +66,6 @@
             <translation>日付</translation>
         </message>
         <message>
-            <source>Chk #</source>
-            <translation>小切手番号</translation>
-        </message>
-        <message>
             <source>Payee</source>
             <translation>支払先</translation>
         </message>
@@ -98,16 +94,20 @@
             <translation>入金</translation>
         </message>
         <message>
-            <source>Clr</source>
-            <translation>照合</translation>
-        </message>
-        <message>
             <source>Balance</source>
             <translation>残高</translation>
         </message>
         <message>
             <source>—Split—</source>
             <translation>—分割—</translation>
+        </message>
+        <message>
+            <source>Chk #</source>
+            <translation>番号</translation>
+        </message>
+        <message>
+            <source>Clr</source>
+            <translation>照合</translation>
         </message>
     </context>
     <context>
@@ -267,6 +267,14 @@ Set it in the account's settings.</source>
             <source>Fields cleared</source>
             <translation>入力欄をクリアしました</translation>
         </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>金額を読み取れません: %1</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
+        </message>
     </context>
     <context>
         <name>SmartDateEdit</name>
@@ -288,6 +296,10 @@ Set it in the account's settings.</source>
         <message>
             <source>Remaining: %1</source>
             <translation>残り: %1</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>金額を読み取れません: %1</translation>
         </message>
     </context>
     <context>
@@ -588,6 +600,10 @@ Both sides of the transfer will be deleted.</source>
         <message>
             <source>—Split—</source>
             <translation>—分割—</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>金額を読み取れません: %1</translation>
         </message>
     </context>
 </TS>

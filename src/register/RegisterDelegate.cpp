@@ -280,8 +280,13 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
     } else if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
         QString text = lineEdit->text();
         const int column = index.column();
-        if (column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn)
-            text = committedAmountText(text, registerModel ? registerModel->currency() : Currency::USD);
+        if (column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn) {
+            // Text that is no amount stays as typed, for the commit to refuse
+            // rather than to save as 0.00.
+            const Currency currency = registerModel ? registerModel->currency() : Currency::USD;
+            if (readTypedAmount(text, currency))
+                text = committedAmountText(text, currency);
+        }
         model->setData(index, text, Qt::EditRole);
         if (column == RegisterModel::PayeeColumn)
             autofillOnCommit(registerModel, index, text);

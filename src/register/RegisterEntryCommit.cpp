@@ -3,14 +3,24 @@
 #include "RegisterModel.h"
 #include "TransactionActions.h"
 
-#include "data/Account.h"
-#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Identifiers.h"
 #include "data/LocalEdit.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
+
+namespace {
+
+// The fields a row typed in place sets.
+bool sameTypedFields(const Transaction& a, const Transaction& b)
+{
+    return a.date == b.date && a.payee == b.payee && a.checkNumber == b.checkNumber && a.memo == b.memo
+           && a.amount == b.amount && a.categoryId == b.categoryId && a.cleared == b.cleared
+           && a.reconciled == b.reconciled;
+}
+
+} // namespace
 
 RegisterEntryCommit::RegisterEntryCommit(AppState* state, const QString& accountId)
     : m_state(state)
@@ -24,15 +34,13 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
     if (payee.isEmpty())
         return Outcome::PayeeRequired;
 
-    // A filled payment wins over a filled deposit; a text that reads as 0 is an amount of 0.
-    const QString payment = model.entryText(RegisterModel::PaymentSlot).trimmed();
-    const QString deposit = model.entryText(RegisterModel::DepositSlot).trimmed();
-    if (payment.isEmpty() && deposit.isEmpty())
+    const RegisterModel::EntryAmount entered = model.entryAmount();
+    if (entered.empty)
         return Outcome::AmountRequired;
-    const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
-    const Currency currency = account ? account->currency : Currency::USD;
-    const qint64 amount = payment.isEmpty() ? RegisterModel::parseEntryAmount(deposit, currency)
-                                            : -RegisterModel::parseEntryAmount(payment, currency);
+    if (!entered.cents) {
+        m_amountText = entered.notUnderstood;
+        return Outcome::AmountNotUnderstood;
+    }
 
     QDate date = QDate::fromString(model.entryText(RegisterModel::DateSlot), RegisterModel::kDateFormat);
     if (!date.isValid())
@@ -52,33 +60,48 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
         break;
     }
 
-    if (edited) {
-        if (m_state->transactionRepository->isOpeningBalanceTransaction(*edited))
-            return Outcome::OpeningBalanceRow;
-        if (edited->id.isEmpty())
-            return Outcome::HeldOnAccount;
-        m_transaction = *edited;
-    } else {
+    const auto typeInto = [&](Transaction& transaction) {
+        transaction.date = date;
+        transaction.payee = payee;
+        transaction.checkNumber = model.entryText(RegisterModel::CheckNumberSlot).trimmed();
+        transaction.memo = model.entryText(RegisterModel::MemoSlot).trimmed();
+        transaction.amount = *entered.cents;
+        transaction.categoryId = categoryId;
+        transaction.cleared = mark == u"C" || mark == u"R";
+        transaction.reconciled = mark == u"R";
+    };
+
+    if (!edited) {
         m_transaction = Transaction();
         m_transaction.id = newId();
         m_transaction.accountId = m_accountId;
         m_transaction.createdAt = m_transaction.updatedAt = Clock::nowUtc();
+        typeInto(m_transaction);
+        return TransactionActions::insertTyped(m_state, m_transaction, otherAccountId) ? Outcome::Saved
+                                                                                       : Outcome::NotSaved;
     }
-    m_transaction.date = date;
-    m_transaction.payee = payee;
-    m_transaction.checkNumber = model.entryText(RegisterModel::CheckNumberSlot).trimmed();
-    m_transaction.memo = model.entryText(RegisterModel::MemoSlot).trimmed();
-    m_transaction.amount = amount;
-    m_transaction.categoryId = categoryId;
-    m_transaction.cleared = mark == u"C" || mark == u"R";
-    m_transaction.reconciled = mark == u"R";
 
-    if (edited) {
-        stampLocalEdit(m_transaction);
-        return m_state->transactionRepository->update(m_transaction) ? Outcome::Saved : Outcome::NotSaved;
+    // The row shown may be older than the ledger: a row deleted since is not
+    // written back, and the fields not typed here are taken as stored now.
+    std::optional<Transaction> stored = *edited;
+    if (!edited->id.isEmpty()) {
+        stored = m_state->transactionRepository->findById(edited->id);
+        if (!stored || stored->deletedAt)
+            return Outcome::RowGone;
     }
-    return TransactionActions::insertTyped(m_state, m_transaction, otherAccountId) ? Outcome::Saved
-                                                                                   : Outcome::NotSaved;
+    m_transaction = *stored;
+    typeInto(m_transaction);
+    // Walking through rows with Enter, or a Ctrl+Return on a row merely looked
+    // at, must not make a new version of it (nor send the user to an account's
+    // settings).
+    if (sameTypedFields(m_transaction, *stored))
+        return Outcome::Unchanged;
+    if (edited->id.isEmpty())
+        return Outcome::HeldOnAccount;
+    if (m_state->transactionRepository->isOpeningBalanceTransaction(*stored))
+        return Outcome::OpeningBalanceRow;
+    stampLocalEdit(m_transaction);
+    return m_state->transactionRepository->update(m_transaction) ? Outcome::Saved : Outcome::NotSaved;
 }
 
 QString RegisterEntryCommit::categoryIdFor(const QString& id, const QString& text) const

@@ -17,6 +17,8 @@ public:
         Saved,
         PayeeRequired,
         AmountRequired,
+        // A payment or deposit text that reads as no amount (amountText() says which).
+        AmountNotUnderstood,
         TransferAccountNotFound,
         CurrencyMismatch,
         // The opening balance is changed in the account's settings only.
@@ -25,15 +27,22 @@ public:
         HeldOnAccount,
         // The write failed and nothing changed.
         NotSaved,
+        // The edited row was deleted meanwhile; nothing was written.
+        RowGone,
+        // The edited row holds what is stored already; nothing was written.
+        Unchanged,
     };
 
     RegisterEntryCommit(AppState* state, const QString& accountId);
 
     // `edited` is the stored row the buffer was loaded from, or null for a new
-    // transaction. An edit never creates or changes the other leg of a transfer.
+    // transaction. An edit is written over the row as it is stored now, and
+    // never creates or changes the other leg of a transfer.
     Outcome commit(const RegisterModel& model, const Transaction* edited);
     // The transaction as it was written.
     const Transaction& transaction() const { return m_transaction; }
+    // The amount text that was not understood.
+    const QString& amountText() const { return m_amountText; }
 
 private:
     QString categoryIdFor(const QString& id, const QString& text) const;
@@ -41,4 +50,5 @@ private:
     AppState* m_state;
     QString m_accountId;
     Transaction m_transaction;
+    QString m_amountText;
 };

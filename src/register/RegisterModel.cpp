@@ -461,9 +461,22 @@ void RegisterModel::loadEntryBuffer(const Transaction& transaction, const QStrin
     m_entryBuffer[ClearedSlot] = clearedMark(transaction);
 }
 
-qint64 RegisterModel::parseEntryAmount(const QString& text, Currency currency)
+RegisterModel::EntryAmount RegisterModel::entryAmount() const
 {
-    return isAmountAutoDecimal() ? parseDigitsAsCents(text, currency) : parseMoney(text, currency);
+    EntryAmount result;
+    const QString payment = m_entryBuffer[PaymentSlot].trimmed();
+    const QString deposit = m_entryBuffer[DepositSlot].trimmed();
+    result.empty = payment.isEmpty() && deposit.isEmpty();
+    const std::optional<qint64> paid = readTypedAmount(payment, m_currency);
+    const std::optional<qint64> deposited = readTypedAmount(deposit, m_currency);
+    // A deposit that payment text outranks is still no amount to pass over in silence.
+    if (!paid || !deposited) {
+        result.notUnderstood = paid ? deposit : payment;
+        return result;
+    }
+    if (!result.empty)
+        result.cents = payment.isEmpty() ? *deposited : -*paid;
+    return result;
 }
 
 Transaction RegisterModel::entryTransaction(const QString& accountId) const
@@ -476,13 +489,7 @@ Transaction RegisterModel::entryTransaction(const QString& accountId) const
     transaction.memo = m_entryBuffer[MemoSlot];
     transaction.checkNumber = m_entryBuffer[CheckNumberSlot].trimmed();
     transaction.categoryId = m_entryBuffer[CategoryIdSlot];
-    // A filled payment wins over a filled deposit.
-    const QString payment = m_entryBuffer[PaymentSlot].trimmed();
-    const QString deposit = m_entryBuffer[DepositSlot].trimmed();
-    if (!payment.isEmpty())
-        transaction.amount = -parseEntryAmount(payment, m_currency);
-    else if (!deposit.isEmpty())
-        transaction.amount = parseEntryAmount(deposit, m_currency);
+    transaction.amount = entryAmount().cents.value_or(0);
     return transaction;
 }
 

@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
 
 // The rows of one account's register (or of the search results) in nine
 // columns, sorted stably by any of them, plus the entry row where a new
@@ -92,9 +93,14 @@ public:
     // A new transaction of `accountId` from the buffer, for seeding the form.
     Transaction entryTransaction(const QString& accountId) const;
 
-    // Typed amount text as minor units: digits as cents while auto-decimal
-    // entry is on, else money text in the currency.
-    static qint64 parseEntryAmount(const QString& text, Currency currency);
+    // What the buffer's payment and deposit texts say, in the model's currency.
+    struct EntryAmount
+    {
+        bool empty = true;           // both texts are empty
+        std::optional<qint64> cents; // a filled payment wins over a filled deposit
+        QString notUnderstood;       // the first non-empty text that is no amount
+    };
+    EntryAmount entryAmount() const;
     static int slotForColumn(int column);
 
     Currency currency() const { return m_currency; }

@@ -49,7 +49,7 @@ bool RegisterRowCommands::runAction(const QString& id, Action action)
     const std::optional<Transaction> transaction = find(id);
     if (!transaction || !action(m_state, *transaction, m_screen))
         return false;
-    m_screen->reload();
+    m_screen->reloadAfterOwnChange();
     return true;
 }
 
@@ -82,8 +82,13 @@ void RegisterRowCommands::showRowDetails(const QString& id)
     TransactionDetailsDialog details(m_state, *transaction, m_screen);
     ModalDialog::exec(&details);
     // The dialog may have changed the mark or deleted the row; what follows
-    // acts on the row as it now stands.
-    m_screen->reload();
+    // acts on the row as it now stands. Only a looked-at row keeps what was
+    // being typed in its open cell.
+    const std::optional<Transaction> stored = m_state->transactionRepository->findById(id);
+    if (!stored || stored->deletedAt || stored->version != transaction->version)
+        m_screen->reloadAfterOwnChange();
+    else
+        m_screen->reload();
     if (details.deleted())
         return;
     if (details.editRequested())
@@ -100,7 +105,7 @@ void RegisterRowCommands::flipCleared(const QString& id)
     transaction->cleared = !transaction->cleared;
     stampLocalEdit(*transaction);
     m_state->transactionRepository->update(*transaction);
-    m_screen->reload();
+    m_screen->reloadAfterOwnChange();
 }
 
 void RegisterRowCommands::memorize(const QString& id)

@@ -422,7 +422,7 @@ void RegisterScreen::openFilterDialog()
     else
         m_state->preferencesRepository->remove(key);
     updateFilterButton();
-    reload();
+    reloadAfterOwnChange();
 }
 
 void RegisterScreen::restoreColumnLayout()
@@ -548,7 +548,7 @@ void RegisterScreen::dismissOpeningBalanceBanner()
 void RegisterScreen::fixOpeningBalance()
 {
     TransactionActions::fixReversedOpeningBalance(m_state, m_accountId);
-    reload();
+    reloadAfterOwnChange();
 }
 
 bool RegisterScreen::isTransactionRow(int row) const
@@ -582,7 +582,7 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction* seed, bool s
         return;
     if (seedFromInlineRow)
         m_model->resetEntryBuffer();
-    reload();
+    reloadAfterOwnChange();
     focusEntryRow();
 }
 
@@ -592,8 +592,24 @@ void RegisterScreen::editNewRowInDialog()
     // Its text is in the buffer now; left open, it would keep the register from
     // showing the saved row and write the old text back into the new entry.
     discardOpenEditor();
+    const RegisterModel::EntryAmount amount = m_model->entryAmount();
+    if (!amount.empty && !amount.cents) {
+        flashAmountNotUnderstood(amount.notUnderstood);
+        return;
+    }
     const Transaction seed = m_model->entryTransaction(m_accountId);
     presentNewTransactionDialog(&seed, true);
+}
+
+void RegisterScreen::flashAmountNotUnderstood(const QString& text)
+{
+    flashStatus(tr("Amount not understood: %1").arg(text), 3000);
+}
+
+void RegisterScreen::reloadAfterOwnChange()
+{
+    discardOpenEditor();
+    reload();
 }
 
 void RegisterScreen::setMemorizeForm(RegisterRowCommands::MemorizeForm form)
@@ -615,7 +631,7 @@ void RegisterScreen::toggleClearedAt(int row)
         return;
     }
     if (isTransactionRow(row) && TransactionActions::toggleCleared(m_state, m_model->transactionAt(row)))
-        reload();
+        reloadAfterOwnChange();
 }
 
 void RegisterScreen::commitCurrentRow()
@@ -642,6 +658,9 @@ void RegisterScreen::commitCurrentRow()
     case RegisterEntryCommit::Outcome::AmountRequired:
         flashStatus(tr("Enter a payment or deposit amount"), 3000);
         return;
+    case RegisterEntryCommit::Outcome::AmountNotUnderstood:
+        flashAmountNotUnderstood(entry.amountText());
+        return;
     case RegisterEntryCommit::Outcome::TransferAccountNotFound:
         flashStatus(tr("Transfer account not found"), 3000);
         return;
@@ -662,6 +681,12 @@ void RegisterScreen::commitCurrentRow()
         m_model->setEditRow(-1);
         reload();
         return;
+    case RegisterEntryCommit::Outcome::RowGone:
+        flashStatus(tr("This transaction was deleted meanwhile, so nothing was saved."), 5000);
+        reload();
+        return;
+    case RegisterEntryCommit::Outcome::Unchanged:
+        break;
     }
 
     if (newRow) {

@@ -79,6 +79,10 @@ private:
     QLabel* addFigureBlock(QHBoxLayout* row, const QString& caption, bool bold);
 
     void reloadNow();
+    // A change this screen made itself shows at once: the row being edited in
+    // place goes with its editor, which would otherwise hold the reload off.
+    void reloadAfterOwnChange();
+    void flashAmountNotUnderstood(const QString& text);
     void showFigures(qint64 cleared, qint64 total, bool liability, Currency currency);
     int rowForTransactionId(const QString& id) const;
     // The id of the transaction a model row shows; empty for any other row.

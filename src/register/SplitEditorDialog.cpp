@@ -1,6 +1,7 @@
 #include "SplitEditorDialog.h"
 
 #include "SplitLinesWidget.h"
+#include "TypedAmountCheck.h"
 
 #include "widgets/Appearance.h"
 
@@ -33,6 +34,8 @@ SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 amount, Currency cu
     connect(m_splitLines, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
     m_splitLines->setLines(lines);
     layout->addWidget(m_splitLines, 1);
+    m_amountProblemLabel = amountProblemLabel(this);
+    layout->addWidget(m_amountProblemLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -51,6 +54,18 @@ void SplitEditorDialog::updateRemaining()
         m_remainingLabel->setStyleSheet(QStringLiteral("color: #cc0000;"));
     else
         m_remainingLabel->setStyleSheet(QString());
+}
+
+void SplitEditorDialog::accept()
+{
+    QString text;
+    if (m_splitLines->findNotUnderstoodAmount(&text)) {
+        m_amountProblemLabel->setText(tr("Amount not understood: %1").arg(text));
+        m_amountProblemLabel->show();
+        return;
+    }
+    m_amountProblemLabel->hide();
+    QDialog::accept();
 }
 
 QList<SplitLine> SplitEditorDialog::lines() const

@@ -11,7 +11,8 @@ class QLabel;
 class SplitLinesWidget;
 
 // Splits one transaction's amount over categories, showing what is left to
-// assign. It checks nothing: lines that do not add up are the caller's business.
+// assign. Lines that do not add up are the caller's business; an amount it
+// cannot read keeps it open.
 class SplitEditorDialog : public QDialog
 {
     Q_OBJECT
@@ -25,10 +26,12 @@ public:
 
 public slots:
     void updateRemaining();
+    void accept() override;
 
 private:
     qint64 m_amount;
     Currency m_currency;
     QLabel* m_remainingLabel = nullptr;
+    QLabel* m_amountProblemLabel = nullptr;
     SplitLinesWidget* m_splitLines = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "SplitLinesWidget.h"
 
+#include "TypedAmountCheck.h"
+
 #include "data/Category.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -26,6 +28,7 @@ constexpr double kMaximumAmount = 99999999.99;
 SplitLinesWidget::SplitLinesWidget(AppState* state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
+    , m_amountCheck(new TypedAmountCheck(this))
 {
     m_categories.append({QString(), tr("(none)")});
     for (const Category& category : m_state->categoryRepository->listAll())
@@ -97,6 +100,7 @@ void SplitLinesWidget::addLine()
     amount->setCurrency(m_currency);
     connect(amount, &SmartAmountField::valueChanged, this, &SplitLinesWidget::changed);
     amount->installEventFilter(this);
+    m_amountCheck->watch(amount);
     m_table->setCellWidget(row, AmountColumn, amount);
 
     m_table->setItem(row, MemoColumn, new QTableWidgetItem);
@@ -162,6 +166,11 @@ qint64 SplitLinesWidget::total() const
     for (int row = 0; row < m_table->rowCount(); ++row)
         sum += rowCents(row);
     return sum;
+}
+
+SmartAmountField* SplitLinesWidget::findNotUnderstoodAmount(QString* text)
+{
+    return m_amountCheck->findNotUnderstood(text);
 }
 
 QList<SplitLine> SplitLinesWidget::lines(int sign) const

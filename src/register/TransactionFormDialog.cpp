@@ -1,6 +1,8 @@
 #include "TransactionFormDialog.h"
 
+#include "CategoryItems.h"
 #include "SplitLinesWidget.h"
+#include "TypedAmountCheck.h"
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
@@ -23,7 +25,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,6 +135,8 @@ void TransactionFormDialog::setupUi()
     m_amountField->setRange(0.0, kMaximumAmount);
     if (account)
         m_amountField->setCurrency(m_currency);
+    m_amountCheck = new TypedAmountCheck(this);
+    m_amountCheck->watch(m_amountField);
     form->addRow(tr("Amount:"), m_amountField);
 
     addCategoryRow(form);
@@ -158,6 +161,8 @@ void TransactionFormDialog::setupUi()
     m_clearedCheck = new QCheckBox(tr("Cleared"), this);
     m_clearedCheck->setObjectName(QStringLiteral("clearedCheck"));
     form->addRow(m_clearedCheck);
+    m_amountProblemLabel = amountProblemLabel(this);
+    layout->addWidget(m_amountProblemLabel);
 
     layout->addSpacing(12);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -240,17 +245,7 @@ void TransactionFormDialog::populateCategories()
 {
     m_categoryCombo->clear();
     m_categoryCombo->addItem(tr("(none)"), QString());
-    const QList<Category> categories = m_state->categoryRepository->listAll();
-    QHash<QString, QString> names;
-    for (const Category& category : categories)
-        names.insert(category.id, category.name);
-    for (const Category& category : categories) {
-        const auto parent = names.constFind(category.parentId);
-        const QString text = !category.parentId.isEmpty() && parent != names.cend()
-                                 ? QStringLiteral("%1 > %2").arg(*parent, category.name)
-                                 : category.name;
-        m_categoryCombo->addItem(text, category.id);
-    }
+    addCategoryItems(m_categoryCombo, m_state->categoryRepository->listAll());
     m_categoryCombo->setCurrentIndex(0);
 }
 
@@ -417,6 +412,21 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
     m_memoEdit->setText(last->memo);
     if (!last->categoryId.isEmpty())
         selectCategory(last->categoryId);
+}
+
+void TransactionFormDialog::accept()
+{
+    // In split mode the amount is the lines' total; the lines are what was typed.
+    QString text;
+    const bool notUnderstood = m_splitMode ? m_splitLinesWidget->findNotUnderstoodAmount(&text)
+                                           : m_amountCheck->findNotUnderstood(&text);
+    if (notUnderstood) {
+        m_amountProblemLabel->setText(tr("Amount not understood: %1").arg(text));
+        m_amountProblemLabel->show();
+        return;
+    }
+    m_amountProblemLabel->hide();
+    QDialog::accept();
 }
 
 Transaction TransactionFormDialog::transaction()

@@ -25,6 +25,7 @@ class QRadioButton;
 class QStackedWidget;
 class SmartAmountField;
 class SplitLinesWidget;
+class TypedAmountCheck;
 
 // The form in which one transaction of one account is entered or changed: a
 // new one, a duplicate seeded from another, or an edit. It builds the record and
@@ -53,6 +54,10 @@ public:
 
     // The date of the last record any form built: the next new form's default.
     static QDate lastEnteredDate();
+
+public slots:
+    // Stays open on an amount it cannot read.
+    void accept() override;
 
 private slots:
     void onPayeeSelected(const QString& payee);
@@ -97,4 +102,6 @@ private:
     QLineEdit* m_checkNumberEdit = nullptr;
     QCheckBox* m_clearedCheck = nullptr;
     bool m_splitMode = false;
+    TypedAmountCheck* m_amountCheck = nullptr;
+    QLabel* m_amountProblemLabel = nullptr;
 };

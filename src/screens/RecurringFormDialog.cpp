@@ -10,6 +10,7 @@
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 #include "widgets/DateField.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/SmartAmountField.h"
 
 #include <QButtonGroup>
@@ -74,6 +75,17 @@ RecurringFormDialog* RecurringFormDialog::createFromSeed(AppState* state, const 
     dialog->m_createdFromSeed = true;
     dialog->setWindowTitle(tr("Memorize Transaction"));
     return dialog;
+}
+
+std::optional<RecurringTransaction> RecurringFormDialog::memorize(AppState* state, const RecurringTransaction& seed,
+                                                                  QWidget* parent)
+{
+    RecurringFormDialog* dialog = createFromSeed(state, seed, parent);
+    std::optional<RecurringTransaction> record;
+    if (ModalDialog::exec(dialog) == QDialog::Accepted)
+        record = dialog->recurring();
+    dialog->deleteLater();
+    return record;
 }
 
 void RecurringFormDialog::buildForm()
@@ -218,10 +230,14 @@ void RecurringFormDialog::fillCategories()
 void RecurringFormDialog::fillFromRecord()
 {
     const RecurringTransaction& record = m_openedRecord;
+    const std::optional<Account> account = m_state->accountRepository->findById(record.accountId);
+    // The account saves with the form: a record of an account that is no longer
+    // listed (deleted, or not yet pulled) keeps it unless the user picks another.
+    if (!record.accountId.isEmpty() && m_accountCombo->findData(record.accountId) < 0)
+        m_accountCombo->addItem(account ? account->name : record.accountId, record.accountId);
     selectData(m_accountCombo, record.accountId);
     (record.amount < 0 ? m_paymentRadio : m_depositRadio)->setChecked(true);
     m_payeeEdit->setText(record.payee);
-    const std::optional<Account> account = m_state->accountRepository->findById(record.accountId);
     if (account)
         m_amountField->setCurrency(account->currency);
     m_amountField->setValue(centsToAmount(std::llabs(record.amount), m_amountField->currency()));

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class AppState;
 class DateField;
 class QCheckBox;
@@ -29,6 +31,10 @@ public:
     RecurringFormDialog(AppState* state, const RecurringTransaction& record, QWidget* parent = nullptr);
     // A new record filled from `seed`; the caller owns the dialog.
     static RecurringFormDialog* createFromSeed(AppState* state, const RecurringTransaction& seed, QWidget* parent);
+    // Runs the memorize form on `seed` modally: the record built when the user
+    // accepted it, none when cancelled. The shape the register's memorize command takes.
+    static std::optional<RecurringTransaction> memorize(AppState* state, const RecurringTransaction& seed,
+                                                        QWidget* parent);
 
     // The record built from the form. A record that is not an edit gets a fresh
     // id on every call; a start date before 2000 is repaired to today.

@@ -1,15 +1,15 @@
 #include "SearchScreen.h"
 
+#include "SearchResultsModel.h"
+
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/SearchFilter.h"
 #include "data/TransactionRepository.h"
-#include "register/RegisterModel.h"
 #include "register/TransactionActions.h"
 #include "register/TransactionDetailsDialog.h"
-#include "services/ReportService.h"
 #include "state/AppState.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ReloadCoalescer.h"
@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 SearchScreen::SearchScreen(AppState* state, QWidget* parent)
@@ -39,8 +40,7 @@ SearchScreen::SearchScreen(AppState* state, QWidget* parent)
     layout->addWidget(m_searchEdit);
     buildFilterRow(layout);
 
-    m_resultsModel = new RegisterModel(this);
-    m_resultsModel->setEntryRowVisible(false);
+    m_resultsModel = new SearchResultsModel(this);
     m_resultsView = new QTableView(this);
     m_resultsView->setObjectName(QStringLiteral("resultsView"));
     m_resultsView->setModel(m_resultsModel);
@@ -55,10 +55,12 @@ SearchScreen::SearchScreen(AppState* state, QWidget* parent)
     m_resultsView->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_resultsView, 1);
 
-    m_searchTimer.setSingleShot(true);
-    m_searchTimer.setInterval(300);
-    connect(m_searchEdit, &QLineEdit::textChanged, &m_searchTimer, qOverload<>(&QTimer::start));
-    connect(&m_searchTimer, &QTimer::timeout, this, &SearchScreen::performSearch);
+    m_searchTimer = new QTimer(this);
+    m_searchTimer->setObjectName(QStringLiteral("searchTimer"));
+    m_searchTimer->setSingleShot(true);
+    m_searchTimer->setInterval(300);
+    connect(m_searchEdit, &QLineEdit::textChanged, m_searchTimer, qOverload<>(&QTimer::start));
+    connect(m_searchTimer, &QTimer::timeout, this, &SearchScreen::performSearch);
     connect(m_resultsView, &QTableView::doubleClicked, this, &SearchScreen::onDoubleClicked);
     connect(m_resultsView, &QTableView::customContextMenuRequested, this, &SearchScreen::onContextMenu);
 
@@ -158,10 +160,15 @@ void SearchScreen::performSearch()
     // Unchecked means cleared and uncleared alike, not uncleared only.
     if (m_clearedOnlyCheck->isChecked())
         filter.cleared = true;
-    // The model formats every amount in one currency: the accounts' when they
-    // share one, so that yen are not shown as hundredths.
-    m_resultsModel->setCurrency(m_state->reportService->runCurrency(filter.accountId).currency);
-    m_resultsModel->setTransactions(m_state->transactionRepository->search(m_searchEdit->text().trimmed(), filter));
+    QList<RegisterRow> rows = m_state->transactionRepository->search(m_searchEdit->text().trimmed(), filter);
+    QHash<QString, Currency> currencies;
+    for (const RegisterRow& row : std::as_const(rows)) {
+        if (currencies.contains(row.accountId))
+            continue;
+        const std::optional<Account> account = m_state->accountRepository->findById(row.accountId);
+        currencies.insert(row.accountId, account ? account->currency : Currency::USD);
+    }
+    m_resultsModel->setResults(std::move(rows), currencies);
 }
 
 void SearchScreen::onDoubleClicked(const QModelIndex& index)

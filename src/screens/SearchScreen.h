@@ -2,7 +2,6 @@
 
 #include "data/Transaction.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -14,9 +13,10 @@ class QComboBox;
 class QDateEdit;
 class QLineEdit;
 class QTableView;
+class QTimer;
 class QVBoxLayout;
-class RegisterModel;
 class ReloadCoalescer;
+class SearchResultsModel;
 
 // Finds transactions of every account by text (payee, memo, check number) and
 // filters, lists the newest matches register-style, and offers the register's
@@ -53,7 +53,7 @@ private:
 
     AppState* m_state;
     QLineEdit* m_searchEdit = nullptr;
-    QTimer m_searchTimer;
+    QTimer* m_searchTimer = nullptr;
     QComboBox* m_accountCombo = nullptr;
     QComboBox* m_categoryCombo = nullptr;
     QDateEdit* m_dateFromEdit = nullptr;
@@ -61,6 +61,6 @@ private:
     QCheckBox* m_clearedOnlyCheck = nullptr;
     QCheckBox* m_dateRangeCheck = nullptr;
     QTableView* m_resultsView = nullptr;
-    RegisterModel* m_resultsModel = nullptr;
+    SearchResultsModel* m_resultsModel = nullptr;
     ReloadCoalescer* m_reloader = nullptr;
 };

@@ -26,6 +26,9 @@ public:
     // The status colour of a sync state on the current palette.
     static QColor statusColor(SyncEngine::SyncState state);
 
+    // Brings back the account chosen in the list, with the rows deleted together with it.
+    void restoreSelectedAccount();
+
 signals:
     // An account came back, by a restore here or with a backup.
     void deletedAccountRestored();
@@ -45,7 +48,6 @@ private:
     void onExportBackupClicked();
     void onImportBackupClicked();
     void reloadDeletedAccounts();
-    void restoreSelectedAccount();
 
     AppState* m_state;
     QLabel* m_statusLabel = nullptr;

@@ -77,7 +77,7 @@ SettingsScreen::SettingsScreen(AppState* state, QWidget* parent)
     addPage(tr("About"), 0xE88E, buildAboutPage());
 
     m_categoryList->setCurrentRow(0);
-    connect(m_categoryList, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    connect(m_categoryList, &QListWidget::currentRowChanged, this, &SettingsScreen::onCategoryChanged);
     layout->addWidget(m_categoryList, 0);
     layout->addWidget(m_pages, 1);
 }
@@ -95,12 +95,11 @@ void SettingsScreen::addPage(const QString& label, char16_t glyph, QWidget* page
 }
 
 QCheckBox* SettingsScreen::makeCheckBox(QWidget* page, const QString& text, const char* name, const QString& key,
-                                        bool defaultValue)
+                                        bool defaultValue, void (SettingsScreen::*slot)(bool))
 {
     auto* box = named(new QCheckBox(text, page), name);
     box->setChecked(m_state->preferencesRepository->getBool(key, defaultValue));
-    connect(box, &QCheckBox::toggled, this,
-            [this, key](bool checked) { m_state->preferencesRepository->setBool(key, checked); });
+    connect(box, &QCheckBox::toggled, this, slot);
     return box;
 }
 
@@ -187,16 +186,14 @@ QWidget* SettingsScreen::buildRegisterPage()
     layout->addLayout(display);
 
     display->addWidget(makeCheckBox(page, tr("Two-line rows"), "twoLineCheckBox", QStringLiteral("registerTwoLine"),
-                                    false));
+                                    false, &SettingsScreen::onTwoLineModeChanged));
     display->addWidget(makeHintLabel(tr("Show memo on a second line below the payee."), page));
-    QCheckBox* autoDecimal = makeCheckBox(page, tr("Auto-decimal point"), "autoDecimalCheckBox",
-                                          QStringLiteral("amountAutoDecimal"), false);
-    // The amount editors switch at once, not only at the next start.
-    connect(autoDecimal, &QCheckBox::toggled, this, &setAmountAutoDecimal);
-    display->addWidget(autoDecimal);
+    display->addWidget(makeCheckBox(page, tr("Auto-decimal point"), "autoDecimalCheckBox",
+                                    QStringLiteral("amountAutoDecimal"), false, &SettingsScreen::onAutoDecimalChanged));
     display->addWidget(makeHintLabel(tr("Type 1234 to enter 12.34. The last two digits are always cents."), page));
     display->addWidget(makeCheckBox(page, tr("Highlight overdrawn rows"), "highlightOverdrawnCheckBox",
-                                    QStringLiteral("registerHighlightOverdrawn"), true));
+                                    QStringLiteral("registerHighlightOverdrawn"), true,
+                                    &SettingsScreen::onHighlightOverdrawnChanged));
     display->addWidget(makeHintLabel(tr("Shades the whole row when the running balance is below zero. The balance "
                                         "itself is always shown in red, so you can turn this off and still spot it. "
                                         "Credit cards and loans are never shaded."),
@@ -226,7 +223,8 @@ QWidget* SettingsScreen::buildRegisterPage()
     sorting->setSpacing(8);
     layout->addLayout(sorting);
     sorting->addWidget(makeCheckBox(page, tr("Show newest transactions first"), "newestFirstCheckBox",
-                                    QStringLiteral("registerNewestFirst"), false));
+                                    QStringLiteral("registerNewestFirst"), false,
+                                    &SettingsScreen::onRegisterOrderChanged));
     sorting->addWidget(makeHintLabel(tr("When enabled, the most recent transactions appear at the top."), page));
 
     layout->addStretch();
@@ -271,6 +269,16 @@ QWidget* SettingsScreen::buildAboutPage()
     return page;
 }
 
+void SettingsScreen::restoreSelectedAccount()
+{
+    m_dataSyncPage->restoreSelectedAccount();
+}
+
+void SettingsScreen::onCategoryChanged(int row)
+{
+    m_pages->setCurrentIndex(row);
+}
+
 void SettingsScreen::onThemeChanged(int index)
 {
     m_state->themeManager->setThemeByName(m_themeCombo->itemData(index).toString());
@@ -292,6 +300,28 @@ void SettingsScreen::onDashboardBalanceChanged(int index)
 {
     m_state->preferencesRepository->set(QStringLiteral("dashboardBalanceMode"),
                                         m_balanceModeCombo->itemData(index).toString());
+}
+
+void SettingsScreen::onRegisterOrderChanged(bool checked)
+{
+    m_state->preferencesRepository->setBool(QStringLiteral("registerNewestFirst"), checked);
+}
+
+void SettingsScreen::onTwoLineModeChanged(bool checked)
+{
+    m_state->preferencesRepository->setBool(QStringLiteral("registerTwoLine"), checked);
+}
+
+void SettingsScreen::onAutoDecimalChanged(bool checked)
+{
+    m_state->preferencesRepository->setBool(QStringLiteral("amountAutoDecimal"), checked);
+    // The amount editors switch at once, not only at the next start.
+    setAmountAutoDecimal(checked);
+}
+
+void SettingsScreen::onHighlightOverdrawnChanged(bool checked)
+{
+    m_state->preferencesRepository->setBool(QStringLiteral("registerHighlightOverdrawn"), checked);
 }
 
 void SettingsScreen::onLanguageChanged(int index)

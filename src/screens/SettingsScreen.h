@@ -29,21 +29,31 @@ signals:
     // A deleted account came back, or a backup was restored: the account list reloads.
     void deletedAccountRestored();
 
+public slots:
+    // Restores the account chosen in the Data & Sync page's list of deleted accounts.
+    void restoreSelectedAccount();
+
+private slots:
+    void onCategoryChanged(int row);
+    void onThemeChanged(int index);
+    void onFontScaleChanged(int index);
+    void onWeekStartChanged(int index);
+    void onDashboardBalanceChanged(int index);
+    void onLanguageChanged(int index);
+    void onRegisterOrderChanged(bool checked);
+    void onTwoLineModeChanged(bool checked);
+    void onAutoDecimalChanged(bool checked);
+    void onHighlightOverdrawnChanged(bool checked);
+    void onAccentChanged(const QColor& color);
+    void openAccentDialog();
+
 private:
     void addPage(const QString& label, char16_t glyph, QWidget* page);
     QWidget* buildGeneralPage();
     QWidget* buildRegisterPage();
     QWidget* buildAboutPage();
     QCheckBox* makeCheckBox(QWidget* page, const QString& text, const char* name, const QString& key,
-                           bool defaultValue);
-
-    void onThemeChanged(int index);
-    void onFontScaleChanged(int index);
-    void onWeekStartChanged(int index);
-    void onDashboardBalanceChanged(int index);
-    void onLanguageChanged(int index);
-    void onAccentChanged(const QColor& color);
-    void openAccentDialog();
+                            bool defaultValue, void (SettingsScreen::*slot)(bool));
 
     AppState* m_state;
     QListWidget* m_categoryList = nullptr;

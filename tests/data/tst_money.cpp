@@ -17,6 +17,8 @@ private slots:
     void parseMoney_data();
     void parseMoney();
     void digitsAndConversions();
+    void readTypedAmount_data();
+    void readTypedAmount();
 };
 
 void TestMoney::currencyTextsAndTotals()
@@ -131,6 +133,52 @@ void TestMoney::digitsAndConversions()
     QCOMPARE(cents, qint64(7));
     QVERIFY(roundToMinorUnits(-9223372036854775808.0, &cents));
     QCOMPARE(cents, std::numeric_limits<qint64>::min());
+}
+
+void TestMoney::readTypedAmount_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("expected"); // minor units, or "-" for text that is no amount
+
+    QTest::newRow("empty is zero") << false << QStringLiteral("  ") << Currency::USD << "0";
+    QTest::newRow("symbol and group") << false << QStringLiteral("$1,234.56") << Currency::USD << "123456";
+    QTest::newRow("minus before symbol") << false << QStringLiteral("-$5") << Currency::USD << "-500";
+    QTest::newRow("point first or last") << false << QStringLiteral(".5") << Currency::USD << "50";
+    QTest::newRow("trailing point") << false << QStringLiteral("12.") << Currency::USD << "1200";
+    QTest::newRow("rounds like parseMoney") << false << QStringLiteral("12.345") << Currency::USD << "1235";
+    QTest::newRow("yen") << false << QStringLiteral("\u00A51,500") << Currency::JPY << "1500";
+    QTest::newRow("zero") << false << QStringLiteral("0.00") << Currency::USD << "0";
+    QTest::newRow("letters") << false << QStringLiteral("abc") << Currency::USD << "-";
+    QTest::newRow("exponent") << false << QStringLiteral("1e308") << Currency::USD << "-";
+    QTest::newRow("small exponent") << false << QStringLiteral("1e3") << Currency::USD << "-";
+    QTest::newRow("full-width digits") << false << QStringLiteral("\uFF19\uFF19") << Currency::USD << "-";
+    QTest::newRow("infinity") << false << QStringLiteral("inf") << Currency::USD << "-";
+    QTest::newRow("two points") << false << QStringLiteral("1.2.3") << Currency::USD << "-";
+    QTest::newRow("minus alone") << false << QStringLiteral("-") << Currency::USD << "-";
+    QTest::newRow("point alone") << false << QStringLiteral(".") << Currency::USD << "-";
+    QTest::newRow("other currency's symbol") << false << QStringLiteral("\u20AC5") << Currency::USD << "-";
+    QTest::newRow("too big") << false << QStringLiteral("92233720368547758.08") << Currency::USD << "-";
+    QTest::newRow("auto: digits are cents") << true << QStringLiteral("1234") << Currency::USD << "1234";
+    QTest::newRow("auto: formatted") << true << QStringLiteral("-$1,234.50") << Currency::USD << "-123450";
+    QTest::newRow("auto: empty") << true << QString() << Currency::USD << "0";
+    QTest::newRow("auto: letters") << true << QStringLiteral("12abc") << Currency::USD << "-";
+    QTest::newRow("auto: exponent") << true << QStringLiteral("1e308") << Currency::USD << "-";
+    QTest::newRow("auto: full-width") << true << QStringLiteral("\uFF19\uFF19") << Currency::USD << "-";
+    QTest::newRow("auto: too many digits") << true << QStringLiteral("12345678901234567890") << Currency::USD << "-";
+}
+
+void TestMoney::readTypedAmount()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(QString, expected);
+    setAmountAutoDecimal(autoDecimal);
+    const std::optional<qint64> amount = ::readTypedAmount(text, currency);
+    setAmountAutoDecimal(false);
+    QCOMPARE(amount ? QString::number(*amount) : QStringLiteral("-"), expected);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestMoney)

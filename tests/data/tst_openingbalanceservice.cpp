@@ -9,8 +9,9 @@ namespace {
 
 const QString kChecking = QStringLiteral("checking");
 
-// What the account's opening-balance row looks like beforehand.
-enum class Existing { None, Opening, Renamed, Deleted };
+// What the account's opening-balance row looks like beforehand. OtherId: one
+// with an id of its own (an imported file's), not the name-based one.
+enum class Existing { None, Opening, Renamed, Deleted, OtherId };
 
 } // namespace
 
@@ -25,6 +26,7 @@ private slots:
     void cleanup();
     void backfill_data();
     void backfill();
+    void backfillKeepsTheStartingBalanceOnFailure_data();
     void backfillKeepsTheStartingBalanceOnFailure();
     void setOpeningBalance_data();
     void setOpeningBalance();
@@ -66,7 +68,7 @@ void TestOpeningBalanceService::addExisting(Existing existing, qint64 amount)
                                      existing == Existing::Renamed ? QStringLiteral("Coffee")
                                                                    : QStringLiteral("Opening Balance"),
                                      amount);
-    row.id = openingBalanceTransactionId(kChecking);
+    row.id = existing == Existing::OtherId ? QStringLiteral("imported") : openingBalanceTransactionId(kChecking);
     row.version = 3;
     row.memo = QStringLiteral("kept");
     QVERIFY(m_ledger->transactions.insert(row));
@@ -120,6 +122,8 @@ void TestOpeningBalanceService::backfill_data()
         << qint64(5000) << Existing::Renamed << march1 << "own-id 2024-01-15 Opening Balance 5000 R v4 kept";
     QTest::newRow("an account that has one") << qint64(5000) << Existing::Opening << march1
                                              << "own-id 2024-01-15 Opening Balance 7000 - v3 kept";
+    QTest::newRow("one under an id of its own") << qint64(5000) << Existing::OtherId << march1
+                                                << "imported 2024-01-15 Opening Balance 7000 - v3 kept";
 }
 
 void TestOpeningBalanceService::backfill()
@@ -136,7 +140,8 @@ void TestOpeningBalanceService::backfill()
         QVERIFY(!ledger.add(kChecking, earliest, QStringLiteral("Grocer"), -100).id.isEmpty());
 
     // Savings, the card and the euro account have none either.
-    const int migrated = existing == Existing::Opening ? 3 : 4;
+    const bool hasOne = existing == Existing::Opening || existing == Existing::OtherId;
+    const int migrated = hasOne ? 3 : 4;
     QTest::ignoreMessage(QtInfoMsg,
                          qPrintable(QStringLiteral("Migrated %1 account(s) to a real Opening Balance transaction")
                                         .arg(migrated)));
@@ -146,7 +151,7 @@ void TestOpeningBalanceService::backfill()
     QVERIFY(ledger.transactions.openingBalanceTransaction(QStringLiteral("closed")) == std::nullopt);
 
     const Account account = *ledger.accounts.findById(kChecking);
-    const bool zeroed = startingBalance != 0 && existing != Existing::Opening;
+    const bool zeroed = startingBalance != 0 && !hasOne;
     QCOMPARE(account.startingBalance, zeroed ? 0 : startingBalance);
     QCOMPARE(account.version, zeroed ? 2 : 1);
 
@@ -156,21 +161,41 @@ void TestOpeningBalanceService::backfill()
     QCOMPARE(changed.count(), 0);
 }
 
+void TestOpeningBalanceService::backfillKeepsTheStartingBalanceOnFailure_data()
+{
+    QTest::addColumn<Existing>("existing");
+    QTest::addColumn<QString>("refused"); // the updates of the row that fail
+    QTest::addColumn<QString>("failedWrite");
+
+    QTest::newRow("a renamed row that cannot be written")
+        << Existing::Renamed << "TRUE" << "TransactionRepository::update failed:";
+    QTest::newRow("a deleted row that cannot come back")
+        << Existing::Deleted << "NEW.deleted_at IS NULL" << "TransactionRepository::applyServerDeletion failed:";
+}
+
 void TestOpeningBalanceService::backfillKeepsTheStartingBalanceOnFailure()
 {
+    QFETCH(Existing, existing);
+    QFETCH(QString, refused);
+    QFETCH(QString, failedWrite);
+
     TransactionLedger& ledger = *m_ledger;
     setStartingBalance(5000);
-    // A renamed row that cannot be written; the other accounts go ahead.
-    addExisting(Existing::Renamed, 7000);
-    QVERIFY(ledger.refuseWritesOf(openingBalanceTransactionId(kChecking)));
+    // The checking account's row cannot be brought back; the other accounts go ahead.
+    addExisting(existing, 7000);
+    const Transaction before = ledger.load(openingBalanceTransactionId(kChecking));
+    QVERIFY(ledger.db.exec(QStringLiteral("CREATE TRIGGER refuse_update BEFORE UPDATE ON transactions "
+                                          "WHEN OLD.id = '%1' AND %2 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                               .arg(before.id, refused)));
 
-    QTest::ignoreMessage(QtWarningMsg, startsWith(QStringLiteral("TransactionRepository::update failed:")));
+    QTest::ignoreMessage(QtWarningMsg, startsWith(failedWrite));
     QTest::ignoreMessage(QtWarningMsg,
                          "Opening balance backfill failed for account \"checking\" — leaving startingBalance intact");
     QTest::ignoreMessage(QtInfoMsg, "Migrated 3 account(s) to a real Opening Balance transaction");
     QCOMPARE(service().backfill(), 3);
+    // Nothing of the attempt stays: the row as it was, the money still on the account.
+    QCOMPARE(describe(ledger.load(before.id)), describe(before));
     QCOMPARE(ledger.accounts.findById(kChecking)->startingBalance, 5000);
-    QCOMPARE(ledger.load(openingBalanceTransactionId(kChecking)).payee, QStringLiteral("Coffee"));
 }
 
 void TestOpeningBalanceService::setOpeningBalance_data()
@@ -218,6 +243,7 @@ void TestOpeningBalanceService::reversedBalances_data()
     QTest::addColumn<bool>("reversed");
 
     QTest::newRow("card owed as a deposit") << "card" << qint64(50000) << true;
+    QTest::newRow("card owed one cent as a deposit") << "card" << qint64(1) << true;
     QTest::newRow("card owed") << "card" << qint64(-50000) << false;
     QTest::newRow("card at zero") << "card" << qint64(0) << false;
     QTest::newRow("checking") << "checking" << qint64(50000) << false;

@@ -145,6 +145,10 @@ void TestRegisterDelegate::payeeCompletionFillsOnlyTheEntryRow()
     for (int column = 0; column < RegisterModel::ColumnCount; ++column)
         shown.append(m_model->index(entry, column).data().toString());
     QCOMPARE(shown, (QStringList{"3/15/2024", "Chk #", "Cafe", "Dining", "latte", "12.34", "Deposit", "Clr", ""}));
+    // Text that is no amount stays as typed for the commit to refuse, not 0.00.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abc"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(m_model->entryText(RegisterModel::DepositSlot), QStringLiteral("abc"));
 
     // A payee typed and committed fills the entry row too, trimmed.
     payee = openEditor(entry, RegisterModel::PayeeColumn);

@@ -20,6 +20,8 @@ private slots:
     void sortOrders_data();
     void sortOrders();
     void entryAndEditRows();
+    void entryAmount_data();
+    void entryAmount();
 };
 
 namespace {
@@ -257,6 +259,38 @@ void TestRegisterModel::entryAndEditRows()
     model.setTransactions(rows);
     QCOMPARE(model.editRow(), -1);
     QCOMPARE(texts(model, 0, Qt::EditRole), (QStringList{"2/2/2024", "", "", "", "", "", "", "", ""}));
+}
+
+void TestRegisterModel::entryAmount_data()
+{
+    QTest::addColumn<QString>("payment");
+    QTest::addColumn<QString>("deposit");
+    QTest::addColumn<QString>("expected"); // empty, the amount, or the text not understood in brackets
+
+    QTest::newRow("both empty") << " " << "" << "empty";
+    QTest::newRow("payment wins") << "12.50" << "3" << "-1250";
+    QTest::newRow("deposit alone") << "" << "$1,000" << "100000";
+    QTest::newRow("zero") << "0" << "" << "0";
+    QTest::newRow("payment is no amount") << " abc " << "3" << "[abc]";
+    // Outranked by the payment, and still not passed over.
+    QTest::newRow("deposit is no amount") << "5" << "1e308" << "[1e308]";
+    QTest::newRow("both are none") << "x" << "y" << "[x]";
+}
+
+void TestRegisterModel::entryAmount()
+{
+    QFETCH(QString, payment);
+    QFETCH(QString, deposit);
+    QFETCH(QString, expected);
+    RegisterModel model;
+    model.setData(model.index(model.entryRow(), Column::PaymentColumn), payment);
+    model.setData(model.index(model.entryRow(), Column::DepositColumn), deposit);
+    const RegisterModel::EntryAmount amount = model.entryAmount();
+    const QString read = amount.empty ? QStringLiteral("empty")
+                         : amount.cents ? QString::number(*amount.cents)
+                                        : QStringLiteral("[%1]").arg(amount.notUnderstood);
+    QCOMPARE(read, expected);
+    QCOMPARE(model.entryTransaction(QString()).amount, amount.cents.value_or(0));
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterModel)

@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTimer>
+#include <QTranslator>
 
 // Keys as a keyboard sends them, to an open popup or the focus widget: "<Ctrl+Return>" is one key,
 // other text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
@@ -47,9 +48,15 @@ static void play(QAbstractItemView* table, const QString& script)
             return;
         }
         const QKeyCombination key = QKeySequence(match.captured(1))[0];
-        if (match.captured(1).isEmpty())
-            QTest::keyClicks(target, match.captured(0));
-        else
+        if (match.captured(1).isEmpty()) {
+            // Text beyond Latin-1 ("９９") arrives as a key without a key code, as from an input method.
+            for (const QChar c : match.captured(0)) {
+                if (c.unicode() < 0x100)
+                    QTest::keyClick(target, c.toLatin1());
+                else
+                    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        } else
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
         QCoreApplication::processEvents();
     }
@@ -69,10 +76,17 @@ private slots:
     void keyboardAlone_data();
     void keyboardAlone();
     void rowCommands();
+    void deletedRowLeavesTheRegister();
+    void openingBalanceIsChangedInTheAccount();
+    void translationsFitTheirColumns_data();
+    void translationsFitTheirColumns();
 
 private:
     void showScreen(const QString& accountId);
     QStringList figures() const;
+    QStringList screenState() const;
+    // The context menu of the current cell: each entry with its shortcut, "-" for a separator.
+    QStringList rowMenu();
     // Picks `text` in the header's column menu, as a right click would show it.
     void chooseColumnMenu(const QString& text);
     void pressTab(Qt::Key key, int expectedColumn);
@@ -283,6 +297,12 @@ void TestRegisterScreen::layoutIsRemembered()
     QCOMPARE(m_model->entryRow(), 0);
 
     QHeaderView* header = m_table->horizontalHeader();
+    QCOMPARE(header->sectionSize(RegisterModel::PayeeColumn), 250);
+    // The Balance column is a preference, which the window brings back to the register.
+    chooseColumnMenu(QStringLiteral("Balance"));
+    QCOMPARE(m_ledger->state.preferencesRepository->getBool(QStringLiteral("registerShowBalance"), true), false);
+    m_screen->reload();
+    QVERIFY(m_table->isColumnHidden(RegisterModel::BalanceColumn));
     header->resizeSection(RegisterModel::CategoryColumn, 222);
     header->resizeSection(RegisterModel::PayeeColumn, 400);
     chooseColumnMenu(QStringLiteral("Category"));
@@ -369,6 +389,16 @@ void TestRegisterScreen::keyboardAlone_data()
                               << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"} << "Payee is required";
     QTest::newRow("no amount") << "<Tab><Tab>Shop<Ctrl+Return><Tab><Tab><Tab>5<Ctrl+Return>"
         << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"} << "Enter a payment or deposit amount";
+    // Text that is no amount is refused, not saved as 0.00; Return opens the same cell again.
+    QTest::newRow("letters") << "<Tab><Tab>Shop<Tab><Tab><Tab>abc<Ctrl+Return><Return>5<Ctrl+Return>"
+                             << QStringList{"checking 2024-03-05 Shop||-500||# -- v1 pending"}
+                             << "Amount not understood: abc";
+    QTest::newRow("exponent") << "<Tab><Tab>Shop<Tab><Tab><Tab><Tab>1e308<Return><Return><Left><Return>7<Ctrl+Return>"
+                              << QStringList{"checking 2024-03-05 Shop||700||# -- v1 pending"}
+                              << "Amount not understood: 1e308";
+    QTest::newRow("full-width digits") << "<Tab><Tab>Shop<Tab><Tab><Tab>\uFF19\uFF19<Ctrl+E><Return>9<Ctrl+Return>"
+                                       << QStringList{"checking 2024-03-05 Shop||-900||# -- v1 pending"}
+                                       << "Amount not understood: \uFF19\uFF19";
     // The other leg is written first and must go when the typed one fails.
     QTest::newRow("second leg fails") << "<Tab><Tab>[Transfer] Savings<Tab><Tab><Tab>5<Ctrl+Return>" << QStringList()
                                       << "The transaction could not be saved. Please try again.";
@@ -394,12 +424,20 @@ void TestRegisterScreen::keyboardAlone()
 
 void TestRegisterScreen::rowCommands()
 {
-    m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Gym"), -2500));
+    Transaction gym = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Gym"), -2500);
+    gym.date = QDate(2000, 1, 1); // the first day a memorized transaction may start on
+    m_ledger->add(gym);
     Transaction rent = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Rent"), -90000);
     rent.date = QDate(2024, 3, 2);
     rent.cleared = rent.reconciled = rent.isSplit = true;
     m_ledger->add(rent);
     showScreen(QStringLiteral("checking"));
+    QCOMPARE(rowMenu(), QStringList({"&Insert New Ctrl+I", "&New Transaction...", "&Edit in Dialog... Ctrl+E"}));
+    play(m_table, QStringLiteral("<Up>"));
+    QCOMPARE(rowMenu(), QStringList({"&Insert New Ctrl+I", "&New Transaction...", "-", "Show &Details... Alt+Return",
+                                     "Edit &Splits...", "&Edit in Dialog... Ctrl+E", "D&uplicate...",
+                                     "Mark &Uncleared", "&Delete Ctrl+D"}));
+    play(m_table, QStringLiteral("<Down>"));
     // What the main window hands in: the recurring form in its memorize mode.
     m_screen->setMemorizeForm([this](const RecurringTransaction& seed, QWidget* parent) {
         std::unique_ptr<RecurringFormDialog> form(RecurringFormDialog::createFromSeed(&m_ledger->state, seed, parent));
@@ -411,7 +449,7 @@ void TestRegisterScreen::rowCommands()
     play(m_table, QStringLiteral("<Down><Ctrl+M>"));
     const RecurringTransaction memorized = m_ledger->state.recurringRepository->listAll().value(0);
     QCOMPARE(QVariantList({status(), memorized.accountId, memorized.payee, memorized.amount, memorized.startDate}),
-             QVariantList({"Transaction memorized as recurring", "checking", "Gym", -2500, QDate(2024, 3, 1)}));
+             QVariantList({"Transaction memorized as recurring", "checking", "Gym", -2500, QDate(2000, 1, 1)}));
 
     // Details, then Edit: the form opens on the row as the details left it.
     ModalDialog::setNextHandler([](QDialog* details) {
@@ -427,15 +465,178 @@ void TestRegisterScreen::rowCommands()
     });
     play(m_table, QStringLiteral("<Up><Alt+Return>"));
 
-    // ' leaves a split's amount alone; the menu's "Mark &Uncleared" clears even a reconciled row.
+    // ' leaves a split's amount alone, so Ctrl+Return has nothing to write; the
+    // menu's "Mark &Uncleared" clears even a reconciled row.
     play(m_table, QStringLiteral("<Down><Right><Right><Right><Right><Right>'<Ctrl+Return><Up><Menu>uu<Return>"));
-    QCOMPARE(stored(), QStringList({"checking 2024-03-02 Rent||-90000||# -R split v3 pending",
-                                    "checking 2024-03-01 Gym||-2500||# C- v3 pending"}));
+    QCOMPARE(stored(), QStringList({"checking 2024-03-02 Rent||-90000||# -R split v2 pending",
+                                    "checking 2000-01-01 Gym||-2500||# C- v3 pending"}));
 
     m_ledger->state.preferencesRepository->set(QStringLiteral("registerFilter_checking"), "{\"cleared\":true}");
     m_screen->setAccount(QStringLiteral("checking"));
     play(m_table, QStringLiteral("<Tab><Tab>Hidden<Tab><Tab><Tab>1<Ctrl+Return>"));
     QCOMPARE(status(), QStringLiteral("Saved. It isn't listed because of the current filter."));
+}
+
+// Payee and Balance of every row shown, the figures, whether an editor is open, the status line.
+QStringList TestRegisterScreen::screenState() const
+{
+    QStringList shown;
+    for (int row = 0; row < m_model->transactionCount(); ++row)
+        shown.append(m_model->index(row, RegisterModel::PayeeColumn).data().toString() + QLatin1Char(' ')
+                     + m_model->index(row, RegisterModel::BalanceColumn).data().toString());
+    return shown << figures().last() << (m_table->isEditing() ? "editing" : "no editor") << status();
+}
+
+QStringList TestRegisterScreen::rowMenu()
+{
+    QStringList entries;
+    QTimer::singleShot(0, m_screen.get(), [&entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (const QAction* action : menu->actions()) {
+            const QString keys = action->shortcut().toString();
+            entries.append(action->isSeparator() ? QStringLiteral("-")
+                                                 : action->text() + (keys.isEmpty() ? QString() : u' ' + keys));
+        }
+        menu->close();
+    });
+    m_screen->onContextMenu(m_table->visualRect(m_table->currentIndex()).center());
+    return entries;
+}
+
+void TestRegisterScreen::deletedRowLeavesTheRegister()
+{
+    showScreen(QStringLiteral("checking"));
+    play(m_table, QStringLiteral("<Tab><Tab>Salary<Tab><Tab><Tab><Tab>3500<Ctrl+Return>"
+                                 "<Tab><Tab>Rent<Tab><Tab><Tab>120<Ctrl+Return>"
+                                 "<Tab><Tab>Shop<Tab><Tab><Tab>80<Ctrl+Return>"
+                                 "<Up><Right><Right><Right><Right><Right><Return>50<Ctrl+Return>"));
+    const QStringList kept{"checking 2024-03-05 Salary||350000||# -- v1 pending",
+                           "checking 2024-03-05 Shop||-5000||# -- v2 pending"};
+    QCOMPARE(stored(), QStringList({kept.first(), "checking 2024-03-05 Rent||-12000||# -- v1 pending", kept.last()}));
+    const QString rentId = m_ledger->rows(QStringLiteral("checking")).at(1).id;
+
+    // The payee editor of Rent is open when Ctrl+D reaches the screen through it.
+    const QRect payee = m_table->visualRect(m_model->index(1, RegisterModel::PayeeColumn));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, payee.center());
+    QVERIFY(m_table->isEditing());
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    play(m_table, QStringLiteral("<Ctrl+D>"));
+    QCOMPARE(MessageBox::lastText(), QStringLiteral("Delete \"Rent\" for $120.00?"));
+    QCOMPARE(stored(), kept);
+    QCOMPARE(m_ledger->load(rentId).version, 2);
+    QCOMPARE(screenState(), QStringList({"Salary 3,500.00", "Shop 3,450.00", "$3,450.00", "no editor", ""}));
+
+    // Saving at once writes neither the deleted row nor the row that took its place.
+    play(m_table, QStringLiteral("<Ctrl+Return><Ctrl+Return>"));
+    QCOMPARE(stored(), kept);
+    QCOMPARE(m_ledger->load(rentId).version, 2);
+    QVERIFY(m_ledger->load(rentId).deletedAt);
+
+    // A row deleted elsewhere (a sync) while it is edited is not written back.
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, payee.center());
+    play(m_table, QStringLiteral("Market"));
+    const Transaction shop = m_ledger->rows(QStringLiteral("checking")).at(1);
+    QVERIFY(m_ledger->state.transactionRepository->softDelete(shop.id));
+    play(m_table, QStringLiteral("<Ctrl+Return>"));
+    QCOMPARE(stored(), QStringList({kept.first()}));
+    QCOMPARE(describe(m_ledger->load(shop.id)), describe([&] {
+                 Transaction deleted = shop;
+                 deleted.version = 3;
+                 return deleted;
+             }()));
+    QCOMPARE(screenState(), QStringList({"Salary 3,500.00", "$3,500.00", "no editor",
+                                         "This transaction was deleted meanwhile, so nothing was saved."}));
+
+    // The details opened from an open cell: looked at, the typing goes on; changed, the register shows it.
+    const QRect salary = m_table->visualRect(m_model->index(0, RegisterModel::PayeeColumn));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, salary.center());
+    play(m_table, QStringLiteral("Pool"));
+    ModalDialog::setNextHandler([](QDialog* details) {
+        QTest::mouseClick(child<QPushButton>(details, "closeButton"), Qt::LeftButton);
+    });
+    play(m_table, QStringLiteral("<Alt+Return><Ctrl+Return>"));
+    QCOMPARE(stored(), QStringList({"checking 2024-03-05 Pool||350000||# -- v2 pending"}));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, salary.center());
+    play(m_table, QStringLiteral("Rink"));
+    ModalDialog::setNextHandler([](QDialog* details) {
+        QTest::mouseClick(child<QPushButton>(details, "toggleClearedButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(details, "closeButton"), Qt::LeftButton);
+    });
+    play(m_table, QStringLiteral("<Alt+Return>"));
+    QCOMPARE(stored(), QStringList({"checking 2024-03-05 Pool||350000||# C- v3 pending"}));
+    QCOMPARE(QStringList({m_model->index(0, RegisterModel::ClearedColumn).data().toString(),
+                          m_table->isEditing() ? "editing" : "no editor"}),
+             QStringList({"C", "no editor"}));
+}
+
+void TestRegisterScreen::openingBalanceIsChangedInTheAccount()
+{
+    QVERIFY(TransactionActions::setOpeningBalance(&m_ledger->state, QStringLiteral("checking"), 50000,
+                                                  QDate(2024, 1, 1)));
+    const Transaction opening = m_ledger->rows(QStringLiteral("checking")).value(0);
+    showScreen(QStringLiteral("checking"));
+    QSignalSpy sent(m_screen.get(), &RegisterScreen::editAccountRequested);
+
+    // Walking through it with Enter sends nobody to the account's settings.
+    play(m_table, QStringLiteral("<Up><Return><Return><Return><Return><Return><Return><Return><Return><Return>"));
+    QCOMPARE(sent.count(), 0);
+    play(m_table, QStringLiteral("<Up><Right><Right><Right><Right><Right><Right><Return>600<Ctrl+Return>"));
+    QCOMPARE(sent.count(), 1);
+    QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("checking"));
+    QCOMPARE(describe(m_ledger->load(opening.id)), describe(opening));
+    QCOMPARE(m_model->index(0, RegisterModel::DepositColumn).data().toString(), QStringLiteral("500.00"));
+}
+
+void TestRegisterScreen::translationsFitTheirColumns_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "en", "es", "fr", "ja"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void TestRegisterScreen::translationsFitTheirColumns()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/vellumry_%1.qm").arg(language)));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    showScreen(QStringLiteral("checking"));
+    QCOMPARE(currentFontScale(), 100);
+
+    // A glyph this machine lacks (Japanese, without a CJK font) counts as a square of the line height.
+    const auto textWidth = [](const QFontMetrics& metrics, const QString& text) {
+        int width = 0;
+        for (const QChar c : text)
+            width += metrics.inFont(c) ? metrics.horizontalAdvance(c) : metrics.height();
+        return width;
+    };
+    QHeaderView* header = m_table->horizontalHeader();
+    const int headerMargin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int cellMargin = m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1;
+    QStringList tooWide;
+    const auto check = [&](int column, const QString& text, const QFontMetrics& metrics, int margin) {
+        const int needed = textWidth(metrics, text) + 2 * margin;
+        if (needed > header->sectionSize(column))
+            tooWide.append(QStringLiteral("%1 needs %2 of %3").arg(text).arg(needed).arg(header->sectionSize(column)));
+    };
+
+    // Headers in every mode: ordinary, two-line, a credit card's.
+    RegisterModel headers;
+    for (const auto& [twoLine, liability] : {std::pair(false, false), {true, false}, {false, true}}) {
+        headers.setTwoLine(twoLine);
+        headers.setLiabilityAccount(liability);
+        for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+            check(column, headers.headerData(column, Qt::Horizontal).toString(), header->fontMetrics(), headerMargin);
+    }
+    // The entry row's placeholders, in the table's own font: they must not wrap.
+    const int entry = m_model->entryRow();
+    for (int column = 0; column < RegisterModel::BalanceColumn; ++column) {
+        if (column != RegisterModel::DateColumn)
+            check(column, m_model->index(entry, column).data().toString(), m_table->fontMetrics(), cellMargin);
+    }
+    check(RegisterModel::CategoryColumn, RegisterModel::tr("\u2014Split\u2014"), m_table->fontMetrics(), cellMargin);
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1String("; "))));
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterScreen)

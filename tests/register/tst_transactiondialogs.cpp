@@ -8,7 +8,11 @@
 #include "register/TransactionFormDialog.h"
 #include "widgets/SmartAmountField.h"
 
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QCompleter>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -31,6 +35,21 @@ SplitLine splitLine(const QString& categoryId, qint64 amount, const QString& mem
 QWidget* cell(QWidget* editor, int row, int column)
 {
     return child<QTableWidget>(editor, "splitTable")->cellWidget(row, column);
+}
+
+// Selects the field's text and replaces it: "<paste>" pastes the rest, "<clear>" deletes it.
+void enterAmount(SmartAmountField* field, const QString& entry)
+{
+    field->setFocus();
+    field->selectAll();
+    if (entry == u"<clear>") {
+        QTest::keyClick(field, Qt::Key_Delete);
+    } else if (entry.startsWith(u"<paste>")) {
+        QGuiApplication::clipboard()->setText(entry.mid(7));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(field, entry);
+    }
 }
 
 QStringList labelTexts(const QDialog& dialog)
@@ -58,6 +77,9 @@ private slots:
     void formSplitAndEdit();
     void detailsView();
     void detailsToggleAndDelete();
+    void amountNotUnderstood_data();
+    void amountNotUnderstood();
+    void amountFilledAfterARefusal();
 
 private:
     std::unique_ptr<RegisterLedger> m_ledger;
@@ -274,6 +296,107 @@ void TestTransactionDialogs::detailsToggleAndDelete()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(ledger.load(leg.id).deletedAt);
     QVERIFY(ledger.load(leg.transferLinkId).deletedAt);
+}
+
+void TestTransactionDialogs::amountNotUnderstood_data()
+{
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("leave");   // how the field is left: "<Tab>", "<Enter>", or OK is clicked at once
+    QTest::addColumn<QString>("message"); // empty when the dialog closes at once
+    QTest::addColumn<qint64>("amount");   // the result, after 12.50 is typed where refused
+
+    for (const bool split : {false, true}) {
+        const char* dialog = split ? "split editor: " : "form: ";
+        QTest::addRow("%spasted exponent", dialog)
+            << split << "<paste>1e3" << "" << "Amount not understood: 1e3" << qint64(-1250);
+        // The spin box itself would put 20.00 back as it is left.
+        QTest::addRow("%sminus alone, Tab", dialog) << split << "-5" << "<Tab>" << "Amount not understood: -"
+                                                    << qint64(-1250);
+        QTest::addRow("%spoint alone, Enter", dialog) << split << "." << "<Enter>" << "Amount not understood: ."
+                                                      << qint64(-1250);
+        QTest::addRow("%semptied means 0", dialog) << split << "<clear>" << "<Tab>" << QString() << qint64(0);
+    }
+}
+
+void TestTransactionDialogs::amountNotUnderstood()
+{
+    QFETCH(bool, split);
+    QFETCH(QString, entry);
+    QFETCH(QString, leave);
+    QFETCH(QString, message);
+    QFETCH(qint64, amount);
+
+    std::unique_ptr<QDialog> dialog;
+    SmartAmountField* field = nullptr;
+    if (split) {
+        dialog = std::make_unique<SplitEditorDialog>(&m_ledger->state, -2000, Currency::USD, QList<SplitLine>());
+        field = qobject_cast<SmartAmountField*>(cell(dialog.get(), 0, 1));
+    } else {
+        dialog = std::make_unique<TransactionFormDialog>(&m_ledger->state, QStringLiteral("checking"));
+        field = child<SmartAmountField>(dialog.get(), "amountField");
+    }
+    const auto result = [&] {
+        if (auto* editor = qobject_cast<SplitEditorDialog*>(dialog.get())) {
+            qint64 sum = 0;
+            for (const SplitLine& line : editor->lines())
+                sum += line.amount;
+            return sum;
+        }
+        return qobject_cast<TransactionFormDialog*>(dialog.get())->transaction().amount;
+    };
+    const auto close = [&](const QString& how) {
+        if (how == u"<Enter>") {
+            QTest::keyClick(field, Qt::Key_Return);
+            return;
+        }
+        if (how == u"<Tab>")
+            QTest::keyClick(field, Qt::Key_Tab);
+        clickOk(dialog.get());
+    };
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto* label = child<QLabel>(dialog.get(), "amountProblemLabel");
+    QVERIFY(!label->isVisible());
+    enterAmount(field, QStringLiteral("20"));
+    enterAmount(field, entry);
+    close(leave);
+
+    if (message.isEmpty()) {
+        QCOMPARE(QVariantList({dialog->result(), label->isVisible(), result()}),
+                 QVariantList({int(QDialog::Accepted), false, amount}));
+        return;
+    }
+    // It stays open on what was typed, with the field holding it again.
+    QCOMPARE(QVariantList({dialog->result(), dialog->isVisible(), label->text(), label->styleSheet(), field->text(),
+                           field->hasFocus()}),
+             QVariantList({int(QDialog::Rejected), true, message, "color: #c62828;",
+                           "$ " + message.section(QLatin1String(": "), 1), true}));
+    QTest::keyClicks(field, QStringLiteral("12.50"));
+    close(QString());
+    QCOMPARE(QVariantList({dialog->result(), label->isVisible(), result()}),
+             QVariantList({int(QDialog::Accepted), false, amount}));
+}
+
+void TestTransactionDialogs::amountFilledAfterARefusal()
+{
+    // A payee picked from the list fills the amount field over what was not understood.
+    m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Cafe"), -450));
+    TransactionFormDialog form(&m_ledger->state, QStringLiteral("checking"));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* field = child<SmartAmountField>(&form, "amountField");
+    enterAmount(field, QStringLiteral("-"));
+    QTest::keyClick(field, Qt::Key_Tab);
+    auto* payee = child<QLineEdit>(&form, "payeeEdit");
+    payee->setFocus();
+    QTest::keyClicks(payee, QStringLiteral("caf"));
+    QAbstractItemView* popup = payee->completer()->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    clickOk(&form);
+    QCOMPARE(QVariantList({form.result(), form.transaction().amount}), QVariantList({int(QDialog::Accepted), -450}));
 }
 
 VELLUMRY_TEST_MAIN(TestTransactionDialogs)

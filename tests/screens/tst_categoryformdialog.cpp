@@ -5,7 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 class TestCategoryFormDialog : public QObject
 {
@@ -42,6 +44,9 @@ void TestCategoryFormDialog::newFormCarriesParentAndTaxCode()
     QCOMPARE(dialog.windowTitle(), title);
     auto* parentLabel = dialog.findChild<QLabel*>(QStringLiteral("parentLabel"));
     QCOMPARE(parentLabel ? parentLabel->text() : QString(), parentName);
+    const QWidget* caption = parentLabel ? dialog.findChild<QFormLayout*>()->labelForField(parentLabel) : nullptr;
+    QCOMPARE(caption ? qobject_cast<const QLabel*>(caption)->text() : QString(),
+             parentId.isEmpty() ? QString() : QStringLiteral("&Parent:"));
 
     retype(&dialog, "nameEdit", QStringLiteral("  Presents "));
     child<QComboBox>(&dialog, "typeCombo")->setCurrentIndex(1);
@@ -77,7 +82,9 @@ void TestCategoryFormDialog::editKeepsIdentityAndTransferType()
     CategoryFormDialog dialog(stored, QStringLiteral("Moves"), nullptr);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Category"));
-    QCOMPARE(child<QComboBox>(&dialog, "typeCombo")->currentText(), QStringLiteral("Transfer"));
+    QCOMPARE(QStringList({child<QLineEdit>(&dialog, "nameEdit")->text(),
+                          child<QComboBox>(&dialog, "typeCombo")->currentText()}),
+             QStringList({"Transfers", "Transfer"}));
     retype(&dialog, "nameEdit", QStringLiteral("Moves between accounts"));
     clickOk(&dialog);
     const Category result = dialog.category();

@@ -32,6 +32,8 @@ private slots:
     void reconcilesAgainstTheStatement();
     void addEditDeleteKeepBothLegsAndSplits();
     void creditCardAndItsHistory();
+    void yenStatementInWholeYen();
+    void missingAccountLeavesTheScreenEmpty();
 
 private:
     void open(const QString& accountId);
@@ -137,6 +139,21 @@ void TestReconciliationScreens::reconcilesAgainstTheStatement()
     press(QStringLiteral("Check"), Qt::Key_Space);
     QCOMPARE(child<QLabel>(m_screen.get(), "differenceLabel")->text(), QStringLiteral("-$20.00"));
     QTest::keyClick(m_table, Qt::Key_C);
+    press(QStringLiteral("Pay"), Qt::Key_R);
+    QCOMPARE(ticks(), QStringList({"- Pay $50.00 C", "x Check -$20.00", "- Later -$7.00"}));
+    QTest::keyClick(m_table, Qt::Key_Space);
+    QCOMPARE(ticks(), QStringList({"x Pay $50.00 C", "x Check -$20.00", "- Later -$7.00"}));
+
+    // F2 and a double-click open the first row in the transaction form; ticks stay.
+    ModalDialog::setNextHandler([](QDialog* form) { form->reject(); });
+    press(QStringLiteral("Pay"), Qt::Key_F2);
+    QCOMPARE(ModalDialog::lastTitle(), QStringLiteral("Edit Transaction"));
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QCOMPARE(child<QLineEdit>(form, "payeeEdit")->text(), QStringLiteral("Later"));
+        form->reject();
+    });
+    const QTableWidgetItem* laterCell = m_table->findItems(QStringLiteral("Later"), Qt::MatchExactly).value(0);
+    QTest::mouseDClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualItemRect(laterCell).center());
     QCOMPARE(ticks(), QStringList({"x Pay $50.00 C", "x Check -$20.00", "- Later -$7.00"}));
 
     // A failed write changes nothing, says so and does not end the reconciliation.
@@ -227,23 +244,52 @@ void TestReconciliationScreens::creditCardAndItsHistory()
     finish();
     ReconciliationHistoryScreen history(m->state.get());
     history.show();
-    history.setAccount(card.id);
     auto* table = child<QTableWidget>(&history, "historyTable");
-    QStringList rows{child<QLabel>(&history, "titleLabel")->text()};
-    for (int row = 0; row < table->rowCount(); ++row) {
-        for (int column = 0; column < 4; ++column)
-            rows.append(table->item(row, column)->text());
-        rows.append(table->item(row, 1)->foreground().color().name());
-    }
-    QCOMPARE(rows, QStringList({"Reconciliation History — Visa", "Mar 1, 2024", "$450.00", "$450.00",
-                                "May 2, 2024 1:30 am", "#000000", "Jan 31, 2024", "-$20.00", "-$20.00",
-                                "Mar 5, 2024 4:07 pm", "#c62828"}));
+    const auto shown = [&history, table](const QString& accountId) {
+        history.setAccount(accountId);
+        QStringList rows{child<QLabel>(&history, "titleLabel")->text()};
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < 4; ++column)
+                rows.append(table->item(row, column)->text());
+            rows.append(table->item(row, 1)->foreground().color().name());
+        }
+        return rows;
+    };
+    QCOMPARE(shown(card.id), QStringList({"Reconciliation History — Visa", "Mar 1, 2024", "$450.00", "$450.00",
+                                          "May 2, 2024 1:30 am", "#000000", "Jan 31, 2024", "-$20.00", "-$20.00",
+                                          "Mar 5, 2024 4:07 pm", "#c62828"}));
+    // The same stored figure on an account that is not owed reads as it is stored.
+    const Account savings = m->addAccount(QStringLiteral("Savings"));
+    QVERIFY(m->state->reconciliationRepository->insert({newId(), savings.id, QDate(2024, 1, 31), 2000, -2000,
+                                                        ScreenLedger::now(), 1, SyncStatus::Pending, {}, {}, {}, {}}));
+    QCOMPARE(shown(savings.id), QStringList({"Reconciliation History — Savings", "Jan 31, 2024", "$20.00",
+                                             "-$20.00", "Mar 5, 2024 4:07 pm", "#000000"}));
 
     history.setAccount(m_checking.id);
     auto* empty = child<QLabel>(&history, "emptyLabel");
     QCOMPARE(QVariantList({table->isVisible(), empty->isVisible(), empty->text()}),
              QVariantList({false, true, QStringLiteral("No reconciliations yet. Reconcile your account from the "
                                                        "register to see the history here.")}));
+}
+
+void TestReconciliationScreens::yenStatementInWholeYen()
+{
+    const Account yen = m->addAccount(QStringLiteral("Tokyo"), Currency::JPY);
+    m->addTransaction(yen.id, QStringLiteral("Salary"), 12345, QDate(2024, 3, 1), ScreenLedger::Cleared);
+    open(yen.id);
+    QCOMPARE(figures(QStringLiteral("12345")),
+             QStringLiteral("Statement Balance:|Cleared Deposits|Cleared Withdrawals|¥0|¥12,345|¥0|¥12,345|¥12,345|¥0|"
+                            "color: #2e7d32;|finish"));
+}
+
+void TestReconciliationScreens::missingAccountLeavesTheScreenEmpty()
+{
+    m->addTransaction(m_checking.id, QStringLiteral("Pay"), 0, QDate(2024, 3, 1), ScreenLedger::Cleared);
+    open(QStringLiteral("no-such-account"));
+    // A zero statement meets a zero balance, yet there is nothing to finish.
+    QCOMPARE(figures(QStringLiteral("0")).section(QLatin1Char('|'), -1), QStringLiteral("-"));
+    QCOMPARE(m_table->rowCount(), 0);
+    QTest::keyClick(m_table, Qt::Key_N, Qt::ControlModifier); // no form: an unanswered one would end the test
 }
 
 VELLUMRY_TEST_MAIN(TestReconciliationScreens)

@@ -3,9 +3,13 @@
 
 #include "data/RecurringRepository.h"
 #include "screens/RecurringFormDialog.h"
+#include "widgets/ModalDialog.h"
 #include "widgets/SmartAmountField.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -35,6 +39,8 @@ private slots:
     void currencyAndSignFollowTheForm_data();
     void currencyAndSignFollowTheForm();
     void memorizeStartsANewRecordFromTheSeed();
+    void recordOfADeletedAccountKeepsIt();
+    void editShowsTheWholeRecord();
 
 private:
     RecurringTransaction storedRecord() const;
@@ -183,16 +189,81 @@ void TestRecurringFormDialog::memorizeStartsANewRecordFromTheSeed()
     seed.payee = QStringLiteral("Gym");
     seed.amount = -4500;
     seed.startDate = QDate(2024, 2, 15);
-    seed.nextDueDate = seed.startDate;
+    seed.nextDueDate = QDate(2024, 3, 15);
     seed.transferDestAccountId = QStringLiteral("elsewhere");
     std::unique_ptr<RecurringFormDialog> dialog(RecurringFormDialog::createFromSeed(m->state.get(), seed, nullptr));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Memorize Transaction"));
-    const RecurringTransaction result = dialog->recurring();
-    QVERIFY(result.id != dialog->recurring().id);
+    QVERIFY(dialog->recurring().id != dialog->recurring().id);
+
+    // As the register runs it: nothing when cancelled, the form's record when accepted.
+    ModalDialog::setNextHandler([](QDialog* form) { form->reject(); });
+    QVERIFY(!RecurringFormDialog::memorize(m->state.get(), seed, nullptr));
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Memorize Transaction"));
+        retype(form, "memoEdit", QStringLiteral("monthly"));
+        clickOk(form);
+    });
+    const std::optional<RecurringTransaction> memorized = RecurringFormDialog::memorize(m->state.get(), seed, nullptr);
+    QVERIFY(memorized);
+    const RecurringTransaction result = *memorized;
+    QCOMPARE(result.memo, QStringLiteral("monthly"));
     QCOMPARE(QVariantList({result.payee, result.amount, result.startDate, result.nextDueDate, result.version,
                            result.transferDestAccountId, result.createdAt}),
              QVariantList({seed.payee, seed.amount, seed.startDate, seed.startDate, 1, seed.transferDestAccountId,
                            ScreenLedger::now()}));
+}
+
+void TestRecurringFormDialog::recordOfADeletedAccountKeepsIt()
+{
+    const Account closed = m->addAccount(QStringLiteral("Closed Euro"), Currency::EUR);
+    QVERIFY(m->state->accountRepository->softDelete(closed.id));
+    RecurringTransaction opened = storedRecord();
+    opened.accountId = closed.id;
+    RecurringFormDialog dialog(m->state.get(), opened);
+    dialog.show();
+    QCOMPARE(QVariantList({child<QComboBox>(&dialog, "accountCombo")->currentText(),
+                           child<SmartAmountField>(&dialog, "amountField")->prefix()}),
+             QVariantList({"Closed Euro", "€ "}));
+    retype(&dialog, "payeeEdit", QStringLiteral("Rent due"));
+    const RecurringTransaction result = dialog.recurring();
+    QCOMPARE(QVariantList({result.accountId, result.payee, result.amount}),
+             QVariantList({closed.id, "Rent due", -1234}));
+}
+
+void TestRecurringFormDialog::editShowsTheWholeRecord()
+{
+    m->addTransaction(m_dollars.id, QStringLiteral("Safeway"));
+    m->addTransaction(m_dollars.id, QStringLiteral("Salary"), 5000);
+    RecurringTransaction opened = storedRecord();
+    opened.amount = 0;
+    opened.memo = QStringLiteral("twice a month");
+    opened.frequency = RecurringFrequency::Semimonthly;
+    opened.semimonthlyDay1 = 5;
+    opened.semimonthlyDay2 = 0;
+    opened.endDate = QDate(2024, 12, 31);
+    opened.autoPost = true;
+    opened.leadDays = 3;
+    opened.isActive = false;
+    RecurringFormDialog dialog(m->state.get(), opened);
+    dialog.show();
+    const auto combo = [&dialog](const char* name) { return child<QComboBox>(&dialog, name)->currentText(); };
+    const auto text = [&dialog](const char* name) { return child<QLineEdit>(&dialog, name)->text(); };
+    const auto shown = [&dialog](const char* name) { return child(&dialog, name)->isVisible(); };
+    QCOMPARE(QVariantList({combo("accountCombo"), child<QRadioButton>(&dialog, "depositRadio")->isChecked(),
+                           text("payeeEdit"), text("memoEdit"), combo("categoryCombo"), combo("frequencyCombo"),
+                           shown("intervalSpinBox"), combo("firstDayCombo"), combo("secondDayCombo"),
+                           text("startDateField"), child<QCheckBox>(&dialog, "hasEndDateCheckBox")->isChecked(),
+                           text("endDateField"), child<QCheckBox>(&dialog, "autoPostCheckBox")->isChecked(),
+                           child<QSpinBox>(&dialog, "leadDaysSpinBox")->value(),
+                           child(&dialog, "leadDaysSpinBox")->isEnabled(),
+                           child<QCheckBox>(&dialog, "activeCheckBox")->isChecked()}),
+             QVariantList({"Checking", true, "Rent", "twice a month", "Food > Groceries", "Semi-monthly", false,
+                           "5", "Last day", "1/1/2024", true, "12/31/2024", true, 3, true, false}));
+
+    // The payee completer offers the account's payees, matched anywhere and in any case.
+    QCompleter* payees = child<QLineEdit>(&dialog, "payeeEdit")->completer();
+    payees->setCompletionPrefix(QStringLiteral("FE"));
+    QCOMPARE(QVariantList({payees->completionCount(), payees->currentCompletion()}), QVariantList({1, "Safeway"}));
 }
 
 VELLUMRY_TEST_MAIN(TestRecurringFormDialog)

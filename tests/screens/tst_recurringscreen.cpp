@@ -23,9 +23,11 @@ private slots:
     void init();
     void cleanup();
 
+    void frequencyTexts_data();
     void frequencyTexts();
     void listsSortsAndCountsDue();
     void menuAndCommandsActOnlyWhenDue();
+    void commandsOnTheCurrentRow();
 
 private:
     RecurringTransaction add(const QString& payee, int dueInDays, qint64 amount = -100, bool active = true,
@@ -86,23 +88,50 @@ QStringList TestRecurringScreen::column(int column) const
     return texts;
 }
 
+void TestRecurringScreen::frequencyTexts_data()
+{
+    QTest::addColumn<int>("frequency");
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("day1");
+    QTest::addColumn<int>("day2");
+    QTest::addColumn<QString>("text");
+    using F = RecurringFrequency;
+    const auto row = [](const char* name, F frequency, int interval, const char* text, int day1 = 1, int day2 = 15) {
+        QTest::newRow(name) << int(frequency) << interval << day1 << day2 << QString::fromUtf8(text);
+    };
+    row("daily", F::Daily, 1, "daily");
+    row("every 2 days", F::Daily, 2, "Every 2 days");
+    row("weekly", F::Weekly, 1, "weekly");
+    row("every 2 weeks", F::Weekly, 2, "Every 2 weeks");
+    row("monthly", F::Monthly, 1, "monthly");
+    row("every 3 months", F::Monthly, 3, "Every 3 months");
+    row("annual", F::Annual, 1, "annual");
+    row("every 2 years", F::Annual, 2, "Every 2 years");
+    row("biweekly twice", F::Biweekly, 2, "biweekly (×2)");
+    row("quarterly twice", F::Quarterly, 2, "quarterly (×2)");
+    row("semi-annual", F::SemiAnnual, 1, "semi_annual");
+    row("semi-annual thrice", F::SemiAnnual, 3, "semi_annual (×3)");
+    row("first and last day", F::Semimonthly, 1, "Semi-monthly (1st & last day)", 1, 0);
+    row("interval ignored", F::Semimonthly, 4, "Semi-monthly (22nd & 13th)", 22, 13);
+    row("11th and 21st", F::Semimonthly, 1, "Semi-monthly (11th & 21st)", 11, 21);
+    row("31st and 3rd", F::Semimonthly, 1, "Semi-monthly (31st & 3rd)", 31, 3);
+    row("2nd and 12th", F::Semimonthly, 1, "Semi-monthly (2nd & 12th)", 2, 12);
+    row("out of range", F::Semimonthly, 1, "Semi-monthly (last day & last day)", 32, -1);
+}
+
 void TestRecurringScreen::frequencyTexts()
 {
-    const auto text = [](RecurringFrequency frequency, int interval, int day1 = 1, int day2 = 15) {
-        RecurringTransaction record;
-        record.frequency = frequency;
-        record.intervalCount = interval;
-        record.semimonthlyDay1 = day1;
-        record.semimonthlyDay2 = day2;
-        return RecurringModel::frequencyText(record);
-    };
-    using F = RecurringFrequency;
-    QCOMPARE(QStringList({text(F::Monthly, 1), text(F::Monthly, 3), text(F::Daily, 2), text(F::Quarterly, 2),
-                          text(F::SemiAnnual, 1), text(F::Semimonthly, 1, 1, 0), text(F::Semimonthly, 4, 22, 13),
-                          text(F::Semimonthly, 1, 11, 21), text(F::Semimonthly, 1, 31, 3)}),
-             QStringList({"monthly", "Every 3 months", "Every 2 days", "quarterly (×2)", "semi_annual",
-                          "Semi-monthly (1st & last day)", "Semi-monthly (22nd & 13th)", "Semi-monthly (11th & 21st)",
-                          "Semi-monthly (31st & 3rd)"}));
+    QFETCH(int, frequency);
+    QFETCH(int, interval);
+    QFETCH(int, day1);
+    QFETCH(int, day2);
+    QFETCH(QString, text);
+    RecurringTransaction record;
+    record.frequency = RecurringFrequency(frequency);
+    record.intervalCount = interval;
+    record.semimonthlyDay1 = day1;
+    record.semimonthlyDay2 = day2;
+    QCOMPARE(RecurringModel::frequencyText(record), text);
 }
 
 void TestRecurringScreen::listsSortsAndCountsDue()
@@ -123,6 +152,18 @@ void TestRecurringScreen::listsSortsAndCountsDue()
                                                  "3/1/2024", "3/5/2024", "3/6/2024", "3/15/2024"}));
     auto* due = child<QLabel>(m_screen.get(), "dueLabel");
     QCOMPARE(due->text() + due->styleSheet(), QStringLiteral("(2 due)color: #008800;"));
+    // Colours: negative amounts red, due dates green, inactive records grey; nothing else coloured.
+    QStringList colours;
+    for (int row = 0; row < m_view->model()->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < RecurringModel::StatusColumn + 1; ++column) {
+            const QVariant colour = m_view->model()->index(row, column).data(Qt::ForegroundRole);
+            cells.append(colour.isValid() ? colour.value<QColor>().name() : QString());
+        }
+        colours.append(cells.join(QLatin1Char('|')));
+    }
+    QCOMPARE(colours, QStringList({"||#c62828||||#a0a0a4", "||#c62828||#008800||", "||#c62828||#008800||",
+                                   "||||||", "||#c62828||||"}));
 
     // Two clicks on Amount sort descending; Old and Gym tie, so they turn around.
     QHeaderView* header = m_view->horizontalHeader();
@@ -137,6 +178,9 @@ void TestRecurringScreen::menuAndCommandsActOnlyWhenDue()
     add(QStringLiteral("Rent"), 0, -120000);
     add(QStringLiteral("Salary"), 3, 250000);
     add(QStringLiteral("Old"), -3, -100, false);
+    // The last day the coming week reaches, and the day after it.
+    add(QStringLiteral("Water"), 7);
+    add(QStringLiteral("Phone"), 8);
     m_screen->reload();
     QStringList menus;
     for (const char* payee : {"Rent", "Salary", "Old"})
@@ -148,7 +192,7 @@ void TestRecurringScreen::menuAndCommandsActOnlyWhenDue()
 
     QSignalSpy posted(m_screen.get(), &RecurringScreen::transactionsChanged);
     contextMenuAt(m_view, rowOf(QStringLiteral("Rent")), QStringLiteral("&Skip"));
-    QCOMPARE(column(4), QStringList({"3/2/2024", "3/8/2024", "4/5/2024"}));
+    QCOMPARE(column(4), QStringList({"3/2/2024", "3/8/2024", "3/12/2024", "3/13/2024", "4/5/2024"}));
     click("confirmAllDueButton");
     MessageBox::setNextAnswer(QMessageBox::No);
     click("enterNextSevenDaysButton");
@@ -156,7 +200,10 @@ void TestRecurringScreen::menuAndCommandsActOnlyWhenDue()
     MessageBox::setNextAnswer(QMessageBox::Yes);
     click("enterNextSevenDaysButton");
     QCOMPARE(posted.count(), 1);
-    QCOMPARE(m->state->transactionRepository->listByAccount(m_account.id).value(0).date, QDate(2024, 3, 8));
+    QStringList entered;
+    for (const Transaction& t : m->state->transactionRepository->listByAccount(m_account.id))
+        entered.append(t.payee + t.date.toString(QStringLiteral(" M/d")));
+    QCOMPARE(entered, QStringList({"Water 3/12", "Salary 3/8"}));
 
     ModalDialog::setNextHandler([](QDialog* form) {
         retype(form, "payeeEdit", QStringLiteral("Gym"));
@@ -165,7 +212,58 @@ void TestRecurringScreen::menuAndCommandsActOnlyWhenDue()
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, rowOf(QStringLiteral("Salary")));
     QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, rowOf(QStringLiteral("Salary")));
     QCOMPARE(ModalDialog::lastTitle(), QStringLiteral("Edit Recurring Transaction"));
-    QCOMPARE(column(1), QStringList({"Old", "Rent", "Gym"}));
+    QCOMPARE(column(1), QStringList({"Old", "Phone", "Rent", "Gym", "Water"}));
+}
+
+void TestRecurringScreen::commandsOnTheCurrentRow()
+{
+    add(QStringLiteral("Due"), 0, -2500);
+    add(QStringLiteral("Soon"), 2, 9900);
+    m_screen->reload();
+    QSignalSpy posted(m_screen.get(), &RecurringScreen::transactionsChanged);
+    const auto entered = [this] {
+        QStringList rows;
+        for (const Transaction& t : m->state->transactionRepository->listByAccount(m_account.id))
+            rows.append(QStringLiteral("%1 %2 %3").arg(t.payee, t.date.toString(QStringLiteral("M/d"))).arg(t.amount));
+        return rows;
+    };
+
+    contextMenuAt(m_view, rowOf(QStringLiteral("Due")), QStringLiteral("&Confirm"));
+    QCOMPARE(QVariantList({posted.count(), entered(), column(4)}),
+             QVariantList({1, QStringList({"Due 3/5 -2500"}), QStringList({"3/7/2024", "4/5/2024"})}));
+
+    MessageBox::setNextAnswer(QMessageBox::No);
+    contextMenuAt(m_view, rowOf(QStringLiteral("Soon")), QStringLiteral("Enter &Early..."));
+    QCOMPARE(MessageBox::lastTitle() + MessageBox::lastText(),
+             QStringLiteral("Enter EarlyEnter \"Soon\" now, dated Mar 7, 2024? The transaction is dated its due date "
+                            "and you can edit or delete it later."));
+    QCOMPARE(posted.count(), 1);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    contextMenuAt(m_view, rowOf(QStringLiteral("Soon")), QStringLiteral("Enter &Early..."));
+    QCOMPARE(QVariantList({posted.count(), entered()}),
+             QVariantList({2, QStringList({"Soon 3/7 9900", "Due 3/5 -2500"})}));
+
+    MessageBox::setNextAnswer(QMessageBox::No);
+    contextMenuAt(m_view, rowOf(QStringLiteral("Due")), QStringLiteral("&Delete"));
+    QCOMPARE(MessageBox::lastText(), QStringLiteral("Delete recurring \"Due\"?"));
+    QCOMPARE(column(1), QStringList({"Due", "Soon"}));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    contextMenuAt(m_view, rowOf(QStringLiteral("Due")), QStringLiteral("&Delete"));
+    QCOMPARE(column(1), QStringList({"Soon"}));
+
+    // A new record is stored only when its form is accepted.
+    ModalDialog::setNextHandler([](QDialog* form) { form->reject(); });
+    click("newRecurringButton");
+    QCOMPARE(column(1), QStringList({"Soon"}));
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QCOMPARE(form->windowTitle(), QStringLiteral("New Recurring Transaction"));
+        retype(form, "payeeEdit", QStringLiteral("Gym"));
+        retype(form, "amountField", QStringLiteral("45"));
+        clickOk(form);
+    });
+    click("newRecurringButton");
+    QCOMPARE(QStringList({column(1).join(','), column(2).join(',')}),
+             QStringList({"Gym,Soon", "-$45.00,$99.00"}));
 }
 
 VELLUMRY_TEST_MAIN(TestRecurringScreen)

@@ -23,6 +23,8 @@ private slots:
     void presetsFollowToday();
     void currenciesDecideWhatShows();
     void totalsExportAndCustomPeriods();
+    void comparisonPeriods_data();
+    void comparisonPeriods();
 
 private:
     QStringList rows(const char* table) const { return modelRows(w<QTableView>(table)->model()); }
@@ -45,30 +47,48 @@ void TestReportsScreen::init()
 
 void TestReportsScreen::presetsFollowToday_data()
 {
+    QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("preset");
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
-    QTest::newRow("Last Month") << 1 << QDate(2025, 2, 1) << QDate(2025, 2, 28);
-    QTest::newRow("This Quarter") << 2 << QDate(2025, 1, 1) << QDate(2025, 3, 15);
-    QTest::newRow("Last Quarter") << 3 << QDate(2024, 10, 1) << QDate(2024, 12, 31);
-    QTest::newRow("All Time") << 9 << QDate(2000, 1, 1) << QDate(2025, 3, 15);
+    const QDate march15(2025, 3, 15);
+    QTest::newRow("This Month") << march15 << 0 << QDate(2025, 3, 1) << march15;
+    QTest::newRow("Last Month") << march15 << 1 << QDate(2025, 2, 1) << QDate(2025, 2, 28);
+    QTest::newRow("This Quarter") << march15 << 2 << QDate(2025, 1, 1) << march15;
+    QTest::newRow("Last Quarter") << march15 << 3 << QDate(2024, 10, 1) << QDate(2024, 12, 31);
+    QTest::newRow("This Year") << march15 << 4 << QDate(2025, 1, 1) << march15;
+    QTest::newRow("Last Year") << march15 << 5 << QDate(2024, 1, 1) << QDate(2024, 12, 31);
+    QTest::newRow("Last 30 Days") << march15 << 6 << QDate(2025, 2, 13) << march15;
+    QTest::newRow("Last 90 Days") << march15 << 7 << QDate(2024, 12, 15) << march15;
+    QTest::newRow("Last 12 Months") << march15 << 8 << QDate(2024, 3, 15) << march15;
+    QTest::newRow("All Time") << march15 << 9 << QDate(2000, 1, 1) << march15;
+    QTest::newRow("This Quarter in August") << QDate(2025, 8, 20) << 2 << QDate(2025, 7, 1) << QDate(2025, 8, 20);
+    QTest::newRow("Last Quarter in August") << QDate(2025, 8, 20) << 3 << QDate(2025, 4, 1) << QDate(2025, 6, 30);
+    QTest::newRow("Last Quarter in December") << QDate(2025, 12, 31) << 3 << QDate(2025, 7, 1)
+                                              << QDate(2025, 9, 30);
+    QTest::newRow("Last Month in January") << QDate(2025, 1, 31) << 1 << QDate(2024, 12, 1) << QDate(2024, 12, 31);
 }
 
 void TestReportsScreen::presetsFollowToday()
 {
+    QFETCH(QDate, today);
     QFETCH(int, preset);
     QFETCH(QDate, from);
     QFETCH(QDate, to);
-    Clock::setFixedNow(QDateTime(QDate(2025, 3, 15), QTime(9, 0), QTimeZone::utc()));
+    Clock::setFixedNow(QDateTime(today, QTime(9, 0), QTimeZone::utc()));
     const auto period = [this] {
         return QVariantList({w<QDateEdit>("fromEdit")->date(), w<QDateEdit>("toEdit")->date(),
-                             w("fromEdit")->isVisible(), w("rangeLabel")->isVisible()});
+                             w("fromEdit")->isVisible(), w("toEdit")->isVisible(), w("rangeLabel")->isVisible()});
     };
+    w<QComboBox>("periodCombo")->setCurrentIndex(preset == 0 ? 1 : 0); // so that choosing `preset` is a change
     w<QComboBox>("periodCombo")->setCurrentIndex(preset);
-    QCOMPARE(period(), QVariantList({from, to, false, true}));
+    QCOMPARE(period(), QVariantList({from, to, false, false, true}));
+    const QLocale locale;
+    QCOMPARE(w<QLabel>("rangeLabel")->text(), QStringLiteral("%1 – %2").arg(locale.toString(from, QLocale::ShortFormat),
+                                                                         locale.toString(to, QLocale::ShortFormat)));
     // Custom starts from the preset's dates and shows them for editing.
     w<QComboBox>("periodCombo")->setCurrentIndex(10);
-    QCOMPARE(period(), QVariantList({from, to, true, false}));
+    QCOMPARE(period(), QVariantList({from, to, true, true, false}));
 }
 
 void TestReportsScreen::currenciesDecideWhatShows()
@@ -99,6 +119,10 @@ void TestReportsScreen::currenciesDecideWhatShows()
     QCOMPARE(QVariantList({rows("categoryTable"), rows("taxTable"),
                            w<QLabel>("mixedCurrencyNotice")->text().startsWith("The tax")}),
              QVariantList({QStringList({"Charity|-$50.00"}), QStringList(), true}));
+    // Back to all of them: the sums that would mix currencies go again.
+    w<QComboBox>("accountCombo")->setCurrentIndex(0);
+    QCOMPARE(QVariantList({rows("categoryTable"), w<QLabel>("mixedCurrencyNotice")->text().startsWith("These")}),
+             QVariantList({QStringList(), true}));
 
     // A change while the window shows reruns everything over all accounts.
     euro.currency = Currency::USD;
@@ -120,6 +144,10 @@ void TestReportsScreen::totalsExportAndCustomPeriods()
              QStringList({"2024-03|$2,500.00|-$12.34|$2,487.66", "Total|$2,500.00|-$12.34|$2,487.66"}));
     const auto bold = [&](int row) { return tester.model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold(); };
     QVERIFY(!bold(0) && bold(1));
+    QStringList headers;
+    for (int section = 0; section < tester.model()->columnCount(); ++section)
+        headers.append(tester.model()->headerData(section, Qt::Horizontal).toString());
+    QCOMPARE(headers, QStringList({"Month", "Income", "Expenses", "Net"}));
 
     const QString path = QDir(qEnvironmentVariable("HOME")).filePath(QStringLiteral("out.csv"));
     FileDialog::setNextFileName(path);
@@ -142,6 +170,69 @@ void TestReportsScreen::totalsExportAndCustomPeriods()
     w<QDateEdit>("fromEdit")->setDate(QDate(2024, 3, 2));
     QCOMPARE(rows("incomeExpenseTable"), QStringList());
     QTest::mouseClick(w("exportButton"), Qt::LeftButton);
+}
+
+namespace {
+
+const char* const kComparisonEdits[] = {"p1FromEdit", "p1ToEdit", "p2FromEdit", "p2ToEdit"};
+
+} // namespace
+
+void TestReportsScreen::comparisonPeriods_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<QDate>>("periods");
+    QTest::addColumn<QStringList>("compared");
+    // Today is March 5, 2024; the one expense is dated June 1, 2023.
+    QTest::newRow("this year vs last year")
+        << 0 << QList<QDate>({{2023, 1, 1}, {2023, 12, 31}, {2024, 1, 1}, {2024, 3, 5}})
+        << QStringList({"Food|-$10.00|$0.00|$10.00"});
+    QTest::newRow("last year vs year before")
+        << 1 << QList<QDate>({{2022, 1, 1}, {2022, 12, 31}, {2023, 1, 1}, {2023, 12, 31}})
+        << QStringList({"Food|$0.00|-$10.00|-$10.00"});
+    QTest::newRow("this quarter vs last quarter")
+        << 2 << QList<QDate>({{2023, 10, 1}, {2023, 12, 31}, {2024, 1, 1}, {2024, 3, 5}}) << QStringList();
+}
+
+void TestReportsScreen::comparisonPeriods()
+{
+    QFETCH(int, mode);
+    QFETCH(QList<QDate>, periods);
+    QFETCH(QStringList, compared);
+    const Account checking = m->addAccount(QStringLiteral("Checking"));
+    const Category food = m->addCategory(QStringLiteral("food"), QStringLiteral("Food"));
+    Transaction lunch = m->addTransaction(checking.id, QStringLiteral("Diner"), -1000, QDate(2023, 6, 1));
+    lunch.categoryId = food.id;
+    QVERIFY(m->state->transactionRepository->update(lunch));
+    m_screen->refresh();
+    w<QTabWidget>("reportTabs")->setCurrentIndex(5);
+
+    const auto shown = [this] {
+        QList<QDate> dates;
+        for (const char* edit : kComparisonEdits)
+            dates.append(w<QDateEdit>(edit)->date());
+        return dates;
+    };
+    const auto text = [](const QList<QDate>& d) {
+        const auto at = [&d](int i) { return QLocale().toString(d.at(i), QLocale::ShortFormat); };
+        return QStringLiteral("P1: %1 – %2    P2: %3 – %4").arg(at(0), at(1), at(2), at(3));
+    };
+    auto* modes = w<QComboBox>("yoyModeCombo");
+    modes->setCurrentIndex(mode == 0 ? 1 : 0); // from another mode, so that choosing `mode` is a change
+    modes->setCurrentIndex(mode);
+    QCOMPARE(QVariantList({QVariant::fromValue(shown()), w<QLabel>("yoyPeriodsLabel")->text(),
+                           w("yoyPeriodsLabel")->isVisible(), w("yoyCustomRange")->isVisible(), rows("yoyTable")}),
+             QVariantList({QVariant::fromValue(periods), text(periods), true, false, compared}));
+
+    // Custom starts from the dates shown, and a date changed there reruns the comparison.
+    modes->setCurrentIndex(3);
+    QCOMPARE(QVariantList({QVariant::fromValue(shown()), w("yoyPeriodsLabel")->isVisible(),
+                           w("yoyCustomRange")->isVisible()}),
+             QVariantList({QVariant::fromValue(periods), false, true}));
+    const QList<QDate> custom{{2023, 6, 1}, {2023, 6, 30}, {2024, 1, 1}, {2024, 1, 31}};
+    for (int i = 0; i < 4; ++i)
+        w<QDateEdit>(kComparisonEdits[i])->setDate(custom.at(i));
+    QCOMPARE(rows("yoyTable"), QStringList({"Food|-$10.00|$0.00|$10.00"}));
 }
 
 VELLUMRY_TEST_MAIN(TestReportsScreen)

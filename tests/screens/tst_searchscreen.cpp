@@ -6,11 +6,12 @@
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 
 class TestSearchScreen : public QObject
 {
@@ -64,29 +65,35 @@ void TestSearchScreen::filtersSearchAndTypingWaits()
     for (int i = 0; i < 248; ++i)
         m->addTransaction(m_account.id, QStringLiteral("Shop %1").arg(i));
     m->addTransaction(m_account.id, QStringLiteral("Grocer"), -4250);
-    m->addTransaction(yen.id, QStringLiteral("Grotto"), -1500);
+    m->addTransaction(yen.id, QStringLiteral("Grotto"), -1500, QDate(2024, 3, 2));
     m_screen->populateFilterCombos();
     QCOMPARE(listed().size(), 200);
     QApplication::processEvents(); // the reload the inserts asked for
 
+    // Typing only restarts the pause; the one search runs when it ends.
     QSignalSpy searches(m_view->model(), &QAbstractItemModel::modelReset);
+    auto* pause = child<QTimer>(m_screen.get(), "searchTimer");
     QTest::keyClicks(w("searchEdit"), QStringLiteral("gro"));
-    QElapsedTimer typed;
-    typed.start();
+    QCOMPARE(QVariantList({searches.count(), pause->isActive(), pause->isSingleShot(), pause->interval()}),
+             QVariantList({0, true, true, 300}));
     QTRY_COMPARE(searches.count(), 1);
-    QVERIFY(typed.elapsed() >= 250);
-    QCOMPARE(listed().size(), 2);
+    // Every account's amounts in its own currency, whole yen beside cents.
+    QCOMPARE(listed(), QStringList({"3/1/2024||Grocer|||42.50|||0.00", "3/2/2024||Grotto|||1,500|||0.00"}));
 
-    // Another filter searches at once; the yen account's amounts show in whole yen.
+    // Another filter searches at once.
     auto* accounts = w<QComboBox>("accountCombo");
     accounts->setCurrentIndex(accounts->findText(QStringLiteral("Yen")));
     QCOMPARE(QVariantList({searches.count(), listed()}),
-             QVariantList({2, QStringList({"3/1/2024||Grotto|||1,500|||0"})}));
+             QVariantList({2, QStringList({"3/2/2024||Grotto|||1,500|||0.00"})}));
 
     // Dates count only while the range is on.
-    w<QDateEdit>("dateFromEdit")->setDate(QDate(2024, 3, 2));
+    w<QDateEdit>("dateFromEdit")->setDate(QDate(2024, 3, 3));
+    QCOMPARE(QVariantList({w("dateFromEdit")->isEnabled(), w("dateToEdit")->isEnabled()}),
+             QVariantList({false, false}));
     QTest::mouseClick(w("dateRangeCheck"), Qt::LeftButton);
-    QCOMPARE(QVariantList({searches.count(), listed().size()}), QVariantList({3, 0}));
+    QCOMPARE(QVariantList({searches.count(), listed().size(), w("dateFromEdit")->isEnabled(),
+                           w("dateToEdit")->isEnabled()}),
+             QVariantList({3, 0, true, true}));
 }
 
 void TestSearchScreen::rowActionsFollowTheRow()
@@ -124,6 +131,19 @@ void TestSearchScreen::rowActionsFollowTheRow()
     QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, gamma);
     QCOMPARE(QVariantList({edits.value(0).value(0), ModalDialog::lastTitle()}),
              QVariantList({open.id, "Edit Transaction"}));
+
+    // Details: a mark changed there shows at once, and Edit goes on to the form with the row as changed.
+    ModalDialog::setNextHandler([](QDialog* details) {
+        QTest::mouseClick(child<QPushButton>(details, "toggleClearedButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(details, "editButton"), Qt::LeftButton);
+    });
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QCOMPARE(child<QCheckBox>(form, "clearedCheck")->isChecked(), false);
+        form->reject();
+    });
+    menuOf(QStringLiteral("Gamma Bros"), QStringLiteral("Show &Details..."));
+    QCOMPARE(QVariantList({ModalDialog::lastTitle(), listed().last()}),
+             QVariantList({"Edit Transaction", "3/1/2024||Gamma Bros||||7.00||0.00"}));
 }
 
 VELLUMRY_TEST_MAIN(TestSearchScreen)

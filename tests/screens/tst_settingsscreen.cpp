@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -52,9 +53,14 @@ private slots:
     void init();
     void cleanup() { m.reset(); }
     void controlsWriteAtOnce();
+    void everyChoiceIsStored_data();
+    void everyChoiceIsStored();
     void accentDialogStoresTheChosenSwatch();
+    void statusColours_data();
+    void statusColours();
     void backupExportAndImport_data();
     void backupExportAndImport();
+    void unreadableLedgerMakesNoBackup();
     void restoreDeletedAccountWithItsRows();
     void signInSyncAndForceFullSync();
 
@@ -114,6 +120,49 @@ void TestSettingsScreen::controlsWriteAtOnce()
     choose(screen.get(), "languageCombo", QStringLiteral("Deutsch"));
     QCOMPARE(QStringList({MessageBox::lastTitle(), QSettings().value(QStringLiteral("ui/language")).toString()}),
              QStringList({"Language Changed", "de"}));
+    // A screen opened later shows the stored language; "System Default" is stored as a choice of its own.
+    const auto reopened = openScreen(0);
+    QCOMPARE(child<QComboBox>(reopened.get(), "languageCombo")->currentText(), QStringLiteral("Deutsch"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    choose(reopened.get(), "languageCombo", QStringLiteral("System Default"));
+    QCOMPARE(QSettings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("system"));
+    // Choosing what is stored already asks nothing: an unanswered box would end the test.
+    choose(screen.get(), "languageCombo", QStringLiteral("System Default"));
+    QCOMPARE(QSettings().value(QStringLiteral("ui/language")).toString(), QStringLiteral("system"));
+}
+
+void TestSettingsScreen::everyChoiceIsStored_data()
+{
+    QTest::addColumn<QByteArray>("combo");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    const auto row = [](const char* combo, int page, const char* choice, const char* key, const char* stored) {
+        QTest::newRow(choice) << QByteArray(combo) << page << QString::fromUtf8(choice) << QString::fromUtf8(key)
+                              << QString::fromUtf8(stored);
+    };
+    row("themeCombo", 0, "Light", "theme", "light");
+    row("themeCombo", 0, "Dark", "theme", "dark");
+    row("fontSizeCombo", 0, "Small", "fontScale", "85");
+    row("fontSizeCombo", 0, "Medium", "fontScale", "115");
+    row("fontSizeCombo", 0, "Extra Large", "fontScale", "150");
+    row("weekStartCombo", 0, "Monday", "weekStartDay", "1");
+    row("weekStartCombo", 0, "Saturday", "weekStartDay", "6");
+    row("balanceModeCombo", 1, "Cleared balance", "dashboardBalanceMode", "cleared");
+    row("balanceModeCombo", 1, "Balance as of today", "dashboardBalanceMode", "asOfToday");
+}
+
+void TestSettingsScreen::everyChoiceIsStored()
+{
+    QFETCH(QByteArray, combo);
+    QFETCH(int, page);
+    QFETCH(QString, choice);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    const auto screen = openScreen(page);
+    choose(screen.get(), combo.constData(), choice);
+    QCOMPARE(preferences()->getString(key), stored);
 }
 
 void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
@@ -125,12 +174,51 @@ void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
         const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
         for (QPushButton* swatch : buttons)
             swatches.append(swatch->styleSheet().contains(QLatin1String("2px")) ? swatch->toolTip() : QString());
+        QCOMPARE(buttons.at(1)->styleSheet(), QStringLiteral("QPushButton { background-color: #1e88e5; "
+                                                             "border-radius: 18px; border: 2px solid #12211B; }"));
         QTest::mouseClick(buttons.at(3), Qt::LeftButton);
     });
     click(screen.get(), "accentButton");
+    QCOMPARE(ModalDialog::lastTitle(), QStringLiteral("Accent color"));
     QCOMPARE(swatches, QStringList({"", "#1e88e5", "", "", "", "", "", ""}));
     QCOMPARE(preferences()->getString(QStringLiteral("accentColor")), QStringLiteral("#8e24aa"));
     QVERIFY(child<QPushButton>(screen.get(), "accentButton")->styleSheet().contains(QLatin1String("#8e24aa")));
+
+    // Cancel keeps the colour.
+    QSignalSpy written(preferences(), &PreferencesRepository::changed);
+    ModalDialog::setNextHandler([](QDialog* dialog) {
+        QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+    });
+    click(screen.get(), "accentButton");
+    QCOMPARE(QVariantList({written.count(), preferences()->getString(QStringLiteral("accentColor"))}),
+             QVariantList({0, "#8e24aa"}));
+}
+
+void TestSettingsScreen::statusColours_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("colour");
+    using S = SyncEngine::SyncState;
+    QTest::newRow("light idle") << false << int(S::Idle) << "#2e7d32";
+    QTest::newRow("dark idle") << true << int(S::Idle) << "#66bb6a";
+    QTest::newRow("light syncing") << false << int(S::Syncing) << "#00897b";
+    QTest::newRow("dark syncing") << true << int(S::Syncing) << "#00897b";
+    QTest::newRow("light error") << false << int(S::Error) << "#c62828";
+    QTest::newRow("dark error") << true << int(S::Error) << "#ff8a80";
+    QTest::newRow("light offline") << false << int(S::Offline) << "#e65100";
+    QTest::newRow("dark offline") << true << int(S::Offline) << "#ffa726";
+}
+
+void TestSettingsScreen::statusColours()
+{
+    QFETCH(bool, dark);
+    QFETCH(int, state);
+    QFETCH(QString, colour);
+    appAccentColor() = QColor(QStringLiteral("#00897B"));
+    QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
+    QCOMPARE(SettingsDataSyncPage::statusColor(SyncEngine::SyncState(state)).name(), colour);
 }
 
 void TestSettingsScreen::backupExportAndImport_data()
@@ -167,6 +255,22 @@ void TestSettingsScreen::backupExportAndImport()
     click(screen.get(), "importBackupButton");
     QCOMPARE(QVariantList({MessageBox::lastTitle(), MessageBox::lastText(), restored.count()}),
              QVariantList({"Import Complete", summary, 1}));
+}
+
+void TestSettingsScreen::unreadableLedgerMakesNoBackup()
+{
+    const auto screen = openScreen(2);
+    QVERIFY(QSqlQuery(m->state->database->database())
+                .exec(QStringLiteral("ALTER TABLE reconciliations RENAME TO reconciliations_elsewhere")));
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("backup.zip"));
+    FileDialog::setNextFileName(path);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("export query")));
+    click(screen.get(), "exportBackupButton");
+    QCOMPARE(QVariantList({MessageBox::lastTitle(), QFile::exists(path),
+                           child<QPushButton>(screen.get(), "exportBackupButton")->isEnabled()}),
+             QVariantList({"Backup Failed", false, true}));
 }
 
 void TestSettingsScreen::restoreDeletedAccountWithItsRows()
@@ -223,7 +327,6 @@ void TestSettingsScreen::signInSyncAndForceFullSync()
     QTRY_VERIFY(syncNow->isEnabled());
     QVERIFY(text(screen.get(), "accountStatusLabel").contains(QLatin1String("color:#c62828\">Sync error<")));
     QCOMPARE(text(screen.get(), "syncDetailLabel"), QStringLiteral("Never synced\nError: Push failed (HTTP 500)"));
-    QCOMPARE(SettingsDataSyncPage::statusColor(SyncEngine::SyncState::Offline).name(), QStringLiteral("#e65100"));
     state->syncEngine->holdRuns();
     click(screen.get(), "syncNowButton");
     QCOMPARE(QVariantList({syncNow->isEnabled(), syncNow->text()}), QVariantList({true, "Sync Now"}));
@@ -234,9 +337,19 @@ void TestSettingsScreen::signInSyncAndForceFullSync()
     QTRY_VERIFY(syncNow->isEnabled());
     QVERIFY(text(screen.get(), "syncDetailLabel").startsWith(QLatin1String("Last synced: Mar 5, ")));
 
-    // Everything goes up again, and comes down from the beginning.
+    // A stored time that is not ISO 8601 shows as it is.
+    preferences()->set(SyncEngine::kLastSyncTimestampKey, QStringLiteral("yesterday"));
+    screen->refresh();
+    QCOMPARE(text(screen.get(), "syncDetailLabel"), QStringLiteral("Last synced: yesterday"));
+
+    // Everything goes up again, and comes down from the beginning; "No" changes nothing.
     const qsizetype pushes = http->requestsTo(FakeSyncService::pushPath()).size();
     auto* forceFull = child<QPushButton>(screen.get(), "forceFullSyncButton");
+    MessageBox::setNextAnswer(QMessageBox::No);
+    click(screen.get(), "forceFullSyncButton");
+    QCOMPARE(QVariantList({m->state->accountRepository->listPending().size(),
+                           preferences()->get(QStringLiteral("syncCursor")).has_value(), forceFull->isEnabled()}),
+             QVariantList({0, true, true}));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::ignoreMessage(QtInfoMsg, "Force Full Sync: marked pending — accounts: 1 categories: 0 transactions: 0 "
                                     "recurrings: 0 reconciliations: 0");

@@ -1,5 +1,6 @@
 #include "TempDatabase.h"
 #include "TestMain.h"
+#include "TestScale.h"
 
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -178,7 +179,7 @@ private slots:
     void exportWritesOneSortedIndentedFilePerRow();
     void failedExportIsReported();
     void roundTripGivesIdenticalRowFiles();
-    void archiveOfMoreThan65535EntriesRoundTrips();
+    void archiveOfManyEntriesRoundTrips();
     void readsArchivesOfOtherZipWriters_data();
     void readsArchivesOfOtherZipWriters();
 
@@ -286,9 +287,11 @@ void TestBackupService::roundTripGivesIdenticalRowFiles()
     QCOMPARE(process.readAllStandardOutput(), original.value(QStringLiteral("manifest.json")));
 }
 
-void TestBackupService::archiveOfMoreThan65535EntriesRoundTrips()
+void TestBackupService::archiveOfManyEntriesRoundTrips()
 {
-    constexpr int kTransactions = 66000;
+    // Only the plain build reaches the ZIP64 record's size; the sanitizer
+    // build checks the round trip on fewer rows.
+    constexpr int kTransactions = volumeForBuild(66000, 2000);
     QByteArray bytes;
     {
         TempDatabase db;
@@ -308,14 +311,17 @@ void TestBackupService::archiveOfMoreThan65535EntriesRoundTrips()
     }
     QCOMPARE(ZipReader(bytes).entryCount(), qint64(kTransactions + 10));
     // The ZIP64 end-of-central-directory record, without which the count wraps at 65,535.
-    QVERIFY(bytes.contains(QByteArray("PK\x06\x06", 4)));
+    if (kTransactions + 10 > 65535)
+        QVERIFY(bytes.contains(QByteArray("PK\x06\x06", 4)));
 
     TempDatabase db;
     const BackupImportResult result = BackupService(db.database()).importBackup(bytes, BackupImportMode::KeepNewer);
     QCOMPARE(result.errors, QStringList());
     QCOMPARE(result.imported, (Counts{1, 2, kTransactions + 2, 2, 1, 1}));
-    QCOMPARE(db.scalar(QStringLiteral("SELECT amount FROM transactions WHERE id = 'bulk-065999'")).toLongLong(),
-             qint64(-65999));
+    const int last = kTransactions - 1;
+    QCOMPARE(db.scalar(QStringLiteral("SELECT amount FROM transactions WHERE id = 'bulk-%1'").arg(last, 6, 10, QLatin1Char('0')))
+                 .toLongLong(),
+             qint64(-last));
     // The rows went in hundreds at a time; the full-text index holds every one.
     QVERIFY(db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
     QCOMPARE(TransactionRepository(db.database()).search(QStringLiteral("maple"), {}).size(), 1);
