@@ -20,7 +20,6 @@
 #include "screens/WelcomeScreen.h"
 #include "state/AppState.h"
 #include "sync/SyncEngine.h"
-#include "widgets/ModalDialog.h"
 #include "widgets/ReloadCoalescer.h"
 #include "widgets/ThemeManager.h"
 
@@ -185,15 +184,9 @@ void MainWindow::setupHelpActions()
 
 void MainWindow::setupMemorizeForm()
 {
-    m_registerScreen->setMemorizeForm(
-        [this](const RecurringTransaction& seed, QWidget* parent) -> std::optional<RecurringTransaction> {
-            RecurringFormDialog* form = RecurringFormDialog::createFromSeed(m_state, seed, parent);
-            std::optional<RecurringTransaction> record;
-            if (ModalDialog::exec(form) == QDialog::Accepted)
-                record = form->recurring();
-            form->deleteLater();
-            return record;
-        });
+    m_registerScreen->setMemorizeForm([this](const RecurringTransaction& seed, QWidget* parent) {
+        return RecurringFormDialog::memorize(m_state, seed, parent);
+    });
 }
 
 void MainWindow::setupAccountList()
