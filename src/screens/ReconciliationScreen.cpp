@@ -32,11 +32,6 @@ namespace {
 const QString kMutedStyle = QStringLiteral("color: #6E8A7E;");
 constexpr double kStatementLimit = 99999999.99;
 
-ReconciliationService serviceOf(AppState* state)
-{
-    return ReconciliationService(state->database, state->transactionRepository, state->reconciliationRepository);
-}
-
 QLabel* captionLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -256,7 +251,7 @@ void ReconciliationScreen::start(const QString& accountId)
     m_depositsCaption->setText(m_liability ? tr("Cleared Payments") : tr("Cleared Deposits"));
     m_withdrawalsCaption->setText(m_liability ? tr("Cleared Charges") : tr("Cleared Withdrawals"));
 
-    const ReconciliationStart begun = serviceOf(m_state).start(*account);
+    const ReconciliationStart begun = m_state->reconciliationService->start(*account);
     m_previousBalance = begun.previousBalance;
     if (begun.statementDate)
         m_statementDateField->setDate(*begun.statementDate);
@@ -351,7 +346,7 @@ void ReconciliationScreen::finish()
         if (m_ticked.at(row))
             ticked.append(m_transactions.at(row));
     }
-    if (!serviceOf(m_state).finish(m_accountId, m_statementDateField->parsedDate(), statementBalance(),
+    if (!m_state->reconciliationService->finish(m_accountId, m_statementDateField->parsedDate(), statementBalance(),
                                    m_previousBalance, ticked)) {
         MessageBox::warning(this, tr("Reconciliation Not Saved"),
                             tr("The reconciliation could not be saved, and nothing was changed. Please try again."));

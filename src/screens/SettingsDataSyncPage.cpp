@@ -346,9 +346,7 @@ void SettingsDataSyncPage::restoreSelectedAccount()
     const QString id = item ? item->data(Qt::UserRole).toString() : QString();
     if (id.isEmpty())
         return;
-    AccountService service(m_state->database, m_state->accountRepository, m_state->transactionRepository,
-                           m_state->recurringRepository, m_state->reconciliationRepository);
-    const bool restored = service.restore(id);
+    const bool restored = m_state->accountService->restore(id);
     reloadDeletedAccounts();
     if (restored)
         emit deletedAccountRestored();
