@@ -305,49 +305,44 @@ void ReconciliationScreen::onTransactionToggled(int)
 
 qint64 ReconciliationScreen::statementBalance() const
 {
-    const qint64 entered = amountToCents(m_statementBalanceField->value(), m_currency);
-    return m_liability ? -entered : entered;
+    return ReconciliationService::storedStatementBalance(amountToCents(m_statementBalanceField->value(), m_currency),
+                                                         m_liability);
+}
+
+QList<Transaction> ReconciliationScreen::tickedTransactions() const
+{
+    QList<Transaction> ticked;
+    for (int row = 0; row < m_transactions.size(); ++row) {
+        if (m_ticked.at(row))
+            ticked.append(m_transactions.at(row));
+    }
+    return ticked;
 }
 
 void ReconciliationScreen::updateDifference()
 {
-    qint64 deposits = 0;
-    qint64 withdrawals = 0;
-    for (int row = 0; row < m_transactions.size(); ++row) {
-        if (!m_ticked.at(row))
-            continue;
-        const qint64 amount = m_transactions.at(row).amount;
-        (amount >= 0 ? deposits : withdrawals) += amount;
-    }
-    const qint64 cleared = m_previousBalance + withdrawals + deposits;
-    const qint64 statement = statementBalance();
-    const qint64 difference = statement - cleared;
-
+    const ReconciliationFigures figures =
+        ReconciliationService::figures(m_previousBalance, tickedTransactions(), statementBalance());
     const auto show = [this](QLabel* label, qint64 value) {
         label->setText(formatMoneySigned(value, m_liability, m_currency));
     };
-    show(m_previousBalanceLabel, m_previousBalance);
-    show(m_depositsLabel, deposits);
-    show(m_withdrawalsLabel, withdrawals);
-    show(m_clearedBalanceLabel, cleared);
-    show(m_statementBalanceLabel, statement);
-    show(m_differenceLabel, difference);
-    const QColor colour = difference == 0 ? positiveAmountColor() : negativeAmountColor();
+    show(m_previousBalanceLabel, figures.previousBalance);
+    show(m_depositsLabel, figures.clearedDeposits);
+    show(m_withdrawalsLabel, figures.clearedWithdrawals);
+    show(m_clearedBalanceLabel, figures.clearedBalance);
+    show(m_statementBalanceLabel, figures.statementBalance);
+    show(m_differenceLabel, figures.difference);
+    const QColor colour = figures.difference == 0 ? positiveAmountColor() : negativeAmountColor();
     m_differenceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
-    m_finishButton->setEnabled(!m_accountId.isEmpty() && difference == 0);
+    m_finishButton->setEnabled(!m_accountId.isEmpty() && figures.difference == 0);
 }
 
 void ReconciliationScreen::finish()
 {
     if (!m_finishButton->isEnabled())
         return;
-    QList<Transaction> ticked;
-    for (int row = 0; row < m_transactions.size(); ++row) {
-        if (m_ticked.at(row))
-            ticked.append(m_transactions.at(row));
-    }
     if (!m_state->reconciliationService->finish(m_accountId, m_statementDateField->parsedDate(), statementBalance(),
-                                   m_previousBalance, ticked)) {
+                                                m_previousBalance, tickedTransactions())) {
         MessageBox::warning(this, tr("Reconciliation Not Saved"),
                             tr("The reconciliation could not be saved, and nothing was changed. Please try again."));
         return;

@@ -53,6 +53,7 @@ private:
     void fillRow(int row);
     // The statement's ending balance in minor units, stored-signed.
     qint64 statementBalance() const;
+    QList<Transaction> tickedTransactions() const;
     int currentRow() const;
 
     AppState* m_state;
