@@ -6,14 +6,9 @@
 #include "account/Client.h"
 #include "data/AccountRepository.h"
 #include "data/AccountService.h"
-#include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
-#include "data/LedgerConstants.h"
 #include "data/PreferencesRepository.h"
-#include "data/ReconciliationRepository.h"
-#include "data/RecurringRepository.h"
-#include "data/TransactionRepository.h"
 #include "services/BackupService.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
@@ -22,7 +17,6 @@
 #include "widgets/MessageBox.h"
 #include "widgets/ReloadCoalescer.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -225,20 +219,7 @@ void SettingsDataSyncPage::onForceFullSyncClicked()
         != QMessageBox::Yes) {
         return;
     }
-    const int accounts = m_state->accountRepository->markAllPendingForResync();
-    const int categories = m_state->categoryRepository->markAllPendingForResync();
-    const int transactions = m_state->transactionRepository->markAllPendingForResync();
-    const int recurring = m_state->recurringRepository->markAllPendingForResync();
-    const int reconciliations = m_state->reconciliationRepository->markAllPendingForResync();
-    qInfo().noquote() << "Force Full Sync: marked pending —"
-                      << "accounts:" << accounts << "categories:" << categories << "transactions:" << transactions
-                      << "recurrings:" << recurring << "reconciliations:" << reconciliations;
-    m_state->preferencesRepository->remove(kSyncCursorKey);
-    m_state->preferencesRepository->remove(SyncEngine::kLastSyncTimestampKey);
-    m_state->syncEngine->requestFullResync();
-    m_state->database->announceLedgerReset();
-
-    m_state->syncEngine->syncNow();
+    m_state->syncEngine->forceFullSync();
     m_syncNowButton->setEnabled(false);
     m_forceFullSyncButton->setEnabled(false);
     m_syncNowButton->setText(tr("Syncing..."));
