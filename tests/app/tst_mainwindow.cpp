@@ -4,12 +4,12 @@
 
 #include "account/Client.h"
 #include "app/MainWindow.h"
-#include "app/RecurringAutoPoster.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "services/ImportService.h"
+#include "state/RecurringAutoPoster.h"
 #include "sync/SyncEngine.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ThemeManager.h"
