@@ -247,10 +247,9 @@ void MainWindow::setupAuthConnections()
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kErrorStatusMs);
     });
-    connect(sync, &SyncEngine::dataChanged, this, [this] {
-        m_accountList->requestRebuild();
-        m_registerScreen->reload();
-    });
+    // The register follows the rows a pull writes through their own change
+    // signals: a second full read here would only repeat its reload.
+    connect(sync, &SyncEngine::dataChanged, m_accountList, &AccountListPanel::requestRebuild);
     updateAuthUI();
 }
 

@@ -174,8 +174,7 @@ bool AppState::initialize()
 
     categoryService->seedIfEmpty();
     backfillOpeningBalances();
-    // A pull may bring accounts without their opening-balance row; a run that
-    // brought nothing costs the backfill one query.
+    // A pull may bring accounts without their opening-balance row.
     connect(syncEngine, &SyncEngine::dataChanged, this,
             [this] { ledgerGate->whenFree(this, [this] { backfillOpeningBalances(); }); });
     connect(syncEngine, &SyncEngine::syncCompleted, this, [this] { categoryService->seedDefaultCategories(); });

@@ -517,7 +517,9 @@ void SyncEngine::finishRun(bool hasMore)
     m_running = false;
     setState(SyncState::Idle);
     emit syncCompleted();
-    emit dataChanged();
+    // Listeners reload and backfill on it: a run that changed no row spares them.
+    if (m_applier->writtenCount() > 0)
+        emit dataChanged();
     if (std::exchange(m_resyncRequested, false))
         QTimer::singleShot(0, this, &SyncEngine::syncNow);
 }

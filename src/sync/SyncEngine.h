@@ -105,6 +105,7 @@ signals:
     void stateChanged(SyncEngine::SyncState state);
     void syncCompleted();
     void syncFailed(const QString& error);
+    // After syncCompleted, when the run's pull wrote rows.
     void dataChanged();
 
 private:

@@ -13,7 +13,8 @@ using State = SyncEngine::SyncState;
 
 namespace {
 
-const QStringList kOneRun{"state Syncing...", "state Synced", "completed", "dataChanged"};
+// A run that brings nothing new: it changed no row, so it says nothing of data.
+const QStringList kOneRun{"state Syncing...", "state Synced", "completed"};
 
 // Processes what is due now, zero-delay timers included.
 void settleEvents()
@@ -36,6 +37,8 @@ private slots:
     void stateTexts_data();
     void stateTexts();
     void successfulRunSignalsInOrder();
+    void dataChangedOnlyAfterWrittenRows_data();
+    void dataChangedOnlyAfterWrittenRows();
     void triggerDuringAFailingRunGivesNoFurtherRun();
     void signedOutSendsNothing();
     void debounceCollapsesABurst();
@@ -112,6 +115,40 @@ void TestSyncEngine::successfulRunSignalsInOrder()
     // Nothing was pending, so nothing was pushed.
     QCOMPARE(m_world->pushes().size(), 0);
     QCOMPARE(pullCount(), 1);
+}
+
+void TestSyncEngine::dataChangedOnlyAfterWrittenRows_data()
+{
+    QTest::addColumn<int>("fromElsewhere");
+    QTest::addColumn<bool>("ownRowsAgain");
+    QTest::addColumn<QStringList>("emitted");
+
+    QTest::newRow("nothing at the server") << 0 << false << kOneRun;
+    QTest::newRow("our own rows, pulled again unchanged") << 0 << true << kOneRun;
+    QTest::newRow("another device's account") << 1 << false << kOneRun + QStringList{"dataChanged"};
+    QTest::newRow("three of them, once") << 3 << true << kOneRun + QStringList{"dataChanged"};
+}
+
+void TestSyncEngine::dataChangedOnlyAfterWrittenRows()
+{
+    QFETCH(int, fromElsewhere);
+    QFETCH(bool, ownRowsAgain);
+    QFETCH(QStringList, emitted);
+    QVERIFY(device()->accounts->insert(newAccount(QStringLiteral("Ours"))));
+    QVERIFY(device()->sync());
+    device()->debounceTimer()->stop();
+    for (int i = 0; i < fromElsewhere; ++i) {
+        const Account remote = newAccount(QStringLiteral("From elsewhere %1").arg(i));
+        m_world->fake()->putRow(m_world->userId(), QStringLiteral("account"), remote.id, 1,
+                                SyncRecords::accountPayload(remote));
+    }
+    if (ownRowsAgain)
+        engine()->requestFullResync();
+
+    m_log.clear();
+    QVERIFY(device()->sync());
+    QCOMPARE(m_log, emitted);
+    QCOMPARE(countWhere(QStringLiteral("accounts")), 1 + fromElsewhere);
 }
 
 void TestSyncEngine::triggerDuringAFailingRunGivesNoFurtherRun()
