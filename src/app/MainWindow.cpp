@@ -10,9 +10,7 @@
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
-#include "data/Database.h"
 #include "data/PreferencesRepository.h"
-#include "data/RecurringRepository.h"
 #include "data/RecurringService.h"
 #include "register/RegisterScreen.h"
 #include "screens/RecurringFormDialog.h"
@@ -20,7 +18,7 @@
 #include "state/AppState.h"
 #include "state/RecurringAutoPoster.h"
 #include "sync/SyncEngine.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 #include "widgets/ThemeManager.h"
 
 #include <QCloseEvent>
@@ -103,13 +101,8 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     connect(m_autoPoster, &RecurringAutoPoster::posted, this, &MainWindow::onAutoPosted);
     m_autoPoster->postAtStart();
 
-    m_recurringDueRefresher = new ReloadCoalescer([this] { refreshRecurringDue(); }, this);
+    new LedgerWatch(state, LedgerPart::RecurringDue | LedgerPart::Recurring, [this] { refreshRecurringDue(); }, this);
     refreshRecurringDue();
-    connect(state->recurringService, &RecurringService::pendingCountChanged, m_recurringDueRefresher,
-            &ReloadCoalescer::request);
-    connect(state->recurringRepository, &RecurringRepository::recurringChanged, m_recurringDueRefresher,
-            &ReloadCoalescer::request);
-    connect(state->database, &Database::ledgerReset, m_recurringDueRefresher, &ReloadCoalescer::request);
 
     restoreCurrentAccount();
     // Accounts that a first sync brings in are shown without a click.

@@ -2,8 +2,6 @@
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/Database.h"
-#include "data/ReconciliationRepository.h"
 #include "data/ReconciliationService.h"
 #include "data/TransactionRepository.h"
 #include "register/TransactionActions.h"
@@ -11,7 +9,7 @@
 #include "widgets/Appearance.h"
 #include "widgets/DateField.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 #include "widgets/SmartAmountField.h"
 
 #include <QAction>
@@ -92,13 +90,8 @@ ReconciliationScreen::ReconciliationScreen(AppState* state, QWidget* parent)
     addCommand(QStringLiteral("deleteAction"), keysOf(QKeySequence::Delete, Qt::Key_Delete),
                &ReconciliationScreen::deleteSelectedTransaction);
 
-    m_reloader = new ReloadCoalescer([this] { fillTable(); }, this);
-    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, m_reloader,
-            [this](const QString& accountId) {
-                if (accountId.isEmpty() || accountId == m_accountId)
-                    m_reloader->request();
-            });
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    m_watch = new LedgerWatch(m_state, LedgerPart::Transactions, [this] { fillTable(); }, this);
+    m_watch->setAccount(QString());
 }
 
 QWidget* ReconciliationScreen::buildSummaryPanel()
@@ -244,6 +237,7 @@ void ReconciliationScreen::start(const QString& accountId)
         return;
     // Only a loaded account can be finished: without one nothing would match a statement.
     m_accountId = accountId;
+    m_watch->setAccount(accountId);
     m_currency = account->currency;
     m_statementBalanceField->setCurrency(m_currency);
     m_liability = isLiabilityAccount(account->accountType);

@@ -8,10 +8,10 @@
 
 class AppState;
 class DateField;
+class LedgerWatch;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class ReloadCoalescer;
 class SmartAmountField;
 
 // Reconciles one account against a bank statement: the user enters the
@@ -77,5 +77,5 @@ private:
     QLabel* m_differenceLabel = nullptr;
     QPushButton* m_finishButton = nullptr;
     QTableWidget* m_table = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
+    LedgerWatch* m_watch = nullptr;
 };

@@ -15,7 +15,7 @@
 #include "widgets/FileDialog.h"
 #include "widgets/InputDialog.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -62,9 +62,7 @@ SettingsDataSyncPage::SettingsDataSyncPage(AppState* state, QWidget* parent)
     reloadDeletedAccounts();
 
     // An account deleted while the window is open shows up at once.
-    auto* reloader = new ReloadCoalescer([this] { reloadDeletedAccounts(); }, this);
-    connect(m_state->accountRepository, &AccountRepository::accountsChanged, reloader, &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, reloader, &ReloadCoalescer::request);
+    new LedgerWatch(m_state, LedgerPart::Accounts, [this] { reloadDeletedAccounts(); }, this);
 }
 
 QWidget* SettingsDataSyncPage::buildSyncSection()
