@@ -127,7 +127,7 @@ void TestReconciliationService::figuresOfTheTickedRows_data()
     // What is owed is entered positive and stored negative.
     QTest::newRow("credit card, balanced") << qint64(-50000) << QList<qint64>{10000, -5000} << qint64(45000) << true
                                            << QList<qint64>{-50000, 10000, -5000, -45000, -45000, 0};
-    QTest::newRow("a zero amount is a deposit") << qint64(0) << QList<qint64>{0, -1, 0} << qint64(0) << false
+    QTest::newRow("zero amounts count for nothing") << qint64(0) << QList<qint64>{0, -1, 0} << qint64(0) << false
                                                 << QList<qint64>{0, 0, -1, -1, 0, 1};
     QTest::newRow("nothing ticked") << qint64(700) << QList<qint64>{} << qint64(-700) << true
                                     << QList<qint64>{700, 0, 0, 700, 700, 0};
