@@ -44,8 +44,12 @@ private slots:
     void passwordChange();
     void deletionNeedsTheExactWord_data();
     void deletionNeedsTheExactWord();
+    void failedActionsSayWhatFailed_data();
+    void failedActionsSayWhatFailed();
     void ownerManagesTheGroup();
     void memberJoinsAndLeaves();
+    void refusedRemovalsShowTheItemAgain_data();
+    void refusedRemovalsShowTheItemAgain();
     void ownerTestFollowsWhoeverIsSignedIn();
     void repliesAfterTheWindowClosedDoNothing();
 
@@ -76,6 +80,12 @@ private:
     OrvaAccount::AccountClient* account() const { return m_world->client->accountClient(); }
     FakeAccountService* fake() const { return m_world->services.account(); }
     QString authRoute(const QString& path) const { return m_world->services.auth()->apiPath(path); }
+    // Table rows name the authentication service's routes "auth:<path>": its
+    // address holds the realm, known only once the services run.
+    QString resolve(const QString& route) const
+    {
+        return route.startsWith(QLatin1String("auth:")) ? authRoute(route.mid(5)) : route;
+    }
     QString ownGroup()
     {
         const QString groupId = fake()->createGroup(m_world->userId, QStringLiteral("Lovelace <home>"));
@@ -313,6 +323,92 @@ void TestAccountScreen::deletionNeedsTheExactWord()
     QCOMPARE(m_world->services.account()->isDeletionScheduled(m_world->userId), scheduled);
 }
 
+void TestAccountScreen::failedActionsSayWhatFailed_data()
+{
+    QTest::addColumn<bool>("owner");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("method");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<FakeFault>("fault");
+    QTest::addColumn<QStringList>("answers");
+    // The last prompt's title and label, the message, and whether the button works again.
+    QTest::addColumn<QStringList>("seen");
+
+    const QString me = QStringLiteral("auth:/users/me");
+    const QString password = QStringLiteral("auth:/users/me/password");
+    const QString join = FakeAccountService::apiPath(QStringLiteral("/group/join/{code}"));
+    const QString invite = FakeAccountService::apiPath(QStringLiteral("/group/invite"));
+    const QStringList newPassword{Password, QStringLiteral("12345678"), QStringLiteral("12345678")};
+    const FakeFault noAnswer = FakeFault::drop();
+    const FakeFault serverError = FakeFault::status(500);
+    const int profile = AccountScreen::ProfileTab;
+    const int group = AccountScreen::GroupTab;
+
+    QTest::newRow("display name, no answer")
+        << false << profile << "editNameButton" << QByteArray("PATCH") << me << noAnswer << QStringList{"Countess"}
+        << QStringList{"Edit Display Name", "Display name:", "Failed to update profile.", "enabled"};
+    QTest::newRow("password, no answer")
+        << false << profile << "changePasswordButton" << QByteArray("POST") << password << noAnswer << newPassword
+        << QStringList{"Change Password", "Confirm new password:", "Failed to change password.", "enabled"};
+    QTest::newRow("password, server error")
+        << false << profile << "changePasswordButton" << QByteArray("POST") << password << serverError << newPassword
+        << QStringList{"Change Password", "Confirm new password:", "Failed to change password.", "enabled"};
+    QTest::newRow("deletion, no answer")
+        << false << int(AccountScreen::PrivacyTab) << "deleteAccountButton" << QByteArray("DELETE")
+        << FakeAccountService::apiPath(QStringLiteral("/profile")) << noAnswer << QStringList{"DELETE"}
+        << QStringList{"Delete Account",
+                       "This will schedule your account for permanent deletion after 30 days.\n\n"
+                       "Type DELETE to confirm:",
+                       "Failed to delete account.", "enabled"};
+    QTest::newRow("join, server error")
+        << false << group << "joinGroupButton" << QByteArray("POST") << join << serverError << QStringList{" ABC "}
+        << QStringList{"Join Group", "Enter invite code:", "Invalid or expired invite code.", "enabled"};
+    QTest::newRow("join, no answer")
+        << false << group << "joinGroupButton" << QByteArray("POST") << join << noAnswer << QStringList{"ABC"}
+        << QStringList{"Join Group", "Enter invite code:", "Invalid or expired invite code.", "enabled"};
+    QTest::newRow("invitation, no answer")
+        << true << group << "inviteByEmailButton" << QByteArray("POST") << invite << noAnswer
+        << QStringList{"dan@example.test"}
+        << QStringList{"Invite by Email", "Email address:", "Failed to send invitation.", "enabled"};
+    QTest::newRow("invite code, no answer")
+        << true << group << "generateInviteCodeButton" << QByteArray("POST") << invite << noAnswer << QStringList()
+        << QStringList{"no prompt", "no prompt", "Failed to generate code.", "enabled"};
+}
+
+// Every action's failure, an error status or no answer at all, reaches the
+// message line, and nothing stays switched off.
+void TestAccountScreen::failedActionsSayWhatFailed()
+{
+    QFETCH(bool, owner);
+    QFETCH(int, tab);
+    QFETCH(QString, button);
+    QFETCH(QByteArray, method);
+    QFETCH(QString, route);
+    QFETCH(FakeFault, fault);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, seen);
+    route = resolve(route);
+    if (owner)
+        ownGroup();
+    openScreen(AccountScreen::Tab(tab));
+    QTRY_VERIFY(find<QPushButton>(button));
+    // A dropped connection is tried again once by the network stack.
+    m_world->fail(method, route, fault, FakeHttpServer::Forever);
+    answerInputs(answers);
+    QVERIFY(click(button));
+    QTRY_VERIFY(!message().isEmpty());
+    const bool prompted = !answers.isEmpty();
+    QCOMPARE((QStringList{prompted ? InputDialog::lastTitle() : QStringLiteral("no prompt"),
+                          prompted ? InputDialog::lastLabel() : QStringLiteral("no prompt"), message(),
+                          find<QPushButton>(button)->isEnabled() ? QStringLiteral("enabled")
+                                                                 : QStringLiteral("disabled")}),
+             seen);
+    QVERIFY(m_world->requests(method, route.section(QLatin1Char('{'), 0, 0)) >= 1);
+    QCOMPARE(m_world->services.auth()->user(m_world->userId).displayName, QStringLiteral("Ada"));
+    QCOMPARE(fake()->isDeletionScheduled(m_world->userId), false);
+}
+
 void TestAccountScreen::ownerManagesTheGroup()
 {
     ownGroup();
@@ -358,6 +454,7 @@ void TestAccountScreen::memberJoinsAndLeaves()
     fake()->createGroup(m_world->userId, QStringLiteral("Lovelace"));
     m_world->signInAs(m_world->userId);
     const QString code = inviteCode();
+    await<GroupInvitation>([this](auto done) { account()->inviteByEmail("dan@example.test", done); });
     m_world->signInAs(m_world->bob);
     openScreen(AccountScreen::GroupTab);
     answerInputs({QStringLiteral("WRONG"), " " + code + " "});
@@ -366,7 +463,9 @@ void TestAccountScreen::memberJoinsAndLeaves()
     QVERIFY(click("joinGroupButton"));
     QTRY_COMPARE(message(), QStringLiteral("Joined group."));
     QTRY_COMPARE(sorted(rows("memberRow")), QStringList({"Ada|ada@example.test|Owner", "Bob|bob@example.test"}));
+    // Dan's invitation is pending, but only the owner sees it.
     QVERIFY(rows("invitationRow").isEmpty());
+    QVERIFY(!shows(QStringLiteral("Pending Invitations")));
     QVERIFY(!find<QPushButton>("inviteByEmailButton"));
 
     MessageBox::setNextAnswer(QMessageBox::No);
@@ -378,6 +477,76 @@ void TestAccountScreen::memberJoinsAndLeaves()
     QTRY_VERIFY(find<QPushButton>("joinGroupButton"));
     QCOMPARE(requests("POST", "/group/leave"), 1);
     QCOMPARE(fake()->groupOf(m_world->bob), QString());
+}
+
+void TestAccountScreen::refusedRemovalsShowTheItemAgain_data()
+{
+    QTest::addColumn<QString>("viewer");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("reload");
+    QTest::addColumn<QString>("rowName");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("rowsAfter");
+
+    const QString group = FakeAccountService::apiPath(QStringLiteral("/group"));
+    QTest::newRow("member") << "owner" << int(AccountScreen::GroupTab) << "removeMemberButton" << true
+                            << FakeAccountService::apiPath(QStringLiteral("/group/members/{id}")) << group
+                            << "memberRow" << "Bob removed."
+                            << QStringList{"Ada|ada@example.test|Owner", "Bob|bob@example.test|[Remove]"};
+    QTest::newRow("invitation") << "owner" << int(AccountScreen::GroupTab) << "revokeInvitationButton" << false
+                                << FakeAccountService::apiPath(QStringLiteral("/group/invitations/{id}")) << group
+                                << "invitationRow" << "Invitation revoked."
+                                << QStringList{"dan@example.test|[Revoke]"};
+    QTest::newRow("leaving") << "member" << int(AccountScreen::GroupTab) << "leaveGroupButton" << true
+                             << FakeAccountService::apiPath(QStringLiteral("/group/leave")) << group << "memberRow"
+                             << "Left group." << QStringList{"Ada|ada@example.test|Owner", "Bob|bob@example.test"};
+    QTest::newRow("device") << "owner" << int(AccountScreen::DevicesTab) << "removeDeviceButton" << true
+                            << FakeAccountService::apiPath(QStringLiteral("/devices/{id}"))
+                            << FakeAccountService::apiPath(QStringLiteral("/devices")) << "deviceRow"
+                            << "Device removed." << QStringList{"Laptop|linux|Unknown|[Remove]"};
+    QTest::newRow("session") << "owner" << int(AccountScreen::SecurityTab) << "revokeSessionButton" << false
+                             << "auth:/users/me/sessions/{id}" << "auth:/users/me/sessions"
+                             << "sessionRow" << "Session revoked."
+                             << QStringList{"Unknown client|This session" + Dot + "127.0.0.1|Current",
+                                            "Unknown client|Unknown" + Dot + "127.0.0.1|[Revoke]"};
+}
+
+// Removals report success at once; when the service refused, the page's
+// deferred reload shows the item still there.
+void TestAccountScreen::refusedRemovalsShowTheItemAgain()
+{
+    QFETCH(QString, viewer);
+    QFETCH(int, tab);
+    QFETCH(QString, button);
+    QFETCH(bool, asks);
+    QFETCH(QString, route);
+    QFETCH(QString, reload);
+    QFETCH(QString, rowName);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, rowsAfter);
+    route = resolve(route);
+    reload = resolve(reload);
+    ownGroup();
+    await<GroupInvitation>([this](auto done) { account()->inviteByEmail("dan@example.test", done); });
+    registerDevice(QStringLiteral("Laptop"), QStringLiteral("linux"), QString());
+    if (viewer == QLatin1String("member"))
+        m_world->signInAs(m_world->bob);
+    openScreen(AccountScreen::Tab(tab));
+    QTRY_VERIFY(!rows(rowName).isEmpty());
+    QPointer<QWidget> before = find<QWidget>(rowName);
+
+    m_world->fail(button == QLatin1String("leaveGroupButton") ? "POST" : "DELETE", route, FakeFault::status(500));
+    const int reloads = m_world->services.http()->requestsTo(reload).size();
+    if (asks)
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+    QVERIFY(click(button));
+    QCOMPARE(message(), shown);
+    QTRY_VERIFY(!before);
+    QCOMPARE(m_world->services.http()->requestsTo(reload).size(), reloads + 1);
+    QCOMPARE(sorted(rows(rowName)), rowsAfter);
 }
 
 // The screen outlives a sign-out; the next user's role decides what it offers.
