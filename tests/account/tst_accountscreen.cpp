@@ -5,9 +5,13 @@
 #include "account/ApiClient.h"
 #include "account/ui/AccountScreen.h"
 
+#include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTimer>
+#include <QUrlQuery>
 
 using AccountUiTest::sorted;
 using OnlineTest::await;
@@ -50,6 +54,7 @@ private slots:
     void memberJoinsAndLeaves();
     void refusedRemovalsShowTheItemAgain_data();
     void refusedRemovalsShowTheItemAgain();
+    void longClientNamesAreCut();
     void ownerTestFollowsWhoeverIsSignedIn();
     void repliesAfterTheWindowClosedDoNothing();
 
@@ -62,6 +67,16 @@ private:
         m_screen->refreshAll();
     }
     QStringList rows(const QString& name) const { return AccountUiTest::rows(m_screen.get(), name); }
+    // Clicks the page's name in the list on the left.
+    void choosePage(const QString& text)
+    {
+        auto* list = find<QListWidget>("pageList");
+        const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(items.first()).center());
+        QCOMPARE(find<QStackedWidget>("pageStack")->currentIndex(), list->row(items.first()));
+    }
     bool click(const QString& name) { return AccountUiTest::click(m_screen.get(), name); }
     template<typename Widget>
     Widget* find(const QString& name) const { return m_screen->findChild<Widget*>(name); }
@@ -92,6 +107,21 @@ private:
         fake()->addMember(groupId, m_world->bob);
         m_world->signInAs(m_world->userId);
         return groupId;
+    }
+    // A sign-in through the login page from a browser that names itself `agent`;
+    // the service keeps that name with the new session.
+    void signInFromBrowser(const QByteArray& agent)
+    {
+        FakeAuthService* auth = m_world->services.auth();
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("client_id"), auth->clientId());
+        query.addQueryItem(QStringLiteral("redirect_uri"), QStringLiteral("http://localhost/callback"));
+        query.addQueryItem(QStringLiteral("state"), QStringLiteral("s"));
+        const QByteArray request = "GET " + auth->loginPagePath().toLatin1() + '?' + query.toString().toLatin1()
+            + " HTTP/1.1\r\nHost: 127.0.0.1\r\nUser-Agent: " + agent + "\r\nConnection: close\r\n\r\n";
+        const OnlineTest::RawReply reply =
+            OnlineTest::exchange(QHostAddress::LocalHost, m_world->services.http()->port(), request);
+        QVERIFY(reply.bytes.startsWith("HTTP/1.1 302"));
     }
     QString inviteCode()
     {
@@ -162,6 +192,8 @@ void TestAccountScreen::pagesShowTheAccountAsSent()
     openScreen(AccountScreen::GroupTab);
     QTRY_COMPARE(label("nameLabel"), QStringLiteral("Ada"));
     QCOMPARE(label("emailLabel"), QStringLiteral("ada@example.test"));
+    QCOMPARE(find<QLabel>("emailLabel")->palette().color(QPalette::WindowText),
+             QApplication::palette().color(QPalette::PlaceholderText));
     QTRY_COMPARE(sorted(rows("memberRow")),
                  QStringList({"<b>Eve</b>|eve@example.test|[Remove]", "Ada|ada@example.test|Owner",
                               "Bob|bob@example.test|[Remove]", "cy@example.test|[Remove]"}));
@@ -176,7 +208,7 @@ void TestAccountScreen::pagesShowTheAccountAsSent()
     QVERIFY(!find<QPushButton>("deleteAccountButton")->isEnabled());
     QVERIFY(!find<QLabel>("ownerNoteLabel")->isHidden());
 
-    m_screen->showTab(AccountScreen::DevicesTab);
+    choosePage(QStringLiteral("Devices"));
     MessageBox::setNextAnswer(QMessageBox::No);
     QVERIFY(click("removeDeviceButton"));
     // The box would read the name as markup, so it gets it escaped.
@@ -187,7 +219,7 @@ void TestAccountScreen::pagesShowTheAccountAsSent()
     QTRY_COMPARE(rows("deviceRow").size(), 1);
     QCOMPARE(requests("DELETE", "/devices/"), 1);
 
-    m_screen->showTab(AccountScreen::SecurityTab);
+    choosePage(QStringLiteral("Security"));
     QVERIFY(click("revokeSessionButton"));
     QCOMPARE(message(), QStringLiteral("Session revoked."));
     QTRY_COMPARE(rows("sessionRow").size(), 1);
@@ -228,6 +260,7 @@ void TestAccountScreen::displayNameAndTimedMessages()
     QVERIFY(click("editNameButton"));
     QVERIFY(!find<QPushButton>("editNameButton")->isEnabled());
     QTRY_COMPARE(message(), QStringLiteral("Display name updated."));
+    QCOMPARE(find<QLabel>("messageLabel")->styleSheet(), QStringLiteral("color: #2E7D32; padding: 4px;"));
     QCOMPARE(label("nameLabel"), QStringLiteral("Ada L."));
     QCOMPARE(m_world->services.auth()->user(m_world->userId).displayName, QStringLiteral("Ada L."));
     QCOMPARE(requests("PATCH", "/users/me"), 1);
@@ -236,6 +269,7 @@ void TestAccountScreen::displayNameAndTimedMessages()
     answerInputs({QStringLiteral("Countess")});
     QVERIFY(click("editNameButton"));
     QTRY_COMPARE(message(), QStringLiteral("Failed to update profile."));
+    QCOMPARE(find<QLabel>("messageLabel")->styleSheet(), QStringLiteral("color: #C62828; padding: 4px;"));
     QCOMPARE(label("nameLabel"), QStringLiteral("Ada L."));
     QVERIFY(find<QPushButton>("editNameButton")->isEnabled());
 
@@ -259,6 +293,7 @@ void TestAccountScreen::passwordChange_data()
     QTest::addColumn<QString>("password");
     const QString changed = QStringLiteral(" 12345678");
     QTest::newRow("current cancelled") << QStringList{Cancel} << "" << Password;
+    QTest::newRow("current left empty") << QStringList{""} << "" << Password;
     QTest::newRow("new left empty") << QStringList{Password, ""} << "" << Password;
     QTest::newRow("7 characters, not confirmed")
         << QStringList{Password, "1234567"} << "Password must be at least 8 characters." << Password;
@@ -280,9 +315,12 @@ void TestAccountScreen::passwordChange()
     answerInputs(answers);
     QVERIFY(click("changePasswordButton"));
     QCOMPARE(InputDialog::lastEchoMode(), QLineEdit::Password);
+    const bool sent = answers.size() == 3 && answers.last() == answers.at(1);
+    // Off while the change is on its way.
+    QCOMPARE(find<QPushButton>("changePasswordButton")->isEnabled(), !sent);
     QTRY_COMPARE(message(), shown);
     settle();
-    QCOMPARE(requests("POST", "/users/me/password"), answers.size() == 3 && answers.last() == answers.at(1) ? 1 : 0);
+    QCOMPARE(requests("POST", "/users/me/password"), sent ? 1 : 0);
     QCOMPARE(m_world->services.auth()->user(m_world->userId).password, password);
     QVERIFY(find<QPushButton>("changePasswordButton")->isEnabled());
 }
@@ -457,9 +495,12 @@ void TestAccountScreen::memberJoinsAndLeaves()
     await<GroupInvitation>([this](auto done) { account()->inviteByEmail("dan@example.test", done); });
     m_world->signInAs(m_world->bob);
     openScreen(AccountScreen::GroupTab);
-    answerInputs({QStringLiteral("WRONG"), " " + code + " "});
+    answerInputs({QStringLiteral("   "), QStringLiteral("WRONG"), " " + code + " "});
+    QVERIFY(click("joinGroupButton"));
+    QCOMPARE(message(), QString());
     QVERIFY(click("joinGroupButton"));
     QTRY_COMPARE(message(), QStringLiteral("Invalid or expired invite code."));
+    QCOMPARE(requests("POST", "/group/join/"), 1);
     QVERIFY(click("joinGroupButton"));
     QTRY_COMPARE(message(), QStringLiteral("Joined group."));
     QTRY_COMPARE(sorted(rows("memberRow")), QStringList({"Ada|ada@example.test|Owner", "Bob|bob@example.test"}));
@@ -547,6 +588,20 @@ void TestAccountScreen::refusedRemovalsShowTheItemAgain()
     QTRY_VERIFY(!before);
     QCOMPARE(m_world->services.http()->requestsTo(reload).size(), reloads + 1);
     QCOMPARE(sorted(rows(rowName)), rowsAfter);
+}
+
+// The sessions list shows at most 60 characters of a client's name.
+void TestAccountScreen::longClientNamesAreCut()
+{
+    const QString sixty = QString(58, QLatin1Char('a')) + QStringLiteral("/1");
+    const QString sixtyOne = QString(59, QLatin1Char('b')) + QStringLiteral("/1");
+    for (const QString& agent : {sixty, sixtyOne})
+        signInFromBrowser(agent.toLatin1());
+    openScreen(AccountScreen::SecurityTab);
+    QTRY_COMPARE(sorted(rows("sessionRow")),
+                 QStringList({"Unknown client|This session" + Dot + "127.0.0.1|Current",
+                              sixty + "|Unknown" + Dot + "127.0.0.1|[Revoke]",
+                              sixtyOne.left(60) + "...|Unknown" + Dot + "127.0.0.1|[Revoke]"}));
 }
 
 // The screen outlives a sign-out; the next user's role decides what it offers.

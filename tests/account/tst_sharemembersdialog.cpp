@@ -6,9 +6,11 @@
 #include "account/ui/ShareMembersDialog.h"
 #include "sync/AccountSharingService.h"
 
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolButton>
 
 using AccountUiTest::sorted;
 using OnlineTest::await;
@@ -160,6 +162,16 @@ void TestShareMembersDialog::sharingMovesPeopleBetweenTheLists()
     QVERIFY(click("shareButton", (bobsRow + 1) % 3));
     QTRY_COMPARE(shared(), QStringList({Bob + "|[\u00D7]"}));
     QTRY_COMPARE(addable().size(), 2);
+    // The caller left these texts empty: the dialog's own stand in.
+    const auto shows = [this](const QString& text) {
+        const QList<QLabel*> labels = m_dialog->findChildren<QLabel*>();
+        return std::any_of(labels.cbegin(), labels.cend(), [&text](const QLabel* shown) { return shown->text() == text; });
+    };
+    QVERIFY(shows("People with access"));
+    QVERIFY(shows("Add people"));
+    QCOMPARE((QStringList{m_dialog->findChild<QPushButton*>("closeButton")->text(),
+                          m_dialog->findChild<QToolButton*>("removeShareButton")->toolTip()}),
+             (QStringList{"Close", "Remove access"}));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(m_world->requests("POST", "/share"), 1);
     QCOMPARE(m_world->services.sync()->shares(m_account).constFirst().userId, m_world->bob);
