@@ -145,6 +145,8 @@ void TestUpdateClient::outcomes_data()
         << "1.2.0" << QJsonObject{{min, QStringLiteral("1.1.12")}} << QByteArray() << 0 << Running
         << "failed: current version 1.1.10 is older than min_upgradable_from 1.1.12; please upgrade to an "
            "intermediate release first";
+    QTest::newRow("newer release, running one above its minimum")
+        << "1.2.0" << QJsonObject{{min, QStringLiteral("1.0.0")}} << QByteArray() << 0 << Running << "update 1.2.0";
     QTest::newRow("same release above a minimum") << "1.1.10" << QJsonObject{{min, QStringLiteral("1.1.12")}}
                                                   << QByteArray() << 0 << Running << "up to date";
     QTest::newRow("no running version") << "1.2.0" << QJsonObject() << QByteArray() << 0 << QString()

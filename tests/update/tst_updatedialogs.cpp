@@ -166,6 +166,9 @@ void TestUpdateDialogs::updateDialog_data()
     QTest::newRow("local file refused") << QString() << false << false
                                         << QUrl(QStringLiteral("file:///usr/bin/xterm")) << QString() << false
                                         << QList<QUrl>();
+    QTest::newRow("file share refused") << QString() << false << false
+                                        << QUrl(QStringLiteral("file://fileserver.test/share/setup.exe"))
+                                        << QString() << false << QList<QUrl>();
 }
 
 void TestUpdateDialogs::updateDialog()
@@ -193,7 +196,7 @@ void TestUpdateDialogs::updateDialog()
     QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("laterButton")) != nullptr, !mandatory);
 
     auto* view = dialog.findChild<NotesView*>();
-    QCOMPARE(view != nullptr, notesAddress);
+    QCOMPARE(view != nullptr && view->isVisible(), notesAddress);
     if (view)
         QTRY_COMPARE(view->toPlainText(), shownNotes);
     else
@@ -342,6 +345,8 @@ void TestUpdateDialogs::whatsNewFromTheMenu()
              (QStringList{QString(title).replace("What's New", "What's new"), "You are running version 1.1.10"}));
     auto* download = dialog->findChild<QPushButton*>(QStringLiteral("downloadButton"));
     QCOMPARE(download ? download->text() : QString(), downloadButton);
+    for (const char* name : {"notesBrowser", "runningVersionLabel", "closeButton"})
+        QVERIFY2(dialog->findChild<QWidget*>(name)->isVisible(), name);
 
     QPointer<WhatsNewDialog> guard(dialog);
     QTest::mouseClick(download ? download : dialog->findChild<QPushButton*>(QStringLiteral("closeButton")),
