@@ -318,7 +318,12 @@ void TestAccountScreen::passwordChange()
     const bool sent = answers.size() == 3 && answers.last() == answers.at(1);
     // Off while the change is on its way.
     QCOMPARE(find<QPushButton>("changePasswordButton")->isEnabled(), !sent);
-    QTRY_COMPARE(message(), shown);
+    // What is refused here is said at once, and a message would clear itself
+    // while a later check waited.
+    if (sent)
+        QTRY_COMPARE(message(), shown);
+    else
+        QCOMPARE(message(), shown);
     settle();
     QCOMPARE(requests("POST", "/users/me/password"), sent ? 1 : 0);
     QCOMPARE(m_world->services.auth()->user(m_world->userId).password, password);
@@ -354,7 +359,10 @@ void TestAccountScreen::deletionNeedsTheExactWord()
     if (scheduled)
         MessageBox::setNextAnswer(QMessageBox::Ok);
     QVERIFY(click("deleteAccountButton"));
-    QTRY_COMPARE(message(), shown);
+    if (typed == QLatin1String("DELETE"))
+        QTRY_COMPARE(message(), shown);
+    else
+        QCOMPARE(message(), shown);
     settle();
     QTRY_COMPARE(boxBeforeSignOut, scheduled ? QStringLiteral("Account Scheduled for Deletion") : "no sign-out");
     QCOMPARE(requests("DELETE", "/profile"), typed == QLatin1String("DELETE") ? 1 : 0);
