@@ -150,25 +150,26 @@ void TestUpdateDialogs::updateDialog_data()
     QTest::addColumn<bool>("mandatory");
     QTest::addColumn<QUrl>("download");
     QTest::addColumn<QString>("shownNotes");
-    QTest::addColumn<bool>("pressEscape");
+    // A button clicked by its name, or a key pressed.
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<QList<QUrl>>("opened");
 
     const QUrl web = FakeUpdateSite::downloadUrl(QStringLiteral("1.2.0"));
-    QTest::newRow("notes and Later") << "# 1.2.0\n\n- Budgets" << true << false << web << "1.2.0\nBudgets" << false
-                                     << QList<QUrl>{web};
-    QTest::newRow("notes missing") << QString() << true << false << web
-                                   << "Release notes are not available for this version." << false
-                                   << QList<QUrl>{web};
-    QTest::newRow("mandatory, closed") << "Security fix" << true << true << web << "Security fix" << true
+    QTest::newRow("notes, downloaded") << "# 1.2.0\n\n- Budgets" << true << false << web << "1.2.0\nBudgets"
+                                       << "downloadButton" << QList<QUrl>{web};
+    QTest::newRow("notes missing, later") << QString() << true << false << web
+                                          << "Release notes are not available for this version." << "laterButton"
+                                          << QList<QUrl>();
+    QTest::newRow("mandatory, closed") << "Security fix" << true << true << web << "Security fix" << "Escape"
                                        << QList<QUrl>();
-    QTest::newRow("no notes address") << "never asked" << false << false << web << QString() << false
-                                      << QList<QUrl>{web};
+    QTest::newRow("no notes address, Return") << "never asked" << false << false << web << QString() << "Return"
+                                              << QList<QUrl>{web};
     QTest::newRow("local file refused") << QString() << false << false
-                                        << QUrl(QStringLiteral("file:///usr/bin/xterm")) << QString() << false
-                                        << QList<QUrl>();
+                                        << QUrl(QStringLiteral("file:///usr/bin/xterm")) << QString()
+                                        << "downloadButton" << QList<QUrl>();
     QTest::newRow("file share refused") << QString() << false << false
                                         << QUrl(QStringLiteral("file://fileserver.test/share/setup.exe"))
-                                        << QString() << false << QList<QUrl>();
+                                        << QString() << "downloadButton" << QList<QUrl>();
 }
 
 void TestUpdateDialogs::updateDialog()
@@ -178,7 +179,7 @@ void TestUpdateDialogs::updateDialog()
     QFETCH(bool, mandatory);
     QFETCH(QUrl, download);
     QFETCH(QString, shownNotes);
-    QFETCH(bool, pressEscape);
+    QFETCH(QString, answer);
     QFETCH(QList<QUrl>, opened);
     if (!notes.isNull())
         m_site->putNotes(QStringLiteral("1.2.0"), notes);
@@ -202,13 +203,14 @@ void TestUpdateDialogs::updateDialog()
     else
         QCOMPARE(m_site->http()->requestCount(), 0);
 
-    if (pressEscape) {
+    if (answer == QLatin1String("Escape"))
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    } else {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("downloadButton")), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    }
+    else if (answer == QLatin1String("Return"))
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    else
+        QTest::mouseClick(dialog.findChild<QPushButton*>(answer), Qt::LeftButton);
+    const bool accepted = answer == QLatin1String("Return") || answer == QLatin1String("downloadButton");
+    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(m_browser->openedUrls(), opened);
 }
@@ -302,6 +304,8 @@ void TestUpdateDialogs::whatsNewFromTheMenu_data()
                                            << "Download 1.2.0";
     QTest::newRow("site hangs") << "en" << none << "1.2.0" << "# Budgets" << true << noTitle << QString()
                                 << QString();
+    QTest::newRow("up to date, no notes") << "en" << none << "1.1.10" << QString() << false << noTitle << QString()
+                                          << QString();
 }
 
 void TestUpdateDialogs::whatsNewFromTheMenu()
