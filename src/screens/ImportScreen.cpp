@@ -106,6 +106,9 @@ QWidget* ImportScreen::buildForm()
     formatRow->addWidget(m_qifRadio);
     formatRow->addStretch();
     form->addRow(tr("&Format:"), formatRow);
+    // A row that holds a layout gets a label without a buddy, which would show the "&".
+    if (auto* formatLabel = qobject_cast<QLabel*>(form->labelForField(formatRow)))
+        formatLabel->setBuddy(m_csvRadio);
 
     m_accountCombo = named(new QComboBox, "accountCombo");
     form->addRow(tr("&Account:"), m_accountCombo);

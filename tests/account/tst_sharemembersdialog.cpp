@@ -6,8 +6,11 @@
 #include "account/ui/ShareMembersDialog.h"
 #include "sync/AccountSharingService.h"
 
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
 
 using AccountUiTest::sorted;
 using OnlineTest::await;
@@ -16,6 +19,35 @@ using OrvaAccount::ShareMembersDialog;
 namespace {
 
 const QString Bob = QStringLiteral("B|Bob|bob@example.test");
+const QString Cy = QStringLiteral("C|cy@example.test");
+const QString Eve = QStringLiteral("<|<i>Eve</i>|eve@example.test");
+
+QStringList withButton(QStringList rows, const QString& button)
+{
+    return rows.replaceInStrings(QRegularExpression("$"), "|[" + button + "]");
+}
+
+// Shares exactly as a test lays them out, answered on a later turn of the
+// event loop like the service's; entries the service would never send (no
+// name, no address, an unknown id) come through this one.
+class LaidOutShares : public OrvaAccount::SharingBackend
+{
+public:
+    QList<OrvaAccount::ShareMember> shares;
+
+    void listMembers(const QString&, MembersCallback callback) override
+    {
+        QTimer::singleShot(0, this, [this, callback] { callback(shares); });
+    }
+    void shareWith(const QString&, const QString&, const QString&, ShareCallback callback) override
+    {
+        QTimer::singleShot(0, this, [callback] { callback(false, QString()); });
+    }
+    void removeShare(const QString&, const QString&, RemoveCallback callback) override
+    {
+        QTimer::singleShot(0, this, [callback] { callback(false); });
+    }
+};
 
 } // namespace
 
@@ -32,16 +64,30 @@ private slots:
     void sharingMovesPeopleBetweenTheLists();
     void removalAsksAndFailuresKeepTheList();
     void withoutAGroupNobodyIsOffered();
+    void shareRowsNamePeople_data();
+    void shareRowsNamePeople();
+    void failedFetchesLeaveTheirPartEmpty_data();
+    void failedFetchesLeaveTheirPartEmpty();
     void repliesAfterTheDialogClosedDoNothing();
 
 private:
-    void open()
+    void open(OrvaAccount::SharingBackend* backend = nullptr)
     {
         ShareMembersDialog::Texts texts;
         texts.windowTitle = QStringLiteral("Share Account");
         texts.heading = QStringLiteral("Sharing: <Bills>");
-        m_dialog = std::make_unique<ShareMembersDialog>(m_world->client.get(), m_sharing.get(), m_account, texts);
+        m_dialog = std::make_unique<ShareMembersDialog>(m_world->client.get(), backend ? backend : m_sharing.get(),
+                                                        m_account, texts);
         m_dialog->show();
+    }
+    // The add list, then which of the two hints and the empty line show.
+    QStringList addSection() const
+    {
+        const auto shown = [this](const QString& name) {
+            const QLabel* hint = label(name);
+            return hint && !hint->isHidden() ? name : QString();
+        };
+        return addable() << shown("noGroupLabel") << shown("allSharedLabel") << shown("emptyLabel");
     }
     QStringList shared() const { return sorted(AccountUiTest::rows(m_dialog.get(), QStringLiteral("shareRow"))); }
     QStringList addable() const { return sorted(AccountUiTest::rows(m_dialog.get(), QStringLiteral("memberRow"))); }
@@ -116,6 +162,16 @@ void TestShareMembersDialog::sharingMovesPeopleBetweenTheLists()
     QVERIFY(click("shareButton", (bobsRow + 1) % 3));
     QTRY_COMPARE(shared(), QStringList({Bob + "|[\u00D7]"}));
     QTRY_COMPARE(addable().size(), 2);
+    // The caller left these texts empty: the dialog's own stand in.
+    const auto shows = [this](const QString& text) {
+        const QList<QLabel*> labels = m_dialog->findChildren<QLabel*>();
+        return std::any_of(labels.cbegin(), labels.cend(), [&text](const QLabel* shown) { return shown->text() == text; });
+    };
+    QVERIFY(shows("People with access"));
+    QVERIFY(shows("Add people"));
+    QCOMPARE((QStringList{m_dialog->findChild<QPushButton*>("closeButton")->text(),
+                          m_dialog->findChild<QToolButton*>("removeShareButton")->toolTip()}),
+             (QStringList{"Close", "Remove access"}));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(m_world->requests("POST", "/share"), 1);
     QCOMPARE(m_world->services.sync()->shares(m_account).constFirst().userId, m_world->bob);
@@ -171,6 +227,78 @@ void TestShareMembersDialog::withoutAGroupNobodyIsOffered()
     QVERIFY(label("allSharedLabel")->isHidden());
     QTRY_VERIFY(label("emptyLabel"));
     QVERIFY(addable().isEmpty());
+}
+
+void TestShareMembersDialog::shareRowsNamePeople_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("sharedRows");
+    QTest::addColumn<QStringList>("addableRows");
+
+    const QStringList others = withButton({Eve, Bob, Cy}, "Share");
+    QTest::newRow("name and address of its own")
+        << QStringList{"{bob}|bob@other.test|Robert|member"} << QStringList{"R|Robert|bob@other.test|[\u00D7]"}
+        << withButton({Eve, Cy}, "Share");
+    QTest::newRow("both from the group") << QStringList{"{bob}|||member"} << withButton({Bob}, "\u00D7")
+                                         << withButton({Eve, Cy}, "Share");
+    QTest::newRow("name from the group") << QStringList{"{bob}|bob@other.test||member"}
+                                         << QStringList{"B|Bob|bob@other.test|[\u00D7]"}
+                                         << withButton({Eve, Cy}, "Share");
+    QTest::newRow("nobody known, by id") << QStringList{"acc-ghost|||member"} << QStringList{"?|acc-ghost|[\u00D7]"}
+                                         << others;
+    // The owner sees the account anyway: not listed, and still offered.
+    QTest::newRow("the owner's entry") << QStringList{"{bob}|bob@example.test|Bob|owner"} << QStringList()
+                                       << others;
+}
+
+void TestShareMembersDialog::shareRowsNamePeople()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, sharedRows);
+    QFETCH(QStringList, addableRows);
+    LaidOutShares backend;
+    for (const QString& entry : std::as_const(entries)) {
+        const QStringList fields =
+            QString(entry).replace("{bob}", FakeAccountService::accountId(m_world->bob)).split(QLatin1Char('|'));
+        backend.shares.append({fields.at(0), fields.at(0), fields.at(1), fields.at(2), fields.at(3), QString()});
+    }
+    open(&backend);
+    QTRY_COMPARE(addable(), addableRows);
+    QTRY_COMPARE(shared(), sharedRows);
+    QCOMPARE(label("emptyLabel") != nullptr, sharedRows.isEmpty());
+}
+
+void TestShareMembersDialog::failedFetchesLeaveTheirPartEmpty_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QStringList>("section");
+
+    // Without the profile nobody is recognised as the user, who is then offered
+    // too; Bob already has access.
+    QTest::newRow("profile") << FakeAccountService::apiPath(QStringLiteral("/profile"))
+                             << withButton({Eve, "A|Ada|ada@example.test", Cy}, "Share")
+                                    + QStringList{QString(), QString(), QString()};
+    QTest::newRow("group") << FakeAccountService::apiPath(QStringLiteral("/group"))
+                           << QStringList{"noGroupLabel", QString(), QString()};
+    QTest::newRow("shares") << FakeSyncService::apiPath(QStringLiteral("/accounts/{id}/members"))
+                            << withButton({Eve, Bob, Cy}, "Share") + QStringList{QString(), QString(), "emptyLabel"};
+}
+
+void TestShareMembersDialog::failedFetchesLeaveTheirPartEmpty()
+{
+    QFETCH(QString, route);
+    QFETCH(QStringList, section);
+    await<bool>([this](auto done) {
+        m_sharing->shareWith(m_account, FakeAccountService::accountId(m_world->bob), QString(),
+                             [done](bool ok, const QString&) { done(ok); });
+    });
+    m_world->fail("GET", route, FakeFault::status(500), FakeHttpServer::Forever);
+    open();
+    QTRY_COMPARE(m_world->services.http()->requestsTo(route).size(), 1);
+    QTRY_COMPARE(addSection(), section);
+    // Whatever was still on its way has arrived by now, and changed nothing.
+    await<QList<OrvaAccount::ShareMember>>([this](auto done) { m_sharing->listMembers(m_account, done); });
+    QCOMPARE(addSection(), section);
 }
 
 void TestShareMembersDialog::repliesAfterTheDialogClosedDoNothing()

@@ -91,6 +91,10 @@ void TestImportScreen::csvFormAndImports()
                            child(m_screen.get(), "qifArea")->isVisible(), formats->count(), formats->itemData(0),
                            formats->itemData(8)}),
              QVariantList({true, "No file selected", false, 9, QString(), "MMMM d, yyyy"}));
+    // Without a buddy the label would show its "&" instead of a mnemonic.
+    for (const QLabel* label : m_screen->findChildren<QLabel*>())
+        if (label->text().contains(QLatin1Char('&')))
+            QVERIFY2(label->buddy(), qPrintable(label->text()));
     click("qifRadio");
     QVERIFY(!child(m_screen.get(), "csvMappingWidget")->isVisible()
             && !child(m_screen.get(), "accountCombo")->isVisible());

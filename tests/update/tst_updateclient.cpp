@@ -54,6 +54,8 @@ private slots:
     void outcomes();
     void oneCheckAtATime();
     void hangingSiteEndsTheCheck();
+    void notesAddresses_data();
+    void notesAddresses();
     void notesLanguage_data();
     void notesLanguage();
     void hangingTranslationFallsBack();
@@ -63,6 +65,8 @@ private:
     {
         return Config{QStringLiteral("vellumry"), QStringLiteral("stable"), m_site->channelUrl(), Running};
     }
+
+    static QString site() { return QStringLiteral("https://downloads.example.test"); }
 
     std::unique_ptr<FakeUpdateSite> m_site;
 };
@@ -141,6 +145,8 @@ void TestUpdateClient::outcomes_data()
         << "1.2.0" << QJsonObject{{min, QStringLiteral("1.1.12")}} << QByteArray() << 0 << Running
         << "failed: current version 1.1.10 is older than min_upgradable_from 1.1.12; please upgrade to an "
            "intermediate release first";
+    QTest::newRow("newer release, running one above its minimum")
+        << "1.2.0" << QJsonObject{{min, QStringLiteral("1.0.0")}} << QByteArray() << 0 << Running << "update 1.2.0";
     QTest::newRow("same release above a minimum") << "1.1.10" << QJsonObject{{min, QStringLiteral("1.1.12")}}
                                                   << QByteArray() << 0 << Running << "up to date";
     QTest::newRow("no running version") << "1.2.0" << QJsonObject() << QByteArray() << 0 << QString()
@@ -212,6 +218,49 @@ void TestUpdateClient::hangingSiteEndsTheCheck()
     client.check();
     QTRY_COMPARE(outcomes.list.size(), 2);
     QCOMPARE(outcomes.list.last(), QStringLiteral("update 1.2.0"));
+}
+
+void TestUpdateClient::notesAddresses_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<QString>("translated");
+
+    const QString site = QStringLiteral("https://downloads.example.test");
+    const QString notes = site + "/vellumry/1.1.10/release-notes.md";
+    QTest::newRow("channel folder") << site + "/vellumry/stable/" << "en" << notes << QString();
+    QTest::newRow("without the last slash") << site + "/vellumry/stable" << "en" << notes << QString();
+    QTest::newRow("German") << site + "/vellumry/stable/" << "de" << notes
+                            << site + "/vellumry/1.1.10/release-notes.de.md";
+    QTest::newRow("query kept") << site + "/vellumry/stable/?mirror=eu" << "ja"
+                                << notes + "?mirror=eu" << site + "/vellumry/1.1.10/release-notes.ja.md?mirror=eu";
+    QTest::newRow("folder at the root") << site + "/stable/" << "en" << site + "/1.1.10/release-notes.md"
+                                        << QString();
+    // Appending to an empty path would give a relative one, which no address
+    // with a host may have: the version's folder goes below the root instead.
+    QTest::newRow("the root itself") << site + "/" << "en" << site + "/1.1.10/release-notes.md" << QString();
+    QTest::newRow("no path") << site << "en" << site + "/1.1.10/release-notes.md" << QString();
+}
+
+void TestUpdateClient::notesAddresses()
+{
+    QFETCH(QString, base);
+    QFETCH(QString, language);
+    QFETCH(QString, notes);
+    QFETCH(QString, translated);
+    ReleaseNotesFetcher::setLanguage(language);
+    Config settings = config();
+    settings.manifestBaseUrl = QUrl(base);
+    const ReleaseNotesFetcher fetcher(settings);
+    QCOMPARE((QStringList{fetcher.notesUrl().toString(), fetcher.localizedUrl().toString()}),
+             (QStringList{notes, translated}));
+    QVERIFY(fetcher.notesUrl().isValid());
+
+    // Notes that are not Markdown have no translated file to try first.
+    const QUrl text(site() + QStringLiteral("/vellumry/1.1.10/notes.txt"));
+    const ReleaseNotesFetcher plain(text, QStringLiteral("update-dialog"));
+    QCOMPARE(plain.localizedUrl(), language == QLatin1String("en") ? QUrl() : text);
 }
 
 void TestUpdateClient::notesLanguage_data()

@@ -2,6 +2,7 @@
 
 #include "FakeBrowser.h"
 #include "FakeUpdateSite.h"
+#include "update/Client.h"
 #include "update/ReleaseNotesFetcher.h"
 #include "update/Web.h"
 #include "update/ui/ExternalLinks.h"
@@ -49,6 +50,23 @@ QList<Dialog*> openDialogs()
             found.append(dialog);
     }
     return found;
+}
+
+// The dialog's labels, top to bottom.
+QStringList labelTexts(const QWidget* dialog)
+{
+    QStringList texts;
+    const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+    for (const QLabel* label : labels)
+        texts.append(label->text());
+    return texts;
+}
+
+// The flows' clients and fetchers hang from the application until their answer.
+bool flowsEnded()
+{
+    return qApp->findChildren<Client*>(Qt::FindDirectChildrenOnly).isEmpty()
+        && qApp->findChildren<ReleaseNotesFetcher*>(Qt::FindDirectChildrenOnly).isEmpty();
 }
 
 QString shownNotes(QWidget* dialog)
@@ -132,22 +150,26 @@ void TestUpdateDialogs::updateDialog_data()
     QTest::addColumn<bool>("mandatory");
     QTest::addColumn<QUrl>("download");
     QTest::addColumn<QString>("shownNotes");
-    QTest::addColumn<bool>("pressEscape");
+    // A button clicked by its name, or a key pressed.
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<QList<QUrl>>("opened");
 
     const QUrl web = FakeUpdateSite::downloadUrl(QStringLiteral("1.2.0"));
-    QTest::newRow("notes and Later") << "# 1.2.0\n\n- Budgets" << true << false << web << "1.2.0\nBudgets" << false
-                                     << QList<QUrl>{web};
-    QTest::newRow("notes missing") << QString() << true << false << web
-                                   << "Release notes are not available for this version." << false
-                                   << QList<QUrl>{web};
-    QTest::newRow("mandatory, closed") << "Security fix" << true << true << web << "Security fix" << true
+    QTest::newRow("notes, downloaded") << "# 1.2.0\n\n- Budgets" << true << false << web << "1.2.0\nBudgets"
+                                       << "downloadButton" << QList<QUrl>{web};
+    QTest::newRow("notes missing, later") << QString() << true << false << web
+                                          << "Release notes are not available for this version." << "laterButton"
+                                          << QList<QUrl>();
+    QTest::newRow("mandatory, closed") << "Security fix" << true << true << web << "Security fix" << "Escape"
                                        << QList<QUrl>();
-    QTest::newRow("no notes address") << "never asked" << false << false << web << QString() << false
-                                      << QList<QUrl>{web};
+    QTest::newRow("no notes address, Return") << "never asked" << false << false << web << QString() << "Return"
+                                              << QList<QUrl>{web};
     QTest::newRow("local file refused") << QString() << false << false
-                                        << QUrl(QStringLiteral("file:///usr/bin/xterm")) << QString() << false
-                                        << QList<QUrl>();
+                                        << QUrl(QStringLiteral("file:///usr/bin/xterm")) << QString()
+                                        << "downloadButton" << QList<QUrl>();
+    QTest::newRow("file share refused") << QString() << false << false
+                                        << QUrl(QStringLiteral("file://fileserver.test/share/setup.exe"))
+                                        << QString() << "downloadButton" << QList<QUrl>();
 }
 
 void TestUpdateDialogs::updateDialog()
@@ -157,7 +179,7 @@ void TestUpdateDialogs::updateDialog()
     QFETCH(bool, mandatory);
     QFETCH(QUrl, download);
     QFETCH(QString, shownNotes);
-    QFETCH(bool, pressEscape);
+    QFETCH(QString, answer);
     QFETCH(QList<QUrl>, opened);
     if (!notes.isNull())
         m_site->putNotes(QStringLiteral("1.2.0"), notes);
@@ -170,24 +192,25 @@ void TestUpdateDialogs::updateDialog()
     UpdateDialog dialog(artifact, Running, Product);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Update available"));
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("versionsLabel"))->text(),
-             QStringLiteral("You have version 1.1.10. The latest version is 1.2.0."));
+    QCOMPARE(labelTexts(&dialog), (QStringList{"A new version of Orvalen Vellumry is available.",
+                                               "You have version 1.1.10. The latest version is 1.2.0."}));
     QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("laterButton")) != nullptr, !mandatory);
 
     auto* view = dialog.findChild<NotesView*>();
-    QCOMPARE(view != nullptr, notesAddress);
+    QCOMPARE(view != nullptr && view->isVisible(), notesAddress);
     if (view)
         QTRY_COMPARE(view->toPlainText(), shownNotes);
     else
         QCOMPARE(m_site->http()->requestCount(), 0);
 
-    if (pressEscape) {
+    if (answer == QLatin1String("Escape"))
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    } else {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("downloadButton")), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    }
+    else if (answer == QLatin1String("Return"))
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    else
+        QTest::mouseClick(dialog.findChild<QPushButton*>(answer), Qt::LeftButton);
+    const bool accepted = answer == QLatin1String("Return") || answer == QLatin1String("downloadButton");
+    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(m_browser->openedUrls(), opened);
 }
@@ -249,6 +272,7 @@ void TestUpdateDialogs::interactiveCheck()
     if (windowClosed)
         m_window.reset();
     QTRY_COMPARE(seen.list, events);
+    QTRY_VERIFY(flowsEnded());
 
     const QList<UpdateDialog*> dialogs = openDialogs<UpdateDialog>();
     QCOMPARE(dialogs.size(), offered ? 1 : 0);
@@ -280,6 +304,8 @@ void TestUpdateDialogs::whatsNewFromTheMenu_data()
                                            << "Download 1.2.0";
     QTest::newRow("site hangs") << "en" << none << "1.2.0" << "# Budgets" << true << noTitle << QString()
                                 << QString();
+    QTest::newRow("up to date, no notes") << "en" << none << "1.1.10" << QString() << false << noTitle << QString()
+                                          << QString();
 }
 
 void TestUpdateDialogs::whatsNewFromTheMenu()
@@ -310,6 +336,7 @@ void TestUpdateDialogs::whatsNewFromTheMenu()
     if (title.isEmpty())
         expected << QStringLiteral("message: No release notes available for Orvalen Vellumry 1.1.10 (5000 ms)");
     QTRY_COMPARE(seen.list, expected);
+    QTRY_VERIFY(flowsEnded());
 
     const QList<WhatsNewDialog*> dialogs = openDialogs<WhatsNewDialog>();
     QCOMPARE(dialogs.size(), title.isEmpty() ? 0 : 1);
@@ -318,10 +345,12 @@ void TestUpdateDialogs::whatsNewFromTheMenu()
     WhatsNewDialog* dialog = dialogs.first();
     QCOMPARE(dialog->windowTitle(), title);
     QCOMPARE(shownNotes(dialog), shown);
-    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("runningVersionLabel"))->text(),
-             QStringLiteral("You are running version 1.1.10"));
+    QCOMPARE(labelTexts(dialog),
+             (QStringList{QString(title).replace("What's New", "What's new"), "You are running version 1.1.10"}));
     auto* download = dialog->findChild<QPushButton*>(QStringLiteral("downloadButton"));
     QCOMPARE(download ? download->text() : QString(), downloadButton);
+    for (const char* name : {"notesBrowser", "runningVersionLabel", "closeButton"})
+        QVERIFY2(dialog->findChild<QWidget*>(name)->isVisible(), name);
 
     QPointer<WhatsNewDialog> guard(dialog);
     QTest::mouseClick(download ? download : dialog->findChild<QPushButton*>(QStringLiteral("closeButton")),
@@ -346,7 +375,7 @@ void TestUpdateDialogs::whatsNewAfterUpgrade()
     m_site->publish(QStringLiteral("1.2.0"));
 
     showWhatsNewAfterUpgrade(config(), Product, m_window.get());
-    QTRY_VERIFY(qApp->findChildren<ReleaseNotesFetcher*>().isEmpty());
+    QTRY_VERIFY(flowsEnded());
     const QList<WhatsNewDialog*> dialogs = openDialogs<WhatsNewDialog>();
     QCOMPARE(dialogs.size(), notes.isNull() ? 0 : 1);
     // Missing notes are silent: no update check instead.

@@ -8,17 +8,12 @@
 
 namespace OrvaUpdate {
 
-bool openWebUrl(const QUrl& url)
+void openWebUrl(const QUrl& url)
 {
-    if (!isWebUrl(url)) {
+    if (!isWebUrl(url))
         qCWarning(lcUpdate) << "OrvaUpdate: refusing to open a non-web address:" << url;
-        return false;
-    }
-    if (!QDesktopServices::openUrl(url)) {
+    else if (!QDesktopServices::openUrl(url))
         qCWarning(lcUpdate) << "OrvaUpdate: QDesktopServices::openUrl failed for:" << url;
-        return false;
-    }
-    return true;
 }
 
 QUrl feedbackPageUrl(const FeedbackPage& page)

@@ -8,7 +8,7 @@ namespace OrvaUpdate {
 // Opens an http or https address in the system browser. Anything else (a
 // local file, a custom scheme a manifest or notes file might carry) is refused
 // and logged; a browser that cannot be opened is logged too.
-bool openWebUrl(const QUrl& url);
+void openWebUrl(const QUrl& url);
 
 // Where the feedback page is and what it is tagged with.
 struct FeedbackPage
