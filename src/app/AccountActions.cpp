@@ -17,16 +17,6 @@
 
 #include <QMainWindow>
 
-namespace {
-
-AccountService accountServiceOf(AppState* state)
-{
-    return AccountService(state->database, state->accountRepository, state->transactionRepository,
-                          state->recurringRepository, state->reconciliationRepository);
-}
-
-} // namespace
-
 AccountActions::AccountActions(AppState* state, QMainWindow* window)
     : QObject(window)
     , m_state(state)
@@ -43,7 +33,7 @@ void AccountActions::showNewAccountDialog()
     if (account.name.isEmpty())
         return;
     // Nothing was stored: there is no account to show.
-    if (!accountServiceOf(m_state).create(account, dialog.asOfDate())) {
+    if (!m_state->accountService->create(account, dialog.asOfDate())) {
         MessageBox::warning(m_window, tr("New Account"), tr("The account could not be saved."));
         return;
     }
@@ -112,7 +102,7 @@ void AccountActions::deleteAccount(const QString& accountId)
         != QMessageBox::Yes)
         return;
     // All or nothing: after a failure the account and its rows are as they were.
-    if (!accountServiceOf(m_state).remove(accountId)) {
+    if (!m_state->accountService->remove(accountId)) {
         MessageBox::warning(m_window, tr("Delete Account"), tr("The account could not be deleted."));
         return;
     }

@@ -3,12 +3,11 @@
 #include "AccountCard.h"
 #include "data/AccountRepository.h"
 #include "data/BalanceMode.h"
-#include "data/Database.h"
 #include "data/Money.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -51,7 +50,8 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
     , m_state(state)
     , m_list(new QListWidget(this))
     , m_summaryLabel(new QLabel(this))
-    , m_rebuilder(new ReloadCoalescer([this] { rebuildNow(); }, this))
+    , m_rebuilder(
+          new LedgerWatch(state, LedgerPart::Accounts | LedgerPart::Transactions, [this] { rebuildNow(); }, this))
 {
     setObjectName(QStringLiteral("accountListPanel"));
     setMinimumWidth(260);
@@ -89,10 +89,6 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
     layout->addWidget(m_summaryLabel, 0);
     refreshStyle();
 
-    connect(state->accountRepository, &AccountRepository::accountsChanged, m_rebuilder, &ReloadCoalescer::request);
-    connect(state->transactionRepository, &TransactionRepository::transactionsChanged, m_rebuilder,
-            &ReloadCoalescer::request);
-    connect(state->database, &Database::ledgerReset, m_rebuilder, &ReloadCoalescer::request);
 }
 
 void AccountListPanel::rebuild()

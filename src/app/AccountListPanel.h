@@ -4,11 +4,11 @@
 #include <QWidget>
 
 class AppState;
+class LedgerWatch;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QShortcut;
-class ReloadCoalescer;
 
 // The left side of the main window: a card per active account with its
 // balance in the dashboard balance mode, and the totals per currency under
@@ -55,5 +55,5 @@ private:
     QListWidget* m_list;
     QLabel* m_summaryLabel;
     QList<QShortcut*> m_shortcuts;
-    ReloadCoalescer* m_rebuilder;
+    LedgerWatch* m_rebuilder;
 };

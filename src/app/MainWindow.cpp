@@ -5,22 +5,20 @@
 #include "EmptyStatePage.h"
 #include "HelpActions.h"
 #include "MainMenus.h"
-#include "RecurringAutoPoster.h"
 #include "StatusBar.h"
 #include "ToolWindows.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
-#include "data/Database.h"
 #include "data/PreferencesRepository.h"
-#include "data/RecurringRepository.h"
 #include "data/RecurringService.h"
 #include "register/RegisterScreen.h"
 #include "screens/RecurringFormDialog.h"
 #include "screens/WelcomeScreen.h"
 #include "state/AppState.h"
+#include "state/RecurringAutoPoster.h"
 #include "sync/SyncEngine.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 #include "widgets/ThemeManager.h"
 
 #include <QCloseEvent>
@@ -103,13 +101,8 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     connect(m_autoPoster, &RecurringAutoPoster::posted, this, &MainWindow::onAutoPosted);
     m_autoPoster->postAtStart();
 
-    m_recurringDueRefresher = new ReloadCoalescer([this] { refreshRecurringDue(); }, this);
+    new LedgerWatch(state, LedgerPart::RecurringDue | LedgerPart::Recurring, [this] { refreshRecurringDue(); }, this);
     refreshRecurringDue();
-    connect(state->recurringService, &RecurringService::pendingCountChanged, m_recurringDueRefresher,
-            &ReloadCoalescer::request);
-    connect(state->recurringRepository, &RecurringRepository::recurringChanged, m_recurringDueRefresher,
-            &ReloadCoalescer::request);
-    connect(state->database, &Database::ledgerReset, m_recurringDueRefresher, &ReloadCoalescer::request);
 
     restoreCurrentAccount();
     // Accounts that a first sync brings in are shown without a click.
@@ -247,10 +240,9 @@ void MainWindow::setupAuthConnections()
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kErrorStatusMs);
     });
-    connect(sync, &SyncEngine::dataChanged, this, [this] {
-        m_accountList->requestRebuild();
-        m_registerScreen->reload();
-    });
+    // The register follows the rows a pull writes through their own change
+    // signals: a second full read here would only repeat its reload.
+    connect(sync, &SyncEngine::dataChanged, m_accountList, &AccountListPanel::requestRebuild);
     updateAuthUI();
 }
 

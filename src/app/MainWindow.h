@@ -12,7 +12,6 @@ class QSplitter;
 class QStackedWidget;
 class RecurringAutoPoster;
 class RegisterScreen;
-class ReloadCoalescer;
 class StatusBar;
 class ToolWindows;
 class WelcomeScreen;
@@ -82,5 +81,4 @@ private:
     QStackedWidget* m_pageStack = nullptr;
     StatusBar* m_statusBar = nullptr;
     RecurringAutoPoster* m_autoPoster = nullptr;
-    ReloadCoalescer* m_recurringDueRefresher = nullptr;
 };

@@ -156,9 +156,9 @@ bool AccountRepository::restore(const QString& id)
     return emitIf(syncedTable().restore(id));
 }
 
-int AccountRepository::markAllPendingForResync()
+int AccountRepository::markAllPendingForResync(bool* ok)
 {
-    const int changed = syncedTable().markAllPendingForResync();
+    const int changed = syncedTable().markAllPendingForResync(ok);
     emitIf(changed > 0);
     return changed;
 }

@@ -39,7 +39,7 @@ public:
     bool softDelete(const QString& id);
     bool restore(const QString& id);
 
-    int markAllPendingForResync();
+    int markAllPendingForResync(bool* ok = nullptr);
     bool markSynced(const QString& id, const QString& serverId);
     bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt);
 

@@ -188,9 +188,9 @@ bool CategoryRepository::softDelete(const QString& id)
     return emitIf(syncedTable().softDelete(id));
 }
 
-int CategoryRepository::markAllPendingForResync()
+int CategoryRepository::markAllPendingForResync(bool* ok)
 {
-    const int changed = syncedTable().markAllPendingForResync();
+    const int changed = syncedTable().markAllPendingForResync(ok);
     emitIf(changed > 0);
     return changed;
 }

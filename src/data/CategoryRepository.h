@@ -44,7 +44,7 @@ public:
     bool update(const Category& category);
     bool softDelete(const QString& id);
 
-    int markAllPendingForResync();
+    int markAllPendingForResync(bool* ok = nullptr);
     bool markSynced(const QString& id, const QString& serverId);
     bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt);
 

@@ -149,9 +149,9 @@ int ReconciliationRepository::restoreByAccount(const QString& accountId, const Q
     return emitIfChanged(syncedTable().restoreByAccount(accountId, deletedSince, ok));
 }
 
-int ReconciliationRepository::markAllPendingForResync()
+int ReconciliationRepository::markAllPendingForResync(bool* ok)
 {
-    return emitIfChanged(syncedTable().markAllPendingForResync());
+    return emitIfChanged(syncedTable().markAllPendingForResync(ok));
 }
 
 bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)

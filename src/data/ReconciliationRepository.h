@@ -38,7 +38,7 @@ public:
     int softDeleteByAccount(const QString& accountId, bool* ok = nullptr);
     // Brings back the rows deleted at or after `deletedSince` (ISO text).
     int restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok = nullptr);
-    int markAllPendingForResync();
+    int markAllPendingForResync(bool* ok = nullptr);
     bool markSynced(const QString& id, const QString& serverId);
     // The server's deletion time, or none (which makes the row live again).
     bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt);

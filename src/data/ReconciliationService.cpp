@@ -40,6 +40,24 @@ ReconciliationStart ReconciliationService::start(const Account& account) const
     return start;
 }
 
+qint64 ReconciliationService::storedStatementBalance(qint64 entered, bool liability)
+{
+    return liability ? -entered : entered;
+}
+
+ReconciliationFigures ReconciliationService::figures(qint64 previousBalance, const QList<Transaction>& ticked,
+                                                     qint64 statementBalance)
+{
+    ReconciliationFigures figures;
+    figures.previousBalance = previousBalance;
+    for (const Transaction& t : ticked)
+        (t.amount >= 0 ? figures.clearedDeposits : figures.clearedWithdrawals) += t.amount;
+    figures.clearedBalance = previousBalance + figures.clearedWithdrawals + figures.clearedDeposits;
+    figures.statementBalance = statementBalance;
+    figures.difference = statementBalance - figures.clearedBalance;
+    return figures;
+}
+
 std::optional<Reconciliation> ReconciliationService::finish(const QString& accountId, const QDate& statementDate,
                                                             qint64 statementBalance, qint64 previousBalance,
                                                             const QList<Transaction>& ticked)

@@ -24,6 +24,19 @@ struct ReconciliationStart
     std::optional<QDate> statementDate;
 };
 
+// What a reconciliation under way shows, every amount stored-signed (what a
+// credit card or loan owes is negative).
+struct ReconciliationFigures
+{
+    qint64 previousBalance = 0;
+    qint64 clearedDeposits = 0;    // the ticked amounts of 0 or more
+    qint64 clearedWithdrawals = 0; // the ticked negative amounts, negative
+    qint64 clearedBalance = 0;
+    qint64 statementBalance = 0;
+    // The statement's balance less the cleared one: only 0 lets a reconciliation finish.
+    qint64 difference = 0;
+};
+
 // Reconciling an account against a bank statement, without a window. Finishing
 // is one unit of work: either every ticked transaction is reconciled and the
 // reconciliation recorded, or nothing changed.
@@ -34,6 +47,12 @@ public:
                           ReconciliationRepository* reconciliations);
 
     ReconciliationStart start(const Account& account) const;
+    // The statement's ending balance as the user enters it, a liability's debt
+    // positive, in the stored sign.
+    static qint64 storedStatementBalance(qint64 entered, bool liability);
+    // The figures of `ticked` against the statement's balance (stored-signed).
+    static ReconciliationFigures figures(qint64 previousBalance, const QList<Transaction>& ticked,
+                                         qint64 statementBalance);
 
     // Marks `ticked` cleared and reconciled as local edits and records the
     // reconciliation, in one SQL transaction; listeners hear of the account's

@@ -205,9 +205,9 @@ int RecurringRepository::restoreByAccount(const QString& accountId, const QStrin
     return emitIfChanged(syncedTable().restoreByAccount(accountId, deletedSince, ok));
 }
 
-int RecurringRepository::markAllPendingForResync()
+int RecurringRepository::markAllPendingForResync(bool* ok)
 {
-    return emitIfChanged(syncedTable().markAllPendingForResync());
+    return emitIfChanged(syncedTable().markAllPendingForResync(ok));
 }
 
 bool RecurringRepository::markSynced(const QString& id, const QString& serverId)

@@ -67,14 +67,12 @@ bool SyncedTable::markSynced(const QString& id, const QString& serverId) const
     return query.exec();
 }
 
-int SyncedTable::markAllPendingForResync() const
+int SyncedTable::markAllPendingForResync(bool* ok) const
 {
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("UPDATE %1 SET sync_status = 'pending' "
                                  "WHERE deleted_at IS NULL AND sync_status != 'pending'").arg(m_table));
-    if (!run(query, operation("markAllPendingForResync")))
-        return 0;
-    return query.numRowsAffected();
+    return rowsChanged(query, operation("markAllPendingForResync"), ok);
 }
 
 bool SyncedTable::applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt) const

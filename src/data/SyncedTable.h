@@ -22,8 +22,9 @@ public:
     bool restore(const QString& id) const;
     // Logs nothing: the caller (the sync engine) looks only at the result.
     bool markSynced(const QString& id, const QString& serverId) const;
-    // Rows changed; soft-deleted rows are never touched.
-    int markAllPendingForResync() const;
+    // Rows changed; soft-deleted rows are never touched. 0 on failure, which
+    // `ok` tells from a table with nothing to change.
+    int markAllPendingForResync(bool* ok = nullptr) const;
     // Binds the server's deletion time, or NULL (which makes the row live again);
     // version, status and updated_at stay, so the row is not pushed back.
     bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt) const;

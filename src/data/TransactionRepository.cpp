@@ -418,9 +418,9 @@ int TransactionRepository::restoreByAccount(const QString& accountId, const QStr
     return changed;
 }
 
-int TransactionRepository::markAllPendingForResync()
+int TransactionRepository::markAllPendingForResync(bool* ok)
 {
-    const int changed = synced().markAllPendingForResync();
+    const int changed = synced().markAllPendingForResync(ok);
     if (changed > 0)
         announceChange(QString());
     return changed;

@@ -73,7 +73,7 @@ public:
     int softDeleteByAccount(const QString& accountId, bool* ok = nullptr);
     // Brings back only rows deleted at or after `deletedSince` (ISO time text).
     int restoreByAccount(const QString& accountId, const QString& deletedSince, bool* ok = nullptr);
-    int markAllPendingForResync();
+    int markAllPendingForResync(bool* ok = nullptr);
     bool markSynced(const QString& id, const QString& serverId);
     bool applyServerDeletion(const QString& id, const std::optional<QDateTime>& deletedAt,
                              const QString& accountId);

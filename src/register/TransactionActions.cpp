@@ -18,15 +18,14 @@
 
 namespace {
 
-TransactionWriter writerOf(AppState* state)
+TransactionWriter& writerOf(AppState* state)
 {
-    return TransactionWriter(state->database, state->transactionRepository, state->splitLineRepository,
-                             state->categoryRepository);
+    return *state->transactionWriter;
 }
 
-OpeningBalanceService openingBalancesOf(AppState* state)
+OpeningBalanceService& openingBalancesOf(AppState* state)
 {
-    return OpeningBalanceService(state->database, state->transactionRepository, state->accountRepository);
+    return *state->openingBalanceService;
 }
 
 Currency currencyOf(AppState* state, const QString& accountId)
@@ -60,7 +59,7 @@ bool TransactionActions::newTransaction(AppState* state, const QString& accountI
     if (!accepted(&form))
         return false;
 
-    TransactionWriter writer = writerOf(state);
+    TransactionWriter& writer = writerOf(state);
     for (;;) {
         Transaction transaction = form.transaction();
         const QList<SplitLine> lines = form.splitLines();
@@ -93,7 +92,7 @@ bool TransactionActions::newTransaction(AppState* state, const QString& accountI
 
 bool TransactionActions::insertTyped(AppState* state, Transaction& transaction, const QString& otherAccountId)
 {
-    TransactionWriter writer = writerOf(state);
+    TransactionWriter& writer = writerOf(state);
     if (otherAccountId.isEmpty())
         return writer.insert(transaction);
     const Transaction counterpart = buildTransferCounterpart(state, transaction, otherAccountId);
@@ -103,13 +102,13 @@ bool TransactionActions::insertTyped(AppState* state, Transaction& transaction, 
 TransferResolution TransactionActions::resolveTransferCategory(AppState* state, const QString& accountId,
                                                                QString& text, QString& otherAccountId)
 {
-    return TransferService(state->accountRepository).resolve(accountId, text, otherAccountId);
+    return state->transferService->resolve(accountId, text, otherAccountId);
 }
 
 Transaction TransactionActions::buildTransferCounterpart(AppState* state, Transaction& transaction,
                                                          const QString& otherAccountId)
 {
-    return TransferService(state->accountRepository).buildCounterpart(transaction, otherAccountId);
+    return state->transferService->buildCounterpart(transaction, otherAccountId);
 }
 
 bool TransactionActions::deleteWithConfirmation(AppState* state, const Transaction& transaction, QWidget* parent)
@@ -159,7 +158,7 @@ bool TransactionActions::toggleCleared(AppState* state, Transaction transaction)
 bool TransactionActions::editTransaction(AppState* state, const Transaction& transaction, QWidget* parent)
 {
     TransactionFormDialog form(state, transaction, parent);
-    TransactionWriter writer = writerOf(state);
+    TransactionWriter& writer = writerOf(state);
     while (accepted(&form)) {
         if (writer.update(form.transaction(), form.splitLines()))
             return true;
@@ -172,7 +171,7 @@ bool TransactionActions::editSplits(AppState* state, const Transaction& transact
 {
     SplitEditorDialog editor(state, transaction.amount, currencyOf(state, transaction.accountId),
                              state->splitLineRepository->listByTransaction(transaction.id), parent);
-    TransactionWriter writer = writerOf(state);
+    TransactionWriter& writer = writerOf(state);
     while (accepted(&editor)) {
         const QList<SplitLine> lines = editor.lines();
         Transaction edited = transaction;

@@ -4,12 +4,11 @@
 #include "CategoryTreeModel.h"
 
 #include "data/CategoryRepository.h"
-#include "data/Database.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -70,10 +69,7 @@ CategoriesScreen::CategoriesScreen(AppState* state, QWidget* parent)
     connect(newButton, &QPushButton::clicked, this, &CategoriesScreen::onCreateCategory);
     connect(m_view, &QTreeView::customContextMenuRequested, this, &CategoriesScreen::showContextMenu);
 
-    m_reloader = new ReloadCoalescer([this] { reload(); }, this);
-    connect(m_state->categoryRepository, &CategoryRepository::categoriesChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    new LedgerWatch(m_state, LedgerPart::Categories, [this] { reload(); }, this);
 }
 
 void CategoriesScreen::reload()

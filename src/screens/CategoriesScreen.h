@@ -10,7 +10,6 @@ class CategoryTreeModel;
 class QLineEdit;
 class QSortFilterProxyModel;
 class QTreeView;
-class ReloadCoalescer;
 
 // The category tree: search it, create top-level categories and subcategories,
 // edit and (softly) delete them. The view shows the tree through a proxy that
@@ -47,5 +46,4 @@ private:
     QTreeView* m_view = nullptr;
     CategoryTreeModel* m_model = nullptr;
     QSortFilterProxyModel* m_proxy = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
 };

@@ -408,9 +408,7 @@ QString ImportScreen::createTargetAccount()
     if (ModalDialog::exec(&form) != QDialog::Accepted)
         return QString();
     const Account account = form.account();
-    AccountService accounts(m_state->database, m_state->accountRepository, m_state->transactionRepository,
-                            m_state->recurringRepository, m_state->reconciliationRepository);
-    if (account.name.isEmpty() || !accounts.create(account, form.asOfDate()))
+    if (account.name.isEmpty() || !m_state->accountService->create(account, form.asOfDate()))
         return QString();
     reloadAccounts();
     selectData(m_accountCombo, account.id);

@@ -1,11 +1,10 @@
 #include "PayeeScreen.h"
 
-#include "data/Database.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,10 +46,7 @@ PayeeScreen::PayeeScreen(AppState* state, QWidget* parent)
     connect(renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
     connect(mergeButton, &QPushButton::clicked, this, &PayeeScreen::onMerge);
 
-    m_reloader = new ReloadCoalescer([this] { loadPayees(); }, this);
-    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    new LedgerWatch(m_state, LedgerPart::Transactions, [this] { loadPayees(); }, this);
 }
 
 void PayeeScreen::loadPayees()

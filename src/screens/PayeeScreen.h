@@ -5,7 +5,6 @@
 class AppState;
 class QLineEdit;
 class QListWidget;
-class ReloadCoalescer;
 
 // Lists every payee of the live transactions and renames the selected ones to a
 // new name, or merges two or more of them into one. Names match exactly: letter
@@ -36,5 +35,4 @@ private:
     AppState* m_state;
     QListWidget* m_payeeList = nullptr;
     QLineEdit* m_renameEdit = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
 };

@@ -2,11 +2,10 @@
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/Database.h"
 #include "data/ReconciliationRepository.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -70,11 +69,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* state, QWidge
     // It takes the hidden table's place, so the title stays at the top.
     layout->addWidget(m_emptyLabel, 1);
 
-    m_reloader = new ReloadCoalescer([this] { load(); }, this);
-    connect(m_state->reconciliationRepository, &ReconciliationRepository::reconciliationsChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->accountRepository, &AccountRepository::accountsChanged, m_reloader, &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    new LedgerWatch(m_state, LedgerPart::Reconciliations | LedgerPart::Accounts, [this] { load(); }, this);
 }
 
 void ReconciliationHistoryScreen::setAccount(const QString& accountId)

@@ -5,7 +5,6 @@
 class AppState;
 class QLabel;
 class QTableWidget;
-class ReloadCoalescer;
 
 // The completed reconciliations of one account, latest statement first.
 class ReconciliationHistoryScreen : public QWidget
@@ -24,5 +23,4 @@ private:
     QLabel* m_titleLabel = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_emptyLabel = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
 };

@@ -2,8 +2,6 @@
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/Database.h"
-#include "data/ReconciliationRepository.h"
 #include "data/ReconciliationService.h"
 #include "data/TransactionRepository.h"
 #include "register/TransactionActions.h"
@@ -11,7 +9,7 @@
 #include "widgets/Appearance.h"
 #include "widgets/DateField.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 #include "widgets/SmartAmountField.h"
 
 #include <QAction>
@@ -31,11 +29,6 @@ namespace {
 
 const QString kMutedStyle = QStringLiteral("color: #6E8A7E;");
 constexpr double kStatementLimit = 99999999.99;
-
-ReconciliationService serviceOf(AppState* state)
-{
-    return ReconciliationService(state->database, state->transactionRepository, state->reconciliationRepository);
-}
 
 QLabel* captionLabel(const QString& text, QWidget* parent)
 {
@@ -97,13 +90,8 @@ ReconciliationScreen::ReconciliationScreen(AppState* state, QWidget* parent)
     addCommand(QStringLiteral("deleteAction"), keysOf(QKeySequence::Delete, Qt::Key_Delete),
                &ReconciliationScreen::deleteSelectedTransaction);
 
-    m_reloader = new ReloadCoalescer([this] { fillTable(); }, this);
-    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, m_reloader,
-            [this](const QString& accountId) {
-                if (accountId.isEmpty() || accountId == m_accountId)
-                    m_reloader->request();
-            });
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    m_watch = new LedgerWatch(m_state, LedgerPart::Transactions, [this] { fillTable(); }, this);
+    m_watch->setAccount(QString());
 }
 
 QWidget* ReconciliationScreen::buildSummaryPanel()
@@ -249,6 +237,7 @@ void ReconciliationScreen::start(const QString& accountId)
         return;
     // Only a loaded account can be finished: without one nothing would match a statement.
     m_accountId = accountId;
+    m_watch->setAccount(accountId);
     m_currency = account->currency;
     m_statementBalanceField->setCurrency(m_currency);
     m_liability = isLiabilityAccount(account->accountType);
@@ -256,7 +245,7 @@ void ReconciliationScreen::start(const QString& accountId)
     m_depositsCaption->setText(m_liability ? tr("Cleared Payments") : tr("Cleared Deposits"));
     m_withdrawalsCaption->setText(m_liability ? tr("Cleared Charges") : tr("Cleared Withdrawals"));
 
-    const ReconciliationStart begun = serviceOf(m_state).start(*account);
+    const ReconciliationStart begun = m_state->reconciliationService->start(*account);
     m_previousBalance = begun.previousBalance;
     if (begun.statementDate)
         m_statementDateField->setDate(*begun.statementDate);
@@ -310,49 +299,44 @@ void ReconciliationScreen::onTransactionToggled(int)
 
 qint64 ReconciliationScreen::statementBalance() const
 {
-    const qint64 entered = amountToCents(m_statementBalanceField->value(), m_currency);
-    return m_liability ? -entered : entered;
+    return ReconciliationService::storedStatementBalance(amountToCents(m_statementBalanceField->value(), m_currency),
+                                                         m_liability);
+}
+
+QList<Transaction> ReconciliationScreen::tickedTransactions() const
+{
+    QList<Transaction> ticked;
+    for (int row = 0; row < m_transactions.size(); ++row) {
+        if (m_ticked.at(row))
+            ticked.append(m_transactions.at(row));
+    }
+    return ticked;
 }
 
 void ReconciliationScreen::updateDifference()
 {
-    qint64 deposits = 0;
-    qint64 withdrawals = 0;
-    for (int row = 0; row < m_transactions.size(); ++row) {
-        if (!m_ticked.at(row))
-            continue;
-        const qint64 amount = m_transactions.at(row).amount;
-        (amount >= 0 ? deposits : withdrawals) += amount;
-    }
-    const qint64 cleared = m_previousBalance + withdrawals + deposits;
-    const qint64 statement = statementBalance();
-    const qint64 difference = statement - cleared;
-
+    const ReconciliationFigures figures =
+        ReconciliationService::figures(m_previousBalance, tickedTransactions(), statementBalance());
     const auto show = [this](QLabel* label, qint64 value) {
         label->setText(formatMoneySigned(value, m_liability, m_currency));
     };
-    show(m_previousBalanceLabel, m_previousBalance);
-    show(m_depositsLabel, deposits);
-    show(m_withdrawalsLabel, withdrawals);
-    show(m_clearedBalanceLabel, cleared);
-    show(m_statementBalanceLabel, statement);
-    show(m_differenceLabel, difference);
-    const QColor colour = difference == 0 ? positiveAmountColor() : negativeAmountColor();
+    show(m_previousBalanceLabel, figures.previousBalance);
+    show(m_depositsLabel, figures.clearedDeposits);
+    show(m_withdrawalsLabel, figures.clearedWithdrawals);
+    show(m_clearedBalanceLabel, figures.clearedBalance);
+    show(m_statementBalanceLabel, figures.statementBalance);
+    show(m_differenceLabel, figures.difference);
+    const QColor colour = figures.difference == 0 ? positiveAmountColor() : negativeAmountColor();
     m_differenceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
-    m_finishButton->setEnabled(!m_accountId.isEmpty() && difference == 0);
+    m_finishButton->setEnabled(!m_accountId.isEmpty() && figures.difference == 0);
 }
 
 void ReconciliationScreen::finish()
 {
     if (!m_finishButton->isEnabled())
         return;
-    QList<Transaction> ticked;
-    for (int row = 0; row < m_transactions.size(); ++row) {
-        if (m_ticked.at(row))
-            ticked.append(m_transactions.at(row));
-    }
-    if (!serviceOf(m_state).finish(m_accountId, m_statementDateField->parsedDate(), statementBalance(),
-                                   m_previousBalance, ticked)) {
+    if (!m_state->reconciliationService->finish(m_accountId, m_statementDateField->parsedDate(), statementBalance(),
+                                                m_previousBalance, tickedTransactions())) {
         MessageBox::warning(this, tr("Reconciliation Not Saved"),
                             tr("The reconciliation could not be saved, and nothing was changed. Please try again."));
         return;

@@ -8,10 +8,10 @@
 
 class AppState;
 class DateField;
+class LedgerWatch;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class ReloadCoalescer;
 class SmartAmountField;
 
 // Reconciles one account against a bank statement: the user enters the
@@ -53,6 +53,7 @@ private:
     void fillRow(int row);
     // The statement's ending balance in minor units, stored-signed.
     qint64 statementBalance() const;
+    QList<Transaction> tickedTransactions() const;
     int currentRow() const;
 
     AppState* m_state;
@@ -76,5 +77,5 @@ private:
     QLabel* m_differenceLabel = nullptr;
     QPushButton* m_finishButton = nullptr;
     QTableWidget* m_table = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
+    LedgerWatch* m_watch = nullptr;
 };

@@ -5,14 +5,13 @@
 
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/RecurringRepository.h"
 #include "data/RecurringService.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -76,11 +75,7 @@ RecurringScreen::RecurringScreen(AppState* state, QWidget* parent)
     connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { showEditForm(index.row()); });
     connect(m_view, &QTableView::customContextMenuRequested, this, &RecurringScreen::onContextMenu);
 
-    m_reloader = new ReloadCoalescer([this] { reload(); }, this);
-    connect(m_state->recurringRepository, &RecurringRepository::recurringChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->accountRepository, &AccountRepository::accountsChanged, m_reloader, &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    new LedgerWatch(m_state, LedgerPart::Recurring | LedgerPart::Accounts, [this] { reload(); }, this);
 }
 
 void RecurringScreen::reload()

@@ -11,7 +11,6 @@ class QLabel;
 class QPoint;
 class QTableView;
 class RecurringModel;
-class ReloadCoalescer;
 
 // Every live recurring template in a sortable table, with the commands that
 // create, edit, confirm, skip, enter early and delete them, confirm everything
@@ -49,5 +48,4 @@ private:
     RecurringModel* m_model = nullptr;
     QTableView* m_view = nullptr;
     QLabel* m_dueLabel = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
 };

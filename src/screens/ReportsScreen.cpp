@@ -5,16 +5,13 @@
 #include "ReportTables.h"
 
 #include "data/AccountRepository.h"
-#include "data/CategoryRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
-#include "data/TransactionRepository.h"
 #include "services/ReportService.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -109,19 +106,14 @@ ReportsScreen::ReportsScreen(AppState* state, QWidget* parent)
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onFilterChanged);
 
-    m_reloader = new ReloadCoalescer(
+    new LedgerWatch(
+        m_state, LedgerPart::Accounts | LedgerPart::Categories | LedgerPart::Transactions,
         [this] {
             // A hidden window catches up in refresh() when it is shown again.
             if (isVisible())
                 refresh();
         },
         this);
-    connect(m_state->accountRepository, &AccountRepository::accountsChanged, m_reloader, &ReloadCoalescer::request);
-    connect(m_state->categoryRepository, &CategoryRepository::categoriesChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
 
     applyPreset(0);
     m_updating = false;

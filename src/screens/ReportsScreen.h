@@ -10,7 +10,6 @@ class QDateEdit;
 class QLabel;
 class QTabWidget;
 class QTableView;
-class ReloadCoalescer;
 class ReportTableModel;
 
 // The reports window: eight read-only report tables on tabs over one account
@@ -61,7 +60,6 @@ private:
     QDateEdit* m_p2ToEdit = nullptr;
     // One per tab, in tab order.
     QList<ReportTableModel*> m_models;
-    ReloadCoalescer* m_reloader = nullptr;
     // Set while the filter widgets are changed by the screen itself, so that their
     // change signals do not run the reports halfway.
     bool m_updating = true;

@@ -5,14 +5,13 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/SearchFilter.h"
 #include "data/TransactionRepository.h"
 #include "register/TransactionActions.h"
 #include "register/TransactionDetailsDialog.h"
 #include "state/AppState.h"
 #include "widgets/ModalDialog.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,10 +64,7 @@ SearchScreen::SearchScreen(AppState* state, QWidget* parent)
     connect(m_resultsView, &QTableView::customContextMenuRequested, this, &SearchScreen::onContextMenu);
 
     // Rows changed elsewhere (the register, a sync) must not linger here.
-    m_reloader = new ReloadCoalescer([this] { performSearch(); }, this);
-    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    new LedgerWatch(m_state, LedgerPart::Transactions, [this] { performSearch(); }, this);
 }
 
 void SearchScreen::buildFilterRow(QVBoxLayout* layout)

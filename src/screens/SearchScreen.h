@@ -15,7 +15,6 @@ class QLineEdit;
 class QTableView;
 class QTimer;
 class QVBoxLayout;
-class ReloadCoalescer;
 class SearchResultsModel;
 
 // Finds transactions of every account by text (payee, memo, check number) and
@@ -62,5 +61,4 @@ private:
     QCheckBox* m_dateRangeCheck = nullptr;
     QTableView* m_resultsView = nullptr;
     SearchResultsModel* m_resultsModel = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
 };

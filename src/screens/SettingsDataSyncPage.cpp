@@ -6,23 +6,17 @@
 #include "account/Client.h"
 #include "data/AccountRepository.h"
 #include "data/AccountService.h"
-#include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
-#include "data/LedgerConstants.h"
 #include "data/PreferencesRepository.h"
-#include "data/ReconciliationRepository.h"
-#include "data/RecurringRepository.h"
-#include "data/TransactionRepository.h"
 #include "services/BackupService.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
 #include "widgets/FileDialog.h"
 #include "widgets/InputDialog.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,9 +62,7 @@ SettingsDataSyncPage::SettingsDataSyncPage(AppState* state, QWidget* parent)
     reloadDeletedAccounts();
 
     // An account deleted while the window is open shows up at once.
-    auto* reloader = new ReloadCoalescer([this] { reloadDeletedAccounts(); }, this);
-    connect(m_state->accountRepository, &AccountRepository::accountsChanged, reloader, &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, reloader, &ReloadCoalescer::request);
+    new LedgerWatch(m_state, LedgerPart::Accounts, [this] { reloadDeletedAccounts(); }, this);
 }
 
 QWidget* SettingsDataSyncPage::buildSyncSection()
@@ -225,20 +217,7 @@ void SettingsDataSyncPage::onForceFullSyncClicked()
         != QMessageBox::Yes) {
         return;
     }
-    const int accounts = m_state->accountRepository->markAllPendingForResync();
-    const int categories = m_state->categoryRepository->markAllPendingForResync();
-    const int transactions = m_state->transactionRepository->markAllPendingForResync();
-    const int recurring = m_state->recurringRepository->markAllPendingForResync();
-    const int reconciliations = m_state->reconciliationRepository->markAllPendingForResync();
-    qInfo().noquote() << "Force Full Sync: marked pending —"
-                      << "accounts:" << accounts << "categories:" << categories << "transactions:" << transactions
-                      << "recurrings:" << recurring << "reconciliations:" << reconciliations;
-    m_state->preferencesRepository->remove(kSyncCursorKey);
-    m_state->preferencesRepository->remove(SyncEngine::kLastSyncTimestampKey);
-    m_state->syncEngine->requestFullResync();
-    m_state->database->announceLedgerReset();
-
-    m_state->syncEngine->syncNow();
+    m_state->syncEngine->forceFullSync();
     m_syncNowButton->setEnabled(false);
     m_forceFullSyncButton->setEnabled(false);
     m_syncNowButton->setText(tr("Syncing..."));
@@ -346,9 +325,7 @@ void SettingsDataSyncPage::restoreSelectedAccount()
     const QString id = item ? item->data(Qt::UserRole).toString() : QString();
     if (id.isEmpty())
         return;
-    AccountService service(m_state->database, m_state->accountRepository, m_state->transactionRepository,
-                           m_state->recurringRepository, m_state->reconciliationRepository);
-    const bool restored = service.restore(id);
+    const bool restored = m_state->accountService->restore(id);
     reloadDeletedAccounts();
     if (restored)
         emit deletedAccountRestored();

@@ -9,6 +9,7 @@
 #include "account/ClientConfig.h"
 #include "account/TokenManager.h"
 #include "data/AccountRepository.h"
+#include "data/AccountService.h"
 #include "data/CategoryRepository.h"
 #include "data/CategoryService.h"
 #include "data/Database.h"
@@ -16,10 +17,13 @@
 #include "data/OpeningBalanceService.h"
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
+#include "data/ReconciliationService.h"
 #include "data/RecurringRepository.h"
 #include "data/RecurringService.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "data/TransactionWriter.h"
+#include "data/TransferService.h"
 #include "services/BackupService.h"
 #include "services/ImportService.h"
 #include "services/ReportService.h"
@@ -51,10 +55,22 @@ QString environment(const char* name, const char* fallback)
 
 } // namespace
 
+// The rules hold no state of their own beyond the repositories they write through.
+struct AppState::LedgerRules
+{
+    TransactionWriter writer;
+    TransferService transfers;
+    OpeningBalanceService openingBalances;
+    AccountService accounts;
+    ReconciliationService reconciliations;
+};
+
 AppState::AppState(QObject* parent)
     : QObject(parent)
 {
 }
+
+AppState::~AppState() = default;
 
 OrvaAccount::ClientConfig AppState::clientConfigFromEnvironment()
 {
@@ -98,6 +114,19 @@ bool AppState::openLedger(const QString& databasePath)
                                       accountRepository, this);
     backupService = new BackupService(database, this);
     ledgerGate = new LedgerGate(importService, this);
+
+    m_rules.reset(new LedgerRules{
+        TransactionWriter(database, transactionRepository, splitLineRepository, categoryRepository),
+        TransferService(accountRepository),
+        OpeningBalanceService(database, transactionRepository, accountRepository),
+        AccountService(database, accountRepository, transactionRepository, recurringRepository,
+                       reconciliationRepository),
+        ReconciliationService(database, transactionRepository, reconciliationRepository)});
+    transactionWriter = &m_rules->writer;
+    transferService = &m_rules->transfers;
+    openingBalanceService = &m_rules->openingBalances;
+    accountService = &m_rules->accounts;
+    reconciliationService = &m_rules->reconciliations;
     return true;
 }
 
@@ -145,8 +174,7 @@ bool AppState::initialize()
 
     categoryService->seedIfEmpty();
     backfillOpeningBalances();
-    // A pull may bring accounts without their opening-balance row; a run that
-    // brought nothing costs the backfill one query.
+    // A pull may bring accounts without their opening-balance row.
     connect(syncEngine, &SyncEngine::dataChanged, this,
             [this] { ledgerGate->whenFree(this, [this] { backfillOpeningBalances(); }); });
     connect(syncEngine, &SyncEngine::syncCompleted, this, [this] { categoryService->seedDefaultCategories(); });
@@ -181,7 +209,7 @@ bool AppState::initialize()
 
 int AppState::backfillOpeningBalances()
 {
-    return OpeningBalanceService(database, transactionRepository, accountRepository).backfill();
+    return openingBalanceService->backfill();
 }
 
 void AppState::registerDeviceAndStartSync()

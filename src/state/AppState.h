@@ -3,9 +3,12 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QUrl;
 
 class AccountRepository;
+class AccountService;
 class AccountSharingService;
 class BackupService;
 class CategoryRepository;
@@ -13,8 +16,10 @@ class CategoryService;
 class Database;
 class ImportService;
 class LedgerGate;
+class OpeningBalanceService;
 class PreferencesRepository;
 class ReconciliationRepository;
+class ReconciliationService;
 class RecurringRepository;
 class RecurringService;
 class ReportService;
@@ -22,6 +27,8 @@ class SplitLineRepository;
 class SyncEngine;
 class ThemeManager;
 class TransactionRepository;
+class TransactionWriter;
+class TransferService;
 
 namespace OrvaAccount {
 class Client;
@@ -39,6 +46,7 @@ class AppState : public QObject
 
 public:
     explicit AppState(QObject* parent = nullptr);
+    ~AppState() override;
 
     // The program's start-up: the ledger in the data directory, the online
     // client from the environment, the stored preferences, the default
@@ -48,7 +56,7 @@ public:
 
     // The steps of initialize() that tests, tools and benchmarks use alone.
     // Opens and migrates the ledger at `databasePath`, then builds the seven
-    // repositories, the services and the ledger gate.
+    // repositories, the services, the ledger's rules and the ledger gate.
     bool openLedger(const QString& databasePath);
     // Builds the sync engine and the sharing service on `client`'s sync API,
     // pointed at `syncApiUrl`, and wires them to the ledger: the signed-in
@@ -80,6 +88,13 @@ public:
     ImportService* importService = nullptr;
     BackupService* backupService = nullptr;
     LedgerGate* ledgerGate = nullptr;
+    // The rules that write several rows for one user action, built once with
+    // the ledger: screens and dialogs reach them here and never make their own.
+    TransactionWriter* transactionWriter = nullptr;
+    TransferService* transferService = nullptr;
+    OpeningBalanceService* openingBalanceService = nullptr;
+    AccountService* accountService = nullptr;
+    ReconciliationService* reconciliationService = nullptr;
     AccountSharingService* sharingService = nullptr;
     OrvaAccount::Client* accountClient = nullptr;
     SyncEngine* syncEngine = nullptr;
@@ -96,4 +111,7 @@ signals:
 
 private:
     void registerDeviceAndStartSync();
+
+    struct LedgerRules;
+    std::unique_ptr<LedgerRules> m_rules;
 };

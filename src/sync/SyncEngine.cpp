@@ -22,6 +22,9 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <algorithm>
+#include <functional>
+
 const QString SyncEngine::kCursorUserKey = QStringLiteral("syncCursorUser");
 const QString SyncEngine::kDeferredRecordsKey = QStringLiteral("syncDeferredRecords");
 const QString SyncEngine::kLastSyncTimestampKey = QStringLiteral("lastSyncTimestamp");
@@ -178,6 +181,31 @@ void SyncEngine::stopPeriodicSync()
 void SyncEngine::requestFullResync()
 {
     m_fullResyncRequested = true;
+}
+
+bool SyncEngine::forceFullSync()
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    SqlSavepoint savepoint(db, QStringLiteral("force_full_sync"));
+    bool marked[5] = {};
+    const int accounts = m_accounts->markAllPendingForResync(&marked[0]);
+    const int categories = m_categories->markAllPendingForResync(&marked[1]);
+    const int transactions = m_transactions->markAllPendingForResync(&marked[2]);
+    const int recurring = m_recurring->markAllPendingForResync(&marked[3]);
+    const int reconciliations = m_reconciliations->markAllPendingForResync(&marked[4]);
+    qInfo().noquote() << "Force Full Sync: marked pending —"
+                      << "accounts:" << accounts << "categories:" << categories << "transactions:" << transactions
+                      << "recurrings:" << recurring << "reconciliations:" << reconciliations;
+    const bool done = savepoint.isActive() && std::all_of(std::begin(marked), std::end(marked), std::identity())
+                      && m_preferences->remove(kSyncCursorKey) && m_preferences->remove(kLastSyncTimestampKey)
+                      && savepoint.release();
+    if (!done) {
+        savepoint.rollback();
+        qWarning().noquote() << "Force Full Sync: the rows could not be marked; nothing was changed";
+    }
+    requestFullResync();
+    syncNow();
+    return done;
 }
 
 void SyncEngine::holdRuns()
@@ -489,7 +517,9 @@ void SyncEngine::finishRun(bool hasMore)
     m_running = false;
     setState(SyncState::Idle);
     emit syncCompleted();
-    emit dataChanged();
+    // Listeners reload and backfill on it: a run that changed no row spares them.
+    if (m_applier->writtenCount() > 0)
+        emit dataChanged();
     if (std::exchange(m_resyncRequested, false))
         QTimer::singleShot(0, this, &SyncEngine::syncNow);
 }

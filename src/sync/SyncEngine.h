@@ -77,6 +77,12 @@ public:
     // and the waiting records as it starts, so that a run under way, which
     // stores its cursor with every page, cannot undo the request.
     void requestFullResync();
+    // Force Full Sync: every live row of the five tables is marked for upload
+    // again and the cursor and the last sync time are forgotten, all in one SQL
+    // transaction; then a run starts that pulls everything from the beginning.
+    // False when the rows could not be marked: nothing was, and the run still
+    // pulls from the beginning.
+    bool forceFullSync();
 
     // While held, no run starts and a run under way waits before its next
     // write: for an import, which keeps an SQL transaction open while its
@@ -99,6 +105,7 @@ signals:
     void stateChanged(SyncEngine::SyncState state);
     void syncCompleted();
     void syncFailed(const QString& error);
+    // After syncCompleted, when the run's pull wrote rows.
     void dataChanged();
 
 private:

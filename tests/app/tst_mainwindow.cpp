@@ -4,13 +4,16 @@
 
 #include "account/Client.h"
 #include "app/MainWindow.h"
-#include "app/RecurringAutoPoster.h"
+#include "data/Clock.h"
+#include "data/Identifiers.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "services/ImportService.h"
+#include "state/RecurringAutoPoster.h"
 #include "sync/SyncEngine.h"
+#include "sync/SyncRecords.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ThemeManager.h"
 
@@ -99,6 +102,21 @@ void TestMainWindow::wholePathAgainstTheFakeServices()
     world.addDueRecurring(world.state->currentAccountId);
     window->findChild<RecurringAutoPoster*>()->onHourlyCheck();
     QCOMPARE(world.balance(world.state->accountRepository->listActive().first()), 23050);
+
+    // What another device added comes with the next run, into the card and the
+    // register; the entry due above posts once that run has caught up.
+    Transaction remote;
+    std::tie(remote.id, remote.accountId, remote.payee, remote.amount) =
+        std::tuple(newId(), world.state->currentAccountId, "Bakery", -300);
+    remote.date = Clock::today();
+    remote.createdAt = remote.updatedAt = Clock::nowUtc();
+    world.services.sync()->putRow(world.userId, QStringLiteral("transaction"), remote.id, 1,
+                                  SyncRecords::transactionPayload(remote, {}));
+    world.state->syncEngine->syncNow();
+    QTRY_COMPARE(world.cards().first().section('|', 1, 1), QStringLiteral("$220.50"));
+    const auto* model = window->findChild<RegisterModel*>();
+    QTRY_VERIFY(model->match(model->index(0, RegisterModel::PayeeColumn), Qt::DisplayRole, QStringLiteral("Bakery"))
+                    .size() == 1);
 
     signOut->trigger();
     QTRY_COMPARE(world.page(), QStringLiteral("welcomeScreen"));

@@ -31,6 +31,8 @@ private slots:
     void startsFromTheLastStatement_data();
     void startsFromTheLastStatement();
     void finishIsOneUnitOfWork();
+    void figuresOfTheTickedRows_data();
+    void figuresOfTheTickedRows();
 };
 
 void TestReconciliationService::startsFromTheLastStatement_data()
@@ -107,6 +109,48 @@ void TestReconciliationService::finishIsOneUnitOfWork()
     QCOMPARE(QVariantList({stored.statementDate, stored.statementBalance, stored.reconciledBalance, stored.completedAt,
                            stored.version, int(stored.syncStatus)}),
              QVariantList({QDate(2024, 3, 31), 13000, 13000, fixedNow(), 1, int(SyncStatus::Pending)}));
+}
+
+void TestReconciliationService::figuresOfTheTickedRows_data()
+{
+    QTest::addColumn<qint64>("previous");
+    QTest::addColumn<QList<qint64>>("ticked");
+    QTest::addColumn<qint64>("entered");
+    QTest::addColumn<bool>("liability");
+    // previous, deposits, withdrawals, cleared, statement, difference
+    QTest::addColumn<QList<qint64>>("figures");
+
+    QTest::newRow("checking, balanced") << qint64(10000) << QList<qint64>{5000, -2000} << qint64(13000) << false
+                                        << QList<qint64>{10000, 5000, -2000, 13000, 13000, 0};
+    QTest::newRow("checking, a cent over") << qint64(10000) << QList<qint64>{5000, -2000} << qint64(13001) << false
+                                           << QList<qint64>{10000, 5000, -2000, 13000, 13001, 1};
+    // What is owed is entered positive and stored negative.
+    QTest::newRow("credit card, balanced") << qint64(-50000) << QList<qint64>{10000, -5000} << qint64(45000) << true
+                                           << QList<qint64>{-50000, 10000, -5000, -45000, -45000, 0};
+    QTest::newRow("zero amounts count for nothing") << qint64(0) << QList<qint64>{0, -1, 0} << qint64(0) << false
+                                                << QList<qint64>{0, 0, -1, -1, 0, 1};
+    QTest::newRow("nothing ticked") << qint64(700) << QList<qint64>{} << qint64(-700) << true
+                                    << QList<qint64>{700, 0, 0, 700, 700, 0};
+}
+
+void TestReconciliationService::figuresOfTheTickedRows()
+{
+    QFETCH(qint64, previous);
+    QFETCH(QList<qint64>, ticked);
+    QFETCH(qint64, entered);
+    QFETCH(bool, liability);
+    QFETCH(QList<qint64>, figures);
+    QList<Transaction> rows;
+    for (const qint64 amount : ticked) {
+        Transaction t;
+        t.amount = amount;
+        rows.append(t);
+    }
+    const ReconciliationFigures f = ReconciliationService::figures(
+        previous, rows, ReconciliationService::storedStatementBalance(entered, liability));
+    QCOMPARE((QList<qint64>{f.previousBalance, f.clearedDeposits, f.clearedWithdrawals, f.clearedBalance,
+                            f.statementBalance, f.difference}),
+             figures);
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestReconciliationService)

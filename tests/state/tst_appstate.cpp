@@ -143,6 +143,10 @@ void TestAppState::buildsEverythingWithDefaults()
         QCOMPARE(member->parent(), state);
     }
 
+    // The ledger's rules are built once, with the ledger.
+    QVERIFY(state->transactionWriter && state->transferService && state->openingBalanceService
+            && state->accountService && state->reconciliationService);
+
     QVERIFY(!isAmountAutoDecimal());
     // The look belongs to the window layer.
     QVERIFY(!state->themeManager);

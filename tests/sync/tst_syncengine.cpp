@@ -6,13 +6,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
+#include <QRegularExpression>
 
 using namespace SyncTest;
 using State = SyncEngine::SyncState;
 
 namespace {
 
-const QStringList kOneRun{"state Syncing...", "state Synced", "completed", "dataChanged"};
+// A run that brings nothing new: it changed no row, so it says nothing of data.
+const QStringList kOneRun{"state Syncing...", "state Synced", "completed"};
 
 // Processes what is due now, zero-delay timers included.
 void settleEvents()
@@ -35,6 +37,8 @@ private slots:
     void stateTexts_data();
     void stateTexts();
     void successfulRunSignalsInOrder();
+    void dataChangedOnlyAfterWrittenRows_data();
+    void dataChangedOnlyAfterWrittenRows();
     void triggerDuringAFailingRunGivesNoFurtherRun();
     void signedOutSendsNothing();
     void debounceCollapsesABurst();
@@ -42,6 +46,8 @@ private slots:
     void triggersAndRefusedRefreshDuringARun();
     void heldTriggersGiveOneRunAfterRelease();
     void fullResyncRequestedDuringARun();
+    void forceFullSyncMarksEverythingAtOnce();
+    void forceFullSyncIsAllOrNothing();
     void heldRunWritesNothingInsideAnImport();
 
 private:
@@ -109,6 +115,40 @@ void TestSyncEngine::successfulRunSignalsInOrder()
     // Nothing was pending, so nothing was pushed.
     QCOMPARE(m_world->pushes().size(), 0);
     QCOMPARE(pullCount(), 1);
+}
+
+void TestSyncEngine::dataChangedOnlyAfterWrittenRows_data()
+{
+    QTest::addColumn<int>("fromElsewhere");
+    QTest::addColumn<bool>("ownRowsAgain");
+    QTest::addColumn<QStringList>("emitted");
+
+    QTest::newRow("nothing at the server") << 0 << false << kOneRun;
+    QTest::newRow("our own rows, pulled again unchanged") << 0 << true << kOneRun;
+    QTest::newRow("another device's account") << 1 << false << kOneRun + QStringList{"dataChanged"};
+    QTest::newRow("three of them, once") << 3 << true << kOneRun + QStringList{"dataChanged"};
+}
+
+void TestSyncEngine::dataChangedOnlyAfterWrittenRows()
+{
+    QFETCH(int, fromElsewhere);
+    QFETCH(bool, ownRowsAgain);
+    QFETCH(QStringList, emitted);
+    QVERIFY(device()->accounts->insert(newAccount(QStringLiteral("Ours"))));
+    QVERIFY(device()->sync());
+    device()->debounceTimer()->stop();
+    for (int i = 0; i < fromElsewhere; ++i) {
+        const Account remote = newAccount(QStringLiteral("From elsewhere %1").arg(i));
+        m_world->fake()->putRow(m_world->userId(), QStringLiteral("account"), remote.id, 1,
+                                SyncRecords::accountPayload(remote));
+    }
+    if (ownRowsAgain)
+        engine()->requestFullResync();
+
+    m_log.clear();
+    QVERIFY(device()->sync());
+    QCOMPARE(m_log, emitted);
+    QCOMPARE(countWhere(QStringLiteral("accounts")), 1 + fromElsewhere);
 }
 
 void TestSyncEngine::triggerDuringAFailingRunGivesNoFurtherRun()
@@ -252,6 +292,79 @@ void TestSyncEngine::fullResyncRequestedDuringARun()
     QTRY_COMPARE(pullCount(), 3);
     QVERIFY(!m_world->pulls().constLast().query.hasQueryItem(QStringLiteral("cursor")));
     QTRY_COMPARE(m_log.count(QStringLiteral("completed")), 3);
+}
+
+namespace {
+
+// One live row in each synced table and a deleted transaction, all synced.
+QString seedSyncedLedger(Device* device)
+{
+    const Account account = newAccount(QStringLiteral("Checking"));
+    Transaction gone = newTransaction(account.id, QStringLiteral("Gone"), -100);
+    const bool seeded = device->accounts->insert(account) && device->categories->insert(newCategory("Food"))
+                        && device->recurring->insert(newRecurring(account.id, QStringLiteral("Rent"), -90000))
+                        && device->transactions->insert(newTransaction(account.id, QStringLiteral("Bakery"), -450))
+                        && device->transactions->insert(gone) && device->transactions->softDelete(gone.id)
+                        && device->reconciliations->insert(newReconciliation(account.id, QDate(2024, 2, 29), 0))
+                        && device->sync() && device->pendingCount() == 0;
+    return seeded ? gone.id : QString();
+}
+
+// Pending rows per synced table, then whether the cursor and the last sync time are kept.
+QVariantList resyncState(Device* device)
+{
+    QVariantList state;
+    for (const QString& table : kSyncedTables)
+        state.append(countWhere(table, QStringLiteral("sync_status = 'pending'")));
+    state << device->preferences->get(QStringLiteral("syncCursor")).has_value()
+          << device->preferences->get(SyncEngine::kLastSyncTimestampKey).has_value();
+    return state;
+}
+
+} // namespace
+
+void TestSyncEngine::forceFullSyncMarksEverythingAtOnce()
+{
+    const QString goneId = seedSyncedLedger(device());
+    QVERIFY(!goneId.isEmpty());
+    QCOMPARE(resyncState(device()), QVariantList({0, 0, 0, 0, 0, true, true}));
+    const qsizetype pushes = m_world->pushes().size();
+
+    QTest::ignoreMessage(QtInfoMsg, "Force Full Sync: marked pending — accounts: 1 categories: 1 transactions: 1 "
+                                    "recurrings: 1 reconciliations: 1");
+    QVERIFY(engine()->forceFullSync());
+    // The run has started but not yet been answered; a deleted row keeps its status.
+    QCOMPARE(resyncState(device()), QVariantList({1, 1, 1, 1, 1, false, false}));
+    QCOMPARE(countWhere(QStringLiteral("transactions"), QStringLiteral("sync_status = 'synced'")), 1);
+    QVERIFY(engine()->isRunning());
+
+    QTRY_COMPARE(m_log.count(QStringLiteral("completed")), 2);
+    QCOMPARE(m_world->pushes().size(), pushes + 1);
+    QCOMPARE(m_world->pushes().constLast().jsonBody().value(QLatin1String("changes")).toArray().size(), 5);
+    QVERIFY(!m_world->pulls().constLast().query.hasQueryItem(QStringLiteral("cursor")));
+    QCOMPARE(resyncState(device()), QVariantList({0, 0, 0, 0, 0, true, true}));
+}
+
+void TestSyncEngine::forceFullSyncIsAllOrNothing()
+{
+    QVERIFY(!seedSyncedLedger(device()).isEmpty());
+    const QString stamp = device()->preferences->getString(SyncEngine::kLastSyncTimestampKey);
+    // The last of the five tables refuses: the four before it are not left marked.
+    QSqlQuery refuse(QSqlDatabase::database());
+    QVERIFY(refuse.exec(QStringLiteral("CREATE TRIGGER refuse_resync BEFORE UPDATE ON reconciliations "
+                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("markAllPendingForResync failed:")));
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^Force Full Sync: marked pending")));
+    QTest::ignoreMessage(QtWarningMsg, "Force Full Sync: the rows could not be marked; nothing was changed");
+    QVERIFY(!engine()->forceFullSync());
+    QCOMPARE(QVariantList({device()->pendingCount(),
+                           device()->preferences->getString(SyncEngine::kLastSyncTimestampKey)}),
+             QVariantList({0, stamp}));
+
+    // The run still pulls from the beginning.
+    QTRY_COMPARE(m_log.count(QStringLiteral("completed")), 2);
+    QVERIFY(!m_world->pulls().constLast().query.hasQueryItem(QStringLiteral("cursor")));
 }
 
 void TestSyncEngine::heldTriggersGiveOneRunAfterRelease()

@@ -1,9 +1,9 @@
 #include "RecurringAutoPoster.h"
 
+#include "AppState.h"
+#include "LedgerGate.h"
 #include "account/Client.h"
 #include "data/RecurringService.h"
-#include "state/AppState.h"
-#include "state/LedgerGate.h"
 #include "sync/SyncEngine.h"
 
 #include <QTimer>
