@@ -23,7 +23,7 @@ Timing timeRuns(int runs, const std::function<void()>& work, const std::function
         times.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
-    return {times.first(), times.at(times.size() / 2)};
+    return {times.first(), times.at(times.size() / 2), times.last()};
 }
 
 double median(QList<double> values)
@@ -35,4 +35,10 @@ double median(QList<double> values)
 QString msText(double value)
 {
     return QString::number(value, 'f', 2).rightJustified(8) + QLatin1String(" ms");
+}
+
+QString spreadText(const Timing& timing)
+{
+    return msText(timing.minMs) + QLatin1String(" /") + msText(timing.medianMs) + QLatin1String(" /")
+           + msText(timing.maxMs);
 }

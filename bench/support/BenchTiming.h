@@ -13,6 +13,7 @@ struct Timing
 {
     double minMs = 0;
     double medianMs = 0;
+    double maxMs = 0;
 };
 
 // Times `runs` runs of `work`; `prepare`, when given, runs untimed before each.
@@ -23,3 +24,5 @@ double median(QList<double> values);
 
 // "   12.34 ms", right-aligned for columns.
 QString msText(double value);
+// "min / median / max" in msText form.
+QString spreadText(const Timing& timing);

@@ -1,9 +1,11 @@
 #include "RegisterScreen.h"
 
+#include "RegisterChangeWatch.h"
 #include "RegisterDelegate.h"
 #include "RegisterEntryCommit.h"
 #include "RegisterFilterDialog.h"
 #include "RegisterModel.h"
+#include "RegisterPlace.h"
 #include "RegisterTableView.h"
 #include "TransactionActions.h"
 
@@ -70,6 +72,25 @@ QString colorStyle(const QString& color, const QString& extra = QString())
     return QStringLiteral("color: %1;%2").arg(color, extra);
 }
 
+// The header's figures are those of the whole register, whatever the filter
+// shows; a reconciled row counts as cleared.
+struct Figures
+{
+    qint64 cleared = 0;
+    qint64 total = 0;
+};
+
+Figures figuresOf(const RegisterRows& rows)
+{
+    Figures figures;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        figures.total += rows.amount(i);
+        if (rows.cleared(i) || rows.reconciled(i))
+            figures.cleared += rows.amount(i);
+    }
+    return figures;
+}
+
 } // namespace
 
 RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
@@ -105,15 +126,7 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     buildStatusLine(outer);
 
     m_reloader = new ReloadCoalescer([this] { reloadNow(); }, this);
-    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, this,
-            [this](const QString& accountId) {
-                if (accountId.isEmpty() || accountId == m_accountId)
-                    m_reloader->request();
-            });
-    connect(m_state->categoryRepository, &CategoryRepository::categoriesChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->accountRepository, &AccountRepository::accountsChanged, m_reloader, &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    m_changes = new RegisterChangeWatch(state, m_reloader, this);
 }
 
 void RegisterScreen::buildHeader(QVBoxLayout* outer)
@@ -272,6 +285,7 @@ void RegisterScreen::setAccount(const QString& accountId)
     // Whatever is typed belongs to the row of the account being left.
     discardOpenEditor();
     m_accountId = accountId;
+    m_changes->setAccount(accountId);
     m_delegate->setAccountId(accountId);
     m_filter = RegisterFilter::fromJson(m_state->preferencesRepository->getString(registerFilterKey(accountId)));
     updateFilterButton();
@@ -303,23 +317,9 @@ void RegisterScreen::reloadNow()
     m_subtitleLabel->setText(subtitle);
     m_subtitleLabel->setVisible(!subtitle.isEmpty());
 
-    // What the user looks at is remembered by transaction: rows move when others come and go.
-    const QModelIndex top = m_table->indexAt(QPoint(0, 0));
-    const QString topId = transactionIdAt(top.row());
-    const QModelIndex current = m_table->currentIndex();
-    const QString currentId = transactionIdAt(current.row());
-    const bool onEntryRow = current.isValid() && current.row() == m_model->entryRow();
-
-    QList<RegisterRow> rows = m_state->transactionRepository->registerRows(m_accountId);
-    // The figures are those of the whole register, whatever the filter shows;
-    // a reconciled row counts as cleared.
-    qint64 cleared = 0;
-    qint64 total = 0;
-    for (const RegisterRow& row : std::as_const(rows)) {
-        total += row.amount;
-        if (row.cleared || row.reconciled)
-            cleared += row.amount;
-    }
+    const RegisterPlace place(m_table, m_model);
+    RegisterRows rows = m_state->transactionRepository->registerRows(m_accountId);
+    const Figures figures = figuresOf(rows);
     // Running balances stay those of the whole register.
     if (m_filter.activeCount() > 0)
         rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
@@ -334,35 +334,54 @@ void RegisterScreen::reloadNow()
     m_model->setLiabilityAccount(liability);
     m_model->setCurrency(account->currency);
     m_model->setTransactions(std::move(rows));
+    m_changes->markShown();
 
     updateOpeningBalanceBanner(account->currency);
-    showFigures(cleared, total, liability, account->currency);
+    showFigures(figures.cleared, figures.total, liability, account->currency);
+    place.restore(m_table, m_model);
+}
 
-    // The scroll range must be that of the new rows before scrolling in them.
-    m_table->doItemsLayout();
-    const int lastRow = m_model->rowCount() - 1;
-    int currentRow = -1;
-    if (onEntryRow) {
-        // Never on a stored row instead: typing there would overwrite it.
-        currentRow = m_model->entryRow();
-    } else if (current.isValid()) {
-        currentRow = rowForTransactionId(currentId);
-        if (currentRow < 0)
-            currentRow = std::min(current.row(), lastRow);
+void RegisterScreen::showOwnChange(const QStringList& ids)
+{
+    discardOpenEditor();
+    // In place only over the whole register as last shown: a filtered one lacks
+    // the rows a new row's balance builds on.
+    const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
+    if (m_changes->isStale() || m_filter.activeCount() > 0 || !account) {
+        reload();
+        return;
     }
-    const int column = std::max(current.column(), 0);
-    if (currentRow >= 0)
-        m_table->setCurrentIndex(m_model->index(currentRow, column));
-    if (top.isValid()) {
-        int topRow = rowForTransactionId(topId);
-        if (topRow < 0)
-            topRow = std::min(top.row(), lastRow);
-        const int horizontal = m_table->horizontalScrollBar()->value();
-        m_table->scrollTo(m_model->index(topRow, top.column()), QAbstractItemView::PositionAtTop);
-        m_table->horizontalScrollBar()->setValue(horizontal);
+    const bool liability = isLiabilityAccount(account->accountType);
+    const RegisterPlace place(m_table, m_model);
+    // As a reload does: what was typed into a row is dropped.
+    m_model->setEditRow(-1);
+    m_model->resetEntryBuffer();
+    bool openingRowTouched = false;
+    for (const QString& id : ids) {
+        if (id.isEmpty())
+            continue;
+        std::optional<RegisterRow> fresh = m_state->transactionRepository->registerRow(id);
+        if (fresh && fresh->accountId != m_accountId)
+            fresh.reset();
+        // Only a liability account's opening balance can show the banner.
+        if (liability && !openingRowTouched) {
+            const int shown = m_model->rowOf(id);
+            openingRowTouched = (fresh && isOpeningBalancePayee(fresh->payee))
+                                || (shown >= 0 && isOpeningBalancePayee(m_model->transactionAt(shown).payee));
+        }
+        if (!m_model->applyRow(id, fresh)) {
+            reload();
+            return;
+        }
     }
-    if (currentRow >= 0)
-        m_table->scrollTo(m_model->index(currentRow, column));
+    if (openingRowTouched)
+        updateOpeningBalanceBanner(account->currency);
+    const Figures figures = figuresOf(m_model->rows());
+    showFigures(figures.cleared, figures.total, liability, account->currency);
+    place.restore(m_table, m_model);
+    const QModelIndex current = m_table->currentIndex();
+    if (current.isValid())
+        startEditingRow(current.row());
 }
 
 void RegisterScreen::showFigures(qint64 cleared, qint64 total, bool liability, Currency currency)
@@ -377,13 +396,7 @@ void RegisterScreen::showFigures(qint64 cleared, qint64 total, bool liability, C
 
 int RegisterScreen::rowForTransactionId(const QString& id) const
 {
-    if (id.isEmpty())
-        return -1;
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (isTransactionRow(row) && m_model->transactionAt(row).id == id)
-            return row;
-    }
-    return -1;
+    return m_model->rowOf(id);
 }
 
 QString RegisterScreen::transactionIdAt(int row) const
@@ -566,8 +579,7 @@ void RegisterScreen::startEditingRow(int row)
     }
     if (!isTransactionRow(row) || row == m_model->editRow())
         return;
-    const RegisterRow& transaction = m_model->transactionAt(row);
-    m_model->loadEntryBuffer(transaction, transaction.categoryText);
+    m_model->loadEntryBuffer(m_model->transactionAt(row));
     m_model->setEditRow(row);
 }
 
@@ -630,8 +642,13 @@ void RegisterScreen::toggleClearedAt(int row)
         m_table->viewport()->update();
         return;
     }
-    if (isTransactionRow(row) && TransactionActions::toggleCleared(m_state, m_model->transactionAt(row)))
-        reloadAfterOwnChange();
+    const QString id = transactionIdAt(row);
+    // The mark is flipped on the transaction as stored, every field of which is written back.
+    const std::optional<Transaction> stored = m_state->transactionRepository->findById(id);
+    if (!stored || stored->deletedAt)
+        return;
+    if (m_changes->ownWrite([&] { return TransactionActions::toggleCleared(m_state, *stored); }))
+        showOwnChange({id});
 }
 
 void RegisterScreen::commitCurrentRow()
@@ -644,12 +661,12 @@ void RegisterScreen::commitCurrentRow()
         return;
     const int editRow = m_model->editRow();
     const bool newRow = editRow == -1 || editRow == m_model->entryRow();
-    std::optional<Transaction> edited;
+    std::optional<RegisterRow> edited;
     if (!newRow && isTransactionRow(editRow))
         edited = m_model->transactionAt(editRow);
 
     RegisterEntryCommit entry(m_state, m_accountId);
-    switch (entry.commit(*m_model, edited ? &*edited : nullptr)) {
+    switch (m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); })) {
     case RegisterEntryCommit::Outcome::Saved:
         break;
     case RegisterEntryCommit::Outcome::PayeeRequired:
@@ -689,17 +706,17 @@ void RegisterScreen::commitCurrentRow()
         break;
     }
 
+    const Transaction& saved = entry.transaction();
     if (newRow) {
-        const Transaction& saved = entry.transaction();
         if (m_filter.activeCount() > 0 && !m_filter.matches(saved))
             flashStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
         // The next entry starts on the date this one was saved with.
         m_model->setEntryText(RegisterModel::NextEntryDateSlot, saved.date.toString(RegisterModel::kDateFormat));
-        reload();
+        showOwnChange({saved.id, saved.transferLinkId});
         focusEntryRow();
         return;
     }
-    reload();
+    showOwnChange(edited ? QStringList{edited->id} : QStringList{saved.id, saved.transferLinkId});
     if (editRow + 1 < m_model->rowCount())
         m_table->setCurrentIndex(m_model->index(editRow + 1, RegisterModel::DateColumn));
 }

@@ -15,6 +15,7 @@ class QLabel;
 class QModelIndex;
 class QPushButton;
 class QVBoxLayout;
+class RegisterChangeWatch;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
@@ -82,6 +83,10 @@ private:
     // A change this screen made itself shows at once: the row being edited in
     // place goes with its editor, which would otherwise hold the reload off.
     void reloadAfterOwnChange();
+    // The rows of `ids` as now stored, after a write made through
+    // RegisterChangeWatch::ownWrite: in place, keeping the current cell and the
+    // scroll position, or by a reload when the register cannot place them.
+    void showOwnChange(const QStringList& ids);
     void flashAmountNotUnderstood(const QString& text);
     void showFigures(qint64 cleared, qint64 total, bool liability, Currency currency);
     int rowForTransactionId(const QString& id) const;
@@ -145,5 +150,6 @@ private:
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;
     ReloadCoalescer* m_reloader = nullptr;
+    RegisterChangeWatch* m_changes = nullptr;
     RegisterRowCommands* m_commands = nullptr;
 };
