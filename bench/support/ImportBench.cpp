@@ -228,6 +228,10 @@ QString raceTheShell(const QString& folder, const ShellRace& race)
                 perRow(selectMedian));
     std::printf("  min:    %s %8.1f ms   one INSERT per row %8.1f ms   one INSERT ... SELECT %8.1f ms\n",
                 race.importName, importMin, shellMin, selectMin);
+    std::printf("  max:    %s %8.1f ms   one INSERT per row %8.1f ms   one INSERT ... SELECT %8.1f ms\n",
+                race.importName, *std::max_element(importMs.cbegin(), importMs.cend()),
+                *std::max_element(shellMs.cbegin(), shellMs.cend()),
+                *std::max_element(selectMs.cbegin(), selectMs.cend()));
     std::printf("  ratio %s / one-statement floor: %.2f (median), %.2f (min); aim <= %.2f\n", race.importName,
                 importMedian / selectMedian, importMin / selectMin, race.aim);
     std::printf("  ratio %s / per-row floor: %.2f (median), %.2f (min)\n", race.importName,

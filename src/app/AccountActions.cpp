@@ -1,5 +1,7 @@
 #include "AccountActions.h"
 
+#include "CurrentAccount.h"
+
 #include "account/Client.h"
 #include "data/AccountRepository.h"
 #include "data/AccountService.h"
@@ -14,11 +16,8 @@
 #include "widgets/ModalDialog.h"
 
 #include <QMainWindow>
-#include <QStatusBar>
 
 namespace {
-
-constexpr int kStatusMs = 3000;
 
 AccountService accountServiceOf(AppState* state)
 {
@@ -33,13 +32,6 @@ AccountActions::AccountActions(AppState* state, QMainWindow* window)
     , m_state(state)
     , m_window(window)
 {
-}
-
-QString AccountActions::requireCurrentAccount() const
-{
-    if (m_state->currentAccountId.isEmpty())
-        m_window->statusBar()->showMessage(tr("Select an account first"), kStatusMs);
-    return m_state->currentAccountId;
 }
 
 void AccountActions::showNewAccountDialog()
@@ -60,7 +52,7 @@ void AccountActions::showNewAccountDialog()
 
 void AccountActions::showEditAccountDialog()
 {
-    const QString id = requireCurrentAccount();
+    const QString id = CurrentAccount::requireId(m_state, m_window);
     const std::optional<Account> stored = id.isEmpty() ? std::nullopt : m_state->accountRepository->findById(id);
     if (!stored)
         return;
@@ -131,13 +123,13 @@ void AccountActions::deleteAccount(const QString& accountId)
 
 void AccountActions::deleteCurrentAccount()
 {
-    if (const QString id = requireCurrentAccount(); !id.isEmpty())
+    if (const QString id = CurrentAccount::requireId(m_state, m_window); !id.isEmpty())
         deleteAccount(id);
 }
 
 void AccountActions::showShareAccountDialog()
 {
-    const QString id = requireCurrentAccount();
+    const QString id = CurrentAccount::requireId(m_state, m_window);
     const std::optional<Account> account = id.isEmpty() ? std::nullopt : m_state->accountRepository->findById(id);
     if (!account)
         return;

@@ -43,9 +43,6 @@ signals:
     void accountScreenRequested(OrvaAccount::AccountScreen::Tab tab);
 
 private:
-    // The current account's id, or empty after telling the user to pick one.
-    QString requireCurrentAccount() const;
-
     AppState* m_state;
     QMainWindow* m_window;
 };

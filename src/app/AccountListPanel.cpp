@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int kShortcutCount = 10;
+constexpr int kItemVerticalPadding = 14;
 
 QString colorName(const char* dark, const char* light)
 {
@@ -121,7 +122,8 @@ void AccountListPanel::rebuildNow()
         auto* card = new AccountCard(account, balance);
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
-        item->setSizeHint(QSize(width, card->sizeHint().height() + 10));
+        // The items' style sheet pads them 7 pixels above and below: less room clips the name's descenders.
+        item->setSizeHint(QSize(width, card->sizeHint().height() + kItemVerticalPadding));
         m_list->insertItem(m_list->count(), item);
         m_list->setItemWidget(item, card);
         // The stored balance: what is owed subtracts from the total.

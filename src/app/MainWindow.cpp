@@ -3,8 +3,11 @@
 #include "AccountActions.h"
 #include "AccountListPanel.h"
 #include "EmptyStatePage.h"
+#include "HelpActions.h"
+#include "MainMenus.h"
 #include "RecurringAutoPoster.h"
 #include "StatusBar.h"
+#include "ToolWindows.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
@@ -13,6 +16,7 @@
 #include "data/RecurringRepository.h"
 #include "data/RecurringService.h"
 #include "register/RegisterScreen.h"
+#include "screens/RecurringFormDialog.h"
 #include "screens/WelcomeScreen.h"
 #include "state/AppState.h"
 #include "sync/SyncEngine.h"
@@ -47,15 +51,21 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(1280, 900);
 
-    setupMenuBar();
+    m_menus = new MainMenus(menuBar(), MainMenus::developerItemsFromEnvironment(), this);
+    m_menus->action(MainMenus::Command::OrvalenAccount)->setStatusTip(tr("Sign in or sign up"));
     setupAccountActions();
+    setupToolWindows();
 
     m_registerScreen = new RegisterScreen(state);
     m_registerScreen->setObjectName(QStringLiteral("registerScreen"));
+    // The register always shows the current account, which the window reconciles.
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, m_toolWindows,
+            &ToolWindows::showReconciliationWindow);
     connect(m_registerScreen, &RegisterScreen::editAccountRequested, m_accountActions,
             &AccountActions::showEditAccountDialog);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString& text) { m_statusBar->showTimedMessage(text, kErrorStatusMs); });
+    setupMemorizeForm();
 
     connect(state->preferencesRepository, &PreferencesRepository::changed, this,
             &MainWindow::applyPreferenceChange);
@@ -82,6 +92,8 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
     m_statusBar->refreshColors();
+    setupHelpActions();
+    connectMenus();
 
     setupThemeConnections();
     setupAuthConnections();
@@ -107,18 +119,39 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     });
 }
 
-void MainWindow::setupMenuBar()
+void MainWindow::connectMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    m_accountAction = file->addAction(tr("Orvalen &Account..."));
-    m_accountAction->setObjectName(QStringLiteral("accountAction"));
-    m_accountAction->setStatusTip(tr("Sign in or sign up"));
-    connect(m_accountAction, &QAction::triggered, this, [this] { showOrvalenAccountScreen(); });
-    file->addSeparator();
-    m_signOutAction = file->addAction(tr("Sign &Out"));
-    m_signOutAction->setObjectName(QStringLiteral("signOutAction"));
-    connect(m_signOutAction, &QAction::triggered, m_state->accountClient->authClient(),
-            &OrvaAccount::AuthClient::logout);
+    using Command = MainMenus::Command;
+    const std::pair<Command, std::function<void()>> targets[] = {
+        {Command::NewTransaction, [this] { m_registerScreen->cancelEdit(); }},
+        {Command::NewAccount, [this] { m_accountActions->showNewAccountDialog(); }},
+        {Command::Import, [this] { m_toolWindows->showImportWindow(); }},
+        {Command::OrvalenAccount, [this] { m_toolWindows->showOrvalenAccountScreen(); }},
+        {Command::SignOut, [this] { m_state->accountClient->authClient()->logout(); }},
+        {Command::Quit, [this] { close(); }},
+        {Command::Find, [this] { m_toolWindows->showSearchWindow(); }},
+        {Command::Preferences, [this] { m_toolWindows->showSettingsWindow(); }},
+        {Command::EditAccount, [this] { m_accountActions->showEditAccountDialog(); }},
+        {Command::Reconcile, [this] { m_toolWindows->showReconciliationWindow(); }},
+        {Command::ReconciliationHistory, [this] { m_toolWindows->showReconciliationHistoryWindow(); }},
+        {Command::RenamePayees, [this] { m_toolWindows->showPayeesWindow(); }},
+        {Command::ShareAccount, [this] { m_accountActions->showShareAccountDialog(); }},
+        {Command::DeleteAccount, [this] { m_accountActions->deleteCurrentAccount(); }},
+        {Command::Reports, [this] { m_toolWindows->showReportsWindow(); }},
+        {Command::Recurring, [this] { m_toolWindows->showRecurringWindow(); }},
+        {Command::Categories, [this] { m_toolWindows->showCategoriesWindow(); }},
+        {Command::About, [this] { m_helpActions->showAboutBox(); }},
+        {Command::WhatsNew, [this] { m_helpActions->showWhatsNewDialog(); }},
+        {Command::CheckForUpdates, [this] { m_helpActions->checkForUpdates(); }},
+        {Command::SendFeedback, [this] { m_helpActions->sendFeedback(); }},
+        {Command::KeyboardShortcuts, [this] { m_helpActions->showKeyboardShortcuts(); }},
+        {Command::LoadSampleData, [this] { m_helpActions->loadSampleData(); }},
+        {Command::ClearSampleData, [this] { m_helpActions->clearSampleData(); }},
+    };
+    for (const auto& [command, target] : targets) {
+        if (QAction* action = m_menus->action(command))
+            connect(action, &QAction::triggered, this, target);
+    }
 }
 
 void MainWindow::setupAccountActions()
@@ -131,7 +164,29 @@ void MainWindow::setupAccountActions()
     });
     connect(m_accountActions, &AccountActions::accountDeleted, this, &MainWindow::onAccountDeleted);
     connect(m_accountActions, &AccountActions::accountScreenRequested, this,
-            &MainWindow::showOrvalenAccountScreen);
+            [this](OrvaAccount::AccountScreen::Tab tab) { m_toolWindows->showOrvalenAccountScreen(tab); });
+}
+
+void MainWindow::setupToolWindows()
+{
+    m_toolWindows = new ToolWindows(m_state, this);
+    connect(m_toolWindows, &ToolWindows::transactionsWritten, this, &MainWindow::reloadRegisterAndAccounts);
+    connect(m_toolWindows, &ToolWindows::payeesChanged, this, [this] { m_registerScreen->reload(); });
+    connect(m_toolWindows, &ToolWindows::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+}
+
+void MainWindow::setupHelpActions()
+{
+    m_helpActions = new HelpActions(m_state, this, m_statusBar);
+    connect(m_helpActions, &HelpActions::sampleDataLoaded, this, &MainWindow::onAccountsChanged);
+    connect(m_helpActions, &HelpActions::sampleDataCleared, this, &MainWindow::onSampleDataCleared);
+}
+
+void MainWindow::setupMemorizeForm()
+{
+    m_registerScreen->setMemorizeForm([this](const RecurringTransaction& seed, QWidget* parent) {
+        return RecurringFormDialog::memorize(m_state, seed, parent);
+    });
 }
 
 void MainWindow::setupAccountList()
@@ -207,8 +262,9 @@ bool MainWindow::isSignedIn() const
 void MainWindow::updateAuthUI()
 {
     const bool signedIn = isSignedIn();
-    m_signOutAction->setVisible(signedIn);
-    m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
+    m_menus->action(MainMenus::Command::SignOut)->setVisible(signedIn);
+    m_menus->action(MainMenus::Command::OrvalenAccount)
+        ->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
     if (!signedIn) {
         m_statusBar->setSyncText(tr("Not signed in"));
         m_welcomeScreen->setReturningUser(QSettings().value(QLatin1String(kSignedInBeforeKey), false).toBool());
@@ -286,17 +342,22 @@ void MainWindow::onAccountContextMenu(const QPoint& globalPos, const QString& ac
     if (!accountId.isEmpty()) {
         const std::optional<Account> account = m_state->accountRepository->findById(accountId);
         const QString name = account ? account->name : QString();
-        // The actions work on the current account: the one clicked becomes it first.
-        const auto onAccount = [this, accountId](void (AccountActions::*action)()) {
-            return [this, accountId, action] {
+        // The commands work on the current account: the one clicked becomes it first.
+        const auto onAccount = [this, accountId](std::function<void()> command) {
+            return [this, accountId, command] {
                 selectAccount(accountId);
-                (m_accountActions->*action)();
+                command();
             };
         };
         menu.addSeparator();
-        menu.addAction(tr("Edit \"%1\"...").arg(name), this, onAccount(&AccountActions::showEditAccountDialog));
+        menu.addAction(tr("Edit \"%1\"...").arg(name), this,
+                       onAccount([this] { m_accountActions->showEditAccountDialog(); }));
+        menu.addAction(tr("Reconcile..."), this, onAccount([this] { m_toolWindows->showReconciliationWindow(); }));
+        menu.addAction(tr("Reconciliation History..."), this,
+                       onAccount([this] { m_toolWindows->showReconciliationHistoryWindow(); }));
+        menu.addAction(tr("Rename Payees..."), this, onAccount([this] { m_toolWindows->showPayeesWindow(); }));
         menu.addSeparator();
-        menu.addAction(tr("Share..."), this, onAccount(&AccountActions::showShareAccountDialog));
+        menu.addAction(tr("Share..."), this, onAccount([this] { m_accountActions->showShareAccountDialog(); }));
         menu.addSeparator();
         menu.addAction(tr("Delete \"%1\"").arg(name), this,
                        [this, accountId] { m_accountActions->deleteAccount(accountId); });
@@ -311,27 +372,19 @@ void MainWindow::onAccountDeleted()
     onAccountsChanged();
 }
 
-void MainWindow::showOrvalenAccountScreen(OrvaAccount::AccountScreen::Tab tab)
+void MainWindow::onSampleDataCleared()
 {
-    // The screen manages a signed-in account; anyone else is offered the sign-in.
-    if (!isSignedIn()) {
-        m_state->accountClient->authClient()->login();
-        return;
-    }
-    if (!m_accountScreen) {
-        m_accountScreen = new OrvaAccount::AccountScreen(m_state->accountClient, this);
-        m_accountScreen->setWindowFlag(Qt::Window);
-        m_accountScreen->setWindowTitle(tr("Orvalen Account"));
-        m_accountScreen->resize(600, 550);
-        connect(m_accountScreen, &OrvaAccount::AccountScreen::logoutRequested, m_state->accountClient->authClient(),
-                &OrvaAccount::AuthClient::logout);
-    }
-    m_accountScreen->showTab(tab);
-    m_accountScreen->refreshAll();
-    m_accountScreen->setWindowState(m_accountScreen->windowState() & ~Qt::WindowMinimized);
-    m_accountScreen->show();
-    m_accountScreen->raise();
-    m_accountScreen->activateWindow();
+    onAccountsChanged();
+    // The sample accounts are gone from the ledger, not just deleted: none of them can stay current.
+    if (!m_state->currentAccountId.isEmpty() && !m_state->accountRepository->findById(m_state->currentAccountId))
+        m_state->setCurrentAccountId(QString());
+    showNoAccountPage();
+}
+
+void MainWindow::reloadRegisterAndAccounts()
+{
+    m_registerScreen->reload();
+    onAccountsChanged();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

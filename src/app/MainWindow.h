@@ -1,27 +1,28 @@
 #pragma once
 
-#include "account/ui/AccountScreen.h"
-
 #include <QMainWindow>
-#include <QPointer>
 
 class AccountActions;
 class AccountListPanel;
 class AppState;
 class EmptyStatePage;
-class QAction;
+class HelpActions;
+class MainMenus;
 class QSplitter;
 class QStackedWidget;
 class RecurringAutoPoster;
 class RegisterScreen;
 class ReloadCoalescer;
 class StatusBar;
+class ToolWindows;
 class WelcomeScreen;
 
 // The one top-level window: the account list on the left, and on the right a
 // page stack with the welcome page, the register of the current account and
 // the page a signed-in user without accounts sees. It follows the sign-in
 // state, the sync engine and the automatic posting of recurring transactions.
+// What its menus open lives in the classes it holds: the account actions, the
+// tool windows and the Help menu's actions.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -31,20 +32,27 @@ public:
 
     // New, edit, delete and share: the slots the menus call.
     AccountActions* accountActions() const { return m_accountActions; }
+    ToolWindows* toolWindows() const { return m_toolWindows; }
+    HelpActions* helpActions() const { return m_helpActions; }
+    MainMenus* menus() const { return m_menus; }
 
 public slots:
     // Rebuilds the account list, its totals and the account count now.
     void onAccountsChanged();
     // Makes the account current and shows its register.
     void selectAccount(const QString& accountId);
-    void showOrvalenAccountScreen(OrvaAccount::AccountScreen::Tab tab = OrvaAccount::AccountScreen::ProfileTab);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void setupMenuBar();
+    // The menus are built first; their commands are connected once everything they reach exists.
+    void connectMenus();
     void setupAccountActions();
+    void setupToolWindows();
+    void setupHelpActions();
+    // The recurring form in its memorize mode, which the register cannot reach itself.
+    void setupMemorizeForm();
     void setupAccountList();
     void setupThemeConnections();
     void setupAuthConnections();
@@ -57,20 +65,22 @@ private:
     void onAutoPosted(int count);
     void onAccountContextMenu(const QPoint& globalPos, const QString& accountId);
     void onAccountDeleted();
+    void onSampleDataCleared();
+    void reloadRegisterAndAccounts();
     bool isSignedIn() const;
 
     AppState* m_state;
+    MainMenus* m_menus = nullptr;
     AccountActions* m_accountActions = nullptr;
+    ToolWindows* m_toolWindows = nullptr;
+    HelpActions* m_helpActions = nullptr;
     AccountListPanel* m_accountList = nullptr;
     QSplitter* m_splitter = nullptr;
     WelcomeScreen* m_welcomeScreen = nullptr;
     RegisterScreen* m_registerScreen = nullptr;
     EmptyStatePage* m_emptyStatePage = nullptr;
     QStackedWidget* m_pageStack = nullptr;
-    QAction* m_signOutAction = nullptr;
-    QAction* m_accountAction = nullptr;
     StatusBar* m_statusBar = nullptr;
     RecurringAutoPoster* m_autoPoster = nullptr;
     ReloadCoalescer* m_recurringDueRefresher = nullptr;
-    QPointer<OrvaAccount::AccountScreen> m_accountScreen;
 };

@@ -4,10 +4,6 @@
     <context>
         <name>AccountActions</name>
         <message>
-            <source>Select an account first</source>
-            <translation>先に口座を選択してください</translation>
-        </message>
-        <message>
             <source>New Account</source>
             <translation>新規口座</translation>
         </message>
@@ -161,6 +157,13 @@ Please check file permissions and try again.</source>
         </message>
     </context>
     <context>
+        <name>CurrentAccount</name>
+        <message>
+            <source>Select an account first</source>
+            <translation>先に口座を選択してください</translation>
+        </message>
+    </context>
+    <context>
         <name>EmptyStatePage</name>
         <message>
             <source>Welcome to Orvalen Vellumry</source>
@@ -180,26 +183,176 @@ Please check file permissions and try again.</source>
         </message>
     </context>
     <context>
-        <name>MainWindow</name>
+        <name>HelpActions</name>
+        <message>
+            <source>&lt;h3&gt;Orvalen Vellumry&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital vellumry register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href="https://www.qt.io/"&gt;qt.io&lt;/a&gt; for Qt and &lt;a href="https://code.qt.io/"&gt;code.qt.io&lt;/a&gt; for its source code.&lt;/small&gt;&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;Orvalen Vellumry&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を記録するデジタル vellumry 帳簿です。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは GNU Lesser General Public License バージョン 3 の下で Qt フレームワークを使用しています。Qt については &lt;a href="https://www.qt.io/"&gt;qt.io&lt;/a&gt;、そのソースコードについては &lt;a href="https://code.qt.io/"&gt;code.qt.io&lt;/a&gt; をご覧ください。&lt;/small&gt;&lt;/p&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;' (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+            <translation>&lt;h3&gt;帳簿&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引を挿入&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;現在の取引を削除&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次 / 前のフィールド&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;' (アポストロフィ)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;上のフィールドの値をコピー&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;日付フィールド&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;今日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;翌日 / 前日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;月の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;年の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;週の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;全般&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規口座&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座を照合&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を検索&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;レポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;定期取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;カテゴリ&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;口座&lt;/h3&gt;&lt;table cellspacing='6'&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 1&amp;ndash;9 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 10 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        </message>
+        <message>
+            <source>About Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry について</translation>
+        </message>
         <message>
             <source>Orvalen Vellumry</source>
             <translation>Orvalen Vellumry</translation>
         </message>
         <message>
+            <source>Keyboard Shortcuts</source>
+            <translation>キーボードショートカット</translation>
+        </message>
+        <message>
+            <source>Sample Data</source>
+            <translation>サンプルデータ</translation>
+        </message>
+        <message>
+            <source>Sample data is already loaded.</source>
+            <translation>サンプルデータは既に読み込まれています。</translation>
+        </message>
+        <message>
+            <source>Sample data loaded</source>
+            <translation>サンプルデータを読み込みました</translation>
+        </message>
+        <message>
+            <source>No sample data to clear.</source>
+            <translation>消去するサンプルデータはありません。</translation>
+        </message>
+        <message>
+            <source>Sample data cleared</source>
+            <translation>サンプルデータを消去しました</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenus</name>
+        <message>
             <source>&amp;File</source>
             <translation>ファイル(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>編集(&amp;E)</translation>
+        </message>
+        <message>
+            <source>&amp;Account</source>
+            <translation>口座(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>表示(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>ヘルプ(&amp;H)</translation>
+        </message>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>新規取引(&amp;N)</translation>
+        </message>
+        <message>
+            <source>New &amp;Account</source>
+            <translation>新規口座(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;Import...</source>
+            <translation>インポート(&amp;I)...</translation>
         </message>
         <message>
             <source>Orvalen &amp;Account...</source>
             <translation>Orvalen アカウント(&amp;A)...</translation>
         </message>
         <message>
-            <source>Sign in or sign up</source>
-            <translation>サインインまたは新規登録</translation>
-        </message>
-        <message>
             <source>Sign &amp;Out</source>
             <translation>サインアウト(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>終了(&amp;Q)</translation>
+        </message>
+        <message>
+            <source>&amp;Find...</source>
+            <translation>検索(&amp;F)...</translation>
+        </message>
+        <message>
+            <source>&amp;Preferences...</source>
+            <translation>環境設定(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>編集(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile...</source>
+            <translation>照合(&amp;R)...</translation>
+        </message>
+        <message>
+            <source>Reconciliation &amp;History...</source>
+            <translation>照合履歴(&amp;H)...</translation>
+        </message>
+        <message>
+            <source>Rename &amp;Payees...</source>
+            <translation>支払先の名前変更(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Share...</source>
+            <translation>共有(&amp;S)...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>削除(&amp;D)</translation>
+        </message>
+        <message>
+            <source>&amp;Reports</source>
+            <translation>レポート(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Re&amp;curring Transactions</source>
+            <translation>定期取引(&amp;C)</translation>
+        </message>
+        <message>
+            <source>C&amp;ategories</source>
+            <translation>カテゴリ(&amp;A)</translation>
+        </message>
+        <message>
+            <source>&amp;About Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry について(&amp;A)</translation>
+        </message>
+        <message>
+            <source>What's &amp;New...</source>
+            <translation>新機能(&amp;N)...</translation>
+        </message>
+        <message>
+            <source>Check for &amp;Updates...</source>
+            <translation>アップデートを確認(&amp;U)...</translation>
+        </message>
+        <message>
+            <source>Send &amp;Feedback...</source>
+            <translation>フィードバックを送信(&amp;F)...</translation>
+        </message>
+        <message>
+            <source>&amp;Keyboard Shortcuts</source>
+            <translation>キーボードショートカット(&amp;K)</translation>
+        </message>
+        <message>
+            <source>Load &amp;Sample Data</source>
+            <translation>サンプルデータを読み込む(&amp;S)</translation>
+        </message>
+        <message>
+            <source>&amp;Clear Sample Data</source>
+            <translation>サンプルデータを消去(&amp;C)</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Orvalen Vellumry</source>
+            <translation>Orvalen Vellumry</translation>
+        </message>
+        <message>
+            <source>Sign in or sign up</source>
+            <translation>サインインまたは新規登録</translation>
         </message>
         <message>
             <source>Signed in successfully</source>
@@ -236,10 +389,6 @@ Please check file permissions and try again.</source>
             <translation>新しい口座...</translation>
         </message>
         <message>
-            <source>Orvalen Account</source>
-            <translation>Orvalen アカウント</translation>
-        </message>
-        <message>
             <source>Edit "%1"...</source>
             <translation>「%1」を編集...</translation>
         </message>
@@ -250,6 +399,18 @@ Please check file permissions and try again.</source>
         <message>
             <source>Delete "%1"</source>
             <translation>「%1」を削除</translation>
+        </message>
+        <message>
+            <source>Reconcile...</source>
+            <translation>照合...</translation>
+        </message>
+        <message>
+            <source>Reconciliation History...</source>
+            <translation>照合履歴...</translation>
+        </message>
+        <message>
+            <source>Rename Payees...</source>
+            <translation>支払先の名前変更...</translation>
         </message>
     </context>
     <context>
@@ -269,6 +430,49 @@ Please check file permissions and try again.</source>
             <translation>
                 <numerusform>  •  期日の定期取引 %n 件</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>ToolWindows</name>
+        <message>
+            <source>Reports</source>
+            <translation>レポート</translation>
+        </message>
+        <message>
+            <source>Recurring Transactions</source>
+            <translation>定期取引</translation>
+        </message>
+        <message>
+            <source>Search Transactions</source>
+            <translation>取引の検索</translation>
+        </message>
+        <message>
+            <source>Categories</source>
+            <translation>カテゴリ</translation>
+        </message>
+        <message>
+            <source>Preferences</source>
+            <translation>環境設定</translation>
+        </message>
+        <message>
+            <source>Import Transactions</source>
+            <translation>取引のインポート</translation>
+        </message>
+        <message>
+            <source>Payee Management</source>
+            <translation>支払先の管理</translation>
+        </message>
+        <message>
+            <source>Reconcile — %1</source>
+            <translation>照合 — %1</translation>
+        </message>
+        <message>
+            <source>Reconciliation History</source>
+            <translation>照合履歴</translation>
+        </message>
+        <message>
+            <source>Orvalen Account</source>
+            <translation>Orvalen アカウント</translation>
         </message>
     </context>
 </TS>

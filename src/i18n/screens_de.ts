@@ -450,6 +450,17 @@
             <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
             <translation>Ein in Zeile %1 geöffnetes Anführungszeichen wird nie geschlossen: Die Zeilen danach konnten nicht gelesen werden.</translation>
         </message>
+        <message>
+            <source>No transactions were added.</source>
+            <translation>Es wurden keine Buchungen hinzugefügt.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n row(s) skipped (more than %1 fields or %2 characters in one row)</source>
+            <translation>
+                <numerusform>%n Zeile übersprungen (mehr als %1 Felder oder %2 Zeichen in einer Zeile)</numerusform>
+                <numerusform>%n Zeilen übersprungen (mehr als %1 Felder oder %2 Zeichen in einer Zeile)</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>PayeeScreen</name>

@@ -450,6 +450,17 @@
             <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
             <translation>A quote opened on line %1 is never closed: the rows after it could not be read.</translation>
         </message>
+        <message>
+            <source>No transactions were added.</source>
+            <translation>No transactions were added.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n row(s) skipped (more than %1 fields or %2 characters in one row)</source>
+            <translation>
+                <numerusform>%n row skipped (more than %1 fields or %2 characters in one row)</numerusform>
+                <numerusform>%n rows skipped (more than %1 fields or %2 characters in one row)</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>PayeeScreen</name>

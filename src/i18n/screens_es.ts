@@ -450,6 +450,17 @@
             <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
             <translation>Unas comillas abiertas en la línea %1 no se cierran nunca: no se pudieron leer las filas posteriores.</translation>
         </message>
+        <message>
+            <source>No transactions were added.</source>
+            <translation>No se añadió ninguna transacción.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n row(s) skipped (more than %1 fields or %2 characters in one row)</source>
+            <translation>
+                <numerusform>%n fila omitida (más de %1 campos o %2 caracteres en una fila)</numerusform>
+                <numerusform>%n filas omitidas (más de %1 campos o %2 caracteres en una fila)</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>PayeeScreen</name>

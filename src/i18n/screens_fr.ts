@@ -450,6 +450,17 @@
             <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
             <translation>Un guillemet ouvert à la ligne %1 n’est jamais fermé : les lignes suivantes n’ont pas pu être lues.</translation>
         </message>
+        <message>
+            <source>No transactions were added.</source>
+            <translation>Aucune opération n’a été ajoutée.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n row(s) skipped (more than %1 fields or %2 characters in one row)</source>
+            <translation>
+                <numerusform>%n ligne ignorée (plus de %1 champs ou %2 caractères sur une ligne)</numerusform>
+                <numerusform>%n lignes ignorées (plus de %1 champs ou %2 caractères sur une ligne)</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>PayeeScreen</name>

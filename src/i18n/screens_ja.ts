@@ -439,6 +439,16 @@
             <source>A quote opened on line %1 is never closed: the rows after it could not be read.</source>
             <translation>%1 行目で開いた引用符が閉じられていません。それ以降の行は読み込めませんでした。</translation>
         </message>
+        <message>
+            <source>No transactions were added.</source>
+            <translation>取引は追加されていません。</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n row(s) skipped (more than %1 fields or %2 characters in one row)</source>
+            <translation>
+                <numerusform>%n 行をスキップ (1 行に %1 フィールドまたは %2 文字を超える)</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>PayeeScreen</name>

@@ -70,6 +70,10 @@
                 <numerusform>... und %n weitere Probleme</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Unsupported backup version: the version is not a number</source>
+            <translation>Nicht unterstützte Sicherungsversion: Die Version ist keine Zahl</translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -88,6 +92,26 @@
         <message>
             <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
             <translation>Diese Datei ist zu groß für den Import. CSV-Dateien bis %1 MB können importiert werden.</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>%1 konnte nicht geöffnet werden: %2</translation>
+        </message>
+        <message>
+            <source>These files are too large to import together. QIF files of up to %1 MB in all can be imported.</source>
+            <translation>Diese Dateien sind zusammen zu groß für den Import. QIF-Dateien bis insgesamt %1 MB können importiert werden.</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. QIF files of up to %1 MB can be imported.</source>
+            <translation>Diese Datei ist zu groß für den Import. QIF-Dateien bis %1 MB können importiert werden.</translation>
+        </message>
+        <message>
+            <source>Another import is still running. Try again once it has finished.</source>
+            <translation>Ein anderer Import läuft noch. Versuchen Sie es erneut, wenn er abgeschlossen ist.</translation>
+        </message>
+        <message>
+            <source>The account to import into no longer exists.</source>
+            <translation>Das Konto, in das importiert werden soll, existiert nicht mehr.</translation>
         </message>
     </context>
     <context>

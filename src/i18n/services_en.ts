@@ -70,6 +70,10 @@
                 <numerusform>... and %n more problems</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Unsupported backup version: the version is not a number</source>
+            <translation>Unsupported backup version: the version is not a number</translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -88,6 +92,26 @@
         <message>
             <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
             <translation>This file is too large to import. CSV files of up to %1 MB can be imported.</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>Could not open %1: %2</translation>
+        </message>
+        <message>
+            <source>These files are too large to import together. QIF files of up to %1 MB in all can be imported.</source>
+            <translation>These files are too large to import together. QIF files of up to %1 MB in all can be imported.</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. QIF files of up to %1 MB can be imported.</source>
+            <translation>This file is too large to import. QIF files of up to %1 MB can be imported.</translation>
+        </message>
+        <message>
+            <source>Another import is still running. Try again once it has finished.</source>
+            <translation>Another import is still running. Try again once it has finished.</translation>
+        </message>
+        <message>
+            <source>The account to import into no longer exists.</source>
+            <translation>The account to import into no longer exists.</translation>
         </message>
     </context>
     <context>

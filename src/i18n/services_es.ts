@@ -70,6 +70,10 @@
                 <numerusform>... y %n problemas más</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Unsupported backup version: the version is not a number</source>
+            <translation>Versión de copia de seguridad no admitida: la versión no es un número</translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -88,6 +92,26 @@
         <message>
             <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
             <translation>Este archivo es demasiado grande para importarlo. Se pueden importar archivos CSV de hasta %1 MB.</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>No se pudo abrir %1: %2</translation>
+        </message>
+        <message>
+            <source>These files are too large to import together. QIF files of up to %1 MB in all can be imported.</source>
+            <translation>Estos archivos son demasiado grandes para importarlos juntos. Se pueden importar archivos QIF de hasta %1 MB en total.</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. QIF files of up to %1 MB can be imported.</source>
+            <translation>Este archivo es demasiado grande para importarlo. Se pueden importar archivos QIF de hasta %1 MB.</translation>
+        </message>
+        <message>
+            <source>Another import is still running. Try again once it has finished.</source>
+            <translation>Todavía hay otra importación en curso. Vuelva a intentarlo cuando haya terminado.</translation>
+        </message>
+        <message>
+            <source>The account to import into no longer exists.</source>
+            <translation>La cuenta en la que se iba a importar ya no existe.</translation>
         </message>
     </context>
     <context>

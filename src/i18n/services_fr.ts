@@ -70,6 +70,10 @@
                 <numerusform>... et %n autres problèmes</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Unsupported backup version: the version is not a number</source>
+            <translation>Version de sauvegarde non prise en charge : la version n’est pas un nombre</translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -88,6 +92,26 @@
         <message>
             <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
             <translation>Ce fichier est trop volumineux pour être importé. Les fichiers CSV jusqu’à %1 Mo peuvent être importés.</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>Impossible d’ouvrir %1 : %2</translation>
+        </message>
+        <message>
+            <source>These files are too large to import together. QIF files of up to %1 MB in all can be imported.</source>
+            <translation>Ces fichiers sont trop volumineux pour être importés ensemble. Les fichiers QIF jusqu’à %1 Mo au total peuvent être importés.</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. QIF files of up to %1 MB can be imported.</source>
+            <translation>Ce fichier est trop volumineux pour être importé. Les fichiers QIF jusqu’à %1 Mo peuvent être importés.</translation>
+        </message>
+        <message>
+            <source>Another import is still running. Try again once it has finished.</source>
+            <translation>Une autre importation est encore en cours. Réessayez lorsqu’elle sera terminée.</translation>
+        </message>
+        <message>
+            <source>The account to import into no longer exists.</source>
+            <translation>Le compte dans lequel importer n’existe plus.</translation>
         </message>
     </context>
     <context>

@@ -69,6 +69,10 @@
                 <numerusform>... ほか %n 件の問題</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Unsupported backup version: the version is not a number</source>
+            <translation>サポートされていないバックアップのバージョン: バージョンが数値ではありません</translation>
+        </message>
     </context>
     <context>
         <name>ImportService</name>
@@ -87,6 +91,26 @@
         <message>
             <source>This file is too large to import. CSV files of up to %1 MB can be imported.</source>
             <translation>このファイルは大きすぎるためインポートできません。インポートできる CSV ファイルは %1 MB までです。</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>%1 を開けませんでした: %2</translation>
+        </message>
+        <message>
+            <source>These files are too large to import together. QIF files of up to %1 MB in all can be imported.</source>
+            <translation>これらのファイルは合計が大きすぎるため一緒にインポートできません。インポートできる QIF ファイルは合計 %1 MB までです。</translation>
+        </message>
+        <message>
+            <source>This file is too large to import. QIF files of up to %1 MB can be imported.</source>
+            <translation>このファイルは大きすぎるためインポートできません。インポートできる QIF ファイルは %1 MB までです。</translation>
+        </message>
+        <message>
+            <source>Another import is still running. Try again once it has finished.</source>
+            <translation>別のインポートがまだ実行中です。終了してからもう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>The account to import into no longer exists.</source>
+            <translation>インポート先の口座はもう存在しません。</translation>
         </message>
     </context>
     <context>

@@ -106,6 +106,9 @@ QWidget* ImportScreen::buildForm()
     formatRow->addWidget(m_qifRadio);
     formatRow->addStretch();
     form->addRow(tr("&Format:"), formatRow);
+    // A row that holds a layout gets a label without a buddy, which would show the "&".
+    if (auto* formatLabel = qobject_cast<QLabel*>(form->labelForField(formatRow)))
+        formatLabel->setBuddy(m_csvRadio);
 
     m_accountCombo = named(new QComboBox, "accountCombo");
     form->addRow(tr("&Account:"), m_accountCombo);
@@ -271,6 +274,12 @@ void ImportScreen::selectQifFiles()
                                                         tr("QIF Files (*.qif)"));
     if (paths.isEmpty())
         return;
+    ImportService* service = m_state->importService;
+    const QString sizeProblem = service->qifSizeProblem(paths);
+    if (!sizeProblem.isEmpty()) {
+        MessageBox::warning(this, tr("Select QIF File(s)"), sizeProblem);
+        return;
+    }
     m_qifFiles = paths;
     m_csvPath.clear();
     if (paths.size() == 1) {
@@ -287,13 +296,18 @@ void ImportScreen::selectQifFiles()
     analyzing.setCancelButton(nullptr);
     analyzing.setValue(0);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventSliceMs);
-    const QifAnalysis analysis = m_state->importService->analyzeQif(paths);
+    const QifAnalysis analysis = service->analyzeQif(paths);
     analyzing.close();
 
-    if (analysis.sources.isEmpty()) {
-        MessageBox::warning(this, tr("Select QIF File(s)"), tr("None of the chosen files could be read."));
-        return;
+    if (!analysis.problems.isEmpty()) {
+        // Those files would stop the import: the user learns why now.
+        QStringList lines = analysis.problems;
+        if (analysis.sources.isEmpty())
+            lines.prepend(tr("None of the chosen files could be read."));
+        MessageBox::warning(this, tr("Select QIF File(s)"), lines.join(QLatin1String("\n\n")));
     }
+    if (analysis.sources.isEmpty())
+        return;
     m_qifMapRows->build(analysis.sources, m_state->accountRepository->listActive());
     m_qifArea->show();
 }
@@ -306,17 +320,18 @@ void ImportScreen::selectCsvFile()
         return;
     // A file that cannot be shown is refused whole: the form keeps the file
     // it had, so the preview always shows the file that would be imported.
+    const ImportService* service = m_state->importService;
+    QString problem = service->csvSizeProblem(path);
     CsvPreview preview;
-    preview.tooLarge = ImportService::isCsvFileTooLarge(path);
-    if (!preview.tooLarge)
-        preview = readCsvPreview(path, kPreviewRows);
-    QString problem;
-    if (preview.tooLarge)
-        problem = ImportService::csvFileTooLargeMessage();
-    else if (!preview.opened)
-        problem = tr("\"%1\" could not be read.").arg(fileNameOf(path));
-    else if (preview.rows.isEmpty())
-        problem = tr("\"%1\" holds no rows to import.").arg(fileNameOf(path));
+    if (problem.isEmpty()) {
+        preview = readCsvPreview(path, kPreviewRows, service->limits());
+        if (preview.tooLarge) // it grew since it was measured
+            problem = service->csvSizeProblem(path);
+        if (problem.isEmpty() && !preview.opened)
+            problem = tr("\"%1\" could not be read.").arg(fileNameOf(path));
+        else if (problem.isEmpty() && preview.rows.isEmpty())
+            problem = tr("\"%1\" holds no rows to import.").arg(fileNameOf(path));
+    }
     if (!problem.isEmpty()) {
         MessageBox::warning(this, tr("Select File"), problem);
         return;
@@ -443,7 +458,7 @@ void ImportScreen::runImport()
         m_state->backfillOpeningBalances();
     }
 
-    m_resultText->setPlainText(ImportSummary::text(result));
+    m_resultText->setPlainText(ImportSummary::text(result, m_state->importService->limits()));
     m_pages->setCurrentIndex(1);
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+struct ImportLimits;
 struct ImportResult;
 
 // What the import screen's summary page says about one import: what was
@@ -12,5 +13,6 @@ class ImportSummary
     Q_DECLARE_TR_FUNCTIONS(ImportSummary)
 
 public:
-    static QString text(const ImportResult& result);
+    // The limits the import read the file with, for the rows it refused as too long.
+    static QString text(const ImportResult& result, const ImportLimits& limits);
 };

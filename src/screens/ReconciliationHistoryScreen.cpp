@@ -67,7 +67,8 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* state, QWidge
     m_emptyLabel->setWordWrap(true);
     m_emptyLabel->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(kMutedColor));
     m_emptyLabel->hide();
-    layout->addWidget(m_emptyLabel);
+    // It takes the hidden table's place, so the title stays at the top.
+    layout->addWidget(m_emptyLabel, 1);
 
     m_reloader = new ReloadCoalescer([this] { load(); }, this);
     connect(m_state->reconciliationRepository, &ReconciliationRepository::reconciliationsChanged, m_reloader,

@@ -85,8 +85,10 @@ bool readRow(const ZipReader& zip, qint64 index, QJsonObject* row, BackupImportR
         addError(result, entryError(path, status));
         return false;
     }
+    // An empty object is a row without its fields: the row's own check names
+    // the one that is missing.
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
-    if (!document.isObject() || document.object().isEmpty()) {
+    if (!document.isObject()) {
         addError(result, BackupService::tr("%1: invalid JSON").arg(path));
         return false;
     }
@@ -345,9 +347,14 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         addError(&result, tr("Invalid backup: missing manifest.json"));
         return result;
     }
-    const int version = QJsonDocument::fromJson(manifestBytes).object().value(QStringLiteral("version")).toInt();
-    if (version != kBackupVersion) {
-        addError(&result, tr("Unsupported backup version: %1").arg(version));
+    const QJsonValue version = QJsonDocument::fromJson(manifestBytes).object().value(QStringLiteral("version"));
+    if (!version.isUndefined() && !version.isDouble()) {
+        // "1" as text is no version 0, and saying so would send the user looking for the wrong program.
+        addError(&result, tr("Unsupported backup version: the version is not a number"));
+        return result;
+    }
+    if (version.toDouble() != kBackupVersion) {
+        addError(&result, tr("Unsupported backup version: %1").arg(version.toDouble()));
         return result;
     }
 

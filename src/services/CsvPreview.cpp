@@ -1,7 +1,6 @@
 #include "CsvPreview.h"
 
 #include "CsvParser.h"
-#include "ImportService.h"
 #include "ImportText.h"
 
 #include <QFile>
@@ -9,19 +8,19 @@
 #include <optional>
 #include <utility>
 
-CsvPreview readCsvPreview(const QString& filePath, int maxRows)
+CsvPreview readCsvPreview(const QString& filePath, int maxRows, const ImportLimits& limits)
 {
     CsvPreview preview;
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return preview;
-    const std::optional<QString> text = readImportText(file, ImportService::kMaxCsvFileBytes);
+    const std::optional<QString> text = readImportText(file, limits.csvFileBytes);
     if (!text) {
         preview.tooLarge = true;
         return preview;
     }
     preview.opened = true;
-    CsvRowReader reader(*text);
+    CsvRowReader reader(*text, {limits.csvRowFields, limits.csvRowChars});
     QStringList row;
     while (preview.rows.size() < maxRows && reader.next(&row))
         preview.rows.append(std::move(row));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // What one import did, for the summary the user reads afterwards. Every import
 // returns one; a counter an import does not use stays 0.
 struct ImportResult
@@ -23,10 +25,17 @@ struct ImportResult
     int transfersLinkedToPrevious = 0;
     // Rows and split lines that could not be stored.
     int databaseErrors = 0;
+    // CSV rows refused unread because they hold more fields or characters than
+    // a row may (ImportLimits::csvRowFields, csvRowChars).
+    int oversizedSkipped = 0;
     // The import was refused or stopped and nothing of it was kept.
     bool failed = false;
-    // Refused unread, with `failed`: the CSV file is larger than
-    // ImportService::kMaxCsvFileBytes (see ImportService::csvFileTooLargeMessage).
+    // With `failed`, what stopped the import, in words for the user: a file that
+    // could not be opened or is too large, a target that is gone, another
+    // import still open. Empty when the database refused a write.
+    QString failureReason;
+    // Refused unread, with `failed`: the file, or the QIF files together, are
+    // larger than the import's limits allow.
     bool fileTooLarge = false;
     // The CSV file ended inside a quoted field that opened on this 1-based line:
     // everything after that quote ran into one field, so the rows below it are

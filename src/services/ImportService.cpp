@@ -23,6 +23,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -37,6 +38,8 @@ namespace {
 
 constexpr int kProgressInterval = 100;
 constexpr int kEventSliceMs = 5;
+// Records worked through between repaints before the first row is stored.
+constexpr int kPaintInterval = 10000;
 // QIF amounts are hundredths of the file's unit, whatever the account's currency.
 constexpr int kQifUnitsPerWhole = 100;
 
@@ -61,7 +64,7 @@ struct CsvRecord
 // progress report the number of rows handled.
 struct CsvStep
 {
-    enum Kind { Progress, Unreadable, Duplicate, New } kind;
+    enum Kind { Progress, Unreadable, Oversized, Duplicate, New } kind;
     int row;
 };
 
@@ -125,17 +128,23 @@ struct CsvSurvey
     int openQuoteLine = 0;
 };
 
+CsvRowLimits rowLimits(const ImportLimits& limits)
+{
+    return {limits.csvRowFields, limits.csvRowChars};
+}
+
 // Counts the rows and shows every date cell to the date reader, so that the
 // order of day and month is one for the whole file. The rows are read again for
 // the import: holding them all would take many times the file's size.
-CsvSurvey surveyCsv(QStringView text, const CsvImportOptions& options, ImportDateReader& dates)
+CsvSurvey surveyCsv(QStringView text, const CsvImportOptions& options, const CsvRowLimits& limits,
+                    ImportDateReader& dates)
 {
     CsvSurvey survey;
     const int startRow = options.hasHeaderRow ? 1 : 0;
-    CsvRowReader reader(text);
+    CsvRowReader reader(text, limits);
     QStringList fields;
     while (reader.next(&fields)) {
-        if (survey.rows >= startRow && hasField(fields, options.dateColumn))
+        if (survey.rows >= startRow && !reader.lastRowTooLong() && hasField(fields, options.dateColumn))
             dates.survey(fields.at(options.dateColumn));
         ++survey.rows;
     }
@@ -212,12 +221,69 @@ private:
     QString m_fallbackId; // empty until found or made
 };
 
-std::optional<QifParseResult> readQifFile(const QString& path)
+QString couldNotOpen(const QString& path, const QString& reason)
 {
+    return ImportService::tr("Could not open %1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// A size limit in the unit the user reads: 64 MB, or 0.002 MB for a lowered one.
+QString megabytes(qint64 bytes)
+{
+    return QLocale().toString(double(bytes) / 1e6, 'g', 6);
+}
+
+// What can be told before a file is opened: a folder or a missing file has no
+// size to refuse; opening it tells why it cannot be read.
+qint64 fileSize(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() : 0;
+}
+
+QString csvTooLarge(qint64 limit)
+{
+    return ImportService::tr("This file is too large to import. CSV files of up to %1 MB can be imported.")
+        .arg(megabytes(limit));
+}
+
+QString qifTooLarge(qint64 limit, bool severalFiles)
+{
+    return severalFiles ? ImportService::tr("These files are too large to import together. QIF files of up to %1 MB "
+                                            "in all can be imported.")
+                              .arg(megabytes(limit))
+                        : ImportService::tr("This file is too large to import. QIF files of up to %1 MB can be "
+                                            "imported.")
+                              .arg(megabytes(limit));
+}
+
+// A QIF file parsed, or why it was not: `problem` when it did not open,
+// `tooLarge` when it holds more than the bytes it was allowed.
+struct QifFileRead
+{
+    std::optional<QifParseResult> parse;
+    QString problem;
+    bool tooLarge = false;
+    qint64 bytes = 0;
+};
+
+QifFileRead readQifFile(const QString& path, qint64 maxBytes, const QifRecordSink& takeRecord)
+{
+    QifFileRead read;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parseQif(decodeImportText(file.readAll()), QifDateOrder::Detect);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.problem = couldNotOpen(path, file.errorString());
+        return read;
+    }
+    read.bytes = file.isSequential() ? 0 : file.size();
+    const std::optional<QString> text = readImportText(file, maxBytes);
+    if (!text) {
+        read.tooLarge = true;
+        return read;
+    }
+    if (file.isSequential())
+        read.bytes = file.pos();
+    read.parse = parseQif(*text, QifDateOrder::Detect, takeRecord);
+    return read;
 }
 
 QString fileNameOf(const QString& path)
@@ -272,17 +338,33 @@ QString qifPayee(const QifRecord& record, const QString& fallback)
     return record.transferAccount.isEmpty() ? fallback : record.transferAccount;
 }
 
-// Every record of the readable files, in file order, with its target account.
-// Records that name no account are mapped by their file's path.
-QList<QifWorkRecord> collectQifRecords(const QStringList& paths, const QHash<QString, QString>& targets,
-                                       QList<QifCategory>* listedCategories, ImportResult* result)
+// Every record of the files, in file order, with its target account. Records
+// that name no account are mapped by their file's path. False, with the reason
+// in `result`, when a file cannot be read or the files hold more than maxBytes.
+bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& targets, qint64 maxBytes,
+                       QList<QifWorkRecord>* work, QList<QifCategory>* listedCategories, ImportResult* result)
 {
-    QList<QifWorkRecord> work;
     QSet<QString> listedNames;
+    qint64 bytesLeft = maxBytes;
     for (const QString& path : paths) {
-        std::optional<QifParseResult> parse = readQifFile(path);
-        if (!parse)
-            continue;
+        const QString pathTarget = targets.value(path.toLower());
+        // Straight into the work list: a file of the shortest records holds
+        // millions, and two lists of them would take twice the memory.
+        const auto takeRecord = [&](QifRecord&& record) {
+            QifWorkRecord item;
+            item.targetAccountId =
+                record.sourceAccount.isEmpty() ? pathTarget : targets.value(record.sourceAccount.toLower());
+            item.record = std::move(record);
+            work->append(std::move(item));
+        };
+        QifFileRead read = readQifFile(path, bytesLeft, takeRecord);
+        if (!read.parse) {
+            result->fileTooLarge = read.tooLarge;
+            result->failureReason = read.tooLarge ? qifTooLarge(maxBytes, paths.size() > 1) : read.problem;
+            return false;
+        }
+        bytesLeft -= read.bytes;
+        const std::optional<QifParseResult>& parse = read.parse;
         result->unparseableSkipped += parse->skippedInvalid;
         result->metadataSkipped += parse->skippedMetadata;
         for (const QifCategory& category : std::as_const(parse->categories)) {
@@ -291,18 +373,16 @@ QList<QifWorkRecord> collectQifRecords(const QStringList& paths, const QHash<QSt
                 listedCategories->append(category);
             }
         }
-        const QString pathTarget = targets.value(path.toLower());
-        work.reserve(work.size() + parse->records.size());
-        for (QifRecord& record : parse->records) {
-            QifWorkRecord item;
-            item.targetAccountId =
-                record.sourceAccount.isEmpty() ? pathTarget : targets.value(record.sourceAccount.toLower());
-            item.newId = newId();
-            item.record = std::move(record);
-            work.append(std::move(item));
-        }
+        keepWindowPainting();
     }
-    return work;
+    return true;
+}
+
+// A record counts one step of the progress, and one more for each full
+// kSplitLinesPerStep of its split lines.
+int progressSteps(const QifWorkRecord& item)
+{
+    return 1 + int(item.record.splits.size() / ImportService::kSplitLinesPerStep);
 }
 
 // What a record becomes in its target, worked out before the legs are paired: a
@@ -310,19 +390,24 @@ QList<QifWorkRecord> collectQifRecords(const QStringList& paths, const QHash<QSt
 // to a row that never comes, while the stored row waits for exactly that partner.
 void resolveTargets(QList<QifWorkRecord>& work, QifTransferLinker& linker, const QString& fallbackPayee)
 {
-    DuplicateKeys importedKeys; // target account id and key
+    // By target account: one set of keys per account costs less than the
+    // account's id in front of every key.
+    QHash<QString, DuplicateKeys> importedKeys;
+    int handled = 0;
     for (QifWorkRecord& item : work) {
+        if (++handled % kPaintInterval == 0)
+            keepWindowPainting();
         if (item.targetAccountId.isEmpty())
             continue;
         item.amount = toAccountUnits(item.record.amount, linker.currency(item.targetAccountId));
         item.payee = qifPayee(item.record, fallbackPayee);
         const QString& checkNumber = item.record.checkNumber;
         const QString key = duplicateKey(item.record.date, item.amount, item.payee);
-        const QString importedKey = item.targetAccountId + QLatin1Char('\n') + key;
+        DuplicateKeys& imported = importedKeys[item.targetAccountId];
         item.duplicate = linker.state(item.targetAccountId).keys.contains(key, checkNumber)
-                         || importedKeys.contains(importedKey, checkNumber);
+                         || imported.contains(key, checkNumber);
         if (!item.duplicate)
-            importedKeys.insert(importedKey, checkNumber);
+            imported.insert(key, checkNumber);
     }
 }
 
@@ -332,6 +417,9 @@ struct QifStep
 {
     enum Kind { Progress, Unmapped, Duplicate, Unstored, New } kind;
     int index; // in the work list
+    // The progress steps done once the record itself is handled: what a
+    // Progress step reports, and where a New record's split lines count on from.
+    int steps = 0;
     QifTransferLinker::Plan plan = {};
     QString key = {}; // the duplicate key of a New record
 };
@@ -339,7 +427,7 @@ struct QifStep
 Transaction qifTransaction(const QifWorkRecord& item)
 {
     Transaction transaction;
-    transaction.id = item.newId;
+    transaction.id = item.newId.isEmpty() ? newId() : item.newId;
     transaction.accountId = item.targetAccountId;
     transaction.date = item.record.date;
     transaction.payee = item.payee;
@@ -357,11 +445,14 @@ Transaction qifTransaction(const QifWorkRecord& item)
 // Writes the split lines of a stored transaction; returns how many could not be
 // stored. The category column is NOT NULL: a line without a category (a transfer
 // line among them) takes the import's fallback category instead of vanishing.
+// stepDone is called after each kSplitLinesPerStep lines.
+template <typename StepDone>
 int storeSplitLines(const QList<QifSplit>& splits, const Transaction& transaction,
                     const std::optional<Currency>& currency, ImportCategories& categories,
-                    SplitLineRepository& splitLines)
+                    SplitLineRepository& splitLines, StepDone&& stepDone)
 {
     int failures = 0;
+    qsizetype written = 0;
     for (const QifSplit& split : splits) {
         const std::optional<QString> categoryId = split.category.isEmpty()
                                                       ? categories.fallbackId(ImportService::tr("Uncategorized"))
@@ -376,6 +467,8 @@ int storeSplitLines(const QList<QifSplit>& splits, const Transaction& transactio
         line.updatedAt = transaction.createdAt;
         if (!categoryId || !splitLines.insert(line))
             ++failures;
+        if (++written % ImportService::kSplitLinesPerStep == 0)
+            stepDone();
     }
     return failures;
 }
@@ -394,15 +487,21 @@ ImportService::ImportService(TransactionRepository* transactions, CategoryReposi
 
 ImportService::~ImportService() = default;
 
-bool ImportService::isCsvFileTooLarge(const QString& filePath)
+QString ImportService::csvSizeProblem(const QString& filePath) const
 {
-    return QFileInfo(filePath).size() > kMaxCsvFileBytes;
+    return fileSize(filePath) <= m_limits.csvFileBytes ? QString() : csvTooLarge(m_limits.csvFileBytes);
 }
 
-QString ImportService::csvFileTooLargeMessage()
+QString ImportService::qifSizeProblem(const QStringList& filePaths) const
 {
-    return tr("This file is too large to import. CSV files of up to %1 MB can be imported.")
-        .arg(QLocale().toString(kMaxCsvFileBytes / (1000 * 1000)));
+    qint64 total = 0;
+    for (const QString& path : filePaths) {
+        const qint64 size = fileSize(path);
+        if (size > m_limits.qifFileBytes)
+            return qifTooLarge(m_limits.qifFileBytes, false);
+        total += size;
+    }
+    return total > m_limits.qifFileBytes ? qifTooLarge(m_limits.qifFileBytes, true) : QString();
 }
 
 bool ImportService::isImporting() const
@@ -416,26 +515,24 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     ImportResult result;
     if (isImporting()) {
         qWarning() << "CSV import refused: another import is still open";
-        result.failed = true;
-        return result;
+        return refused(tr("Another import is still running. Try again once it has finished."));
     }
     const std::optional<Account> account = m_accounts->findById(accountId);
-    if (!account) {
-        result.failed = true;
-        return result;
-    }
+    if (!account)
+        return refused(tr("The account to import into no longer exists."));
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        return result;
-    const std::optional<QString> text = readImportText(file, kMaxCsvFileBytes);
+        return refused(couldNotOpen(filePath, file.errorString()));
+    const std::optional<QString> text = readImportText(file, m_limits.csvFileBytes);
     file.close();
     if (!text) {
-        result.failed = true;
+        result = refused(csvTooLarge(m_limits.csvFileBytes));
         result.fileTooLarge = true;
         return result;
     }
+    const CsvRowLimits limits = rowLimits(m_limits);
     ImportDateReader dates(options.dateFormat);
-    const CsvSurvey survey = surveyCsv(*text, options, dates);
+    const CsvSurvey survey = surveyCsv(*text, options, limits, dates);
     result.unterminatedQuoteLine = survey.openQuoteLine;
 
     const int startRow = options.hasHeaderRow ? 1 : 0;
@@ -470,6 +567,9 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         case CsvStep::Unreadable:
             ++result.unparseableSkipped;
             return true;
+        case CsvStep::Oversized:
+            ++result.oversizedSkipped;
+            return true;
         case CsvStep::Duplicate:
             ++result.duplicatesSkipped;
             return true;
@@ -486,8 +586,12 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     };
 
     // Queues the row's step; false when the import had to stop.
-    const auto queue = [&](int index, const QStringList& fields) {
+    const auto queue = [&](int index, const QStringList& fields, bool tooLong) {
         // The field with the open quote swallowed the rest of the file.
+        if (tooLong && index != survey.openQuoteRow) {
+            batch.add({CsvStep::Oversized, index + 1});
+            return true;
+        }
         const std::optional<CsvRecord> record =
             index == survey.openQuoteRow ? std::nullopt : readCsvRow(fields, options, unitsPerWhole, dates);
         if (!record) {
@@ -528,7 +632,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         return true;
     };
 
-    CsvRowReader reader(*text);
+    CsvRowReader reader(*text, limits);
     QStringList fields;
     for (int index = 0; reader.next(&fields); ++index) {
         if (index < startRow)
@@ -536,7 +640,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         const int handled = index - startRow + 1;
         if (handled % kProgressInterval == 0)
             batch.add({CsvStep::Progress, handled});
-        if (!queue(index, fields) || (batch.isFull() && !batch.flush(finish)))
+        if (!queue(index, fields, reader.lastRowTooLong()) || (batch.isFull() && !batch.flush(finish)))
             return result;
     }
     if (!batch.flush(finish))
@@ -553,10 +657,20 @@ QifAnalysis ImportService::analyzeQif(const QStringList& filePaths)
     QifAnalysis analysis;
     QSet<QString> seen; // lower case
     for (const QString& path : filePaths) {
-        const std::optional<QifParseResult> parse = readQifFile(path);
-        if (!parse)
+        int records = 0;
+        bool unnamedRecords = false;
+        const QifFileRead read = readQifFile(path, m_limits.qifFileBytes, [&](QifRecord&& record) {
+            ++records;
+            unnamedRecords = unnamedRecords || record.sourceAccount.isEmpty();
+        });
+        if (!read.parse) {
+            analysis.problems.append(read.tooLarge ? couldNotOpen(path, qifTooLarge(m_limits.qifFileBytes, false))
+                                                   : read.problem);
+            keepWindowPainting();
             continue;
-        analysis.totalRecords += int(parse->records.size());
+        }
+        const std::optional<QifParseResult>& parse = read.parse;
+        analysis.totalRecords += records;
         for (const QifAccount& account : parse->accounts) {
             const QString key = account.name.toLower();
             if (seen.contains(key))
@@ -566,8 +680,6 @@ QifAnalysis ImportService::analyzeQif(const QStringList& filePaths)
         }
         // Records before the file's first account header go by the file, so they
         // need a mapping of their own even when the file names accounts later.
-        const bool unnamedRecords = std::any_of(parse->records.cbegin(), parse->records.cend(),
-                                                [](const QifRecord& record) { return record.sourceAccount.isEmpty(); });
         if (parse->accounts.isEmpty() || unnamedRecords)
             analysis.sources.append(
                 {path, tr("%1 (no account header)").arg(fileNameOf(path)), true, AccountType::Checking});
@@ -582,7 +694,12 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     ImportResult result;
     if (isImporting()) {
         qWarning() << "QIF import refused: another import is still open";
-        result.failed = true;
+        return refused(tr("Another import is still running. Try again once it has finished."));
+    }
+    const QString sizeProblem = qifSizeProblem(filePaths);
+    if (!sizeProblem.isEmpty()) {
+        result = refused(sizeProblem);
+        result.fileTooLarge = true;
         return result;
     }
     QHash<QString, QString> targets;
@@ -594,12 +711,17 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     }
 
     QList<QifCategory> listedCategories;
-    QList<QifWorkRecord> work = collectQifRecords(filePaths, targets, &listedCategories, &result);
-    QifTransferLinker linker(m_transactions, m_accounts, targets, work);
-    resolveTargets(work, linker, tr("Imported transaction"));
-    pairTransfers(work);
-    ImportCategories categories(*m_categories);
-    const int total = int(work.size());
+    QList<QifWorkRecord> work;
+    if (!collectQifRecords(filePaths, targets, m_limits.qifFileBytes, &work, &listedCategories, &result)) {
+        // The accounts made for the import go with it; nothing else was written yet.
+        rollbackImportTransaction();
+        ImportResult refusal = refused(result.failureReason);
+        refusal.fileTooLarge = result.fileTooLarge;
+        return refusal;
+    }
+    int total = 0;
+    for (const QifWorkRecord& item : std::as_const(work))
+        total += progressSteps(item);
 
     const auto abortImport = [this, &result, total](const QString& reason) {
         qWarning().noquote() << "QIF import aborted:" << reason;
@@ -615,6 +737,19 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         emit importProgress(total, total);
         return result;
     }
+    // Inside the transaction, so that the rows each target is compared with
+    // stay as they are read while the window repaints.
+    QifTransferLinker linker(m_transactions, m_accounts, targets, work);
+    resolveTargets(work, linker, tr("Imported transaction"));
+    pairTransfers(work);
+    // A leg refers to its partner's id before either is stored. Every other
+    // record gets its id as it is stored, and the work list keeps none of
+    // those: millions of them would cost a tenth of the import's memory.
+    for (QifWorkRecord& item : work) {
+        if (item.partnerIndex >= 0)
+            item.newId = newId();
+    }
+    ImportCategories categories(*m_categories);
     for (const QifCategory& listed : std::as_const(listedCategories)) {
         if (!categories.contains(listed.name))
             categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
@@ -624,7 +759,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         const QifWorkRecord& item = work.at(step.index);
         switch (step.kind) {
         case QifStep::Progress:
-            emit importProgress(step.index + 1, total);
+            emit importProgress(step.steps, total);
             keepWindowPainting();
             return true;
         case QifStep::Unmapped:
@@ -645,8 +780,13 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         }
         if (!linker.stored(step.index, *row, step.plan, result))
             return abortImport(linker.abortReason());
-        result.databaseErrors += storeSplitLines(item.record.splits, *row, linker.currency(item.targetAccountId),
-                                                 categories, *m_splitLines);
+        int stepsDone = step.steps;
+        result.databaseErrors +=
+            storeSplitLines(item.record.splits, *row, linker.currency(item.targetAccountId), categories,
+                            *m_splitLines, [&] {
+                                emit importProgress(++stepsDone, total);
+                                keepWindowPainting();
+                            });
         ++result.imported;
         linker.state(item.targetAccountId).keys.insert(step.key, item.record.checkNumber);
         return true;
@@ -661,7 +801,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     };
 
     // Queues the record's step; false when the import had to stop.
-    const auto queue = [&](int index) {
+    const auto queue = [&](int index, int steps) {
         const QifWorkRecord& item = work.at(index);
         if (item.targetAccountId.isEmpty()) {
             batch.add({QifStep::Unmapped, index});
@@ -693,7 +833,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
             return true;
         }
         transaction.categoryId = *categoryId;
-        QifStep step{QifStep::New, index};
+        QifStep step{QifStep::New, index, steps};
         if (!linker.prepare(index, transaction, step.plan)) {
             // The records before this one end first; one of them may stop the import itself.
             if (flush())
@@ -708,10 +848,13 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         return !linksEarlierRow || flush();
     };
 
-    for (int index = 0; index < total; ++index) {
+    int stepsBefore = 0;
+    for (int index = 0; index < int(work.size()); ++index) {
+        const int steps = stepsBefore + 1;
+        stepsBefore += progressSteps(work.at(index));
         if ((index + 1) % kProgressInterval == 0)
-            batch.add({QifStep::Progress, index});
-        if (!queue(index) || (batch.isFull() && !flush()))
+            batch.add({QifStep::Progress, index, steps});
+        if (!queue(index, steps) || (batch.isFull() && !flush()))
             return result;
     }
     if (!flush())
@@ -720,6 +863,14 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     if (!commitImportTransaction())
         result.failed = true;
     emit importProgress(total, total);
+    return result;
+}
+
+ImportResult ImportService::refused(const QString& reason)
+{
+    ImportResult result;
+    result.failed = true;
+    result.failureReason = reason;
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CsvImportOptions.h"
 #include "DuplicateKeys.h"
+#include "ImportLimits.h"
 #include "ImportResult.h"
 #include "QifSourceAccount.h"
 
@@ -46,29 +47,26 @@ public:
                   SplitLineRepository* splitLines, AccountRepository* accounts, QObject* parent = nullptr);
     ~ImportService() override;
 
-    // CSV files larger than this are refused before a byte is parsed. An
-    // import holds the file as text and the duplicate key of every row it
-    // stores; for the largest accepted file, even one of the shortest rows,
-    // that stays below 1 GB (bench_csvmemory: 4.9 million rows of 64 MB peaked
-    // at 608 MB; at 100 MB they would come near 1 GB). Ten years of a bank
-    // account's rows are a few megabytes.
-    static constexpr qint64 kMaxCsvFileBytes = qint64(64) * 1000 * 1000;
-    // True when the file is larger than kMaxCsvFileBytes: the import screen can
-    // refuse it with csvFileTooLargeMessage() before reading it at all.
-    static bool isCsvFileTooLarge(const QString& filePath);
-    // What to tell the user about such a file, translated.
-    static QString csvFileTooLargeMessage();
+    // What a file may hold; tests lower the limits to try them on small files.
+    const ImportLimits& limits() const { return m_limits; }
+    void setLimits(const ImportLimits& limits) { m_limits = limits; }
+    // Empty when the import would take the file(s) in, else what to tell the
+    // user about their size, translated. The import screen asks before it reads
+    // a file at all; the imports refuse such files themselves too.
+    QString csvSizeProblem(const QString& filePath) const;
+    QString qifSizeProblem(const QStringList& filePaths) const;
 
     // One CSV file into one account. Rows are read by the column mapping; a date
     // with the options' format or else guessed; an amount in the account's
     // currency. Rows already in the account are skipped, missing categories are
     // created once. Any database error rolls everything back and sets `failed`.
-    // A file larger than kMaxCsvFileBytes is refused with `failed` and
-    // `fileTooLarge` set, before any signal.
+    // A file that cannot be opened, or is larger than the limits allow, is
+    // refused with `failed` and its reason, before any signal. Rows longer
+    // than a row may be are counted in `oversizedSkipped`.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvImportOptions& options);
 
     // The accounts that QIF files hold records for, for the user to map. Files that
-    // do not open are passed over.
+    // do not open, or are too large, are passed over and named in `problems`.
     QifAnalysis analyzeQif(const QStringList& filePaths);
 
     // Every record of the QIF files into the account its source account maps to
@@ -77,7 +75,9 @@ public:
     // categories created, split lines written after their transaction, and the two
     // legs of a transfer linked, also to a row an earlier import left waiting.
     // A failed insert is counted and the import goes on; only a failure that would
-    // leave a link broken stops it, and then nothing of it is kept.
+    // leave a link broken stops it, and then nothing of it is kept. A file that
+    // cannot be opened, or files larger alone or together than the limits
+    // allow, refuse the whole import, with `failed` and the reason.
     // `newAccounts` are the targets the user chose to create (the mapping names
     // them by id): they are stored inside the import's transaction, so a failed
     // import leaves none of them behind. A source whose new account cannot be
@@ -88,11 +88,17 @@ public:
     // True while an import's SQL transaction is open (see the class comment).
     bool isImporting() const;
 
+    // A QIF record of a million split lines takes minutes to store: its lines
+    // are reported in steps of this many, so that the window does not freeze.
+    static constexpr int kSplitLinesPerStep = 2000;
+
 signals:
     // Once per import, before the first row is handled.
     void importStarted(int totalRecords);
     // After every 100th row handled, and once at the end (also after a failure)
-    // with currentRecord equal to totalRecords.
+    // with currentRecord equal to totalRecords. A QIF record of thousands of
+    // split lines counts one more for each kSplitLinesPerStep of them, reported
+    // as they are written, so that the dialog moves inside it too.
     void importProgress(int currentRecord, int totalRecords);
     // The import's SQL transaction is open: from now until importTransactionEnded()
     // nothing else may write the ledger on its own (sync runs, automatic posting).
@@ -105,6 +111,7 @@ signals:
     void importTransactionEnded();
 
 private:
+    static ImportResult refused(const QString& reason);
     // Opens the SQL transaction and holds back the change signals. False when
     // BEGIN failed or another import is still open; nothing was started then.
     bool beginImportTransaction();
@@ -119,6 +126,7 @@ private:
     // to nothing. False when the transaction could not be opened.
     bool createTargetAccounts(const QList<Account>& accounts, QHash<QString, QString>& targets);
 
+    ImportLimits m_limits;
     TransactionRepository* m_transactions;
     CategoryRepository* m_categories;
     SplitLineRepository* m_splitLines;

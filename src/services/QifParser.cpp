@@ -92,20 +92,23 @@ void forEachLine(QStringView text, LineFunction&& lineFunction)
     lineFunction(text.sliced(start));
 }
 
-// A date line whose first number can only be a day.
+// A date line whose first number can only be a day: it is over 12, and read
+// day first the line is a real date. "13/13/13" is no date at all, so it
+// decides nothing; it is skipped like any other unreadable date.
 bool showsDayFirst(QStringView rawLine)
 {
     const QStringView line = cleanLine(rawLine);
     if (line.size() < 2 || line.front() != u'D')
         return false;
-    const QifDateParts parts(line.sliced(1).trimmed());
+    const QStringView value = line.sliced(1).trimmed();
+    const QifDateParts parts(value);
     if (parts.count() < 3)
         return false;
     const std::optional<int> first = parts.number(0);
     if (!first || !parts.number(2))
         return false;
     // A year first says nothing about the order of day and month.
-    return parts.part(0).size() != 4 && *first > 12;
+    return parts.part(0).size() != 4 && *first > 12 && parseQifDate(value, QifDateOrder::DayFirst).has_value();
 }
 
 bool startsWithHeader(QStringView line, QStringView header)
@@ -126,8 +129,9 @@ std::optional<QString> typeWord(QStringView line)
 class QifReader
 {
 public:
-    explicit QifReader(QifDateOrder order)
+    QifReader(QifDateOrder order, const QifRecordSink& takeRecord)
         : m_order(order)
+        , m_takeRecord(takeRecord)
     {
     }
 
@@ -140,6 +144,7 @@ private:
     void setAmount(QStringView value);
 
     QifDateOrder m_order;
+    const QifRecordSink& m_takeRecord;
     QifParseResult m_result;
     QifSection m_mode = QifSection::Unknown;
     QString m_accountName;
@@ -309,7 +314,7 @@ void QifReader::finishRecord()
             break;
         }
         m_record.sourceAccount = m_accountName;
-        m_result.records.append(std::move(m_record));
+        m_takeRecord(std::move(m_record));
         if (!m_accountListed && !m_accountName.isEmpty()) {
             const QString key = m_accountName.toLower();
             if (!m_seenAccounts.contains(key)) {
@@ -428,6 +433,14 @@ QifAccountKind qifAccountKindForHeader(QStringView line)
 
 QifParseResult parseQif(const QString& text, QifDateOrder order)
 {
+    QList<QifRecord> records;
+    QifParseResult result = parseQif(text, order, [&records](QifRecord&& record) { records.append(std::move(record)); });
+    result.records = std::move(records);
+    return result;
+}
+
+QifParseResult parseQif(const QString& text, QifDateOrder order, const QifRecordSink& takeRecord)
+{
     QifDateOrder used = order;
     if (used != QifDateOrder::MonthFirst && used != QifDateOrder::DayFirst) {
         // Lines are walked twice rather than stored: a large file has millions.
@@ -438,7 +451,7 @@ QifParseResult parseQif(const QString& text, QifDateOrder order)
         });
     }
 
-    QifReader reader(used);
+    QifReader reader(used, takeRecord);
     forEachLine(text, [&reader](QStringView line) { reader.readLine(line); });
     reader.finishRecord(); // a last record without '^' still counts
 

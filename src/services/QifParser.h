@@ -6,6 +6,7 @@
 #include <QStringView>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 
 // The account type a "!Type:" header names; unknown words count as Bank.
@@ -79,11 +80,17 @@ struct QifCategoryField
 // Reads one QIF file's text. With QifDateOrder::Detect the order of day and month
 // is decided once for the whole text; malformed input only lowers what is returned.
 QifParseResult parseQif(const QString& text, QifDateOrder order);
+// The same, handing each record to takeRecord as it is closed instead of
+// listing it in the result: a caller that keeps records in a form of its own,
+// or only counts them, never holds them twice.
+using QifRecordSink = std::function<void(QifRecord&&)>;
+QifParseResult parseQif(const QString& text, QifDateOrder order, const QifRecordSink& takeRecord);
 
 // The steps of parseQif, each usable on its own.
 // Lines as views into text: LF, CR LF and a lone CR all end a line.
 QList<QStringView> splitQifLines(QStringView text);
-// DayFirst as soon as one date's first number exceeds 12, else MonthFirst.
+// DayFirst as soon as one date line reads only day first (its first number
+// exceeds 12 and, read day first, it is a valid date), else MonthFirst.
 QifDateOrder detectQifDateOrder(const QList<QStringView>& lines);
 std::optional<QDate> parseQifDate(QStringView value, QifDateOrder order);
 // Hundredths; nothing when the text is no amount or more than 2^53 hundredths.

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One account that QIF files hold transactions for, as the analysis lists it for
 // the user to map onto a ledger account.
@@ -27,4 +28,7 @@ struct QifAnalysis
     QList<QifSourceAccount> sources;
     // Transaction records of all readable files.
     int totalRecords = 0;
+    // One line for each file that could not be read, naming it and why; its
+    // records are neither counted nor listed.
+    QStringList problems;
 };

@@ -44,7 +44,9 @@ struct QifWorkRecord
     QifRecord record;
     QString targetAccountId; // empty: its source account is not imported
     int partnerIndex = -1;   // the other leg of its transfer in the work list
-    QString newId;           // the transaction's id, known before either leg is stored
+    // The transaction's id, known before either leg is stored; empty for a
+    // record without a partner, whose id is made as it is stored.
+    QString newId;
     // Set once the target is known: the amount in the target currency's minor
     // units, the payee as stored, and whether the row is in the target already
     // (or goes there from an earlier record of the same import).

@@ -1,6 +1,5 @@
 #include "AccountUiTestSupport.h"
-#include "OnlineTestSupport.h"
-#include "ScreenTestSupport.h"
+#include "MainWindowTestSupport.h"
 #include "TestMain.h"
 
 #include "account/Client.h"
@@ -25,71 +24,6 @@
 #include <QStatusBar>
 #include <QTemporaryFile>
 #include <QStackedWidget>
-
-namespace {
-
-enum class Start { SignedOut, SignedIn };
-
-// A window on a fresh ledger (light theme, "now" pinned), its online client
-// talking to the fake services and signing in through the fake browser.
-struct WindowWorld : OnlineTest::OnlineWorld, ScreenLedger
-{
-    explicit WindowWorld(Start start)
-    {
-        if (!services.start())
-            qFatal("the fake services did not start");
-        client = std::make_unique<OrvaAccount::Client>(
-            OnlineTest::configFor(services), start == Start::SignedIn ? OnlineTest::signedInStore(services.auth(), userId)
-                                                                      : std::make_unique<OrvaAccount::MemoryTokenStore>());
-        client->initialize();
-        state->connectOnline(client.get(), services.syncApiUrl());
-        QObject::connect(client->authClient(), &OrvaAccount::AuthClient::loginSucceeded, state.get(),
-                         &AppState::onLoginSucceeded);
-        state->themeManager = new ThemeManager(state->preferencesRepository, state.get());
-        state->themeManager->setTheme(ThemeManager::Light);
-    }
-    ~WindowWorld() { window.reset(), state.reset(); }
-
-    MainWindow* open()
-    {
-        window = std::make_unique<MainWindow>(state.get());
-        window->show();
-        return window.get();
-    }
-    QString page() const { return child<QStackedWidget>(window.get(), "pageStack")->currentWidget()->objectName(); }
-    QString message() const { return window->statusBar()->currentMessage(); }
-    QString text(const char* label) const { return child<QLabel>(window.get(), label)->text(); }
-    QListWidget* list() const { return child<QListWidget>(window.get(), "accountList"); }
-    // Name | balance | its colour | detail line, per card.
-    QStringList cards() const
-    {
-        QStringList rows;
-        for (int row = 0; row < list()->count(); ++row) {
-            const QWidget* card = list()->itemWidget(list()->item(row));
-            const auto* balance = child<QLabel>(card, "balanceLabel");
-            rows.append({child<QLabel>(card, "nameLabel")->toolTip() + '|' + balance->text() + '|'
-                         + balance->styleSheet() + '|' + child<QLabel>(card, "detailLabel")->text()});
-        }
-        return rows;
-    }
-    void addDueRecurring(const QString& accountId)
-    {
-        RecurringTransaction record;
-        std::tie(record.id, record.accountId, record.payee, record.amount) = std::tuple(newId(), accountId, "Rent", -700);
-        record.startDate = record.nextDueDate = now().date();
-        record.createdAt = record.updatedAt = now();
-        record.autoPost = true;
-        QVERIFY(state->recurringRepository->insert(record));
-    }
-    qint64 balance(const Account& account) const { return state->transactionRepository->balance(account.id, {}); }
-
-    std::unique_ptr<OrvaAccount::Client> client;
-    std::unique_ptr<MainWindow> window;
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(Start)
 
 class TestMainWindow : public QObject
 {
@@ -180,8 +114,10 @@ void TestMainWindow::frameShortcutsAndPreferences()
     QStringList ids;
     for (int i = 1; i <= 11; ++i)
         ids.append(world.addAccount(QStringLiteral("Account %1").arg(i, 2, 10, QLatin1Char('0'))).id);
+    world.addDueRecurring(ids.first(), WindowWorld::Posting::ByHand);
     MainWindow* window = world.open();
     QCOMPARE(window->size(), QSize(1280, 900));
+    QCOMPARE(world.text("recurringDueLabel"), QStringLiteral("  \u2022  1 recurring due"));
     QVERIFY(QTest::qWaitForWindowActive(window));
     // Alt+1 .. Alt+0 for the first ten; the eleventh has none.
     QCOMPARE(window->findChildren<QShortcut*>().size(), 10);
@@ -214,12 +150,23 @@ void TestMainWindow::frameShortcutsAndPreferences()
     QTRY_COMPARE(QStringList({world.cards().first(), child<QLabel>(window, "syncLabel")->styleSheet()}),
              QStringList({"Account 03|$0.00|color: #66bb6a;|Checking", "color: #8FAF9F;"}));
 
+    // A wider window widens the register, not the list; neither side can be pushed out of sight.
     auto* splitter = child<QSplitter>(window, "mainSplitter");
+    splitter->setSizes({300, 700});
+    window->resize(window->width() + 200, window->height());
+    QTRY_COMPARE(splitter->sizes().first(), 300);
+    splitter->setSizes({0, 2000});
+    const int narrowest = splitter->sizes().first();
+    splitter->setSizes({2000, 0});
+    QCOMPARE(QList<bool>({narrowest >= 260, splitter->sizes().last() > 0}), QList<bool>({true, true}));
     splitter->setSizes({400, 600});
     window->resize(1000, 700);
     const QByteArray splitterState = splitter->saveState();
     QVERIFY(window->close() && QSettings().value(QStringLiteral("mainwindow/splitter")) == splitterState);
     QTRY_COMPARE(world.open()->size(), QSize(1000, 700));
+    // A stored geometry that cannot be restored counts as none.
+    QSettings().setValue(QStringLiteral("mainwindow/geometry"), QByteArray("not a geometry"));
+    QCOMPARE(world.open()->size(), QSize(1280, 900));
 }
 
 void TestMainWindow::signedOutCardsTotalsAndPostings()
@@ -239,7 +186,7 @@ void TestMainWindow::signedOutCardsTotalsAndPostings()
     QVERIFY(world.state->accountRepository->update(checking));
     world.addDueRecurring(checking.id);
     MainWindow* window = world.open();
-    QCOMPARE(world.message(), QStringLiteral("Auto-posted 1 recurring transaction(s)"));
+    QCOMPARE(world.timedMessage(), QStringLiteral("Auto-posted 1 recurring transaction(s) (5000 ms)"));
     QCOMPARE(world.cards(), QStringList({"Car|-$20.00|color: #c62828;|Loan",
                                          "Checking|$10.00|color: #2e7d32;|First Bank  \u00B7  *1234",
                                          "Euro|\u20AC5.00|color: #2e7d32;|Savings",
@@ -247,8 +194,19 @@ void TestMainWindow::signedOutCardsTotalsAndPostings()
                                          "Visa|$50.00|color: #12211b;|Credit Card"}));
     QCOMPARE(QStringList({world.text("summaryLabel"), world.text("accountCountLabel")}),
              QStringList({"Total (USD): $0.00  Total (EUR): \u20AC5.00", "5 account(s)"}));
+    // Each card is as tall as it asks to be: the items' padding must not clip the name's descenders.
+    const auto squeezed = [&world] {
+        QStringList names;
+        for (int row = 0; row < world.list()->count(); ++row) {
+            const QWidget* card = world.list()->itemWidget(world.list()->item(row));
+            if (card->height() < card->sizeHint().height())
+                names.append(child<QLabel>(card, "nameLabel")->toolTip());
+        }
+        return names;
+    };
+    QTRY_COMPARE(squeezed(), QStringList());
     emit world.client->authClient()->loginFailed(QStringLiteral("boom"));
-    QCOMPARE(world.message(), QStringLiteral("Sign-in failed: boom"));
+    QCOMPARE(world.timedMessage(), QStringLiteral("Sign-in failed: boom (5000 ms)"));
 
     // Writes of one turn rebuild the list once; as of today leaves out tomorrow's row.
     QSignalSpy rebuilt(child<QWidget>(window, "accountListPanel"), SIGNAL(rebuilt(int)));
@@ -306,7 +264,9 @@ void TestMainWindow::editDeleteAndShareAccounts()
 
     // Everyday, then Savings alone.
     const QPoint card = world.list()->visualItemRect(world.list()->item(0)).center();
-    QCOMPARE(contextMenuAt(world.list(), card), QStringList({"New Account...", "Edit \"Everyday\"...", "Share...", "Delete \"Everyday\""}));
+    QCOMPARE(contextMenuAt(world.list(), card),
+             QStringList({"New Account...", "Edit \"Everyday\"...", "Reconcile...", "Reconciliation History...",
+                          "Rename Payees...", "Share...", "Delete \"Everyday\""}));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     contextMenuAt(world.list(), card, QStringLiteral("Delete \"Everyday\""));
     QCOMPARE(QVariantList({world.page(), world.state->currentAccountId, world.list()->count()}),
@@ -317,14 +277,20 @@ void TestMainWindow::editDeleteAndShareAccounts()
     contextMenuAt(world.list(), card, QStringLiteral("Share..."));
     QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Sign In Required"));
     QTRY_COMPARE(world.text("syncLabel"), QStringLiteral("Synced"));
+    // The test owns the debounce's interval: a sync it schedules stays scheduled until the test has looked.
     auto* debounce = world.state->syncEngine->findChild<QTimer*>(QStringLiteral("syncDebounceTimer"));
+    debounce->setInterval(std::chrono::hours(1));
+    bool scheduled = false;
     ModalDialog::setNextHandler([&](QDialog* dialog) {
         debounce->stop();
+        QSignalSpy changed(dialog, SIGNAL(sharingChanged()));
         QVERIFY(AccountUiTest::click(dialog, QStringLiteral("shareButton")));
-        QTRY_COMPARE(world.services.sync()->shares(savings).size(), 1);
+        QTRY_COMPARE(changed.count(), 1);
+        scheduled = debounce->isActive();
     });
     contextMenuAt(world.list(), card, QStringLiteral("Share..."));
-    QCOMPARE(QVariantList({ModalDialog::lastTitle(), debounce->isActive()}), QVariantList({"Share Account", true}));
+    QCOMPARE(QVariantList({ModalDialog::lastTitle(), world.services.sync()->shares(savings).size(), scheduled}),
+             QVariantList({"Share Account", 1, true}));
 }
 
 VELLUMRY_TEST_MAIN(TestMainWindow)

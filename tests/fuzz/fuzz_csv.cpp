@@ -38,5 +38,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 fuzzFailure(QStringLiteral("a field is not trimmed: ") + field);
         }
     }
+
+    // Limits only ever mark rows: the same rows come, in the same order, and a
+    // marked one holds no more than the limits let it keep.
+    constexpr qsizetype kFields = 3;
+    constexpr qsizetype kChars = 16;
+    CsvRowReader limited(text, {kFields, kChars});
+    QStringList row;
+    qsizetype index = 0;
+    while (limited.next(&row)) {
+        if (index >= rows.size())
+            fuzzFailure(QStringLiteral("limits made more rows than %1").arg(rows.size()));
+        const QStringList& whole = rows.at(index);
+        if (!limited.lastRowTooLong() && row != whole)
+            fuzzFailure(QStringLiteral("row %1 within the limits reads apart from the row without them").arg(index));
+        if (limited.lastRowTooLong()
+            && (row.size() > kFields || row.size() > whole.size() || row != whole.first(row.size())))
+            fuzzFailure(QStringLiteral("row %1 past the limits keeps what is not its first fields").arg(index));
+        ++index;
+    }
+    if (index != rows.size())
+        fuzzFailure(QStringLiteral("limits made %1 rows of %2").arg(index).arg(rows.size()));
     return 0;
 }

@@ -15,8 +15,66 @@ class TestAccountFormDialog : public QObject
 private slots:
     void initTestCase() { Clock::setFixedNow(ScreenLedger::now()); }
     void editShowsTheOpeningBalanceSignedByType();
+    void fillAndSignFollowTheType_data();
+    void fillAndSignFollowTheType();
     void newAccountFromWhatWasTyped();
 };
+
+void TestAccountFormDialog::fillAndSignFollowTheType_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<qint64>("starting");
+    QTest::addColumn<bool>("hasOpeningRow");
+    QTest::addColumn<QString>("switchTo");
+    QTest::addColumn<QString>("shown");
+
+    // label | field | cents | changed | as of | note shown | currency symbol, before and after the type is switched
+    QTest::newRow("checking to loan") << "checking" << "USD" << qint64(4000) << true << "Loan"
+                                      << "Starting &Balance:|40|4000|no|2024-01-15|note|$ ; "
+                                         "Starting &Balance (Amount Owed):|40|-4000|changed|2024-01-15|note|$";
+    QTest::newRow("no opening row: the stored balance, as of today")
+        << "savings" << "EUR" << qint64(-2550) << false << "Cash"
+        << "Starting &Balance:|-25.5|-2550|no|2024-03-05|-|\u20AC ; Starting &Balance:|-25.5|-2550|no|2024-03-05|-|\u20AC";
+    QTest::newRow("loan in yen") << "loan" << "JPY" << qint64(-300000) << true << "Credit Card"
+                                 << "Starting &Balance (Amount Owed):|300000|-300000|no|2024-01-15|note|\u00A5 ; "
+                                    "Starting &Balance (Amount Owed):|300000|-300000|no|2024-01-15|note|\u00A5";
+}
+
+void TestAccountFormDialog::fillAndSignFollowTheType()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, currency);
+    QFETCH(qint64, starting);
+    QFETCH(bool, hasOpeningRow);
+    QFETCH(QString, switchTo);
+    Account stored;
+    stored.id = QStringLiteral("acc");
+    stored.accountType = accountTypeFromString(type);
+    stored.currency = currencyFromCode(currency);
+    std::optional<Transaction> opening;
+    if (hasOpeningRow) {
+        opening = Transaction();
+        opening->amount = starting;
+        opening->date = QDate(2024, 1, 15);
+    } else {
+        stored.startingBalance = starting;
+    }
+    AccountFormDialog dialog(stored, opening);
+    dialog.show();
+    const auto shown = [&dialog] {
+        auto* field = child<SmartAmountField>(&dialog, "startingBalanceField");
+        return QStringList({child<QLabel>(&dialog, "startingBalanceLabel")->text(), QString::number(field->value()),
+                            QString::number(dialog.startingBalanceCents()),
+                            dialog.openingBalanceChanged() ? "changed" : "no", dialog.asOfDate().toString(Qt::ISODate),
+                            child(&dialog, "openingBalanceNoteLabel")->isVisible() ? "note" : "-", field->prefix().trimmed()})
+            .join(QLatin1Char('|'));
+    };
+    const QString before = shown();
+    auto* types = child<QComboBox>(&dialog, "typeCombo");
+    types->setCurrentIndex(types->findText(switchTo));
+    QTEST(before + QStringLiteral(" ; ") + shown(), "shown");
+}
 
 void TestAccountFormDialog::editShowsTheOpeningBalanceSignedByType()
 {

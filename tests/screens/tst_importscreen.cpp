@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 #include "screens/ImportScreen.h"
+#include "services/ImportLimits.h"
 #include "services/ImportService.h"
 #include "widgets/FileDialog.h"
 #include "widgets/MessageBox.h"
@@ -80,14 +81,20 @@ private slots:
 
     void csvFormAndImports();
     void qifImportsAsMapped();
+    void summarySaysWhatStoppedTheImport();
 };
 
 void TestImportScreen::csvFormAndImports()
 {
+    const QComboBox* formats = child<QComboBox>(m_screen.get(), "dateFormatCombo");
     QCOMPARE(QVariantList({child<QRadioButton>(m_screen.get(), "csvRadio")->isChecked(), text("fileLabel"),
-                           child(m_screen.get(), "qifArea")->isVisible(),
-                           child<QComboBox>(m_screen.get(), "dateFormatCombo")->count()}),
-             QVariantList({true, "No file selected", false, 9}));
+                           child(m_screen.get(), "qifArea")->isVisible(), formats->count(), formats->itemData(0),
+                           formats->itemData(8)}),
+             QVariantList({true, "No file selected", false, 9, QString(), "MMMM d, yyyy"}));
+    // Without a buddy the label would show its "&" instead of a mnemonic.
+    for (const QLabel* label : m_screen->findChildren<QLabel*>())
+        if (label->text().contains(QLatin1Char('&')))
+            QVERIFY2(label->buddy(), qPrintable(label->text()));
     click("qifRadio");
     QVERIFY(!child(m_screen.get(), "csvMappingWidget")->isVisible()
             && !child(m_screen.get(), "accountCombo")->isVisible());
@@ -104,8 +111,11 @@ void TestImportScreen::csvFormAndImports()
     };
     QCOMPARE(shown(), QVariantList({QStringList({"Col 0: Date", "Col 1: Payee", "Col 2: Amount", "(none)"}), 100,
                                     "Col 3", "The first 100 rows of the file are shown; it holds more."}));
-    // Another file proposes its first three columns again, whatever the user chose.
+    // The same file again keeps what the user chose; first-row cells are cut to 20 characters.
     down("payeeColumnCombo", 2);
+    browse({m_dir.filePath(QStringLiteral("big.csv"))});
+    QCOMPARE(combos("payeeColumnCombo"), QStringList{"Col 3: A memo longer than t"});
+    // Another file proposes its first three columns again, whatever the user chose.
     browse({writeFile(QStringLiteral("small.csv"), QStringLiteral("d,p,a,m\n"))});
     QCOMPARE(shown(), QVariantList({QStringList({"Col 0: d", "Col 1: p", "Col 2: a", "(none)"}), 1, "Col 3",
                                     "The file holds 1 row(s)."}));
@@ -113,6 +123,13 @@ void TestImportScreen::csvFormAndImports()
     MessageBox::setNextAnswer(QMessageBox::Ok);
     browse({writeFile(QStringLiteral("empty.csv"), QString())});
     QCOMPARE(text("fileLabel"), QStringLiteral("small.csv"));
+    // Two columns: each combo lists them, and no column is forced on the date, payee and amount.
+    down("dateColumnCombo", 1);
+    browse({writeFile(QStringLiteral("two.csv"), QStringLiteral("a,b\n"))});
+    QCOMPARE(QVariantList({combos("dateColumnCombo") + combos("payeeColumnCombo") + combos("amountColumnCombo"),
+                           child<QComboBox>(m_screen.get(), "amountColumnCombo")->count(),
+                           child<QComboBox>(m_screen.get(), "memoColumnCombo")->count()}),
+             QVariantList({QStringList({"Col 1: b", "Col 1: b", "Col 0: a"}), 2, 3}));
 
     QSignalSpy completed(m_screen.get(), &ImportScreen::importCompleted);
     const auto importFile = [&](const QString& csv) {
@@ -135,6 +152,10 @@ void TestImportScreen::csvFormAndImports()
     click("doneButton");
     QCOMPARE(QVariantList({completed.count(), m_screen->isVisible(), text("fileLabel")}),
              QVariantList({1, false, "No file selected"}));
+    // Nothing new: the count of imported rows is still said.
+    QCOMPARE(importFile("D,P,A\n2024-01-02,Rent,-5\n2024-01-03,Gas,-6\n"),
+             QStringLiteral("Import complete!\n\n0 transaction(s) imported\n2 duplicate(s) skipped"));
+    click("doneButton");
     QCOMPARE(importFile("D,P,A\n2024-01-05,Rent,abc\n2024-01-06,Gas,-6\n2024-01-07,\"Pay,7\n"),
              QStringLiteral("Import complete!\n\n1 transaction(s) imported\n2 record(s) skipped (unparseable)\nA quote "
                             "opened on line 4 is never closed: the rows after it could not be read."));
@@ -178,6 +199,13 @@ void TestImportScreen::qifImportsAsMapped()
     QCOMPARE(combos("qifTargetCombo") << text("fileLabel"),
              QStringList({"checking", "— Create new account \"Joint Savings\" —",
                           "— Create new account \"bank.export.qif\" —", "2 file(s) selected"}));
+    // CSV again drops the rows; QIF again shows nothing until files are analysed.
+    click("csvRadio");
+    QCOMPARE(QVariantList({child(m_screen.get(), "qifArea")->isVisible(), combos("qifTargetCombo")}),
+             QVariantList({false, QStringList()}));
+    click("qifRadio");
+    QCOMPARE(child(m_screen.get(), "qifArea")->isVisible(), false);
+    browse(files);
     // A row of an earlier import waits for its other leg: when linking it fails, the new accounts go too.
     QCOMPARE(import(), QStringLiteral("Import failed.\n\nA database error stopped the import and all changes were "
                                       "rolled back. No transactions were added."));
@@ -202,6 +230,55 @@ void TestImportScreen::qifImportsAsMapped()
     QCOMPARE(combos("qifTargetCombo"),
              QStringList({"— Create new account \"My Cash\" —", "— Create new account \"My Cc\" —"}));
     QCOMPARE(import(), QStringLiteral("Import complete!\n\n5 transaction(s) imported\n3 metadata record(s) skipped"));
+}
+
+void TestImportScreen::summarySaysWhatStoppedTheImport()
+{
+    ImportLimits limits;
+    limits.csvRowFields = 5;
+    limits.csvRowChars = 40;
+    limits.qifFileBytes = 200;
+    m->state->importService->setLimits(limits);
+    m->addAccount(QStringLiteral("Checking"));
+    m_screen->refresh();
+
+    // A row longer than a row may be is left out, and the summary says by which limit.
+    browse({writeFile(QStringLiteral("wide.csv"),
+                      QStringLiteral("D,P,A\n2024-01-02,Rent,-5,a,b,c\n2024-01-03,Gas,-6\n"))});
+    QCOMPARE(import(), QStringLiteral("Import complete!\n\n1 transaction(s) imported\n1 row(s) skipped (more than 5 "
+                                      "fields or 40 characters in one row)"));
+    click("doneButton");
+
+    // The file went away after it was shown: nothing is imported, and the summary says why.
+    m_screen->show();
+    const QString gone = writeFile(QStringLiteral("gone.csv"), QStringLiteral("D,P,A\n2024-01-04,Cafe,-7\n"));
+    browse({gone});
+    QVERIFY(QFile::remove(gone));
+    QCOMPARE(import(), QStringLiteral("Import failed.\n\nCould not open %1: No such file or directory\nNo "
+                                      "transactions were added.")
+                           .arg(gone));
+    click("doneButton");
+
+    // QIF files too large are refused before they are read; one that cannot be read is named.
+    m_screen->show();
+    click("qifRadio");
+    const QString record = QStringLiteral("!Type:Bank\nD01/05/2024\nT-8\nPKiosk\n^\n");
+    const QString small = writeFile(QStringLiteral("small.qif"), record);
+    const QString large = writeFile(QStringLiteral("large.qif"), record + QString(200 - record.size() + 1, u'\n'));
+    const QString missing = m_dir.filePath(QStringLiteral("missing.qif"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    browse({small, large});
+    QCOMPARE(QVariantList({MessageBox::lastText(), child(m_screen.get(), "qifArea")->isVisible()}),
+             QVariantList({"This file is too large to import. QIF files of up to 0.0002 MB can be imported.", false}));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    browse({small, missing});
+    QCOMPARE(QVariantList({MessageBox::lastText(), combos("qifTargetCombo"), text("fileLabel")}),
+             QVariantList({QStringLiteral("Could not open %1: No such file or directory").arg(missing),
+                           QStringList({"— Create new account \"small.qif\" —"}), "2 file(s) selected"}));
+    QCOMPARE(import(), QStringLiteral("Import failed.\n\nCould not open %1: No such file or directory\nNo "
+                                      "transactions were added.")
+                           .arg(missing));
+    QCOMPARE(ledger(), QStringList({"Checking\tchecking", "Checking|2024-01-03|Gas|-600|"}));
 }
 
 VELLUMRY_TEST_MAIN(TestImportScreen)

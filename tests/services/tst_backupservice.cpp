@@ -199,6 +199,8 @@ private slots:
     void datesMustReadBack_data();
     void datesMustReadBack();
     void problemsPastTheFirstHundredAreCounted();
+    void rowsAcrossBatchBoundaries_data();
+    void rowsAcrossBatchBoundaries();
     void splitLinesAreRestoredAsSets();
 };
 
@@ -371,8 +373,13 @@ void TestBackupService::refusesWhatIsNoBackup_data()
     QTest::newRow("manifest in a folder") << withManifest("backup/manifest.json", manifest()) << missing;
     QTest::newRow("version 2") << withManifest("manifest.json", manifest(2))
                                << QStringLiteral("Unsupported backup version: 2");
-    QTest::newRow("version as text") << withManifest("manifest.json", "{\"version\": \"1\"}")
-                                     << QStringLiteral("Unsupported backup version: 0");
+    const QString notANumber = QStringLiteral("Unsupported backup version: the version is not a number");
+    QTest::newRow("version as text") << withManifest("manifest.json", "{\"version\": \"1\"}") << notANumber;
+    QTest::newRow("version null") << withManifest("manifest.json", "{\"version\": null}") << notANumber;
+    QTest::newRow("version a fraction") << withManifest("manifest.json", "{\"version\": 1.5}")
+                                        << QStringLiteral("Unsupported backup version: 1.5");
+    QTest::newRow("no version") << withManifest("manifest.json", "{\"accountCount\": 1}")
+                                << QStringLiteral("Unsupported backup version: 0");
     QTest::newRow("manifest not JSON") << withManifest("manifest.json", "version=1")
                                        << QStringLiteral("Unsupported backup version: 0");
 }
@@ -463,7 +470,7 @@ void TestBackupService::badRowFilesAndOtherEntries()
                  {QStringLiteral("manifest.json"), lying}}),
         BackupImportMode::ReplaceAll);
     QCOMPARE(result.errors, (QStringList{QStringLiteral("accounts/array.json: invalid JSON"),
-                                         QStringLiteral("accounts/empty.json: invalid JSON"),
+                                         QStringLiteral("accounts/empty.json: the row has no id"),
                                          QStringLiteral("accounts/cut.json: invalid JSON")}));
     QCOMPARE(result.imported, (Counts{1, 0, 0, 0, 0, 0}));
     QCOMPARE(result.skipped, Counts{});
@@ -697,6 +704,57 @@ void TestBackupService::datesMustReadBack()
     QCOMPARE(result.errors, errors);
     QCOMPARE(result.imported, imported);
     QCOMPARE(tableCount(db, QLatin1String(kBackupTables[std::size_t(table)].name)), error.isEmpty() ? 1 : 0);
+}
+
+void TestBackupService::rowsAcrossBatchBoundaries_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("payees"); // of txn-001 and txn-299
+    QTest::addColumn<Counts>("imported");
+    QTest::addColumn<Counts>("skipped");
+
+    QTest::newRow("replace") << int(BackupImportMode::ReplaceAll) << "Again 1,Again 299" << Counts{1, 0, 599, 0, 0, 0}
+                             << Counts{};
+    QTest::newRow("skip existing") << int(BackupImportMode::SkipExisting) << "Payee 1,Payee 299"
+                                   << Counts{1, 0, 597, 0, 0, 0} << Counts{0, 0, 2, 0, 0, 0};
+}
+
+void TestBackupService::rowsAcrossBatchBoundaries()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, payees);
+    QFETCH(Counts, imported);
+    QFETCH(Counts, skipped);
+
+    // New transactions go in 500 to a statement. Row 250 is refused in the
+    // middle of the first; row 300 repeats row 299, still waiting in it; row
+    // 501 repeats row 1, stored with the batch before.
+    Entries entries{entry("accounts", kAccountRow)};
+    for (int row = 1; row <= 600; ++row) {
+        const int same = row == 300 ? 299 : row == 501 ? 1 : row;
+        const QByteArray id = "txn-" + QByteArray::number(same).rightJustified(3, '0');
+        const QByteArray account = row == 250 ? "acc-nowhere" : "acc-1";
+        const QByteArray payee = (same == row ? "Payee " : "Again ") + QByteArray::number(same);
+        QPair<QString, QByteArray> file =
+            entry("transactions", R"({"id": ")" + id + R"(", "account_id": ")" + account
+                                      + R"(", "date": "2024-02-01", "payee": ")" + payee + R"(", "amount": -1})");
+        if (same != row)
+            file.first = QStringLiteral("transactions/again-%1.json").arg(row);
+        entries.append(file);
+    }
+    TempDatabase db;
+    const BackupImportResult result =
+        BackupService(db.database()).importBackup(backup(entries), BackupImportMode(mode));
+    QCOMPARE(result.errors,
+             QStringList{"transactions/txn-250.json: could not be stored (FOREIGN KEY constraint failed)"});
+    QCOMPARE(result.imported, imported);
+    QCOMPARE(result.skipped, skipped);
+    QCOMPARE(tableCount(db, QStringLiteral("transactions")), 597);
+    QCOMPARE(joined(db, QStringLiteral("SELECT payee AS v FROM transactions "
+                                       "WHERE id IN ('txn-001', 'txn-299') ORDER BY id")),
+             payees);
+    QVERIFY(db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
+    QCOMPARE(TransactionRepository(db.database()).search(QStringLiteral("Payee 555"), {}).size(), 1);
 }
 
 void TestBackupService::problemsPastTheFirstHundredAreCounted()

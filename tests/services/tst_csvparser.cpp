@@ -14,6 +14,9 @@ class TestCsvParser : public QObject
 private slots:
     void parse_data();
     void parse();
+    void rowLimits_data();
+    void rowLimits();
+    void limitsOnlyMarkRows();
     void writtenFieldsReadBack();
 };
 
@@ -95,6 +98,84 @@ void TestCsvParser::parse()
     QCOMPARE(reader.next(&row), false);
     QCOMPARE(reader.endedInsideQuotes(), openQuoteLine != 0);
     QCOMPARE(reader.openQuoteLine(), openQuoteLine);
+}
+
+void TestCsvParser::rowLimits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<int>("chars");
+    // Each row's fields joined by '|', with " too long" after a row past a limit.
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("within both") << QStringLiteral("a,b,c\nde") << 3 << 5 << QStringList{"a|b|c", "de"};
+    QTest::newRow("one field too many keeps the first")
+        << QStringLiteral("a,b,c,d\ne") << 3 << 100 << QStringList{"a|b|c too long", "e"};
+    QTest::newRow("exactly the characters") << QStringLiteral("abcde\nfghij") << 9 << 5
+                                            << QStringList{"abcde", "fghij"};
+    QTest::newRow("one character too many") << QStringLiteral("ab,cdef\ng") << 9 << 5
+                                            << QStringList{"ab too long", "g"};
+    QTest::newRow("line ends inside quotes count")
+        << QStringLiteral("\"a\r\nb\",c\nd") << 9 << 6 << QStringList{"a\r\nb too long", "d"};
+    QTest::newRow("blank lines before a row are not its own")
+        << QStringLiteral("\n   \n\r\nabc\n") << 9 << 3 << QStringList{"abc"};
+    // However long, a line of blanks is no row, as without limits.
+    QTest::newRow("a long line of blanks")
+        << QStringLiteral("a\n  \t  \r\n\"   \"  \nb") << 9 << 3 << QStringList{"a", "b"};
+    QTest::newRow("a long line of blanks and a quote")
+        << QStringLiteral("a\n\"  \"\"  \"\nb") << 9 << 3 << QStringList{"a", " too long", "b"};
+    QTest::newRow("a long line of blanks and commas")
+        << QStringLiteral("a\n   ,   \nb") << 9 << 3 << QStringList{"a", " too long", "b"};
+    QTest::newRow("the last line, after a comma")
+        << QStringLiteral("a\nbcdef,") << 9 << 3 << QStringList{"a", " too long"};
+    QTest::newRow("an empty first field is no blank line")
+        << QStringLiteral(",bcdef\ng") << 9 << 3 << QStringList{" too long", "g"};
+    QTest::newRow("a quote that never closes keeps none of the rest")
+        << QStringLiteral("a\n\"bcdef\ng,h") << 9 << 3 << QStringList{"a", " too long"};
+}
+
+void TestCsvParser::rowLimits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, fields);
+    QFETCH(int, chars);
+    QFETCH(QStringList, rows);
+
+    CsvRowReader reader(text, {fields, chars});
+    QStringList walked;
+    QStringList row;
+    while (reader.next(&row))
+        walked.append(row.join(u'|') + (reader.lastRowTooLong() ? QStringLiteral(" too long") : QString()));
+    QCOMPARE(walked, rows);
+}
+
+// Whatever the text, limits take no row away and add none: a row within them
+// reads as without them, and one past them keeps only its first fields.
+void TestCsvParser::limitsOnlyMarkRows()
+{
+    QRandomGenerator random(41);
+    const QString alphabet = QStringLiteral("a  ,,\"\"\r\n\t");
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        for (int i = random.bounded(40); i > 0; --i)
+            text.append(alphabet.at(random.bounded(alphabet.size())));
+        const Rows whole = parseCsv(text);
+        const qsizetype fields = 1 + random.bounded(3);
+        CsvRowReader reader(text, {fields, 1 + random.bounded(8)});
+        Rows limited;
+        QStringList row;
+        while (reader.next(&row)) {
+            const qsizetype index = limited.size();
+            limited.append(row);
+            if (index >= whole.size())
+                break;
+            if (reader.lastRowTooLong()) {
+                QVERIFY2(row.size() <= fields && row == whole.at(index).first(row.size()), qPrintable(text));
+                limited.last() = whole.at(index);
+            }
+        }
+        QVERIFY2(limited == whole, qPrintable(text));
+    }
 }
 
 // Fields written the usual way (quoted when they hold a comma, quote or line end)

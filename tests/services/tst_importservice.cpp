@@ -6,6 +6,7 @@
 #include "data/SqliteRows.h"
 #include "services/CsvPreview.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -89,8 +90,11 @@ private slots:
     void datesInOneOrderPerFile_data();
     void datesInOneOrderPerFile();
     void filesAboveTheLimitAreRefusedUnread();
+    void rowsLongerThanARowMay_data();
+    void rowsLongerThanARowMay();
     void previewReadsOnlyTheFirstRows_data();
     void previewReadsOnlyTheFirstRows();
+    void refusedBeforeStarting_data();
     void refusedBeforeStarting();
     void realFileShapes_data();
     void realFileShapes();
@@ -409,21 +413,107 @@ void TestImportService::filesAboveTheLimitAreRefusedUnread()
     // A sparse file: as large as the limit says, without writing it.
     const QString path = m_ledger->writeFile("Date,Payee,Amount\n2024-01-02,Grocer,-10.00\n");
     QFile file(path);
-    QVERIFY(file.resize(ImportService::kMaxCsvFileBytes + 1));
-    QVERIFY(ImportService::isCsvFileTooLarge(path));
-    QVERIFY(ImportService::csvFileTooLargeMessage().contains(QLatin1String("64")));
+    QVERIFY(file.resize(ImportLimits().csvFileBytes + 1));
+    const QString tooLarge = QStringLiteral("This file is too large to import. CSV files of up to 64 MB can be imported.");
+    QCOMPARE(m_ledger->service.csvSizeProblem(path), tooLarge);
+    QVERIFY(file.resize(ImportLimits().csvFileBytes));
+    QCOMPARE(m_ledger->service.csvSizeProblem(path), QString());
 
+    // The same with a limit a few rows long.
+    ImportLimits limits;
+    limits.csvFileBytes = 100;
+    m_ledger->service.setLimits(limits);
+    const QByteArray rows = numberedRows(3); // 87 bytes
+    const QString small = m_ledger->writeFile(rows + QByteArray(100 - rows.size(), '\n'));
+    const QString large = m_ledger->writeFile(rows + QByteArray(101 - rows.size(), '\n'));
+    QCOMPARE(m_ledger->service.csvSizeProblem(large),
+             QStringLiteral("This file is too large to import. CSV files of up to 0.0001 MB can be imported."));
     QSignalSpy started(&m_ledger->service, &ImportService::importStarted);
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
-    const ImportResult result = m_ledger->service.importCsv(path, kUsd, withHeader());
+    const ImportResult result = m_ledger->service.importCsv(large, kUsd, withHeader());
     QCOMPARE(outcome(result), QStringLiteral("0/0/0/0 failed"));
-    QCOMPARE(result.fileTooLarge, true);
+    QCOMPARE(QVariantList({result.fileTooLarge, result.failureReason}),
+             QVariantList({true, m_ledger->service.csvSizeProblem(large)}));
     QCOMPARE(started.count() + progress.count() + count(QStringLiteral("transactions")), 0);
-    const CsvPreview preview = readCsvPreview(path, 10);
-    QCOMPARE(preview.tooLarge, true);
-    QCOMPARE(preview.rows, QList<QStringList>());
-    QVERIFY(file.resize(ImportService::kMaxCsvFileBytes));
-    QVERIFY(!ImportService::isCsvFileTooLarge(path));
+    QCOMPARE(readCsvPreview(large, 10, limits).tooLarge, true);
+    QCOMPARE(readCsvPreview(large, 10, limits).rows, QList<QStringList>());
+
+    QCOMPARE(m_ledger->service.csvSizeProblem(small), QString());
+    QCOMPARE(outcome(m_ledger->service.importCsv(small, kUsd, withHeader())), QStringLiteral("3/0/0/0"));
+    QCOMPARE(readCsvPreview(small, 10, limits).rows.size(), 4);
+}
+
+void TestImportService::rowsLongerThanARowMay_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("outcome"); // imported/duplicates/unreadable/too long
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QList<QStringList>>("preview");
+
+    // Rows may hold 5 fields and 40 characters.
+    const QByteArray header = "Date,Payee,Amount,Memo\n";
+    const QByteArray shortRow = "2024-01-02,Grocer,-1,m\n";
+    const QStringList grocer{"2024-01-02", "Grocer", "-1", "m"};
+    QTest::newRow("as many fields as a row may")
+        << header + "2024-01-03,Cafe,-2,m,x\n" + shortRow << "2/0/0/0"
+        << QStringList{"2024-01-03|Cafe|-200|m|", "2024-01-02|Grocer|-100|m|"}
+        << QList<QStringList>{{"Date", "Payee", "Amount", "Memo"}, {"2024-01-03", "Cafe", "-2", "m", "x"}, grocer};
+    // The date, payee and amount come first, and still no such row is taken.
+    QTest::newRow("one field more")
+        << header + "2024-01-03,Cafe,-2,m,x,y\n" + shortRow << "1/0/0/1"
+        << QStringList{"2024-01-02|Grocer|-100|m|"}
+        << QList<QStringList>{{"Date", "Payee", "Amount", "Memo"}, {"2024-01-03", "Cafe", "-2", "m", "x"}, grocer};
+    QTest::newRow("a row of a million fields")
+        << header + "2024-01-03,Cafe,-2" + QByteArray(1000000, ',') + '\n' + shortRow << "1/0/0/1"
+        << QStringList{"2024-01-02|Grocer|-100|m|"}
+        << QList<QStringList>{{"Date", "Payee", "Amount", "Memo"}, {"2024-01-03", "Cafe", "-2", "", ""}, grocer};
+    QTest::newRow("as many characters as a row may")
+        << header + "2024-01-03,Cafe,-2,\"" + QByteArray(19, 'm') + "\"\n" << "1/0/0/0"
+        << QStringList{"2024-01-03|Cafe|-200|" + QString(19, u'm') + '|'}
+        << QList<QStringList>{{"Date", "Payee", "Amount", "Memo"}, {"2024-01-03", "Cafe", "-2", QString(19, u'm')}};
+    QTest::newRow("a memo over lines, one character more")
+        << header + "2024-01-03,Cafe,-2,\"" + QByteArray(9, 'm') + "\n" + QByteArray(10, 'm') + "\"\n" + shortRow
+        << "1/0/0/1" << QStringList{"2024-01-02|Grocer|-100|m|"}
+        << QList<QStringList>{{"Date", "Payee", "Amount", "Memo"}, {"2024-01-03", "Cafe", "-2"}, grocer};
+    // A header is never imported, long or not: the rows below it are.
+    QTest::newRow("a long header") << "Date,Payee,Amount,Memo,A,B\n" + shortRow << "1/0/0/0"
+                                   << QStringList{"2024-01-02|Grocer|-100|m|"}
+                                   << QList<QStringList>{{"Date", "Payee", "Amount", "Memo", "A"}, grocer};
+    // Counted once, where the summary explains it: as the row an open quote ran away with.
+    QTest::newRow("a quote that never closes") << header + shortRow + "2024-01-03,\"Cafe,-2\n" + shortRow.repeated(2)
+                                               << "1/0/1/0" << QStringList{"2024-01-02|Grocer|-100|m|"}
+                                               << QList<QStringList>{{"Date", "Payee", "Amount", "Memo"}, grocer,
+                                                                     {"2024-01-03"}};
+}
+
+void TestImportService::rowsLongerThanARowMay()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, outcome);
+    QFETCH(QStringList, stored);
+    QFETCH(QList<QStringList>, preview);
+
+    ImportLimits limits;
+    limits.csvRowFields = 5;
+    limits.csvRowChars = 40;
+    m_ledger->service.setLimits(limits);
+    const auto counts = [](const ImportResult& result) {
+        return QStringLiteral("%1/%2/%3/%4")
+            .arg(result.imported)
+            .arg(result.duplicatesSkipped)
+            .arg(result.unparseableSkipped)
+            .arg(result.oversizedSkipped);
+    };
+    const QString path = m_ledger->writeFile(csv);
+    QCOMPARE(counts(m_ledger->service.importCsv(path, kUsd, withHeader(3))), outcome);
+    QCOMPARE(storedRows(), stored);
+    QCOMPARE(readCsvPreview(path, 3, limits).rows, preview);
+    // The file again adds nothing, and refuses the same rows.
+    const ImportResult again = m_ledger->service.importCsv(path, kUsd, withHeader(3));
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(QList<int>({again.duplicatesSkipped, again.unparseableSkipped, again.oversizedSkipped}),
+             QList<int>({int(stored.size()), outcome.section(u'/', 2, 2).toInt(), outcome.section(u'/', 3).toInt()}));
+    QCOMPARE(storedRows(), stored);
 }
 
 void TestImportService::previewReadsOnlyTheFirstRows_data()
@@ -453,23 +543,50 @@ void TestImportService::previewReadsOnlyTheFirstRows()
     QFETCH(QList<QStringList>, rows);
     QFETCH(bool, moreRows);
 
-    const CsvPreview preview = readCsvPreview(m_ledger->writeFile(bytes), maxRows);
+    const CsvPreview preview = readCsvPreview(m_ledger->writeFile(bytes), maxRows, ImportLimits());
     QCOMPARE(preview.opened, true);
     QCOMPARE(preview.tooLarge, false);
     QCOMPARE(preview.rows, rows);
     QCOMPARE(preview.moreRows, moreRows);
 
-    QCOMPARE(readCsvPreview(m_ledger->files.filePath(QStringLiteral("missing.csv")), maxRows).opened, false);
+    QCOMPARE(readCsvPreview(m_ledger->files.filePath(QStringLiteral("missing.csv")), maxRows, ImportLimits()).opened,
+             false);
+}
+
+void TestImportService::refusedBeforeStarting_data()
+{
+    QTest::addColumn<QString>("file"); // what the path names
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QString>("reason"); // %1: the path
+
+    QTest::newRow("no such account") << "rows" << "no-such-account"
+                                     << "The account to import into no longer exists.";
+    QTest::newRow("a file that is gone") << "missing" << kUsd << "Could not open %1: No such file or directory";
+    QTest::newRow("a folder") << "folder" << kUsd << "Could not open %1: file to open is a directory";
+    QTest::newRow("a file nobody may read") << "unreadable" << kUsd << "Could not open %1: Permission denied";
 }
 
 void TestImportService::refusedBeforeStarting()
 {
+    QFETCH(QString, file);
+    QFETCH(QString, accountId);
+    QFETCH(QString, reason);
+
+    QString path = m_ledger->writeFile(numberedRows(3));
+    if (file == QLatin1String("missing")) {
+        QVERIFY(QFile::remove(path));
+    } else if (file == QLatin1String("folder")) {
+        QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+    } else if (file == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("this user reads every file");
+    }
     QSignalSpy started(&m_ledger->service, &ImportService::importStarted);
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
-    QCOMPARE(outcome(import(numberedRows(3), withHeader(), QStringLiteral("no-such-account"))),
-             QStringLiteral("0/0/0/0 failed"));
-    const QString missing = m_ledger->files.filePath(QStringLiteral("missing.csv"));
-    QCOMPARE(outcome(m_ledger->service.importCsv(missing, kUsd, withHeader())), QStringLiteral("0/0/0/0"));
+    const ImportResult result = m_ledger->service.importCsv(path, accountId, withHeader());
+    QCOMPARE(outcome(result), QStringLiteral("0/0/0/0 failed"));
+    QCOMPARE(result.failureReason, reason.arg(path));
     QCOMPARE(started.count() + progress.count() + count(QStringLiteral("transactions")), 0);
 
     // A soft-deleted account is still a target.
@@ -572,7 +689,9 @@ void TestImportService::failuresKeepNothing()
     if (outcome.contains(QLatin1String("/1 ")))
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import aborted: ")));
 
-    QCOMPARE(::outcome(import(csv, withHeader(-1, 3))), outcome);
+    const ImportResult result = import(csv, withHeader(-1, 3));
+    QCOMPARE(::outcome(result), outcome);
+    QCOMPARE(result.failureReason, QString()); // the database's refusal, said as such
     QCOMPARE(count(QStringLiteral("transactions")) + count(QStringLiteral("categories")), 0);
     QCOMPARE(progressOf(progressSpy), progress);
     QCOMPARE(started.count(), transactionsOpened);
@@ -668,6 +787,7 @@ void TestImportService::secondImportWhileOneIsOpenIsRefused()
     QTest::ignoreMessage(QtWarningMsg, "CSV import refused: another import is still open");
     QCOMPARE(outcome(import(numberedRows(150))), QStringLiteral("150/0/0/0"));
     QCOMPARE(innerResult.failed, true);
+    QCOMPARE(innerResult.failureReason, QStringLiteral("Another import is still running. Try again once it has finished."));
     QCOMPARE(count(QStringLiteral("transactions"), QStringLiteral("account_id = 'acc-eur'")), 0);
 }
 

@@ -5,7 +5,9 @@
 #include "data/Clock.h"
 #include "services/QifTransferLinker.h"
 
+#include <QDir>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QSignalSpy>
 
 using namespace LedgerFixture;
@@ -74,6 +76,11 @@ private slots:
     void checkNumbersKeepChecksApart();
     void datesTheLedgerCouldNotReadBack_data();
     void datesTheLedgerCouldNotReadBack();
+    void oneBadDateChangesNoOther_data();
+    void oneBadDateChangesNoOther();
+    void filesThatStopTheImport_data();
+    void filesThatStopTheImport();
+    void progressInsideLongRecords();
 
     void transfersWithinOneImport_data();
     void transfersWithinOneImport();
@@ -83,6 +90,7 @@ private slots:
     void legThatIsNotStoredLeavesNoLink();
     void refusedRecordInABatch();
     void failedUpdateOfEarlierRowRollsBack();
+    void failedCommitReportsFailure_data();
     void failedCommitReportsFailure();
     void transferHints_data();
     void transferHints();
@@ -142,6 +150,8 @@ void TestQifImport::analysisListsEachSourceOnce()
     const QifAnalysis analysis = m_ledger->service.analyzeQif(
         {first, m_ledger->files.filePath(QStringLiteral("missing.qif")), second, headerless, categoriesOnly, mixed});
     QCOMPARE(analysis.totalRecords, 8);
+    QCOMPARE(analysis.problems, QStringList(QStringLiteral("Could not open %1: No such file or directory")
+                                                .arg(m_ledger->files.filePath(QStringLiteral("missing.qif")))));
     QStringList listed;
     for (const QifSourceAccount& source : analysis.sources)
         listed.append(QStringLiteral("%1|%2|%3|%4")
@@ -366,6 +376,147 @@ void TestQifImport::datesTheLedgerCouldNotReadBack()
     QCOMPARE(rows(dates), expected);
 }
 
+void TestQifImport::oneBadDateChangesNoOther_data()
+{
+    QTest::addColumn<QList<QByteArray>>("dates");
+    QTest::addColumn<QStringList>("stored");
+
+    // 13/13/13 reads neither way: it is skipped, and decides nothing.
+    QTest::newRow("no date at all")
+        << QList<QByteArray>{"13/13/13", "01/15/2024", "12/20/2023", "03/04/2024"}
+        << QStringList{"2024-01-15|B", "2023-12-20|C", "2024-03-04|D"};
+    QTest::newRow("the last day of February, day first")
+        << QList<QByteArray>{"30/02/2024", "01/15/2024", "03/04/2024"} << QStringList{"2024-01-15|B", "2024-03-04|C"};
+    // A real day-first date still turns the file.
+    QTest::newRow("a real day-first date")
+        << QList<QByteArray>{"13/13/13", "25/12/2023", "03/04/2024"} << QStringList{"2023-12-25|B", "2024-04-03|C"};
+}
+
+void TestQifImport::oneBadDateChangesNoOther()
+{
+    QFETCH(QList<QByteArray>, dates);
+    QFETCH(QStringList, stored);
+
+    QByteArray text = account("Checking");
+    char payee[] = "A";
+    for (const QByteArray& date : dates) {
+        text += record(date.constData(), "-5", payee, "");
+        ++payee[0];
+    }
+    const QString sql = QStringLiteral("SELECT date, payee FROM transactions ORDER BY rowid");
+    const int bad = int(dates.size() - stored.size());
+    QCOMPARE(outcome(import({text}, {"Checking=chk"})), QStringLiteral("%1/0/%2/0").arg(stored.size()).arg(bad));
+    QCOMPARE(rows(sql), stored);
+    QCOMPARE(outcome(import({text}, {"Checking=chk"})), QStringLiteral("0/%1/%2/0").arg(stored.size()).arg(bad));
+    QCOMPARE(rows(sql), stored);
+}
+
+void TestQifImport::filesThatStopTheImport_data()
+{
+    QTest::addColumn<QString>("second"); // what the second of two files is
+    QTest::addColumn<QString>("reason"); // %1: the second file's path
+    QTest::addColumn<bool>("tooLarge");
+    QTest::addColumn<QStringList>("problems"); // of the analysis
+
+    // The limit is 400 bytes; the first file is 71.
+    const QString gone = QStringLiteral("Could not open %1: No such file or directory");
+    QTest::newRow("a file that is gone") << "missing" << gone << false << QStringList{gone};
+    QTest::newRow("a folder") << "folder" << "Could not open %1: file to open is a directory" << false
+                              << QStringList{"Could not open %1: file to open is a directory"};
+    QTest::newRow("one file too large")
+        << "401 bytes" << "This file is too large to import. QIF files of up to 0.0004 MB can be imported." << true
+        << QStringList{"Could not open %1: This file is too large to import. QIF files of up to 0.0004 MB can be "
+                       "imported."};
+    QTest::newRow("too large together")
+        << "330 bytes"
+        << "These files are too large to import together. QIF files of up to 0.0004 MB in all can be imported."
+        << true << QStringList();
+    QTest::newRow("as large as they may be together") << "329 bytes" << QString() << false << QStringList();
+}
+
+void TestQifImport::filesThatStopTheImport()
+{
+    QFETCH(QString, second);
+    QFETCH(QString, reason);
+    QFETCH(bool, tooLarge);
+    QFETCH(QStringList, problems);
+
+    ImportLimits limits;
+    limits.qifFileBytes = 400;
+    m_ledger->service.setLimits(limits);
+    const QByteArray first = account("Checking") + record("01/05/2025", "-5", "Kiosk", "Snacks");
+    QCOMPARE(first.size(), 71);
+    QString path = m_ledger->writeFile(account("Savings") + record("01/06/2025", "6", "Bank", ""));
+    if (second == QLatin1String("missing")) {
+        QVERIFY(QFile::remove(path));
+    } else if (second == QLatin1String("folder")) {
+        QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.resize(second.section(u' ', 0, 0).toInt()));
+    }
+    const QStringList paths{m_ledger->writeFile(first), path};
+    QStringList expectedProblems;
+    for (const QString& problem : std::as_const(problems))
+        expectedProblems.append(problem.arg(path));
+    QCOMPARE(m_ledger->service.analyzeQif(paths).problems, expectedProblems);
+
+    // A new account the user asked for goes with the import.
+    Account created;
+    created.id = QStringLiteral("acc-new");
+    created.name = QStringLiteral("New savings");
+    created.createdAt = created.updatedAt = fixedNow();
+    QSignalSpy started(&m_ledger->service, &ImportService::importStarted);
+    const ImportResult result = m_ledger->service.importQif(
+        paths, mappingOf({"Checking=chk", "Savings=acc-new"}), {created});
+    if (reason.isEmpty()) {
+        QCOMPARE(outcome(result), QStringLiteral("2/0/0/0"));
+        QCOMPARE(rows(QStringLiteral("SELECT account_id, payee FROM transactions ORDER BY rowid")),
+                 QStringList({"chk|Kiosk", "acc-new|Bank"}));
+        return;
+    }
+    QCOMPARE(outcome(result), QStringLiteral("0/0/0/0 failed"));
+    QCOMPARE(QVariantList({result.failureReason, result.fileTooLarge}), QVariantList({reason.arg(path), tooLarge}));
+    QCOMPARE(m_ledger->service.qifSizeProblem(paths), tooLarge ? reason : QString());
+    QCOMPARE(started.count(), 0);
+    QCOMPARE(m_ledger->db.scalar(QStringLiteral("SELECT (SELECT COUNT(*) FROM transactions) + "
+                                                "(SELECT COUNT(*) FROM categories) + "
+                                                "(SELECT COUNT(*) FROM accounts WHERE id = 'acc-new')"))
+                 .toInt(),
+             0);
+    QCOMPARE(m_ledger->service.isImporting(), false);
+}
+
+void TestQifImport::progressInsideLongRecords()
+{
+    // 4,500 split lines make a record of three steps: itself and two full
+    // thousands of lines, each reported as it is written.
+    QByteArray text = account("Checking") + record("01/04/2025", "-1", "Before", "") + "D01/05/2025\nT-45\nPLong\n";
+    for (int line = 0; line < 4500; ++line)
+        text += "SFood\n$-0.01\n";
+    text += "^\n" + record("01/06/2025", "-2", "After", "");
+    QSignalSpy started(&m_ledger->service, &ImportService::importStarted);
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
+    // Each time events are let through, the window repaints: inside the long
+    // record too, not only before it.
+    QSet<int> linesWhenRun;
+    QTimer ticks;
+    ticks.setInterval(0);
+    connect(&ticks, &QTimer::timeout, this, [&] {
+        linesWhenRun.insert(m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt());
+    });
+    ticks.start();
+
+    QCOMPARE(outcome(import({text}, {"Checking=chk"})), QStringLiteral("3/0/0/0"));
+    ticks.stop();
+    QCOMPARE(started, QList<QVariantList>({{5}}));
+    QCOMPARE(progress, QList<QVariantList>({{3, 5}, {4, 5}, {5, 5}}));
+    QCOMPARE(linesWhenRun, QSet<int>({0, 2000, 4000}));
+    QCOMPARE(rows(QStringLiteral("SELECT t.payee, COUNT(s.id), COALESCE(SUM(s.amount), 0) FROM transactions t "
+                                 "LEFT JOIN split_lines s ON s.transaction_id = t.id GROUP BY t.id ORDER BY t.rowid")),
+             QStringList({"Before|0|0", "Long|4500|-4500", "After|0|0"}));
+}
+
 void TestQifImport::transfersWithinOneImport_data()
 {
     QTest::addColumn<QList<QByteArray>>("files");
@@ -520,6 +671,7 @@ void TestQifImport::refusedRecordInABatch()
     QCOMPARE(rows(), expected);
     QCOMPARE(progress.count(), 7);
     QVERIFY(m_ledger->db.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')")));
+    QCOMPARE(m_ledger->transactions.search(QStringLiteral("Payee 555"), {}).size(), 1);
 }
 
 void TestQifImport::failedUpdateOfEarlierRowRollsBack()
@@ -539,13 +691,31 @@ void TestQifImport::failedUpdateOfEarlierRowRollsBack()
     QCOMPARE(m_ledger->service.isImporting(), false);
 }
 
+void TestQifImport::failedCommitReportsFailure_data()
+{
+    QTest::addColumn<QString>("trap");
+    QTest::newRow("BEGIN fails") << "begin";
+    QTest::newRow("COMMIT fails") << "commit";
+}
+
 void TestQifImport::failedCommitReportsFailure()
 {
-    QVERIFY(m_ledger->failEveryCommit());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: COMMIT failed")));
+    QFETCH(QString, trap);
+    if (trap == QLatin1String("begin")) {
+        QVERIFY(m_ledger->db.sql().transaction());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: BEGIN failed")));
+    } else {
+        QVERIFY(m_ledger->failEveryCommit());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SqlTransaction: COMMIT failed")));
+    }
+    QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
     const ImportResult result = import({kCheckingLeg, kSavingsLeg}, {"Checking=chk", "Savings=sav"});
-    QCOMPARE(result.failed, true);
+    QCOMPARE(QVariantList({result.failed, result.failureReason}), QVariantList({true, QString()}));
+    QCOMPARE(progress, QList<QVariantList>({{2, 2}}));
     QCOMPARE(rows(), QStringList());
+    QCOMPARE(m_ledger->service.isImporting(), false);
+    if (trap == QLatin1String("begin"))
+        QVERIFY(m_ledger->db.sql().rollback());
 }
 
 void TestQifImport::transferHints_data()

@@ -83,6 +83,11 @@ void TestQifParser::dateOrderDetection_data()
     QTest::newRow("unreadable dates") << QStringList{"Dxx/01/2024", "D13/01", "D13/01/yy", "D"}
                                       << QifDateOrder::MonthFirst;
     QTest::newRow("other letters") << QStringList{"T13/01/2024", "N25/1/24"} << QifDateOrder::MonthFirst;
+    // Only a date that reads day first decides; one that reads neither way is no date.
+    QTest::newRow("no month 13") << QStringList{"D13/13/13", "D01/15/2024"} << QifDateOrder::MonthFirst;
+    QTest::newRow("no 30 February") << QStringList{"D30/02/2024"} << QifDateOrder::MonthFirst;
+    QTest::newRow("a year the ledger cannot hold") << QStringList{"D13/01/22024"} << QifDateOrder::MonthFirst;
+    QTest::newRow("a real one after them") << QStringList{"D13/13/13", "D29/02/2024"} << QifDateOrder::DayFirst;
 }
 
 void TestQifParser::dateOrderDetection()
