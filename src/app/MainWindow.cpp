@@ -30,6 +30,8 @@
 #include <QSplitter>
 #include <QStackedWidget>
 
+#include <utility>
+
 namespace {
 
 const char* const kGeometryKey = "mainwindow/geometry";
@@ -97,7 +99,9 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
 
     setupThemeConnections();
     setupAuthConnections();
-    onAccountsChanged();
+    // The window shows before the balances and the rows are read: they follow
+    // once it has painted (fillIn).
+    m_accountList->rebuild(AccountListPanel::Balances::Later);
 
     m_autoPoster = new RecurringAutoPoster(state, this);
     connect(m_autoPoster, &RecurringAutoPoster::posted, this, &MainWindow::onAutoPosted);
@@ -111,7 +115,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
             &ReloadCoalescer::request);
     connect(state->database, &Database::ledgerReset, m_recurringDueRefresher, &ReloadCoalescer::request);
 
-    restoreCurrentAccount();
+    restoreCurrentAccount(RegisterScreen::Rows::Later);
     // Accounts that a first sync brings in are shown without a click.
     connect(state->syncEngine, &SyncEngine::syncCompleted, this, [this] {
         if (m_state->currentAccountId.isEmpty())
@@ -288,23 +292,28 @@ void MainWindow::onAccountsChanged()
 
 void MainWindow::selectAccount(const QString& accountId)
 {
+    showAccount(accountId, RegisterScreen::Rows::Now);
+}
+
+void MainWindow::showAccount(const QString& accountId, RegisterScreen::Rows rows)
+{
     m_state->setCurrentAccountId(accountId);
-    m_registerScreen->setAccount(accountId);
+    m_registerScreen->setAccount(accountId, rows);
     m_pageStack->setCurrentWidget(m_registerScreen);
     m_accountList->setCurrentAccount(accountId);
 }
 
-void MainWindow::restoreCurrentAccount()
+void MainWindow::restoreCurrentAccount(RegisterScreen::Rows rows)
 {
     const QString current = m_state->currentAccountId;
     // A deleted account is still found: one a sync deleted stays on screen.
     if (!current.isEmpty() && m_state->accountRepository->findById(current)) {
-        selectAccount(current);
+        showAccount(current, rows);
         return;
     }
     const QList<Account> accounts = m_state->accountRepository->listActive();
     if (!accounts.isEmpty())
-        selectAccount(accounts.first().id);
+        showAccount(accounts.first().id, rows);
     else
         showNoAccountPage();
 }
@@ -385,6 +394,21 @@ void MainWindow::reloadRegisterAndAccounts()
 {
     m_registerScreen->reload();
     onAccountsChanged();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    if (std::exchange(m_painted, true))
+        return;
+    // Queued: the rest of this first paint, and its flush to the screen, come first.
+    QMetaObject::invokeMethod(this, &MainWindow::fillIn, Qt::QueuedConnection);
+}
+
+void MainWindow::fillIn()
+{
+    m_accountList->rebuild();
+    m_registerScreen->reload();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

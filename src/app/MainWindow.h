@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register/RegisterScreen.h"
+
 #include <QMainWindow>
 
 class AccountActions;
@@ -11,7 +13,6 @@ class MainMenus;
 class QSplitter;
 class QStackedWidget;
 class RecurringAutoPoster;
-class RegisterScreen;
 class ReloadCoalescer;
 class StatusBar;
 class ToolWindows;
@@ -44,6 +45,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // The menus are built first; their commands are connected once everything they reach exists.
@@ -57,7 +59,10 @@ private:
     void setupThemeConnections();
     void setupAuthConnections();
     void updateAuthUI();
-    void restoreCurrentAccount();
+    void restoreCurrentAccount(RegisterScreen::Rows rows = RegisterScreen::Rows::Now);
+    void showAccount(const QString& accountId, RegisterScreen::Rows rows);
+    // The balances and the register's rows, read once the window has first painted.
+    void fillIn();
     // The empty-state page while signed in, else the welcome page.
     void showNoAccountPage();
     void applyPreferenceChange(const QString& key);
@@ -83,4 +88,5 @@ private:
     StatusBar* m_statusBar = nullptr;
     RecurringAutoPoster* m_autoPoster = nullptr;
     ReloadCoalescer* m_recurringDueRefresher = nullptr;
+    bool m_painted = false;
 };

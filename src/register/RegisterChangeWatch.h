@@ -27,6 +27,8 @@ public:
     bool isStale() const { return m_stale; }
     // After a reload that showed the ledger as it stands.
     void markShown() { m_stale = false; }
+    // Stale whatever the ledger did, and a reload asked for.
+    void markStale();
 
     template <typename Write>
     auto ownWrite(Write&& write)
@@ -40,7 +42,6 @@ public:
 
 private:
     void onTransactionsChanged(const QString& accountId);
-    void markStale();
 
     ReloadCoalescer* m_reloader;
     QString m_accountId;

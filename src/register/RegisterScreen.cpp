@@ -38,6 +38,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -125,7 +126,7 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     outer->addWidget(m_table, 1);
     buildStatusLine(outer);
 
-    m_reloader = new ReloadCoalescer([this] { reloadNow(); }, this);
+    m_reloader = new ReloadCoalescer([this] { reloadIfStale(); }, this);
     m_changes = new RegisterChangeWatch(state, m_reloader, this);
 }
 
@@ -280,7 +281,7 @@ void RegisterScreen::buildStatusLine(QVBoxLayout* outer)
     outer->addLayout(bottom);
 }
 
-void RegisterScreen::setAccount(const QString& accountId)
+void RegisterScreen::setAccount(const QString& accountId, Rows rows)
 {
     // Whatever is typed belongs to the row of the account being left.
     discardOpenEditor();
@@ -289,17 +290,58 @@ void RegisterScreen::setAccount(const QString& accountId)
     m_delegate->setAccountId(accountId);
     m_filter = RegisterFilter::fromJson(m_state->preferencesRepository->getString(registerFilterKey(accountId)));
     updateFilterButton();
-    reload();
-    focusEntryRow();
+    m_focusEntryRowWhenLoaded = rows == Rows::Later;
+    if (rows == Rows::Now) {
+        reload();
+        focusEntryRow();
+        return;
+    }
+    if (const std::optional<Account> account = m_state->accountRepository->findById(accountId)) {
+        showHeader(*account);
+        applyDisplayPreferences(*account);
+    }
+    for (QLabel* figure : {m_clearedLabel, m_unclearedLabel, m_balanceLabel})
+        figure->clear();
+    m_bannerFrame->hide();
+    // Without an entry row nobody types into a register still on its way.
+    m_model->setEntryRowVisible(false);
+    m_model->setTransactions(RegisterRows());
 }
 
 void RegisterScreen::reload()
 {
-    // A change signal of this turn asked for this very reload: run it once, now.
-    if (m_reloader->isPending())
-        m_reloader->flush();
-    else
+    // A change signal of this turn asked for a reload: this is it, run once, now.
+    m_changes->markStale();
+    m_reloader->flush();
+}
+
+void RegisterScreen::reloadIfStale()
+{
+    if (m_changes->isStale())
         reloadNow();
+}
+
+void RegisterScreen::showHeader(const Account& account)
+{
+    m_titleLabel->setText(account.name);
+    QString subtitle = account.institution;
+    if (!subtitle.isEmpty() && !account.accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
+    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+}
+
+void RegisterScreen::applyDisplayPreferences(const Account& account)
+{
+    const PreferencesRepository* preferences = m_state->preferencesRepository;
+    setTwoLineMode(preferences->getBool(kTwoLine, false));
+    const bool showBalance = preferences->getBool(kShowBalance, true);
+    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
+    const bool liability = isLiabilityAccount(account.accountType);
+    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
+    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
+    m_model->setLiabilityAccount(liability);
+    m_model->setCurrency(account.currency);
 }
 
 void RegisterScreen::reloadNow()
@@ -309,13 +351,7 @@ void RegisterScreen::reloadNow()
     const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
     if (!account)
         return;
-
-    m_titleLabel->setText(account->name);
-    QString subtitle = account->institution;
-    if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
-        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
-    m_subtitleLabel->setText(subtitle);
-    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+    showHeader(*account);
 
     const RegisterPlace place(m_table, m_model);
     RegisterRows rows = m_state->transactionRepository->registerRows(m_accountId);
@@ -324,21 +360,16 @@ void RegisterScreen::reloadNow()
     if (m_filter.activeCount() > 0)
         rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
 
-    const PreferencesRepository* preferences = m_state->preferencesRepository;
-    setTwoLineMode(preferences->getBool(kTwoLine, false));
-    const bool showBalance = preferences->getBool(kShowBalance, true);
-    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
-    const bool liability = isLiabilityAccount(account->accountType);
-    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
-    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
-    m_model->setLiabilityAccount(liability);
-    m_model->setCurrency(account->currency);
+    applyDisplayPreferences(*account);
+    m_model->setEntryRowVisible(true);
     m_model->setTransactions(std::move(rows));
     m_changes->markShown();
 
     updateOpeningBalanceBanner(account->currency);
-    showFigures(figures.cleared, figures.total, liability, account->currency);
+    showFigures(figures.cleared, figures.total, isLiabilityAccount(account->accountType), account->currency);
     place.restore(m_table, m_model);
+    if (std::exchange(m_focusEntryRowWhenLoaded, false))
+        focusEntryRow();
 }
 
 void RegisterScreen::showOwnChange(const QStringList& ids)
@@ -486,6 +517,10 @@ void RegisterScreen::saveColumnWidth(int column, int newSize)
 void RegisterScreen::saveSortOrder(int column, Qt::SortOrder order)
 {
     QSettings settings;
+    // Every start sorts as stored; writing the same back would cost a write of the settings file.
+    if (settings.contains(kSortColumnKey) && settings.value(kSortColumnKey).toInt() == column
+        && settings.value(kSortOrderKey).toInt() == static_cast<int>(order))
+        return;
     settings.setValue(kSortColumnKey, column);
     settings.setValue(kSortOrderKey, static_cast<int>(order));
 }

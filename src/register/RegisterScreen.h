@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class AppState;
+struct Account;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
@@ -33,7 +34,12 @@ class RegisterScreen : public QWidget
 public:
     explicit RegisterScreen(AppState* state, QWidget* parent = nullptr);
 
-    void setAccount(const QString& accountId);
+    // When setAccount shows the rows. Later shows the header at once and leaves
+    // the rows and figures to the next reload, so that a window opening on a big
+    // account can appear first; meanwhile the table holds no row and the figures
+    // are blank, never another account's.
+    enum class Rows { Now, Later };
+    void setAccount(const QString& accountId, Rows rows = Rows::Now);
     // Rebuilds the rows and figures, keeping the current cell and the scroll
     // position. Skipped while a cell editor is open, so typing survives changes
     // made elsewhere.
@@ -80,6 +86,11 @@ private:
     QLabel* addFigureBlock(QHBoxLayout* row, const QString& caption, bool bold);
 
     void reloadNow();
+    // What the coalesced reload runs: nothing when the register shows the ledger as it stands.
+    void reloadIfStale();
+    // The parts of a reload that read no row: title and institution, the display preferences.
+    void showHeader(const Account& account);
+    void applyDisplayPreferences(const Account& account);
     // A change this screen made itself shows at once: the row being edited in
     // place goes with its editor, which would otherwise hold the reload off.
     void reloadAfterOwnChange();
@@ -151,5 +162,7 @@ private:
     RegisterDelegate* m_delegate = nullptr;
     ReloadCoalescer* m_reloader = nullptr;
     RegisterChangeWatch* m_changes = nullptr;
+    // The entry row is made current once the rows of a Later setAccount are in.
+    bool m_focusEntryRowWhenLoaded = false;
     RegisterRowCommands* m_commands = nullptr;
 };
