@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 
+#include <algorithm>
 #include <utility>
 
 namespace {

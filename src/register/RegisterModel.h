@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <algorithm>
 #include <array>
 #include <optional>
 

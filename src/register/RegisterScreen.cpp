@@ -11,8 +11,6 @@
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/CategoryRepository.h"
-#include "data/Database.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
@@ -31,7 +29,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
