@@ -244,7 +244,25 @@ void TestRegisterModel::changedRowsMatchAFreshModel()
         qint64 balance = 0;
         for (RegisterRow& row : ledger)
             row.runningBalance = balance += row.amount;
+        QHash<QString, QStringList> before;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            if (row != model.entryRow())
+                before.insert(model.transactionAt(row).id, texts(model, row));
+        }
+        QSignalSpy announced(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy relaid(&model, &QAbstractItemModel::layoutChanged);
         QVERIFY(model.applyRow(id, fresh));
+        // Every other row whose texts changed was announced, for the view to repaint it.
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QString shown = row == model.entryRow() ? QString() : model.transactionAt(row).id;
+            if (shown.isEmpty() || shown == id || before.value(shown) == texts(model, row) || relaid.count() > 0)
+                continue;
+            const bool told = std::any_of(announced.cbegin(), announced.cend(), [row](const QList<QVariant>& signal) {
+                return signal.at(0).toModelIndex().row() <= row && row <= signal.at(1).toModelIndex().row()
+                       && signal.at(1).toModelIndex().column() == Column::BalanceColumn;
+            });
+            QVERIFY2(told, qPrintable(shown));
+        }
         RegisterModel fromScratch;
         fromScratch.setLiabilityAccount(liability);
         fromScratch.setTransactions(ledger);
@@ -315,6 +333,7 @@ void TestRegisterModel::entryAndEditRows()
     QCOMPARE(editable(opening), QStringLiteral("---------"));
     model.setEditRow(split);
     QCOMPARE(editable(split), QStringLiteral("eee-e----"));
+    QCOMPARE(texts(model, split).at(Column::CategoryColumn), QStringLiteral("—Split—"));
 
     // An edited row shows the buffer over its own balance; the entry row goes blank meanwhile.
     QSignalSpy changed(&model, &RegisterModel::dataChanged);
@@ -324,6 +343,8 @@ void TestRegisterModel::entryAndEditRows()
     QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(split, 0));
     QVERIFY(model.setData(model.index(cafe, Column::PaymentColumn), QStringLiteral("5.25")));
     QVERIFY(!model.setData(model.index(cafe, Column::MemoColumn), QStringLiteral("x"), Qt::DisplayRole));
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(changed.last().at(0).toModelIndex(), model.index(cafe, Column::PaymentColumn));
     QCOMPARE(texts(model, cafe), (QStringList{"1/5/2024", "101", "Cafe", "Food > Dining", "latte", "5.25", "", "C",
                                               "995.50"}));
     QCOMPARE(texts(model, 0), QStringList(9, QString()));
