@@ -408,7 +408,8 @@ void MainWindow::paintEvent(QPaintEvent* event)
 void MainWindow::fillIn()
 {
     m_accountList->rebuild();
-    m_registerScreen->reload();
+    // Queued behind the list's repaint: the balances show while the rows are read.
+    QMetaObject::invokeMethod(m_registerScreen, &RegisterScreen::reload, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
