@@ -59,12 +59,12 @@ int main(int argc, char** argv)
     showExposed(&view);
     const auto paint = [&] { view.viewport()->repaint(); };
 
-    QList<RegisterRow> rows = repository->registerRows(accountId);
+    RegisterRows rows = repository->registerRows(accountId);
     benchOut() << "Register of the big account: " << rows.size() << " rows, " << kRuns << " runs each (median)"
                << Qt::endl;
 
     RegisterModel detached;
-    QList<RegisterRow> given;
+    RegisterRows given;
     printLine(QStringLiteral("model reset alone, no view, oldest first"),
               timeRuns(kRuns, [&] { detached.setTransactions(std::move(given)); }, [&] { given = rows; }).medianMs);
 

@@ -36,3 +36,9 @@ QString msText(double value)
 {
     return QString::number(value, 'f', 2).rightJustified(8) + QLatin1String(" ms");
 }
+
+QString spreadText(const Timing& timing)
+{
+    return msText(timing.minMs) + QLatin1String(" /") + msText(timing.medianMs) + QLatin1String(" /")
+           + msText(timing.maxMs);
+}

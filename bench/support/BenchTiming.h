@@ -24,3 +24,5 @@ double median(QList<double> values);
 
 // "   12.34 ms", right-aligned for columns.
 QString msText(double value);
+// "min / median / max" in msText form.
+QString spreadText(const Timing& timing);

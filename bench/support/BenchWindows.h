@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -34,8 +33,8 @@ inline void showExposed(QWidget* widget)
         QCoreApplication::processEvents();
 }
 
-// Installed on the application: once a widget of a `Window` has painted, says
-// "shown" on standard output and quits.
+// Installed on the application: once a widget of a `Window` has painted (the
+// window's whole first paint pass), says "shown" on standard output and quits.
 template <typename Window>
 class ShownProbe : public QObject
 {
@@ -45,11 +44,16 @@ public:
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!m_shown && event->type() == QEvent::Paint && widget && qobject_cast<Window*>(widget->window())) {
             m_shown = true;
-            QTimer::singleShot(0, QCoreApplication::instance(), [] {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+            // Posted, not timed: it runs once this paint pass is done, before
+            // anything the window queues behind its own first paint.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    std::fputs("shown\n", stdout);
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

@@ -23,7 +23,7 @@ QColor plainTextColor()
 
 } // namespace
 
-AccountCard::AccountCard(const Account& account, qint64 balance, QWidget* parent)
+AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, QWidget* parent)
     : QWidget(parent)
 {
     auto* layout = new QHBoxLayout(this);
@@ -67,12 +67,15 @@ AccountCard::AccountCard(const Account& account, qint64 balance, QWidget* parent
     layout->addLayout(text, 1);
 }
 
-QLabel* AccountCard::makeBalanceLabel(const Account& account, qint64 balance)
+QLabel* AccountCard::makeBalanceLabel(const Account& account, std::optional<qint64> balance)
 {
-    const bool liability = isLiabilityAccount(account.accountType);
-    const qint64 shown = liability ? -balance : balance;
-    auto* label = new QLabel(formatMoneySigned(balance, liability, account.currency));
+    auto* label = new QLabel;
     label->setObjectName(QStringLiteral("balanceLabel"));
+    if (!balance)
+        return label;
+    const bool liability = isLiabilityAccount(account.accountType);
+    const qint64 shown = liability ? -*balance : *balance;
+    label->setText(formatMoneySigned(*balance, liability, account.currency));
     applyFontRole(label, 7);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QColor color = positiveAmountColor();

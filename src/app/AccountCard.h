@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 
 // One account in the account list: its type icon, its name, its balance and a
@@ -14,7 +16,8 @@ class AccountCard : public QWidget
 
 public:
     // `balance` is the stored balance; a liability shows it with the sign flipped.
-    AccountCard(const Account& account, qint64 balance, QWidget* parent = nullptr);
+    // Without one (not read yet) the balance is blank.
+    AccountCard(const Account& account, std::optional<qint64> balance, QWidget* parent = nullptr);
 
     // The Material Icons character of a type, and its name for the detail line.
     static QChar typeGlyph(AccountType type);
@@ -22,5 +25,5 @@ public:
     static QString detailLine(const Account& account);
 
 private:
-    QLabel* makeBalanceLabel(const Account& account, qint64 balance);
+    QLabel* makeBalanceLabel(const Account& account, std::optional<qint64> balance);
 };

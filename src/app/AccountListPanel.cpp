@@ -91,9 +91,11 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
 
 }
 
-void AccountListPanel::rebuild()
+void AccountListPanel::rebuild(Balances balances)
 {
-    if (m_rebuilder->isPending())
+    if (balances == Balances::Later)
+        rebuildNow(balances);
+    else if (m_rebuilder->isPending())
         m_rebuilder->flush();
     else
         rebuildNow();
@@ -104,18 +106,20 @@ void AccountListPanel::requestRebuild()
     m_rebuilder->request();
 }
 
-void AccountListPanel::rebuildNow()
+void AccountListPanel::rebuildNow(Balances read)
 {
     const QList<Account> accounts = m_state->accountRepository->listActive();
     const BalanceMode mode = dashboardBalanceMode(*m_state->preferencesRepository);
-    const QHash<QString, qint64> balances = m_state->transactionRepository->balances(mode);
+    QHash<QString, qint64> balances;
+    if (read == Balances::Now)
+        balances = m_state->transactionRepository->balances(mode);
 
     m_list->clear();
     const int width = m_list->viewport()->width();
     QList<CurrencyAmount> totals;
     for (const Account& account : accounts) {
         const qint64 balance = balances.value(account.id);
-        auto* card = new AccountCard(account, balance);
+        auto* card = new AccountCard(account, read == Balances::Now ? std::optional(balance) : std::nullopt);
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
         // The items' style sheet pads them 7 pixels above and below: less room clips the name's descenders.
@@ -127,8 +131,12 @@ void AccountListPanel::rebuildNow()
     }
 
     rebuildShortcuts();
-    m_summaryLabel->setText(accounts.isEmpty() ? tr("No accounts")
-                                               : formatMoneyTotals(sumByCurrency(totals), balanceLabel(mode)));
+    if (accounts.isEmpty())
+        m_summaryLabel->setText(tr("No accounts"));
+    else if (read == Balances::Now)
+        m_summaryLabel->setText(formatMoneyTotals(sumByCurrency(totals), balanceLabel(mode)));
+    else
+        m_summaryLabel->clear();
     setCurrentAccount(m_state->currentAccountId);
     emit rebuilt(int(accounts.size()));
 }

@@ -24,8 +24,12 @@ public:
 
     QListWidget* list() const { return m_list; }
 
+    // How rebuild() shows the balances. Later lists the cards with blank
+    // balances and totals, and leaves the balances to the next rebuild, so that
+    // a window's first paint does not wait for them.
+    enum class Balances { Now, Later };
     // Rebuilds at once (taking up a rebuild the change signals asked for).
-    void rebuild();
+    void rebuild(Balances balances = Balances::Now);
     // Rebuilds when control returns to the event loop.
     void requestRebuild();
     // Highlights the row of the account, when it is listed.
@@ -44,7 +48,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void rebuildNow();
+    void rebuildNow(Balances balances = Balances::Now);
     void persistOrder();
     void refitItems();
     void rebuildShortcuts();

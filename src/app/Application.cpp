@@ -64,7 +64,10 @@ Application::Application(int& argc, char** argv)
 
     installTranslators();
 
-    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
+    // Its size given, the icon is decoded when first drawn, not at start.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/icons/app_icon.png"), QSize(256, 256));
+    setWindowIcon(icon);
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 

@@ -28,6 +28,8 @@
 #include <QSplitter>
 #include <QStackedWidget>
 
+#include <utility>
+
 namespace {
 
 const char* const kGeometryKey = "mainwindow/geometry";
@@ -95,7 +97,9 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
 
     setupThemeConnections();
     setupAuthConnections();
-    onAccountsChanged();
+    // The window shows before the balances and the rows are read: they follow
+    // once it has painted (fillIn).
+    m_accountList->rebuild(AccountListPanel::Balances::Later);
 
     m_autoPoster = new RecurringAutoPoster(state, this);
     connect(m_autoPoster, &RecurringAutoPoster::posted, this, &MainWindow::onAutoPosted);
@@ -104,7 +108,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     new LedgerWatch(state, LedgerPart::RecurringDue | LedgerPart::Recurring, [this] { refreshRecurringDue(); }, this);
     refreshRecurringDue();
 
-    restoreCurrentAccount();
+    restoreCurrentAccount(RegisterScreen::Rows::Later);
     // Accounts that a first sync brings in are shown without a click.
     connect(state->syncEngine, &SyncEngine::syncCompleted, this, [this] {
         if (m_state->currentAccountId.isEmpty())
@@ -280,23 +284,28 @@ void MainWindow::onAccountsChanged()
 
 void MainWindow::selectAccount(const QString& accountId)
 {
+    showAccount(accountId, RegisterScreen::Rows::Now);
+}
+
+void MainWindow::showAccount(const QString& accountId, RegisterScreen::Rows rows)
+{
     m_state->setCurrentAccountId(accountId);
-    m_registerScreen->setAccount(accountId);
+    m_registerScreen->setAccount(accountId, rows);
     m_pageStack->setCurrentWidget(m_registerScreen);
     m_accountList->setCurrentAccount(accountId);
 }
 
-void MainWindow::restoreCurrentAccount()
+void MainWindow::restoreCurrentAccount(RegisterScreen::Rows rows)
 {
     const QString current = m_state->currentAccountId;
     // A deleted account is still found: one a sync deleted stays on screen.
     if (!current.isEmpty() && m_state->accountRepository->findById(current)) {
-        selectAccount(current);
+        showAccount(current, rows);
         return;
     }
     const QList<Account> accounts = m_state->accountRepository->listActive();
     if (!accounts.isEmpty())
-        selectAccount(accounts.first().id);
+        showAccount(accounts.first().id, rows);
     else
         showNoAccountPage();
 }
@@ -377,6 +386,22 @@ void MainWindow::reloadRegisterAndAccounts()
 {
     m_registerScreen->reload();
     onAccountsChanged();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    if (std::exchange(m_painted, true))
+        return;
+    // Queued: the rest of this first paint, and its flush to the screen, come first.
+    QMetaObject::invokeMethod(this, &MainWindow::fillIn, Qt::QueuedConnection);
+}
+
+void MainWindow::fillIn()
+{
+    m_accountList->rebuild();
+    // Queued behind the list's repaint: the balances show while the rows are read.
+    QMetaObject::invokeMethod(m_registerScreen, &RegisterScreen::reload, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register/RegisterScreen.h"
+
 #include <QMainWindow>
 
 class AccountActions;
@@ -11,7 +13,6 @@ class MainMenus;
 class QSplitter;
 class QStackedWidget;
 class RecurringAutoPoster;
-class RegisterScreen;
 class StatusBar;
 class ToolWindows;
 class WelcomeScreen;
@@ -43,6 +44,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // The menus are built first; their commands are connected once everything they reach exists.
@@ -56,7 +58,10 @@ private:
     void setupThemeConnections();
     void setupAuthConnections();
     void updateAuthUI();
-    void restoreCurrentAccount();
+    void restoreCurrentAccount(RegisterScreen::Rows rows = RegisterScreen::Rows::Now);
+    void showAccount(const QString& accountId, RegisterScreen::Rows rows);
+    // The balances and the register's rows, read once the window has first painted.
+    void fillIn();
     // The empty-state page while signed in, else the welcome page.
     void showNoAccountPage();
     void applyPreferenceChange(const QString& key);
@@ -81,4 +86,5 @@ private:
     QStackedWidget* m_pageStack = nullptr;
     StatusBar* m_statusBar = nullptr;
     RecurringAutoPoster* m_autoPoster = nullptr;
+    bool m_painted = false;
 };

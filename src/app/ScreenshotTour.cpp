@@ -6,6 +6,7 @@
 #include "ToolWindows.h"
 #include "account/ui/AccountScreen.h"
 #include "data/AccountRepository.h"
+#include "data/TransactionRepository.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "register/TransactionActions.h"
@@ -156,7 +157,8 @@ void ScreenshotTour::captureForms(MainWindow* window)
     table->setCurrentIndex(model->index(row, RegisterModel::PayeeColumn));
     takeForm(QStringLiteral("transaction-details"), [table] { press(table, Qt::Key_Return, Qt::AltModifier); });
     takeForm(QStringLiteral("memorize-transaction"), [table] { press(table, Qt::Key_M, Qt::ControlModifier); });
-    const Transaction stored = model->transactionAt(row);
+    const Transaction stored =
+        m_state->transactionRepository->findById(model->transactionAt(row).id).value_or(Transaction());
     takeForm(QStringLiteral("split-editor"),
              [this, &stored, window] { TransactionActions::editSplits(m_state, stored, window); });
 

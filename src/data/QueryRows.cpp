@@ -1,6 +1,5 @@
 #include "QueryRows.h"
 
-#include "SharedTexts.h"
 #include "SqlRows.h"
 #include "SqlValues.h"
 
@@ -13,11 +12,6 @@ QueryRows::QueryRows(QSqlDatabase& db, const QString& sql, const QVariantList& v
 QString QueryRows::text(int column) const
 {
     return SqlValues::text(m_query, column);
-}
-
-QString QueryRows::sharedText(int column, SharedTexts& texts) const
-{
-    return texts.shared(text(column));
 }
 
 QDate QueryRows::date(int column) const

@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
-
-class SharedTexts;
 
 // SqliteRows' reading interface over QSqlQuery, for where direct reads are not
 // available: code that reads either way is written once, over either class.
@@ -22,7 +21,7 @@ public:
     qint64 int64(int column) const { return m_query.value(column).toLongLong(); }
     // NULL reads as the empty text.
     QString text(int column) const;
-    QString sharedText(int column, SharedTexts& texts) const;
+    QByteArray utf8(int column) const { return text(column).toUtf8(); }
     QDate date(int column) const;
     QDateTime timestamp(int column) const;
 

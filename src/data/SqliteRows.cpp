@@ -1,6 +1,5 @@
 #include "SqliteRows.h"
 
-#include "SharedTexts.h"
 #include "SqlValues.h"
 
 #include <QSqlDriver>
@@ -90,11 +89,6 @@ QByteArrayView SqliteRows::utf8(int column) const
 QString SqliteRows::text(int column) const
 {
     return QString::fromUtf8(utf8(column));
-}
-
-QString SqliteRows::sharedText(int column, SharedTexts& texts) const
-{
-    return texts.fromUtf8(utf8(column));
 }
 
 QDate SqliteRows::date(int column) const

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QVariantList>
 
-class SharedTexts;
 struct sqlite3;
 
 // A forward-only read straight on the program's SQLite connection, for the few
@@ -47,16 +46,14 @@ public:
     qint64 int64(int column) const;
     // NULL reads as the empty text.
     QString text(int column) const;
-    // The same, one shared string for every cell of the same text.
-    QString sharedText(int column, SharedTexts& texts) const;
+    // The cell's own bytes, valid until the next row.
+    QByteArrayView utf8(int column) const;
     // A stored "yyyy-MM-dd" date; anything else is read as SqlValues reads it.
     QDate date(int column) const;
     // A stored timestamp, read as SqlValues reads it; invalid for NULL.
     QDateTime timestamp(int column) const;
 
 private:
-    QByteArrayView utf8(int column) const;
-
     SqliteStatement m_statement;
     const QVariantList m_values; // bound where they are
     bool m_valid = false;

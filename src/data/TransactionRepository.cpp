@@ -5,7 +5,7 @@
 #include "Identifiers.h"
 #include "MultiRowInsert.h"
 #include "QueryRows.h"
-#include "SharedTexts.h"
+#include "RegisterRows.h"
 #include "SqlRows.h"
 #include "SqlTransaction.h"
 #include "SqlValues.h"
@@ -115,14 +115,6 @@ void bindOpeningBalanceWords(QSqlQuery& query)
         query.addBindValue(word);
 }
 
-RegisterRow registerRowFromQuery(const QSqlQuery& query)
-{
-    RegisterRow row;
-    static_cast<Transaction&>(row) = TransactionRepository::transactionFromQuery(query);
-    row.categoryText = SqlValues::text(query, kCategoryTextColumn);
-    return row;
-}
-
 // Runs a forward-only SELECT with the values bound in order and maps every row;
 // a failed statement gives an empty list.
 template <typename Row>
@@ -141,47 +133,52 @@ QList<Row> selectRows(QSqlDatabase& db, const QString& sql, const QVariantList& 
     return rows;
 }
 
-// A register row from either reader, SqliteRows or QueryRows. The texts that
-// repeat from row to row (the account, categories, payees) are shared.
+// Fills register rows from either reader, SqliteRows or QueryRows, reading only
+// the columns a register shows; without a starting balance, every running
+// balance is 0 (search results).
 template <typename Rows>
-RegisterRow registerRowFrom(const Rows& read, SharedTexts& texts)
+void fillRegisterRows(Rows& read, std::optional<qint64> balance, RegisterRows& rows)
 {
-    RegisterRow row;
-    row.id = read.text(0);
-    row.accountId = read.sharedText(1, texts);
-    row.date = read.date(2);
-    row.payee = read.sharedText(3, texts);
-    row.memo = read.text(4);
-    row.amount = read.int64(5);
-    row.categoryId = read.sharedText(6, texts);
-    row.checkNumber = read.text(7);
-    row.cleared = read.int64(8) != 0;
-    row.reconciled = read.int64(9) != 0;
-    row.transferLinkId = read.text(10);
-    row.transferDestAccountId = read.sharedText(11, texts);
-    row.isSplit = read.int64(12) != 0;
-    row.recurringId = read.sharedText(13, texts);
-    row.version = int(read.int64(14));
-    row.syncStatus = syncStatusFromText(read.sharedText(15, texts));
-    row.serverId = read.text(16);
-    row.createdAt = read.timestamp(17);
-    row.updatedAt = read.timestamp(18);
-    const QString deletedAt = read.text(19);
-    if (!deletedAt.isEmpty())
-        row.deletedAt = SqlValues::parseTimestamp(deletedAt);
-    row.categoryText = read.sharedText(kCategoryTextColumn, texts);
-    return row;
+    RegisterRows::Filler fill(rows);
+    while (read.next()) {
+        const auto id = read.utf8(0);
+        const auto accountId = read.utf8(1);
+        const auto payee = read.utf8(3);
+        const auto memo = read.utf8(4);
+        const auto categoryId = read.utf8(6);
+        const auto checkNumber = read.utf8(7);
+        const auto categoryText = read.utf8(kCategoryTextColumn);
+        RegisterRows::Filler::Utf8Row row;
+        row.id = id;
+        row.accountId = accountId;
+        row.payee = payee;
+        row.memo = memo;
+        row.categoryId = categoryId;
+        row.checkNumber = checkNumber;
+        row.createdOrder = RegisterRows::createdOrderOf(read.utf8(17));
+        row.categoryText = categoryText;
+        row.date = read.date(2);
+        row.amount = read.int64(5);
+        row.cleared = read.int64(8) != 0;
+        row.reconciled = read.int64(9) != 0;
+        row.isSplit = read.int64(12) != 0;
+        if (balance) {
+            *balance += row.amount;
+            row.runningBalance = *balance;
+        }
+        fill.append(row);
+    }
 }
 
-template <typename Rows>
-void appendRegisterRows(Rows& read, qint64 balance, QList<RegisterRow>& rows)
+void readRegisterRows(QSqlDatabase& db, const QString& sql, const QVariantList& values, std::optional<qint64> balance,
+                      RegisterRows& rows)
 {
-    SharedTexts texts;
-    while (read.next()) {
-        RegisterRow row = registerRowFrom(read, texts);
-        balance += row.amount;
-        row.runningBalance = balance;
-        rows.append(std::move(row));
+    if (SqliteRows::available(db)) {
+        SqliteRows read(db, sql, values);
+        fillRegisterRows(read, balance, rows);
+    } else {
+        QueryRows read(db, sql, values);
+        fillRegisterRows(read, balance, rows);
     }
 }
 
@@ -505,9 +502,9 @@ qint64 TransactionRepository::startingBalance(const QString& accountId) const
     return 0;
 }
 
-QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId) const
+RegisterRows TransactionRepository::registerRows(const QString& accountId) const
 {
-    QList<RegisterRow> rows;
+    RegisterRows rows;
     qint64 balance = startingBalance(accountId);
     if (balance != 0) {
         QSqlQuery earliest(m_database->database());
@@ -528,10 +525,10 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
         rows.append(opening);
     }
 
-    // The register of a big account is tens of thousands of rows, read on every
-    // reload: straight from SQLite where the connection allows it, into a list
-    // made big enough at once. Growing it would copy every row and hold both
-    // copies; the account's index counts its rows (deleted ones too) unread.
+    // The register of a big account is tens of thousands of rows: read straight
+    // from SQLite where the connection allows it, into a list made big enough at
+    // once. Growing it would copy every row and hold both copies; the account's
+    // index counts its rows (deleted ones too) unread.
     QSqlDatabase& db = m_database->database();
     const std::optional<qint64> stored =
         SqlRows::first<qint64>(db, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), {accountId},
@@ -540,14 +537,20 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
     const QString sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
                                            "WHERE t.account_id = ? AND t.deleted_at IS NULL "
                                            "ORDER BY t.date ASC, t.created_at ASC"_L1);
-    if (SqliteRows::available(db)) {
-        SqliteRows read(db, sql, {accountId});
-        appendRegisterRows(read, balance, rows);
-    } else {
-        QueryRows read(db, sql, {accountId});
-        appendRegisterRows(read, balance, rows);
-    }
+    readRegisterRows(db, sql, {accountId}, balance, rows);
     return rows;
+}
+
+std::optional<RegisterRow> TransactionRepository::registerRow(const QString& id) const
+{
+    RegisterRows found;
+    readRegisterRows(m_database->database(),
+                     withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c "
+                                        "ON t.category_id = c.id WHERE t.id = ? AND t.deleted_at IS NULL"_L1),
+                     {id}, std::nullopt, found);
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
 }
 
 namespace {
@@ -681,7 +684,9 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Sear
     const QString sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
                                            "WHERE t.rowid IN (%3) ORDER BY t.date DESC, t.created_at DESC"_L1)
                             .arg(chosen);
-    return selectRows(m_database->database(), sql, values, &registerRowFromQuery);
+    RegisterRows found;
+    readRegisterRows(m_database->database(), sql, values, std::nullopt, found);
+    return found.toList();
 }
 
 bool TransactionRepository::isOpeningBalanceTransaction(const Transaction& transaction) const

@@ -4,6 +4,7 @@
 #include "Money.h"
 #include "OpeningBalanceProbe.h"
 #include "RegisterRow.h"
+#include "RegisterRows.h"
 #include "SearchFilter.h"
 #include "Transaction.h"
 
@@ -86,7 +87,10 @@ public:
 
     // The account's live rows, oldest first, with running balances; an account
     // with a starting balance gets a synthetic opening line first.
-    QList<RegisterRow> registerRows(const QString& accountId) const;
+    RegisterRows registerRows(const QString& accountId) const;
+    // The register row of one live transaction, read by id as registerRows reads
+    // it, running balance 0: the register that shows it works out its place.
+    std::optional<RegisterRow> registerRow(const QString& id) const;
     qint64 balance(const QString& accountId, BalanceMode mode) const;
     // The balance of every live account in one grouped query, by account id.
     QHash<QString, qint64> balances(BalanceMode mode) const;

@@ -20,6 +20,22 @@ bool sameTypedFields(const Transaction& a, const Transaction& b)
            && a.reconciled == b.reconciled;
 }
 
+// What a row shows of the fields typed in place.
+Transaction typedFieldsOf(const RegisterRow& row)
+{
+    Transaction transaction;
+    transaction.accountId = row.accountId;
+    transaction.date = row.date;
+    transaction.payee = row.payee;
+    transaction.checkNumber = row.checkNumber;
+    transaction.memo = row.memo;
+    transaction.amount = row.amount;
+    transaction.categoryId = row.categoryId;
+    transaction.cleared = row.cleared;
+    transaction.reconciled = row.reconciled;
+    return transaction;
+}
+
 } // namespace
 
 RegisterEntryCommit::RegisterEntryCommit(AppState* state, const QString& accountId)
@@ -28,7 +44,7 @@ RegisterEntryCommit::RegisterEntryCommit(AppState* state, const QString& account
 {
 }
 
-RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& model, const Transaction* edited)
+RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& model, const RegisterRow* edited)
 {
     QString payee = model.entryText(RegisterModel::PayeeSlot).trimmed();
     if (payee.isEmpty())
@@ -83,7 +99,8 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
 
     // The row shown may be older than the ledger: a row deleted since is not
     // written back, and the fields not typed here are taken as stored now.
-    std::optional<Transaction> stored = *edited;
+    // A row without an id (the opening line of a starting balance) is only what it shows.
+    std::optional<Transaction> stored = typedFieldsOf(*edited);
     if (!edited->id.isEmpty()) {
         stored = m_state->transactionRepository->findById(edited->id);
         if (!stored || stored->deletedAt)

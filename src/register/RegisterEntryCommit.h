@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/RegisterRow.h"
 #include "data/Transaction.h"
 
 #include <QString>
@@ -38,7 +39,7 @@ public:
     // `edited` is the stored row the buffer was loaded from, or null for a new
     // transaction. An edit is written over the row as it is stored now, and
     // never creates or changes the other leg of a transfer.
-    Outcome commit(const RegisterModel& model, const Transaction* edited);
+    Outcome commit(const RegisterModel& model, const RegisterRow* edited);
     // The transaction as it was written.
     const Transaction& transaction() const { return m_transaction; }
     // The amount text that was not understood.

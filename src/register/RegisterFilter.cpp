@@ -1,5 +1,6 @@
 #include "RegisterFilter.h"
 
+#include "data/RegisterRow.h"
 #include "data/Transaction.h"
 
 #include <QJsonDocument>
@@ -16,14 +17,24 @@ const QString kCategoryId = QStringLiteral("categoryId");
 
 bool RegisterFilter::matches(const Transaction& transaction) const
 {
-    if (cleared && *cleared != transaction.cleared)
+    return matches(transaction.cleared, transaction.date, transaction.isSplit, transaction.categoryId);
+}
+
+bool RegisterFilter::matches(const RegisterRow& row) const
+{
+    return matches(row.cleared, row.date, row.isSplit, row.categoryId);
+}
+
+bool RegisterFilter::matches(bool isCleared, const QDate& date, bool isSplit, const QString& rowCategoryId) const
+{
+    if (cleared && *cleared != isCleared)
         return false;
-    if (dateFrom.isValid() && transaction.date < dateFrom)
+    if (dateFrom.isValid() && date < dateFrom)
         return false;
-    if (dateTo.isValid() && transaction.date > dateTo)
+    if (dateTo.isValid() && date > dateTo)
         return false;
     // A split has no category of its own, whatever its row still holds.
-    if (!categoryId.isEmpty() && (transaction.isSplit || transaction.categoryId != categoryId))
+    if (!categoryId.isEmpty() && (isSplit || rowCategoryId != categoryId))
         return false;
     return true;
 }

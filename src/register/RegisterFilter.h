@@ -5,6 +5,7 @@
 
 #include <optional>
 
+struct RegisterRow;
 struct Transaction;
 
 // What one account's register is narrowed to: cleared state, a date range and
@@ -17,6 +18,7 @@ struct RegisterFilter
     QString categoryId;          // empty: any
 
     bool matches(const Transaction& transaction) const;
+    bool matches(const RegisterRow& row) const;
     // 0 to 3: cleared, the date range (either bound) and the category count once each.
     int activeCount() const;
 
@@ -26,6 +28,9 @@ struct RegisterFilter
     static RegisterFilter fromJson(const QString& text);
 
     bool operator==(const RegisterFilter&) const = default;
+
+private:
+    bool matches(bool isCleared, const QDate& date, bool isSplit, const QString& rowCategoryId) const;
 };
 
 QString registerFilterKey(const QString& accountId);

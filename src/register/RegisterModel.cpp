@@ -1,16 +1,15 @@
 #include "RegisterModel.h"
 
+#include "RegisterRowOrder.h"
+
 #include "data/Clock.h"
 #include "widgets/Appearance.h"
 
-#include <QCollator>
 #include <QColor>
 #include <QFont>
 
 #include <algorithm>
-#include <numeric>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -26,39 +25,11 @@ QColor overdrawnBackground()
     return isDarkPalette() ? QColor(0x3A, 0x1E, 0x1E) : QColor(0xFD, 0xEA, 0xEA);
 }
 
-int clearedRank(const Transaction& transaction)
+QString clearedMark(bool cleared, bool reconciled)
 {
-    if (transaction.reconciled)
-        return 2;
-    return transaction.cleared ? 1 : 0;
-}
-
-QString clearedMark(const Transaction& transaction)
-{
-    if (transaction.reconciled)
+    if (reconciled)
         return QStringLiteral("R");
-    return transaction.cleared ? QStringLiteral("C") : QString();
-}
-
-// The display order of rows whose sort keys are given, stable, ties going to
-// the later date in both directions. Rows that arrive in order (a reload in
-// date order) cost one pass.
-template <typename Key, typename Compare>
-std::vector<int> sortedOrder(const std::vector<Key>& keys, const std::vector<qint64>& days, Qt::SortOrder order,
-                             Compare compare)
-{
-    std::vector<int> indices(keys.size());
-    std::iota(indices.begin(), indices.end(), 0);
-    const int direction = order == Qt::AscendingOrder ? 1 : -1;
-    const auto before = [&](int a, int b) {
-        const int byKey = compare(keys[a], keys[b]);
-        if (byKey != 0)
-            return byKey * direction < 0;
-        return days[a] > days[b];
-    };
-    if (!std::is_sorted(indices.begin(), indices.end(), before))
-        std::stable_sort(indices.begin(), indices.end(), before);
-    return indices;
+    return cleared ? QStringLiteral("C") : QString();
 }
 
 } // namespace
@@ -117,19 +88,30 @@ int RegisterModel::entryRow() const
     return entryRowOnTop() ? 0 : transactionCount();
 }
 
-const RegisterRow* RegisterModel::rowAt(int row) const
+qsizetype RegisterModel::elementAt(int row) const
 {
     const int element = m_entryRowVisible && entryRowOnTop() ? row - 1 : row;
     if (element < 0 || element >= m_rows.size())
-        return nullptr;
-    return &m_rows.at(element);
+        return -1;
+    return element;
 }
 
-const RegisterRow& RegisterModel::transactionAt(int row) const
+int RegisterModel::modelRowOf(qsizetype element) const
 {
-    const RegisterRow* found = rowAt(row);
-    Q_ASSERT_X(found, "RegisterModel::transactionAt", "the row holds no transaction");
-    return *found;
+    return static_cast<int>(element) + (m_entryRowVisible && entryRowOnTop() ? 1 : 0);
+}
+
+RegisterRow RegisterModel::transactionAt(int row) const
+{
+    const qsizetype element = elementAt(row);
+    Q_ASSERT_X(element >= 0, "RegisterModel::transactionAt", "the row holds no transaction");
+    return m_rows.at(element);
+}
+
+int RegisterModel::rowOf(const QString& id) const
+{
+    const qsizetype element = m_rows.indexOf(id);
+    return element >= 0 ? modelRowOf(element) : -1;
 }
 
 QVariant RegisterModel::data(const QModelIndex& index, int role) const
@@ -139,8 +121,8 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
     const QVariant buffered = bufferData(index.row(), index.column(), role);
     if (buffered.isValid())
         return buffered;
-    const RegisterRow* row = rowAt(index.row());
-    return row ? rowData(*row, index.row(), index.column(), role) : QVariant();
+    const qsizetype element = elementAt(index.row());
+    return element >= 0 ? rowData(element, index.row(), index.column(), role) : QVariant();
 }
 
 // What the entry row and the row being edited show from the buffer; invalid
@@ -161,8 +143,8 @@ QVariant RegisterModel::bufferData(int row, int column, int role) const
         if (slot < 0)
             return QVariant();
         if (onEditRow && role == Qt::DisplayRole && column == CategoryColumn) {
-            const RegisterRow* edited = rowAt(row);
-            if (edited && edited->isSplit)
+            const qsizetype edited = elementAt(row);
+            if (edited >= 0 && m_rows.isSplit(edited))
                 return tr("—Split—");
         }
         if (!onEntryRow || role != Qt::DisplayRole || !text.isEmpty())
@@ -182,44 +164,46 @@ QVariant RegisterModel::bufferData(int row, int column, int role) const
     }
 }
 
-QString RegisterModel::displayText(const RegisterRow& row, int column) const
+QString RegisterModel::displayText(qsizetype element, int column) const
 {
+    const qint64 amount = m_rows.amount(element);
     switch (column) {
     case DateColumn:
-        return row.date.toString(kDateFormat);
+        return m_rows.date(element).toString(kDateFormat);
     case CheckNumberColumn:
-        return row.checkNumber;
+        return m_rows.checkNumber(element);
     case PayeeColumn:
-        return row.payee;
+        return m_rows.payee(element);
     case CategoryColumn:
-        return row.isSplit ? tr("—Split—") : row.categoryText;
+        return m_rows.isSplit(element) ? tr("—Split—") : m_rows.categoryText(element);
     case MemoColumn:
-        return row.memo;
+        return m_rows.memo(element);
     case PaymentColumn:
-        return row.amount < 0 ? formatMoneyPlain(-row.amount, m_currency) : QString();
+        return amount < 0 ? formatMoneyPlain(-amount, m_currency) : QString();
     case DepositColumn:
-        return row.amount >= 0 ? formatMoneyPlain(row.amount, m_currency) : QString();
+        return amount >= 0 ? formatMoneyPlain(amount, m_currency) : QString();
     case ClearedColumn:
-        return clearedMark(row);
+        return clearedMark(m_rows.cleared(element), m_rows.reconciled(element));
     case BalanceColumn:
-        return formatMoneyPlainSigned(row.runningBalance, m_liabilityAccount, m_currency);
+        return formatMoneyPlainSigned(m_rows.runningBalance(element), m_liabilityAccount, m_currency);
     default:
         return QString();
     }
 }
 
-QVariant RegisterModel::rowData(const RegisterRow& row, int modelRow, int column, int role) const
+QVariant RegisterModel::rowData(qsizetype element, int modelRow, int column, int role) const
 {
     const bool amountColumn = column == PaymentColumn || column == DepositColumn || column == BalanceColumn;
-    const qint64 shownBalance = m_liabilityAccount ? -row.runningBalance : row.runningBalance;
+    const qint64 balance = m_rows.runningBalance(element);
+    const qint64 shownBalance = m_liabilityAccount ? -balance : balance;
 
     switch (role) {
     case Qt::DisplayRole:
-        return displayText(row, column);
+        return displayText(element, column);
     case Qt::EditRole:
         if (column == BalanceColumn)
             return QVariant();
-        return column == CategoryColumn ? row.categoryText : displayText(row, column);
+        return column == CategoryColumn ? m_rows.categoryText(element) : displayText(element, column);
     case Qt::TextAlignmentRole:
         if (amountColumn)
             return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -231,7 +215,7 @@ QVariant RegisterModel::rowData(const RegisterRow& row, int modelRow, int column
             return kMutedText;
         if (column == PaymentColumn)
             return negativeAmountColor();
-        if (column == DepositColumn && row.amount >= 0)
+        if (column == DepositColumn && m_rows.amount(element) >= 0)
             return positiveAmountColor();
         if (column == BalanceColumn && shownBalance < 0)
             return negativeAmountColor();
@@ -240,14 +224,14 @@ QVariant RegisterModel::rowData(const RegisterRow& row, int modelRow, int column
         if (!amountColumn)
             return QVariant();
         QFont font = monospaceFont();
-        if (column == BalanceColumn && m_emphasizeNegativeBalance && row.runningBalance < 0)
+        if (column == BalanceColumn && m_emphasizeNegativeBalance && balance < 0)
             font.setWeight(QFont::Bold);
         return font;
     }
     case Qt::BackgroundRole:
         if (modelRow == m_editRow && !m_twoLine)
             return editRowBackground();
-        if (m_emphasizeNegativeBalance && m_highlightOverdrawn && row.runningBalance < 0)
+        if (m_emphasizeNegativeBalance && m_highlightOverdrawn && balance < 0)
             return overdrawnBackground();
         return QVariant();
     default:
@@ -303,14 +287,14 @@ Qt::ItemFlags RegisterModel::flags(const QModelIndex& index) const
     const int row = index.row();
     if (row != entryRow() && row != m_editRow)
         return readOnly;
-    const RegisterRow* edited = rowAt(row);
-    if (!edited)
+    const qsizetype edited = elementAt(row);
+    if (edited < 0)
         return readOnly | Qt::ItemIsEditable;
     // The opening line added for a starting balance has no row of its own to edit.
-    if (edited->id.isEmpty())
+    if (!m_rows.hasId(edited))
         return readOnly;
     // A split's category and amounts come from its split lines.
-    if (edited->isSplit && (column == CategoryColumn || column == PaymentColumn || column == DepositColumn))
+    if (m_rows.isSplit(edited) && (column == CategoryColumn || column == PaymentColumn || column == DepositColumn))
         return readOnly;
     return readOnly | Qt::ItemIsEditable;
 }
@@ -329,77 +313,10 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
 
 void RegisterModel::sortRows()
 {
-    const size_t count = m_rows.size();
-    std::vector<qint64> days(count);
-    for (size_t i = 0; i < count; ++i)
-        days[i] = m_rows.at(i).date.toJulianDay();
-
-    std::vector<int> order;
-    if (m_sortColumn >= CheckNumberColumn && m_sortColumn <= MemoColumn) {
-        // Collation keys compare as plain bytes, far cheaper than collating
-        // every pair of texts the sort compares.
-        const QCollator collator;
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(count);
-        for (const RegisterRow& row : std::as_const(m_rows)) {
-            switch (m_sortColumn) {
-            case CheckNumberColumn:
-                keys.push_back(collator.sortKey(row.checkNumber));
-                break;
-            case PayeeColumn:
-                keys.push_back(collator.sortKey(row.payee));
-                break;
-            case CategoryColumn:
-                keys.push_back(collator.sortKey(row.categoryText));
-                break;
-            default:
-                keys.push_back(collator.sortKey(row.memo));
-                break;
-            }
-        }
-        order = sortedOrder(keys, days, m_sortOrder,
-                            [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b); });
-    } else {
-        std::vector<qint64> keys(count);
-        for (size_t i = 0; i < count; ++i) {
-            const RegisterRow& row = m_rows.at(i);
-            switch (m_sortColumn) {
-            case PaymentColumn:
-                keys[i] = row.amount < 0 ? -row.amount : -1;
-                break;
-            case DepositColumn:
-                keys[i] = row.amount > 0 ? row.amount : -1;
-                break;
-            case ClearedColumn:
-                keys[i] = clearedRank(row);
-                break;
-            case BalanceColumn:
-                keys[i] = m_liabilityAccount ? -row.runningBalance : row.runningBalance;
-                break;
-            default:
-                keys[i] = days[i];
-                break;
-            }
-        }
-        order = sortedOrder(keys, days, m_sortOrder, [](qint64 a, qint64 b) { return (b < a) - (a < b); });
-    }
-
-    if (std::is_sorted(order.begin(), order.end()))
-        return;
-    // Rows still shared with the caller are copied once, not detached and then moved.
-    QList<RegisterRow> sorted;
-    sorted.reserve(m_rows.size());
-    if (m_rows.isDetached()) {
-        for (const int index : order)
-            sorted.append(std::move(m_rows[index]));
-    } else {
-        for (const int index : order)
-            sorted.append(m_rows.at(index));
-    }
-    m_rows = std::move(sorted);
+    m_rows.reorder(RegisterRowOrder(m_rows, m_sortColumn, m_sortOrder, m_liabilityAccount).sorted());
 }
 
-void RegisterModel::setTransactions(QList<RegisterRow> rows)
+void RegisterModel::setTransactions(RegisterRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
@@ -407,6 +324,91 @@ void RegisterModel::setTransactions(QList<RegisterRow> rows)
     m_editRow = -1;
     resetEntryBuffer();
     endResetModel();
+}
+
+bool RegisterModel::applyRow(const QString& id, const std::optional<RegisterRow>& fresh)
+{
+    const qsizetype old = m_rows.indexOf(id);
+    if (old < 0 && !fresh)
+        return true;
+    std::optional<quint32> place;
+    if (fresh) {
+        place = m_rows.ledgerPlace(*fresh, old);
+        if (!place)
+            return false;
+    } else if (m_rows.hasOpeningLine()) {
+        return false;
+    }
+    // The running balances move on the rows placed after this one in the ledger
+    // (numbered as they will be), unless it keeps its place and its amount.
+    std::optional<quint32> movedAfter;
+    if (old >= 0 && m_rows.amount(old) != 0) {
+        const quint32 oldPlace = m_rows.order(old);
+        movedAfter = place && *place <= oldPlace ? oldPlace + 1 : oldPlace;
+    }
+    if (fresh && fresh->amount != 0)
+        movedAfter = std::min(movedAfter.value_or(*place), *place);
+    if (old >= 0 && fresh && *place == m_rows.order(old) && fresh->amount == m_rows.amount(old))
+        movedAfter.reset();
+
+    const RegisterRowOrder order(m_rows, m_sortColumn, m_sortOrder, m_liabilityAccount);
+    const qsizetype position = fresh ? order.positionOf(*fresh, *place, old) : -1;
+    if (old >= 0 && position == old) {
+        m_rows.removeFromLedger(old);
+        m_rows.insertIntoLedger(old, *fresh, *place);
+        notifyRowChanged(modelRowOf(old));
+    } else {
+        if (old >= 0) {
+            beginRemoveRows(QModelIndex(), modelRowOf(old), modelRowOf(old));
+            m_rows.removeFromLedger(old);
+            endRemoveRows();
+        }
+        if (fresh) {
+            beginInsertRows(QModelIndex(), modelRowOf(position), modelRowOf(position));
+            m_rows.insertIntoLedger(position, *fresh, *place);
+            endInsertRows();
+        }
+    }
+    // Sorted by balance, the changed row's place in the order was only a guess.
+    if (m_sortColumn == BalanceColumn)
+        resortKeepingPersistentIndexes();
+    else if (movedAfter)
+        notifyBalancesAfter(*movedAfter);
+    return true;
+}
+
+void RegisterModel::notifyBalancesAfter(quint32 place)
+{
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.order(i) > place) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    if (first >= 0)
+        emit dataChanged(index(modelRowOf(first), BalanceColumn), index(modelRowOf(last), BalanceColumn));
+}
+
+void RegisterModel::resortKeepingPersistentIndexes()
+{
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QStringList ids;
+    for (const QModelIndex& index : before) {
+        const qsizetype element = elementAt(index.row());
+        ids.append(element >= 0 ? m_rows.id(element) : QString());
+    }
+    sortRows();
+    QModelIndexList after;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const int row = ids.at(i).isEmpty() ? before.at(i).row() : rowOf(ids.at(i));
+        after.append(index(row, before.at(i).column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 void RegisterModel::setEntryRowVisible(bool visible)
@@ -449,16 +451,30 @@ void RegisterModel::resetEntryBuffer()
 
 void RegisterModel::loadEntryBuffer(const Transaction& transaction, const QString& categoryText)
 {
-    m_entryBuffer[DateSlot] = transaction.date.toString(kDateFormat);
-    m_entryBuffer[CheckNumberSlot] = transaction.checkNumber;
-    m_entryBuffer[PayeeSlot] = transaction.payee;
-    m_entryBuffer[MemoSlot] = transaction.memo;
+    fillEntryBuffer(transaction.date, transaction.checkNumber, transaction.payee, transaction.memo, categoryText,
+                    transaction.categoryId, transaction.amount, transaction.cleared, transaction.reconciled);
+}
+
+void RegisterModel::loadEntryBuffer(const RegisterRow& row)
+{
+    fillEntryBuffer(row.date, row.checkNumber, row.payee, row.memo, row.categoryText, row.categoryId, row.amount,
+                    row.cleared, row.reconciled);
+}
+
+void RegisterModel::fillEntryBuffer(const QDate& date, const QString& checkNumber, const QString& payee,
+                                    const QString& memo, const QString& categoryText, const QString& categoryId,
+                                    qint64 amount, bool cleared, bool reconciled)
+{
+    m_entryBuffer[DateSlot] = date.toString(kDateFormat);
+    m_entryBuffer[CheckNumberSlot] = checkNumber;
+    m_entryBuffer[PayeeSlot] = payee;
+    m_entryBuffer[MemoSlot] = memo;
     m_entryBuffer[CategorySlot] = categoryText;
-    m_entryBuffer[CategoryIdSlot] = transaction.categoryId;
-    const bool payment = transaction.amount < 0;
-    m_entryBuffer[PaymentSlot] = payment ? formatMoneyPlain(-transaction.amount, m_currency) : QString();
-    m_entryBuffer[DepositSlot] = payment ? QString() : formatMoneyPlain(transaction.amount, m_currency);
-    m_entryBuffer[ClearedSlot] = clearedMark(transaction);
+    m_entryBuffer[CategoryIdSlot] = categoryId;
+    const bool payment = amount < 0;
+    m_entryBuffer[PaymentSlot] = payment ? formatMoneyPlain(-amount, m_currency) : QString();
+    m_entryBuffer[DepositSlot] = payment ? QString() : formatMoneyPlain(amount, m_currency);
+    m_entryBuffer[ClearedSlot] = clearedMark(cleared, reconciled);
 }
 
 RegisterModel::EntryAmount RegisterModel::entryAmount() const

@@ -2,6 +2,8 @@
 
 #include "data/Money.h"
 #include "data/RegisterRow.h"
+#include "data/RegisterRows.h"
+#include "data/Transaction.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -67,7 +69,15 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // Replaces the rows, sorted by the current sort, and starts a fresh entry row.
-    void setTransactions(QList<RegisterRow> rows);
+    void setTransactions(RegisterRows rows);
+    void setTransactions(const QList<RegisterRow>& rows) { setTransactions(RegisterRows(rows)); }
+    // Shows one stored row as it now stands, as a reload of the whole register
+    // (given in the ledger's order) would: `fresh` replaces the row of `id`, or
+    // comes in as a row just inserted, or, when empty, the row leaves. The
+    // running balances after it follow; the rest of the rows stay where they
+    // are. False, with nothing changed, when only a reload can place the row.
+    bool applyRow(const QString& id, const std::optional<RegisterRow>& fresh);
+    const RegisterRows& rows() const { return m_rows; }
 
     bool isEntryRowVisible() const { return m_entryRowVisible; }
     void setEntryRowVisible(bool visible);
@@ -77,7 +87,9 @@ public:
     // The number of transaction rows, the entry row not counted.
     int transactionCount() const { return static_cast<int>(m_rows.size()); }
     // The transaction shown in a model row other than the entry row.
-    const RegisterRow& transactionAt(int row) const;
+    RegisterRow transactionAt(int row) const;
+    // The model row that shows the transaction of that id; -1 for none.
+    int rowOf(const QString& id) const;
 
     int editRow() const { return m_editRow; }
     void setEditRow(int row);
@@ -90,6 +102,7 @@ public:
     void setEntryField(int column, const QString& text);
     void resetEntryBuffer();
     void loadEntryBuffer(const Transaction& transaction, const QString& categoryText);
+    void loadEntryBuffer(const RegisterRow& row);
     // A new transaction of `accountId` from the buffer, for seeding the form.
     Transaction entryTransaction(const QString& accountId) const;
 
@@ -120,15 +133,24 @@ signals:
 
 private:
     bool entryRowOnTop() const;
-    const RegisterRow* rowAt(int row) const;
+    // The element of m_rows a model row shows; -1 for the entry row or none.
+    qsizetype elementAt(int row) const;
+    int modelRowOf(qsizetype element) const;
     QVariant bufferData(int row, int column, int role) const;
-    QVariant rowData(const RegisterRow& row, int modelRow, int column, int role) const;
-    QString displayText(const RegisterRow& row, int column) const;
+    QVariant rowData(qsizetype element, int modelRow, int column, int role) const;
+    QString displayText(qsizetype element, int column) const;
     void sortRows();
     void notifyAllRows(const QList<int>& roles);
+    // The balance cells of the rows placed after `place` in the ledger.
+    void notifyBalancesAfter(quint32 place);
+    // Sorted by balance, the rows move when the balances do.
+    void resortKeepingPersistentIndexes();
+    void fillEntryBuffer(const QDate& date, const QString& checkNumber, const QString& payee, const QString& memo,
+                         const QString& categoryText, const QString& categoryId, qint64 amount, bool cleared,
+                         bool reconciled);
 
     Currency m_currency = Currency::USD;
-    QList<RegisterRow> m_rows;
+    RegisterRows m_rows;
     int m_sortColumn = DateColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_twoLine = false;

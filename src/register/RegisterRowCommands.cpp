@@ -1,5 +1,6 @@
 #include "RegisterRowCommands.h"
 
+#include "RegisterChangeWatch.h"
 #include "RegisterModel.h"
 #include "RegisterScreen.h"
 #include "RegisterTableView.h"
@@ -38,40 +39,50 @@ RegisterRowCommands::RegisterRowCommands(AppState* state, RegisterScreen* screen
 
 std::optional<Transaction> RegisterRowCommands::find(const QString& id) const
 {
-    const int row = m_screen->rowForTransactionId(id);
-    if (row < 0)
+    if (m_screen->rowForTransactionId(id) < 0)
         return std::nullopt;
-    return m_screen->m_model->transactionAt(row);
+    // The actions write back the whole record: the stored one, not the row shown.
+    std::optional<Transaction> stored = m_state->transactionRepository->findById(id);
+    if (stored && stored->deletedAt)
+        return std::nullopt;
+    return stored;
 }
 
-bool RegisterRowCommands::runAction(const QString& id, Action action)
+std::optional<Transaction> RegisterRowCommands::runAction(const QString& id, Action action)
 {
     const std::optional<Transaction> transaction = find(id);
-    if (!transaction || !action(m_state, *transaction, m_screen))
-        return false;
-    m_screen->reloadAfterOwnChange();
-    return true;
+    if (!transaction
+        || !m_screen->m_changes->ownWrite([&] { return action(m_state, *transaction, m_screen); }))
+        return std::nullopt;
+    return transaction;
 }
 
 void RegisterRowCommands::deleteRow(const QString& id)
 {
-    runAction(id, &TransactionActions::deleteWithConfirmation);
+    // Both legs of a transfer go; the other one is another account's.
+    if (const std::optional<Transaction> deleted = runAction(id, &TransactionActions::deleteWithConfirmation))
+        m_screen->showOwnChange({id, deleted->transferLinkId});
 }
 
 void RegisterRowCommands::duplicateRow(const QString& id)
 {
-    if (runAction(id, &TransactionActions::duplicateTransaction))
+    // The copy's id is the form's own: only a reload finds it.
+    if (runAction(id, &TransactionActions::duplicateTransaction)) {
+        m_screen->reloadAfterOwnChange();
         m_screen->focusEntryRow();
+    }
 }
 
 void RegisterRowCommands::editRowInDialog(const QString& id)
 {
-    runAction(id, &TransactionActions::editTransaction);
+    if (runAction(id, &TransactionActions::editTransaction))
+        m_screen->showOwnChange({id});
 }
 
 void RegisterRowCommands::editSplits(const QString& id)
 {
-    runAction(id, &TransactionActions::editSplits);
+    if (runAction(id, &TransactionActions::editSplits))
+        m_screen->showOwnChange({id});
 }
 
 void RegisterRowCommands::showRowDetails(const QString& id)
@@ -104,8 +115,8 @@ void RegisterRowCommands::flipCleared(const QString& id)
         return;
     transaction->cleared = !transaction->cleared;
     stampLocalEdit(*transaction);
-    m_state->transactionRepository->update(*transaction);
-    m_screen->reloadAfterOwnChange();
+    if (m_screen->m_changes->ownWrite([&] { return m_state->transactionRepository->update(*transaction); }))
+        m_screen->showOwnChange({id});
 }
 
 void RegisterRowCommands::memorize(const QString& id)

@@ -49,9 +49,11 @@ private:
     // A transaction action that asks the user; true when it saved.
     using Action = bool (*)(AppState*, const Transaction&, QWidget*);
 
+    // The stored transaction of a row the register shows.
     std::optional<Transaction> find(const QString& id) const;
-    // Runs `action` on the row, and reloads when it saved.
-    bool runAction(const QString& id, Action action);
+    // Runs `action` on the row as one of the register's own writes; the
+    // transaction it was given when it saved.
+    std::optional<Transaction> runAction(const QString& id, Action action);
     void addRowEntries(QMenu* menu, const Transaction& transaction);
 
     AppState* m_state;

@@ -1,16 +1,16 @@
 #include "RegisterScreen.h"
 
+#include "RegisterChangeWatch.h"
 #include "RegisterDelegate.h"
 #include "RegisterEntryCommit.h"
 #include "RegisterFilterDialog.h"
 #include "RegisterModel.h"
+#include "RegisterPlace.h"
 #include "RegisterTableView.h"
 #include "TransactionActions.h"
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/CategoryRepository.h"
-#include "data/Database.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
@@ -29,13 +29,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -68,6 +68,25 @@ QString hiddenKey(int column)
 QString colorStyle(const QString& color, const QString& extra = QString())
 {
     return QStringLiteral("color: %1;%2").arg(color, extra);
+}
+
+// The header's figures are those of the whole register, whatever the filter
+// shows; a reconciled row counts as cleared.
+struct Figures
+{
+    qint64 cleared = 0;
+    qint64 total = 0;
+};
+
+Figures figuresOf(const RegisterRows& rows)
+{
+    Figures figures;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        figures.total += rows.amount(i);
+        if (rows.cleared(i) || rows.reconciled(i))
+            figures.cleared += rows.amount(i);
+    }
+    return figures;
 }
 
 } // namespace
@@ -104,16 +123,8 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     outer->addWidget(m_table, 1);
     buildStatusLine(outer);
 
-    m_reloader = new ReloadCoalescer([this] { reloadNow(); }, this);
-    connect(m_state->transactionRepository, &TransactionRepository::transactionsChanged, this,
-            [this](const QString& accountId) {
-                if (accountId.isEmpty() || accountId == m_accountId)
-                    m_reloader->request();
-            });
-    connect(m_state->categoryRepository, &CategoryRepository::categoriesChanged, m_reloader,
-            &ReloadCoalescer::request);
-    connect(m_state->accountRepository, &AccountRepository::accountsChanged, m_reloader, &ReloadCoalescer::request);
-    connect(m_state->database, &Database::ledgerReset, m_reloader, &ReloadCoalescer::request);
+    m_reloader = new ReloadCoalescer([this] { reloadIfStale(); }, this);
+    m_changes = new RegisterChangeWatch(state, m_reloader, this);
 }
 
 void RegisterScreen::buildHeader(QVBoxLayout* outer)
@@ -267,25 +278,67 @@ void RegisterScreen::buildStatusLine(QVBoxLayout* outer)
     outer->addLayout(bottom);
 }
 
-void RegisterScreen::setAccount(const QString& accountId)
+void RegisterScreen::setAccount(const QString& accountId, Rows rows)
 {
     // Whatever is typed belongs to the row of the account being left.
     discardOpenEditor();
     m_accountId = accountId;
+    m_changes->setAccount(accountId);
     m_delegate->setAccountId(accountId);
     m_filter = RegisterFilter::fromJson(m_state->preferencesRepository->getString(registerFilterKey(accountId)));
     updateFilterButton();
-    reload();
-    focusEntryRow();
+    m_focusEntryRowWhenLoaded = rows == Rows::Later;
+    if (rows == Rows::Now) {
+        reload();
+        focusEntryRow();
+        return;
+    }
+    if (const std::optional<Account> account = m_state->accountRepository->findById(accountId)) {
+        showHeader(*account);
+        applyDisplayPreferences(*account);
+    }
+    for (QLabel* figure : {m_clearedLabel, m_unclearedLabel, m_balanceLabel})
+        figure->clear();
+    m_bannerFrame->hide();
+    // Without an entry row nobody types into a register still on its way.
+    m_model->setEntryRowVisible(false);
+    m_model->setTransactions(RegisterRows());
 }
 
 void RegisterScreen::reload()
 {
-    // A change signal of this turn asked for this very reload: run it once, now.
-    if (m_reloader->isPending())
-        m_reloader->flush();
-    else
+    // A change signal of this turn asked for a reload: this is it, run once, now.
+    m_changes->markStale();
+    m_reloader->flush();
+}
+
+void RegisterScreen::reloadIfStale()
+{
+    if (m_changes->isStale())
         reloadNow();
+}
+
+void RegisterScreen::showHeader(const Account& account)
+{
+    m_titleLabel->setText(account.name);
+    QString subtitle = account.institution;
+    if (!subtitle.isEmpty() && !account.accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
+    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+}
+
+void RegisterScreen::applyDisplayPreferences(const Account& account)
+{
+    const PreferencesRepository* preferences = m_state->preferencesRepository;
+    setTwoLineMode(preferences->getBool(kTwoLine, false));
+    const bool showBalance = preferences->getBool(kShowBalance, true);
+    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
+    const bool liability = isLiabilityAccount(account.accountType);
+    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
+    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
+    m_model->setLiabilityAccount(liability);
+    m_model->setCurrency(account.currency);
 }
 
 void RegisterScreen::reloadNow()
@@ -295,74 +348,68 @@ void RegisterScreen::reloadNow()
     const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
     if (!account)
         return;
+    showHeader(*account);
 
-    m_titleLabel->setText(account->name);
-    QString subtitle = account->institution;
-    if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
-        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
-    m_subtitleLabel->setText(subtitle);
-    m_subtitleLabel->setVisible(!subtitle.isEmpty());
-
-    // What the user looks at is remembered by transaction: rows move when others come and go.
-    const QModelIndex top = m_table->indexAt(QPoint(0, 0));
-    const QString topId = transactionIdAt(top.row());
-    const QModelIndex current = m_table->currentIndex();
-    const QString currentId = transactionIdAt(current.row());
-    const bool onEntryRow = current.isValid() && current.row() == m_model->entryRow();
-
-    QList<RegisterRow> rows = m_state->transactionRepository->registerRows(m_accountId);
-    // The figures are those of the whole register, whatever the filter shows;
-    // a reconciled row counts as cleared.
-    qint64 cleared = 0;
-    qint64 total = 0;
-    for (const RegisterRow& row : std::as_const(rows)) {
-        total += row.amount;
-        if (row.cleared || row.reconciled)
-            cleared += row.amount;
-    }
+    const RegisterPlace place(m_table, m_model);
+    RegisterRows rows = m_state->transactionRepository->registerRows(m_accountId);
+    const Figures figures = figuresOf(rows);
     // Running balances stay those of the whole register.
     if (m_filter.activeCount() > 0)
         rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
 
-    const PreferencesRepository* preferences = m_state->preferencesRepository;
-    setTwoLineMode(preferences->getBool(kTwoLine, false));
-    const bool showBalance = preferences->getBool(kShowBalance, true);
-    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
-    const bool liability = isLiabilityAccount(account->accountType);
-    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
-    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
-    m_model->setLiabilityAccount(liability);
-    m_model->setCurrency(account->currency);
+    applyDisplayPreferences(*account);
+    m_model->setEntryRowVisible(true);
     m_model->setTransactions(std::move(rows));
+    m_changes->markShown();
 
     updateOpeningBalanceBanner(account->currency);
-    showFigures(cleared, total, liability, account->currency);
+    showFigures(figures.cleared, figures.total, isLiabilityAccount(account->accountType), account->currency);
+    place.restore(m_table, m_model);
+    if (std::exchange(m_focusEntryRowWhenLoaded, false))
+        focusEntryRow();
+}
 
-    // The scroll range must be that of the new rows before scrolling in them.
-    m_table->doItemsLayout();
-    const int lastRow = m_model->rowCount() - 1;
-    int currentRow = -1;
-    if (onEntryRow) {
-        // Never on a stored row instead: typing there would overwrite it.
-        currentRow = m_model->entryRow();
-    } else if (current.isValid()) {
-        currentRow = rowForTransactionId(currentId);
-        if (currentRow < 0)
-            currentRow = std::min(current.row(), lastRow);
+void RegisterScreen::showOwnChange(const QStringList& ids)
+{
+    discardOpenEditor();
+    // In place only over the whole register as last shown: a filtered one lacks
+    // the rows a new row's balance builds on.
+    const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
+    if (m_changes->isStale() || m_filter.activeCount() > 0 || !account) {
+        reload();
+        return;
     }
-    const int column = std::max(current.column(), 0);
-    if (currentRow >= 0)
-        m_table->setCurrentIndex(m_model->index(currentRow, column));
-    if (top.isValid()) {
-        int topRow = rowForTransactionId(topId);
-        if (topRow < 0)
-            topRow = std::min(top.row(), lastRow);
-        const int horizontal = m_table->horizontalScrollBar()->value();
-        m_table->scrollTo(m_model->index(topRow, top.column()), QAbstractItemView::PositionAtTop);
-        m_table->horizontalScrollBar()->setValue(horizontal);
+    const bool liability = isLiabilityAccount(account->accountType);
+    const RegisterPlace place(m_table, m_model);
+    // As a reload does: what was typed into a row is dropped.
+    m_model->setEditRow(-1);
+    m_model->resetEntryBuffer();
+    bool openingRowTouched = false;
+    for (const QString& id : ids) {
+        if (id.isEmpty())
+            continue;
+        std::optional<RegisterRow> fresh = m_state->transactionRepository->registerRow(id);
+        if (fresh && fresh->accountId != m_accountId)
+            fresh.reset();
+        // Only a liability account's opening balance can show the banner.
+        if (liability && !openingRowTouched) {
+            const int shown = m_model->rowOf(id);
+            openingRowTouched = (fresh && isOpeningBalancePayee(fresh->payee))
+                                || (shown >= 0 && isOpeningBalancePayee(m_model->transactionAt(shown).payee));
+        }
+        if (!m_model->applyRow(id, fresh)) {
+            reload();
+            return;
+        }
     }
-    if (currentRow >= 0)
-        m_table->scrollTo(m_model->index(currentRow, column));
+    if (openingRowTouched)
+        updateOpeningBalanceBanner(account->currency);
+    const Figures figures = figuresOf(m_model->rows());
+    showFigures(figures.cleared, figures.total, liability, account->currency);
+    place.restore(m_table, m_model);
+    const QModelIndex current = m_table->currentIndex();
+    if (current.isValid())
+        startEditingRow(current.row());
 }
 
 void RegisterScreen::showFigures(qint64 cleared, qint64 total, bool liability, Currency currency)
@@ -377,13 +424,7 @@ void RegisterScreen::showFigures(qint64 cleared, qint64 total, bool liability, C
 
 int RegisterScreen::rowForTransactionId(const QString& id) const
 {
-    if (id.isEmpty())
-        return -1;
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (isTransactionRow(row) && m_model->transactionAt(row).id == id)
-            return row;
-    }
-    return -1;
+    return m_model->rowOf(id);
 }
 
 QString RegisterScreen::transactionIdAt(int row) const
@@ -473,6 +514,10 @@ void RegisterScreen::saveColumnWidth(int column, int newSize)
 void RegisterScreen::saveSortOrder(int column, Qt::SortOrder order)
 {
     QSettings settings;
+    // Every start sorts as stored; writing the same back would cost a write of the settings file.
+    if (settings.contains(kSortColumnKey) && settings.value(kSortColumnKey).toInt() == column
+        && settings.value(kSortOrderKey).toInt() == static_cast<int>(order))
+        return;
     settings.setValue(kSortColumnKey, column);
     settings.setValue(kSortOrderKey, static_cast<int>(order));
 }
@@ -566,8 +611,7 @@ void RegisterScreen::startEditingRow(int row)
     }
     if (!isTransactionRow(row) || row == m_model->editRow())
         return;
-    const RegisterRow& transaction = m_model->transactionAt(row);
-    m_model->loadEntryBuffer(transaction, transaction.categoryText);
+    m_model->loadEntryBuffer(m_model->transactionAt(row));
     m_model->setEditRow(row);
 }
 
@@ -630,8 +674,13 @@ void RegisterScreen::toggleClearedAt(int row)
         m_table->viewport()->update();
         return;
     }
-    if (isTransactionRow(row) && TransactionActions::toggleCleared(m_state, m_model->transactionAt(row)))
-        reloadAfterOwnChange();
+    const QString id = transactionIdAt(row);
+    // The mark is flipped on the transaction as stored, every field of which is written back.
+    const std::optional<Transaction> stored = m_state->transactionRepository->findById(id);
+    if (!stored || stored->deletedAt)
+        return;
+    if (m_changes->ownWrite([&] { return TransactionActions::toggleCleared(m_state, *stored); }))
+        showOwnChange({id});
 }
 
 void RegisterScreen::commitCurrentRow()
@@ -644,12 +693,12 @@ void RegisterScreen::commitCurrentRow()
         return;
     const int editRow = m_model->editRow();
     const bool newRow = editRow == -1 || editRow == m_model->entryRow();
-    std::optional<Transaction> edited;
+    std::optional<RegisterRow> edited;
     if (!newRow && isTransactionRow(editRow))
         edited = m_model->transactionAt(editRow);
 
     RegisterEntryCommit entry(m_state, m_accountId);
-    switch (entry.commit(*m_model, edited ? &*edited : nullptr)) {
+    switch (m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); })) {
     case RegisterEntryCommit::Outcome::Saved:
         break;
     case RegisterEntryCommit::Outcome::PayeeRequired:
@@ -689,17 +738,17 @@ void RegisterScreen::commitCurrentRow()
         break;
     }
 
+    const Transaction& saved = entry.transaction();
     if (newRow) {
-        const Transaction& saved = entry.transaction();
         if (m_filter.activeCount() > 0 && !m_filter.matches(saved))
             flashStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
         // The next entry starts on the date this one was saved with.
         m_model->setEntryText(RegisterModel::NextEntryDateSlot, saved.date.toString(RegisterModel::kDateFormat));
-        reload();
+        showOwnChange({saved.id, saved.transferLinkId});
         focusEntryRow();
         return;
     }
-    reload();
+    showOwnChange(edited ? QStringList{edited->id} : QStringList{saved.id, saved.transferLinkId});
     if (editRow + 1 < m_model->rowCount())
         m_table->setCurrentIndex(m_model->index(editRow + 1, RegisterModel::DateColumn));
 }

@@ -9,12 +9,14 @@
 #include <QWidget>
 
 class AppState;
+struct Account;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QModelIndex;
 class QPushButton;
 class QVBoxLayout;
+class RegisterChangeWatch;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
@@ -32,7 +34,12 @@ class RegisterScreen : public QWidget
 public:
     explicit RegisterScreen(AppState* state, QWidget* parent = nullptr);
 
-    void setAccount(const QString& accountId);
+    // When setAccount shows the rows. Later shows the header at once and leaves
+    // the rows and figures to the next reload, so that a window opening on a big
+    // account can appear first; meanwhile the table holds no row and the figures
+    // are blank, never another account's.
+    enum class Rows { Now, Later };
+    void setAccount(const QString& accountId, Rows rows = Rows::Now);
     // Rebuilds the rows and figures, keeping the current cell and the scroll
     // position. Skipped while a cell editor is open, so typing survives changes
     // made elsewhere.
@@ -79,9 +86,18 @@ private:
     QLabel* addFigureBlock(QHBoxLayout* row, const QString& caption, bool bold);
 
     void reloadNow();
+    // What the coalesced reload runs: nothing when the register shows the ledger as it stands.
+    void reloadIfStale();
+    // The parts of a reload that read no row: title and institution, the display preferences.
+    void showHeader(const Account& account);
+    void applyDisplayPreferences(const Account& account);
     // A change this screen made itself shows at once: the row being edited in
     // place goes with its editor, which would otherwise hold the reload off.
     void reloadAfterOwnChange();
+    // The rows of `ids` as now stored, after a write made through
+    // RegisterChangeWatch::ownWrite: in place, keeping the current cell and the
+    // scroll position, or by a reload when the register cannot place them.
+    void showOwnChange(const QStringList& ids);
     void flashAmountNotUnderstood(const QString& text);
     void showFigures(qint64 cleared, qint64 total, bool liability, Currency currency);
     int rowForTransactionId(const QString& id) const;
@@ -145,5 +161,8 @@ private:
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;
     ReloadCoalescer* m_reloader = nullptr;
+    RegisterChangeWatch* m_changes = nullptr;
+    // The entry row is made current once the rows of a Later setAccount are in.
+    bool m_focusEntryRowWhenLoaded = false;
     RegisterRowCommands* m_commands = nullptr;
 };

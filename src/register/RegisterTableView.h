@@ -20,6 +20,9 @@ public:
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     // The two-line payee editor holding the keyboard focus, or null.
     QWidget* focusedPayeeMemoEditor() const;
+    // Lays the rows out now when a change of rows left that for later, so that
+    // scrolling reaches them; the whole viewport is repainted then, else nothing.
+    void layOutPendingRows() { executeDelayedItemsLayout(); }
 
 protected:
     bool event(QEvent* event) override;

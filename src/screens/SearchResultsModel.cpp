@@ -6,10 +6,10 @@ SearchResultsModel::SearchResultsModel(QObject* parent)
     setEntryRowVisible(false);
 }
 
-void SearchResultsModel::setResults(QList<RegisterRow> rows, const QHash<QString, Currency>& currencies)
+void SearchResultsModel::setResults(const QList<RegisterRow>& rows, const QHash<QString, Currency>& currencies)
 {
     m_currencies = currencies;
-    setTransactions(std::move(rows));
+    setTransactions(rows);
 }
 
 QVariant SearchResultsModel::data(const QModelIndex& index, int role) const
@@ -19,7 +19,7 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const
         && (column == PaymentColumn || column == DepositColumn);
     if (!amountText || !checkIndex(index, CheckIndexOption::IndexIsValid) || index.row() >= transactionCount())
         return RegisterModel::data(index, role);
-    const RegisterRow& row = transactionAt(index.row());
+    const RegisterRow row = transactionAt(index.row());
     const Currency currency = m_currencies.value(row.accountId, this->currency());
     if (column == PaymentColumn)
         return row.amount < 0 ? formatMoneyPlain(-row.amount, currency) : QString();

@@ -15,7 +15,7 @@ public:
     explicit SearchResultsModel(QObject* parent = nullptr);
 
     // Replaces the rows; an account missing from `currencies` reads as currency().
-    void setResults(QList<RegisterRow> rows, const QHash<QString, Currency>& currencies);
+    void setResults(const QList<RegisterRow>& rows, const QHash<QString, Currency>& currencies);
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 

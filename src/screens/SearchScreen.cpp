@@ -181,7 +181,7 @@ void SearchScreen::onContextMenu(const QPoint& pos)
     const QModelIndex index = m_resultsView->indexAt(pos);
     if (!index.isValid())
         return;
-    const Transaction transaction = m_resultsModel->transactionAt(index.row());
+    const RegisterRow transaction = m_resultsModel->transactionAt(index.row());
     const QString id = transaction.id;
     AppState* state = m_state;
     QMenu menu(this);

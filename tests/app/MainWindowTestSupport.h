@@ -5,6 +5,7 @@
 
 #include "account/Client.h"
 #include "app/MainWindow.h"
+#include "register/RegisterModel.h"
 #include "data/RecurringRepository.h"
 #include "sync/SyncEngine.h"
 #include "widgets/ThemeManager.h"
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTimer>
 
 enum class Start { SignedOut, SignedIn };
@@ -37,10 +39,21 @@ struct WindowWorld : OnlineTest::OnlineWorld, ScreenLedger
     }
     ~WindowWorld() { window.reset(), state.reset(); }
 
-    MainWindow* open()
+    // The window as it first shows, before the balances and the register's rows are read.
+    MainWindow* openFirstPaint()
     {
         window = std::make_unique<MainWindow>(state.get());
         window->show();
+        return window.get();
+    }
+    // The window once the first turns of the event loop have filled it in.
+    MainWindow* open()
+    {
+        openFirstPaint();
+        const auto* rows = qobject_cast<const RegisterModel*>(
+            child<QTableView>(window.get(), "registerTable")->model());
+        if (!QTest::qWaitFor([&] { return !text("summaryLabel").isEmpty() && rows->isEntryRowVisible(); }))
+            qWarning("the window was not filled in");
         return window.get();
     }
     QString page() const { return child<QStackedWidget>(window.get(), "pageStack")->currentWidget()->objectName(); }

@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryFile>
 #include <QStackedWidget>
 
@@ -35,6 +36,7 @@ class TestMainWindow : public QObject
 private slots:
     void startPage_data();
     void startPage();
+    void firstPaintBeforeTheRows();
     void frameShortcutsAndPreferences();
     void wholePathAgainstTheFakeServices();
     void signedOutCardsTotalsAndPostings();
@@ -123,6 +125,36 @@ void TestMainWindow::wholePathAgainstTheFakeServices()
     QCOMPARE(QVariantList({world.text("syncLabel"), window->findChild<QAction*>("accountAction")->statusTip(),
                            child<QLabel>(child(window, "welcomeScreen"), "titleLabel")->text(), signOut->isVisible()}),
              QVariantList({"Not signed in", "Sign in or sign up", "Welcome back", false}));
+}
+
+// The window shows the account list and the register's header before it reads
+// a balance or a row: blank where a figure will be, never a wrong one. Once it
+// has painted, the balances, the totals and the rows follow.
+void TestMainWindow::firstPaintBeforeTheRows()
+{
+    WindowWorld world(Start::SignedOut);
+    const QString checking = world.addAccount(QStringLiteral("Checking")).id;
+    world.addAccount(QStringLiteral("Savings"));
+    world.addTransaction(checking, QStringLiteral("Pay"), 250000, QDate(2024, 3, 1), ScreenLedger::Cleared);
+    world.addTransaction(checking, QStringLiteral("Rent"), -90000);
+    world.state->setCurrentAccountId(checking);
+    MainWindow* window = world.openFirstPaint();
+    const auto* rows = qobject_cast<RegisterModel*>(child<QTableView>(window, "registerTable")->model());
+    const auto shown = [&] {
+        const auto* screen = child<RegisterScreen>(window, "registerScreen");
+        QStringList figures;
+        for (const char* name : {"titleLabel", "clearedLabel", "unclearedLabel", "balanceLabel"})
+            figures.append(child<QLabel>(screen, name)->text());
+        return QVariantList({world.cards(), world.text("summaryLabel"), figures, rows->rowCount(), world.page()});
+    };
+    QCOMPARE(shown(), QVariantList({QStringList({"Checking|||Checking", "Savings|||Checking"}), "",
+                                    QStringList({"Checking", "", "", ""}), 0, "registerScreen"}));
+    QTRY_COMPARE(shown(), QVariantList({QStringList({"Checking|$1,600.00|color: #2e7d32;|Checking",
+                                                     "Savings|$0.00|color: #2e7d32;|Checking"}),
+                                        "Total: $1,600.00", QStringList({"Checking", "$2,500.00", "-$900.00", "$1,600.00"}),
+                                        3, "registerScreen"}));
+    // The entry row is current, ready for typing.
+    QCOMPARE(child<QTableView>(window, "registerTable")->currentIndex().row(), rows->entryRow());
 }
 
 void TestMainWindow::frameShortcutsAndPreferences()

@@ -161,7 +161,7 @@ void TestRegisterDelegate::payeeCompletionFillsOnlyTheEntryRow()
     // An existing row takes the payee and nothing else.
     const int payroll = 2;
     m_view->setCurrentIndex(m_model->index(payroll, RegisterModel::PayeeColumn));
-    m_model->loadEntryBuffer(m_model->transactionAt(payroll), m_model->transactionAt(payroll).categoryText);
+    m_model->loadEntryBuffer(m_model->transactionAt(payroll));
     m_model->setEditRow(payroll);
     payee = openEditor(payroll, RegisterModel::PayeeColumn);
     qobject_cast<QLineEdit*>(payee)->clear();

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
@@ -78,6 +79,8 @@ private slots:
     void rowCommands();
     void deletedRowLeavesTheRegister();
     void openingBalanceIsChangedInTheAccount();
+    void ownChangesMatchAReload_data();
+    void ownChangesMatchAReload();
     void translationsFitTheirColumns_data();
     void translationsFitTheirColumns();
 
@@ -585,6 +588,140 @@ void TestRegisterScreen::openingBalanceIsChangedInTheAccount()
     QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("checking"));
     QCOMPARE(describe(m_ledger->load(opening.id)), describe(opening));
     QCOMPARE(m_model->index(0, RegisterModel::DepositColumn).data().toString(), QStringLiteral("500.00"));
+}
+
+void TestRegisterScreen::ownChangesMatchAReload_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<int>("changes");
+    QTest::newRow("oldest first") << int(RegisterModel::DateColumn) << Qt::AscendingOrder << 200;
+    QTest::newRow("newest first") << int(RegisterModel::DateColumn) << Qt::DescendingOrder << 40;
+    QTest::newRow("by payee") << int(RegisterModel::PayeeColumn) << Qt::AscendingOrder << 40;
+    QTest::newRow("by balance, largest first") << int(RegisterModel::BalanceColumn) << Qt::DescendingOrder << 40;
+}
+
+// A random (seeded) run of rows typed in, amounts and dates changed in place,
+// rows deleted and cleared marks flipped, among them transfers, on a register
+// of 2,000 rows. The register shows each of its own changes in place, without
+// reloading; after each one it shows what a register reloaded from the ledger
+// shows, rows, running balances and figures, and it keeps the row at the top
+// of the view.
+void TestRegisterScreen::ownChangesMatchAReload()
+{
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(int, changes);
+    QRandomGenerator random(20240305);
+    QList<Transaction> seeded;
+    for (int i = 0; i < 2000; ++i) {
+        Transaction t = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Payee %1").arg(random.bounded(300)),
+                                            random.bounded(-50000, 40000));
+        t.date = QDate(2023, 1, 1).addDays(random.bounded(400));
+        t.createdAt = t.updatedAt = RegisterLedger::now().addSecs(-100000 + i * 7);
+        t.cleared = random.bounded(3) == 0;
+        t.reconciled = t.cleared && random.bounded(2) == 0;
+        seeded.append(t);
+    }
+    QVERIFY(m_ledger->state.transactionRepository->insertAll(seeded));
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(!m_ledger->addTransfer(QStringLiteral("checking"), QStringLiteral("savings"), -1000 * (i + 1)).id.isEmpty());
+    QSettings().setValue(QStringLiteral("register/sortColumn"), column);
+    QSettings().setValue(QStringLiteral("register/sortOrder"), int(order));
+    showScreen(QStringLiteral("checking"));
+    RegisterScreen reloaded(&m_ledger->state);
+    reloaded.setAccount(QStringLiteral("checking"));
+    // The other legs of the transfers land in a register not shown.
+    RegisterScreen savings(&m_ledger->state);
+    savings.setAccount(QStringLiteral("savings"));
+    auto* reloadedModel = qobject_cast<RegisterModel*>(child<RegisterTableView>(&reloaded, "registerTable")->model());
+    const auto shown = [](const RegisterModel* model, QWidget* screen) {
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            if (row == model->entryRow())
+                continue;
+            const RegisterRow r = model->transactionAt(row);
+            rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(r.id, r.date.toString(Qt::ISODate), r.payee)
+                            .arg(r.amount).arg(r.cleared).arg(r.reconciled).arg(r.runningBalance));
+        }
+        for (const char* name : {"clearedLabel", "unclearedLabel", "balanceLabel"})
+            rows.append(child<QLabel>(screen, name)->text());
+        return rows;
+    };
+    const auto topId = [this] {
+        const int row = m_table->indexAt(QPoint(0, 0)).row();
+        return row >= 0 && row != m_model->entryRow() ? m_model->transactionAt(row).id : QString();
+    };
+    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+
+    for (int change = 0; change < changes; ++change) {
+        Clock::setFixedNow(RegisterLedger::now().addSecs(change));
+        const int rows = m_model->transactionCount();
+        int row = random.bounded(rows);
+        if (row >= m_model->entryRow())
+            ++row;
+        const auto cell = [&](int at) {
+            const QModelIndex index = m_model->index(row, at);
+            m_table->scrollTo(index);
+            return m_table->visualRect(index).center();
+        };
+        const QString amount = QStringLiteral("%1.%2").arg(random.bounded(1, 900)).arg(random.bounded(10, 99));
+        const QString date = QDate(2023, 1, 1).addDays(random.bounded(420)).toString(RegisterModel::kDateFormat);
+        QString top;
+        const int kind = random.bounded(5);
+        const QString id = m_model->transactionAt(row).id;
+        switch (kind) {
+        case 0: { // typed in, a transfer one time in four
+            const QString payee = random.bounded(4) == 0 ? QStringLiteral("[Transfer] Savings") : QStringLiteral("Typed");
+            play(m_table, QStringLiteral("<Ctrl+I>%1<Tab><Tab>%2<Tab><Tab><Tab>%3<Ctrl+Return>").arg(date, payee, amount));
+            break;
+        }
+        case 1: // a new amount
+            QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, cell(RegisterModel::DepositColumn));
+            top = topId();
+            play(m_table, QStringLiteral("<Ctrl+A>%1<Ctrl+Return>").arg(amount));
+            break;
+        case 2: // a new date
+            QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, cell(RegisterModel::DateColumn));
+            top = topId();
+            play(m_table, QStringLiteral("%1<Ctrl+Return>").arg(date));
+            break;
+        case 3:
+            QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, cell(RegisterModel::PayeeColumn));
+            top = topId();
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            play(m_table, QStringLiteral("<Ctrl+D>"));
+            break;
+        default: {
+            const QPoint clr = cell(RegisterModel::ClearedColumn);
+            top = topId();
+            QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, clr);
+            break;
+        }
+        }
+        reloaded.reload();
+        QCOMPARE(shown(m_model, m_screen.get()), shown(reloadedModel, &reloaded));
+        if (kind == 1 || kind == 2) {
+            // The next row is current, as after any change typed over a row.
+            QCOMPARE(m_table->currentIndex(), m_model->index(row + 1, RegisterModel::DateColumn));
+        } else if (!top.isEmpty() && m_model->rowOf(top) >= 0
+                   && (kind == 4 || column != RegisterModel::BalanceColumn)) {
+            // Sorted by balance, the row that takes a deleted row's place may be
+            // anywhere, and it is shown.
+            QCOMPARE(topId(), top);
+        }
+        // A mark flipped leaves the cell current.
+        if (kind == 4)
+            QCOMPARE(m_table->currentIndex(), m_model->index(m_model->rowOf(id), RegisterModel::ClearedColumn));
+    }
+    QCOMPARE(m_model->transactionCount() > 1900, true);
+    QCOMPARE(resets.count(), 0);
+    QCoreApplication::processEvents();
+    const auto* savingsModel = qobject_cast<RegisterModel*>(child<RegisterTableView>(&savings, "registerTable")->model());
+    const QStringList savingsShown = shown(savingsModel, &savings);
+    QVERIFY(savingsShown.size() > 20 + 3);
+    reloaded.setAccount(QStringLiteral("savings"));
+    QCOMPARE(savingsShown, shown(reloadedModel, &reloaded));
 }
 
 void TestRegisterScreen::translationsFitTheirColumns_data()

@@ -1,0 +1,305 @@
+#include "RegisterRows.h"
+
+#include "Identifiers.h"
+
+#include <QLatin1StringView>
+
+#include <algorithm>
+
+namespace {
+
+bool isLowerHex(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+}
+
+// The id as 16 bytes when it is a UUID written as newId() writes one, which turns
+// it back into the very same text; the null UUID for any other text.
+QUuid uuidOf(QByteArrayView text)
+{
+    if (text.size() != 36)
+        return QUuid();
+    for (qsizetype i = 0; i < 36; ++i) {
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+        if (dash ? text.at(i) != '-' : !isLowerHex(text.at(i)))
+            return QUuid();
+    }
+    return QUuid::fromString(QLatin1StringView(text.data(), text.size()));
+}
+
+QUuid uuidOf(const QString& text)
+{
+    if (text.size() != 36)
+        return QUuid();
+    char latin1[36];
+    for (qsizetype i = 0; i < 36; ++i) {
+        if (text.at(i).unicode() > 0x7f)
+            return QUuid();
+        latin1[i] = static_cast<char>(text.at(i).unicode());
+    }
+    return uuidOf(QByteArrayView(latin1, 36));
+}
+
+} // namespace
+
+RegisterRows::RegisterRows(const QList<RegisterRow>& rows)
+{
+    m_entries.reserve(rows.size());
+    for (const RegisterRow& row : rows)
+        append(row);
+}
+
+quint8 RegisterRows::flagsOf(bool cleared, bool reconciled, bool isSplit)
+{
+    return (cleared ? Cleared : 0) | (reconciled ? Reconciled : 0) | (isSplit ? Split : 0);
+}
+
+quint32 RegisterRows::addText(const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    m_texts.append(text);
+    return static_cast<quint32>(m_texts.size() - 1);
+}
+
+template <typename Row, typename TextIndex>
+RegisterRows::Entry RegisterRows::entryOf(const Row& row, TextIndex textIndex)
+{
+    Entry entry;
+    entry.uuid = uuidOf(row.id);
+    if (entry.uuid.isNull())
+        entry.idText = textIndex(row.id);
+    entry.date = row.date;
+    entry.amount = row.amount;
+    entry.runningBalance = row.runningBalance;
+    entry.createdOrder = row.createdOrder;
+    entry.accountId = textIndex(row.accountId);
+    entry.payee = textIndex(row.payee);
+    entry.memo = textIndex(row.memo);
+    entry.categoryId = textIndex(row.categoryId);
+    entry.checkNumber = textIndex(row.checkNumber);
+    entry.categoryText = textIndex(row.categoryText);
+    entry.flags = flagsOf(row.cleared, row.reconciled, row.isSplit);
+    return entry;
+}
+
+void RegisterRows::append(const RegisterRow& row)
+{
+    Entry entry = entryOf(row, [this](const QString& text) { return addText(text); });
+    entry.order = static_cast<quint32>(m_entries.size());
+    m_entries.append(entry);
+}
+
+RegisterRow RegisterRows::at(qsizetype i) const
+{
+    const Entry& entry = m_entries.at(i);
+    RegisterRow row;
+    row.id = id(i);
+    row.accountId = m_texts.at(entry.accountId);
+    row.date = entry.date;
+    row.payee = m_texts.at(entry.payee);
+    row.memo = m_texts.at(entry.memo);
+    row.amount = entry.amount;
+    row.categoryId = m_texts.at(entry.categoryId);
+    row.checkNumber = m_texts.at(entry.checkNumber);
+    row.cleared = entry.flags & Cleared;
+    row.reconciled = entry.flags & Reconciled;
+    row.isSplit = entry.flags & Split;
+    row.runningBalance = entry.runningBalance;
+    row.categoryText = m_texts.at(entry.categoryText);
+    row.createdOrder = entry.createdOrder;
+    return row;
+}
+
+QList<RegisterRow> RegisterRows::toList() const
+{
+    QList<RegisterRow> rows;
+    rows.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        rows.append(at(i));
+    return rows;
+}
+
+QString RegisterRows::id(qsizetype i) const
+{
+    const Entry& entry = m_entries.at(i);
+    return entry.uuid.isNull() ? m_texts.at(entry.idText) : idText(entry.uuid);
+}
+
+bool RegisterRows::hasId(qsizetype i) const
+{
+    const Entry& entry = m_entries.at(i);
+    return !entry.uuid.isNull() || entry.idText != 0;
+}
+
+qsizetype RegisterRows::indexOf(const QString& id) const
+{
+    if (id.isEmpty())
+        return -1;
+    const QUuid uuid = uuidOf(id);
+    if (!uuid.isNull()) {
+        for (qsizetype i = 0; i < m_entries.size(); ++i) {
+            if (m_entries.at(i).uuid == uuid)
+                return i;
+        }
+        return -1;
+    }
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const quint32 text = m_entries.at(i).idText;
+        if (text != 0 && m_texts.at(text) == id)
+            return i;
+    }
+    return -1;
+}
+
+quint32 RegisterRows::textIndex(qsizetype i, Text which) const
+{
+    const Entry& entry = m_entries.at(i);
+    switch (which) {
+    case Text::Payee:
+        return entry.payee;
+    case Text::Memo:
+        return entry.memo;
+    case Text::CheckNumber:
+        return entry.checkNumber;
+    case Text::CategoryText:
+        return entry.categoryText;
+    }
+    return 0;
+}
+
+const QString& RegisterRows::textOf(const RegisterRow& row, Text which)
+{
+    switch (which) {
+    case Text::Payee:
+        return row.payee;
+    case Text::Memo:
+        return row.memo;
+    case Text::CheckNumber:
+        return row.checkNumber;
+    case Text::CategoryText:
+        break;
+    }
+    return row.categoryText;
+}
+
+void RegisterRows::reorder(const std::vector<int>& indices)
+{
+    QList<Entry> reordered;
+    reordered.reserve(m_entries.size());
+    for (const int index : indices)
+        reordered.append(m_entries.at(index));
+    m_entries = std::move(reordered);
+}
+
+bool RegisterRows::hasOpeningLine() const
+{
+    return std::any_of(m_entries.cbegin(), m_entries.cend(),
+                       [](const Entry& entry) { return entry.idText == 0 && entry.uuid == QUuid(); });
+}
+
+std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsizetype replacing) const
+{
+    if (hasOpeningLine())
+        return std::nullopt;
+    // An edit that keeps the date keeps the row where it was: its creation time
+    // and its rowid are those it had.
+    if (replacing >= 0 && m_entries.at(replacing).date == fresh.date)
+        return m_entries.at(replacing).order;
+    const bool inserted = replacing < 0;
+    qint64 before = -1; // the greatest place of a row that goes before it
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (i == replacing)
+            continue;
+        const Entry& entry = m_entries.at(i);
+        bool goesBefore = entry.date < fresh.date;
+        if (entry.date == fresh.date) {
+            if (entry.createdOrder < 0 || fresh.createdOrder < 0)
+                return std::nullopt;
+            // A row just inserted has the highest rowid, so it follows the rows
+            // created in the same second; an older row's rowid is unknown here.
+            if (entry.createdOrder == fresh.createdOrder && !inserted)
+                return std::nullopt;
+            goesBefore = entry.createdOrder <= fresh.createdOrder;
+        }
+        if (goesBefore)
+            before = std::max<qint64>(before, entry.order);
+    }
+    return static_cast<quint32>(before + 1);
+}
+
+void RegisterRows::removeFromLedger(qsizetype i)
+{
+    const Entry removed = m_entries.takeAt(i);
+    for (Entry& entry : m_entries) {
+        if (entry.order > removed.order)
+            entry.runningBalance -= removed.amount;
+    }
+}
+
+void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quint32 place)
+{
+    Entry inserted = entryOf(fresh, [this](const QString& text) { return addText(text); });
+    qint64 before = 0;
+    qint64 closest = -1;
+    for (Entry& entry : m_entries) {
+        if (entry.order >= place) {
+            ++entry.order;
+            entry.runningBalance += fresh.amount;
+        } else if (static_cast<qint64>(entry.order) > closest) {
+            closest = entry.order;
+            before = entry.runningBalance;
+        }
+    }
+    // Without an opening line the account starts from nothing.
+    inserted.order = place;
+    inserted.runningBalance = before + fresh.amount;
+    m_entries.insert(at, inserted);
+}
+
+RegisterRows::Filler::Filler(RegisterRows& rows)
+    : m_rows(rows)
+{
+}
+
+quint32 RegisterRows::Filler::intern(QByteArrayView utf8)
+{
+    if (utf8.isEmpty())
+        return 0;
+    // Looked up over the reader's bytes; copied only when the text is new.
+    const QByteArray key = QByteArray::fromRawData(utf8.data(), utf8.size());
+    const auto known = m_known.constFind(key);
+    if (known != m_known.cend())
+        return *known;
+    const quint32 index = m_rows.addText(QString::fromUtf8(utf8));
+    m_known.insert(QByteArray(utf8.data(), utf8.size()), index);
+    return index;
+}
+
+void RegisterRows::Filler::append(const Utf8Row& row)
+{
+    Entry entry = entryOf(row, [this](QByteArrayView text) { return intern(text); });
+    entry.order = static_cast<quint32>(m_rows.m_entries.size());
+    m_rows.m_entries.append(entry);
+}
+
+qint64 RegisterRows::createdOrderOf(QByteArrayView utf8)
+{
+    // "yyyy-MM-ddTHH:mm:ssZ", as the ledger writes its times.
+    static constexpr char kShape[] = "dddd-dd-ddTdd:dd:ddZ";
+    if (utf8.size() != 20)
+        return -1;
+    qint64 order = 0;
+    for (qsizetype i = 0; i < 20; ++i) {
+        const char c = utf8.at(i);
+        if (kShape[i] != 'd') {
+            if (c != kShape[i])
+                return -1;
+        } else if (c >= '0' && c <= '9') {
+            order = order * 10 + (c - '0');
+        } else {
+            return -1;
+        }
+    }
+    return order;
+}

@@ -1,0 +1,64 @@
+#include "RegisterPlace.h"
+
+#include "RegisterModel.h"
+#include "RegisterTableView.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+QString idAt(const RegisterModel* model, int row)
+{
+    if (row < 0 || row >= model->rowCount() || row == model->entryRow())
+        return QString();
+    return model->transactionAt(row).id;
+}
+
+} // namespace
+
+RegisterPlace::RegisterPlace(const RegisterTableView* table, const RegisterModel* model)
+{
+    const QModelIndex top = table->indexAt(QPoint(0, 0));
+    if (top.isValid()) {
+        m_topRow = top.row();
+        m_topColumn = top.column();
+        m_topId = idAt(model, m_topRow);
+    }
+    const QModelIndex current = table->currentIndex();
+    if (current.isValid()) {
+        m_currentRow = current.row();
+        m_currentColumn = current.column();
+        m_currentId = idAt(model, m_currentRow);
+        m_onEntryRow = m_currentRow == model->entryRow();
+    }
+}
+
+void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model) const
+{
+    // The scroll range must be that of the rows now shown before scrolling in them.
+    table->layOutPendingRows();
+    const int lastRow = model->rowCount() - 1;
+    const auto rowNow = [&](const QString& id, int row) {
+        const int found = model->rowOf(id);
+        return found >= 0 ? found : std::min(row, lastRow);
+    };
+    int currentRow = -1;
+    if (m_onEntryRow) {
+        // Never on a stored row instead: typing there would overwrite it.
+        currentRow = model->entryRow();
+    } else if (m_currentRow >= 0) {
+        currentRow = rowNow(m_currentId, m_currentRow);
+    }
+    const int column = std::max(m_currentColumn, 0);
+    if (currentRow >= 0)
+        table->setCurrentIndex(model->index(currentRow, column));
+    if (m_topRow >= 0) {
+        const int horizontal = table->horizontalScrollBar()->value();
+        table->scrollTo(model->index(rowNow(m_topId, m_topRow), m_topColumn), QAbstractItemView::PositionAtTop);
+        table->horizontalScrollBar()->setValue(horizontal);
+    }
+    if (currentRow >= 0)
+        table->scrollTo(model->index(currentRow, column));
+}
