@@ -271,7 +271,7 @@ void TestReconciliationScreens::creditCardAndItsHistory()
              QVariantList({false, true, QStringLiteral("No reconciliations yet. Reconcile your account from the "
                                                        "register to see the history here.")}));
     // The text fills the table's place below the title instead of spreading the page apart.
-    QTRY_COMPARE(QPair(empty->y(), empty->height()), QPair(table->y(), table->height()));
+    QTRY_COMPARE(std::make_pair(empty->y(), empty->height()), std::make_pair(table->y(), table->height()));
 }
 
 void TestReconciliationScreens::yenStatementInWholeYen()
