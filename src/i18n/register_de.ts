@@ -277,13 +277,6 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         </message>
     </context>
     <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Kalender öffnen (F4)</translation>
-        </message>
-    </context>
-    <context>
         <name>SplitEditorDialog</name>
         <message>
             <source>Split Transaction</source>

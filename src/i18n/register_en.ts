@@ -277,13 +277,6 @@ Set it in the account's settings.</translation>
         </message>
     </context>
     <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Open calendar (F4)</translation>
-        </message>
-    </context>
-    <context>
         <name>SplitEditorDialog</name>
         <message>
             <source>Split Transaction</source>

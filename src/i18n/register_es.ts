@@ -277,13 +277,6 @@ Establézcalo en la configuración de la cuenta.</translation>
         </message>
     </context>
     <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Abrir calendario (F4)</translation>
-        </message>
-    </context>
-    <context>
         <name>SplitEditorDialog</name>
         <message>
             <source>Split Transaction</source>

@@ -277,13 +277,6 @@ Définissez-le dans les paramètres du compte.</translation>
         </message>
     </context>
     <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Ouvrir le calendrier (F4)</translation>
-        </message>
-    </context>
-    <context>
         <name>SplitEditorDialog</name>
         <message>
             <source>Split Transaction</source>

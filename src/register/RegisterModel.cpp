@@ -502,10 +502,13 @@ Transaction RegisterModel::entryTransaction(const QString& accountId) const
     const QDate date = QDate::fromString(m_entryBuffer[DateSlot], kDateFormat);
     transaction.date = date.isValid() ? date : Clock::today();
     transaction.payee = m_entryBuffer[PayeeSlot].trimmed();
-    transaction.memo = m_entryBuffer[MemoSlot];
+    transaction.memo = m_entryBuffer[MemoSlot].trimmed();
     transaction.checkNumber = m_entryBuffer[CheckNumberSlot].trimmed();
     transaction.categoryId = m_entryBuffer[CategoryIdSlot];
     transaction.amount = entryAmount().cents.value_or(0);
+    const QString mark = m_entryBuffer[ClearedSlot].trimmed().toUpper();
+    transaction.cleared = mark == u"C" || mark == u"R";
+    transaction.reconciled = mark == u"R";
     return transaction;
 }
 

@@ -103,7 +103,10 @@ public:
     void resetEntryBuffer();
     void loadEntryBuffer(const Transaction& transaction, const QString& categoryText);
     void loadEntryBuffer(const RegisterRow& row);
-    // A new transaction of `accountId` from the buffer, for seeding the form.
+    // What the buffer's texts say as a new transaction of `accountId`: the texts
+    // trimmed, a date that reads as none today, an amount that reads as none 0,
+    // the mark "C" cleared and "R" reconciled too (in either case). The commit
+    // and the form's seed both start from it.
     Transaction entryTransaction(const QString& accountId) const;
 
     // What the buffer's payment and deposit texts say, in the model's currency.

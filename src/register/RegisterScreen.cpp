@@ -70,25 +70,6 @@ QString colorStyle(const QString& color, const QString& extra = QString())
     return QStringLiteral("color: %1;%2").arg(color, extra);
 }
 
-// The header's figures are those of the whole register, whatever the filter
-// shows; a reconciled row counts as cleared.
-struct Figures
-{
-    qint64 cleared = 0;
-    qint64 total = 0;
-};
-
-Figures figuresOf(const RegisterRows& rows)
-{
-    Figures figures;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        figures.total += rows.amount(i);
-        if (rows.cleared(i) || rows.reconciled(i))
-            figures.cleared += rows.amount(i);
-    }
-    return figures;
-}
-
 } // namespace
 
 RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
@@ -352,7 +333,7 @@ void RegisterScreen::reloadNow()
 
     const RegisterPlace place(m_table, m_model);
     RegisterRows rows = m_state->transactionRepository->registerRows(m_accountId);
-    const Figures figures = figuresOf(rows);
+    const RegisterFigures figures = rows.figures();
     // Running balances stay those of the whole register.
     if (m_filter.activeCount() > 0)
         rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
@@ -363,7 +344,7 @@ void RegisterScreen::reloadNow()
     m_changes->markShown();
 
     updateOpeningBalanceBanner(account->currency);
-    showFigures(figures.cleared, figures.total, isLiabilityAccount(account->accountType), account->currency);
+    showFigures(figures, isLiabilityAccount(account->accountType), account->currency);
     place.restore(m_table, m_model);
     if (std::exchange(m_focusEntryRowWhenLoaded, false))
         focusEntryRow();
@@ -404,20 +385,19 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
     }
     if (openingRowTouched)
         updateOpeningBalanceBanner(account->currency);
-    const Figures figures = figuresOf(m_model->rows());
-    showFigures(figures.cleared, figures.total, liability, account->currency);
+    showFigures(m_model->rows().figures(), liability, account->currency);
     place.restore(m_table, m_model);
     const QModelIndex current = m_table->currentIndex();
     if (current.isValid())
         startEditingRow(current.row());
 }
 
-void RegisterScreen::showFigures(qint64 cleared, qint64 total, bool liability, Currency currency)
+void RegisterScreen::showFigures(const RegisterFigures& figures, bool liability, Currency currency)
 {
-    m_clearedLabel->setText(formatMoneySigned(cleared, liability, currency));
-    m_unclearedLabel->setText(formatMoneySigned(total - cleared, liability, currency));
-    m_balanceLabel->setText(formatMoneySigned(total, liability, currency));
-    const qint64 shown = liability ? -total : total;
+    m_clearedLabel->setText(formatMoneySigned(figures.cleared, liability, currency));
+    m_unclearedLabel->setText(formatMoneySigned(figures.uncleared, liability, currency));
+    m_balanceLabel->setText(formatMoneySigned(figures.total, liability, currency));
+    const qint64 shown = liability ? -figures.total : figures.total;
     m_balanceLabel->setStyleSheet(
         colorStyle((shown < 0 ? negativeAmountColor() : positiveAmountColor()).name(QColor::HexRgb).toUpper()));
 }

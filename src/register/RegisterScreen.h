@@ -4,6 +4,7 @@
 #include "RegisterRowCommands.h"
 
 #include "data/Money.h"
+#include "data/RegisterRows.h"
 
 #include <QString>
 #include <QWidget>
@@ -99,7 +100,7 @@ private:
     // scroll position, or by a reload when the register cannot place them.
     void showOwnChange(const QStringList& ids);
     void flashAmountNotUnderstood(const QString& text);
-    void showFigures(qint64 cleared, qint64 total, bool liability, Currency currency);
+    void showFigures(const RegisterFigures& figures, bool liability, Currency currency);
     int rowForTransactionId(const QString& id) const;
     // The id of the transaction a model row shows; empty for any other row.
     QString transactionIdAt(int row) const;
