@@ -108,6 +108,17 @@ RegisterRow RegisterModel::transactionAt(int row) const
     return m_rows.at(element);
 }
 
+bool RegisterModel::isTransactionRow(int row) const
+{
+    return elementAt(row) >= 0;
+}
+
+QString RegisterModel::transactionIdAt(int row) const
+{
+    const qsizetype element = elementAt(row);
+    return element >= 0 ? m_rows.id(element) : QString();
+}
+
 int RegisterModel::rowOf(const QString& id) const
 {
     const qsizetype element = m_rows.indexOf(id);

@@ -88,6 +88,10 @@ public:
     int transactionCount() const { return static_cast<int>(m_rows.size()); }
     // The transaction shown in a model row other than the entry row.
     RegisterRow transactionAt(int row) const;
+    // A model row that shows a stored transaction (not the entry row, nor past the end).
+    bool isTransactionRow(int row) const;
+    // The id of the transaction a model row shows; empty for any other row.
+    QString transactionIdAt(int row) const;
     // The model row that shows the transaction of that id; -1 for none.
     int rowOf(const QString& id) const;
 
