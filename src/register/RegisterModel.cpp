@@ -108,6 +108,27 @@ RegisterRow RegisterModel::transactionAt(int row) const
     return m_rows.at(element);
 }
 
+std::optional<QString> RegisterModel::copyFromRowAbove(const QModelIndex& current)
+{
+    if (!current.isValid() || current.row() < 1)
+        return std::nullopt;
+    const int column = current.column();
+    // Clr is flipped rather than typed; anything else the row locks (a split's
+    // category and amounts, the balance) stays as it is.
+    if (column != ClearedColumn && !flags(current).testFlag(Qt::ItemIsEditable))
+        return std::nullopt;
+    const int above = current.row() - 1;
+    QString value = index(above, column).data(Qt::DisplayRole).toString();
+    // A new row is never reconciled without a reconciliation; cleared it may be.
+    if (column == ClearedColumn && value == u"R")
+        value = QStringLiteral("C");
+    setData(current, value, Qt::EditRole);
+    // The category saved is the one copied, not one chosen in this row before.
+    if (column == CategoryColumn)
+        m_entryBuffer[CategoryIdSlot] = isTransactionRow(above) ? transactionAt(above).categoryId : QString();
+    return value;
+}
+
 bool RegisterModel::isTransactionRow(int row) const
 {
     return elementAt(row) >= 0;

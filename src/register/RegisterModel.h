@@ -105,6 +105,9 @@ public:
     // Writes the slot a column serves; the balance column has none.
     void setEntryField(int column, const QString& text);
     void resetEntryBuffer();
+    // Types the row above's text of the same column into `current`, as the
+    // apostrophe key does; the text typed, or nothing for a cell that takes none.
+    std::optional<QString> copyFromRowAbove(const QModelIndex& current);
     void loadEntryBuffer(const Transaction& transaction, const QString& categoryText);
     void loadEntryBuffer(const RegisterRow& row);
     // What the buffer's texts say as a new transaction of `accountId`: the texts

@@ -538,26 +538,11 @@ void RegisterScreen::deleteCurrentRow()
 void RegisterScreen::copyFromAbove()
 {
     const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid() || current.row() < 1)
+    const std::optional<QString> value = m_model->copyFromRowAbove(current);
+    if (!value)
         return;
-    const int column = current.column();
-    // Clr is flipped rather than typed; anything else the row locks (a split's
-    // category and amounts, the balance) stays as it is.
-    if (column != RegisterModel::ClearedColumn && !m_model->flags(current).testFlag(Qt::ItemIsEditable))
-        return;
-    const int above = current.row() - 1;
-    QString value = m_model->index(above, column).data(Qt::DisplayRole).toString();
-    // A new row is never reconciled without a reconciliation; cleared it may be.
-    if (column == RegisterModel::ClearedColumn && value == u"R")
-        value = QStringLiteral("C");
-    m_model->setData(current, value, Qt::EditRole);
-    // The category saved is the one copied, not one chosen in this row before.
-    if (column == RegisterModel::CategoryColumn) {
-        m_model->setEntryText(RegisterModel::CategoryIdSlot,
-                              m_model->isTransactionRow(above) ? m_model->transactionAt(above).categoryId : QString());
-    }
     if (auto* line = qobject_cast<QLineEdit*>(m_table->indexWidget(current)))
-        line->setText(value);
+        line->setText(*value);
 }
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
