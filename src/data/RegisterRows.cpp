@@ -303,3 +303,15 @@ qint64 RegisterRows::createdOrderOf(QByteArrayView utf8)
     }
     return order;
 }
+
+RegisterFigures RegisterRows::figures() const
+{
+    RegisterFigures figures;
+    for (const Entry& entry : m_entries) {
+        figures.total += entry.amount;
+        if (entry.flags & (Cleared | Reconciled))
+            figures.cleared += entry.amount;
+    }
+    figures.uncleared = figures.total - figures.cleared;
+    return figures;
+}

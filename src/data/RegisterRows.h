@@ -12,6 +12,15 @@
 #include <optional>
 #include <vector>
 
+// The figures of a register's header, over all its rows whatever a filter
+// shows: a reconciled row counts as cleared.
+struct RegisterFigures
+{
+    qint64 cleared = 0;
+    qint64 uncleared = 0;
+    qint64 total = 0;
+};
+
 // The rows of a register, held compactly: a big account's register is tens of
 // thousands of rows, kept for as long as it is shown. Each text is stored once
 // for all the rows that share it (the account, payees, categories, memos) and an
@@ -77,6 +86,7 @@ public:
     const QString& categoryId(qsizetype i) const { return m_texts.at(m_entries.at(i).categoryId); }
     const QString& checkNumber(qsizetype i) const { return m_texts.at(m_entries.at(i).checkNumber); }
     const QString& categoryText(qsizetype i) const { return m_texts.at(m_entries.at(i).categoryText); }
+    RegisterFigures figures() const;
 
     // The texts, one per distinct text; these name them in rows, so that work
     // per text (a collation key) is done once for every row that shares it.

@@ -39,6 +39,28 @@ TransferResolution TransferService::resolve(const QString& accountId, QString& t
     return TransferResolution::Accepted;
 }
 
+TransferResolution TransferService::resolveNew(const QString& accountId, QString& text, bool split,
+                                               QString& otherAccountId) const
+{
+    const QString typed = text;
+    const TransferResolution resolution = resolve(accountId, text, otherAccountId);
+    if (resolution != TransferResolution::Accepted || !split)
+        return resolution;
+    text = typed;
+    otherAccountId.clear();
+    return TransferResolution::SplitRefused;
+}
+
+QStringList TransferService::payeeMarkers(const QString& accountId) const
+{
+    QStringList markers;
+    for (const Account& account : m_accounts->listActive()) {
+        if (account.id != accountId)
+            markers.append(kTransferPayeePrefix + account.name);
+    }
+    return markers;
+}
+
 QString TransferService::accountName(const QString& accountId) const
 {
     const std::optional<Account> account = m_accounts->findById(accountId);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 class AccountRepository;
 
@@ -13,6 +14,7 @@ enum class TransferResolution {
     Accepted = 1,         // the payee named another live account of the same currency
     AccountNotFound = 2,  // no live account of exactly that name (or this account itself)
     CurrencyMismatch = 3, // the two accounts keep different currencies
+    SplitRefused = 4,     // a transfer with split lines: its other leg holds one amount
 };
 
 // The rules of a transfer between two accounts: reading the transfer marker of
@@ -29,11 +31,18 @@ public:
     // `otherAccountId` names the other account and `text` becomes "Transfer to
     // <name>"; otherwise `otherAccountId` is empty and `text` stays as typed.
     TransferResolution resolve(const QString& accountId, QString& text, QString& otherAccountId) const;
+    // The checks a new transaction passes before it is written, however it was
+    // typed: resolve(), and no split lines on a transfer.
+    TransferResolution resolveNew(const QString& accountId, QString& text, bool split, QString& otherAccountId) const;
 
     // The other leg of `transaction`, into `otherAccountId`: a new id, the same
     // date, memo and marks, the amount negated, "Transfer from <this account>".
     // `transaction` gets "Transfer to <other account>" and both legs are linked.
     Transaction buildCounterpart(Transaction& transaction, const QString& otherAccountId) const;
+
+    // "[Transfer] <name>" for every live account but `accountId`, in the
+    // accounts' order: the payees that name a transfer.
+    QStringList payeeMarkers(const QString& accountId) const;
 
     // Points two legs at each other: each one's link is the other's id, and its
     // destination the other's account.

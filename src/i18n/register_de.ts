@@ -2,10 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
     <context>
+        <name>RegisterColumnLayout</name>
+        <message>
+            <source>Show columns</source>
+            <translation>Spalten anzeigen</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Kontoblatt-Layout zurücksetzen</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
             <translation>Notiz</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterFigureLabels</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Bestätigt</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Nicht bestätigt</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Saldo</translation>
         </message>
     </context>
     <context>
@@ -111,6 +137,21 @@
         </message>
     </context>
     <context>
+        <name>RegisterOpeningBanner</name>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>Nein, es ist ein Guthaben</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Ja, das schulde ich</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Vellumry das korrigieren.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterRowCommands</name>
         <message>
             <source>Cannot memorize: source transaction has an invalid date</source>
@@ -164,18 +205,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Cleared</source>
-            <translation>Bestätigt</translation>
-        </message>
-        <message>
-            <source>Uncleared</source>
-            <translation>Nicht bestätigt</translation>
-        </message>
-        <message>
-            <source>Balance</source>
-            <translation>Saldo</translation>
-        </message>
-        <message>
             <source>&amp;New Transaction</source>
             <translation>&amp;Neue Buchung</translation>
         </message>
@@ -186,14 +215,6 @@
         <message>
             <source>&amp;Reconcile</source>
             <translation>&amp;Abstimmen</translation>
-        </message>
-        <message>
-            <source>No, it is a credit</source>
-            <translation>Nein, es ist ein Guthaben</translation>
-        </message>
-        <message>
-            <source>Yes, I owe this</source>
-            <translation>Ja, das schulde ich</translation>
         </message>
         <message>
             <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
@@ -216,32 +237,12 @@
             <translation>Festlegen, welche Buchungen angezeigt werden</translation>
         </message>
         <message>
-            <source>Show columns</source>
-            <translation>Spalten anzeigen</translation>
-        </message>
-        <message>
-            <source>Reset register layout</source>
-            <translation>Kontoblatt-Layout zurücksetzen</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
-            <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Vellumry das korrigieren.</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>Empfänger ist erforderlich</translation>
         </message>
         <message>
             <source>Enter a payment or deposit amount</source>
             <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
-        </message>
-        <message>
-            <source>Transfer account not found</source>
-            <translation>Zielkonto der Umbuchung nicht gefunden</translation>
-        </message>
-        <message>
-            <source>Transfers require both accounts to use the same currency</source>
-            <translation>Für Umbuchungen müssen beide Konten dieselbe Währung verwenden</translation>
         </message>
         <message>
             <source>The transaction could not be saved. Please try again.</source>
@@ -274,13 +275,6 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Kalender öffnen (F4)</translation>
         </message>
     </context>
     <context>

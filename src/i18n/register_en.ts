@@ -2,10 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
     <context>
+        <name>RegisterColumnLayout</name>
+        <message>
+            <source>Show columns</source>
+            <translation>Show columns</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Reset register layout</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
             <translation>Memo</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterFigureLabels</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Cleared</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Uncleared</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Balance</translation>
         </message>
     </context>
     <context>
@@ -111,6 +137,21 @@
         </message>
     </context>
     <context>
+        <name>RegisterOpeningBanner</name>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>No, it is a credit</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Yes, I owe this</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterRowCommands</name>
         <message>
             <source>Cannot memorize: source transaction has an invalid date</source>
@@ -164,18 +205,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Cleared</source>
-            <translation>Cleared</translation>
-        </message>
-        <message>
-            <source>Uncleared</source>
-            <translation>Uncleared</translation>
-        </message>
-        <message>
-            <source>Balance</source>
-            <translation>Balance</translation>
-        </message>
-        <message>
             <source>&amp;New Transaction</source>
             <translation>&amp;New Transaction</translation>
         </message>
@@ -186,14 +215,6 @@
         <message>
             <source>&amp;Reconcile</source>
             <translation>&amp;Reconcile</translation>
-        </message>
-        <message>
-            <source>No, it is a credit</source>
-            <translation>No, it is a credit</translation>
-        </message>
-        <message>
-            <source>Yes, I owe this</source>
-            <translation>Yes, I owe this</translation>
         </message>
         <message>
             <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
@@ -216,32 +237,12 @@
             <translation>Filter which transactions are listed</translation>
         </message>
         <message>
-            <source>Show columns</source>
-            <translation>Show columns</translation>
-        </message>
-        <message>
-            <source>Reset register layout</source>
-            <translation>Reset register layout</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
-            <translation>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>Payee is required</translation>
         </message>
         <message>
             <source>Enter a payment or deposit amount</source>
             <translation>Enter a payment or deposit amount</translation>
-        </message>
-        <message>
-            <source>Transfer account not found</source>
-            <translation>Transfer account not found</translation>
-        </message>
-        <message>
-            <source>Transfers require both accounts to use the same currency</source>
-            <translation>Transfers require both accounts to use the same currency</translation>
         </message>
         <message>
             <source>The transaction could not be saved. Please try again.</source>
@@ -274,13 +275,6 @@ Set it in the account's settings.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Open calendar (F4)</translation>
         </message>
     </context>
     <context>

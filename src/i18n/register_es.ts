@@ -2,10 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
     <context>
+        <name>RegisterColumnLayout</name>
+        <message>
+            <source>Show columns</source>
+            <translation>Mostrar columnas</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Restablecer el diseño del registro</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
             <translation>Nota</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterFigureLabels</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Compensado</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>No compensado</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Saldo</translation>
         </message>
     </context>
     <context>
@@ -111,6 +137,21 @@
         </message>
     </context>
     <context>
+        <name>RegisterOpeningBanner</name>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>No, es un saldo a favor</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Sí, lo debo</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si lo que quería decir es que debe %1, Vellumry puede corregirlo.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterRowCommands</name>
         <message>
             <source>Cannot memorize: source transaction has an invalid date</source>
@@ -164,18 +205,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Cleared</source>
-            <translation>Compensado</translation>
-        </message>
-        <message>
-            <source>Uncleared</source>
-            <translation>No compensado</translation>
-        </message>
-        <message>
-            <source>Balance</source>
-            <translation>Saldo</translation>
-        </message>
-        <message>
             <source>&amp;New Transaction</source>
             <translation>&amp;Nueva transacción</translation>
         </message>
@@ -186,14 +215,6 @@
         <message>
             <source>&amp;Reconcile</source>
             <translation>&amp;Conciliar</translation>
-        </message>
-        <message>
-            <source>No, it is a credit</source>
-            <translation>No, es un saldo a favor</translation>
-        </message>
-        <message>
-            <source>Yes, I owe this</source>
-            <translation>Sí, lo debo</translation>
         </message>
         <message>
             <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
@@ -216,32 +237,12 @@
             <translation>Filtrar qué transacciones se muestran</translation>
         </message>
         <message>
-            <source>Show columns</source>
-            <translation>Mostrar columnas</translation>
-        </message>
-        <message>
-            <source>Reset register layout</source>
-            <translation>Restablecer el diseño del registro</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
-            <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si lo que quería decir es que debe %1, Vellumry puede corregirlo.</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>El beneficiario es obligatorio</translation>
         </message>
         <message>
             <source>Enter a payment or deposit amount</source>
             <translation>Introduzca un importe de pago o de depósito</translation>
-        </message>
-        <message>
-            <source>Transfer account not found</source>
-            <translation>No se encontró la cuenta de la transferencia</translation>
-        </message>
-        <message>
-            <source>Transfers require both accounts to use the same currency</source>
-            <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
         </message>
         <message>
             <source>The transaction could not be saved. Please try again.</source>
@@ -274,13 +275,6 @@ Establézcalo en la configuración de la cuenta.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Abrir calendario (F4)</translation>
         </message>
     </context>
     <context>

@@ -2,10 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
     <context>
+        <name>RegisterColumnLayout</name>
+        <message>
+            <source>Show columns</source>
+            <translation>Colonnes affichées</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>Réinitialiser la disposition du registre</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
             <translation>Note</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterFigureLabels</name>
+        <message>
+            <source>Cleared</source>
+            <translation>Pointé</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>Non pointé</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Solde</translation>
         </message>
     </context>
     <context>
@@ -111,6 +137,21 @@
         </message>
     </context>
     <context>
+        <name>RegisterOpeningBanner</name>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>Non, c'est un crédit</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>Oui, je le dois</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>Le solde d'ouverture de ce compte est enregistré comme un crédit de %1. Si vous vouliez dire que vous devez %1, Vellumry peut le corriger.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterRowCommands</name>
         <message>
             <source>Cannot memorize: source transaction has an invalid date</source>
@@ -164,18 +205,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Cleared</source>
-            <translation>Pointé</translation>
-        </message>
-        <message>
-            <source>Uncleared</source>
-            <translation>Non pointé</translation>
-        </message>
-        <message>
-            <source>Balance</source>
-            <translation>Solde</translation>
-        </message>
-        <message>
             <source>&amp;New Transaction</source>
             <translation>&amp;Nouvelle opération</translation>
         </message>
@@ -186,14 +215,6 @@
         <message>
             <source>&amp;Reconcile</source>
             <translation>&amp;Rapprocher</translation>
-        </message>
-        <message>
-            <source>No, it is a credit</source>
-            <translation>Non, c'est un crédit</translation>
-        </message>
-        <message>
-            <source>Yes, I owe this</source>
-            <translation>Oui, je le dois</translation>
         </message>
         <message>
             <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
@@ -216,32 +237,12 @@
             <translation>Filtrer les opérations affichées</translation>
         </message>
         <message>
-            <source>Show columns</source>
-            <translation>Colonnes affichées</translation>
-        </message>
-        <message>
-            <source>Reset register layout</source>
-            <translation>Réinitialiser la disposition du registre</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
-            <translation>Le solde d'ouverture de ce compte est enregistré comme un crédit de %1. Si vous vouliez dire que vous devez %1, Vellumry peut le corriger.</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>Le bénéficiaire est obligatoire</translation>
         </message>
         <message>
             <source>Enter a payment or deposit amount</source>
             <translation>Saisissez un montant de paiement ou de dépôt</translation>
-        </message>
-        <message>
-            <source>Transfer account not found</source>
-            <translation>Compte du virement introuvable</translation>
-        </message>
-        <message>
-            <source>Transfers require both accounts to use the same currency</source>
-            <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
         </message>
         <message>
             <source>The transaction could not be saved. Please try again.</source>
@@ -274,13 +275,6 @@ Définissez-le dans les paramètres du compte.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>Ouvrir le calendrier (F4)</translation>
         </message>
     </context>
     <context>

@@ -2,10 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
     <context>
+        <name>RegisterColumnLayout</name>
+        <message>
+            <source>Show columns</source>
+            <translation>表示する列</translation>
+        </message>
+        <message>
+            <source>Reset register layout</source>
+            <translation>記帳画面のレイアウトをリセット</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
             <translation>メモ</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterFigureLabels</name>
+        <message>
+            <source>Cleared</source>
+            <translation>決済済み</translation>
+        </message>
+        <message>
+            <source>Uncleared</source>
+            <translation>未決済</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>残高</translation>
         </message>
     </context>
     <context>
@@ -111,6 +137,21 @@
         </message>
     </context>
     <context>
+        <name>RegisterOpeningBanner</name>
+        <message>
+            <source>No, it is a credit</source>
+            <translation>いいえ、貸方残高です</translation>
+        </message>
+        <message>
+            <source>Yes, I owe this</source>
+            <translation>はい、これは借りている金額です</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
+            <translation>この口座の期首残高は %1 の貸方残高として記録されています。%1 を借りているという意味であれば、Vellumry で修正できます。</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterRowCommands</name>
         <message>
             <source>Cannot memorize: source transaction has an invalid date</source>
@@ -164,18 +205,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Cleared</source>
-            <translation>決済済み</translation>
-        </message>
-        <message>
-            <source>Uncleared</source>
-            <translation>未決済</translation>
-        </message>
-        <message>
-            <source>Balance</source>
-            <translation>残高</translation>
-        </message>
-        <message>
             <source>&amp;New Transaction</source>
             <translation>新しい取引(&amp;N)</translation>
         </message>
@@ -186,14 +215,6 @@
         <message>
             <source>&amp;Reconcile</source>
             <translation>照合(&amp;R)</translation>
-        </message>
-        <message>
-            <source>No, it is a credit</source>
-            <translation>いいえ、貸方残高です</translation>
-        </message>
-        <message>
-            <source>Yes, I owe this</source>
-            <translation>はい、これは借りている金額です</translation>
         </message>
         <message>
             <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
@@ -216,32 +237,12 @@
             <translation>表示する取引を絞り込む</translation>
         </message>
         <message>
-            <source>Show columns</source>
-            <translation>表示する列</translation>
-        </message>
-        <message>
-            <source>Reset register layout</source>
-            <translation>記帳画面のレイアウトをリセット</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is recorded as a credit of %1. If you meant that you owe %1, Vellumry can correct it.</source>
-            <translation>この口座の期首残高は %1 の貸方残高として記録されています。%1 を借りているという意味であれば、Vellumry で修正できます。</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>支払先を入力してください</translation>
         </message>
         <message>
             <source>Enter a payment or deposit amount</source>
             <translation>支払額または入金額を入力してください</translation>
-        </message>
-        <message>
-            <source>Transfer account not found</source>
-            <translation>振替先の口座が見つかりません</translation>
-        </message>
-        <message>
-            <source>Transfers require both accounts to use the same currency</source>
-            <translation>振替には両方の口座で同じ通貨を使用する必要があります</translation>
         </message>
         <message>
             <source>The transaction could not be saved. Please try again.</source>
@@ -274,13 +275,6 @@ Set it in the account's settings.</source>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
-        </message>
-    </context>
-    <context>
-        <name>SmartDateEdit</name>
-        <message>
-            <source>Open calendar (F4)</source>
-            <translation>カレンダーを開く (F4)</translation>
         </message>
     </context>
     <context>

@@ -1,42 +1,38 @@
 #include "RegisterChangeWatch.h"
 
-#include "data/AccountRepository.h"
-#include "data/CategoryRepository.h"
-#include "data/Database.h"
-#include "data/TransactionRepository.h"
-#include "state/AppState.h"
-#include "widgets/ReloadCoalescer.h"
+#include "widgets/LedgerWatch.h"
 
-RegisterChangeWatch::RegisterChangeWatch(AppState* state, ReloadCoalescer* reloader, QObject* parent)
+#include <utility>
+
+RegisterChangeWatch::RegisterChangeWatch(AppState* state, std::function<void()> reload, QObject* parent)
     : QObject(parent)
-    , m_reloader(reloader)
-{
-    connect(state->transactionRepository, &TransactionRepository::transactionsChanged, this,
-            &RegisterChangeWatch::onTransactionsChanged);
     // Names and currencies show in every row and in the header; a restore writes
     // behind the repositories. None of these is ever a write the register shows itself.
-    connect(state->categoryRepository, &CategoryRepository::categoriesChanged, this, &RegisterChangeWatch::markStale);
-    connect(state->accountRepository, &AccountRepository::accountsChanged, this, &RegisterChangeWatch::markStale);
-    connect(state->database, &Database::ledgerReset, this, &RegisterChangeWatch::markStale);
+    , m_watch(new LedgerWatch(state, LedgerPart::Transactions | LedgerPart::Categories | LedgerPart::Accounts,
+                              std::move(reload), this))
+{
+    m_watch->setOwnChangeTest([this](const QString& accountId) { return isOwn(accountId); });
+    connect(m_watch, &LedgerWatch::changed, this, [this] { m_stale = true; });
 }
 
 void RegisterChangeWatch::setAccount(const QString& accountId)
 {
-    m_accountId = accountId;
+    m_watch->setAccount(accountId);
     m_stale = true;
 }
 
-void RegisterChangeWatch::onTransactionsChanged(const QString& accountId)
+bool RegisterChangeWatch::isOwn(const QString& accountId) const
 {
-    if (!accountId.isEmpty() && accountId != m_accountId)
-        return;
-    const bool own = m_ownLevel >= 0 && !accountId.isEmpty() && QThread::currentThread()->loopLevel() == m_ownLevel;
-    if (!own)
-        markStale();
+    return m_ownLevel >= 0 && !accountId.isEmpty() && QThread::currentThread()->loopLevel() == m_ownLevel;
 }
 
 void RegisterChangeWatch::markStale()
 {
     m_stale = true;
-    m_reloader->request();
+    m_watch->request();
+}
+
+void RegisterChangeWatch::flush()
+{
+    m_watch->flush();
 }

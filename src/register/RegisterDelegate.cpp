@@ -4,16 +4,12 @@
 #include "RegisterComboBox.h"
 #include "RegisterLineEdit.h"
 #include "RegisterModel.h"
-#include "SmartDateEdit.h"
 #include "TabCompleter.h"
 
-#include "data/AccountRepository.h"
-#include "data/CategoryRepository.h"
-#include "data/LedgerConstants.h"
-#include "data/TransactionRepository.h"
-#include "state/AppState.h"
 #include "widgets/AmountInput.h"
 #include "widgets/Appearance.h"
+#include "widgets/DateField.h"
+#include "widgets/DateInput.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -61,7 +57,7 @@ bool balanceTextIsNegative(QString text)
 
 RegisterDelegate::RegisterDelegate(AppState* state, QObject* parent)
     : QStyledItemDelegate(parent)
-    , m_state(state)
+    , m_lookup(state)
 {
 }
 
@@ -71,7 +67,7 @@ QWidget* RegisterDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     QWidget* editor = nullptr;
     switch (index.column()) {
     case RegisterModel::DateColumn:
-        editor = new SmartDateEdit(parent);
+        editor = new DateField(parent);
         break;
     case RegisterModel::PayeeColumn:
         if (m_twoLine)
@@ -124,7 +120,7 @@ QLineEdit* RegisterDelegate::createPayeeEdit(QWidget* parent, const QModelIndex&
 {
     auto* payee = new RegisterLineEdit(parent);
     payee->setObjectName(kPayeeEdit);
-    auto* completer = new TabCompleter(payeeCompletions(), payee);
+    auto* completer = new TabCompleter(m_lookup.payeeCompletions(m_accountId), payee);
     payee->setCompleter(completer);
 
     RegisterModel* model = registerModelOf(index.model());
@@ -135,30 +131,14 @@ QLineEdit* RegisterDelegate::createPayeeEdit(QWidget* parent, const QModelIndex&
                 // Only a new row is filled in; an edited row keeps its own values.
                 if (!cell.isValid() || !onEntryRow(model, cell.row()))
                     return;
-                const std::optional<Transaction> last = autofillFromPayee(model, chosen);
-                if (!last)
+                const std::optional<PayeeAutofill> fill = autofillFromPayee(model, chosen);
+                if (!fill)
                     return;
                 model->notifyRowChanged(cell.row());
-                if (memo && !last->memo.isEmpty())
-                    memo->setText(last->memo);
+                if (memo && !fill->memo.isEmpty())
+                    memo->setText(fill->memo);
             });
     return payee;
-}
-
-QStringList RegisterDelegate::payeeCompletions() const
-{
-    if (!m_state)
-        return {};
-    QStringList entries = m_state->transactionRepository->distinctPayees();
-    // Transfers come first, the last account of the account order on top.
-    for (const Account& account : m_state->accountRepository->listActive()) {
-        if (account.id == m_accountId)
-            continue;
-        const QString transfer = kTransferPayeePrefix + account.name;
-        if (!entries.contains(transfer))
-            entries.prepend(transfer);
-    }
-    return entries;
 }
 
 QWidget* RegisterDelegate::createCategoryCombo(QWidget* parent) const
@@ -167,8 +147,7 @@ QWidget* RegisterDelegate::createCategoryCombo(QWidget* parent) const
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItem(QString(), QString());
-    if (m_state)
-        addCategoryItems(combo, m_state->categoryRepository->listAll());
+    addCategoryItems(combo, m_lookup.categories());
 
     auto* completer = new TabCompleter(combo->model(), combo);
     combo->setCompleter(completer);
@@ -180,36 +159,24 @@ QWidget* RegisterDelegate::createCategoryCombo(QWidget* parent) const
     return combo;
 }
 
-Currency RegisterDelegate::accountCurrency() const
+std::optional<PayeeAutofill> RegisterDelegate::autofillFromPayee(RegisterModel* model, const QString& payee) const
 {
-    if (!m_state || m_accountId.isEmpty())
-        return Currency::USD;
-    const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
-    return account ? account->currency : Currency::USD;
-}
-
-std::optional<Transaction> RegisterDelegate::autofillFromPayee(RegisterModel* model, const QString& payee) const
-{
-    if (!m_state || !model)
+    if (!model)
         return std::nullopt;
-    const std::optional<Transaction> last = m_state->transactionRepository->lastByPayee(payee, m_accountId);
-    if (!last)
+    const std::optional<PayeeAutofill> fill = m_lookup.payeeAutofill(payee, m_accountId);
+    if (!fill)
         return std::nullopt;
-
-    const Currency currency = accountCurrency();
-    const bool payment = last->amount < 0;
-    model->setEntryText(RegisterModel::PaymentSlot, payment ? formatMoneyPlain(-last->amount, currency) : QString());
-    model->setEntryText(RegisterModel::DepositSlot, payment ? QString() : formatMoneyPlain(last->amount, currency));
-    if (!last->categoryId.isEmpty()) {
-        // A category deleted since still names what the payee was filed under.
-        if (const std::optional<Category> category = m_state->categoryRepository->findById(last->categoryId)) {
-            model->setEntryText(RegisterModel::CategorySlot, category->name);
-            model->setEntryText(RegisterModel::CategoryIdSlot, category->id);
-        }
+    const Currency currency = model->currency();
+    const bool payment = fill->amount < 0;
+    model->setEntryText(RegisterModel::PaymentSlot, payment ? formatMoneyPlain(-fill->amount, currency) : QString());
+    model->setEntryText(RegisterModel::DepositSlot, payment ? QString() : formatMoneyPlain(fill->amount, currency));
+    if (!fill->categoryId.isEmpty()) {
+        model->setEntryText(RegisterModel::CategorySlot, fill->categoryName);
+        model->setEntryText(RegisterModel::CategoryIdSlot, fill->categoryId);
     }
-    if (!last->memo.isEmpty())
-        model->setEntryText(RegisterModel::MemoSlot, last->memo);
-    return last;
+    if (!fill->memo.isEmpty())
+        model->setEntryText(RegisterModel::MemoSlot, fill->memo);
+    return fill;
 }
 
 void RegisterDelegate::autofillOnCommit(RegisterModel* model, const QModelIndex& index, const QString& payee) const
@@ -221,10 +188,13 @@ void RegisterDelegate::autofillOnCommit(RegisterModel* model, const QModelIndex&
 void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     const QString value = index.data(Qt::EditRole).toString();
-    if (auto* dateEdit = qobject_cast<SmartDateEdit*>(editor)) {
+    if (auto* dateEdit = qobject_cast<DateField*>(editor)) {
         const QDate date = QDate::fromString(value, RegisterModel::kDateFormat);
         if (date.isValid())
             dateEdit->setDate(date);
+        // Shown afresh, all selected, so that typing replaces it.
+        dateEdit->setText(dateDisplayText(dateEdit->date()));
+        dateEdit->selectAll();
     } else if (editor->objectName() == kPayeeMemoEditor) {
         if (auto* payee = editor->findChild<QLineEdit*>(kPayeeEdit))
             payee->setText(value);
@@ -245,7 +215,7 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     RegisterModel* registerModel = registerModelOf(model);
-    if (auto* dateEdit = qobject_cast<SmartDateEdit*>(editor)) {
+    if (auto* dateEdit = qobject_cast<DateField*>(editor)) {
         model->setData(index, dateEdit->parsedDate().toString(RegisterModel::kDateFormat), Qt::EditRole);
     } else if (editor->objectName() == kPayeeMemoEditor) {
         if (!registerModel)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "data/Money.h"
-#include "data/Transaction.h"
+#include "RegisterLookup.h"
 
 #include <QStyledItemDelegate>
 
@@ -40,15 +39,13 @@ private:
     QWidget* createPayeeMemoEditor(QWidget* parent, const QModelIndex& index) const;
     QLineEdit* createPayeeEdit(QWidget* parent, const QModelIndex& index, QLineEdit* memoEdit) const;
     QWidget* createCategoryCombo(QWidget* parent) const;
-    QStringList payeeCompletions() const;
-    Currency accountCurrency() const;
     // Fills the entry row's amount, category and memo from the payee's newest
-    // transaction in the account; the transaction found, if any.
-    std::optional<Transaction> autofillFromPayee(RegisterModel* model, const QString& payee) const;
+    // transaction in the account; what it filled in, if anything.
+    std::optional<PayeeAutofill> autofillFromPayee(RegisterModel* model, const QString& payee) const;
     void autofillOnCommit(RegisterModel* model, const QModelIndex& index, const QString& payee) const;
     void paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
 
-    AppState* m_state;
+    RegisterLookup m_lookup;
     QString m_accountId;
     bool m_twoLine = false;
 };

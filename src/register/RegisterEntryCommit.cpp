@@ -8,6 +8,7 @@
 #include "data/Identifiers.h"
 #include "data/LocalEdit.h"
 #include "data/TransactionRepository.h"
+#include "data/TransferService.h"
 #include "state/AppState.h"
 
 namespace {
@@ -18,6 +19,18 @@ bool sameTypedFields(const Transaction& a, const Transaction& b)
     return a.date == b.date && a.payee == b.payee && a.checkNumber == b.checkNumber && a.memo == b.memo
            && a.amount == b.amount && a.categoryId == b.categoryId && a.cleared == b.cleared
            && a.reconciled == b.reconciled;
+}
+
+void copyTypedFields(const Transaction& typed, Transaction& into)
+{
+    into.date = typed.date;
+    into.payee = typed.payee;
+    into.checkNumber = typed.checkNumber;
+    into.memo = typed.memo;
+    into.amount = typed.amount;
+    into.categoryId = typed.categoryId;
+    into.cleared = typed.cleared;
+    into.reconciled = typed.reconciled;
 }
 
 // What a row shows of the fields typed in place.
@@ -46,8 +59,8 @@ RegisterEntryCommit::RegisterEntryCommit(AppState* state, const QString& account
 
 RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& model, const RegisterRow* edited)
 {
-    QString payee = model.entryText(RegisterModel::PayeeSlot).trimmed();
-    if (payee.isEmpty())
+    Transaction typed = model.entryTransaction(m_accountId);
+    if (typed.payee.isEmpty())
         return Outcome::PayeeRequired;
 
     const RegisterModel::EntryAmount entered = model.entryAmount();
@@ -57,42 +70,26 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
         m_amountText = entered.notUnderstood;
         return Outcome::AmountNotUnderstood;
     }
-
-    QDate date = QDate::fromString(model.entryText(RegisterModel::DateSlot), RegisterModel::kDateFormat);
-    if (!date.isValid())
-        date = Clock::today();
-    const QString categoryId = categoryIdFor(model.entryText(RegisterModel::CategoryIdSlot),
-                                             model.entryText(RegisterModel::CategorySlot));
-    const QString mark = model.entryText(RegisterModel::ClearedSlot).trimmed().toUpper();
+    typed.categoryId = categoryIdFor(typed.categoryId, model.entryText(RegisterModel::CategorySlot));
 
     QString otherAccountId;
-    switch (TransactionActions::resolveTransferCategory(m_state, m_accountId, payee, otherAccountId)) {
+    switch (m_state->transferService->resolveNew(m_accountId, typed.payee, false, otherAccountId)) {
     case TransferResolution::AccountNotFound:
         return Outcome::TransferAccountNotFound;
     case TransferResolution::CurrencyMismatch:
         return Outcome::CurrencyMismatch;
+    case TransferResolution::SplitRefused: // a row typed in place has no split lines
     case TransferResolution::NotTransfer:
     case TransferResolution::Accepted:
         break;
     }
-
-    const auto typeInto = [&](Transaction& transaction) {
-        transaction.date = date;
-        transaction.payee = payee;
-        transaction.checkNumber = model.entryText(RegisterModel::CheckNumberSlot).trimmed();
-        transaction.memo = model.entryText(RegisterModel::MemoSlot).trimmed();
-        transaction.amount = *entered.cents;
-        transaction.categoryId = categoryId;
-        transaction.cleared = mark == u"C" || mark == u"R";
-        transaction.reconciled = mark == u"R";
-    };
 
     if (!edited) {
         m_transaction = Transaction();
         m_transaction.id = newId();
         m_transaction.accountId = m_accountId;
         m_transaction.createdAt = m_transaction.updatedAt = Clock::nowUtc();
-        typeInto(m_transaction);
+        copyTypedFields(typed, m_transaction);
         return TransactionActions::insertTyped(m_state, m_transaction, otherAccountId) ? Outcome::Saved
                                                                                        : Outcome::NotSaved;
     }
@@ -107,7 +104,7 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
             return Outcome::RowGone;
     }
     m_transaction = *stored;
-    typeInto(m_transaction);
+    copyTypedFields(typed, m_transaction);
     // Walking through rows with Enter, or a Ctrl+Return on a row merely looked
     // at, must not make a new version of it (nor send the user to an account's
     // settings).

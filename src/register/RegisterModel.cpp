@@ -108,6 +108,38 @@ RegisterRow RegisterModel::transactionAt(int row) const
     return m_rows.at(element);
 }
 
+std::optional<QString> RegisterModel::copyFromRowAbove(const QModelIndex& current)
+{
+    if (!current.isValid() || current.row() < 1)
+        return std::nullopt;
+    const int column = current.column();
+    // Clr is flipped rather than typed; anything else the row locks (a split's
+    // category and amounts, the balance) stays as it is.
+    if (column != ClearedColumn && !flags(current).testFlag(Qt::ItemIsEditable))
+        return std::nullopt;
+    const int above = current.row() - 1;
+    QString value = index(above, column).data(Qt::DisplayRole).toString();
+    // A new row is never reconciled without a reconciliation; cleared it may be.
+    if (column == ClearedColumn && value == u"R")
+        value = QStringLiteral("C");
+    setData(current, value, Qt::EditRole);
+    // The category saved is the one copied, not one chosen in this row before.
+    if (column == CategoryColumn)
+        m_entryBuffer[CategoryIdSlot] = isTransactionRow(above) ? transactionAt(above).categoryId : QString();
+    return value;
+}
+
+bool RegisterModel::isTransactionRow(int row) const
+{
+    return elementAt(row) >= 0;
+}
+
+QString RegisterModel::transactionIdAt(int row) const
+{
+    const qsizetype element = elementAt(row);
+    return element >= 0 ? m_rows.id(element) : QString();
+}
+
 int RegisterModel::rowOf(const QString& id) const
 {
     const qsizetype element = m_rows.indexOf(id);
@@ -502,10 +534,13 @@ Transaction RegisterModel::entryTransaction(const QString& accountId) const
     const QDate date = QDate::fromString(m_entryBuffer[DateSlot], kDateFormat);
     transaction.date = date.isValid() ? date : Clock::today();
     transaction.payee = m_entryBuffer[PayeeSlot].trimmed();
-    transaction.memo = m_entryBuffer[MemoSlot];
+    transaction.memo = m_entryBuffer[MemoSlot].trimmed();
     transaction.checkNumber = m_entryBuffer[CheckNumberSlot].trimmed();
     transaction.categoryId = m_entryBuffer[CategoryIdSlot];
     transaction.amount = entryAmount().cents.value_or(0);
+    const QString mark = m_entryBuffer[ClearedSlot].trimmed().toUpper();
+    transaction.cleared = mark == u"C" || mark == u"R";
+    transaction.reconciled = mark == u"R";
     return transaction;
 }
 

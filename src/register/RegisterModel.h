@@ -88,6 +88,10 @@ public:
     int transactionCount() const { return static_cast<int>(m_rows.size()); }
     // The transaction shown in a model row other than the entry row.
     RegisterRow transactionAt(int row) const;
+    // A model row that shows a stored transaction (not the entry row, nor past the end).
+    bool isTransactionRow(int row) const;
+    // The id of the transaction a model row shows; empty for any other row.
+    QString transactionIdAt(int row) const;
     // The model row that shows the transaction of that id; -1 for none.
     int rowOf(const QString& id) const;
 
@@ -101,9 +105,15 @@ public:
     // Writes the slot a column serves; the balance column has none.
     void setEntryField(int column, const QString& text);
     void resetEntryBuffer();
+    // Types the row above's text of the same column into `current`, as the
+    // apostrophe key does; the text typed, or nothing for a cell that takes none.
+    std::optional<QString> copyFromRowAbove(const QModelIndex& current);
     void loadEntryBuffer(const Transaction& transaction, const QString& categoryText);
     void loadEntryBuffer(const RegisterRow& row);
-    // A new transaction of `accountId` from the buffer, for seeding the form.
+    // What the buffer's texts say as a new transaction of `accountId`: the texts
+    // trimmed, a date that reads as none today, an amount that reads as none 0,
+    // the mark "C" cleared and "R" reconciled too (in either case). The commit
+    // and the form's seed both start from it.
     Transaction entryTransaction(const QString& accountId) const;
 
     // What the buffer's payment and deposit texts say, in the model's currency.

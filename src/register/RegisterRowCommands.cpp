@@ -30,16 +30,20 @@ QAction* addEntry(QMenu* menu, const QString& text, const char* shortcut = nullp
 
 } // namespace
 
-RegisterRowCommands::RegisterRowCommands(AppState* state, RegisterScreen* screen)
+RegisterRowCommands::RegisterRowCommands(AppState* state, RegisterScreen* screen, RegisterTableView* table,
+                                         RegisterModel* model, RegisterChangeWatch* changes)
     : QObject(screen)
     , m_state(state)
     , m_screen(screen)
+    , m_table(table)
+    , m_model(model)
+    , m_changes(changes)
 {
 }
 
 std::optional<Transaction> RegisterRowCommands::find(const QString& id) const
 {
-    if (m_screen->rowForTransactionId(id) < 0)
+    if (m_model->rowOf(id) < 0)
         return std::nullopt;
     // The actions write back the whole record: the stored one, not the row shown.
     std::optional<Transaction> stored = m_state->transactionRepository->findById(id);
@@ -52,7 +56,7 @@ std::optional<Transaction> RegisterRowCommands::runAction(const QString& id, Act
 {
     const std::optional<Transaction> transaction = find(id);
     if (!transaction
-        || !m_screen->m_changes->ownWrite([&] { return action(m_state, *transaction, m_screen); }))
+        || !m_changes->ownWrite([&] { return action(m_state, *transaction, m_screen); }))
         return std::nullopt;
     return transaction;
 }
@@ -61,28 +65,26 @@ void RegisterRowCommands::deleteRow(const QString& id)
 {
     // Both legs of a transfer go; the other one is another account's.
     if (const std::optional<Transaction> deleted = runAction(id, &TransactionActions::deleteWithConfirmation))
-        m_screen->showOwnChange({id, deleted->transferLinkId});
+        emit rowsWritten({id, deleted->transferLinkId});
 }
 
 void RegisterRowCommands::duplicateRow(const QString& id)
 {
     // The copy's id is the form's own: only a reload finds it.
-    if (runAction(id, &TransactionActions::duplicateTransaction)) {
-        m_screen->reloadAfterOwnChange();
-        m_screen->focusEntryRow();
-    }
+    if (runAction(id, &TransactionActions::duplicateTransaction))
+        emit rowAdded();
 }
 
 void RegisterRowCommands::editRowInDialog(const QString& id)
 {
     if (runAction(id, &TransactionActions::editTransaction))
-        m_screen->showOwnChange({id});
+        emit rowsWritten({id});
 }
 
 void RegisterRowCommands::editSplits(const QString& id)
 {
     if (runAction(id, &TransactionActions::editSplits))
-        m_screen->showOwnChange({id});
+        emit rowsWritten({id});
 }
 
 void RegisterRowCommands::showRowDetails(const QString& id)
@@ -96,10 +98,7 @@ void RegisterRowCommands::showRowDetails(const QString& id)
     // acts on the row as it now stands. Only a looked-at row keeps what was
     // being typed in its open cell.
     const std::optional<Transaction> stored = m_state->transactionRepository->findById(id);
-    if (!stored || stored->deletedAt || stored->version != transaction->version)
-        m_screen->reloadAfterOwnChange();
-    else
-        m_screen->reload();
+    emit rowLookedAt(!stored || stored->deletedAt || stored->version != transaction->version);
     if (details.deleted())
         return;
     if (details.editRequested())
@@ -115,8 +114,8 @@ void RegisterRowCommands::flipCleared(const QString& id)
         return;
     transaction->cleared = !transaction->cleared;
     stampLocalEdit(*transaction);
-    if (m_screen->m_changes->ownWrite([&] { return m_state->transactionRepository->update(*transaction); }))
-        m_screen->showOwnChange({id});
+    if (m_changes->ownWrite([&] { return m_state->transactionRepository->update(*transaction); }))
+        emit rowsWritten({id});
 }
 
 void RegisterRowCommands::memorize(const QString& id)
@@ -149,20 +148,19 @@ void RegisterRowCommands::memorize(const QString& id)
 
 void RegisterRowCommands::showContextMenu(const QPoint& pos)
 {
-    RegisterTableView* table = m_screen->m_table;
-    const int row = table->indexAt(pos).row();
+    const int row = m_table->indexAt(pos).row();
     QMenu menu(m_screen);
     connect(addEntry(&menu, tr("&Insert New"), "Ctrl+I"), &QAction::triggered, m_screen, &RegisterScreen::cancelEdit);
     connect(addEntry(&menu, tr("&New Transaction...")), &QAction::triggered, m_screen,
             &RegisterScreen::newTransactionDialog);
-    if (row >= 0 && row == m_screen->m_model->entryRow()) {
+    if (row >= 0 && row == m_model->entryRow()) {
         connect(addEntry(&menu, tr("&Edit in Dialog..."), "Ctrl+E"), &QAction::triggered, m_screen,
                 &RegisterScreen::editNewRowInDialog);
     }
-    const QString id = m_screen->transactionIdAt(row);
+    const QString id = m_model->transactionIdAt(row);
     if (const std::optional<Transaction> transaction = find(id))
         addRowEntries(&menu, *transaction);
-    menu.exec(table->viewport()->mapToGlobal(pos));
+    menu.exec(m_table->viewport()->mapToGlobal(pos));
 }
 
 void RegisterRowCommands::addRowEntries(QMenu* menu, const Transaction& transaction)

@@ -12,14 +12,18 @@
 class AppState;
 class QMenu;
 class QPoint;
+class RegisterChangeWatch;
+class RegisterModel;
 class RegisterScreen;
+class RegisterTableView;
 
 // The commands on a stored row of the register, from its keys and its context
 // menu: details, edit in the form or in the split editor, duplicate, delete,
 // the cleared mark, and memorize as a recurring transaction. A command names
 // its row by transaction id and looks it up again when it runs, since any
 // dialog or menu lets the register reload meanwhile; a row gone by then is
-// left alone.
+// left alone. Each command writes as one of the register's own writes and
+// tells the screen what to show through its signals.
 class RegisterRowCommands : public QObject
 {
     Q_OBJECT
@@ -30,7 +34,8 @@ public:
     using MemorizeForm =
         std::function<std::optional<RecurringTransaction>(const RecurringTransaction& seed, QWidget* parent)>;
 
-    RegisterRowCommands(AppState* state, RegisterScreen* screen);
+    RegisterRowCommands(AppState* state, RegisterScreen* screen, RegisterTableView* table, RegisterModel* model,
+                        RegisterChangeWatch* changes);
 
     void setMemorizeForm(MemorizeForm form) { m_memorizeForm = std::move(form); }
 
@@ -45,6 +50,14 @@ public:
     // The menu of the row at `pos` in the table's viewport, or of no row.
     void showContextMenu(const QPoint& pos);
 
+signals:
+    // The rows of `ids` were written: shown as now stored.
+    void rowsWritten(const QStringList& ids);
+    // A row was added that only a reload finds (a duplicate, whose id the form made).
+    void rowAdded();
+    // A dialog looked at the row; `changed` when it may have written anything.
+    void rowLookedAt(bool changed);
+
 private:
     // A transaction action that asks the user; true when it saved.
     using Action = bool (*)(AppState*, const Transaction&, QWidget*);
@@ -58,5 +71,8 @@ private:
 
     AppState* m_state;
     RegisterScreen* m_screen;
+    RegisterTableView* m_table;
+    RegisterModel* m_model;
+    RegisterChangeWatch* m_changes;
     MemorizeForm m_memorizeForm;
 };

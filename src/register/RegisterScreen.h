@@ -3,30 +3,32 @@
 #include "RegisterFilter.h"
 #include "RegisterRowCommands.h"
 
-#include "data/Money.h"
-
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class AppState;
 struct Account;
-class QFrame;
-class QHBoxLayout;
 class QLabel;
 class QModelIndex;
 class QPushButton;
 class QVBoxLayout;
 class RegisterChangeWatch;
+class RegisterColumnLayout;
 class RegisterDelegate;
+class RegisterFieldWalk;
+class RegisterFigureLabels;
 class RegisterModel;
+class RegisterOpeningBanner;
 class RegisterTableView;
-class ReloadCoalescer;
 
 // The register of one account: a header with the account's name and its
 // Cleared, Uncleared and Balance figures, a banner offering to correct a
 // reversed opening balance, the table where transactions are typed in place,
-// and a status line. Column widths, hidden columns and the sort live in the
-// settings store under "register/"; the display choices are preferences.
+// and a status line. The screen routes keys, clicks and changes; the jobs are
+// its parts': the field walk (RegisterFieldWalk), the columns
+// (RegisterColumnLayout), the entry commit (RegisterEntryCommit), the row
+// commands (RegisterRowCommands) and the own-write watch (RegisterChangeWatch).
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -52,6 +54,12 @@ public:
     // until it does, memorizing (Ctrl+M) checks the date and opens nothing.
     void setMemorizeForm(RegisterRowCommands::MemorizeForm form);
 
+    // The moves the table's keys ask for (Tab, Shift+Tab, Space or C on Clr).
+    void focusNextField();
+    void focusPreviousField();
+    void toggleClearedAt(int row);
+    bool focusNextPrevChild(bool next) override;
+
 signals:
     void reconcileRequested(const QString& accountId);
     void editAccountRequested(const QString& accountId);
@@ -73,17 +81,11 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
-    friend class RegisterRowCommands;
-    friend class RegisterTableView;
-
     void buildHeader(QVBoxLayout* outer);
-    void buildBanner(QVBoxLayout* outer);
     void buildTable();
     void buildStatusLine(QVBoxLayout* outer);
-    QLabel* addFigureBlock(QHBoxLayout* row, const QString& caption, bool bold);
 
     void reloadNow();
     // What the coalesced reload runs: nothing when the register shows the ledger as it stands.
@@ -99,69 +101,32 @@ private:
     // scroll position, or by a reload when the register cannot place them.
     void showOwnChange(const QStringList& ids);
     void flashAmountNotUnderstood(const QString& text);
-    void showFigures(qint64 cleared, qint64 total, bool liability, Currency currency);
-    int rowForTransactionId(const QString& id) const;
-    // The id of the transaction a model row shows; empty for any other row.
-    QString transactionIdAt(int row) const;
 
     void updateFilterButton();
     void openFilterDialog();
-
-    void restoreColumnLayout();
-    void saveColumnWidth(int column, int newSize);
-    void saveSortOrder(int column, Qt::SortOrder order);
-    void setColumnShown(int column, bool shown);
-    void setTwoLineMode(bool on);
-
-    void updateOpeningBalanceBanner(Currency currency);
-    void dismissOpeningBalanceBanner();
-    void fixOpeningBalance();
 
     // Enter without Ctrl: opens the current cell, or walks on to the next field.
     void pressEnter();
     void onCellClicked(const QModelIndex& index);
     void onCellDoubleClicked(const QModelIndex& index);
 
-    // The field walk of the current row (Tab, Shift+Tab, a closed editor).
-    void flushOpenEditor();
-    // Closes the open cell editor, if any, without writing what it holds.
-    void discardOpenEditor();
-    void focusEntryRow();
-    void focusNextField();
-    // Tab stays on the last field; Enter there saves the row.
-    enum class PastLastField { Stay, Save };
-    void stepToNextField(PastLastField pastLast);
-    void focusPreviousField();
-    void makeFieldCurrent(int column);
-    // Opens a field reached backwards: the two-line payee editor on its memo line.
-    void openFieldBackwards(int column);
-    int nextVisibleField(int column) const;
-    int previousVisibleField(int column) const;
-
-    // A model row that shows a stored transaction (not the entry row).
-    bool isTransactionRow(int row) const;
-    void toggleClearedAt(int row);
-
     RegisterFilter m_filter;
-    bool m_restoringLayout = false;
     AppState* m_state;
     QString m_accountId;
     QLabel* m_titleLabel = nullptr;
-    QLabel* m_clearedLabel = nullptr;
-    QLabel* m_unclearedLabel = nullptr;
-    QLabel* m_balanceLabel = nullptr;
+    RegisterFigureLabels* m_figures = nullptr;
     QLabel* m_subtitleLabel = nullptr;
     QLabel* m_statusLabel = nullptr;
     QPushButton* m_newTransactionButton = nullptr;
-    QFrame* m_bannerFrame = nullptr;
-    QLabel* m_bannerLabel = nullptr;
+    RegisterOpeningBanner* m_banner = nullptr;
     QPushButton* m_reconcileButton = nullptr;
     QPushButton* m_filterButton = nullptr;
     RegisterTableView* m_table = nullptr;
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;
-    ReloadCoalescer* m_reloader = nullptr;
     RegisterChangeWatch* m_changes = nullptr;
+    RegisterFieldWalk* m_walk = nullptr;
+    RegisterColumnLayout* m_columns = nullptr;
     // The entry row is made current once the rows of a Later setAccount are in.
     bool m_focusEntryRowWhenLoaded = false;
     RegisterRowCommands* m_commands = nullptr;

@@ -64,16 +64,8 @@ bool TransactionActions::newTransaction(AppState* state, const QString& accountI
         Transaction transaction = form.transaction();
         const QList<SplitLine> lines = form.splitLines();
         QString otherAccountId;
-        const TransferResolution transfer =
-            resolveTransferCategory(state, accountId, transaction.payee, otherAccountId);
-
-        QString problem;
-        if (transfer == TransferResolution::AccountNotFound)
-            problem = tr("Transfer account not found");
-        else if (transfer == TransferResolution::CurrencyMismatch)
-            problem = tr("Transfers require both accounts to use the same currency");
-        else if (transfer == TransferResolution::Accepted && !lines.isEmpty())
-            problem = tr("A transfer can't be split across categories");
+        const QString problem = transferProblem(
+            state->transferService->resolveNew(accountId, transaction.payee, !lines.isEmpty(), otherAccountId));
 
         if (!problem.isEmpty()) {
             MessageBox::warning(parent, tr("Transfer"), problem);
@@ -99,10 +91,20 @@ bool TransactionActions::insertTyped(AppState* state, Transaction& transaction, 
     return writer.insertTransfer(counterpart, transaction);
 }
 
-TransferResolution TransactionActions::resolveTransferCategory(AppState* state, const QString& accountId,
-                                                               QString& text, QString& otherAccountId)
+QString TransactionActions::transferProblem(TransferResolution resolution)
 {
-    return state->transferService->resolve(accountId, text, otherAccountId);
+    switch (resolution) {
+    case TransferResolution::AccountNotFound:
+        return tr("Transfer account not found");
+    case TransferResolution::CurrencyMismatch:
+        return tr("Transfers require both accounts to use the same currency");
+    case TransferResolution::SplitRefused:
+        return tr("A transfer can't be split across categories");
+    case TransferResolution::NotTransfer:
+    case TransferResolution::Accepted:
+        break;
+    }
+    return QString();
 }
 
 Transaction TransactionActions::buildTransferCounterpart(AppState* state, Transaction& transaction,

@@ -31,8 +31,8 @@ public:
     // form shown again with what the user typed; only Cancel gives up.
     static bool newTransaction(AppState* state, const QString& accountId, const Transaction* seed,
                                QWidget* parent);
-    static TransferResolution resolveTransferCategory(AppState* state, const QString& accountId, QString& text,
-                                                      QString& otherAccountId);
+    // What the user is told when a new transaction's transfer is refused; empty when it is not.
+    static QString transferProblem(TransferResolution resolution);
     static Transaction buildTransferCounterpart(AppState* state, Transaction& transaction,
                                                 const QString& otherAccountId);
     // A new transaction typed in place, saved as it stands. With `otherAccountId`

@@ -224,9 +224,7 @@ void TransactionDetailsDialog::addButtons(QVBoxLayout* layout)
 
 void TransactionDetailsDialog::toggleCleared()
 {
-    TransactionWriter writer(m_state->database, m_state->transactionRepository, m_state->splitLineRepository,
-                             m_state->categoryRepository);
-    if (!writer.toggleCleared(m_record))
+    if (!m_state->transactionWriter->toggleCleared(m_record))
         return;
     m_statusLabel->setText(statusText());
     m_toggleClearedButton->setText(m_record.cleared ? tr("Mark Uncleared") : tr("Mark Cleared"));

@@ -12,8 +12,10 @@
 #include "data/Identifiers.h"
 #include "data/LedgerConstants.h"
 #include "data/LocalEdit.h"
+#include "data/PayeeAutofill.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "data/TransferService.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
 #include "widgets/DateField.h"
@@ -184,13 +186,12 @@ void TransactionFormDialog::addPayeeRow(QFormLayout* form, const std::optional<A
     QStringList payees = m_state->transactionRepository->payeesForAccount(m_accountId);
     m_transferTargetCombo = new QComboBox(this);
     m_transferTargetCombo->setObjectName(QStringLiteral("transferTargetCombo"));
-    for (const Account& other : m_state->accountRepository->listActive()) {
-        if (other.id == m_accountId)
-            continue;
-        const QString marker = kTransferPayeePrefix + other.name;
+    for (const QString& marker : m_state->transferService->payeeMarkers(m_accountId)) {
         if (!payees.contains(marker))
             payees.append(marker);
-        if (account && other.currency == account->currency)
+    }
+    for (const Account& other : m_state->accountRepository->listActive()) {
+        if (account && other.id != m_accountId && other.currency == account->currency)
             m_transferTargetCombo->addItem(other.name, other.id);
     }
     m_payeeCompleter = new QCompleter(payees, this);
@@ -404,14 +405,15 @@ void TransactionFormDialog::onClearSplit()
 
 void TransactionFormDialog::onPayeeSelected(const QString& payee)
 {
-    const std::optional<Transaction> last = m_state->transactionRepository->lastByPayee(payee, m_accountId);
-    if (!last)
+    const std::optional<PayeeAutofill> fill =
+        payeeAutofill(*m_state->transactionRepository, *m_state->categoryRepository, payee, m_accountId);
+    if (!fill)
         return;
-    m_amountField->setValue(centsToAmount(qAbs(last->amount), m_currency));
-    (last->amount < 0 ? m_outflowRadio : m_inflowRadio)->setChecked(true);
-    m_memoEdit->setText(last->memo);
-    if (!last->categoryId.isEmpty())
-        selectCategory(last->categoryId);
+    m_amountField->setValue(centsToAmount(qAbs(fill->amount), m_currency));
+    (fill->amount < 0 ? m_outflowRadio : m_inflowRadio)->setChecked(true);
+    m_memoEdit->setText(fill->memo);
+    if (!fill->categoryId.isEmpty())
+        selectCategory(fill->categoryId);
 }
 
 void TransactionFormDialog::accept()

@@ -18,7 +18,7 @@ LedgerWatch::LedgerWatch(AppState* state, LedgerParts parts, std::function<void(
 {
     const auto watch = [this, parts](LedgerPart part, const auto* sender, auto signal) {
         if (parts.testFlag(part))
-            connect(sender, signal, this, &LedgerWatch::request);
+            connect(sender, signal, this, &LedgerWatch::onChange);
     };
     watch(LedgerPart::Accounts, state->accountRepository, &AccountRepository::accountsChanged);
     watch(LedgerPart::Categories, state->categoryRepository, &CategoryRepository::categoriesChanged);
@@ -30,13 +30,24 @@ LedgerWatch::LedgerWatch(AppState* state, LedgerParts parts, std::function<void(
         connect(state->transactionRepository, &TransactionRepository::transactionsChanged, this,
                 &LedgerWatch::onTransactionsChanged);
     }
-    connect(state->database, &Database::ledgerReset, this, &LedgerWatch::request);
+    connect(state->database, &Database::ledgerReset, this, &LedgerWatch::onChange);
 }
 
 void LedgerWatch::setAccount(const QString& accountId)
 {
     m_oneAccount = true;
     m_accountId = accountId;
+}
+
+void LedgerWatch::setOwnChangeTest(std::function<bool(const QString&)> isOwn)
+{
+    m_isOwn = std::move(isOwn);
+}
+
+void LedgerWatch::onChange()
+{
+    emit changed();
+    request();
 }
 
 void LedgerWatch::request()
@@ -56,6 +67,8 @@ bool LedgerWatch::isPending() const
 
 void LedgerWatch::onTransactionsChanged(const QString& accountId)
 {
-    if (!m_oneAccount || accountId.isEmpty() || accountId == m_accountId)
-        request();
+    if (m_oneAccount && !accountId.isEmpty() && accountId != m_accountId)
+        return;
+    if (!m_isOwn || !m_isOwn(accountId))
+        onChange();
 }

@@ -37,16 +37,27 @@ public:
     // change that names no account (many rows at once) still does.
     void setAccount(const QString& accountId);
 
+    // A change of the view's transactions for which `isOwn` holds asks for
+    // nothing: the view made it and shows it itself.
+    void setOwnChangeTest(std::function<bool(const QString& accountId)> isOwn);
+
     // A reload at the end of this event-loop turn, as a change signal asks.
     void request();
     // The waiting reload now, before reading what it would show.
     void flush();
     bool isPending() const;
 
+signals:
+    // A change the view does not show yet, heard now; the reload follows at the
+    // end of the turn.
+    void changed();
+
 private:
+    void onChange();
     void onTransactionsChanged(const QString& accountId);
 
     ReloadCoalescer* m_reloader;
+    std::function<bool(const QString&)> m_isOwn;
     bool m_oneAccount = false;
     QString m_accountId;
 };

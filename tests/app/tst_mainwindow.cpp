@@ -100,6 +100,16 @@ void TestMainWindow::wholePathAgainstTheFakeServices()
     QTRY_COMPARE(world.text("syncLabel"), QStringLiteral("Synced"));
     QCOMPARE(QVariantList({world.cards().first().section('|', 1, 1), world.page(), signOut->isVisible()}),
              QVariantList({"$230.50", "registerScreen", true}));
+    // A run that pulls nothing leaves the register's rows alone; one that pulls
+    // a row of the shown account reads them once.
+    const auto* model = window->findChild<RegisterModel*>();
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    QSignalSpy runs(world.state->syncEngine, &SyncEngine::syncCompleted);
+    world.state->syncEngine->syncNow();
+    QTRY_COMPARE(runs.count(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(resets.count(), 0);
+
     // The hourly check posts nothing while signed in.
     world.addDueRecurring(world.state->currentAccountId);
     window->findChild<RecurringAutoPoster*>()->onHourlyCheck();
@@ -116,9 +126,11 @@ void TestMainWindow::wholePathAgainstTheFakeServices()
                                   SyncRecords::transactionPayload(remote, {}));
     world.state->syncEngine->syncNow();
     QTRY_COMPARE(world.cards().first().section('|', 1, 1), QStringLiteral("$220.50"));
-    const auto* model = window->findChild<RegisterModel*>();
     QTRY_VERIFY(model->match(model->index(0, RegisterModel::PayeeColumn), Qt::DisplayRole, QStringLiteral("Bakery"))
                     .size() == 1);
+    QTRY_COMPARE(runs.count(), 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(resets.count(), 1);
 
     signOut->trigger();
     QTRY_COMPARE(world.page(), QStringLiteral("welcomeScreen"));

@@ -76,6 +76,8 @@ private slots:
     void ledgerChangesMatchARead();
     void categoryText();
     void balanceModes();
+    void headerFigures_data();
+    void headerFigures();
     void distinctPayeesOverEveryAccount();
     void foreignCurrencyTransfers();
 
@@ -120,6 +122,43 @@ Transaction TestRegisterRows::add(const QString& account, const QDate& date, con
     if (!m->repo.insert(t))
         qWarning("could not add %s", qPrintable(payee));
     return t;
+}
+
+void TestRegisterRows::headerFigures_data()
+{
+    // Rows of the checking account, "amount:mark" with the mark o(pen), c(leared),
+    // r(econciled) or d(eleted); the account starts with 50.00.
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QList<qint64>>("figures"); // cleared, uncleared, total
+
+    QTest::newRow("the opening line alone") << QStringList() << QList<qint64>{5000, 0, 5000};
+    QTest::newRow("open rows") << QStringList{"-1200:o", "300:o"} << QList<qint64>{5000, -900, 4100};
+    QTest::newRow("a reconciled row counts as cleared")
+        << QStringList{"-1200:c", "-700:r", "300:o"} << QList<qint64>{3100, 300, 3400};
+    QTest::newRow("a deleted row counts nothing") << QStringList{"-1200:d", "250:c"} << QList<qint64>{5250, 0, 5250};
+}
+
+void TestRegisterRows::headerFigures()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QList<qint64>, figures);
+    for (const QString& row : rows) {
+        const QString mark = row.section(':', 1);
+        Transaction t = add(kChecking, QDate(2024, 2, 1), QStringLiteral("Shop"), row.section(':', 0, 0).toLongLong(),
+                            QString(), mark == u"c");
+        if (mark == u"r") {
+            t.cleared = t.reconciled = true;
+            QVERIFY(m->repo.update(t));
+        } else if (mark == u"d") {
+            QVERIFY(m->repo.softDelete(t.id));
+        }
+    }
+    add(kSavings, QDate(2024, 2, 1), QStringLiteral("Elsewhere"), 9900, QString(), true);
+    const RegisterFigures read = m->repo.registerRows(kChecking).figures();
+    QCOMPARE(QList<qint64>({read.cleared, read.uncleared, read.total}), figures);
+    // The header agrees with the balances the account list shows.
+    QCOMPARE(QList<qint64>({m->repo.balance(kChecking, BalanceMode::Cleared), m->repo.balance(kChecking, BalanceMode::Current)}),
+             QList<qint64>({figures.at(0), figures.at(2)}));
 }
 
 void TestRegisterRows::runningBalancesStartWithTheOpeningLine()

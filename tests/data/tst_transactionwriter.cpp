@@ -73,37 +73,54 @@ void TestTransactionWriter::cleanup()
 void TestTransactionWriter::resolvesTransferPayees_data()
 {
     QTest::addColumn<QString>("payee");
+    QTest::addColumn<bool>("split");
     QTest::addColumn<TransferResolution>("result");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("other");
 
-    QTest::newRow("plain payee") << "Grocer" << TransferResolution::NotTransfer << "Grocer" << "";
+    QTest::newRow("plain payee") << "Grocer" << false << TransferResolution::NotTransfer << "Grocer" << "";
+    QTest::newRow("plain payee, split") << "Grocer" << true << TransferResolution::NotTransfer << "Grocer" << "";
     QTest::newRow("prefix without its blank")
-        << "[Transfer]Savings" << TransferResolution::NotTransfer << "[Transfer]Savings" << "";
-    QTest::newRow("same currency") << "[Transfer] Savings" << TransferResolution::Accepted << "Transfer to Savings"
-                                   << "savings";
+        << "[Transfer]Savings" << false << TransferResolution::NotTransfer << "[Transfer]Savings" << "";
+    QTest::newRow("same currency") << "[Transfer] Savings" << false << TransferResolution::Accepted
+                                   << "Transfer to Savings" << "savings";
+    // A transfer's other leg holds one amount: split lines are refused, and nothing is renamed.
+    QTest::newRow("same currency, split")
+        << "[Transfer] Savings" << true << TransferResolution::SplitRefused << "[Transfer] Savings" << "";
     QTest::newRow("names are case-sensitive")
-        << "[Transfer] savings" << TransferResolution::AccountNotFound << "[Transfer] savings" << "";
+        << "[Transfer] savings" << false << TransferResolution::AccountNotFound << "[Transfer] savings" << "";
     QTest::newRow("names are not trimmed")
-        << "[Transfer] Savings " << TransferResolution::AccountNotFound << "[Transfer] Savings " << "";
+        << "[Transfer] Savings " << false << TransferResolution::AccountNotFound << "[Transfer] Savings " << "";
     QTest::newRow("the account itself")
-        << "[Transfer] Checking" << TransferResolution::AccountNotFound << "[Transfer] Checking" << "";
+        << "[Transfer] Checking" << false << TransferResolution::AccountNotFound << "[Transfer] Checking" << "";
     QTest::newRow("a deleted account")
-        << "[Transfer] Closed" << TransferResolution::AccountNotFound << "[Transfer] Closed" << "";
+        << "[Transfer] Closed" << true << TransferResolution::AccountNotFound << "[Transfer] Closed" << "";
     QTest::newRow("another currency")
-        << "[Transfer] Euro" << TransferResolution::CurrencyMismatch << "[Transfer] Euro" << "";
+        << "[Transfer] Euro" << true << TransferResolution::CurrencyMismatch << "[Transfer] Euro" << "";
 }
 
 void TestTransactionWriter::resolvesTransferPayees()
 {
     QFETCH(QString, payee);
+    QFETCH(bool, split);
     QFETCH(TransferResolution, result);
     QFETCH(QString, text);
     QFETCH(QString, other);
 
     const TransferService transfers(&m_ledger->accounts);
     QString otherAccountId = QStringLiteral("stale");
-    QCOMPARE(transfers.resolve(QStringLiteral("checking"), payee, otherAccountId), result);
+    if (!split) {
+        // Without split lines a new transaction passes the checks of any typed payee.
+        QString resolved = payee;
+        QString resolvedOther = QStringLiteral("stale");
+        QCOMPARE(QVariantList({int(transfers.resolve(QStringLiteral("checking"), resolved, resolvedOther)), resolved,
+                               resolvedOther}),
+                 QVariantList({int(result), text, other}));
+    }
+    // The markers offered are those a transfer accepts: every other live account, by name.
+    QCOMPARE(transfers.payeeMarkers(QStringLiteral("checking")),
+             QStringList({"[Transfer] Euro", "[Transfer] Savings", "[Transfer] Visa"}));
+    QCOMPARE(transfers.resolveNew(QStringLiteral("checking"), payee, split, otherAccountId), result);
     QCOMPARE(payee, text);
     QCOMPARE(otherAccountId, other);
 }

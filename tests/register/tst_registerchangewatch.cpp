@@ -3,7 +3,6 @@
 
 #include "data/Database.h"
 #include "register/RegisterChangeWatch.h"
-#include "widgets/ReloadCoalescer.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -41,8 +40,7 @@ void TestRegisterChangeWatch::ownWritesAndOthers()
     TransactionRepository* transactions = ledger.state.transactionRepository;
     QVERIFY(transactions->insert(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Cafe"), -100)));
     int reloads = 0;
-    ReloadCoalescer reloader([&reloads] { ++reloads; }, nullptr);
-    RegisterChangeWatch watch(&ledger.state, &reloader, nullptr);
+    RegisterChangeWatch watch(&ledger.state, [&reloads] { ++reloads; }, nullptr);
     watch.setAccount(QStringLiteral("checking"));
     QVERIFY(watch.isStale());
     watch.markShown();

@@ -5,7 +5,7 @@
 #include "data/TransactionRepository.h"
 #include "register/RegisterDelegate.h"
 #include "register/RegisterModel.h"
-#include "register/SmartDateEdit.h"
+#include "widgets/DateField.h"
 #include "state/AppState.h"
 
 #include <QAbstractItemView>
@@ -192,7 +192,7 @@ void TestRegisterDelegate::categoryAndDateEditors()
     QCOMPARE(m_model->entryText(RegisterModel::CategoryIdSlot), QString());
 
     // Date keys act on the stored date, not on text typed by hand since.
-    auto* date = qobject_cast<SmartDateEdit*>(openEditor(entry, RegisterModel::DateColumn));
+    auto* date = qobject_cast<DateField*>(openEditor(entry, RegisterModel::DateColumn));
     QCOMPARE(date->selectedText(), QStringLiteral("3/15/2024"));
     QTest::keyClicks(date, QStringLiteral("4/1/2024+"));
     QCOMPARE(date->text(), QStringLiteral("3/16/2024"));

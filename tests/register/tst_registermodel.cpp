@@ -362,7 +362,7 @@ void TestRegisterModel::entryAndEditRows()
         return QStringList{t.accountId, t.date.toString(Qt::ISODate), t.payee, t.memo, t.checkNumber, t.categoryId,
                            QString::number(t.amount), QString::number(t.cleared + t.reconciled)};
     };
-    QCOMPARE(seedOf(), (QStringList{"acct", "2024-03-15", "Market", " bag ", "12", "groceries", "-1250", "0"}));
+    QCOMPARE(seedOf(), (QStringList{"acct", "2024-03-15", "Market", "bag", "12", "groceries", "-1250", "2"}));
     setAmountAutoDecimal(true);
     model.setData(model.index(0, Column::PaymentColumn), QString());
     model.setData(model.index(0, Column::DepositColumn), QStringLiteral("1234"));

@@ -1,0 +1,68 @@
+#include "RegisterFigureLabels.h"
+
+#include "widgets/Appearance.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kMutedColor = QStringLiteral("#6E8A7E");
+
+QString colorStyle(const QString& color)
+{
+    return QStringLiteral("color: %1;").arg(color);
+}
+
+} // namespace
+
+RegisterFigureLabels::RegisterFigureLabels(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(16);
+    m_cleared = addBlock(row, tr("Cleared"), false);
+    m_cleared->setObjectName(QStringLiteral("clearedLabel"));
+    m_uncleared = addBlock(row, tr("Uncleared"), false);
+    m_uncleared->setObjectName(QStringLiteral("unclearedLabel"));
+    m_balance = addBlock(row, tr("Balance"), true);
+    m_balance->setObjectName(QStringLiteral("balanceLabel"));
+}
+
+QLabel* RegisterFigureLabels::addBlock(QHBoxLayout* row, const QString& caption, bool bold)
+{
+    auto* block = new QVBoxLayout;
+    block->setSpacing(4);
+    auto* captionLabel = new QLabel(caption, this);
+    applyFontRole(captionLabel, 2);
+    captionLabel->setStyleSheet(colorStyle(kMutedColor));
+    captionLabel->setAlignment(Qt::AlignCenter);
+    block->addWidget(captionLabel);
+    auto* value = new QLabel(this);
+    if (bold)
+        applyFontRoleWithWeight(value, 3, QFont::Bold);
+    else
+        applyFontRole(value, 3);
+    value->setAlignment(Qt::AlignCenter);
+    block->addWidget(value);
+    row->addLayout(block);
+    return value;
+}
+
+void RegisterFigureLabels::showFigures(const RegisterFigures& figures, bool liability, Currency currency)
+{
+    m_cleared->setText(formatMoneySigned(figures.cleared, liability, currency));
+    m_uncleared->setText(formatMoneySigned(figures.uncleared, liability, currency));
+    m_balance->setText(formatMoneySigned(figures.total, liability, currency));
+    const qint64 shown = liability ? -figures.total : figures.total;
+    m_balance->setStyleSheet(
+        colorStyle((shown < 0 ? negativeAmountColor() : positiveAmountColor()).name(QColor::HexRgb).toUpper()));
+}
+
+void RegisterFigureLabels::clear()
+{
+    for (QLabel* figure : {m_cleared, m_uncleared, m_balance})
+        figure->clear();
+}

@@ -1,0 +1,35 @@
+#include "RegisterLookup.h"
+
+#include "data/CategoryRepository.h"
+#include "data/TransactionRepository.h"
+#include "data/TransferService.h"
+#include "state/AppState.h"
+
+RegisterLookup::RegisterLookup(AppState* state)
+    : m_state(state)
+{
+}
+
+QStringList RegisterLookup::payeeCompletions(const QString& accountId) const
+{
+    if (!m_state)
+        return {};
+    QStringList entries = m_state->transactionRepository->distinctPayees();
+    for (const QString& transfer : m_state->transferService->payeeMarkers(accountId)) {
+        if (!entries.contains(transfer))
+            entries.prepend(transfer);
+    }
+    return entries;
+}
+
+QList<Category> RegisterLookup::categories() const
+{
+    return m_state ? m_state->categoryRepository->listAll() : QList<Category>();
+}
+
+std::optional<PayeeAutofill> RegisterLookup::payeeAutofill(const QString& payee, const QString& accountId) const
+{
+    if (!m_state)
+        return std::nullopt;
+    return ::payeeAutofill(*m_state->transactionRepository, *m_state->categoryRepository, payee, accountId);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/Category.h"
+#include "data/PayeeAutofill.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+class AppState;
+
+// What the register's cell editors look up in the ledger: the payee
+// completions, the category choices and what a chosen payee fills in. The
+// delegate asks here and never reads a repository itself. Without a state
+// every lookup finds nothing.
+class RegisterLookup
+{
+public:
+    explicit RegisterLookup(AppState* state);
+
+    // Every payee, after a "[Transfer] <name>" entry for each other live
+    // account (the last of the account order on top).
+    QStringList payeeCompletions(const QString& accountId) const;
+    QList<Category> categories() const;
+    std::optional<PayeeAutofill> payeeAutofill(const QString& payee, const QString& accountId) const;
+
+private:
+    AppState* m_state;
+};
