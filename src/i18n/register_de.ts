@@ -86,6 +86,37 @@
         </message>
     </context>
     <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Neue Buchung</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Eine Buchung im vollständigen Formular erfassen</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Abstimmen</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;lter (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;lter</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Filter sind aktiv. Klicken, um sie zu ändern oder aufzuheben.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Festlegen, welche Buchungen angezeigt werden</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -205,38 +236,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;Neue Buchung</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Eine Buchung im vollständigen Formular erfassen</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Abstimmen</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  ': von oben kopieren</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;lter (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;lter</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Filter sind aktiv. Klicken, um sie zu ändern oder aufzuheben.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Festlegen, welche Buchungen angezeigt werden</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>Empfänger ist erforderlich</translation>
         </message>
@@ -275,6 +274,13 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  ': von oben kopieren</translation>
         </message>
     </context>
     <context>

@@ -86,6 +86,37 @@
         </message>
     </context>
     <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;New Transaction</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Add a transaction using the full form</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Reconcile</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;lter (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;lter</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Filters are applied. Click to change or clear them.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filter which transactions are listed</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -205,38 +236,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;New Transaction</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Add a transaction using the full form</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Reconcile</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;lter (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;lter</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Filters are applied. Click to change or clear them.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Filter which transactions are listed</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>Payee is required</translation>
         </message>
@@ -275,6 +274,13 @@ Set it in the account's settings.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</translation>
         </message>
     </context>
     <context>

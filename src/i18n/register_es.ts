@@ -86,6 +86,37 @@
         </message>
     </context>
     <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Nueva transacción</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Añadir una transacción con el formulario completo</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Conciliar</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;ltro (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;ltro</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Hay filtros aplicados. Haga clic para cambiarlos o quitarlos.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filtrar qué transacciones se muestran</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -205,38 +236,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;Nueva transacción</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Añadir una transacción con el formulario completo</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Conciliar</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: guardar  |  Intro: siguiente  |  %2: eliminar  |  %3: memorizar  |  ': copiar de arriba</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;ltro (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;ltro</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Hay filtros aplicados. Haga clic para cambiarlos o quitarlos.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Filtrar qué transacciones se muestran</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>El beneficiario es obligatorio</translation>
         </message>
@@ -275,6 +274,13 @@ Establézcalo en la configuración de la cuenta.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: guardar  |  Intro: siguiente  |  %2: eliminar  |  %3: memorizar  |  ': copiar de arriba</translation>
         </message>
     </context>
     <context>

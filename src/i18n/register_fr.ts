@@ -86,6 +86,37 @@
         </message>
     </context>
     <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Nouvelle opération</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Ajouter une opération avec le formulaire complet</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Rapprocher</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;ltre (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;ltre</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Des filtres sont appliqués. Cliquez pour les modifier ou les effacer.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filtrer les opérations affichées</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -205,38 +236,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;Nouvelle opération</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Ajouter une opération avec le formulaire complet</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Rapprocher</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier la ligne du dessus</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;ltre (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;ltre</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Des filtres sont appliqués. Cliquez pour les modifier ou les effacer.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Filtrer les opérations affichées</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>Le bénéficiaire est obligatoire</translation>
         </message>
@@ -275,6 +274,13 @@ Définissez-le dans les paramètres du compte.</translation>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier la ligne du dessus</translation>
         </message>
     </context>
     <context>

@@ -86,6 +86,37 @@
         </message>
     </context>
     <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>新しい取引(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>詳細フォームで取引を追加</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>照合(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>フィルター(&amp;L) (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>フィルター(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>フィルターが適用されています。クリックして変更または解除します。</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>表示する取引を絞り込む</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterModel</name>
         <message>
             <source>Date</source>
@@ -205,38 +236,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>新しい取引(&amp;N)</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>詳細フォームで取引を追加</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>照合(&amp;R)</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 定期登録  |  ': 上の行をコピー</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>フィルター(&amp;L) (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>フィルター(&amp;L)</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>フィルターが適用されています。クリックして変更または解除します。</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>表示する取引を絞り込む</translation>
-        </message>
-        <message>
             <source>Payee is required</source>
             <translation>支払先を入力してください</translation>
         </message>
@@ -275,6 +274,13 @@ Set it in the account's settings.</source>
         <message>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
+        <message>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 定期登録  |  ': 上の行をコピー</translation>
         </message>
     </context>
     <context>
