@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>Empfänger ist erforderlich</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>Die Buchung konnte nicht gespeichert werden. Bitte versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Anfangssaldo</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>Der Anfangssaldo dieses Kontos ist beim Konto selbst hinterlegt.
+
+Legen Sie ihn in den Kontoeinstellungen fest.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -236,44 +271,12 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Payee is required</source>
-            <translation>Empfänger ist erforderlich</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>Die Buchung konnte nicht gespeichert werden. Bitte versuchen Sie es erneut.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Anfangssaldo</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>Der Anfangssaldo dieses Kontos ist beim Konto selbst hinterlegt.
-
-Legen Sie ihn in den Kontoeinstellungen fest.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Gespeichert. Wegen des aktuellen Filters wird die Buchung nicht angezeigt.</translation>
         </message>
         <message>
             <source>Fields cleared</source>
             <translation>Felder geleert</translation>
-        </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Betrag nicht verstanden: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>Payee is required</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Enter a payment or deposit amount</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Amount not understood: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>The transaction could not be saved. Please try again.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Opening Balance</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -236,44 +271,12 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Payee is required</source>
-            <translation>Payee is required</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Enter a payment or deposit amount</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>The transaction could not be saved. Please try again.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Opening Balance</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Saved. It isn't listed because of the current filter.</translation>
         </message>
         <message>
             <source>Fields cleared</source>
             <translation>Fields cleared</translation>
-        </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Amount not understood: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
         </message>
     </context>
     <context>

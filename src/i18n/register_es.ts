@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>El beneficiario es obligatorio</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Introduzca un importe de pago o de depósito</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Importe no reconocido: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>No se pudo guardar la transacción. Inténtelo de nuevo.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Saldo inicial</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>El saldo inicial de esta cuenta se guarda en la propia cuenta.
+
+Establézcalo en la configuración de la cuenta.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -236,44 +271,12 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Payee is required</source>
-            <translation>El beneficiario es obligatorio</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Introduzca un importe de pago o de depósito</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>No se pudo guardar la transacción. Inténtelo de nuevo.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Saldo inicial</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>El saldo inicial de esta cuenta se guarda en la propia cuenta.
-
-Establézcalo en la configuración de la cuenta.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Guardada. No aparece en la lista por el filtro actual.</translation>
         </message>
         <message>
             <source>Fields cleared</source>
             <translation>Campos borrados</translation>
-        </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Importe no reconocido: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
         </message>
     </context>
     <context>

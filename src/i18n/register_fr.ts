@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>Le bénéficiaire est obligatoire</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Saisissez un montant de paiement ou de dépôt</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Montant non compris : %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>L'opération n'a pas pu être enregistrée. Veuillez réessayer.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Solde d'ouverture</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>Le solde d'ouverture de ce compte est enregistré sur le compte lui-même.
+
+Définissez-le dans les paramètres du compte.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -236,44 +271,12 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Payee is required</source>
-            <translation>Le bénéficiaire est obligatoire</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Saisissez un montant de paiement ou de dépôt</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>L'opération n'a pas pu être enregistrée. Veuillez réessayer.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Solde d'ouverture</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>Le solde d'ouverture de ce compte est enregistré sur le compte lui-même.
-
-Définissez-le dans les paramètres du compte.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Enregistrée. Elle n'apparaît pas dans la liste à cause du filtre actuel.</translation>
         </message>
         <message>
             <source>Fields cleared</source>
             <translation>Champs effacés</translation>
-        </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Montant non compris : %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>支払先を入力してください</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>支払額または入金額を入力してください</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>金額を読み取れません: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>取引を保存できませんでした。もう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>期首残高</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>この口座の期首残高は口座自体に保存されています。
+
+口座の設定で変更してください。</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -236,44 +271,12 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>Payee is required</source>
-            <translation>支払先を入力してください</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>支払額または入金額を入力してください</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>取引を保存できませんでした。もう一度お試しください。</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>期首残高</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>この口座の期首残高は口座自体に保存されています。
-
-口座の設定で変更してください。</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>保存しました。現在のフィルターのため一覧には表示されません。</translation>
         </message>
         <message>
             <source>Fields cleared</source>
             <translation>入力欄をクリアしました</translation>
-        </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>金額を読み取れません: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
         </message>
     </context>
     <context>

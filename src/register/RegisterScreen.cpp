@@ -2,8 +2,8 @@
 
 #include "RegisterChangeWatch.h"
 #include "RegisterColumnLayout.h"
+#include "RegisterCommitNotice.h"
 #include "RegisterDelegate.h"
-#include "RegisterEntryCommit.h"
 #include "RegisterFieldWalk.h"
 #include "RegisterFigureLabels.h"
 #include "RegisterHeaderBar.h"
@@ -16,7 +16,6 @@
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 #include "widgets/MessageBox.h"
@@ -28,14 +27,6 @@
 #include <QVBoxLayout>
 
 #include <utility>
-
-namespace {
-
-const QString kShowBalance = QStringLiteral("registerShowBalance");
-const QString kTwoLine = QStringLiteral("registerTwoLine");
-const QString kHighlightOverdrawn = QStringLiteral("registerHighlightOverdrawn");
-
-} // namespace
 
 RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     : QWidget(parent)
@@ -120,7 +111,7 @@ void RegisterScreen::setAccount(const QString& accountId, Rows rows)
     }
     if (const std::optional<Account> account = m_state->accountRepository->findById(accountId)) {
         m_header->showAccount(*account);
-        applyDisplayPreferences(*account);
+        m_columns->applyDisplayPreferences(*account);
     }
     m_header->figures()->clear();
     m_banner->hide();
@@ -142,19 +133,6 @@ void RegisterScreen::reloadIfStale()
         reloadNow();
 }
 
-void RegisterScreen::applyDisplayPreferences(const Account& account)
-{
-    const PreferencesRepository* preferences = m_state->preferencesRepository;
-    m_columns->setTwoLineMode(preferences->getBool(kTwoLine, false));
-    const bool showBalance = preferences->getBool(kShowBalance, true);
-    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
-    const bool liability = isLiabilityAccount(account.accountType);
-    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
-    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
-    m_model->setLiabilityAccount(liability);
-    m_model->setCurrency(account.currency);
-}
-
 void RegisterScreen::reloadNow()
 {
     if (m_accountId.isEmpty() || m_table->isEditing())
@@ -171,7 +149,7 @@ void RegisterScreen::reloadNow()
     if (m_filter.current().activeCount() > 0)
         rows.removeIf([this](const RegisterRow& row) { return !m_filter.current().matches(row); });
 
-    applyDisplayPreferences(*account);
+    m_columns->applyDisplayPreferences(*account);
     m_model->setEntryRowVisible(true);
     m_model->setTransactions(std::move(rows));
     m_changes->markShown();
@@ -280,16 +258,28 @@ void RegisterScreen::editNewRowInDialog()
     m_walk->discardOpenEditor();
     const RegisterModel::EntryAmount amount = m_model->entryAmount();
     if (!amount.empty && !amount.cents) {
-        flashAmountNotUnderstood(amount.notUnderstood);
+        showNotice(RegisterCommitNotice::of(RegisterEntryCommit::Outcome::AmountNotUnderstood, amount.notUnderstood));
         return;
     }
     const Transaction seed = m_model->entryTransaction(m_accountId);
     presentNewTransactionDialog(&seed, true);
 }
 
-void RegisterScreen::flashAmountNotUnderstood(const QString& text)
+void RegisterScreen::showNotice(const RegisterCommitNotice& notice)
 {
-    flashStatus(tr("Amount not understood: %1").arg(text), 3000);
+    switch (notice.kind) {
+    case RegisterCommitNotice::Kind::Status:
+        flashStatus(notice.text, notice.milliseconds);
+        break;
+    case RegisterCommitNotice::Kind::Error:
+        emit errorMessage(notice.text);
+        break;
+    case RegisterCommitNotice::Kind::Box:
+        MessageBox::information(this, notice.title, notice.text);
+        break;
+    case RegisterCommitNotice::Kind::None:
+        break;
+    }
 }
 
 void RegisterScreen::reloadAfterOwnChange()
@@ -350,45 +340,18 @@ void RegisterScreen::commitCurrentRow()
         edited = m_model->transactionAt(editRow);
 
     RegisterEntryCommit entry(m_state, m_accountId);
-    switch (m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); })) {
-    case RegisterEntryCommit::Outcome::Saved:
-        break;
-    case RegisterEntryCommit::Outcome::PayeeRequired:
-        flashStatus(tr("Payee is required"), 3000);
-        return;
-    case RegisterEntryCommit::Outcome::AmountRequired:
-        flashStatus(tr("Enter a payment or deposit amount"), 3000);
-        return;
-    case RegisterEntryCommit::Outcome::AmountNotUnderstood:
-        flashAmountNotUnderstood(entry.amountText());
-        return;
-    case RegisterEntryCommit::Outcome::TransferAccountNotFound:
-        flashStatus(TransactionActions::transferProblem(TransferResolution::AccountNotFound), 3000);
-        return;
-    case RegisterEntryCommit::Outcome::CurrencyMismatch:
-        emit errorMessage(TransactionActions::transferProblem(TransferResolution::CurrencyMismatch));
-        return;
-    case RegisterEntryCommit::Outcome::NotSaved:
-        flashStatus(tr("The transaction could not be saved. Please try again."), 5000);
-        return;
-    case RegisterEntryCommit::Outcome::HeldOnAccount:
-        MessageBox::information(this, tr("Opening Balance"),
-                                tr("This account's opening balance is held on the account itself.\n\n"
-                                   "Set it in the account's settings."));
-        return;
-    case RegisterEntryCommit::Outcome::OpeningBalanceRow:
+    using Outcome = RegisterEntryCommit::Outcome;
+    const Outcome outcome = m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); });
+    showNotice(RegisterCommitNotice::of(outcome, entry.amountText()));
+    if (outcome == Outcome::OpeningBalanceRow) {
         emit editAccountRequested(m_accountId);
         m_model->resetEntryBuffer();
         m_model->setEditRow(-1);
-        reload();
-        return;
-    case RegisterEntryCommit::Outcome::RowGone:
-        flashStatus(tr("This transaction was deleted meanwhile, so nothing was saved."), 5000);
-        reload();
-        return;
-    case RegisterEntryCommit::Outcome::Unchanged:
-        break;
     }
+    if (outcome == Outcome::OpeningBalanceRow || outcome == Outcome::RowGone)
+        reload();
+    if (outcome != Outcome::Saved && outcome != Outcome::Unchanged)
+        return;
 
     const Transaction& saved = entry.transaction();
     if (newRow) {

@@ -8,10 +8,10 @@
 #include <QWidget>
 
 class AppState;
-struct Account;
 class QModelIndex;
 class RegisterChangeWatch;
 class RegisterColumnLayout;
+class RegisterCommitNotice;
 class RegisterDelegate;
 class RegisterFieldWalk;
 class RegisterHeaderBar;
@@ -88,8 +88,6 @@ private:
     void reloadNow();
     // What the coalesced reload runs: nothing when the register shows the ledger as it stands.
     void reloadIfStale();
-    // The part of a reload that reads no row, beside the header: the display preferences.
-    void applyDisplayPreferences(const Account& account);
     // A change this screen made itself shows at once: the row being edited in
     // place goes with its editor, which would otherwise hold the reload off.
     void reloadAfterOwnChange();
@@ -97,7 +95,7 @@ private:
     // RegisterChangeWatch::ownWrite: in place, keeping the current cell and the
     // scroll position, or by a reload when the register cannot place them.
     void showOwnChange(const QStringList& ids);
-    void flashAmountNotUnderstood(const QString& text);
+    void showNotice(const RegisterCommitNotice& notice);
 
     // The filter button follows the account's filter; an accepted dialog reloads.
     void updateFilterButton();
