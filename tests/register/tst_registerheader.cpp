@@ -58,6 +58,8 @@ void TestRegisterHeader::filterButton_data()
     QTest::addColumn<QStringList>("button"); // text, bold, tool tip
 
     QTest::newRow("none") << 0 << QStringList{"Fi&lter", "0", "Filter which transactions are listed"};
+    QTest::newRow("one") << 1
+                         << QStringList{"Fi&lter (1)", "1", "Filters are applied. Click to change or clear them."};
     QTest::newRow("two") << 2
                          << QStringList{"Fi&lter (2)", "1", "Filters are applied. Click to change or clear them."};
 }
