@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>Empfänger ist erforderlich</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Betrag nicht verstanden: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>Die Buchung konnte nicht gespeichert werden. Bitte versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Anfangssaldo</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>Der Anfangssaldo dieses Kontos ist beim Konto selbst hinterlegt.
+
+Legen Sie ihn in den Kontoeinstellungen fest.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -83,6 +118,37 @@
         <message>
             <source>All Categories</source>
             <translation>Alle Kategorien</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Neue Buchung</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Eine Buchung im vollständigen Formular erfassen</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Abstimmen</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;lter (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;lter</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Filter sind aktiv. Klicken, um sie zu ändern oder aufzuheben.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Festlegen, welche Buchungen angezeigt werden</translation>
         </message>
     </context>
     <context>
@@ -205,62 +271,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;Neue Buchung</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Eine Buchung im vollständigen Formular erfassen</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Abstimmen</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  ': von oben kopieren</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;lter (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;lter</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Filter sind aktiv. Klicken, um sie zu ändern oder aufzuheben.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Festlegen, welche Buchungen angezeigt werden</translation>
-        </message>
-        <message>
-            <source>Payee is required</source>
-            <translation>Empfänger ist erforderlich</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>Die Buchung konnte nicht gespeichert werden. Bitte versuchen Sie es erneut.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Anfangssaldo</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>Der Anfangssaldo dieses Kontos ist beim Konto selbst hinterlegt.
-
-Legen Sie ihn in den Kontoeinstellungen fest.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Gespeichert. Wegen des aktuellen Filters wird die Buchung nicht angezeigt.</translation>
         </message>
@@ -268,13 +278,12 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
             <source>Fields cleared</source>
             <translation>Felder geleert</translation>
         </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
         <message>
-            <source>Amount not understood: %1</source>
-            <translation>Betrag nicht verstanden: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  ': von oben kopieren</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>Payee is required</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Enter a payment or deposit amount</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Amount not understood: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>The transaction could not be saved. Please try again.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Opening Balance</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -83,6 +118,37 @@
         <message>
             <source>All Categories</source>
             <translation>All Categories</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;New Transaction</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Add a transaction using the full form</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Reconcile</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;lter (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;lter</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Filters are applied. Click to change or clear them.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filter which transactions are listed</translation>
         </message>
     </context>
     <context>
@@ -205,62 +271,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;New Transaction</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Add a transaction using the full form</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Reconcile</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;lter (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;lter</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Filters are applied. Click to change or clear them.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Filter which transactions are listed</translation>
-        </message>
-        <message>
-            <source>Payee is required</source>
-            <translation>Payee is required</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Enter a payment or deposit amount</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>The transaction could not be saved. Please try again.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Opening Balance</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Saved. It isn't listed because of the current filter.</translation>
         </message>
@@ -268,13 +278,12 @@ Set it in the account's settings.</translation>
             <source>Fields cleared</source>
             <translation>Fields cleared</translation>
         </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
         <message>
-            <source>Amount not understood: %1</source>
-            <translation>Amount not understood: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>El beneficiario es obligatorio</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Introduzca un importe de pago o de depósito</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Importe no reconocido: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>No se pudo guardar la transacción. Inténtelo de nuevo.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Saldo inicial</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>El saldo inicial de esta cuenta se guarda en la propia cuenta.
+
+Establézcalo en la configuración de la cuenta.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -83,6 +118,37 @@
         <message>
             <source>All Categories</source>
             <translation>Todas las categorías</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Nueva transacción</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Añadir una transacción con el formulario completo</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Conciliar</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;ltro (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;ltro</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Hay filtros aplicados. Haga clic para cambiarlos o quitarlos.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filtrar qué transacciones se muestran</translation>
         </message>
     </context>
     <context>
@@ -205,62 +271,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;Nueva transacción</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Añadir una transacción con el formulario completo</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Conciliar</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: guardar  |  Intro: siguiente  |  %2: eliminar  |  %3: memorizar  |  ': copiar de arriba</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;ltro (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;ltro</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Hay filtros aplicados. Haga clic para cambiarlos o quitarlos.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Filtrar qué transacciones se muestran</translation>
-        </message>
-        <message>
-            <source>Payee is required</source>
-            <translation>El beneficiario es obligatorio</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Introduzca un importe de pago o de depósito</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>No se pudo guardar la transacción. Inténtelo de nuevo.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Saldo inicial</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>El saldo inicial de esta cuenta se guarda en la propia cuenta.
-
-Establézcalo en la configuración de la cuenta.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Guardada. No aparece en la lista por el filtro actual.</translation>
         </message>
@@ -268,13 +278,12 @@ Establézcalo en la configuración de la cuenta.</translation>
             <source>Fields cleared</source>
             <translation>Campos borrados</translation>
         </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
         <message>
-            <source>Amount not understood: %1</source>
-            <translation>Importe no reconocido: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: guardar  |  Intro: siguiente  |  %2: eliminar  |  %3: memorizar  |  ': copiar de arriba</translation>
         </message>
     </context>
     <context>

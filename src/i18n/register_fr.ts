@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>Le bénéficiaire est obligatoire</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>Saisissez un montant de paiement ou de dépôt</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>Montant non compris : %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>L'opération n'a pas pu être enregistrée. Veuillez réessayer.</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>Solde d'ouverture</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>Le solde d'ouverture de ce compte est enregistré sur le compte lui-même.
+
+Définissez-le dans les paramètres du compte.</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -83,6 +118,37 @@
         <message>
             <source>All Categories</source>
             <translation>Toutes les catégories</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>&amp;Nouvelle opération</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>Ajouter une opération avec le formulaire complet</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>&amp;Rapprocher</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>Fi&amp;ltre (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>Fi&amp;ltre</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>Des filtres sont appliqués. Cliquez pour les modifier ou les effacer.</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>Filtrer les opérations affichées</translation>
         </message>
     </context>
     <context>
@@ -205,62 +271,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>&amp;Nouvelle opération</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>Ajouter une opération avec le formulaire complet</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>&amp;Rapprocher</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier la ligne du dessus</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>Fi&amp;ltre (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>Fi&amp;ltre</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>Des filtres sont appliqués. Cliquez pour les modifier ou les effacer.</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>Filtrer les opérations affichées</translation>
-        </message>
-        <message>
-            <source>Payee is required</source>
-            <translation>Le bénéficiaire est obligatoire</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>Saisissez un montant de paiement ou de dépôt</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>L'opération n'a pas pu être enregistrée. Veuillez réessayer.</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>Solde d'ouverture</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>Le solde d'ouverture de ce compte est enregistré sur le compte lui-même.
-
-Définissez-le dans les paramètres du compte.</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>Enregistrée. Elle n'apparaît pas dans la liste à cause du filtre actuel.</translation>
         </message>
@@ -268,13 +278,12 @@ Définissez-le dans les paramètres du compte.</translation>
             <source>Fields cleared</source>
             <translation>Champs effacés</translation>
         </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
         <message>
-            <source>Amount not understood: %1</source>
-            <translation>Montant non compris : %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier la ligne du dessus</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,41 @@
         </message>
     </context>
     <context>
+        <name>RegisterCommitNotice</name>
+        <message>
+            <source>Payee is required</source>
+            <translation>支払先を入力してください</translation>
+        </message>
+        <message>
+            <source>Enter a payment or deposit amount</source>
+            <translation>支払額または入金額を入力してください</translation>
+        </message>
+        <message>
+            <source>Amount not understood: %1</source>
+            <translation>金額を読み取れません: %1</translation>
+        </message>
+        <message>
+            <source>The transaction could not be saved. Please try again.</source>
+            <translation>取引を保存できませんでした。もう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>Opening Balance</source>
+            <translation>期首残高</translation>
+        </message>
+        <message>
+            <source>This account's opening balance is held on the account itself.
+
+Set it in the account's settings.</source>
+            <translation>この口座の期首残高は口座自体に保存されています。
+
+口座の設定で変更してください。</translation>
+        </message>
+        <message>
+            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
+            <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
+        </message>
+    </context>
+    <context>
         <name>RegisterDelegate</name>
         <message>
             <source>Memo</source>
@@ -83,6 +118,37 @@
         <message>
             <source>All Categories</source>
             <translation>すべてのカテゴリ</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegisterHeaderBar</name>
+        <message>
+            <source>&amp;New Transaction</source>
+            <translation>新しい取引(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Add a transaction using the full form</source>
+            <translation>詳細フォームで取引を追加</translation>
+        </message>
+        <message>
+            <source>&amp;Reconcile</source>
+            <translation>照合(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter (%1)</source>
+            <translation>フィルター(&amp;L) (%1)</translation>
+        </message>
+        <message>
+            <source>Fi&amp;lter</source>
+            <translation>フィルター(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Filters are applied. Click to change or clear them.</source>
+            <translation>フィルターが適用されています。クリックして変更または解除します。</translation>
+        </message>
+        <message>
+            <source>Filter which transactions are listed</source>
+            <translation>表示する取引を絞り込む</translation>
         </message>
     </context>
     <context>
@@ -205,62 +271,6 @@
     <context>
         <name>RegisterScreen</name>
         <message>
-            <source>&amp;New Transaction</source>
-            <translation>新しい取引(&amp;N)</translation>
-        </message>
-        <message>
-            <source>Add a transaction using the full form</source>
-            <translation>詳細フォームで取引を追加</translation>
-        </message>
-        <message>
-            <source>&amp;Reconcile</source>
-            <translation>照合(&amp;R)</translation>
-        </message>
-        <message>
-            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
-            <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 定期登録  |  ': 上の行をコピー</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter (%1)</source>
-            <translation>フィルター(&amp;L) (%1)</translation>
-        </message>
-        <message>
-            <source>Fi&amp;lter</source>
-            <translation>フィルター(&amp;L)</translation>
-        </message>
-        <message>
-            <source>Filters are applied. Click to change or clear them.</source>
-            <translation>フィルターが適用されています。クリックして変更または解除します。</translation>
-        </message>
-        <message>
-            <source>Filter which transactions are listed</source>
-            <translation>表示する取引を絞り込む</translation>
-        </message>
-        <message>
-            <source>Payee is required</source>
-            <translation>支払先を入力してください</translation>
-        </message>
-        <message>
-            <source>Enter a payment or deposit amount</source>
-            <translation>支払額または入金額を入力してください</translation>
-        </message>
-        <message>
-            <source>The transaction could not be saved. Please try again.</source>
-            <translation>取引を保存できませんでした。もう一度お試しください。</translation>
-        </message>
-        <message>
-            <source>Opening Balance</source>
-            <translation>期首残高</translation>
-        </message>
-        <message>
-            <source>This account's opening balance is held on the account itself.
-
-Set it in the account's settings.</source>
-            <translation>この口座の期首残高は口座自体に保存されています。
-
-口座の設定で変更してください。</translation>
-        </message>
-        <message>
             <source>Saved. It isn't listed because of the current filter.</source>
             <translation>保存しました。現在のフィルターのため一覧には表示されません。</translation>
         </message>
@@ -268,13 +278,12 @@ Set it in the account's settings.</source>
             <source>Fields cleared</source>
             <translation>入力欄をクリアしました</translation>
         </message>
+    </context>
+    <context>
+        <name>RegisterStatusLine</name>
         <message>
-            <source>Amount not understood: %1</source>
-            <translation>金額を読み取れません: %1</translation>
-        </message>
-        <message>
-            <source>This transaction was deleted meanwhile, so nothing was saved.</source>
-            <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
+            <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above</source>
+            <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 定期登録  |  ': 上の行をコピー</translation>
         </message>
     </context>
     <context>

@@ -4,6 +4,7 @@
 #include "RegisterModel.h"
 #include "RegisterTableView.h"
 
+#include "data/Account.h"
 #include "data/PreferencesRepository.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
@@ -21,6 +22,8 @@ const QString kSortColumnKey = QStringLiteral("register/sortColumn");
 const QString kSortOrderKey = QStringLiteral("register/sortOrder");
 const QString kShowBalance = QStringLiteral("registerShowBalance");
 const QString kNewestFirst = QStringLiteral("registerNewestFirst");
+const QString kTwoLine = QStringLiteral("registerTwoLine");
+const QString kHighlightOverdrawn = QStringLiteral("registerHighlightOverdrawn");
 
 constexpr std::array<int, RegisterModel::ColumnCount> kDefaultWidths = {130, 60, 250, 180, 180, 100, 100, 35, 110};
 constexpr int kRowHeight = 36;
@@ -166,4 +169,17 @@ void RegisterColumnLayout::setTwoLineMode(bool on)
     m_model->setTwoLine(on);
     m_table->verticalHeader()->setDefaultSectionSize(kRowHeight + (on ? kTwoLineExtraHeight : 0));
     m_table->viewport()->update();
+}
+
+void RegisterColumnLayout::applyDisplayPreferences(const Account& account)
+{
+    const PreferencesRepository* preferences = m_state->preferencesRepository;
+    setTwoLineMode(preferences->getBool(kTwoLine, false));
+    const bool showBalance = preferences->getBool(kShowBalance, true);
+    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
+    const bool liability = isLiabilityAccount(account.accountType);
+    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
+    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
+    m_model->setLiabilityAccount(liability);
+    m_model->setCurrency(account.currency);
 }

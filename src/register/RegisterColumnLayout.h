@@ -3,6 +3,7 @@
 #include <QObject>
 
 class AppState;
+struct Account;
 class QPoint;
 class RegisterDelegate;
 class RegisterModel;
@@ -27,6 +28,9 @@ public:
     void showHeaderMenu(const QPoint& pos);
     // Payee over memo in one row, the Memo column hidden meanwhile.
     void setTwoLineMode(bool on);
+    // What the preferences say of the shown account's register: two-line rows,
+    // the Balance column, and how the model marks balances and amounts.
+    void applyDisplayPreferences(const Account& account);
 
 private:
     void saveColumnWidth(int column, int newSize);

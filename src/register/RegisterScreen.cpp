@@ -2,61 +2,44 @@
 
 #include "RegisterChangeWatch.h"
 #include "RegisterColumnLayout.h"
+#include "RegisterCommitNotice.h"
 #include "RegisterDelegate.h"
-#include "RegisterEntryCommit.h"
 #include "RegisterFieldWalk.h"
 #include "RegisterFigureLabels.h"
-#include "RegisterFilterDialog.h"
+#include "RegisterHeaderBar.h"
 #include "RegisterModel.h"
 #include "RegisterOpeningBanner.h"
 #include "RegisterPlace.h"
+#include "RegisterStatusLine.h"
 #include "RegisterTableView.h"
 #include "TransactionActions.h"
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
-#include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
-#include "widgets/Appearance.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ModalDialog.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <utility>
 
-namespace {
-
-const QString kMutedColor = QStringLiteral("#6E8A7E");
-
-const QString kShowBalance = QStringLiteral("registerShowBalance");
-const QString kTwoLine = QStringLiteral("registerTwoLine");
-const QString kHighlightOverdrawn = QStringLiteral("registerHighlightOverdrawn");
-
-QString colorStyle(const QString& color, const QString& extra = QString())
-{
-    return QStringLiteral("color: %1;%2").arg(color, extra);
-}
-
-} // namespace
-
 RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     : QWidget(parent)
+    , m_filter(state)
     , m_state(state)
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(24, 24, 24, 24);
-    buildHeader(outer);
+    m_header = new RegisterHeaderBar(this);
+    connect(m_header, &RegisterHeaderBar::newTransactionClicked, this, &RegisterScreen::newTransactionDialog);
+    connect(m_header, &RegisterHeaderBar::filterClicked, this, &RegisterScreen::openFilterDialog);
+    connect(m_header, &RegisterHeaderBar::reconcileClicked, this, [this] { emit reconcileRequested(m_accountId); });
+    outer->addWidget(m_header);
     m_banner = new RegisterOpeningBanner(state, this);
     connect(m_banner, &RegisterOpeningBanner::corrected, this, &RegisterScreen::reloadAfterOwnChange);
     outer->addWidget(m_banner);
@@ -88,48 +71,8 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
                     startEditingRow(current.row());
             });
     outer->addWidget(m_table, 1);
-    buildStatusLine(outer);
-}
-
-void RegisterScreen::buildHeader(QVBoxLayout* outer)
-{
-    auto* header = new QHBoxLayout;
-    header->setSpacing(16);
-    m_titleLabel = new QLabel(this);
-    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
-    applyFontRole(m_titleLabel, 5);
-    header->addWidget(m_titleLabel);
-    header->addStretch();
-    m_figures = new RegisterFigureLabels(this);
-    header->addWidget(m_figures);
-
-    m_newTransactionButton = new QPushButton(tr("&New Transaction"), this);
-    m_newTransactionButton->setObjectName(QStringLiteral("newTransactionButton"));
-    m_newTransactionButton->setFocusPolicy(Qt::ClickFocus);
-    m_newTransactionButton->setToolTip(tr("Add a transaction using the full form"));
-    applyAccentButtonStyle(m_newTransactionButton);
-    connect(m_newTransactionButton, &QPushButton::clicked, this, &RegisterScreen::newTransactionDialog);
-    header->addWidget(m_newTransactionButton);
-
-    m_filterButton = new QPushButton(this);
-    m_filterButton->setObjectName(QStringLiteral("filterButton"));
-    m_filterButton->setFocusPolicy(Qt::ClickFocus);
-    connect(m_filterButton, &QPushButton::clicked, this, &RegisterScreen::openFilterDialog);
-    header->addWidget(m_filterButton);
-    updateFilterButton();
-
-    m_reconcileButton = new QPushButton(tr("&Reconcile"), this);
-    m_reconcileButton->setObjectName(QStringLiteral("reconcileButton"));
-    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
-    connect(m_reconcileButton, &QPushButton::clicked, this, [this] { emit reconcileRequested(m_accountId); });
-    header->addWidget(m_reconcileButton);
-    outer->addLayout(header);
-
-    m_subtitleLabel = new QLabel(this);
-    m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
-    applyFontRole(m_subtitleLabel, 2);
-    m_subtitleLabel->setStyleSheet(colorStyle(kMutedColor));
-    outer->addWidget(m_subtitleLabel);
+    m_statusLine = new RegisterStatusLine(this);
+    outer->addWidget(m_statusLine);
 }
 
 void RegisterScreen::buildTable()
@@ -151,29 +94,6 @@ void RegisterScreen::buildTable()
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
 }
 
-void RegisterScreen::buildStatusLine(QVBoxLayout* outer)
-{
-    auto* bottom = new QHBoxLayout;
-    m_statusLabel = new QLabel(this);
-    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    applyFontRole(m_statusLabel, 0);
-    const QString padding = QStringLiteral(" padding: 2px 4px;");
-    m_statusLabel->setStyleSheet(colorStyle(kMutedColor, padding));
-    bottom->addWidget(m_statusLabel);
-    bottom->addStretch();
-
-    const auto keys = [](const char* sequence) {
-        return QKeySequence(QString::fromLatin1(sequence)).toString(QKeySequence::NativeText);
-    };
-    auto* hint = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
-                                .arg(keys("Ctrl+Return"), keys("Ctrl+D"), keys("Ctrl+M")),
-                            this);
-    applyFontRole(hint, 0);
-    hint->setStyleSheet(colorStyle(isDarkPalette() ? QStringLiteral("#5A7A6E") : kMutedColor, padding));
-    bottom->addWidget(hint);
-    outer->addLayout(bottom);
-}
-
 void RegisterScreen::setAccount(const QString& accountId, Rows rows)
 {
     // Whatever is typed belongs to the row of the account being left.
@@ -181,7 +101,7 @@ void RegisterScreen::setAccount(const QString& accountId, Rows rows)
     m_accountId = accountId;
     m_changes->setAccount(accountId);
     m_delegate->setAccountId(accountId);
-    m_filter = RegisterFilter::fromJson(m_state->preferencesRepository->getString(registerFilterKey(accountId)));
+    m_filter.load(accountId);
     updateFilterButton();
     m_focusEntryRowWhenLoaded = rows == Rows::Later;
     if (rows == Rows::Now) {
@@ -190,10 +110,10 @@ void RegisterScreen::setAccount(const QString& accountId, Rows rows)
         return;
     }
     if (const std::optional<Account> account = m_state->accountRepository->findById(accountId)) {
-        showHeader(*account);
-        applyDisplayPreferences(*account);
+        m_header->showAccount(*account);
+        m_columns->applyDisplayPreferences(*account);
     }
-    m_figures->clear();
+    m_header->figures()->clear();
     m_banner->hide();
     // Without an entry row nobody types into a register still on its way.
     m_model->setEntryRowVisible(false);
@@ -213,29 +133,6 @@ void RegisterScreen::reloadIfStale()
         reloadNow();
 }
 
-void RegisterScreen::showHeader(const Account& account)
-{
-    m_titleLabel->setText(account.name);
-    QString subtitle = account.institution;
-    if (!subtitle.isEmpty() && !account.accountNumberLast4.isEmpty())
-        subtitle += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
-    m_subtitleLabel->setText(subtitle);
-    m_subtitleLabel->setVisible(!subtitle.isEmpty());
-}
-
-void RegisterScreen::applyDisplayPreferences(const Account& account)
-{
-    const PreferencesRepository* preferences = m_state->preferencesRepository;
-    m_columns->setTwoLineMode(preferences->getBool(kTwoLine, false));
-    const bool showBalance = preferences->getBool(kShowBalance, true);
-    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
-    const bool liability = isLiabilityAccount(account.accountType);
-    m_model->setEmphasizeNegativeBalance(showBalance && !liability);
-    m_model->setHighlightOverdrawn(preferences->getBool(kHighlightOverdrawn, true));
-    m_model->setLiabilityAccount(liability);
-    m_model->setCurrency(account.currency);
-}
-
 void RegisterScreen::reloadNow()
 {
     if (m_accountId.isEmpty() || m_table->isEditing())
@@ -243,22 +140,22 @@ void RegisterScreen::reloadNow()
     const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
     if (!account)
         return;
-    showHeader(*account);
+    m_header->showAccount(*account);
 
     const RegisterPlace place(m_table, m_model);
     RegisterRows rows = m_state->transactionRepository->registerRows(m_accountId);
     const RegisterFigures figures = rows.figures();
     // Running balances stay those of the whole register.
-    if (m_filter.activeCount() > 0)
-        rows.removeIf([this](const RegisterRow& row) { return !m_filter.matches(row); });
+    if (m_filter.current().activeCount() > 0)
+        rows.removeIf([this](const RegisterRow& row) { return !m_filter.current().matches(row); });
 
-    applyDisplayPreferences(*account);
+    m_columns->applyDisplayPreferences(*account);
     m_model->setEntryRowVisible(true);
     m_model->setTransactions(std::move(rows));
     m_changes->markShown();
 
     m_banner->refresh(m_accountId, account->currency);
-    m_figures->showFigures(figures, isLiabilityAccount(account->accountType), account->currency);
+    m_header->figures()->showFigures(figures, isLiabilityAccount(account->accountType), account->currency);
     place.restore(m_table, m_model);
     if (std::exchange(m_focusEntryRowWhenLoaded, false))
         m_walk->focusEntryRow();
@@ -270,7 +167,7 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
     // In place only over the whole register as last shown: a filtered one lacks
     // the rows a new row's balance builds on.
     const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
-    if (m_changes->isStale() || m_filter.activeCount() > 0 || !account) {
+    if (m_changes->isStale() || m_filter.current().activeCount() > 0 || !account) {
         reload();
         return;
     }
@@ -299,7 +196,7 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
     }
     if (openingRowTouched)
         m_banner->refresh(m_accountId, account->currency);
-    m_figures->showFigures(m_model->rows().figures(), liability, account->currency);
+    m_header->figures()->showFigures(m_model->rows().figures(), liability, account->currency);
     place.restore(m_table, m_model);
     const QModelIndex current = m_table->currentIndex();
     if (current.isValid())
@@ -308,34 +205,18 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
 
 void RegisterScreen::flashStatus(const QString& text, int milliseconds)
 {
-    m_statusLabel->setText(text);
-    QTimer::singleShot(milliseconds, m_statusLabel, &QLabel::clear);
+    m_statusLine->flash(text, milliseconds);
 }
 
 void RegisterScreen::updateFilterButton()
 {
-    const int active = m_filter.activeCount();
-    m_filterButton->setText(active > 0 ? tr("Fi&lter (%1)").arg(active) : tr("Fi&lter"));
-    QFont font = m_filterButton->font();
-    font.setWeight(active > 0 ? QFont::Bold : QFont::Normal);
-    m_filterButton->setFont(font);
-    m_filterButton->setToolTip(active > 0 ? tr("Filters are applied. Click to change or clear them.")
-                                          : tr("Filter which transactions are listed"));
+    m_header->setFilterCount(m_filter.current().activeCount());
 }
 
 void RegisterScreen::openFilterDialog()
 {
-    if (m_accountId.isEmpty())
+    if (!m_filter.edit(this))
         return;
-    RegisterFilterDialog dialog(m_state, m_filter, this);
-    if (ModalDialog::exec(&dialog) != QDialog::Accepted)
-        return;
-    m_filter = dialog.filter();
-    const QString key = registerFilterKey(m_accountId);
-    if (m_filter.activeCount() > 0)
-        m_state->preferencesRepository->set(key, m_filter.toJson());
-    else
-        m_state->preferencesRepository->remove(key);
     updateFilterButton();
     reloadAfterOwnChange();
 }
@@ -377,16 +258,28 @@ void RegisterScreen::editNewRowInDialog()
     m_walk->discardOpenEditor();
     const RegisterModel::EntryAmount amount = m_model->entryAmount();
     if (!amount.empty && !amount.cents) {
-        flashAmountNotUnderstood(amount.notUnderstood);
+        showNotice(RegisterCommitNotice::of(RegisterEntryCommit::Outcome::AmountNotUnderstood, amount.notUnderstood));
         return;
     }
     const Transaction seed = m_model->entryTransaction(m_accountId);
     presentNewTransactionDialog(&seed, true);
 }
 
-void RegisterScreen::flashAmountNotUnderstood(const QString& text)
+void RegisterScreen::showNotice(const RegisterCommitNotice& notice)
 {
-    flashStatus(tr("Amount not understood: %1").arg(text), 3000);
+    switch (notice.kind) {
+    case RegisterCommitNotice::Kind::Status:
+        flashStatus(notice.text, notice.milliseconds);
+        break;
+    case RegisterCommitNotice::Kind::Error:
+        emit errorMessage(notice.text);
+        break;
+    case RegisterCommitNotice::Kind::Box:
+        MessageBox::information(this, notice.title, notice.text);
+        break;
+    case RegisterCommitNotice::Kind::None:
+        break;
+    }
 }
 
 void RegisterScreen::reloadAfterOwnChange()
@@ -447,49 +340,22 @@ void RegisterScreen::commitCurrentRow()
         edited = m_model->transactionAt(editRow);
 
     RegisterEntryCommit entry(m_state, m_accountId);
-    switch (m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); })) {
-    case RegisterEntryCommit::Outcome::Saved:
-        break;
-    case RegisterEntryCommit::Outcome::PayeeRequired:
-        flashStatus(tr("Payee is required"), 3000);
-        return;
-    case RegisterEntryCommit::Outcome::AmountRequired:
-        flashStatus(tr("Enter a payment or deposit amount"), 3000);
-        return;
-    case RegisterEntryCommit::Outcome::AmountNotUnderstood:
-        flashAmountNotUnderstood(entry.amountText());
-        return;
-    case RegisterEntryCommit::Outcome::TransferAccountNotFound:
-        flashStatus(TransactionActions::transferProblem(TransferResolution::AccountNotFound), 3000);
-        return;
-    case RegisterEntryCommit::Outcome::CurrencyMismatch:
-        emit errorMessage(TransactionActions::transferProblem(TransferResolution::CurrencyMismatch));
-        return;
-    case RegisterEntryCommit::Outcome::NotSaved:
-        flashStatus(tr("The transaction could not be saved. Please try again."), 5000);
-        return;
-    case RegisterEntryCommit::Outcome::HeldOnAccount:
-        MessageBox::information(this, tr("Opening Balance"),
-                                tr("This account's opening balance is held on the account itself.\n\n"
-                                   "Set it in the account's settings."));
-        return;
-    case RegisterEntryCommit::Outcome::OpeningBalanceRow:
+    using Outcome = RegisterEntryCommit::Outcome;
+    const Outcome outcome = m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); });
+    showNotice(RegisterCommitNotice::of(outcome, entry.amountText()));
+    if (outcome == Outcome::OpeningBalanceRow) {
         emit editAccountRequested(m_accountId);
         m_model->resetEntryBuffer();
         m_model->setEditRow(-1);
-        reload();
-        return;
-    case RegisterEntryCommit::Outcome::RowGone:
-        flashStatus(tr("This transaction was deleted meanwhile, so nothing was saved."), 5000);
-        reload();
-        return;
-    case RegisterEntryCommit::Outcome::Unchanged:
-        break;
     }
+    if (outcome == Outcome::OpeningBalanceRow || outcome == Outcome::RowGone)
+        reload();
+    if (outcome != Outcome::Saved && outcome != Outcome::Unchanged)
+        return;
 
     const Transaction& saved = entry.transaction();
     if (newRow) {
-        if (m_filter.activeCount() > 0 && !m_filter.matches(saved))
+        if (m_filter.current().activeCount() > 0 && !m_filter.current().matches(saved))
             flashStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
         // The next entry starts on the date this one was saved with.
         m_model->setEntryText(RegisterModel::NextEntryDateSlot, saved.date.toString(RegisterModel::kDateFormat));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegisterFilter.h"
+#include "RegisterFilterControl.h"
 #include "RegisterRowCommands.h"
 
 #include <QString>
@@ -8,27 +8,27 @@
 #include <QWidget>
 
 class AppState;
-struct Account;
-class QLabel;
 class QModelIndex;
-class QPushButton;
-class QVBoxLayout;
 class RegisterChangeWatch;
 class RegisterColumnLayout;
+class RegisterCommitNotice;
 class RegisterDelegate;
 class RegisterFieldWalk;
-class RegisterFigureLabels;
+class RegisterHeaderBar;
 class RegisterModel;
 class RegisterOpeningBanner;
+class RegisterStatusLine;
 class RegisterTableView;
 
 // The register of one account: a header with the account's name and its
 // Cleared, Uncleared and Balance figures, a banner offering to correct a
 // reversed opening balance, the table where transactions are typed in place,
 // and a status line. The screen routes keys, clicks and changes; the jobs are
-// its parts': the field walk (RegisterFieldWalk), the columns
-// (RegisterColumnLayout), the entry commit (RegisterEntryCommit), the row
-// commands (RegisterRowCommands) and the own-write watch (RegisterChangeWatch).
+// its parts': the header (RegisterHeaderBar), the account's filter
+// (RegisterFilterControl), the status line (RegisterStatusLine), the field walk
+// (RegisterFieldWalk), the columns (RegisterColumnLayout), the entry commit
+// (RegisterEntryCommit), the row commands (RegisterRowCommands) and the
+// own-write watch (RegisterChangeWatch).
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -83,16 +83,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildHeader(QVBoxLayout* outer);
     void buildTable();
-    void buildStatusLine(QVBoxLayout* outer);
 
     void reloadNow();
     // What the coalesced reload runs: nothing when the register shows the ledger as it stands.
     void reloadIfStale();
-    // The parts of a reload that read no row: title and institution, the display preferences.
-    void showHeader(const Account& account);
-    void applyDisplayPreferences(const Account& account);
     // A change this screen made itself shows at once: the row being edited in
     // place goes with its editor, which would otherwise hold the reload off.
     void reloadAfterOwnChange();
@@ -100,8 +95,9 @@ private:
     // RegisterChangeWatch::ownWrite: in place, keeping the current cell and the
     // scroll position, or by a reload when the register cannot place them.
     void showOwnChange(const QStringList& ids);
-    void flashAmountNotUnderstood(const QString& text);
+    void showNotice(const RegisterCommitNotice& notice);
 
+    // The filter button follows the account's filter; an accepted dialog reloads.
     void updateFilterButton();
     void openFilterDialog();
 
@@ -110,17 +106,12 @@ private:
     void onCellClicked(const QModelIndex& index);
     void onCellDoubleClicked(const QModelIndex& index);
 
-    RegisterFilter m_filter;
+    RegisterFilterControl m_filter;
     AppState* m_state;
     QString m_accountId;
-    QLabel* m_titleLabel = nullptr;
-    RegisterFigureLabels* m_figures = nullptr;
-    QLabel* m_subtitleLabel = nullptr;
-    QLabel* m_statusLabel = nullptr;
-    QPushButton* m_newTransactionButton = nullptr;
+    RegisterHeaderBar* m_header = nullptr;
+    RegisterStatusLine* m_statusLine = nullptr;
     RegisterOpeningBanner* m_banner = nullptr;
-    QPushButton* m_reconcileButton = nullptr;
-    QPushButton* m_filterButton = nullptr;
     RegisterTableView* m_table = nullptr;
     RegisterModel* m_model = nullptr;
     RegisterDelegate* m_delegate = nullptr;

@@ -1,0 +1,43 @@
+#include "RegisterCommitNotice.h"
+
+#include "TransactionActions.h"
+
+namespace {
+
+RegisterCommitNotice status(const QString& text, int milliseconds)
+{
+    return {RegisterCommitNotice::Kind::Status, QString(), text, milliseconds};
+}
+
+} // namespace
+
+RegisterCommitNotice RegisterCommitNotice::of(RegisterEntryCommit::Outcome outcome, const QString& amountText)
+{
+    using Outcome = RegisterEntryCommit::Outcome;
+    switch (outcome) {
+    case Outcome::PayeeRequired:
+        return status(tr("Payee is required"), 3000);
+    case Outcome::AmountRequired:
+        return status(tr("Enter a payment or deposit amount"), 3000);
+    case Outcome::AmountNotUnderstood:
+        return status(tr("Amount not understood: %1").arg(amountText), 3000);
+    case Outcome::TransferAccountNotFound:
+        return status(TransactionActions::transferProblem(TransferResolution::AccountNotFound), 3000);
+    case Outcome::CurrencyMismatch:
+        return {Kind::Error, QString(), TransactionActions::transferProblem(TransferResolution::CurrencyMismatch), 0};
+    case Outcome::NotSaved:
+        return status(tr("The transaction could not be saved. Please try again."), 5000);
+    case Outcome::HeldOnAccount:
+        return {Kind::Box, tr("Opening Balance"),
+                tr("This account's opening balance is held on the account itself.\n\n"
+                   "Set it in the account's settings."),
+                0};
+    case Outcome::RowGone:
+        return status(tr("This transaction was deleted meanwhile, so nothing was saved."), 5000);
+    case Outcome::Saved:
+    case Outcome::OpeningBalanceRow:
+    case Outcome::Unchanged:
+        break;
+    }
+    return {};
+}
