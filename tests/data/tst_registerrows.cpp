@@ -382,6 +382,11 @@ void TestRegisterRows::balanceModes()
         // The one-query form for the account list agrees with the one-account form.
         QCOMPARE(m->repo.balances(mode), balances);
         QCOMPARE(m->repo.balance(kChecking, mode), balances.value(kChecking));
+        // So does the form for some accounts: a closed or unknown one has none.
+        QCOMPARE(m->repo.balances({kSavings, kChecking}, mode), balances);
+        QCOMPARE(m->repo.balances({QStringLiteral("closed"), kChecking, QStringLiteral("nowhere")}, mode),
+                 Balances({{kChecking, balances.value(kChecking)}}));
+        QCOMPARE(m->repo.balances(QStringList(), mode), Balances());
         QCOMPARE(balanceModeFromText(balanceModeText(mode)), mode);
     }
     QCOMPARE(balanceModeFromText(QStringLiteral("Cleared")), BalanceMode::Current);
