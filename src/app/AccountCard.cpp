@@ -25,6 +25,9 @@ QColor plainTextColor()
 
 AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, QWidget* parent)
     : QWidget(parent)
+    , m_type(account.accountType)
+    , m_currency(account.currency)
+    , m_balanceLabel(new QLabel)
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 8, 8, 8);
@@ -54,7 +57,9 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     name->setToolTip(account.name);
     name->setFullText(account.name);
     firstLine->addWidget(name, 1);
-    firstLine->addWidget(makeBalanceLabel(account, balance), 0);
+    m_balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
+    setBalance(balance);
+    firstLine->addWidget(m_balanceLabel, 0);
 
     auto* detail = new QLabel(detailLine(account));
     detail->setObjectName(QStringLiteral("detailLabel"));
@@ -67,26 +72,30 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     layout->addLayout(text, 1);
 }
 
-QLabel* AccountCard::makeBalanceLabel(const Account& account, std::optional<qint64> balance)
+void AccountCard::setBalance(std::optional<qint64> balance)
 {
-    auto* label = new QLabel;
-    label->setObjectName(QStringLiteral("balanceLabel"));
-    if (!balance)
-        return label;
-    const bool liability = isLiabilityAccount(account.accountType);
+    QLabel* label = m_balanceLabel;
+    if (!balance) {
+        label->clear();
+        return;
+    }
+    if (label->text().isEmpty()) {
+        applyFontRole(label, 7);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    }
+    const bool liability = isLiabilityAccount(m_type);
     const qint64 shown = liability ? -*balance : *balance;
-    label->setText(formatMoneySigned(*balance, liability, account.currency));
-    applyFontRole(label, 7);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setText(formatMoneySigned(*balance, liability, m_currency));
     QColor color = positiveAmountColor();
     if (shown < 0)
         color = negativeAmountColor();
     else if (liability)
         color = plainTextColor();
-    label->setStyleSheet(colorStyle(color));
-    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // A new style sheet restyles the label: only when the colour changes.
+    if (const QString style = colorStyle(color); style != label->styleSheet())
+        label->setStyleSheet(style);
     label->setMinimumWidth(QFontMetrics(monospaceFont()).horizontalAdvance(label->text()) + 4);
-    return label;
 }
 
 QChar AccountCard::typeGlyph(AccountType type)

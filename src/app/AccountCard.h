@@ -19,11 +19,16 @@ public:
     // Without one (not read yet) the balance is blank.
     AccountCard(const Account& account, std::optional<qint64> balance, QWidget* parent = nullptr);
 
+    // Shows another balance of the same account, as the constructor would.
+    void setBalance(std::optional<qint64> balance);
+
     // The Material Icons character of a type, and its name for the detail line.
     static QChar typeGlyph(AccountType type);
     static QString typeName(AccountType type);
     static QString detailLine(const Account& account);
 
 private:
-    QLabel* makeBalanceLabel(const Account& account, std::optional<qint64> balance);
+    AccountType m_type;
+    Currency m_currency;
+    QLabel* m_balanceLabel;
 };

@@ -3,6 +3,7 @@
 #include "AccountCard.h"
 #include "data/AccountRepository.h"
 #include "data/BalanceMode.h"
+#include "data/Database.h"
 #include "data/Money.h"
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
@@ -14,6 +15,8 @@
 #include <QListWidget>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -51,8 +54,20 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
     , m_list(new QListWidget(this))
     , m_summaryLabel(new QLabel(this))
     , m_rebuilder(
-          new LedgerWatch(state, LedgerPart::Accounts | LedgerPart::Transactions, [this] { rebuildNow(); }, this))
+          new LedgerWatch(state, LedgerPart::Accounts | LedgerPart::Transactions, [this] { followLedger(); }, this))
 {
+    // The watch says when to follow the ledger; these say how much of it changed.
+    connect(state->transactionRepository, &TransactionRepository::transactionsChanged, this,
+            [this](const QString& accountId) {
+                if (accountId.isEmpty())
+                    m_rebuildNeeded = true;
+                else if (!m_changedAccounts.contains(accountId))
+                    m_changedAccounts.append(accountId);
+            });
+    const auto rebuildNeeded = [this] { m_rebuildNeeded = true; };
+    connect(state->accountRepository, &AccountRepository::accountsChanged, this, rebuildNeeded);
+    connect(state->database, &Database::ledgerReset, this, rebuildNeeded);
+
     setObjectName(QStringLiteral("accountListPanel"));
     setMinimumWidth(260);
     setMaximumWidth(500);
@@ -93,6 +108,7 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
 
 void AccountListPanel::rebuild(Balances balances)
 {
+    m_rebuildNeeded = true;
     if (balances == Balances::Later)
         rebuildNow(balances);
     else if (m_rebuilder->isPending())
@@ -103,42 +119,77 @@ void AccountListPanel::rebuild(Balances balances)
 
 void AccountListPanel::requestRebuild()
 {
+    m_rebuildNeeded = true;
     m_rebuilder->request();
+}
+
+void AccountListPanel::followLedger()
+{
+    // Nothing recorded means a change these signals do not name: rebuild.
+    if (m_rebuildNeeded || !m_balancesShown || m_changedAccounts.isEmpty())
+        rebuildNow();
+    else
+        refreshBalances(std::exchange(m_changedAccounts, {}));
+}
+
+void AccountListPanel::refreshBalances(const QStringList& accountIds)
+{
+    const QHash<QString, qint64> read = m_state->transactionRepository->balances(accountIds, m_mode);
+    for (int row = 0; row < m_list->count(); ++row) {
+        const QString id = accountIdOf(m_list->item(row));
+        const auto balance = read.constFind(id);
+        if (balance == read.cend())
+            continue;
+        m_balances.insert(id, *balance);
+        if (auto* card = qobject_cast<AccountCard*>(m_list->itemWidget(m_list->item(row))))
+            card->setBalance(*balance);
+    }
+    showTotals();
+    emit rebuilt(int(m_accounts.size()));
+}
+
+void AccountListPanel::showTotals()
+{
+    QList<CurrencyAmount> totals;
+    // The stored balance: what is owed subtracts from the total.
+    for (const Account& account : std::as_const(m_accounts))
+        totals.append({account.currency, m_balances.value(account.id)});
+    if (m_accounts.isEmpty())
+        m_summaryLabel->setText(tr("No accounts"));
+    else if (m_balancesShown)
+        m_summaryLabel->setText(formatMoneyTotals(sumByCurrency(totals), balanceLabel(m_mode)));
+    else
+        m_summaryLabel->clear();
 }
 
 void AccountListPanel::rebuildNow(Balances read)
 {
-    const QList<Account> accounts = m_state->accountRepository->listActive();
-    const BalanceMode mode = dashboardBalanceMode(*m_state->preferencesRepository);
-    QHash<QString, qint64> balances;
-    if (read == Balances::Now)
-        balances = m_state->transactionRepository->balances(mode);
+    m_rebuildNeeded = false;
+    m_changedAccounts.clear();
+    m_accounts = m_state->accountRepository->listActive();
+    m_mode = dashboardBalanceMode(*m_state->preferencesRepository);
+    m_balancesShown = read == Balances::Now;
+    m_balances.clear();
+    if (m_balancesShown)
+        m_balances = m_state->transactionRepository->balances(m_mode);
 
     m_list->clear();
     const int width = m_list->viewport()->width();
-    QList<CurrencyAmount> totals;
-    for (const Account& account : accounts) {
-        const qint64 balance = balances.value(account.id);
-        auto* card = new AccountCard(account, read == Balances::Now ? std::optional(balance) : std::nullopt);
+    for (const Account& account : std::as_const(m_accounts)) {
+        const qint64 balance = m_balances.value(account.id);
+        auto* card = new AccountCard(account, m_balancesShown ? std::optional(balance) : std::nullopt);
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
         // The items' style sheet pads them 7 pixels above and below: less room clips the name's descenders.
         item->setSizeHint(QSize(width, card->sizeHint().height() + kItemVerticalPadding));
         m_list->insertItem(m_list->count(), item);
         m_list->setItemWidget(item, card);
-        // The stored balance: what is owed subtracts from the total.
-        totals.append({account.currency, balance});
     }
 
     rebuildShortcuts();
-    if (accounts.isEmpty())
-        m_summaryLabel->setText(tr("No accounts"));
-    else if (read == Balances::Now)
-        m_summaryLabel->setText(formatMoneyTotals(sumByCurrency(totals), balanceLabel(mode)));
-    else
-        m_summaryLabel->clear();
+    showTotals();
     setCurrentAccount(m_state->currentAccountId);
-    emit rebuilt(int(accounts.size()));
+    emit rebuilt(int(m_accounts.size()));
 }
 
 void AccountListPanel::setCurrentAccount(const QString& accountId)

@@ -68,6 +68,10 @@ Application::Application(int& argc, char** argv)
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/icons/app_icon.png"), QSize(256, 256));
     setWindowIcon(icon);
+    // Added once the system's fonts are in: added before, the icon font would
+    // give way to a system copy of its family, which Debian also ships as WOFF2,
+    // several milliseconds of every start to unpack.
+    QFontDatabase::families();
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 

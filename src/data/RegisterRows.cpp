@@ -85,8 +85,13 @@ RegisterRows::Entry RegisterRows::entryOf(const Row& row, TextIndex textIndex)
 
 void RegisterRows::append(const RegisterRow& row)
 {
-    Entry entry = entryOf(row, [this](const QString& text) { return addText(text); });
+    appendEntry(entryOf(row, [this](const QString& text) { return addText(text); }));
+}
+
+void RegisterRows::appendEntry(Entry entry)
+{
     entry.order = static_cast<quint32>(m_entries.size());
+    m_withoutId += hasNoId(entry);
     m_entries.append(entry);
 }
 
@@ -194,8 +199,12 @@ void RegisterRows::reorder(const std::vector<int>& indices)
 
 bool RegisterRows::hasOpeningLine() const
 {
-    return std::any_of(m_entries.cbegin(), m_entries.cend(),
-                       [](const Entry& entry) { return entry.idText == 0 && entry.uuid == QUuid(); });
+    return m_withoutId > 0;
+}
+
+qsizetype RegisterRows::countWithoutId(const QList<Entry>& entries)
+{
+    return std::count_if(entries.cbegin(), entries.cend(), &hasNoId);
 }
 
 std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsizetype replacing) const
@@ -231,6 +240,7 @@ std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsize
 void RegisterRows::removeFromLedger(qsizetype i)
 {
     const Entry removed = m_entries.takeAt(i);
+    m_withoutId -= hasNoId(removed);
     for (Entry& entry : m_entries) {
         if (entry.order > removed.order)
             entry.runningBalance -= removed.amount;
@@ -254,6 +264,7 @@ void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quin
     // Without an opening line the account starts from nothing.
     inserted.order = place;
     inserted.runningBalance = before + fresh.amount;
+    m_withoutId += hasNoId(inserted);
     m_entries.insert(at, inserted);
 }
 
@@ -278,9 +289,7 @@ quint32 RegisterRows::Filler::intern(QByteArrayView utf8)
 
 void RegisterRows::Filler::append(const Utf8Row& row)
 {
-    Entry entry = entryOf(row, [this](QByteArrayView text) { return intern(text); });
-    entry.order = static_cast<quint32>(m_rows.m_entries.size());
-    m_rows.m_entries.append(entry);
+    m_rows.appendEntry(entryOf(row, [this](QByteArrayView text) { return intern(text); }));
 }
 
 qint64 RegisterRows::createdOrderOf(QByteArrayView utf8)

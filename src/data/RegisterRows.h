@@ -112,6 +112,7 @@ public:
                 kept.append(m_entries.at(i));
         }
         m_entries = std::move(kept);
+        m_withoutId = countWithoutId(m_entries);
     }
 
     // The ledger operations, for a register read whole in the ledger's order
@@ -183,9 +184,15 @@ private:
     template <typename Row, typename TextIndex>
     static Entry entryOf(const Row& row, TextIndex textIndex);
     quint32 addText(const QString& text);
+    void appendEntry(Entry entry);
     static quint8 flagsOf(bool cleared, bool reconciled, bool isSplit);
+    static bool hasNoId(const Entry& entry) { return entry.idText == 0 && entry.uuid.isNull(); }
+    static qsizetype countWithoutId(const QList<Entry>& entries);
 
     QList<Entry> m_entries;
+    // Rows without an id (the opening line): kept so, since the ledger
+    // operations ask before each change and a scan of a big register is not free.
+    qsizetype m_withoutId = 0;
     // Index 0 is the empty text.
     QStringList m_texts{QString()};
 };

@@ -594,14 +594,41 @@ qint64 TransactionRepository::balance(const QString& accountId, BalanceMode mode
 
 QHash<QString, qint64> TransactionRepository::balances(BalanceMode mode) const
 {
+    return readBalances(mode, nullptr);
+}
+
+QHash<QString, qint64> TransactionRepository::balances(const QStringList& accountIds, BalanceMode mode) const
+{
+    if (accountIds.isEmpty())
+        return {};
+    return readBalances(mode, &accountIds);
+}
+
+QHash<QString, qint64> TransactionRepository::readBalances(BalanceMode mode, const QStringList* accountIds) const
+{
+    QString onlyRows;
+    QString onlyAccounts;
+    if (accountIds) {
+        const QString marks = QStringList(accountIds->size(), QStringLiteral("?")).join(QStringLiteral(", "));
+        onlyRows = QStringLiteral(" AND account_id IN (%1)").arg(marks);
+        onlyAccounts = QStringLiteral(" AND a.id IN (%1)").arg(marks);
+    }
     QSqlQuery query(m_database->database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT a.id, a.starting_balance + COALESCE(s.total, 0) FROM accounts a "
                                  "LEFT JOIN (SELECT account_id, SUM(amount) AS total FROM transactions "
-                                 "WHERE deleted_at IS NULL%1 GROUP BY account_id) s ON s.account_id = a.id "
-                                 "WHERE a.deleted_at IS NULL")
-                      .arg(balanceCondition(mode)));
+                                 "WHERE deleted_at IS NULL%1%2 GROUP BY account_id) s ON s.account_id = a.id "
+                                 "WHERE a.deleted_at IS NULL%3")
+                      .arg(onlyRows, balanceCondition(mode), onlyAccounts));
+    const auto bindIds = [&] {
+        for (const QString& id : *accountIds)
+            query.addBindValue(id);
+    };
+    if (accountIds)
+        bindIds();
     bindBalanceCondition(query, mode);
+    if (accountIds)
+        bindIds();
     QHash<QString, qint64> result;
     if (!query.exec())
         return result;

@@ -8,6 +8,8 @@
 #include "data/Identifiers.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
+#include "data/TransactionWriter.h"
+#include "data/TransferService.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "services/ImportService.h"
@@ -41,6 +43,7 @@ private slots:
     void wholePathAgainstTheFakeServices();
     void signedOutCardsTotalsAndPostings();
     void editDeleteAndShareAccounts();
+    void balancesOfTheAccountsWritten();
 };
 
 void TestMainWindow::startPage_data()
@@ -291,6 +294,78 @@ void TestMainWindow::signedOutCardsTotalsAndPostings()
     QCOMPARE(world.state->importService->importCsv(csv.fileName(), accounts.at(3).id, {}).imported, 1);
     QCOMPARE(duringImport, QList<qint64>{1000 + 1800});
     QCOMPARE(world.balance(checking), 300 + 1800);
+}
+
+// A write to some accounts' transactions reads their balances again into the
+// cards the list has, in the mode shown, and the totals follow; any other
+// change of the ledger makes the cards anew.
+void TestMainWindow::balancesOfTheAccountsWritten()
+{
+    WindowWorld world(Start::SignedOut);
+    const Account checking = world.addAccount(QStringLiteral("Checking"));
+    Account savings = world.addAccount(QStringLiteral("Savings"));
+    const Account visa = world.addAccount(QStringLiteral("Visa"), Currency::USD, AccountType::CreditCard);
+    Transaction pay = world.addTransaction(checking.id, QStringLiteral("Pay"), 100000);
+    Transaction fuel = world.addTransaction(visa.id, QStringLiteral("Fuel"), -4000);
+    world.state->setCurrentAccountId(checking.id);
+    MainWindow* window = world.open();
+    const auto cardWidgets = [&world] {
+        QList<QWidget*> cards;
+        for (int row = 0; row < world.list()->count(); ++row)
+            cards.append(world.list()->itemWidget(world.list()->item(row)));
+        return cards;
+    };
+    const QList<QWidget*> firstCards = cardWidgets();
+    QSignalSpy followed(child<QWidget>(window, "accountListPanel"), SIGNAL(rebuilt(int)));
+    // Name and balance per card, the totals, whether the cards are those first made, and the turns followed.
+    const auto shown = [&] {
+        QStringList cards;
+        for (const QString& card : world.cards())
+            cards.append(card.section('|', 0, 2));
+        return QVariantList({cards, world.text("summaryLabel"), cardWidgets() == firstCards, int(followed.count())});
+    };
+
+    TransactionWriter* writer = world.state->transactionWriter;
+    Transaction bakery = pay;
+    std::tie(bakery.id, bakery.payee, bakery.amount) = std::tuple(newId(), QStringLiteral("Bakery"), -1250);
+    Transaction toSavings = bakery;
+    std::tie(toSavings.id, toSavings.payee, toSavings.amount) = std::tuple(newId(), QStringLiteral("Savings"), -20000);
+    Transaction intoSavings = world.state->transferService->buildCounterpart(toSavings, savings.id);
+    const QString green = QStringLiteral("color: #2e7d32;"), plain = QStringLiteral("color: #12211b;");
+    using Step = std::tuple<const char*, std::function<bool()>, QStringList, QString>;
+    const QList<Step> steps{
+        {"a row of one account", [&] { return writer->insert(bakery); },
+         {"Checking|$987.50|" + green, "Savings|$0.00|" + green, "Visa|$40.00|" + plain}, "Total: $947.50"},
+        {"a transfer, both accounts", [&] { return writer->insertTransfer(intoSavings, toSavings); },
+         {"Checking|$787.50|" + green, "Savings|$200.00|" + green, "Visa|$40.00|" + plain}, "Total: $947.50"},
+        {"a transfer deleted, both legs", [&] { return writer->remove(toSavings); },
+         {"Checking|$987.50|" + green, "Savings|$0.00|" + green, "Visa|$40.00|" + plain}, "Total: $947.50"},
+        {"an edit", [&] {
+             fuel.amount = -6000;
+             return writer->update(fuel, {});
+         },
+         {"Checking|$987.50|" + green, "Savings|$0.00|" + green, "Visa|$60.00|" + plain}, "Total: $927.50"},
+    };
+    int turns = 0;
+    for (const auto& [what, write, cards, totals] : steps) {
+        QVERIFY2(write(), what);
+        const QVariantList expected{cards, totals, true, ++turns};
+        QTRY_COMPARE(shown(), expected);
+    }
+
+    // In the cleared mode the cards are made anew; a write reads the cleared balance.
+    world.state->preferencesRepository->set(QStringLiteral("dashboardBalanceMode"), QStringLiteral("cleared"));
+    turns += 2;
+    QTRY_COMPARE(shown().at(3).toInt(), turns - 1);
+    QVERIFY(writer->toggleCleared(pay));
+    const QVariantList cleared{
+        QStringList({"Checking|$1,000.00|" + green, "Savings|$0.00|" + green, "Visa|$0.00|" + plain}),
+        "Cleared: $1,000.00", false, turns};
+    QTRY_COMPARE(shown(), cleared);
+    // A renamed account is a change of the accounts: the whole list again.
+    savings.name = QStringLiteral("Rainy Day");
+    QVERIFY(world.state->accountRepository->update(savings));
+    QTRY_COMPARE(shown().at(0).toStringList().at(1), "Rainy Day|$0.00|" + green);
 }
 
 void TestMainWindow::editDeleteAndShareAccounts()

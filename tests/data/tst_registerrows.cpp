@@ -283,6 +283,17 @@ void TestRegisterRows::compactRowsReadBack()
     QCOMPARE(rows.indexOf(id), id.isEmpty() ? -1 : 1);
     QCOMPARE(rows.hasId(1), !id.isEmpty());
     QCOMPARE(rows.hasOpeningLine(), id.isEmpty());
+    // The opening line is known through the changes that take it out and put it back.
+    RegisterRows changed = rows;
+    const RegisterRow second = changed.at(1);
+    QList<bool> opening{changed.hasOpeningLine()};
+    changed.removeFromLedger(1);
+    opening.append(changed.hasOpeningLine());
+    changed.insertIntoLedger(1, second, 1);
+    opening.append(changed.hasOpeningLine());
+    changed.removeIf([&id](const RegisterRow& row) { return row.id == id; });
+    opening.append(changed.hasOpeningLine());
+    QCOMPARE(opening, QList<bool>({id.isEmpty(), false, id.isEmpty(), false}));
     // The id is text only when it is no UUID: one text more than the same rows with a UUID hold.
     const RegisterRows withUuid(QList<RegisterRow>{given.at(0), given.at(0), given.at(2)});
     QCOMPARE(rows.textCount() - withUuid.textCount(), asUuid || id.isEmpty() ? 2 : 3);
@@ -421,6 +432,11 @@ void TestRegisterRows::balanceModes()
         // The one-query form for the account list agrees with the one-account form.
         QCOMPARE(m->repo.balances(mode), balances);
         QCOMPARE(m->repo.balance(kChecking, mode), balances.value(kChecking));
+        // So does the form for some accounts: a closed or unknown one has none.
+        QCOMPARE(m->repo.balances({kSavings, kChecking}, mode), balances);
+        QCOMPARE(m->repo.balances({QStringLiteral("closed"), kChecking, QStringLiteral("nowhere")}, mode),
+                 Balances({{kChecking, balances.value(kChecking)}}));
+        QCOMPARE(m->repo.balances(QStringList(), mode), Balances());
         QCOMPARE(balanceModeFromText(balanceModeText(mode)), mode);
     }
     QCOMPARE(balanceModeFromText(QStringLiteral("Cleared")), BalanceMode::Current);
