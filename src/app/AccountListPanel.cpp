@@ -259,7 +259,8 @@ QString AccountListPanel::listStyleSheet() const
                           "background: transparent;}")
         .arg(colorName("#152420", "#EDF3EF"), colorName("#8FAF9F", "#4A6358"), colorName("#1E3530", "#E2EDE7"),
              colorName("#FFFFFF", "#12211B"), colorName("#26574A", "#D2E5DC"), colorName("#5A7A6E", "#6E8A7E"),
-             QString::number(scaledAppFont().pointSize()));
+             QString::number(scaledAppFont().pointSize()))
+        + AccountCard::labelStyleSheet();
 }
 
 QString AccountListPanel::summaryStyleSheet() const

@@ -225,6 +225,14 @@ void TestMainWindow::cardTextColours()
     }
     QCOMPARE(drawn, QStringList({"iconLabel drawn", "nameLabel drawn", "detailLabel drawn", "balanceLabel drawn",
                                  "iconLabel drawn", "nameLabel drawn", "detailLabel drawn", "balanceLabel drawn"}));
+
+    // A new accent colours the icons; a dark theme the names and details.
+    const auto card = [&world] { return world.list()->itemWidget(world.list()->item(1)); };
+    world.state->themeManager->setAccentColor(QColor(QStringLiteral("#8e24aa")));
+    QTRY_VERIFY(card() && drawsIn(child<QLabel>(card(), "iconLabel"), QColor(QStringLiteral("#8e24aa"))));
+    world.state->themeManager->setTheme(ThemeManager::Dark);
+    QTRY_VERIFY(card() && drawsIn(child<QLabel>(card(), "nameLabel"), QColor(QStringLiteral("#FFFFFF"))));
+    QVERIFY(drawsIn(child<QLabel>(card(), "detailLabel"), QColor(QStringLiteral("#8FAF9F"))));
     Q_UNUSED(window);
 }
 
