@@ -177,7 +177,9 @@ void AccountListPanel::rebuildNow(Balances read)
     const int width = m_list->viewport()->width();
     for (const Account& account : std::as_const(m_accounts)) {
         const qint64 balance = m_balances.value(account.id);
-        auto* card = new AccountCard(account, m_balancesShown ? std::optional(balance) : std::nullopt);
+        // Built in the list: moved there once built, each card would be styled twice.
+        auto* card = new AccountCard(account, m_balancesShown ? std::optional(balance) : std::nullopt,
+                                     m_list->viewport());
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
         // The items' style sheet pads them 7 pixels above and below: less room clips the name's descenders.
