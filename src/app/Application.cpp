@@ -50,18 +50,9 @@ FeedbackSettings feedbackSettings()
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
-{
+{ 
     if (qEnvironmentVariableIsEmpty("VELLUMRY_VERBOSE"))
         qInstallMessageHandler(quietMessageHandler);
-
-    // Reading the system's fonts is most of a start before the first paint:
-    // it runs while the ledger opens. The icon font is added once they are
-    // in: added before, it would give way to a system copy of its family,
-    // which Debian also ships as WOFF2, several milliseconds to unpack.
-    m_fontLoader = std::thread([] {
-        QFontDatabase::families();
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
-    });
 
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         setStyle(new AppStyle(fusion));
@@ -74,18 +65,14 @@ Application::Application(int& argc, char** argv)
     installTranslators();
 
     setWindowIcon(appIcon());
+    // Added once the system's fonts are in: added before, the icon font would
+    // give way to a system copy of its family, which Debian also ships as WOFF2,
+    // several milliseconds of every start to unpack.
+    QFontDatabase::families();
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 
-Application::~Application()
-{
-    waitForFonts();
-}
-
-void Application::waitForFonts()
-{
-    if (m_fontLoader.joinable())
-        m_fontLoader.join();
-}
+Application::~Application() = default;
 
 void Application::removeTranslators()
 {
@@ -160,9 +147,7 @@ int Application::run()
 {
     m_appState = new AppState(this);
 
-    const bool initialized = m_appState->initialize();
-    waitForFonts();
-    if (!initialized) {
+    if (!m_appState->initialize()) {
         MessageBox::critical(nullptr, tr("Database Error"),
                              tr("Failed to initialize the database.\n\nData directory: %1\n\n"
                                 "Please check file permissions and try again.")

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QUrl>
 
-#include <thread>
-
 class AppState;
 class MainWindow;
 class QTranslator;
@@ -32,9 +30,6 @@ public:
 
     // Start-up; the result is the process exit code.
     int run();
-    // The fonts are read on a thread of their own from construction on: what
-    // builds widgets without run() waits for them first.
-    void waitForFonts();
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -65,5 +60,4 @@ private:
     MainWindow* m_mainWindow = nullptr;
     QTranslator* m_qtTranslator = nullptr;
     QTranslator* m_appTranslator = nullptr;
-    std::thread m_fontLoader;
 };

@@ -34,7 +34,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     Application app(argc, argv);
-    app.waitForFonts();
     writeUiLanguage(QStringLiteral("en"));
     app.installTranslators();
     Clock::setFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 0), QTimeZone::utc()));
