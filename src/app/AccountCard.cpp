@@ -40,7 +40,6 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     QFont iconFont(QStringLiteral("Material Icons"));
     iconFont.setPixelSize(22);
     icon->setFont(iconFont);
-    icon->setStyleSheet(colorStyle(effectiveAccentColor()));
     layout->addWidget(icon, 0, Qt::AlignVCenter);
 
     auto* text = new QVBoxLayout;
@@ -53,7 +52,6 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     name->setObjectName(QStringLiteral("nameLabel"));
     applyFontRole(name, 1);
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    name->setStyleSheet(colorStyle(plainTextColor()));
     name->setToolTip(account.name);
     name->setFullText(account.name);
     firstLine->addWidget(name, 1);
@@ -64,8 +62,6 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     auto* detail = new QLabel(detailLine(account));
     detail->setObjectName(QStringLiteral("detailLabel"));
     applyFontRole(detail, 2);
-    detail->setStyleSheet(QStringLiteral("color: %1;").arg(isDarkPalette() ? QStringLiteral("#8FAF9F")
-                                                                           : QStringLiteral("#4A6358")));
 
     text->addLayout(firstLine);
     text->addWidget(detail);
@@ -96,6 +92,14 @@ void AccountCard::setBalance(std::optional<qint64> balance)
     if (const QString style = colorStyle(color); style != label->styleSheet())
         label->setStyleSheet(style);
     label->setMinimumWidth(QFontMetrics(monospaceFont()).horizontalAdvance(label->text()) + 4);
+}
+
+QString AccountCard::labelStyleSheet()
+{
+    return QStringLiteral("QLabel#iconLabel { color: %1; } QLabel#nameLabel { color: %2; } "
+                          "QLabel#detailLabel { color: %3; }")
+        .arg(effectiveAccentColor().name(), plainTextColor().name(),
+             isDarkPalette() ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
 }
 
 QChar AccountCard::typeGlyph(AccountType type)

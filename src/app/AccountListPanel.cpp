@@ -177,7 +177,9 @@ void AccountListPanel::rebuildNow(Balances read)
     const int width = m_list->viewport()->width();
     for (const Account& account : std::as_const(m_accounts)) {
         const qint64 balance = m_balances.value(account.id);
-        auto* card = new AccountCard(account, m_balancesShown ? std::optional(balance) : std::nullopt);
+        // Built in the list: moved there once built, each card would be styled twice.
+        auto* card = new AccountCard(account, m_balancesShown ? std::optional(balance) : std::nullopt,
+                                     m_list->viewport());
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
         // The items' style sheet pads them 7 pixels above and below: less room clips the name's descenders.
@@ -259,7 +261,8 @@ QString AccountListPanel::listStyleSheet() const
                           "background: transparent;}")
         .arg(colorName("#152420", "#EDF3EF"), colorName("#8FAF9F", "#4A6358"), colorName("#1E3530", "#E2EDE7"),
              colorName("#FFFFFF", "#12211B"), colorName("#26574A", "#D2E5DC"), colorName("#5A7A6E", "#6E8A7E"),
-             QString::number(scaledAppFont().pointSize()));
+             QString::number(scaledAppFont().pointSize()))
+        + AccountCard::labelStyleSheet();
 }
 
 QString AccountListPanel::summaryStyleSheet() const

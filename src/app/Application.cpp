@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "AppIcon.h"
 #include "state/AppPaths.h"
 #include "state/AppState.h"
 #include "AppStyle.h"
@@ -15,7 +16,6 @@
 #include "widgets/ThemeManager.h"
 
 #include <QFontDatabase>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -50,7 +50,7 @@ FeedbackSettings feedbackSettings()
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
-{
+{ 
     if (qEnvironmentVariableIsEmpty("VELLUMRY_VERBOSE"))
         qInstallMessageHandler(quietMessageHandler);
 
@@ -64,10 +64,7 @@ Application::Application(int& argc, char** argv)
 
     installTranslators();
 
-    // Its size given, the icon is decoded when first drawn, not at start.
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/icons/app_icon.png"), QSize(256, 256));
-    setWindowIcon(icon);
+    setWindowIcon(appIcon());
     // Added once the system's fonts are in: added before, the icon font would
     // give way to a system copy of its family, which Debian also ships as WOFF2,
     // several milliseconds of every start to unpack.

@@ -70,22 +70,9 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     connect(state->preferencesRepository, &PreferencesRepository::changed, this,
             &MainWindow::applyPreferenceChange);
 
-    m_welcomeScreen = new WelcomeScreen(state);
-    m_welcomeScreen->setObjectName(QStringLiteral("welcomeScreen"));
-    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, m_accountActions,
-            &AccountActions::showNewAccountDialog);
-    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, state->accountClient->authClient(),
-            &OrvaAccount::AuthClient::login);
-    m_emptyStatePage = new EmptyStatePage;
-    m_emptyStatePage->setObjectName(QStringLiteral("emptyStatePage"));
-    connect(m_emptyStatePage, &EmptyStatePage::createAccountRequested, m_accountActions,
-            &AccountActions::showNewAccountDialog);
-
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
-    m_pageStack->addWidget(m_welcomeScreen);
     m_pageStack->addWidget(m_registerScreen);
-    m_pageStack->addWidget(m_emptyStatePage);
 
     setupAccountList();
 
@@ -114,6 +101,34 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
         if (m_state->currentAccountId.isEmpty())
             restoreCurrentAccount();
     });
+}
+
+WelcomeScreen* MainWindow::welcomeScreen()
+{
+    if (m_welcomeScreen)
+        return m_welcomeScreen;
+    m_welcomeScreen = new WelcomeScreen(m_state);
+    m_welcomeScreen->setObjectName(QStringLiteral("welcomeScreen"));
+    m_welcomeScreen->setReturningUser(
+        !isSignedIn() && QSettings().value(QLatin1String(kSignedInBeforeKey), false).toBool());
+    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, m_accountActions,
+            &AccountActions::showNewAccountDialog);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, m_state->accountClient->authClient(),
+            &OrvaAccount::AuthClient::login);
+    m_pageStack->addWidget(m_welcomeScreen);
+    return m_welcomeScreen;
+}
+
+EmptyStatePage* MainWindow::emptyStatePage()
+{
+    if (m_emptyStatePage)
+        return m_emptyStatePage;
+    m_emptyStatePage = new EmptyStatePage;
+    m_emptyStatePage->setObjectName(QStringLiteral("emptyStatePage"));
+    connect(m_emptyStatePage, &EmptyStatePage::createAccountRequested, m_accountActions,
+            &AccountActions::showNewAccountDialog);
+    m_pageStack->addWidget(m_emptyStatePage);
+    return m_emptyStatePage;
 }
 
 void MainWindow::connectMenus()
@@ -247,7 +262,8 @@ void MainWindow::setupAuthConnections()
     // The register follows the rows a pull writes through their own change
     // signals: a second full read here would only repeat its reload.
     connect(sync, &SyncEngine::dataChanged, m_accountList, &AccountListPanel::requestRebuild);
-    updateAuthUI();
+    // The page follows from the current account (restoreCurrentAccount).
+    showAuthState();
 }
 
 bool MainWindow::isSignedIn() const
@@ -255,24 +271,32 @@ bool MainWindow::isSignedIn() const
     return m_state->accountClient->isAuthenticated();
 }
 
-void MainWindow::updateAuthUI()
+void MainWindow::showAuthState()
 {
     const bool signedIn = isSignedIn();
     m_menus->action(MainMenus::Command::SignOut)->setVisible(signedIn);
     m_menus->action(MainMenus::Command::OrvalenAccount)
         ->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
-    if (!signedIn) {
-        m_statusBar->setSyncText(tr("Not signed in"));
-        m_welcomeScreen->setReturningUser(QSettings().value(QLatin1String(kSignedInBeforeKey), false).toBool());
-        m_pageStack->setCurrentWidget(m_welcomeScreen);
+    m_statusBar->setSyncText(signedIn ? SyncEngine::syncStateText(m_state->syncEngine->state())
+                                      : tr("Not signed in"));
+}
+
+void MainWindow::updateAuthUI()
+{
+    showAuthState();
+    if (!isSignedIn()) {
+        WelcomeScreen* welcome = welcomeScreen();
+        welcome->setReturningUser(QSettings().value(QLatin1String(kSignedInBeforeKey), false).toBool());
+        m_pageStack->setCurrentWidget(welcome);
         return;
     }
-    m_statusBar->setSyncText(SyncEngine::syncStateText(m_state->syncEngine->state()));
+    if (!m_welcomeScreen)
+        return;
     m_welcomeScreen->setReturningUser(false);
     if (m_pageStack->currentWidget() != m_welcomeScreen)
         return;
     if (m_state->currentAccountId.isEmpty())
-        m_pageStack->setCurrentWidget(m_emptyStatePage);
+        m_pageStack->setCurrentWidget(emptyStatePage());
     else
         selectAccount(m_state->currentAccountId);
 }
@@ -312,7 +336,7 @@ void MainWindow::restoreCurrentAccount(RegisterScreen::Rows rows)
 
 void MainWindow::showNoAccountPage()
 {
-    m_pageStack->setCurrentWidget(isSignedIn() ? static_cast<QWidget*>(m_emptyStatePage) : m_welcomeScreen);
+    m_pageStack->setCurrentWidget(isSignedIn() ? static_cast<QWidget*>(emptyStatePage()) : welcomeScreen());
 }
 
 void MainWindow::applyPreferenceChange(const QString& key)

@@ -35,6 +35,10 @@ public:
     ToolWindows* toolWindows() const { return m_toolWindows; }
     HelpActions* helpActions() const { return m_helpActions; }
     MainMenus* menus() const { return m_menus; }
+    // The pages the first window seldom shows, built and added to the page
+    // stack when first asked for.
+    WelcomeScreen* welcomeScreen();
+    EmptyStatePage* emptyStatePage();
 
 public slots:
     // Rebuilds the account list, its totals and the account count now.
@@ -58,6 +62,8 @@ private:
     void setupThemeConnections();
     void setupAuthConnections();
     void updateAuthUI();
+    // The menus and the status line; the page is left to the caller.
+    void showAuthState();
     void restoreCurrentAccount(RegisterScreen::Rows rows = RegisterScreen::Rows::Now);
     void showAccount(const QString& accountId, RegisterScreen::Rows rows);
     // The balances and the register's rows, read once the window has first painted.

@@ -3,6 +3,7 @@
 #include "AccountActions.h"
 #include "HelpActions.h"
 #include "MainWindow.h"
+#include "EmptyStatePage.h"
 #include "ToolWindows.h"
 #include "account/ui/AccountScreen.h"
 #include "data/AccountRepository.h"
@@ -10,6 +11,7 @@
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "register/TransactionActions.h"
+#include "screens/WelcomeScreen.h"
 #include "services/SampleDataService.h"
 #include "state/AppState.h"
 #include "update/Manifest.h"
@@ -30,6 +32,7 @@
 #include <QTableView>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -104,10 +107,11 @@ void ScreenshotTour::captureTheme(ThemeManager::Theme theme)
 
     auto* pages = window.findChild<QStackedWidget*>(QStringLiteral("pageStack"));
     QWidget* shown = pages->currentWidget();
-    for (const char* page : {"welcomeScreen", "emptyStatePage"}) {
-        pages->setCurrentWidget(pages->findChild<QWidget*>(QLatin1String(page)));
-        take(&window, QLatin1String(page) == QLatin1String("welcomeScreen") ? QStringLiteral("welcome-page")
-                                                                           : QStringLiteral("empty-state-page"));
+    const std::pair<QWidget*, QString> others[] = {{window.welcomeScreen(), QStringLiteral("welcome-page")},
+                                                    {window.emptyStatePage(), QStringLiteral("empty-state-page")}};
+    for (const auto& [page, name] : others) {
+        pages->setCurrentWidget(page);
+        take(&window, name);
     }
     pages->setCurrentWidget(shown);
 

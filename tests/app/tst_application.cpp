@@ -18,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIcon>
+#include <QImage>
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
@@ -117,7 +119,14 @@ void TestApplication::identity()
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vellumry"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.1.10"));
     QVERIFY(qobject_cast<AppStyle*>(QApplication::style()) || QApplication::style()->inherits("QProxyStyle"));
-    QVERIFY(!QApplication::windowIcon().isNull());
+    // Drawn at any size as the image file itself would be.
+    const QIcon icon = QApplication::windowIcon();
+    const QIcon fromFile(QStringLiteral(":/icons/icons/app_icon.png"));
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(256, 256)}));
+    for (int size : {16, 48, 64, 256, 512}) {
+        QCOMPARE(icon.actualSize(QSize(size, size)), fromFile.actualSize(QSize(size, size)));
+        QCOMPARE(icon.pixmap(size).toImage(), fromFile.pixmap(size).toImage());
+    }
     QVERIFY(QFile::exists(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf")));
     QVERIFY(QFontDatabase::families().contains(QStringLiteral("Material Icons")));
 }

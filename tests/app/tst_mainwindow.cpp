@@ -16,10 +16,12 @@
 #include "state/RecurringAutoPoster.h"
 #include "sync/SyncEngine.h"
 #include "sync/SyncRecords.h"
+#include "widgets/Appearance.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ThemeManager.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QSettings>
@@ -31,6 +33,8 @@
 #include <QTemporaryFile>
 #include <QStackedWidget>
 
+#include <cmath>
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -39,6 +43,7 @@ private slots:
     void startPage_data();
     void startPage();
     void firstPaintBeforeTheRows();
+    void cardTextColours();
     void frameShortcutsAndPreferences();
     void wholePathAgainstTheFakeServices();
     void signedOutCardsTotalsAndPostings();
@@ -164,12 +169,71 @@ void TestMainWindow::firstPaintBeforeTheRows()
     };
     QCOMPARE(shown(), QVariantList({QStringList({"Checking|||Checking", "Savings|||Checking"}), "",
                                     QStringList({"Checking", "", "", ""}), 0, "registerScreen"}));
+    // The pages not shown are not built for the first paint.
+    QCOMPARE(child<QStackedWidget>(window, "pageStack")->count(), 1);
     QTRY_COMPARE(shown(), QVariantList({QStringList({"Checking|$1,600.00|color: #2e7d32;|Checking",
                                                      "Savings|$0.00|color: #2e7d32;|Checking"}),
                                         "Total: $1,600.00", QStringList({"Checking", "$2,500.00", "-$900.00", "$1,600.00"}),
                                         3, "registerScreen"}));
     // The entry row is current, ready for typing.
     QCOMPARE(child<QTableView>(window, "registerTable")->currentIndex().row(), rows->entryRow());
+}
+
+// Whether the label's text is drawn in that colour: its inkiest pixel lies
+// between the background and the colour (anti-aliasing blends the two).
+static bool drawsIn(QWidget* label, const QColor& color)
+{
+    const QImage image = label->grab().toImage();
+    const QColor background = image.pixelColor(0, 0);
+    const auto distance = [](const QColor& a, const QColor& b) {
+        return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+    };
+    QColor inkiest = background;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (distance(image.pixelColor(x, y), background) > distance(inkiest, background))
+                inkiest = image.pixelColor(x, y);
+        }
+    }
+    const double full = distance(color, background);
+    const double share = distance(inkiest, background) / full;
+    if (full < 1 || share < 0.5)
+        return false;
+    const auto blend = [&](int ink, int paper) { return paper + share * (ink - paper); };
+    return std::hypot(inkiest.red() - blend(color.red(), background.red()),
+                      inkiest.green() - blend(color.green(), background.green()),
+                      inkiest.blue() - blend(color.blue(), background.blue()))
+        < 12;
+}
+
+void TestMainWindow::cardTextColours()
+{
+    WindowWorld world(Start::SignedOut);
+    world.addAccount(QStringLiteral("A Checking"));
+    world.addAccount(QStringLiteral("B Loan"), Currency::USD, AccountType::Loan);
+    MainWindow* window = world.open();
+    QTRY_VERIFY(!world.cards().first().section('|', 1, 1).isEmpty());
+    QStringList drawn;
+    for (int row = 0; row < world.list()->count(); ++row) {
+        QWidget* card = world.list()->itemWidget(world.list()->item(row));
+        for (const auto& [name, color] : {std::pair("iconLabel", effectiveAccentColor()),
+                                          std::pair("nameLabel", QColor(QStringLiteral("#12211B"))),
+                                          std::pair("detailLabel", QColor(QStringLiteral("#4A6358"))),
+                                          std::pair("balanceLabel", row == 0 ? QColor(QStringLiteral("#2e7d32"))
+                                                                             : QColor(QStringLiteral("#12211B")))})
+            drawn.append(QLatin1String(name) + (drawsIn(child<QLabel>(card, name), color) ? "" : " not") + " drawn");
+    }
+    QCOMPARE(drawn, QStringList({"iconLabel drawn", "nameLabel drawn", "detailLabel drawn", "balanceLabel drawn",
+                                 "iconLabel drawn", "nameLabel drawn", "detailLabel drawn", "balanceLabel drawn"}));
+
+    // A new accent colours the icons; a dark theme the names and details.
+    const auto card = [&world] { return world.list()->itemWidget(world.list()->item(1)); };
+    world.state->themeManager->setAccentColor(QColor(QStringLiteral("#8e24aa")));
+    QTRY_VERIFY(card() && drawsIn(child<QLabel>(card(), "iconLabel"), QColor(QStringLiteral("#8e24aa"))));
+    world.state->themeManager->setTheme(ThemeManager::Dark);
+    QTRY_VERIFY(card() && drawsIn(child<QLabel>(card(), "nameLabel"), QColor(QStringLiteral("#FFFFFF"))));
+    QVERIFY(drawsIn(child<QLabel>(card(), "detailLabel"), QColor(QStringLiteral("#8FAF9F"))));
+    Q_UNUSED(window);
 }
 
 void TestMainWindow::frameShortcutsAndPreferences()
