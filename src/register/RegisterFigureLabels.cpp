@@ -57,8 +57,11 @@ void RegisterFigureLabels::showFigures(const RegisterFigures& figures, bool liab
     m_uncleared->setText(formatMoneySigned(figures.uncleared, liability, currency));
     m_balance->setText(formatMoneySigned(figures.total, liability, currency));
     const qint64 shown = liability ? -figures.total : figures.total;
-    m_balance->setStyleSheet(
-        colorStyle((shown < 0 ? negativeAmountColor() : positiveAmountColor()).name(QColor::HexRgb).toUpper()));
+    // A style sheet set again re-polishes the label even when it says the same.
+    const QString style =
+        colorStyle((shown < 0 ? negativeAmountColor() : positiveAmountColor()).name(QColor::HexRgb).toUpper());
+    if (m_balance->styleSheet() != style)
+        m_balance->setStyleSheet(style);
 }
 
 void RegisterFigureLabels::clear()

@@ -146,6 +146,16 @@ int RegisterModel::rowOf(const QString& id) const
     return element >= 0 ? modelRowOf(element) : -1;
 }
 
+int RegisterModel::rowOf(const QString& id, int near) const
+{
+    for (const int row : {near, near - 1, near + 1}) {
+        const qsizetype element = elementAt(row);
+        if (element >= 0 && !id.isEmpty() && m_rows.id(element) == id)
+            return row;
+    }
+    return rowOf(id);
+}
+
 QVariant RegisterModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
@@ -358,9 +368,10 @@ void RegisterModel::setTransactions(RegisterRows rows)
     endResetModel();
 }
 
-bool RegisterModel::applyRow(const QString& id, const std::optional<RegisterRow>& fresh)
+bool RegisterModel::applyRow(const QString& id, const std::optional<RegisterRow>& fresh, int near)
 {
-    const qsizetype old = m_rows.indexOf(id);
+    const int shown = rowOf(id, near);
+    const qsizetype old = shown >= 0 ? elementAt(shown) : -1;
     if (old < 0 && !fresh)
         return true;
     std::optional<quint32> place;

@@ -76,7 +76,8 @@ public:
     // comes in as a row just inserted, or, when empty, the row leaves. The
     // running balances after it follow; the rest of the rows stay where they
     // are. False, with nothing changed, when only a reload can place the row.
-    bool applyRow(const QString& id, const std::optional<RegisterRow>& fresh);
+    // `near`: the model row where the row of `id` was last seen, if known.
+    bool applyRow(const QString& id, const std::optional<RegisterRow>& fresh, int near = -1);
     const RegisterRows& rows() const { return m_rows; }
 
     bool isEntryRowVisible() const { return m_entryRowVisible; }
@@ -94,6 +95,9 @@ public:
     QString transactionIdAt(int row) const;
     // The model row that shows the transaction of that id; -1 for none.
     int rowOf(const QString& id) const;
+    // As rowOf, looking first at `near` and the rows beside it, where a row
+    // seen before a change of one row still is: a big register is long to search.
+    int rowOf(const QString& id, int near) const;
 
     int editRow() const { return m_editRow; }
     void setEditRow(int row);

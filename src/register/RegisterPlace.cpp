@@ -41,7 +41,7 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
     table->layOutPendingRows();
     const int lastRow = model->rowCount() - 1;
     const auto rowNow = [&](const QString& id, int row) {
-        const int found = model->rowOf(id);
+        const int found = model->rowOf(id, row);
         return found >= 0 ? found : std::min(row, lastRow);
     };
     int currentRow = -1;

@@ -43,7 +43,8 @@ RegisterRowCommands::RegisterRowCommands(AppState* state, RegisterScreen* screen
 
 std::optional<Transaction> RegisterRowCommands::find(const QString& id) const
 {
-    if (m_model->rowOf(id) < 0)
+    // Commands mostly act on the current row.
+    if (m_model->rowOf(id, m_table->currentIndex().row()) < 0)
         return std::nullopt;
     // The actions write back the whole record: the stored one, not the row shown.
     std::optional<Transaction> stored = m_state->transactionRepository->findById(id);

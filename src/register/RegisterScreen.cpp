@@ -183,13 +183,14 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
         std::optional<RegisterRow> fresh = m_state->transactionRepository->registerRow(id);
         if (fresh && fresh->accountId != m_accountId)
             fresh.reset();
+        const int near = m_table->currentIndex().row();
         // Only a liability account's opening balance can show the banner.
         if (liability && !openingRowTouched) {
-            const int shown = m_model->rowOf(id);
+            const int shown = m_model->rowOf(id, near);
             openingRowTouched = (fresh && isOpeningBalancePayee(fresh->payee))
                                 || (shown >= 0 && isOpeningBalancePayee(m_model->transactionAt(shown).payee));
         }
-        if (!m_model->applyRow(id, fresh)) {
+        if (!m_model->applyRow(id, fresh, near)) {
             reload();
             return;
         }

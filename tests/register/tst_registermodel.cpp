@@ -230,6 +230,9 @@ void TestRegisterModel::changedRowsMatchAFreshModel()
     model.setTransactions(ledger);
     model.sort(column, order);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    // Where the caller last saw the row: on it, beside it, two away, far off.
+    const int shifts[] = {0, 1, -1, 2, -5};
+    int applied = 0;
 
     const auto apply = [&](const QString& id, std::optional<RegisterRow> fresh) {
         ledger.removeIf([&](const RegisterRow& row) { return row.id == id; });
@@ -251,7 +254,7 @@ void TestRegisterModel::changedRowsMatchAFreshModel()
         }
         QSignalSpy announced(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy relaid(&model, &QAbstractItemModel::layoutChanged);
-        QVERIFY(model.applyRow(id, fresh));
+        QVERIFY(model.applyRow(id, fresh, model.rowOf(id) + shifts[applied++ % std::size(shifts)]));
         // Every other row whose texts changed was announced, for the view to repaint it.
         for (int row = 0; row < model.rowCount(); ++row) {
             const QString shown = row == model.entryRow() ? QString() : model.transactionAt(row).id;
@@ -269,6 +272,13 @@ void TestRegisterModel::changedRowsMatchAFreshModel()
         fromScratch.sort(column, order);
         for (int row = -1; row < model.rowCount(); ++row)
             QCOMPARE(texts(model, row), texts(fromScratch, row));
+        // A row is found wherever the search starts, the entry row and rows past the end among them.
+        for (const QString& sought : {id, QStringLiteral("p1"), QStringLiteral("nowhere"), QString()}) {
+            QList<int> found;
+            for (int near = -2; near <= model.rowCount() + 1; ++near)
+                found.append(model.rowOf(sought, near));
+            QCOMPARE(found, QList<int>(model.rowCount() + 4, model.rowOf(sought)));
+        }
     };
     const auto changed = [&](const QString& id, const auto& change) {
         RegisterRow row = *std::find_if(ledger.cbegin(), ledger.cend(), [&](const RegisterRow& r) { return r.id == id; });
