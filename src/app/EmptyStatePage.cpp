@@ -9,7 +9,6 @@
 
 namespace {
 
-const char* const kMutedStyle = "color: #6E8A7E;";
 
 // Centred in a row of its own between two stretches.
 void addCentred(QVBoxLayout* layout, QWidget* widget)
@@ -47,7 +46,7 @@ EmptyStatePage::EmptyStatePage(QWidget* parent)
     auto* subtitle = new QLabel(tr("Create your first account to get started."));
     applyFontRole(subtitle, 3);
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(QLatin1String(kMutedStyle));
+    subtitle->setStyleSheet(mutedTextStyleSheet());
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -64,7 +63,7 @@ EmptyStatePage::EmptyStatePage(QWidget* parent)
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
     hint->setMaximumWidth(480);
-    hint->setStyleSheet(QLatin1String(kMutedStyle));
+    hint->setStyleSheet(mutedTextStyleSheet());
     applyFontRole(hint, 2);
     addCentred(layout, hint);
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString kMutedColor = QStringLiteral("#6E8A7E");
-
 QString colorStyle(const QString& color)
 {
     return QStringLiteral("color: %1;").arg(color);
@@ -37,7 +35,7 @@ QLabel* RegisterFigureLabels::addBlock(QHBoxLayout* row, const QString& caption,
     block->setSpacing(4);
     auto* captionLabel = new QLabel(caption, this);
     applyFontRole(captionLabel, 2);
-    captionLabel->setStyleSheet(colorStyle(kMutedColor));
+    captionLabel->setStyleSheet(mutedTextStyleSheet());
     captionLabel->setAlignment(Qt::AlignCenter);
     block->addWidget(captionLabel);
     auto* value = new QLabel(this);

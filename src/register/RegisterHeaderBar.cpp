@@ -41,7 +41,7 @@ RegisterHeaderBar::RegisterHeaderBar(QWidget* parent)
     m_subtitleLabel = new QLabel(this);
     m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
     applyFontRole(m_subtitleLabel, 2);
-    m_subtitleLabel->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    m_subtitleLabel->setStyleSheet(mutedTextStyleSheet());
     outer->addWidget(m_subtitleLabel);
 }
 

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QColor kMutedText(0x6E, 0x8A, 0x7E);
-
 QColor editRowBackground()
 {
     return isDarkPalette() ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
@@ -197,7 +195,7 @@ QVariant RegisterModel::bufferData(int row, int column, int role) const
     }
     case Qt::ForegroundRole:
         if (onEntryRow && text.isEmpty() && column != BalanceColumn)
-            return kMutedText;
+            return mutedTextColor();
         return QVariant();
     case Qt::BackgroundRole:
         return m_twoLine ? QVariant() : QVariant(editRowBackground());
@@ -254,7 +252,7 @@ QVariant RegisterModel::rowData(qsizetype element, int modelRow, int column, int
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ForegroundRole:
         if (column == MemoColumn || column == ClearedColumn)
-            return kMutedText;
+            return mutedTextColor();
         if (column == PaymentColumn)
             return negativeAmountColor();
         if (column == DepositColumn && m_rows.amount(element) >= 0)

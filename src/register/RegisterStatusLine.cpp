@@ -24,7 +24,7 @@ RegisterStatusLine::RegisterStatusLine(QWidget* parent)
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     applyFontRole(m_statusLabel, 0);
-    const QString muted = QStringLiteral("#6E8A7E");
+    const QString muted = mutedTextColor().name().toUpper();
     m_statusLabel->setStyleSheet(padded(muted));
     bottom->addWidget(m_statusLabel);
     bottom->addStretch();

@@ -24,13 +24,7 @@
 namespace {
 
 const QString kEmptyValue = QStringLiteral("\u2014");
-const QString kMutedColor = QStringLiteral("#6E8A7E");
 constexpr int kSectionSpacing = 12;
-
-QString colorStyle(const QString& color)
-{
-    return QStringLiteral("color: %1;").arg(color);
-}
 
 // A value of the view: selectable, "—" when empty.
 QLabel* valueLabel(const QString& text, QWidget* parent)
@@ -43,7 +37,7 @@ QLabel* valueLabel(const QString& text, QWidget* parent)
 QLabel* mutedLabel(const QString& text, QWidget* parent)
 {
     QLabel* label = valueLabel(text, parent);
-    label->setStyleSheet(colorStyle(kMutedColor));
+    label->setStyleSheet(mutedTextStyleSheet());
     return label;
 }
 

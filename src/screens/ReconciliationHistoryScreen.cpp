@@ -14,7 +14,6 @@
 
 namespace {
 
-const QString kMutedColor = QStringLiteral("#6E8A7E");
 
 QTableWidgetItem* moneyItem(qint64 stored, bool liability, Currency currency)
 {
@@ -40,7 +39,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* state, QWidge
     applyFontRole(m_titleLabel, 5);
     layout->addWidget(m_titleLabel);
     auto* subtitle = new QLabel(tr("Past reconciliations for this account."), this);
-    subtitle->setStyleSheet(QStringLiteral("color: %1;").arg(kMutedColor));
+    subtitle->setStyleSheet(mutedTextStyleSheet());
     layout->addWidget(subtitle);
     layout->addSpacing(8);
 
@@ -64,7 +63,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* state, QWidge
     m_emptyLabel->setObjectName(QStringLiteral("emptyLabel"));
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setWordWrap(true);
-    m_emptyLabel->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(kMutedColor));
+    m_emptyLabel->setStyleSheet(mutedTextStyleSheet(QStringLiteral(" padding: 32px;")));
     m_emptyLabel->hide();
     // It takes the hidden table's place, so the title stays at the top.
     layout->addWidget(m_emptyLabel, 1);

@@ -27,7 +27,6 @@
 
 namespace {
 
-const QString kMutedStyle = QStringLiteral("color: #6E8A7E;");
 constexpr double kStatementLimit = 99999999.99;
 
 QLabel* captionLabel(const QString& text, QWidget* parent)
@@ -145,7 +144,7 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     m_differenceLabel = valueLabel("differenceLabel", panel);
     applyFontRoleWithWeight(m_differenceLabel, 7, 700);
     for (QLabel* muted : {previousCaption, m_previousBalanceLabel, statementCaption, m_statementBalanceLabel})
-        muted->setStyleSheet(kMutedStyle);
+        muted->setStyleSheet(mutedTextStyleSheet());
 
     addSummaryRow(grid, 0, previousCaption, m_previousBalanceLabel);
     addSummaryRow(grid, 1, m_depositsCaption, m_depositsLabel);

@@ -46,7 +46,6 @@ const char* const kExportFileNames[] = {
     "cash_flow.csv",         "year_over_year.csv", "account_summary.csv", "transactions.csv",
 };
 
-constexpr char kMutedStyle[] = "color: #6E8A7E;";
 
 QString shortDate(QDate date)
 {
@@ -138,7 +137,7 @@ QLayout* ReportsScreen::buildFilterBar()
     bar->addWidget(m_periodCombo);
     m_rangeLabel = new QLabel(this);
     m_rangeLabel->setObjectName(QStringLiteral("rangeLabel"));
-    m_rangeLabel->setStyleSheet(QLatin1String(kMutedStyle));
+    m_rangeLabel->setStyleSheet(mutedTextStyleSheet());
     bar->addWidget(m_rangeLabel);
     m_fromEdit = addDateEdit("fromEdit");
     m_toEdit = addDateEdit("toEdit");
@@ -172,7 +171,7 @@ QWidget* ReportsScreen::buildComparisonTab(QTableView* table)
     row->addSpacing(12);
     m_yoyPeriodsLabel = new QLabel(page);
     m_yoyPeriodsLabel->setObjectName(QStringLiteral("yoyPeriodsLabel"));
-    m_yoyPeriodsLabel->setStyleSheet(QLatin1String(kMutedStyle));
+    m_yoyPeriodsLabel->setStyleSheet(mutedTextStyleSheet());
     row->addWidget(m_yoyPeriodsLabel);
 
     m_yoyCustomRange = new QWidget(page);

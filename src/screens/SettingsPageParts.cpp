@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString kGreyText = QStringLiteral("#6E8A7E");
 
 } // namespace
 
@@ -64,7 +63,7 @@ void addSectionBreak(QVBoxLayout* layout, QWidget* page)
 QLabel* makeGreyLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(kGreyText));
+    label->setStyleSheet(mutedTextStyleSheet());
     return label;
 }
 

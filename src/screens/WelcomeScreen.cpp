@@ -112,7 +112,7 @@ WelcomeScreen::WelcomeScreen(AppState* state, QWidget* parent)
     layout->addSpacing(16);
 
     QLabel* offline = centredLabel(tr("Works fully offline. Your data stays on this device."), 2);
-    offline->setStyleSheet(colorStyle(QStringLiteral("#6E8A7E")));
+    offline->setStyleSheet(mutedTextStyleSheet());
     layout->addWidget(offline);
     layout->addSpacing(24);
 

@@ -96,6 +96,16 @@ QFont fontForRole(int role)
     return font;
 }
 
+QColor mutedTextColor()
+{
+    return QColor(0x6E, 0x8A, 0x7E);
+}
+
+QString mutedTextStyleSheet(const QString& extra)
+{
+    return QStringLiteral("color: %1;").arg(mutedTextColor().name().toUpper()) + extra;
+}
+
 QString accentButtonStyleSheet()
 {
     const QColor accent = appAccentColor();

@@ -27,6 +27,10 @@ QFont scaledAppFont();
 QFont fontForRole(int role);
 QFont monospaceFont();
 QString accentButtonStyleSheet();
+// The grey-green of captions, hints and secondary lines, and a style sheet that
+// sets it (extra rules appended).
+QColor mutedTextColor();
+QString mutedTextStyleSheet(const QString& extra = QString());
 
 // A palette counts as dark when the lightness of its Window colour is below 128.
 bool isDarkPalette();
