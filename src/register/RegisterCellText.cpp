@@ -15,11 +15,11 @@ constexpr qsizetype kMaxKept = 2048;
 } // namespace
 
 void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const QString& text, const QFont& font,
-                            Qt::Alignment alignment, Qt::TextElideMode elideMode)
+                            Qt::Alignment alignment, Qt::TextElideMode elideMode, Qt::LayoutDirection direction)
 {
     if (text.isEmpty() || textRect.width() <= 0)
         return;
-    Key key{text, font, textRect.width(), textRect.height(), int(alignment), int(elideMode)};
+    Key key{text, font, textRect.width(), textRect.height(), int(alignment), int(elideMode), int(direction)};
     auto found = m_laidOut.constFind(key);
     if (found == m_laidOut.cend()) {
         if (m_laidOut.size() >= kMaxKept)
@@ -32,10 +32,11 @@ void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const QStr
 
 RegisterCellText::LaidOut RegisterCellText::layOut(const Key& key)
 {
+    const auto direction = Qt::LayoutDirection(key.direction);
     QTextOption option;
     option.setWrapMode(QTextOption::ManualWrap);
-    option.setTextDirection(Qt::LeftToRight);
-    option.setAlignment(Qt::Alignment(key.alignment));
+    option.setTextDirection(direction);
+    option.setAlignment(QStyle::visualAlignment(direction, Qt::Alignment(key.alignment)));
     const QFontMetricsF metrics(key.font);
     const QString shown = metrics.horizontalAdvance(key.text) > key.width
                               ? metrics.elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width)
@@ -50,7 +51,7 @@ RegisterCellText::LaidOut RegisterCellText::layOut(const Key& key)
     line.setLineWidth(key.width);
     line.setPosition(QPointF(0, 0));
     layout.endLayout();
-    laidOut.top = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(key.alignment) & Qt::AlignVertical_Mask,
+    laidOut.top = QStyle::alignedRect(direction, Qt::Alignment(key.alignment) & Qt::AlignVertical_Mask,
                                       QSize(key.width, int(line.height())), QRect(0, 0, key.width, key.height))
                       .top();
     return laidOut;

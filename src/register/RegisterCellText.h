@@ -19,7 +19,7 @@ class RegisterCellText
 public:
     // `textRect` is the cell less the style's margins.
     void draw(QPainter* painter, const QRect& textRect, const QString& text, const QFont& font,
-              Qt::Alignment alignment, Qt::TextElideMode elideMode);
+              Qt::Alignment alignment, Qt::TextElideMode elideMode, Qt::LayoutDirection direction);
     qsizetype cachedCount() const { return m_laidOut.size(); }
 
 private:
@@ -31,10 +31,12 @@ private:
         int height = 0;
         int alignment = 0;
         int elideMode = 0;
+        int direction = 0;
         friend bool operator==(const Key&, const Key&) = default;
         friend size_t qHash(const Key& key, size_t seed = 0)
         {
-            return qHashMulti(seed, key.text, key.font, key.width, key.height, key.alignment, key.elideMode);
+            return qHashMulti(seed, key.text, key.font, key.width, key.height, key.alignment, key.elideMode,
+                              key.direction);
         }
     };
     struct LaidOut

@@ -314,7 +314,7 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->setClipRect(item.rect);
         painter->setPen(item.palette.color(textGroup, selected ? QPalette::HighlightedText : QPalette::Text));
         m_cellText.draw(painter, item.rect.adjusted(margin, 0, -margin, 0), text, item.font, item.displayAlignment,
-                        item.textElideMode);
+                        item.textElideMode, item.direction);
         painter->restore();
     }
     if (focused) {

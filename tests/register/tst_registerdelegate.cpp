@@ -262,36 +262,44 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<QStyle::State>("state");
     QTest::addColumn<Qt::TextElideMode>("elide");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
 
     const auto left = int(Qt::AlignLeft | Qt::AlignVCenter);
     const auto right = int(Qt::AlignRight | Qt::AlignVCenter);
     const auto centre = int(Qt::AlignHCenter | Qt::AlignVCenter);
     const QStyle::State plain = QStyle::State_Enabled | QStyle::State_Active;
-    QTest::newRow("payee") << "Corner Grocery" << left << false << false << QColor() << 180 << plain << Qt::ElideMiddle;
+    QTest::newRow("payee") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
+                           << Qt::ElideRight << Qt::LeftToRight;
     QTest::newRow("elided payee") << "A payee far longer than its column is wide" << left << false << false
-                                  << QColor() << 120 << plain << Qt::ElideMiddle;
+                                  << QColor() << 120 << plain << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("amount") << "1,234.56" << right << true << false << QColor(0xc6, 0x28, 0x28) << 100 << plain
-                            << Qt::ElideMiddle;
+                            << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("elided amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60 << plain
-                                   << Qt::ElideMiddle;
+                                   << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("bold balance") << "-12.00" << right << true << true << QColor(Qt::red) << 100 << plain
-                                  << Qt::ElideMiddle;
+                                  << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("cleared mark") << "c" << centre << false << false << QColor(Qt::gray) << 40 << plain
-                                  << Qt::ElideMiddle;
+                                  << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("selected") << "Payroll" << left << false << false << QColor(Qt::green) << 150
-                              << (plain | QStyle::State_Selected) << Qt::ElideMiddle;
+                              << (plain | QStyle::State_Selected) << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("focused") << "Rent" << left << false << false << QColor() << 150
-                             << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange) << Qt::ElideMiddle;
+                             << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)
+                             << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("inactive selected") << "12.00" << right << true << false << QColor() << 90
-                                       << (QStyle::State_Enabled | QStyle::State_Selected) << Qt::ElideMiddle;
+                                       << (QStyle::State_Enabled | QStyle::State_Selected) << Qt::ElideMiddle
+                                       << Qt::LeftToRight;
     QTest::newRow("disabled") << "Bank fee" << left << false << false << QColor() << 150
-                              << QStyle::State(QStyle::State_None) << Qt::ElideMiddle;
+                              << QStyle::State(QStyle::State_None) << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("accents") << "Caf\u00e9 \u00fcber \u65e5\u672c" << left << false << false << QColor() << 150
-                             << plain << Qt::ElideMiddle;
+                             << plain << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("empty") << "" << left << false << false << QColor() << 150 << (plain | QStyle::State_Selected)
-                           << Qt::ElideMiddle;
+                           << Qt::ElideMiddle << Qt::LeftToRight;
     QTest::newRow("elided at the right") << "A payee far longer than its column is wide" << left << false << false
-                                         << QColor() << 120 << plain << Qt::ElideRight;
+                                         << QColor() << 120 << plain << Qt::ElideRight << Qt::LeftToRight;
+    QTest::newRow("right to left") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
+                                   << Qt::ElideRight << Qt::RightToLeft;
+    QTest::newRow("right to left amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60
+                                          << plain << Qt::ElideRight << Qt::RightToLeft;
 }
 
 // Both delegates draw on the same option, the register's through its cache
@@ -306,6 +314,7 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     QFETCH(int, width);
     QFETCH(QStyle::State, state);
     QFETCH(Qt::TextElideMode, elide);
+    QFETCH(Qt::LayoutDirection, direction);
 
     QStandardItemModel cells(1, 1);
     auto* item = new QStandardItem(text);
@@ -324,6 +333,7 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     option.widget = m_view.get();
     option.state = state;
     option.textElideMode = elide;
+    option.direction = direction;
     option.showDecorationSelected = true;
     option.rect = QRect(0, 0, width, 30);
     const auto drawn = [&](const QStyledItemDelegate& delegate) {
