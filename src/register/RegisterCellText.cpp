@@ -14,34 +14,42 @@ constexpr qsizetype kMaxKept = 2048;
 
 } // namespace
 
-void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const QString& text, const QFont& font,
-                            Qt::Alignment alignment, Qt::TextElideMode elideMode, Qt::LayoutDirection direction)
+const RegisterCellText::Line* RegisterCellText::line(const QRect& textRect, const QString& text, const QFont& font,
+                                                     Qt::Alignment alignment, Qt::TextElideMode elideMode,
+                                                     Qt::LayoutDirection direction, bool wrap)
 {
-    if (text.isEmpty() || textRect.width() <= 0)
-        return;
-    Key key{text, font, textRect.width(), textRect.height(), int(alignment), int(elideMode), int(direction)};
-    auto found = m_laidOut.constFind(key);
-    if (found == m_laidOut.cend()) {
-        if (m_laidOut.size() >= kMaxKept)
-            m_laidOut.clear();
-        LaidOut laidOut = layOut(key);
-        found = m_laidOut.insert(std::move(key), std::move(laidOut));
+    Key key{text, font, textRect.width(), textRect.height(), int(alignment), int(elideMode), int(direction), wrap};
+    auto found = m_lines.constFind(key);
+    if (found == m_lines.cend()) {
+        if (m_lines.size() >= kMaxKept)
+            m_lines.clear();
+        Line laidOut = layOut(key);
+        found = m_lines.insert(std::move(key), std::move(laidOut));
     }
-    found->layout->draw(painter, QPointF(textRect.left(), textRect.top() + found->top));
+    return found->layout ? &*found : nullptr;
 }
 
-RegisterCellText::LaidOut RegisterCellText::layOut(const Key& key)
+void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const Line& line)
 {
+    line.layout->draw(painter, QPointF(textRect.left(), textRect.top() + line.top));
+}
+
+RegisterCellText::Line RegisterCellText::layOut(const Key& key)
+{
+    if (key.text.contains(QChar::LineSeparator))
+        return {};
+    const QFontMetricsF metrics(key.font);
+    const bool fits = metrics.horizontalAdvance(key.text) <= key.width;
+    if (!fits && key.wrap)
+        return {};
+    const QString shown = fits ? key.text : metrics.elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width);
+
     const auto direction = Qt::LayoutDirection(key.direction);
     QTextOption option;
     option.setWrapMode(QTextOption::ManualWrap);
     option.setTextDirection(direction);
     option.setAlignment(QStyle::visualAlignment(direction, Qt::Alignment(key.alignment)));
-    const QFontMetricsF metrics(key.font);
-    const QString shown = metrics.horizontalAdvance(key.text) > key.width
-                              ? metrics.elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width)
-                              : key.text;
-    LaidOut laidOut;
+    Line laidOut;
     laidOut.layout = std::make_shared<QTextLayout>(shown, key.font);
     QTextLayout& layout = *laidOut.layout;
     layout.setTextOption(option);

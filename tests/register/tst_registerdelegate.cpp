@@ -263,43 +263,50 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws_data()
     QTest::addColumn<QStyle::State>("state");
     QTest::addColumn<Qt::TextElideMode>("elide");
     QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<bool>("wrap");
 
     const auto left = int(Qt::AlignLeft | Qt::AlignVCenter);
     const auto right = int(Qt::AlignRight | Qt::AlignVCenter);
     const auto centre = int(Qt::AlignHCenter | Qt::AlignVCenter);
     const QStyle::State plain = QStyle::State_Enabled | QStyle::State_Active;
     QTest::newRow("payee") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
-                           << Qt::ElideRight << Qt::LeftToRight;
+                           << Qt::ElideRight << Qt::LeftToRight << false;
     QTest::newRow("elided payee") << "A payee far longer than its column is wide" << left << false << false
-                                  << QColor() << 120 << plain << Qt::ElideMiddle << Qt::LeftToRight;
+                                  << QColor() << 120 << plain << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("amount") << "1,234.56" << right << true << false << QColor(0xc6, 0x28, 0x28) << 100 << plain
-                            << Qt::ElideMiddle << Qt::LeftToRight;
+                            << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("elided amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60 << plain
-                                   << Qt::ElideMiddle << Qt::LeftToRight;
+                                   << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("bold balance") << "-12.00" << right << true << true << QColor(Qt::red) << 100 << plain
-                                  << Qt::ElideMiddle << Qt::LeftToRight;
+                                  << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("cleared mark") << "c" << centre << false << false << QColor(Qt::gray) << 40 << plain
-                                  << Qt::ElideMiddle << Qt::LeftToRight;
+                                  << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("selected") << "Payroll" << left << false << false << QColor(Qt::green) << 150
-                              << (plain | QStyle::State_Selected) << Qt::ElideMiddle << Qt::LeftToRight;
+                              << (plain | QStyle::State_Selected) << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("focused") << "Rent" << left << false << false << QColor() << 150
                              << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)
-                             << Qt::ElideMiddle << Qt::LeftToRight;
+                             << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("inactive selected") << "12.00" << right << true << false << QColor() << 90
                                        << (QStyle::State_Enabled | QStyle::State_Selected) << Qt::ElideMiddle
-                                       << Qt::LeftToRight;
+                                       << Qt::LeftToRight << false;
     QTest::newRow("disabled") << "Bank fee" << left << false << false << QColor() << 150
-                              << QStyle::State(QStyle::State_None) << Qt::ElideMiddle << Qt::LeftToRight;
+                              << QStyle::State(QStyle::State_None) << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("accents") << "Caf\u00e9 \u00fcber \u65e5\u672c" << left << false << false << QColor() << 150
-                             << plain << Qt::ElideMiddle << Qt::LeftToRight;
+                             << plain << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("empty") << "" << left << false << false << QColor() << 150 << (plain | QStyle::State_Selected)
-                           << Qt::ElideMiddle << Qt::LeftToRight;
+                           << Qt::ElideMiddle << Qt::LeftToRight << false;
     QTest::newRow("elided at the right") << "A payee far longer than its column is wide" << left << false << false
-                                         << QColor() << 120 << plain << Qt::ElideRight << Qt::LeftToRight;
+                                         << QColor() << 120 << plain << Qt::ElideRight << Qt::LeftToRight << false;
     QTest::newRow("right to left") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
-                                   << Qt::ElideRight << Qt::RightToLeft;
+                                   << Qt::ElideRight << Qt::RightToLeft << false;
     QTest::newRow("right to left amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60
-                                          << plain << Qt::ElideRight << Qt::RightToLeft;
+                                          << plain << Qt::ElideRight << Qt::RightToLeft << false;
+    QTest::newRow("wrapping on, one line") << "Housing" << left << false << false << QColor() << 120 << plain
+                                           << Qt::ElideRight << Qt::LeftToRight << true;
+    QTest::newRow("wrapped") << "Housing > Rent/Mortgage Payment" << left << false << false << QColor() << 120
+                             << plain << Qt::ElideRight << Qt::LeftToRight << true;
+    QTest::newRow("line break") << "Rent\u2028May" << left << false << false << QColor() << 120 << plain
+                                << Qt::ElideRight << Qt::LeftToRight << false;
 }
 
 // Both delegates draw on the same option, the register's through its cache
@@ -315,6 +322,7 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     QFETCH(QStyle::State, state);
     QFETCH(Qt::TextElideMode, elide);
     QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(bool, wrap);
 
     QStandardItemModel cells(1, 1);
     auto* item = new QStandardItem(text);
@@ -334,10 +342,11 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     option.state = state;
     option.textElideMode = elide;
     option.direction = direction;
+    option.features.setFlag(QStyleOptionViewItem::WrapText, wrap);
+    option.rect = QRect(0, 0, width, 36);
     option.showDecorationSelected = true;
-    option.rect = QRect(0, 0, width, 30);
     const auto drawn = [&](const QStyledItemDelegate& delegate) {
-        QImage image(width, 30, QImage::Format_ARGB32_Premultiplied);
+        QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
         delegate.paint(&painter, option, cells.index(0, 0));
