@@ -268,6 +268,23 @@ void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quin
     m_entries.insert(at, inserted);
 }
 
+void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
+{
+    const Entry old = m_entries.at(i);
+    Entry replaced = entryOf(fresh, [this](const QString& text) { return addText(text); });
+    const qint64 change = fresh.amount - old.amount;
+    replaced.order = old.order;
+    replaced.runningBalance = old.runningBalance + change;
+    m_withoutId += qsizetype(hasNoId(replaced)) - qsizetype(hasNoId(old));
+    m_entries[i] = replaced;
+    if (change == 0)
+        return;
+    for (Entry& entry : m_entries) {
+        if (entry.order > old.order)
+            entry.runningBalance += change;
+    }
+}
+
 RegisterRows::Filler::Filler(RegisterRows& rows)
     : m_rows(rows)
 {

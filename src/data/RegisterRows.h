@@ -131,6 +131,9 @@ public:
     // `at` of this list. Its running balance is the one before it plus its
     // amount; the rows after it gain its amount.
     void insertIntoLedger(qsizetype at, const RegisterRow& fresh, quint32 place);
+    // Row i becomes `fresh`, in the same place in the ledger and in this list;
+    // the running balances from it on move by the change of its amount.
+    void replaceInLedger(qsizetype i, const RegisterRow& fresh);
 
     // Texts read as UTF-8 while a big read fills the list: each distinct text is
     // converted once, and one string serves every row that holds it.

@@ -286,10 +286,55 @@ QSize RegisterDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
 
 void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (m_twoLine)
+    if (m_twoLine) {
         paintTwoLine(painter, option, index);
-    else
-        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+    const QRect textRect = item.rect.adjusted(margin, 0, -margin, 0);
+    const RegisterCellText::Line* line = nullptr;
+    if (!item.text.isEmpty()) {
+        line = m_cellText.line(textRect, item.text, item.font, item.displayAlignment, item.textElideMode,
+                               item.direction, item.features.testFlag(QStyleOptionViewItem::WrapText));
+        // Text on several lines is rare enough to leave to the style whole.
+        if (!line) {
+            style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+            return;
+        }
+    }
+    // The style draws the cell's background and selection, the text comes laid
+    // out from the cache (shaping every visible cell again was most of a
+    // repaint's time), then the focus frame goes over both, as the style would.
+    const bool focused = item.state.testFlag(QStyle::State_HasFocus);
+    QStyleOptionViewItem background = item;
+    background.text.clear();
+    background.features &= ~QStyleOptionViewItem::HasDisplay;
+    background.state &= ~QStyle::State_HasFocus;
+    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, item.widget);
+
+    const QPalette::ColorGroup group =
+        item.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+    const bool selected = item.state.testFlag(QStyle::State_Selected);
+    if (line) {
+        const QPalette::ColorGroup textGroup =
+            group == QPalette::Normal && !item.state.testFlag(QStyle::State_Active) ? QPalette::Inactive : group;
+        painter->save();
+        painter->setClipRect(item.rect);
+        painter->setPen(item.palette.color(textGroup, selected ? QPalette::HighlightedText : QPalette::Text));
+        RegisterCellText::draw(painter, textRect, *line);
+        painter->restore();
+    }
+    if (focused) {
+        QStyleOptionFocusRect frame;
+        frame.QStyleOption::operator=(background);
+        frame.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &background, item.widget);
+        frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item | QStyle::State_HasFocus;
+        frame.backgroundColor = item.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, item.widget);
+    }
 }
 
 void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RegisterCellText.h"
 #include "RegisterLookup.h"
 
 #include <QStyledItemDelegate>
@@ -46,6 +47,7 @@ private:
     void paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
 
     RegisterLookup m_lookup;
+    mutable RegisterCellText m_cellText;
     QString m_accountId;
     bool m_twoLine = false;
 };

@@ -35,7 +35,7 @@ QString clearedMark(bool cleared, bool reconciled)
 RegisterModel::RegisterModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
-    resetEntryBuffer();
+    clearEntryBuffer();
 }
 
 int RegisterModel::rowCount(const QModelIndex& parent) const
@@ -362,14 +362,23 @@ void RegisterModel::setTransactions(RegisterRows rows)
     m_rows = std::move(rows);
     sortRows();
     m_editRow = -1;
-    resetEntryBuffer();
+    clearEntryBuffer();
     endResetModel();
 }
 
 bool RegisterModel::applyRow(const QString& id, const std::optional<RegisterRow>& fresh, int near)
 {
     const int shown = rowOf(id, near);
-    const qsizetype old = shown >= 0 ? elementAt(shown) : -1;
+    return applyRowAt(shown >= 0 ? elementAt(shown) : -1, fresh);
+}
+
+bool RegisterModel::applyNewRow(const RegisterRow& fresh)
+{
+    return applyRowAt(-1, fresh);
+}
+
+bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& fresh)
+{
     if (old < 0 && !fresh)
         return true;
     std::optional<quint32> place;
@@ -395,8 +404,12 @@ bool RegisterModel::applyRow(const QString& id, const std::optional<RegisterRow>
     const RegisterRowOrder order(m_rows, m_sortColumn, m_sortOrder, m_liabilityAccount);
     const qsizetype position = fresh ? order.positionOf(*fresh, *place, old) : -1;
     if (old >= 0 && position == old) {
-        m_rows.removeFromLedger(old);
-        m_rows.insertIntoLedger(old, *fresh, *place);
+        if (*place == m_rows.order(old)) {
+            m_rows.replaceInLedger(old, *fresh);
+        } else {
+            m_rows.removeFromLedger(old);
+            m_rows.insertIntoLedger(old, *fresh, *place);
+        }
         notifyRowChanged(modelRowOf(old));
     } else {
         if (old >= 0) {
@@ -467,6 +480,9 @@ void RegisterModel::setEditRow(int row)
     m_editRow = row;
     notifyRowChanged(previous);
     notifyRowChanged(row);
+    // The entry row shows what is typed into it only while no other row is edited.
+    if ((previous == -1) != (row == -1))
+        notifyRowChanged(entryRow());
 }
 
 void RegisterModel::notifyRowChanged(int row)
@@ -483,6 +499,12 @@ void RegisterModel::setEntryField(int column, const QString& text)
 }
 
 void RegisterModel::resetEntryBuffer()
+{
+    clearEntryBuffer();
+    notifyRowChanged(entryRow());
+}
+
+void RegisterModel::clearEntryBuffer()
 {
     const QString nextDate = m_entryBuffer[NextEntryDateSlot];
     m_entryBuffer.fill(QString());

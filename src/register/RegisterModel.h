@@ -78,6 +78,9 @@ public:
     // are. False, with nothing changed, when only a reload can place the row.
     // `near`: the model row where the row of `id` was last seen, if known.
     bool applyRow(const QString& id, const std::optional<RegisterRow>& fresh, int near = -1);
+    // As applyRow, for a row just written for the first time: not among the
+    // rows shown, so not looked for.
+    bool applyNewRow(const RegisterRow& fresh);
     const RegisterRows& rows() const { return m_rows; }
 
     bool isEntryRowVisible() const { return m_entryRowVisible; }
@@ -157,6 +160,10 @@ private:
     void notifyAllRows(const QList<int>& roles);
     // The balance cells of the rows placed after `place` in the ledger.
     void notifyBalancesAfter(quint32 place);
+    // The entry buffer emptied, without telling the views (before a reset ends).
+    void clearEntryBuffer();
+    // applyRow once the row is known: `old` the element that showed it, or -1.
+    bool applyRowAt(qsizetype old, const std::optional<RegisterRow>& fresh);
     // Sorted by balance, the rows move when the balances do.
     void resortKeepingPersistentIndexes();
     void fillEntryBuffer(const QDate& date, const QString& checkNumber, const QString& payee, const QString& memo,

@@ -4,6 +4,7 @@
 #include "RegisterTableView.h"
 
 #include <QScrollBar>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -38,7 +39,12 @@ RegisterPlace::RegisterPlace(const RegisterTableView* table, const RegisterModel
 void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model) const
 {
     // The scroll range must be that of the rows now shown before scrolling in them.
-    table->layOutPendingRows();
+    // Laid out anew, the viewport is repainted whole: scrolling need not move
+    // the old pixels first, nor paint before the rows are in place.
+    QWidget* viewport = table->viewport();
+    const bool holdPaint = table->layOutPendingRows() && viewport->updatesEnabled();
+    if (holdPaint)
+        viewport->setUpdatesEnabled(false);
     const int lastRow = model->rowCount() - 1;
     const auto rowNow = [&](const QString& id, int row) {
         const int found = model->rowOf(id, row);
@@ -61,4 +67,6 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
     }
     if (currentRow >= 0)
         table->scrollTo(model->index(currentRow, column));
+    if (holdPaint)
+        viewport->setUpdatesEnabled(true);
 }

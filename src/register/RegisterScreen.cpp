@@ -163,6 +163,11 @@ void RegisterScreen::reloadNow()
 
 void RegisterScreen::showOwnChange(const QStringList& ids)
 {
+    showWrittenRows(ids, Written::Changed);
+}
+
+void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
+{
     m_walk->discardOpenEditor();
     // In place only over the whole register as last shown: a filtered one lacks
     // the rows a new row's balance builds on.
@@ -173,6 +178,10 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
     }
     const bool liability = isLiabilityAccount(account->accountType);
     const RegisterPlace place(m_table, m_model);
+    // The place is kept below; a current row taken out would otherwise scroll
+    // the view to its neighbour first.
+    const bool autoScroll = m_table->hasAutoScroll();
+    m_table->setAutoScroll(false);
     // As a reload does: what was typed into a row is dropped.
     m_model->setEditRow(-1);
     m_model->resetEntryBuffer();
@@ -184,13 +193,16 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
         if (fresh && fresh->accountId != m_accountId)
             fresh.reset();
         const int near = m_table->currentIndex().row();
+        const bool created = written == Written::Created;
         // Only a liability account's opening balance can show the banner.
         if (liability && !openingRowTouched) {
-            const int shown = m_model->rowOf(id, near);
+            const int shown = created ? -1 : m_model->rowOf(id, near);
             openingRowTouched = (fresh && isOpeningBalancePayee(fresh->payee))
                                 || (shown >= 0 && isOpeningBalancePayee(m_model->transactionAt(shown).payee));
         }
-        if (!m_model->applyRow(id, fresh, near)) {
+        const bool applied = created ? !fresh || m_model->applyNewRow(*fresh) : m_model->applyRow(id, fresh, near);
+        if (!applied) {
+            m_table->setAutoScroll(autoScroll);
             reload();
             return;
         }
@@ -199,6 +211,7 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
         m_banner->refresh(m_accountId, account->currency);
     m_header->figures()->showFigures(m_model->rows().figures(), liability, account->currency);
     place.restore(m_table, m_model);
+    m_table->setAutoScroll(autoScroll);
     const QModelIndex current = m_table->currentIndex();
     if (current.isValid())
         startEditingRow(current.row());
@@ -360,7 +373,7 @@ void RegisterScreen::commitCurrentRow()
             flashStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
         // The next entry starts on the date this one was saved with.
         m_model->setEntryText(RegisterModel::NextEntryDateSlot, saved.date.toString(RegisterModel::kDateFormat));
-        showOwnChange({saved.id, saved.transferLinkId});
+        showWrittenRows({saved.id, saved.transferLinkId}, Written::Created);
         m_walk->focusEntryRow();
         return;
     }

@@ -95,6 +95,8 @@ private:
     // RegisterChangeWatch::ownWrite: in place, keeping the current cell and the
     // scroll position, or by a reload when the register cannot place them.
     void showOwnChange(const QStringList& ids);
+    enum class Written { Changed, Created };
+    void showWrittenRows(const QStringList& ids, Written written);
     void showNotice(const RegisterCommitNotice& notice);
 
     // The filter button follows the account's filter; an accepted dialog reloads.

@@ -28,6 +28,19 @@ RegisterTableView::RegisterTableView(RegisterScreen* screen, QWidget* parent)
 {
 }
 
+bool RegisterTableView::layOutPendingRows()
+{
+    m_laidOut = false;
+    executeDelayedItemsLayout();
+    return m_laidOut;
+}
+
+void RegisterTableView::doItemsLayout()
+{
+    m_laidOut = true;
+    QTableView::doItemsLayout();
+}
+
 QWidget* RegisterTableView::focusedPayeeMemoEditor() const
 {
     const QWidget* focus = QApplication::focusWidget();

@@ -22,7 +22,10 @@ public:
     QWidget* focusedPayeeMemoEditor() const;
     // Lays the rows out now when a change of rows left that for later, so that
     // scrolling reaches them; the whole viewport is repainted then, else nothing.
-    void layOutPendingRows() { executeDelayedItemsLayout(); }
+    // Lays out rows that came or went; true if it did, and the whole viewport
+    // is to be repainted.
+    bool layOutPendingRows();
+    void doItemsLayout() override;
 
 protected:
     bool event(QEvent* event) override;
@@ -33,4 +36,5 @@ protected:
 
 private:
     QPointer<RegisterScreen> m_screen;
+    bool m_laidOut = false;
 };

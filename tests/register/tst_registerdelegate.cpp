@@ -11,12 +11,15 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QCompleter>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QStringListModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -33,6 +36,8 @@ private slots:
     void payeeCompletionFillsOnlyTheEntryRow();
     void categoryAndDateEditors();
     void twoLineRows();
+    void cellsDrawAsTheStyleDraws_data();
+    void cellsDrawAsTheStyleDraws();
 
 private:
     QWidget* openEditor(int row, int column);
@@ -245,6 +250,111 @@ void TestRegisterDelegate::twoLineRows()
     };
     QVERIFY(secondLineInk(1) > 0); // the newest Cafe, "latte"
     QCOMPARE(secondLineInk(2), 0); // Payroll, no memo
+}
+
+void TestRegisterDelegate::cellsDrawAsTheStyleDraws_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("monospace");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("foreground");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStyle::State>("state");
+    QTest::addColumn<Qt::TextElideMode>("elide");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<bool>("wrap");
+
+    const auto left = int(Qt::AlignLeft | Qt::AlignVCenter);
+    const auto right = int(Qt::AlignRight | Qt::AlignVCenter);
+    const auto centre = int(Qt::AlignHCenter | Qt::AlignVCenter);
+    const QStyle::State plain = QStyle::State_Enabled | QStyle::State_Active;
+    QTest::newRow("payee") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
+                           << Qt::ElideRight << Qt::LeftToRight << false;
+    QTest::newRow("elided payee") << "A payee far longer than its column is wide" << left << false << false
+                                  << QColor() << 120 << plain << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("amount") << "1,234.56" << right << true << false << QColor(0xc6, 0x28, 0x28) << 100 << plain
+                            << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("elided amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60 << plain
+                                   << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("bold balance") << "-12.00" << right << true << true << QColor(Qt::red) << 100 << plain
+                                  << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("cleared mark") << "c" << centre << false << false << QColor(Qt::gray) << 40 << plain
+                                  << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("selected") << "Payroll" << left << false << false << QColor(Qt::green) << 150
+                              << (plain | QStyle::State_Selected) << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("focused") << "Rent" << left << false << false << QColor() << 150
+                             << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)
+                             << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("inactive selected") << "12.00" << right << true << false << QColor() << 90
+                                       << (QStyle::State_Enabled | QStyle::State_Selected) << Qt::ElideMiddle
+                                       << Qt::LeftToRight << false;
+    QTest::newRow("disabled") << "Bank fee" << left << false << false << QColor() << 150
+                              << QStyle::State(QStyle::State_None) << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("accents") << "Caf\u00e9 \u00fcber \u65e5\u672c" << left << false << false << QColor() << 150
+                             << plain << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("empty") << "" << left << false << false << QColor() << 150 << (plain | QStyle::State_Selected)
+                           << Qt::ElideMiddle << Qt::LeftToRight << false;
+    QTest::newRow("elided at the right") << "A payee far longer than its column is wide" << left << false << false
+                                         << QColor() << 120 << plain << Qt::ElideRight << Qt::LeftToRight << false;
+    QTest::newRow("right to left") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
+                                   << Qt::ElideRight << Qt::RightToLeft << false;
+    QTest::newRow("right to left amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60
+                                          << plain << Qt::ElideRight << Qt::RightToLeft << false;
+    QTest::newRow("wrapping on, one line") << "Housing" << left << false << false << QColor() << 120 << plain
+                                           << Qt::ElideRight << Qt::LeftToRight << true;
+    QTest::newRow("wrapped") << "Housing > Rent/Mortgage Payment" << left << false << false << QColor() << 120
+                             << plain << Qt::ElideRight << Qt::LeftToRight << true;
+    QTest::newRow("line break") << "Rent\u2028May" << left << false << false << QColor() << 120 << plain
+                                << Qt::ElideRight << Qt::LeftToRight << false;
+}
+
+// Both delegates draw on the same option, the register's through its cache
+// (twice, the second from what it kept), the style's through QStyledItemDelegate.
+void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
+{
+    QFETCH(QString, text);
+    QFETCH(int, alignment);
+    QFETCH(bool, monospace);
+    QFETCH(bool, bold);
+    QFETCH(QColor, foreground);
+    QFETCH(int, width);
+    QFETCH(QStyle::State, state);
+    QFETCH(Qt::TextElideMode, elide);
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(bool, wrap);
+
+    QStandardItemModel cells(1, 1);
+    auto* item = new QStandardItem(text);
+    item->setTextAlignment(Qt::Alignment(alignment));
+    if (monospace) {
+        QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setBold(bold);
+        item->setFont(font);
+    }
+    if (foreground.isValid())
+        item->setForeground(foreground);
+    cells.setItem(0, 0, item);
+
+    QStyleOptionViewItem option;
+    option.initFrom(m_view.get());
+    option.widget = m_view.get();
+    option.state = state;
+    option.textElideMode = elide;
+    option.direction = direction;
+    option.features.setFlag(QStyleOptionViewItem::WrapText, wrap);
+    option.rect = QRect(0, 0, width, 36);
+    option.showDecorationSelected = true;
+    const auto drawn = [&](const QStyledItemDelegate& delegate) {
+        QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        delegate.paint(&painter, option, cells.index(0, 0));
+        return image;
+    };
+    const QImage byStyle = drawn(QStyledItemDelegate());
+    QCOMPARE(drawn(*m_delegate), byStyle);
+    QCOMPARE(drawn(*m_delegate), byStyle);
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterDelegate)

@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -653,6 +655,16 @@ void TestRegisterScreen::ownChangesMatchAReload()
         return row >= 0 && row != m_model->entryRow() ? m_model->transactionAt(row).id : QString();
     };
     QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+    // The window's own pixels, as last painted, without a blinking text cursor between.
+    const auto flashTime =
+        qScopeGuard([time = QApplication::cursorFlashTime()] { QApplication::setCursorFlashTime(time); });
+    QApplication::setCursorFlashTime(0);
+    const auto windowPixels = [this] {
+        return m_screen->screen()
+            ->grabWindow(m_screen->winId(), 0, 0, m_screen->width(), m_screen->height())
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
 
     for (int change = 0; change < changes; ++change) {
         Clock::setFixedNow(RegisterLedger::now().addSecs(change));
@@ -701,6 +713,10 @@ void TestRegisterScreen::ownChangesMatchAReload()
         }
         reloaded.reload();
         QCOMPARE(shown(m_model, m_screen.get()), shown(reloadedModel, &reloaded));
+        // What the window shows once its repaints are done is what the screen draws
+        // now: no row, balance or figure left from before the change.
+        QCoreApplication::processEvents();
+        QCOMPARE(windowPixels(), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         if (kind == 1 || kind == 2) {
             // The next row is current, as after any change typed over a row.
             QCOMPARE(m_table->currentIndex(), m_model->index(row + 1, RegisterModel::DateColumn));

@@ -1,0 +1,66 @@
+#include "RegisterCellText.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRect>
+#include <QStyle>
+#include <QTextOption>
+
+namespace {
+
+// Enough for every distinct text of several screens of rows; past it the
+// texts are laid out afresh rather than kept without bound.
+constexpr qsizetype kMaxKept = 2048;
+
+} // namespace
+
+const RegisterCellText::Line* RegisterCellText::line(const QRect& textRect, const QString& text, const QFont& font,
+                                                     Qt::Alignment alignment, Qt::TextElideMode elideMode,
+                                                     Qt::LayoutDirection direction, bool wrap)
+{
+    Key key{text, font, textRect.width(), textRect.height(), int(alignment), int(elideMode), int(direction), wrap};
+    auto found = m_lines.constFind(key);
+    if (found == m_lines.cend()) {
+        if (m_lines.size() >= kMaxKept)
+            m_lines.clear();
+        Line laidOut = layOut(key);
+        found = m_lines.insert(std::move(key), std::move(laidOut));
+    }
+    return found->layout ? &*found : nullptr;
+}
+
+void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const Line& line)
+{
+    line.layout->draw(painter, QPointF(textRect.left(), textRect.top() + line.top));
+}
+
+RegisterCellText::Line RegisterCellText::layOut(const Key& key)
+{
+    if (key.text.contains(QChar::LineSeparator))
+        return {};
+    const QFontMetricsF metrics(key.font);
+    const bool fits = metrics.horizontalAdvance(key.text) <= key.width;
+    if (!fits && key.wrap)
+        return {};
+    const QString shown = fits ? key.text : metrics.elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width);
+
+    const auto direction = Qt::LayoutDirection(key.direction);
+    QTextOption option;
+    option.setWrapMode(QTextOption::ManualWrap);
+    option.setTextDirection(direction);
+    option.setAlignment(QStyle::visualAlignment(direction, Qt::Alignment(key.alignment)));
+    Line laidOut;
+    laidOut.layout = std::make_shared<QTextLayout>(shown, key.font);
+    QTextLayout& layout = *laidOut.layout;
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(key.width);
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    laidOut.top = QStyle::alignedRect(direction, Qt::Alignment(key.alignment) & Qt::AlignVertical_Mask,
+                                      QSize(key.width, int(line.height())), QRect(0, 0, key.width, key.height))
+                      .top();
+    return laidOut;
+}
