@@ -40,11 +40,20 @@ public:
         return icon().availableSizes(mode, state);
     }
     bool isNull() override { return icon().isNull(); }
+    QString iconName() override { return icon().name(); }
+    void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString& fileName, const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().addFile(fileName, size, mode, state);
+    }
     QString key() const override { return QStringLiteral("StandardIconEngine"); }
     QIconEngine* clone() const override { return new StandardIconEngine(*this); }
 
 private:
-    const QIcon& icon()
+    QIcon& icon()
     {
         if (!m_made) {
             m_made = true;

@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -278,7 +279,7 @@ void TestApplication::standardIconsAsTheBaseStyleDrawsThem()
         QPainter painter(&painted);
         icon.paint(&painter, QRect(4, 4, 40, 40));
         painter.end();
-        QVariantList seen{icon.isNull(), QVariant::fromValue(icon.availableSizes()), painted};
+        QVariantList seen{icon.isNull(), icon.name(), QVariant::fromValue(icon.availableSizes()), painted};
         for (int size : {16, 32, 64})
             seen << icon.actualSize(QSize(size, size)) << icon.pixmap(size).toImage();
         return seen;
@@ -287,6 +288,14 @@ void TestApplication::standardIconsAsTheBaseStyleDrawsThem()
     QStyleOption option;
     option.direction = Qt::RightToLeft;
     QCOMPARE(drawn(QApplication::style()->standardIcon(which, &option)), drawn(fusion->standardIcon(which, &option)));
+    // A pixmap added to a copy joins the icon's own.
+    QPixmap added(20, 20);
+    added.fill(Qt::red);
+    QIcon extended = QApplication::style()->standardIcon(which);
+    QIcon expectedExtended = expected;
+    extended.addPixmap(added);
+    expectedExtended.addPixmap(added);
+    QCOMPARE(drawn(extended), drawn(expectedExtended));
     auto* gone = new AppStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QIcon orphan = gone->standardIcon(which);
     delete gone;
