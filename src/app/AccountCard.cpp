@@ -27,13 +27,15 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     : QWidget(parent)
     , m_type(account.accountType)
     , m_currency(account.currency)
-    , m_balanceLabel(new QLabel)
+    , m_balanceLabel(new QLabel(this))
 {
+    // Each label is made in the card: one moved in by a layout would be styled
+    // again under the list's style sheet.
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 8, 8, 8);
     layout->setSpacing(8);
 
-    auto* icon = new QLabel(QString(typeGlyph(account.accountType)));
+    auto* icon = new QLabel(QString(typeGlyph(account.accountType)), this);
     icon->setObjectName(QStringLiteral("iconLabel"));
     icon->setFixedSize(24, 24);
     icon->setAlignment(Qt::AlignCenter);
@@ -48,7 +50,7 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     firstLine->setSpacing(8);
     firstLine->setAlignment(Qt::AlignVCenter);
 
-    auto* name = new ElidedLabel;
+    auto* name = new ElidedLabel(this);
     name->setObjectName(QStringLiteral("nameLabel"));
     applyFontRole(name, 1);
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -59,7 +61,7 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     setBalance(balance);
     firstLine->addWidget(m_balanceLabel, 0);
 
-    auto* detail = new QLabel(detailLine(account));
+    auto* detail = new QLabel(detailLine(account), this);
     detail->setObjectName(QStringLiteral("detailLabel"));
     applyFontRole(detail, 2);
 

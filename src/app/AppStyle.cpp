@@ -1,8 +1,77 @@
 #include "AppStyle.h"
 
+#include <QApplication>
+#include <QIconEngine>
+#include <QPointer>
+#include <QWidget>
+
 namespace {
+
 bool g_altHeld = false;
-}
+
+// A standard icon of the base style, made when first drawn or measured: the
+// base style reads its images from files, and the first image file read loads
+// every image format plugin, a cost that would come before the first paint
+// (the menu bar builds its overflow button's icon, seldom shown).
+class StandardIconEngine : public QIconEngine
+{
+public:
+    StandardIconEngine(const QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
+        : m_style(const_cast<QStyle*>(style))
+        , m_which(which)
+        , m_widget(const_cast<QWidget*>(widget))
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString iconName() override { return icon().name(); }
+    void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString& fileName, const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().addFile(fileName, size, mode, state);
+    }
+    QString key() const override { return QStringLiteral("StandardIconEngine"); }
+    QIconEngine* clone() const override { return new StandardIconEngine(*this); }
+
+private:
+    QIcon& icon()
+    {
+        if (!m_made) {
+            m_made = true;
+            // An icon can outlive the style it came from.
+            const QStyle* style = m_style ? m_style.get() : QApplication::style();
+            m_icon = style->standardIcon(m_which, nullptr, m_widget);
+        }
+        return m_icon;
+    }
+
+    QPointer<QStyle> m_style;
+    QStyle::StandardPixmap m_which;
+    QPointer<QWidget> m_widget;
+    QIcon m_icon;
+    bool m_made = false;
+};
+
+} // namespace
 
 AppStyle::AppStyle(QStyle* style)
     : QProxyStyle(style)
@@ -15,6 +84,14 @@ int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidge
     if (hint == QStyle::SH_UnderlineShortcut)
         return g_altHeld ? 1 : 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QIcon AppStyle::standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const
+{
+    // An option lives only for this call; with one, the icon is made now.
+    if (option)
+        return QProxyStyle::standardIcon(which, option, widget);
+    return QIcon(new StandardIconEngine(baseStyle(), which, widget));
 }
 
 bool AppStyle::altHeld()

@@ -3,7 +3,8 @@
 #include <QProxyStyle>
 
 // The program's style: Fusion, with mnemonic underlines shown only while Alt is
-// held down, as native Windows programs do.
+// held down, as native Windows programs do, and its standard icons read from
+// their files only once they are drawn.
 class AppStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -13,6 +14,8 @@ public:
 
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* returnData = nullptr) const override;
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 
     // Whether Alt is down; written by Application::notify.
     static bool altHeld();

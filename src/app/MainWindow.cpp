@@ -56,23 +56,11 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     setupAccountActions();
     setupToolWindows();
 
-    m_registerScreen = new RegisterScreen(state);
-    m_registerScreen->setObjectName(QStringLiteral("registerScreen"));
-    // The register always shows the current account, which the window reconciles.
-    connect(m_registerScreen, &RegisterScreen::reconcileRequested, m_toolWindows,
-            &ToolWindows::showReconciliationWindow);
-    connect(m_registerScreen, &RegisterScreen::editAccountRequested, m_accountActions,
-            &AccountActions::showEditAccountDialog);
-    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
-            [this](const QString& text) { m_statusBar->showTimedMessage(text, kErrorStatusMs); });
-    setupMemorizeForm();
-
     connect(state->preferencesRepository, &PreferencesRepository::changed, this,
             &MainWindow::applyPreferenceChange);
 
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
-    m_pageStack->addWidget(m_registerScreen);
 
     setupAccountList();
 
@@ -101,6 +89,31 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
         if (m_state->currentAccountId.isEmpty())
             restoreCurrentAccount();
     });
+}
+
+RegisterScreen* MainWindow::registerScreen()
+{
+    if (m_registerScreen)
+        return m_registerScreen;
+    m_registerScreen = new RegisterScreen(m_state);
+    m_registerScreen->setObjectName(QStringLiteral("registerScreen"));
+    // The register always shows the current account, which the window reconciles.
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, m_toolWindows,
+            &ToolWindows::showReconciliationWindow);
+    connect(m_registerScreen, &RegisterScreen::editAccountRequested, m_accountActions,
+            &AccountActions::showEditAccountDialog);
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
+            [this](const QString& text) { m_statusBar->showTimedMessage(text, kErrorStatusMs); });
+    setupMemorizeForm();
+    m_pageStack->addWidget(m_registerScreen);
+    return m_registerScreen;
+}
+
+void MainWindow::reloadRegister()
+{
+    // Not built yet, it reads its rows when it is first shown.
+    if (m_registerScreen)
+        m_registerScreen->reload();
 }
 
 WelcomeScreen* MainWindow::welcomeScreen()
@@ -135,7 +148,11 @@ void MainWindow::connectMenus()
 {
     using Command = MainMenus::Command;
     const std::pair<Command, std::function<void()>> targets[] = {
-        {Command::NewTransaction, [this] { m_registerScreen->cancelEdit(); }},
+        {Command::NewTransaction,
+         [this] {
+             if (m_registerScreen)
+                 m_registerScreen->cancelEdit();
+         }},
         {Command::NewAccount, [this] { m_accountActions->showNewAccountDialog(); }},
         {Command::Import, [this] { m_toolWindows->showImportWindow(); }},
         {Command::OrvalenAccount, [this] { m_toolWindows->showOrvalenAccountScreen(); }},
@@ -172,7 +189,7 @@ void MainWindow::setupAccountActions()
     connect(m_accountActions, &AccountActions::accountCreated, this, &MainWindow::selectAccount);
     connect(m_accountActions, &AccountActions::accountEdited, this, [this] {
         onAccountsChanged();
-        m_registerScreen->reload();
+        reloadRegister();
     });
     connect(m_accountActions, &AccountActions::accountDeleted, this, &MainWindow::onAccountDeleted);
     connect(m_accountActions, &AccountActions::accountScreenRequested, this,
@@ -183,7 +200,7 @@ void MainWindow::setupToolWindows()
 {
     m_toolWindows = new ToolWindows(m_state, this);
     connect(m_toolWindows, &ToolWindows::transactionsWritten, this, &MainWindow::reloadRegisterAndAccounts);
-    connect(m_toolWindows, &ToolWindows::payeesChanged, this, [this] { m_registerScreen->reload(); });
+    connect(m_toolWindows, &ToolWindows::payeesChanged, this, &MainWindow::reloadRegister);
     connect(m_toolWindows, &ToolWindows::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
 }
 
@@ -314,8 +331,9 @@ void MainWindow::selectAccount(const QString& accountId)
 void MainWindow::showAccount(const QString& accountId, RegisterScreen::Rows rows)
 {
     m_state->setCurrentAccountId(accountId);
-    m_registerScreen->setAccount(accountId, rows);
-    m_pageStack->setCurrentWidget(m_registerScreen);
+    RegisterScreen* screen = registerScreen();
+    screen->setAccount(accountId, rows);
+    m_pageStack->setCurrentWidget(screen);
     m_accountList->setCurrentAccount(accountId);
 }
 
@@ -344,7 +362,7 @@ void MainWindow::applyPreferenceChange(const QString& key)
     static const QStringList registerKeys{"registerTwoLine", "registerNewestFirst", "registerShowBalance",
                                           "registerHighlightOverdrawn", "weekStartDay", "theme"};
     if (registerKeys.contains(key))
-        m_registerScreen->reload();
+        reloadRegister();
     else if (key == QLatin1String("dashboardBalanceMode"))
         m_accountList->requestRebuild();
 }
@@ -408,7 +426,7 @@ void MainWindow::onSampleDataCleared()
 
 void MainWindow::reloadRegisterAndAccounts()
 {
-    m_registerScreen->reload();
+    reloadRegister();
     onAccountsChanged();
 }
 
@@ -425,7 +443,7 @@ void MainWindow::fillIn()
 {
     m_accountList->rebuild();
     // Queued behind the list's repaint: the balances show while the rows are read.
-    QMetaObject::invokeMethod(m_registerScreen, &RegisterScreen::reload, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::reloadRegister, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

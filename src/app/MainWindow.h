@@ -35,8 +35,9 @@ public:
     ToolWindows* toolWindows() const { return m_toolWindows; }
     HelpActions* helpActions() const { return m_helpActions; }
     MainMenus* menus() const { return m_menus; }
-    // The pages the first window seldom shows, built and added to the page
-    // stack when first asked for.
+    // The pages, each built and added to the page stack when first asked for:
+    // a start without accounts builds no register.
+    RegisterScreen* registerScreen();
     WelcomeScreen* welcomeScreen();
     EmptyStatePage* emptyStatePage();
 
@@ -76,6 +77,7 @@ private:
     void onAccountContextMenu(const QPoint& globalPos, const QString& accountId);
     void onAccountDeleted();
     void onSampleDataCleared();
+    void reloadRegister();
     void reloadRegisterAndAccounts();
     bool isSignedIn() const;
 

@@ -21,15 +21,21 @@
 #include <QIcon>
 #include <QImage>
 #include <QLocale>
+#include <QPainter>
+#include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -79,6 +85,8 @@ private slots:
     void translatorsFollowTheLanguage();
     void dataDirectoryRules();
     void altKeyShowsUnderlines();
+    void standardIconsAsTheBaseStyleDrawsThem_data();
+    void standardIconsAsTheBaseStyleDrawsThem();
     void quietMessageHandler();
     void unusableDataDirectoryEndsWithCodeOne();
     void startupShowsWhatsNewThenOffersTheUpdate();
@@ -244,6 +252,54 @@ void TestApplication::altKeyShowsUnderlines()
     // Other keys change nothing.
     QTest::keyClick(&widget, Qt::Key_A);
     QCOMPARE(style->styleHint(QStyle::SH_UnderlineShortcut), 0);
+}
+
+void TestApplication::standardIconsAsTheBaseStyleDrawsThem_data()
+{
+    QTest::addColumn<QStyle::StandardPixmap>("which");
+    QTest::newRow("menu bar overflow") << QStyle::SP_ToolBarHorizontalExtensionButton;
+    QTest::newRow("tool bar overflow") << QStyle::SP_ToolBarVerticalExtensionButton;
+    QTest::newRow("warning") << QStyle::SP_MessageBoxWarning;
+    QTest::newRow("dialog ok") << QStyle::SP_DialogOkButton;
+    QTest::newRow("back") << QStyle::SP_ArrowBack;
+    QTest::newRow("file") << QStyle::SP_FileIcon;
+    QTest::newRow("none") << QStyle::SP_CustomBase;
+}
+
+// Made when first drawn, a standard icon is the base style's own in every
+// respect, also once the style that made it is gone.
+void TestApplication::standardIconsAsTheBaseStyleDrawsThem()
+{
+    QFETCH(QStyle::StandardPixmap, which);
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon expected = fusion->standardIcon(which);
+    const auto drawn = [](const QIcon& icon) {
+        QImage painted(48, 48, QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        icon.paint(&painter, QRect(4, 4, 40, 40));
+        painter.end();
+        QVariantList seen{icon.isNull(), icon.name(), QVariant::fromValue(icon.availableSizes()), painted};
+        for (int size : {16, 32, 64})
+            seen << icon.actualSize(QSize(size, size)) << icon.pixmap(size).toImage();
+        return seen;
+    };
+    QCOMPARE(drawn(QApplication::style()->standardIcon(which)), drawn(expected));
+    QStyleOption option;
+    option.direction = Qt::RightToLeft;
+    QCOMPARE(drawn(QApplication::style()->standardIcon(which, &option)), drawn(fusion->standardIcon(which, &option)));
+    // A pixmap added to a copy joins the icon's own.
+    QPixmap added(20, 20);
+    added.fill(Qt::red);
+    QIcon extended = QApplication::style()->standardIcon(which);
+    QIcon expectedExtended = expected;
+    extended.addPixmap(added);
+    expectedExtended.addPixmap(added);
+    QCOMPARE(drawn(extended), drawn(expectedExtended));
+    auto* gone = new AppStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon orphan = gone->standardIcon(which);
+    delete gone;
+    QCOMPARE(drawn(orphan), drawn(expected));
 }
 
 void TestApplication::quietMessageHandler()

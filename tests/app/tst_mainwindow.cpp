@@ -3,6 +3,7 @@
 #include "TestMain.h"
 
 #include "account/Client.h"
+#include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "data/Clock.h"
 #include "data/Identifiers.h"
@@ -23,7 +24,9 @@
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -43,6 +46,8 @@ private slots:
     void startPage_data();
     void startPage();
     void firstPaintBeforeTheRows();
+    void registerBuiltForTheFirstAccount_data();
+    void registerBuiltForTheFirstAccount();
     void cardTextColours();
     void frameShortcutsAndPreferences();
     void wholePathAgainstTheFakeServices();
@@ -204,6 +209,63 @@ static bool drawsIn(QWidget* label, const QColor& color)
                       inkiest.green() - blend(color.green(), background.green()),
                       inkiest.blue() - blend(color.blue(), background.blue()))
         < 12;
+}
+
+void TestMainWindow::registerBuiltForTheFirstAccount_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("signed out") << Start::SignedOut << "welcomeScreen" << "primaryButton";
+    QTest::newRow("signed in") << Start::SignedIn << "emptyStatePage" << "createAccountButton";
+}
+
+// A start without accounts builds no register: what would reload it, or reset
+// its entry row, leaves it unbuilt. The first account shown builds it, joined
+// to the window as one built at the start.
+void TestMainWindow::registerBuiltForTheFirstAccount()
+{
+    QFETCH(Start, start);
+    QFETCH(QString, page);
+    QFETCH(QString, button);
+    WindowWorld world(start);
+    MainWindow* window = world.open();
+    const auto pages = [&] {
+        const auto* stack = child<QStackedWidget>(window, "pageStack");
+        QStringList names;
+        for (int index = 0; index < stack->count(); ++index)
+            names.append(stack->widget(index)->objectName());
+        return QVariantList({world.page(), names, int(window->findChildren<RegisterScreen*>().size())});
+    };
+    world.state->preferencesRepository->setBool(QStringLiteral("registerTwoLine"), true);
+    window->menus()->action(MainMenus::Command::NewTransaction)->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(pages(), QVariantList({page, QStringList{page}, 0}));
+
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QTest::keyClicks(child(form, "nameEdit"), QStringLiteral("Checking"));
+        clickOk(form);
+    });
+    QTest::mouseClick(child<QPushButton>(window, button.toLatin1().constData()), Qt::LeftButton);
+    QCOMPARE(pages(), QVariantList({"registerScreen", QStringList{page, "registerScreen"}, 1}));
+
+    auto* screen = child<RegisterScreen>(window, "registerScreen");
+    const QString id = world.state->currentAccountId;
+    emit screen->errorMessage(QStringLiteral("The row was not saved"));
+    QString editedName;
+    ModalDialog::setNextHandler([&editedName](QDialog* form) {
+        editedName = child<QLineEdit>(form, "nameEdit")->text();
+        form->reject();
+    });
+    emit screen->editAccountRequested(id);
+    emit screen->reconcileRequested(id);
+    QStringList reconciling;
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->windowTitle().startsWith(QStringLiteral("Reconcile")))
+            reconciling.append(top->windowTitle());
+    }
+    QCOMPARE(QVariantList({world.timedMessage(), editedName, reconciling}),
+             QVariantList({"The row was not saved (5000 ms)", "Checking", QStringList{"Reconcile \u2014 Checking"}}));
 }
 
 void TestMainWindow::cardTextColours()
