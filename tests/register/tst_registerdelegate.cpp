@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 #include "data/TransactionRepository.h"
+#include "register/RegisterCellText.h"
 #include "register/RegisterDelegate.h"
 #include "register/RegisterModel.h"
 #include "widgets/DateField.h"
@@ -38,6 +39,7 @@ private slots:
     void twoLineRows();
     void cellsDrawAsTheStyleDraws_data();
     void cellsDrawAsTheStyleDraws();
+    void cellTextKeepsItsLayouts();
 
 private:
     QWidget* openEditor(int row, int column);
@@ -355,6 +357,29 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     const QImage byStyle = drawn(QStyledItemDelegate());
     QCOMPARE(drawn(*m_delegate), byStyle);
     QCOMPARE(drawn(*m_delegate), byStyle);
+}
+
+void TestRegisterDelegate::cellTextKeepsItsLayouts()
+{
+    RegisterCellText cells;
+    const QFont font = m_view->font();
+    const QRect rect(3, 0, 120, 30);
+    const auto line = [&](const QString& text, bool wrap) {
+        return cells.line(rect, text, font, Qt::AlignLeft | Qt::AlignVCenter, Qt::ElideRight, Qt::LeftToRight, wrap);
+    };
+    const QString longText = QStringLiteral("A payee far longer than its column is wide");
+
+    // One line, elided or not, is drawn from the cache; more than one is the style's.
+    QVERIFY(line(QStringLiteral("Rent"), false) && line(QStringLiteral("Rent"), true) && line(longText, false));
+    QCOMPARE(line(longText, true), nullptr);
+    QCOMPARE(line(QStringLiteral("Rent\u2028May"), false), nullptr);
+
+    // A text met again is not laid out again, whatever came between.
+    const std::shared_ptr<QTextLayout> first = line(QStringLiteral("Payroll"), false)->layout;
+    QVERIFY(line(QStringLiteral("Groceries"), false));
+    QCOMPARE(line(QStringLiteral("Payroll"), false)->layout, first);
+    QCOMPARE(first->text(), QStringLiteral("Payroll"));
+    QVERIFY(line(longText, false)->layout->text().endsWith(QChar(0x2026)));
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterDelegate)

@@ -360,8 +360,14 @@ void TestRegisterModel::entryAndEditRows()
     QCOMPARE(texts(model, 0), QStringList(9, QString()));
     QCOMPARE(colour(model, cafe, Column::BalanceColumn, Qt::BackgroundRole), QColor(QStringLiteral("#E8F5E9")));
 
-    // The entry row: both amounts typed, the payment wins; a bad date is today.
+    // The entry row shows its own buffer again once no row is edited, and is repainted.
+    changed.clear();
     model.setEditRow(-1);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.last().at(0).toModelIndex(), model.index(0, 0));
+    QCOMPARE(changed.last().at(1).toModelIndex(), model.index(0, Column::BalanceColumn));
+
+    // The entry row: both amounts typed, the payment wins; a bad date is today.
     model.setEntryText(RegisterModel::NextEntryDateSlot, QStringLiteral("2/2/2024"));
     const QStringList typed{"13/45/2024", " 12 ", "  Market ", "Food > Groceries", " bag ", " 12.50", "3", "R"};
     for (int column = 0; column < typed.size(); ++column)
