@@ -713,10 +713,9 @@ void TestRegisterScreen::ownChangesMatchAReload()
         }
         reloaded.reload();
         QCOMPARE(shown(m_model, m_screen.get()), shown(reloadedModel, &reloaded));
-        // What the window shows once its repaints are done is what the screen draws
-        // now: no row, balance or figure left from before the change.
-        QCoreApplication::processEvents();
-        QCOMPARE(windowPixels(), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        // What the window shows once its queued layouts and repaints are done is
+        // what the screen draws now: no row, balance or figure left from before.
+        QTRY_COMPARE(windowPixels(), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         if (kind == 1 || kind == 2) {
             // The next row is current, as after any change typed over a row.
             QCOMPARE(m_table->currentIndex(), m_model->index(row + 1, RegisterModel::DateColumn));
