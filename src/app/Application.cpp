@@ -50,7 +50,7 @@ FeedbackSettings feedbackSettings()
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
-{ 
+{
     if (qEnvironmentVariableIsEmpty("VELLUMRY_VERBOSE"))
         qInstallMessageHandler(quietMessageHandler);
 

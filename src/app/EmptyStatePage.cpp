@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // Centred in a row of its own between two stretches.
 void addCentred(QVBoxLayout* layout, QWidget* widget)
 {

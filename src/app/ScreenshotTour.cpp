@@ -1,9 +1,9 @@
 #include "ScreenshotTour.h"
 
 #include "AccountActions.h"
+#include "EmptyStatePage.h"
 #include "HelpActions.h"
 #include "MainWindow.h"
-#include "EmptyStatePage.h"
 #include "ToolWindows.h"
 #include "account/ui/AccountScreen.h"
 #include "data/AccountRepository.h"

@@ -241,9 +241,16 @@ void RegisterRows::removeFromLedger(qsizetype i)
 {
     const Entry removed = m_entries.takeAt(i);
     m_withoutId -= hasNoId(removed);
+    shiftBalancesAfter(removed.order, -removed.amount);
+}
+
+void RegisterRows::shiftBalancesAfter(quint32 order, qint64 change)
+{
+    if (change == 0)
+        return;
     for (Entry& entry : m_entries) {
-        if (entry.order > removed.order)
-            entry.runningBalance -= removed.amount;
+        if (entry.order > order)
+            entry.runningBalance += change;
     }
 }
 
@@ -277,12 +284,7 @@ void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
     replaced.runningBalance = old.runningBalance + change;
     m_withoutId += qsizetype(hasNoId(replaced)) - qsizetype(hasNoId(old));
     m_entries[i] = replaced;
-    if (change == 0)
-        return;
-    for (Entry& entry : m_entries) {
-        if (entry.order > old.order)
-            entry.runningBalance += change;
-    }
+    shiftBalancesAfter(old.order, change);
 }
 
 RegisterRows::Filler::Filler(RegisterRows& rows)

@@ -188,6 +188,8 @@ private:
     static Entry entryOf(const Row& row, TextIndex textIndex);
     quint32 addText(const QString& text);
     void appendEntry(Entry entry);
+    // The running balances of the rows placed after `order` in the ledger.
+    void shiftBalancesAfter(quint32 order, qint64 change);
     static quint8 flagsOf(bool cleared, bool reconciled, bool isSplit);
     static bool hasNoId(const Entry& entry) { return entry.idText == 0 && entry.uuid.isNull(); }
     static qsizetype countWithoutId(const QList<Entry>& entries);

@@ -396,7 +396,7 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
         if (memoFont.pointSize() > 0)
             memoFont.setPointSize(std::max(7, memoFont.pointSize() - 1));
         painter->setFont(memoFont);
-        painter->setPen(selected ? item.palette.color(QPalette::HighlightedText) : QColor(0x6E, 0x8A, 0x7E));
+        painter->setPen(selected ? item.palette.color(QPalette::HighlightedText) : mutedTextColor());
         // A long memo runs on under the Category column, from the payee's left edge.
         int left = textRect.left();
         if (column == RegisterModel::CategoryColumn) {

@@ -186,6 +186,7 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
     m_model->setEditRow(-1);
     m_model->resetEntryBuffer();
     bool openingRowTouched = false;
+    const bool created = written == Written::Created;
     for (const QString& id : ids) {
         if (id.isEmpty())
             continue;
@@ -193,7 +194,6 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
         if (fresh && fresh->accountId != m_accountId)
             fresh.reset();
         const int near = m_table->currentIndex().row();
-        const bool created = written == Written::Created;
         // Only a liability account's opening balance can show the banner.
         if (liability && !openingRowTouched) {
             const int shown = created ? -1 : m_model->rowOf(id, near);

@@ -7,15 +7,6 @@
 #include <QLabel>
 #include <QTimer>
 
-namespace {
-
-QString padded(const QString& color)
-{
-    return QStringLiteral("color: %1; padding: 2px 4px;").arg(color);
-}
-
-} // namespace
-
 RegisterStatusLine::RegisterStatusLine(QWidget* parent)
     : QWidget(parent)
 {
@@ -24,8 +15,8 @@ RegisterStatusLine::RegisterStatusLine(QWidget* parent)
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     applyFontRole(m_statusLabel, 0);
-    const QString muted = mutedTextColor().name().toUpper();
-    m_statusLabel->setStyleSheet(padded(muted));
+    const QString padding = QStringLiteral(" padding: 2px 4px;");
+    m_statusLabel->setStyleSheet(mutedTextStyleSheet(padding));
     bottom->addWidget(m_statusLabel);
     bottom->addStretch();
 
@@ -36,7 +27,7 @@ RegisterStatusLine::RegisterStatusLine(QWidget* parent)
                                 .arg(keys("Ctrl+Return"), keys("Ctrl+D"), keys("Ctrl+M")),
                             this);
     applyFontRole(hint, 0);
-    hint->setStyleSheet(padded(isDarkPalette() ? QStringLiteral("#5A7A6E") : muted));
+    hint->setStyleSheet(isDarkPalette() ? QStringLiteral("color: #5A7A6E;") + padding : mutedTextStyleSheet(padding));
     bottom->addWidget(hint);
 }
 

@@ -21,9 +21,8 @@ public:
     // The two-line payee editor holding the keyboard focus, or null.
     QWidget* focusedPayeeMemoEditor() const;
     // Lays the rows out now when a change of rows left that for later, so that
-    // scrolling reaches them; the whole viewport is repainted then, else nothing.
-    // Lays out rows that came or went; true if it did, and the whole viewport
-    // is to be repainted.
+    // scrolling reaches them; true if it did, the whole viewport being repainted
+    // then.
     bool layOutPendingRows();
     void doItemsLayout() override;
 

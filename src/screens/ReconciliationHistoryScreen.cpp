@@ -14,7 +14,6 @@
 
 namespace {
 
-
 QTableWidgetItem* moneyItem(qint64 stored, bool liability, Currency currency)
 {
     auto* item = new QTableWidgetItem(formatMoneySigned(stored, liability, currency));

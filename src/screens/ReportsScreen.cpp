@@ -46,7 +46,6 @@ const char* const kExportFileNames[] = {
     "cash_flow.csv",         "year_over_year.csv", "account_summary.csv", "transactions.csv",
 };
 
-
 QString shortDate(QDate date)
 {
     return QLocale().toString(date, QLocale::ShortFormat);

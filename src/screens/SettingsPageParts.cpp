@@ -11,11 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-
-} // namespace
-
 QVBoxLayout* makePageFrame(QWidget* page, const QString& title)
 {
     auto* layout = new QVBoxLayout(page);
