@@ -39,8 +39,8 @@ RegisterPlace::RegisterPlace(const RegisterTableView* table, const RegisterModel
 void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model) const
 {
     // The scroll range must be that of the rows now shown before scrolling in them.
-    // Laid out anew, the viewport is repainted whole: scrolling need not move
-    // the old pixels first, nor paint before the rows are in place.
+    // Laid out anew and repainted whole, the viewport need not move the old
+    // pixels first when it scrolls, nor paint before the rows are in place.
     QWidget* viewport = table->viewport();
     const bool holdPaint = table->layOutPendingRows() && viewport->updatesEnabled();
     if (holdPaint)

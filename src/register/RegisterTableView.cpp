@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -30,15 +31,152 @@ RegisterTableView::RegisterTableView(RegisterScreen* screen, QWidget* parent)
 
 bool RegisterTableView::layOutPendingRows()
 {
-    m_laidOut = false;
+    m_laidOutWhole = false;
     executeDelayedItemsLayout();
-    return m_laidOut;
+    return m_laidOutWhole;
 }
 
 void RegisterTableView::doItemsLayout()
 {
-    m_laidOut = true;
+    const int movedFrom = std::exchange(m_rowsMovedFrom, -1);
+    const QList<QItemSelectionRange> changed = std::exchange(m_changedBeforeLayout, {});
+    QWidget* area = viewport();
+    if (std::exchange(m_layoutWhole, false) || movedFrom < 0 || !isVisible() || !area->updatesEnabled()) {
+        m_laidOutWhole = true;
+        QTableView::doItemsLayout();
+        return;
+    }
+    // The base class repaints the whole viewport after any layout.
+    const int vertical = verticalScrollBar()->value();
+    const int horizontal = horizontalScrollBar()->value();
+    const QSize size = area->size();
+    area->setAttribute(Qt::WA_UpdatesDisabled);
     QTableView::doItemsLayout();
+    area->setAttribute(Qt::WA_UpdatesDisabled, false);
+    // A scroll range that shrank past the rows shown moved them all; a scroll
+    // bar that came or went resized the viewport.
+    m_laidOutWhole = verticalScrollBar()->value() != vertical || horizontalScrollBar()->value() != horizontal
+                     || area->size() != size;
+    if (m_laidOutWhole)
+        area->update();
+    else
+        area->update(changedSinceLastLayout(movedFrom, changed));
+}
+
+void RegisterTableView::setModel(QAbstractItemModel* model)
+{
+    // The base class makes its own connections to the new model again.
+    if (QAbstractItemModel* old = this->model())
+        old->disconnect(this);
+    QTableView::setModel(model);
+    m_layoutWhole = true;
+    if (!model)
+        return;
+    // What lays the rows out again besides rows coming and going.
+    const auto whole = [this] { m_layoutWhole = true; };
+    connect(model, &QAbstractItemModel::layoutChanged, this, whole);
+    connect(model, &QAbstractItemModel::rowsMoved, this, whole);
+    connect(model, &QAbstractItemModel::columnsInserted, this, whole);
+    connect(model, &QAbstractItemModel::columnsRemoved, this, whole);
+    connect(model, &QAbstractItemModel::columnsMoved, this, whole);
+}
+
+void RegisterTableView::reset()
+{
+    m_layoutWhole = true;
+    QTableView::reset();
+}
+
+void RegisterTableView::focusInEvent(QFocusEvent* event)
+{
+    repaintForFocus([&] { QTableView::focusInEvent(event); });
+}
+
+void RegisterTableView::focusOutEvent(QFocusEvent* event)
+{
+    repaintForFocus([&] { QTableView::focusOutEvent(event); });
+}
+
+void RegisterTableView::repaintForFocus(const std::function<void()>& change)
+{
+    // The base classes repaint the whole view for a focus change: the selection
+    // may be drawn in other colours without the focus. Where both palette
+    // groups are the same, only the current cell's focus frame changes.
+    QWidget* area = viewport();
+    if (!isVisible() || !updatesEnabled() || !area->updatesEnabled()
+        || !area->palette().isEqual(QPalette::Active, QPalette::Inactive)) {
+        change();
+        return;
+    }
+    const int vertical = verticalScrollBar()->value();
+    const int horizontal = horizontalScrollBar()->value();
+    setAttribute(Qt::WA_UpdatesDisabled);
+    area->setAttribute(Qt::WA_UpdatesDisabled);
+    change();
+    area->setAttribute(Qt::WA_UpdatesDisabled, false);
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (verticalScrollBar()->value() != vertical || horizontalScrollBar()->value() != horizontal) {
+        update();
+        return;
+    }
+    // The frame around the viewport, which a style may draw with the focus.
+    update(QRegion(rect()) - area->geometry());
+    QRegion cells = selectionModel() ? visualRegionForSelection(selectionModel()->selection()) : QRegion();
+    if (currentIndex().isValid())
+        cells += visualRect(currentIndex());
+    area->update(cells);
+}
+
+void RegisterTableView::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    rowsMovedFrom(start);
+    QTableView::rowsInserted(parent, start, end);
+}
+
+void RegisterTableView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
+{
+    rowsMovedFrom(start);
+    QTableView::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void RegisterTableView::rowsMovedFrom(int row)
+{
+    m_rowsMovedFrom = m_rowsMovedFrom < 0 ? row : std::min(m_rowsMovedFrom, row);
+}
+
+void RegisterTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                    const QList<int>& roles)
+{
+    // With a layout pending, the base class leaves these cells to it.
+    if (m_rowsMovedFrom >= 0 && topLeft.isValid() && bottomRight.isValid())
+        m_changedBeforeLayout.append(QItemSelectionRange(topLeft, bottomRight));
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+}
+
+QRegion RegisterTableView::changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const
+{
+    const QRect area = viewport()->rect();
+    const int rows = model()->rowCount();
+    // Rows below the first that came or went are others now, or stripe the
+    // other way; so is the space below the last row.
+    int top = 0;
+    if (movedFrom < rows)
+        top = rowViewportPosition(movedFrom);
+    else if (rows > 0)
+        top = rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+    QRegion region = QRect(area.left(), top, area.width(), area.bottom() - top + 1) & area;
+    // Rows above it never moved, whatever came after a change to them.
+    for (const QItemSelectionRange& range : changed) {
+        if (!range.isValid())
+            continue;
+        const int bottom = std::min(range.bottom(), movedFrom - 1);
+        if (bottom < range.top())
+            continue;
+        const QRect cells = visualRect(model()->index(range.top(), range.left()))
+                            | visualRect(model()->index(bottom, range.right()));
+        region += cells & area;
+    }
+    return region;
 }
 
 QWidget* RegisterTableView::focusedPayeeMemoEditor() const

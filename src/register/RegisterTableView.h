@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QItemSelectionRange>
 #include <QPointer>
 #include <QTableView>
+
+#include <functional>
 
 class RegisterScreen;
 
@@ -10,6 +13,13 @@ class RegisterScreen;
 // once, the Balance column is never reached, and Space or C on the Clr column
 // flips the cleared mark. The moves themselves are the screen's; without a
 // screen the view behaves as a plain table wherever it would need one.
+//
+// When rows come or go, the rows above the first of them keep their place and
+// their pixels: the view lays the rows out again and repaints from that row
+// down, and above it only the cells the model said changed meanwhile. Any other
+// new layout (a reset, a new order, columns) repaints the whole viewport. The
+// focus going to a cell's editor and back repaints only the current cell and
+// the selection, when the palette draws them alike with and without focus.
 class RegisterTableView : public QTableView
 {
     Q_OBJECT
@@ -21,10 +31,11 @@ public:
     // The two-line payee editor holding the keyboard focus, or null.
     QWidget* focusedPayeeMemoEditor() const;
     // Lays the rows out now when a change of rows left that for later, so that
-    // scrolling reaches them; true if it did, the whole viewport being repainted
-    // then.
+    // scrolling reaches them; true if the whole viewport is repainted for it.
     bool layOutPendingRows();
     void doItemsLayout() override;
+    void setModel(QAbstractItemModel* model) override;
+    void reset() override;
 
 protected:
     bool event(QEvent* event) override;
@@ -32,8 +43,26 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 
 private:
+    // Runs a focus change, repainting only what it changes on screen.
+    void repaintForFocus(const std::function<void()>& change);
+    void rowsMovedFrom(int row);
+    // What the rows' new layout changed on screen, scrolled as before.
+    QRegion changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const;
+
     QPointer<RegisterScreen> m_screen;
-    bool m_laidOut = false;
+    bool m_laidOutWhole = false;
+    // Since the last layout: the first row where rows came or went (-1: none),
+    // the cells changed meanwhile (the view leaves them to the layout), and
+    // whether anything else asks for the whole viewport.
+    int m_rowsMovedFrom = -1;
+    QList<QItemSelectionRange> m_changedBeforeLayout;
+    bool m_layoutWhole = false;
 };

@@ -19,6 +19,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -65,6 +67,55 @@ static void play(QAbstractItemView* table, const QString& script)
     }
 }
 
+// The window's own pixels, as last painted.
+static QImage windowPixels(QWidget* window)
+{
+    return window->screen()
+        ->grabWindow(window->winId(), 0, 0, window->width(), window->height())
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// No blinking text cursor while it lives: pixels compared stay put.
+class NoCursorFlash
+{
+public:
+    NoCursorFlash() { QApplication::setCursorFlashTime(0); }
+    ~NoCursorFlash() { QApplication::setCursorFlashTime(m_time); }
+    Q_DISABLE_COPY_MOVE(NoCursorFlash)
+
+private:
+    int m_time = QApplication::cursorFlashTime();
+};
+
+// Lets the queued layouts and repaints run, as a window system would ask for them.
+static void settle()
+{
+    for (int turn = 0; turn < 5; ++turn)
+        QCoreApplication::processEvents();
+}
+
+// Adds up what a widget is asked to paint.
+class PaintSpy : public QObject
+{
+public:
+    PaintSpy(QWidget* widget, QRegion* painted)
+        : m_painted(painted)
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            *m_painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion* m_painted;
+};
+
 class TestRegisterScreen : public QObject
 {
     Q_OBJECT
@@ -83,6 +134,8 @@ private slots:
     void openingBalanceIsChangedInTheAccount();
     void ownChangesMatchAReload_data();
     void ownChangesMatchAReload();
+    void rowsComingAndGoingRepaintFromThere_data();
+    void rowsComingAndGoingRepaintFromThere();
     void translationsFitTheirColumns_data();
     void translationsFitTheirColumns();
 
@@ -655,16 +708,7 @@ void TestRegisterScreen::ownChangesMatchAReload()
         return row >= 0 && row != m_model->entryRow() ? m_model->transactionAt(row).id : QString();
     };
     QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
-    // The window's own pixels, as last painted, without a blinking text cursor between.
-    const auto flashTime =
-        qScopeGuard([time = QApplication::cursorFlashTime()] { QApplication::setCursorFlashTime(time); });
-    QApplication::setCursorFlashTime(0);
-    const auto windowPixels = [this] {
-        return m_screen->screen()
-            ->grabWindow(m_screen->winId(), 0, 0, m_screen->width(), m_screen->height())
-            .toImage()
-            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    };
+    const NoCursorFlash noFlash;
 
     for (int change = 0; change < changes; ++change) {
         Clock::setFixedNow(RegisterLedger::now().addSecs(change));
@@ -715,7 +759,7 @@ void TestRegisterScreen::ownChangesMatchAReload()
         QCOMPARE(shown(m_model, m_screen.get()), shown(reloadedModel, &reloaded));
         // What the window shows once its queued layouts and repaints are done is
         // what the screen draws now: no row, balance or figure left from before.
-        QTRY_COMPARE(windowPixels(), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        QTRY_COMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         if (kind == 1 || kind == 2) {
             // The next row is current, as after any change typed over a row.
             QCOMPARE(m_table->currentIndex(), m_model->index(row + 1, RegisterModel::DateColumn));
@@ -737,6 +781,86 @@ void TestRegisterScreen::ownChangesMatchAReload()
     QVERIFY(savingsShown.size() > 20 + 3);
     reloaded.setAccount(QStringLiteral("savings"));
     QCOMPARE(savingsShown, shown(reloadedModel, &reloaded));
+}
+
+void TestRegisterScreen::rowsComingAndGoingRepaintFromThere_data()
+{
+    QTest::addColumn<int>("clickedRow"); // -1: none
+    QTest::addColumn<int>("clickedColumn");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<int>("firstMoved");
+    QTest::addColumn<QStringList>("payees");
+    const QStringList seeded{"Payee 0", "Payee 1", "Payee 2", "Payee 3", "Payee 4", "Payee 5", "Payee 6", "Payee 7"};
+    QTest::newRow("deleted") << 4 << int(RegisterModel::PayeeColumn) << QString() << QStringLiteral("<Ctrl+D>") << 4
+                             << QStringList(seeded.mid(0, 4) + seeded.mid(5));
+    QTest::newRow("typed in") << -1 << 0 << QStringLiteral("<Ctrl+I>01/08/2024<Tab><Tab>Typed<Tab><Tab><Tab>3.25")
+                              << QStringLiteral("<Ctrl+Return>") << 4
+                              << QStringList(seeded.mid(0, 4) + QStringList{"Typed"} + seeded.mid(4));
+    // Taken out where it was and put in higher up.
+    QTest::newRow("dated earlier") << 6 << int(RegisterModel::DateColumn) << QStringLiteral("01/04/2024")
+                                   << QStringLiteral("<Ctrl+Return>") << 2
+                                   << QStringList(seeded.mid(0, 2) + QStringList{"Payee 6"} + seeded.mid(2, 4) + seeded.mid(7));
+}
+
+// A row deleted, typed in or moved by its date halfway down the view: the rows
+// above it keep their pixels, and the window then shows what a fresh drawing of
+// the screen shows; so does it once the focus leaves the register and comes back.
+void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
+{
+    QFETCH(int, clickedRow);
+    QFETCH(int, clickedColumn);
+    QFETCH(QString, typed);
+    QFETCH(QString, write);
+    QFETCH(int, firstMoved);
+    QFETCH(QStringList, payees);
+    // Fewer rows than the view holds, two days apart: nothing scrolls.
+    QList<Transaction> seeded;
+    for (int i = 0; i < 8; ++i) {
+        Transaction t = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Payee %1").arg(i), -100 * (i + 1));
+        t.date = QDate(2024, 1, 1).addDays(2 * i);
+        seeded.append(t);
+    }
+    QVERIFY(m_ledger->state.transactionRepository->insertAll(seeded));
+    showScreen(QStringLiteral("checking"));
+    const NoCursorFlash noFlash;
+    // The header laid out for the figures just shown.
+    settle();
+    const int top = m_table->rowAt(0);
+    if (clickedRow >= 0) {
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                          m_table->visualRect(m_model->index(clickedRow, clickedColumn)).center());
+    }
+    play(m_table, typed);
+    settle();
+
+    QRegion painted;
+    PaintSpy spy(m_table->viewport(), &painted);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    play(m_table, write);
+    MessageBox::clearNextAnswer();
+    settle();
+    QStringList shown;
+    for (int row = 0; row < m_model->transactionCount(); ++row)
+        shown.append(m_model->transactionAt(row).payee);
+    QCOMPARE(shown, payees);
+    QCOMPARE(m_table->rowAt(0), top);
+    QVERIFY(!painted.isEmpty());
+    // Of a row above, at most a cell where the current cell passed by.
+    for (int above = 0; above < firstMoved; ++above) {
+        const QRect line(0, m_table->rowViewportPosition(above), m_table->viewport()->width(), m_table->rowHeight(above));
+        QVERIFY2(painted.intersected(line).boundingRect().width() <= m_table->columnWidth(RegisterModel::PayeeColumn),
+                 qPrintable(QStringLiteral("row %1 repainted").arg(above)));
+    }
+    QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+    for (QWidget* focus : {static_cast<QWidget*>(child<QPushButton>(m_screen.get(), "filterButton")),
+                           static_cast<QWidget*>(m_table)}) {
+        focus->setFocus();
+        settle();
+        QCOMPARE(windowPixels(m_screen.get()),
+                 m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
 }
 
 void TestRegisterScreen::translationsFitTheirColumns_data()

@@ -98,6 +98,10 @@ void TestThemeManager::palettes()
     QCOMPARE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(QStringLiteral("#A0B5A8")));
     QCOMPARE(palette.color(QPalette::Active, QPalette::PlaceholderText), QColor(QStringLiteral("#6E8A7E")));
     QVERIFY(!isDarkPalette());
+    // A view losing the focus then looks the same: the register repaints only
+    // its current cell for it.
+    QVERIFY(ThemeManager::lightPalette().isEqual(QPalette::Active, QPalette::Inactive));
+    QVERIFY(ThemeManager::darkPalette().isEqual(QPalette::Active, QPalette::Inactive));
 }
 
 void TestThemeManager::systemFollowsThePlatformPaletteReadAtStart()
