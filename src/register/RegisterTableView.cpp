@@ -99,28 +99,23 @@ void RegisterTableView::focusOutEvent(QFocusEvent* event)
 
 void RegisterTableView::repaintForFocus(const std::function<void()>& change)
 {
-    // The base classes repaint the whole view for a focus change: the selection
-    // may be drawn in other colours without the focus. Where both palette
-    // groups are the same, only the current cell's focus frame changes.
+    // The base class repaints the whole viewport for a focus change: the
+    // selection may be drawn in other colours without the focus. Where both
+    // palette groups are the same, only the current cell's focus frame changes.
     QWidget* area = viewport();
-    if (!isVisible() || !updatesEnabled() || !area->updatesEnabled()
-        || !area->palette().isEqual(QPalette::Active, QPalette::Inactive)) {
+    if (!isVisible() || !area->updatesEnabled() || !area->palette().isEqual(QPalette::Active, QPalette::Inactive)) {
         change();
         return;
     }
     const int vertical = verticalScrollBar()->value();
     const int horizontal = horizontalScrollBar()->value();
-    setAttribute(Qt::WA_UpdatesDisabled);
     area->setAttribute(Qt::WA_UpdatesDisabled);
     change();
     area->setAttribute(Qt::WA_UpdatesDisabled, false);
-    setAttribute(Qt::WA_UpdatesDisabled, false);
     if (verticalScrollBar()->value() != vertical || horizontalScrollBar()->value() != horizontal) {
-        update();
+        area->update();
         return;
     }
-    // The frame around the viewport, which a style may draw with the focus.
-    update(QRegion(rect()) - area->geometry());
     QRegion cells = selectionModel() ? visualRegionForSelection(selectionModel()->selection()) : QRegion();
     if (currentIndex().isValid())
         cells += visualRect(currentIndex());
