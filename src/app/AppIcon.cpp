@@ -1,12 +1,13 @@
 #include "AppIcon.h"
 
+#include "widgets/BundledImage.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
 namespace {
 
-const char* const kIconFile = ":/icons/icons/app_icon.png";
 constexpr int kIconSize = 256;
 
 class AppIconEngine : public QIconEngine
@@ -21,7 +22,7 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
         if (m_image.isNull())
-            m_image.load(QLatin1String(kIconFile));
+            m_image = appIconImage();
         const QSize shown = actualSize(size, mode, state);
         if (m_image.isNull() || shown == m_image.size())
             return m_image;

@@ -1,12 +1,12 @@
 #include "WelcomeScreen.h"
 
 #include "widgets/Appearance.h"
+#include "widgets/BundledImage.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -84,8 +84,7 @@ WelcomeScreen::WelcomeScreen(AppState* state, QWidget* parent)
     innerLayout->addWidget(column, 0, Qt::AlignHCenter);
 
     auto* icon = new QLabel(column);
-    icon->setPixmap(QPixmap(QStringLiteral(":/icons/icons/app_icon.png"))
-                        .scaled(80, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(appIconImage().scaled(80, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon, 0, Qt::AlignHCenter);
     layout->addSpacing(20);
