@@ -442,8 +442,10 @@ void RegisterModel::notifyBalancesAfter(quint32 place)
             last = i;
         }
     }
+    // A balance that crosses zero tints or untints its whole row.
+    const int firstColumn = m_emphasizeNegativeBalance && m_highlightOverdrawn ? DateColumn : BalanceColumn;
     if (first >= 0)
-        emit dataChanged(index(modelRowOf(first), BalanceColumn), index(modelRowOf(last), BalanceColumn));
+        emit dataChanged(index(modelRowOf(first), firstColumn), index(modelRowOf(last), BalanceColumn));
 }
 
 void RegisterModel::resortKeepingPersistentIndexes()
