@@ -392,6 +392,7 @@ bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& 
     // The running balances move on the rows placed after this one in the ledger
     // (numbered as they will be), unless it keeps its place and its amount.
     std::optional<quint32> movedAfter;
+    const qint64 oldAmount = old >= 0 ? m_rows.amount(old) : 0;
     if (old >= 0 && m_rows.amount(old) != 0) {
         const quint32 oldPlace = m_rows.order(old);
         movedAfter = place && *place <= oldPlace ? oldPlace + 1 : oldPlace;
@@ -427,12 +428,17 @@ bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& 
     if (m_sortColumn == BalanceColumn)
         resortKeepingPersistentIndexes();
     else if (movedAfter)
-        notifyBalancesAfter(*movedAfter);
+        notifyBalancesAfter(*movedAfter, qAbs(oldAmount) + (fresh ? qAbs(fresh->amount) : 0));
     return true;
 }
 
-void RegisterModel::notifyBalancesAfter(quint32 place)
+void RegisterModel::notifyBalancesAfter(quint32 place, qint64 largestShift)
 {
+    // A balance that crossed zero tints or untints its whole row: one that
+    // moved by at most largestShift and is that close to zero may have.
+    const bool tinted = m_emphasizeNegativeBalance && m_highlightOverdrawn;
+    constexpr qsizetype kRowsToName = 64;
+    QList<qsizetype> maybeCrossed;
     qsizetype first = -1;
     qsizetype last = -1;
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
@@ -440,12 +446,19 @@ void RegisterModel::notifyBalancesAfter(quint32 place)
             if (first < 0)
                 first = i;
             last = i;
+            if (tinted && qAbs(m_rows.runningBalance(i)) <= largestShift && maybeCrossed.size() <= kRowsToName)
+                maybeCrossed.append(i);
         }
     }
-    // A balance that crosses zero tints or untints its whole row.
-    const int firstColumn = m_emphasizeNegativeBalance && m_highlightOverdrawn ? DateColumn : BalanceColumn;
-    if (first >= 0)
-        emit dataChanged(index(modelRowOf(first), firstColumn), index(modelRowOf(last), BalanceColumn));
+    if (first < 0)
+        return;
+    const bool wholeRows = maybeCrossed.size() > kRowsToName;
+    emit dataChanged(index(modelRowOf(first), wholeRows ? DateColumn : BalanceColumn),
+                     index(modelRowOf(last), BalanceColumn));
+    if (!wholeRows) {
+        for (const qsizetype i : std::as_const(maybeCrossed))
+            notifyRowChanged(modelRowOf(i));
+    }
 }
 
 void RegisterModel::resortKeepingPersistentIndexes()

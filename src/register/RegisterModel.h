@@ -159,7 +159,8 @@ private:
     void sortRows();
     void notifyAllRows(const QList<int>& roles);
     // The balance cells of the rows placed after `place` in the ledger.
-    void notifyBalancesAfter(quint32 place);
+    // `largestShift`: the most any of those balances moved by.
+    void notifyBalancesAfter(quint32 place, qint64 largestShift);
     // The entry buffer emptied, without telling the views (before a reset ends).
     void clearEntryBuffer();
     // applyRow once the row is known: `old` the element that showed it, or -1.
