@@ -391,15 +391,15 @@ bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& 
     }
     // The running balances move on the rows placed after this one in the ledger
     // (numbered as they will be), unless it keeps its place and its amount.
-    std::optional<quint32> movedAfter;
     const qint64 oldAmount = old >= 0 ? m_rows.amount(old) : 0;
-    if (old >= 0 && m_rows.amount(old) != 0) {
+    std::optional<quint32> movedAfter;
+    if (oldAmount != 0) {
         const quint32 oldPlace = m_rows.order(old);
         movedAfter = place && *place <= oldPlace ? oldPlace + 1 : oldPlace;
     }
     if (fresh && fresh->amount != 0)
         movedAfter = std::min(movedAfter.value_or(*place), *place);
-    if (old >= 0 && fresh && *place == m_rows.order(old) && fresh->amount == m_rows.amount(old))
+    if (old >= 0 && fresh && *place == m_rows.order(old) && fresh->amount == oldAmount)
         movedAfter.reset();
 
     const RegisterRowOrder order(m_rows, m_sortColumn, m_sortOrder, m_liabilityAccount);

@@ -158,8 +158,9 @@ private:
     QString displayText(qsizetype element, int column) const;
     void sortRows();
     void notifyAllRows(const QList<int>& roles);
-    // The balance cells of the rows placed after `place` in the ledger.
-    // `largestShift`: the most any of those balances moved by.
+    // The balance cells of the rows placed after `place` in the ledger, and the
+    // whole rows among them whose balance, moved by at most `largestShift`,
+    // may have crossed zero.
     void notifyBalancesAfter(quint32 place, qint64 largestShift);
     // The entry buffer emptied, without telling the views (before a reset ends).
     void clearEntryBuffer();

@@ -46,21 +46,27 @@ void RegisterTableView::doItemsLayout()
         QTableView::doItemsLayout();
         return;
     }
-    // The base class repaints the whole viewport after any layout.
-    const int vertical = verticalScrollBar()->value();
-    const int horizontal = horizontalScrollBar()->value();
-    const QSize size = area->size();
-    area->setAttribute(Qt::WA_UpdatesDisabled);
-    QTableView::doItemsLayout();
-    area->setAttribute(Qt::WA_UpdatesDisabled, false);
-    // A scroll range that shrank past the rows shown moved them all; a scroll
-    // bar that came or went resized the viewport.
-    m_laidOutWhole = verticalScrollBar()->value() != vertical || horizontalScrollBar()->value() != horizontal
-                     || area->size() != size;
+    // The base class repaints the whole viewport after any layout. A scroll
+    // range that shrank past the rows shown moves them all, and a scroll bar
+    // that comes or goes resizes the viewport.
+    m_laidOutWhole = movesRowsShown([this] { QTableView::doItemsLayout(); });
     if (m_laidOutWhole)
         area->update();
     else
         area->update(changedSinceLastLayout(movedFrom, changed));
+}
+
+bool RegisterTableView::movesRowsShown(const std::function<void()>& change)
+{
+    QWidget* area = viewport();
+    const int vertical = verticalScrollBar()->value();
+    const int horizontal = horizontalScrollBar()->value();
+    const QSize size = area->size();
+    area->setAttribute(Qt::WA_UpdatesDisabled);
+    change();
+    area->setAttribute(Qt::WA_UpdatesDisabled, false);
+    return verticalScrollBar()->value() != vertical || horizontalScrollBar()->value() != horizontal
+           || area->size() != size;
 }
 
 void RegisterTableView::setModel(QAbstractItemModel* model)
@@ -107,12 +113,7 @@ void RegisterTableView::repaintForFocus(const std::function<void()>& change)
         change();
         return;
     }
-    const int vertical = verticalScrollBar()->value();
-    const int horizontal = horizontalScrollBar()->value();
-    area->setAttribute(Qt::WA_UpdatesDisabled);
-    change();
-    area->setAttribute(Qt::WA_UpdatesDisabled, false);
-    if (verticalScrollBar()->value() != vertical || horizontalScrollBar()->value() != horizontal) {
+    if (movesRowsShown(change)) {
         area->update();
         return;
     }

@@ -53,6 +53,9 @@ protected:
 private:
     // Runs a focus change, repainting only what it changes on screen.
     void repaintForFocus(const std::function<void()>& change);
+    // Runs `change` with the viewport's updates dropped; true if it scrolled the
+    // rows shown or resized the viewport, which then needs repainting whole.
+    bool movesRowsShown(const std::function<void()>& change);
     void rowsMovedFrom(int row);
     // What the rows' new layout changed on screen, scrolled as before.
     QRegion changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const;
