@@ -61,9 +61,15 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
     if (currentRow >= 0)
         table->setCurrentIndex(model->index(currentRow, column));
     if (m_topRow >= 0) {
-        const int horizontal = table->horizontalScrollBar()->value();
-        table->scrollTo(model->index(rowNow(m_topId, m_topRow), m_topColumn), QAbstractItemView::PositionAtTop);
-        table->horizontalScrollBar()->setValue(horizontal);
+        // Most writes leave the top row where it was; scrolling to it anyway
+        // costs a walk over the rows that fill the viewport.
+        const int topRow = rowNow(m_topId, m_topRow);
+        const QModelIndex top = table->indexAt(QPoint(0, 0));
+        if (!top.isValid() || top.row() != topRow || table->visualRect(top).top() != 0) {
+            const int horizontal = table->horizontalScrollBar()->value();
+            table->scrollTo(model->index(topRow, m_topColumn), QAbstractItemView::PositionAtTop);
+            table->horizontalScrollBar()->setValue(horizontal);
+        }
     }
     if (currentRow >= 0)
         table->scrollTo(model->index(currentRow, column));

@@ -99,6 +99,7 @@ void RegisterScreen::setAccount(const QString& accountId, Rows rows)
     // Whatever is typed belongs to the row of the account being left.
     m_walk->discardOpenEditor();
     m_accountId = accountId;
+    m_shownAccount.reset();
     m_changes->setAccount(accountId);
     m_delegate->setAccountId(accountId);
     m_filter.load(accountId);
@@ -153,6 +154,7 @@ void RegisterScreen::reloadNow()
     m_model->setEntryRowVisible(true);
     m_model->setTransactions(std::move(rows));
     m_changes->markShown();
+    m_shownAccount = account;
 
     m_banner->refresh(m_accountId, account->currency);
     m_header->figures()->showFigures(figures, isLiabilityAccount(account->accountType), account->currency);
@@ -171,12 +173,12 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
     m_walk->discardOpenEditor();
     // In place only over the whole register as last shown: a filtered one lacks
     // the rows a new row's balance builds on.
-    const std::optional<Account> account = m_state->accountRepository->findById(m_accountId);
-    if (m_changes->isStale() || m_filter.current().activeCount() > 0 || !account) {
+    if (m_changes->isStale() || m_filter.current().activeCount() > 0 || !m_shownAccount) {
         reload();
         return;
     }
-    const bool liability = isLiabilityAccount(account->accountType);
+    const Account& account = *m_shownAccount;
+    const bool liability = isLiabilityAccount(account.accountType);
     const RegisterPlace place(m_table, m_model);
     // The place is kept below; a current row taken out would otherwise scroll
     // the view to its neighbour first.
@@ -208,8 +210,8 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
         }
     }
     if (openingRowTouched)
-        m_banner->refresh(m_accountId, account->currency);
-    m_header->figures()->showFigures(m_model->rows().figures(), liability, account->currency);
+        m_banner->refresh(m_accountId, account.currency);
+    m_header->figures()->showFigures(m_model->rows().figures(), liability, account.currency);
     place.restore(m_table, m_model);
     m_table->setAutoScroll(autoScroll);
     const QModelIndex current = m_table->currentIndex();

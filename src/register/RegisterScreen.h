@@ -3,6 +3,8 @@
 #include "RegisterFilterControl.h"
 #include "RegisterRowCommands.h"
 
+#include "data/Account.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -111,6 +113,9 @@ private:
     RegisterFilterControl m_filter;
     AppState* m_state;
     QString m_accountId;
+    // The account as the last reload read it: while the register is not stale
+    // no change to it has been heard since, so a write of its own need not read it again.
+    std::optional<Account> m_shownAccount;
     RegisterHeaderBar* m_header = nullptr;
     RegisterStatusLine* m_statusLine = nullptr;
     RegisterOpeningBanner* m_banner = nullptr;

@@ -132,6 +132,8 @@ private slots:
     void rowCommands();
     void deletedRowLeavesTheRegister();
     void openingBalanceIsChangedInTheAccount();
+    void ownWriteShowsTheAccountAsChanged_data();
+    void ownWriteShowsTheAccountAsChanged();
     void ownChangesMatchAReload_data();
     void ownChangesMatchAReload();
     void rowsComingAndGoingRepaintFromThere_data();
@@ -643,6 +645,44 @@ void TestRegisterScreen::openingBalanceIsChangedInTheAccount()
     QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("checking"));
     QCOMPARE(describe(m_ledger->load(opening.id)), describe(opening));
     QCOMPARE(m_model->index(0, RegisterModel::DepositColumn).data().toString(), QStringLiteral("500.00"));
+}
+
+void TestRegisterScreen::ownWriteShowsTheAccountAsChanged_data()
+{
+    QTest::addColumn<bool>("heardFirst");
+    QTest::newRow("change heard before the write") << true;
+    QTest::newRow("change in the same turn as the write") << false;
+}
+
+void TestRegisterScreen::ownWriteShowsTheAccountAsChanged()
+{
+    QFETCH(bool, heardFirst);
+    m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Pay"), 100000));
+    m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Cafe"), -500));
+    showScreen(QStringLiteral("checking"));
+
+    // Another window makes the account a card in euros.
+    Account account = *m_ledger->state.accountRepository->findById(QStringLiteral("checking"));
+    account.currency = Currency::EUR;
+    account.accountType = AccountType::CreditCard;
+    QVERIFY(m_ledger->state.accountRepository->update(account));
+    if (heardFirst)
+        settle();
+    m_table->setCurrentIndex(m_model->index(0, RegisterModel::ClearedColumn));
+    QTest::keyClick(m_table, Qt::Key_Space);
+    settle();
+
+    RegisterScreen fresh(&m_ledger->state);
+    fresh.setAccount(QStringLiteral("checking"));
+    const auto shownBy = [](QWidget* screen) {
+        auto* table = child<RegisterTableView>(screen, "registerTable");
+        QStringList shown{table->model()->index(0, RegisterModel::BalanceColumn).data().toString()};
+        for (const char* name : {"clearedLabel", "unclearedLabel", "balanceLabel"})
+            shown.append(child<QLabel>(screen, name)->text());
+        return shown;
+    };
+    QCOMPARE(shownBy(m_screen.get()), shownBy(&fresh));
+    QVERIFY(shownBy(&fresh).join(QString()).contains(currencySymbol(Currency::EUR)));
 }
 
 void TestRegisterScreen::ownChangesMatchAReload_data()
