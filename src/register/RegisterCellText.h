@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QTextLayout>
 
@@ -34,7 +35,7 @@ private:
     struct Key
     {
         QString text;
-        QFont font;
+        int font = 0; // its place in m_fonts
         int width = 0;
         int height = 0;
         int alignment = 0;
@@ -49,7 +50,11 @@ private:
         }
     };
 
-    static Line layOut(const Key& key);
+    int fontSlot(const QFont& font);
+    static Line layOut(const Key& key, const QFont& font);
 
+    // A register paints in a few fonts. Found here, by the shared data first,
+    // a cell's font costs less than hashing and comparing it in every key.
+    QList<QFont> m_fonts;
     QHash<Key, Line> m_lines;
 };

@@ -313,7 +313,12 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     background.text.clear();
     background.features &= ~QStyleOptionViewItem::HasDisplay;
     background.state &= ~QStyle::State_HasFocus;
-    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, item.widget);
+    // Without a text, a check box or an icon, the item the style would draw is
+    // its panel alone; asked for that, it lays out none of the three first.
+    if (background.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration))
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, item.widget);
+    else
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, item.widget);
 
     const QPalette::ColorGroup group =
         item.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;

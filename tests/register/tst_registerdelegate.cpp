@@ -266,49 +266,55 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws_data()
     QTest::addColumn<Qt::TextElideMode>("elide");
     QTest::addColumn<Qt::LayoutDirection>("direction");
     QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QColor>("background"); // the overdrawn tint, the row being edited
 
     const auto left = int(Qt::AlignLeft | Qt::AlignVCenter);
     const auto right = int(Qt::AlignRight | Qt::AlignVCenter);
     const auto centre = int(Qt::AlignHCenter | Qt::AlignVCenter);
     const QStyle::State plain = QStyle::State_Enabled | QStyle::State_Active;
     QTest::newRow("payee") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
-                           << Qt::ElideRight << Qt::LeftToRight << false;
+                           << Qt::ElideRight << Qt::LeftToRight << false << QColor();
     QTest::newRow("elided payee") << "A payee far longer than its column is wide" << left << false << false
-                                  << QColor() << 120 << plain << Qt::ElideMiddle << Qt::LeftToRight << false;
+                                  << QColor() << 120 << plain << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("amount") << "1,234.56" << right << true << false << QColor(0xc6, 0x28, 0x28) << 100 << plain
-                            << Qt::ElideMiddle << Qt::LeftToRight << false;
+                            << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("elided amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60 << plain
-                                   << Qt::ElideMiddle << Qt::LeftToRight << false;
+                                   << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("bold balance") << "-12.00" << right << true << true << QColor(Qt::red) << 100 << plain
-                                  << Qt::ElideMiddle << Qt::LeftToRight << false;
+                                  << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("cleared mark") << "c" << centre << false << false << QColor(Qt::gray) << 40 << plain
-                                  << Qt::ElideMiddle << Qt::LeftToRight << false;
+                                  << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("selected") << "Payroll" << left << false << false << QColor(Qt::green) << 150
-                              << (plain | QStyle::State_Selected) << Qt::ElideMiddle << Qt::LeftToRight << false;
+                              << (plain | QStyle::State_Selected) << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("focused") << "Rent" << left << false << false << QColor() << 150
                              << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)
-                             << Qt::ElideMiddle << Qt::LeftToRight << false;
+                             << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("inactive selected") << "12.00" << right << true << false << QColor() << 90
                                        << (QStyle::State_Enabled | QStyle::State_Selected) << Qt::ElideMiddle
-                                       << Qt::LeftToRight << false;
+                                       << Qt::LeftToRight << false << QColor();
     QTest::newRow("disabled") << "Bank fee" << left << false << false << QColor() << 150
-                              << QStyle::State(QStyle::State_None) << Qt::ElideMiddle << Qt::LeftToRight << false;
+                              << QStyle::State(QStyle::State_None) << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("accents") << "Caf\u00e9 \u00fcber \u65e5\u672c" << left << false << false << QColor() << 150
-                             << plain << Qt::ElideMiddle << Qt::LeftToRight << false;
+                             << plain << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("empty") << "" << left << false << false << QColor() << 150 << (plain | QStyle::State_Selected)
-                           << Qt::ElideMiddle << Qt::LeftToRight << false;
+                           << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
     QTest::newRow("elided at the right") << "A payee far longer than its column is wide" << left << false << false
-                                         << QColor() << 120 << plain << Qt::ElideRight << Qt::LeftToRight << false;
+                                         << QColor() << 120 << plain << Qt::ElideRight << Qt::LeftToRight << false << QColor();
     QTest::newRow("right to left") << "Corner Grocery" << left << false << false << QColor() << 180 << plain
-                                   << Qt::ElideRight << Qt::RightToLeft << false;
+                                   << Qt::ElideRight << Qt::RightToLeft << false << QColor();
     QTest::newRow("right to left amount") << "-1,234,567,890.12" << right << true << false << QColor() << 60
-                                          << plain << Qt::ElideRight << Qt::RightToLeft << false;
+                                          << plain << Qt::ElideRight << Qt::RightToLeft << false << QColor();
     QTest::newRow("wrapping on, one line") << "Housing" << left << false << false << QColor() << 120 << plain
-                                           << Qt::ElideRight << Qt::LeftToRight << true;
+                                           << Qt::ElideRight << Qt::LeftToRight << true << QColor();
     QTest::newRow("wrapped") << "Housing > Rent/Mortgage Payment" << left << false << false << QColor() << 120
-                             << plain << Qt::ElideRight << Qt::LeftToRight << true;
+                             << plain << Qt::ElideRight << Qt::LeftToRight << true << QColor();
     QTest::newRow("line break") << "Rent\u2028May" << left << false << false << QColor() << 120 << plain
-                                << Qt::ElideRight << Qt::LeftToRight << false;
+                                << Qt::ElideRight << Qt::LeftToRight << false << QColor();
+    QTest::newRow("tinted") << "-40.00" << right << true << true << QColor(Qt::red) << 100 << plain << Qt::ElideRight
+                            << Qt::LeftToRight << false << QColor(0xff, 0xe0, 0xe0);
+    QTest::newRow("tinted, selected") << "-40.00" << right << true << true << QColor(Qt::red) << 100
+                                      << (plain | QStyle::State_Selected) << Qt::ElideRight << Qt::LeftToRight << false
+                                      << QColor(0xff, 0xe0, 0xe0);
 }
 
 // Both delegates draw on the same option, the register's through its cache
@@ -325,6 +331,7 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     QFETCH(Qt::TextElideMode, elide);
     QFETCH(Qt::LayoutDirection, direction);
     QFETCH(bool, wrap);
+    QFETCH(QColor, background);
 
     QStandardItemModel cells(1, 1);
     auto* item = new QStandardItem(text);
@@ -336,6 +343,8 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     }
     if (foreground.isValid())
         item->setForeground(foreground);
+    if (background.isValid())
+        item->setBackground(background);
     cells.setItem(0, 0, item);
 
     QStyleOptionViewItem option;
@@ -380,6 +389,27 @@ void TestRegisterDelegate::cellTextKeepsItsLayouts()
     QCOMPARE(line(QStringLiteral("Payroll"), false)->layout, first);
     QCOMPARE(first->text(), QStringLiteral("Payroll"));
     QVERIFY(line(longText, false)->layout->text().endsWith(QChar(0x2026)));
+
+    // A font equal to one met before, though made apart, finds its lines; any
+    // other font, however many came before, gets lines laid out in it.
+    const auto inFont = [&](const QFont& f) {
+        return cells.line(rect, QStringLiteral("Payroll"), f, Qt::AlignLeft | Qt::AlignVCenter, Qt::ElideRight,
+                          Qt::LeftToRight, false)->layout;
+    };
+    QFont equal(font.families(), -1, font.weight(), font.italic());
+    equal.setPointSizeF(font.pointSizeF());
+    QVERIFY(!equal.isCopyOf(font) && equal == font);
+    QCOMPARE(inFont(equal), first);
+    for (int round = 0; round < 2; ++round) {
+        for (int size = 6; size < 30; ++size) {
+            QFont sized = font;
+            sized.setPointSize(size);
+            sized.setBold(size % 2 == 0);
+            const std::shared_ptr<QTextLayout> laidOut = inFont(sized);
+            QCOMPARE(laidOut->font(), sized);
+            QCOMPARE(inFont(sized), laidOut);
+        }
+    }
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterDelegate)
