@@ -56,6 +56,13 @@ void TestWelcomeScreen::modesSwapTheActions()
     QTest::mouseClick(signIn, Qt::LeftButton);
     QCOMPARE(create.count(), 1);
     QCOMPARE(signInSpy.count(), 1);
+
+    // Back to the first-run mode, asked for twice.
+    for (int time = 0; time < 2; ++time) {
+        page.setReturningUser(false);
+        QCOMPARE(QList<bool>({notice->isVisible(), card->isVisible(), primary->isFlat(), signIn->isFlat()}),
+                 QList<bool>({false, true, false, true}));
+    }
 }
 
 void TestWelcomeScreen::coloursFollowTheTheme_data()
