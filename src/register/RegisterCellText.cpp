@@ -11,8 +11,6 @@ namespace {
 // Enough for every distinct text of several screens of rows; past it the
 // texts are laid out afresh rather than kept without bound.
 constexpr qsizetype kMaxKept = 2048;
-// Far more than the fonts of one register (its own, bold, a zoom step or two).
-constexpr qsizetype kMaxFonts = 16;
 
 } // namespace
 
@@ -20,35 +18,15 @@ const RegisterCellText::Line* RegisterCellText::line(const QRect& textRect, cons
                                                      Qt::Alignment alignment, Qt::TextElideMode elideMode,
                                                      Qt::LayoutDirection direction, bool wrap)
 {
-    Key key{text, fontSlot(font), textRect.width(), textRect.height(), int(alignment), int(elideMode), int(direction),
-            wrap};
+    Key key{text, font, textRect.width(), textRect.height(), int(alignment), int(elideMode), int(direction), wrap};
     auto found = m_lines.constFind(key);
     if (found == m_lines.cend()) {
         if (m_lines.size() >= kMaxKept)
             m_lines.clear();
-        Line laidOut = layOut(key, font);
+        Line laidOut = layOut(key);
         found = m_lines.insert(std::move(key), std::move(laidOut));
     }
     return found->layout ? &*found : nullptr;
-}
-
-int RegisterCellText::fontSlot(const QFont& font)
-{
-    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-        if (m_fonts.at(i).isCopyOf(font))
-            return int(i);
-    }
-    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-        if (m_fonts.at(i) == font)
-            return int(i);
-    }
-    if (m_fonts.size() >= kMaxFonts) {
-        // Lines laid out in a font forgotten here would answer for the next one.
-        m_fonts.clear();
-        m_lines.clear();
-    }
-    m_fonts.append(font);
-    return int(m_fonts.size() - 1);
 }
 
 void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const Line& line)
@@ -56,11 +34,11 @@ void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const Line
     line.layout->draw(painter, QPointF(textRect.left(), textRect.top() + line.top));
 }
 
-RegisterCellText::Line RegisterCellText::layOut(const Key& key, const QFont& font)
+RegisterCellText::Line RegisterCellText::layOut(const Key& key)
 {
     if (key.text.contains(QChar::LineSeparator))
         return {};
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(key.font);
     const bool fits = metrics.horizontalAdvance(key.text) <= key.width;
     if (!fits && key.wrap)
         return {};
@@ -72,7 +50,7 @@ RegisterCellText::Line RegisterCellText::layOut(const Key& key, const QFont& fon
     option.setTextDirection(direction);
     option.setAlignment(QStyle::visualAlignment(direction, Qt::Alignment(key.alignment)));
     Line laidOut;
-    laidOut.layout = std::make_shared<QTextLayout>(shown, font);
+    laidOut.layout = std::make_shared<QTextLayout>(shown, key.font);
     QTextLayout& layout = *laidOut.layout;
     layout.setTextOption(option);
     layout.setCacheEnabled(true);

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QHash>
-#include <QList>
 #include <QString>
 #include <QTextLayout>
 
@@ -35,7 +34,7 @@ private:
     struct Key
     {
         QString text;
-        int font = 0; // its place in m_fonts
+        QFont font;
         int width = 0;
         int height = 0;
         int alignment = 0;
@@ -50,11 +49,7 @@ private:
         }
     };
 
-    int fontSlot(const QFont& font);
-    static Line layOut(const Key& key, const QFont& font);
+    static Line layOut(const Key& key);
 
-    // A register paints in a few fonts. Found here, by the shared data first,
-    // a cell's font costs less than hashing and comparing it in every key.
-    QList<QFont> m_fonts;
     QHash<Key, Line> m_lines;
 };
