@@ -4,6 +4,7 @@
 #include "RegisterScreen.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTimer>
@@ -46,14 +47,51 @@ void RegisterTableView::doItemsLayout()
         QTableView::doItemsLayout();
         return;
     }
-    // The base class repaints the whole viewport after any layout. A scroll
-    // range that shrank past the rows shown moves them all, and a scroll bar
-    // that comes or goes resizes the viewport.
-    m_laidOutWhole = movesRowsShown([this] { QTableView::doItemsLayout(); });
-    if (m_laidOutWhole)
+    // The base class repaints the whole viewport after any layout. Held here,
+    // the rows above the first that moved keep their pixels; a scroll bar that
+    // comes or goes resizes the viewport, which is then repainted whole.
+    const QSize size = area->size();
+    const QPoint offset = contentOffset();
+    m_scrolledWhileHeld = QPoint();
+    m_layoutHeld = true;
+    area->setAttribute(Qt::WA_UpdatesDisabled);
+    QTableView::doItemsLayout();
+    area->setAttribute(Qt::WA_UpdatesDisabled, false);
+    m_layoutHeld = false;
+    // A scroll range that grows or shrinks moves the rows shown, by a scroll
+    // (scrollContentsBy) or, at the end of the register, where the rows align
+    // to the last one, by a new offset alone: their pixels follow them.
+    const QPoint unscrolled = offset - contentOffset() - m_scrolledWhileHeld;
+    m_laidOutWhole = area->size() != size || unscrolled.x() != 0;
+    if (m_laidOutWhole) {
         area->update();
-    else
-        area->update(changedSinceLastLayout(movedFrom, changed));
+        return;
+    }
+    // The editors already stand where the layout put them.
+    if (unscrolled.y() != 0)
+        area->scroll(0, unscrolled.y(), area->rect());
+    area->update(changedSinceLastLayout(movedFrom, changed));
+}
+
+QPoint RegisterTableView::contentOffset() const
+{
+    return {horizontalHeader()->offset(), verticalHeader()->offset()};
+}
+
+void RegisterTableView::scrollContentsBy(int dx, int dy)
+{
+    if (!m_layoutHeld) {
+        QTableView::scrollContentsBy(dx, dy);
+        return;
+    }
+    // A viewport that takes no updates moves its pixels, or not, without
+    // asking for what comes into view: scrolled with updates, it does both.
+    QWidget* area = viewport();
+    const QPoint before = contentOffset();
+    area->setAttribute(Qt::WA_UpdatesDisabled, false);
+    QTableView::scrollContentsBy(dx, dy);
+    area->setAttribute(Qt::WA_UpdatesDisabled);
+    m_scrolledWhileHeld += before - contentOffset();
 }
 
 bool RegisterTableView::movesRowsShown(const std::function<void()>& change)
@@ -241,14 +279,14 @@ bool RegisterTableView::focusNextPrevChild(bool next)
 void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     if (hint != QAbstractItemDelegate::EditNextItem && hint != QAbstractItemDelegate::EditPreviousItem) {
-        QTableView::closeEditor(editor, hint);
+        releaseEditor(editor, hint);
         return;
     }
     // The base class would walk to the next editable cell of any row; the
     // register walks the fields of this row, once the editor is gone.
     const int row = currentIndex().row();
     const int column = currentIndex().column();
-    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    releaseEditor(editor, QAbstractItemDelegate::NoHint);
     QTimer::singleShot(0, this, [this, row, column, hint] {
         if (!m_screen)
             return;
@@ -258,6 +296,24 @@ void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndE
         else
             m_screen->focusPreviousField();
     });
+}
+
+void RegisterTableView::releaseEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Hidden, an editor marks its place in the window's pixels as lost, and
+    // until the next paint Qt then moves no pixels across that place when the
+    // view scrolls: it paints the whole viewport again. The cell under it is
+    // asked to repaint as a changed cell is, and a scroll carries that along.
+    const QPointer<QWidget> closing = editor;
+    const bool quiet = editor && editor->isVisible() && editor->parentWidget() == viewport();
+    if (quiet) {
+        viewport()->update(editor->geometry());
+        editor->setAttribute(Qt::WA_UpdatesDisabled);
+    }
+    QTableView::closeEditor(editor, hint);
+    // Still shown, it was not this view's to close.
+    if (quiet && closing && closing->isVisible())
+        closing->setAttribute(Qt::WA_UpdatesDisabled, false);
 }
 
 QModelIndex RegisterTableView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)

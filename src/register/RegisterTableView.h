@@ -14,12 +14,14 @@ class RegisterScreen;
 // flips the cleared mark. The moves themselves are the screen's; without a
 // screen the view behaves as a plain table wherever it would need one.
 //
-// When rows come or go, the rows above the first of them keep their place and
-// their pixels: the view lays the rows out again and repaints from that row
-// down, and above it only the cells the model said changed meanwhile. Any other
-// new layout (a reset, a new order, columns) repaints the whole viewport. The
-// focus going to a cell's editor and back repaints only the current cell and
-// the selection, when the palette draws them alike with and without focus.
+// When rows come or go, the rows above the first of them keep their pixels:
+// the view lays the rows out again and repaints from that row down, and above
+// it only the cells the model said changed meanwhile. Where the new layout
+// scrolls the rows shown, as at the end of the register, their pixels move
+// with them. Any other new layout (a reset, a new order, columns) repaints the
+// whole viewport. The focus going to a cell's editor and back repaints only
+// the current cell and the selection, when the palette draws them alike with
+// and without focus; an editor closing repaints the cell under it.
 class RegisterTableView : public QTableView
 {
     Q_OBJECT
@@ -45,18 +47,24 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
 
 private:
+    // Closes the editor as the base class does, without costing the next
+    // scroll its pixels.
+    void releaseEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint);
     // Runs a focus change, repainting only what it changes on screen.
     void repaintForFocus(const std::function<void()>& change);
     // Runs `change` with the viewport's updates dropped; true if it scrolled the
     // rows shown or resized the viewport, which then needs repainting whole.
     bool movesRowsShown(const std::function<void()>& change);
     void rowsMovedFrom(int row);
+    // Where the rows and columns shown start, in pixels.
+    QPoint contentOffset() const;
     // What the rows' new layout changed on screen, scrolled as before.
     QRegion changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const;
 
@@ -68,4 +76,7 @@ private:
     int m_rowsMovedFrom = -1;
     QList<QItemSelectionRange> m_changedBeforeLayout;
     bool m_layoutWhole = false;
+    // While a layout runs held: the pixels its scrolls moved the rows by.
+    bool m_layoutHeld = false;
+    QPoint m_scrolledWhileHeld;
 };

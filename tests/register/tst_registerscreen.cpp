@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -138,6 +139,8 @@ private slots:
     void ownChangesMatchAReload();
     void rowsComingAndGoingRepaintFromThere_data();
     void rowsComingAndGoingRepaintFromThere();
+    void writesAtTheEndKeepThePixelsAbove_data();
+    void writesAtTheEndKeepThePixelsAbove();
     void translationsFitTheirColumns_data();
     void translationsFitTheirColumns();
 
@@ -150,6 +153,12 @@ private:
     // Picks `text` in the header's column menu, as a right click would show it.
     void chooseColumnMenu(const QString& text);
     void pressTab(Qt::Key key, int expectedColumn);
+    // `count` rows of "Payee i", paying i + 1 dollars, a row every `daysApart` days from 1 January 2024.
+    void seedRows(int count, int daysApart);
+    // What the register's viewport was asked to paint while `script` played, a question answered Yes.
+    QRegion paintedWhile(const QString& script);
+    // Each row in [from, to) repainted at most in a cell, where the current cell passed by.
+    void verifyRowsKeptTheirPixels(const QRegion& painted, int from, int to) const;
     QStringList stored() const; // with split lines; "->savings": linked both ways to a Savings row
     QString status() const { return child<QLabel>(m_screen.get(), "statusLabel")->text(); }
 
@@ -230,6 +239,37 @@ void TestRegisterScreen::pressTab(Qt::Key key, int expectedColumn)
 {
     QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     QTRY_COMPARE(m_table->currentIndex().column(), expectedColumn);
+}
+
+void TestRegisterScreen::seedRows(int count, int daysApart)
+{
+    QList<Transaction> seeded;
+    for (int i = 0; i < count; ++i) {
+        Transaction t = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Payee %1").arg(i), -100 * (i + 1));
+        t.date = QDate(2024, 1, 1).addDays(daysApart * i);
+        seeded.append(t);
+    }
+    QVERIFY(m_ledger->state.transactionRepository->insertAll(seeded));
+}
+
+QRegion TestRegisterScreen::paintedWhile(const QString& script)
+{
+    QRegion painted;
+    PaintSpy spy(m_table->viewport(), &painted);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    play(m_table, script);
+    MessageBox::clearNextAnswer();
+    settle();
+    return painted;
+}
+
+void TestRegisterScreen::verifyRowsKeptTheirPixels(const QRegion& painted, int from, int to) const
+{
+    for (int row = from; row < to; ++row) {
+        const QRect line(0, m_table->rowViewportPosition(row), m_table->viewport()->width(), m_table->rowHeight(row));
+        QVERIFY2(painted.intersected(line).boundingRect().width() <= m_table->columnWidth(RegisterModel::PayeeColumn),
+                 qPrintable(QStringLiteral("row %1 repainted").arg(row)));
+    }
 }
 
 void TestRegisterScreen::keyboardWalksTheRow()
@@ -855,13 +895,7 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
     QFETCH(int, firstMoved);
     QFETCH(QStringList, payees);
     // Fewer rows than the view holds, two days apart: nothing scrolls.
-    QList<Transaction> seeded;
-    for (int i = 0; i < 8; ++i) {
-        Transaction t = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Payee %1").arg(i), -100 * (i + 1));
-        t.date = QDate(2024, 1, 1).addDays(2 * i);
-        seeded.append(t);
-    }
-    QVERIFY(m_ledger->state.transactionRepository->insertAll(seeded));
+    seedRows(8, 2);
     showScreen(QStringLiteral("checking"));
     const NoCursorFlash noFlash;
     // The header laid out for the figures just shown.
@@ -874,28 +908,21 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
     play(m_table, typed);
     settle();
 
-    QRegion painted;
-    PaintSpy spy(m_table->viewport(), &painted);
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    play(m_table, write);
-    MessageBox::clearNextAnswer();
-    settle();
+    QRegion painted = paintedWhile(write);
     QStringList shown;
     for (int row = 0; row < m_model->transactionCount(); ++row)
         shown.append(m_model->transactionAt(row).payee);
     QCOMPARE(shown, payees);
     QCOMPARE(m_table->rowAt(0), top);
     QVERIFY(!painted.isEmpty());
-    // Of a row above, at most a cell where the current cell passed by.
-    for (int above = 0; above < firstMoved; ++above) {
-        const QRect line(0, m_table->rowViewportPosition(above), m_table->viewport()->width(), m_table->rowHeight(above));
-        QVERIFY2(painted.intersected(line).boundingRect().width() <= m_table->columnWidth(RegisterModel::PayeeColumn),
-                 qPrintable(QStringLiteral("row %1 repainted").arg(above)));
-    }
+    verifyRowsKeptTheirPixels(painted, 0, firstMoved);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
     // The first row is neither current nor selected: a focus change leaves it be.
     const QRect first(0, m_table->rowViewportPosition(0), m_table->viewport()->width(), m_table->rowHeight(0));
+    const PaintSpy spy(m_table->viewport(), &painted);
     for (QWidget* focus : {static_cast<QWidget*>(child<QPushButton>(m_screen.get(), "filterButton")),
                            static_cast<QWidget*>(m_table)}) {
         painted = QRegion();
@@ -906,6 +933,60 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
         QCOMPARE(windowPixels(m_screen.get()),
                  m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
+}
+
+void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove_data()
+{
+    QTest::addColumn<int>("clickedFromEnd"); // a row counted up from the last one; 0: none
+    QTest::addColumn<int>("clickedColumn");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<int>("firstChangedFromEnd"); // among the rows as they were
+    const QString newRow = QStringLiteral("<Ctrl+I>03/08/2024<Tab><Tab>Typed<Tab><Tab><Tab>3.25");
+    QTest::newRow("new row, from its editor") << 0 << 0 << newRow << QStringLiteral("<Ctrl+Return>") << 0;
+    // No editor open: the view scrolls with no cell of its own to repaint.
+    QTest::newRow("new row, from Clr") << 0 << 0 << newRow + QStringLiteral("<Tab><Tab>")
+                                       << QStringLiteral("<Ctrl+Return>") << 0;
+    QTest::newRow("deleted") << 6 << int(RegisterModel::PayeeColumn) << QString() << QStringLiteral("<Ctrl+D>") << 6;
+    QTest::newRow("amount changed") << 6 << int(RegisterModel::PaymentColumn) << QStringLiteral("<Ctrl+A>7.50")
+                                    << QStringLiteral("<Ctrl+Return>") << 6;
+}
+
+// At the end of a register longer than the view, where it opens and rows are
+// typed in, the rows end at the bottom edge and the first one shows in part.
+// A write there scrolls the view by a row, and so does a row deleted; the rows
+// above the write keep their pixels, moved along, and the window then shows
+// what a fresh drawing of the screen shows.
+void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove()
+{
+    QFETCH(int, clickedFromEnd);
+    QFETCH(int, clickedColumn);
+    QFETCH(QString, typed);
+    QFETCH(QString, write);
+    QFETCH(int, firstChangedFromEnd);
+    seedRows(40, 1);
+    showScreen(QStringLiteral("checking"));
+    const NoCursorFlash noFlash;
+    settle();
+    const QScrollBar* scrollBar = m_table->verticalScrollBar();
+    QVERIFY(scrollBar->maximum() > 0);
+    QCOMPARE(scrollBar->value(), scrollBar->maximum());
+    QVERIFY(m_table->rowViewportPosition(m_table->rowAt(0)) < 0);
+    const int count = m_model->transactionCount();
+    if (clickedFromEnd > 0) {
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                          m_table->visualRect(m_model->index(count - clickedFromEnd, clickedColumn)).center());
+    }
+    play(m_table, typed);
+    settle();
+
+    const QRegion painted = paintedWhile(write);
+    QVERIFY(m_model->transactionCount() != count || m_model->transactionAt(count - clickedFromEnd).amount == -750);
+    // Below the rows a scroll may have brought in, the rows above the write.
+    verifyRowsKeptTheirPixels(painted, m_table->rowAt(m_table->rowHeight(0)) + 1, count - firstChangedFromEnd);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 void TestRegisterScreen::translationsFitTheirColumns_data()
