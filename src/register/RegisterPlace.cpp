@@ -25,6 +25,7 @@ RegisterPlace::RegisterPlace(const RegisterTableView* table, const RegisterModel
     if (top.isValid()) {
         m_topRow = top.row();
         m_topColumn = top.column();
+        m_topY = table->visualRect(top).top();
         m_topId = idAt(model, m_topRow);
     }
     const QModelIndex current = table->currentIndex();
@@ -61,11 +62,12 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
     if (currentRow >= 0)
         table->setCurrentIndex(model->index(currentRow, column));
     if (m_topRow >= 0) {
-        // Most writes leave the top row where it was; scrolling to it anyway
-        // costs a walk over the rows that fill the viewport.
+        // Most writes leave the top row where it was, at the end of the
+        // register in part above the view; scrolling to it anyway costs a walk
+        // over the rows that fill the viewport, and there moves the view.
         const int topRow = rowNow(m_topId, m_topRow);
         const QModelIndex top = table->indexAt(QPoint(0, 0));
-        if (!top.isValid() || top.row() != topRow || table->visualRect(top).top() != 0) {
+        if (!top.isValid() || top.row() != topRow || table->visualRect(top).top() != m_topY) {
             const int horizontal = table->horizontalScrollBar()->value();
             table->scrollTo(model->index(topRow, m_topColumn), QAbstractItemView::PositionAtTop);
             table->horizontalScrollBar()->setValue(horizontal);

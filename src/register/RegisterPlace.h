@@ -20,6 +20,7 @@ private:
     QString m_topId;
     int m_topRow = -1;
     int m_topColumn = 0;
+    int m_topY = 0; // in the viewport: above it when the row shows in part
     QString m_currentId;
     int m_currentRow = -1;
     int m_currentColumn = 0;
