@@ -1,12 +1,12 @@
 #include "ZipReader.h"
 
-#include <zip.h>
+#include "ZipLibrary.h"
 
 namespace {
 
-ZipReader::ReadStatus statusOf(zip_error_t* error)
+ZipReader::ReadStatus statusOf(const ZipLibrary& lib, zip_error_t* error)
 {
-    switch (zip_error_code_zip(error)) {
+    switch (lib.zip_error_code_zip(error)) {
     case ZIP_ER_CRC:
     case ZIP_ER_INCONS:
     case ZIP_ER_ZLIB:
@@ -22,35 +22,38 @@ ZipReader::ReadStatus statusOf(zip_error_t* error)
 
 ZipReader::ZipReader(const QByteArray& archive)
     : m_archive(archive)
+    , m_lib(ZipLibrary::instance())
 {
+    if (!m_lib)
+        return;
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(m_archive.constData(),
+    m_lib->zip_error_init(&error);
+    zip_source_t* source = m_lib->zip_source_buffer_create(m_archive.constData(),
                                                     static_cast<zip_uint64_t>(m_archive.size()), 0, &error);
     if (source) {
-        m_zip = zip_open_from_source(source, ZIP_RDONLY, &error);
+        m_zip = m_lib->zip_open_from_source(source, ZIP_RDONLY, &error);
         if (!m_zip)
-            zip_source_free(source);
+            m_lib->zip_source_free(source);
     }
-    zip_error_fini(&error);
+    m_lib->zip_error_fini(&error);
 }
 
 ZipReader::~ZipReader()
 {
     if (m_zip)
-        zip_discard(m_zip);
+        m_lib->zip_discard(m_zip);
 }
 
 qint64 ZipReader::entryCount() const
 {
-    return m_zip ? zip_get_num_entries(m_zip, 0) : 0;
+    return m_zip ? m_lib->zip_get_num_entries(m_zip, 0) : 0;
 }
 
 QString ZipReader::entryName(qint64 index) const
 {
     if (!m_zip || index < 0)
         return QString();
-    const char* name = zip_get_name(m_zip, static_cast<zip_uint64_t>(index), 0);
+    const char* name = m_lib->zip_get_name(m_zip, static_cast<zip_uint64_t>(index), 0);
     return name ? QString::fromUtf8(name) : QString();
 }
 
@@ -58,7 +61,7 @@ qint64 ZipReader::indexOf(const QString& name) const
 {
     if (!m_zip)
         return -1;
-    return zip_name_locate(m_zip, name.toUtf8().constData(), 0);
+    return m_lib->zip_name_locate(m_zip, name.toUtf8().constData(), 0);
 }
 
 ZipReader::ReadStatus ZipReader::read(qint64 index, qint64 maxSize, QByteArray* data) const
@@ -68,22 +71,22 @@ ZipReader::ReadStatus ZipReader::read(qint64 index, qint64 maxSize, QByteArray* 
         return ReadStatus::Unreadable;
     const auto entry = static_cast<zip_uint64_t>(index);
     zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(m_zip, entry, 0, &stat) < 0 || !(stat.valid & ZIP_STAT_SIZE))
+    m_lib->zip_stat_init(&stat);
+    if (m_lib->zip_stat_index(m_zip, entry, 0, &stat) < 0 || !(stat.valid & ZIP_STAT_SIZE))
         return ReadStatus::Unreadable;
     if (stat.size > static_cast<zip_uint64_t>(maxSize))
         return ReadStatus::TooLarge;
 
-    zip_file_t* file = zip_fopen_index(m_zip, entry, 0);
+    zip_file_t* file = m_lib->zip_fopen_index(m_zip, entry, 0);
     if (!file)
-        return statusOf(zip_get_error(m_zip));
+        return statusOf(*m_lib, m_lib->zip_get_error(m_zip));
     data->resize(static_cast<qsizetype>(stat.size));
     qsizetype done = 0;
     ReadStatus status = ReadStatus::Ok;
     while (done < data->size()) {
-        const zip_int64_t got = zip_fread(file, data->data() + done, static_cast<zip_uint64_t>(data->size() - done));
+        const zip_int64_t got = m_lib->zip_fread(file, data->data() + done, static_cast<zip_uint64_t>(data->size() - done));
         if (got <= 0) {
-            status = got < 0 ? statusOf(zip_file_get_error(file)) : ReadStatus::Damaged;
+            status = got < 0 ? statusOf(*m_lib, m_lib->zip_file_get_error(file)) : ReadStatus::Damaged;
             break;
         }
         done += static_cast<qsizetype>(got);
@@ -92,11 +95,11 @@ ZipReader::ReadStatus ZipReader::read(qint64 index, qint64 maxSize, QByteArray* 
     // past the recorded size: a longer stream is as damaged as a wrong checksum.
     if (status == ReadStatus::Ok) {
         char probe = 0;
-        const zip_int64_t extra = zip_fread(file, &probe, 1);
+        const zip_int64_t extra = m_lib->zip_fread(file, &probe, 1);
         if (extra != 0)
-            status = extra < 0 ? statusOf(zip_file_get_error(file)) : ReadStatus::Damaged;
+            status = extra < 0 ? statusOf(*m_lib, m_lib->zip_file_get_error(file)) : ReadStatus::Damaged;
     }
-    zip_fclose(file);
+    m_lib->zip_fclose(file);
     if (status != ReadStatus::Ok)
         data->clear();
     return status;

@@ -4,6 +4,7 @@
 #include <QString>
 
 struct zip;
+struct ZipLibrary;
 
 // Reads a ZIP archive held in memory with libzip: stored and deflated entries,
 // ZIP64 included. Entries are found by name through libzip's hash of the
@@ -41,5 +42,6 @@ public:
 
 private:
     const QByteArray m_archive;
+    const ZipLibrary* m_lib = nullptr;
     zip* m_zip = nullptr;
 };

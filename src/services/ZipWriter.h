@@ -6,6 +6,7 @@
 #include <QString>
 
 struct zip;
+struct ZipLibrary;
 struct zip_source;
 
 // Builds a ZIP archive in memory with libzip. Entries are deflated; an archive
@@ -34,6 +35,7 @@ private:
     void fail(const QString& what);
 
     zip_source* m_source = nullptr;
+    const ZipLibrary* m_lib = nullptr;
     zip* m_zip = nullptr;
     // libzip compresses when the archive closes, so every entry's bytes must
     // live until then.

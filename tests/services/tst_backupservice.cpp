@@ -6,6 +6,7 @@
 #include "data/Database.h"
 #include "data/TransactionRepository.h"
 #include "services/BackupService.h"
+#include "services/ZipLibrary.h"
 #include "services/ZipReader.h"
 #include "services/ZipWriter.h"
 
@@ -176,6 +177,10 @@ private slots:
     void init() { Clock::setFixedNow(kNow); }
     void cleanup() { Clock::reset(); }
 
+    // First: it checks that nothing loaded libzip before.
+    void libzipComesWithTheFirstArchive();
+    void aLibraryThatIsNotLibzipIsRefused_data();
+    void aLibraryThatIsNotLibzipIsRefused();
     void exportWritesOneSortedIndentedFilePerRow();
     void failedExportIsReported();
     void roundTripGivesIdenticalRowFiles();
@@ -229,6 +234,53 @@ void TestBackupService::exportWritesOneSortedIndentedFilePerRow()
              QJsonObject({{"version", 1}, {"exportedAt", "2024-03-05T14:07:09Z"}, {"accountCount", 1},
                           {"categoryCount", 2}, {"transactionCount", 2}, {"splitLineCount", 2}, {"recurringCount", 1},
                           {"reconciliationCount", 1}}));
+}
+
+bool libzipMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libzip.so");
+}
+
+void TestBackupService::libzipComesWithTheFirstArchive()
+{
+    if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+        QSKIP("no /proc to see the loaded libraries in");
+    QVERIFY(!libzipMapped());
+    const ZipWriter writer;
+    QVERIFY(writer.isValid());
+    QVERIFY(libzipMapped());
+}
+
+void TestBackupService::aLibraryThatIsNotLibzipIsRefused_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no such file") << QStringLiteral("libvellumry-no-such-zip.so.4")
+                                  << QStringLiteral("^libzip could not be loaded: .*libvellumry-no-such-zip.so.4: "
+                                                    "cannot open shared object file");
+    QTest::newRow("another library")
+        << QStringLiteral("libsqlite3.so.0")
+        << QStringLiteral("^\\S*libsqlite3.so.0 is not the libzip this program needs; it lacks zip_close, "
+                          "zip_discard, zip_error_code_zip, zip_error_fini, zip_error_init, zip_error_strerror, "
+                          "zip_fclose, zip_file_add, zip_file_get_error, zip_file_set_mtime, zip_fopen_index, "
+                          "zip_fread, zip_get_error, zip_get_name, zip_get_num_entries, zip_name_locate, "
+                          "zip_open_from_source, zip_set_file_compression, zip_source_buffer, "
+                          "zip_source_buffer_create, zip_source_close, zip_source_error, zip_source_free, "
+                          "zip_source_keep, zip_source_open, zip_source_read, zip_source_seek, zip_source_tell, "
+                          "zip_stat_index, zip_stat_init$");
+}
+
+void TestBackupService::aLibraryThatIsNotLibzipIsRefused()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, error);
+    QString reason;
+    const ZipLibrary library = ZipLibrary::load(fileName, &reason);
+    QVERIFY(!library.isLoaded());
+    QVERIFY2(QRegularExpression(error).match(reason).hasMatch(), qPrintable(reason));
+    // A library refused here leaves the one the program loads alone.
+    QVERIFY(ZipLibrary::instance());
 }
 
 void TestBackupService::failedExportIsReported()
