@@ -1,7 +1,7 @@
 #include "ZipLibrary.h"
 
-#include <QLibrary>
 #include <QDebug>
+#include <QLibrary>
 
 namespace {
 
@@ -15,7 +15,7 @@ struct Loaded
 
 ZipLibrary ZipLibrary::load(const QString& fileName, QString* error)
 {
-    // Never unloaded: archives may be open until the process ends.
+    // Never unloaded once taken: archives may be open until the process ends.
     QLibrary file(fileName);
     if (!file.load()) {
         *error = QStringLiteral("libzip could not be loaded: %1").arg(file.errorString());
@@ -32,6 +32,7 @@ ZipLibrary ZipLibrary::load(const QString& fileName, QString* error)
     if (!missing.isEmpty()) {
         *error = QStringLiteral("%1 is not the libzip this program needs; it lacks %2")
                      .arg(file.fileName(), missing.join(QLatin1String(", ")));
+        file.unload();
         return {};
     }
     return library;
