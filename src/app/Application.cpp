@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QNetworkAccessManager>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
@@ -72,7 +73,24 @@ Application::Application(int& argc, char** argv)
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // A network manager runs its requests in a thread of its own, which stops
+    // only when the manager is deleted. Left to the application's own teardown,
+    // that thread could still deliver an event to an application half destroyed;
+    // so the window and every child that talks to the network go first.
+    delete m_mainWindow;
+    const QObjectList owned = children();
+    for (QObject* child : owned) {
+        if (child->findChild<QNetworkAccessManager*>())
+            delete child;
+    }
+}
+
+MainWindow* Application::mainWindow() const
+{
+    return m_mainWindow;
+}
 
 void Application::removeTranslators()
 {
@@ -200,6 +218,10 @@ void Application::startUpdateCheck()
         onUpdateAvailable(artifact);
     });
     connect(client, &OrvaUpdate::Client::checkFailed, this, &Application::onUpdateCheckFailed);
+    // One check, one answer.
+    connect(client, &OrvaUpdate::Client::updateAvailable, client, &QObject::deleteLater);
+    connect(client, &OrvaUpdate::Client::upToDate, client, &QObject::deleteLater);
+    connect(client, &OrvaUpdate::Client::checkFailed, client, &QObject::deleteLater);
     client->check();
 }
 

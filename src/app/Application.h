@@ -4,6 +4,7 @@
 #include "update/Manifest.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QUrl>
 
 class AppState;
@@ -49,7 +50,7 @@ public:
     void onUpdateCheckFailed(const QString& reason);
 
     AppState* appState() const { return m_appState; }
-    MainWindow* mainWindow() const { return m_mainWindow; }
+    MainWindow* mainWindow() const;
     QTranslator* qtTranslator() const { return m_qtTranslator; }
     QTranslator* appTranslator() const { return m_appTranslator; }
 
@@ -57,7 +58,7 @@ private:
     void removeTranslators();
 
     AppState* m_appState = nullptr;
-    MainWindow* m_mainWindow = nullptr;
+    QPointer<MainWindow> m_mainWindow;
     QTranslator* m_qtTranslator = nullptr;
     QTranslator* m_appTranslator = nullptr;
 };

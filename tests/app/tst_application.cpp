@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -468,10 +469,13 @@ void TestApplication::failedUpdateCheckIsLogged()
     m_site.http()->injectFault("GET", FakeUpdateSite::manifestPath(), FakeFault::status(500), 1);
     application()->startUpdateCheck();
     auto* client = application()->findChildren<OrvaUpdate::Client*>(Qt::FindDirectChildrenOnly).last();
+    const QPointer<OrvaUpdate::Client> guarded(client);
     QSignalSpy failed(client, &OrvaUpdate::Client::checkFailed);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^update check failed: network error: ")));
     QTRY_COMPARE(failed.size(), 1);
     QVERIFY(!openDialog<OrvaUpdate::UpdateDialog>());
+    // Its answer given, the check goes, and its network thread with it.
+    QTRY_VERIFY(!guarded);
 }
 
 void TestApplication::updateAndFeedbackAddresses()
