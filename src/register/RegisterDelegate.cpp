@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTableView>
@@ -90,6 +91,20 @@ QWidget* RegisterDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     }
     editor->setFocusPolicy(Qt::ClickFocus);
     return editor;
+}
+
+bool RegisterDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // Enter goes on to the register, which at once saves the row or walks to
+    // the next field, closing the editor either way. Qt's own answer, a commit
+    // and close queued for later, would come after the editor had gone, or
+    // close one the register keeps open (behind a row's details).
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return false;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 QWidget* RegisterDelegate::createPayeeMemoEditor(QWidget* parent, const QModelIndex& index) const

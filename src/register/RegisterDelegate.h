@@ -36,6 +36,9 @@ public:
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     QWidget* createPayeeMemoEditor(QWidget* parent, const QModelIndex& index) const;
     QLineEdit* createPayeeEdit(QWidget* parent, const QModelIndex& index, QLineEdit* memoEdit) const;

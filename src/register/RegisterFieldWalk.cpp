@@ -80,8 +80,7 @@ void RegisterFieldWalk::makeFieldCurrent(int column)
 {
     const QModelIndex index = m_table->currentIndex().siblingAtColumn(column);
     m_table->setCurrentIndex(index);
-    if (m_model->flags(index).testFlag(Qt::ItemIsEditable))
-        m_table->edit(index);
+    m_table->editIfEditable(index);
 }
 
 void RegisterFieldWalk::focusNextField()

@@ -482,7 +482,7 @@ void RegisterScreen::pressEnter()
         return;
     }
     startEditingRow(row);
-    m_table->edit(current);
+    m_table->editIfEditable(current);
 }
 
 void RegisterScreen::onCellClicked(const QModelIndex& index)
@@ -494,9 +494,7 @@ void RegisterScreen::onCellClicked(const QModelIndex& index)
         return;
     }
     startEditingRow(index.row());
-    // Read-only cells (a split's category and amounts) open nothing.
-    if (index.column() != RegisterModel::BalanceColumn)
-        m_table->edit(index);
+    m_table->editIfEditable(index);
 }
 
 void RegisterScreen::onCellDoubleClicked(const QModelIndex& index)

@@ -237,9 +237,14 @@ bool RegisterTableView::event(QEvent* event)
     // With no editor open, Tab is a step sideways that opens the cell reached.
     QKeyEvent arrow(QEvent::KeyPress, forward ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
     QTableView::event(&arrow);
-    if (currentIndex().isValid())
-        edit(currentIndex());
+    editIfEditable(currentIndex());
     return true;
+}
+
+void RegisterTableView::editIfEditable(const QModelIndex& index)
+{
+    if (model() && model()->flags(index).testFlag(Qt::ItemIsEditable))
+        edit(index);
 }
 
 void RegisterTableView::keyPressEvent(QKeyEvent* event)

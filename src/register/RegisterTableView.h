@@ -32,6 +32,9 @@ public:
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     // The two-line payee editor holding the keyboard focus, or null.
     QWidget* focusedPayeeMemoEditor() const;
+    // Opens the cell's editor; a read-only cell (Clr, Balance, a split's
+    // amounts, the opening line) opens nothing, and is no failure.
+    void editIfEditable(const QModelIndex& index);
     // Lays the rows out now when a change of rows left that for later, so that
     // scrolling reaches them; true if the whole viewport is repainted for it.
     bool layOutPendingRows();

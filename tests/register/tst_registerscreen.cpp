@@ -170,6 +170,10 @@ private:
 
 void TestRegisterScreen::init()
 {
+    // An editor the view was left to close, one closed twice, or a read-only
+    // cell asked for an editor.
+    QTest::failOnWarning(QRegularExpression(
+        QStringLiteral("called with an editor that does not belong to this view|^edit: editing failed")));
     QSettings().clear();
     m_ledger = std::make_unique<RegisterLedger>();
     QVERIFY(m_ledger->ready);
@@ -297,6 +301,10 @@ void TestRegisterScreen::keyboardWalksTheRow()
         QTest::keyClick(m_table, key);
     QCOMPARE(m_table->currentIndex(), m_model->index(m_model->entryRow(), RegisterModel::ClearedColumn));
     QCOMPARE(m_ledger->rows(QStringLiteral("checking")).size(), 2);
+    // Enter on a Balance cell takes the row up for editing and opens nothing there.
+    m_table->setCurrentIndex(m_model->index(0, RegisterModel::BalanceColumn));
+    QTest::keyClick(m_table, Qt::Key_Return);
+    QCOMPARE(QList<int>({m_model->editRow(), int(m_table->isEditing())}), QList<int>({0, 0}));
 
     // Space or C on Clr flips the mark in the ledger, never on a reconciled row.
     m_table->setCurrentIndex(m_model->index(0, RegisterModel::ClearedColumn));
