@@ -84,6 +84,7 @@ WelcomeScreen::WelcomeScreen(AppState* state, QWidget* parent)
     innerLayout->addWidget(column, 0, Qt::AlignHCenter);
 
     auto* icon = new QLabel(column);
+    icon->setObjectName(QStringLiteral("iconLabel"));
     icon->setPixmap(appIconImage().scaled(80, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon, 0, Qt::AlignHCenter);

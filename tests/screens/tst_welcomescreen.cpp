@@ -30,6 +30,8 @@ void TestWelcomeScreen::modesSwapTheActions()
     auto* primary = page.findChild<QPushButton*>(QStringLiteral("primaryButton"));
     auto* signIn = page.findChild<QPushButton*>(QStringLiteral("signInButton"));
     QCOMPARE(title->text(), QStringLiteral("Welcome to\nOrvalen Vellumry"));
+    // The program's icon comes with the page, not with the application.
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap().size(), QSize(80, 80));
     // A new page shows the notice beside the first-run texts until a mode is set.
     QVERIFY(notice->isVisible());
     QVERIFY(page.findChild<QWidget*>(QStringLiteral("welcomeColumn"))->width() <= 560);
