@@ -586,7 +586,7 @@ void TestImportService::refusedBeforeStarting()
     QSignalSpy progress(&m_ledger->service, &ImportService::importProgress);
     const ImportResult result = m_ledger->service.importCsv(path, accountId, withHeader());
     QCOMPARE(outcome(result), QStringLiteral("0/0/0/0 failed"));
-    QCOMPARE(result.failureReason, reason.arg(path));
+    QCOMPARE(result.failureReason, QString(reason).replace(QLatin1String("%1"), path));
     QCOMPARE(started.count() + progress.count() + count(QStringLiteral("transactions")), 0);
 
     // A soft-deleted account is still a target.

@@ -476,7 +476,8 @@ void TestQifImport::filesThatStopTheImport()
         return;
     }
     QCOMPARE(outcome(result), QStringLiteral("0/0/0/0 failed"));
-    QCOMPARE(QVariantList({result.failureReason, result.fileTooLarge}), QVariantList({reason.arg(path), tooLarge}));
+    QCOMPARE(QVariantList({result.failureReason, result.fileTooLarge}),
+             QVariantList({QString(reason).replace(QLatin1String("%1"), path), tooLarge}));
     QCOMPARE(m_ledger->service.qifSizeProblem(paths), tooLarge ? reason : QString());
     QCOMPARE(started.count(), 0);
     QCOMPARE(m_ledger->db.scalar(QStringLiteral("SELECT (SELECT COUNT(*) FROM transactions) + "

@@ -319,39 +319,43 @@ void TestReportService::yearOverYearMergesBothPeriods()
 
 void TestReportService::runCurrencyTellsMixedRuns()
 {
-    TempDatabase db;
-    ReportService service(db.database());
-    const auto all = [&service] {
-        const ReportCurrency run = service.runCurrency(QString());
-        return currencyCode(run.currency) + (run.uniform ? QString() : QStringLiteral(" mixed"));
-    };
     const auto account = [](const char* id, const char* currency, const char* deletedAt = "NULL") {
         return QStringLiteral("'%1', '%1', 'checking', '%2', 0, 0, %3").arg(id, currency, deletedAt);
     };
 
-    // An empty ledger: USD, nothing to mix.
-    QCOMPARE(all(), QStringLiteral("USD"));
-    QVERIFY(insert(db, "accounts", kAccountColumns, {account("e1", "EUR"), account("e2", "EUR")}));
-    QCOMPARE(all(), QStringLiteral("EUR"));
+    // Each ledger is the default connection: the first goes before the second opens.
+    {
+        TempDatabase db;
+        ReportService service(db.database());
+        const auto all = [&service] {
+            const ReportCurrency run = service.runCurrency(QString());
+            return currencyCode(run.currency) + (run.uniform ? QString() : QStringLiteral(" mixed"));
+        };
+        // An empty ledger: USD, nothing to mix.
+        QCOMPARE(all(), QStringLiteral("USD"));
+        QVERIFY(insert(db, "accounts", kAccountColumns, {account("e1", "EUR"), account("e2", "EUR")}));
+        QCOMPARE(all(), QStringLiteral("EUR"));
 
-    // A deleted GBP account without live rows adds nothing to any sum; once it
-    // holds a live row, that row is in every all-accounts sum.
-    QVERIFY(insert(db, "accounts", kAccountColumns, {account("g", "GBP", "'2024-01-02'")}));
-    QCOMPARE(all(), QStringLiteral("EUR"));
-    QVERIFY(insert(db, "transactions", "id, account_id, date, payee, amount", {"'g1', 'g', '2024-01-01', 'Tea', -300"}));
-    QVERIFY(!service.runCurrency(QString()).uniform);
-    QVERIFY(!service.taxReportCurrency().uniform);
-    QVERIFY(db.exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z'")));
-    QCOMPARE(all(), QStringLiteral("EUR"));
+        // A deleted GBP account without live rows adds nothing to any sum; once it
+        // holds a live row, that row is in every all-accounts sum.
+        QVERIFY(insert(db, "accounts", kAccountColumns, {account("g", "GBP", "'2024-01-02'")}));
+        QCOMPARE(all(), QStringLiteral("EUR"));
+        QVERIFY(insert(db, "transactions", "id, account_id, date, payee, amount",
+                       {"'g1', 'g', '2024-01-01', 'Tea', -300"}));
+        QVERIFY(!service.runCurrency(QString()).uniform);
+        QVERIFY(!service.taxReportCurrency().uniform);
+        QVERIFY(db.exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z'")));
+        QCOMPARE(all(), QStringLiteral("EUR"));
 
-    // One account is always uniform, in its own currency (a deleted one too);
-    // an account that is not there formats in USD.
-    QVERIFY(insert(db, "accounts", kAccountColumns, {account("y", "JPY")}));
-    QVERIFY(!service.runCurrency(QString()).uniform);
-    QCOMPARE(service.runCurrency(QStringLiteral("y")).currency, Currency::JPY);
-    QVERIFY(service.runCurrency(QStringLiteral("y")).uniform);
-    QCOMPARE(service.runCurrency(QStringLiteral("g")).currency, Currency::GBP);
-    QCOMPARE(service.runCurrency(QStringLiteral("nobody")).currency, Currency::USD);
+        // One account is always uniform, in its own currency (a deleted one too);
+        // an account that is not there formats in USD.
+        QVERIFY(insert(db, "accounts", kAccountColumns, {account("y", "JPY")}));
+        QVERIFY(!service.runCurrency(QString()).uniform);
+        QCOMPARE(service.runCurrency(QStringLiteral("y")).currency, Currency::JPY);
+        QVERIFY(service.runCurrency(QStringLiteral("y")).uniform);
+        QCOMPARE(service.runCurrency(QStringLiteral("g")).currency, Currency::GBP);
+        QCOMPARE(service.runCurrency(QStringLiteral("nobody")).currency, Currency::USD);
+    }
 
     // Codes the program does not know read as USD, so they do not mix with it.
     TempDatabase other;
