@@ -3,6 +3,7 @@
 #include "RegisterModel.h"
 #include "RegisterTableView.h"
 
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -15,6 +16,16 @@ QString idAt(const RegisterModel* model, int row)
     if (row < 0 || row >= model->rowCount() || row == model->entryRow())
         return QString();
     return model->transactionAt(row).id;
+}
+
+// Whether `row` ends below the view once `topRow` is at its top. Where the view
+// cannot scroll that far, the rows stand lower still.
+bool isBelowViewFrom(const RegisterTableView* table, int topRow, int row)
+{
+    const QHeaderView* rows = table->verticalHeader();
+    return row > topRow
+           && rows->sectionPosition(row) + rows->sectionSize(row) - rows->sectionPosition(topRow)
+                  > table->viewport()->height();
 }
 
 } // namespace
@@ -61,6 +72,7 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
     const int column = std::max(m_currentColumn, 0);
     if (currentRow >= 0)
         table->setCurrentIndex(model->index(currentRow, column));
+    QAbstractItemView::ScrollHint currentHint = QAbstractItemView::EnsureVisible;
     if (m_topRow >= 0) {
         // Most writes leave the top row where it was, at the end of the
         // register in part above the view; scrolling to it anyway costs a walk
@@ -68,13 +80,21 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
         const int topRow = rowNow(m_topId, m_topRow);
         const QModelIndex top = table->indexAt(QPoint(0, 0));
         if (!top.isValid() || top.row() != topRow || table->visualRect(top).top() != m_topY) {
-            const int horizontal = table->horizontalScrollBar()->value();
-            table->scrollTo(model->index(topRow, m_topColumn), QAbstractItemView::PositionAtTop);
-            table->horizontalScrollBar()->setValue(horizontal);
+            // With the top row back in place, a current row below the view
+            // would then be scrolled to the bottom of it, from wherever the
+            // view stood: going there at once moves the pixels once, not twice
+            // (a row saved at the end of the register).
+            if (currentRow >= 0 && isBelowViewFrom(table, topRow, currentRow)) {
+                currentHint = QAbstractItemView::PositionAtBottom;
+            } else {
+                const int horizontal = table->horizontalScrollBar()->value();
+                table->scrollTo(model->index(topRow, m_topColumn), QAbstractItemView::PositionAtTop);
+                table->horizontalScrollBar()->setValue(horizontal);
+            }
         }
     }
     if (currentRow >= 0)
-        table->scrollTo(model->index(currentRow, column));
+        table->scrollTo(model->index(currentRow, column), currentHint);
     if (holdPaint)
         viewport->setUpdatesEnabled(true);
 }

@@ -19,6 +19,7 @@
 #include "data/TransactionRepository.h"
 #include "state/AppState.h"
 #include "widgets/MessageBox.h"
+#include "widgets/SteadyScrollBar.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -179,6 +180,9 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
     }
     const Account& account = *m_shownAccount;
     const bool liability = isLiabilityAccount(account.accountType);
+    // The rows are laid out with the scroll value where it was, then scrolled
+    // back into place: the scroll bar shows only where they end up.
+    const SteadyScrollBar::Hold scrollBarHold(m_table->verticalScrollBar());
     const RegisterPlace place(m_table, m_model);
     // The place is kept below; a current row taken out would otherwise scroll
     // the view to its neighbour first.

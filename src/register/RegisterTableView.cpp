@@ -3,6 +3,8 @@
 #include "RegisterModel.h"
 #include "RegisterScreen.h"
 
+#include "widgets/SteadyScrollBar.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,6 +30,7 @@ RegisterTableView::RegisterTableView(RegisterScreen* screen, QWidget* parent)
     : QTableView(parent)
     , m_screen(screen)
 {
+    setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
 }
 
 bool RegisterTableView::layOutPendingRows()
@@ -133,12 +136,28 @@ void RegisterTableView::reset()
 
 void RegisterTableView::focusInEvent(QFocusEvent* event)
 {
-    repaintForFocus([&] { QTableView::focusInEvent(event); });
+    repaintForFocus([&] { repaintFrameForFocus([&] { QTableView::focusInEvent(event); }); });
 }
 
 void RegisterTableView::focusOutEvent(QFocusEvent* event)
 {
-    repaintForFocus([&] { QTableView::focusOutEvent(event); });
+    repaintForFocus([&] { repaintFrameForFocus([&] { QTableView::focusOutEvent(event); }); });
+}
+
+void RegisterTableView::repaintFrameForFocus(const std::function<void()>& change)
+{
+    // QWidget repaints the whole table for a focus change, and so every part
+    // of it that does not paint itself whole (the scroll bars' strip) on each
+    // editor opened or closed. Of the table itself, only the frame around the
+    // rows can show the focus.
+    if (!updatesEnabled()) {
+        change();
+        return;
+    }
+    setAttribute(Qt::WA_UpdatesDisabled);
+    change();
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    update(QRegion(rect()) - contentsRect());
 }
 
 void RegisterTableView::repaintForFocus(const std::function<void()>& change)

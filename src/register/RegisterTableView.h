@@ -62,6 +62,7 @@ private:
     void releaseEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint);
     // Runs a focus change, repainting only what it changes on screen.
     void repaintForFocus(const std::function<void()>& change);
+    void repaintFrameForFocus(const std::function<void()>& change);
     // Runs `change` with the viewport's updates dropped; true if it scrolled the
     // rows shown or resized the viewport, which then needs repainting whole.
     bool movesRowsShown(const std::function<void()>& change);

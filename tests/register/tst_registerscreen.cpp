@@ -128,6 +128,7 @@ private slots:
     void figuresFilterAndBanner();
     void layoutIsRemembered();
     void reloadKeepsThePlace();
+    void currentRowPushedBelowTheViewIsFollowed();
     void keyboardAlone_data();
     void keyboardAlone();
     void rowCommands();
@@ -464,6 +465,36 @@ void TestRegisterScreen::reloadKeepsThePlace()
     m_screen->flashStatus(QStringLiteral("Fields cleared"), 10);
     QCOMPARE(child<QLabel>(m_screen.get(), "statusLabel")->text(), QStringLiteral("Fields cleared"));
     QTRY_COMPARE(child<QLabel>(m_screen.get(), "statusLabel")->text(), QString());
+}
+
+// Rows that come between the top row and the current one push it out of sight:
+// the top row stays where it was as long as the current row can be seen with
+// it, and here the view follows the current row until it is the last one shown.
+void TestRegisterScreen::currentRowPushedBelowTheViewIsFollowed()
+{
+    seedRows(40, 1);
+    showScreen(QStringLiteral("checking"));
+    m_table->setCurrentIndex(m_model->index(12, RegisterModel::PayeeColumn));
+    m_table->scrollTo(m_model->index(10, 0), QAbstractItemView::PositionAtTop);
+    const QString current = m_model->transactionAt(12).id;
+    QList<Transaction> between;
+    for (int i = 0; i < 30; ++i) {
+        Transaction t = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Between %1").arg(i), -1);
+        t.date = m_model->transactionAt(11).date;
+        between.append(t);
+    }
+    QVERIFY(m_ledger->state.transactionRepository->insertAll(between));
+    QSignalSpy resets(m_model, &QAbstractItemModel::modelReset);
+    m_ledger->state.database->announceLedgerReset();
+    QTRY_COMPARE(resets.count(), 1);
+
+    const QModelIndex now = m_table->currentIndex();
+    QCOMPARE(m_model->transactionAt(now.row()).id, current);
+    QCOMPARE(now.column(), int(RegisterModel::PayeeColumn));
+    const int bottom = m_table->visualRect(now).bottom();
+    const int height = m_table->viewport()->height();
+    QVERIFY2(bottom < height && bottom + m_table->rowHeight(now.row() + 1) >= height,
+             qPrintable(QStringLiteral("the row ends at %1 of %2").arg(bottom).arg(height)));
 }
 
 void TestRegisterScreen::keyboardAlone_data()
@@ -945,34 +976,51 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
 
 void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove_data()
 {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("daysApart");
     QTest::addColumn<int>("clickedFromEnd"); // a row counted up from the last one; 0: none
     QTest::addColumn<int>("clickedColumn");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("write");
     QTest::addColumn<int>("firstChangedFromEnd"); // among the rows as they were
+    QTest::addColumn<bool>("scrollBarPainted");
     const QString newRow = QStringLiteral("<Ctrl+I>03/08/2024<Tab><Tab>Typed<Tab><Tab><Tab>3.25");
-    QTest::newRow("new row, from its editor") << 0 << 0 << newRow << QStringLiteral("<Ctrl+Return>") << 0;
-    // No editor open: the view scrolls with no cell of its own to repaint.
-    QTest::newRow("new row, from Clr") << 0 << 0 << newRow + QStringLiteral("<Tab><Tab>")
-                                       << QStringLiteral("<Ctrl+Return>") << 0;
-    QTest::newRow("deleted") << 6 << int(RegisterModel::PayeeColumn) << QString() << QStringLiteral("<Ctrl+D>") << 6;
-    QTest::newRow("amount changed") << 6 << int(RegisterModel::PaymentColumn) << QStringLiteral("<Ctrl+A>7.50")
-                                    << QStringLiteral("<Ctrl+Return>") << 6;
+    const QString save = QStringLiteral("<Ctrl+Return>");
+    // Of two thousand rows, one more or one less leaves the scroll bar's handle where it was.
+    for (const auto& [rows, daysApart] : {std::pair(40, 1), std::pair(2000, 0)}) {
+        const bool handleMoves = rows == 40;
+        const auto row = [rows](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(QStringLiteral("%1, %2 rows").arg(QLatin1String(name)).arg(rows)))
+                   << rows;
+        };
+        row("new row, from its editor") << daysApart << 0 << 0 << newRow << save << 0 << handleMoves;
+        // No editor open: the view scrolls with no cell of its own to repaint.
+        row("new row, from Clr") << daysApart << 0 << 0 << newRow + QStringLiteral("<Tab><Tab>") << save << 0
+                                 << handleMoves;
+        row("deleted") << daysApart << 6 << int(RegisterModel::PayeeColumn) << QString() << QStringLiteral("<Ctrl+D>")
+                       << 6 << handleMoves;
+        row("amount changed") << daysApart << 6 << int(RegisterModel::PaymentColumn) << QStringLiteral("<Ctrl+A>7.50")
+                              << save << 6 << false;
+    }
 }
 
 // At the end of a register longer than the view, where it opens and rows are
 // typed in, the rows end at the bottom edge and the first one shows in part.
 // A write there scrolls the view by a row, and so does a row deleted; the rows
-// above the write keep their pixels, moved along, and the window then shows
-// what a fresh drawing of the screen shows.
+// above the write keep their pixels, moved along, the scroll bar is painted
+// again only when its handle moves, and the window then shows what a fresh
+// drawing of the screen shows.
 void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove()
 {
+    QFETCH(int, rows);
+    QFETCH(int, daysApart);
     QFETCH(int, clickedFromEnd);
     QFETCH(int, clickedColumn);
     QFETCH(QString, typed);
     QFETCH(QString, write);
     QFETCH(int, firstChangedFromEnd);
-    seedRows(40, 1);
+    QFETCH(bool, scrollBarPainted);
+    seedRows(rows, daysApart);
     showScreen(QStringLiteral("checking"));
     const NoCursorFlash noFlash;
     settle();
@@ -988,10 +1036,13 @@ void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove()
     play(m_table, typed);
     settle();
 
+    QRegion scrollBarPixels;
+    const PaintSpy scrollBarSpy(m_table->verticalScrollBar(), &scrollBarPixels);
     const QRegion painted = paintedWhile(write);
     QVERIFY(m_model->transactionCount() != count || m_model->transactionAt(count - clickedFromEnd).amount == -750);
     // The view stays at the end, the first row shown in part.
     QCOMPARE(scrollBar->value(), scrollBar->maximum());
+    QCOMPARE(!scrollBarPixels.isEmpty(), scrollBarPainted);
     // Below the rows a scroll may have brought in, the rows above the write.
     verifyRowsKeptTheirPixels(painted, m_table->rowAt(m_table->rowHeight(0)) + 1, count - firstChangedFromEnd);
     if (QTest::currentTestFailed())
