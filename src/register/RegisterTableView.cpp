@@ -7,8 +7,12 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 namespace {
@@ -157,7 +161,30 @@ void RegisterTableView::repaintFrameForFocus(const std::function<void()>& change
     setAttribute(Qt::WA_UpdatesDisabled);
     change();
     setAttribute(Qt::WA_UpdatesDisabled, false);
-    update(QRegion(rect()) - contentsRect());
+    if (frameShowsFocus())
+        update(QRegion(rect()) - contentsRect());
+}
+
+bool RegisterTableView::frameShowsFocus() const
+{
+    QStyle* drawing = style();
+    if (m_frameFocusAskedOf == drawing)
+        return m_frameShowsFocus;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    option.rect = QRect(0, 0, 24, 24);
+    const auto frame = [&](bool focused) {
+        QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QStyleOptionFrame drawn = option;
+        drawn.state.setFlag(QStyle::State_HasFocus, focused);
+        QPainter painter(&image);
+        drawing->drawControl(QStyle::CE_ShapedFrame, &drawn, &painter, this);
+        return image;
+    };
+    m_frameFocusAskedOf = drawing;
+    m_frameShowsFocus = frame(true) != frame(false);
+    return m_frameShowsFocus;
 }
 
 void RegisterTableView::repaintForFocus(const std::function<void()>& change)

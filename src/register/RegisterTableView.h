@@ -63,6 +63,9 @@ private:
     // Runs a focus change, repainting only what it changes on screen.
     void repaintForFocus(const std::function<void()>& change);
     void repaintFrameForFocus(const std::function<void()>& change);
+    // Whether the style draws the frame otherwise with the focus; asked of
+    // each style once.
+    bool frameShowsFocus() const;
     // Runs `change` with the viewport's updates dropped; true if it scrolled the
     // rows shown or resized the viewport, which then needs repainting whole.
     bool movesRowsShown(const std::function<void()>& change);
@@ -73,6 +76,8 @@ private:
     QRegion changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const;
 
     QPointer<RegisterScreen> m_screen;
+    mutable QPointer<QStyle> m_frameFocusAskedOf;
+    mutable bool m_frameShowsFocus = true;
     bool m_laidOutWhole = false;
     // Since the last layout: the first row where rows came or went (-1: none),
     // the cells changed meanwhile (the view leaves them to the layout), and

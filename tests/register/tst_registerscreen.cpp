@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -142,6 +144,7 @@ private slots:
     void rowsComingAndGoingRepaintFromThere();
     void writesAtTheEndKeepThePixelsAbove_data();
     void writesAtTheEndKeepThePixelsAbove();
+    void aFrameThatShowsTheFocusFollowsIt();
     void translationsFitTheirColumns_data();
     void translationsFitTheirColumns();
 
@@ -1048,6 +1051,44 @@ void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove()
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// The table repaints its frame for a focus change only where the style draws
+// the focus on it (Fusion does not): here one that outlines it in red.
+void TestRegisterScreen::aFrameThatShowsTheFocusFollowsIt()
+{
+    class FocusFrameStyle : public QProxyStyle
+    {
+    public:
+        void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const override
+        {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            if (element == CE_ShapedFrame && option->state.testFlag(State_HasFocus)) {
+                painter->setPen(Qt::red);
+                painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+            }
+        }
+    };
+    seedRows(8, 1);
+    showScreen(QStringLiteral("checking"));
+    FocusFrameStyle style;
+    m_table->setStyle(&style);
+    const auto unstyle = qScopeGuard([this] { m_table->setStyle(nullptr); });
+    settle();
+    const auto shownAsDrawn = [this] {
+        settle();
+        return windowPixels(m_screen.get())
+               == m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    // Into a cell's editor and back out: the table loses the focus, then has it.
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                      m_table->visualRect(m_model->index(2, RegisterModel::PayeeColumn)).center());
+    QVERIFY(!m_table->hasFocus());
+    QVERIFY(shownAsDrawn());
+    play(m_table, QStringLiteral("<Escape>"));
+    QVERIFY(m_table->hasFocus());
+    QVERIFY(shownAsDrawn());
 }
 
 void TestRegisterScreen::translationsFitTheirColumns_data()
