@@ -1,5 +1,6 @@
 #include "RegisterTableView.h"
 
+#include "RegisterColumnHeader.h"
 #include "RegisterModel.h"
 #include "RegisterScreen.h"
 
@@ -34,6 +35,7 @@ RegisterTableView::RegisterTableView(RegisterScreen* screen, QWidget* parent)
     : QTableView(parent)
     , m_screen(screen)
 {
+    setHorizontalHeader(new RegisterColumnHeader(this));
     setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
 }
 

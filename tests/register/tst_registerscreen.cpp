@@ -145,6 +145,7 @@ private slots:
     void writesAtTheEndKeepThePixelsAbove_data();
     void writesAtTheEndKeepThePixelsAbove();
     void aFrameThatShowsTheFocusFollowsIt();
+    void theHeaderRepaintsTheLabelsThatChange();
     void translationsFitTheirColumns_data();
     void translationsFitTheirColumns();
 
@@ -1089,6 +1090,41 @@ void TestRegisterScreen::aFrameThatShowsTheFocusFollowsIt()
     play(m_table, QStringLiteral("<Escape>"));
     QVERIFY(m_table->hasFocus());
     QVERIFY(shownAsDrawn());
+}
+
+// The current column's label is bold: a current cell that moves from the date
+// to the payment repaints those two labels, not the columns between them.
+void TestRegisterScreen::theHeaderRepaintsTheLabelsThatChange()
+{
+    class SectionLog : public QProxyStyle
+    {
+    public:
+        QList<int> drawn;
+        void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const override
+        {
+            if (element == CE_Header)
+                const_cast<SectionLog*>(this)->drawn.append(qstyleoption_cast<const QStyleOptionHeader*>(option)->section);
+            QProxyStyle::drawControl(element, option, painter, widget);
+        }
+    };
+    seedRows(8, 1);
+    showScreen(QStringLiteral("checking"));
+    QHeaderView* header = m_table->horizontalHeader();
+    SectionLog log;
+    header->setStyle(&log);
+    const auto unstyle = qScopeGuard([header] { header->setStyle(nullptr); });
+    const auto click = [this](int column) {
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                          m_table->visualRect(m_model->index(2, column)).center());
+        settle();
+    };
+    click(RegisterModel::DateColumn);
+    log.drawn.clear();
+    click(RegisterModel::PaymentColumn);
+    std::sort(log.drawn.begin(), log.drawn.end());
+    QCOMPARE(log.drawn, QList<int>({RegisterModel::DateColumn, RegisterModel::PaymentColumn}));
+    QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 void TestRegisterScreen::translationsFitTheirColumns_data()
