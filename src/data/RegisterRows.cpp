@@ -44,7 +44,7 @@ QUuid uuidOf(const QString& text)
 
 RegisterRows::RegisterRows(const QList<RegisterRow>& rows)
 {
-    m_entries.reserve(rows.size());
+    reserve(rows.size());
     for (const RegisterRow& row : rows)
         append(row);
 }
@@ -71,7 +71,6 @@ RegisterRows::Entry RegisterRows::entryOf(const Row& row, TextIndex textIndex)
         entry.idText = textIndex(row.id);
     entry.date = row.date;
     entry.amount = row.amount;
-    entry.runningBalance = row.runningBalance;
     entry.createdOrder = row.createdOrder;
     entry.accountId = textIndex(row.accountId);
     entry.payee = textIndex(row.payee);
@@ -85,13 +84,14 @@ RegisterRows::Entry RegisterRows::entryOf(const Row& row, TextIndex textIndex)
 
 void RegisterRows::append(const RegisterRow& row)
 {
-    appendEntry(entryOf(row, [this](const QString& text) { return addText(text); }));
+    appendEntry(entryOf(row, [this](const QString& text) { return addText(text); }), row.runningBalance);
 }
 
-void RegisterRows::appendEntry(Entry entry)
+void RegisterRows::appendEntry(const Entry& entry, qint64 runningBalance)
 {
-    entry.order = static_cast<quint32>(m_entries.size());
+    m_places.append({static_cast<quint32>(m_entries.size()), runningBalance});
     m_withoutId += hasNoId(entry);
+    count(entry, 1);
     m_entries.append(entry);
 }
 
@@ -110,7 +110,7 @@ RegisterRow RegisterRows::at(qsizetype i) const
     row.cleared = entry.flags & Cleared;
     row.reconciled = entry.flags & Reconciled;
     row.isSplit = entry.flags & Split;
-    row.runningBalance = entry.runningBalance;
+    row.runningBalance = m_places.at(i).runningBalance;
     row.categoryText = m_texts.at(entry.categoryText);
     row.createdOrder = entry.createdOrder;
     return row;
@@ -191,10 +191,15 @@ const QString& RegisterRows::textOf(const RegisterRow& row, Text which)
 void RegisterRows::reorder(const std::vector<int>& indices)
 {
     QList<Entry> reordered;
+    QList<Place> reorderedPlaces;
     reordered.reserve(m_entries.size());
-    for (const int index : indices)
+    reorderedPlaces.reserve(m_places.size());
+    for (const int index : indices) {
         reordered.append(m_entries.at(index));
+        reorderedPlaces.append(m_places.at(index));
+    }
     m_entries = std::move(reordered);
+    m_places = std::move(reorderedPlaces);
 }
 
 bool RegisterRows::hasOpeningLine() const
@@ -214,7 +219,7 @@ std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsize
     // An edit that keeps the date keeps the row where it was: its creation time
     // and its rowid are those it had.
     if (replacing >= 0 && m_entries.at(replacing).date == fresh.date)
-        return m_entries.at(replacing).order;
+        return m_places.at(replacing).order;
     const bool inserted = replacing < 0;
     qint64 before = -1; // the greatest place of a row that goes before it
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
@@ -232,7 +237,7 @@ std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsize
             goesBefore = entry.createdOrder <= fresh.createdOrder;
         }
         if (goesBefore)
-            before = std::max<qint64>(before, entry.order);
+            before = std::max<qint64>(before, m_places.at(i).order);
     }
     return static_cast<quint32>(before + 1);
 }
@@ -240,51 +245,54 @@ std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsize
 void RegisterRows::removeFromLedger(qsizetype i)
 {
     const Entry removed = m_entries.takeAt(i);
+    const Place place = m_places.takeAt(i);
     m_withoutId -= hasNoId(removed);
-    shiftBalancesAfter(removed.order, -removed.amount);
+    count(removed, -1);
+    shiftBalancesAfter(place.order, -removed.amount);
 }
 
 void RegisterRows::shiftBalancesAfter(quint32 order, qint64 change)
 {
     if (change == 0)
         return;
-    for (Entry& entry : m_entries) {
-        if (entry.order > order)
-            entry.runningBalance += change;
+    for (Place& place : m_places) {
+        if (place.order > order)
+            place.runningBalance += change;
     }
 }
 
 void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quint32 place)
 {
-    Entry inserted = entryOf(fresh, [this](const QString& text) { return addText(text); });
+    const Entry inserted = entryOf(fresh, [this](const QString& text) { return addText(text); });
     qint64 before = 0;
     qint64 closest = -1;
-    for (Entry& entry : m_entries) {
-        if (entry.order >= place) {
-            ++entry.order;
-            entry.runningBalance += fresh.amount;
-        } else if (static_cast<qint64>(entry.order) > closest) {
-            closest = entry.order;
-            before = entry.runningBalance;
+    for (Place& other : m_places) {
+        if (other.order >= place) {
+            ++other.order;
+            other.runningBalance += fresh.amount;
+        } else if (static_cast<qint64>(other.order) > closest) {
+            closest = other.order;
+            before = other.runningBalance;
         }
     }
     // Without an opening line the account starts from nothing.
-    inserted.order = place;
-    inserted.runningBalance = before + fresh.amount;
     m_withoutId += hasNoId(inserted);
+    count(inserted, 1);
     m_entries.insert(at, inserted);
+    m_places.insert(at, {place, before + fresh.amount});
 }
 
 void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
 {
     const Entry old = m_entries.at(i);
-    Entry replaced = entryOf(fresh, [this](const QString& text) { return addText(text); });
+    const Entry replaced = entryOf(fresh, [this](const QString& text) { return addText(text); });
     const qint64 change = fresh.amount - old.amount;
-    replaced.order = old.order;
-    replaced.runningBalance = old.runningBalance + change;
     m_withoutId += qsizetype(hasNoId(replaced)) - qsizetype(hasNoId(old));
+    count(old, -1);
+    count(replaced, 1);
     m_entries[i] = replaced;
-    shiftBalancesAfter(old.order, change);
+    m_places[i].runningBalance += change;
+    shiftBalancesAfter(m_places.at(i).order, change);
 }
 
 RegisterRows::Filler::Filler(RegisterRows& rows)
@@ -308,7 +316,7 @@ quint32 RegisterRows::Filler::intern(QByteArrayView utf8)
 
 void RegisterRows::Filler::append(const Utf8Row& row)
 {
-    m_rows.appendEntry(entryOf(row, [this](QByteArrayView text) { return intern(text); }));
+    m_rows.appendEntry(entryOf(row, [this](QByteArrayView text) { return intern(text); }), row.runningBalance);
 }
 
 qint64 RegisterRows::createdOrderOf(QByteArrayView utf8)
@@ -332,14 +340,22 @@ qint64 RegisterRows::createdOrderOf(QByteArrayView utf8)
     return order;
 }
 
+void RegisterRows::count(const Entry& entry, int sign)
+{
+    m_total += sign * entry.amount;
+    if (entry.flags & (Cleared | Reconciled))
+        m_cleared += sign * entry.amount;
+}
+
+void RegisterRows::recount()
+{
+    m_total = 0;
+    m_cleared = 0;
+    for (const Entry& entry : m_entries)
+        count(entry, 1);
+}
+
 RegisterFigures RegisterRows::figures() const
 {
-    RegisterFigures figures;
-    for (const Entry& entry : m_entries) {
-        figures.total += entry.amount;
-        if (entry.flags & (Cleared | Reconciled))
-            figures.cleared += entry.amount;
-    }
-    figures.uncleared = figures.total - figures.cleared;
-    return figures;
+    return {m_cleared, m_total - m_cleared, m_total};
 }

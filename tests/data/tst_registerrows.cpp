@@ -294,6 +294,18 @@ void TestRegisterRows::compactRowsReadBack()
     changed.removeIf([&id](const RegisterRow& row) { return row.id == id; });
     opening.append(changed.hasOpeningLine());
     QCOMPARE(opening, QList<bool>({id.isEmpty(), false, id.isEmpty(), false}));
+    // What a filter keeps, it keeps whole, with its running balance and its
+    // place in the ledger (the row put back took place 1, the last one moved to 3).
+    QStringList kept;
+    for (qsizetype i = 0; i < changed.size(); ++i) {
+        kept.append(describe(changed.at(i)) + QString::number(changed.runningBalance(i))
+                    + QString::number(changed.order(i)));
+    }
+    QCOMPARE(kept, QStringList({describe(given.at(0)) + QStringLiteral("00"),
+                                describe(given.at(2)) + QStringLiteral("143")}));
+    // The figures are those of the rows kept: 0.00 uncleared and -2.00 reconciled.
+    const RegisterFigures figures = changed.figures();
+    QCOMPARE(QList<qint64>({figures.cleared, figures.uncleared, figures.total}), QList<qint64>({-200, 0, -200}));
     // The id is text only when it is no UUID: one text more than the same rows with a UUID hold.
     const RegisterRows withUuid(QList<RegisterRow>{given.at(0), given.at(0), given.at(2)});
     QCOMPARE(rows.textCount() - withUuid.textCount(), asUuid || id.isEmpty() ? 2 : 3);
