@@ -991,7 +991,9 @@ void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove_data()
     const QString newRow = QStringLiteral("<Ctrl+I>03/08/2024<Tab><Tab>Typed<Tab><Tab><Tab>3.25");
     const QString save = QStringLiteral("<Ctrl+Return>");
     // Of two thousand rows, one more or one less leaves the scroll bar's handle where it was.
-    for (const auto& [rows, daysApart] : {std::pair(40, 1), std::pair(2000, 0)}) {
+    for (const std::pair<int, int>& size : {std::pair(40, 1), std::pair(2000, 0)}) {
+        const int rows = size.first;
+        const int daysApart = size.second;
         const bool handleMoves = rows == 40;
         const auto row = [rows](const char* name) -> QTestData& {
             return QTest::newRow(qPrintable(QStringLiteral("%1, %2 rows").arg(QLatin1String(name)).arg(rows)))
