@@ -93,6 +93,13 @@ private slots:
                                  .toImage()
                                  .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown, m_bar->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        // And that is what a plain QScrollBar shows.
+        QScrollBar plain(Qt::Vertical);
+        plain.resize(m_bar->size());
+        plain.setRange(after.at(0), after.at(1));
+        plain.setPageStep(after.at(2));
+        plain.setValue(after.at(3));
+        QCOMPARE(shown, plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
 private:
