@@ -1098,15 +1098,18 @@ void TestRegisterScreen::aFrameThatShowsTheFocusFollowsIt()
 // to the payment repaints those two labels, not the columns between them.
 void TestRegisterScreen::theHeaderRepaintsTheLabelsThatChange()
 {
+    // Each section drawn, and whether as the current column's (State_On: bold).
     class SectionLog : public QProxyStyle
     {
     public:
-        QList<int> drawn;
+        QList<std::pair<int, bool>> drawn;
         void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                          const QWidget* widget) const override
         {
-            if (element == CE_Header)
-                const_cast<SectionLog*>(this)->drawn.append(qstyleoption_cast<const QStyleOptionHeader*>(option)->section);
+            if (element == CE_Header) {
+                const_cast<SectionLog*>(this)->drawn.append(
+                    {qstyleoption_cast<const QStyleOptionHeader*>(option)->section, option->state.testFlag(State_On)});
+            }
             QProxyStyle::drawControl(element, option, painter, widget);
         }
     };
@@ -1125,7 +1128,8 @@ void TestRegisterScreen::theHeaderRepaintsTheLabelsThatChange()
     log.drawn.clear();
     click(RegisterModel::PaymentColumn);
     std::sort(log.drawn.begin(), log.drawn.end());
-    QCOMPARE(log.drawn, QList<int>({RegisterModel::DateColumn, RegisterModel::PaymentColumn}));
+    QCOMPARE(log.drawn, (QList<std::pair<int, bool>>{{RegisterModel::DateColumn, false},
+                                                      {RegisterModel::PaymentColumn, true}}));
     QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
