@@ -102,12 +102,6 @@ public:
 
     // Where a row was given: rows that sort alike keep this order.
     quint32 order(qsizetype i) const { return m_places.at(i).order; }
-    // Row i becomes row `to`, the rows between move up or down by one.
-    void move(qsizetype from, qsizetype to)
-    {
-        m_entries.move(from, to);
-        m_places.move(from, to);
-    }
     // The rows in the order of the given indices, each index once.
     void reorder(const std::vector<int>& indices);
     template <typename Predicate>

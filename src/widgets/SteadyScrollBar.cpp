@@ -27,10 +27,8 @@ void SteadyScrollBar::release()
         update();
 }
 
-SteadyScrollBar::Look SteadyScrollBar::look() const
+SteadyScrollBar::Look SteadyScrollBar::look(const QStyleOptionSlider& option) const
 {
-    QStyleOptionSlider option;
-    initStyleOption(&option);
     Look look;
     look.handle = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
     look.empty = minimum() == maximum();
@@ -39,10 +37,15 @@ SteadyScrollBar::Look SteadyScrollBar::look() const
     return look;
 }
 
-bool SteadyScrollBar::isTransient() const
+SteadyScrollBar::Look SteadyScrollBar::look() const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
+    return look(option);
+}
+
+bool SteadyScrollBar::isTransient(const QStyleOptionSlider& option) const
+{
     return style()->styleHint(QStyle::SH_ScrollBar_Transient, &option, this);
 }
 
@@ -50,8 +53,12 @@ void SteadyScrollBar::sliderChange(SliderChange change)
 {
     // Never painted, it has nothing to keep; fading in and out, it shows itself
     // on every change.
-    if (m_painted && !isTransient() && (m_holds > 0 || *m_painted == look()))
-        return;
+    if (m_painted) {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        if (!isTransient(option) && (m_holds > 0 || *m_painted == look(option)))
+            return;
+    }
     QScrollBar::sliderChange(change);
 }
 

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QStyleOptionSlider;
+
 // A scroll bar that repaints when what it shows changes, not whenever its range
 // or value does. A register of tens of thousands of rows that gains or loses
 // one keeps its handle to the pixel, yet QScrollBar repaints itself whole for
@@ -49,8 +51,10 @@ private:
         bool atMaximum = false;
         friend bool operator==(const Look&, const Look&) = default;
     };
+    // What the bar shows now, and whether its style fades it in and out.
+    Look look(const QStyleOptionSlider& option) const;
     Look look() const;
-    bool isTransient() const;
+    bool isTransient(const QStyleOptionSlider& option) const;
     void release();
 
     // As last painted. Every other look asks for a whole repaint, which Qt
