@@ -221,6 +221,15 @@ std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsize
     if (replacing >= 0 && m_entries.at(replacing).date == fresh.date)
         return m_places.at(replacing).order;
     const bool inserted = replacing < 0;
+    // A new row mostly goes last, and the ledger's last row shows that without
+    // a walk through the register: whatever goes before it goes before the new row.
+    if (inserted && m_unordered == 0 && fresh.createdOrder >= 0) {
+        if (const qsizetype last = lastInLedgerAtAnEnd(); last >= 0) {
+            const Entry& entry = m_entries.at(last);
+            if (entry.date < fresh.date || (entry.date == fresh.date && entry.createdOrder <= fresh.createdOrder))
+                return static_cast<quint32>(m_entries.size());
+        }
+    }
     qint64 before = -1; // the greatest place of a row that goes before it
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (i == replacing)
@@ -240,6 +249,18 @@ std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsize
             before = std::max<qint64>(before, m_places.at(i).order);
     }
     return static_cast<quint32>(before + 1);
+}
+
+qsizetype RegisterRows::lastInLedgerAtAnEnd() const
+{
+    if (m_places.isEmpty())
+        return -1;
+    const auto last = static_cast<quint32>(m_places.size() - 1);
+    for (const qsizetype i : {m_places.size() - 1, qsizetype(0)}) {
+        if (m_places.at(i).order == last)
+            return i;
+    }
+    return -1;
 }
 
 void RegisterRows::removeFromLedger(qsizetype i)
@@ -345,12 +366,15 @@ void RegisterRows::count(const Entry& entry, int sign)
     m_total += sign * entry.amount;
     if (entry.flags & (Cleared | Reconciled))
         m_cleared += sign * entry.amount;
+    if (entry.createdOrder < 0)
+        m_unordered += sign;
 }
 
 void RegisterRows::recount()
 {
     m_total = 0;
     m_cleared = 0;
+    m_unordered = 0;
     for (const Entry& entry : m_entries)
         count(entry, 1);
 }

@@ -207,9 +207,12 @@ private:
     static quint8 flagsOf(bool cleared, bool reconciled, bool isSplit);
     static bool hasNoId(const Entry& entry) { return entry.idText == 0 && entry.uuid.isNull(); }
     static qsizetype countWithoutId(const QList<Entry>& entries);
-    // The figures with a row counted in (+1) or out (-1), or all counted anew.
+    // The figures and the rows of an unusual creation time, with a row counted
+    // in (+1) or out (-1), or all counted anew.
     void count(const Entry& entry, int sign);
     void recount();
+    // The row last in the ledger, when it is shown first or last; else -1.
+    qsizetype lastInLedgerAtAnEnd() const;
 
     QList<Entry> m_entries;
     QList<Place> m_places; // row for row with m_entries
@@ -220,6 +223,9 @@ private:
     // add up the whole register to show them.
     qint64 m_total = 0;
     qint64 m_cleared = 0;
+    // Rows whose creation time has an unusual form: only SQLite knows their
+    // place among the rows of their date.
+    qsizetype m_unordered = 0;
     // Index 0 is the empty text.
     QStringList m_texts{QString()};
 };

@@ -10,6 +10,9 @@
 #include <QScopeGuard>
 #include <QTranslator>
 
+#include <algorithm>
+#include <numeric>
+
 using namespace LedgerFixture;
 
 namespace {
@@ -71,6 +74,8 @@ private slots:
     void bothReadersGiveTheStoredRows();
     void compactRowsReadBack_data();
     void compactRowsReadBack();
+    void newRowPlace_data();
+    void newRowPlace();
     void createdOrder_data();
     void createdOrder();
     void ledgerChangesMatchARead();
@@ -328,6 +333,68 @@ void TestRegisterRows::createdOrder()
     QFETCH(QString, text);
     QFETCH(qint64, order);
     QCOMPARE(RegisterRows::createdOrderOf(text.toUtf8()), order);
+}
+
+void TestRegisterRows::newRowPlace_data()
+{
+    // The ledger as "day:creation" rows in its order (creation -1: an unusual
+    // time), the new row, and its place (-1: only SQLite knows it).
+    QTest::addColumn<QString>("ledger");
+    QTest::addColumn<QString>("fresh");
+    QTest::addColumn<int>("place");
+    const QString plain = QStringLiteral("1:100 2:200 2:300 3:50");
+    const QList<std::tuple<const char*, QString, QString, int>> rows{
+        {"a later day", plain, QStringLiteral("4:10"), 4},
+        {"the last day, created later", plain, QStringLiteral("3:60"), 4},
+        {"the last day, in the same second", plain, QStringLiteral("3:50"), 4},
+        {"the last day, created earlier", plain, QStringLiteral("3:40"), 3},
+        {"among the rows of a day", plain, QStringLiteral("2:250"), 2},
+        {"the first day", plain, QStringLiteral("1:100"), 1},
+        {"before every row", plain, QStringLiteral("0:999"), 0},
+        {"an unusual time of its own, a later day", plain, QStringLiteral("4:-1"), 4},
+        {"an unusual time of its own, the last day", plain, QStringLiteral("3:-1"), -1},
+        {"an unusual time on its day", QStringLiteral("1:100 3:-1 3:50"), QStringLiteral("3:60"), -1},
+        {"an unusual time on another day", QStringLiteral("1:-1 3:50"), QStringLiteral("3:60"), 2},
+        {"an empty register", QString(), QStringLiteral("3:60"), 0},
+    };
+    // The ledger's last row shown last, first, or in between.
+    for (const auto& [name, ledger, fresh, place] : rows) {
+        for (const char* shown : {"in order", "reversed", "last in between"})
+            QTest::addRow("%s, %s", name, shown) << ledger << fresh << place;
+    }
+}
+
+void TestRegisterRows::newRowPlace()
+{
+    QFETCH(QString, ledger);
+    QFETCH(QString, fresh);
+    QFETCH(int, place);
+    const auto rowOf = [](const QString& spec, int n) {
+        const QStringList parts = spec.split(QLatin1Char(':'));
+        RegisterRow row;
+        row.id = QStringLiteral("row-%1").arg(n);
+        row.accountId = kSavings;
+        row.date = QDate(2024, 5, 1).addDays(parts.at(0).toInt());
+        row.createdOrder = parts.at(1).toLongLong();
+        row.amount = 100 * (n + 1);
+        return row;
+    };
+    RegisterRows rows;
+    const QStringList specs = ledger.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int n = 0; n < specs.size(); ++n)
+        rows.append(rowOf(specs.at(n), n));
+    // The same answer however the rows are shown.
+    const QString shown = QString::fromLatin1(QTest::currentDataTag()).section(QStringLiteral(", "), -1);
+    std::vector<int> indices(specs.size());
+    std::iota(indices.begin(), indices.end(), 0);
+    if (shown == u"reversed")
+        std::reverse(indices.begin(), indices.end());
+    else if (shown == u"last in between" && specs.size() > 2)
+        std::rotate(indices.begin() + 1, indices.end() - 1, indices.end());
+    rows.reorder(indices);
+
+    const std::optional<quint32> found = rows.ledgerPlace(rowOf(fresh, int(specs.size())), -1);
+    QCOMPARE(found ? int(*found) : -1, place);
 }
 
 // Random inserts, edits and deletes, each shown in place where the rows can tell
