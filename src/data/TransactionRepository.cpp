@@ -62,6 +62,13 @@ bool exec(QSqlQuery& query, const char* operationName)
     return false;
 }
 
+bool ran(KeptQuery::Run& run, const char* operationName)
+{
+    if (!run.ok())
+        SqlValues::logFailure(operation(operationName), run.query());
+    return run.ok();
+}
+
 // The columns an insert writes, in the order insertValues() gives their values.
 constexpr QLatin1StringView kInsertColumns(
     "id, account_id, date, payee, memo, amount, category_id, check_number, cleared, reconciled, transfer_link_id, "
@@ -228,6 +235,15 @@ QString openingBalanceTransactionId(const QString& accountId)
 TransactionRepository::TransactionRepository(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
+    , m_findById(withColumns("SELECT %1 FROM transactions t WHERE t.id = ?"_L1))
+    , m_registerRow(withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c "
+                                       "ON t.category_id = c.id WHERE t.id = ? AND t.deleted_at IS NULL"_L1))
+    , m_insert(QStringLiteral("INSERT INTO transactions (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                   .arg(kInsertColumns))
+    , m_update(QStringLiteral(
+          "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
+          "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
+          "sync_status=?, server_id=?, updated_at=? WHERE id=?"))
 {
 }
 
@@ -285,10 +301,10 @@ QList<Transaction> TransactionRepository::listByAccount(const QString& accountId
 
 std::optional<Transaction> TransactionRepository::findById(const QString& id) const
 {
-    const QList<Transaction> found = listWhere(withColumns("SELECT %1 FROM transactions t WHERE t.id = ?"_L1), {id});
-    if (found.isEmpty())
+    KeptQuery::Run run(m_findById, m_database->database(), {id});
+    if (!run.ok() || !run.query().next())
         return std::nullopt;
-    return found.first();
+    return transactionFromQuery(run.query());
 }
 
 QList<Transaction> TransactionRepository::listPending() const
@@ -316,28 +332,11 @@ std::optional<Transaction> TransactionRepository::lastByPayee(const QString& pay
 
 bool TransactionRepository::insert(const Transaction& transaction)
 {
-    static const QString sql =
-        QStringLiteral("INSERT INTO transactions (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-            .arg(kInsertColumns);
-    // Compiling the insert, its full-text trigger included, costs several times
-    // what running it does, so a bulk write prepares it once.
-    QSqlQuery single;
-    QSqlQuery* query = &single;
-    if (m_bulkWrites == 0) {
-        single = QSqlQuery(m_database->database());
-        single.prepare(sql);
-    } else {
-        if (!m_bulkInsert) {
-            m_bulkInsert = std::make_unique<QSqlQuery>(m_database->database());
-            m_bulkInsert->prepare(sql);
-        }
-        query = m_bulkInsert.get();
-    }
     QVariantList values;
     values.reserve(kInsertColumnCount);
     appendInsertValues(values, transaction);
-    bindAll(*query, values);
-    if (!exec(*query, "insert"))
+    KeptQuery::Run run(m_insert, m_database->database(), values);
+    if (!ran(run, "insert"))
         return false;
     announceChange(transaction.accountId);
     return true;
@@ -372,17 +371,12 @@ bool TransactionRepository::insertAll(const QList<Transaction>& transactions)
 
 bool TransactionRepository::update(const Transaction& transaction)
 {
-    QSqlQuery query(m_database->database());
-    query.prepare(QStringLiteral(
-        "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
-        "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
-        "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     QVariantList values;
     appendEditableFields(values, transaction);
     values.append(SqlValues::bindTimestamp(transaction.updatedAt));
     values.append(transaction.id);
-    bindAll(query, values);
-    if (!exec(query, "update"))
+    KeptQuery::Run run(m_update, m_database->database(), values);
+    if (!ran(run, "update"))
         return false;
     announceChange(transaction.accountId);
     return true;
@@ -476,7 +470,6 @@ void TransactionRepository::endBulkWrite()
 {
     if (m_bulkWrites == 0 || --m_bulkWrites > 0)
         return;
-    m_bulkInsert.reset();
     m_bulkInsertMany.reset();
     const QStringList changed = std::exchange(m_heldChanges, {});
     for (const QString& accountId : changed)
@@ -544,10 +537,9 @@ RegisterRows TransactionRepository::registerRows(const QString& accountId) const
 std::optional<RegisterRow> TransactionRepository::registerRow(const QString& id) const
 {
     RegisterRows found;
-    readRegisterRows(m_database->database(),
-                     withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c "
-                                        "ON t.category_id = c.id WHERE t.id = ? AND t.deleted_at IS NULL"_L1),
-                     {id}, std::nullopt, found);
+    KeptQuery::Run run(m_registerRow, m_database->database(), {id});
+    QueryRows read(run.query(), run.ok());
+    fillRegisterRows(read, std::nullopt, found);
     if (found.isEmpty())
         return std::nullopt;
     return found.first();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BalanceMode.h"
+#include "KeptQuery.h"
 #include "Money.h"
 #include "OpeningBalanceProbe.h"
 #include "RegisterRow.h"
@@ -137,8 +138,12 @@ private:
     Database* m_database;
     int m_bulkWrites = 0;
     QStringList m_heldChanges;
-    std::unique_ptr<QSqlQuery> m_bulkInsert;
     std::unique_ptr<MultiRowInsert> m_bulkInsertMany;
+    // What a register's every write runs, compiled once.
+    mutable KeptQuery m_findById;
+    mutable KeptQuery m_registerRow;
+    KeptQuery m_insert;
+    KeptQuery m_update;
 };
 
 // Holds a bulk write of the repository open for the lifetime of the scope.
