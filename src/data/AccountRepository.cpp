@@ -28,6 +28,7 @@ QString withColumns(const char* sql)
 AccountRepository::AccountRepository(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
+    , m_findById(withColumns("SELECT %1 FROM accounts WHERE id = ?"))
 {
 }
 
@@ -87,8 +88,10 @@ QList<Account> AccountRepository::listPending() const
 
 std::optional<Account> AccountRepository::findById(const QString& id) const
 {
-    return SqlRows::first<Account>(m_database->database(), withColumns("SELECT %1 FROM accounts WHERE id = ?"), {id},
-                                   &AccountRepository::accountFromQuery);
+    KeptQuery::Run run(m_findById, m_database->database(), {id});
+    if (!run.ok() || !run.query().next())
+        return std::nullopt;
+    return accountFromQuery(run.query());
 }
 
 bool AccountRepository::insert(const Account& account)

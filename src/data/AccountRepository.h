@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Account.h"
+#include "KeptQuery.h"
 
 #include <QList>
 #include <QObject>
@@ -53,4 +54,6 @@ private:
     bool emitIf(bool changed);
 
     Database* m_database;
+    // Asked for at every register write.
+    mutable KeptQuery m_findById;
 };

@@ -59,7 +59,8 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
         viewport->setUpdatesEnabled(false);
     const int lastRow = model->rowCount() - 1;
     const auto rowNow = [&](const QString& id, int row) {
-        const int found = model->rowOf(id, row);
+        // A row known to be gone would be looked for in every row, in vain.
+        const int found = id.isEmpty() ? -1 : model->rowOf(id, row);
         return found >= 0 ? found : std::min(row, lastRow);
     };
     int currentRow = -1;
@@ -97,4 +98,12 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
         table->scrollTo(model->index(currentRow, column), currentHint);
     if (holdPaint)
         viewport->setUpdatesEnabled(true);
+}
+
+void RegisterPlace::forget(const QString& id)
+{
+    for (QString* kept : {&m_topId, &m_currentId}) {
+        if (*kept == id)
+            kept->clear();
+    }
 }

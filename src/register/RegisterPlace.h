@@ -15,6 +15,8 @@ public:
     RegisterPlace(const RegisterTableView* table, const RegisterModel* model);
 
     void restore(RegisterTableView* table, const RegisterModel* model) const;
+    // The row `id` is gone: restore() leaves its number without looking for it.
+    void forget(const QString& id);
 
 private:
     QString m_topId;

@@ -183,7 +183,7 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
     // The rows are laid out with the scroll value where it was, then scrolled
     // back into place: the scroll bar shows only where they end up.
     const SteadyScrollBar::Hold scrollBarHold(m_table->verticalScrollBar());
-    const RegisterPlace place(m_table, m_model);
+    RegisterPlace place(m_table, m_model);
     // The place is kept below; a current row taken out would otherwise scroll
     // the view to its neighbour first.
     const bool autoScroll = m_table->hasAutoScroll();
@@ -212,6 +212,8 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
             reload();
             return;
         }
+        if (!fresh)
+            place.forget(id);
     }
     if (openingRowTouched)
         m_banner->refresh(m_accountId, account.currency);
