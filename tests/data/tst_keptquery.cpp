@@ -25,9 +25,19 @@ QStringList rowsOf(QSqlQuery& query)
     return rows;
 }
 
-QVariant statementOf(QSqlQuery& query)
+sqlite3_stmt* statementOf(QSqlQuery& query)
 {
-    return query.result()->handle();
+    const QVariant handle = query.result()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3_stmt* const*>(handle.constData());
+}
+
+// How many runs of the statement have ended.
+int runsEnded(QSqlQuery& query)
+{
+    sqlite3_stmt* statement = statementOf(query);
+    return statement ? sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_RUN, 0) : -1;
 }
 
 void fillProbe(TempDatabase& db)
@@ -63,6 +73,7 @@ class TestKeptQuery : public QObject
 
 private slots:
     void runsOneCompiledStatementWithEachRunsValues();
+    void aStatementThatDoesNotCompileRunsNothing();
     void aRunLeavesNoReadOpen();
     void aRunInsideARunReadsOnItsOwn();
     void aFailedWriteLeavesItReady();
@@ -74,15 +85,26 @@ void TestKeptQuery::runsOneCompiledStatementWithEachRunsValues()
     TempDatabase db;
     fillProbe(db);
     KeptQuery kept(QStringLiteral("SELECT k, n FROM probe WHERE k >= ? ORDER BY k"));
-    QVariant first;
+    int runs = 0;
     for (const auto& [from, rows] : {std::pair{"b", QStringList{"b|2", "c|3"}}, std::pair{"a", QStringList{"a|1", "b|2", "c|3"}},
                                      std::pair{"c", QStringList{"c|3"}}, std::pair{"d", QStringList{}}}) {
         KeptQuery::Run run(kept, db.sql(), {QString::fromLatin1(from)});
         QVERIFY(run.ok());
         QCOMPARE(rowsOf(run.query()), rows);
-        if (!first.isValid())
-            first = statementOf(run.query());
-        QCOMPARE(statementOf(run.query()), first);
+        // The one statement, run once more: read to its end, this run counts.
+        QCOMPARE(runsEnded(run.query()), ++runs);
+    }
+}
+
+void TestKeptQuery::aStatementThatDoesNotCompileRunsNothing()
+{
+    TempDatabase db;
+    KeptQuery misspelt(QStringLiteral("SELECT nothing FROM nowhere WHERE k = ?"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        KeptQuery::Run run(misspelt, db.sql(), {QStringLiteral("a")});
+        QVERIFY(!run.ok());
+        QVERIFY(run.query().lastError().isValid());
+        QVERIFY(!run.query().next());
     }
 }
 
