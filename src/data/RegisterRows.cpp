@@ -90,7 +90,6 @@ void RegisterRows::append(const RegisterRow& row)
 void RegisterRows::appendEntry(const Entry& entry, qint64 runningBalance)
 {
     m_places.append({static_cast<quint32>(m_entries.size()), runningBalance});
-    m_withoutId += hasNoId(entry);
     count(entry, 1);
     m_entries.append(entry);
 }
@@ -207,11 +206,6 @@ bool RegisterRows::hasOpeningLine() const
     return m_withoutId > 0;
 }
 
-qsizetype RegisterRows::countWithoutId(const QList<Entry>& entries)
-{
-    return std::count_if(entries.cbegin(), entries.cend(), &hasNoId);
-}
-
 std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsizetype replacing) const
 {
     if (hasOpeningLine())
@@ -267,7 +261,6 @@ void RegisterRows::removeFromLedger(qsizetype i)
 {
     const Entry removed = m_entries.takeAt(i);
     const Place place = m_places.takeAt(i);
-    m_withoutId -= hasNoId(removed);
     count(removed, -1);
     shiftBalancesAfter(place.order, -removed.amount);
 }
@@ -297,7 +290,6 @@ void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quin
         }
     }
     // Without an opening line the account starts from nothing.
-    m_withoutId += hasNoId(inserted);
     count(inserted, 1);
     m_entries.insert(at, inserted);
     m_places.insert(at, {place, before + fresh.amount});
@@ -308,7 +300,6 @@ void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
     const Entry old = m_entries.at(i);
     const Entry replaced = entryOf(fresh, [this](const QString& text) { return addText(text); });
     const qint64 change = fresh.amount - old.amount;
-    m_withoutId += qsizetype(hasNoId(replaced)) - qsizetype(hasNoId(old));
     count(old, -1);
     count(replaced, 1);
     m_entries[i] = replaced;
@@ -368,6 +359,8 @@ void RegisterRows::count(const Entry& entry, int sign)
         m_cleared += sign * entry.amount;
     if (entry.createdOrder < 0)
         m_unordered += sign;
+    if (hasNoId(entry))
+        m_withoutId += sign;
 }
 
 void RegisterRows::recount()
@@ -375,6 +368,7 @@ void RegisterRows::recount()
     m_total = 0;
     m_cleared = 0;
     m_unordered = 0;
+    m_withoutId = 0;
     for (const Entry& entry : m_entries)
         count(entry, 1);
 }

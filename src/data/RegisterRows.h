@@ -119,7 +119,6 @@ public:
         }
         m_entries = std::move(kept);
         m_places = std::move(keptPlaces);
-        m_withoutId = countWithoutId(m_entries);
         recount();
     }
 
@@ -206,9 +205,8 @@ private:
     void shiftBalancesAfter(quint32 order, qint64 change);
     static quint8 flagsOf(bool cleared, bool reconciled, bool isSplit);
     static bool hasNoId(const Entry& entry) { return entry.idText == 0 && entry.uuid.isNull(); }
-    static qsizetype countWithoutId(const QList<Entry>& entries);
-    // The figures and the rows of an unusual creation time, with a row counted
-    // in (+1) or out (-1), or all counted anew.
+    // The figures and the counts of rows without an id or of an unusual
+    // creation time, with a row counted in (+1) or out (-1), or all anew.
     void count(const Entry& entry, int sign);
     void recount();
     // The row last in the ledger, when it is shown first or last; else -1.

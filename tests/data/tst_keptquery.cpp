@@ -5,25 +5,11 @@
 
 #include <QFile>
 #include <QSqlError>
-#include <QSqlRecord>
 #include <QSqlResult>
 
 #include <sqlite3.h>
 
 namespace {
-
-// Every row a query gives from here on, each as "column|column".
-QStringList rowsOf(QSqlQuery& query)
-{
-    QStringList rows;
-    while (query.next()) {
-        QStringList row;
-        for (int column = 0; column < query.record().count(); ++column)
-            row.append(query.value(column).toString());
-        rows.append(row.join(QLatin1Char('|')));
-    }
-    return rows;
-}
 
 sqlite3_stmt* statementOf(QSqlQuery& query)
 {
@@ -90,7 +76,7 @@ void TestKeptQuery::runsOneCompiledStatementWithEachRunsValues()
                                      std::pair{"c", QStringList{"c|3"}}, std::pair{"d", QStringList{}}}) {
         KeptQuery::Run run(kept, db.sql(), {QString::fromLatin1(from)});
         QVERIFY(run.ok());
-        QCOMPARE(rowsOf(run.query()), rows);
+        QCOMPARE(rowTexts(run.query()), rows);
         // The one statement, run once more: read to its end, this run counts.
         QCOMPARE(runsEnded(run.query()), ++runs);
     }
@@ -135,11 +121,11 @@ void TestKeptQuery::aRunInsideARunReadsOnItsOwn()
         KeptQuery::Run nested(kept, db.sql(), {3});
         QVERIFY(nested.ok());
         QVERIFY(statementOf(nested.query()) != statementOf(outer.query()));
-        inner = rowsOf(nested.query());
+        inner = rowTexts(nested.query());
     }
     QCOMPARE(inner, QStringList{QStringLiteral("c")});
     // The outer run reads on where it was.
-    QCOMPARE(rowsOf(outer.query()), (QStringList{QStringLiteral("b"), QStringLiteral("c")}));
+    QCOMPARE(rowTexts(outer.query()), (QStringList{QStringLiteral("b"), QStringLiteral("c")}));
 }
 
 void TestKeptQuery::aFailedWriteLeavesItReady()
@@ -156,7 +142,7 @@ void TestKeptQuery::aFailedWriteLeavesItReady()
     }
     KeptQuery all(QStringLiteral("SELECT k, n FROM probe ORDER BY k"));
     KeptQuery::Run run(all, db.sql(), {});
-    QCOMPARE(rowsOf(run.query()), (QStringList{"a|1", "b|2", "c|3", "d|4", "e|6"}));
+    QCOMPARE(rowTexts(run.query()), (QStringList{"a|1", "b|2", "c|3", "d|4", "e|6"}));
 }
 
 void TestKeptQuery::theConnectionClosesWithQueriesKept()
@@ -168,7 +154,7 @@ void TestKeptQuery::theConnectionClosesWithQueriesKept()
         fillProbe(db);
         path = db.path();
         KeptQuery::Run run(kept, db.sql(), {QStringLiteral("b")});
-        QCOMPARE(rowsOf(run.query()), QStringList{QStringLiteral("2")});
+        QCOMPARE(rowTexts(run.query()), QStringList{QStringLiteral("2")});
         QVERIFY(QFile::exists(path + QStringLiteral("-wal")));
     }
     // Closed cleanly, the last connection takes its log back into the file and

@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 
 // "imported/duplicates/unreadable/database errors", with " failed" when the import failed.
@@ -46,14 +45,7 @@ struct ImportTestLedger
         QSqlQuery query(db.sql());
         if (!query.exec(sql))
             return {QStringLiteral("query failed")};
-        QStringList result;
-        while (query.next()) {
-            QStringList fields;
-            for (int i = 0; i < query.record().count(); ++i)
-                fields.append(query.value(i).toString());
-            result.append(fields.join(QLatin1Char('|')));
-        }
-        return result;
+        return rowTexts(query);
     }
 
     // From now on every COMMIT fails: a deferred foreign key that each transaction

@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 TempDatabase::TempDatabase(Migrate migrate)
     : m_database(std::make_unique<Database>())
@@ -51,4 +52,16 @@ QVariant TempDatabase::scalar(const QString& statement, const QVariantList& valu
     if (!query.exec() || !query.next())
         return QVariant();
     return query.value(0);
+}
+
+QStringList rowTexts(QSqlQuery& query)
+{
+    QStringList rows;
+    while (query.next()) {
+        QStringList row;
+        for (int column = 0; column < query.record().count(); ++column)
+            row.append(query.value(column).toString());
+        rows.append(row.join(QLatin1Char('|')));
+    }
+    return rows;
 }

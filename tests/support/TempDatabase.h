@@ -2,12 +2,14 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
 #include <memory>
 
 class Database;
+class QSqlQuery;
 
 // A fresh ledger file in its own temporary folder, opened on the program's
 // connection and migrated. One per test function; only one may exist at a time,
@@ -34,3 +36,6 @@ private:
     std::unique_ptr<Database> m_database;
     bool m_ready = false;
 };
+
+// Every row a query gives from here on, its columns joined with '|'.
+QStringList rowTexts(QSqlQuery& query);
