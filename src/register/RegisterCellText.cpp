@@ -24,6 +24,7 @@ const RegisterCellText::Line* RegisterCellText::line(const QRect& textRect, cons
         if (m_lines.size() >= kMaxKept)
             m_lines.clear();
         Line laidOut = layOut(key);
+        laidOut.serial = ++m_lastSerial;
         found = m_lines.insert(std::move(key), std::move(laidOut));
     }
     return found->layout ? &*found : nullptr;

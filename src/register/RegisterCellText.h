@@ -21,6 +21,7 @@ public:
     {
         std::shared_ptr<QTextLayout> layout; // shaped once, drawn from its glyphs after
         int top = 0;                         // of the line in the text rectangle
+        quint64 serial = 0;                  // unique to this layout among all this cache made
     };
 
     // The kept line for the text in `textRect` (the cell less the style's
@@ -52,4 +53,5 @@ private:
     static Line layOut(const Key& key);
 
     QHash<Key, Line> m_lines;
+    quint64 m_lastSerial = 0;
 };

@@ -328,24 +328,38 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     background.text.clear();
     background.features &= ~QStyleOptionViewItem::HasDisplay;
     background.state &= ~QStyle::State_HasFocus;
-    // Without a text, a check box or an icon, the item the style would draw is
-    // its panel alone; asked for that, it lays out none of the three first.
-    if (background.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration))
-        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, item.widget);
-    else
-        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, item.widget);
-
     const QPalette::ColorGroup group =
         item.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
     const bool selected = item.state.testFlag(QStyle::State_Selected);
-    if (line) {
-        const QPalette::ColorGroup textGroup =
-            group == QPalette::Normal && !item.state.testFlag(QStyle::State_Active) ? QPalette::Inactive : group;
-        painter->save();
-        painter->setClipRect(item.rect);
-        painter->setPen(item.palette.color(textGroup, selected ? QPalette::HighlightedText : QPalette::Text));
-        RegisterCellText::draw(painter, textRect, *line);
-        painter->restore();
+    const QPalette::ColorGroup textGroup =
+        group == QPalette::Normal && !item.state.testFlag(QStyle::State_Active) ? QPalette::Inactive : group;
+    const QColor textColor = item.palette.color(textGroup, selected ? QPalette::HighlightedText : QPalette::Text);
+    const bool decorated =
+        background.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration);
+    const auto drawCell = [&](QPainter* on) {
+        // Without a text, a check box or an icon, the item the style would draw
+        // is its panel alone; asked for that, it lays out none of the three first.
+        if (decorated)
+            style->drawControl(QStyle::CE_ItemViewItem, &background, on, item.widget);
+        else
+            style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, on, item.widget);
+        if (line) {
+            on->save();
+            on->setClipRect(item.rect);
+            on->setPen(textColor);
+            RegisterCellText::draw(on, textRect, *line);
+            on->restore();
+        }
+    };
+    const std::optional<RegisterCellImages::Look> look =
+        decorated ? std::nullopt : cellLook(painter, option, item, line ? textRect.topLeft() : QPoint(), line, textColor);
+    if (look) {
+        const auto drawGround = [&](QPainter* on) {
+            style->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, on, option.widget);
+        };
+        m_cellImages.paint(painter, item.rect, *look, drawGround, drawCell);
+    } else {
+        drawCell(painter);
     }
     if (focused) {
         QStyleOptionFocusRect frame;
@@ -355,6 +369,36 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         frame.backgroundColor = item.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
         style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, item.widget);
     }
+}
+
+std::optional<RegisterCellImages::Look> RegisterDelegate::cellLook(const QPainter* painter,
+                                                                   const QStyleOptionViewItem& option,
+                                                                   const QStyleOptionViewItem& item,
+                                                                   const QPoint& textPlace,
+                                                                   const RegisterCellText::Line* line,
+                                                                   const QColor& textColor)
+{
+    // Only in a table's own repaint is known what lies under a cell: the
+    // viewport's background with the row panel the table draws over it.
+    const auto* table = qobject_cast<const QTableView*>(option.widget);
+    if (!table || painter->device() != table->viewport() || !table->viewport()->autoFillBackground())
+        return std::nullopt;
+    const QBrush& base = table->viewport()->palette().brush(table->viewport()->backgroundRole());
+    const Qt::BrushStyle panel = item.backgroundBrush.style();
+    if (base.style() != Qt::SolidPattern || (panel != Qt::NoBrush && panel != Qt::SolidPattern))
+        return std::nullopt;
+    RegisterCellImages::Look look;
+    if (line) {
+        look.text = line->serial;
+        look.textOrigin = textPlace + QPoint(0, line->top) - item.rect.topLeft();
+        look.textColor = textColor.rgba();
+    }
+    look.base = base.color().rgba();
+    look.panel = panel == Qt::SolidPattern ? item.backgroundBrush.color().rgba() : 0;
+    look.palette = option.palette.cacheKey();
+    look.state = int(item.state);
+    look.features = int(item.features);
+    return look;
 }
 
 void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RegisterCellImages.h"
 #include "RegisterCellText.h"
 #include "RegisterLookup.h"
 
@@ -25,6 +26,8 @@ public:
     QString accountId() const { return m_accountId; }
     void setAccountId(const QString& accountId) { m_accountId = accountId; }
     bool isTwoLine() const { return m_twoLine; }
+    // The bytes of cell images kept for repainting unchanged cells.
+    qsizetype keptCellBytes() const { return m_cellImages.keptBytes(); }
     void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -48,9 +51,16 @@ private:
     std::optional<PayeeAutofill> autofillFromPayee(RegisterModel* model, const QString& payee) const;
     void autofillOnCommit(RegisterModel* model, const QModelIndex& index, const QString& payee) const;
     void paintTwoLine(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    // What a cell drawn as `item` (from the view's `option`) depends on, when
+    // the painter is its table's own repaint and its image can be kept.
+    static std::optional<RegisterCellImages::Look> cellLook(const QPainter* painter, const QStyleOptionViewItem& option,
+                                                            const QStyleOptionViewItem& item, const QPoint& textPlace,
+                                                            const RegisterCellText::Line* line,
+                                                            const QColor& textColor);
 
     RegisterLookup m_lookup;
     mutable RegisterCellText m_cellText;
+    mutable RegisterCellImages m_cellImages;
     QString m_accountId;
     bool m_twoLine = false;
 };

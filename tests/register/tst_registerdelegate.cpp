@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class TestRegisterDelegate : public QObject
@@ -40,6 +41,7 @@ private slots:
     void cellsDrawAsTheStyleDraws_data();
     void cellsDrawAsTheStyleDraws();
     void cellTextKeepsItsLayouts();
+    void keptCellsLookAsTheStyleDraws();
 
 private:
     QWidget* openEditor(int row, int column);
@@ -410,6 +412,69 @@ void TestRegisterDelegate::cellTextKeepsItsLayouts()
             QCOMPARE(inFont(sized), laidOut);
         }
     }
+}
+
+// A table drawn by the register's delegate, whose cells come from images once
+// they paint a second time, against the same table drawn by the style: the
+// same pixels after every change of text, colour, selection and size.
+void TestRegisterDelegate::keptCellsLookAsTheStyleDraws()
+{
+    QStandardItemModel cells(12, 3);
+    for (int row = 0; row < cells.rowCount(); ++row) {
+        cells.setItem(row, 0, new QStandardItem(QStringLiteral("Payee %1").arg(row)));
+        auto* amount = new QStandardItem(QStringLiteral("-%1.25").arg(row * 37));
+        amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        amount->setForeground(QColor(0xc6, 0x28, 0x28));
+        cells.setItem(row, 1, amount);
+        cells.setItem(row, 2, new QStandardItem(row % 3 == 0 ? QString() : QStringLiteral("c")));
+    }
+    cells.item(4, 1)->setBackground(QColor(0xff, 0xe0, 0xe0));
+
+    QWidget window;
+    QTableView byStyle(&window);
+    QStyledItemDelegate styleDelegate;
+    byStyle.setItemDelegate(&styleDelegate);
+    QTableView byRegister(&window);
+    byRegister.setItemDelegate(m_delegate.get());
+    for (QTableView* view : {&byStyle, &byRegister}) {
+        view->setModel(&cells);
+        view->setAlternatingRowColors(true);
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setFocusPolicy(Qt::NoFocus);
+        view->resize(420, 300);
+    }
+    byRegister.move(440, 0);
+    window.resize(880, 320);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto sameEachTime = [&](const char* step) {
+        const QImage expected = byStyle.viewport()->grab().toImage();
+        for (int paint = 0; paint < 3; ++paint) {
+            if (byRegister.viewport()->grab().toImage() != expected)
+                return QStringLiteral("%1, paint %2").arg(QLatin1String(step)).arg(paint + 1);
+        }
+        return QString();
+    };
+    const auto both = [&](const std::function<void(QTableView*)>& change) {
+        change(&byStyle);
+        change(&byRegister);
+    };
+    QCOMPARE(sameEachTime("as shown"), QString());
+    QVERIFY(m_delegate->keptCellBytes() > 0);
+    both([](QTableView* view) { view->selectRow(2); });
+    QCOMPARE(sameEachTime("a row selected"), QString());
+    cells.item(5, 0)->setText(QStringLiteral("Renamed"));
+    cells.item(6, 1)->setBackground(QColor(0xff, 0xe0, 0xe0));
+    cells.item(4, 1)->setBackground(QBrush());
+    cells.item(7, 1)->setForeground(QColor(Qt::darkGreen));
+    QCOMPARE(sameEachTime("texts and colours changed"), QString());
+    cells.removeRow(1);
+    QCOMPARE(sameEachTime("a row taken out, the stripes moved"), QString());
+    both([](QTableView* view) { view->setColumnWidth(1, 60); });
+    QCOMPARE(sameEachTime("a column narrowed"), QString());
+    both([](QTableView* view) { view->setEnabled(false); });
+    QCOMPARE(sameEachTime("disabled"), QString());
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterDelegate)

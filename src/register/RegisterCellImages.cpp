@@ -1,0 +1,85 @@
+#include "RegisterCellImages.h"
+
+#include <QPaintEngine>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+struct Surface
+{
+    QImage::Format format = QImage::Format_Invalid;
+    int pixelRatio = 1;
+};
+
+bool whole(qreal value)
+{
+    return value == std::floor(value);
+}
+
+// The raster image `painter` draws on, when an image of a cell drawn there at
+// a whole-pixel point lands on whole pixels of it: the painter only moves (or
+// scales by a whole pixel ratio), draws opaque over what is there, and the
+// image is of a format a cell's image can share.
+std::optional<Surface> surfaceOf(QPainter* painter)
+{
+    const QPaintEngine* engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || painter->opacity() != 1.0
+        || painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return std::nullopt;
+    const QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return std::nullopt;
+    const QImage::Format format = static_cast<const QImage*>(device)->format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+        return std::nullopt;
+    const QTransform transform = painter->deviceTransform();
+    const qreal ratio = transform.m11();
+    if (transform.type() > QTransform::TxScale || transform.m22() != ratio || ratio < 1 || !whole(ratio)
+        || !whole(transform.dx()) || !whole(transform.dy()))
+        return std::nullopt;
+    return Surface{format, int(ratio)};
+}
+
+} // namespace
+
+void RegisterCellImages::paint(QPainter* painter, const QRect& cell, const Look& look,
+                               const std::function<void(QPainter*)>& drawGround,
+                               const std::function<void(QPainter*)>& drawCell)
+{
+    const std::optional<Surface> surface = surfaceOf(painter);
+    if (!surface || cell.isEmpty() || qAlpha(look.base) != 255) {
+        drawCell(painter);
+        return;
+    }
+    const Key key{look, cell.size(), surface->pixelRatio, int(surface->format), int(painter->renderHints())};
+    auto kept = m_images.constFind(key);
+    if (kept == m_images.cend()) {
+        if (!m_drawnOnce.contains(key)) {
+            if (m_drawnOnce.size() >= kMaxDrawnOnce)
+                m_drawnOnce.clear();
+            m_drawnOnce.insert(key);
+            drawCell(painter);
+            return;
+        }
+        m_drawnOnce.remove(key);
+        QImage image(cell.size() * surface->pixelRatio, surface->format);
+        image.setDevicePixelRatio(surface->pixelRatio);
+        {
+            QPainter onImage(&image);
+            onImage.setRenderHints(painter->renderHints());
+            onImage.translate(-cell.topLeft());
+            onImage.fillRect(cell, QColor::fromRgba(look.base));
+            drawGround(&onImage);
+            drawCell(&onImage);
+        }
+        if (m_bytes + image.sizeInBytes() > kMaxBytes) {
+            m_images.clear();
+            m_bytes = 0;
+        }
+        m_bytes += image.sizeInBytes();
+        kept = m_images.insert(key, image);
+    }
+    painter->drawImage(cell.topLeft(), *kept);
+}

@@ -1,0 +1,206 @@
+#include "TestMain.h"
+
+#include "register/RegisterCellImages.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPicture>
+
+class TestRegisterCellImages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keptCellCopiesWhatWasDrawn_data();
+    void keptCellCopiesWhatWasDrawn();
+    void paintersACopyCannotMatch_data();
+    void paintersACopyCannotMatch();
+    void keptImagesStayBounded();
+};
+
+namespace {
+
+constexpr QRgb kBase = 0xfff2f7f4;
+
+// A cell as the delegate draws one: its ground (a row panel), a panel of its
+// own and an antialiased text whose pixels depend on what lies under them.
+struct Cell
+{
+    QRect rect{13, 29, 90, 24};
+    RegisterCellImages::Look look;
+    QString text = QStringLiteral("-1,234.56");
+    int grounds = 0;
+    int draws = 0;
+
+    Cell()
+    {
+        look.text = 1;
+        look.textColor = qRgb(0xc6, 0x28, 0x28);
+        look.base = kBase;
+        look.panel = qRgba(0xff, 0xe0, 0xe0, 0x80);
+    }
+    void ground(QPainter* painter) const
+    {
+        painter->fillRect(rect.adjusted(0, 0, 0, -rect.height() / 2), QColor(0x1a, 0x2e, 0x28, 0x40));
+    }
+    void draw(QPainter* painter)
+    {
+        ++draws;
+        painter->fillRect(rect, QColor::fromRgba(look.panel));
+        painter->setPen(QColor::fromRgba(look.textColor));
+        painter->drawText(rect.adjusted(3, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, text);
+    }
+    void paint(RegisterCellImages& images, QPainter* painter)
+    {
+        images.paint(painter, rect, look, [this](QPainter* on) {
+            ++grounds;
+            ground(on);
+        }, [this](QPainter* on) { draw(on); });
+    }
+};
+
+// The surface as the view leaves it before the cell paints: its background
+// with the row panel over it.
+QImage surface(const Cell& cell, QImage::Format format, int ratio)
+{
+    QImage image(QSize(160, 80) * ratio, format);
+    image.setDevicePixelRatio(ratio);
+    image.fill(QColor::fromRgba(kBase));
+    QPainter painter(&image);
+    cell.ground(&painter);
+    return image;
+}
+
+} // namespace
+
+void TestRegisterCellImages::keptCellCopiesWhatWasDrawn_data()
+{
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("rgb32") << QImage::Format_RGB32 << 1;
+    QTest::newRow("argb32 premultiplied") << QImage::Format_ARGB32_Premultiplied << 1;
+    QTest::newRow("twice the pixels") << QImage::Format_ARGB32_Premultiplied << 2;
+}
+
+// Drawn once, kept the second time, copied after: every paint leaves the
+// surface as drawing the cell there does, and a changed look draws again.
+void TestRegisterCellImages::keptCellCopiesWhatWasDrawn()
+{
+    QFETCH(QImage::Format, format);
+    QFETCH(int, ratio);
+    RegisterCellImages images;
+    Cell cell;
+    QImage drawn = surface(cell, format, ratio);
+    {
+        QPainter painter(&drawn);
+        cell.draw(&painter);
+    }
+    cell.grounds = cell.draws = 0;
+
+    const auto paintOnce = [&] {
+        QImage painted = surface(cell, format, ratio);
+        QPainter painter(&painted);
+        cell.paint(images, &painter);
+        painter.end();
+        return painted;
+    };
+    QList<QList<int>> counts; // grounds and draws after each paint
+    for (int paint = 0; paint < 4; ++paint) {
+        QCOMPARE(paintOnce(), drawn);
+        counts.append({cell.grounds, cell.draws});
+    }
+    QCOMPARE(counts, (QList<QList<int>>{{0, 1}, {1, 2}, {1, 2}, {1, 2}}));
+    QVERIFY(images.keptBytes() >= cell.rect.width() * cell.rect.height() * 4 * ratio * ratio);
+
+    // Any other look is another cell.
+    cell.look.textColor = qRgb(0, 0x80, 0);
+    QImage recoloured = surface(cell, format, ratio);
+    {
+        QPainter painter(&recoloured);
+        cell.draw(&painter);
+    }
+    cell.grounds = cell.draws = 0;
+    QCOMPARE(paintOnce(), recoloured);
+    QCOMPARE(paintOnce(), recoloured);
+    QCOMPARE(paintOnce(), recoloured);
+    QCOMPARE(cell.draws, 2);
+}
+
+void TestRegisterCellImages::paintersACopyCannotMatch_data()
+{
+    QTest::addColumn<QString>("painter");
+    QTest::newRow("scaled") << "scaled";
+    QTest::newRow("half a pixel over") << "half pixel";
+    QTest::newRow("turned") << "turned";
+    QTest::newRow("translucent") << "translucent";
+    QTest::newRow("another way of compositing") << "composition";
+    QTest::newRow("a surface of another format") << "rgb888";
+    QTest::newRow("a picture, not an image") << "picture";
+    QTest::newRow("a translucent view background") << "translucent base";
+}
+
+// Where a copy would not land on whole pixels, or would not mix as drawing
+// does, every paint draws.
+void TestRegisterCellImages::paintersACopyCannotMatch()
+{
+    QFETCH(QString, painter);
+    RegisterCellImages images;
+    Cell cell;
+    if (painter == QLatin1String("translucent base"))
+        cell.look.base = qRgba(0xf2, 0xf7, 0xf4, 0x80);
+    QImage image(160, 80, painter == QLatin1String("rgb888") ? QImage::Format_RGB888 : QImage::Format_RGB32);
+    QPicture picture;
+    for (int paint = 0; paint < 3; ++paint) {
+        image.fill(Qt::white);
+        QPainter on;
+        if (painter == QLatin1String("picture"))
+            on.begin(&picture);
+        else
+            on.begin(&image);
+        if (painter == QLatin1String("scaled"))
+            on.scale(1.5, 1.5);
+        else if (painter == QLatin1String("half pixel"))
+            on.translate(0.5, 0);
+        else if (painter == QLatin1String("turned"))
+            on.rotate(90);
+        else if (painter == QLatin1String("translucent"))
+            on.setOpacity(0.5);
+        else if (painter == QLatin1String("composition"))
+            on.setCompositionMode(QPainter::CompositionMode_Multiply);
+        cell.paint(images, &on);
+    }
+    QCOMPARE(cell.draws, 3);
+    QCOMPARE(cell.grounds, 0);
+    QCOMPARE(images.keptBytes(), 0);
+}
+
+void TestRegisterCellImages::keptImagesStayBounded()
+{
+    RegisterCellImages images;
+    Cell cell;
+    cell.rect = QRect(0, 0, 400, 200);
+    QImage image(cell.rect.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const qsizetype cellBytes = image.sizeInBytes();
+    const qsizetype looks = 2 * RegisterCellImages::kMaxBytes / cellBytes;
+    qsizetype most = 0;
+    bool startedAfresh = false;
+    for (qsizetype text = 1; text <= looks; ++text) {
+        const qsizetype before = images.keptBytes();
+        cell.look.text = quint64(text);
+        cell.paint(images, &painter);
+        cell.paint(images, &painter);
+        QVERIFY(images.keptBytes() <= RegisterCellImages::kMaxBytes);
+        startedAfresh = startedAfresh || images.keptBytes() < before;
+        most = std::max(most, images.keptBytes());
+    }
+    // Full, it started afresh rather than refusing to keep more.
+    QVERIFY(most > RegisterCellImages::kMaxBytes - cellBytes);
+    QVERIFY(startedAfresh);
+    cell.paint(images, &painter);
+    QCOMPARE(cell.draws, int(2 * looks));
+}
+
+VELLUMRY_TEST_MAIN(TestRegisterCellImages)
+#include "tst_registercellimages.moc"
