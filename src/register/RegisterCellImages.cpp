@@ -9,8 +9,8 @@ namespace {
 
 struct Surface
 {
-    QImage::Format format = QImage::Format_Invalid;
-    int pixelRatio = 1;
+    QImage::Format format;
+    int pixelRatio;
 };
 
 bool whole(qreal value)

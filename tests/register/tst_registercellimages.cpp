@@ -16,6 +16,7 @@ private slots:
     void keptCellCopiesWhatWasDrawn();
     void paintersACopyCannotMatch_data();
     void paintersACopyCannotMatch();
+    void cellsKeptApart();
     void keptImagesStayBounded();
 };
 
@@ -49,6 +50,7 @@ struct Cell
         ++draws;
         painter->fillRect(rect, QColor::fromRgba(look.panel));
         painter->setPen(QColor::fromRgba(look.textColor));
+        painter->drawEllipse(rect.adjusted(2, 2, -60, -2)); // its edge as the painter's hints have it
         painter->drawText(rect.adjusted(3, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, text);
     }
     void paint(RegisterCellImages& images, QPainter* painter)
@@ -72,6 +74,13 @@ QImage surface(const Cell& cell, QImage::Format format, int ratio)
     return image;
 }
 
+QPainter* begun(QPainter& painter, QImage& image)
+{
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    return &painter;
+}
+
 } // namespace
 
 void TestRegisterCellImages::keptCellCopiesWhatWasDrawn_data()
@@ -93,15 +102,15 @@ void TestRegisterCellImages::keptCellCopiesWhatWasDrawn()
     Cell cell;
     QImage drawn = surface(cell, format, ratio);
     {
-        QPainter painter(&drawn);
-        cell.draw(&painter);
+        QPainter painter;
+        cell.draw(begun(painter, drawn));
     }
     cell.grounds = cell.draws = 0;
 
     const auto paintOnce = [&] {
         QImage painted = surface(cell, format, ratio);
-        QPainter painter(&painted);
-        cell.paint(images, &painter);
+        QPainter painter;
+        cell.paint(images, begun(painter, painted));
         painter.end();
         return painted;
     };
@@ -117,8 +126,8 @@ void TestRegisterCellImages::keptCellCopiesWhatWasDrawn()
     cell.look.textColor = qRgb(0, 0x80, 0);
     QImage recoloured = surface(cell, format, ratio);
     {
-        QPainter painter(&recoloured);
-        cell.draw(&painter);
+        QPainter painter;
+        cell.draw(begun(painter, recoloured));
     }
     cell.grounds = cell.draws = 0;
     QCOMPARE(paintOnce(), recoloured);
@@ -131,6 +140,8 @@ void TestRegisterCellImages::paintersACopyCannotMatch_data()
 {
     QTest::addColumn<QString>("painter");
     QTest::newRow("scaled") << "scaled";
+    QTest::newRow("stretched") << "stretched";
+    QTest::newRow("mirrored") << "mirrored";
     QTest::newRow("half a pixel over") << "half pixel";
     QTest::newRow("turned") << "turned";
     QTest::newRow("translucent") << "translucent";
@@ -160,6 +171,10 @@ void TestRegisterCellImages::paintersACopyCannotMatch()
             on.begin(&image);
         if (painter == QLatin1String("scaled"))
             on.scale(1.5, 1.5);
+        else if (painter == QLatin1String("stretched"))
+            on.scale(1, 2);
+        else if (painter == QLatin1String("mirrored"))
+            on.setTransform(QTransform(-1, 0, 0, -1, 160, 80));
         else if (painter == QLatin1String("half pixel"))
             on.translate(0.5, 0);
         else if (painter == QLatin1String("turned"))
@@ -173,6 +188,23 @@ void TestRegisterCellImages::paintersACopyCannotMatch()
     QCOMPARE(cell.draws, 3);
     QCOMPARE(cell.grounds, 0);
     QCOMPARE(images.keptBytes(), 0);
+}
+
+// Cells met in turn are each remembered and kept.
+void TestRegisterCellImages::cellsKeptApart()
+{
+    RegisterCellImages images;
+    QList<Cell> cells(3);
+    for (int n = 0; n < cells.size(); ++n)
+        cells[n].look.text = quint64(n + 1);
+    QImage image(160, 80, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int round = 0; round < 3; ++round) {
+        for (Cell& cell : cells)
+            cell.paint(images, &painter);
+    }
+    for (const Cell& cell : cells)
+        QCOMPARE(cell.draws, 2);
 }
 
 void TestRegisterCellImages::keptImagesStayBounded()
@@ -198,8 +230,14 @@ void TestRegisterCellImages::keptImagesStayBounded()
     // Full, it started afresh rather than refusing to keep more.
     QVERIFY(most > RegisterCellImages::kMaxBytes - cellBytes);
     QVERIFY(startedAfresh);
+    // What was dropped draws again; the newest is still kept.
+    const int draws = cell.draws;
+    cell.look.text = 1;
     cell.paint(images, &painter);
-    QCOMPARE(cell.draws, int(2 * looks));
+    QCOMPARE(cell.draws, draws + 1);
+    cell.look.text = quint64(looks);
+    cell.paint(images, &painter);
+    QCOMPARE(cell.draws, draws + 1);
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterCellImages)
