@@ -307,6 +307,25 @@ void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
     shiftBalancesAfter(m_places.at(i).order, change);
 }
 
+RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, qsizetype most) const
+{
+    // Every register write asks this of every row: one pass over the places alone.
+    RowsAfter after;
+    const Place* places = m_places.constData();
+    const qsizetype size = m_places.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (places[i].order <= order)
+            continue;
+        if (after.first < 0)
+            after.first = i;
+        after.last = i;
+        const qint64 balance = places[i].runningBalance;
+        if (balance <= distance && balance >= -distance && after.nearZero.size() <= most)
+            after.nearZero.append(i);
+    }
+    return after;
+}
+
 RegisterRows::Filler::Filler(RegisterRows& rows)
     : m_rows(rows)
 {

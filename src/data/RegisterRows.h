@@ -141,6 +141,17 @@ public:
     // Row i becomes `fresh`, in the same place in the ledger and in this list;
     // the running balances from it on move by the change of its amount.
     void replaceInLedger(qsizetype i, const RegisterRow& fresh);
+    // The rows after ledger place `order`, whose running balances a ledger
+    // operation there moved: the first and last of them in this list, and
+    // (up to `most` + 1 of) those whose balance lies within `distance` of zero,
+    // which the move may have taken across it. A negative distance names none.
+    struct RowsAfter
+    {
+        qsizetype first = -1;
+        qsizetype last = -1;
+        QList<qsizetype> nearZero;
+    };
+    RowsAfter rowsAfter(quint32 order, qint64 distance, qsizetype most) const;
 
     // Texts read as UTF-8 while a big read fills the list: each distinct text is
     // converted once, and one string serves every row that holds it.

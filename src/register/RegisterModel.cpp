@@ -438,25 +438,14 @@ void RegisterModel::notifyBalancesAfter(quint32 place, qint64 largestShift)
     // moved by at most largestShift and is that close to zero may have.
     const bool tinted = m_emphasizeNegativeBalance && m_highlightOverdrawn;
     constexpr qsizetype kRowsToName = 64;
-    QList<qsizetype> maybeCrossed;
-    qsizetype first = -1;
-    qsizetype last = -1;
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.order(i) > place) {
-            if (first < 0)
-                first = i;
-            last = i;
-            if (tinted && qAbs(m_rows.runningBalance(i)) <= largestShift && maybeCrossed.size() <= kRowsToName)
-                maybeCrossed.append(i);
-        }
-    }
-    if (first < 0)
+    const RegisterRows::RowsAfter after = m_rows.rowsAfter(place, tinted ? largestShift : -1, kRowsToName);
+    if (after.first < 0)
         return;
-    const bool wholeRows = maybeCrossed.size() > kRowsToName;
-    emit dataChanged(index(modelRowOf(first), wholeRows ? DateColumn : BalanceColumn),
-                     index(modelRowOf(last), BalanceColumn));
+    const bool wholeRows = after.nearZero.size() > kRowsToName;
+    emit dataChanged(index(modelRowOf(after.first), wholeRows ? DateColumn : BalanceColumn),
+                     index(modelRowOf(after.last), BalanceColumn));
     if (!wholeRows) {
-        for (const qsizetype i : std::as_const(maybeCrossed))
+        for (const qsizetype i : after.nearZero)
             notifyRowChanged(modelRowOf(i));
     }
 }

@@ -76,6 +76,8 @@ private slots:
     void compactRowsReadBack();
     void newRowPlace_data();
     void newRowPlace();
+    void rowsAfterAPlace_data();
+    void rowsAfterAPlace();
     void createdOrder_data();
     void createdOrder();
     void ledgerChangesMatchARead();
@@ -395,6 +397,74 @@ void TestRegisterRows::newRowPlace()
 
     const std::optional<quint32> found = rows.ledgerPlace(rowOf(fresh, int(specs.size())), -1);
     QCOMPARE(found ? int(*found) : -1, place);
+}
+
+void TestRegisterRows::rowsAfterAPlace_data()
+{
+    QTest::addColumn<QList<int>>("shown");     // the ledger places in the list's order
+    QTest::addColumn<int>("order");            // after this place
+    QTest::addColumn<int>("distance");
+    QTest::addColumn<int>("most");
+    QTest::addColumn<QList<int>>("after");     // the places after it
+    QTest::addColumn<QList<int>>("nearZero");  // the places named near zero, in the list's order
+
+    // The ledger's balances by place: -300, -50, 0, 40, 120, -10.
+    const QList<QList<int>> showings{{0, 1, 2, 3, 4, 5}, {5, 4, 3, 2, 1, 0}, {3, 0, 5, 1, 4, 2}};
+    const QStringList names{"in order", "reversed", "sorted otherwise"};
+    for (int s = 0; s < showings.size(); ++s) {
+        const QList<int>& shown = showings.at(s);
+        const auto inList = [&](QList<int> places) {
+            std::sort(places.begin(), places.end(),
+                      [&](int a, int b) { return shown.indexOf(a) < shown.indexOf(b); });
+            return places;
+        };
+        const auto row = [&](const char* name, int order, int distance, int most, const QList<int>& after,
+                             const QList<int>& nearZero) {
+            QTest::addRow("%s, %s", name, qPrintable(names.at(s)))
+                << shown << order << distance << most << after << inList(nearZero);
+        };
+        row("after the middle", 2, 50, 64, {3, 4, 5}, {3, 5});
+        row("after the first", 0, 0, 64, {1, 2, 3, 4, 5}, {2});
+        row("after the last", 5, 1000, 64, {}, {});
+        row("none named", 0, -1, 64, {1, 2, 3, 4, 5}, {});
+        // Past `most`, one more says there are more.
+        row("more than named", 0, 1000, 1, {1, 2, 3, 4, 5}, inList({1, 2, 3, 4, 5}).mid(0, 2));
+        row("a distance of the balance exactly", 0, 50, 64, {1, 2, 3, 4, 5}, {1, 2, 3, 5});
+    }
+}
+
+void TestRegisterRows::rowsAfterAPlace()
+{
+    QFETCH(QList<int>, shown);
+    QFETCH(int, order);
+    QFETCH(int, distance);
+    QFETCH(int, most);
+    QFETCH(QList<int>, after);
+    QFETCH(QList<int>, nearZero);
+    const QList<qint64> balances{-300, -50, 0, 40, 120, -10};
+    RegisterRows rows;
+    for (const qint64 balance : balances) {
+        RegisterRow row;
+        row.id = newId();
+        row.runningBalance = balance;
+        rows.append(row);
+    }
+    rows.reorder(std::vector<int>(shown.cbegin(), shown.cend()));
+
+    const RegisterRows::RowsAfter found = rows.rowsAfter(quint32(order), distance, most);
+    QList<int> afterFound;
+    for (qsizetype i = qMax<qsizetype>(found.first, 0); found.first >= 0 && i <= found.last; ++i) {
+        if (int(rows.order(i)) > order)
+            afterFound.append(int(rows.order(i)));
+    }
+    std::sort(afterFound.begin(), afterFound.end());
+    QList<int> nearFound;
+    for (const qsizetype i : found.nearZero)
+        nearFound.append(int(rows.order(i)));
+    // The first and last rows after the place bound all of them.
+    const bool bounded = after.isEmpty()
+                         || (int(rows.order(found.first)) > order && int(rows.order(found.last)) > order);
+    QCOMPARE((QList<QList<int>>{afterFound, nearFound, {bounded}}), (QList<QList<int>>{after, nearZero, {true}}));
 }
 
 // Random inserts, edits and deletes, each shown in place where the rows can tell
