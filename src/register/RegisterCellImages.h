@@ -25,14 +25,14 @@ public:
     // caller names every input of its drawing here.
     struct Look
     {
-        quint64 text = 0;      // the laid-out text's serial, 0 for none
-        QPoint textOrigin;     // of the text, from the cell's top left
+        quint64 text = 0;   // the laid-out text's serial, 0 for none
+        QPoint textOrigin;  // of the text, from the cell's top left
         QRgb textColor = 0;
-        QRgb base = 0;       // the view's own background, under every row (opaque)
-        QRgb panel = 0;      // the cell's own background, 0 for none
-        qint64 palette = 0;  // the view's palette (QPalette::cacheKey), whose colours the style draws with
-        int state = 0;       // the style's state flags
-        int features = 0;    // the style option's features
+        QRgb base = 0;      // the view's own background, under every row (opaque)
+        QRgb panel = 0;     // the cell's own background, 0 for none
+        qint64 palette = 0; // the view's palette (QPalette::cacheKey), whose colours the style draws with
+        int state = 0;      // the style's state flags
+        int features = 0;   // the style option's features
         friend bool operator==(const Look&, const Look&) = default;
     };
 
