@@ -61,9 +61,10 @@ private:
         friend bool operator==(const Key&, const Key&) = default;
         friend size_t qHash(const Key& key, size_t seed = 0)
         {
-            return qHashMulti(seed, key.look.text, key.look.textOrigin.x(), key.look.textOrigin.y(), key.look.textColor, key.look.base,
-                              key.look.panel, key.look.palette, key.look.state, key.look.features, key.size.width(),
-                              key.size.height(), key.pixelRatio, key.format, key.hints);
+            const Look& cell = key.look;
+            return qHashMulti(seed, cell.text, cell.textOrigin.x(), cell.textOrigin.y(), cell.textColor, cell.base,
+                              cell.panel, cell.palette, cell.state, cell.features, key.size.width(), key.size.height(),
+                              key.pixelRatio, key.format, key.hints);
         }
     };
 

@@ -352,7 +352,7 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         }
     };
     const std::optional<RegisterCellImages::Look> look =
-        decorated ? std::nullopt : cellLook(painter, option, item, line ? textRect.topLeft() : QPoint(), line, textColor);
+        decorated ? std::nullopt : cellLook(painter, option, item, textRect, line, textColor);
     if (look) {
         const auto drawGround = [&](QPainter* on) {
             style->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, on, option.widget);
@@ -374,7 +374,7 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 std::optional<RegisterCellImages::Look> RegisterDelegate::cellLook(const QPainter* painter,
                                                                    const QStyleOptionViewItem& option,
                                                                    const QStyleOptionViewItem& item,
-                                                                   const QPoint& textPlace,
+                                                                   const QRect& textRect,
                                                                    const RegisterCellText::Line* line,
                                                                    const QColor& textColor)
 {
@@ -390,7 +390,7 @@ std::optional<RegisterCellImages::Look> RegisterDelegate::cellLook(const QPainte
     RegisterCellImages::Look look;
     if (line) {
         look.text = line->serial;
-        look.textOrigin = textPlace + QPoint(0, line->top) - item.rect.topLeft();
+        look.textOrigin = textRect.topLeft() + QPoint(0, line->top) - item.rect.topLeft();
         look.textColor = textColor.rgba();
     }
     look.base = base.color().rgba();

@@ -26,9 +26,9 @@ public:
     QString accountId() const { return m_accountId; }
     void setAccountId(const QString& accountId) { m_accountId = accountId; }
     bool isTwoLine() const { return m_twoLine; }
+    void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
     // The bytes of cell images kept for repainting unchanged cells.
     qsizetype keptCellBytes() const { return m_cellImages.keptBytes(); }
-    void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -54,7 +54,7 @@ private:
     // What a cell drawn as `item` (from the view's `option`) depends on, when
     // the painter is its table's own repaint and its image can be kept.
     static std::optional<RegisterCellImages::Look> cellLook(const QPainter* painter, const QStyleOptionViewItem& option,
-                                                            const QStyleOptionViewItem& item, const QPoint& textPlace,
+                                                            const QStyleOptionViewItem& item, const QRect& textRect,
                                                             const RegisterCellText::Line* line,
                                                             const QColor& textColor);
 

@@ -100,13 +100,16 @@ void TestRegisterCellImages::keptCellCopiesWhatWasDrawn()
     QFETCH(int, ratio);
     RegisterCellImages images;
     Cell cell;
-    QImage drawn = surface(cell, format, ratio);
-    {
+    // The cell drawn straight onto the surface, uncounted.
+    const auto drawnDirectly = [&] {
+        QImage drawn = surface(cell, format, ratio);
         QPainter painter;
         cell.draw(begun(painter, drawn));
-    }
-    cell.grounds = cell.draws = 0;
-
+        painter.end();
+        cell.grounds = cell.draws = 0;
+        return drawn;
+    };
+    const QImage drawn = drawnDirectly();
     const auto paintOnce = [&] {
         QImage painted = surface(cell, format, ratio);
         QPainter painter;
@@ -124,12 +127,7 @@ void TestRegisterCellImages::keptCellCopiesWhatWasDrawn()
 
     // Any other look is another cell.
     cell.look.textColor = qRgb(0, 0x80, 0);
-    QImage recoloured = surface(cell, format, ratio);
-    {
-        QPainter painter;
-        cell.draw(begun(painter, recoloured));
-    }
-    cell.grounds = cell.draws = 0;
+    const QImage recoloured = drawnDirectly();
     QCOMPARE(paintOnce(), recoloured);
     QCOMPARE(paintOnce(), recoloured);
     QCOMPARE(paintOnce(), recoloured);
