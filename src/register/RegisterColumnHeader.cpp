@@ -21,3 +21,22 @@ void RegisterColumnHeader::paintEvent(QPaintEvent* event)
         QHeaderView::paintEvent(&partEvent);
     }
 }
+
+void RegisterColumnHeader::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                       const QList<int>& roles)
+{
+    // The base class forgets its size hint for any cell's new text, and the
+    // table's next layout then measures every title again: on each row written.
+    // Only a section sized to its cells' contents needs to hear of them.
+    if (sizesAnySectionToContents())
+        QHeaderView::dataChanged(topLeft, bottomRight, roles);
+}
+
+bool RegisterColumnHeader::sizesAnySectionToContents() const
+{
+    for (int section = 0; section < count(); ++section) {
+        if (sectionResizeMode(section) == QHeaderView::ResizeToContents)
+            return true;
+    }
+    return false;
+}
