@@ -39,6 +39,8 @@ RegisterPlace::RegisterPlace(const RegisterTableView* table, const RegisterModel
         m_topY = table->visualRect(top).top();
         m_topId = idAt(model, m_topRow);
     }
+    const QScrollBar* bar = table->verticalScrollBar();
+    m_atEnd = bar->value() == bar->maximum();
     const QModelIndex current = table->currentIndex();
     if (current.isValid()) {
         m_currentRow = current.row();
@@ -54,7 +56,18 @@ void RegisterPlace::restore(RegisterTableView* table, const RegisterModel* model
     // Laid out anew and repainted whole, the viewport need not move the old
     // pixels first when it scrolls, nor paint before the rows are in place.
     QWidget* viewport = table->viewport();
+    // Typing at the end of the register, the view stays at its end while the
+    // rows are laid out. Laid out with the scroll value where it was, they would
+    // move twice: first to show that row at the top, then down to bring the
+    // entry row back to the bottom edge.
+    QScrollBar* bar = table->verticalScrollBar();
+    QMetaObject::Connection keepAtEnd;
+    if (m_onEntryRow && m_atEnd && model->entryRow() == model->rowCount() - 1) {
+        keepAtEnd = QObject::connect(bar, &QScrollBar::rangeChanged, bar,
+                                     [bar](int, int maximum) { bar->setValue(maximum); });
+    }
     const bool holdPaint = table->layOutPendingRows() && viewport->updatesEnabled();
+    QObject::disconnect(keepAtEnd);
     if (holdPaint)
         viewport->setUpdatesEnabled(false);
     const int lastRow = model->rowCount() - 1;

@@ -27,4 +27,5 @@ private:
     int m_currentRow = -1;
     int m_currentColumn = 0;
     bool m_onEntryRow = false;
+    bool m_atEnd = false; // scrolled as far down as it goes
 };
