@@ -92,6 +92,45 @@ void RegisterRows::appendEntry(const Entry& entry, qint64 runningBalance)
     m_places.append({static_cast<quint32>(m_entries.size()), runningBalance});
     count(entry, 1);
     m_entries.append(entry);
+    if (!keepsPlaceRun(m_places.size() - 1))
+        notePlaceRun();
+}
+
+void RegisterRows::notePlaceRun()
+{
+    const auto rises = [](const Place& a, const Place& b) { return a.order < b.order; };
+    const auto falls = [](const Place& a, const Place& b) { return a.order > b.order; };
+    if (std::is_sorted(m_places.cbegin(), m_places.cend(), rises))
+        m_placeRun = PlaceRun::Rising;
+    else if (std::is_sorted(m_places.cbegin(), m_places.cend(), falls))
+        m_placeRun = PlaceRun::Falling;
+    else
+        m_placeRun = PlaceRun::Mixed;
+}
+
+bool RegisterRows::keepsPlaceRun(qsizetype i) const
+{
+    if (m_placeRun == PlaceRun::Mixed)
+        return true;
+    const bool rising = m_placeRun == PlaceRun::Rising;
+    const quint32 order = m_places.at(i).order;
+    const auto inRun = [rising](quint32 earlier, quint32 later) { return rising ? earlier < later : earlier > later; };
+    return (i == 0 || inRun(m_places.at(i - 1).order, order))
+           && (i == m_places.size() - 1 || inRun(order, m_places.at(i + 1).order));
+}
+
+std::optional<RegisterRows::Run> RegisterRows::runFrom(qint64 order) const
+{
+    if (m_placeRun == PlaceRun::Mixed)
+        return std::nullopt;
+    if (m_placeRun == PlaceRun::Rising) {
+        const auto first = std::partition_point(m_places.cbegin(), m_places.cend(),
+                                                [order](const Place& place) { return place.order < order; });
+        return Run{first - m_places.cbegin(), m_places.size()};
+    }
+    const auto last = std::partition_point(m_places.cbegin(), m_places.cend(),
+                                           [order](const Place& place) { return place.order >= order; });
+    return Run{0, last - m_places.cbegin()};
 }
 
 RegisterRow RegisterRows::at(qsizetype i) const
@@ -199,6 +238,7 @@ void RegisterRows::reorder(const std::vector<int>& indices)
     }
     m_entries = std::move(reordered);
     m_places = std::move(reorderedPlaces);
+    notePlaceRun();
 }
 
 bool RegisterRows::hasOpeningLine() const
@@ -221,7 +261,7 @@ std::optional<quint32> RegisterRows::ledgerPlace(const RegisterRow& fresh, qsize
         if (const qsizetype last = lastInLedgerAtAnEnd(); last >= 0) {
             const Entry& entry = m_entries.at(last);
             if (entry.date < fresh.date || (entry.date == fresh.date && entry.createdOrder <= fresh.createdOrder))
-                return static_cast<quint32>(m_entries.size());
+                return m_places.at(last).order + 1;
         }
     }
     qint64 before = -1; // the greatest place of a row that goes before it
@@ -249,6 +289,12 @@ qsizetype RegisterRows::lastInLedgerAtAnEnd() const
 {
     if (m_places.isEmpty())
         return -1;
+    if (m_placeRun != PlaceRun::Mixed)
+        return m_placeRun == PlaceRun::Rising ? m_places.size() - 1 : 0;
+    // Shown in another order, the row of place size - 1 is the last one only
+    // while the places run without a gap: a row taken out leaves one.
+    if (m_placesHaveGap)
+        return -1;
     const auto last = static_cast<quint32>(m_places.size() - 1);
     for (const qsizetype i : {m_places.size() - 1, qsizetype(0)}) {
         if (m_places.at(i).order == last)
@@ -261,6 +307,7 @@ void RegisterRows::removeFromLedger(qsizetype i)
 {
     const Entry removed = m_entries.takeAt(i);
     const Place place = m_places.takeAt(i);
+    m_placesHaveGap = true;
     count(removed, -1);
     shiftBalancesAfter(place.order, -removed.amount);
 }
@@ -269,6 +316,12 @@ void RegisterRows::shiftBalancesAfter(quint32 order, qint64 change)
 {
     if (change == 0)
         return;
+    if (const std::optional<Run> run = runFrom(qint64(order) + 1)) {
+        Place* places = m_places.data();
+        for (qsizetype i = run->first; i < run->last; ++i)
+            places[i].runningBalance += change;
+        return;
+    }
     for (Place& place : m_places) {
         if (place.order > order)
             place.runningBalance += change;
@@ -278,21 +331,35 @@ void RegisterRows::shiftBalancesAfter(quint32 order, qint64 change)
 void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quint32 place)
 {
     const Entry inserted = entryOf(fresh, [this](const QString& text) { return addText(text); });
+    // Without an opening line the account starts from nothing.
     qint64 before = 0;
-    qint64 closest = -1;
-    for (Place& other : m_places) {
-        if (other.order >= place) {
-            ++other.order;
-            other.runningBalance += fresh.amount;
-        } else if (static_cast<qint64>(other.order) > closest) {
-            closest = other.order;
-            before = other.runningBalance;
+    if (const std::optional<Run> run = runFrom(place)) {
+        // The row just before it in the ledger borders the run of those after it.
+        const qsizetype closest = m_placeRun == PlaceRun::Rising ? run->first - 1 : run->last;
+        if (closest >= 0 && closest < m_places.size())
+            before = m_places.at(closest).runningBalance;
+        Place* places = m_places.data();
+        for (qsizetype i = run->first; i < run->last; ++i) {
+            ++places[i].order;
+            places[i].runningBalance += fresh.amount;
+        }
+    } else {
+        qint64 closest = -1;
+        for (Place& other : m_places) {
+            if (other.order >= place) {
+                ++other.order;
+                other.runningBalance += fresh.amount;
+            } else if (static_cast<qint64>(other.order) > closest) {
+                closest = other.order;
+                before = other.runningBalance;
+            }
         }
     }
-    // Without an opening line the account starts from nothing.
     count(inserted, 1);
     m_entries.insert(at, inserted);
     m_places.insert(at, {place, before + fresh.amount});
+    if (!keepsPlaceRun(at))
+        notePlaceRun();
 }
 
 void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
@@ -309,9 +376,23 @@ void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
 
 RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, qsizetype most) const
 {
-    // Every register write asks this of every row: one pass over the places alone.
+    // Every register write asks this. Shown by date either way, the rows after
+    // the place are one run; shown otherwise, one pass over the places alone
+    // finds them.
     RowsAfter after;
     const Place* places = m_places.constData();
+    if (const std::optional<Run> run = runFrom(qint64(order) + 1)) {
+        if (run->first < run->last) {
+            after.first = run->first;
+            after.last = run->last - 1;
+        }
+        for (qsizetype i = run->first; distance >= 0 && i < run->last; ++i) {
+            const qint64 balance = places[i].runningBalance;
+            if (balance <= distance && balance >= -distance && after.nearZero.size() <= most)
+                after.nearZero.append(i);
+        }
+        return after;
+    }
     const qsizetype size = m_places.size();
     for (qsizetype i = 0; i < size; ++i) {
         if (places[i].order <= order)

@@ -117,9 +117,11 @@ public:
                 keptPlaces.append(m_places.at(i));
             }
         }
+        m_placesHaveGap = m_placesHaveGap || kept.size() < m_entries.size();
         m_entries = std::move(kept);
         m_places = std::move(keptPlaces);
         recount();
+        notePlaceRun();
     }
 
     // The ledger operations, for a register read whole in the ledger's order
@@ -214,6 +216,22 @@ private:
     void appendEntry(const Entry& entry, qint64 runningBalance);
     // The running balances of the rows placed after `order` in the ledger.
     void shiftBalancesAfter(quint32 order, qint64 change);
+    // How the places run down the list: rising or falling as a register sorted
+    // by date either way shows them, or neither. A list of one row or none
+    // rises.
+    enum class PlaceRun : quint8 { Rising, Falling, Mixed };
+    void notePlaceRun();
+    // Whether the places still run as noted with place i where it is.
+    bool keepsPlaceRun(qsizetype i) const;
+    // The rows placed at `order` or later in the ledger as indices [first,
+    // last) of this list, when the places rise or fall: they are then one run
+    // at an end of the list, found by halving.
+    struct Run
+    {
+        qsizetype first = 0;
+        qsizetype last = 0;
+    };
+    std::optional<Run> runFrom(qint64 order) const;
     static quint8 flagsOf(bool cleared, bool reconciled, bool isSplit);
     static bool hasNoId(const Entry& entry) { return entry.idText == 0 && entry.uuid.isNull(); }
     // The figures and the counts of rows without an id or of an unusual
@@ -225,6 +243,11 @@ private:
 
     QList<Entry> m_entries;
     QList<Place> m_places; // row for row with m_entries
+    // Noted whenever the list is given or put in another order, and kept
+    // through the ledger operations: a write then touches only the rows after
+    // it instead of walking the whole register.
+    PlaceRun m_placeRun = PlaceRun::Rising;
+    bool m_placesHaveGap = false; // a row was taken out since the list was given
     // Rows without an id (the opening line): kept so, since the ledger
     // operations ask before each change and a scan of a big register is not free.
     qsizetype m_withoutId = 0;

@@ -78,6 +78,10 @@ private slots:
     void newRowPlace();
     void rowsAfterAPlace_data();
     void rowsAfterAPlace();
+    void newRowPlaceAfterARowTakenOut_data();
+    void newRowPlaceAfterARowTakenOut();
+    void ledgerChangesWhateverTheShowing_data();
+    void ledgerChangesWhateverTheShowing();
     void createdOrder_data();
     void createdOrder();
     void ledgerChangesMatchARead();
@@ -465,6 +469,167 @@ void TestRegisterRows::rowsAfterAPlace()
     const bool bounded = after.isEmpty()
                          || (int(rows.order(found.first)) > order && int(rows.order(found.last)) > order);
     QCOMPARE((QList<QList<int>>{afterFound, nearFound, {bounded}}), (QList<QList<int>>{after, nearZero, {true}}));
+}
+
+// A row taken out leaves a gap in the places: a new row of a later day still
+// goes after the ledger's last row, wherever the list shows that one.
+void TestRegisterRows::newRowPlaceAfterARowTakenOut_data()
+{
+    QTest::addColumn<QList<int>>("shown"); // the ledger places (0-4) in the list's order
+    QTest::newRow("in order") << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("reversed") << QList<int>{4, 3, 2, 1, 0};
+    // The row before the last one at an end of the list, the last one inside it.
+    QTest::newRow("the last but one at the top") << QList<int>{3, 0, 4, 1, 2};
+    QTest::newRow("the last but one at the bottom") << QList<int>{0, 4, 1, 2, 3};
+}
+
+void TestRegisterRows::newRowPlaceAfterARowTakenOut()
+{
+    QFETCH(QList<int>, shown);
+    const auto rowOf = [](int day, qint64 amount) {
+        RegisterRow row;
+        row.id = newId();
+        row.accountId = kSavings;
+        row.date = QDate(2024, 5, 1).addDays(day);
+        row.createdOrder = 20240501000000 + day;
+        row.amount = amount;
+        return row;
+    };
+    RegisterRows rows;
+    qint64 balance = 0;
+    for (int day = 0; day < 5; ++day) {
+        RegisterRow row = rowOf(day, qint64(1) << day);
+        balance += row.amount;
+        row.runningBalance = balance;
+        rows.append(row);
+    }
+    rows.reorder(std::vector<int>(shown.cbegin(), shown.cend()));
+    rows.removeFromLedger(shown.indexOf(1));
+
+    const RegisterRow fresh = rowOf(9, 10000);
+    const std::optional<quint32> place = rows.ledgerPlace(fresh, -1);
+    QVERIFY(place);
+    rows.insertIntoLedger(rows.size(), fresh, *place);
+    QList<std::pair<QDate, qint64>> ledger;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        ledger.append({rows.date(i), rows.runningBalance(i)});
+    std::sort(ledger.begin(), ledger.end());
+    const QDate start(2024, 5, 1);
+    QCOMPARE(ledger, (QList<std::pair<QDate, qint64>>{{start, 1},
+                                                      {start.addDays(2), 5},
+                                                      {start.addDays(3), 13},
+                                                      {start.addDays(4), 29},
+                                                      {start.addDays(9), 10029}}));
+}
+
+void TestRegisterRows::ledgerChangesWhateverTheShowing_data()
+{
+    QTest::addColumn<QString>("showing");
+    QTest::newRow("oldest first") << QStringLiteral("rising");
+    QTest::newRow("newest first") << QStringLiteral("falling");
+    QTest::newRow("sorted otherwise") << QStringLiteral("mixed");
+}
+
+// Random inserts, amounts changed and rows taken out, each put where a register
+// so sorted shows it; after each, every running balance is the sum of the
+// amounts up to its row in the ledger, and the rows after a place are those
+// the rows name.
+void TestRegisterRows::ledgerChangesWhateverTheShowing()
+{
+    QFETCH(QString, showing);
+    QRandomGenerator random(77);
+    RegisterRows rows;
+    QList<QString> ledger; // ids in the ledger's order
+    QHash<QString, qint64> amounts;
+    const auto newRow = [&](qint64 amount) {
+        RegisterRow row;
+        row.id = newId();
+        row.accountId = kSavings;
+        row.amount = amount;
+        amounts.insert(row.id, amount);
+        return row;
+    };
+    qint64 balance = 0;
+    for (int i = 0; i < 30; ++i) {
+        RegisterRow row = newRow(random.bounded(-900, 1000));
+        balance += row.amount;
+        row.runningBalance = balance;
+        ledger.append(row.id);
+        rows.append(row);
+    }
+    std::vector<int> indices(rows.size());
+    std::iota(indices.begin(), indices.end(), 0);
+    if (showing == u"falling")
+        std::reverse(indices.begin(), indices.end());
+    else if (showing == u"mixed")
+        std::shuffle(indices.begin(), indices.end(), random);
+    rows.reorder(indices);
+
+    // Where a row of ledger place `place` is shown.
+    const auto shownAt = [&](quint32 place) -> qsizetype {
+        qsizetype before = 0;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            before += rows.order(i) < place;
+        if (showing == u"rising")
+            return before;
+        if (showing == u"falling")
+            return rows.size() - before;
+        return random.bounded(rows.size() + 1);
+    };
+    const auto placeOf = [&](const QString& id) {
+        return rows.order(rows.indexOf(id));
+    };
+    for (int change = 0; change < 300; ++change) {
+        const int kind = rows.isEmpty() ? 0 : random.bounded(3);
+        if (kind == 0) {
+            // Before or after a row, or first.
+            const qsizetype after = random.bounded(ledger.size() + 1) - 1;
+            const quint32 place = after < 0 ? 0 : placeOf(ledger.at(after)) + 1;
+            const RegisterRow fresh = newRow(random.bounded(-900, 1000));
+            rows.insertIntoLedger(shownAt(place), fresh, place);
+            ledger.insert(after + 1, fresh.id);
+        } else if (kind == 1) {
+            const qsizetype i = random.bounded(rows.size());
+            RegisterRow fresh = rows.at(i);
+            fresh.amount = random.bounded(-900, 1000);
+            amounts.insert(fresh.id, fresh.amount);
+            rows.replaceInLedger(i, fresh);
+        } else {
+            const qsizetype i = random.bounded(rows.size());
+            ledger.removeOne(rows.id(i));
+            rows.removeFromLedger(i);
+        }
+
+        QHash<QString, qint64> expected;
+        qint64 sum = 0;
+        for (const QString& id : ledger)
+            expected.insert(id, sum += amounts.value(id));
+        QHash<QString, qint64> balances;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            balances.insert(rows.id(i), rows.runningBalance(i));
+        QCOMPARE(balances, expected);
+
+        if (rows.isEmpty())
+            continue;
+        const quint32 order = rows.order(random.bounded(rows.size()));
+        const qint64 distance = random.bounded(-1, 2000);
+        const RegisterRows::RowsAfter found = rows.rowsAfter(order, distance, 3);
+        QList<qsizetype> after;
+        QList<qsizetype> near;
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (rows.order(i) <= order)
+                continue;
+            after.append(i);
+            if (qAbs(rows.runningBalance(i)) <= distance && near.size() <= 3)
+                near.append(i);
+        }
+        bool bounded = true;
+        for (const qsizetype i : after)
+            bounded = bounded && found.first <= i && i <= found.last;
+        const bool tight = after.isEmpty() ? found.first < 0 : after.contains(found.first) && after.contains(found.last);
+        QCOMPARE((QList<QList<qsizetype>>{found.nearZero, {bounded, tight}}),
+                 (QList<QList<qsizetype>>{near, {true, true}}));
+    }
 }
 
 // Random inserts, edits and deletes, each shown in place where the rows can tell
