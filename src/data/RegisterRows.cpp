@@ -381,16 +381,18 @@ RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, 
     // finds them.
     RowsAfter after;
     const Place* places = m_places.constData();
+    const auto noteIfNearZero = [&](qsizetype i) {
+        const qint64 balance = places[i].runningBalance;
+        if (balance <= distance && balance >= -distance && after.nearZero.size() <= most)
+            after.nearZero.append(i);
+    };
     if (const std::optional<Run> run = runFrom(qint64(order) + 1)) {
         if (run->first < run->last) {
             after.first = run->first;
             after.last = run->last - 1;
         }
-        for (qsizetype i = run->first; distance >= 0 && i < run->last; ++i) {
-            const qint64 balance = places[i].runningBalance;
-            if (balance <= distance && balance >= -distance && after.nearZero.size() <= most)
-                after.nearZero.append(i);
-        }
+        for (qsizetype i = run->first; distance >= 0 && i < run->last; ++i)
+            noteIfNearZero(i);
         return after;
     }
     const qsizetype size = m_places.size();
@@ -400,9 +402,7 @@ RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, 
         if (after.first < 0)
             after.first = i;
         after.last = i;
-        const qint64 balance = places[i].runningBalance;
-        if (balance <= distance && balance >= -distance && after.nearZero.size() <= most)
-            after.nearZero.append(i);
+        noteIfNearZero(i);
     }
     return after;
 }
