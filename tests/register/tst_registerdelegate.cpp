@@ -291,6 +291,16 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws_data()
     QTest::newRow("focused") << "Rent" << left << false << false << QColor() << 150
                              << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)
                              << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
+    QTest::newRow("focused, wide") << "Corner Grocery" << left << false << false << QColor() << 420
+                                   << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)
+                                   << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
+    QTest::newRow("focused, selected") << "Payroll" << left << false << false << QColor() << 260
+                                       << (plain | QStyle::State_Selected | QStyle::State_HasFocus
+                                           | QStyle::State_KeyboardFocusChange)
+                                       << Qt::ElideMiddle << Qt::LeftToRight << false << QColor();
+    QTest::newRow("focused, tinted") << "-40.00" << right << true << true << QColor(Qt::red) << 100
+                                     << (plain | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange)
+                                     << Qt::ElideRight << Qt::LeftToRight << false << QColor(0xff, 0xe0, 0xe0);
     QTest::newRow("inactive selected") << "12.00" << right << true << false << QColor() << 90
                                        << (QStyle::State_Enabled | QStyle::State_Selected) << Qt::ElideMiddle
                                        << Qt::LeftToRight << false << QColor();
@@ -358,16 +368,21 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
     option.features.setFlag(QStyleOptionViewItem::WrapText, wrap);
     option.rect = QRect(0, 0, width, 36);
     option.showDecorationSelected = true;
-    const auto drawn = [&](const QStyledItemDelegate& delegate) {
-        QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        delegate.paint(&painter, option, cells.index(0, 0));
-        return image;
-    };
-    const QImage byStyle = drawn(QStyledItemDelegate());
-    QCOMPARE(drawn(*m_delegate), byStyle);
-    QCOMPARE(drawn(*m_delegate), byStyle);
+    // Also through a clip of several rectangles, as a repaint of a few rows has.
+    for (const bool clipped : {false, true}) {
+        const auto drawn = [&](const QStyledItemDelegate& delegate) {
+            QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            if (clipped)
+                painter.setClipRegion(QRegion(option.rect) - QRegion(width / 2, 0, 3, 3));
+            delegate.paint(&painter, option, cells.index(0, 0));
+            return image;
+        };
+        const QImage byStyle = drawn(QStyledItemDelegate());
+        QCOMPARE(drawn(*m_delegate), byStyle);
+        QCOMPARE(drawn(*m_delegate), byStyle);
+    }
 }
 
 void TestRegisterDelegate::cellTextKeepsItsLayouts()
