@@ -8,6 +8,34 @@
 
 namespace {
 
+// A big register's rows come and go anywhere in it, and a list moves every
+// item after the place to close the gap or make room: megabytes for a row near
+// the top. These move the shorter side instead, since a list also keeps room
+// before its first item.
+template <typename T>
+T takeMovingShorterSide(QList<T>& list, qsizetype i)
+{
+    const T taken = list.at(i);
+    if (i < list.size() / 2) {
+        std::move_backward(list.begin(), list.begin() + i, list.begin() + i + 1);
+        list.removeFirst();
+    } else {
+        list.remove(i);
+    }
+    return taken;
+}
+
+template <typename T>
+void insertMovingShorterSide(QList<T>& list, qsizetype i, const T& item)
+{
+    if (i > 0 && i < list.size() / 2) {
+        list.prepend(item);
+        std::rotate(list.begin(), list.begin() + 1, list.begin() + i + 1);
+    } else {
+        list.insert(i, item);
+    }
+}
+
 bool isLowerHex(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
@@ -305,8 +333,8 @@ qsizetype RegisterRows::lastInLedgerAtAnEnd() const
 
 void RegisterRows::removeFromLedger(qsizetype i)
 {
-    const Entry removed = m_entries.takeAt(i);
-    const Place place = m_places.takeAt(i);
+    const Entry removed = takeMovingShorterSide(m_entries, i);
+    const Place place = takeMovingShorterSide(m_places, i);
     m_placesHaveGap = true;
     count(removed, -1);
     shiftBalancesAfter(place.order, -removed.amount);
@@ -356,8 +384,8 @@ void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quin
         }
     }
     count(inserted, 1);
-    m_entries.insert(at, inserted);
-    m_places.insert(at, {place, before + fresh.amount});
+    insertMovingShorterSide(m_entries, at, inserted);
+    insertMovingShorterSide(m_places, at, Place{place, before + fresh.amount});
     if (!keepsPlaceRun(at))
         notePlaceRun();
 }

@@ -587,6 +587,13 @@ void TestRegisterRows::ledgerChangesWhateverTheShowing()
     const auto placeOf = [&](const QString& id) {
         return rows.order(rows.indexOf(id));
     };
+    const auto shownIds = [&] {
+        QStringList ids;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            ids.append(rows.id(i));
+        return ids;
+    };
+    QStringList shown = shownIds(); // where each change puts its row
     for (int change = 0; change < 300; ++change) {
         const int kind = rows.isEmpty() ? 0 : random.bounded(3);
         if (kind == 0) {
@@ -594,8 +601,10 @@ void TestRegisterRows::ledgerChangesWhateverTheShowing()
             const qsizetype after = random.bounded(ledger.size() + 1) - 1;
             const quint32 place = after < 0 ? 0 : placeOf(ledger.at(after)) + 1;
             const RegisterRow fresh = newRow(random.bounded(-900, 1000));
-            rows.insertIntoLedger(shownAt(place), fresh, place);
+            const qsizetype at = shownAt(place);
+            rows.insertIntoLedger(at, fresh, place);
             ledger.insert(after + 1, fresh.id);
+            shown.insert(at, fresh.id);
         } else if (kind == 1) {
             const qsizetype i = random.bounded(rows.size());
             RegisterRow fresh = rows.at(i);
@@ -606,7 +615,9 @@ void TestRegisterRows::ledgerChangesWhateverTheShowing()
             const qsizetype i = random.bounded(rows.size());
             ledger.removeOne(rows.id(i));
             rows.removeFromLedger(i);
+            shown.removeAt(i);
         }
+        QCOMPARE(shownIds(), shown);
 
         QHash<QString, qint64> expected;
         qint64 sum = 0;
