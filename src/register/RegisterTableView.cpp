@@ -16,6 +16,8 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 
+#include <limits>
+
 namespace {
 
 bool isBackwardTab(const QKeyEvent* event)
@@ -229,10 +231,47 @@ void RegisterTableView::rowsMovedFrom(int row)
 void RegisterTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                                     const QList<int>& roles)
 {
+    QWidget* area = viewport();
+    const bool cells = topLeft.isValid() && bottomRight.isValid() && topLeft != bottomRight;
     // With a layout pending, the base class leaves these cells to it.
     if (m_rowsMovedFrom >= 0 && topLeft.isValid() && bottomRight.isValid())
         m_changedBeforeLayout.append(QItemSelectionRange(topLeft, bottomRight));
+    if (m_rowsMovedFrom >= 0 || !cells || !area->updatesEnabled()) {
+        QTableView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    // For more than one cell the base class repaints a rectangle one pixel
+    // taller and wider than theirs: for a row, the whole row below it too. It
+    // still updates the editors and tells assistive tools; the repaint is ours.
+    area->setAttribute(Qt::WA_UpdatesDisabled);
     QTableView::dataChanged(topLeft, bottomRight, roles);
+    area->setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (isVisible())
+        area->update(cellsRect(topLeft, bottomRight) & area->rect());
+}
+
+QRect RegisterTableView::cellsRect(const QModelIndex& topLeft, const QModelIndex& bottomRight) const
+{
+    const auto span = [](const QHeaderView* header, int first, int last) {
+        int start = std::numeric_limits<int>::max();
+        int end = std::numeric_limits<int>::min();
+        const auto take = [&](int section) {
+            const int position = header->sectionViewportPosition(section);
+            start = std::min(start, position);
+            end = std::max(end, position + header->sectionSize(section));
+        };
+        // The register's columns keep their order: those in between lie
+        // between the two ends, whichever way the text runs. A hidden end is
+        // a section of no size where it would stand.
+        take(first);
+        take(last);
+        return std::pair(start, end);
+    };
+    const auto [top, bottom] = span(verticalHeader(), topLeft.row(), bottomRight.row());
+    const auto [left, right] = span(horizontalHeader(), topLeft.column(), bottomRight.column());
+    if (bottom <= top || right <= left)
+        return {};
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
 QRegion RegisterTableView::changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const
@@ -254,9 +293,7 @@ QRegion RegisterTableView::changedSinceLastLayout(int movedFrom, const QList<QIt
         const int bottom = std::min(range.bottom(), movedFrom - 1);
         if (bottom < range.top())
             continue;
-        const QRect cells = visualRect(model()->index(range.top(), range.left()))
-                            | visualRect(model()->index(bottom, range.right()));
-        region += cells & area;
+        region += cellsRect(model()->index(range.top(), range.left()), model()->index(bottom, range.right())) & area;
     }
     return region;
 }

@@ -72,6 +72,9 @@ private:
     void rowsMovedFrom(int row);
     // Where the rows and columns shown start, in pixels.
     QPoint contentOffset() const;
+    // The cells from one corner to the other on screen, to their last pixel
+    // and no further; empty where none is shown.
+    QRect cellsRect(const QModelIndex& topLeft, const QModelIndex& bottomRight) const;
     // What the rows' new layout changed on screen, scrolled as before.
     QRegion changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const;
 

@@ -142,6 +142,8 @@ private slots:
     void ownChangesMatchAReload();
     void rowsComingAndGoingRepaintFromThere_data();
     void rowsComingAndGoingRepaintFromThere();
+    void aRowChangedInPlaceRepaintsItsOwnCells_data();
+    void aRowChangedInPlaceRepaintsItsOwnCells();
     void writesAtTheEndKeepThePixelsAbove_data();
     void writesAtTheEndKeepThePixelsAbove();
     void aFrameThatShowsTheFocusFollowsIt();
@@ -976,6 +978,57 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
         QCOMPARE(windowPixels(m_screen.get()),
                  m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
+}
+
+void TestRegisterScreen::aRowChangedInPlaceRepaintsItsOwnCells_data()
+{
+    QTest::addColumn<int>("clickedColumn");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<bool>("balanceShown");
+    QTest::addColumn<bool>("balancesBelowPainted");
+    QTest::newRow("amount") << int(RegisterModel::PaymentColumn) << QStringLiteral("9.99") << qint64(-999) << true
+                            << true;
+    QTest::newRow("amount, Balance hidden") << int(RegisterModel::PaymentColumn) << QStringLiteral("9.99")
+                                            << qint64(-999) << false << false;
+    QTest::newRow("check number") << int(RegisterModel::CheckNumberColumn) << QStringLiteral("1234") << qint64(-300)
+                                  << true << false;
+}
+
+// A row saved in place halfway down the view, and the next one made current:
+// of the rows below those two, only the Balance column is repainted, and only
+// when the amount changed and the column is shown.
+void TestRegisterScreen::aRowChangedInPlaceRepaintsItsOwnCells()
+{
+    QFETCH(int, clickedColumn);
+    QFETCH(QString, typed);
+    QFETCH(qint64, amount);
+    QFETCH(bool, balanceShown);
+    QFETCH(bool, balancesBelowPainted);
+    seedRows(8, 2);
+    m_ledger->state.preferencesRepository->setBool(QStringLiteral("registerShowBalance"), balanceShown);
+    showScreen(QStringLiteral("checking"));
+    const NoCursorFlash noFlash;
+    QCOMPARE(m_table->isColumnHidden(RegisterModel::BalanceColumn), !balanceShown);
+    settle();
+    const int edited = 2;
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                      m_table->visualRect(m_model->index(edited, clickedColumn)).center());
+    play(m_table, typed);
+    settle();
+
+    const QRegion painted = paintedWhile(QStringLiteral("<Ctrl+Return>"));
+    QCOMPARE(m_model->transactionAt(edited).amount, amount);
+    QCOMPARE(m_model->transactionAt(edited).checkNumber.isEmpty(), clickedColumn != RegisterModel::CheckNumberColumn);
+    QCOMPARE(m_table->currentIndex().row(), edited + 1);
+    verifyRowsKeptTheirPixels(painted, 0, edited);
+    const int balanceLeft = m_table->columnViewportPosition(RegisterModel::BalanceColumn);
+    const QRect balances(balanceLeft, 0, m_table->columnWidth(RegisterModel::BalanceColumn), m_table->viewport()->height());
+    for (int row = edited + 2; row < m_model->transactionCount(); ++row) {
+        const QRect line(0, m_table->rowViewportPosition(row), m_table->viewport()->width(), m_table->rowHeight(row));
+        QCOMPARE(painted.intersected(line), balancesBelowPainted ? QRegion(line & balances) : QRegion());
+    }
+    QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 void TestRegisterScreen::writesAtTheEndKeepThePixelsAbove_data()
