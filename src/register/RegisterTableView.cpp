@@ -16,8 +16,6 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 
-#include <limits>
-
 namespace {
 
 bool isBackwardTab(const QKeyEvent* event)
@@ -252,25 +250,17 @@ void RegisterTableView::dataChanged(const QModelIndex& topLeft, const QModelInde
 
 QRect RegisterTableView::cellsRect(const QModelIndex& topLeft, const QModelIndex& bottomRight) const
 {
+    // The register's columns keep their order: those in between lie between
+    // the two ends, whichever way the text runs. A hidden end is a section of
+    // no size where it would stand.
     const auto span = [](const QHeaderView* header, int first, int last) {
-        int start = std::numeric_limits<int>::max();
-        int end = std::numeric_limits<int>::min();
-        const auto take = [&](int section) {
-            const int position = header->sectionViewportPosition(section);
-            start = std::min(start, position);
-            end = std::max(end, position + header->sectionSize(section));
-        };
-        // The register's columns keep their order: those in between lie
-        // between the two ends, whichever way the text runs. A hidden end is
-        // a section of no size where it would stand.
-        take(first);
-        take(last);
-        return std::pair(start, end);
+        const int firstAt = header->sectionViewportPosition(first);
+        const int lastAt = header->sectionViewportPosition(last);
+        return std::pair(std::min(firstAt, lastAt),
+                         std::max(firstAt + header->sectionSize(first), lastAt + header->sectionSize(last)));
     };
     const auto [top, bottom] = span(verticalHeader(), topLeft.row(), bottomRight.row());
     const auto [left, right] = span(horizontalHeader(), topLeft.column(), bottomRight.column());
-    if (bottom <= top || right <= left)
-        return {};
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 

@@ -73,7 +73,7 @@ private:
     // Where the rows and columns shown start, in pixels.
     QPoint contentOffset() const;
     // The cells from one corner to the other on screen, to their last pixel
-    // and no further; empty where none is shown.
+    // and no further; empty where none is shown (a hidden column alone).
     QRect cellsRect(const QModelIndex& topLeft, const QModelIndex& bottomRight) const;
     // What the rows' new layout changed on screen, scrolled as before.
     QRegion changedSinceLastLayout(int movedFrom, const QList<QItemSelectionRange>& changed) const;
