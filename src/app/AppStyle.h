@@ -3,8 +3,9 @@
 #include <QProxyStyle>
 
 // The program's style: Fusion, with mnemonic underlines shown only while Alt is
-// held down, as native Windows programs do, and its standard icons read from
-// their files only once they are drawn.
+// held down, as native Windows programs do, its standard icons read from their
+// files only once they are drawn, and its scroll bars drawn within a clip of
+// their own.
 class AppStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
                   QStyleHintReturn* returnData = nullptr) const override;
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
 
     // Whether Alt is down; written by Application::notify.
     static bool altHeld();

@@ -88,6 +88,8 @@ private slots:
     void altKeyShowsUnderlines();
     void standardIconsAsTheBaseStyleDrawsThem_data();
     void standardIconsAsTheBaseStyleDrawsThem();
+    void scrollBarsAsTheBaseStyleDrawsThem_data();
+    void scrollBarsAsTheBaseStyleDrawsThem();
     void quietMessageHandler();
     void unusableDataDirectoryEndsWithCodeOne();
     void startupShowsWhatsNewThenOffersTheUpdate();
@@ -302,6 +304,82 @@ void TestApplication::standardIconsAsTheBaseStyleDrawsThem()
     const QIcon orphan = gone->standardIcon(which);
     delete gone;
     QCOMPARE(drawn(orphan), drawn(expected));
+}
+
+void TestApplication::scrollBarsAsTheBaseStyleDrawsThem_data()
+{
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("active"); // QStyle::SubControl
+    QTest::addColumn<bool>("enabled");
+    const QRect tall(6, 4, 16, 700);
+    QTest::newRow("tall, at the top") << Qt::Vertical << tall << 0 << int(QStyle::SC_None) << true;
+    QTest::newRow("tall, handle pressed halfway") << Qt::Vertical << tall << 20 << int(QStyle::SC_ScrollBarSlider)
+                                                  << true;
+    QTest::newRow("tall, arrow hovered at the end") << Qt::Vertical << tall << 40 << int(QStyle::SC_ScrollBarAddLine)
+                                                    << true;
+    QTest::newRow("tall, disabled") << Qt::Vertical << tall << 10 << int(QStyle::SC_None) << false;
+    QTest::newRow("wide") << Qt::Horizontal << QRect(3, 9, 640, 16) << 30 << int(QStyle::SC_ScrollBarSubPage) << true;
+    QTest::newRow("short") << Qt::Vertical << QRect(0, 0, 16, 60) << 5 << int(QStyle::SC_None) << true;
+}
+
+// The program's scroll bars are Fusion's to the pixel, drawn whole or through
+// the few rectangles a repaint asks for, and never outside those.
+void TestApplication::scrollBarsAsTheBaseStyleDrawsThem()
+{
+    QFETCH(Qt::Orientation, orientation);
+    QFETCH(QRect, rect);
+    QFETCH(int, value);
+    QFETCH(int, active);
+    QFETCH(bool, enabled);
+    QStyleOptionSlider option;
+    option.rect = rect;
+    option.orientation = orientation;
+    option.state = QStyle::State_Enabled;
+    if (!enabled)
+        option.state = QStyle::State_None;
+    if (orientation == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    if (active == QStyle::SC_ScrollBarSlider)
+        option.state |= QStyle::State_Sunken;
+    option.minimum = 0;
+    option.maximum = 40;
+    option.pageStep = 20;
+    option.singleStep = 1;
+    option.sliderPosition = option.sliderValue = value;
+    option.subControls = QStyle::SC_All;
+    option.activeSubControls = QStyle::SubControl(active);
+    option.palette = QApplication::palette();
+
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    AppStyle program(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QSize surface = rect.size() + QSize(rect.x() + 12, rect.y() + 12);
+    const QRegion parts = QRegion(rect.adjusted(2, 2, -rect.width() / 2, -rect.height() / 2))
+                          + QRect(rect.center(), rect.bottomRight() + QPoint(4, 4));
+    struct Pass
+    {
+        QRegion clip;
+        QPoint moved; // the painter's translation; the bar keeps within the image
+    };
+    for (const Pass& pass : {Pass{QRegion(), QPoint()}, Pass{parts, QPoint()}, Pass{QRegion(), QPoint(10, 8)}}) {
+        const auto drawn = [&](const QStyle* style) {
+            QImage image(surface, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::magenta);
+            QPainter painter(&image);
+            if (!pass.clip.isEmpty())
+                painter.setClipRegion(pass.clip);
+            painter.translate(pass.moved);
+            style->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter);
+            painter.end();
+            return image;
+        };
+        const QImage expected = drawn(fusion.get());
+        QCOMPARE(drawn(&program), expected);
+        // Something was drawn, and only within the bar.
+        QVERIFY(expected.pixel(rect.translated(pass.moved).center()) != QColor(Qt::magenta).rgba());
+        QCOMPARE(expected.pixel(surface.width() - 1, surface.height() - 1), QColor(Qt::magenta).rgba());
+    }
 }
 
 void TestApplication::quietMessageHandler()
