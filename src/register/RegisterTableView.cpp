@@ -230,11 +230,11 @@ void RegisterTableView::dataChanged(const QModelIndex& topLeft, const QModelInde
                                     const QList<int>& roles)
 {
     QWidget* area = viewport();
-    const bool cells = topLeft.isValid() && bottomRight.isValid() && topLeft != bottomRight;
+    const bool valid = topLeft.isValid() && bottomRight.isValid();
     // With a layout pending, the base class leaves these cells to it.
-    if (m_rowsMovedFrom >= 0 && topLeft.isValid() && bottomRight.isValid())
+    if (m_rowsMovedFrom >= 0 && valid)
         m_changedBeforeLayout.append(QItemSelectionRange(topLeft, bottomRight));
-    if (m_rowsMovedFrom >= 0 || !cells || !area->updatesEnabled()) {
+    if (m_rowsMovedFrom >= 0 || !valid || topLeft == bottomRight || !area->updatesEnabled()) {
         QTableView::dataChanged(topLeft, bottomRight, roles);
         return;
     }
@@ -245,7 +245,7 @@ void RegisterTableView::dataChanged(const QModelIndex& topLeft, const QModelInde
     QTableView::dataChanged(topLeft, bottomRight, roles);
     area->setAttribute(Qt::WA_UpdatesDisabled, false);
     if (isVisible())
-        area->update(cellsRect(topLeft, bottomRight) & area->rect());
+        area->update(cellsRect(topLeft, bottomRight));
 }
 
 QRect RegisterTableView::cellsRect(const QModelIndex& topLeft, const QModelIndex& bottomRight) const
