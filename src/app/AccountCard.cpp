@@ -21,6 +21,16 @@ QColor plainTextColor()
     return QColor(isDarkPalette() ? QStringLiteral("#FFFFFF") : QStringLiteral("#12211B"));
 }
 
+// A label's text colour, whichever of the palette's text roles it draws with
+// (under the list's viewport, Text).
+void setTextColor(QWidget* label, const QColor& color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    label->setPalette(palette);
+}
+
 } // namespace
 
 AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, QWidget* parent)
@@ -29,8 +39,6 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     , m_currency(account.currency)
     , m_balanceLabel(new QLabel(this))
 {
-    // Each label is made in the card: one moved in by a layout would be styled
-    // again under the list's style sheet.
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 8, 8, 8);
     layout->setSpacing(8);
@@ -39,6 +47,7 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     icon->setObjectName(QStringLiteral("iconLabel"));
     icon->setFixedSize(24, 24);
     icon->setAlignment(Qt::AlignCenter);
+    setTextColor(icon, QColor::fromRgb(effectiveAccentColor().rgb()));
     QFont iconFont(QStringLiteral("Material Icons"));
     iconFont.setPixelSize(22);
     icon->setFont(iconFont);
@@ -53,6 +62,7 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     auto* name = new ElidedLabel(this);
     name->setObjectName(QStringLiteral("nameLabel"));
     applyFontRole(name, 1);
+    setTextColor(name, plainTextColor());
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     name->setToolTip(account.name);
     name->setFullText(account.name);
@@ -64,6 +74,7 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     auto* detail = new QLabel(detailLine(account), this);
     detail->setObjectName(QStringLiteral("detailLabel"));
     applyFontRole(detail, 2);
+    setTextColor(detail, QColor(isDarkPalette() ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358")));
 
     text->addLayout(firstLine);
     text->addWidget(detail);
@@ -94,14 +105,6 @@ void AccountCard::setBalance(std::optional<qint64> balance)
     if (const QString style = colorStyle(color); style != label->styleSheet())
         label->setStyleSheet(style);
     label->setMinimumWidth(QFontMetrics(monospaceFont()).horizontalAdvance(label->text()) + 4);
-}
-
-QString AccountCard::labelStyleSheet()
-{
-    return QStringLiteral("QLabel#iconLabel { color: %1; } QLabel#nameLabel { color: %2; } "
-                          "QLabel#detailLabel { color: %3; }")
-        .arg(effectiveAccentColor().name(), plainTextColor().name(),
-             isDarkPalette() ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
 }
 
 QChar AccountCard::typeGlyph(AccountType type)

@@ -22,10 +22,6 @@ public:
     // Shows another balance of the same account, as the constructor would.
     void setBalance(std::optional<qint64> balance);
 
-    // The colours of the icon, the name and the detail line, as rules for the
-    // list that holds the cards: one style sheet there instead of one per label
-    // keeps the cards cheap to build.
-    static QString labelStyleSheet();
     // The Material Icons character of a type, and its name for the detail line.
     static QChar typeGlyph(AccountType type);
     static QString typeName(AccountType type);

@@ -1,6 +1,7 @@
 #include "AccountListPanel.h"
 
 #include "AccountCard.h"
+#include "AccountItemDelegate.h"
 #include "data/AccountRepository.h"
 #include "data/BalanceMode.h"
 #include "data/Database.h"
@@ -21,7 +22,6 @@
 namespace {
 
 constexpr int kShortcutCount = 10;
-constexpr int kItemVerticalPadding = 14;
 
 QString colorName(const char* dark, const char* light)
 {
@@ -51,7 +51,9 @@ QString accountIdOf(const QListWidgetItem* item)
 AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
-    , m_list(new QListWidget(this))
+    , m_listFrame(new QWidget(this))
+    , m_list(new QListWidget(m_listFrame))
+    , m_delegate(new AccountItemDelegate(m_list))
     , m_summaryLabel(new QLabel(this))
     , m_rebuilder(
           new LedgerWatch(state, LedgerPart::Accounts | LedgerPart::Transactions, [this] { followLedger(); }, this))
@@ -72,8 +74,23 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
     setMinimumWidth(260);
     setMaximumWidth(500);
 
+    // The list's look comes from palettes, its delegate and this frame, which
+    // pads it (cards and scroll bar) 6 pixels above and below in its colour: a
+    // style sheet would style every card's every label, the dearest part of
+    // the window's first paint.
+    m_listFrame->setObjectName(QStringLiteral("accountListFrame"));
+    m_listFrame->setAutoFillBackground(true);
+    m_listFrame->setBackgroundRole(QPalette::Base);
+    auto* frameLayout = new QVBoxLayout(m_listFrame);
+    frameLayout->setContentsMargins(0, 6, 0, 6);
+    frameLayout->setSpacing(0);
+    frameLayout->addWidget(m_list);
+
     m_list->setObjectName(QStringLiteral("accountList"));
     m_list->setMinimumWidth(260);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setItemDelegate(m_delegate);
+    m_list->viewport()->setAttribute(Qt::WA_Hover);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -100,7 +117,7 @@ AccountListPanel::AccountListPanel(AppState* state, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(m_listFrame, 1);
     layout->addWidget(m_summaryLabel, 0);
     refreshStyle();
 
@@ -177,13 +194,14 @@ void AccountListPanel::rebuildNow(Balances read)
     const int width = m_list->viewport()->width();
     for (const Account& account : std::as_const(m_accounts)) {
         const qint64 balance = m_balances.value(account.id);
-        // Built in the list: moved there once built, each card would be styled twice.
+        // Made in the viewport, where the item would move it.
         auto* card = new AccountCard(account, m_balancesShown ? std::optional(balance) : std::nullopt,
                                      m_list->viewport());
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
-        // The items' style sheet pads them 7 pixels above and below: less room clips the name's descenders.
-        item->setSizeHint(QSize(width, card->sizeHint().height() + kItemVerticalPadding));
+        // Less room than the delegate's padding clips the name's descenders.
+        item->setSizeHint(QSize(width, card->sizeHint().height() + AccountItemDelegate::kPadding.top()
+                                           + AccountItemDelegate::kPadding.bottom()));
         m_list->insertItem(m_list->count(), item);
         m_list->setItemWidget(item, card);
     }
@@ -247,22 +265,18 @@ void AccountListPanel::rebuildShortcuts()
 
 void AccountListPanel::refreshStyle()
 {
-    m_list->setStyleSheet(listStyleSheet());
+    const QColor background(colorName("#152420", "#EDF3EF"));
+    // The frame's and the viewport's background. Not the window colour: the
+    // list's scroll bar keeps the window's.
+    QPalette palette = m_listFrame->palette();
+    palette.setColor(QPalette::Base, background);
+    m_listFrame->setPalette(palette);
+    QFont font = m_list->font();
+    font.setPointSize(scaledAppFont().pointSize());
+    m_list->setFont(font);
+    m_delegate->setColors(QColor(colorName("#1E3530", "#E2EDE7")), QColor(colorName("#26574A", "#D2E5DC")));
+    m_list->viewport()->update();
     m_summaryLabel->setStyleSheet(summaryStyleSheet());
-}
-
-QString AccountListPanel::listStyleSheet() const
-{
-    return QStringLiteral("QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
-                          "font-size: %7pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
-                          "QListWidget::item:hover {  background-color: %3;  color: %4;}"
-                          "QListWidget::item:selected {  background-color: %5;  color: %4;}"
-                          "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
-                          "background: transparent;}")
-        .arg(colorName("#152420", "#EDF3EF"), colorName("#8FAF9F", "#4A6358"), colorName("#1E3530", "#E2EDE7"),
-             colorName("#FFFFFF", "#12211B"), colorName("#26574A", "#D2E5DC"), colorName("#5A7A6E", "#6E8A7E"),
-             QString::number(scaledAppFont().pointSize()))
-        + AccountCard::labelStyleSheet();
 }
 
 QString AccountListPanel::summaryStyleSheet() const

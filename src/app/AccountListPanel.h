@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class AccountItemDelegate;
 class AppState;
 class LedgerWatch;
 class QLabel;
@@ -64,11 +65,12 @@ private:
     void persistOrder();
     void refitItems();
     void rebuildShortcuts();
-    QString listStyleSheet() const;
     QString summaryStyleSheet() const;
 
     AppState* m_state;
+    QWidget* m_listFrame;
     QListWidget* m_list;
+    AccountItemDelegate* m_delegate;
     QLabel* m_summaryLabel;
     QList<QShortcut*> m_shortcuts;
     LedgerWatch* m_rebuilder;

@@ -24,9 +24,11 @@
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -35,6 +37,7 @@
 #include <QTableView>
 #include <QTemporaryFile>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 
 #include <cmath>
 
@@ -49,6 +52,8 @@ private slots:
     void registerBuiltForTheFirstAccount_data();
     void registerBuiltForTheFirstAccount();
     void cardTextColours();
+    void accountListLooksAsAStyleSheetDrewIt_data();
+    void accountListLooksAsAStyleSheetDrewIt();
     void frameShortcutsAndPreferences();
     void wholePathAgainstTheFakeServices();
     void signedOutCardsTotalsAndPostings();
@@ -296,6 +301,67 @@ void TestMainWindow::cardTextColours()
     QTRY_VERIFY(card() && drawsIn(child<QLabel>(card(), "nameLabel"), QColor(QStringLiteral("#FFFFFF"))));
     QVERIFY(drawsIn(child<QLabel>(card(), "detailLabel"), QColor(QStringLiteral("#8FAF9F"))));
     Q_UNUSED(window);
+}
+
+void TestMainWindow::accountListLooksAsAStyleSheetDrewIt_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+// The list takes its look from palettes, a delegate and a padded frame. The
+// same look as a style sheet gives it, with the items' padding, a hovered and a
+// selected item and a scroll bar, must draw the same pixels.
+void TestMainWindow::accountListLooksAsAStyleSheetDrewIt()
+{
+    QFETCH(bool, dark);
+    WindowWorld world(Start::SignedOut);
+    for (int i = 1; i <= 16; ++i)
+        world.addAccount(QStringLiteral("Account %1").arg(i), Currency::USD, AccountType(i % 7));
+    world.open();
+    QListWidget* list = world.list();
+    if (dark) {
+        // The window follows a theme changed while it is open.
+        world.state->themeManager->setTheme(ThemeManager::Dark);
+        QTRY_VERIFY(
+            drawsIn(child<QLabel>(list->itemWidget(list->item(0)), "nameLabel"), QColor(QStringLiteral("#FFFFFF"))));
+    }
+    auto* frame = child<QWidget>(world.window.get(), "accountListFrame");
+    list->setCurrentRow(1);
+    const auto hoverThirdItem = [list, frame] {
+        // From another item: the pointer may rest there since an earlier window.
+        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(0)).center());
+        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(2)).center());
+        QCoreApplication::processEvents();
+        return frame->grab().toImage();
+    };
+    const auto pick = [dark](const char* darkColor, const char* lightColor) {
+        return QColor(QLatin1String(dark ? darkColor : lightColor)).name();
+    };
+    const QImage drawn = hoverThirdItem();
+
+    frame->layout()->setContentsMargins(0, 0, 0, 0);
+    list->setItemDelegate(new QStyledItemDelegate(list));
+    list->setStyleSheet(
+        QStringLiteral("QListWidget { background-color: %1; border: none; outline: none; padding: 6px 0; "
+                       "font-size: %2pt; } QListWidget::item { padding: 7px 14px; border: none; } "
+                       "QListWidget::item:hover { background-color: %3; } "
+                       "QListWidget::item:selected { background-color: %4; }")
+            .arg(pick("#152420", "#EDF3EF"), QString::number(scaledAppFont().pointSize()),
+                 pick("#1E3530", "#E2EDE7"), pick("#26574A", "#D2E5DC")));
+    QCoreApplication::processEvents();
+    QVERIFY(list->verticalScrollBar()->isVisible());
+    const QImage sheet = hoverThirdItem();
+    QCOMPARE(drawn.size(), sheet.size());
+    QVERIFY(drawn == sheet);
+    // The hovered and the selected item each have a colour of their own.
+    const auto colourAt = [&drawn, list, frame](int row) {
+        const QPoint corner = list->visualItemRect(list->item(row)).topLeft() + QPoint(2, 2);
+        return drawn.pixelColor(list->viewport()->mapTo(frame, corner)).name();
+    };
+    QCOMPARE(QStringList({colourAt(0), colourAt(1), colourAt(2)}),
+             QStringList({pick("#152420", "#EDF3EF"), pick("#26574A", "#D2E5DC"), pick("#1E3530", "#E2EDE7")}));
 }
 
 void TestMainWindow::frameShortcutsAndPreferences()
