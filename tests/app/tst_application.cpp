@@ -34,6 +34,7 @@
 #include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QResource>
 #include <QTranslator>
 
 #include <memory>
@@ -181,6 +182,14 @@ void TestApplication::translatorsFollowTheLanguage()
         {QStringLiteral("es"), QStringLiteral("Error de base de datos")},
         {QStringLiteral("fr"), QStringLiteral("Erreur de base de données")},
     };
+    // Every catalogue is stored as it is, for the translator to read in place.
+    QStringList packed;
+    for (const char* lang : {"en", "ja", "de", "es", "fr"}) {
+        const QResource catalogue(QStringLiteral(":/i18n/vellumry_%1.qm").arg(QLatin1String(lang)));
+        if (!catalogue.isValid() || catalogue.compressionAlgorithm() != QResource::NoCompression)
+            packed.append(QLatin1String(lang));
+    }
+    QCOMPARE(packed, QStringList());
     for (const auto& [lang, text] : expected) {
         writeUiLanguage(lang);
         application()->installTranslators();
