@@ -39,12 +39,28 @@ RegisterCellText::Line RegisterCellText::layOut(const Key& key)
 {
     if (key.text.contains(QChar::LineSeparator))
         return {};
-    const QFontMetricsF metrics(key.font);
-    const bool fits = metrics.horizontalAdvance(key.text) <= key.width;
+    const auto direction = Qt::LayoutDirection(key.direction);
+    // Left to right, the whole text's line measures it as the font's metrics
+    // would: laid out first, a text that fits (most do) is shaped once, where
+    // measuring it apart shaped it twice. Right to left the line may order
+    // its runs otherwise, so the metrics measure it.
+    qreal advance = 0;
+    Line whole;
+    if (direction == Qt::LeftToRight)
+        whole = layOut(key, key.text, &advance);
+    else
+        advance = QFontMetricsF(key.font).horizontalAdvance(key.text);
+    const bool fits = advance <= key.width;
+    if (fits && whole.layout)
+        return whole;
     if (!fits && key.wrap)
         return {};
-    const QString shown = fits ? key.text : metrics.elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width);
+    return layOut(key, fits ? key.text
+                            : QFontMetricsF(key.font).elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width));
+}
 
+RegisterCellText::Line RegisterCellText::layOut(const Key& key, const QString& shown, qreal* advance)
+{
     const auto direction = Qt::LayoutDirection(key.direction);
     QTextOption option;
     option.setWrapMode(QTextOption::ManualWrap);
@@ -60,6 +76,8 @@ RegisterCellText::Line RegisterCellText::layOut(const Key& key)
     line.setLineWidth(key.width);
     line.setPosition(QPointF(0, 0));
     layout.endLayout();
+    if (advance)
+        *advance = line.horizontalAdvance();
     laidOut.top = QStyle::alignedRect(direction, Qt::Alignment(key.alignment) & Qt::AlignVertical_Mask,
                                       QSize(key.width, int(line.height())), QRect(0, 0, key.width, key.height))
                       .top();

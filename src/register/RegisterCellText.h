@@ -51,6 +51,9 @@ private:
     };
 
     static Line layOut(const Key& key);
+    // `shown` laid out in the key's font, width and alignment; its line's
+    // advance into `advance` when given.
+    static Line layOut(const Key& key, const QString& shown, qreal* advance = nullptr);
 
     QHash<Key, Line> m_lines;
     quint64 m_lastSerial = 0;

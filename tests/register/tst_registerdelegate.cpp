@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QCompleter>
 #include <QHeaderView>
 #include <QImage>
@@ -25,6 +26,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -41,6 +43,7 @@ private slots:
     void cellsDrawAsTheStyleDraws_data();
     void cellsDrawAsTheStyleDraws();
     void cellTextKeepsItsLayouts();
+    void cellTextElidesAsTheFontMeasures();
     void keptCellsLookAsTheStyleDraws();
 
 private:
@@ -383,6 +386,37 @@ void TestRegisterDelegate::cellsDrawAsTheStyleDraws()
         QCOMPARE(drawn(*m_delegate), byStyle);
         QCOMPARE(drawn(*m_delegate), byStyle);
     }
+}
+
+// A text is kept whole exactly when the font's metrics say it fits, on either
+// side of its own width, whichever way the text runs and however the line
+// that lays it out orders its runs.
+void TestRegisterDelegate::cellTextElidesAsTheFontMeasures()
+{
+    RegisterCellText cells;
+    QStringList expected;
+    QStringList kept;
+    // Fully hinted, a font's advances are whole pixels: a text then can be exactly as wide as its cell.
+    QFont hinted = m_view->font();
+    hinted.setHintingPreference(QFont::PreferFullHinting);
+    for (const QFont& font : {m_view->font(), QFontDatabase::systemFont(QFontDatabase::FixedFont), hinted}) {
+        for (const QString& text : {QStringLiteral("Corner Grocery"), QStringLiteral("Rent  "), QStringLiteral("1,234.56"),
+                                    QStringLiteral("23-Jan-15"), QStringLiteral("Card No."),
+                                    QStringLiteral("Caf\u00e9 \u00fcber \u05e9\u05dc\u05d5\u05dd")}) {
+            const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+            for (const int width : {int(std::floor(advance)) - 1, int(std::floor(advance)), int(std::ceil(advance))}) {
+                for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+                    const QString case_ = QStringLiteral("%1 in %2 (%3)").arg(text).arg(width).arg(int(direction));
+                    expected.append(case_ + (advance <= width ? " whole" : " elided"));
+                    const RegisterCellText::Line* line =
+                        cells.line(QRect(0, 0, width, 30), text, font, Qt::AlignLeft | Qt::AlignVCenter,
+                                   Qt::ElideRight, direction, false);
+                    kept.append(case_ + (line && line->layout->text() == text ? " whole" : " elided"));
+                }
+            }
+        }
+    }
+    QCOMPARE(kept, expected);
 }
 
 void TestRegisterDelegate::cellTextKeepsItsLayouts()
