@@ -39,24 +39,21 @@ RegisterCellText::Line RegisterCellText::layOut(const Key& key)
 {
     if (key.text.contains(QChar::LineSeparator))
         return {};
-    const auto direction = Qt::LayoutDirection(key.direction);
     // Left to right, the whole text's line measures it as the font's metrics
     // would: laid out first, a text that fits (most do) is shaped once, where
     // measuring it apart shaped it twice. Right to left the line may order
     // its runs otherwise, so the metrics measure it.
-    qreal advance = 0;
-    Line whole;
-    if (direction == Qt::LeftToRight)
-        whole = layOut(key, key.text, &advance);
-    else
-        advance = QFontMetricsF(key.font).horizontalAdvance(key.text);
-    const bool fits = advance <= key.width;
-    if (fits && whole.layout)
-        return whole;
-    if (!fits && key.wrap)
+    if (Qt::LayoutDirection(key.direction) == Qt::LeftToRight) {
+        qreal advance = 0;
+        Line whole = layOut(key, key.text, &advance);
+        if (advance <= key.width)
+            return whole;
+    } else if (QFontMetricsF(key.font).horizontalAdvance(key.text) <= key.width) {
+        return layOut(key, key.text);
+    }
+    if (key.wrap)
         return {};
-    return layOut(key, fits ? key.text
-                            : QFontMetricsF(key.font).elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width));
+    return layOut(key, QFontMetricsF(key.font).elidedText(key.text, Qt::TextElideMode(key.elideMode), key.width));
 }
 
 RegisterCellText::Line RegisterCellText::layOut(const Key& key, const QString& shown, qreal* advance)
