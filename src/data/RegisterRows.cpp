@@ -5,6 +5,7 @@
 #include <QLatin1StringView>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -12,12 +13,17 @@ namespace {
 // item after the place to close the gap or make room: megabytes for a row near
 // the top. These move the shorter side instead, since a list also keeps room
 // before its first item.
+// The moves go through plain pointers, which the standard library turns into
+// one memmove for these plain structures; through the list's own iterators it
+// copies item by item.
 template <typename T>
 T takeMovingShorterSide(QList<T>& list, qsizetype i)
 {
+    static_assert(std::is_trivially_copyable_v<T>);
     const T taken = list.at(i);
     if (i < list.size() / 2) {
-        std::move_backward(list.begin(), list.begin() + i, list.begin() + i + 1);
+        T* items = list.data();
+        std::move_backward(items, items + i, items + i + 1);
         list.removeFirst();
     } else {
         list.remove(i);
@@ -28,9 +34,12 @@ T takeMovingShorterSide(QList<T>& list, qsizetype i)
 template <typename T>
 void insertMovingShorterSide(QList<T>& list, qsizetype i, const T& item)
 {
+    static_assert(std::is_trivially_copyable_v<T>);
     if (i > 0 && i < list.size() / 2) {
         list.prepend(item);
-        std::rotate(list.begin(), list.begin() + 1, list.begin() + i + 1);
+        T* items = list.data();
+        std::move(items + 1, items + i + 1, items);
+        items[i] = item;
     } else {
         list.insert(i, item);
     }
@@ -409,18 +418,28 @@ RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, 
     // finds them.
     RowsAfter after;
     const Place* places = m_places.constData();
-    const auto noteIfNearZero = [&](qsizetype i) {
-        const qint64 balance = places[i].runningBalance;
-        if (balance <= distance && balance >= -distance && after.nearZero.size() <= most)
-            after.nearZero.append(i);
-    };
+    // -distance <= balance <= distance as one comparison, in the arithmetic of
+    // unsigned numbers, which wraps where a signed sum could overflow: this runs
+    // over every row after the place.
+    const quint64 shift = quint64(distance);
+    const quint64 span = 2 * shift;
+    const auto nearZero = [&](qsizetype i) { return quint64(places[i].runningBalance) + shift <= span; };
+    // Up to most + 1 of them: one more than named tells there are more.
+    const auto full = [&] { return after.nearZero.size() > most; };
     if (const std::optional<Run> run = runFrom(qint64(order) + 1)) {
         if (run->first < run->last) {
             after.first = run->first;
             after.last = run->last - 1;
         }
-        for (qsizetype i = run->first; distance >= 0 && i < run->last; ++i)
-            noteIfNearZero(i);
+        if (distance < 0)
+            return after;
+        for (qsizetype i = run->first; i < run->last; ++i) {
+            if (nearZero(i)) {
+                after.nearZero.append(i);
+                if (full())
+                    break;
+            }
+        }
         return after;
     }
     const qsizetype size = m_places.size();
@@ -430,7 +449,8 @@ RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, 
         if (after.first < 0)
             after.first = i;
         after.last = i;
-        noteIfNearZero(i);
+        if (distance >= 0 && !full() && nearZero(i))
+            after.nearZero.append(i);
     }
     return after;
 }

@@ -28,6 +28,8 @@ namespace {
 constexpr int kFirstLineHeight = 36;
 constexpr int kTwoLineRowHeight = 52;
 constexpr int kTextInset = 4;
+// A handful of colours over the palettes a register is shown with.
+constexpr qsizetype kMaxTextPalettes = 64;
 
 const QString kPayeeMemoEditor = QStringLiteral("PayeeMemoEditor");
 const QString kPayeeEdit = QStringLiteral("payeeEdit");
@@ -306,6 +308,7 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         return;
     }
     QStyleOptionViewItem item = option;
+    primeTextBrush(&item.palette, index);
     initStyleOption(&item, index);
     const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
@@ -324,10 +327,6 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     // out from the cache (shaping every visible cell again was most of a
     // repaint's time), then the focus frame goes over both, as the style would.
     const bool focused = item.state.testFlag(QStyle::State_HasFocus);
-    QStyleOptionViewItem background = item;
-    background.text.clear();
-    background.features &= ~QStyleOptionViewItem::HasDisplay;
-    background.state &= ~QStyle::State_HasFocus;
     const QPalette::ColorGroup group =
         item.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
     const bool selected = item.state.testFlag(QStyle::State_Selected);
@@ -335,47 +334,77 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         group == QPalette::Normal && !item.state.testFlag(QStyle::State_Active) ? QPalette::Inactive : group;
     const QColor textColor = item.palette.color(textGroup, selected ? QPalette::HighlightedText : QPalette::Text);
     const bool decorated =
-        background.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration);
+        item.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration);
+    const std::optional<RegisterCellImages::Look> look =
+        decorated ? std::nullopt : cellLook(painter, option, item, textRect, line, textColor);
+    // From here on the item is the cell's background: the text comes from the
+    // cache, the focus frame after. It is not copied, as most cells paint from
+    // an image and need neither.
+    QStyleOptionViewItem& background = item;
+    background.text.clear();
+    background.features &= ~QStyleOptionViewItem::HasDisplay;
+    background.state &= ~QStyle::State_HasFocus;
     const auto drawCell = [&](QPainter* on) {
         // Without a text, a check box or an icon, the item the style would draw
         // is its panel alone; asked for that, it lays out none of the three first.
         if (decorated)
-            style->drawControl(QStyle::CE_ItemViewItem, &background, on, item.widget);
+            style->drawControl(QStyle::CE_ItemViewItem, &background, on, background.widget);
         else
-            style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, on, item.widget);
+            style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, on, background.widget);
         if (line) {
             on->save();
-            on->setClipRect(item.rect);
+            on->setClipRect(background.rect);
             on->setPen(textColor);
             RegisterCellText::draw(on, textRect, *line);
             on->restore();
         }
     };
-    const std::optional<RegisterCellImages::Look> look =
-        decorated ? std::nullopt : cellLook(painter, option, item, textRect, line, textColor);
     if (look) {
         const auto drawGround = [&](QPainter* on) {
             style->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, on, option.widget);
         };
-        m_cellImages.paint(painter, item.rect, *look, drawGround, drawCell);
+        m_cellImages.paint(painter, background.rect, *look, drawGround, drawCell);
     } else {
         drawCell(painter);
     }
     if (focused) {
         QStyleOptionFocusRect frame;
         frame.QStyleOption::operator=(background);
-        frame.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &background, item.widget);
+        frame.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &background, background.widget);
         frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item | QStyle::State_HasFocus;
-        frame.backgroundColor = item.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        frame.backgroundColor = background.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
         // With a clip rectangle of its own, Qt's raster engine strokes the
         // frame straight into the pixels. Without one, it hands the stroke's
         // spans in parts to its thread pool and waits for them, which took
         // longer than the drawing. The pixels are the same either way.
         painter->save();
-        painter->setClipRect(item.rect, Qt::IntersectClip);
-        style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, item.widget);
+        painter->setClipRect(background.rect, Qt::IntersectClip);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, background.widget);
         painter->restore();
     }
+}
+
+void RegisterDelegate::primeTextBrush(QPalette* palette, const QModelIndex& index) const
+{
+    // Setting a brush on a shared palette copies all of its brushes, for every
+    // coloured cell of every repaint; a palette kept with the brush set shares them.
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    const int type = foreground.typeId();
+    if (type != QMetaType::QColor && type != QMetaType::QBrush)
+        return;
+    const QBrush brush = qvariant_cast<QBrush>(foreground);
+    if (brush.style() != Qt::SolidPattern)
+        return;
+    const std::pair key(palette->cacheKey(), brush.color().rgba());
+    auto kept = m_textPalettes.constFind(key);
+    if (kept == m_textPalettes.cend()) {
+        if (m_textPalettes.size() >= kMaxTextPalettes)
+            m_textPalettes.clear();
+        QPalette primed = *palette;
+        primed.setBrush(QPalette::Text, brush);
+        kept = m_textPalettes.insert(key, primed);
+    }
+    *palette = *kept;
 }
 
 std::optional<RegisterCellImages::Look> RegisterDelegate::cellLook(const QPainter* painter,

@@ -58,8 +58,15 @@ private:
                                                             const RegisterCellText::Line* line,
                                                             const QColor& textColor);
 
+    // `palette` with its text brush already set to the cell's foreground, as
+    // initStyleOption would set it, so that setting it again changes nothing.
+    void primeTextBrush(QPalette* palette, const QModelIndex& index) const;
+
     RegisterLookup m_lookup;
     mutable RegisterCellText m_cellText;
+    // Palettes whose text brush is a foreground the model gives, by the
+    // view's palette and that colour.
+    mutable QHash<std::pair<qint64, QRgb>, QPalette> m_textPalettes;
     mutable RegisterCellImages m_cellImages;
     QString m_accountId;
     bool m_twoLine = false;

@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 using namespace LedgerFixture;
@@ -59,6 +60,19 @@ RegisterRow shownOf(const Transaction& t, const QString& categoryText)
     return row;
 }
 
+// Rows of these running balances, in this order, each with an id and no other field.
+RegisterRows rowsOfBalances(const QList<qint64>& balances)
+{
+    RegisterRows rows;
+    for (const qint64 balance : balances) {
+        RegisterRow row;
+        row.id = newId();
+        row.runningBalance = balance;
+        rows.append(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestRegisterRows : public QObject
@@ -78,6 +92,7 @@ private slots:
     void newRowPlace();
     void rowsAfterAPlace_data();
     void rowsAfterAPlace();
+    void rowsNearZeroAtTheEndsOfTheRange();
     void newRowPlaceAfterARowTakenOut_data();
     void newRowPlaceAfterARowTakenOut();
     void ledgerChangesWhateverTheShowing_data();
@@ -447,14 +462,7 @@ void TestRegisterRows::rowsAfterAPlace()
     QFETCH(int, most);
     QFETCH(QList<int>, after);
     QFETCH(QList<int>, nearZero);
-    const QList<qint64> balances{-300, -50, 0, 40, 120, -10};
-    RegisterRows rows;
-    for (const qint64 balance : balances) {
-        RegisterRow row;
-        row.id = newId();
-        row.runningBalance = balance;
-        rows.append(row);
-    }
+    RegisterRows rows = rowsOfBalances({-300, -50, 0, 40, 120, -10});
     rows.reorder(std::vector<int>(shown.cbegin(), shown.cend()));
 
     const RegisterRows::RowsAfter found = rows.rowsAfter(quint32(order), distance, most);
@@ -471,6 +479,30 @@ void TestRegisterRows::rowsAfterAPlace()
     const bool bounded = after.isEmpty()
                          || (int(rows.order(found.first)) > order && int(rows.order(found.last)) > order);
     QCOMPARE((QList<QList<int>>{afterFound, nearFound, {bounded}}), (QList<QList<int>>{after, nearZero, {true}}));
+}
+
+// Balances at the ends of what a balance can hold are measured against the
+// distance without overflowing, whichever way the rows are shown.
+void TestRegisterRows::rowsNearZeroAtTheEndsOfTheRange()
+{
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    constexpr qint64 least = std::numeric_limits<qint64>::min();
+    for (const bool reversed : {false, true}) {
+        RegisterRows rows = rowsOfBalances({0, least, -most, most, least + 1, -1, 1, most - 1});
+        if (reversed)
+            rows.reorder({7, 6, 5, 4, 3, 2, 1, 0});
+        const auto nearZero = [&](qint64 distance) {
+            QList<qint64> found;
+            for (const qsizetype i : rows.rowsAfter(0, distance, 64).nearZero)
+                found.append(rows.runningBalance(i));
+            std::sort(found.begin(), found.end());
+            return found;
+        };
+        QCOMPARE(nearZero(most), (QList<qint64>{-most, -most, -1, 1, most - 1, most}));
+        QCOMPARE(nearZero(most - 1), (QList<qint64>{-1, 1, most - 1}));
+        QCOMPARE(nearZero(1), (QList<qint64>{-1, 1}));
+        QCOMPARE(nearZero(0), QList<qint64>());
+    }
 }
 
 // A row taken out leaves a gap in the places: a new row of a later day still

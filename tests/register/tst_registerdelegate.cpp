@@ -522,6 +522,15 @@ void TestRegisterDelegate::keptCellsLookAsTheStyleDraws()
     QCOMPARE(sameEachTime("a row taken out, the stripes moved"), QString());
     both([](QTableView* view) { view->setColumnWidth(1, 60); });
     QCOMPARE(sameEachTime("a column narrowed"), QString());
+    // The coloured texts take their panels from the new palette, the selected row's above all.
+    both([](QTableView* view) {
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Highlight, QColor(0x2e, 0x7d, 0x32));
+        palette.setColor(QPalette::HighlightedText, QColor(0xff, 0xf5, 0x9d));
+        palette.setColor(QPalette::AlternateBase, QColor(0xe8, 0xee, 0xfb));
+        view->setPalette(palette);
+    });
+    QCOMPARE(sameEachTime("another palette"), QString());
     both([](QTableView* view) { view->setEnabled(false); });
     QCOMPARE(sameEachTime("disabled"), QString());
 }
