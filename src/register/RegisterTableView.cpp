@@ -1,6 +1,7 @@
 #include "RegisterTableView.h"
 
 #include "RegisterColumnHeader.h"
+#include "RegisterRowHeader.h"
 #include "RegisterModel.h"
 #include "RegisterScreen.h"
 
@@ -36,6 +37,7 @@ RegisterTableView::RegisterTableView(RegisterScreen* screen, QWidget* parent)
     , m_screen(screen)
 {
     setHorizontalHeader(new RegisterColumnHeader(this));
+    setVerticalHeader(new RegisterRowHeader(this));
     setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
 }
 

@@ -6,6 +6,7 @@
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
 #include "register/RegisterModel.h"
+#include "register/RegisterRowHeader.h"
 #include "register/RegisterScreen.h"
 #include "register/RegisterTableView.h"
 #include "register/TransactionActions.h"
@@ -324,9 +325,13 @@ void TestRegisterScreen::keyboardWalksTheRow()
     QCOMPARE(describe(m_ledger->load(reconciled.id)), describe(reconciled));
 
     // Two-line rows: Tab goes from the payee line to the memo line, then on.
+    const int oneLineHeight = m_table->verticalHeader()->defaultSectionSize();
     m_ledger->state.preferencesRepository->setBool(QStringLiteral("registerTwoLine"), true);
     m_screen->reload();
     QVERIFY(m_table->isColumnHidden(RegisterModel::MemoColumn));
+    // Taller rows are rows alike all the same: a delete still takes the short way.
+    const auto* rows = qobject_cast<const RegisterRowHeader*>(m_table->verticalHeader());
+    QVERIFY(rows && rows->rowsAreAlike() && rows->defaultSectionSize() > oneLineHeight);
     m_table->setCurrentIndex(m_model->index(m_model->entryRow(), RegisterModel::PayeeColumn));
     m_table->edit(m_table->currentIndex());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
