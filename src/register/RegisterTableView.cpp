@@ -1,8 +1,8 @@
 #include "RegisterTableView.h"
 
 #include "RegisterColumnHeader.h"
-#include "RegisterRowHeader.h"
 #include "RegisterModel.h"
+#include "RegisterRowHeader.h"
 #include "RegisterScreen.h"
 
 #include "widgets/SteadyScrollBar.h"
