@@ -4,9 +4,9 @@
 
 // The register's row header, which places the rows and is never shown.
 //
-// For each row the model removes, QHeaderView walks every section after it
-// twice, to carry hidden sections along, and moves all of them down its list:
-// on an account of 50,000 rows that was a sixth of a delete. While the rows
+// For each row the model removes, QHeaderView asks every section whether it
+// is hidden, to carry hidden sections along, and moves all those after it
+// down its list: on an account of 50,000 rows that was a sixth of a delete. While the rows
 // are alike, dropping the last ones leaves what dropping any others would, and
 // the header does that. Otherwise rows are removed as QHeaderView removes them.
 class RegisterRowHeader : public QHeaderView
