@@ -26,6 +26,7 @@
 #include "data/Identifiers.h"
 #include "data/SqlValues.h"
 #include "data/TransactionRepository.h"
+#include "register/RegisterFigureValue.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "register/RegisterTableView.h"
@@ -34,7 +35,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
@@ -326,8 +326,8 @@ int main(int argc, char** argv)
 
     // What a reload shows.
     screen.setAccount(bigAccount);
-    const QStringList shownFigures{screen.findChild<QLabel*>(QStringLiteral("clearedLabel"))->text(),
-                                   screen.findChild<QLabel*>(QStringLiteral("balanceLabel"))->text()};
+    const QStringList shownFigures{screen.findChild<RegisterFigureValue*>(QStringLiteral("clearedLabel"))->text(),
+                                   screen.findChild<RegisterFigureValue*>(QStringLiteral("balanceLabel"))->text()};
     QHash<QString, std::pair<qint64, qint64>> amountAndBalance;
     const RegisterRows reloaded = repository->registerRows(bigAccount);
     for (const RegisterRow& row : reloaded)
@@ -342,8 +342,8 @@ int main(int argc, char** argv)
     screen.reload();
     same = same
            && shownFigures
-                  == QStringList({screen.findChild<QLabel*>(QStringLiteral("clearedLabel"))->text(),
-                                  screen.findChild<QLabel*>(QStringLiteral("balanceLabel"))->text()});
+                  == QStringList({screen.findChild<RegisterFigureValue*>(QStringLiteral("clearedLabel"))->text(),
+                                  screen.findChild<RegisterFigureValue*>(QStringLiteral("balanceLabel"))->text()});
     // As many rows came as went: each way of timing a key adds a row to the big
     // account per run, and deletes one.
     if (!same || reloaded.size() != before) {

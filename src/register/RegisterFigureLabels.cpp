@@ -1,19 +1,11 @@
 #include "RegisterFigureLabels.h"
 
+#include "RegisterFigureValue.h"
 #include "widgets/Appearance.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-
-QString colorStyle(const QString& color)
-{
-    return QStringLiteral("color: %1;").arg(color);
-}
-
-} // namespace
 
 RegisterFigureLabels::RegisterFigureLabels(QWidget* parent)
     : QWidget(parent)
@@ -29,7 +21,7 @@ RegisterFigureLabels::RegisterFigureLabels(QWidget* parent)
     m_balance->setObjectName(QStringLiteral("balanceLabel"));
 }
 
-QLabel* RegisterFigureLabels::addBlock(QHBoxLayout* row, const QString& caption, bool bold)
+RegisterFigureValue* RegisterFigureLabels::addBlock(QHBoxLayout* row, const QString& caption, bool bold)
 {
     auto* block = new QVBoxLayout;
     block->setSpacing(4);
@@ -38,12 +30,11 @@ QLabel* RegisterFigureLabels::addBlock(QHBoxLayout* row, const QString& caption,
     captionLabel->setStyleSheet(mutedTextStyleSheet());
     captionLabel->setAlignment(Qt::AlignCenter);
     block->addWidget(captionLabel);
-    auto* value = new QLabel(this);
+    auto* value = new RegisterFigureValue(this);
     if (bold)
         applyFontRoleWithWeight(value, 3, QFont::Bold);
     else
         applyFontRole(value, 3);
-    value->setAlignment(Qt::AlignCenter);
     block->addWidget(value);
     row->addLayout(block);
     return value;
@@ -55,15 +46,11 @@ void RegisterFigureLabels::showFigures(const RegisterFigures& figures, bool liab
     m_uncleared->setText(formatMoneySigned(figures.uncleared, liability, currency));
     m_balance->setText(formatMoneySigned(figures.total, liability, currency));
     const qint64 shown = liability ? -figures.total : figures.total;
-    // A style sheet set again re-polishes the label even when it says the same.
-    const QString style =
-        colorStyle((shown < 0 ? negativeAmountColor() : positiveAmountColor()).name(QColor::HexRgb).toUpper());
-    if (m_balance->styleSheet() != style)
-        m_balance->setStyleSheet(style);
+    m_balance->setColor(shown < 0 ? negativeAmountColor() : positiveAmountColor());
 }
 
 void RegisterFigureLabels::clear()
 {
-    for (QLabel* figure : {m_cleared, m_uncleared, m_balance})
+    for (RegisterFigureValue* figure : {m_cleared, m_uncleared, m_balance})
         figure->clear();
 }

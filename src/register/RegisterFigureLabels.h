@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QHBoxLayout;
-class QLabel;
+class RegisterFigureValue;
 
 // The Cleared, Uncleared and Balance figures of the register's header, each a
 // caption over its value. A liability account's figures read with the sign
@@ -23,9 +23,9 @@ public:
     void clear();
 
 private:
-    QLabel* addBlock(QHBoxLayout* row, const QString& caption, bool bold);
+    RegisterFigureValue* addBlock(QHBoxLayout* row, const QString& caption, bool bold);
 
-    QLabel* m_cleared = nullptr;
-    QLabel* m_uncleared = nullptr;
-    QLabel* m_balance = nullptr;
+    RegisterFigureValue* m_cleared = nullptr;
+    RegisterFigureValue* m_uncleared = nullptr;
+    RegisterFigureValue* m_balance = nullptr;
 };

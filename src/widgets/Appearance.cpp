@@ -122,14 +122,15 @@ bool isDarkPalette()
     return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
 }
 
+// Asked for by every amount a register paints: not parsed from a name each time.
 QColor negativeAmountColor()
 {
-    return QColor(isDarkPalette() ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"));
+    return isDarkPalette() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
 }
 
 QColor positiveAmountColor()
 {
-    return QColor(isDarkPalette() ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
+    return isDarkPalette() ? QColor(0x66, 0xBB, 0x6A) : QColor(0x2E, 0x7D, 0x32);
 }
 
 QColor effectiveAccentColor()

@@ -5,6 +5,7 @@
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
+#include "register/RegisterFigureValue.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterRowHeader.h"
 #include "register/RegisterScreen.h"
@@ -230,7 +231,7 @@ QStringList TestRegisterScreen::figures() const
 {
     QStringList shown;
     for (const char* name : {"clearedLabel", "unclearedLabel", "balanceLabel"})
-        shown.append(child<QLabel>(m_screen.get(), name)->text());
+        shown.append(child<RegisterFigureValue>(m_screen.get(), name)->text());
     return shown;
 }
 
@@ -393,8 +394,7 @@ void TestRegisterScreen::figuresFilterAndBanner()
     m_ledger->add(RegisterLedger::row(QStringLiteral("card"), QStringLiteral("Store"), -145000));
     m_screen->setAccount(QStringLiteral("card"));
     QCOMPARE(figures(), QStringList({"-$250.00", "$1,450.00", "$1,200.00"}));
-    QVERIFY(child<QLabel>(m_screen.get(), "balanceLabel")->styleSheet().contains(positiveAmountColor().name(),
-                                                                                  Qt::CaseInsensitive));
+    QCOMPARE(child<RegisterFigureValue>(m_screen.get(), "balanceLabel")->color(), positiveAmountColor());
     QVERIFY(child<QFrame>(m_screen.get(), "bannerFrame")->isVisible());
     QCOMPARE(child<QLabel>(m_screen.get(), "bannerLabel")->text().count(QStringLiteral("$250.00")), 2);
 
@@ -768,7 +768,7 @@ void TestRegisterScreen::ownWriteShowsTheAccountAsChanged()
         auto* table = child<RegisterTableView>(screen, "registerTable");
         QStringList shown{table->model()->index(0, RegisterModel::BalanceColumn).data().toString()};
         for (const char* name : {"clearedLabel", "unclearedLabel", "balanceLabel"})
-            shown.append(child<QLabel>(screen, name)->text());
+            shown.append(child<RegisterFigureValue>(screen, name)->text());
         return shown;
     };
     QCOMPARE(shownBy(m_screen.get()), shownBy(&fresh));
@@ -830,7 +830,7 @@ void TestRegisterScreen::ownChangesMatchAReload()
                             .arg(r.amount).arg(r.cleared).arg(r.reconciled).arg(r.runningBalance));
         }
         for (const char* name : {"clearedLabel", "unclearedLabel", "balanceLabel"})
-            rows.append(child<QLabel>(screen, name)->text());
+            rows.append(child<RegisterFigureValue>(screen, name)->text());
         return rows;
     };
     const auto topId = [this] {
