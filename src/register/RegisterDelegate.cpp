@@ -4,6 +4,7 @@
 #include "RegisterComboBox.h"
 #include "RegisterLineEdit.h"
 #include "RegisterModel.h"
+#include "RegisterTableStyle.h"
 #include "TabCompleter.h"
 
 #include "widgets/AmountInput.h"
@@ -303,7 +304,21 @@ QSize RegisterDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
 
 void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    // The row panel under the cell, as the table draws it before the cell
+    // unless its style leaves it here: then only a cell drawn anew needs it,
+    // as a kept image holds it already.
+    const auto* tableStyle = qobject_cast<const RegisterTableStyle*>(option.widget ? option.widget->style() : nullptr);
+    const bool panelLeft = tableStyle && tableStyle->leavesRowPanel(painter, option.widget);
+    const auto drawPanel = [&](QPainter* on) {
+        if (tableStyle)
+            tableStyle->drawRowPanel(&option, on, option.widget);
+        else
+            (option.widget ? option.widget->style() : QApplication::style())
+                ->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, on, option.widget);
+    };
     if (m_twoLine) {
+        if (panelLeft)
+            drawPanel(painter);
         paintTwoLine(painter, option, index);
         return;
     }
@@ -319,6 +334,8 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                                item.direction, item.features.testFlag(QStyleOptionViewItem::WrapText));
         // Text on several lines is rare enough to leave to the style whole.
         if (!line) {
+            if (panelLeft)
+                drawPanel(painter);
             style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
             return;
         }
@@ -345,6 +362,9 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     background.features &= ~QStyleOptionViewItem::HasDisplay;
     background.state &= ~QStyle::State_HasFocus;
     const auto drawCell = [&](QPainter* on) {
+        // Drawn on the view, not on an image made over the panel.
+        if (panelLeft && on == painter)
+            drawPanel(on);
         // Without a text, a check box or an icon, the item the style would draw
         // is its panel alone; asked for that, it lays out none of the three first.
         if (decorated)
@@ -360,10 +380,7 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         }
     };
     if (look) {
-        const auto drawGround = [&](QPainter* on) {
-            style->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, on, option.widget);
-        };
-        m_cellImages.paint(painter, background.rect, *look, drawGround, drawCell);
+        m_cellImages.paint(painter, background.rect, *look, drawPanel, drawCell);
     } else {
         drawCell(painter);
     }

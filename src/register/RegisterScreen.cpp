@@ -11,6 +11,7 @@
 #include "RegisterOpeningBanner.h"
 #include "RegisterPlace.h"
 #include "RegisterStatusLine.h"
+#include "RegisterTableStyle.h"
 #include "RegisterTableView.h"
 #include "TransactionActions.h"
 
@@ -82,6 +83,9 @@ void RegisterScreen::buildTable()
     m_table->setObjectName(QStringLiteral("registerTable"));
     m_table->setModel(m_model);
     m_table->setItemDelegate(m_delegate);
+    // The delegate draws the row panels the cells it paints from images hold.
+    if (RegisterTableStyle* style = RegisterTableStyle::create(m_table))
+        m_table->setStyle(style);
     m_table->setAlternatingRowColors(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);

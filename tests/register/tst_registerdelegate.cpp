@@ -6,6 +6,7 @@
 #include "register/RegisterCellText.h"
 #include "register/RegisterDelegate.h"
 #include "register/RegisterModel.h"
+#include "register/RegisterTableStyle.h"
 #include "widgets/DateField.h"
 #include "state/AppState.h"
 
@@ -44,6 +45,7 @@ private slots:
     void cellsDrawAsTheStyleDraws();
     void cellTextKeepsItsLayouts();
     void cellTextElidesAsTheFontMeasures();
+    void keptCellsLookAsTheStyleDraws_data();
     void keptCellsLookAsTheStyleDraws();
 
 private:
@@ -463,11 +465,47 @@ void TestRegisterDelegate::cellTextKeepsItsLayouts()
     }
 }
 
+namespace {
+
+// The register's delegate, counting the cells whose row panel the table's
+// style left to it.
+class PanelCountingDelegate : public RegisterDelegate
+{
+public:
+    using RegisterDelegate::RegisterDelegate;
+    mutable int panelsLeft = 0;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const auto* style = qobject_cast<const RegisterTableStyle*>(option.widget->style());
+        if (style && style->leavesRowPanel(painter, option.widget))
+            ++panelsLeft;
+        RegisterDelegate::paint(painter, option, index);
+    }
+};
+
+} // namespace
+
+void TestRegisterDelegate::keptCellsLookAsTheStyleDraws_data()
+{
+    QTest::addColumn<bool>("tableStyle");
+    QTest::addColumn<bool>("twoLine");
+
+    QTest::newRow("the application's style") << false << false;
+    QTest::newRow("the register table's style") << true << false;
+    QTest::newRow("two-line rows, the register table's style") << true << true;
+}
+
 // A table drawn by the register's delegate, whose cells come from images once
-// they paint a second time, against the same table drawn by the style: the
-// same pixels after every change of text, colour, selection and size.
+// they paint a second time, against the same table drawn by the style (by the
+// delegate for two-line rows, which the style does not draw): the same pixels
+// after every change of text, colour, selection and size. With the register
+// table's style, the delegate draws the row panels the table leaves out.
 void TestRegisterDelegate::keptCellsLookAsTheStyleDraws()
 {
+    QFETCH(bool, tableStyle);
+    QFETCH(bool, twoLine);
+
     QStandardItemModel cells(12, 3);
     for (int row = 0; row < cells.rowCount(); ++row) {
         cells.setItem(row, 0, new QStandardItem(QStringLiteral("Payee %1").arg(row)));
@@ -478,13 +516,26 @@ void TestRegisterDelegate::keptCellsLookAsTheStyleDraws()
         cells.setItem(row, 2, new QStandardItem(row % 3 == 0 ? QString() : QStringLiteral("c")));
     }
     cells.item(4, 1)->setBackground(QColor(0xff, 0xe0, 0xe0));
+    // Drawn whole by the style: a text on two lines and a check box alone.
+    cells.item(3, 0)->setText(QStringLiteral("Rent\u2028May"));
+    cells.item(6, 2)->setCheckable(true);
+    cells.item(6, 2)->setCheckState(Qt::Checked);
 
     QWidget window;
     QTableView byStyle(&window);
     QStyledItemDelegate styleDelegate;
-    byStyle.setItemDelegate(&styleDelegate);
+    RegisterDelegate twoLineDelegate(m_state.get());
+    twoLineDelegate.setTwoLine(true);
+    byStyle.setItemDelegate(twoLine ? static_cast<QAbstractItemDelegate*>(&twoLineDelegate) : &styleDelegate);
     QTableView byRegister(&window);
-    byRegister.setItemDelegate(m_delegate.get());
+    PanelCountingDelegate delegate(m_state.get());
+    delegate.setTwoLine(twoLine);
+    byRegister.setItemDelegate(&delegate);
+    if (tableStyle) {
+        RegisterTableStyle* style = RegisterTableStyle::create(&byRegister);
+        QVERIFY(style);
+        byRegister.setStyle(style);
+    }
     for (QTableView* view : {&byStyle, &byRegister}) {
         view->setModel(&cells);
         view->setAlternatingRowColors(true);
@@ -510,7 +561,7 @@ void TestRegisterDelegate::keptCellsLookAsTheStyleDraws()
         change(&byRegister);
     };
     QCOMPARE(sameEachTime("as shown"), QString());
-    QVERIFY(m_delegate->keptCellBytes() > 0);
+    QCOMPARE(delegate.keptCellBytes() > 0, !twoLine);
     both([](QTableView* view) { view->selectRow(2); });
     QCOMPARE(sameEachTime("a row selected"), QString());
     cells.item(5, 0)->setText(QStringLiteral("Renamed"));
@@ -533,6 +584,7 @@ void TestRegisterDelegate::keptCellsLookAsTheStyleDraws()
     QCOMPARE(sameEachTime("another palette"), QString());
     both([](QTableView* view) { view->setEnabled(false); });
     QCOMPARE(sameEachTime("disabled"), QString());
+    QCOMPARE(delegate.panelsLeft > 0, tableStyle);
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterDelegate)

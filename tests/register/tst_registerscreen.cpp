@@ -9,6 +9,7 @@
 #include "register/RegisterModel.h"
 #include "register/RegisterRowHeader.h"
 #include "register/RegisterScreen.h"
+#include "register/RegisterTableStyle.h"
 #include "register/RegisterTableView.h"
 #include "register/TransactionActions.h"
 #include "screens/RecurringFormDialog.h"
@@ -333,6 +334,8 @@ void TestRegisterScreen::keyboardWalksTheRow()
     // Taller rows are rows alike all the same: a delete still takes the short way.
     const auto* rows = qobject_cast<const RegisterRowHeader*>(m_table->verticalHeader());
     QVERIFY(rows && rows->rowsAreAlike() && rows->defaultSectionSize() > oneLineHeight);
+    // The delegate draws the row panels itself where it draws a cell anew.
+    QVERIFY(qobject_cast<const RegisterTableStyle*>(m_table->style()));
     m_table->setCurrentIndex(m_model->index(m_model->entryRow(), RegisterModel::PayeeColumn));
     m_table->edit(m_table->currentIndex());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
