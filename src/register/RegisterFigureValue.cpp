@@ -8,24 +8,29 @@
 RegisterFigureValue::RegisterFigureValue(QWidget* parent)
     : QWidget(parent)
 {
-    measure();
 }
 
 void RegisterFigureValue::setText(const QString& text)
 {
     if (text == m_text)
         return;
-    m_text = text;
-    m_hasText = true;
-    measure();
-    update();
+    showText(text, true);
 }
 
 void RegisterFigureValue::clear()
 {
-    m_text.clear();
-    m_hasText = false;
-    measure();
+    showText(QString(), false);
+}
+
+void RegisterFigureValue::showText(const QString& text, bool hasText)
+{
+    // A size not measured yet is one the layout has still to ask for.
+    const std::optional<QSize> before = m_hint;
+    m_text = text;
+    m_hasText = hasText;
+    m_hint.reset();
+    if (!before || sizeHint() != *before)
+        updateGeometry();
     update();
 }
 
@@ -42,13 +47,15 @@ void RegisterFigureValue::setColor(const QColor& color)
 
 QSize RegisterFigureValue::sizeHint() const
 {
-    return m_hint;
+    if (!m_hint)
+        m_hint = measured();
+    return *m_hint;
 }
 
 QSize RegisterFigureValue::minimumSizeHint() const
 {
     // Without word wrap a QLabel's least size is its size.
-    return m_hint;
+    return sizeHint();
 }
 
 void RegisterFigureValue::paintEvent(QPaintEvent*)
@@ -63,12 +70,15 @@ void RegisterFigureValue::paintEvent(QPaintEvent*)
 
 void RegisterFigureValue::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        measure();
+    // Measured when next asked, in the font the widget has by then.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_hint.reset();
+        updateGeometry();
+    }
     QWidget::changeEvent(event);
 }
 
-void RegisterFigureValue::measure()
+QSize RegisterFigureValue::measured() const
 {
     // A QLabel lays its text out in a box 2000 pixels wide less its margins,
     // not centred (centring would round), and adds the margins back. Without
@@ -79,9 +89,5 @@ void RegisterFigureValue::measure()
     const QSize textSize = m_hasText
                                ? metrics.boundingRect(0, 0, 2000 - marginSize.width(), 2000, 0, m_text).size()
                                : QSize(metrics.averageCharWidth(), metrics.lineSpacing());
-    const QSize hint = (textSize + marginSize).expandedTo(minimumSize());
-    if (hint == m_hint)
-        return;
-    m_hint = hint;
-    updateGeometry();
+    return (textSize + marginSize).expandedTo(minimumSize());
 }

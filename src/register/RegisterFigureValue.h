@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 // One figure of the register's header, its text centred as a QLabel centres
 // it, with the same size hints and pixels. A QLabel measures a new text three
 // times and asks the whole screen to lay itself out again, even when the text
@@ -34,12 +36,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void showText(const QString& text, bool hasText);
     // The size the text needs, as a QLabel of no frame, margin or indent
-    // measures it; asks for a new layout when it changed.
-    void measure();
+    // measures it.
+    QSize measured() const;
 
     QString m_text;
     bool m_hasText = false;
     QColor m_color;
-    QSize m_hint;
+    mutable std::optional<QSize> m_hint;
 };
