@@ -165,6 +165,19 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
     return element >= 0 ? rowData(element, index.row(), index.column(), role) : QVariant();
 }
 
+void RegisterModel::multiData(const QModelIndex& index, QModelRoleDataSpan roleDataSpan) const
+{
+    const int row = index.row();
+    const bool buffered = index.isValid() && ((m_editRow == -1 && row == entryRow()) || row == m_editRow);
+    const qsizetype element = index.isValid() ? elementAt(row) : -1;
+    for (QModelRoleData& roleData : roleDataSpan) {
+        QVariant value = buffered ? bufferData(row, index.column(), roleData.role()) : QVariant();
+        if (!value.isValid() && element >= 0)
+            value = rowData(element, row, index.column(), roleData.role());
+        roleData.setData(std::move(value));
+    }
+}
+
 // What the entry row and the row being edited show from the buffer; invalid
 // where the row's own data (or nothing) answers.
 QVariant RegisterModel::bufferData(int row, int column, int role) const

@@ -65,10 +65,22 @@ QFont scaledAppFont()
 
 QFont monospaceFont()
 {
-    QFont font(QStringLiteral("monospace"));
-    font.setPointSize(scaledSize());
-    font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
-    return font;
+    // Every amount a register paints asks for it, so it is made once per size.
+    // Held by a pointer never freed, it outlives the application's fonts.
+    static QFont* made = nullptr;
+    static int madeSize = 0;
+    const int size = scaledSize();
+    if (!made || size != madeSize) {
+        QFont font(QStringLiteral("monospace"));
+        font.setPointSize(size);
+        font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
+        if (made)
+            *made = font;
+        else
+            made = new QFont(font);
+        madeSize = size;
+    }
+    return *made;
 }
 
 QFont fontForRole(int role)

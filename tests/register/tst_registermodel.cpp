@@ -10,6 +10,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <vector>
 #include <tuple>
 
 class TestRegisterModel : public QObject
@@ -82,6 +83,30 @@ QStringList texts(const QAbstractItemModel& model, int row, int role = Qt::Displ
     return result;
 }
 
+// Every cell where asking for all roles at once answers otherwise than asking
+// for each, as "row,column,role"; the view asks one way, tests the other.
+QStringList multiDataDiffers(const RegisterModel& model)
+{
+    const int roles[] = {Qt::DisplayRole,    Qt::EditRole,       Qt::TextAlignmentRole, Qt::ForegroundRole,
+                         Qt::FontRole,       Qt::BackgroundRole, Qt::DecorationRole,    Qt::CheckStateRole,
+                         Qt::ToolTipRole,    Qt::UserRole};
+    QStringList differing;
+    for (int row = -1; row <= model.rowCount(); ++row) {
+        for (int column = 0; column < model.columnCount(); ++column) {
+            const QModelIndex index = model.index(row, column);
+            std::vector<QModelRoleData> asked;
+            for (const int role : roles)
+                asked.emplace_back(role);
+            model.multiData(index, asked);
+            for (const QModelRoleData& answer : asked) {
+                if (answer.data() != model.data(index, answer.role()))
+                    differing.append(QStringLiteral("%1,%2,%3").arg(row).arg(column).arg(answer.role()));
+            }
+        }
+    }
+    return differing;
+}
+
 QColor colour(const RegisterModel& model, int row, int column, int role = Qt::ForegroundRole)
 {
     return model.data(model.index(row, column), role).value<QColor>();
@@ -109,6 +134,7 @@ void TestRegisterModel::cellsAndHeaders()
     QCOMPARE(texts(model, 0), (QStringList{"3/15/2024", "Chk #", "Payee", "Category", "Memo", "Payment", "Deposit",
                                            "Clr", ""}));
     QCOMPARE(colour(model, 0, Column::PayeeColumn), kMuted);
+    QCOMPARE(multiDataDiffers(model), QStringList());
     QVERIFY(!model.data(model.index(0, Column::DateColumn), Qt::ForegroundRole).isValid());
     QVERIFY(!model.data(model.index(0, Column::PaymentColumn), Qt::TextAlignmentRole).isValid());
 
@@ -131,6 +157,7 @@ void TestRegisterModel::cellsAndHeaders()
     QCOMPARE(model.data(overdrawn, Qt::FontRole).value<QFont>().weight(), QFont::Bold);
     QCOMPARE(colour(model, 6, Column::PayeeColumn, Qt::BackgroundRole), QColor(QStringLiteral("#FDEAEA")));
     QCOMPARE(colour(model, 5, Column::DepositColumn), QColor(QStringLiteral("#2E7D32")));
+    QCOMPARE(multiDataDiffers(model), QStringList());
     QSignalSpy changed(&model, &RegisterModel::dataChanged);
     model.setHighlightOverdrawn(false);
     model.setEmphasizeNegativeBalance(false);
@@ -148,6 +175,7 @@ void TestRegisterModel::cellsAndHeaders()
     QCOMPARE(texts(model, 7).mid(5, 2), (QStringList{"Payment", "Deposit"}));
     model.setCurrency(Currency::JPY);
     QCOMPARE(texts(model, 6).at(Column::PaymentColumn), QStringLiteral("300,000"));
+    QCOMPARE(multiDataDiffers(model), QStringList());
 }
 
 void TestRegisterModel::sortOrders_data()
@@ -383,6 +411,7 @@ void TestRegisterModel::entryAndEditRows()
                                               "995.50"}));
     QCOMPARE(texts(model, 0), QStringList(9, QString()));
     QCOMPARE(colour(model, cafe, Column::BalanceColumn, Qt::BackgroundRole), QColor(QStringLiteral("#E8F5E9")));
+    QCOMPARE(multiDataDiffers(model), QStringList());
 
     // The entry row shows its own buffer again once no row is edited, and is repainted.
     changed.clear();
@@ -403,6 +432,7 @@ void TestRegisterModel::entryAndEditRows()
                            QString::number(t.amount), QString::number(t.cleared + t.reconciled)};
     };
     QCOMPARE(seedOf(), (QStringList{"acct", "2024-03-15", "Market", "bag", "12", "groceries", "-1250", "2"}));
+    QCOMPARE(multiDataDiffers(model), QStringList());
     setAmountAutoDecimal(true);
     model.setData(model.index(0, Column::PaymentColumn), QString());
     model.setData(model.index(0, Column::DepositColumn), QStringLiteral("1234"));
