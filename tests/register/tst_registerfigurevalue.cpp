@@ -70,22 +70,34 @@ void TestRegisterFigureValue::looksAsALabelDoes_data()
     QTest::addColumn<int>("fontRole");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<QColor>("color");
-    QTest::addColumn<bool>("cleared"); // afterwards
+    QTest::addColumn<bool>("cleared");  // afterwards
+    QTest::addColumn<int>("laterRole"); // a font given after the text, 0 for none
+    QTest::addColumn<int>("margin");
 
     const QColor none;
-    QTest::newRow("never given a text") << QString() << QString() << 3 << false << none << false;
-    QTest::newRow("an empty text") << QStringLiteral("$1.00") << QString() << 3 << false << none << false;
-    QTest::newRow("cleared") << QString() << QStringLiteral("$1.00") << 3 << true << none << true;
-    QTest::newRow("cleared, then empty") << QStringLiteral("$1.00") << QString() << 5 << false << none << true;
-    QTest::newRow("zero") << QString() << QStringLiteral("$0.00") << 3 << false << none << false;
+    QTest::newRow("never given a text") << QString() << QString() << 3 << false << none << false << 0 << 0;
+    QTest::newRow("an empty text") << QStringLiteral("$1.00") << QString() << 3 << false << none << false << 0 << 0;
+    QTest::newRow("cleared") << QString() << QStringLiteral("$1.00") << 3 << true << none << true << 0 << 0;
+    QTest::newRow("cleared, then empty") << QStringLiteral("$1.00") << QString() << 5 << false << none << true << 0
+                                         << 0;
+    QTest::newRow("zero") << QString() << QStringLiteral("$0.00") << 3 << false << none << false << 0 << 0;
     QTest::newRow("negative, bold, red") << QStringLiteral("$5.00") << QStringLiteral("-$1,234.56") << 3 << true
-                                          << negativeAmountColor() << false;
+                                          << negativeAmountColor() << false << 0 << 0;
     QTest::newRow("positive, bold, green") << QString() << QStringLiteral("$98,765,432.10") << 3 << true
-                                            << positiveAmountColor() << false;
-    QTest::newRow("euro") << QStringLiteral("0,00 €") << QStringLiteral("1.234,56 €") << 3 << false << none << false;
-    QTest::newRow("yen, larger type") << QString() << QStringLiteral("¥1,234,567") << 5 << false << none << false;
-    QTest::newRow("right to left") << QString() << QStringLiteral("‏-١٢٣٫٤٥ ر.س") << 3 << false << none << false;
-    QTest::newRow("two lines") << QString() << QStringLiteral("$1.00\n$2.00") << 3 << false << none << false;
+                                            << positiveAmountColor() << false << 0 << 0;
+    QTest::newRow("euro") << QStringLiteral("0,00 €") << QStringLiteral("1.234,56 €") << 3 << false << none << false
+                          << 0 << 0;
+    QTest::newRow("yen, larger type") << QString() << QStringLiteral("¥1,234,567") << 5 << false << none << false << 0
+                                      << 0;
+    QTest::newRow("right to left") << QString() << QStringLiteral("‏-١٢٣٫٤٥ ر.س") << 3 << false << none << false << 0
+                                   << 0;
+    QTest::newRow("two lines") << QString() << QStringLiteral("$1.00\n$2.00") << 3 << false << none << false << 0
+                               << 0;
+    QTest::newRow("a larger font later") << QString() << QStringLiteral("$12.00") << 3 << false << none << false << 6
+                                         << 0;
+    QTest::newRow("a smaller font later") << QStringLiteral("$12.00") << QStringLiteral("$7.00") << 5 << true << none
+                                          << false << 2 << 0;
+    QTest::newRow("margins") << QString() << QStringLiteral("$3.50") << 3 << false << none << false << 0 << 7;
 }
 
 void TestRegisterFigureValue::looksAsALabelDoes()
@@ -96,6 +108,8 @@ void TestRegisterFigureValue::looksAsALabelDoes()
     QFETCH(bool, bold);
     QFETCH(QColor, color);
     QFETCH(bool, cleared);
+    QFETCH(int, laterRole);
+    QFETCH(int, margin);
 
     Block labelled;
     auto* label = labelled.make<QLabel>(fontRole, bold);
@@ -108,6 +122,7 @@ void TestRegisterFigureValue::looksAsALabelDoes()
         label->clear();
         label->setText(text);
     }
+    label->setContentsMargins(margin, margin / 2, margin + 1, margin);
 
     Block figured;
     auto* figure = figured.make<RegisterFigureValue>(fontRole, bold);
@@ -119,6 +134,7 @@ void TestRegisterFigureValue::looksAsALabelDoes()
         figure->clear();
         figure->setText(text);
     }
+    figure->setContentsMargins(margin, margin / 2, margin + 1, margin);
 
     const auto shown = [](Block& block) {
         block.box.adjustSize();
@@ -128,6 +144,12 @@ void TestRegisterFigureValue::looksAsALabelDoes()
     };
     QCOMPARE(shown(figured), shown(labelled));
     QCOMPARE(figured.box.grab().toImage(), labelled.box.grab().toImage());
+    if (laterRole > 0) {
+        applyFontRole(label, laterRole);
+        applyFontRole(figure, laterRole);
+        QCOMPARE(shown(figured), shown(labelled));
+        QCOMPARE(figured.box.grab().toImage(), labelled.box.grab().toImage());
+    }
     // Wider than the text needs, as beside a longer figure: centred alike.
     labelled.box.resize(labelled.box.width() + 37, labelled.box.height() + 9);
     figured.box.resize(labelled.box.size());
