@@ -70,11 +70,10 @@ void RegisterFigureValue::paintEvent(QPaintEvent*)
 
 void RegisterFigureValue::changeEvent(QEvent* event)
 {
-    // Measured when next asked, in the font the widget has by then.
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    // Measured when next asked, in the font the widget has by then; QWidget
+    // asks for the new layout.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         m_hint.reset();
-        updateGeometry();
-    }
     QWidget::changeEvent(event);
 }
 
