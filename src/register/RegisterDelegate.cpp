@@ -307,14 +307,14 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     // The row panel under the cell, as the table draws it before the cell
     // unless its style leaves it here: then only a cell drawn anew needs it,
     // as a kept image holds it already.
-    const auto* tableStyle = qobject_cast<const RegisterTableStyle*>(option.widget ? option.widget->style() : nullptr);
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const auto* tableStyle = qobject_cast<const RegisterTableStyle*>(style);
     const bool panelLeft = tableStyle && tableStyle->leavesRowPanel(painter, option.widget);
     const auto drawPanel = [&](QPainter* on) {
         if (tableStyle)
             tableStyle->drawRowPanel(&option, on, option.widget);
         else
-            (option.widget ? option.widget->style() : QApplication::style())
-                ->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, on, option.widget);
+            style->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, on, option.widget);
     };
     if (m_twoLine) {
         if (panelLeft)
@@ -325,7 +325,6 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     QStyleOptionViewItem item = option;
     primeTextBrush(&item.palette, index);
     initStyleOption(&item, index);
-    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
     const QRect textRect = item.rect.adjusted(margin, 0, -margin, 0);
     const RegisterCellText::Line* line = nullptr;

@@ -156,24 +156,18 @@ int RegisterModel::rowOf(const QString& id, int near) const
 
 QVariant RegisterModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid())
-        return QVariant();
-    const QVariant buffered = bufferData(index.row(), index.column(), role);
-    if (buffered.isValid())
-        return buffered;
-    const qsizetype element = elementAt(index.row());
-    return element >= 0 ? rowData(element, index.row(), index.column(), role) : QVariant();
+    QModelRoleData roleData(role);
+    multiData(index, roleData);
+    return roleData.data();
 }
 
 void RegisterModel::multiData(const QModelIndex& index, QModelRoleDataSpan roleDataSpan) const
 {
-    const int row = index.row();
-    const bool buffered = index.isValid() && ((m_editRow == -1 && row == entryRow()) || row == m_editRow);
-    const qsizetype element = index.isValid() ? elementAt(row) : -1;
+    const qsizetype element = index.isValid() ? elementAt(index.row()) : -1;
     for (QModelRoleData& roleData : roleDataSpan) {
-        QVariant value = buffered ? bufferData(row, index.column(), roleData.role()) : QVariant();
+        QVariant value = index.isValid() ? bufferData(index.row(), index.column(), roleData.role()) : QVariant();
         if (!value.isValid() && element >= 0)
-            value = rowData(element, row, index.column(), roleData.role());
+            value = rowData(element, index.row(), index.column(), roleData.role());
         roleData.setData(std::move(value));
     }
 }
