@@ -36,12 +36,18 @@ int rowsChanged(QSqlQuery& query, const QString& operation, bool* ok)
 
 } // namespace
 
+QString SyncedTable::softDeleteStatement(const QString& table)
+{
+    return QStringLiteral("UPDATE %1 SET deleted_at = ?, sync_status = 'pending', updated_at = ?, "
+                          "version = version + 1 WHERE id = ?")
+        .arg(table);
+}
+
 bool SyncedTable::softDelete(const QString& id) const
 {
     const QString now = SqlValues::nowText();
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("UPDATE %1 SET deleted_at = ?, sync_status = 'pending', updated_at = ?, "
-                                 "version = version + 1 WHERE id = ?").arg(m_table));
+    query.prepare(softDeleteStatement(m_table));
     query.addBindValue(now);
     query.addBindValue(now);
     query.addBindValue(id);

@@ -19,6 +19,9 @@ public:
     SyncedTable(QSqlDatabase& db, const char* table, const char* repositoryName);
 
     bool softDelete(const QString& id) const;
+    // The statement softDelete runs, for a repository that keeps it compiled:
+    // its values are the deletion time twice, then the id.
+    static QString softDeleteStatement(const QString& table);
     bool restore(const QString& id) const;
     // Logs nothing: the caller (the sync engine) looks only at the result.
     bool markSynced(const QString& id, const QString& serverId) const;

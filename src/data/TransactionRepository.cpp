@@ -244,6 +244,9 @@ TransactionRepository::TransactionRepository(Database* database, QObject* parent
           "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
           "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
           "sync_status=?, server_id=?, updated_at=? WHERE id=?"))
+    // The row's account comes back from the write, which tells the register
+    // whose rows changed without reading the row first.
+    , m_softDelete(SyncedTable::softDeleteStatement(QLatin1String(kTable)) + " RETURNING account_id"_L1)
 {
 }
 
@@ -384,12 +387,16 @@ bool TransactionRepository::update(const Transaction& transaction)
 
 bool TransactionRepository::softDelete(const QString& id)
 {
-    const std::optional<Transaction> found = findById(id);
-    if (!found)
-        return false;
-    if (!synced().softDelete(id))
-        return false;
-    announceChange(found->accountId);
+    const QString now = SqlValues::nowText();
+    QString accountId;
+    {
+        // No row came back: there was none of that id, and nothing changed.
+        KeptQuery::Run run(m_softDelete, m_database->database(), {now, now, id});
+        if (!ran(run, "softDelete") || !run.query().next())
+            return false;
+        accountId = run.query().value(0).toString();
+    }
+    announceChange(accountId);
     return true;
 }
 

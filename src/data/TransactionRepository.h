@@ -144,6 +144,7 @@ private:
     mutable KeptQuery m_registerRow;
     KeptQuery m_insert;
     KeptQuery m_update;
+    KeptQuery m_softDelete;
 };
 
 // Holds a bulk write of the repository open for the lifetime of the scope.

@@ -245,12 +245,22 @@ void TestTransactionRepository::syncOperations()
     // Each change names the row's account; a re-sync may touch any account.
     QSignalSpy changed(&m->repo, &TransactionRepository::transactionsChanged);
     QVERIFY(!m->repo.softDelete(QStringLiteral("does-not-exist")));
-    QVERIFY(m->repo.softDelete(QStringLiteral("b")));
+    // Deleted, a row is stamped and made pending; deleted again, stamped again.
+    Transaction b = *m->repo.findById(QStringLiteral("b"));
+    for (const int later : {1, 2}) {
+        Clock::setFixedNow(fixedNow().addSecs(later));
+        QVERIFY(m->repo.softDelete(QStringLiteral("b")));
+        b.deletedAt = b.updatedAt = fixedNow().addSecs(later);
+        b.syncStatus = SyncStatus::Pending;
+        ++b.version;
+        QCOMPARE(describe(*m->repo.findById(QStringLiteral("b"))), describe(b));
+    }
+    Clock::setFixedNow(fixedNow());
     QVERIFY(m->repo.listByAccount(kOther).isEmpty());
     QVERIFY(m->repo.markSynced(QStringLiteral("a"), QStringLiteral("srv-a")));
     QCOMPARE(m->repo.markAllPendingForResync(), 1);
     QVERIFY(m->repo.applyServerDeletion(QStringLiteral("a"), fixedNow().addDays(-1), kAccount));
-    QCOMPARE(accountsOf(changed), QStringList({kOther, QString(), kAccount}));
+    QCOMPARE(accountsOf(changed), QStringList({kOther, kOther, QString(), kAccount}));
 
     for (const char* id : {"x1", "x2", "early"})
         add(QLatin1String(id), kAccount);
