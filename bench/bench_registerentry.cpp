@@ -326,8 +326,11 @@ int main(int argc, char** argv)
 
     // What a reload shows.
     screen.setAccount(bigAccount);
-    const QStringList shownFigures{screen.findChild<RegisterFigureValue*>(QStringLiteral("clearedLabel"))->text(),
-                                   screen.findChild<RegisterFigureValue*>(QStringLiteral("balanceLabel"))->text()};
+    const auto figuresShown = [&] {
+        return QStringList{screen.findChild<RegisterFigureValue*>(QStringLiteral("clearedLabel"))->text(),
+                           screen.findChild<RegisterFigureValue*>(QStringLiteral("balanceLabel"))->text()};
+    };
+    const QStringList shownFigures = figuresShown();
     QHash<QString, std::pair<qint64, qint64>> amountAndBalance;
     const RegisterRows reloaded = repository->registerRows(bigAccount);
     for (const RegisterRow& row : reloaded)
@@ -340,10 +343,7 @@ int main(int argc, char** argv)
         same = amountAndBalance.value(shown.id, {0, -1}) == std::pair(shown.amount, shown.runningBalance);
     }
     screen.reload();
-    same = same
-           && shownFigures
-                  == QStringList({screen.findChild<RegisterFigureValue*>(QStringLiteral("clearedLabel"))->text(),
-                                  screen.findChild<RegisterFigureValue*>(QStringLiteral("balanceLabel"))->text()});
+    same = same && shownFigures == figuresShown();
     // As many rows came as went: each way of timing a key adds a row to the big
     // account per run, and deletes one.
     if (!same || reloaded.size() != before) {

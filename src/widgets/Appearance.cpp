@@ -65,22 +65,18 @@ QFont scaledAppFont()
 
 QFont monospaceFont()
 {
-    // Every amount a register paints asks for it, so it is made once per size.
-    // Held by a pointer never freed, it outlives the application's fonts.
-    static QFont* made = nullptr;
-    static int madeSize = 0;
+    // Every amount a register paints asks for it, so it is made once and
+    // changes only its size. Held by a pointer never freed, it outlives the
+    // application's fonts.
     const int size = scaledSize();
-    if (!made || size != madeSize) {
-        QFont font(QStringLiteral("monospace"));
-        font.setPointSize(size);
-        font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
-        if (made)
-            *made = font;
-        else
-            made = new QFont(font);
-        madeSize = size;
-    }
-    return *made;
+    static QFont* const font = [size] {
+        auto* made = new QFont(QStringLiteral("monospace"), size);
+        made->setStyleHint(QFont::Monospace, QFont::PreferDefault);
+        return made;
+    }();
+    if (font->pointSize() != size)
+        font->setPointSize(size);
+    return *font;
 }
 
 QFont fontForRole(int role)

@@ -10,8 +10,8 @@
 #include <QTimeZone>
 
 #include <algorithm>
-#include <vector>
 #include <tuple>
+#include <vector>
 
 class TestRegisterModel : public QObject
 {
