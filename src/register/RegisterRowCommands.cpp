@@ -66,7 +66,7 @@ void RegisterRowCommands::deleteRow(const QString& id)
 {
     // Both legs of a transfer go; the other one is another account's.
     if (const std::optional<Transaction> deleted = runAction(id, &TransactionActions::deleteWithConfirmation))
-        emit rowsWritten({id, deleted->transferLinkId});
+        emit rowsDeleted({id, deleted->transferLinkId});
 }
 
 void RegisterRowCommands::duplicateRow(const QString& id)

@@ -53,6 +53,8 @@ public:
 signals:
     // The rows of `ids` were written: shown as now stored.
     void rowsWritten(const QStringList& ids);
+    // The rows of `ids` were deleted: they leave the register as they are.
+    void rowsDeleted(const QStringList& ids);
     // A row was added that only a reload finds (a duplicate, whose id the form made).
     void rowAdded();
     // A dialog looked at the row; `changed` when it may have written anything.

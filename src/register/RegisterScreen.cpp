@@ -56,6 +56,8 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     m_changes = new RegisterChangeWatch(state, [this] { reloadIfStale(); }, this);
     m_commands = new RegisterRowCommands(state, this, m_table, m_model, m_changes);
     connect(m_commands, &RegisterRowCommands::rowsWritten, this, &RegisterScreen::showOwnChange);
+    connect(m_commands, &RegisterRowCommands::rowsDeleted, this,
+            [this](const QStringList& ids) { showWrittenRows(ids, Written::Deleted); });
     connect(m_commands, &RegisterRowCommands::rowAdded, this, [this] {
         reloadAfterOwnChange();
         m_walk->focusEntryRow();
@@ -200,7 +202,9 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
     for (const QString& id : ids) {
         if (id.isEmpty())
             continue;
-        std::optional<RegisterRow> fresh = m_state->transactionRepository->registerRow(id);
+        // A deleted row is known to be gone: reading it back would find nothing.
+        std::optional<RegisterRow> fresh =
+            written == Written::Deleted ? std::nullopt : m_state->transactionRepository->registerRow(id);
         if (fresh && fresh->accountId != m_accountId)
             fresh.reset();
         const int near = m_table->currentIndex().row();

@@ -97,7 +97,7 @@ private:
     // RegisterChangeWatch::ownWrite: in place, keeping the current cell and the
     // scroll position, or by a reload when the register cannot place them.
     void showOwnChange(const QStringList& ids);
-    enum class Written { Changed, Created };
+    enum class Written { Changed, Created, Deleted };
     void showWrittenRows(const QStringList& ids, Written written);
     void showNotice(const RegisterCommitNotice& notice);
 
