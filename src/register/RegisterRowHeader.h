@@ -8,7 +8,8 @@
 // is hidden, to carry hidden sections along, and moves all those after it
 // down its list: on an account of 50,000 rows that was a sixth of a delete.
 // While the rows are alike, dropping the last ones leaves what dropping any
-// others would, and the header does that. Otherwise rows are removed as QHeaderView removes them.
+// others would, and the header does that. Otherwise rows are removed as
+// QHeaderView removes them.
 class RegisterRowHeader : public QHeaderView
 {
     Q_OBJECT
