@@ -54,8 +54,8 @@ void RegisterCellImages::paint(QPainter* painter, const QRect& cell, const Look&
         return;
     }
     const Key key{look, cell.size(), surface->pixelRatio, int(surface->format), int(painter->renderHints())};
-    auto kept = m_images.constFind(key);
-    if (kept == m_images.cend()) {
+    const QImage* kept = m_images.find(key);
+    if (!kept) {
         if (!m_drawnOnce.contains(key)) {
             if (m_drawnOnce.size() >= kMaxDrawnOnce)
                 m_drawnOnce.clear();
@@ -64,22 +64,23 @@ void RegisterCellImages::paint(QPainter* painter, const QRect& cell, const Look&
             return;
         }
         m_drawnOnce.remove(key);
-        QImage image(cell.size() * surface->pixelRatio, surface->format);
-        image.setDevicePixelRatio(surface->pixelRatio);
+        const QSize pixels = cell.size() * surface->pixelRatio;
+        if (m_scratch.format() != surface->format || m_scratch.width() < pixels.width()
+            || m_scratch.height() < pixels.height())
+            m_scratch = QImage(pixels.expandedTo(m_scratch.size()), surface->format);
+        m_scratch.setDevicePixelRatio(surface->pixelRatio);
         {
-            QPainter onImage(&image);
+            QPainter onImage(&m_scratch);
             onImage.setRenderHints(painter->renderHints());
             onImage.translate(-cell.topLeft());
+            onImage.setClipRect(cell);
             onImage.fillRect(cell, QColor::fromRgba(look.base));
             drawGround(&onImage);
             drawCell(&onImage);
         }
-        if (m_bytes + image.sizeInBytes() > kMaxBytes) {
-            m_images.clear();
-            m_bytes = 0;
-        }
-        m_bytes += image.sizeInBytes();
-        kept = m_images.insert(key, image);
+        QImage image = m_scratch.copy(QRect(QPoint(0, 0), pixels));
+        const qsizetype bytes = image.sizeInBytes();
+        kept = m_images.insert(key, std::move(image), bytes);
     }
     painter->drawImage(cell.topLeft(), *kept);
 }

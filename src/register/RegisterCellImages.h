@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeptGenerations.h"
+
 #include <QColor>
 #include <QHash>
 #include <QImage>
@@ -44,8 +46,9 @@ public:
     void paint(QPainter* painter, const QRect& cell, const Look& look, const std::function<void(QPainter*)>& drawGround,
                const std::function<void(QPainter*)>& drawCell);
 
-    qsizetype keptBytes() const { return m_bytes; }
-    // Past this many bytes of images, the kept cells are dropped and kept afresh.
+    qsizetype keptBytes() const { return m_images.weight(); }
+    // At most this many bytes of images are kept: half of them the cells kept
+    // lately, the other half those kept before and not copied back since.
     static constexpr qsizetype kMaxBytes = 16 * 1024 * 1024;
     // Cells drawn once are remembered up to this many, then forgotten together.
     static constexpr qsizetype kMaxDrawnOnce = 8192;
@@ -68,7 +71,12 @@ private:
         }
     };
 
-    QHash<Key, QImage> m_images;
+    // About the cells of a few screens of rows in a generation.
+    static constexpr qsizetype kExpectedImages = 1024;
+    KeptGenerations<Key, QImage> m_images{kMaxBytes / 2, kExpectedImages};
+    // Cells are drawn here and their pixels copied out: an image painted on
+    // keeps its paint engine as long as it lives, which made every kept cell
+    // dearer to make, to hold and to drop.
+    QImage m_scratch;
     QSet<Key> m_drawnOnce;
-    qsizetype m_bytes = 0;
 };

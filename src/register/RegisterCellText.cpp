@@ -6,28 +6,18 @@
 #include <QStyle>
 #include <QTextOption>
 
-namespace {
-
-// Enough for every distinct text of several screens of rows; past it the
-// texts are laid out afresh rather than kept without bound.
-constexpr qsizetype kMaxKept = 2048;
-
-} // namespace
-
 const RegisterCellText::Line* RegisterCellText::line(const QRect& textRect, const QString& text, const QFont& font,
                                                      Qt::Alignment alignment, Qt::TextElideMode elideMode,
                                                      Qt::LayoutDirection direction, bool wrap)
 {
     Key key{text, font, textRect.width(), textRect.height(), int(alignment), int(elideMode), int(direction), wrap};
-    auto found = m_lines.constFind(key);
-    if (found == m_lines.cend()) {
-        if (m_lines.size() >= kMaxKept)
-            m_lines.clear();
+    const Line* found = m_lines.find(key);
+    if (!found) {
         Line laidOut = layOut(key);
         laidOut.serial = ++m_lastSerial;
-        found = m_lines.insert(std::move(key), std::move(laidOut));
+        found = m_lines.insert(std::move(key), std::move(laidOut), 1);
     }
-    return found->layout ? &*found : nullptr;
+    return found->layout ? found : nullptr;
 }
 
 void RegisterCellText::draw(QPainter* painter, const QRect& textRect, const Line& line)

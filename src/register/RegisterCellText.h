@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeptGenerations.h"
+
 #include <QFont>
 #include <QHash>
 #include <QString>
@@ -55,6 +57,10 @@ private:
     // advance into `advance` when given.
     static Line layOut(const Key& key, const QString& shown, qreal* advance = nullptr);
 
-    QHash<Key, Line> m_lines;
+    // Enough for every distinct text of several screens of rows in either
+    // generation; past that the texts not shown lately are laid out afresh
+    // rather than kept without bound.
+    static constexpr qsizetype kKeptPerGeneration = 1024;
+    KeptGenerations<Key, Line> m_lines{kKeptPerGeneration, kKeptPerGeneration};
     quint64 m_lastSerial = 0;
 };

@@ -45,6 +45,7 @@ private slots:
     void cellsDrawAsTheStyleDraws();
     void cellTextKeepsItsLayouts();
     void cellTextElidesAsTheFontMeasures();
+    void cellTextKeepsWhatWasShownLately();
     void keptCellsLookAsTheStyleDraws_data();
     void keptCellsLookAsTheStyleDraws();
 
@@ -419,6 +420,35 @@ void TestRegisterDelegate::cellTextElidesAsTheFontMeasures()
         }
     }
     QCOMPARE(kept, expected);
+}
+
+// Bounded, the kept lines go by how lately they were shown: a text shown all
+// along keeps its layout (and so its serial, which names the kept images of
+// its cells) through any number of others, one not shown since is laid out anew.
+void TestRegisterDelegate::cellTextKeepsWhatWasShownLately()
+{
+    RegisterCellText cells;
+    const auto line = [&](const QString& text) {
+        return *cells.line(QRect(3, 0, 120, 30), text, m_view->font(), Qt::AlignLeft | Qt::AlignVCenter,
+                           Qt::ElideRight, Qt::LeftToRight, false);
+    };
+    const RegisterCellText::Line shown = line(QStringLiteral("Shown"));
+    const RegisterCellText::Line stale = line(QStringLiteral("Stale"));
+    QStringList answers;
+    QStringList expected;
+    for (int text = 0; text < 5000; ++text) {
+        line(QString::number(text));
+        if (text % 400 == 0) {
+            const RegisterCellText::Line again = line(QStringLiteral("Shown"));
+            answers.append(QStringLiteral("%1 %2").arg(text).arg(again.serial == shown.serial
+                                                                  && again.layout == shown.layout));
+            expected.append(QStringLiteral("%1 1").arg(text));
+        }
+    }
+    QCOMPARE(answers, expected);
+    const RegisterCellText::Line anew = line(QStringLiteral("Stale"));
+    QVERIFY(anew.serial > stale.serial && anew.layout != stale.layout);
+    QCOMPARE(anew.layout->text(), QStringLiteral("Stale"));
 }
 
 void TestRegisterDelegate::cellTextKeepsItsLayouts()
