@@ -17,6 +17,7 @@ private slots:
     void paintersACopyCannotMatch_data();
     void paintersACopyCannotMatch();
     void cellsKeptApart();
+    void cellsOfEverySizeAndSurfaceKeptApart();
     void keptImagesStayBounded();
 };
 
@@ -203,6 +204,45 @@ void TestRegisterCellImages::cellsKeptApart()
     }
     for (const Cell& cell : cells)
         QCOMPARE(cell.draws, 2);
+}
+
+// One cache serves cells of every size (each wide enough for what the test
+// cell draws inside it), on surfaces of either format and pixel ratio met in
+// any order: each cell kept copies exactly what drawing it does.
+void TestRegisterCellImages::cellsOfEverySizeAndSurfaceKeptApart()
+{
+    struct Case
+    {
+        QRect rect;
+        QImage::Format format;
+        int ratio;
+    };
+    const QList<Case> cases{{QRect(13, 29, 140, 40), QImage::Format_RGB32, 1},
+                            {QRect(5, 3, 70, 20), QImage::Format_RGB32, 1},
+                            {QRect(13, 29, 90, 24), QImage::Format_ARGB32_Premultiplied, 2},
+                            {QRect(0, 0, 150, 30), QImage::Format_ARGB32_Premultiplied, 1},
+                            {QRect(20, 10, 80, 60), QImage::Format_RGB32, 2}};
+    RegisterCellImages images;
+    QStringList differing;
+    for (int round = 0; round < 2; ++round) {
+        for (int n = 0; n < cases.size(); ++n) {
+            Cell cell;
+            cell.rect = cases.at(n).rect;
+            cell.look.text = quint64(n + 1);
+            QImage drawn = surface(cell, cases.at(n).format, cases.at(n).ratio);
+            QPainter painter;
+            cell.draw(begun(painter, drawn));
+            painter.end();
+            for (int paint = 0; paint < 3; ++paint) {
+                QImage painted = surface(cell, cases.at(n).format, cases.at(n).ratio);
+                cell.paint(images, begun(painter, painted));
+                painter.end();
+                if (painted != drawn)
+                    differing.append(QStringLiteral("case %1, round %2, paint %3").arg(n).arg(round).arg(paint));
+            }
+        }
+    }
+    QCOMPARE(differing, QStringList());
 }
 
 void TestRegisterCellImages::keptImagesStayBounded()
