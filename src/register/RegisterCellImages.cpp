@@ -73,7 +73,6 @@ void RegisterCellImages::paint(QPainter* painter, const QRect& cell, const Look&
             QPainter onImage(&m_scratch);
             onImage.setRenderHints(painter->renderHints());
             onImage.translate(-cell.topLeft());
-            onImage.setClipRect(cell);
             onImage.fillRect(cell, QColor::fromRgba(look.base));
             drawGround(&onImage);
             drawCell(&onImage);

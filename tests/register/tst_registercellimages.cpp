@@ -217,8 +217,11 @@ void TestRegisterCellImages::cellsOfEverySizeAndSurfaceKeptApart()
         QImage::Format format;
         int ratio;
     };
+    // Smaller, then wider alone, then taller alone, then on the other format.
     const QList<Case> cases{{QRect(13, 29, 140, 40), QImage::Format_RGB32, 1},
                             {QRect(5, 3, 70, 20), QImage::Format_RGB32, 1},
+                            {QRect(0, 4, 155, 30), QImage::Format_RGB32, 1},
+                            {QRect(6, 2, 90, 70), QImage::Format_RGB32, 1},
                             {QRect(13, 29, 90, 24), QImage::Format_ARGB32_Premultiplied, 2},
                             {QRect(0, 0, 150, 30), QImage::Format_ARGB32_Premultiplied, 1},
                             {QRect(20, 10, 80, 60), QImage::Format_RGB32, 2}};
