@@ -25,7 +25,9 @@ public:
         m_current.reserve(m_expected);
     }
 
-    // The kept value, or null. The pointer holds until the next call that adds.
+    // The kept value, or null. The pointer holds until the next find or insert:
+    // either may move values, a find by bringing one back from the previous
+    // generation.
     Value* find(const Key& key)
     {
         auto kept = m_current.find(key);
