@@ -35,6 +35,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
 
@@ -150,6 +151,7 @@ private slots:
     void writesAtTheEndKeepThePixelsAbove_data();
     void writesAtTheEndKeepThePixelsAbove();
     void aFrameThatShowsTheFocusFollowsIt();
+    void aNewOrderRepaintsTheWholeView();
     void theHeaderRepaintsTheLabelsThatChange();
     void translationsFitTheirColumns_data();
     void translationsFitTheirColumns();
@@ -922,18 +924,30 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere_data()
     QTest::addColumn<int>("clickedColumn");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("write");
+    QTest::addColumn<int>("firstKept");
     QTest::addColumn<int>("firstMoved");
     QTest::addColumn<QStringList>("payees");
+    QTest::addColumn<bool>("newestFirst");
     const QStringList seeded{"Payee 0", "Payee 1", "Payee 2", "Payee 3", "Payee 4", "Payee 5", "Payee 6", "Payee 7"};
-    QTest::newRow("deleted") << 4 << int(RegisterModel::PayeeColumn) << QString() << QStringLiteral("<Ctrl+D>") << 4
-                             << QStringList(seeded.mid(0, 4) + seeded.mid(5));
+    QTest::newRow("deleted") << 4 << int(RegisterModel::PayeeColumn) << QString() << QStringLiteral("<Ctrl+D>") << 0
+                             << 4 << QStringList(seeded.mid(0, 4) + seeded.mid(5)) << false;
     QTest::newRow("typed in") << -1 << 0 << QStringLiteral("<Ctrl+I>01/08/2024<Tab><Tab>Typed<Tab><Tab><Tab>3.25")
-                              << QStringLiteral("<Ctrl+Return>") << 4
-                              << QStringList(seeded.mid(0, 4) + QStringList{"Typed"} + seeded.mid(4));
+                              << QStringLiteral("<Ctrl+Return>") << 0 << 4
+                              << QStringList(seeded.mid(0, 4) + QStringList{"Typed"} + seeded.mid(4)) << false;
     // Taken out where it was and put in higher up.
     QTest::newRow("dated earlier") << 6 << int(RegisterModel::DateColumn) << QStringLiteral("01/04/2024")
-                                   << QStringLiteral("<Ctrl+Return>") << 2
-                                   << QStringList(seeded.mid(0, 2) + QStringList{"Payee 6"} + seeded.mid(2, 4) + seeded.mid(7));
+                                   << QStringLiteral("<Ctrl+Return>") << 0 << 2
+                                   << QStringList(seeded.mid(0, 2) + QStringList{"Payee 6"} + seeded.mid(2, 4) + seeded.mid(7))
+                                   << false;
+    // The oldest row, last of all: below it only the view's empty space. Each
+    // row above it shows a new balance, and the one that becomes current its
+    // payee cell too. The entry row on top is told it changed, as after any
+    // save, and repainted to a pixel into the row below it.
+    QStringList newestFirst = seeded;
+    std::reverse(newestFirst.begin(), newestFirst.end());
+    QTest::newRow("last deleted, newest first") << 8 << int(RegisterModel::PayeeColumn) << QString()
+                                                << QStringLiteral("<Ctrl+D>") << 2 << 7 << newestFirst.mid(0, 7)
+                                                << true;
 }
 
 // A row deleted, typed in or moved by its date halfway down the view: the rows
@@ -945,10 +959,13 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
     QFETCH(int, clickedColumn);
     QFETCH(QString, typed);
     QFETCH(QString, write);
+    QFETCH(int, firstKept);
     QFETCH(int, firstMoved);
     QFETCH(QStringList, payees);
+    QFETCH(bool, newestFirst);
     // Fewer rows than the view holds, two days apart: nothing scrolls.
     seedRows(8, 2);
+    m_ledger->state.preferencesRepository->setBool(QStringLiteral("registerNewestFirst"), newestFirst);
     showScreen(QStringLiteral("checking"));
     const NoCursorFlash noFlash;
     // The header laid out for the figures just shown.
@@ -963,12 +980,14 @@ void TestRegisterScreen::rowsComingAndGoingRepaintFromThere()
 
     QRegion painted = paintedWhile(write);
     QStringList shown;
-    for (int row = 0; row < m_model->transactionCount(); ++row)
-        shown.append(m_model->transactionAt(row).payee);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->isTransactionRow(row))
+            shown.append(m_model->transactionAt(row).payee);
+    }
     QCOMPARE(shown, payees);
     QCOMPARE(m_table->rowAt(0), top);
     QVERIFY(!painted.isEmpty());
-    verifyRowsKeptTheirPixels(painted, 0, firstMoved);
+    verifyRowsKeptTheirPixels(painted, firstKept, firstMoved);
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
@@ -1153,6 +1172,29 @@ void TestRegisterScreen::aFrameThatShowsTheFocusFollowsIt()
     play(m_table, QStringLiteral("<Escape>"));
     QVERIFY(m_table->hasFocus());
     QVERIFY(shownAsDrawn());
+}
+
+// A row comes in halfway down and, before the view lays the rows out again,
+// the rows take a new order: those above the new one are no longer what they
+// were, and the view shows what a fresh drawing of it shows.
+void TestRegisterScreen::aNewOrderRepaintsTheWholeView()
+{
+    QStandardItemModel model;
+    for (int row = 0; row < 10; ++row) {
+        model.appendRow(
+            {new QStandardItem(QStringLiteral("%1 a").arg(row)), new QStandardItem(QStringLiteral("%1 b").arg(row))});
+    }
+    RegisterTableView view(nullptr);
+    view.setModel(&model);
+    view.resize(400, 500);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    settle();
+
+    model.insertRow(5, {new QStandardItem(QStringLiteral("new a")), new QStandardItem(QStringLiteral("new b"))});
+    model.sort(0, Qt::DescendingOrder);
+    settle();
+    QCOMPARE(windowPixels(&view), view.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 // The current column's label is bold: a current cell that moves from the date
