@@ -97,6 +97,8 @@ private slots:
     void newRowPlaceAfterARowTakenOut();
     void ledgerChangesWhateverTheShowing_data();
     void ledgerChangesWhateverTheShowing();
+    void aRowBeforeEveryOther_data();
+    void aRowBeforeEveryOther();
     void createdOrder_data();
     void createdOrder();
     void ledgerChangesMatchARead();
@@ -554,6 +556,43 @@ void TestRegisterRows::newRowPlaceAfterARowTakenOut()
                                                       {start.addDays(3), 13},
                                                       {start.addDays(4), 29},
                                                       {start.addDays(9), 10029}}));
+}
+
+void TestRegisterRows::aRowBeforeEveryOther_data()
+{
+    QTest::addColumn<bool>("newestFirst");
+    QTest::newRow("oldest first") << false;
+    QTest::newRow("newest first") << true;
+}
+
+// A row that goes before every other in the ledger, shown first or last: the
+// account starts from nothing there, and every other running balance grows by
+// its amount.
+void TestRegisterRows::aRowBeforeEveryOther()
+{
+    QFETCH(bool, newestFirst);
+    const auto newRow = [](qint64 amount) {
+        RegisterRow row;
+        row.id = newId();
+        row.accountId = kSavings;
+        row.amount = amount;
+        return row;
+    };
+    RegisterRows rows;
+    qint64 balance = 0;
+    for (const qint64 amount : {-500, 1200, -300}) {
+        RegisterRow row = newRow(amount);
+        row.runningBalance = balance += amount;
+        rows.append(row);
+    }
+    if (newestFirst)
+        rows.reorder(std::vector<int>{2, 1, 0});
+    rows.insertIntoLedger(newestFirst ? rows.size() : 0, newRow(250), 0);
+    QList<qint64> balances;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        balances.append(rows.runningBalance(i));
+    const QList<qint64> oldestFirst{250, -250, 950, 650};
+    QCOMPARE(balances, newestFirst ? QList<qint64>(oldestFirst.crbegin(), oldestFirst.crend()) : oldestFirst);
 }
 
 void TestRegisterRows::ledgerChangesWhateverTheShowing_data()
