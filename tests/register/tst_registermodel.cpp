@@ -21,6 +21,8 @@ private slots:
     void init();
     void cleanup();
     void cellsAndHeaders();
+    void overdrawnMeansBelowZero_data();
+    void overdrawnMeansBelowZero();
     void sortOrders_data();
     void sortOrders();
     void changedRowsMatchAFreshModel_data();
@@ -176,6 +178,32 @@ void TestRegisterModel::cellsAndHeaders()
     model.setCurrency(Currency::JPY);
     QCOMPARE(texts(model, 6).at(Column::PaymentColumn), QStringLiteral("300,000"));
     QCOMPARE(multiDataDiffers(model), QStringList());
+}
+
+void TestRegisterModel::overdrawnMeansBelowZero_data()
+{
+    QTest::addColumn<qint64>("balance");
+    QTest::addColumn<bool>("overdrawn");
+    QTest::newRow("a cent below zero") << qint64(-1) << true;
+    QTest::newRow("zero") << qint64(0) << false;
+    QTest::newRow("a cent above zero") << qint64(1) << false;
+}
+
+// Only a balance below zero is overdrawn: red and bold, on a tinted row. One
+// paid down to exactly nothing is not.
+void TestRegisterModel::overdrawnMeansBelowZero()
+{
+    QFETCH(qint64, balance);
+    QFETCH(bool, overdrawn);
+    QList<RegisterRow> rows = sampleRows().mid(1, 1);
+    rows[0].amount = rows[0].runningBalance = balance;
+    RegisterModel model;
+    model.setTransactions(rows);
+    const QModelIndex shown = model.index(0, Column::BalanceColumn);
+    const QList<bool> marks{colour(model, 0, Column::BalanceColumn) == kRed,
+                            model.data(shown, Qt::FontRole).value<QFont>().weight() == QFont::Bold,
+                            model.data(model.index(0, Column::PayeeColumn), Qt::BackgroundRole).isValid()};
+    QCOMPARE(marks, QList<bool>(3, overdrawn));
 }
 
 void TestRegisterModel::sortOrders_data()
