@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include <optional>
 #include <utility>
 
 // A bounded store of values made at some cost, which forgets in halves: values
@@ -33,18 +34,19 @@ public:
         auto kept = m_current.find(key);
         if (kept != m_current.end())
             return &kept->value;
-        auto old = m_previous.find(key);
-        if (old == m_previous.end())
-            return nullptr;
-        Entry entry = std::move(*old);
-        m_previous.erase(old);
-        m_previousWeight -= entry.weight;
-        return add(key, std::move(entry));
+        std::optional<Entry> old = take(m_previous, m_previousWeight, key);
+        return old ? add(key, std::move(*old)) : nullptr;
     }
 
     Value* insert(Key key, Value value, qsizetype weight)
     {
         return add(std::move(key), Entry{std::move(value), weight});
+    }
+
+    // Forgets the key's value; whether one was kept.
+    bool remove(const Key& key)
+    {
+        return take(m_current, m_currentWeight, key) || take(m_previous, m_previousWeight, key);
     }
 
     qsizetype weight() const { return m_currentWeight + m_previousWeight; }
@@ -55,6 +57,17 @@ private:
         Value value;
         qsizetype weight = 0;
     };
+
+    static std::optional<Entry> take(QHash<Key, Entry>& generation, qsizetype& weight, const Key& key)
+    {
+        auto found = generation.find(key);
+        if (found == generation.end())
+            return std::nullopt;
+        Entry entry = std::move(*found);
+        generation.erase(found);
+        weight -= entry.weight;
+        return entry;
+    }
 
     Value* add(Key key, Entry entry)
     {

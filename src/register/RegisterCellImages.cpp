@@ -56,14 +56,11 @@ void RegisterCellImages::paint(QPainter* painter, const QRect& cell, const Look&
     const Key key{look, cell.size(), surface->pixelRatio, int(surface->format), int(painter->renderHints())};
     const QImage* kept = m_images.find(key);
     if (!kept) {
-        if (!m_drawnOnce.contains(key)) {
-            if (m_drawnOnce.size() >= kMaxDrawnOnce)
-                m_drawnOnce.clear();
-            m_drawnOnce.insert(key);
+        if (!m_drawnOnce.remove(key)) {
+            m_drawnOnce.insert(key, {}, 1);
             drawCell(painter);
             return;
         }
-        m_drawnOnce.remove(key);
         const QSize pixels = cell.size() * surface->pixelRatio;
         if (m_scratch.format() != surface->format || m_scratch.width() < pixels.width()
             || m_scratch.height() < pixels.height())

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-#include <QSet>
 
 #include <functional>
+#include <variant>
 
 // Register cells as they were drawn, kept as images of the surface's own
 // format and copied back when the same cell paints again: after a save most of
@@ -50,7 +50,9 @@ public:
     // At most this many bytes of images are kept: half of them the cells kept
     // lately, the other half those kept before and not copied back since.
     static constexpr qsizetype kMaxBytes = 16 * 1024 * 1024;
-    // Cells drawn once are remembered up to this many, then forgotten together.
+    // Cells drawn once are remembered up to this many: the older half goes
+    // when the newer one is full, so a cell met again lately is not drawn
+    // once more for having come just before the bound.
     static constexpr qsizetype kMaxDrawnOnce = 8192;
 
 private:
@@ -78,5 +80,5 @@ private:
     // keeps its paint engine as long as it lives, which made every kept cell
     // dearer to make, to hold and to drop.
     QImage m_scratch;
-    QSet<Key> m_drawnOnce;
+    KeptGenerations<Key, std::monostate> m_drawnOnce{kMaxDrawnOnce / 2, kMaxDrawnOnce / 2};
 };

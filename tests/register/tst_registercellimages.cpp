@@ -19,6 +19,8 @@ private slots:
     void cellsKeptApart();
     void cellsOfEverySizeAndSurfaceKeptApart();
     void keptImagesStayBounded();
+    void cellsDrawnOnceForgetInHalves_data();
+    void cellsDrawnOnceForgetInHalves();
 };
 
 namespace {
@@ -279,6 +281,46 @@ void TestRegisterCellImages::keptImagesStayBounded()
     cell.look.text = quint64(looks);
     cell.paint(images, &painter);
     QCOMPARE(cell.draws, draws + 1);
+}
+
+void TestRegisterCellImages::cellsDrawnOnceForgetInHalves_data()
+{
+    QTest::addColumn<qsizetype>("before");  // other cells drawn once before the cell's first paint
+    QTest::addColumn<qsizetype>("between"); // and between its first and second
+    QTest::addColumn<bool>("kept");         // whether the second paint keeps it
+    constexpr qsizetype bound = RegisterCellImages::kMaxDrawnOnce;
+    QTest::newRow("painted twice in a row") << qsizetype(0) << qsizetype(0) << true;
+    QTest::newRow("half the bound between") << qsizetype(0) << bound / 2 << true;
+    QTest::newRow("met just before the bound") << bound - 1 << qsizetype(1) << true;
+    QTest::newRow("the whole bound between") << qsizetype(0) << bound << false;
+}
+
+// The second paint of a cell keeps it if its first was among the cells drawn
+// once lately; with more than the bound between, it is drawn as a first time.
+void TestRegisterCellImages::cellsDrawnOnceForgetInHalves()
+{
+    QFETCH(qsizetype, before);
+    QFETCH(qsizetype, between);
+    QFETCH(bool, kept);
+    RegisterCellImages images;
+    QImage image(160, 80, QImage::Format_RGB32);
+    QPainter painter(&image);
+    Cell other;
+    quint64 lastText = 1;
+    const auto drawOthers = [&](qsizetype count) {
+        for (qsizetype n = 0; n < count; ++n) {
+            other.look.text = ++lastText;
+            other.paint(images, &painter);
+        }
+    };
+    Cell cell;
+    drawOthers(before);
+    cell.paint(images, &painter);
+    drawOthers(between);
+    cell.paint(images, &painter);
+    QCOMPARE(other.draws, int(before + between));
+    QCOMPARE(cell.grounds, kept ? 1 : 0);
+    QCOMPARE(images.keptBytes() > 0, kept);
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterCellImages)
