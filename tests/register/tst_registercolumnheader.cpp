@@ -1,8 +1,12 @@
 #include "TestMain.h"
+#include "WindowPixels.h"
 
 #include "register/RegisterColumnHeader.h"
 
+#include <QPoint>
+#include <QProxyStyle>
 #include <QStandardItemModel>
+#include <QStyleOption>
 #include <QTableView>
 #include <QTest>
 
@@ -13,6 +17,8 @@ class TestRegisterColumnHeader : public QObject
 private slots:
     void measuresTitlesOnlyWhenTheyMayHaveChanged_data();
     void measuresTitlesOnlyWhenTheyMayHaveChanged();
+    void repaintsTheSectionsASelectionChanges_data();
+    void repaintsTheSectionsASelectionChanges();
 };
 
 namespace {
@@ -33,6 +39,27 @@ protected:
 };
 
 enum class Change { CellText, CellColour, Title, CellOfAFittedSection };
+
+// Each section drawn: its number, then "on" for the bold title of a column the
+// selection touches and "sunken" for a column selected whole.
+class SectionLog : public QProxyStyle
+{
+public:
+    mutable QStringList drawn;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (element == CE_Header) {
+            QString section = QString::number(qstyleoption_cast<const QStyleOptionHeader*>(option)->section);
+            if (option->state.testFlag(State_On))
+                section += QLatin1String(" on");
+            if (option->state.testFlag(State_Sunken))
+                section += QLatin1String(" sunken");
+            drawn.append(section);
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 } // namespace
 
@@ -100,6 +127,69 @@ void TestRegisterColumnHeader::measuresTitlesOnlyWhenTheyMayHaveChanged()
     QCOMPARE(header->sizeHint().height() > hint.height(), taller);
     QCOMPARE(header->height(), header->sizeHint().height());
     QTRY_COMPARE(header->sectionSize(2) > fitted, fittedWider);
+}
+
+void TestRegisterColumnHeader::repaintsTheSectionsASelectionChanges_data()
+{
+    // The current cell moves to each of `steps` in turn, with nothing painted
+    // between them (x: column, y: row; none: the selection cleared).
+    const QPoint none(-1, -1);
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QList<QPoint>>("steps");
+    QTest::addColumn<QStringList>("drawn");
+    QTest::newRow("down its column") << 5 << QPoint(1, 1) << QList<QPoint>{{1, 3}} << QStringList();
+    QTest::newRow("to another column") << 5 << QPoint(1, 1) << QList<QPoint>{{2, 1}} << QStringList{"1", "2 on"};
+    // In the column of the current cell the view starts with.
+    QTest::newRow("a first selection") << 5 << none << QList<QPoint>{{0, 2}} << QStringList{"0 on"};
+    QTest::newRow("the selection cleared") << 5 << QPoint(3, 2) << QList<QPoint>{none} << QStringList{"3"};
+    QTest::newRow("there and back before a paint")
+        << 5 << QPoint(1, 1) << QList<QPoint>{{2, 1}, {1, 2}} << QStringList{"1 on", "2"};
+    QTest::newRow("a whole column, the only row")
+        << 1 << QPoint(1, 0) << QList<QPoint>{{2, 0}} << QStringList{"1", "2 on sunken"};
+}
+
+void TestRegisterColumnHeader::repaintsTheSectionsASelectionChanges()
+{
+    QFETCH(int, rows);
+    QFETCH(QPoint, from);
+    QFETCH(QList<QPoint>, steps);
+    QFETCH(QStringList, drawn);
+
+    QStandardItemModel model(rows, 4);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < 4; ++column)
+            model.setItem(row, column, new QStandardItem(QStringLiteral("%1.%2").arg(row).arg(column)));
+    }
+    QTableView table;
+    auto* header = new RegisterColumnHeader(&table);
+    table.setHorizontalHeader(header);
+    table.setModel(&model);
+    table.setSelectionBehavior(QAbstractItemView::SelectItems);
+    table.setSelectionMode(QAbstractItemView::SingleSelection);
+    SectionLog log;
+    header->setStyle(&log);
+    const auto moveTo = [&](const QPoint& cell) {
+        if (cell.x() < 0)
+            table.selectionModel()->clearSelection();
+        else
+            table.selectionModel()->setCurrentIndex(model.index(cell.y(), cell.x()), QItemSelectionModel::ClearAndSelect);
+    };
+    moveTo(from);
+    table.resize(400, 200);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QCoreApplication::processEvents();
+    log.drawn.clear();
+
+    for (const QPoint& step : steps)
+        moveTo(step);
+    QCoreApplication::processEvents();
+
+    log.drawn.sort();
+    QCOMPARE(log.drawn, drawn);
+    QCOMPARE(windowPixels(&table), table.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    header->setStyle(nullptr);
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterColumnHeader)

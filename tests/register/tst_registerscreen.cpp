@@ -1,5 +1,6 @@
 #include "RegisterLedger.h"
 #include "TestMain.h"
+#include "WindowPixels.h"
 
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
@@ -72,15 +73,6 @@ static void play(QAbstractItemView* table, const QString& script)
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
         QCoreApplication::processEvents();
     }
-}
-
-// The window's own pixels, as last painted.
-static QImage windowPixels(QWidget* window)
-{
-    return window->screen()
-        ->grabWindow(window->winId(), 0, 0, window->width(), window->height())
-        .toImage()
-        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // No blinking text cursor while it lives: pixels compared stay put.
@@ -1233,6 +1225,18 @@ void TestRegisterScreen::theHeaderRepaintsTheLabelsThatChange()
     std::sort(log.drawn.begin(), log.drawn.end());
     QCOMPARE(log.drawn, (QList<std::pair<int, bool>>{{RegisterModel::DateColumn, false},
                                                       {RegisterModel::PaymentColumn, true}}));
+    QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+    // Down the same column, or its row deleted under it, no title changes.
+    log.drawn.clear();
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                      m_table->visualRect(m_model->index(4, RegisterModel::PaymentColumn)).center());
+    settle();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::keyClick(m_table, Qt::Key_D, Qt::ControlModifier);
+    settle();
+    QCOMPARE(m_model->transactionCount(), 7);
+    QCOMPARE(log.drawn, (QList<std::pair<int, bool>>{}));
     QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
