@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QRegion>
 
+#include <algorithm>
+
 RegisterColumnHeader::RegisterColumnHeader(QWidget* parent)
     : QHeaderView(Qt::Horizontal, parent)
 {
@@ -24,45 +26,40 @@ void RegisterColumnHeader::paintEvent(QPaintEvent* event)
     }
 }
 
-void RegisterColumnHeader::reset()
-{
-    m_painted.clear();
-    QHeaderView::reset();
-}
-
 void RegisterColumnHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
-    if (logicalIndex >= 0) {
-        if (m_painted.size() != count())
-            m_painted = QList<std::optional<SelectionLook>>(count());
+    if (m_painted.size() != count())
+        m_painted = QList<std::optional<SelectionLook>>(count());
+    if (logicalIndex >= 0 && logicalIndex < count())
         m_painted[logicalIndex] = selectionLook(logicalIndex);
-    }
     QHeaderView::paintSection(painter, rect, logicalIndex);
 }
 
 void RegisterColumnHeader::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
-    if (!isVisible() || !updatesEnabled())
-        return;
-    // The sections the base class would repaint, less those whose look the
-    // change leaves as painted. One not painted yet, or painted as the
+    // Of the sections the base class would repaint, those from the first to the
+    // last column of the change on screen, only those whose look the change
+    // leaves otherwise than painted. One not painted yet, or painted as the
     // selection was before a change still to be painted, is repainted.
-    const QRect span = (visualRegionForSelection(deselected) | visualRegionForSelection(selected)).boundingRect();
-    if (span.isEmpty())
-        return;
-    const int first = visualIndexAt(span.left());
-    const int last = visualIndexAt(span.right());
-    if (first < 0 || last < 0) {
-        viewport()->update(span);
-        return;
+    int first = count();
+    int last = -1;
+    for (const QItemSelection* change : {&selected, &deselected}) {
+        for (const QItemSelectionRange& range : *change) {
+            if (!range.isValid() || range.parent() != rootIndex())
+                continue;
+            for (int column = range.left(); column <= range.right(); ++column) {
+                const int visual = visualIndex(column);
+                if (visual < 0)
+                    continue;
+                first = std::min(first, visual);
+                last = std::max(last, visual);
+            }
+        }
     }
     QRegion changed;
     for (int visual = first; visual <= last; ++visual) {
         const int logical = logicalIndex(visual);
-        if (isSectionHidden(logical))
-            continue;
-        const bool known = logical < m_painted.size() && m_painted.at(logical).has_value();
-        if (known && *m_painted.at(logical) == selectionLook(logical))
+        if (logical < m_painted.size() && m_painted.at(logical) == selectionLook(logical))
             continue;
         changed += QRect(sectionViewportPosition(logical), 0, sectionSize(logical), viewport()->height());
     }

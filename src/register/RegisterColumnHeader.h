@@ -25,8 +25,6 @@ class RegisterColumnHeader : public QHeaderView
 public:
     explicit RegisterColumnHeader(QWidget* parent = nullptr);
 
-    void reset() override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;

@@ -139,6 +139,7 @@ void TestRegisterColumnHeader::repaintsTheSectionsASelectionChanges_data()
     QTest::addColumn<QList<QPoint>>("steps");
     QTest::addColumn<QStringList>("drawn");
     QTest::newRow("down its column") << 5 << QPoint(1, 1) << QList<QPoint>{{1, 3}} << QStringList();
+    QTest::newRow("down the first column") << 5 << QPoint(0, 1) << QList<QPoint>{{0, 4}} << QStringList();
     QTest::newRow("to another column") << 5 << QPoint(1, 1) << QList<QPoint>{{2, 1}} << QStringList{"1", "2 on"};
     // In the column of the current cell the view starts with.
     QTest::newRow("a first selection") << 5 << none << QList<QPoint>{{0, 2}} << QStringList{"0 on"};
