@@ -11,6 +11,7 @@
 #include "widgets/Appearance.h"
 #include "widgets/DateField.h"
 #include "widgets/DateInput.h"
+#include "widgets/LedgerWatch.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -63,6 +64,12 @@ RegisterDelegate::RegisterDelegate(AppState* state, QObject* parent)
     : QStyledItemDelegate(parent)
     , m_lookup(state)
 {
+    if (!state)
+        return;
+    // Any payee written, by the register or elsewhere, or an account renamed
+    // (its transfer entry), and the next payee editor reads them again.
+    auto* watch = new LedgerWatch(state, LedgerPart::Transactions | LedgerPart::Accounts, [] {}, this);
+    connect(watch, &LedgerWatch::changed, this, [this] { m_lookup.forgetPayeeCompletions(); });
 }
 
 QWidget* RegisterDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,

@@ -13,8 +13,10 @@ bool RegisterLineEdit::event(QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        QAbstractItemView* popup = completer() ? completer()->popup() : nullptr;
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && popup && popup->isVisible()) {
+        // Asked for, a list not made yet is made: only these keys need it.
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        QAbstractItemView* popup = enter && completer() ? completer()->popup() : nullptr;
+        if (popup && popup->isVisible()) {
             const QModelIndex current = popup->currentIndex();
             if (current.isValid())
                 setText(current.data(Qt::DisplayRole).toString());

@@ -14,12 +14,21 @@ QStringList RegisterLookup::payeeCompletions(const QString& accountId) const
 {
     if (!m_state)
         return {};
+    if (m_payeeCompletions && m_completionsAccountId == accountId)
+        return *m_payeeCompletions;
     QStringList entries = m_state->transactionRepository->distinctPayees();
     for (const QString& transfer : m_state->transferService->payeeMarkers(accountId)) {
         if (!entries.contains(transfer))
             entries.prepend(transfer);
     }
+    m_completionsAccountId = accountId;
+    m_payeeCompletions = entries;
     return entries;
+}
+
+void RegisterLookup::forgetPayeeCompletions()
+{
+    m_payeeCompletions.reset();
 }
 
 QList<Category> RegisterLookup::categories() const

@@ -4,6 +4,7 @@
 #include "data/PayeeAutofill.h"
 
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -20,11 +21,17 @@ public:
     explicit RegisterLookup(AppState* state);
 
     // Every payee, after a "[Transfer] <name>" entry for each other live
-    // account (the last of the account order on top).
+    // account (the last of the account order on top). Kept until
+    // forgetPayeeCompletions(): on a big ledger the payees are a read of every
+    // row, and each payee editor asks for them.
     QStringList payeeCompletions(const QString& accountId) const;
+    // The ledger's transactions or accounts changed.
+    void forgetPayeeCompletions();
     QList<Category> categories() const;
     std::optional<PayeeAutofill> payeeAutofill(const QString& payee, const QString& accountId) const;
 
 private:
     AppState* m_state;
+    mutable QString m_completionsAccountId;
+    mutable std::optional<QStringList> m_payeeCompletions;
 };

@@ -41,19 +41,24 @@ void TabCompleter::takeCompletion(const QString& text)
 
 bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !popup() || !popup()->isVisible())
+    // While the list shows, the keys come to it. Asked for on the editor's
+    // keys, popup() would build a list that is not shown, and the editor's
+    // close would take it down again: most of a key that closes the editor
+    // at once, such as a delete from a cell being typed in.
+    auto* list = qobject_cast<QAbstractItemView*>(watched);
+    if (event->type() != QEvent::KeyPress || !list || list != popup() || !list->isVisible())
         return QCompleter::eventFilter(watched, event);
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
     if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
         return QCompleter::eventFilter(watched, event);
 
-    const QModelIndex current = popup()->currentIndex();
+    const QModelIndex current = list->currentIndex();
     const QString text = current.isValid() ? current.data(Qt::DisplayRole).toString() : QString();
     QWidget* editor = widget();
     if (!text.isEmpty())
         takeCompletion(text);
-    popup()->hide();
+    list->hide();
     if (!editor)
         return true;
 

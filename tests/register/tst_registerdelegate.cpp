@@ -1,7 +1,9 @@
 #include "TestMain.h"
 #include "../data/LedgerFixture.h"
 
+#include "data/AccountRepository.h"
 #include "data/Database.h"
+#include "data/LedgerConstants.h"
 #include "data/TransactionRepository.h"
 #include "register/RegisterCellText.h"
 #include "register/RegisterDelegate.h"
@@ -19,6 +21,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QSqlQuery>
 #include <QStandardItemModel>
@@ -39,6 +42,10 @@ private slots:
     void init();
     void cleanup();
     void payeeCompletionFillsOnlyTheEntryRow();
+    void payeeCompletionsFollowTheLedger_data();
+    void payeeCompletionsFollowTheLedger();
+    void completionListsAreMadeWhenShown_data();
+    void completionListsAreMadeWhenShown();
     void categoryAndDateEditors();
     void twoLineRows();
     void cellsDrawAsTheStyleDraws_data();
@@ -131,6 +138,89 @@ QWidget* TestRegisterDelegate::openEditor(int row, int column)
     m_view->setCurrentIndex(index);
     m_view->edit(index);
     return QApplication::focusWidget();
+}
+
+void TestRegisterDelegate::payeeCompletionsFollowTheLedger_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("entry"); // one the next editor offers
+    QTest::addColumn<bool>("readAgain");
+    QTest::newRow("nothing") << QString() << QStringLiteral("Cafe") << false;
+    QTest::newRow("a row with a new payee") << QStringLiteral("payee") << QStringLiteral("Zephyr Books") << true;
+    QTest::newRow("an account renamed") << QStringLiteral("account") << kTransferPayeePrefix + QStringLiteral("Rainy Day")
+                                        << true;
+}
+
+void TestRegisterDelegate::payeeCompletionsFollowTheLedger()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, entry);
+    QFETCH(bool, readAgain);
+
+    const auto completions = [this] {
+        QWidget* editor = openEditor(m_model->entryRow(), RegisterModel::PayeeColumn);
+        const QStringList shown = qobject_cast<QStringListModel*>(completerOf(editor)->model())->stringList();
+        m_view->closePersistentEditor(m_view->currentIndex());
+        m_view->setCurrentIndex(m_model->index(0, RegisterModel::DateColumn));
+        return shown;
+    };
+    const QStringList before = completions();
+    if (change == QLatin1String("payee")) {
+        QVERIFY(m_state->transactionRepository->insert(
+            LedgerFixture::newTransaction(QStringLiteral("chk"), QDate(2024, 3, 2), entry, -100)));
+    } else if (change == QLatin1String("account")) {
+        std::optional<Account> savings = m_state->accountRepository->findById(QStringLiteral("sav"));
+        QVERIFY(savings);
+        savings->name = QStringLiteral("Rainy Day");
+        savings->createdAt = savings->updatedAt = Clock::nowUtc();
+        QVERIFY(m_state->accountRepository->update(*savings));
+    }
+    const QStringList after = completions();
+    QVERIFY(after.contains(entry));
+    // Not read again, the list is the one the last editor had.
+    QCOMPARE(after.constData() != before.constData(), readAgain);
+}
+
+void TestRegisterDelegate::completionListsAreMadeWhenShown_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("listsShown");
+    QTest::newRow("payee, a caret move") << int(RegisterModel::PayeeColumn) << QKeySequence(Qt::Key_Left) << 0;
+    QTest::newRow("payee, a register command") << int(RegisterModel::PayeeColumn)
+                                                << QKeySequence(Qt::ControlModifier | Qt::Key_D) << 0;
+    QTest::newRow("payee, letters that match") << int(RegisterModel::PayeeColumn) << QKeySequence(QStringLiteral("c, a"))
+                                                << 1;
+    QTest::newRow("category, a caret move") << int(RegisterModel::CategoryColumn) << QKeySequence(Qt::Key_Left)
+                                             << 0;
+    QTest::newRow("category, letters that match")
+        << int(RegisterModel::CategoryColumn) << QKeySequence(QStringLiteral("d, i")) << 1;
+}
+
+void TestRegisterDelegate::completionListsAreMadeWhenShown()
+{
+    QFETCH(int, column);
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, listsShown);
+
+    // A completion list is a window of its own, made when first asked for.
+    const auto lists = [] {
+        QList<QWidget*> found;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QListView*>(window) && window->windowFlags().testFlag(Qt::Popup))
+                found.append(window);
+        }
+        return found;
+    };
+    const qsizetype before = lists().size();
+    QWidget* editor = openEditor(m_model->entryRow(), column);
+    QVERIFY(editor);
+    for (int i = 0; i < keys.count(); ++i)
+        QTest::keyClick(editor, keys[i].key(), keys[i].keyboardModifiers());
+    const QList<QWidget*> made = lists();
+    QCOMPARE(made.size() - before, listsShown);
+    if (listsShown > 0)
+        QTRY_VERIFY(made.last()->isVisible());
 }
 
 void TestRegisterDelegate::payeeCompletionFillsOnlyTheEntryRow()
