@@ -30,8 +30,7 @@ void RegisterColumnHeader::paintSection(QPainter* painter, const QRect& rect, in
 {
     if (m_painted.size() != count())
         m_painted = QList<std::optional<SelectionLook>>(count());
-    if (logicalIndex >= 0 && logicalIndex < count())
-        m_painted[logicalIndex] = selectionLook(logicalIndex);
+    m_painted[logicalIndex] = selectionLook(logicalIndex);
     QHeaderView::paintSection(painter, rect, logicalIndex);
 }
 
@@ -45,8 +44,6 @@ void RegisterColumnHeader::selectionChanged(const QItemSelection& selected, cons
     int last = -1;
     for (const QItemSelection* change : {&selected, &deselected}) {
         for (const QItemSelectionRange& range : *change) {
-            if (!range.isValid() || range.parent() != rootIndex())
-                continue;
             for (int column = range.left(); column <= range.right(); ++column) {
                 const int visual = visualIndex(column);
                 if (visual < 0)
@@ -68,10 +65,9 @@ void RegisterColumnHeader::selectionChanged(const QItemSelection& selected, cons
 
 RegisterColumnHeader::SelectionLook RegisterColumnHeader::selectionLook(int logicalIndex) const
 {
-    // As QHeaderView draws a section: a clickable one shows the selection when
-    // it highlights sections, unless it is the one pressed.
+    // What QHeaderView draws a section from, when it highlights sections.
     const QItemSelectionModel* selection = selectionModel();
-    if (!selection || !sectionsClickable() || !highlightSections())
+    if (!selection)
         return {};
     const int visual = visualIndex(logicalIndex);
     return {selection->columnIntersectsSelection(logicalIndex, rootIndex()), isColumnSelected(visual),

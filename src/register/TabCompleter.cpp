@@ -46,7 +46,7 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
     // close would take it down again: most of a key that closes the editor
     // at once, such as a delete from a cell being typed in.
     auto* list = qobject_cast<QAbstractItemView*>(watched);
-    if (event->type() != QEvent::KeyPress || !list || list != popup() || !list->isVisible())
+    if (event->type() != QEvent::KeyPress || !list || !list->isVisible())
         return QCompleter::eventFilter(watched, event);
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
