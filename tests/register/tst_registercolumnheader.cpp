@@ -148,10 +148,10 @@ void TestRegisterColumnHeader::repaintsTheSectionsASelectionChanges_data()
         << 5 << QPoint(1, 1) << QList<QPoint>{{2, 1}, {1, 2}} << QStringList{"1 on", "2"};
     QTest::newRow("a whole column, the only row")
         << 1 << QPoint(1, 0) << QList<QPoint>{{2, 0}} << QStringList{"1", "2 on sunken"};
-    // The column between them is drawn as next to a whole column selected, on
-    // either side in turn.
-    QTest::newRow("a whole column, past another")
-        << 1 << QPoint(0, 0) << QList<QPoint>{{2, 0}} << QStringList{"0", "1", "2 on sunken"};
+    // A column between them is drawn as next to a whole column selected: the
+    // second column for its left neighbour, the third for its right one.
+    QTest::newRow("a whole column, past two others")
+        << 1 << QPoint(0, 0) << QList<QPoint>{{3, 0}} << QStringList{"0", "1", "2", "3 on sunken"};
 }
 
 void TestRegisterColumnHeader::repaintsTheSectionsASelectionChanges()
