@@ -43,8 +43,8 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
 {
     // While the list shows, the keys come to it. Asked for on the editor's
     // keys, popup() would build a list that is not shown, and the editor's
-    // close would take it down again: most of a key that closes the editor
-    // at once, such as a delete from a cell being typed in.
+    // close would take it down again: an eighth of a key that closes the
+    // editor at once, such as a delete from a cell being typed in.
     auto* list = qobject_cast<QAbstractItemView*>(watched);
     if (event->type() != QEvent::KeyPress || !list || !list->isVisible())
         return QCompleter::eventFilter(watched, event);
