@@ -1,12 +1,11 @@
+#include "HeaderSectionLog.h"
 #include "TestMain.h"
 #include "WindowPixels.h"
 
 #include "register/RegisterColumnHeader.h"
 
 #include <QPoint>
-#include <QProxyStyle>
 #include <QStandardItemModel>
-#include <QStyleOption>
 #include <QTableView>
 #include <QTest>
 
@@ -39,27 +38,6 @@ protected:
 };
 
 enum class Change { CellText, CellColour, Title, CellOfAFittedSection };
-
-// Each section drawn: its number, then "on" for the bold title of a column the
-// selection touches and "sunken" for a column selected whole.
-class SectionLog : public QProxyStyle
-{
-public:
-    mutable QStringList drawn;
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override
-    {
-        if (element == CE_Header) {
-            QString section = QString::number(qstyleoption_cast<const QStyleOptionHeader*>(option)->section);
-            if (option->state.testFlag(State_On))
-                section += QLatin1String(" on");
-            if (option->state.testFlag(State_Sunken))
-                section += QLatin1String(" sunken");
-            drawn.append(section);
-        }
-        QProxyStyle::drawControl(element, option, painter, widget);
-    }
-};
 
 } // namespace
 
@@ -172,7 +150,7 @@ void TestRegisterColumnHeader::repaintsTheSectionsASelectionChanges()
     table.setModel(&model);
     table.setSelectionBehavior(QAbstractItemView::SelectItems);
     table.setSelectionMode(QAbstractItemView::SingleSelection);
-    SectionLog log;
+    HeaderSectionLog log;
     header->setStyle(&log);
     const auto moveTo = [&](const QPoint& cell) {
         if (cell.x() < 0)
