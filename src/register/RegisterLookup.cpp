@@ -14,7 +14,7 @@ QStringList RegisterLookup::payeeCompletions(const QString& accountId) const
 {
     if (!m_state)
         return {};
-    if (m_payeeCompletions && m_completionsAccountId == accountId)
+    if (m_payeeCompletions && m_completionsCurrent && m_completionsAccountId == accountId)
         return *m_payeeCompletions;
     QStringList entries = m_state->transactionRepository->distinctPayees();
     for (const QString& transfer : m_state->transferService->payeeMarkers(accountId)) {
@@ -23,12 +23,13 @@ QStringList RegisterLookup::payeeCompletions(const QString& accountId) const
     }
     m_completionsAccountId = accountId;
     m_payeeCompletions = entries;
+    m_completionsCurrent = true;
     return entries;
 }
 
 void RegisterLookup::forgetPayeeCompletions()
 {
-    m_payeeCompletions.reset();
+    m_completionsCurrent = false;
 }
 
 QList<Category> RegisterLookup::categories() const

@@ -25,7 +25,11 @@ public:
     // forgetPayeeCompletions(): on a big ledger the payees are a read of every
     // row, and each payee editor asks for them.
     QStringList payeeCompletions(const QString& accountId) const;
-    // The ledger's transactions or accounts changed.
+    // The ledger's transactions or accounts changed: the next call reads the
+    // payees again. The list read before is held until then, not dropped here:
+    // the editors that share it close on the key that changed the ledger, and
+    // the last of them to go would free every payee in that key (thousands of
+    // strings on a big ledger), where the next read costs far more anyway.
     void forgetPayeeCompletions();
     QList<Category> categories() const;
     std::optional<PayeeAutofill> payeeAutofill(const QString& payee, const QString& accountId) const;
@@ -34,4 +38,5 @@ private:
     AppState* m_state;
     mutable QString m_completionsAccountId;
     mutable std::optional<QStringList> m_payeeCompletions;
+    mutable bool m_completionsCurrent = false;
 };

@@ -175,10 +175,16 @@ void TestRegisterDelegate::payeeCompletionsFollowTheLedger()
         savings->createdAt = savings->updatedAt = Clock::nowUtc();
         QVERIFY(m_state->accountRepository->update(*savings));
     }
+    // The editor is gone, the list it had is not: whatever changed, closing
+    // the last editor that held it freed none of it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!before.isDetached());
     const QStringList after = completions();
     QVERIFY(after.contains(entry));
-    // Not read again, the list is the one the last editor had.
+    // Not read again, the list is the one the last editor had; read again, the
+    // one before is let go there.
     QCOMPARE(after.constData() != before.constData(), readAgain);
+    QCOMPARE(before.isDetached(), readAgain);
 }
 
 void TestRegisterDelegate::completionListsAreMadeWhenShown_data()
