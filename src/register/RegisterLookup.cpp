@@ -14,8 +14,8 @@ QStringList RegisterLookup::payeeCompletions(const QString& accountId) const
 {
     if (!m_state)
         return {};
-    if (m_payeeCompletions && m_completionsCurrent && m_completionsAccountId == accountId)
-        return *m_payeeCompletions;
+    if (m_completionsCurrent && m_completionsAccountId == accountId)
+        return m_payeeCompletions;
     QStringList entries = m_state->transactionRepository->distinctPayees();
     for (const QString& transfer : m_state->transferService->payeeMarkers(accountId)) {
         if (!entries.contains(transfer))

@@ -37,6 +37,7 @@ public:
 private:
     AppState* m_state;
     mutable QString m_completionsAccountId;
-    mutable std::optional<QStringList> m_payeeCompletions;
+    mutable QStringList m_payeeCompletions;
+    // The list read for that account holds what the ledger holds.
     mutable bool m_completionsCurrent = false;
 };
