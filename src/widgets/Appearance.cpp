@@ -169,6 +169,11 @@ void applyAccentButtonStyle(QPushButton* button)
 {
     if (!button)
         return;
+    // The sheet's font weight fixes the font the button is polished with, and
+    // the application's font no longer reaches it: with a role, a new font
+    // scale sizes it as it sizes the widgets around it.
+    if (!button->property("orvaFontRole").isValid())
+        applyFontRoleWithWeight(button, 0, QFont::DemiBold);
     button->setProperty("orvaAccentButton", true);
     button->setStyleSheet(accentButtonStyleSheet());
 }

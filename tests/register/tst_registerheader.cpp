@@ -4,9 +4,13 @@
 #include "data/PreferencesRepository.h"
 #include "register/RegisterFilterControl.h"
 #include "register/RegisterHeaderBar.h"
+#include "widgets/Appearance.h"
+#include "widgets/ThemeManager.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 class TestRegisterHeader : public QObject
@@ -20,6 +24,8 @@ private slots:
     void filterButton();
     void filterIsKeptPerAccount_data();
     void filterIsKeptPerAccount();
+    void buttonsFollowTheFontScale_data();
+    void buttonsFollowTheFontScale();
 };
 
 void TestRegisterHeader::accountLines_data()
@@ -129,6 +135,38 @@ void TestRegisterHeader::filterIsKeptPerAccount()
     QCOMPARE(QStringList({QString::number(accepted), QString::number(shown), control.current().toJson(),
                           storedOf("checking"), storedOf("savings")}),
              after);
+}
+
+void TestRegisterHeader::buttonsFollowTheFontScale_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("small") << 85;
+    QTest::newRow("large") << 115;
+}
+
+// The accent button takes the scaled font, as the widgets around it do, at
+// every font scale; its weight stays its own.
+void TestRegisterHeader::buttonsFollowTheFontScale()
+{
+    QFETCH(int, percent);
+    RegisterLedger ledger;
+    QVERIFY(ledger.ready);
+    const QFont platformFont = QApplication::font();
+    QFont base = platformFont;
+    base.setPointSize(9);
+    appDefaultFont() = base;
+    ThemeManager theme(ledger.state.preferencesRepository);
+    theme.setFontScale(100);
+    const auto restore = qScopeGuard([&] {
+        setCurrentFontScale(100);
+        QApplication::setFont(platformFont);
+    });
+    RegisterHeaderBar header;
+    header.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&header));
+    theme.setFontScale(percent);
+    const QFont font = child<QPushButton>(&header, "newTransactionButton")->font();
+    QCOMPARE(QList<int>({font.pointSize(), font.weight()}), QList<int>({scaledAppFont().pointSize(), QFont::DemiBold}));
 }
 
 VELLUMRY_TEST_MAIN(TestRegisterHeader)
