@@ -36,3 +36,9 @@ void RegisterChangeWatch::flush()
 {
     m_watch->flush();
 }
+
+void RegisterChangeWatch::requestIfStale()
+{
+    if (m_stale)
+        m_watch->request();
+}

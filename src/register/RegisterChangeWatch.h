@@ -35,6 +35,10 @@ public:
     void markStale();
     // The reload asked for, now.
     void flush();
+    // A reload asked for again when the register is still stale: one that was
+    // skipped while the register was busy (a cell being typed in) runs once
+    // it is free.
+    void requestIfStale();
 
     template <typename Write>
     auto ownWrite(Write&& write)

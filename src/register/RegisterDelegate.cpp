@@ -240,6 +240,9 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     RegisterModel* registerModel = registerModelOf(model);
+    // An editor left open over a row the buffer no longer belongs to writes nothing.
+    if (registerModel && !registerModel->showsBuffer(index.row()))
+        return;
     if (auto* dateEdit = qobject_cast<DateField*>(editor)) {
         model->setData(index, dateEdit->parsedDate().toString(RegisterModel::kDateFormat), Qt::EditRole);
     } else if (editor->objectName() == kPayeeMemoEditor) {
@@ -520,13 +523,24 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
             memoFont.setPointSize(std::max(7, memoFont.pointSize() - 1));
         painter->setFont(memoFont);
         painter->setPen(selected ? item.palette.color(QPalette::HighlightedText) : mutedTextColor());
-        // A long memo runs on under the Category column, from the payee's left edge.
-        int left = textRect.left();
-        if (column == RegisterModel::CategoryColumn) {
-            if (const auto* table = qobject_cast<const QTableView*>(item.widget))
-                left = table->horizontalHeader()->sectionViewportPosition(RegisterModel::PayeeColumn) + kTextInset;
+        // A long memo runs on under the Category column: one line from the
+        // payee's text to the category's, of which each cell draws its own
+        // part. Drawn whole by both, it was drawn twice under the payee, and
+        // darker there than after a repaint of the payee cell alone.
+        QRect secondLine(textRect.left(), cell.top() + kFirstLineHeight, textRect.width(),
+                         cell.height() - kFirstLineHeight);
+        if (const auto* table = qobject_cast<const QTableView*>(item.widget)) {
+            const QHeaderView* header = table->horizontalHeader();
+            const int payeeLeft = header->sectionViewportPosition(RegisterModel::PayeeColumn);
+            const int offset = header->sectionViewportPosition(column) - payeeLeft;
+            secondLine.setLeft(cell.left() - offset + kTextInset);
+            if (!header->isSectionHidden(RegisterModel::CategoryColumn)) {
+                const int categoryEnd = header->sectionViewportPosition(RegisterModel::CategoryColumn)
+                                        + header->sectionSize(RegisterModel::CategoryColumn);
+                secondLine.setRight(cell.left() - offset + (categoryEnd - payeeLeft) - kTextInset - 1);
+            }
         }
-        const QRect secondLine(QPoint(left, cell.top() + kFirstLineHeight), QPoint(textRect.right(), cell.bottom()));
+        painter->setClipRect(cell, Qt::IntersectClip);
         painter->drawText(secondLine, int(Qt::AlignLeft | Qt::AlignVCenter), memo);
     }
     painter->restore();

@@ -21,16 +21,26 @@ bool sameTypedFields(const Transaction& a, const Transaction& b)
            && a.reconciled == b.reconciled;
 }
 
-void copyTypedFields(const Transaction& typed, Transaction& into)
+// Only the fields typed into: one written elsewhere meanwhile keeps what was written there.
+void copyTypedFields(const Transaction& typed, Transaction& into, RegisterModel::Fields fields)
 {
-    into.date = typed.date;
-    into.payee = typed.payee;
-    into.checkNumber = typed.checkNumber;
-    into.memo = typed.memo;
-    into.amount = typed.amount;
-    into.categoryId = typed.categoryId;
-    into.cleared = typed.cleared;
-    into.reconciled = typed.reconciled;
+    using Field = RegisterModel::Field;
+    if (fields.testFlag(Field::Date))
+        into.date = typed.date;
+    if (fields.testFlag(Field::Payee))
+        into.payee = typed.payee;
+    if (fields.testFlag(Field::CheckNumber))
+        into.checkNumber = typed.checkNumber;
+    if (fields.testFlag(Field::Memo))
+        into.memo = typed.memo;
+    if (fields.testFlag(Field::Amount))
+        into.amount = typed.amount;
+    if (fields.testFlag(Field::Category))
+        into.categoryId = typed.categoryId;
+    if (fields.testFlag(Field::Cleared)) {
+        into.cleared = typed.cleared;
+        into.reconciled = typed.reconciled;
+    }
 }
 
 // What a row shows of the fields typed in place.
@@ -89,7 +99,7 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
         m_transaction.id = newId();
         m_transaction.accountId = m_accountId;
         m_transaction.createdAt = m_transaction.updatedAt = Clock::nowUtc();
-        copyTypedFields(typed, m_transaction);
+        copyTypedFields(typed, m_transaction, RegisterModel::Fields::fromInt(~0));
         return TransactionActions::insertTyped(m_state, m_transaction, otherAccountId) ? Outcome::Saved
                                                                                        : Outcome::NotSaved;
     }
@@ -104,7 +114,7 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
             return Outcome::RowGone;
     }
     m_transaction = *stored;
-    copyTypedFields(typed, m_transaction);
+    copyTypedFields(typed, m_transaction, model.typedFields());
     // Walking through rows with Enter, or a Ctrl+Return on a row merely looked
     // at, must not make a new version of it (nor send the user to an account's
     // settings).

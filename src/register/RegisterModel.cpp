@@ -23,6 +23,24 @@ QColor overdrawnBackground()
     return isDarkPalette() ? QColor(0x3A, 0x1E, 0x1E) : QColor(0xFD, 0xEA, 0xEA);
 }
 
+// The buffer's slots of each field a row is edited in: the category text with
+// its id, the payment with the deposit.
+struct FieldSlots
+{
+    RegisterModel::Field field;
+    RegisterModel::EntrySlot first;
+    RegisterModel::EntrySlot second;
+};
+const FieldSlots kFieldSlots[] = {
+    {RegisterModel::Field::Date, RegisterModel::DateSlot, RegisterModel::DateSlot},
+    {RegisterModel::Field::CheckNumber, RegisterModel::CheckNumberSlot, RegisterModel::CheckNumberSlot},
+    {RegisterModel::Field::Payee, RegisterModel::PayeeSlot, RegisterModel::PayeeSlot},
+    {RegisterModel::Field::Memo, RegisterModel::MemoSlot, RegisterModel::MemoSlot},
+    {RegisterModel::Field::Category, RegisterModel::CategorySlot, RegisterModel::CategoryIdSlot},
+    {RegisterModel::Field::Amount, RegisterModel::PaymentSlot, RegisterModel::DepositSlot},
+    {RegisterModel::Field::Cleared, RegisterModel::ClearedSlot, RegisterModel::ClearedSlot},
+};
+
 QString clearedMark(bool cleared, bool reconciled)
 {
     if (reconciled)
@@ -111,6 +129,8 @@ std::optional<QString> RegisterModel::copyFromRowAbove(const QModelIndex& curren
     if (!current.isValid() || current.row() < 1)
         return std::nullopt;
     const int column = current.column();
+    if (!showsBuffer(current.row()))
+        return std::nullopt;
     // Clr is flipped rather than typed; anything else the row locks (a split's
     // category and amounts, the balance) stays as it is.
     if (column != ClearedColumn && !flags(current).testFlag(Qt::ItemIsEditable))
@@ -288,7 +308,8 @@ QVariant RegisterModel::rowData(qsizetype element, int modelRow, int column, int
 
 bool RegisterModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole)
+    // The buffer belongs to one row: text typed anywhere else is no part of it.
+    if (!index.isValid() || role != Qt::EditRole || !showsBuffer(index.row()))
         return false;
     setEntryField(index.column(), value.toString());
     emit dataChanged(index, index);
@@ -350,26 +371,31 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
-    m_sortColumn = column;
-    m_sortOrder = order;
-    beginResetModel();
-    sortRows();
-    endResetModel();
+    // The current cell and the row being edited stay with their transactions,
+    // and an open editor with its cell.
+    resortKeepingPersistentIndexes(column, order);
     emit sortChanged(column, order);
 }
 
-void RegisterModel::sortRows()
+std::vector<int> RegisterModel::sortRows()
 {
-    m_rows.reorder(RegisterRowOrder(m_rows, m_sortColumn, m_sortOrder, m_liabilityAccount).sorted());
+    std::vector<int> order = RegisterRowOrder(m_rows, m_sortColumn, m_sortOrder, m_liabilityAccount).sorted();
+    m_rows.reorder(order);
+    return order;
 }
 
-void RegisterModel::setTransactions(RegisterRows rows)
+void RegisterModel::setTransactions(RegisterRows rows, Typing typing)
 {
     beginResetModel();
     m_rows = std::move(rows);
     sortRows();
-    m_editRow = -1;
-    clearEntryBuffer();
+    const qsizetype edited = typing == Typing::Keep && m_editRow >= 0 ? elementOfEdit() : -1;
+    if (edited >= 0) {
+        m_editRow = modelRowOf(edited);
+        rebaseEdit(m_rows.at(edited));
+    } else if (typing == Typing::Drop || m_editRow >= 0) {
+        endEdit();
+    }
     endResetModel();
 }
 
@@ -388,6 +414,10 @@ bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& 
 {
     if (old < 0 && !fresh)
         return true;
+    // The edit row goes with its transaction; applied itself, it shows what is
+    // now stored wherever nothing was typed.
+    qsizetype edited = m_editRow >= 0 ? elementAt(m_editRow) : -1;
+    const bool editedApplied = edited >= 0 && edited == old;
     std::optional<quint32> place;
     if (fresh) {
         place = m_rows.ledgerPlace(*fresh, old);
@@ -418,22 +448,43 @@ bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& 
             m_rows.removeFromLedger(old);
             m_rows.insertIntoLedger(old, *fresh, *place);
         }
+        if (editedApplied)
+            rebaseEdit(*fresh);
         notifyRowChanged(modelRowOf(old));
     } else {
         if (old >= 0) {
             beginRemoveRows(QModelIndex(), modelRowOf(old), modelRowOf(old));
             m_rows.removeFromLedger(old);
+            if (editedApplied)
+                edited = -1;
+            else if (edited > old)
+                --edited;
+            // Until it comes back, no row shows the buffer of the row taken out.
+            m_editRow = edited >= 0 ? modelRowOf(edited) : -1;
             endRemoveRows();
         }
         if (fresh) {
             beginInsertRows(QModelIndex(), modelRowOf(position), modelRowOf(position));
             m_rows.insertIntoLedger(position, *fresh, *place);
+            if (editedApplied)
+                edited = position;
+            else if (edited >= position)
+                ++edited;
+            if (edited >= 0)
+                m_editRow = modelRowOf(edited);
+            if (editedApplied)
+                rebaseEdit(*fresh);
             endInsertRows();
+        }
+        // Its transaction gone, the edit ends; the entry row shows its own buffer again.
+        if (editedApplied && !fresh) {
+            endEdit();
+            notifyRowChanged(entryRow());
         }
     }
     // Sorted by balance, the changed row's place in the order was only a guess.
     if (m_sortColumn == BalanceColumn)
-        resortKeepingPersistentIndexes();
+        resortKeepingPersistentIndexes(m_sortColumn, m_sortOrder);
     else if (movedAfter)
         notifyBalancesAfter(*movedAfter, qAbs(oldAmount) + (fresh ? qAbs(fresh->amount) : 0));
     return true;
@@ -457,23 +508,38 @@ void RegisterModel::notifyBalancesAfter(quint32 place, qint64 largestShift)
     }
 }
 
-void RegisterModel::resortKeepingPersistentIndexes()
+void RegisterModel::resortKeepingPersistentIndexes(int column, Qt::SortOrder sortOrder)
 {
-    emit layoutAboutToBeChanged();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    QStringList ids;
-    for (const QModelIndex& index : before) {
-        const qsizetype element = elementAt(index.row());
-        ids.append(element >= 0 ? m_rows.id(element) : QString());
-    }
-    sortRows();
+    const int entryBefore = entryRow();
+    const qsizetype editedBefore = m_editRow >= 0 ? elementAt(m_editRow) : -1;
+    QList<qsizetype> elements;
+    elements.reserve(before.size());
+    for (const QModelIndex& index : before)
+        elements.append(elementAt(index.row()));
+    // The rows are mapped as they stood: sorted newest first, the entry row is on top.
+    m_sortColumn = column;
+    m_sortOrder = sortOrder;
+    const std::vector<int> order = sortRows();
+    // Where each row went: order names the row each place now holds.
+    std::vector<int> placeOf(order.size());
+    for (std::size_t place = 0; place < order.size(); ++place)
+        placeOf[order[place]] = static_cast<int>(place);
+    const auto rowNow = [&](int rowBefore, qsizetype element) {
+        if (element >= 0)
+            return modelRowOf(placeOf[element]);
+        // The entry row moves between the top and the end with the sort.
+        return rowBefore == entryBefore ? entryRow() : rowBefore;
+    };
+    if (editedBefore >= 0)
+        m_editRow = rowNow(m_editRow, editedBefore);
     QModelIndexList after;
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        const int row = ids.at(i).isEmpty() ? before.at(i).row() : rowOf(ids.at(i));
-        after.append(index(row, before.at(i).column()));
-    }
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after.append(index(rowNow(before.at(i).row(), elements.at(i)), before.at(i).column()));
     changePersistentIndexList(before, after);
-    emit layoutChanged();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void RegisterModel::setEntryRowVisible(bool visible)
@@ -481,19 +547,88 @@ void RegisterModel::setEntryRowVisible(bool visible)
     if (visible == m_entryRowVisible)
         return;
     beginResetModel();
+    const qsizetype edited = m_editRow >= 0 ? elementAt(m_editRow) : -1;
     m_entryRowVisible = visible;
+    if (edited >= 0)
+        m_editRow = modelRowOf(edited);
     endResetModel();
 }
 
 void RegisterModel::setEditRow(int row)
 {
     const int previous = m_editRow;
-    m_editRow = row;
+    m_editRow = isTransactionRow(row) ? row : -1;
+    m_editId = m_editRow >= 0 ? transactionIdAt(m_editRow) : QString();
+    row = m_editRow;
     notifyRowChanged(previous);
     notifyRowChanged(row);
     // The entry row shows what is typed into it only while no other row is edited.
     if ((previous == -1) != (row == -1))
         notifyRowChanged(entryRow());
+}
+
+void RegisterModel::loadEditRow(int row)
+{
+    if (!isTransactionRow(row))
+        return;
+    loadEntryBuffer(transactionAt(row));
+    setEditRow(row);
+}
+
+bool RegisterModel::showsBuffer(int row) const
+{
+    return row >= 0 && row == (m_editRow >= 0 ? m_editRow : entryRow());
+}
+
+qsizetype RegisterModel::elementOfEdit() const
+{
+    if (m_editId.isEmpty()) {
+        // The opening line of a starting balance, the one row without an id.
+        for (qsizetype i = 0; m_rows.hasOpeningLine() && i < m_rows.size(); ++i) {
+            if (!m_rows.hasId(i))
+                return i;
+        }
+        return -1;
+    }
+    return m_rows.indexOf(m_editId);
+}
+
+void RegisterModel::endEdit()
+{
+    m_editRow = -1;
+    m_editId.clear();
+    clearEntryBuffer();
+}
+
+bool RegisterModel::isTyped(RegisterModel::Field field) const
+{
+    for (const FieldSlots& each : kFieldSlots) {
+        if (each.field == field)
+            return m_entryBuffer[each.first] != m_loadedBuffer[each.first]
+                   || m_entryBuffer[each.second] != m_loadedBuffer[each.second];
+    }
+    return false;
+}
+
+void RegisterModel::rebaseEdit(const RegisterRow& fresh)
+{
+    const Buffer stored = bufferOf(fresh);
+    for (const FieldSlots& field : kFieldSlots) {
+        if (!isTyped(field.field)) {
+            m_entryBuffer[field.first] = stored[field.first];
+            m_entryBuffer[field.second] = stored[field.second];
+        }
+    }
+    for (int slot = 0; slot < NextEntryDateSlot; ++slot)
+        m_loadedBuffer[slot] = stored[slot];
+}
+
+RegisterModel::Fields RegisterModel::typedFields() const
+{
+    Fields typed;
+    for (const FieldSlots& field : kFieldSlots)
+        typed.setFlag(field.field, m_editRow < 0 || isTyped(field.field));
+    return typed;
 }
 
 void RegisterModel::notifyRowChanged(int row)
@@ -525,30 +660,46 @@ void RegisterModel::clearEntryBuffer()
 
 void RegisterModel::loadEntryBuffer(const Transaction& transaction, const QString& categoryText)
 {
-    fillEntryBuffer(transaction.date, transaction.checkNumber, transaction.payee, transaction.memo, categoryText,
-                    transaction.categoryId, transaction.amount, transaction.cleared, transaction.reconciled);
+    loadBuffer(bufferOf(transaction.date, transaction.checkNumber, transaction.payee, transaction.memo, categoryText,
+                        transaction.categoryId, transaction.amount, transaction.cleared, transaction.reconciled));
 }
 
 void RegisterModel::loadEntryBuffer(const RegisterRow& row)
 {
-    fillEntryBuffer(row.date, row.checkNumber, row.payee, row.memo, row.categoryText, row.categoryId, row.amount,
+    loadBuffer(bufferOf(row));
+}
+
+void RegisterModel::loadBuffer(const Buffer& loaded)
+{
+    const QString nextDate = m_entryBuffer[NextEntryDateSlot];
+    m_entryBuffer = loaded;
+    m_entryBuffer[NextEntryDateSlot] = nextDate;
+    m_loadedBuffer = loaded;
+}
+
+RegisterModel::Buffer RegisterModel::bufferOf(const RegisterRow& row) const
+{
+    return bufferOf(row.date, row.checkNumber, row.payee, row.memo, row.categoryText, row.categoryId, row.amount,
                     row.cleared, row.reconciled);
 }
 
-void RegisterModel::fillEntryBuffer(const QDate& date, const QString& checkNumber, const QString& payee,
-                                    const QString& memo, const QString& categoryText, const QString& categoryId,
-                                    qint64 amount, bool cleared, bool reconciled)
+RegisterModel::Buffer RegisterModel::bufferOf(const QDate& date, const QString& checkNumber, const QString& payee,
+                                              const QString& memo, const QString& categoryText,
+                                              const QString& categoryId, qint64 amount, bool cleared,
+                                              bool reconciled) const
 {
-    m_entryBuffer[DateSlot] = date.toString(kDateFormat);
-    m_entryBuffer[CheckNumberSlot] = checkNumber;
-    m_entryBuffer[PayeeSlot] = payee;
-    m_entryBuffer[MemoSlot] = memo;
-    m_entryBuffer[CategorySlot] = categoryText;
-    m_entryBuffer[CategoryIdSlot] = categoryId;
+    Buffer buffer;
+    buffer[DateSlot] = date.toString(kDateFormat);
+    buffer[CheckNumberSlot] = checkNumber;
+    buffer[PayeeSlot] = payee;
+    buffer[MemoSlot] = memo;
+    buffer[CategorySlot] = categoryText;
+    buffer[CategoryIdSlot] = categoryId;
     const bool payment = amount < 0;
-    m_entryBuffer[PaymentSlot] = payment ? formatMoneyPlain(-amount, m_currency) : QString();
-    m_entryBuffer[DepositSlot] = payment ? QString() : formatMoneyPlain(amount, m_currency);
-    m_entryBuffer[ClearedSlot] = clearedMark(cleared, reconciled);
+    buffer[PaymentSlot] = payment ? formatMoneyPlain(-amount, m_currency) : QString();
+    buffer[DepositSlot] = payment ? QString() : formatMoneyPlain(amount, m_currency);
+    buffer[ClearedSlot] = clearedMark(cleared, reconciled);
+    return buffer;
 }
 
 RegisterModel::EntryAmount RegisterModel::entryAmount() const

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The rows of one account's register (or of the search results) in nine
 // columns, sorted stably by any of them, plus the entry row where a new
@@ -70,8 +71,17 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // Replaces the rows, sorted by the current sort, and starts a fresh entry row.
-    void setTransactions(RegisterRows rows);
+    // What new rows do to what is being typed.
+    enum class Typing {
+        // A fresh entry row; no row is edited.
+        Drop,
+        // What the entry row holds stays. The row being edited is found again
+        // by its transaction, each field not typed into showing what the new
+        // rows hold; when its transaction is no longer among them the edit ends.
+        Keep,
+    };
+    // Replaces the rows, sorted by the current sort.
+    void setTransactions(RegisterRows rows, Typing typing = Typing::Drop);
     void setTransactions(const QList<RegisterRow>& rows) { setTransactions(RegisterRows(rows)); }
     // Shows one stored row as it now stands, as a reload of the whole register
     // (given in the ledger's order) would: `fresh` replaces the row of `id`, or
@@ -104,8 +114,21 @@ public:
     // seen before a change of one row still is: a big register is long to search.
     int rowOf(const QString& id, int near) const;
 
+    // The row being edited is known by its transaction: whatever moves the
+    // rows (a sort, a row written, taken out or put in) finds it again, and
+    // the edit ends, its buffer dropped, once its transaction is gone. The
+    // row: -1 while none is edited.
     int editRow() const { return m_editRow; }
+    // The id of the transaction being edited; empty too for the opening line
+    // of a starting balance, which has none.
+    const QString& editId() const { return m_editId; }
+    // A row that shows no transaction ends the edit.
     void setEditRow(int row);
+    // The buffer filled from a row's transaction, and that row the one edited.
+    void loadEditRow(int row);
+    // Whether a row shows the buffer: the row edited, or the entry row while
+    // none is. Only there does typing go into the buffer.
+    bool showsBuffer(int row) const;
     // Announces that every cell of a row changed, after its buffer was filled in.
     void notifyRowChanged(int row);
 
@@ -119,6 +142,19 @@ public:
     std::optional<QString> copyFromRowAbove(const QModelIndex& current);
     void loadEntryBuffer(const Transaction& transaction, const QString& categoryText);
     void loadEntryBuffer(const RegisterRow& row);
+    // The fields of the edited row whose text differs from what was loaded:
+    // those a save writes over the stored row. On the entry row, all of them.
+    enum class Field {
+        Date = 0x01,
+        CheckNumber = 0x02,
+        Payee = 0x04,
+        Memo = 0x08,
+        Category = 0x10,
+        Amount = 0x20,
+        Cleared = 0x40,
+    };
+    Q_DECLARE_FLAGS(Fields, Field)
+    Fields typedFields() const;
     // What the buffer's texts say as a new transaction of `accountId`: the texts
     // trimmed, a date that reads as none today, an amount that reads as none 0,
     // the mark "C" cleared and "R" reconciled too (in either case). The commit
@@ -158,7 +194,8 @@ private:
     QVariant bufferData(int row, int column, int role) const;
     QVariant rowData(qsizetype element, int modelRow, int column, int role) const;
     QString displayText(qsizetype element, int column) const;
-    void sortRows();
+    // The order it put the rows in: the row given at each place.
+    std::vector<int> sortRows();
     void notifyAllRows(const QList<int>& roles);
     // The balance cells of the rows placed after `place` in the ledger, and the
     // whole rows among them whose balance, moved by at most `largestShift`,
@@ -168,11 +205,24 @@ private:
     void clearEntryBuffer();
     // applyRow once the row is known: `old` the element that showed it, or -1.
     bool applyRowAt(qsizetype old, const std::optional<RegisterRow>& fresh);
-    // Sorted by balance, the rows move when the balances do.
-    void resortKeepingPersistentIndexes();
-    void fillEntryBuffer(const QDate& date, const QString& checkNumber, const QString& payee, const QString& memo,
-                         const QString& categoryText, const QString& categoryId, qint64 amount, bool cleared,
-                         bool reconciled);
+    // Sorts the rows by a column; the rows the views hold on to (the current
+    // cell, an open editor) and the edit row go with their transactions.
+    void resortKeepingPersistentIndexes(int column, Qt::SortOrder order);
+    using Buffer = std::array<QString, SlotCount>;
+    Buffer bufferOf(const QDate& date, const QString& checkNumber, const QString& payee, const QString& memo,
+                    const QString& categoryText, const QString& categoryId, qint64 amount, bool cleared,
+                    bool reconciled) const;
+    Buffer bufferOf(const RegisterRow& row) const;
+    // The buffer becomes what a row holds, as loaded.
+    void loadBuffer(const Buffer& loaded);
+    // The element of the edited transaction among new rows; -1 when it is not there.
+    qsizetype elementOfEdit() const;
+    // No row edited, the buffer emptied (without telling the views).
+    void endEdit();
+    // Whether the buffer's text of a field differs from what was loaded.
+    bool isTyped(Field field) const;
+    // The edited row as now stored: the fields not typed into take its texts.
+    void rebaseEdit(const RegisterRow& fresh);
 
     Currency m_currency = Currency::USD;
     RegisterRows m_rows;
@@ -184,5 +234,10 @@ private:
     bool m_highlightOverdrawn = true;
     bool m_liabilityAccount = false;
     int m_editRow = -1;
-    std::array<QString, SlotCount> m_entryBuffer;
+    QString m_editId;
+    Buffer m_entryBuffer;
+    // What the buffer held when the edited row was loaded.
+    Buffer m_loadedBuffer;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(RegisterModel::Fields)

@@ -71,9 +71,15 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     connect(m_table, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onCellDoubleClicked);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
+                // A row taken out moves the current cell while the rows are
+                // half changed; the row current once they are is taken up after.
+                if (m_changingRows)
+                    return;
                 if (current.isValid() && !(previous.isValid() && previous.row() == current.row()))
                     startEditingRow(current.row());
             });
+    // A change heard while a cell was typed in waited for the editor to close.
+    connect(m_table, &RegisterTableView::editingEnded, m_changes, &RegisterChangeWatch::requestIfStale);
     outer->addWidget(m_table, 1);
     m_statusLine = new RegisterStatusLine(this);
     outer->addWidget(m_statusLine);
@@ -105,6 +111,8 @@ void RegisterScreen::setAccount(const QString& accountId, Rows rows)
 {
     // Whatever is typed belongs to the row of the account being left.
     m_walk->discardOpenEditor();
+    m_model->setEditRow(-1);
+    m_model->resetEntryBuffer();
     m_accountId = accountId;
     m_shownAccount.reset();
     m_changes->setAccount(accountId);
@@ -159,7 +167,8 @@ void RegisterScreen::reloadNow()
 
     m_columns->applyDisplayPreferences(*account);
     m_model->setEntryRowVisible(true);
-    m_model->setTransactions(std::move(rows));
+    // What is being typed goes on over the rows as they now stand.
+    m_model->setTransactions(std::move(rows), RegisterModel::Typing::Keep);
     m_changes->markShown();
     m_shownAccount = account;
 
@@ -178,6 +187,10 @@ void RegisterScreen::showOwnChange(const QStringList& ids)
 void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
 {
     m_walk->discardOpenEditor();
+    // As a reload after a change of one's own does: what was typed into a row
+    // is dropped, saved or not.
+    m_model->setEditRow(-1);
+    m_model->resetEntryBuffer();
     // In place only over the whole register as last shown: a filtered one lacks
     // the rows a new row's balance builds on.
     if (m_changes->isStale() || m_filter.current().activeCount() > 0 || !m_shownAccount) {
@@ -194,9 +207,6 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
     // the view to its neighbour first.
     const bool autoScroll = m_table->hasAutoScroll();
     m_table->setAutoScroll(false);
-    // As a reload does: what was typed into a row is dropped.
-    m_model->setEditRow(-1);
-    m_model->resetEntryBuffer();
     bool openingRowTouched = false;
     const bool created = written == Written::Created;
     for (const QString& id : ids) {
@@ -214,7 +224,9 @@ void RegisterScreen::showWrittenRows(const QStringList& ids, Written written)
             openingRowTouched = (fresh && isOpeningBalancePayee(fresh->payee))
                                 || (shown >= 0 && isOpeningBalancePayee(m_model->transactionAt(shown).payee));
         }
+        m_changingRows = true;
         const bool applied = created ? !fresh || m_model->applyNewRow(*fresh) : m_model->applyRow(id, fresh, near);
+        m_changingRows = false;
         if (!applied) {
             m_table->setAutoScroll(autoScroll);
             reload();
@@ -259,10 +271,10 @@ void RegisterScreen::startEditingRow(int row)
         m_model->setEditRow(-1);
         return;
     }
+    // The model keeps its edit row on its transaction, so the same row is the same transaction.
     if (!m_model->isTransactionRow(row) || row == m_model->editRow())
         return;
-    m_model->loadEntryBuffer(m_model->transactionAt(row));
-    m_model->setEditRow(row);
+    m_model->loadEditRow(row);
 }
 
 void RegisterScreen::newTransactionDialog()
@@ -418,6 +430,10 @@ void RegisterScreen::deleteCurrentRow()
         return;
     const int row = current.row();
     if (row != m_model->entryRow()) {
+        // The question takes the focus, which closes an open cell with what it
+        // holds kept, as any window would: so it is whichever way it is asked.
+        m_walk->flushOpenEditor();
+        m_walk->discardOpenEditor();
         m_commands->deleteRow(m_model->transactionIdAt(row));
         return;
     }

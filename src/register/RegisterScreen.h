@@ -127,5 +127,7 @@ private:
     RegisterColumnLayout* m_columns = nullptr;
     // The entry row is made current once the rows of a Later setAccount are in.
     bool m_focusEntryRowWhenLoaded = false;
+    // While rows written by the screen itself come and go.
+    bool m_changingRows = false;
     RegisterRowCommands* m_commands = nullptr;
 };

@@ -139,7 +139,10 @@ void RegisterTableView::setModel(QAbstractItemModel* model)
 void RegisterTableView::reset()
 {
     m_layoutWhole = true;
+    const bool editing = isEditing();
     QTableView::reset();
+    if (editing)
+        emit editingEnded();
 }
 
 void RegisterTableView::focusInEvent(QFocusEvent* event)
@@ -362,21 +365,35 @@ void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndE
 {
     if (hint != QAbstractItemDelegate::EditNextItem && hint != QAbstractItemDelegate::EditPreviousItem) {
         releaseEditor(editor, hint);
+        if (!isEditing())
+            emit editingEnded();
         return;
     }
     // The base class would walk to the next editable cell of any row; the
-    // register walks the fields of this row, once the editor is gone.
+    // register walks the fields of this row, once the editor is gone. The row
+    // is noted by its transaction, which rows coming and going meanwhile move.
+    const auto* registerModel = qobject_cast<const RegisterModel*>(model());
     const int row = currentIndex().row();
     const int column = currentIndex().column();
+    const bool onEntryRow = registerModel && row == registerModel->entryRow();
+    const QString id = registerModel ? registerModel->transactionIdAt(row) : QString();
     releaseEditor(editor, QAbstractItemDelegate::NoHint);
-    QTimer::singleShot(0, this, [this, row, column, hint] {
-        if (!m_screen)
-            return;
-        setCurrentIndex(model()->index(row, column));
-        if (hint == QAbstractItemDelegate::EditNextItem)
-            m_screen->focusNextField();
-        else
-            m_screen->focusPreviousField();
+    QTimer::singleShot(0, this, [this, row, column, hint, onEntryRow, id] {
+        const auto* rows = qobject_cast<const RegisterModel*>(model());
+        int rowNow = row;
+        if (rows && onEntryRow)
+            rowNow = rows->entryRow();
+        else if (rows && !id.isEmpty())
+            rowNow = rows->rowOf(id, row);
+        if (m_screen && rowNow >= 0) {
+            setCurrentIndex(model()->index(rowNow, column));
+            if (hint == QAbstractItemDelegate::EditNextItem)
+                m_screen->focusNextField();
+            else
+                m_screen->focusPreviousField();
+        }
+        if (!isEditing())
+            emit editingEnded();
     });
 }
 

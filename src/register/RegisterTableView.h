@@ -42,6 +42,12 @@ public:
     void setModel(QAbstractItemModel* model) override;
     void reset() override;
 
+signals:
+    // The last editor closed: by Escape, a save, the focus leaving, a move to
+    // another row. Tab and Shift+Tab between the fields of a row, which open the
+    // next one at once, end nothing.
+    void editingEnded();
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

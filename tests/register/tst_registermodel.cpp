@@ -28,6 +28,7 @@ private slots:
     void changedRowsMatchAFreshModel_data();
     void changedRowsMatchAFreshModel();
     void entryAndEditRows();
+    void theEditRowFollowsItsTransaction();
     void entryAmount_data();
     void entryAmount();
 };
@@ -471,6 +472,55 @@ void TestRegisterModel::entryAndEditRows()
     model.setTransactions(rows);
     QCOMPARE(model.editRow(), -1);
     QCOMPARE(texts(model, 0, Qt::EditRole), (QStringList{"2/2/2024", "", "", "", "", "", "", "", ""}));
+}
+
+// The row being edited is its transaction wherever the rows go: each sort,
+// a row moved past it, another taken out; it ends, and the entry row shows its
+// own buffer again, only when its transaction leaves.
+void TestRegisterModel::theEditRowFollowsItsTransaction()
+{
+    RegisterModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QList<RegisterRow> ledger = sampleRows();
+    for (int i = 0; i < ledger.size(); ++i)
+        ledger[i].createdOrder = 20240101000000 + 100 * i;
+    model.setTransactions(ledger);
+    const auto editing = [&] { return model.editRow() < 0 ? QString() : model.transactionIdAt(model.editRow()); };
+    const int cafe = model.rowOf(QStringLiteral("c1"));
+    model.loadEntryBuffer(model.transactionAt(cafe));
+    model.setEditRow(cafe);
+    QVERIFY(model.setData(model.index(cafe, Column::PayeeColumn), QStringLiteral("Coffee")));
+    // Every row shows its own texts, the edited one what was typed into it.
+    const auto verifyRows = [&] {
+        QCOMPARE(editing(), QStringLiteral("c1"));
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QString payee = texts(model, row).at(Column::PayeeColumn);
+            if (row == model.entryRow())
+                QCOMPARE(payee, QString());
+            else
+                QCOMPARE(payee, row == model.editRow() ? QStringLiteral("Coffee") : model.transactionAt(row).payee);
+        }
+    };
+    for (int column = 0; column < model.columnCount(); ++column) {
+        for (const Qt::SortOrder order : {Qt::DescendingOrder, Qt::AscendingOrder}) {
+            model.sort(column, order);
+            verifyRows();
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+    model.sort(Column::DateColumn, Qt::DescendingOrder);
+    // A row of its day moved past it, and another taken out above it.
+    RegisterRow zoo = model.transactionAt(model.rowOf(QStringLiteral("z1")));
+    zoo.date = QDate(2024, 1, 4);
+    QVERIFY(model.applyRow(zoo.id, zoo));
+    verifyRows();
+    QVERIFY(model.applyRow(QStringLiteral("r1"), std::nullopt));
+    verifyRows();
+
+    QVERIFY(model.applyRow(QStringLiteral("c1"), std::nullopt));
+    QCOMPARE(model.editRow(), -1);
+    QCOMPARE(texts(model, model.entryRow()).at(Column::PayeeColumn), QStringLiteral("Payee"));
 }
 
 void TestRegisterModel::entryAmount_data()

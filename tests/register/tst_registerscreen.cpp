@@ -1,5 +1,7 @@
 #include "HeaderSectionLog.h"
+#include "RegisterKeys.h"
 #include "RegisterLedger.h"
+#include "RegisterShown.h"
 #include "TestMain.h"
 #include "WindowPixels.h"
 
@@ -40,41 +42,6 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
-
-// Keys as a keyboard sends them, to an open popup or the focus widget: "<Ctrl+Return>" is one key,
-// other text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
-static void play(QAbstractItemView* table, const QString& script)
-{
-    static const QRegularExpression token(QStringLiteral("<([^>]+)>|[^<]+"));
-    for (auto tokens = token.globalMatch(script); tokens.hasNext();) {
-        const QRegularExpressionMatch match = tokens.next();
-        // The offscreen platform leaves a closed popup active; a desktop gives the window back.
-        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != table->window()) {
-            table->window()->activateWindow();
-            QCoreApplication::processEvents();
-        }
-        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
-        if (match.captured(1) == u"Menu") {
-            QTimer::singleShot(0, table, [table, rest = script.mid(match.capturedEnd())] { play(table, rest); });
-            const QPoint pos = table->visualRect(table->currentIndex()).center();
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, pos, table->viewport()->mapToGlobal(pos));
-            QApplication::sendEvent(table->viewport(), &event);
-            return;
-        }
-        const QKeyCombination key = QKeySequence(match.captured(1))[0];
-        if (match.captured(1).isEmpty()) {
-            // Text beyond Latin-1 ("９９") arrives as a key without a key code, as from an input method.
-            for (const QChar c : match.captured(0)) {
-                if (c.unicode() < 0x100)
-                    QTest::keyClick(target, c.toLatin1());
-                else
-                    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            }
-        } else
-            QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        QCoreApplication::processEvents();
-    }
-}
 
 // No blinking text cursor while it lives: pixels compared stay put.
 class NoCursorFlash
@@ -133,6 +100,12 @@ private slots:
     void rowCommands();
     void deletedRowLeavesTheRegister();
     void openingBalanceIsChangedInTheAccount();
+    void aRowMovedByItsOwnSaveKeepsItsTexts_data();
+    void aRowMovedByItsOwnSaveKeepsItsTexts();
+    void sortingKeepsTheRowBeingEdited();
+    void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data();
+    void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses();
+    void twoLineMemoIsDrawnOnce();
     void ownWriteShowsTheAccountAsChanged_data();
     void ownWriteShowsTheAccountAsChanged();
     void ownChangesMatchAReload_data();
@@ -157,6 +130,10 @@ private:
     QStringList rowMenu();
     // Picks `text` in the header's column menu, as a right click would show it.
     void chooseColumnMenu(const QString& text);
+    // Clicks a column's title, as a person sorts by it.
+    void clickColumnTitle(int column);
+    // What the register shows, against a register of the same account built afresh on the same cell.
+    void verifyShownAsAfresh();
     void pressTab(Qt::Key key, int expectedColumn);
     // `count` rows of "Payee i", paying i + 1 dollars, a row every `daysApart` days from 1 January 2024.
     void seedRows(int count, int daysApart);
@@ -242,6 +219,19 @@ void TestRegisterScreen::chooseColumnMenu(const QString& text)
         menu->close();
     });
     m_screen->showHeaderContextMenu(QPoint());
+}
+
+void TestRegisterScreen::clickColumnTitle(int column)
+{
+    QHeaderView* header = m_table->horizontalHeader();
+    const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void TestRegisterScreen::verifyShownAsAfresh()
+{
+    QCOMPARE(shownBy(m_screen.get()), shownAfresh(&m_ledger->state, m_screen.get(), QStringLiteral("checking")));
 }
 
 void TestRegisterScreen::pressTab(Qt::Key key, int expectedColumn)
@@ -733,6 +723,199 @@ void TestRegisterScreen::openingBalanceIsChangedInTheAccount()
     QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("checking"));
     QCOMPARE(describe(m_ledger->load(opening.id)), describe(opening));
     QCOMPARE(m_model->index(0, RegisterModel::DepositColumn).data().toString(), QStringLiteral("500.00"));
+}
+
+void TestRegisterScreen::aRowMovedByItsOwnSaveKeepsItsTexts_data()
+{
+    QTest::addColumn<int>("sortColumn");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QString>("clickedPayee"); // empty: no click
+    QTest::addColumn<int>("clickedColumn");
+    QTest::addColumn<QString>("keys"); // played twice: the second save must write nothing
+    QTest::addColumn<QStringList>("stored");
+    const QString cafe = QStringLiteral("checking 2024-02-03 Cafe||-300||# -- v1 pending");
+    const QString bookShop = QStringLiteral("checking 2024-02-02 Book Shop||-2000||# -- v1 pending");
+    const auto up = Qt::AscendingOrder;
+    QTest::newRow("date +") << int(RegisterModel::DateColumn) << up << "Book Shop" << int(RegisterModel::DateColumn)
+                            << "+<Ctrl+Return>"
+                            << QStringList{"checking 2024-02-03 Book Shop||-2000||# -- v2 pending", cafe};
+    QTest::newRow("date typed") << int(RegisterModel::DateColumn) << up << "Book Shop" << int(RegisterModel::DateColumn)
+                                << "2/3/2024<Ctrl+Return>"
+                                << QStringList{"checking 2024-02-03 Book Shop||-2000||# -- v2 pending", cafe};
+    QTest::newRow("date - newest first") << int(RegisterModel::DateColumn) << Qt::DescendingOrder << "Cafe"
+                                         << int(RegisterModel::DateColumn) << "--<Ctrl+Return>"
+                                         << QStringList{bookShop, "checking 2024-02-01 Cafe||-300||# -- v2 pending"};
+    QTest::newRow("amount by payment") << int(RegisterModel::PaymentColumn) << up << "Cafe"
+                                       << int(RegisterModel::PaymentColumn) << "<Ctrl+A>30<Ctrl+Return>"
+                                       << QStringList{"checking 2024-02-03 Cafe||-3000||# -- v2 pending", bookShop};
+    QTest::newRow("sign in the form by balance")
+        << int(RegisterModel::BalanceColumn) << up << QString() << 0 << "<Up><Up><Ctrl+E><Ctrl+Return>"
+        << QStringList{"checking 2024-02-03 Cafe||300||# -- v2 pending", bookShop};
+}
+
+// A save that moves its row one place down, as the new date, amount or sign
+// sorts it: the register shows each row with its own texts, the row below
+// becomes current, and a second save writes nothing over any row.
+void TestRegisterScreen::aRowMovedByItsOwnSaveKeepsItsTexts()
+{
+    QFETCH(int, sortColumn);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QString, clickedPayee);
+    QFETCH(int, clickedColumn);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, stored);
+    Transaction bookShop = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Book Shop"), -2000);
+    bookShop.date = QDate(2024, 2, 2);
+    Transaction cafe = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Cafe"), -300);
+    cafe.date = QDate(2024, 2, 3);
+    cafe.createdAt = cafe.updatedAt = RegisterLedger::now().addSecs(-60);
+    m_ledger->add(bookShop);
+    m_ledger->add(cafe);
+    QSettings().setValue(QStringLiteral("register/sortColumn"), sortColumn);
+    QSettings().setValue(QStringLiteral("register/sortOrder"), int(order));
+    showScreen(QStringLiteral("checking"));
+    if (!clickedPayee.isEmpty()) {
+        const int row = m_model->rowOf(clickedPayee == u"Cafe" ? cafe.id : bookShop.id);
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                          m_table->visualRect(m_model->index(row, clickedColumn)).center());
+    }
+    // The form turns the payment into a deposit.
+    ModalDialog::setNextHandler([](QDialog* form) {
+        QTest::mouseClick(child<QRadioButton>(form, "inflowRadio"), Qt::LeftButton);
+        clickOk(form);
+    });
+    play(m_table, keys);
+    verifyShownAsAfresh();
+    play(m_table, QStringLiteral("<Ctrl+Return>"));
+    QCOMPARE(this->stored(), stored);
+    verifyShownAsAfresh();
+}
+
+// Sorting while a row is current keeps it current, its own texts in its own
+// row; the entry row shows its placeholders; a save then writes nothing.
+void TestRegisterScreen::sortingKeepsTheRowBeingEdited()
+{
+    seedRows(6, 1);
+    showScreen(QStringLiteral("checking"));
+    const QStringList before = stored();
+    play(m_table, QStringLiteral("<Escape><Up>"));
+    verifyShownAsAfresh();
+    for (int click = 0; click < 2; ++click) {
+        clickColumnTitle(RegisterModel::DateColumn);
+        QCOMPARE(m_model->sortOrder(), click == 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        verifyShownAsAfresh();
+    }
+    clickColumnTitle(RegisterModel::PayeeColumn);
+    verifyShownAsAfresh();
+    m_ledger->state.preferencesRepository->setBool(QStringLiteral("registerNewestFirst"), true);
+    verifyShownAsAfresh();
+    play(m_table, QStringLiteral("<Ctrl+Return>"));
+    QCOMPARE(stored(), before);
+    verifyShownAsAfresh();
+}
+
+void TestRegisterScreen::aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("opening"); // "entry": the entry row's payee; else that of "Payee 2", typed at its end
+    QTest::addColumn<QString>("closing"); // "<Click>" is a click on the filter button, the dialog cancelled
+    QTest::addColumn<QString>("payee");   // stored for "Payee 2" once it is all done
+    QTest::newRow("row added, Escape") << "add" << QString() << " typed" << "<Escape>" << "Payee 2";
+    QTest::newRow("account renamed, Escape") << "rename" << QString() << " typed" << "<Escape>" << "Payee 2";
+    QTest::newRow("row added under a filter, Escape") << "add" << "{\"cleared\":false}" << " typed" << "<Escape>"
+                                                      << "Payee 2";
+    QTest::newRow("row added, delete refused") << "add" << QString() << QString() << "<Ctrl+D>" << "Payee 2";
+    QTest::newRow("row added, nothing to save") << "add" << QString() << "entry" << "<Ctrl+Return>" << "Payee 2";
+    // Only the field typed is written: the memo written elsewhere stays.
+    QTest::newRow("memo written elsewhere, saved") << "memo" << QString() << " typed" << "<Ctrl+Return>"
+                                                   << "Payee 2 typed";
+    QTest::newRow("row added, focus leaves, saved") << "add" << QString() << " typed" << "<Click><Ctrl+Return>"
+                                                    << "Payee 2 typed";
+}
+
+// Another window, or a sync, changes the ledger while a cell is typed in: the
+// register shows the change once the editor closes, whichever way it closes,
+// and a save writes what was typed over the row as it now stands.
+void TestRegisterScreen::aChangeHeldBackWhileTypingShowsWhenTheEditorCloses()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, filter);
+    QFETCH(QString, opening);
+    QFETCH(QString, closing);
+    QFETCH(QString, payee);
+    seedRows(5, 1);
+    if (!filter.isEmpty())
+        m_ledger->state.preferencesRepository->set(QStringLiteral("registerFilter_checking"), filter);
+    showScreen(QStringLiteral("checking"));
+    Transaction typedOver;
+    for (const Transaction& t : m_ledger->rows(QStringLiteral("checking"))) {
+        if (t.payee == u"Payee 2")
+            typedOver = t;
+    }
+    const auto clickPayee = [&] {
+        const QModelIndex cell = m_model->index(m_model->rowOf(typedOver.id), RegisterModel::PayeeColumn);
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualRect(cell).center());
+    };
+    if (opening == u"entry") {
+        play(m_table, QStringLiteral("<Tab><Tab>"));
+    } else {
+        clickPayee();
+        play(m_table, QStringLiteral("<End>") + opening);
+    }
+    QVERIFY(m_table->isEditing());
+
+    if (change == u"add") {
+        Transaction early = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Elsewhere"), -777);
+        early.date = QDate(2023, 12, 30);
+        m_ledger->add(early);
+    } else if (change == u"rename") {
+        Account account = *m_ledger->state.accountRepository->findById(QStringLiteral("checking"));
+        account.name = QStringLiteral("Household");
+        QVERIFY(m_ledger->state.accountRepository->update(account));
+    } else {
+        Transaction elsewhere = typedOver;
+        elsewhere.memo = QStringLiteral("from elsewhere");
+        elsewhere.version += 1;
+        QVERIFY(m_ledger->state.transactionRepository->update(elsewhere));
+    }
+    settle();
+    QVERIFY(m_table->isEditing());
+
+    MessageBox::setNextAnswer(QMessageBox::No);
+    ModalDialog::setNextHandler([](QDialog* dialog) { dialog->reject(); });
+    if (closing.startsWith(u"<Click>")) {
+        // The focus goes to the button, the dialog is cancelled, and the row is taken up again.
+        QTest::mouseClick(child<QPushButton>(m_screen.get(), "filterButton"), Qt::LeftButton);
+        settle();
+        clickPayee();
+        closing.remove(0, 7);
+    }
+    play(m_table, closing);
+    QTRY_COMPARE(shownBy(m_screen.get()), shownAfresh(&m_ledger->state, m_screen.get(), QStringLiteral("checking")));
+    const Transaction now = m_ledger->load(typedOver.id);
+    QCOMPARE(QStringList({now.payee, now.memo}), QStringList({payee, change == u"memo" ? "from elsewhere" : ""}));
+    QCOMPARE(m_ledger->rows(QStringLiteral("checking")).size(), change == u"add" ? 6 : 5);
+}
+
+// Two-line rows draw the memo under the payee and on under the category, each
+// pixel once: a repaint of the payee cell alone (the current cell passing by)
+// leaves the same pixels as a fresh drawing of the whole table.
+void TestRegisterScreen::twoLineMemoIsDrawnOnce()
+{
+    Transaction t = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Grocer"), -1234);
+    t.memo = QStringLiteral("weekly shopping for the whole house");
+    m_ledger->add(t);
+    m_ledger->state.preferencesRepository->setBool(QStringLiteral("registerTwoLine"), true);
+    showScreen(QStringLiteral("checking"));
+    const NoCursorFlash noFlash;
+    settle();
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                      m_table->visualRect(m_model->index(0, RegisterModel::DateColumn)).center());
+    play(m_table, QStringLiteral("<Escape><Right><Right>"));
+    settle();
+    QCOMPARE(m_table->currentIndex(), m_model->index(0, RegisterModel::PayeeColumn));
+    QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 void TestRegisterScreen::ownWriteShowsTheAccountAsChanged_data()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+// Keys as a keyboard sends them, one by one, to an open popup or the focus widget: "<Ctrl+Return>" is
+// one key, other text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
+inline void play(QAbstractItemView* table, const QString& script)
+{
+    static const QRegularExpression token(QStringLiteral("<([^>]+)>|[^<]"));
+    for (auto tokens = token.globalMatch(script); tokens.hasNext();) {
+        const QRegularExpressionMatch match = tokens.next();
+        // The offscreen platform leaves a closed popup (a completion list shown while typing) active; a
+        // desktop gives the window back, and the cell keeps the focus.
+        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != table->window()) {
+            table->window()->activateWindow();
+            QCoreApplication::processEvents();
+        }
+        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                          : QApplication::focusWidget()     ? QApplication::focusWidget()
+                                                            : table;
+        if (match.captured(1) == u"Menu") {
+            QTimer::singleShot(0, table, [table, rest = script.mid(match.capturedEnd())] { play(table, rest); });
+            const QPoint pos = table->visualRect(table->currentIndex()).center();
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, pos, table->viewport()->mapToGlobal(pos));
+            QApplication::sendEvent(table->viewport(), &event);
+            return;
+        }
+        const QKeyCombination key = QKeySequence(match.captured(1))[0];
+        if (match.captured(1).isEmpty()) {
+            // Text beyond Latin-1 ("９９") arrives as a key without a key code, as from an input method.
+            for (const QChar c : match.captured(0)) {
+                if (c.unicode() < 0x100)
+                    QTest::keyClick(target, c.toLatin1());
+                else
+                    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        } else
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QCoreApplication::processEvents();
+    }
+}
+
