@@ -827,6 +827,8 @@ void TestRegisterScreen::aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data
                                                       << "Payee 2";
     QTest::newRow("row added, delete refused") << "add" << QString() << QString() << "<Ctrl+D>" << "Payee 2";
     QTest::newRow("row added, nothing to save") << "add" << QString() << "entry" << "<Ctrl+Return>" << "Payee 2";
+    // Enter opens the next field at once; the change waits for that editor to close.
+    QTest::newRow("row added, Enter, Escape") << "add" << QString() << "entry" << "<Return><Escape>" << "Payee 2";
     // Only the field typed is written: the memo written elsewhere stays.
     QTest::newRow("memo written elsewhere, saved") << "memo" << QString() << " typed" << "<Ctrl+Return>"
                                                    << "Payee 2 typed";
