@@ -11,6 +11,8 @@ packages=(
     fonts-material-design-icons-iconfont
     libzip-dev unzip fonts-dejavu-core
     sqlite3 libsqlite3-dev python3
+    # The theme tests run a private session bus with a fake desktop portal.
+    dbus-daemon
     # The sanitizer build and the fuzz targets: clang, its sanitizer and
     # libFuzzer runtimes, and llvm-symbolizer for readable reports.
     clang libclang-rt-14-dev llvm

@@ -6,10 +6,7 @@
 #include "WebAuthHandler.h"
 
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QUrlQuery>
-
-#include <array>
 
 namespace OrvaAccount {
 
@@ -17,7 +14,6 @@ namespace {
 
 const QString AccessTokenKey = QStringLiteral("access_token");
 const QString RefreshTokenKey = QStringLiteral("refresh_token");
-const QString StateKey = QStringLiteral("state");
 const QString UsersMePath = QStringLiteral("/users/me");
 
 // A refusal of the refresh token itself. A time-out (408) or a busy service
@@ -25,16 +21,6 @@ const QString UsersMePath = QStringLiteral("/users/me");
 bool isRejection(int status)
 {
     return status >= 400 && status <= 499 && status != 408 && status != 429;
-}
-
-// Unguessable by other local processes and web pages, so that a redirect that
-// did not come from this sign-in, carrying someone else's tokens, is refused.
-QString newLoginState()
-{
-    std::array<quint32, AuthClient::LoginStateBytes / sizeof(quint32)> words{};
-    QRandomGenerator::system()->fillRange(words.data(), qsizetype(words.size()));
-    const QByteArray bytes(reinterpret_cast<const char*>(words.data()), qsizetype(sizeof(words)));
-    return QString::fromLatin1(bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
 QString itemValue(const QUrlQuery& query, const QString& key)
@@ -131,12 +117,13 @@ void AuthClient::initialize()
     });
 }
 
-QUrl AuthClient::loginUrl(const QString& redirectUri, const QString& loginState) const
+QUrl AuthClient::loginUrl(const QString& redirectUri) const
 {
-    const QString text = QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4&state=%5")
+    // The service takes nothing else: it knows no state parameter and sends
+    // the tokens themselves back to the redirect address.
+    const QString text = QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4")
                              .arg(m_authBaseUrl, m_realmSlug, m_clientId,
-                                  QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)),
-                                  QString::fromLatin1(QUrl::toPercentEncoding(loginState)));
+                                  QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
     return QUrl(text, QUrl::TolerantMode);
 }
 
@@ -165,18 +152,16 @@ void AuthClient::login()
         return;
     }
     m_listener = listener;
-    m_loginState = newLoginState();
     connect(listener, &WebAuthHandler::callbackReceived, this, &AuthClient::handleAuthCallback);
     connect(listener, &WebAuthHandler::timedOut, this, [this] {
         stopListening();
         emit loginFailed(QStringLiteral("Sign-in timed out"));
     });
-    WebAuthHandler::openBrowser(loginUrl(redirectUri, m_loginState));
+    WebAuthHandler::openBrowser(loginUrl(redirectUri));
 }
 
 void AuthClient::stopListening()
 {
-    m_loginState.clear();
     if (!m_listener)
         return;
     m_listener->disconnect(this);
@@ -188,18 +173,12 @@ void AuthClient::stopListening()
 
 void AuthClient::handleAuthCallback(const QUrl& url)
 {
-    // One redirect ends the sign-in, whatever it carries: a state is never
-    // accepted twice.
-    const QString expectedState = m_loginState;
+    // One redirect ends the sign-in, whatever it carries.
     stopListening();
 
     const QUrlQuery fragment(url.fragment(QUrl::FullyEncoded));
     const QUrlQuery query(url.query(QUrl::FullyEncoded));
     const QUrlQuery& carrier = itemValue(fragment, AccessTokenKey).isEmpty() ? query : fragment;
-    if (expectedState.isEmpty() || itemValue(carrier, StateKey) != expectedState) {
-        emit loginFailed(QStringLiteral("Sign-in response did not match this sign-in"));
-        return;
-    }
     const QString accessToken = itemValue(carrier, AccessTokenKey);
     const QString refreshToken = itemValue(carrier, RefreshTokenKey);
     if (accessToken.isEmpty() || refreshToken.isEmpty()) {

@@ -42,8 +42,6 @@ public:
 
     // A sign-in the user never finishes in the browser is given up after this.
     static constexpr int DefaultLoginTimeoutMs = 5 * 60 * 1000;
-    // Random bytes in the "state" of each sign-in.
-    static constexpr int LoginStateBytes = 32;
 
     // Installs the token refresher into the token manager.
     AuthClient(const QString& authBaseUrl, const QString& realmSlug, const QString& clientId, ApiClient* api,
@@ -60,8 +58,8 @@ public:
     // Opens the browser at the sign-in page; the outcome arrives as
     // loginSucceeded() or loginFailed(). A sign-in still waiting is given up.
     void login();
-    // The redirect that ends a sign-in: accepted only with the state of the
-    // sign-in in progress and both tokens.
+    // The redirect that ends a sign-in: it signs in when it carries both
+    // tokens, in its fragment or else in its query.
     void handleAuthCallback(const QUrl& url);
     // True only on success; a refused refresh token signs the user out.
     void refreshToken(BoolCallback callback);
@@ -82,8 +80,8 @@ public:
     // As last fetched; empty before the first fetch and after signing out.
     User currentUser() const;
 
-    // The sign-in page address for a redirect URI and a state.
-    QUrl loginUrl(const QString& redirectUri, const QString& loginState) const;
+    // The sign-in page address for a redirect URI.
+    QUrl loginUrl(const QString& redirectUri) const;
     void setLoginTimeout(int milliseconds);
     int loginTimeout() const;
 
@@ -113,8 +111,6 @@ private:
     AuthState m_state = AuthState::Initial;
     User m_currentUser;
     QPointer<WebAuthHandler> m_listener;
-    // The state the sign-in in progress expects back; empty when none is.
-    QString m_loginState;
     int m_loginTimeoutMs = DefaultLoginTimeoutMs;
 };
 

@@ -2,8 +2,10 @@
 
 #include "data/PreferencesRepository.h"
 #include "widgets/Appearance.h"
+#include "widgets/PortalColorScheme.h"
 
 #include <QApplication>
+#include <QStyleHints>
 #include <QWidget>
 
 namespace {
@@ -62,8 +64,30 @@ QString themeName(ThemeManager::Theme theme)
 ThemeManager::ThemeManager(PreferencesRepository* preferences, QObject* parent)
     : QObject(parent)
     , m_preferences(preferences)
-    , m_systemIsDark(QGuiApplication::palette().color(QPalette::Window).lightness() < 128)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            &ThemeManager::onColorSchemeChanged);
+#else
+    m_platformIsDark = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+    m_portal = PortalColorScheme::onSessionBus(this);
+    if (m_portal)
+        connect(m_portal, &PortalColorScheme::schemeChanged, this, &ThemeManager::onColorSchemeChanged);
+#endif
+}
+
+bool ThemeManager::systemIsDark() const
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+#else
+    switch (m_portal ? m_portal->scheme() : PortalColorScheme::Scheme::NoPreference) {
+    case PortalColorScheme::Scheme::Dark: return true;
+    case PortalColorScheme::Scheme::Light: return false;
+    case PortalColorScheme::Scheme::NoPreference: break;
+    }
+    return m_platformIsDark;
+#endif
 }
 
 void ThemeManager::applyStoredPreferences()
@@ -101,6 +125,7 @@ QPalette ThemeManager::lightPalette()
 
 void ThemeManager::applyPalette(bool dark)
 {
+    m_appliedDark = dark;
     QApplication::setPalette(buildPalette(dark));
     QApplication::setFont(scaledAppFont());
 }
@@ -108,9 +133,23 @@ void ThemeManager::applyPalette(bool dark)
 void ThemeManager::setTheme(Theme theme)
 {
     m_theme = theme;
-    applyPalette(theme == Dark || (theme == System && m_systemIsDark));
+    applyPalette(theme == Dark || (theme == System && systemIsDark()));
     m_preferences->set(QStringLiteral("theme"), themeName(theme));
     emit themeChanged(theme);
+}
+
+void ThemeManager::onColorSchemeChanged()
+{
+    if (m_theme != System)
+        return;
+    const bool dark = systemIsDark();
+    // The desktop's first answer mostly agrees with the guess the start made:
+    // then the whole window is not restyled for nothing.
+    if (m_appliedDark == dark)
+        return;
+    applyPalette(dark);
+    m_preferences->set(QStringLiteral("theme"), themeName(System));
+    emit themeChanged(System);
 }
 
 void ThemeManager::setThemeByName(const QString& name)

@@ -5,11 +5,14 @@
 #include <QPalette>
 #include <QString>
 
+#include <optional>
+
+class PortalColorScheme;
 class PreferencesRepository;
 
 // Decides the whole application's look: a light or dark palette (or the one the
-// system uses), the accent colour and the font scale. Choices are stored as
-// preferences at once.
+// system uses, followed as it changes), the accent colour and the font scale.
+// Choices are stored as preferences at once.
 class ThemeManager : public QObject
 {
     Q_OBJECT
@@ -35,19 +38,31 @@ public:
     static QPalette darkPalette();
     static QPalette lightPalette();
 
+public slots:
+    // The system switched between light and dark: followed only while the
+    // theme is System.
+    void onColorSchemeChanged();
+
 signals:
     void themeChanged(ThemeManager::Theme theme);
     void fontScaleChanged(int percent);
     void accentChanged(QColor color);
 
 private:
+    bool systemIsDark() const;
     void applyPalette(bool dark);
 
     PreferencesRepository* m_preferences;
     Theme m_theme = System;
-    // This Qt has no colour-scheme API: the system's choice is read once, from the
-    // platform palette as it was before we replaced it.
-    bool m_systemIsDark;
+    // Whether the palette last applied was the dark one; none yet at first.
+    std::optional<bool> m_appliedDark;
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // This Qt has no colour-scheme API: the desktop portal tells the system's
+    // choice where one runs and has one; otherwise the platform palette as it
+    // was before we replaced it does.
+    PortalColorScheme* m_portal = nullptr;
+    bool m_platformIsDark;
+#endif
 };
 
 QString themeName(ThemeManager::Theme theme);

@@ -116,7 +116,6 @@ private:
         QUrlQuery query;
         query.addQueryItem(QStringLiteral("client_id"), auth->clientId());
         query.addQueryItem(QStringLiteral("redirect_uri"), QStringLiteral("http://localhost/callback"));
-        query.addQueryItem(QStringLiteral("state"), QStringLiteral("s"));
         const QByteArray request = "GET " + auth->loginPagePath().toLatin1() + '?' + query.toString().toLatin1()
             + " HTTP/1.1\r\nHost: 127.0.0.1\r\nUser-Agent: " + agent + "\r\nConnection: close\r\n\r\n";
         const OnlineTest::RawReply reply =

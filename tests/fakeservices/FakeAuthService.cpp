@@ -228,8 +228,6 @@ FakeResponse FakeAuthService::loginPage(const FakeRequest& request)
     QUrlQuery tokens;
     tokens.addQueryItem(QStringLiteral("access_token"), pair.accessToken);
     tokens.addQueryItem(QStringLiteral("refresh_token"), pair.refreshToken);
-    tokens.addQueryItem(QStringLiteral("state"),
-                        QString::fromLatin1(QUrl::toPercentEncoding(query(QStringLiteral("state")))));
     location.setQuery(tokens);
     return FakeResponse::redirect(302, location);
 }

@@ -18,7 +18,8 @@
 //   POST /users/me/password, GET /users/me/sessions, DELETE /users/me/sessions/{id}
 // and the browser's sign-in page "/auth/vellumry/account/login", which signs in
 // the browser's user and redirects to the loopback "redirect_uri" with the
-// tokens and the "state" it was given in the query.
+// tokens themselves in the query: no code to exchange, and nothing of the
+// request echoed back.
 class FakeAuthService : public QObject
 {
     Q_OBJECT

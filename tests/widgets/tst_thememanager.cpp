@@ -1,3 +1,4 @@
+#include "PrivateSessionBus.h"
 #include "TempDatabase.h"
 #include "TestMain.h"
 
@@ -6,23 +7,104 @@
 #include "widgets/Appearance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 
 #include <memory>
+#include <optional>
+
+namespace {
+
+const QString PortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString Appearance = QStringLiteral("org.freedesktop.appearance");
+const QString ColorScheme = QStringLiteral("color-scheme");
+constexpr uint NoPreference = 0;
+constexpr uint Dark = 1;
+constexpr uint Light = 2;
+
+} // namespace
+
+// The desktop portal's settings as the desktop keeps them: "color-scheme" in
+// "org.freedesktop.appearance", read with ReadOne or, on older portals, Read,
+// and announced with SettingChanged.
+class FakeSettingsPortal : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    // No value: the desktop has no such setting.
+    void setColorScheme(std::optional<uint> value) { m_colorScheme = value; }
+    void setReadOneKnown(bool known) { m_readOneKnown = known; }
+    void announce(const QString& group, const QString& key, uint value)
+    {
+        if (group == Appearance && key == ColorScheme)
+            m_colorScheme = value;
+        emit SettingChanged(group, key, QDBusVariant(value));
+    }
+    QStringList calls() const { return m_calls; }
+
+public slots:
+    QDBusVariant ReadOne(const QString& group, const QString& key)
+    {
+        m_calls.append(QStringLiteral("ReadOne"));
+        if (!m_readOneKnown) {
+            sendErrorReply(QDBusError::UnknownMethod, QStringLiteral("No such method 'ReadOne'"));
+            return {};
+        }
+        return value(group, key);
+    }
+    QDBusVariant Read(const QString& group, const QString& key)
+    {
+        m_calls.append(QStringLiteral("Read"));
+        return QDBusVariant(QVariant::fromValue(value(group, key)));
+    }
+
+signals:
+    void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+
+private:
+    QDBusVariant value(const QString& group, const QString& key)
+    {
+        if (group != Appearance || key != ColorScheme || !m_colorScheme) {
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"),
+                           QStringLiteral("Requested setting not found"));
+            return {};
+        }
+        return QDBusVariant(*m_colorScheme);
+    }
+
+    std::optional<uint> m_colorScheme;
+    bool m_readOneKnown = true;
+    QStringList m_calls;
+};
 
 class TestThemeManager : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void namesAndParsing();
     void palettes();
     void systemFollowsThePlatformPaletteReadAtStart();
+    void systemSchemeAtStart_data();
+    void systemSchemeAtStart();
+    void systemSchemeChanges_data();
+    void systemSchemeChanges();
+    void portalIsAskedOnlyWhereABusIsConfigured_data();
+    void portalIsAskedOnlyWhereABusIsConfigured();
     void accentColour();
     void fontScaleRefontsTaggedWidgets();
     void storedPreferencesApply_data();
@@ -30,11 +112,31 @@ private slots:
 
 private:
     QString preference(const QString& key) { return m_preferences->getString(key, QStringLiteral("<none>")); }
+    static bool darkWindow()
+    {
+        return QApplication::palette().color(QPalette::Window) == QColor(QStringLiteral("#0F1E19"));
+    }
+    static void setPlatformPalette(bool dark);
+    // The portal (and, with `readOneKnown` false, an older one without
+    // ReadOne) on the private bus; no value: the desktop has no such setting.
+    void startPortal(std::optional<uint> colorScheme, bool readOneKnown = true);
+    // Until the program's connection has taken in whatever the portal sent so far.
+    void settle();
 
+    std::unique_ptr<PrivateSessionBus> m_bus;
     std::unique_ptr<TempDatabase> m_db;
     std::unique_ptr<PreferencesRepository> m_preferences;
+    std::unique_ptr<FakeSettingsPortal> m_portal;
     QPalette m_platformPalette;
 };
+
+void TestThemeManager::initTestCase()
+{
+    // Before anything asks Qt for the session bus: that connection is made once.
+    m_bus = std::make_unique<PrivateSessionBus>();
+    if (!m_bus->address().isEmpty())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus->address().toUtf8());
+}
 
 void TestThemeManager::init()
 {
@@ -51,9 +153,52 @@ void TestThemeManager::init()
 
 void TestThemeManager::cleanup()
 {
+    if (m_portal) {
+        QDBusConnection portalBus(QStringLiteral("portal"));
+        portalBus.unregisterObject(PortalPath);
+        portalBus.unregisterService(PortalService);
+        m_portal.reset();
+    }
     QApplication::setPalette(m_platformPalette);
     m_preferences.reset();
     m_db.reset();
+}
+
+void TestThemeManager::setPlatformPalette(bool dark)
+{
+    QPalette platform;
+    platform.setColor(QPalette::Window, dark ? QColor(20, 20, 20) : QColor(240, 240, 240));
+    QApplication::setPalette(platform);
+}
+
+void TestThemeManager::startPortal(std::optional<uint> colorScheme, bool readOneKnown)
+{
+    m_portal = std::make_unique<FakeSettingsPortal>();
+    m_portal->setColorScheme(colorScheme);
+    m_portal->setReadOneKnown(readOneKnown);
+    // A connection of its own, as the portal is a process of its own.
+    QDBusConnection portalBus = QDBusConnection::connectToBus(m_bus->address(), QStringLiteral("portal"));
+    QVERIFY(portalBus.isConnected());
+    QVERIFY(portalBus.registerObject(PortalPath, m_portal.get(),
+                                     QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+    QVERIFY(portalBus.registerService(PortalService));
+}
+
+void TestThemeManager::settle()
+{
+    // Messages between two connections keep their order: once the portal
+    // answered this ping, what it sent before (replies, signals) has reached
+    // the program's connection, which hands each on with one posted event.
+    // Without a portal, the bus itself answers the program's calls in order.
+    // Twice: an answer may make the program ask once more (Read after ReadOne),
+    // and the portal takes that question through the event loop.
+    const QDBusMessage ping = QDBusMessage::createMethodCall(PortalService, PortalPath,
+                                                             QStringLiteral("org.freedesktop.DBus.Peer"),
+                                                             QStringLiteral("Ping"));
+    for (int round = 0; round < 2; ++round) {
+        QDBusConnection::sessionBus().call(ping);
+        QCoreApplication::processEvents();
+    }
 }
 
 void TestThemeManager::namesAndParsing()
@@ -125,6 +270,170 @@ void TestThemeManager::systemFollowsThePlatformPaletteReadAtStart()
     ThemeManager onLight(m_preferences.get());
     onLight.setTheme(ThemeManager::System);
     QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(QStringLiteral("#FAFBFA")));
+}
+
+void TestThemeManager::systemSchemeAtStart_data()
+{
+    QTest::addColumn<QString>("portal");
+    QTest::addColumn<uint>("colorScheme");
+    QTest::addColumn<bool>("platformDark");
+    QTest::addColumn<bool>("expectedDark");
+    QTest::addColumn<QStringList>("calls");
+
+    const QStringList readOne{QStringLiteral("ReadOne")};
+    QTest::newRow("dark desktop, light platform palette") << "ReadOne" << Dark << false << true << readOne;
+    QTest::newRow("light desktop, dark platform palette") << "ReadOne" << Light << true << false << readOne;
+    QTest::newRow("older portal, dark desktop")
+        << "Read" << Dark << false << true << QStringList{QStringLiteral("ReadOne"), QStringLiteral("Read")};
+    // The platform palette decides where the desktop says nothing.
+    QTest::newRow("no preference, dark platform palette") << "ReadOne" << NoPreference << true << true << readOne;
+    QTest::newRow("no preference, light platform palette") << "ReadOne" << NoPreference << false << false << readOne;
+    QTest::newRow("no such setting") << "no setting" << NoPreference << true << true << readOne;
+    QTest::newRow("no portal") << "none" << NoPreference << true << true << QStringList();
+}
+
+void TestThemeManager::systemSchemeAtStart()
+{
+    QFETCH(QString, portal);
+    QFETCH(uint, colorScheme);
+    QFETCH(bool, platformDark);
+    QFETCH(bool, expectedDark);
+    QFETCH(QStringList, calls);
+    if (m_bus->address().isEmpty())
+        QSKIP(qPrintable(m_bus->error()));
+    if (portal != QLatin1String("none")) {
+        startPortal(portal == QLatin1String("no setting") ? std::nullopt : std::optional<uint>(colorScheme),
+                    portal != QLatin1String("Read"));
+    }
+    setPlatformPalette(platformDark);
+
+    ThemeManager manager(m_preferences.get());
+    QSignalSpy changed(&manager, &ThemeManager::themeChanged);
+    manager.setTheme(ThemeManager::System);
+    // The start does not wait for the desktop; its answer follows.
+    QCOMPARE(darkWindow(), platformDark);
+    if (m_portal)
+        QTRY_COMPARE(m_portal->calls(), calls);
+    settle();
+    if (m_portal)
+        QCOMPARE(m_portal->calls(), calls);
+    QCOMPARE(darkWindow(), expectedDark);
+    QCOMPARE(isDarkPalette(), expectedDark);
+    QCOMPARE(changed.count(), expectedDark == platformDark ? 1 : 2);
+    for (const QList<QVariant>& signal : changed)
+        QCOMPARE(signal.at(0).value<ThemeManager::Theme>(), ThemeManager::System);
+    QCOMPARE(preference(QStringLiteral("theme")), QStringLiteral("system"));
+}
+
+void TestThemeManager::systemSchemeChanges_data()
+{
+    QTest::addColumn<ThemeManager::Theme>("theme");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<uint>("colorScheme");
+    // After each change, the window as dark (1) or light (0).
+    QTest::addColumn<QList<int>>("darkAfter");
+
+    QTest::newRow("system follows") << ThemeManager::System << Appearance << ColorScheme << Dark
+                                    << QList<int>{1, 0, 1, 0};
+    QTest::newRow("light ignores") << ThemeManager::Light << Appearance << ColorScheme << Dark
+                                   << QList<int>{0, 0, 0, 0};
+    QTest::newRow("dark ignores") << ThemeManager::Dark << Appearance << ColorScheme << Light
+                                  << QList<int>{1, 1, 1, 1};
+    QTest::newRow("other settings say nothing") << ThemeManager::System << Appearance
+                                                << QStringLiteral("accent-color") << Dark << QList<int>{0, 0, 0, 0};
+}
+
+void TestThemeManager::systemSchemeChanges()
+{
+    QFETCH(ThemeManager::Theme, theme);
+    QFETCH(QString, group);
+    QFETCH(QString, key);
+    QFETCH(uint, colorScheme);
+    QFETCH(QList<int>, darkAfter);
+    if (m_bus->address().isEmpty())
+        QSKIP(qPrintable(m_bus->error()));
+    // The platform palette is light, and so is the desktop at first.
+    startPortal(Light);
+    setPlatformPalette(false);
+    ThemeManager manager(m_preferences.get());
+    manager.setTheme(theme);
+    QTRY_COMPARE(m_portal->calls().size(), 1);
+    settle();
+    const bool chosenDark = darkWindow();
+
+    // The desktop switches: the one in the row, back to the other, to it
+    // again, then to no preference at all (the platform palette's light).
+    const uint other = colorScheme == Dark ? Light : Dark;
+    const QList<uint> switches{colorScheme, other, colorScheme, NoPreference};
+    QSignalSpy changed(&manager, &ThemeManager::themeChanged);
+    int expectedSignals = 0;
+    bool wasDark = chosenDark;
+    for (qsizetype i = 0; i < switches.size(); ++i) {
+        QVERIFY(m_preferences->remove(QStringLiteral("theme")));
+        m_portal->announce(group, key, switches.at(i));
+        settle();
+        const bool dark = darkAfter.at(i) != 0;
+        QCOMPARE(darkWindow(), dark);
+        QCOMPARE(isDarkPalette(), dark);
+        if (dark != wasDark) {
+            ++expectedSignals;
+            QCOMPARE(preference(QStringLiteral("theme")), QStringLiteral("system"));
+        } else {
+            QCOMPARE(preference(QStringLiteral("theme")), QStringLiteral("<none>"));
+        }
+        QCOMPARE(changed.count(), expectedSignals);
+        wasDark = dark;
+    }
+    for (const QList<QVariant>& signal : changed)
+        QCOMPARE(signal.at(0).value<ThemeManager::Theme>(), ThemeManager::System);
+    QCOMPARE(manager.theme(), theme);
+}
+
+void TestThemeManager::portalIsAskedOnlyWhereABusIsConfigured_data()
+{
+    QTest::addColumn<bool>("address");
+    QTest::addColumn<bool>("runtimeSocket");
+    QTest::addColumn<bool>("asked");
+
+    QTest::newRow("no bus anywhere") << false << false << false;
+    QTest::newRow("address in the environment") << true << false << true;
+    QTest::newRow("user bus in the runtime folder") << false << true << true;
+}
+
+void TestThemeManager::portalIsAskedOnlyWhereABusIsConfigured()
+{
+    QFETCH(bool, address);
+    QFETCH(bool, runtimeSocket);
+    QFETCH(bool, asked);
+    if (m_bus->address().isEmpty())
+        QSKIP(qPrintable(m_bus->error()));
+    startPortal(Dark);
+    setPlatformPalette(false);
+    // Qt's session bus is the private one already; only what the program
+    // would look at changes.
+    const QByteArray busAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (!address)
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QString socket = QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath(QStringLiteral("bus"));
+    if (runtimeSocket) {
+        QFile file(socket);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    ThemeManager manager(m_preferences.get());
+    manager.setTheme(ThemeManager::System);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    QFile::remove(socket);
+
+    if (asked)
+        QTRY_COMPARE(m_portal->calls().size(), 1);
+    settle();
+    QCOMPARE(m_portal->calls().size(), asked ? 1 : 0);
+    QCOMPARE(darkWindow(), asked);
+    // Without a bus, the desktop's later switches go unheard.
+    m_portal->announce(Appearance, ColorScheme, Light);
+    settle();
+    QCOMPARE(darkWindow(), false);
 }
 
 void TestThemeManager::accentColour()
