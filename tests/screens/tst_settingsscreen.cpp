@@ -7,6 +7,7 @@
 #include "data/PreferencesRepository.h"
 #include "screens/SettingsDataSyncPage.h"
 #include "screens/SettingsScreen.h"
+#include "services/ZipWriter.h"
 #include "widgets/Appearance.h"
 #include "widgets/FileDialog.h"
 #include "widgets/InputDialog.h"
@@ -60,6 +61,7 @@ private slots:
     void statusColours();
     void backupExportAndImport_data();
     void backupExportAndImport();
+    void importSummaryCountsEveryError();
     void unreadableLedgerMakesNoBackup();
     void restoreDeletedAccountWithItsRows();
     void signInSyncAndForceFullSync();
@@ -255,6 +257,28 @@ void TestSettingsScreen::backupExportAndImport()
     click(screen.get(), "importBackupButton");
     QCOMPARE(QVariantList({MessageBox::lastTitle(), MessageBox::lastText(), restored.count()}),
              QVariantList({"Import Complete", summary, 1}));
+}
+
+// More problems than the service lists one by one: the summary counts them all.
+void TestSettingsScreen::importSummaryCountsEveryError()
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("broken.zip"));
+    ZipWriter writer;
+    for (int i = 0; i < 150; ++i)
+        QVERIFY(writer.addFile(QStringLiteral("accounts/broken-%1.json").arg(i), "[]", ScreenLedger::now()));
+    QVERIFY(writer.addFile(QStringLiteral("manifest.json"), R"({"version": 1})", ScreenLedger::now()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(writer.finish()) > 0);
+    file.close();
+
+    const auto screen = openScreen(2);
+    FileDialog::setNextFileName(path);
+    InputDialog::setNextText(QStringLiteral("Skip existing items"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    click(screen.get(), "importBackupButton");
+    QCOMPARE(QStringList({MessageBox::lastTitle(), MessageBox::lastText()}),
+             QStringList({"Import Complete", "Imported 0 items, skipped 0.\n\n150 error(s) occurred."}));
 }
 
 void TestSettingsScreen::unreadableLedgerMakesNoBackup()
