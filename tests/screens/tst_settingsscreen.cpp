@@ -18,11 +18,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QSqlQuery>
+#include <QStackedWidget>
 
 namespace {
 
@@ -57,6 +60,8 @@ private slots:
     void everyChoiceIsStored_data();
     void everyChoiceIsStored();
     void accentDialogStoresTheChosenSwatch();
+    void sideListLabelsFit_data();
+    void sideListLabelsFit();
     void statusColours_data();
     void statusColours();
     void backupExportAndImport_data();
@@ -195,6 +200,42 @@ void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
     click(screen.get(), "accentButton");
     QCOMPARE(QVariantList({written.count(), preferences()->getString(QStringLiteral("accentColor"))}),
              QVariantList({0, "#8e24aa"}));
+}
+
+void TestSettingsScreen::sideListLabelsFit_data()
+{
+    addLanguageRows();
+}
+
+// The side list is 180 pixels wide in every language: no label may need a
+// horizontal scroll bar there, at the default font size.
+void TestSettingsScreen::sideListLabelsFit()
+{
+    QFETCH(QString, language);
+    const CatalogueInUse catalogue(language);
+    QVERIFY(catalogue.isInstalled());
+    setCurrentFontScale(100);
+    const auto screen = openScreen(0);
+    auto* list = child<QListWidget>(screen.get(), "categoryList");
+    const int room = list->viewport()->width() - 2 * list->spacing();
+    auto* pages = child<QStackedWidget>(screen.get(), "pageStack");
+    QStringList labels;
+    QStringList titles;
+    QStringList tooWide;
+    for (int row = 0; row < list->count(); ++row) {
+        const QString label = list->item(row)->text();
+        labels.append(label);
+        titles.append(qobject_cast<QLabel*>(pages->widget(row)->layout()->itemAt(0)->widget())->text());
+        // The icon and the padding around the text, as the list measures the item.
+        const int around = list->sizeHintForIndex(list->model()->index(row, 0)).width()
+                           - list->fontMetrics().horizontalAdvance(label);
+        const int needed = around + fullTextWidth(list->fontMetrics(), label);
+        if (needed > room)
+            tooWide.append(QStringLiteral("%1 needs %2 of %3").arg(label).arg(needed).arg(room));
+    }
+    QCOMPARE(QVariantList({tooWide, list->horizontalScrollBar()->maximum()}), QVariantList({QStringList(), 0}));
+    // Each page's title is its label in the list.
+    QCOMPARE(titles, labels);
 }
 
 void TestSettingsScreen::statusColours_data()
