@@ -145,7 +145,14 @@ void HelpActions::clearSampleData()
         MessageBox::information(m_window, tr("Sample Data"), tr("No sample data to clear."));
         return;
     }
-    sampleData.clearSampleData();
+    if (!sampleData.clearSampleData()) {
+        // The sample rows that could go are gone; the accounts stay with the rows
+        // the user added to them, and the views follow the ledger's reset.
+        MessageBox::warning(m_window, tr("Sample Data"),
+                            tr("The sample data could not be cleared completely. Sample accounts that hold "
+                               "transactions of your own are kept; delete those transactions and clear again."));
+        return;
+    }
     emit sampleDataCleared();
     m_window->statusBar()->showMessage(tr("Sample data cleared"), kStatusMs);
 }

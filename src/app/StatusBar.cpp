@@ -35,6 +35,7 @@ StatusBar::StatusBar(QWidget* parent)
     addPermanentWidget(m_progressLabel);
     addPermanentWidget(m_progressBar);
     addPermanentWidget(m_syncLabel);
+    connect(this, &QStatusBar::messageChanged, this, &StatusBar::showRecurringDueUnlessCovered);
 }
 
 void StatusBar::setSyncText(const QString& text)
@@ -49,14 +50,22 @@ void StatusBar::setAccountCount(int count)
 
 void StatusBar::setRecurringDueCount(int count)
 {
-    if (count <= 0) {
-        m_recurringDueLabel->hide();
-        return;
+    m_recurringDue = count > 0;
+    if (m_recurringDue) {
+        m_recurringDueLabel->setText(tr("  \u2022  %n recurring due", nullptr, count));
+        const QColor color(isDarkPalette() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100"));
+        m_recurringDueLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(color.name()));
     }
-    m_recurringDueLabel->setText(tr("  \u2022  %n recurring due", nullptr, count));
-    const QColor color(isDarkPalette() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100"));
-    m_recurringDueLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(color.name()));
-    m_recurringDueLabel->show();
+    showRecurringDueUnlessCovered();
+}
+
+// A message takes the place of the normal widgets: Qt hides them for it and
+// shows them again after, but a label shown in between would be drawn over the
+// message. The bar announces every change of message after its own hiding and
+// showing, so this has the last word.
+void StatusBar::showRecurringDueUnlessCovered()
+{
+    m_recurringDueLabel->setVisible(m_recurringDue && currentMessage().isEmpty());
 }
 
 void StatusBar::showTimedMessage(const QString& text, int timeoutMs)

@@ -23,9 +23,13 @@ public:
     void refreshColors();
 
 private:
+    void showRecurringDueUnlessCovered();
+
     QLabel* m_syncLabel;
     QLabel* m_accountCountLabel;
     QLabel* m_recurringDueLabel;
     QLabel* m_progressLabel;
     QProgressBar* m_progressBar;
+    // Whether the due label has something to show; it starts shown, and empty.
+    bool m_recurringDue = true;
 };

@@ -116,6 +116,12 @@ QString bindMarks(qsizetype count)
     return QStringList(count, QStringLiteral("?")).join(QLatin1String(", "));
 }
 
+// "LOWER(TRIM(<column>)) IN (?, ...)" with one mark per opening-balance word.
+QString openingBalancePayeeTest(QLatin1String column = QLatin1String("payee"))
+{
+    return QStringLiteral("LOWER(TRIM(%1)) IN (%2)").arg(column, bindMarks(openingBalanceWords().size()));
+}
+
 void bindOpeningBalanceWords(QSqlQuery& query)
 {
     for (const QString& word : openingBalanceWords())
@@ -214,10 +220,11 @@ QString buildFtsMatchQuery(const QString& text)
 
 const QStringList& openingBalanceWords()
 {
-    // English, Spanish, French, Japanese and German, in the order the queries bind them.
     static const QStringList words{QStringLiteral("opening balance"), QStringLiteral("saldo inicial"),
                                    QStringLiteral("solde d'ouverture"), QStringLiteral("期首残高"),
-                                   QStringLiteral("anfangssaldo")};
+                                   QStringLiteral("anfangssaldo"),
+                                   // Former French and Japanese words of the sample data.
+                                   QStringLiteral("solde initial"), QStringLiteral("開始残高")};
     return words;
 }
 
@@ -724,7 +731,8 @@ bool TransactionRepository::isOpeningBalanceTransaction(const Transaction& trans
     // The account's earliest live opening-balance row is "the" opening balance.
     // Among rows of that date the latest created wins, as in openingBalanceTransaction().
     query.prepare(QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
-                                 "AND LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) ORDER BY date ASC, created_at DESC LIMIT 1"));
+                                 "AND %1 ORDER BY date ASC, created_at DESC LIMIT 1")
+                      .arg(openingBalancePayeeTest()));
     query.addBindValue(transaction.accountId);
     bindOpeningBalanceWords(query);
     if (!query.exec() || !query.next())
@@ -749,8 +757,9 @@ OpeningBalanceProbe TransactionRepository::openingBalanceProbe(const QString& ac
 {
     QSqlQuery query(m_database->database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT MIN(date), SUM(CASE WHEN LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) THEN 1 ELSE 0 END) "
-                                 "FROM transactions WHERE account_id = ? AND deleted_at IS NULL"));
+    query.prepare(QStringLiteral("SELECT MIN(date), SUM(CASE WHEN %1 THEN 1 ELSE 0 END) "
+                                 "FROM transactions WHERE account_id = ? AND deleted_at IS NULL")
+                      .arg(openingBalancePayeeTest()));
     bindOpeningBalanceWords(query);
     query.addBindValue(accountId);
     OpeningBalanceProbe probe;
@@ -790,8 +799,8 @@ QStringList TransactionRepository::accountsWithoutOpeningBalance() const
     QSqlQuery byId(db);
     if (SqlRows::select(byId,
                         QStringLiteral("SELECT id, account_id FROM transactions WHERE id IN (%1) AND deleted_at IS NULL "
-                                       "AND LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?)")
-                            .arg(bindMarks(live.size())),
+                                       "AND %2")
+                            .arg(bindMarks(live.size()), openingBalancePayeeTest()),
                         values)) {
         while (byId.next()) {
             const QString accountId = SqlValues::text(byId, 1);
@@ -811,8 +820,8 @@ QStringList TransactionRepository::accountsWithoutOpeningBalance() const
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT a.id FROM accounts a WHERE a.id IN (%1) AND NOT EXISTS "
                                  "(SELECT 1 FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL "
-                                 "AND LOWER(TRIM(t.payee)) IN (?, ?, ?, ?, ?)) ORDER BY a.sort_order, a.name")
-                      .arg(bindMarks(unsure.size())));
+                                 "AND %2) ORDER BY a.sort_order, a.name")
+                      .arg(bindMarks(unsure.size()), openingBalancePayeeTest(QLatin1String("t.payee"))));
     bindAll(query, unsure);
     bindOpeningBalanceWords(query);
     QStringList ids;

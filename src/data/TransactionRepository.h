@@ -33,8 +33,11 @@ QString buildFtsMatchQuery(const QString& text);
 // interface languages, whichever language wrote it.
 bool isOpeningBalancePayee(const QString& payee);
 
-// The lower-case forms of "Opening Balance" in every interface language. They
-// must change together with the catalogues' translations of that text.
+// The lower-case forms of "Opening Balance" in every interface language, in the
+// order English, Spanish, French, Japanese, German; they must change together
+// with the catalogues' translations of that text. After them come the words an
+// earlier catalogue gave the sample data's opening rows, which stored ledgers
+// still hold: a word leaves this list only when no stored row can carry it.
 const QStringList& openingBalanceWords();
 
 // The name-based id of an account's opening-balance transaction, the same on

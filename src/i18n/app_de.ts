@@ -225,6 +225,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
             <source>Sample data cleared</source>
             <translation>Beispieldaten entfernt</translation>
         </message>
+        <message>
+            <source>The sample data could not be cleared completely. Sample accounts that hold transactions of your own are kept; delete those transactions and clear again.</source>
+            <translation>Die Beispieldaten konnten nicht vollständig entfernt werden. Beispielkonten mit eigenen Buchungen bleiben erhalten; löschen Sie diese Buchungen und entfernen Sie die Beispieldaten erneut.</translation>
+        </message>
     </context>
     <context>
         <name>MainMenus</name>

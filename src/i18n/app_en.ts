@@ -225,6 +225,10 @@ Please check file permissions and try again.</translation>
             <source>Sample data cleared</source>
             <translation>Sample data cleared</translation>
         </message>
+        <message>
+            <source>The sample data could not be cleared completely. Sample accounts that hold transactions of your own are kept; delete those transactions and clear again.</source>
+            <translation>The sample data could not be cleared completely. Sample accounts that hold transactions of your own are kept; delete those transactions and clear again.</translation>
+        </message>
     </context>
     <context>
         <name>MainMenus</name>

@@ -225,6 +225,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
             <source>Sample data cleared</source>
             <translation>Datos de ejemplo borrados</translation>
         </message>
+        <message>
+            <source>The sample data could not be cleared completely. Sample accounts that hold transactions of your own are kept; delete those transactions and clear again.</source>
+            <translation>No se pudieron borrar del todo los datos de ejemplo. Las cuentas de ejemplo con transacciones propias se conservan; elimine esas transacciones y vuelva a borrar.</translation>
+        </message>
     </context>
     <context>
         <name>MainMenus</name>

@@ -225,6 +225,10 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
             <source>Sample data cleared</source>
             <translation>Données d'exemple effacées</translation>
         </message>
+        <message>
+            <source>The sample data could not be cleared completely. Sample accounts that hold transactions of your own are kept; delete those transactions and clear again.</source>
+            <translation>Les données d'exemple n'ont pas pu être entièrement effacées. Les comptes d'exemple qui contiennent vos propres opérations sont conservés ; supprimez ces opérations et effacez à nouveau.</translation>
+        </message>
     </context>
     <context>
         <name>MainMenus</name>

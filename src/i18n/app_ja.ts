@@ -224,6 +224,10 @@ Please check file permissions and try again.</source>
             <source>Sample data cleared</source>
             <translation>サンプルデータを消去しました</translation>
         </message>
+        <message>
+            <source>The sample data could not be cleared completely. Sample accounts that hold transactions of your own are kept; delete those transactions and clear again.</source>
+            <translation>サンプルデータをすべて消去できませんでした。ご自身の取引を含むサンプル口座は残されます。それらの取引を削除してから、もう一度消去してください。</translation>
+        </message>
     </context>
     <context>
         <name>MainMenus</name>

@@ -1263,7 +1263,7 @@
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>
-            <translation>Daten &amp; Synchronisierung</translation>
+            <translation>Daten &amp; Sync</translation>
         </message>
         <message>
             <source>Sync</source>
@@ -1443,7 +1443,7 @@ Fortfahren?</translation>
         </message>
         <message>
             <source>Data &amp; Sync</source>
-            <translation>Daten &amp; Synchronisierung</translation>
+            <translation>Daten &amp; Sync</translation>
         </message>
         <message>
             <source>About</source>

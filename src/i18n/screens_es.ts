@@ -1263,7 +1263,7 @@
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>
-            <translation>Datos y sincronización</translation>
+            <translation>Datos y sinc.</translation>
         </message>
         <message>
             <source>Sync</source>
@@ -1443,7 +1443,7 @@ Se produjeron %n errores.</numerusform>
         </message>
         <message>
             <source>Data &amp; Sync</source>
-            <translation>Datos y sincronización</translation>
+            <translation>Datos y sinc.</translation>
         </message>
         <message>
             <source>About</source>

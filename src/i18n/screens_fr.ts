@@ -1263,7 +1263,7 @@
         <name>SettingsDataSyncPage</name>
         <message>
             <source>Data &amp; Sync</source>
-            <translation>Données et synchronisation</translation>
+            <translation>Données &amp; sync</translation>
         </message>
         <message>
             <source>Sync</source>
@@ -1443,7 +1443,7 @@ Continuer ?</translation>
         </message>
         <message>
             <source>Data &amp; Sync</source>
-            <translation>Données et synchronisation</translation>
+            <translation>Données &amp; sync</translation>
         </message>
         <message>
             <source>About</source>

@@ -1430,7 +1430,7 @@ Continue?</source>
         </message>
         <message>
             <source>About</source>
-            <translation>このアプリについて</translation>
+            <translation>アプリについて</translation>
         </message>
         <message>
             <source>Appearance</source>

@@ -118,14 +118,14 @@
         <name>ReportService</name>
         <message>
             <source>Uncategorized</source>
-            <translation>Sans catégorie</translation>
+            <translation>Non catégorisé</translation>
         </message>
     </context>
     <context>
         <name>SampleDataService</name>
         <message>
             <source>Opening Balance</source>
-            <translation>Solde initial</translation>
+            <translation>Solde d'ouverture</translation>
         </message>
         <message>
             <source>Brightpath Inc</source>

@@ -124,7 +124,7 @@
         <name>SampleDataService</name>
         <message>
             <source>Opening Balance</source>
-            <translation>開始残高</translation>
+            <translation>期首残高</translation>
         </message>
         <message>
             <source>Brightpath Inc</source>

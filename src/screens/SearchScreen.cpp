@@ -26,6 +26,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace {
+
+// What the filter row leaves each combo box when the window opens 800 pixels
+// wide at the default font.
+constexpr int kFilterComboLetters = 6;
+
+} // namespace
+
 SearchScreen::SearchScreen(AppState* state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
@@ -71,13 +79,11 @@ void SearchScreen::buildFilterRow(QVBoxLayout* layout)
 {
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("Account:"), this));
-    m_accountCombo = new QComboBox(this);
-    m_accountCombo->setObjectName(QStringLiteral("accountCombo"));
+    m_accountCombo = addFilterCombo("accountCombo");
     m_accountCombo->addItem(tr("All Accounts"), QString());
     row->addWidget(m_accountCombo);
     row->addWidget(new QLabel(tr("Category:"), this));
-    m_categoryCombo = new QComboBox(this);
-    m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
+    m_categoryCombo = addFilterCombo("categoryCombo");
     m_categoryCombo->addItem(tr("All Categories"), QString());
     row->addWidget(m_categoryCombo);
     m_dateRangeCheck = new QCheckBox(tr("Date range:"), this);
@@ -105,6 +111,18 @@ void SearchScreen::buildFilterRow(QVBoxLayout* layout)
         performSearch();
     });
     connect(m_clearedOnlyCheck, &QCheckBox::toggled, this, &SearchScreen::performSearch);
+}
+
+QComboBox* SearchScreen::addFilterCombo(const char* name)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QLatin1String(name));
+    // As wide as a short name, not the longest: an account or category named at
+    // length would otherwise widen the window past its size. The open list
+    // still shows every name whole.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(kFilterComboLetters);
+    return combo;
 }
 
 QDateEdit* SearchScreen::addDateEdit(const char* name)

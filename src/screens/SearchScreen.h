@@ -43,6 +43,7 @@ private:
     using RowAction = std::function<bool(const Transaction&)>;
 
     void buildFilterRow(QVBoxLayout* layout);
+    QComboBox* addFilterCombo(const char* name);
     QDateEdit* addDateEdit(const char* name);
     void onDoubleClicked(const QModelIndex& index);
     void runRowAction(const QString& transactionId, const RowAction& action);

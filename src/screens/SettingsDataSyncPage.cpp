@@ -299,8 +299,9 @@ void SettingsDataSyncPage::onImportBackupClicked()
     // The restore wrote behind the repositories' backs.
     m_state->database->announceLedgerReset();
     QString summary = tr("Imported %1 items, skipped %2.").arg(sum(result.imported)).arg(sum(result.skipped));
-    if (!result.errors.isEmpty())
-        summary += tr("\n\n%n error(s) occurred.", nullptr, int(result.errors.size()));
+    // Past the first hundred the errors are counted, not listed.
+    if (result.errorCount > 0)
+        summary += tr("\n\n%n error(s) occurred.", nullptr, result.errorCount);
     MessageBox::information(this, tr("Import Complete"), summary);
     m_importButton->setEnabled(true);
     m_importButton->setText(tr("Import Backup"));

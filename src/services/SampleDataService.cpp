@@ -310,7 +310,7 @@ void SampleDataService::loadSampleData()
     m_database->announceLedgerReset();
 }
 
-void SampleDataService::clearSampleData()
+bool SampleDataService::clearSampleData()
 {
     // Children before parents, so the foreign keys do not refuse the account delete
     // because of sample rows. A row the user added to a sample account under an id
@@ -323,11 +323,16 @@ void SampleDataService::clearSampleData()
         "DELETE FROM accounts WHERE id LIKE 'sample-%'",
         "DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%'",
     };
+    bool cleared = true;
     for (const char* statement : kStatements) {
         QSqlQuery query(m_database->database());
-        query.exec(QString::fromLatin1(statement));
+        if (!query.exec(QString::fromLatin1(statement))) {
+            SqlValues::logFailure(QStringLiteral("SampleDataService::clearSampleData"), query);
+            cleared = false;
+        }
     }
     m_database->announceLedgerReset();
+    return cleared;
 }
 
 void SampleDataService::buildCategoryLookup()

@@ -28,8 +28,10 @@ public:
     bool hasSampleData() const;
     // Adds the set; it does not look for one already there (the caller does).
     void loadSampleData();
-    // Physically deletes every "sample-" row, children before parents.
-    void clearSampleData();
+    // Physically deletes every "sample-" row, children before parents. False when
+    // a delete failed: a sample account that holds a row of another id (one the
+    // user added) stays, with that row, and so does every sample account.
+    bool clearSampleData();
 
 private:
     void buildCategoryLookup();

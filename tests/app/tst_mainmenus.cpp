@@ -248,6 +248,8 @@ private slots:
     void commandsThatNeedAnAccount();
     void clearingSampleData_data();
     void clearingSampleData();
+    void sampleDataThatCannotBeClearedSaysSo();
+    void theDueCountWaitsForTheMessageToEnd();
     void newTransactionQuitAndTheSheet();
     void updateFlowsReportInTheStatusBar();
     void accountListMenuOpensTheAccountsWindows();
@@ -483,6 +485,50 @@ void TestMainMenus::clearingSampleData()
     world.activate();
     world.trigger(QStringLiteral("Ctrl+R"));
     QTEST(world.scene().section(QStringLiteral(" | "), 0, 2), "afterwards");
+}
+
+// A row of the user's own in a sample account keeps the sample accounts: the
+// clear says it failed instead of saying it cleared them.
+void TestMainMenus::sampleDataThatCannotBeClearedSaysSo()
+{
+    MenuWorld world(Start::SignedOut);
+    const Transaction own = world.addTransaction(QStringLiteral("sample-acct-visa"), QStringLiteral("Shop"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SampleDataService::clearSampleData failed: ")));
+    world.trigger(QStringLiteral("&Help/&Clear Sample Data"));
+    QCOMPARE(QStringList({world.scene(), MessageBox::lastText()}),
+             QStringList({" | Sample Data |  | registerScreen | ",
+                          "The sample data could not be cleared completely. Sample accounts that hold transactions "
+                          "of your own are kept; delete those transactions and clear again."}));
+    QStringList left;
+    for (const Transaction& t : world.state->transactionRepository->listByAccount(QStringLiteral("sample-acct-visa")))
+        left.append(t.id);
+    QCOMPARE(QVariantList({world.list()->count(), left}), QVariantList({3, QStringList(own.id)}));
+}
+
+// Clearing the sample data recounts the recurring entries due while "Sample data
+// cleared" shows: the count comes on screen when the message has gone, not over it.
+void TestMainMenus::theDueCountWaitsForTheMessageToEnd()
+{
+    MenuWorld world(Start::SignedOut);
+    world.addDueRecurring(world.addAccount(QStringLiteral("Own")).id, WindowWorld::Posting::ByHand);
+    // One of the sample entries is due as well, so that the clear changes the count.
+    for (RecurringTransaction sample : world.state->recurringRepository->listAll()) {
+        if (sample.payee == u"Pinecrest Apartments") {
+            sample.nextDueDate = world.now().date();
+            QVERIFY(world.state->recurringRepository->update(sample));
+        }
+    }
+    auto* due = child<QLabel>(world.window.get(), "recurringDueLabel");
+    QTRY_COMPARE(due->text(), QStringLiteral("  \u2022  2 recurring due"));
+    world.trigger(QStringLiteral("&Help/&Clear Sample Data"));
+    QTRY_COMPARE(due->text(), QStringLiteral("  \u2022  1 recurring due"));
+    QCOMPARE(QVariantList({world.message(), due->isVisible()}), QVariantList({"Sample data cleared", false}));
+    for (QTimer* timer : world.window->statusBar()->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+        if (timer->isActive())
+            timer->start(0); // the message's own time-out, run out now
+    }
+    QTRY_COMPARE(world.message(), QString());
+    QCOMPARE(QVariantList({due->isVisible(), due->text()}), QVariantList({true, "  \u2022  1 recurring due"}));
 }
 
 void TestMainMenus::newTransactionQuitAndTheSheet()

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 #include <QTranslator>
 
 class TestStatusBar : public QObject
@@ -20,6 +21,7 @@ private slots:
     void accountCountSpeaksTheLanguage();
     void recurringDueLabel();
     void progressAndTimedMessages();
+    void messagesCoverTheRecurringDueLabel();
     void coloursFollowTheTheme();
 
 private:
@@ -125,6 +127,43 @@ void TestStatusBar::progressAndTimedMessages()
     bar.showProgress(QStringLiteral("Working"));
     bar.hideProgress();
     QVERIFY(!progress->isVisible());
+}
+
+// While a message shows, the due label stays hidden, whatever count comes in;
+// when the message ends it is back if there is something due.
+void TestStatusBar::messagesCoverTheRecurringDueLabel()
+{
+    StatusBar bar;
+    bar.show();
+    QLabel* due = label(bar, "recurringDueLabel");
+    QStringList seen;
+    const auto note = [&](const char* step) {
+        seen.append(QStringLiteral("%1: %2 %3").arg(QLatin1String(step), bar.currentMessage(),
+                                                      due->isVisible() ? QStringLiteral("due shown") : QString()));
+    };
+    bar.setRecurringDueCount(1);
+    note("due");
+    bar.showTimedMessage(QStringLiteral("Sample data cleared"), 3000);
+    note("message");
+    bar.setRecurringDueCount(2);
+    note("count in the message");
+    // The message's own time-out, run out now.
+    for (QTimer* timer : bar.findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+        if (timer->isActive())
+            timer->start(0);
+    }
+    QTRY_COMPARE(bar.currentMessage(), QString());
+    note("message ended");
+    bar.showMessage(QStringLiteral("Sync complete"));
+    bar.setRecurringDueCount(0);
+    bar.clearMessage();
+    note("none due");
+    bar.setRecurringDueCount(3);
+    note("due again");
+    QCOMPARE(seen, QStringList({"due:  due shown", "message: Sample data cleared ",
+                                "count in the message: Sample data cleared ", "message ended:  due shown",
+                                "none due:  ", "due again:  due shown"}));
+    QCOMPARE(due->text(), QStringLiteral("  \u2022  3 recurring due"));
 }
 
 void TestStatusBar::coloursFollowTheTheme()

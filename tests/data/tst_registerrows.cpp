@@ -1003,7 +1003,9 @@ void TestRegisterRows::searchWithoutWordsListsNewestTwoHundred()
 
 void TestRegisterRows::openingBalancePayeeAndId()
 {
-    for (const char* payee : {"Opening Balance", "  Saldo Inicial  ", "SOLDE D'OUVERTURE", "期首残高", "Anfangssaldo\t"})
+    // The last two: what an earlier catalogue gave the sample data's opening rows, still in stored ledgers.
+    for (const char* payee : {"Opening Balance", "  Saldo Inicial  ", "SOLDE D'OUVERTURE", "期首残高", "Anfangssaldo\t",
+                              "Solde initial", "開始残高"})
         QVERIFY2(isOpeningBalancePayee(QString::fromUtf8(payee)), payee);
     for (const char* payee : {"Opening Balances", "Opening  Balance", ""})
         QVERIFY2(!isOpeningBalancePayee(QLatin1String(payee)), payee);
@@ -1022,7 +1024,7 @@ void TestRegisterRows::openingBalancePayeeAndId()
             QCOMPARE(m->repo.registerRows(kChecking).at(0).payee, QStringLiteral("Anfangssaldo"));
         QCoreApplication::removeTranslator(&translator);
     }
-    QCOMPARE(translated, openingBalanceWords());
+    QCOMPARE(translated, openingBalanceWords().first(5));
 }
 
 void TestRegisterRows::openingBalanceTransaction()
@@ -1065,6 +1067,12 @@ void TestRegisterRows::openingBalanceTransaction()
     probe = m->repo.openingBalanceProbe(kChecking);
     QVERIFY(!probe.hasOpeningBalance);
     QCOMPARE(probe.earliestDate, QDate(2023, 1, 1));
+
+    // A word an earlier catalogue wrote still makes the opening line, in SQL as well.
+    const Transaction former = add(kChecking, QDate(2022, 12, 1), QStringLiteral("Solde initial"), 10);
+    probe = m->repo.openingBalanceProbe(kChecking);
+    QVERIFY(probe.hasOpeningBalance);
+    QVERIFY(m->repo.isOpeningBalanceTransaction(former));
 }
 
 void TestRegisterRows::readFailuresLogAndGiveNothing()

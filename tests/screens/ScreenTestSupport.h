@@ -14,12 +14,14 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -31,6 +33,47 @@ Widget* child(const QObject* parent, const char* name)
     if (!widget)
         qFatal("no widget %s", name);
     return widget;
+}
+
+// One row per interface language, in the column "language".
+inline void addLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "en", "es", "fr", "ja"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// A language's compiled catalogue, in use for as long as this lives.
+class CatalogueInUse
+{
+public:
+    explicit CatalogueInUse(const QString& language)
+        : m_installed(m_translator.load(QStringLiteral(":/i18n/vellumry_%1.qm").arg(language))
+                      && QCoreApplication::installTranslator(&m_translator))
+    {
+    }
+    ~CatalogueInUse() { QCoreApplication::removeTranslator(&m_translator); }
+    CatalogueInUse(const CatalogueInUse&) = delete;
+    CatalogueInUse& operator=(const CatalogueInUse&) = delete;
+
+    bool isInstalled() const { return m_installed; }
+
+private:
+    QTranslator m_translator;
+    bool m_installed;
+};
+
+// How wide a text draws where every glyph is present: one this machine lacks
+// (Japanese, without a CJK font) counts as a square of the line height, so
+// that a translation checked here also fits where the glyphs are drawn.
+inline int fullTextWidth(const QFontMetrics& metrics, const QString& text)
+{
+    int width = metrics.horizontalAdvance(text);
+    for (const QChar c : text) {
+        if (!metrics.inFont(c))
+            width += metrics.height() - metrics.horizontalAdvance(c);
+    }
+    return width;
 }
 
 inline void retype(const QObject* parent, const char* name, const QString& text)

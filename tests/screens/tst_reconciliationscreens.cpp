@@ -34,6 +34,8 @@ private slots:
     void creditCardAndItsHistory();
     void yenStatementInWholeYen();
     void missingAccountLeavesTheScreenEmpty();
+    void summaryTextsFitThePanel_data();
+    void summaryTextsFitThePanel();
 
 private:
     void open(const QString& accountId);
@@ -65,6 +67,34 @@ void TestReconciliationScreens::cleanup()
     ModalDialog::clearNextHandler();
     qputenv("TZ", "UTC");
     tzset();
+}
+
+void TestReconciliationScreens::summaryTextsFitThePanel_data()
+{
+    addLanguageRows();
+}
+
+// The summary panel keeps its width whatever the language: every caption and
+// button in it shows its whole text.
+void TestReconciliationScreens::summaryTextsFitThePanel()
+{
+    QFETCH(QString, language);
+    const CatalogueInUse catalogue(language);
+    QVERIFY(catalogue.isInstalled());
+    open(m_checking.id);
+    const QWidget* panel = child(m_screen.get(), "finishButton")->parentWidget();
+    QCOMPARE(panel->minimumWidth(), panel->maximumWidth());
+    QStringList cut;
+    for (const QWidget* widget : panel->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        const int needed = widget->sizeHint().width() - widget->fontMetrics().horizontalAdvance(text)
+                           + fullTextWidth(widget->fontMetrics(), text);
+        if (!text.isEmpty() && needed > widget->width())
+            cut.append(QStringLiteral("%1 needs %2 of %3").arg(text).arg(needed).arg(widget->width()));
+    }
+    QCOMPARE(cut, QStringList());
 }
 
 void TestReconciliationScreens::open(const QString& accountId)

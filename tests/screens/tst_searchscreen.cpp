@@ -22,6 +22,7 @@ private slots:
 
     void filtersSearchAndTypingWaits();
     void rowActionsFollowTheRow();
+    void longNamesLeaveItsSize();
 
 private:
     QStringList listed() const { return modelRows(m_view->model()); }
@@ -50,6 +51,32 @@ void TestSearchScreen::init()
     m_screen = std::make_unique<SearchScreen>(m->state.get());
     m_screen->show();
     m_view = w<QTableView>("resultsView");
+}
+
+// The main window opens the screen at 800 x 550; names of any length in the
+// filters must not widen it, and the lists still offer them whole.
+void TestSearchScreen::longNamesLeaveItsSize()
+{
+    const QString account = QStringLiteral("Joint Household Checking at Riverbend Credit Union");
+    const QString category = QStringLiteral("Home Improvement and Garden Supplies for the Summer House");
+    m->addAccount(account);
+    m->addCategory(newId(), category);
+    m_screen = std::make_unique<SearchScreen>(m->state.get());
+    m_screen->populateFilterCombos();
+    m_screen->resize(800, 550);
+    m_screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    QStringList seen{QStringLiteral("%1x%2").arg(m_screen->width()).arg(m_screen->height())};
+    for (const auto& [name, combo] : {std::pair(account, w<QComboBox>("accountCombo")),
+                                      std::pair(category, w<QComboBox>("categoryCombo"))}) {
+        combo->setCurrentIndex(combo->findText(name));
+        combo->showPopup();
+        const QAbstractItemView* list = combo->view();
+        seen.append(list->isVisible() && list->width() > list->fontMetrics().horizontalAdvance(name) ? combo->currentText()
+                                                                                                     : QString());
+        combo->hidePopup();
+    }
+    QCOMPARE(seen, QStringList({"800x550", account, category}));
 }
 
 QPoint TestSearchScreen::centreOf(const QString& payee) const

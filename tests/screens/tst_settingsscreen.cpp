@@ -7,6 +7,7 @@
 #include "data/PreferencesRepository.h"
 #include "screens/SettingsDataSyncPage.h"
 #include "screens/SettingsScreen.h"
+#include "services/ZipWriter.h"
 #include "widgets/Appearance.h"
 #include "widgets/FileDialog.h"
 #include "widgets/InputDialog.h"
@@ -17,11 +18,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QSqlQuery>
+#include <QStackedWidget>
 
 namespace {
 
@@ -56,10 +60,13 @@ private slots:
     void everyChoiceIsStored_data();
     void everyChoiceIsStored();
     void accentDialogStoresTheChosenSwatch();
+    void sideListLabelsFit_data();
+    void sideListLabelsFit();
     void statusColours_data();
     void statusColours();
     void backupExportAndImport_data();
     void backupExportAndImport();
+    void importSummaryCountsEveryError();
     void unreadableLedgerMakesNoBackup();
     void restoreDeletedAccountWithItsRows();
     void signInSyncAndForceFullSync();
@@ -195,6 +202,42 @@ void TestSettingsScreen::accentDialogStoresTheChosenSwatch()
              QVariantList({0, "#8e24aa"}));
 }
 
+void TestSettingsScreen::sideListLabelsFit_data()
+{
+    addLanguageRows();
+}
+
+// The side list is 180 pixels wide in every language: no label may need a
+// horizontal scroll bar there, at the default font size.
+void TestSettingsScreen::sideListLabelsFit()
+{
+    QFETCH(QString, language);
+    const CatalogueInUse catalogue(language);
+    QVERIFY(catalogue.isInstalled());
+    setCurrentFontScale(100);
+    const auto screen = openScreen(0);
+    auto* list = child<QListWidget>(screen.get(), "categoryList");
+    const int room = list->viewport()->width() - 2 * list->spacing();
+    auto* pages = child<QStackedWidget>(screen.get(), "pageStack");
+    QStringList labels;
+    QStringList titles;
+    QStringList tooWide;
+    for (int row = 0; row < list->count(); ++row) {
+        const QString label = list->item(row)->text();
+        labels.append(label);
+        titles.append(qobject_cast<QLabel*>(pages->widget(row)->layout()->itemAt(0)->widget())->text());
+        // The icon and the padding around the text, as the list measures the item.
+        const int around = list->sizeHintForIndex(list->model()->index(row, 0)).width()
+                           - list->fontMetrics().horizontalAdvance(label);
+        const int needed = around + fullTextWidth(list->fontMetrics(), label);
+        if (needed > room)
+            tooWide.append(QStringLiteral("%1 needs %2 of %3").arg(label).arg(needed).arg(room));
+    }
+    QCOMPARE(QVariantList({tooWide, list->horizontalScrollBar()->maximum()}), QVariantList({QStringList(), 0}));
+    // Each page's title is its label in the list.
+    QCOMPARE(titles, labels);
+}
+
 void TestSettingsScreen::statusColours_data()
 {
     QTest::addColumn<bool>("dark");
@@ -255,6 +298,28 @@ void TestSettingsScreen::backupExportAndImport()
     click(screen.get(), "importBackupButton");
     QCOMPARE(QVariantList({MessageBox::lastTitle(), MessageBox::lastText(), restored.count()}),
              QVariantList({"Import Complete", summary, 1}));
+}
+
+// More problems than the service lists one by one: the summary counts them all.
+void TestSettingsScreen::importSummaryCountsEveryError()
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("broken.zip"));
+    ZipWriter writer;
+    for (int i = 0; i < 150; ++i)
+        QVERIFY(writer.addFile(QStringLiteral("accounts/broken-%1.json").arg(i), "[]", ScreenLedger::now()));
+    QVERIFY(writer.addFile(QStringLiteral("manifest.json"), R"({"version": 1})", ScreenLedger::now()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(writer.finish()) > 0);
+    file.close();
+
+    const auto screen = openScreen(2);
+    FileDialog::setNextFileName(path);
+    InputDialog::setNextText(QStringLiteral("Skip existing items"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    click(screen.get(), "importBackupButton");
+    QCOMPARE(QStringList({MessageBox::lastTitle(), MessageBox::lastText()}),
+             QStringList({"Import Complete", "Imported 0 items, skipped 0.\n\n150 error(s) occurred."}));
 }
 
 void TestSettingsScreen::unreadableLedgerMakesNoBackup()

@@ -6,9 +6,11 @@
 #include "data/Clock.h"
 #include "data/Identifiers.h"
 #include "data/Database.h"
+#include "data/TransactionRepository.h"
 #include "services/SampleDataService.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTimeZone>
@@ -61,7 +63,9 @@ QString defaultCategoryId(const char* typeParentName)
 
 // The category id of every sample transaction in the order they were written,
 // after seeding the defaults and loading the set in one language ("" = English).
-QStringList categoriesLoadedIn(const QString& language, QString* openingPayee)
+// `unprotected` gets the accounts whose first row does not read as their
+// opening balance, and those the opening-balance backfill would give a second.
+QStringList categoriesLoadedIn(const QString& language, QString* openingPayee, QStringList* unprotected)
 {
     QTranslator translator;
     if (!language.isEmpty()) {
@@ -74,6 +78,13 @@ QStringList categoriesLoadedIn(const QString& language, QString* openingPayee)
     SampleDataService(db.database()).loadSampleData();
     QCoreApplication::removeTranslator(&translator);
     *openingPayee = db.scalar(QStringLiteral("SELECT payee FROM transactions ORDER BY rowid LIMIT 1")).toString();
+    const TransactionRepository transactions(db.database());
+    for (const QString account : {"sample-acct-checking", "sample-acct-savings", "sample-acct-visa"}) {
+        const std::optional<Transaction> opening = transactions.openingBalanceTransaction(account);
+        if (!opening || !transactions.isOpeningBalanceTransaction(*opening))
+            unprotected->append(account);
+    }
+    unprotected->append(transactions.accountsWithoutOpeningBalance());
     return column(db, QStringLiteral("SELECT COALESCE(category_id, '') FROM transactions ORDER BY rowid"));
 }
 
@@ -207,8 +218,8 @@ void TestSampleDataService::findsTranslatedCategories_data()
     QTest::newRow("en") << "en" << "Opening Balance";
     QTest::newRow("de") << "de" << "Anfangssaldo";
     QTest::newRow("es") << "es" << "Saldo inicial";
-    QTest::newRow("fr") << "fr" << "Solde initial";
-    QTest::newRow("ja") << "ja" << "開始残高";
+    QTest::newRow("fr") << "fr" << "Solde d'ouverture";
+    QTest::newRow("ja") << "ja" << "期首残高";
 }
 
 void TestSampleDataService::findsTranslatedCategories()
@@ -218,13 +229,16 @@ void TestSampleDataService::findsTranslatedCategories()
 
     QString englishPayee;
     QString translatedPayee;
-    const QStringList english = categoriesLoadedIn(QString(), &englishPayee);
-    const QStringList translated = categoriesLoadedIn(language, &translatedPayee);
+    QStringList unprotected;
+    const QStringList english = categoriesLoadedIn(QString(), &englishPayee, &unprotected);
+    const QStringList translated = categoriesLoadedIn(language, &translatedPayee, &unprotected);
     QCOMPARE(english.size(), 52);
     QCOMPARE(english.count(QString()), 9);
     // The same default categories, found under their names in that language.
     QCOMPARE(translated, english);
+    // The opening rows read as opening balances, in place and to the backfill.
     QCOMPARE(translatedPayee, openingBalance);
+    QCOMPARE(unprotected, QStringList());
 }
 
 void TestSampleDataService::clearRemovesEverySampleRow()
@@ -260,7 +274,7 @@ void TestSampleDataService::clearRemovesEverySampleRow()
     QVERIFY(service.hasSampleData());
     const int categories = count(db, QStringLiteral("SELECT COUNT(*) FROM categories"));
 
-    service.clearSampleData();
+    QVERIFY(service.clearSampleData());
     QCOMPARE(reset.count(), 2);
     QCOMPARE(sampleRowsLeft(db), 0);
     QVERIFY(!service.hasSampleData());
@@ -281,8 +295,11 @@ void TestSampleDataService::clearKeepsAccountsThatHoldUserRows()
                                    "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
 
     // The user's row keeps the foreign key from letting the accounts go: all
-    // three stay, the user's row with them; the sample rows themselves are gone.
-    service.clearSampleData();
+    // three stay, the user's row with them; the sample rows themselves are gone,
+    // and the clear says it failed.
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^SampleDataService::clearSampleData failed: .*FOREIGN KEY")));
+    QVERIFY(!service.clearSampleData());
     QVERIFY(service.hasSampleData());
     QCOMPARE(count(db, QStringLiteral("SELECT COUNT(*) FROM accounts WHERE id LIKE 'sample-%'")), 3);
     QCOMPARE(column(db, QStringLiteral("SELECT id FROM transactions")), QStringList({"my-txn"}));
@@ -290,7 +307,7 @@ void TestSampleDataService::clearKeepsAccountsThatHoldUserRows()
 
     // Once the user's row is gone, a second clear finishes the job.
     QVERIFY(db.exec(QStringLiteral("DELETE FROM transactions")));
-    service.clearSampleData();
+    QVERIFY(service.clearSampleData());
     QVERIFY(!service.hasSampleData());
 }
 
