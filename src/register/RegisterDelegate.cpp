@@ -241,6 +241,9 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
 {
     RegisterModel* registerModel = registerModelOf(model);
     if (auto* dateEdit = qobject_cast<DateField*>(editor)) {
+        const QString typed = dateEdit->text().trimmed();
+        if (!typed.isEmpty() && !parseTypedDate(typed).isValid())
+            emit dateNotUnderstood(typed);
         model->setData(index, dateEdit->parsedDate().toString(RegisterModel::kDateFormat), Qt::EditRole);
     } else if (editor->objectName() == kPayeeMemoEditor) {
         if (!registerModel)

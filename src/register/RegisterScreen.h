@@ -127,5 +127,7 @@ private:
     RegisterColumnLayout* m_columns = nullptr;
     // The entry row is made current once the rows of a Later setAccount are in.
     bool m_focusEntryRowWhenLoaded = false;
+    // A date cell was left with text that reads as no date since the flag was cleared.
+    bool m_dateNotUnderstood = false;
     RegisterRowCommands* m_commands = nullptr;
 };
