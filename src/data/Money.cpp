@@ -2,9 +2,11 @@
 
 #include <QLocale>
 #include <QMap>
-#include <QRegularExpression>
+#include <QtNumeric>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -44,16 +46,90 @@ std::optional<qint64> decimalToMinorUnits(const QString& number, bool negative, 
     return negative ? -cents : cents;
 }
 
-// Money text without the currency's symbol, group commas and the blanks around
-// it, its leading minus taken off into `negative`.
+// Money text without the currency's symbol and the blanks around it, its
+// leading minus taken off into `negative`.
 QString unsignedMoneyText(const QString& text, Currency currency, bool* negative)
 {
     QString rest = text;
     rest.remove(currencySymbol(currency));
-    rest.remove(QLatin1Char(','));
     rest = rest.trimmed();
     *negative = rest.startsWith(QLatin1Char('-'));
     return *negative ? rest.mid(1).trimmed() : rest;
+}
+
+// Typed amounts keep to counts whose negation fits too, so that a payment
+// can always be stored negated.
+constexpr quint64 kLargestMinorUnits = quint64(std::numeric_limits<qint64>::max());
+
+bool isPlainDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Digits before the point, with group marks only between groups of three, as
+// the number would be written: "1,234,567", or no mark at all. No number is
+// written "0,123": that is a decimal comma.
+bool isGroupedWhole(QStringView whole, QChar group)
+{
+    if (!whole.contains(group))
+        return isPlainDigits(whole);
+    const QList<QStringView> groups = whole.split(group);
+    const QStringView first = groups.constFirst();
+    if (first.isEmpty() || first.size() > 3 || first.front() == u'0' || !isPlainDigits(first))
+        return false;
+    return std::all_of(groups.cbegin() + 1, groups.cend(),
+                       [](QStringView part) { return part.size() == 3 && isPlainDigits(part); });
+}
+
+// A typed number split at its point, the group marks checked and taken out.
+struct TypedNumber
+{
+    QString whole;
+    QString fraction;
+};
+
+std::optional<TypedNumber> splitTypedNumber(QStringView text, NumberMarks marks)
+{
+    const qsizetype point = text.indexOf(marks.point);
+    const QStringView whole = point < 0 ? text : text.first(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.sliced(point + 1);
+    if (!isGroupedWhole(whole, marks.group) || !isPlainDigits(fraction) || whole.size() + fraction.size() == 0)
+        return std::nullopt;
+    TypedNumber number{whole.toString(), fraction.toString()};
+    number.whole.remove(marks.group);
+    return number;
+}
+
+// `value` followed by the digits, as long as it stays a count a qint64 holds.
+bool appendDigits(quint64* value, QStringView digits)
+{
+    for (const QChar digit : digits) {
+        if (qMulOverflow(*value, quint64(10), value) || qAddOverflow(*value, quint64(digit.unicode() - u'0'), value)
+            || *value > kLargestMinorUnits)
+            return false;
+    }
+    return true;
+}
+
+// The number in minor units: every digit one unit with auto-decimal entry,
+// otherwise the currency's decimals kept and the next digit rounding half away
+// from zero.
+std::optional<quint64> minorUnitsOf(const TypedNumber& number, Currency currency)
+{
+    quint64 units = 0;
+    if (isAmountAutoDecimal()) {
+        if (!appendDigits(&units, number.whole) || !appendDigits(&units, number.fraction))
+            return std::nullopt;
+        return units;
+    }
+    const int decimals = currencyScale(currency) == 1 ? 0 : 2;
+    const QString kept = number.fraction.left(decimals).leftJustified(decimals, QLatin1Char('0'));
+    if (!appendDigits(&units, number.whole) || !appendDigits(&units, kept))
+        return std::nullopt;
+    const bool roundsUp = number.fraction.size() > decimals && number.fraction.at(decimals) >= u'5';
+    if (roundsUp && units == kLargestMinorUnits)
+        return std::nullopt;
+    return roundsUp ? units + 1 : units;
 }
 
 // |cents| as unsigned, so that the most negative value does not overflow.
@@ -180,8 +256,10 @@ double centsToAmount(qint64 cents, Currency currency)
 
 qint64 parseMoney(const QString& text, Currency currency)
 {
+    QString withoutGroups = text;
+    withoutGroups.remove(QLatin1Char(','));
     bool negative = false;
-    const QString rest = unsignedMoneyText(text, currency, &negative);
+    const QString rest = unsignedMoneyText(withoutGroups, currency, &negative);
     return decimalToMinorUnits(rest, negative, currency).value_or(0);
 }
 
@@ -202,27 +280,19 @@ qint64 parseDigitsAsCents(const QString& text, Currency /*currency*/)
     return negative ? -value : value;
 }
 
-std::optional<qint64> readTypedAmount(const QString& text, Currency currency)
+std::optional<qint64> readTypedAmount(const QString& text, Currency currency, NumberMarks marks)
 {
     bool negative = false;
-    QString rest = unsignedMoneyText(text, currency, &negative);
+    const QString rest = unsignedMoneyText(text, currency, &negative);
     if (rest.isEmpty() && !negative)
         return 0;
-
-    // Only the digits 0 to 9 and decimal points: QString::toDouble alone would
-    // also take "1e308", "inf" or "0x1p3".
-    static const QRegularExpression autoDecimal(QStringLiteral("^[0-9.]*[0-9][0-9.]*$"));
-    static const QRegularExpression decimal(QStringLiteral("^([0-9]+[.]?[0-9]*|[.][0-9]+)$"));
-    if (!isAmountAutoDecimal())
-        return decimal.match(rest).hasMatch() ? decimalToMinorUnits(rest, negative, currency) : std::nullopt;
-    if (!autoDecimal.match(rest).hasMatch())
+    const std::optional<TypedNumber> number = splitTypedNumber(rest, marks);
+    if (!number)
         return std::nullopt;
-    rest.remove(QLatin1Char('.'));
-    bool ok = false;
-    const qint64 value = rest.toLongLong(&ok, 10);
-    if (!ok)
+    const std::optional<quint64> units = minorUnitsOf(*number, currency);
+    if (!units)
         return std::nullopt;
-    return negative ? -value : value;
+    return negative ? -qint64(*units) : qint64(*units);
 }
 
 void setAmountAutoDecimal(bool enabled)

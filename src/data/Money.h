@@ -37,12 +37,24 @@ bool roundToMinorUnits(double value, qint64* result);
 qint64 parseMoney(const QString& text, Currency currency);
 qint64 parseDigitsAsCents(const QString& text, Currency currency);
 
-// An amount as a person typed it, in minor units. Empty text is 0. Otherwise
-// money text in the currency ("$1,234.50", "-5", "12.5") or, while auto-decimal
-// entry is on, its digits as minor units ("12.34" or "1234" is 1234). Nothing
-// when the text does not read as an amount: letters, an exponent, digits other
-// than 0 to 9, or more minor units than 64 bits hold.
-std::optional<qint64> readTypedAmount(const QString& text, Currency currency);
+// The two marks of a typed number. Amounts are written the English way; an
+// amount field shown in another locale reads its own marks.
+struct NumberMarks
+{
+    QChar point = QLatin1Char('.');
+    QChar group = QLatin1Char(',');
+};
+
+// An amount as a person typed it, in minor units, read exactly (no floating
+// point on the way). Empty text is 0. Otherwise money text in the currency
+// ("$1,234.50", "-5", "12.5"; digits past the currency's decimals round half
+// away from zero) or, while auto-decimal entry is on, its digits as minor
+// units ("12.34" or "1234" is 1234). A group mark counts only between groups of
+// three digits before the point ("1,234.56", "12,345"). Nothing when the text
+// does not read as an amount: letters, an exponent, digits other than 0 to 9,
+// a group mark anywhere else ("12,34"), two points, or a magnitude past the
+// largest count of minor units a qint64 holds.
+std::optional<qint64> readTypedAmount(const QString& text, Currency currency, NumberMarks marks = {});
 
 void setAmountAutoDecimal(bool enabled);
 bool isAmountAutoDecimal();

@@ -300,10 +300,6 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
             <source>Remaining: %1</source>
             <translation>Verbleibend: %1</translation>
         </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Betrag nicht verstanden: %1</translation>
-        </message>
     </context>
     <context>
         <name>SplitLinesWidget</name>
@@ -604,9 +600,16 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
             <source>—Split—</source>
             <translation>—Aufgeteilt—</translation>
         </message>
+    </context>
+    <context>
+        <name>TypedInputCheck</name>
         <message>
             <source>Amount not understood: %1</source>
             <translation>Betrag nicht verstanden: %1</translation>
+        </message>
+        <message>
+            <source>Date not understood: %1</source>
+            <translation>Datum nicht verstanden: %1</translation>
         </message>
     </context>
 </TS>

@@ -300,10 +300,6 @@ Set it in the account's settings.</translation>
             <source>Remaining: %1</source>
             <translation>Remaining: %1</translation>
         </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Amount not understood: %1</translation>
-        </message>
     </context>
     <context>
         <name>SplitLinesWidget</name>
@@ -604,9 +600,16 @@ Both sides of the transfer will be deleted.</translation>
             <source>—Split—</source>
             <translation>—Split—</translation>
         </message>
+    </context>
+    <context>
+        <name>TypedInputCheck</name>
         <message>
             <source>Amount not understood: %1</source>
             <translation>Amount not understood: %1</translation>
+        </message>
+        <message>
+            <source>Date not understood: %1</source>
+            <translation>Date not understood: %1</translation>
         </message>
     </context>
 </TS>

@@ -300,10 +300,6 @@ Establézcalo en la configuración de la cuenta.</translation>
             <source>Remaining: %1</source>
             <translation>Restante: %1</translation>
         </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Importe no reconocido: %1</translation>
-        </message>
     </context>
     <context>
         <name>SplitLinesWidget</name>
@@ -604,9 +600,16 @@ Se eliminarán ambos lados de la transferencia.</translation>
             <source>—Split—</source>
             <translation>—Dividida—</translation>
         </message>
+    </context>
+    <context>
+        <name>TypedInputCheck</name>
         <message>
             <source>Amount not understood: %1</source>
             <translation>Importe no reconocido: %1</translation>
+        </message>
+        <message>
+            <source>Date not understood: %1</source>
+            <translation>Fecha no reconocida: %1</translation>
         </message>
     </context>
 </TS>

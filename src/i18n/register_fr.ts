@@ -300,10 +300,6 @@ Définissez-le dans les paramètres du compte.</translation>
             <source>Remaining: %1</source>
             <translation>Restant : %1</translation>
         </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>Montant non compris : %1</translation>
-        </message>
     </context>
     <context>
         <name>SplitLinesWidget</name>
@@ -604,9 +600,16 @@ Les deux côtés du virement seront supprimés.</translation>
             <source>—Split—</source>
             <translation>—Ventilée—</translation>
         </message>
+    </context>
+    <context>
+        <name>TypedInputCheck</name>
         <message>
             <source>Amount not understood: %1</source>
             <translation>Montant non compris : %1</translation>
+        </message>
+        <message>
+            <source>Date not understood: %1</source>
+            <translation>Date non comprise : %1</translation>
         </message>
     </context>
 </TS>

@@ -300,10 +300,6 @@ Set it in the account's settings.</source>
             <source>Remaining: %1</source>
             <translation>残り: %1</translation>
         </message>
-        <message>
-            <source>Amount not understood: %1</source>
-            <translation>金額を読み取れません: %1</translation>
-        </message>
     </context>
     <context>
         <name>SplitLinesWidget</name>
@@ -604,9 +600,16 @@ Both sides of the transfer will be deleted.</source>
             <source>—Split—</source>
             <translation>—分割—</translation>
         </message>
+    </context>
+    <context>
+        <name>TypedInputCheck</name>
         <message>
             <source>Amount not understood: %1</source>
             <translation>金額を読み取れません: %1</translation>
+        </message>
+        <message>
+            <source>Date not understood: %1</source>
+            <translation>日付を読み取れません: %1</translation>
         </message>
     </context>
 </TS>

@@ -244,6 +244,9 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
     if (registerModel && !registerModel->showsBuffer(index.row()))
         return;
     if (auto* dateEdit = qobject_cast<DateField*>(editor)) {
+        const QString typed = dateEdit->text().trimmed();
+        if (!typed.isEmpty() && !parseTypedDate(typed).isValid())
+            emit dateNotUnderstood(typed);
         model->setData(index, dateEdit->parsedDate().toString(RegisterModel::kDateFormat), Qt::EditRole);
     } else if (editor->objectName() == kPayeeMemoEditor) {
         if (!registerModel)

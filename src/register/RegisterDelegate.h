@@ -39,6 +39,10 @@ public:
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 
+signals:
+    // The date cell was left with text that reads as no date; it keeps the date it had.
+    void dateNotUnderstood(const QString& text) const;
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 

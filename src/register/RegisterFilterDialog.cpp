@@ -1,6 +1,7 @@
 #include "RegisterFilterDialog.h"
 
 #include "CategoryItems.h"
+#include "TypedInputCheck.h"
 
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -28,6 +29,8 @@ RegisterFilterDialog::RegisterFilterDialog(AppState* state, const RegisterFilter
     , m_fromField(new DateField(this))
     , m_toField(new DateField(this))
     , m_categoryCombo(new QComboBox(this))
+    , m_inputCheck(new TypedInputCheck(this))
+    , m_problemLabel(inputProblemLabel(this))
 {
     setWindowTitle(tr("Filters"));
     m_allRadio->setObjectName(QStringLiteral("allRadio"));
@@ -58,6 +61,8 @@ RegisterFilterDialog::RegisterFilterDialog(AppState* state, const RegisterFilter
     m_toField->setEnabled(false);
     connect(m_dateRangeCheck, &QCheckBox::toggled, m_fromField, &QWidget::setEnabled);
     connect(m_dateRangeCheck, &QCheckBox::toggled, m_toField, &QWidget::setEnabled);
+    m_inputCheck->watch(m_fromField);
+    m_inputCheck->watch(m_toField);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
@@ -70,6 +75,7 @@ RegisterFilterDialog::RegisterFilterDialog(AppState* state, const RegisterFilter
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_problemLabel);
     layout->addSpacing(12);
     layout->addWidget(buttons);
 
@@ -90,6 +96,12 @@ void RegisterFilterDialog::setFilter(const RegisterFilter& filter)
     m_toField->setDate(filter.dateTo.isValid() ? filter.dateTo : today);
     const int category = filter.categoryId.isEmpty() ? 0 : m_categoryCombo->findData(filter.categoryId);
     m_categoryCombo->setCurrentIndex(std::max(category, 0));
+}
+
+void RegisterFilterDialog::accept()
+{
+    if (m_inputCheck->allRead(m_problemLabel))
+        QDialog::accept();
 }
 
 RegisterFilter RegisterFilterDialog::filter() const

@@ -8,7 +8,9 @@ class AppState;
 class DateField;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QRadioButton;
+class TypedInputCheck;
 
 // Edits one account's register filter: cleared state, a date range and one
 // category. It neither stores nor applies the filter; the caller reads filter()
@@ -23,6 +25,10 @@ public:
     RegisterFilter filter() const;
     void setFilter(const RegisterFilter& filter);
 
+public slots:
+    // Stays open on a date it cannot read.
+    void accept() override;
+
 private:
     QRadioButton* m_allRadio;
     QRadioButton* m_clearedRadio;
@@ -31,4 +37,6 @@ private:
     DateField* m_fromField;
     DateField* m_toField;
     QComboBox* m_categoryCombo;
+    TypedInputCheck* m_inputCheck;
+    QLabel* m_problemLabel;
 };

@@ -14,6 +14,7 @@
 #include "RegisterTableStyle.h"
 #include "RegisterTableView.h"
 #include "TransactionActions.h"
+#include "TypedInputCheck.h"
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
@@ -83,6 +84,10 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     outer->addWidget(m_table, 1);
     m_statusLine = new RegisterStatusLine(this);
     outer->addWidget(m_statusLine);
+    connect(m_delegate, &RegisterDelegate::dateNotUnderstood, this, [this](const QString& text) {
+        m_dateNotUnderstood = true;
+        flashStatus(TypedInputCheck::dateNotUnderstood(text), 3000);
+    });
 }
 
 void RegisterScreen::buildTable()
@@ -369,11 +374,14 @@ void RegisterScreen::toggleClearedAt(int row)
 
 void RegisterScreen::commitCurrentRow()
 {
+    m_dateNotUnderstood = false;
     m_walk->flushOpenEditor();
     // Its text is in the buffer now. Closed, it lets the register reload; and a
     // refused row stays current, for the typing to go on.
     m_walk->discardOpenEditor();
-    if (m_accountId.isEmpty())
+    // The date cell went back to the date it had: the row is not saved on a
+    // date nobody typed, and the status line says why.
+    if (m_accountId.isEmpty() || m_dateNotUnderstood)
         return;
     const int editRow = m_model->editRow();
     const bool newRow = editRow == -1 || editRow == m_model->entryRow();

@@ -129,5 +129,7 @@ private:
     bool m_focusEntryRowWhenLoaded = false;
     // While rows written by the screen itself come and go.
     bool m_changingRows = false;
+    // A date cell was left with text that reads as no date since the flag was cleared.
+    bool m_dateNotUnderstood = false;
     RegisterRowCommands* m_commands = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "SplitEditorDialog.h"
 
 #include "SplitLinesWidget.h"
-#include "TypedAmountCheck.h"
+#include "TypedInputCheck.h"
 
 #include "widgets/Appearance.h"
 
@@ -34,8 +34,8 @@ SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 amount, Currency cu
     connect(m_splitLines, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
     m_splitLines->setLines(lines);
     layout->addWidget(m_splitLines, 1);
-    m_amountProblemLabel = amountProblemLabel(this);
-    layout->addWidget(m_amountProblemLabel);
+    m_problemLabel = inputProblemLabel(this);
+    layout->addWidget(m_problemLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -58,14 +58,11 @@ void SplitEditorDialog::updateRemaining()
 
 void SplitEditorDialog::accept()
 {
-    QString text;
-    if (m_splitLines->findNotUnderstoodAmount(&text)) {
-        m_amountProblemLabel->setText(tr("Amount not understood: %1").arg(text));
-        m_amountProblemLabel->show();
-        return;
-    }
-    m_amountProblemLabel->hide();
-    QDialog::accept();
+    QString message;
+    const bool refused = m_splitLines->findNotUnderstood(&message);
+    showInputProblem(m_problemLabel, message);
+    if (!refused)
+        QDialog::accept();
 }
 
 QList<SplitLine> SplitEditorDialog::lines() const

@@ -32,6 +32,6 @@ private:
     qint64 m_amount;
     Currency m_currency;
     QLabel* m_remainingLabel = nullptr;
-    QLabel* m_amountProblemLabel = nullptr;
+    QLabel* m_problemLabel = nullptr;
     SplitLinesWidget* m_splitLines = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "SplitLinesWidget.h"
 
-#include "TypedAmountCheck.h"
+#include "TypedInputCheck.h"
 
 #include "data/Category.h"
 #include "data/CategoryRepository.h"
@@ -28,7 +28,7 @@ constexpr double kMaximumAmount = 99999999.99;
 SplitLinesWidget::SplitLinesWidget(AppState* state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
-    , m_amountCheck(new TypedAmountCheck(this))
+    , m_amountCheck(new TypedInputCheck(this))
 {
     m_categories.append({QString(), tr("(none)")});
     for (const Category& category : m_state->categoryRepository->listAll())
@@ -168,9 +168,9 @@ qint64 SplitLinesWidget::total() const
     return sum;
 }
 
-SmartAmountField* SplitLinesWidget::findNotUnderstoodAmount(QString* text)
+bool SplitLinesWidget::findNotUnderstood(QString* message)
 {
-    return m_amountCheck->findNotUnderstood(text);
+    return m_amountCheck->findNotUnderstood(message);
 }
 
 QList<SplitLine> SplitLinesWidget::lines(int sign) const

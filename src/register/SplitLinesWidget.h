@@ -12,7 +12,7 @@ class AppState;
 class QComboBox;
 class QTableWidget;
 class SmartAmountField;
-class TypedAmountCheck;
+class TypedInputCheck;
 
 // The editable table of a split transaction's lines: category, amount, memo.
 // Amounts are shown as magnitudes; the sign is given when the lines are read out.
@@ -36,8 +36,8 @@ public:
     // row of 0 is left out. The caller gives them their transaction.
     QList<SplitLine> lines(int sign) const;
     // The first row's amount field whose text is no amount, with that text put
-    // back and selected; null when every row reads.
-    SmartAmountField* findNotUnderstoodAmount(QString* text);
+    // back and selected; `message` says so. False when every row reads.
+    bool findNotUnderstood(QString* message);
 
 signals:
     void changed();
@@ -55,7 +55,7 @@ private:
     AppState* m_state;
     Currency m_currency = Currency::USD;
     QTableWidget* m_table = nullptr;
-    TypedAmountCheck* m_amountCheck = nullptr;
+    TypedInputCheck* m_amountCheck = nullptr;
     // (id, name) of "(none)" and of every live category, by name.
     QList<QPair<QString, QString>> m_categories;
 };

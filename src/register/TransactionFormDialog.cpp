@@ -2,7 +2,7 @@
 
 #include "CategoryItems.h"
 #include "SplitLinesWidget.h"
-#include "TypedAmountCheck.h"
+#include "TypedInputCheck.h"
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
@@ -130,6 +130,8 @@ void TransactionFormDialog::setupUi()
     m_dateField = new DateField(this);
     m_dateField->setObjectName(QStringLiteral("dateField"));
     form->addRow(tr("Date:"), m_dateField);
+    m_inputCheck = new TypedInputCheck(this);
+    m_inputCheck->watch(m_dateField);
 
     addPayeeRow(form, account);
     m_amountField = new SmartAmountField(this);
@@ -137,8 +139,7 @@ void TransactionFormDialog::setupUi()
     m_amountField->setRange(0.0, kMaximumAmount);
     if (account)
         m_amountField->setCurrency(m_currency);
-    m_amountCheck = new TypedAmountCheck(this);
-    m_amountCheck->watch(m_amountField);
+    m_inputCheck->watch(m_amountField);
     form->addRow(tr("Amount:"), m_amountField);
 
     addCategoryRow(form);
@@ -163,8 +164,8 @@ void TransactionFormDialog::setupUi()
     m_clearedCheck = new QCheckBox(tr("Cleared"), this);
     m_clearedCheck->setObjectName(QStringLiteral("clearedCheck"));
     form->addRow(m_clearedCheck);
-    m_amountProblemLabel = amountProblemLabel(this);
-    layout->addWidget(m_amountProblemLabel);
+    m_problemLabel = inputProblemLabel(this);
+    layout->addWidget(m_problemLabel);
 
     layout->addSpacing(12);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -418,17 +419,14 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
 
 void TransactionFormDialog::accept()
 {
-    // In split mode the amount is the lines' total; the lines are what was typed.
-    QString text;
-    const bool notUnderstood = m_splitMode ? m_splitLinesWidget->findNotUnderstoodAmount(&text)
-                                           : m_amountCheck->findNotUnderstood(&text);
-    if (notUnderstood) {
-        m_amountProblemLabel->setText(tr("Amount not understood: %1").arg(text));
-        m_amountProblemLabel->show();
-        return;
-    }
-    m_amountProblemLabel->hide();
-    QDialog::accept();
+    // In split mode the amount field, switched off, follows the lines' total;
+    // the lines are what was typed.
+    QString message;
+    const bool refused = m_inputCheck->findNotUnderstood(&message)
+                         || (m_splitMode && m_splitLinesWidget->findNotUnderstood(&message));
+    showInputProblem(m_problemLabel, message);
+    if (!refused)
+        QDialog::accept();
 }
 
 Transaction TransactionFormDialog::transaction()

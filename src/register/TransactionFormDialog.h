@@ -25,7 +25,7 @@ class QRadioButton;
 class QStackedWidget;
 class SmartAmountField;
 class SplitLinesWidget;
-class TypedAmountCheck;
+class TypedInputCheck;
 
 // The form in which one transaction of one account is entered or changed: a
 // new one, a duplicate seeded from another, or an edit. It builds the record and
@@ -56,7 +56,7 @@ public:
     static QDate lastEnteredDate();
 
 public slots:
-    // Stays open on an amount it cannot read.
+    // Stays open on a date or an amount it cannot read.
     void accept() override;
 
 private slots:
@@ -102,6 +102,6 @@ private:
     QLineEdit* m_checkNumberEdit = nullptr;
     QCheckBox* m_clearedCheck = nullptr;
     bool m_splitMode = false;
-    TypedAmountCheck* m_amountCheck = nullptr;
-    QLabel* m_amountProblemLabel = nullptr;
+    TypedInputCheck* m_inputCheck = nullptr;
+    QLabel* m_problemLabel = nullptr;
 };

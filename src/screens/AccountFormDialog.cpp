@@ -5,6 +5,7 @@
 #include "data/Clock.h"
 #include "data/Identifiers.h"
 #include "data/Money.h"
+#include "register/TypedInputCheck.h"
 #include "widgets/Appearance.h"
 #include "widgets/SmartAmountField.h"
 
@@ -91,6 +92,8 @@ void AccountFormDialog::buildForm()
     m_balanceLabel = named(new QLabel(tr("Starting &Balance:"), this), "startingBalanceLabel");
     m_balanceLabel->setBuddy(m_balanceField);
     form->addRow(m_balanceLabel, m_balanceField);
+    m_inputCheck = new TypedInputCheck(this);
+    m_inputCheck->watch(m_balanceField);
 
     const QLocale locale;
     m_asOfEdit = named(new QDateEdit(Clock::today(), this), "asOfDateEdit");
@@ -109,6 +112,8 @@ void AccountFormDialog::buildForm()
     m_numberEdit->setPlaceholderText(tr("Last 4 digits (optional)"));
     form->addRow(tr("Account &Number:"), m_numberEdit);
 
+    m_problemLabel = inputProblemLabel(this);
+    layout->addWidget(m_problemLabel);
     auto* buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this), "buttonBox");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -139,6 +144,12 @@ void AccountFormDialog::fillFromAccount(const std::optional<Transaction>& openin
 
     m_institutionEdit->setText(m_account.institution);
     m_numberEdit->setText(m_account.accountNumberLast4);
+}
+
+void AccountFormDialog::accept()
+{
+    if (m_inputCheck->allRead(m_problemLabel))
+        QDialog::accept();
 }
 
 AccountType AccountFormDialog::chosenType() const

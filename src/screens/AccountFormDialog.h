@@ -13,6 +13,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class SmartAmountField;
+class TypedInputCheck;
 
 // The form of one account, new or edited. It writes nothing: the caller reads
 // account() and the opening-balance values after the dialog was accepted. A
@@ -38,6 +39,10 @@ public:
     // The signed starting balance or its date differs from what the form opened with.
     bool openingBalanceChanged() const;
 
+public slots:
+    // Stays open on a starting balance it cannot read.
+    void accept() override;
+
 private:
     void buildForm();
     void fillFromAccount(const std::optional<Transaction>& openingBalance);
@@ -60,4 +65,6 @@ private:
     QDateEdit* m_asOfEdit = nullptr;
     QLineEdit* m_institutionEdit = nullptr;
     QLineEdit* m_numberEdit = nullptr;
+    TypedInputCheck* m_inputCheck = nullptr;
+    QLabel* m_problemLabel = nullptr;
 };

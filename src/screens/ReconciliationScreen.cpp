@@ -5,6 +5,7 @@
 #include "data/ReconciliationService.h"
 #include "data/TransactionRepository.h"
 #include "register/TransactionActions.h"
+#include "register/TypedInputCheck.h"
 #include "state/AppState.h"
 #include "widgets/Appearance.h"
 #include "widgets/DateField.h"
@@ -118,6 +119,11 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     m_statementBalanceField->setObjectName(QStringLiteral("statementBalanceField"));
     m_statementBalanceField->setRange(-kStatementLimit, kStatementLimit);
     layout->addWidget(m_statementBalanceField);
+    m_inputCheck = new TypedInputCheck(this);
+    m_inputCheck->watch(m_statementDateField);
+    m_inputCheck->watch(m_statementBalanceField);
+    m_problemLabel = inputProblemLabel(panel);
+    layout->addWidget(m_problemLabel);
     layout->addSpacing(16);
     connect(m_statementBalanceField, &SmartAmountField::valueChanged, this, &ReconciliationScreen::updateDifference);
 
@@ -332,7 +338,7 @@ void ReconciliationScreen::updateDifference()
 
 void ReconciliationScreen::finish()
 {
-    if (!m_finishButton->isEnabled())
+    if (!m_finishButton->isEnabled() || !m_inputCheck->allRead(m_problemLabel))
         return;
     if (!m_state->reconciliationService->finish(m_accountId, m_statementDateField->parsedDate(), statementBalance(),
                                                 m_previousBalance, tickedTransactions())) {

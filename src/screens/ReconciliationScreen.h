@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class SmartAmountField;
+class TypedInputCheck;
 
 // Reconciles one account against a bank statement: the user enters the
 // statement's date and ending balance, ticks the unreconciled transactions the
@@ -75,6 +76,8 @@ private:
     QLabel* m_clearedBalanceLabel = nullptr;
     QLabel* m_statementBalanceLabel = nullptr;
     QLabel* m_differenceLabel = nullptr;
+    TypedInputCheck* m_inputCheck = nullptr;
+    QLabel* m_problemLabel = nullptr;
     QPushButton* m_finishButton = nullptr;
     QTableWidget* m_table = nullptr;
     LedgerWatch* m_watch = nullptr;

@@ -8,6 +8,7 @@
 #include "data/Identifiers.h"
 #include "data/Money.h"
 #include "data/TransactionRepository.h"
+#include "register/TypedInputCheck.h"
 #include "state/AppState.h"
 #include "widgets/DateField.h"
 #include "widgets/ModalDialog.h"
@@ -22,6 +23,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -189,6 +191,13 @@ void RecurringFormDialog::buildForm()
     m_activeCheck->setChecked(true);
     m_form->addRow(QString(), m_activeCheck);
 
+    m_inputCheck = new TypedInputCheck(this);
+    m_inputCheck->watch(m_amountField);
+    m_inputCheck->watch(m_startDateField);
+    m_inputCheck->watch(m_endDateField);
+    m_problemLabel = inputProblemLabel(this);
+    layout->addWidget(m_problemLabel);
+
     layout->addSpacing(12);
     auto* buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this), "buttonBox");
     layout->addWidget(buttons);
@@ -204,6 +213,12 @@ void RecurringFormDialog::buildForm()
 
     setMinimumWidth(480);
     m_payeeEdit->setFocus();
+}
+
+void RecurringFormDialog::accept()
+{
+    if (m_inputCheck->allRead(m_problemLabel))
+        QDialog::accept();
 }
 
 void RecurringFormDialog::fillAccounts()

@@ -9,6 +9,7 @@
 class AppState;
 class DateField;
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
@@ -16,6 +17,7 @@ class QRadioButton;
 class QSpinBox;
 class QStringListModel;
 class SmartAmountField;
+class TypedInputCheck;
 
 // The form of one recurring transaction, opened to create one, to edit one, or
 // to memorize a register transaction from a seed record. It writes nothing: the
@@ -39,6 +41,10 @@ public:
     // The record built from the form. A record that is not an edit gets a fresh
     // id on every call; a start date before 2000 is repaired to today.
     RecurringTransaction recurring() const;
+
+public slots:
+    // Stays open on an amount or a date it cannot read.
+    void accept() override;
 
 private:
     void buildForm();
@@ -77,4 +83,6 @@ private:
     QCheckBox* m_autoPostCheck = nullptr;
     QSpinBox* m_leadDaysSpin = nullptr;
     QCheckBox* m_activeCheck = nullptr;
+    TypedInputCheck* m_inputCheck = nullptr;
+    QLabel* m_problemLabel = nullptr;
 };

@@ -17,5 +17,6 @@ QString committedAmountText(const QString& text, Currency currency)
 {
     if (!isAmountAutoDecimal() || text.trimmed().isEmpty())
         return text;
-    return formatMoneyPlain(parseDigitsAsCents(text, currency), currency);
+    const std::optional<qint64> units = readTypedAmount(text, currency);
+    return units ? formatMoneyPlain(*units, currency) : text;
 }

@@ -18,7 +18,8 @@ QChar typedDecimalPoint(const QLocale& locale);
 // "," or "." (a German keyboard's keypad types "." for ",", and people mix them).
 bool isDecimalSeparatorKey(QChar typed, const QLocale& locale);
 
-// The amount text an amount cell commits. With auto-decimal entry on and
-// something typed, the typed digits are minor units ("1234" becomes "12.34",
-// or "1,234" yen); otherwise the text stays as typed.
+// The amount text an amount cell commits. With auto-decimal entry on and an
+// amount typed, the typed digits are minor units ("1234" becomes "12.34", or
+// "1,234" yen); otherwise, and for text that reads as no amount, the text
+// stays as typed.
 QString committedAmountText(const QString& text, Currency currency);

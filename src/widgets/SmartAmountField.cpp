@@ -21,14 +21,49 @@ void SmartAmountField::setCurrency(Currency currency)
     setValue(kept);
 }
 
+QString SmartAmountField::numberText(const QString& text) const
+{
+    QStringView number(text);
+    if (number.startsWith(prefix()))
+        number = number.sliced(prefix().size());
+    if (!suffix().isEmpty() && number.endsWith(suffix()))
+        number.chop(suffix().size());
+    return number.trimmed().toString();
+}
+
+std::optional<qint64> SmartAmountField::readMinorUnits(const QString& text) const
+{
+    const QString group = locale().groupSeparator();
+    NumberMarks marks{typedDecimalPoint(locale()), group.isEmpty() ? QChar() : group.at(0)};
+    return readTypedAmount(numberText(text), m_currency, marks);
+}
+
+std::optional<qint64> SmartAmountField::typedMinorUnits() const
+{
+    return readMinorUnits(text());
+}
+
 double SmartAmountField::valueFromText(const QString& text) const
 {
-    if (!isAmountAutoDecimal())
-        return QDoubleSpinBox::valueFromText(text);
-    // Only the digits count, but a minus sign after the symbol still makes the
-    // amount negative: without the prefix it leads the text again.
-    const QString number = text.startsWith(prefix()) ? text.mid(prefix().size()) : text;
-    return centsToAmount(parseDigitsAsCents(number, m_currency), m_currency);
+    // Only reached for text validate() accepted, which reads.
+    const std::optional<qint64> units = readMinorUnits(text);
+    return units ? centsToAmount(*units, m_currency) : QDoubleSpinBox::valueFromText(text);
+}
+
+QValidator::State SmartAmountField::validate(QString& input, int& pos) const
+{
+    // The spin box alone would take "12,34" as 1234, a group mark wherever it stands.
+    const QValidator::State state = QDoubleSpinBox::validate(input, pos);
+    if (state == QValidator::Acceptable && !readMinorUnits(input))
+        return QValidator::Intermediate;
+    return state;
+}
+
+void SmartAmountField::fixup(QString& /*input*/) const
+{
+    // The spin box's own takes every group mark out, wherever it stands, and
+    // would turn the "12,34" validate() refused into 1234: text that reads as
+    // no amount stays as typed, for the field to put its value back.
 }
 
 void SmartAmountField::keyPressEvent(QKeyEvent* event)

@@ -140,33 +140,81 @@ void TestMoney::readTypedAmount_data()
     QTest::addColumn<bool>("autoDecimal");
     QTest::addColumn<QString>("text");
     QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("marks"); // the decimal point, then the group mark
     QTest::addColumn<QString>("expected"); // minor units, or "-" for text that is no amount
 
-    QTest::newRow("empty is zero") << false << QStringLiteral("  ") << Currency::USD << "0";
-    QTest::newRow("symbol and group") << false << QStringLiteral("$1,234.56") << Currency::USD << "123456";
-    QTest::newRow("minus before symbol") << false << QStringLiteral("-$5") << Currency::USD << "-500";
-    QTest::newRow("point first or last") << false << QStringLiteral(".5") << Currency::USD << "50";
-    QTest::newRow("trailing point") << false << QStringLiteral("12.") << Currency::USD << "1200";
-    QTest::newRow("rounds like parseMoney") << false << QStringLiteral("12.345") << Currency::USD << "1235";
-    QTest::newRow("yen") << false << QStringLiteral("\u00A51,500") << Currency::JPY << "1500";
-    QTest::newRow("zero") << false << QStringLiteral("0.00") << Currency::USD << "0";
-    QTest::newRow("letters") << false << QStringLiteral("abc") << Currency::USD << "-";
-    QTest::newRow("exponent") << false << QStringLiteral("1e308") << Currency::USD << "-";
-    QTest::newRow("small exponent") << false << QStringLiteral("1e3") << Currency::USD << "-";
-    QTest::newRow("full-width digits") << false << QStringLiteral("\uFF19\uFF19") << Currency::USD << "-";
-    QTest::newRow("infinity") << false << QStringLiteral("inf") << Currency::USD << "-";
-    QTest::newRow("two points") << false << QStringLiteral("1.2.3") << Currency::USD << "-";
-    QTest::newRow("minus alone") << false << QStringLiteral("-") << Currency::USD << "-";
-    QTest::newRow("point alone") << false << QStringLiteral(".") << Currency::USD << "-";
-    QTest::newRow("other currency's symbol") << false << QStringLiteral("\u20AC5") << Currency::USD << "-";
-    QTest::newRow("too big") << false << QStringLiteral("92233720368547758.08") << Currency::USD << "-";
-    QTest::newRow("auto: digits are cents") << true << QStringLiteral("1234") << Currency::USD << "1234";
-    QTest::newRow("auto: formatted") << true << QStringLiteral("-$1,234.50") << Currency::USD << "-123450";
-    QTest::newRow("auto: empty") << true << QString() << Currency::USD << "0";
-    QTest::newRow("auto: letters") << true << QStringLiteral("12abc") << Currency::USD << "-";
-    QTest::newRow("auto: exponent") << true << QStringLiteral("1e308") << Currency::USD << "-";
-    QTest::newRow("auto: full-width") << true << QStringLiteral("\uFF19\uFF19") << Currency::USD << "-";
-    QTest::newRow("auto: too many digits") << true << QStringLiteral("12345678901234567890") << Currency::USD << "-";
+    const Currency usd = Currency::USD;
+    const Currency yen = Currency::JPY;
+    const auto row = [](const char* name, bool autoDecimal, const QString& text, Currency currency,
+                        const QString& expected, const QString& marks = QStringLiteral(".,")) {
+        QTest::newRow(name) << autoDecimal << text << currency << marks << expected;
+    };
+    row("empty is zero", false, "  ", usd, "0");
+    row("symbol and group", false, "$1,234.56", usd, "123456");
+    row("minus before symbol", false, "-$5", usd, "-500");
+    row("point first or last", false, ".5", usd, "50");
+    row("trailing point", false, "12.", usd, "1200");
+    row("rounds half away from zero", false, "12.345", usd, "1235");
+    row("yen", false, "\u00A51,500", yen, "1500");
+    row("zero", false, "0.00", usd, "0");
+    row("letters", false, "abc", usd, "-");
+    row("exponent", false, "1e308", usd, "-");
+    row("small exponent", false, "1e3", usd, "-");
+    row("full-width digits", false, "\uFF19\uFF19", usd, "-");
+    row("infinity", false, "inf", usd, "-");
+    row("two points", false, "1.2.3", usd, "-");
+    row("minus alone", false, "-", usd, "-");
+    row("point alone", false, ".", usd, "-");
+    row("other currency's symbol", false, "\u20AC5", usd, "-");
+
+    // A group mark stands only between groups of three digits before the point.
+    row("group of three", false, "12,345", usd, "1234500");
+    row("two groups", false, "-1,234,567.89", usd, "-123456789");
+    row("misplaced comma", false, "12,34", usd, "-");
+    row("comma as a point", false, "12,5", usd, "-");
+    row("short group", false, "1,234,56", usd, "-");
+    row("long first group", false, "1234,567", usd, "-");
+    row("comma first", false, ",123", usd, "-");
+    row("comma last", false, "123,", usd, "-");
+    row("two commas together", false, "1,,234", usd, "-");
+    row("zero before a group", false, "0,123", usd, "-");
+    row("comma after the point", false, "1,234.5,6", usd, "-");
+    row("yen: misplaced comma", false, "1,50", yen, "-");
+    row("yen rounds the fraction", false, "2.5", yen, "3");
+
+    // Exact all the way: no binary fraction shifts a cent.
+    row("no binary drift", false, "1.005", usd, "101");
+    row("past 2^53 cents", false, "90071992547409.93", usd, "9007199254740993");
+    row("leading zeros", false, "000000000000000000000000012.5", usd, "1250");
+    row("many decimals", false, "0.00499999999999999999999", usd, "0");
+    row("largest", false, "92233720368547758.07", usd, "9223372036854775807");
+    row("largest payment", false, "-$92,233,720,368,547,758.07", usd, "-9223372036854775807");
+    row("too big", false, "92233720368547758.08", usd, "-");
+    row("rounds past the largest", false, "92233720368547758.075", usd, "-");
+    row("most negative has no positive", false, "-92233720368547758.08", usd, "-");
+    row("yen largest", false, "9,223,372,036,854,775,807", yen, "9223372036854775807");
+    row("yen too big", false, "9223372036854775808", yen, "-");
+
+    row("auto: digits are cents", true, "1234", usd, "1234");
+    row("auto: formatted", true, "-$1,234.50", usd, "-123450");
+    row("auto: empty", true, QString(), usd, "0");
+    row("auto: letters", true, "12abc", usd, "-");
+    row("auto: exponent", true, "1e308", usd, "-");
+    row("auto: full-width", true, "\uFF19\uFF19", usd, "-");
+    row("auto: too many digits", true, "12345678901234567890", usd, "-");
+    row("auto: grouped", true, "1,234", usd, "1234");
+    row("auto: misplaced comma", true, "12,34", usd, "-");
+    row("auto: two points", true, "1.2.3", usd, "-");
+    row("auto: yen", true, "1,234", yen, "1234");
+    row("auto: yen, misplaced comma", true, "12,34", yen, "-");
+    row("auto: past 2^53", true, "9007199254740993", usd, "9007199254740993");
+    row("auto: largest", true, "92233720368547758.07", usd, "9223372036854775807");
+    row("auto: too big", true, "9223372036854775808", usd, "-");
+
+    // An amount field shown in a German locale reads its own marks.
+    row("German marks", false, "1.234,56", usd, "123456", ",.");
+    row("German: misplaced point", false, "12.34", usd, "-", ",.");
+    row("German: auto", true, "1.234,56", usd, "123456", ",.");
 }
 
 void TestMoney::readTypedAmount()
@@ -174,9 +222,10 @@ void TestMoney::readTypedAmount()
     QFETCH(bool, autoDecimal);
     QFETCH(QString, text);
     QFETCH(Currency, currency);
+    QFETCH(QString, marks);
     QFETCH(QString, expected);
     setAmountAutoDecimal(autoDecimal);
-    const std::optional<qint64> amount = ::readTypedAmount(text, currency);
+    const std::optional<qint64> amount = ::readTypedAmount(text, currency, NumberMarks{marks.at(0), marks.at(1)});
     setAmountAutoDecimal(false);
     QCOMPARE(amount ? QString::number(*amount) : QStringLiteral("-"), expected);
 }

@@ -1,4 +1,5 @@
 #include "HeaderSectionLog.h"
+#include "InputRefusal.h"
 #include "RegisterKeys.h"
 #include "RegisterLedger.h"
 #include "RegisterShown.h"
@@ -42,6 +43,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
+
+#include <limits>
 
 // No blinking text cursor while it lives: pixels compared stay put.
 class NoCursorFlash
@@ -97,6 +100,8 @@ private slots:
     void currentRowPushedBelowTheViewIsFollowed();
     void keyboardAlone_data();
     void keyboardAlone();
+    void typedAmountsAndDates_data();
+    void typedAmountsAndDates();
     void rowCommands();
     void deletedRowLeavesTheRegister();
     void openingBalanceIsChangedInTheAccount();
@@ -361,10 +366,15 @@ void TestRegisterScreen::figuresFilterAndBanner()
     QCOMPARE(filterState(), QStringList({"{\"cleared\":false}", "Fi&lter (1)", "1", "2"}));
     QCOMPARE(figures(), all);
 
-    // A date range typed into the date fields; "Clear All" then drops every criterion.
+    // A date range typed into the date fields, one that reads as no date
+    // refused first; "Clear All" then drops every criterion.
     ModalDialog::setNextHandler([](QDialog* dialog) {
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(child<QCheckBox>(dialog, "dateRangeCheck"), Qt::Key_Space);
-        typeOver(child<DateField>(dialog, "fromDateField"), QStringLiteral("3/2/2024"));
+        typeOver(child<DateField>(dialog, "fromDateField"), QStringLiteral("2/30/2024"));
+        clickOk(dialog);
+        QCOMPARE(refusalShown(dialog), expectedRefusal(QStringLiteral("Date not understood: 2/30/2024")));
+        typeOverRefused(dialog, QStringLiteral("3/2/2024"));
         clickOk(dialog);
     });
     QTest::mouseClick(button, Qt::LeftButton);
@@ -515,7 +525,8 @@ void TestRegisterScreen::keyboardAlone_data()
                            << "3/5/2024";
     QTest::newRow("both amounts, bad date, apostrophe, category path")
         << "<Return>13/45/2024<Tab><Tab>Joe's Diner<Tab>Household > Food<Tab><Tab>12.50<Tab>3<Ctrl+Return>"
-        << QStringList{"checking 2024-03-05 Joe's Diner||-1250|Food|# -- v1 pending"} << "3/5/2024";
+        << QStringList{"checking 2024-03-05 Joe's Diner||-1250|Food|# -- v1 pending"}
+        << "Date not understood: 13/45/2024";
     // ' takes the row above's category id, not the one picked before, and its reconciled mark as cleared.
     QTest::newRow("copy from above")
         << "<Tab><Tab><Tab>Food<Tab><Escape><Left>'<Left>'<Right><Right><Right>'<Right><Right>'<Ctrl+Return>"
@@ -558,6 +569,71 @@ void TestRegisterScreen::keyboardAlone()
     play(m_table, keys);
     QCOMPARE(stored(), rows << "checking 2024-03-01 Rent||-90000||# CR v1 pending");
     QCOMPARE(status().isEmpty() ? m_model->entryText(RegisterModel::DateSlot) : status(), shown);
+}
+
+void TestRegisterScreen::typedAmountsAndDates_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<QString>("account"); // "checking" (USD) or "yen" (JPY)
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("rows"); // the account's rows as stored: date, amount
+    QTest::addColumn<QString>("shown");    // the status line
+    QTest::addColumn<QString>("kept");     // the payee the entry row still holds
+
+    const QString payment = QStringLiteral("<Tab><Tab>Shop<Tab><Tab><Tab>");
+    const QString deposit = payment + QStringLiteral("<Tab>");
+    const auto row = [](const char* name, bool autoDecimal, const char* account, const QString& keys,
+                        const QStringList& rows, const QString& shown = QString(), const QString& kept = QString()) {
+        QTest::newRow(name) << autoDecimal << QString::fromLatin1(account) << keys << rows << shown << kept;
+    };
+    const QString saved = QStringLiteral("2024-03-05 %1");
+    row("grouped", false, "checking", payment + "1,234.56<Ctrl+Return>", {saved.arg(-123456)});
+    row("misplaced comma", false, "checking", payment + "12,34<Ctrl+Return>", {}, "Amount not understood: 12,34",
+        "Shop");
+    row("comma after the point", false, "checking", deposit + "1,234.5,6<Ctrl+Return>", {},
+        "Amount not understood: 1,234.5,6", "Shop");
+    row("exact past 2^53 cents", false, "checking", payment + "90071992547409.93<Ctrl+Return>",
+        {saved.arg(-9007199254740993)});
+    row("largest deposit", false, "checking", deposit + "92233720368547758.07<Ctrl+Return>",
+        {saved.arg(std::numeric_limits<qint64>::max())});
+    row("past the ledger's integer", false, "checking", payment + "92233720368547758.08<Ctrl+Return>", {},
+        "Amount not understood: 92233720368547758.08", "Shop");
+    row("auto: digits are cents", true, "checking", payment + "1234<Ctrl+Return>", {saved.arg(-1234)});
+    row("auto: grouped", true, "checking", deposit + "1,234<Ctrl+Return>", {saved.arg(1234)});
+    row("auto: misplaced comma", true, "checking", payment + "12,34<Ctrl+Return>", {}, "Amount not understood: 12,34",
+        "Shop");
+    row("auto: exact past 2^53", true, "checking", payment + "9007199254740993<Ctrl+Return>",
+        {saved.arg(-9007199254740993)});
+    row("yen grouped", false, "yen", payment + "1,500<Ctrl+Return>", {saved.arg(-1500)});
+    row("yen: misplaced comma", false, "yen", payment + "1,50<Ctrl+Return>", {}, "Amount not understood: 1,50",
+        "Shop");
+    row("auto: yen grouped", true, "yen", payment + "1,234<Ctrl+Return>", {saved.arg(-1234)});
+    // The date cell goes back to the date it had, and says so; Ctrl+Return saves nothing on it.
+    row("date left by Tab", false, "checking", "<Return>2/30/2024<Tab><Tab>Shop<Tab><Tab><Tab>5<Ctrl+Return>",
+        {saved.arg(-500)}, "Date not understood: 2/30/2024");
+    const QString backToTheDate = payment + "5" + QStringLiteral("<Backtab>").repeated(5);
+    row("date, then Ctrl+Return", false, "checking", backToTheDate + "0/0/0<Ctrl+Return>", {},
+        "Date not understood: 0/0/0", "Shop");
+    row("saved on the date shown after", false, "checking", backToTheDate + "13/45/99999<Ctrl+Return><Ctrl+Return>",
+        {saved.arg(-500)}, "Date not understood: 13/45/99999");
+}
+
+void TestRegisterScreen::typedAmountsAndDates()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(QString, account);
+    QFETCH(QString, keys);
+    QVERIFY(m_ledger->addAccount(QStringLiteral("yen"), QStringLiteral("Yen"), Currency::JPY));
+    setAmountAutoDecimal(autoDecimal);
+    const auto manual = qScopeGuard([] { setAmountAutoDecimal(false); });
+    showScreen(account);
+    play(m_table, keys);
+    QStringList rows;
+    for (const Transaction& t : m_ledger->rows(account))
+        rows.append(QStringLiteral("%1 %2").arg(t.date.toString(Qt::ISODate)).arg(t.amount));
+    QTEST(rows, "rows");
+    QTEST(status(), "shown");
+    QTEST(m_model->entryText(RegisterModel::PayeeSlot), "kept");
 }
 
 void TestRegisterScreen::rowCommands()

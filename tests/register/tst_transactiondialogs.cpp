@@ -1,11 +1,14 @@
+#include "InputRefusal.h"
 #include "RegisterLedger.h"
 #include "TestMain.h"
 
 #include "data/SplitLineRepository.h"
 #include "register/SplitEditorDialog.h"
 #include "register/SplitLinesWidget.h"
+#include "register/TransactionActions.h"
 #include "register/TransactionDetailsDialog.h"
 #include "register/TransactionFormDialog.h"
+#include "widgets/DateField.h"
 #include "widgets/SmartAmountField.h"
 
 #include <QAbstractItemView>
@@ -80,6 +83,8 @@ private slots:
     void amountNotUnderstood_data();
     void amountNotUnderstood();
     void amountFilledAfterARefusal();
+    void typedDateAndAmount_data();
+    void typedDateAndAmount();
 
 private:
     std::unique_ptr<RegisterLedger> m_ledger;
@@ -356,7 +361,7 @@ void TestTransactionDialogs::amountNotUnderstood()
     };
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    auto* label = child<QLabel>(dialog.get(), "amountProblemLabel");
+    auto* label = child<QLabel>(dialog.get(), "inputProblemLabel");
     QVERIFY(!label->isVisible());
     enterAmount(field, QStringLiteral("20"));
     enterAmount(field, entry);
@@ -397,6 +402,73 @@ void TestTransactionDialogs::amountFilledAfterARefusal()
     QTest::keyClick(popup, Qt::Key_Return);
     clickOk(&form);
     QCOMPARE(QVariantList({form.result(), form.transaction().amount}), QVariantList({int(QDialog::Accepted), -450}));
+}
+
+void TestTransactionDialogs::typedDateAndAmount_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<QString>("account"); // "checking" (USD) or "yen" (JPY)
+    QTest::addColumn<QString>("date");    // typed over the date field
+    QTest::addColumn<QString>("amount");  // typed over the amount field; "<paste>" pastes it
+    // What OK shows: the message, and the refused text, back in its field and
+    // selected; empty when OK saves at once.
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("mended"); // typed over the refused text before OK again
+    QTest::addColumn<QString>("stored"); // the row written: date and amount
+
+    const auto row = [](const char* name, bool autoDecimal, const char* account, const char* date, const char* amount,
+                        const char* refusal, const char* mended, const char* stored) {
+        QTest::newRow(name) << autoDecimal << QString::fromLatin1(account) << QString::fromLatin1(date)
+                            << QString::fromLatin1(amount) << QString::fromLatin1(refusal)
+                            << QString::fromLatin1(mended) << QString::fromLatin1(stored);
+    };
+    row("grouped", false, "checking", "3/6/2024", "1,234.56", "", "", "2024-03-06 -123456");
+    row("misplaced comma", false, "checking", "3/6/2024", "12,34", "Amount not understood: 12,34", "12.34",
+        "2024-03-06 -1234");
+    row("auto: grouped", true, "checking", "3/6/2024", "<paste>1,234", "", "", "2024-03-06 -1234");
+    row("auto: misplaced comma", true, "checking", "3/6/2024", "<paste>12,34", "Amount not understood: 12,34",
+        "1234", "2024-03-06 -1234");
+    row("yen grouped", false, "yen", "3/6/2024", "1,500", "", "", "2024-03-06 -1500");
+    row("yen: misplaced comma", false, "yen", "3/6/2024", "1,50", "Amount not understood: 1,50", "150",
+        "2024-03-06 -150");
+    row("no such day", false, "checking", "2/30/2024", "5", "Date not understood: 2/30/2024", "2/29/2024",
+        "2024-02-29 -500");
+    row("all zeros", false, "checking", "0/0/0", "5", "Date not understood: 0/0/0", "3/7/2024", "2024-03-07 -500");
+    row("no such month, five-digit year", false, "yen", "13/45/99999", "5", "Date not understood: 13/45/99999",
+        "12/31/2024", "2024-12-31 -5");
+}
+
+void TestTransactionDialogs::typedDateAndAmount()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(QString, account);
+    QFETCH(QString, date);
+    QFETCH(QString, amount);
+    QFETCH(QString, refusal);
+    QFETCH(QString, mended);
+    QVERIFY(m_ledger->addAccount(QStringLiteral("yen"), QStringLiteral("Yen"), Currency::JPY));
+    setAmountAutoDecimal(autoDecimal);
+    const auto manual = qScopeGuard([] { setAmountAutoDecimal(false); });
+
+    QString shown;
+    ModalDialog::setNextHandler([&](QDialog* form) {
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        typeOver(child<QLineEdit>(form, "payeeEdit"), QStringLiteral("Shop"));
+        typeOver(child<DateField>(form, "dateField"), date);
+        enterAmount(child<SmartAmountField>(form, "amountField"), amount);
+        clickOk(form);
+        if (form->result() == QDialog::Accepted)
+            return;
+        shown = refusalShown(form);
+        typeOverRefused(form, mended);
+        clickOk(form);
+    });
+    QVERIFY(TransactionActions::newTransaction(&m_ledger->state, account, nullptr, nullptr));
+    QCOMPARE(shown, expectedRefusal(refusal));
+    QStringList rows;
+    for (const Transaction& t : m_ledger->rows(account))
+        rows.append(QStringLiteral("%1 %2").arg(t.date.toString(Qt::ISODate)).arg(t.amount));
+    QTEST(rows.join(QLatin1Char(';')), "stored");
 }
 
 VELLUMRY_TEST_MAIN(TestTransactionDialogs)

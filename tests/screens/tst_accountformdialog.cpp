@@ -1,6 +1,8 @@
+#include "InputRefusal.h"
 #include "ScreenTestSupport.h"
 #include "TestMain.h"
 
+#include "data/AccountService.h"
 #include "screens/AccountFormDialog.h"
 #include "widgets/SmartAmountField.h"
 
@@ -18,6 +20,8 @@ private slots:
     void fillAndSignFollowTheType_data();
     void fillAndSignFollowTheType();
     void newAccountFromWhatWasTyped();
+    void typedStartingBalance_data();
+    void typedStartingBalance();
 };
 
 void TestAccountFormDialog::fillAndSignFollowTheType_data()
@@ -123,6 +127,71 @@ void TestAccountFormDialog::newAccountFromWhatWasTyped()
                            account.version, account.createdAt, dialog.asOfDate()}),
              QVariantList({"New Account", account.id, "Yen savings", "Mizuho", "1234", "JPY", 1234, 1,
                            ScreenLedger::now(), Clock::today()}));
+}
+
+void TestAccountFormDialog::typedStartingBalance_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("typed");   // typed over the starting balance
+    QTest::addColumn<QString>("refusal"); // what OK shows; empty when it closes the form at once
+    QTest::addColumn<QString>("mended");  // typed over the refused text before OK again
+    QTest::addColumn<qint64>("opening");  // the opening-balance row stored with the new account
+
+    const auto row = [](const char* name, bool autoDecimal, const char* type, const char* currency, const char* typed,
+                        const char* refusal, const char* mended, qint64 opening) {
+        QTest::newRow(name) << autoDecimal << QString::fromUtf8(type) << QString::fromUtf8(currency)
+                            << QString::fromLatin1(typed) << QString::fromLatin1(refusal)
+                            << QString::fromLatin1(mended) << opening;
+    };
+    row("grouped", false, "Checking", "USD ($)", "1,234.56", "", "", 123456);
+    row("negative, grouped", false, "Checking", "USD ($)", "-12,345", "", "", -1234500);
+    row("misplaced comma", false, "Checking", "USD ($)", "12,34", "Amount not understood: 12,34", "12.34", 1234);
+    row("owed, misplaced comma", false, "Credit Card", "USD ($)", "1,2", "Amount not understood: 1,2", "1.2", -120);
+    row("auto: a comma types nothing", true, "Checking", "USD ($)", "12,34", "", "", 1234);
+    row("yen grouped", false, "Checking", "JPY (¥)", "1,500", "", "", 1500);
+    row("yen: misplaced comma", false, "Savings", "JPY (¥)", "12,3456", "Amount not understood: 12,3456", "123456",
+        123456);
+}
+
+void TestAccountFormDialog::typedStartingBalance()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(QString, type);
+    QFETCH(QString, currency);
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QFETCH(QString, mended);
+    ScreenLedger ledger;
+    QVERIFY(ledger.isReady());
+    setAmountAutoDecimal(autoDecimal);
+    const auto manual = qScopeGuard([] { setAmountAutoDecimal(false); });
+
+    AccountFormDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClicks(child(&dialog, "nameEdit"), QStringLiteral("Cash box"));
+    auto* types = child<QComboBox>(&dialog, "typeCombo");
+    types->setCurrentIndex(types->findText(type));
+    auto* currencies = child<QComboBox>(&dialog, "currencyCombo");
+    currencies->setCurrentIndex(currencies->findText(currency));
+    retype(&dialog, "startingBalanceField", typed);
+    clickOk(&dialog);
+    QCOMPARE(refusalShown(&dialog), expectedRefusal(refusal));
+    if (!refusal.isEmpty()) {
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        typeOverRefused(&dialog, mended);
+        clickOk(&dialog);
+    }
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    // What the new-account action writes with the form's values.
+    const Account account = dialog.account();
+    QVERIFY(ledger.state->accountService->create(account, dialog.asOfDate()));
+    const std::optional<Transaction> opening = ledger.state->transactionRepository->openingBalanceTransaction(account.id);
+    QVERIFY(opening);
+    QTEST(opening->amount, "opening");
 }
 
 VELLUMRY_TEST_MAIN(TestAccountFormDialog)

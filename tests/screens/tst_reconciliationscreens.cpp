@@ -1,3 +1,4 @@
+#include "InputRefusal.h"
 #include "ScreenTestSupport.h"
 #include "TestMain.h"
 
@@ -36,6 +37,8 @@ private slots:
     void missingAccountLeavesTheScreenEmpty();
     void summaryTextsFitThePanel_data();
     void summaryTextsFitThePanel();
+    void unreadStatementIsRefused_data();
+    void unreadStatementIsRefused();
 
 private:
     void open(const QString& accountId);
@@ -322,6 +325,42 @@ void TestReconciliationScreens::missingAccountLeavesTheScreenEmpty()
     QCOMPARE(figures(QStringLiteral("0")).section(QLatin1Char('|'), -1), QStringLiteral("-"));
     QCOMPARE(m_table->rowCount(), 0);
     QTest::keyClick(m_table, Qt::Key_N, Qt::ControlModifier); // no form: an unanswered one would end the test
+}
+
+void TestReconciliationScreens::unreadStatementIsRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");   // typed over the field once the statement balances at 50.00
+    QTest::addColumn<QString>("refusal"); // what Finish shows
+    QTest::addColumn<QString>("mended");  // typed over the refused text before Finish again
+    QTest::addColumn<QString>("stored");  // the reconciliation: statement date and balance
+
+    // Typing "50" on the way made the statement balance: Finish is on.
+    QTest::newRow("balance: misplaced comma") << "statementBalanceField" << "50,0" << "Amount not understood: 50,0"
+                                              << "50.00" << "2024-03-05 5000";
+    QTest::newRow("date: no such day") << "statementDateField" << "2/30/2024" << "Date not understood: 2/30/2024"
+                                       << "3/9/2024" << "2024-03-09 5000";
+}
+
+void TestReconciliationScreens::unreadStatementIsRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QFETCH(QString, mended);
+    m->addTransaction(m_checking.id, QStringLiteral("Pay"), 5000, QDate(2024, 3, 1), ScreenLedger::Cleared);
+    open(m_checking.id);
+    figures(QStringLiteral("50"));
+    retype(m_screen.get(), qPrintable(field), typed);
+    finish();
+    QCOMPARE(refusalShown(m_screen.get()), expectedRefusal(refusal));
+    QVERIFY(m->state->reconciliationRepository->listByAccount(m_checking.id).isEmpty());
+
+    typeOverRefused(m_screen.get(), mended);
+    finish();
+    const Reconciliation done = m->state->reconciliationRepository->listByAccount(m_checking.id).value(0);
+    QCOMPARE(refusalShown(m_screen.get()), QString());
+    QTEST(QStringLiteral("%1 %2").arg(done.statementDate.toString(Qt::ISODate)).arg(done.statementBalance), "stored");
 }
 
 VELLUMRY_TEST_MAIN(TestReconciliationScreens)

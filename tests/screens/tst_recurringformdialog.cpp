@@ -1,3 +1,4 @@
+#include "InputRefusal.h"
 #include "ScreenTestSupport.h"
 #include "TestMain.h"
 
@@ -41,6 +42,8 @@ private slots:
     void memorizeStartsANewRecordFromTheSeed();
     void recordOfADeletedAccountKeepsIt();
     void editShowsTheWholeRecord();
+    void unreadInputIsRefused_data();
+    void unreadInputIsRefused();
 
 private:
     RecurringTransaction storedRecord() const;
@@ -264,6 +267,51 @@ void TestRecurringFormDialog::editShowsTheWholeRecord()
     QCompleter* payees = child<QLineEdit>(&dialog, "payeeEdit")->completer();
     payees->setCompletionPrefix(QStringLiteral("FE"));
     QCOMPARE(QVariantList({payees->completionCount(), payees->currentCompletion()}), QVariantList({1, "Safeway"}));
+}
+
+void TestRecurringFormDialog::unreadInputIsRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal"); // what OK shows
+    QTest::addColumn<QString>("mended");  // typed over the refused text before OK again
+    QTest::addColumn<QString>("stored");  // amount, start date, end date of the record stored
+
+    QTest::newRow("amount: misplaced comma") << "amountField" << "12,34" << "Amount not understood: 12,34" << "12.34"
+                                             << "-1234 2024-03-05 2024-12-31";
+    QTest::newRow("start: no such day") << "startDateField" << "2/30/2024" << "Date not understood: 2/30/2024"
+                                        << "2/29/2024" << "-500 2024-02-29 2024-12-31";
+    QTest::newRow("end: zeros") << "endDateField" << "0/0/0" << "Date not understood: 0/0/0" << "6/30/2025"
+                                << "-500 2024-03-05 2025-06-30";
+}
+
+void TestRecurringFormDialog::unreadInputIsRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QFETCH(QString, mended);
+    RecurringFormDialog dialog(m->state.get());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClicks(child(&dialog, "payeeEdit"), QStringLiteral("Gym"));
+    retype(&dialog, "amountField", QStringLiteral("5"));
+    QTest::mouseClick(child(&dialog, "hasEndDateCheckBox"), Qt::LeftButton, {}, QPoint(4, 4));
+    retype(&dialog, "endDateField", QStringLiteral("12/31/2024"));
+    retype(&dialog, qPrintable(field), typed);
+    clickOk(&dialog);
+    QCOMPARE(refusalShown(&dialog), expectedRefusal(refusal));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+    typeOverRefused(&dialog, mended);
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(m->state->recurringRepository->insert(dialog.recurring()));
+    const RecurringTransaction stored = m->state->recurringRepository->listAll().value(0);
+    QTEST(QStringLiteral("%1 %2 %3")
+              .arg(stored.amount)
+              .arg(stored.startDate.toString(Qt::ISODate), stored.endDate.value_or(QDate()).toString(Qt::ISODate)),
+          "stored");
 }
 
 VELLUMRY_TEST_MAIN(TestRecurringFormDialog)

@@ -79,6 +79,14 @@ void TestAmountField::typing_data()
     QTest::newRow("German, point as comma") << false << usd << "de_DE" << "12,50^." << "$ 12,50" << 5
                                             << "$ 12,50" << 12.5;
     QTest::newRow("no point yet: typed") << false << usd << "en_US" << "12.5" << "$ 12.5" << 6 << "$ 12.50" << 12.5;
+    // A group mark between groups of three counts; anywhere else the text is
+    // no amount and never becomes the value, which stays the last one typed.
+    QTest::newRow("grouped") << false << usd << "en_US" << "1,234.5" << "$ 1,234.5" << 9 << "$ 1234.50" << 1234.5;
+    QTest::newRow("misplaced comma") << false << usd << "en_US" << "12,34" << "$ 12,34" << 7 << "$ 12.00" << 12.0;
+    QTest::newRow("yen: misplaced comma") << false << Currency::JPY << "en_US" << "1,50" << "\u00A5 1,50" << 6
+                                          << "\u00A5 1" << 1.0;
+    QTest::newRow("German: misplaced point") << false << usd << "de_DE" << "12.34" << "$ 12.34" << 7 << "$ 12,00"
+                                             << 12.0;
 }
 
 void TestAmountField::typing()
@@ -115,9 +123,12 @@ void TestAmountField::committedCellText()
 {
     QCOMPARE(committedAmountText(QStringLiteral("1234"), Currency::USD), QStringLiteral("1234"));
     setAmountAutoDecimal(true);
-    QCOMPARE(committedAmountText(QStringLiteral("$1,234.5"), Currency::EUR), QStringLiteral("123.45"));
+    QCOMPARE(committedAmountText(QStringLiteral("\u20AC1,234.5"), Currency::EUR), QStringLiteral("123.45"));
     QCOMPARE(committedAmountText(QStringLiteral("1234"), Currency::JPY), QStringLiteral("1,234"));
     QCOMPARE(committedAmountText(QStringLiteral("  "), Currency::USD), QStringLiteral("  "));
+    // The sign as the register reads it, after the symbol too; text that is no amount stays for the commit to refuse.
+    QCOMPARE(committedAmountText(QStringLiteral("$-1250"), Currency::USD), QStringLiteral("-12.50"));
+    QCOMPARE(committedAmountText(QStringLiteral("12,34"), Currency::USD), QStringLiteral("12,34"));
 }
 
 void TestAmountField::elidedLabelSqueezes()
