@@ -23,17 +23,15 @@ struct FinalizeStatement
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 };
 
-// As long as Qt's driver waits for a lock.
-constexpr int kBusyTimeoutMs = 5000;
-
-// Every row of a query whose columns are read as text; false when SQLite
-// failed, its error code and words then being the connection's.
-bool readRows(sqlite3* db, const char* sql, int columns, QList<QStringList>& rows)
+// Every row of a query, its columns read as text; false when SQLite failed,
+// its error code and words then being the connection's.
+bool readRows(sqlite3* db, const char* sql, QList<QStringList>& rows)
 {
     sqlite3_stmt* prepared = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &prepared, nullptr) != SQLITE_OK)
         return false;
     const std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(prepared);
+    const int columns = sqlite3_column_count(prepared);
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(prepared)) == SQLITE_ROW) {
         QStringList row;
@@ -80,16 +78,15 @@ LedgerFileCheck::Result LedgerFileCheck::inspect(const QString& path)
     const std::unique_ptr<sqlite3, CloseConnection> db(opened);
     if (openResult != SQLITE_OK)
         return {Verdict::Unknown, QString()};
-    sqlite3_busy_timeout(opened, kBusyTimeoutMs);
 
     QList<QStringList> objects;
-    if (!readRows(opened, "SELECT type, name FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'", 2,
+    if (!readRows(opened, "SELECT type, name FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'",
                   objects)) {
         const int code = sqlite3_errcode(opened) & 0xff;
         if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
             return {Verdict::Unreadable, QString::fromUtf8(sqlite3_errmsg(opened))};
-        // A lock held too long, a journal only a writer can roll back: the
-        // program's own open finds out.
+        // A lock held, a journal only a writer can roll back: the program's
+        // own open, which waits for locks, finds out.
         return {Verdict::Unknown, QString()};
     }
     if (objects.isEmpty())
@@ -100,7 +97,7 @@ LedgerFileCheck::Result LedgerFileCheck::inspect(const QString& path)
         return notLedger;
     // Other programs keep a schema_version table too; ours names the migrations.
     QList<QStringList> applied;
-    if (!readRows(opened, "SELECT version, name FROM schema_version", 2, applied) || !namesAgree(applied))
+    if (!readRows(opened, "SELECT version, name FROM schema_version", applied) || !namesAgree(applied))
         return notLedger;
     // A first start that failed leaves the table empty, and nothing beside it.
     if (applied.isEmpty() && objects.size() > 1)

@@ -23,8 +23,8 @@ public:
         NotLedger,
         // SQLite could not read it (not a database at all, a damaged one).
         Unreadable,
-        // Not read (a lock held too long, a journal only a writer may roll
-        // back): the program's own open finds out, as for a ledger.
+        // Not read (a lock held, a journal only a writer may roll back): the
+        // program's own open finds out, as for a ledger.
         Unknown,
     };
 

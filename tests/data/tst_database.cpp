@@ -266,7 +266,7 @@ void TestDatabase::onlyLedgersAreOpened_data()
 {
     QTest::addColumn<Made>("made");
     QTest::addColumn<QByteArray>("sql");
-    QTest::addColumn<bool>("inUse"); // another connection holds it open, its WAL beside it
+    QTest::addColumn<bool>("inUse"); // `sql` is run by a connection that stays open
     QTest::addColumn<QString>("cause"); // empty: opened and migrated
 
     const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.");
@@ -282,14 +282,19 @@ void TestDatabase::onlyLedgersAreOpened_data()
                       "applied_at TEXT NOT NULL DEFAULT (datetime('now')));")
         << false << QString();
     QTest::newRow("ledger") << Made::Ledger << QByteArray() << false << QString();
-    QTest::newRow("ledger in use") << Made::Ledger << QByteArray() << true << QString();
+    QTest::newRow("ledger in use") << Made::Ledger
+                                   << QByteArray("INSERT INTO preferences (key, value) VALUES ('theme', 'dark');")
+                                   << true << QString();
     QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << false
                                   << QStringLiteral("file is not a database");
     QTest::newRow("another program's database") << Made::Database << notes << false << notLedger;
     QTest::newRow("another program's WAL database") << Made::Database << "PRAGMA journal_mode=WAL; " + notes
                                                     << false << notLedger;
-    QTest::newRow("in use by another program") << Made::Database << "PRAGMA journal_mode=WAL; " + notes << true
+    // Its tables are still in its WAL only.
+    QTest::newRow("in use by another program") << Made::Nothing << "PRAGMA journal_mode=WAL; " + notes << true
                                                << notLedger;
+    QTest::newRow("damaged database") << Made::DamagedDatabase << notes << false
+                                      << QStringLiteral("database disk image is malformed");
     QTest::newRow("ledger tables without their migrations")
         << Made::Database
         << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL); "
@@ -315,11 +320,11 @@ void TestDatabase::onlyLedgersAreOpened()
     QFETCH(QString, cause);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vellumry.db"));
-    QVERIFY(LedgerFiles::make(path, made, sql));
+    QVERIFY(LedgerFiles::make(path, made, inUse ? QByteArray() : sql));
     sqlite3* other = nullptr;
     if (inUse) {
         QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(other, "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
     }
     const QStringList journals = LedgerFiles::journalsBeside(path);
     const QByteArray before = LedgerFiles::checksum(path);

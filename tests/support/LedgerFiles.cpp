@@ -47,6 +47,11 @@ bool make(const QString& path, Made made, const QByteArray& sql)
         return writeBytes(path, randomBytes());
     case Made::Database:
         return runSql(path, sql);
+    case Made::DamagedDatabase: {
+        QFile file(path);
+        return runSql(path, sql) && file.open(QIODevice::ReadWrite) && file.seek(100)
+               && file.write(QByteArray(12, '\xff')) == 12;
+    }
     case Made::Ledger: {
         Database ledger;
         return ledger.open(path) && ledger.migrate();

@@ -14,6 +14,8 @@ enum class Made {
     RandomBytes,
     // `sql` run by another program on a new database, closed after.
     Database,
+    // The same with its first page's table header overwritten.
+    DamagedDatabase,
     // A whole ledger, made and closed by the program.
     Ledger,
 };
