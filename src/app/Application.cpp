@@ -6,6 +6,7 @@
 #include "AppStyle.h"
 #include "MainWindow.h"
 #include "MessageHandler.h"
+#include "data/Database.h"
 #include "data/PreferencesRepository.h"
 #include "state/UiLanguage.h"
 #include "update/Client.h"
@@ -176,11 +177,14 @@ int Application::run()
     m_appState = new AppState(this);
 
     if (!m_appState->initialize()) {
-        MessageBox::critical(nullptr, tr("Database Error"),
-                             tr("Failed to initialize the database.\n\nData directory: %1\n\n"
-                                "Please check file permissions and try again.")
-                                 .arg(dataDirectoryPath()),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+        QString text = tr("Failed to initialize the database.\n\nData directory: %1\n\n"
+                          "Please check file permissions and try again.")
+                           .arg(dataDirectoryPath());
+        // What SQLite said, for a failure that is not about permissions at all.
+        const QString cause = m_appState->database ? m_appState->database->failureCause() : QString();
+        if (!cause.isEmpty())
+            text += QLatin1String("\n\n") + cause;
+        MessageBox::critical(nullptr, tr("Database Error"), text, QMessageBox::Ok, QMessageBox::NoButton);
         // Nothing else was built; let the connection go with the state.
         delete m_appState;
         m_appState = nullptr;

@@ -1,7 +1,11 @@
 #include "Database.h"
 
+#include "LedgerFileCheck.h"
+#include "SqlValues.h"
+
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -76,10 +80,21 @@ Database::~Database()
 
 bool Database::open(const QString& path)
 {
+    m_path = path;
+    m_failureCause.clear();
+    const LedgerFileCheck::Result check = LedgerFileCheck::inspect(path);
+    if (check.verdict == LedgerFileCheck::Verdict::NotLedger || check.verdict == LedgerFileCheck::Verdict::Unreadable) {
+        m_failureCause = check.cause;
+        qCritical().noquote() << "Failed to open database:" << m_failureCause;
+        return false;
+    }
+
+    m_madeFile = !QFileInfo::exists(path);
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(kConnectionName));
     m_db.setDatabaseName(path);
     if (!m_db.open()) {
         qCritical().noquote() << "Failed to open database:" << m_db.lastError().text();
+        m_failureCause = SqlValues::failureCause(m_db.lastError());
         return false;
     }
 
@@ -107,6 +122,7 @@ bool Database::migrate()
     QSqlQuery create(m_db);
     if (!create.exec(QLatin1String(kCreateSchemaVersion))) {
         qCritical().noquote() << "Failed to create schema_version table:" << create.lastError().text();
+        m_failureCause = SqlValues::failureCause(create.lastError());
         return false;
     }
 
@@ -124,6 +140,7 @@ bool Database::migrate()
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
             const QString message = QStringLiteral("Cannot read migration file: %1").arg(path);
             qCritical().noquote() << message;
+            m_failureCause = message;
             emit migrationError(migration.version, message);
             return false;
         }
@@ -146,6 +163,7 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
             qCritical() << "Migration" << version << "failed:" << error << "\nStatement:"
                         << statement.left(200);
             m_db.rollback();
+            m_failureCause = SqlValues::failureCause(query.lastError());
             emit migrationError(version, error);
             return false;
         }
@@ -158,6 +176,7 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
     if (!record.exec()) {
         const QString error = record.lastError().text();
         m_db.rollback();
+        m_failureCause = SqlValues::failureCause(record.lastError());
         emit migrationError(version, error);
         return false;
     }
@@ -176,6 +195,22 @@ QSqlDatabase& Database::database()
 bool Database::isOpen() const
 {
     return m_opened;
+}
+
+QString Database::failureCause() const
+{
+    return m_failureCause;
+}
+
+void Database::discardNewFile()
+{
+    if (!m_madeFile)
+        return;
+    m_madeFile = false;
+    m_db.close();
+    m_opened = false;
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(m_path + QLatin1String(suffix));
 }
 
 void Database::announceLedgerReset()

@@ -35,6 +35,13 @@ public:
     QSqlDatabase& database();
     bool isOpen() const;
 
+    // Why open() or migrate() last failed, in SQLite's words ("file is not a
+    // database", "database or disk is full"), or that the file is no ledger.
+    QString failureCause() const;
+    // After a start that failed: closes the connection and removes the file
+    // when open() made it, so that no empty ledger is left behind.
+    void discardNewFile();
+
     static const QList<Migration>& migrations();
 
     // For writers that change rows of many tables behind the repositories' backs
@@ -51,4 +58,7 @@ signals:
 private:
     QSqlDatabase m_db;
     bool m_opened = false;
+    QString m_path;
+    bool m_madeFile = false;
+    QString m_failureCause;
 };

@@ -60,7 +60,10 @@ bool SplitLineRepository::deleteByTransaction(const QString& transactionId)
     QSqlQuery query(m_database->database());
     query.prepare(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"));
     query.addBindValue(transactionId);
-    return query.exec();
+    if (query.exec())
+        return true;
+    SqlValues::logFailure(u"SplitLineRepository::deleteByTransaction", query);
+    return false;
 }
 
 bool SplitLineRepository::replaceByTransaction(const QString& transactionId, const QList<SplitLine>& lines)

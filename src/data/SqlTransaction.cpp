@@ -1,5 +1,7 @@
 #include "SqlTransaction.h"
 
+#include "WriteFailureWatch.h"
+
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -8,8 +10,10 @@ SqlTransaction::SqlTransaction(QSqlDatabase& db)
     : m_db(db)
     , m_active(db.transaction())
 {
-    if (!m_active)
+    if (!m_active) {
         qWarning().noquote() << "SqlTransaction: BEGIN failed:" << m_db.lastError().text();
+        WriteFailureWatch::note(m_db.lastError());
+    }
 }
 
 SqlTransaction::~SqlTransaction()
@@ -23,6 +27,7 @@ bool SqlTransaction::commit()
         return false;
     if (!m_db.commit()) {
         qWarning().noquote() << "SqlTransaction: COMMIT failed:" << m_db.lastError().text();
+        WriteFailureWatch::note(m_db.lastError());
         rollback();
         return false;
     }
@@ -78,5 +83,6 @@ bool SqlSavepoint::exec(const QString& statement)
     if (query.exec(statement))
         return true;
     qWarning().noquote() << "SqlSavepoint:" << statement << "failed:" << query.lastError().text();
+    WriteFailureWatch::note(query.lastError());
     return false;
 }

@@ -1,6 +1,7 @@
 #include "SqlValues.h"
 
 #include "Clock.h"
+#include "WriteFailureWatch.h"
 
 #include <QDebug>
 #include <QSqlError>
@@ -183,6 +184,13 @@ std::optional<QDateTime> optionalTimestamp(const QSqlQuery& query, int column)
 void logFailure(QStringView operation, const QSqlQuery& query)
 {
     qWarning().noquote() << operation.toString() + QLatin1String(" failed:") << query.lastError().text();
+    WriteFailureWatch::note(query.lastError());
+}
+
+QString failureCause(const QSqlError& error)
+{
+    const QString words = error.databaseText();
+    return words.isEmpty() ? error.text() : words;
 }
 
 } // namespace SqlValues

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QSqlError;
 class QSqlQuery;
 
 // The text forms in which the ledger stores dates and times, and the small
@@ -50,7 +51,11 @@ QString text(const QSqlQuery& query, int column);
 std::optional<QDateTime> optionalTimestamp(const QSqlQuery& query, int column);
 
 // Logs "<operation> failed: <driver error>" at warning level, e.g. operation
-// "TransactionRepository::insert".
+// "TransactionRepository::insert", and tells a WriteFailureWatch the cause.
 void logFailure(QStringView operation, const QSqlQuery& query);
+
+// SQLite's own words for a failure ("database or disk is full"), which the
+// user may be shown; the driver's text where SQLite said nothing.
+QString failureCause(const QSqlError& error);
 
 } // namespace SqlValues

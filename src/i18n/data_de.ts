@@ -225,6 +225,13 @@
         </message>
     </context>
     <context>
+        <name>LedgerFileCheck</name>
+        <message>
+            <source>This file is not an Orvalen Vellumry ledger.</source>
+            <translation>Diese Datei ist kein Kassenbuch von Orvalen Vellumry.</translation>
+        </message>
+    </context>
+    <context>
         <name>TransactionRepository</name>
         <message>
             <source>Opening Balance</source>

@@ -225,6 +225,13 @@
         </message>
     </context>
     <context>
+        <name>LedgerFileCheck</name>
+        <message>
+            <source>This file is not an Orvalen Vellumry ledger.</source>
+            <translation>This file is not an Orvalen Vellumry ledger.</translation>
+        </message>
+    </context>
+    <context>
         <name>TransactionRepository</name>
         <message>
             <source>Opening Balance</source>

@@ -225,6 +225,13 @@
         </message>
     </context>
     <context>
+        <name>LedgerFileCheck</name>
+        <message>
+            <source>This file is not an Orvalen Vellumry ledger.</source>
+            <translation>Ce fichier n’est pas un registre d’Orvalen Vellumry.</translation>
+        </message>
+    </context>
+    <context>
         <name>TransactionRepository</name>
         <message>
             <source>Opening Balance</source>

@@ -225,6 +225,13 @@
         </message>
     </context>
     <context>
+        <name>LedgerFileCheck</name>
+        <message>
+            <source>This file is not an Orvalen Vellumry ledger.</source>
+            <translation>このファイルは Orvalen Vellumry の出納帳ではありません。</translation>
+        </message>
+    </context>
+    <context>
         <name>TransactionRepository</name>
         <message>
             <source>Opening Balance</source>

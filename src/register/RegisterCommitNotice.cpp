@@ -11,7 +11,8 @@ RegisterCommitNotice status(const QString& text, int milliseconds)
 
 } // namespace
 
-RegisterCommitNotice RegisterCommitNotice::of(RegisterEntryCommit::Outcome outcome, const QString& amountText)
+RegisterCommitNotice RegisterCommitNotice::of(RegisterEntryCommit::Outcome outcome, const QString& amountText,
+                                              const QString& failureCause)
 {
     using Outcome = RegisterEntryCommit::Outcome;
     switch (outcome) {
@@ -25,8 +26,13 @@ RegisterCommitNotice RegisterCommitNotice::of(RegisterEntryCommit::Outcome outco
         return status(TransactionActions::transferProblem(TransferResolution::AccountNotFound), 3000);
     case Outcome::CurrencyMismatch:
         return {Kind::Error, QString(), TransactionActions::transferProblem(TransferResolution::CurrencyMismatch), 0};
-    case Outcome::NotSaved:
-        return status(tr("The transaction could not be saved. Please try again."), 5000);
+    case Outcome::NotSaved: {
+        // A full disk or a read-only ledger is not helped by trying again: say which it was.
+        QString text = tr("The transaction could not be saved. Please try again.");
+        if (!failureCause.isEmpty())
+            text += QLatin1Char('\n') + failureCause;
+        return status(text, 5000);
+    }
     case Outcome::HeldOnAccount:
         return {Kind::Box, tr("Opening Balance"),
                 tr("This account's opening balance is held on the account itself.\n\n"

@@ -16,8 +16,10 @@ class RegisterCommitNotice
 public:
     enum class Kind { None, Status, Error, Box };
 
-    // `amountText` is the text that was not understood as an amount.
-    static RegisterCommitNotice of(RegisterEntryCommit::Outcome outcome, const QString& amountText = QString());
+    // `amountText` is the text that was not understood as an amount,
+    // `failureCause` SQLite's words for why the write failed.
+    static RegisterCommitNotice of(RegisterEntryCommit::Outcome outcome, const QString& amountText = QString(),
+                                   const QString& failureCause = QString());
 
     Kind kind = Kind::None;
     QString title; // of a box

@@ -9,6 +9,7 @@
 #include "data/LocalEdit.h"
 #include "data/TransactionRepository.h"
 #include "data/TransferService.h"
+#include "data/WriteFailureWatch.h"
 #include "state/AppState.h"
 
 namespace {
@@ -69,6 +70,11 @@ RegisterEntryCommit::RegisterEntryCommit(AppState* state, const QString& account
 
 RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& model, const RegisterRow* edited)
 {
+    const WriteFailureWatch failure;
+    const auto written = [&](bool saved) {
+        m_failureCause = saved ? QString() : failure.cause();
+        return saved ? Outcome::Saved : Outcome::NotSaved;
+    };
     Transaction typed = model.entryTransaction(m_accountId);
     if (typed.payee.isEmpty())
         return Outcome::PayeeRequired;
@@ -100,8 +106,7 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
         m_transaction.accountId = m_accountId;
         m_transaction.createdAt = m_transaction.updatedAt = Clock::nowUtc();
         copyTypedFields(typed, m_transaction, RegisterModel::Fields::fromInt(~0));
-        return TransactionActions::insertTyped(m_state, m_transaction, otherAccountId) ? Outcome::Saved
-                                                                                       : Outcome::NotSaved;
+        return written(TransactionActions::insertTyped(m_state, m_transaction, otherAccountId));
     }
 
     // The row shown may be older than the ledger: a row deleted since is not
@@ -125,7 +130,7 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
     if (m_state->transactionRepository->isOpeningBalanceTransaction(*stored))
         return Outcome::OpeningBalanceRow;
     stampLocalEdit(m_transaction);
-    return m_state->transactionRepository->update(m_transaction) ? Outcome::Saved : Outcome::NotSaved;
+    return written(m_state->transactionRepository->update(m_transaction));
 }
 
 QString RegisterEntryCommit::categoryIdFor(const QString& id, const QString& text) const

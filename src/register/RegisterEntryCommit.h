@@ -44,6 +44,8 @@ public:
     const Transaction& transaction() const { return m_transaction; }
     // The amount text that was not understood.
     const QString& amountText() const { return m_amountText; }
+    // Why the write failed, in SQLite's words; empty when it did not fail.
+    const QString& failureCause() const { return m_failureCause; }
 
 private:
     QString categoryIdFor(const QString& id, const QString& text) const;
@@ -52,4 +54,5 @@ private:
     QString m_accountId;
     Transaction m_transaction;
     QString m_amountText;
+    QString m_failureCause;
 };

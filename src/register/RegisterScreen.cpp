@@ -392,7 +392,7 @@ void RegisterScreen::commitCurrentRow()
     RegisterEntryCommit entry(m_state, m_accountId);
     using Outcome = RegisterEntryCommit::Outcome;
     const Outcome outcome = m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); });
-    showNotice(RegisterCommitNotice::of(outcome, entry.amountText()));
+    showNotice(RegisterCommitNotice::of(outcome, entry.amountText(), entry.failureCause()));
     if (outcome == Outcome::OpeningBalanceRow) {
         emit editAccountRequested(m_accountId);
         m_model->resetEntryBuffer();

@@ -12,6 +12,7 @@
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionWriter.h"
+#include "data/WriteFailureWatch.h"
 #include "state/AppState.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
@@ -39,11 +40,18 @@ bool accepted(QDialog* dialog)
     return ModalDialog::exec(dialog) == QDialog::Accepted;
 }
 
-void reportNotSaved(QWidget* parent)
+// A message about a write that failed, with SQLite's words for why on a line of their own.
+QString withCause(const QString& message, const QString& cause)
+{
+    return cause.isEmpty() ? message : message + QLatin1String("\n\n") + cause;
+}
+
+void reportNotSaved(QWidget* parent, const QString& cause)
 {
     MessageBox::warning(parent, TransactionActions::tr("Transaction Not Saved"),
-                        TransactionActions::tr("The transaction could not be saved, and nothing was changed. "
-                                               "Please try again."));
+                        withCause(TransactionActions::tr("The transaction could not be saved, and nothing was "
+                                                         "changed. Please try again."),
+                                  cause));
 }
 
 } // namespace
@@ -70,12 +78,13 @@ bool TransactionActions::newTransaction(AppState* state, const QString& accountI
         if (!problem.isEmpty()) {
             MessageBox::warning(parent, tr("Transfer"), problem);
         } else {
+            const WriteFailureWatch failure;
             // A transfer carries no split lines: they were refused above.
             const bool saved = lines.isEmpty() ? insertTyped(state, transaction, otherAccountId)
                                                : writer.insert(transaction, lines);
             if (saved)
                 return true;
-            reportNotSaved(parent);
+            reportNotSaved(parent, failure.cause());
         }
         if (!accepted(&form))
             return false;
@@ -129,10 +138,13 @@ bool TransactionActions::deleteWithConfirmation(AppState* state, const Transacti
                   .arg(transaction.payee, money);
     if (MessageBox::question(parent, tr("Delete Transaction"), question) != QMessageBox::Yes)
         return false;
+    const WriteFailureWatch failure;
     if (writerOf(state).remove(transaction))
         return true;
-    MessageBox::warning(parent, tr("Transaction Not Deleted"),
-                        tr("The transaction could not be deleted, and nothing was changed. Please try again."));
+    MessageBox::warning(
+        parent, tr("Transaction Not Deleted"),
+        withCause(tr("The transaction could not be deleted, and nothing was changed. Please try again."),
+                  failure.cause()));
     return false;
 }
 
@@ -162,9 +174,10 @@ bool TransactionActions::editTransaction(AppState* state, const Transaction& tra
     TransactionFormDialog form(state, transaction, parent);
     TransactionWriter& writer = writerOf(state);
     while (accepted(&form)) {
+        const WriteFailureWatch failure;
         if (writer.update(form.transaction(), form.splitLines()))
             return true;
-        reportNotSaved(parent);
+        reportNotSaved(parent, failure.cause());
     }
     return false;
 }
@@ -181,9 +194,10 @@ bool TransactionActions::editSplits(AppState* state, const Transaction& transact
         if (edited.isSplit)
             edited.categoryId.clear();
         stampLocalEdit(edited);
+        const WriteFailureWatch failure;
         if (writer.update(edited, lines))
             return true;
-        reportNotSaved(parent);
+        reportNotSaved(parent, failure.cause());
     }
     return false;
 }

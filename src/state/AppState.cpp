@@ -96,8 +96,12 @@ bool AppState::openLedger(const QString& databasePath)
 {
     database = new Database(this);
     qInfo() << "Opening database at:" << databasePath;
-    if (!database->open(databasePath) || !database->migrate())
+    if (!database->open(databasePath) || !database->migrate()) {
+        // A first start that failed, on a full disk say, leaves no empty file
+        // behind for the next start to take for a ledger.
+        database->discardNewFile();
         return false;
+    }
 
     accountRepository = new AccountRepository(database, this);
     transactionRepository = new TransactionRepository(database, this);

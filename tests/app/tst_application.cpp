@@ -1,3 +1,5 @@
+#include "DiskFaults.h"
+#include "LedgerFiles.h"
 #include "TestMain.h"
 
 #include "state/AppPaths.h"
@@ -38,6 +40,13 @@
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
+
+#include <unistd.h>
+
+using LedgerFiles::Made;
+Q_DECLARE_METATYPE(Made)
+Q_DECLARE_METATYPE(DiskFaults::Fault)
 
 namespace {
 
@@ -93,6 +102,8 @@ private slots:
     void scrollBarsAsTheBaseStyleDrawsThem();
     void quietMessageHandler();
     void unusableDataDirectoryEndsWithCodeOne();
+    void ledgerThatCannotBeOpenedSaysWhy_data();
+    void ledgerThatCannotBeOpenedSaysWhy();
     void startupShowsWhatsNewThenOffersTheUpdate();
     void whatsNewOncePerVersion_data();
     void whatsNewOncePerVersion();
@@ -438,10 +449,83 @@ void TestApplication::unusableDataDirectoryEndsWithCodeOne()
     QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Database Error"));
     QCOMPARE(MessageBox::lastText(),
              QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n"
-                            "Please check file permissions and try again.").arg(unusable));
+                            "Please check file permissions and try again.\n\nunable to open database file")
+                 .arg(unusable));
     QVERIFY(!application()->mainWindow());
     QVERIFY(!application()->appState());
 
+    qputenv("VELLUMRY_DATA_DIR", saved);
+}
+
+void TestApplication::ledgerThatCannotBeOpenedSaysWhy_data()
+{
+    QTest::addColumn<Made>("made");
+    QTest::addColumn<QByteArray>("sql");
+    QTest::addColumn<DiskFaults::Fault>("fault");
+    QTest::addColumn<QString>("cause");
+
+    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.");
+    QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << DiskFaults::Fault::None
+                                  << QStringLiteral("file is not a database");
+    QTest::newRow("another program's database")
+        << Made::Database << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE notes (body TEXT);")
+        << DiskFaults::Fault::None << notLedger;
+    QTest::newRow("ledger tables without their migrations")
+        << Made::Database << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL);")
+        << DiskFaults::Fault::None << notLedger;
+    QTest::newRow("full disk at the first start") << Made::Nothing << QByteArray() << DiskFaults::Fault::Full
+                                                  << QStringLiteral("database or disk is full");
+    // A file the program cannot write, with its migrations still to apply.
+    QTest::newRow("read-only ledger")
+        << Made::Database
+        << QByteArray("CREATE TABLE schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  "
+                      "applied_at TEXT NOT NULL DEFAULT (datetime('now')));")
+        << DiskFaults::Fault::ReadOnly << QStringLiteral("attempt to write a readonly database");
+}
+
+void TestApplication::ledgerThatCannotBeOpenedSaysWhy()
+{
+    QFETCH(Made, made);
+    QFETCH(QByteArray, sql);
+    QFETCH(DiskFaults::Fault, fault);
+    QFETCH(QString, cause);
+    const QByteArray saved = qgetenv("VELLUMRY_DATA_DIR");
+    QTemporaryDir dir;
+    qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(dir.path()));
+    const QString path = dir.filePath(QStringLiteral("vellumry.db"));
+    QVERIFY(LedgerFiles::make(path, made, sql));
+    const QByteArray before = LedgerFiles::checksum(path);
+
+    std::optional<DiskFaults> disk;
+    if (fault == DiskFaults::Fault::ReadOnly) {
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        // Root writes whatever the permissions say.
+        if (geteuid() == 0)
+            disk.emplace(fault);
+    } else if (fault == DiskFaults::Fault::Full) {
+        disk.emplace(fault);
+    }
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    // A start that went ahead would wait for events.
+    QObject started;
+    QTimer::singleShot(0, &started, &QCoreApplication::quit);
+    const int code = application()->run();
+    disk.reset();
+
+    QCOMPARE(code, 1);
+    QCOMPARE(MessageBox::lastTitle(), QStringLiteral("Database Error"));
+    QCOMPARE(MessageBox::lastText(),
+             QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n"
+                            "Please check file permissions and try again.\n\n%2")
+                 .arg(dir.path(), cause));
+    QVERIFY(!application()->appState());
+    if (fault == DiskFaults::Fault::Full) {
+        // The start that failed leaves nothing for the next one to take for a ledger.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    } else {
+        QCOMPARE(LedgerFiles::checksum(path), before);
+        QCOMPARE(LedgerFiles::journalsBeside(path), QStringList());
+    }
     qputenv("VELLUMRY_DATA_DIR", saved);
 }
 

@@ -1,3 +1,4 @@
+#include "LedgerFiles.h"
 #include "TempDatabase.h"
 #include "TestMain.h"
 
@@ -5,7 +6,13 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+using LedgerFiles::Made;
+Q_DECLARE_METATYPE(Made)
 
 namespace {
 
@@ -71,6 +78,8 @@ private slots:
     void reconciliationsWrittenBeforeSyncAreBackfilled();
     void foreignKeysAndFullTextIndexAreLive();
     void openFailureIsReported();
+    void onlyLedgersAreOpened_data();
+    void onlyLedgersAreOpened();
     void splitter();
 };
 
@@ -251,6 +260,93 @@ void TestDatabase::openFailureIsReported()
     QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Failed to open database:")));
     QVERIFY(!database.open(dir.filePath(QStringLiteral("file/sub/vellumry.db"))));
     QVERIFY(!database.isOpen());
+}
+
+void TestDatabase::onlyLedgersAreOpened_data()
+{
+    QTest::addColumn<Made>("made");
+    QTest::addColumn<QByteArray>("sql");
+    QTest::addColumn<bool>("inUse"); // `sql` is run by a connection that stays open
+    QTest::addColumn<QString>("cause"); // empty: opened and migrated
+
+    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.");
+    const QByteArray notes = "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT); "
+                             "INSERT INTO notes (body) VALUES ('keep me');";
+    QTest::newRow("no file") << Made::Nothing << QByteArray() << false << QString();
+    QTest::newRow("empty file") << Made::Empty << QByteArray() << false << QString();
+    QTest::newRow("database without tables") << Made::Database << QByteArray("PRAGMA user_version = 7;") << false
+                                             << QString();
+    QTest::newRow("first start that failed")
+        << Made::Database
+        << QByteArray("CREATE TABLE schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  "
+                      "applied_at TEXT NOT NULL DEFAULT (datetime('now')));")
+        << false << QString();
+    QTest::newRow("ledger") << Made::Ledger << QByteArray() << false << QString();
+    QTest::newRow("ledger in use") << Made::Ledger
+                                   << QByteArray("INSERT INTO preferences (key, value) VALUES ('theme', 'dark');")
+                                   << true << QString();
+    QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << false
+                                  << QStringLiteral("file is not a database");
+    QTest::newRow("another program's database") << Made::Database << notes << false << notLedger;
+    QTest::newRow("another program's WAL database") << Made::Database << "PRAGMA journal_mode=WAL; " + notes
+                                                    << false << notLedger;
+    // Its tables are still in its WAL only.
+    QTest::newRow("in use by another program") << Made::Nothing << "PRAGMA journal_mode=WAL; " + notes << true
+                                               << notLedger;
+    QTest::newRow("damaged database") << Made::DamagedDatabase << notes << false
+                                      << QStringLiteral("database disk image is malformed");
+    QTest::newRow("ledger tables without their migrations")
+        << Made::Database
+        << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL); "
+                      "CREATE TABLE transactions (id TEXT PRIMARY KEY, account_id TEXT NOT NULL);")
+        << false << notLedger;
+    QTest::newRow("another program's schema_version")
+        << Made::Database
+        << "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT); "
+           "INSERT INTO schema_version VALUES (1, 'create notes'); " + notes
+        << false << notLedger;
+    QTest::newRow("schema_version without names")
+        << Made::Database << QByteArray("CREATE TABLE schema_version (version INTEGER);") << false << notLedger;
+    QTest::newRow("empty schema_version beside other tables")
+        << Made::Database << "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT); " + notes
+        << false << notLedger;
+}
+
+void TestDatabase::onlyLedgersAreOpened()
+{
+    QFETCH(Made, made);
+    QFETCH(QByteArray, sql);
+    QFETCH(bool, inUse);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vellumry.db"));
+    QVERIFY(LedgerFiles::make(path, made, inUse ? QByteArray() : sql));
+    sqlite3* other = nullptr;
+    if (inUse) {
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    const QStringList journals = LedgerFiles::journalsBeside(path);
+    const QByteArray before = LedgerFiles::checksum(path);
+
+    Database database;
+    if (cause.isEmpty()) {
+        QVERIFY(database.open(path));
+        QVERIFY(database.migrate());
+        QSqlQuery applied(database.database());
+        QVERIFY(applied.exec(QStringLiteral("SELECT group_concat(version) FROM schema_version")));
+        QVERIFY(applied.next());
+        QCOMPARE(applied.value(0).toString(), QStringLiteral("1,2,3,4,5"));
+    } else {
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Failed to open database:")));
+        QVERIFY(!database.open(path));
+        QCOMPARE(database.failureCause(), cause);
+        QVERIFY(!database.isOpen());
+        // Not a byte changed, and no journal of ours beside it.
+        QCOMPARE(LedgerFiles::checksum(path), before);
+        QCOMPARE(LedgerFiles::journalsBeside(path), journals);
+    }
+    sqlite3_close(other);
 }
 
 void TestDatabase::splitter()

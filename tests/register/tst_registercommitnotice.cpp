@@ -32,7 +32,8 @@ void TestRegisterCommitNotice::notices_data()
     row("transfer account", Outcome::TransferAccountNotFound, "status", {}, "Transfer account not found", 3000);
     row("currency", Outcome::CurrencyMismatch, "error", {},
         "Transfers require both accounts to use the same currency", 0);
-    row("not saved", Outcome::NotSaved, "status", {}, "The transaction could not be saved. Please try again.", 5000);
+    row("not saved", Outcome::NotSaved, "status", {},
+        "The transaction could not be saved. Please try again.\ndatabase or disk is full", 5000);
     row("row gone", Outcome::RowGone, "status", {}, "This transaction was deleted meanwhile, so nothing was saved.",
         5000);
     row("held on the account", Outcome::HeldOnAccount, "box", "Opening Balance",
@@ -44,7 +45,8 @@ void TestRegisterCommitNotice::notices()
     QFETCH(Outcome, outcome);
     QFETCH(QStringList, notice);
 
-    const RegisterCommitNotice shown = RegisterCommitNotice::of(outcome, QStringLiteral("12x"));
+    const RegisterCommitNotice shown =
+        RegisterCommitNotice::of(outcome, QStringLiteral("12x"), QStringLiteral("database or disk is full"));
     const char* const kinds[] = {"none", "status", "error", "box"};
     QCOMPARE(QStringList({QString::fromLatin1(kinds[static_cast<int>(shown.kind)]), shown.title, shown.text,
                           QString::number(shown.milliseconds)}),
