@@ -104,9 +104,9 @@ std::optional<CsvRecord> readCsvRow(const QStringList& fields, const CsvImportOp
     if (!amount)
         return std::nullopt;
     record.amount = *amount;
-    record.payee = fields.at(options.payeeColumn);
-    record.memo = fieldAt(fields, options.memoColumn);
-    record.categoryName = fieldAt(fields, options.categoryColumn);
+    record.payee = storableText(fields.at(options.payeeColumn));
+    record.memo = storableText(fieldAt(fields, options.memoColumn));
+    record.categoryName = storableText(fieldAt(fields, options.categoryColumn));
     return record;
 }
 
@@ -338,6 +338,21 @@ QString qifPayee(const QifRecord& record, const QString& fallback)
     return record.transferAccount.isEmpty() ? fallback : record.transferAccount;
 }
 
+// The texts of a record that the ledger stores, as it stores them; the names of
+// accounts stay as the file writes them, to be matched with one another.
+void makeStorable(QifRecord& record)
+{
+    record.payee = storableText(std::move(record.payee));
+    record.memo = storableText(std::move(record.memo));
+    record.category = storableText(std::move(record.category));
+    record.checkNumber = storableText(std::move(record.checkNumber));
+    record.security = storableText(std::move(record.security));
+    for (QifSplit& split : record.splits) {
+        split.category = storableText(std::move(split.category));
+        split.memo = storableText(std::move(split.memo));
+    }
+}
+
 // Every record of the files, in file order, with its target account. Records
 // that name no account are mapped by their file's path. False, with the reason
 // in `result`, when a file cannot be read or the files hold more than maxBytes.
@@ -354,6 +369,7 @@ bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& 
             QifWorkRecord item;
             item.targetAccountId =
                 record.sourceAccount.isEmpty() ? pathTarget : targets.value(record.sourceAccount.toLower());
+            makeStorable(record);
             item.record = std::move(record);
             work->append(std::move(item));
         };
@@ -367,7 +383,8 @@ bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& 
         const std::optional<QifParseResult>& parse = read.parse;
         result->unparseableSkipped += parse->skippedInvalid;
         result->metadataSkipped += parse->skippedMetadata;
-        for (const QifCategory& category : std::as_const(parse->categories)) {
+        for (QifCategory category : std::as_const(parse->categories)) {
+            category.name = storableText(std::move(category.name));
             if (!category.name.isEmpty() && !listedNames.contains(category.name)) {
                 listedNames.insert(category.name);
                 listedCategories->append(category);
@@ -400,7 +417,7 @@ void resolveTargets(QList<QifWorkRecord>& work, QifTransferLinker& linker, const
         if (item.targetAccountId.isEmpty())
             continue;
         item.amount = toAccountUnits(item.record.amount, linker.currency(item.targetAccountId));
-        item.payee = qifPayee(item.record, fallbackPayee);
+        item.payee = storableText(qifPayee(item.record, fallbackPayee));
         const QString& checkNumber = item.record.checkNumber;
         const QString key = duplicateKey(item.record.date, item.amount, item.payee);
         DuplicateKeys& imported = importedKeys[item.targetAccountId];

@@ -80,6 +80,8 @@ private slots:
     void progressEveryHundredRows_data();
     void progressEveryHundredRows();
     void duplicatesAgainstLiveRowsAndTheFile();
+    void textsAsTheLedgerStoresThem_data();
+    void textsAsTheLedgerStoresThem();
     void amountCells_data();
     void amountCells();
     void categoriesFoundOrCreatedOnce();
@@ -231,6 +233,42 @@ void TestImportService::duplicatesAgainstLiveRowsAndTheFile()
     QCOMPARE(import("Date,Payee,Amount\n2024-01-02,Grocer,-10.00\n", withHeader(), kEur).imported, 1);
     QCOMPARE(outcome(import("Date,Payee,Amount\n2024-01-02,grocer,-10.00\n2024-01-04,Twice,1.00\n")),
              QStringLiteral("0/2/0/0"));
+}
+
+void TestImportService::textsAsTheLedgerStoresThem_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("stored"); // date|payee|amount|memo|category
+
+    const QByteArray head = "Date,Payee,Amount,Memo,Category\n2024-01-02,";
+    const QByteArray mark = "\xEF\xBB\xBF";
+    QTest::newRow("a mark before the payee") << head + mark + "Shop,1.00" << "2024-01-02|Shop|100||";
+    QTest::newRow("marks and blanks before the payee") << head + mark + " " + mark + "Shop,1.00"
+                                                       << "2024-01-02|Shop|100||";
+    QTest::newRow("a reversed mark before the payee") << head + "\xEF\xBF\xBEShop,1.00" << "2024-01-02|Shop|100||";
+    QTest::newRow("a payee of only a mark") << head + mark + ",1.00" << "2024-01-02||100||";
+    QTest::newRow("a mark inside the payee") << head + "Sh" + mark + "op,1.00" << "2024-01-02|Sh\uFEFFop|100||";
+    // The ledger has a category Food: the row finds it.
+    QTest::newRow("a mark before the memo and the category")
+        << head + "Shop,1.00," + mark + "Note," + mark + "Food" << "2024-01-02|Shop|100|Note|Food";
+    const QString text = QString::fromLatin1(head) + QChar(0xD800) + QStringLiteral("Shop,1.00\n");
+    QTest::newRow("a lone surrogate in a UTF-16 file")
+        << "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)
+        << "2024-01-02|\uFFFDShop|100||";
+}
+
+void TestImportService::textsAsTheLedgerStoresThem()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, stored);
+
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("food"), QStringLiteral("Food")));
+    QCOMPARE(outcome(import(file, withHeader(3, 4))), QStringLiteral("1/0/0/0"));
+    QCOMPARE(storedRows(), QStringList{stored});
+    // The texts that were stored are the texts the second import compares with.
+    QCOMPARE(outcome(import(file, withHeader(3, 4))), QStringLiteral("0/1/0/0"));
+    QCOMPARE(storedRows(), QStringList{stored});
+    QCOMPARE(count(QStringLiteral("categories"), QStringLiteral("name = 'Food'")), 1);
 }
 
 void TestImportService::amountCells_data()

@@ -76,6 +76,8 @@ private slots:
     void checkNumbersKeepChecksApart();
     void datesTheLedgerCouldNotReadBack_data();
     void datesTheLedgerCouldNotReadBack();
+    void textsAsTheLedgerStoresThem_data();
+    void textsAsTheLedgerStoresThem();
     void oneBadDateChangesNoOther_data();
     void oneBadDateChangesNoOther();
     void filesThatStopTheImport_data();
@@ -374,6 +376,58 @@ void TestQifImport::datesTheLedgerCouldNotReadBack()
     QCOMPARE(outcome(import({text}, {"Checking=chk"})),
              QStringLiteral("0/%1/%2/0").arg(expected.size()).arg(unreadable));
     QCOMPARE(rows(dates), expected);
+}
+
+void TestQifImport::textsAsTheLedgerStoresThem_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("stored"); // payee|check number|memo|category
+
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const QByteArray head = account("Checking") + "D1/5/2025\nT-5\n";
+    QTest::newRow("a mark before the payee") << head + "P" + mark + "Shop\n^\n" << "Shop|||";
+    QTest::newRow("marks and blanks before the payee")
+        << head + "P" + mark + " " + mark + " Shop\n^\n" << "Shop|||";
+    QTest::newRow("a reversed mark before the payee") << head + "P\xEF\xBF\xBEShop\n^\n" << "Shop|||";
+    QTest::newRow("a payee of only a mark, in a file without header")
+        << QByteArray("D1/5/2\nT5\nP" + mark) << "Imported transaction|||";
+    QTest::newRow("a mark inside the payee") << head + "PSh" + mark + "op\n^\n" << "Sh\uFEFFop|||";
+    QTest::newRow("a mark before the check number")
+        << head + "PShop\nN" + mark + "220\n^\n" << "Shop|220||";
+    QTest::newRow("a mark before a check number that names the payee")
+        << head + "N" + mark + "220\n^\n" << "220|220||";
+    // The ledger has a category Food: the record finds it.
+    QTest::newRow("a mark before the memo and the category")
+        << head + "PShop\nM" + mark + "Note\nL" + mark + "Food\n^\n" << "Shop||Note|Food";
+    QTest::newRow("a mark before a listed category")
+        << "!Type:Cat\nN" + mark + "Food\n^\n" + head + "PShop\nLFood\n^\n" << "Shop|||Food";
+    const QString text = QString::fromLatin1(head + 'P') + QChar(0xD800) + QStringLiteral("Shop\n^\n");
+    QTest::newRow("a lone surrogate in a UTF-16 file")
+        << "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2) << "\uFFFDShop|||";
+}
+
+void TestQifImport::textsAsTheLedgerStoresThem()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, stored);
+
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("food"), QStringLiteral("Food")));
+    const QString path = m_ledger->writeFile(file);
+    Mapping mapping;
+    for (const QifSourceAccount& source : m_ledger->service.analyzeQif({path}).sources)
+        mapping.insert(source.name, QStringLiteral("chk"));
+    const QString sql = QStringLiteral(
+        "SELECT t.payee, COALESCE(t.check_number, ''), COALESCE(t.memo, ''), COALESCE(c.name, '') "
+        "FROM transactions t LEFT JOIN categories c ON c.id = t.category_id ORDER BY t.rowid");
+    const QString categories = QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Food'");
+    QCOMPARE(outcome(m_ledger->service.importQif({path}, mapping)), QStringLiteral("1/0/0/0"));
+    QCOMPARE(rows(sql), QStringList{stored});
+    QCOMPARE(m_ledger->db.scalar(categories).toInt(), 1);
+
+    // The texts that were stored are the texts the second import compares with.
+    QCOMPARE(outcome(m_ledger->service.importQif({path}, mapping)), QStringLiteral("0/1/0/0"));
+    QCOMPARE(rows(sql), QStringList{stored});
+    QCOMPARE(m_ledger->db.scalar(categories).toInt(), 1);
 }
 
 void TestQifImport::oneBadDateChangesNoOther_data()
