@@ -80,11 +80,13 @@ private slots:
     void progressEveryHundredRows_data();
     void progressEveryHundredRows();
     void duplicatesAgainstLiveRowsAndTheFile();
+    void aSmallFileIntoABigAccount();
     void textsAsTheLedgerStoresThem_data();
     void textsAsTheLedgerStoresThem();
     void amountCells_data();
     void amountCells();
     void categoriesFoundOrCreatedOnce();
+    void aNameTwoCategoriesShare();
     void rowsThatDoNotRead();
     void rowsTheLedgerCouldNotReadBack_data();
     void rowsTheLedgerCouldNotReadBack();
@@ -235,6 +237,29 @@ void TestImportService::duplicatesAgainstLiveRowsAndTheFile()
              QStringLiteral("0/2/0/0"));
 }
 
+void TestImportService::aSmallFileIntoABigAccount()
+{
+    QList<Transaction> rows;
+    for (int i = 0; i < 3000; ++i)
+        rows.append(newTransaction(kUsd, QDate(2020, 1, 1).addDays(i % 400), QStringLiteral("Payee %1").arg(i), i));
+    QVERIFY(m_ledger->transactions.insertAll(rows));
+    const Transaction deleted = newTransaction(kUsd, QDate(2024, 1, 3), QStringLiteral("Deleted"), -500);
+    QVERIFY(m_ledger->transactions.insert(deleted) && m_ledger->transactions.softDelete(deleted.id));
+
+    const QByteArray csv = "Date,Payee,Amount\n"
+                           "2020-01-06,Payee 5,0.05\n"  // a live row of the account
+                           "2020-01-06,Other,0.05\n"    // the same day and amount, another payee
+                           "2020-01-08,payee 7,0.07\n"  // the payee's case counts
+                           "2024-01-03,Deleted,-5.00\n" // deleted rows are not compared
+                           "2024-01-04,Twice,1.00\n"
+                           "2024-01-04,Twice,1.00\n"; // an earlier row of the file
+    QCOMPARE(outcome(import(csv)), QStringLiteral("4/2/0/0"));
+    QCOMPARE(storedRows().mid(3001), QStringList({"2020-01-06|Other|5||", "2020-01-08|payee 7|7||",
+                                                  "2024-01-03|Deleted|-500||", "2024-01-04|Twice|100||"}));
+    QCOMPARE(outcome(import(csv)), QStringLiteral("0/6/0/0"));
+    QCOMPARE(count(QStringLiteral("transactions")), 3005);
+}
+
 void TestImportService::textsAsTheLedgerStoresThem_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -335,6 +360,19 @@ void TestImportService::categoriesFoundOrCreatedOnce()
     QCOMPARE(count(QStringLiteral("transactions"), QStringLiteral("category_id = 'cat-gone'")), 0);
     QCOMPARE(count(QStringLiteral("categories")), 5);
     QCOMPARE(categoriesChanged.count(), 3);
+}
+
+void TestImportService::aNameTwoCategoriesShare()
+{
+    // Repairs under Home and under Auto; the import takes the one listed last by name.
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("home"), QStringLiteral("Home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("auto"), QStringLiteral("Auto")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("home-repairs"), QStringLiteral("Repairs"), QStringLiteral("home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("auto-repairs"), QStringLiteral("Repairs"), QStringLiteral("auto")));
+    QCOMPARE(outcome(import("Date,Payee,Amount,Memo,Category\n2024-01-02,Garage,-80,,Repairs\n", withHeader(3, 4))),
+             QStringLiteral("1/0/0/0"));
+    QCOMPARE(m_ledger->rows(QStringLiteral("SELECT category_id FROM transactions")), QStringList{"auto-repairs"});
+    QCOMPARE(count(QStringLiteral("categories")), 4);
 }
 
 void TestImportService::rowsThatDoNotRead()

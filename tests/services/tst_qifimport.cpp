@@ -314,6 +314,11 @@ void TestQifImport::checkNumbersKeepChecksApart_data()
                                                               << QStringList{"-"} << 1;
     QTest::newRow("blanks around a number") << QStringList{" 220 "} << QStringList{"220", "221"}
                                             << QStringList{" 220 ", "221"} << 1;
+    QTest::newRow("stored checks the file does not name")
+        << QStringList{"218", "219", "220"} << QStringList{"220", "221", "-"}
+        << QStringList{"218", "219", "220", "221"} << 2;
+    QTest::newRow("a row without a number after stored checks")
+        << QStringList{"218", "219"} << QStringList{"-"} << QStringList{"218", "219"} << 1;
 }
 
 void TestQifImport::checkNumbersKeepChecksApart()
@@ -650,6 +655,13 @@ void TestQifImport::transfersToEarlierImports_data()
         << QList<QByteArray>{kCheckingLeg} << QList<QByteArray>{kSavingsLeg} << QStringList{"Savings=sav"}
         << QStringList{"chk|Move|-10000|[\u2192 Savings] Rent share||v1", "sav|Move|10000|[\u2192 Checking]||v1"}
         << QList<int>{1, 0, 0, 0};
+    QTest::newRow("of two rows waiting alike, the one listed first")
+        << QList<QByteArray>{account("Checking") + record("01/05/2025", "-100.00", "Move", "[Savings]", "one")
+                             + record("01/05/2025", "-100.00", "Move on", "[Savings]", "two")}
+        << QList<QByteArray>{kSavingsLeg} << both
+        << QStringList{"chk|Move|-10000|one|sav|v2", "chk|Move on|-10000|[\u2192 Savings] two||v1",
+                       "sav|Move|10000||chk|v1"}
+        << QList<int>{1, 0, 1, 1};
     QTest::newRow("a linked row waits for nothing")
         << QList<QByteArray>{account("Checking") + record("01/05/2025", "-100.00", "Move", "[Savings]",
                                                           "[\u2192 Savings] kept"),
