@@ -273,6 +273,8 @@ void TestImportService::textsAsTheLedgerStoresThem_data()
     QTest::newRow("a reversed mark before the payee") << head + "\xEF\xBF\xBEShop,1.00" << "2024-01-02|Shop|100||";
     QTest::newRow("a payee of only a mark") << head + mark + ",1.00" << "2024-01-02||100||";
     QTest::newRow("a mark inside the payee") << head + "Sh" + mark + "op,1.00" << "2024-01-02|Sh\uFEFFop|100||";
+    QTest::newRow("a NUL inside the payee") << head + QByteArray("Sh\0op,1.00", 10)
+                                            << QStringLiteral("2024-01-02|Sh") + QChar(0) + "op|100||";
     // The ledger has a category Food: the row finds it.
     QTest::newRow("a mark before the memo and the category")
         << head + "Shop,1.00," + mark + "Note," + mark + "Food" << "2024-01-02|Shop|100|Note|Food";
