@@ -3,6 +3,8 @@
 #include "data/SqlValues.h"
 #include "data/TransactionRepository.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 // A number of only blanks is no number.
@@ -15,7 +17,8 @@ QString normalized(const QString& checkNumber)
 
 QString duplicateKey(const QDate& date, qint64 amount, const QString& payee)
 {
-    return SqlValues::dateText(date) + QLatin1Char('|') + QString::number(amount) + QLatin1Char('|') + payee;
+    // Built at its exact size: an account's keys are held by the million.
+    return SqlValues::dateText(date) % QLatin1Char('|') % QString::number(amount) % QLatin1Char('|') % payee;
 }
 
 size_t ExpectedKeys::keyHash(const QDate& date, qint64 amount, const QString& payee)

@@ -131,7 +131,8 @@ QString decodeImportText(const QByteArray& bytes)
 
 QString storableText(QString text)
 {
-    if (text.isEmpty() || !isByteOrderMark(text.front()))
+    // at(), not front(): a text without marks stays shared, not copied.
+    if (text.isEmpty() || !isByteOrderMark(text.at(0)))
         return text;
     QStringView rest(text);
     while (!rest.isEmpty() && (isByteOrderMark(rest.front()) || rest.front().isSpace()))
