@@ -431,7 +431,17 @@ bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& 
     return true;
 }
 
-// The category names the mapped records give, besides those listed.
+// The names that no live category has. A category list names every category
+// the file knows, most of them in the ledger already after a first import:
+// those need no id held.
+QSet<QString> missingCategories(const CategoryRepository& categories, QSet<QString> names)
+{
+    // forEachNamed looks each row's name up as it reads, so the set may shrink meanwhile.
+    categories.forEachNamed(names, [&names](const Category& category) { names.remove(category.name); });
+    return names;
+}
+
+// The category names the mapped records give.
 void addRecordCategories(const QList<QifWorkRecord>& work, QSet<QString>& names)
 {
     for (const QifWorkRecord& item : work) {
@@ -790,9 +800,9 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     }
 
     QList<QifCategory> listedCategories;
-    QSet<QString> categoryNames; // every one the import looks up
+    QSet<QString> listedNames;
     QList<QifWorkRecord> work;
-    if (!collectQifRecords(filePaths, targets, m_limits.qifFileBytes, &work, &listedCategories, &categoryNames,
+    if (!collectQifRecords(filePaths, targets, m_limits.qifFileBytes, &work, &listedCategories, &listedNames,
                            &result)) {
         // The accounts made for the import go with it; nothing else was written yet.
         rollbackImportTransaction();
@@ -830,11 +840,13 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         if (item.partnerIndex >= 0)
             item.newId = newId();
     }
-    addRecordCategories(work, categoryNames);
-    ImportCategories categories(*m_categories, categoryNames);
-    categoryNames.clear();
+    QSet<QString> usedNames;
+    addRecordCategories(work, usedNames);
+    ImportCategories categories(*m_categories, usedNames);
+    usedNames.clear();
+    const QSet<QString> missingNames = missingCategories(*m_categories, std::move(listedNames));
     for (const QifCategory& listed : std::as_const(listedCategories)) {
-        if (!categories.contains(listed.name))
+        if (missingNames.contains(listed.name))
             categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
     }
 
