@@ -147,6 +147,23 @@ bool openLedger(Database& database, const QString& path)
     return repository.insert(account);
 }
 
+// The ledger an import runs on, with the service and the repositories it uses.
+struct BenchLedger
+{
+    explicit BenchLedger(const QString& path)
+        : ready(openLedger(database, path))
+    {
+    }
+
+    Database database;
+    bool ready; // opened before the repositories below are made
+    TransactionRepository transactions{&database};
+    CategoryRepository categories{&database};
+    SplitLineRepository splitLines{&database};
+    AccountRepository accounts{&database};
+    ImportService service{&transactions, &categories, &splitLines, &accounts};
+};
+
 // What the user waits through with a frozen window: a timer fires when the
 // import lets events through (which is when the window repaints) and it is
 // due; a 50 ms one does not keep those moments busy, as a zero one would.
@@ -189,15 +206,10 @@ ImportResult importFile(ImportService& service, bool qif, const QString& path, c
 // peak of the measured one is its own.
 int fillLedger(const QString& format, const QString& path, const QString& ledgerPath, const QByteArray& shape)
 {
-    Database database;
-    if (!openLedger(database, ledgerPath))
+    BenchLedger ledger(ledgerPath);
+    if (!ledger.ready)
         return 1;
-    TransactionRepository transactions(&database);
-    CategoryRepository categories(&database);
-    SplitLineRepository splitLines(&database);
-    AccountRepository accounts(&database);
-    ImportService service(&transactions, &categories, &splitLines, &accounts);
-    const ImportResult result = importFile(service, format == QLatin1String("qif"), path, shape);
+    const ImportResult result = importFile(ledger.service, format == QLatin1String("qif"), path, shape);
     return result.failed ? 1 : 0;
 }
 
@@ -244,16 +256,12 @@ int runCase(const QString& format, double megabytes, const QByteArray& shape, co
     const long before = peakMegabytes();
     QElapsedTimer timer;
     timer.start();
-    Database database;
-    if (!openLedger(database, ledgerPath)) {
+    BenchLedger ledger(ledgerPath);
+    if (!ledger.ready) {
         std::printf("bench_importmemory: cannot create the ledger\n");
         return 1;
     }
-    TransactionRepository transactions(&database);
-    CategoryRepository categories(&database);
-    SplitLineRepository splitLines(&database);
-    AccountRepository accounts(&database);
-    ImportService service(&transactions, &categories, &splitLines, &accounts);
+    ImportService& service = ledger.service;
     const double limit = double(qif ? service.limits().qifFileBytes : service.limits().csvFileBytes) / 1e6;
 
     Pauses pauses;
