@@ -116,7 +116,7 @@ struct CsvSurvey
     int rows = 0;
     int openQuoteRow = -1; // the row an unclosed quote ran away with
     int openQuoteLine = 0;
-    QSet<QString> categoryNames; // the only categories the import looks up
+    QSet<QString> categoryNames; // the only categories the import looks up; taken by the import
 };
 
 CsvRowLimits rowLimits(const ImportLimits& limits)
@@ -198,12 +198,17 @@ ExpectedKeys csvKeys(QStringView text, const CsvImportOptions& options, const Cs
 class ImportCategories
 {
 public:
-    // Only the names the import will ask for are read: a tree of millions of
-    // categories is never held whole.
-    ImportCategories(CategoryRepository& categories, const QSet<QString>& names)
+    // Only the names the import will ask for are read, and only their ids are
+    // kept: a tree of millions of categories, or a list of them that the file
+    // makes, is never held whole.
+    ImportCategories(CategoryRepository& categories, QSet<QString> names)
         : m_categories(categories)
+        , m_unknown(std::move(names))
     {
-        categories.forEachNamed(names, [this](const Category& category) { m_ids.insert(category.name, category.id); });
+        categories.forEachNamed(m_unknown,
+                                [this](const Category& category) { m_ids.insert(category.name, category.id); });
+        for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it)
+            m_unknown.remove(it.key());
     }
 
     bool contains(const QString& name) const { return m_ids.contains(name); }
@@ -246,13 +251,14 @@ private:
         category.updatedAt = category.createdAt;
         if (!m_categories.insert(category))
             return std::nullopt;
-        if (!m_ids.contains(name))
+        if (m_unknown.remove(name))
             m_ids.insert(name, category.id);
         return category.id;
     }
 
     CategoryRepository& m_categories;
     QHash<QString, QString> m_ids;
+    QSet<QString> m_unknown; // asked for, with no id yet
     QString m_fallbackId; // empty until found or made
 };
 
@@ -431,14 +437,14 @@ bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& 
     return true;
 }
 
-// The names that no live category has. A category list names every category
-// the file knows, most of them in the ledger already after a first import:
-// those need no id held.
-QSet<QString> missingCategories(const CategoryRepository& categories, QSet<QString> names)
+// Keeps the entries of a category list that no live category names; `names`
+// are the entries' names. A list names every category its file knows, most of
+// them in the ledger already after a first import.
+void keepMissingCategories(const CategoryRepository& categories, QList<QifCategory>& listed, QSet<QString> names)
 {
     // forEachNamed looks each row's name up as it reads, so the set may shrink meanwhile.
     categories.forEachNamed(names, [&names](const Category& category) { names.remove(category.name); });
-    return names;
+    listed.removeIf([&names](const QifCategory& entry) { return !names.contains(entry.name); });
 }
 
 // The category names the mapped records give.
@@ -618,13 +624,13 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     }
     const CsvRowLimits limits = rowLimits(m_limits);
     ImportDateReader dates(options.dateFormat);
-    const CsvSurvey survey = surveyCsv(*text, options, limits, dates);
+    CsvSurvey survey = surveyCsv(*text, options, limits, dates);
     result.unterminatedQuoteLine = survey.openQuoteLine;
 
     const int startRow = options.hasHeaderRow ? 1 : 0;
     const int total = qMax(0, survey.rows - startRow);
     const int unitsPerWhole = currencyScale(account->currency);
-    ImportCategories categories(*m_categories, survey.categoryNames);
+    ImportCategories categories(*m_categories, std::move(survey.categoryNames));
 
     const auto abortImport = [this, &result, total](const QString& reason) {
         qWarning().noquote() << "CSV import aborted:" << reason;
@@ -842,13 +848,14 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     }
     QSet<QString> usedNames;
     addRecordCategories(work, usedNames);
-    ImportCategories categories(*m_categories, usedNames);
-    usedNames.clear();
-    const QSet<QString> missingNames = missingCategories(*m_categories, std::move(listedNames));
-    for (const QifCategory& listed : std::as_const(listedCategories)) {
-        if (missingNames.contains(listed.name))
-            categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
-    }
+    ImportCategories categories(*m_categories, std::move(usedNames));
+    // The set of listed names is gone before the missing ones are made, and a
+    // made category keeps its id only for a name the records use: a first
+    // import of a list of millions holds neither beside the list.
+    keepMissingCategories(*m_categories, listedCategories, std::move(listedNames));
+    for (const QifCategory& listed : std::as_const(listedCategories))
+        categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
+    listedCategories.clear();
 
     const auto finish = [&](const QifStep& step, const Transaction* row, BatchRow outcome) {
         const QifWorkRecord& item = work.at(step.index);
