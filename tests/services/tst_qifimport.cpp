@@ -271,13 +271,19 @@ void TestQifImport::splitLinesAlwaysHaveACategory()
     const QByteArray split = account("Checking")
                              + "D1/2/2025\nPMarket\nT-100\nSGroceries\n$-60\nEFood\nS[Savings]\n$-30\nECard\n"
                                "S\n$-10\n^\n";
-    const QString lines = QStringLiteral("SELECT t.payee, c.name, c.category_type, l.amount, l.memo "
-                                         "FROM split_lines l JOIN transactions t ON t.id = l.transaction_id "
-                                         "JOIN categories c ON c.id = l.category_id ORDER BY t.rowid, l.amount");
+    const QString lines = QStringLiteral("SELECT t.payee, c.name, c.category_type, COALESCE(c.parent_id, ''), "
+                                         "l.amount, l.memo FROM split_lines l JOIN transactions t ON t.id = "
+                                         "l.transaction_id JOIN categories c ON c.id = l.category_id "
+                                         "ORDER BY t.rowid, l.amount");
+    // Categories of that name that are no top-level expense are passed over.
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("home"), QStringLiteral("Home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("child"), QStringLiteral("Uncategorized"), QStringLiteral("home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("income"), QStringLiteral("Uncategorized")));
+    QVERIFY(m_ledger->db.exec(QStringLiteral("UPDATE categories SET category_type = 'income' WHERE id = 'income'")));
     QCOMPARE(import({split}, {"Checking=chk"}).databaseErrors, 0);
-    QCOMPARE(rows(lines), QStringList({"Market|Groceries|expense|-6000|Food",
-                                       "Market|Uncategorized|expense|-3000|[\u2192 Savings] Card",
-                                       "Market|Uncategorized|expense|-1000|"}));
+    QCOMPARE(rows(lines), QStringList({"Market|Groceries|expense||-6000|Food",
+                                       "Market|Uncategorized|expense||-3000|[\u2192 Savings] Card",
+                                       "Market|Uncategorized|expense||-1000|"}));
 
     // A later import finds the fallback category again; a line that still fails is a database error.
     QVERIFY(
@@ -286,10 +292,10 @@ void TestQifImport::splitLinesAlwaysHaveACategory()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed")));
     const ImportResult result = import({QByteArray(split).replace("Market", "Bazaar")}, {"Checking=chk"});
     QCOMPARE(outcome(result), QStringLiteral("1/0/0/1"));
-    QCOMPARE(rows(lines).mid(3), QStringList({"Bazaar|Uncategorized|expense|-3000|[\u2192 Savings] Card",
-                                              "Bazaar|Uncategorized|expense|-1000|"}));
+    QCOMPARE(rows(lines).mid(3), QStringList({"Bazaar|Uncategorized|expense||-3000|[\u2192 Savings] Card",
+                                              "Bazaar|Uncategorized|expense||-1000|"}));
     QCOMPARE(
-        m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Uncategorized'")).toInt(), 1);
+        m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Uncategorized'")).toInt(), 3);
 }
 
 void TestQifImport::checkNumbersKeepChecksApart_data()
