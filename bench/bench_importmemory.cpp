@@ -5,14 +5,19 @@
 // Usage:
 //   bench_importmemory                  the largest accepted file of each shape
 //                                       that the limits are about, beside the bound
-//   bench_importmemory <csv|qif> <megabytes> <shape> [import|preview|analysis]
+//   bench_importmemory <csv|qif> <megabytes> <shape> [import|preview|analysis|reimport|small]
 // CSV shapes: rows     "1/2/15,,12" rows: about the shortest rows that all import
+//             utf16    the same rows in UTF-16: half as many in as many bytes
 //             bank     bank-export rows of about 70 bytes that all import
 //             fields   "1,2,...,9" rows: short fields, no row reads as a transaction
 //             longrow  a header, then one row of short fields as long as the file
 // QIF shapes: records  "D1/2/15 T12 ^": about the shortest records that all import
 //             bank     records of about 90 bytes with payee, memo, category, check
 //             splits   one record whose split lines fill the file
+//             categories  a category list of about the shortest entries
+// Modes: reimport imports the file once (in a process of its own) and measures the
+// second import of it into the filled account; small measures a file of two rows
+// into the account that file filled.
 
 #include "data/Account.h"
 #include "data/AccountRepository.h"
@@ -60,6 +65,12 @@ using Piece = std::function<QByteArray(qint64 index)>;
 
 Piece csvPiece(const QByteArray& shape)
 {
+    if (shape == "utf16")
+        return [](qint64 i) {
+            const QString row = QString::fromLatin1(shortDate(i) + ",," + QByteArray::number(i / 3650) + '\n');
+            const QByteArray text(reinterpret_cast<const char*>(row.utf16()), row.size() * 2);
+            return i == 0 ? QByteArray("\xFF\xFE") + text : text;
+        };
     if (shape == "fields")
         return [](qint64) { return QByteArray("1,2,3,4,5,6,7,8,9\n"); };
     if (shape == "rows")
@@ -84,6 +95,10 @@ Piece qifPiece(const QByteArray& shape)
     if (shape == "splits")
         return [header](qint64 i) {
             return i == 0 ? header + "D1/2/15\nT-1\nPSplit\n" : "SFood\n$-1\n";
+        };
+    if (shape == "categories")
+        return [](qint64 i) {
+            return (i == 0 ? QByteArray("!Type:Cat\n") : QByteArray()) + 'N' + QByteArray::number(i, 36) + "\n^\n";
         };
     return [header](qint64 i) {
         const QDate day = QDate(2015, 1, 1).addDays(i % 3650);
@@ -115,10 +130,14 @@ bool writeFile(const QString& path, const Piece& piece, qint64 bytes)
     return file.write(chunk) == chunk.size();
 }
 
-bool makeLedger(Database& database, const QString& path)
+// A new ledger with the one account, or one that a first import filled.
+bool openLedger(Database& database, const QString& path)
 {
+    const bool filled = QFile::exists(path);
     if (!database.open(path) || !database.migrate())
         return false;
+    if (filled)
+        return true;
     AccountRepository repository(&database);
     Account account;
     account.id = QLatin1String(kAccountId);
@@ -127,6 +146,23 @@ bool makeLedger(Database& database, const QString& path)
     account.updatedAt = account.createdAt;
     return repository.insert(account);
 }
+
+// The ledger an import runs on, with the service and the repositories it uses.
+struct BenchLedger
+{
+    explicit BenchLedger(const QString& path)
+        : ready(openLedger(database, path))
+    {
+    }
+
+    Database database;
+    bool ready; // opened before the repositories below are made
+    TransactionRepository transactions{&database};
+    CategoryRepository categories{&database};
+    SplitLineRepository splitLines{&database};
+    AccountRepository accounts{&database};
+    ImportService service{&transactions, &categories, &splitLines, &accounts};
+};
 
 // What the user waits through with a frozen window: a timer fires when the
 // import lets events through (which is when the window repaints) and it is
@@ -146,8 +182,44 @@ struct Pauses
         longestMs = qMax(longestMs, now - last);
         last = now;
     }
-    void end() { longestMs = qMax(longestMs, clock.elapsed() - last); }
+    // Events that never ran before the end ran first when the import returned.
+    void end()
+    {
+        longestMs = qMax(longestMs, clock.elapsed() - last);
+        if (firstMs < 0)
+            firstMs = clock.elapsed();
+    }
 };
+
+ImportResult importFile(ImportService& service, bool qif, const QString& path, const QByteArray& shape)
+{
+    if (qif)
+        return service.importQif({path}, {{QStringLiteral("Checking"), QLatin1String(kAccountId)}});
+    CsvImportOptions options;
+    options.hasHeaderRow = shape == "longrow";
+    options.memoColumn = 3;
+    options.categoryColumn = 4;
+    return service.importCsv(path, QLatin1String(kAccountId), options);
+}
+
+// The first import of a re-import case, in a process of its own, so that the
+// peak of the measured one is its own.
+int fillLedger(const QString& format, const QString& path, const QString& ledgerPath, const QByteArray& shape)
+{
+    BenchLedger ledger(ledgerPath);
+    if (!ledger.ready)
+        return 1;
+    const ImportResult result = importFile(ledger.service, format == QLatin1String("qif"), path, shape);
+    return result.failed ? 1 : 0;
+}
+
+// Two rows that import into the account the big file filled.
+QByteArray smallFile(bool qif)
+{
+    return qif ? QByteArray("!Account\nNChecking\nTBank\n^\n!Type:Bank\nD3/4/21\nT-12.50\nPShop\n^\n"
+                            "D3/5/21\nT7\nPShop\n^\n")
+               : QByteArray("3/4/21,Shop,-12.50\n3/5/21,Shop,7\n");
+}
 
 int runCase(const QString& format, double megabytes, const QByteArray& shape, const QString& mode)
 {
@@ -159,19 +231,37 @@ int runCase(const QString& format, double megabytes, const QByteArray& shape, co
         std::printf("bench_importmemory: cannot write the file\n");
         return 1;
     }
+    const QString ledgerPath = dir.filePath(QStringLiteral("ledger.db"));
+    QString importPath = path;
+    QString filled;
+    if (mode == QLatin1String("reimport") || mode == QLatin1String("small")) {
+        QElapsedTimer fillTimer;
+        fillTimer.start();
+        if (QProcess::execute(QCoreApplication::applicationFilePath(),
+                              {QStringLiteral("--fill"), format, path, ledgerPath, QString::fromLatin1(shape)})
+            != 0) {
+            std::printf("bench_importmemory: the first import failed\n");
+            return 1;
+        }
+        filled = QStringLiteral(", first import %1 s").arg(double(fillTimer.elapsed()) / 1e3, 0, 'f', 1);
+        if (mode == QLatin1String("small")) {
+            importPath = dir.filePath(qif ? QStringLiteral("small.qif") : QStringLiteral("small.csv"));
+            QFile small(importPath);
+            if (!small.open(QIODevice::WriteOnly) || small.write(smallFile(qif)) < 0) {
+                std::printf("bench_importmemory: cannot write the small file\n");
+                return 1;
+            }
+        }
+    }
     const long before = peakMegabytes();
     QElapsedTimer timer;
     timer.start();
-    Database database;
-    if (!makeLedger(database, dir.filePath(QStringLiteral("ledger.db")))) {
+    BenchLedger ledger(ledgerPath);
+    if (!ledger.ready) {
         std::printf("bench_importmemory: cannot create the ledger\n");
         return 1;
     }
-    TransactionRepository transactions(&database);
-    CategoryRepository categories(&database);
-    SplitLineRepository splitLines(&database);
-    AccountRepository accounts(&database);
-    ImportService service(&transactions, &categories, &splitLines, &accounts);
+    ImportService& service = ledger.service;
     const double limit = double(qif ? service.limits().qifFileBytes : service.limits().csvFileBytes) / 1e6;
 
     Pauses pauses;
@@ -193,18 +283,10 @@ int runCase(const QString& format, double megabytes, const QByteArray& shape, co
                       .arg(analysis.sources.size())
                       .arg(analysis.problems.size());
     } else {
-        ImportResult result;
-        if (qif) {
-            result = service.importQif({path}, {{QStringLiteral("Checking"), QLatin1String(kAccountId)}});
-        } else {
-            CsvImportOptions options;
-            options.hasHeaderRow = shape == "longrow";
-            options.memoColumn = 3;
-            options.categoryColumn = 4;
-            result = service.importCsv(path, QLatin1String(kAccountId), options);
-        }
-        outcome = QStringLiteral("%1 imported, %2 unreadable, %3 too long, failed: %4 %5")
+        const ImportResult result = importFile(service, qif, importPath, shape);
+        outcome = QStringLiteral("%1 imported, %2 duplicates, %3 unreadable, %4 too long, failed: %5 %6")
                       .arg(result.imported)
+                      .arg(result.duplicatesSkipped)
                       .arg(result.unparseableSkipped)
                       .arg(result.oversizedSkipped)
                       .arg(result.failed ? "yes" : "no", result.failureReason);
@@ -213,9 +295,9 @@ int runCase(const QString& format, double megabytes, const QByteArray& shape, co
     std::printf("%s %.1f MB \"%s\" %s (limit %.1f MB): %s\n", qPrintable(format), double(bytes) / 1e6,
                 shape.constData(), qPrintable(mode), limit, qPrintable(outcome));
     std::printf("  %.1f s, events first let through after %.1f s, longest stretch without %.1f s; "
-                "peak %ld MB (%ld MB before), bound %ld MB\n",
+                "peak %ld MB (%ld MB before), bound %ld MB%s\n",
                 double(timer.elapsed()) / 1e3, double(pauses.firstMs) / 1e3, double(pauses.longestMs) / 1e3,
-                peakMegabytes(), before, kBoundMegabytes);
+                peakMegabytes(), before, kBoundMegabytes, qPrintable(filled));
     std::fflush(stdout);
     return 0;
 }
@@ -231,22 +313,30 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
     const QStringList args = app.arguments();
+    if (args.size() == 6 && args.at(1) == QLatin1String("--fill"))
+        return fillLedger(args.at(2), args.at(3), args.at(4), args.at(5).toLatin1());
     if (args.size() >= 4)
         return runCase(args.at(1), args.at(2).toDouble(), args.at(3).toLatin1(),
                        args.size() > 4 ? args.at(4) : QStringLiteral("import"));
     if (args.size() != 1) {
-        std::printf("usage: bench_importmemory [<csv|qif> <megabytes> <shape> [import|preview|analysis]]\n");
+        std::printf("usage: bench_importmemory [<csv|qif> <megabytes> <shape> "
+                    "[import|preview|analysis|reimport|small]]\n");
         return 2;
     }
 
-    // The largest files the limits accept, each case in a process of its own.
+    // The largest files the limits accept, each case in a process of its own:
+    // imported first, and again into the account they filled, and a small file
+    // into the largest account one file makes.
     const ImportLimits limits;
     const QString csv = QString::number(double(limits.csvFileBytes) / 1e6);
     const QString qif = QString::number(double(limits.qifFileBytes) / 1e6);
     const QList<QStringList> cases{
-        {"csv", csv, "rows", "import"},     {"csv", csv, "longrow", "import"}, {"csv", csv, "longrow", "preview"},
-        {"csv", csv, "bank", "import"},     {"qif", qif, "records", "import"}, {"qif", qif, "records", "analysis"},
-        {"qif", qif, "bank", "import"},     {"qif", qif, "splits", "import"},
+        {"csv", csv, "rows", "import"},       {"csv", csv, "utf16", "import"},     {"csv", csv, "longrow", "import"},
+        {"csv", csv, "longrow", "preview"},   {"csv", csv, "bank", "import"},      {"qif", qif, "records", "import"},
+        {"qif", qif, "records", "analysis"},  {"qif", qif, "bank", "import"},      {"qif", qif, "splits", "import"},
+        {"qif", qif, "categories", "import"}, {"csv", csv, "rows", "reimport"},    {"csv", csv, "utf16", "reimport"},
+        {"csv", csv, "bank", "reimport"},     {"qif", qif, "records", "reimport"}, {"qif", qif, "bank", "reimport"},
+        {"qif", qif, "categories", "reimport"}, {"csv", csv, "rows", "small"},
     };
     int failures = 0;
     for (const QStringList& arguments : cases) {

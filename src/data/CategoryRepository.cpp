@@ -73,6 +73,20 @@ QList<Category> CategoryRepository::listAll() const
                                    &CategoryRepository::categoryFromQuery);
 }
 
+void CategoryRepository::forEachNamed(const QSet<QString>& names,
+                                      const std::function<void(const Category&)>& visit) const
+{
+    if (names.isEmpty())
+        return;
+    QSqlQuery query(m_database->database());
+    if (!SqlRows::select(query, withColumns("SELECT %1 FROM categories WHERE deleted_at IS NULL ORDER BY name")))
+        return;
+    while (query.next()) {
+        if (names.contains(SqlValues::text(query, 1)))
+            visit(categoryFromQuery(query));
+    }
+}
+
 std::optional<Category> CategoryRepository::findById(const QString& id) const
 {
     return SqlRows::first<Category>(m_database->database(), withColumns("SELECT %1 FROM categories WHERE id = ?"),

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class Database;
@@ -24,6 +25,10 @@ public:
 
     // Live categories of every type and level, by name.
     QList<Category> listAll() const;
+    // The live categories whose names are among `names`, one at a time, in
+    // listAll's order: a reader that needs a few names of a big tree never
+    // holds the whole tree.
+    void forEachNamed(const QSet<QString>& names, const std::function<void(const Category&)>& visit) const;
     // Soft-deleted rows included.
     std::optional<Category> findById(const QString& id) const;
     // The first live row with exactly this name (names repeat under different parents).

@@ -195,6 +195,19 @@ void readRegisterRows(QSqlDatabase& db, const QString& sql, const QVariantList& 
     }
 }
 
+template <typename Rows>
+void visitKeys(Rows& read, const std::function<void(const TransactionKey&)>& visit)
+{
+    TransactionKey key;
+    while (read.next()) {
+        key.date = read.date(0);
+        key.amount = read.int64(1);
+        key.payee = read.text(2);
+        key.checkNumber = read.text(3);
+        visit(key);
+    }
+}
+
 } // namespace
 
 QString buildFtsMatchQuery(const QString& text)
@@ -307,6 +320,37 @@ QList<Transaction> TransactionRepository::listByAccount(const QString& accountId
     return listWhere(withColumns("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
                                  "ORDER BY t.date DESC, t.created_at DESC"_L1),
                      {accountId});
+}
+
+void TransactionRepository::forEachKey(const QString& accountId,
+                                       const std::function<void(const TransactionKey&)>& visit) const
+{
+    QSqlDatabase& db = m_database->database();
+    const QString sql = QStringLiteral("SELECT date, amount, payee, check_number FROM transactions "
+                                       "WHERE account_id = ? AND deleted_at IS NULL");
+    if (SqliteRows::available(db)) {
+        SqliteRows read(db, sql, {accountId});
+        visitKeys(read, visit);
+    } else {
+        QueryRows read(db, sql, {accountId});
+        visitKeys(read, visit);
+    }
+}
+
+void TransactionRepository::forEachUnlinkedWithMemo(const QString& accountId, const QString& memoPrefix,
+                                                    const std::function<void(const Transaction&)>& visit) const
+{
+    QSqlQuery query(m_database->database());
+    query.setForwardOnly(true);
+    query.prepare(withColumns("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                              "AND COALESCE(t.transfer_link_id, '') = '' AND instr(t.memo, ?) = 1 "
+                              "ORDER BY t.date DESC, t.created_at DESC"_L1));
+    query.addBindValue(accountId);
+    query.addBindValue(memoPrefix);
+    if (!exec(query, "forEachUnlinkedWithMemo"))
+        return;
+    while (query.next())
+        visit(transactionFromQuery(query));
 }
 
 std::optional<Transaction> TransactionRepository::findById(const QString& id) const

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,15 @@ const QStringList& openingBalanceWords();
 // every device, so that two devices creating it make one row after sync.
 QString openingBalanceTransactionId(const QString& accountId);
 
+// A live row as an import compares it with the rows of a file.
+struct TransactionKey
+{
+    QDate date;
+    qint64 amount = 0;
+    QString payee;
+    QString checkNumber;
+};
+
 // The only code that reads and writes the transactions table.
 class TransactionRepository : public QObject
 {
@@ -61,6 +71,14 @@ public:
     static QString openingBalancePayee();
 
     QList<Transaction> listByAccount(const QString& accountId) const;
+    // Every live row of the account, one at a time and in no set order, read only
+    // as far as an import compares it: a reader that keeps a little of each row
+    // never holds a big account whole.
+    void forEachKey(const QString& accountId, const std::function<void(const TransactionKey&)>& visit) const;
+    // The account's live rows that are no linked transfer leg and whose memo
+    // begins with `memoPrefix`, one at a time, in listByAccount's order.
+    void forEachUnlinkedWithMemo(const QString& accountId, const QString& memoPrefix,
+                                 const std::function<void(const Transaction&)>& visit) const;
     std::optional<Transaction> findById(const QString& id) const;
     QList<Transaction> listPending() const;
     QList<Transaction> listUnreconciled(const QString& accountId) const;

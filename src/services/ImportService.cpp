@@ -104,20 +104,10 @@ std::optional<CsvRecord> readCsvRow(const QStringList& fields, const CsvImportOp
     if (!amount)
         return std::nullopt;
     record.amount = *amount;
-    record.payee = fields.at(options.payeeColumn);
-    record.memo = fieldAt(fields, options.memoColumn);
-    record.categoryName = fieldAt(fields, options.categoryColumn);
+    record.payee = storableText(fields.at(options.payeeColumn));
+    record.memo = storableText(fieldAt(fields, options.memoColumn));
+    record.categoryName = storableText(fieldAt(fields, options.categoryColumn));
     return record;
-}
-
-DuplicateKeys existingKeys(const TransactionRepository& transactions, const QString& accountId)
-{
-    DuplicateKeys keys;
-    const QList<Transaction> live = transactions.listByAccount(accountId);
-    keys.reserve(live.size());
-    for (const Transaction& transaction : live)
-        keys.insert(duplicateKey(transaction.date, transaction.amount, transaction.payee), transaction.checkNumber);
-    return keys;
 }
 
 // What the first walk over a CSV text learns before anything is imported.
@@ -126,6 +116,7 @@ struct CsvSurvey
     int rows = 0;
     int openQuoteRow = -1; // the row an unclosed quote ran away with
     int openQuoteLine = 0;
+    QSet<QString> categoryNames; // the only categories the import looks up; taken by the import
 };
 
 CsvRowLimits rowLimits(const ImportLimits& limits)
@@ -133,9 +124,10 @@ CsvRowLimits rowLimits(const ImportLimits& limits)
     return {limits.csvRowFields, limits.csvRowChars};
 }
 
-// Counts the rows and shows every date cell to the date reader, so that the
-// order of day and month is one for the whole file. The rows are read again for
-// the import: holding them all would take many times the file's size.
+// Counts the rows, notes the category names and shows every date cell to the
+// date reader, so that the order of day and month is one for the whole file.
+// The rows are read again for the import: holding them all would take many
+// times the file's size.
 CsvSurvey surveyCsv(QStringView text, const CsvImportOptions& options, const CsvRowLimits& limits,
                     ImportDateReader& dates)
 {
@@ -144,8 +136,13 @@ CsvSurvey surveyCsv(QStringView text, const CsvImportOptions& options, const Csv
     CsvRowReader reader(text, limits);
     QStringList fields;
     while (reader.next(&fields)) {
-        if (survey.rows >= startRow && !reader.lastRowTooLong() && hasField(fields, options.dateColumn))
-            dates.survey(fields.at(options.dateColumn));
+        if (survey.rows >= startRow && !reader.lastRowTooLong()) {
+            if (hasField(fields, options.dateColumn))
+                dates.survey(fields.at(options.dateColumn));
+            const QString category = storableText(fieldAt(fields, options.categoryColumn));
+            if (!category.isEmpty())
+                survey.categoryNames.insert(category);
+        }
         ++survey.rows;
     }
     if (reader.endedInsideQuotes()) {
@@ -156,17 +153,62 @@ CsvSurvey surveyCsv(QStringView text, const CsvImportOptions& options, const Csv
     return survey;
 }
 
+// A row of the file as the import takes it: a record, or why there is none.
+struct CsvRow
+{
+    std::optional<CsvRecord> record;
+    bool oversized = false;
+};
+
+CsvRow readRow(int index, const QStringList& fields, bool tooLong, const CsvSurvey& survey,
+               const CsvImportOptions& options, int unitsPerWhole, ImportDateReader& dates)
+{
+    // The field with the open quote swallowed the rest of the file.
+    if (tooLong && index != survey.openQuoteRow)
+        return {std::nullopt, true};
+    if (index == survey.openQuoteRow)
+        return {};
+    return {readCsvRow(fields, options, unitsPerWhole, dates), false};
+}
+
+// The keys of the rows that read: what the import will look up in the account.
+ExpectedKeys csvKeys(QStringView text, const CsvImportOptions& options, const CsvRowLimits& limits,
+                     const CsvSurvey& survey, int unitsPerWhole, ImportDateReader& dates)
+{
+    ExpectedKeys keys;
+    const int startRow = options.hasHeaderRow ? 1 : 0;
+    CsvRowReader reader(text, limits);
+    QStringList fields;
+    for (int index = 0; reader.next(&fields); ++index) {
+        if (index % kPaintInterval == kPaintInterval - 1)
+            keepWindowPainting();
+        if (index < startRow)
+            continue;
+        const CsvRow row = readRow(index, fields, reader.lastRowTooLong(), survey, options, unitsPerWhole, dates);
+        // A CSV row carries no check number.
+        if (row.record)
+            keys.add(row.record->date, row.record->amount, row.record->payee, QString());
+    }
+    return keys;
+}
+
 // The import's view of the categories: exact names to ids (where live categories
 // share a name, the last one listed wins), and new top-level categories made the
 // first time the import meets a name, inside the import's transaction.
 class ImportCategories
 {
 public:
-    explicit ImportCategories(CategoryRepository& categories)
+    // Only the names the import will ask for are read, and only their ids are
+    // kept: a tree of millions of categories, or a list of them that the file
+    // makes, is never held whole.
+    ImportCategories(CategoryRepository& categories, QSet<QString> names)
         : m_categories(categories)
+        , m_unknown(std::move(names))
     {
-        for (const Category& category : categories.listAll())
-            m_ids.insert(category.name, category.id);
+        categories.forEachNamed(m_unknown,
+                                [this](const Category& category) { m_ids.insert(category.name, category.id); });
+        for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it)
+            m_unknown.remove(it.key());
     }
 
     bool contains(const QString& name) const { return m_ids.contains(name); }
@@ -185,13 +227,11 @@ public:
     std::optional<QString> fallbackId(const QString& name)
     {
         if (m_fallbackId.isEmpty()) {
-            for (const Category& category : m_categories.listAll()) {
-                if (category.name == name && category.categoryType == CategoryType::Expense
-                    && category.parentId.isEmpty()) {
+            m_categories.forEachNamed({name}, [this](const Category& category) {
+                if (m_fallbackId.isEmpty() && category.categoryType == CategoryType::Expense
+                    && category.parentId.isEmpty())
                     m_fallbackId = category.id;
-                    break;
-                }
-            }
+            });
         }
         if (m_fallbackId.isEmpty())
             m_fallbackId = create(name, CategoryType::Expense).value_or(QString());
@@ -211,13 +251,14 @@ private:
         category.updatedAt = category.createdAt;
         if (!m_categories.insert(category))
             return std::nullopt;
-        if (!m_ids.contains(name))
+        if (m_unknown.remove(name))
             m_ids.insert(name, category.id);
         return category.id;
     }
 
     CategoryRepository& m_categories;
     QHash<QString, QString> m_ids;
+    QSet<QString> m_unknown; // asked for, with no id yet
     QString m_fallbackId; // empty until found or made
 };
 
@@ -338,13 +379,29 @@ QString qifPayee(const QifRecord& record, const QString& fallback)
     return record.transferAccount.isEmpty() ? fallback : record.transferAccount;
 }
 
-// Every record of the files, in file order, with its target account. Records
-// that name no account are mapped by their file's path. False, with the reason
-// in `result`, when a file cannot be read or the files hold more than maxBytes.
-bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& targets, qint64 maxBytes,
-                       QList<QifWorkRecord>* work, QList<QifCategory>* listedCategories, ImportResult* result)
+// The texts of a record that the ledger stores, as it stores them; the names of
+// accounts stay as the file writes them, to be matched with one another.
+void makeStorable(QifRecord& record)
 {
-    QSet<QString> listedNames;
+    record.payee = storableText(std::move(record.payee));
+    record.memo = storableText(std::move(record.memo));
+    record.category = storableText(std::move(record.category));
+    record.checkNumber = storableText(std::move(record.checkNumber));
+    record.security = storableText(std::move(record.security));
+    for (QifSplit& split : record.splits) {
+        split.category = storableText(std::move(split.category));
+        split.memo = storableText(std::move(split.memo));
+    }
+}
+
+// Every record of the files, in file order, with its target account, and the
+// category lists' entries, each name once. Records that name no account are
+// mapped by their file's path. False, with the reason in `result`, when a file
+// cannot be read or the files hold more than maxBytes.
+bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& targets, qint64 maxBytes,
+                       QList<QifWorkRecord>* work, QList<QifCategory>* listedCategories, QSet<QString>* listedNames,
+                       ImportResult* result)
+{
     qint64 bytesLeft = maxBytes;
     for (const QString& path : paths) {
         const QString pathTarget = targets.value(path.toLower());
@@ -354,6 +411,7 @@ bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& 
             QifWorkRecord item;
             item.targetAccountId =
                 record.sourceAccount.isEmpty() ? pathTarget : targets.value(record.sourceAccount.toLower());
+            makeStorable(record);
             item.record = std::move(record);
             work->append(std::move(item));
         };
@@ -367,15 +425,41 @@ bool collectQifRecords(const QStringList& paths, const QHash<QString, QString>& 
         const std::optional<QifParseResult>& parse = read.parse;
         result->unparseableSkipped += parse->skippedInvalid;
         result->metadataSkipped += parse->skippedMetadata;
-        for (const QifCategory& category : std::as_const(parse->categories)) {
-            if (!category.name.isEmpty() && !listedNames.contains(category.name)) {
-                listedNames.insert(category.name);
+        for (QifCategory category : std::as_const(parse->categories)) {
+            category.name = storableText(std::move(category.name));
+            if (!category.name.isEmpty() && !listedNames->contains(category.name)) {
+                listedNames->insert(category.name);
                 listedCategories->append(category);
             }
         }
         keepWindowPainting();
     }
     return true;
+}
+
+// Keeps the entries of a category list that no live category names; `names`
+// are the entries' names. A list names every category its file knows, most of
+// them in the ledger already after a first import.
+void keepMissingCategories(const CategoryRepository& categories, QList<QifCategory>& listed, QSet<QString> names)
+{
+    // forEachNamed looks each row's name up as it reads, so the set may shrink meanwhile.
+    categories.forEachNamed(names, [&names](const Category& category) { names.remove(category.name); });
+    listed.removeIf([&names](const QifCategory& entry) { return !names.contains(entry.name); });
+}
+
+// The category names the mapped records give.
+void addRecordCategories(const QList<QifWorkRecord>& work, QSet<QString>& names)
+{
+    for (const QifWorkRecord& item : work) {
+        if (item.targetAccountId.isEmpty())
+            continue;
+        if (!item.record.category.isEmpty())
+            names.insert(item.record.category);
+        for (const QifSplit& split : item.record.splits) {
+            if (!split.category.isEmpty())
+                names.insert(split.category);
+        }
+    }
 }
 
 // A record counts one step of the progress, and one more for each full
@@ -390,17 +474,25 @@ int progressSteps(const QifWorkRecord& item)
 // to a row that never comes, while the stored row waits for exactly that partner.
 void resolveTargets(QList<QifWorkRecord>& work, QifTransferLinker& linker, const QString& fallbackPayee)
 {
-    // By target account: one set of keys per account costs less than the
-    // account's id in front of every key.
-    QHash<QString, DuplicateKeys> importedKeys;
     int handled = 0;
+    // Every record is set before an account is read: what the records look up
+    // decides which of an account's rows are kept.
     for (QifWorkRecord& item : work) {
         if (++handled % kPaintInterval == 0)
             keepWindowPainting();
         if (item.targetAccountId.isEmpty())
             continue;
         item.amount = toAccountUnits(item.record.amount, linker.currency(item.targetAccountId));
-        item.payee = qifPayee(item.record, fallbackPayee);
+        item.payee = storableText(qifPayee(item.record, fallbackPayee));
+    }
+    // By target account: one set of keys per account costs less than the
+    // account's id in front of every key.
+    QHash<QString, DuplicateKeys> importedKeys;
+    for (QifWorkRecord& item : work) {
+        if (++handled % kPaintInterval == 0)
+            keepWindowPainting();
+        if (item.targetAccountId.isEmpty())
+            continue;
         const QString& checkNumber = item.record.checkNumber;
         const QString key = duplicateKey(item.record.date, item.amount, item.payee);
         DuplicateKeys& imported = importedKeys[item.targetAccountId];
@@ -532,14 +624,13 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     }
     const CsvRowLimits limits = rowLimits(m_limits);
     ImportDateReader dates(options.dateFormat);
-    const CsvSurvey survey = surveyCsv(*text, options, limits, dates);
+    CsvSurvey survey = surveyCsv(*text, options, limits, dates);
     result.unterminatedQuoteLine = survey.openQuoteLine;
 
     const int startRow = options.hasHeaderRow ? 1 : 0;
     const int total = qMax(0, survey.rows - startRow);
     const int unitsPerWhole = currencyScale(account->currency);
-    DuplicateKeys keys = existingKeys(*m_transactions, accountId);
-    ImportCategories categories(*m_categories);
+    ImportCategories categories(*m_categories, std::move(survey.categoryNames));
 
     const auto abortImport = [this, &result, total](const QString& reason) {
         qWarning().noquote() << "CSV import aborted:" << reason;
@@ -554,6 +645,11 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         emit importProgress(total, total);
         return result;
     }
+    // Inside the transaction, as the window repaints: the rows the file is
+    // compared with stay as they are read.
+    DuplicateKeys keys = DuplicateKeys::ofAccount(
+        *m_transactions, accountId, [&] { return csvKeys(*text, options, limits, survey, unitsPerWhole, dates); },
+        keepWindowPainting);
 
     // Any row that cannot be stored ends the import, so a row's key counts as
     // stored as soon as the row waits in the batch.
@@ -587,13 +683,12 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
 
     // Queues the row's step; false when the import had to stop.
     const auto queue = [&](int index, const QStringList& fields, bool tooLong) {
-        // The field with the open quote swallowed the rest of the file.
-        if (tooLong && index != survey.openQuoteRow) {
+        const CsvRow row = readRow(index, fields, tooLong, survey, options, unitsPerWhole, dates);
+        if (row.oversized) {
             batch.add({CsvStep::Oversized, index + 1});
             return true;
         }
-        const std::optional<CsvRecord> record =
-            index == survey.openQuoteRow ? std::nullopt : readCsvRow(fields, options, unitsPerWhole, dates);
+        const std::optional<CsvRecord>& record = row.record;
         if (!record) {
             batch.add({CsvStep::Unreadable, index + 1});
             return true;
@@ -711,8 +806,10 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     }
 
     QList<QifCategory> listedCategories;
+    QSet<QString> listedNames;
     QList<QifWorkRecord> work;
-    if (!collectQifRecords(filePaths, targets, m_limits.qifFileBytes, &work, &listedCategories, &result)) {
+    if (!collectQifRecords(filePaths, targets, m_limits.qifFileBytes, &work, &listedCategories, &listedNames,
+                           &result)) {
         // The accounts made for the import go with it; nothing else was written yet.
         rollbackImportTransaction();
         ImportResult refusal = refused(result.failureReason);
@@ -739,7 +836,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     }
     // Inside the transaction, so that the rows each target is compared with
     // stay as they are read while the window repaints.
-    QifTransferLinker linker(m_transactions, m_accounts, targets, work);
+    QifTransferLinker linker(m_transactions, m_accounts, targets, work, keepWindowPainting);
     resolveTargets(work, linker, tr("Imported transaction"));
     pairTransfers(work);
     // A leg refers to its partner's id before either is stored. Every other
@@ -749,11 +846,16 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         if (item.partnerIndex >= 0)
             item.newId = newId();
     }
-    ImportCategories categories(*m_categories);
-    for (const QifCategory& listed : std::as_const(listedCategories)) {
-        if (!categories.contains(listed.name))
-            categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
-    }
+    QSet<QString> usedNames;
+    addRecordCategories(work, usedNames);
+    ImportCategories categories(*m_categories, std::move(usedNames));
+    // The set of listed names is gone before the missing ones are made, and a
+    // made category keeps its id only for a name the records use: a first
+    // import of a list of millions holds neither beside the list.
+    keepMissingCategories(*m_categories, listedCategories, std::move(listedNames));
+    for (const QifCategory& listed : std::as_const(listedCategories))
+        categories.idFor(listed.name, listed.isIncome ? CategoryType::Income : CategoryType::Expense);
+    listedCategories.clear();
 
     const auto finish = [&](const QifStep& step, const Transaction* row, BatchRow outcome) {
         const QifWorkRecord& item = work.at(step.index);

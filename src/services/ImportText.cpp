@@ -27,11 +27,33 @@ QString fromWindows1252(const char* data, qsizetype size)
     return text;
 }
 
+// Qt's decoder passes a lone surrogate through.
+void replaceLoneSurrogates(QString& text)
+{
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar unit = text.at(i);
+        if (!unit.isSurrogate())
+            continue;
+        if (unit.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
 QString fromUtf16(const QByteArray& bytes, QStringConverter::Encoding encoding)
 {
     // Stateless: a file cut after an odd byte ends in U+FFFD instead of losing that byte unseen.
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    return decoder.decode(QByteArrayView(bytes).sliced(2));
+    QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+    replaceLoneSurrogates(text);
+    return text;
+}
+
+bool isByteOrderMark(QChar c)
+{
+    return c == QChar::ByteOrderMark || c == QChar::ByteOrderSwapped;
 }
 
 bool isContinuation(unsigned char byte)
@@ -105,6 +127,17 @@ QString decodeImportText(const QByteArray& bytes)
     if (isStrictUtf8(bytes))
         return QString::fromUtf8(bytes);
     return fromWindows1252(bytes.constData(), bytes.size());
+}
+
+QString storableText(QString text)
+{
+    // at(), not front(): a text without marks stays shared, not copied.
+    if (text.isEmpty() || !isByteOrderMark(text.at(0)))
+        return text;
+    QStringView rest(text);
+    while (!rest.isEmpty() && (isByteOrderMark(rest.front()) || rest.front().isSpace()))
+        rest = rest.sliced(1);
+    return rest.toString();
 }
 
 std::optional<QString> readImportText(QIODevice& file, qint64 maxBytes)

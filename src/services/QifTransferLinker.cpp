@@ -135,11 +135,13 @@ std::optional<TransferHintCandidate> findHintCandidate(const TargetAccountState&
 }
 
 QifTransferLinker::QifTransferLinker(TransactionRepository* transactions, AccountRepository* accounts,
-                                     const QHash<QString, QString>& targets, const QList<QifWorkRecord>& work)
+                                     const QHash<QString, QString>& targets, const QList<QifWorkRecord>& work,
+                                     std::function<void()> betweenSteps)
     : m_transactions(transactions)
     , m_accounts(accounts)
     , m_targets(targets)
     , m_work(work)
+    , m_betweenSteps(std::move(betweenSteps))
 {
 }
 
@@ -155,6 +157,29 @@ std::optional<Currency> QifTransferLinker::currency(const QString& accountId)
     return currency;
 }
 
+const QifTransferLinker::Lookups& QifTransferLinker::lookups(const QString& accountId)
+{
+    if (!m_lookups) {
+        QHash<QString, Lookups>& all = m_lookups.emplace();
+        for (const QifWorkRecord& record : m_work) {
+            if (record.targetAccountId.isEmpty())
+                continue;
+            all[record.targetAccountId].keys.add(record.record.date, record.amount, record.payee,
+                                                 record.record.checkNumber);
+            // As linkToEarlierRow looks: the leg's amount, opposite, under the leg's account.
+            const QifRecord& leg = record.record;
+            if (leg.transferAccount.isEmpty() || leg.sourceAccount.isEmpty() || isSelfTransfer(leg))
+                continue;
+            const QString other = m_targets.value(leg.transferAccount.toLower());
+            if (!other.isEmpty() && other != record.targetAccountId)
+                all[other].candidateKeys.insert(qHash(candidateKey(leg.date, -record.amount, leg.sourceAccount)));
+        }
+    }
+    static const Lookups none;
+    const auto found = m_lookups->constFind(accountId);
+    return found == m_lookups->cend() ? none : *found;
+}
+
 TargetAccountState& QifTransferLinker::state(const QString& accountId)
 {
     const auto known = m_states.find(accountId);
@@ -163,18 +188,33 @@ TargetAccountState& QifTransferLinker::state(const QString& accountId)
     TargetAccountState& state = m_states[accountId];
     if (accountId.isEmpty())
         return state;
-    const QList<Transaction> live = m_transactions->listByAccount(accountId);
-    state.keys.reserve(live.size());
-    for (const Transaction& row : live) {
-        state.keys.insert(duplicateKey(row.date, row.amount, row.payee), row.checkNumber);
-        if (!row.transferLinkId.isEmpty())
-            continue;
-        if (const std::optional<TransferHint> hint = parseTransferHint(row.memo)) {
-            state.candidates[candidateKey(row.date, row.amount, hint->accountName)].append(
-                {row.id, row.accountId, hint->accountName, row.date, row.amount});
-            state.hinted.insert(row.id, row);
-        }
+    // What the records look up is worked out only once an account has rows:
+    // an import into new or empty accounts does without.
+    if (!m_lookups || !lookups(accountId).keys.isEmpty()) {
+        bool hasRows = false;
+        state.keys = DuplicateKeys::ofAccount(
+            *m_transactions, accountId,
+            [&] {
+                hasRows = true;
+                return lookups(accountId).keys;
+            },
+            m_betweenSteps);
+        if (!hasRows)
+            return state;
     }
+    const QSet<size_t>& candidateKeys = lookups(accountId).candidateKeys;
+    if (candidateKeys.isEmpty())
+        return state;
+    m_transactions->forEachUnlinkedWithMemo(accountId, kHintOpening.toString(), [&](const Transaction& row) {
+        const std::optional<TransferHint> hint = parseTransferHint(row.memo);
+        if (!hint)
+            return;
+        const QString key = candidateKey(row.date, row.amount, hint->accountName);
+        if (!candidateKeys.contains(qHash(key)))
+            return;
+        state.candidates[key].append({row.id, row.accountId, hint->accountName, row.date, row.amount});
+        state.hinted.insert(row.id, row);
+    });
     return state;
 }
 

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -75,10 +76,11 @@ struct TransferHintCandidate
 // What one import knows of one of the accounts it touches.
 struct TargetAccountState
 {
-    // The live rows and the rows this import stored.
+    // The live rows the import's records may repeat, and the rows this import stored.
     DuplicateKeys keys;
-    // The live rows that carry a hint and no link, filed by date, amount and
-    // hinted name; each list keeps the order in which the rows were listed.
+    // The live rows that carry a hint and no link and that one of the import's
+    // legs may link to, filed by date, amount and hinted name; each list keeps
+    // the order in which the rows were listed.
     QHash<QString, QList<TransferHintCandidate>> candidates;
     QHash<QString, Transaction> hinted;
 };
@@ -97,13 +99,17 @@ class QifTransferLinker
 {
 public:
     // `targets` maps lower-case source account names to account ids; `work` must
-    // outlive the linker and keep its size.
+    // outlive the linker and keep its size. `betweenSteps` is called now and
+    // then while an account's rows are read.
     QifTransferLinker(TransactionRepository* transactions, AccountRepository* accounts,
-                      const QHash<QString, QString>& targets, const QList<QifWorkRecord>& work);
+                      const QHash<QString, QString>& targets, const QList<QifWorkRecord>& work,
+                      std::function<void()> betweenSteps);
 
     // Nothing for an account that does not exist (soft-deleted ones do).
     std::optional<Currency> currency(const QString& accountId);
-    // Loaded on first use, from the account's live rows as they are then.
+    // Loaded on first use, from the account's live rows as they are then; of
+    // them only those that one of the records may look up. Every mapped
+    // record's amount and payee must be set before the first state is loaded.
     TargetAccountState& state(const QString& accountId);
 
     // How a leg was linked, from prepare() until the leg is written.
@@ -128,6 +134,16 @@ public:
     const QString& abortReason() const { return m_abortReason; }
 
 private:
+    // What the records look up in the account: their keys in their target and,
+    // for transfer legs, the rows of an earlier import they may link to. Worked
+    // out for every account at once when the first account with rows is read.
+    struct Lookups
+    {
+        ExpectedKeys keys;
+        QSet<size_t> candidateKeys; // hashes
+    };
+    const Lookups& lookups(const QString& accountId);
+
     bool linkToEarlierRow(const QifWorkRecord& leg, Transaction& transaction, Plan& plan);
     bool fail(const QString& reason);
 
@@ -135,7 +151,9 @@ private:
     AccountRepository* m_accounts;
     const QHash<QString, QString>& m_targets;
     const QList<QifWorkRecord>& m_work;
+    std::function<void()> m_betweenSteps;
     QHash<QString, std::optional<Currency>> m_currencies;
+    std::optional<QHash<QString, Lookups>> m_lookups; // by account id
     // By account id; a map keeps references to a state valid while others load.
     std::map<QString, TargetAccountState> m_states;
     // First legs stored with a link, by the index of the leg still to come.

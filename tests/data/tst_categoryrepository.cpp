@@ -150,6 +150,11 @@ void TestCategoryRepository::listsAndLookups()
     QCOMPARE(live.last(), QStringLiteral("car"));
     QCOMPARE(m->repo.countLive(), 4);
     QCOMPARE(m->repo.allIds(), (QSet<QString>{"car", "house", "m1", "m2", "gone"}));
+    // Only the names asked for, live, in the order listAll gives them.
+    QList<Category> named;
+    m->repo.forEachNamed({"Maintenance", "Transportation", "Alimony", "housing"},
+                         [&named](const Category& category) { named.append(category); });
+    QCOMPARE(idsOf(named), live.mid(1));
 
     // Names repeat under different parents: the first live row wins; letter case counts.
     QCOMPARE(m->repo.findByName(QStringLiteral("Maintenance"))->id, QStringLiteral("m1"));

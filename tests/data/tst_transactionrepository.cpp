@@ -45,6 +45,11 @@ Transaction filled(int seed)
     return t;
 }
 
+QString duplicateText(const QDate& date, qint64 amount, const QString& payee)
+{
+    return date.toString(Qt::ISODate) + u'|' + QString::number(amount) + u'|' + payee;
+}
+
 } // namespace
 
 class TestTransactionRepository : public QObject
@@ -195,6 +200,14 @@ void TestTransactionRepository::lookupsFilterAndOrder()
     reconciled.reconciled = true;
     Transaction deleted = newTransaction(kAccount, QDate(2024, 3, 1), QStringLiteral("Grocer"), 5);
     Transaction elsewhere = newTransaction(kOther, QDate(2024, 4, 1), QStringLiteral("Grocer"), 6);
+    // Memos that begin with "[x]" on rows with and without a transfer link.
+    older.memo = QStringLiteral("[x] waits");
+    older.checkNumber = QStringLiteral("101");
+    sameDayEarly.memo = QStringLiteral("[x]");
+    sameDayLate.memo = QStringLiteral("[x] linked");
+    sameDayLate.transferLinkId = QStringLiteral("partner");
+    reconciled.memo = QStringLiteral("not [x] first");
+    deleted.memo = elsewhere.memo = QStringLiteral("[x]");
     // Inserted out of order, so that table order cannot pass for the sort.
     for (const Transaction& t : {sameDayLate, older, deleted, sameDayEarly, reconciled, elsewhere})
         QVERIFY(m->repo.insert(t));
@@ -203,6 +216,22 @@ void TestTransactionRepository::lookupsFilterAndOrder()
     QCOMPARE(idsOf(m->repo.listByAccount(kAccount)),
              QStringList({sameDayLate.id, sameDayEarly.id, older.id, reconciled.id}));
     QCOMPARE(idsOf(m->repo.listUnreconciled(kAccount)), QStringList({older.id, sameDayEarly.id, sameDayLate.id}));
+    QList<Transaction> unlinked;
+    m->repo.forEachUnlinkedWithMemo(kAccount, QStringLiteral("[x]"),
+                                    [&unlinked](const Transaction& row) { unlinked.append(row); });
+    QCOMPARE(idsOf(unlinked), QStringList({sameDayEarly.id, older.id}));
+    // The same live rows as far as an import compares them, through either reader.
+    const auto enable = qScopeGuard([] { SqliteRows::setEnabled(true); });
+    for (const bool direct : {true, false}) {
+        SqliteRows::setEnabled(direct);
+        QStringList keys;
+        m->repo.forEachKey(kAccount, [&keys](const TransactionKey& key) {
+            keys.append(duplicateText(key.date, key.amount, key.payee) + u'|' + key.checkNumber);
+        });
+        keys.sort();
+        QCOMPARE(keys, QStringList({"2023-12-01|4|D|", "2024-01-05|1|Grocer|101", "2024-02-01|2|Grocer|",
+                                    "2024-02-01|3|C|"}));
+    }
     QVERIFY(!m->repo.findById(QStringLiteral("nothing")));
 
     // The latest live row of that exact payee in that account.

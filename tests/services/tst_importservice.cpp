@@ -80,9 +80,13 @@ private slots:
     void progressEveryHundredRows_data();
     void progressEveryHundredRows();
     void duplicatesAgainstLiveRowsAndTheFile();
+    void aSmallFileIntoABigAccount();
+    void textsAsTheLedgerStoresThem_data();
+    void textsAsTheLedgerStoresThem();
     void amountCells_data();
     void amountCells();
     void categoriesFoundOrCreatedOnce();
+    void aNameTwoCategoriesShare();
     void rowsThatDoNotRead();
     void rowsTheLedgerCouldNotReadBack_data();
     void rowsTheLedgerCouldNotReadBack();
@@ -233,6 +237,67 @@ void TestImportService::duplicatesAgainstLiveRowsAndTheFile()
              QStringLiteral("0/2/0/0"));
 }
 
+void TestImportService::aSmallFileIntoABigAccount()
+{
+    QList<Transaction> rows;
+    for (int i = 0; i < 3000; ++i)
+        rows.append(newTransaction(kUsd, QDate(2020, 1, 1).addDays(i % 400), QStringLiteral("Payee %1").arg(i), i));
+    QVERIFY(m_ledger->transactions.insertAll(rows));
+    const Transaction deleted = newTransaction(kUsd, QDate(2024, 1, 3), QStringLiteral("Deleted"), -500);
+    QVERIFY(m_ledger->transactions.insert(deleted) && m_ledger->transactions.softDelete(deleted.id));
+
+    const QByteArray csv = "Date,Payee,Amount\n"
+                           "2020-01-06,Payee 5,0.05\n"  // a live row of the account
+                           "2020-01-06,Other,0.05\n"    // the same day and amount, another payee
+                           "2020-01-08,payee 7,0.07\n"  // the payee's case counts
+                           "2024-01-03,Deleted,-5.00\n" // deleted rows are not compared
+                           "2024-01-04,Twice,1.00\n"
+                           "2024-01-04,Twice,1.00\n"; // an earlier row of the file
+    QCOMPARE(outcome(import(csv)), QStringLiteral("4/2/0/0"));
+    QCOMPARE(storedRows().mid(3001), QStringList({"2020-01-06|Other|5||", "2020-01-08|payee 7|7||",
+                                                  "2024-01-03|Deleted|-500||", "2024-01-04|Twice|100||"}));
+    QCOMPARE(outcome(import(csv)), QStringLiteral("0/6/0/0"));
+    QCOMPARE(count(QStringLiteral("transactions")), 3005);
+}
+
+void TestImportService::textsAsTheLedgerStoresThem_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("stored"); // date|payee|amount|memo|category
+
+    const QByteArray head = "Date,Payee,Amount,Memo,Category\n2024-01-02,";
+    const QByteArray mark = "\xEF\xBB\xBF";
+    QTest::newRow("a mark before the payee") << head + mark + "Shop,1.00" << "2024-01-02|Shop|100||";
+    QTest::newRow("marks and blanks before the payee") << head + mark + " " + mark + "Shop,1.00"
+                                                       << "2024-01-02|Shop|100||";
+    QTest::newRow("a reversed mark before the payee") << head + "\xEF\xBF\xBEShop,1.00" << "2024-01-02|Shop|100||";
+    QTest::newRow("a payee of only a mark") << head + mark + ",1.00" << "2024-01-02||100||";
+    QTest::newRow("a mark inside the payee") << head + "Sh" + mark + "op,1.00" << "2024-01-02|Sh\uFEFFop|100||";
+    QTest::newRow("a NUL inside the payee") << head + QByteArray("Sh\0op,1.00", 10)
+                                            << QStringLiteral("2024-01-02|Sh") + QChar(0) + "op|100||";
+    // The ledger has a category Food: the row finds it.
+    QTest::newRow("a mark before the memo and the category")
+        << head + "Shop,1.00," + mark + "Note," + mark + "Food" << "2024-01-02|Shop|100|Note|Food";
+    const QString text = QString::fromLatin1(head) + QChar(0xD800) + QStringLiteral("Shop,1.00\n");
+    QTest::newRow("a lone surrogate in a UTF-16 file")
+        << "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)
+        << "2024-01-02|\uFFFDShop|100||";
+}
+
+void TestImportService::textsAsTheLedgerStoresThem()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, stored);
+
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("food"), QStringLiteral("Food")));
+    QCOMPARE(outcome(import(file, withHeader(3, 4))), QStringLiteral("1/0/0/0"));
+    QCOMPARE(storedRows(), QStringList{stored});
+    // The texts that were stored are the texts the second import compares with.
+    QCOMPARE(outcome(import(file, withHeader(3, 4))), QStringLiteral("0/1/0/0"));
+    QCOMPARE(storedRows(), QStringList{stored});
+    QCOMPARE(count(QStringLiteral("categories"), QStringLiteral("name = 'Food'")), 1);
+}
+
 void TestImportService::amountCells_data()
 {
     QTest::addColumn<QString>("accountId");
@@ -297,6 +362,19 @@ void TestImportService::categoriesFoundOrCreatedOnce()
     QCOMPARE(count(QStringLiteral("transactions"), QStringLiteral("category_id = 'cat-gone'")), 0);
     QCOMPARE(count(QStringLiteral("categories")), 5);
     QCOMPARE(categoriesChanged.count(), 3);
+}
+
+void TestImportService::aNameTwoCategoriesShare()
+{
+    // Repairs under Home and under Auto; the import takes the one listed last by name.
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("home"), QStringLiteral("Home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("auto"), QStringLiteral("Auto")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("home-repairs"), QStringLiteral("Repairs"), QStringLiteral("home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("auto-repairs"), QStringLiteral("Repairs"), QStringLiteral("auto")));
+    QCOMPARE(outcome(import("Date,Payee,Amount,Memo,Category\n2024-01-02,Garage,-80,,Repairs\n", withHeader(3, 4))),
+             QStringLiteral("1/0/0/0"));
+    QCOMPARE(m_ledger->rows(QStringLiteral("SELECT category_id FROM transactions")), QStringList{"auto-repairs"});
+    QCOMPARE(count(QStringLiteral("categories")), 4);
 }
 
 void TestImportService::rowsThatDoNotRead()

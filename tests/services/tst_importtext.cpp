@@ -11,6 +11,8 @@ class TestImportText : public QObject
 private slots:
     void decode_data();
     void decode();
+    void storableText_data();
+    void storableText();
     void windows1252CoversEveryByte();
     void longAsciiRunsWithOneBadByteAtTheEnd();
     void readingStopsAtTheLimit_data();
@@ -29,6 +31,12 @@ void TestImportText::decode_data()
     QTest::newRow("UTF-16 LE beyond the BMP") << QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6)
                                               << QStringLiteral("\U0001F600");
     QTest::newRow("UTF-16 cut after an odd byte") << QByteArray("\xFF\xFE" "a\0b", 5) << QStringLiteral("a\uFFFD");
+    QTest::newRow("UTF-16 lone high surrogate") << QByteArray("\xFF\xFE\x00\xD8" "a\0", 6)
+                                                << QStringLiteral("\uFFFDa");
+    QTest::newRow("UTF-16 lone low surrogate") << QByteArray("\xFE\xFF\0a\xDC\x00", 6)
+                                               << QStringLiteral("a\uFFFD");
+    QTest::newRow("UTF-16 high surrogate at the end") << QByteArray("\xFF\xFE" "a\0\x3D\xD8", 6)
+                                                      << QStringLiteral("a\uFFFD");
 
     // Well-formed UTF-8 without a mark.
     QTest::newRow("empty") << QByteArray() << QString();
@@ -55,6 +63,27 @@ void TestImportText::decode()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
     QCOMPARE(decodeImportText(bytes), expected);
+}
+
+void TestImportText::storableText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("plain") << QStringLiteral("Shop") << QStringLiteral("Shop");
+    QTest::newRow("blanks without a mark stay") << QStringLiteral(" Shop") << QStringLiteral(" Shop");
+    QTest::newRow("a mark") << QStringLiteral("\uFEFFShop") << QStringLiteral("Shop");
+    QTest::newRow("a reversed mark") << QStringLiteral("\uFFFEShop") << QStringLiteral("Shop");
+    QTest::newRow("marks and blanks") << QStringLiteral("\uFEFF \uFFFE\t\uFEFFShop") << QStringLiteral("Shop");
+    QTest::newRow("only a mark") << QStringLiteral("\uFEFF") << QString();
+    QTest::newRow("a mark inside") << QStringLiteral("Sh\uFEFFop") << QStringLiteral("Sh\uFEFFop");
+}
+
+void TestImportText::storableText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QCOMPARE(::storableText(text), stored);
 }
 
 void TestImportText::windows1252CoversEveryByte()

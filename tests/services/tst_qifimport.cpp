@@ -76,6 +76,8 @@ private slots:
     void checkNumbersKeepChecksApart();
     void datesTheLedgerCouldNotReadBack_data();
     void datesTheLedgerCouldNotReadBack();
+    void textsAsTheLedgerStoresThem_data();
+    void textsAsTheLedgerStoresThem();
     void oneBadDateChangesNoOther_data();
     void oneBadDateChangesNoOther();
     void filesThatStopTheImport_data();
@@ -269,13 +271,19 @@ void TestQifImport::splitLinesAlwaysHaveACategory()
     const QByteArray split = account("Checking")
                              + "D1/2/2025\nPMarket\nT-100\nSGroceries\n$-60\nEFood\nS[Savings]\n$-30\nECard\n"
                                "S\n$-10\n^\n";
-    const QString lines = QStringLiteral("SELECT t.payee, c.name, c.category_type, l.amount, l.memo "
-                                         "FROM split_lines l JOIN transactions t ON t.id = l.transaction_id "
-                                         "JOIN categories c ON c.id = l.category_id ORDER BY t.rowid, l.amount");
+    const QString lines = QStringLiteral("SELECT t.payee, c.name, c.category_type, COALESCE(c.parent_id, ''), "
+                                         "l.amount, l.memo FROM split_lines l JOIN transactions t ON t.id = "
+                                         "l.transaction_id JOIN categories c ON c.id = l.category_id "
+                                         "ORDER BY t.rowid, l.amount");
+    // Categories of that name that are no top-level expense are passed over.
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("home"), QStringLiteral("Home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("child"), QStringLiteral("Uncategorized"), QStringLiteral("home")));
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("income"), QStringLiteral("Uncategorized")));
+    QVERIFY(m_ledger->db.exec(QStringLiteral("UPDATE categories SET category_type = 'income' WHERE id = 'income'")));
     QCOMPARE(import({split}, {"Checking=chk"}).databaseErrors, 0);
-    QCOMPARE(rows(lines), QStringList({"Market|Groceries|expense|-6000|Food",
-                                       "Market|Uncategorized|expense|-3000|[\u2192 Savings] Card",
-                                       "Market|Uncategorized|expense|-1000|"}));
+    QCOMPARE(rows(lines), QStringList({"Market|Groceries|expense||-6000|Food",
+                                       "Market|Uncategorized|expense||-3000|[\u2192 Savings] Card",
+                                       "Market|Uncategorized|expense||-1000|"}));
 
     // A later import finds the fallback category again; a line that still fails is a database error.
     QVERIFY(
@@ -284,10 +292,10 @@ void TestQifImport::splitLinesAlwaysHaveACategory()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed")));
     const ImportResult result = import({QByteArray(split).replace("Market", "Bazaar")}, {"Checking=chk"});
     QCOMPARE(outcome(result), QStringLiteral("1/0/0/1"));
-    QCOMPARE(rows(lines).mid(3), QStringList({"Bazaar|Uncategorized|expense|-3000|[\u2192 Savings] Card",
-                                              "Bazaar|Uncategorized|expense|-1000|"}));
+    QCOMPARE(rows(lines).mid(3), QStringList({"Bazaar|Uncategorized|expense||-3000|[\u2192 Savings] Card",
+                                              "Bazaar|Uncategorized|expense||-1000|"}));
     QCOMPARE(
-        m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Uncategorized'")).toInt(), 1);
+        m_ledger->db.scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Uncategorized'")).toInt(), 3);
 }
 
 void TestQifImport::checkNumbersKeepChecksApart_data()
@@ -312,6 +320,11 @@ void TestQifImport::checkNumbersKeepChecksApart_data()
                                                               << QStringList{"-"} << 1;
     QTest::newRow("blanks around a number") << QStringList{" 220 "} << QStringList{"220", "221"}
                                             << QStringList{" 220 ", "221"} << 1;
+    QTest::newRow("stored checks the file does not name")
+        << QStringList{"218", "219", "220"} << QStringList{"220", "221", "-"}
+        << QStringList{"218", "219", "220", "221"} << 2;
+    QTest::newRow("a row without a number after stored checks")
+        << QStringList{"218", "219"} << QStringList{"-"} << QStringList{"218", "219"} << 1;
 }
 
 void TestQifImport::checkNumbersKeepChecksApart()
@@ -374,6 +387,58 @@ void TestQifImport::datesTheLedgerCouldNotReadBack()
     QCOMPARE(outcome(import({text}, {"Checking=chk"})),
              QStringLiteral("0/%1/%2/0").arg(expected.size()).arg(unreadable));
     QCOMPARE(rows(dates), expected);
+}
+
+void TestQifImport::textsAsTheLedgerStoresThem_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("stored"); // payee|check number|memo|category
+
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const QByteArray head = account("Checking") + "D1/5/2025\nT-5\n";
+    QTest::newRow("a mark before the payee") << head + "P" + mark + "Shop\n^\n" << "Shop|||";
+    QTest::newRow("marks and blanks before the payee")
+        << head + "P" + mark + " " + mark + " Shop\n^\n" << "Shop|||";
+    QTest::newRow("a reversed mark before the payee") << head + "P\xEF\xBF\xBEShop\n^\n" << "Shop|||";
+    QTest::newRow("a payee of only a mark, in a file without header")
+        << QByteArray("D1/5/2\nT5\nP" + mark) << "Imported transaction|||";
+    QTest::newRow("a mark inside the payee") << head + "PSh" + mark + "op\n^\n" << "Sh\uFEFFop|||";
+    QTest::newRow("a mark before the check number")
+        << head + "PShop\nN" + mark + "220\n^\n" << "Shop|220||";
+    QTest::newRow("a mark before a check number that names the payee")
+        << head + "N" + mark + "220\n^\n" << "220|220||";
+    // The ledger has a category Food: the record finds it.
+    QTest::newRow("a mark before the memo and the category")
+        << head + "PShop\nM" + mark + "Note\nL" + mark + "Food\n^\n" << "Shop||Note|Food";
+    QTest::newRow("a mark before a listed category")
+        << "!Type:Cat\nN" + mark + "Food\n^\n" + head + "PShop\nLFood\n^\n" << "Shop|||Food";
+    const QString text = QString::fromLatin1(head + 'P') + QChar(0xD800) + QStringLiteral("Shop\n^\n");
+    QTest::newRow("a lone surrogate in a UTF-16 file")
+        << "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2) << "\uFFFDShop|||";
+}
+
+void TestQifImport::textsAsTheLedgerStoresThem()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, stored);
+
+    QVERIFY(addCategory(m_ledger->db, QStringLiteral("food"), QStringLiteral("Food")));
+    const QString path = m_ledger->writeFile(file);
+    Mapping mapping;
+    for (const QifSourceAccount& source : m_ledger->service.analyzeQif({path}).sources)
+        mapping.insert(source.name, QStringLiteral("chk"));
+    const QString sql = QStringLiteral(
+        "SELECT t.payee, COALESCE(t.check_number, ''), COALESCE(t.memo, ''), COALESCE(c.name, '') "
+        "FROM transactions t LEFT JOIN categories c ON c.id = t.category_id ORDER BY t.rowid");
+    const QString categories = QStringLiteral("SELECT COUNT(*) FROM categories WHERE name = 'Food'");
+    QCOMPARE(outcome(m_ledger->service.importQif({path}, mapping)), QStringLiteral("1/0/0/0"));
+    QCOMPARE(rows(sql), QStringList{stored});
+    QCOMPARE(m_ledger->db.scalar(categories).toInt(), 1);
+
+    // The texts that were stored are the texts the second import compares with.
+    QCOMPARE(outcome(m_ledger->service.importQif({path}, mapping)), QStringLiteral("0/1/0/0"));
+    QCOMPARE(rows(sql), QStringList{stored});
+    QCOMPARE(m_ledger->db.scalar(categories).toInt(), 1);
 }
 
 void TestQifImport::oneBadDateChangesNoOther_data()
@@ -596,6 +661,13 @@ void TestQifImport::transfersToEarlierImports_data()
         << QList<QByteArray>{kCheckingLeg} << QList<QByteArray>{kSavingsLeg} << QStringList{"Savings=sav"}
         << QStringList{"chk|Move|-10000|[\u2192 Savings] Rent share||v1", "sav|Move|10000|[\u2192 Checking]||v1"}
         << QList<int>{1, 0, 0, 0};
+    QTest::newRow("of two rows waiting alike, the one listed first")
+        << QList<QByteArray>{account("Checking") + record("01/05/2025", "-100.00", "Move", "[Savings]", "one")
+                             + record("01/05/2025", "-100.00", "Move on", "[Savings]", "two")}
+        << QList<QByteArray>{kSavingsLeg} << both
+        << QStringList{"chk|Move|-10000|one|sav|v2", "chk|Move on|-10000|[\u2192 Savings] two||v1",
+                       "sav|Move|10000||chk|v1"}
+        << QList<int>{1, 0, 1, 1};
     QTest::newRow("a linked row waits for nothing")
         << QList<QByteArray>{account("Checking") + record("01/05/2025", "-100.00", "Move", "[Savings]",
                                                           "[\u2192 Savings] kept"),
