@@ -8,6 +8,14 @@
 #include <QTest>
 #include <QTimer>
 
+// Fails the test on an editor the view was left to close, one closed twice, or a read-only cell
+// asked for an editor.
+inline void failOnStrayEditors()
+{
+    QTest::failOnWarning(QRegularExpression(
+        QStringLiteral("called with an editor that does not belong to this view|^edit: editing failed")));
+}
+
 // Keys as a keyboard sends them, one by one, to an open popup or the focus widget: "<Ctrl+Return>" is
 // one key, other text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
 inline void play(QAbstractItemView* table, const QString& script)

@@ -157,10 +157,7 @@ private:
 
 void TestRegisterScreen::init()
 {
-    // An editor the view was left to close, one closed twice, or a read-only
-    // cell asked for an editor.
-    QTest::failOnWarning(QRegularExpression(
-        QStringLiteral("called with an editor that does not belong to this view|^edit: editing failed")));
+    failOnStrayEditors();
     QSettings().clear();
     m_ledger = std::make_unique<RegisterLedger>();
     QVERIFY(m_ledger->ready);
