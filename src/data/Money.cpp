@@ -122,7 +122,7 @@ std::optional<quint64> minorUnitsOf(const TypedNumber& number, Currency currency
             return std::nullopt;
         return units;
     }
-    const int decimals = currencyScale(currency) == 1 ? 0 : 2;
+    const int decimals = currencyDecimals(currency);
     const QString kept = number.fraction.left(decimals).leftJustified(decimals, QLatin1Char('0'));
     if (!appendDigits(&units, number.whole) || !appendDigits(&units, kept))
         return std::nullopt;
@@ -179,6 +179,11 @@ QString currencySymbol(Currency currency)
 int currencyScale(Currency currency)
 {
     return normalized(currency) == Currency::JPY ? 1 : 100;
+}
+
+int currencyDecimals(Currency currency)
+{
+    return normalized(currency) == Currency::JPY ? 0 : 2;
 }
 
 QString formatMoney(qint64 cents, Currency currency)

@@ -18,6 +18,8 @@ Currency currencyFromCode(const QString& code);
 QString currencySymbol(Currency currency);
 // Minor units per whole unit: 100, or 1 for the yen.
 int currencyScale(Currency currency);
+// Digits after the decimal point: 2, or none for the yen.
+int currencyDecimals(Currency currency);
 
 QString formatMoney(qint64 cents, Currency currency);
 QString formatMoneySigned(qint64 magnitude, bool negative, Currency currency);

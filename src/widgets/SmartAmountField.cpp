@@ -16,7 +16,7 @@ void SmartAmountField::setCurrency(Currency currency)
 {
     const double kept = value();
     m_currency = currency;
-    setDecimals(currencyScale(currency) == 1 ? 0 : 2);
+    setDecimals(currencyDecimals(currency));
     setPrefix(currencySymbol(currency) + QLatin1Char(' '));
     setValue(kept);
 }

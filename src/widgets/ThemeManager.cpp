@@ -142,14 +142,11 @@ void ThemeManager::onColorSchemeChanged()
 {
     if (m_theme != System)
         return;
-    const bool dark = systemIsDark();
     // The desktop's first answer mostly agrees with the guess the start made:
     // then the whole window is not restyled for nothing.
-    if (m_appliedDark == dark)
+    if (m_appliedDark == systemIsDark())
         return;
-    applyPalette(dark);
-    m_preferences->set(QStringLiteral("theme"), themeName(System));
-    emit themeChanged(System);
+    setTheme(System);
 }
 
 void ThemeManager::setThemeByName(const QString& name)
