@@ -1,0 +1,137 @@
+#include "ScreenTestSupport.h"
+#include "TestMain.h"
+
+#include "app/Application.h"
+#include "data/PreferencesRepository.h"
+#include "widgets/Appearance.h"
+#include "widgets/ThemeManager.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+enum class Shown { CheckBox, RadioButton };
+
+double strongestAgainst(const QImage& image, const QRect& area, QRgb background)
+{
+    double strongest = 1.0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            strongest = std::max(strongest, contrastRatio(QColor(image.pixel(x, y)), QColor(background)));
+    }
+    return strongest;
+}
+
+// How well an indicator's edge stands out on each side: from its centre out
+// to each side the most visible pixel, and of those four the weakest.
+double weakestSide(const QImage& image, const QRect& indicator, QRgb background)
+{
+    const QPoint centre = indicator.center();
+    const QRect rays[] = {QRect(QPoint(indicator.left(), centre.y()), centre),
+                          QRect(centre, QPoint(indicator.right(), centre.y())),
+                          QRect(QPoint(centre.x(), indicator.top()), centre),
+                          QRect(centre, QPoint(centre.x(), indicator.bottom()))};
+    double weakest = 21.0;
+    for (const QRect& ray : rays)
+        weakest = std::min(weakest, strongestAgainst(image, ray, background));
+    return weakest;
+}
+
+template <typename Button>
+QRect indicatorRect(Button* button, QStyle::SubElement element, const QWidget* window)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect rect = button->style()->subElementRect(element, &option, button);
+    return rect.translated(button->mapTo(window, QPoint()));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Shown)
+
+// What the eye finds first on a screen, in either theme: the edge of an empty
+// check box or radio button (3:1 against what surrounds it).
+class TestThemeContrast : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void seenAgainstTheBackground_data();
+    void seenAgainstTheBackground();
+
+private:
+    std::unique_ptr<ScreenLedger> m;
+};
+
+void TestThemeContrast::initTestCase()
+{
+    m = std::make_unique<ScreenLedger>();
+    QVERIFY(m->isReady());
+    m->state->themeManager = new ThemeManager(m->state->preferencesRepository, m->state.get());
+}
+
+void TestThemeContrast::seenAgainstTheBackground_data()
+{
+    QTest::addColumn<ThemeManager::Theme>("theme");
+    QTest::addColumn<QString>("accent");
+    QTest::addColumn<Shown>("shown");
+    QTest::addColumn<double>("needed");
+    const QString teal = QStringLiteral("#00897B");
+    for (const auto theme : {ThemeManager::Dark, ThemeManager::Light}) {
+        const QByteArray name = themeName(theme).toLatin1();
+        QTest::newRow((name + " check box").constData()) << theme << teal << Shown::CheckBox << 3.0;
+        QTest::newRow((name + " radio button").constData()) << theme << teal << Shown::RadioButton << 3.0;
+    }
+}
+
+void TestThemeContrast::seenAgainstTheBackground()
+{
+    QFETCH(ThemeManager::Theme, theme);
+    QFETCH(QString, accent);
+    QFETCH(Shown, shown);
+    QFETCH(double, needed);
+    m->state->themeManager->setAccentColor(QColor(accent));
+    m->state->themeManager->setTheme(theme);
+
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(12, 12, 12, 12);
+    QWidget* widget = nullptr;
+    switch (shown) {
+    case Shown::CheckBox: widget = new QCheckBox(QStringLiteral("Cleared only")); break;
+    case Shown::RadioButton: widget = new QRadioButton(QStringLiteral("QIF")); break;
+    }
+    layout->addWidget(widget);
+    window.resize(240, 120);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.grab().toImage();
+
+    QRect area;
+    const QPoint backgroundAt(2, 2);
+    switch (shown) {
+    case Shown::CheckBox:
+        area = indicatorRect(qobject_cast<QCheckBox*>(widget), QStyle::SE_CheckBoxIndicator, &window);
+        break;
+    case Shown::RadioButton:
+        area = indicatorRect(qobject_cast<QRadioButton*>(widget), QStyle::SE_RadioButtonIndicator, &window);
+        break;
+    }
+    const QRgb background = image.pixel(backgroundAt);
+    const double seen = weakestSide(image, area, background);
+    QVERIFY2(seen >= needed, qPrintable(QStringLiteral("%1:1 on %2, needed %3:1")
+                                            .arg(seen, 0, 'f', 2)
+                                            .arg(QColor(background).name())
+                                            .arg(needed)));
+}
+
+VELLUMRY_TEST_MAIN_WITH(Application, TestThemeContrast)
+#include "tst_themecontrast.moc"
