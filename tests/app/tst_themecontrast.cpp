@@ -7,8 +7,10 @@
 #include "widgets/ThemeManager.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,7 +18,9 @@
 
 namespace {
 
-enum class Shown { CheckBox, RadioButton };
+enum class Shown { CheckBox, RadioButton, LinkLabel, LinkInField };
+
+const QString kLink = QStringLiteral("<a href=\"https://www.orvalenworks.com/vellumry\">orvalenworks.com</a>");
 
 double strongestAgainst(const QImage& image, const QRect& area, QRgb background)
 {
@@ -57,7 +61,8 @@ QRect indicatorRect(Button* button, QStyle::SubElement element, const QWidget* w
 Q_DECLARE_METATYPE(Shown)
 
 // What the eye finds first on a screen, in either theme: the edge of an empty
-// check box or radio button (3:1 against what surrounds it).
+// check box or radio button (3:1 against what surrounds it) and a link (4.5:1,
+// as text).
 class TestThemeContrast : public QObject
 {
     Q_OBJECT
@@ -89,6 +94,15 @@ void TestThemeContrast::seenAgainstTheBackground_data()
         const QByteArray name = themeName(theme).toLatin1();
         QTest::newRow((name + " check box").constData()) << theme << teal << Shown::CheckBox << 3.0;
         QTest::newRow((name + " radio button").constData()) << theme << teal << Shown::RadioButton << 3.0;
+        QTest::newRow((name + " link").constData()) << theme << teal << Shown::LinkLabel << 4.5;
+        QTest::newRow((name + " link in a field").constData()) << theme << teal << Shown::LinkInField << 4.5;
+    }
+    // Links take the dark theme's accent: every accent offered must read.
+    for (const char* accent : {"#1E88E5", "#3949AB", "#8E24AA", "#D81B60", "#2E7D32", "#F9A825", "#546E7A"}) {
+        QTest::newRow((QByteArray("dark link, accent ") + accent).constData())
+            << ThemeManager::Dark << QString::fromLatin1(accent) << Shown::LinkLabel << 4.5;
+        QTest::newRow((QByteArray("dark link in a field, accent ") + accent).constData())
+            << ThemeManager::Dark << QString::fromLatin1(accent) << Shown::LinkInField << 4.5;
     }
 }
 
@@ -108,15 +122,19 @@ void TestThemeContrast::seenAgainstTheBackground()
     switch (shown) {
     case Shown::CheckBox: widget = new QCheckBox(QStringLiteral("Cleared only")); break;
     case Shown::RadioButton: widget = new QRadioButton(QStringLiteral("QIF")); break;
+    case Shown::LinkLabel: widget = new QLabel(kLink); break;
+    case Shown::LinkInField: widget = new QTextBrowser; break;
     }
     layout->addWidget(widget);
+    if (auto* field = qobject_cast<QTextBrowser*>(widget))
+        field->setHtml(kLink);
     window.resize(240, 120);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage image = window.grab().toImage();
 
     QRect area;
-    const QPoint backgroundAt(2, 2);
+    QPoint backgroundAt(2, 2);
     switch (shown) {
     case Shown::CheckBox:
         area = indicatorRect(qobject_cast<QCheckBox*>(widget), QStyle::SE_CheckBoxIndicator, &window);
@@ -124,9 +142,17 @@ void TestThemeContrast::seenAgainstTheBackground()
     case Shown::RadioButton:
         area = indicatorRect(qobject_cast<QRadioButton*>(widget), QStyle::SE_RadioButtonIndicator, &window);
         break;
+    case Shown::LinkLabel: area = QRect(widget->mapTo(&window, QPoint()), widget->size()); break;
+    case Shown::LinkInField: {
+        QWidget* viewport = qobject_cast<QTextBrowser*>(widget)->viewport();
+        area = QRect(viewport->mapTo(&window, QPoint()), viewport->size());
+        backgroundAt = area.bottomRight() - QPoint(2, 2);
+        break;
+    }
     }
     const QRgb background = image.pixel(backgroundAt);
-    const double seen = weakestSide(image, area, background);
+    const bool indicator = shown == Shown::CheckBox || shown == Shown::RadioButton;
+    const double seen = indicator ? weakestSide(image, area, background) : strongestAgainst(image, area, background);
     QVERIFY2(seen >= needed, qPrintable(QStringLiteral("%1:1 on %2, needed %3:1")
                                             .arg(seen, 0, 'f', 2)
                                             .arg(QColor(background).name())
