@@ -3,11 +3,13 @@
 
 #include "app/Application.h"
 #include "data/PreferencesRepository.h"
+#include "screens/SettingsScreen.h"
 #include "widgets/Appearance.h"
 #include "widgets/ThemeManager.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QTextBrowser>
@@ -18,7 +20,7 @@
 
 namespace {
 
-enum class Shown { CheckBox, RadioButton, LinkLabel, LinkInField };
+enum class Shown { CheckBox, RadioButton, LinkLabel, LinkInField, SideListIcon };
 
 const QString kLink = QStringLiteral("<a href=\"https://www.orvalenworks.com/vellumry\">orvalenworks.com</a>");
 
@@ -61,8 +63,8 @@ QRect indicatorRect(Button* button, QStyle::SubElement element, const QWidget* w
 Q_DECLARE_METATYPE(Shown)
 
 // What the eye finds first on a screen, in either theme: the edge of an empty
-// check box or radio button (3:1 against what surrounds it) and a link (4.5:1,
-// as text).
+// check box or radio button (3:1 against what surrounds it), a link (4.5:1, as
+// text) and the icon of the chosen preference page (3:1 on its row).
 class TestThemeContrast : public QObject
 {
     Q_OBJECT
@@ -96,6 +98,7 @@ void TestThemeContrast::seenAgainstTheBackground_data()
         QTest::newRow((name + " radio button").constData()) << theme << teal << Shown::RadioButton << 3.0;
         QTest::newRow((name + " link").constData()) << theme << teal << Shown::LinkLabel << 4.5;
         QTest::newRow((name + " link in a field").constData()) << theme << teal << Shown::LinkInField << 4.5;
+        QTest::newRow((name + " chosen page's icon").constData()) << theme << teal << Shown::SideListIcon << 3.0;
     }
     // Links take the dark theme's accent: every accent offered must read.
     for (const char* accent : {"#1E88E5", "#3949AB", "#8E24AA", "#D81B60", "#2E7D32", "#F9A825", "#546E7A"}) {
@@ -124,11 +127,12 @@ void TestThemeContrast::seenAgainstTheBackground()
     case Shown::RadioButton: widget = new QRadioButton(QStringLiteral("QIF")); break;
     case Shown::LinkLabel: widget = new QLabel(kLink); break;
     case Shown::LinkInField: widget = new QTextBrowser; break;
+    case Shown::SideListIcon: widget = new SettingsScreen(m->state.get()); break;
     }
     layout->addWidget(widget);
     if (auto* field = qobject_cast<QTextBrowser*>(widget))
         field->setHtml(kLink);
-    window.resize(240, 120);
+    window.resize(shown == Shown::SideListIcon ? QSize(500, 550) : QSize(240, 120));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage image = window.grab().toImage();
@@ -147,6 +151,16 @@ void TestThemeContrast::seenAgainstTheBackground()
         QWidget* viewport = qobject_cast<QTextBrowser*>(widget)->viewport();
         area = QRect(viewport->mapTo(&window, QPoint()), viewport->size());
         backgroundAt = area.bottomRight() - QPoint(2, 2);
+        break;
+    }
+    case Shown::SideListIcon: {
+        auto* list = child<QListWidget>(widget, "categoryList");
+        QCOMPARE(list->currentRow(), 0);
+        // The icon sits in the item's padding, left of its text.
+        const QPoint viewport = list->viewport()->mapTo(&window, QPoint());
+        const QRect item = list->visualItemRect(list->currentItem()).translated(viewport);
+        area = QRect(item.left() + 8, item.top(), list->iconSize().width() + 8, item.height());
+        backgroundAt = QPoint(item.left() + 3, item.center().y());
         break;
     }
     }
