@@ -34,18 +34,16 @@ double strongestAgainst(const QImage& image, const QRect& area, QRgb background)
     return strongest;
 }
 
-// How well an indicator's edge stands out on each side: from its centre out
-// to each side the most visible pixel, and of those four the weakest.
-double weakestSide(const QImage& image, const QRect& indicator, QRgb background)
+// How well an indicator's edge stands out: its outermost pixel half-way along
+// each side, where Fusion draws its outline, and of those four the weakest.
+double weakestEdge(const QImage& image, const QRect& indicator, QRgb background)
 {
     const QPoint centre = indicator.center();
-    const QRect rays[] = {QRect(QPoint(indicator.left(), centre.y()), centre),
-                          QRect(centre, QPoint(indicator.right(), centre.y())),
-                          QRect(QPoint(centre.x(), indicator.top()), centre),
-                          QRect(centre, QPoint(centre.x(), indicator.bottom()))};
+    const QPoint edges[] = {QPoint(indicator.left(), centre.y()), QPoint(indicator.right(), centre.y()),
+                            QPoint(centre.x(), indicator.top()), QPoint(centre.x(), indicator.bottom())};
     double weakest = 21.0;
-    for (const QRect& ray : rays)
-        weakest = std::min(weakest, strongestAgainst(image, ray, background));
+    for (const QPoint& edge : edges)
+        weakest = std::min(weakest, contrastRatio(QColor(image.pixel(edge)), QColor(background)));
     return weakest;
 }
 
@@ -166,7 +164,7 @@ void TestThemeContrast::seenAgainstTheBackground()
     }
     const QRgb background = image.pixel(backgroundAt);
     const bool indicator = shown == Shown::CheckBox || shown == Shown::RadioButton;
-    const double seen = indicator ? weakestSide(image, area, background) : strongestAgainst(image, area, background);
+    const double seen = indicator ? weakestEdge(image, area, background) : strongestAgainst(image, area, background);
     QVERIFY2(seen >= needed, qPrintable(QStringLiteral("%1:1 on %2, needed %3:1")
                                             .arg(seen, 0, 'f', 2)
                                             .arg(QColor(background).name())
