@@ -47,8 +47,7 @@ double weakestEdge(const QImage& image, const QRect& indicator, QRgb background)
     return weakest;
 }
 
-template <typename Button>
-QRect indicatorRect(Button* button, QStyle::SubElement element, const QWidget* window)
+QRect indicatorRect(const QAbstractButton* button, QStyle::SubElement element, const QWidget* window)
 {
     QStyleOptionButton option;
     option.initFrom(button);
@@ -139,10 +138,10 @@ void TestThemeContrast::seenAgainstTheBackground()
     QPoint backgroundAt(2, 2);
     switch (shown) {
     case Shown::CheckBox:
-        area = indicatorRect(qobject_cast<QCheckBox*>(widget), QStyle::SE_CheckBoxIndicator, &window);
-        break;
     case Shown::RadioButton:
-        area = indicatorRect(qobject_cast<QRadioButton*>(widget), QStyle::SE_RadioButtonIndicator, &window);
+        area = indicatorRect(qobject_cast<QAbstractButton*>(widget),
+                             shown == Shown::CheckBox ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator,
+                             &window);
         break;
     case Shown::LinkLabel: area = QRect(widget->mapTo(&window, QPoint()), widget->size()); break;
     case Shown::LinkInField: {
