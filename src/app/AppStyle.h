@@ -4,8 +4,8 @@
 
 // The program's style: Fusion, with mnemonic underlines shown only while Alt is
 // held down, as native Windows programs do, its standard icons read from their
-// files only once they are drawn, and its scroll bars drawn within a clip of
-// their own.
+// files only once they are drawn, its scroll bars drawn within a clip of their
+// own, and check boxes and radio buttons outlined so that they can be seen.
 class AppStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -16,6 +16,8 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* returnData = nullptr) const override;
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget = nullptr) const override;

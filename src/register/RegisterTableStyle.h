@@ -16,8 +16,9 @@ class QTableView;
 // A proxy owns its base style and becomes the base's proxy, so the base is a
 // style of the application's kind made for the table alone, not the
 // application's own. What the program's style adds to Fusion (mnemonic
-// underlines, standard icons, scroll bars) is nothing the table draws: the
-// scroll bars and headers are widgets of their own, with the application's.
+// underlines, standard icons, scroll bars, outlines of check boxes and radio
+// buttons) is nothing the table draws: the scroll bars and headers are widgets
+// of their own, with the application's, and Clr is a letter, not a check box.
 class RegisterTableStyle : public QProxyStyle
 {
     Q_OBJECT

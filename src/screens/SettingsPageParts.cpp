@@ -81,7 +81,9 @@ QFormLayout* makeFormBlock()
     return form;
 }
 
-QIcon glyphIcon(char16_t codePoint, const QColor& color, int size)
+namespace {
+
+QPixmap glyphPixmap(char16_t codePoint, const QColor& color, int size)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -93,7 +95,18 @@ QIcon glyphIcon(char16_t codePoint, const QColor& color, int size)
     painter.setPen(color);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QChar(codePoint)));
     painter.end();
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon glyphIcon(char16_t codePoint, const QColor& color, const QColor& selectedColor, int size)
+{
+    QIcon icon(glyphPixmap(codePoint, color, size));
+    // Without a pixmap of its own, a selected icon is the normal one tinted
+    // with the selection colour: dark grey on the accent.
+    icon.addPixmap(glyphPixmap(codePoint, selectedColor, size), QIcon::Selected);
+    return icon;
 }
 
 void styleSwatch(QPushButton* button, const QColor& color, bool selected)

@@ -24,7 +24,8 @@ QLabel* makeGreyLabel(const QString& text, QWidget* parent);
 // The small grey explanation under a control, indented to its text.
 QLabel* makeHintLabel(const QString& text, QWidget* parent);
 QFormLayout* makeFormBlock();
-// One glyph of the "Material Icons" font, centred in a square icon.
-QIcon glyphIcon(char16_t codePoint, const QColor& color, int size);
+// One glyph of the "Material Icons" font, centred in a square icon, in
+// `selectedColor` where a list shows it selected.
+QIcon glyphIcon(char16_t codePoint, const QColor& color, const QColor& selectedColor, int size);
 // A round colour button; a selected one gets a border that stands out on the palette.
 void styleSwatch(QPushButton* button, const QColor& color, bool selected);

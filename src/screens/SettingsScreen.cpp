@@ -34,6 +34,7 @@ const QString kDefaultAccent = QStringLiteral("#00897B");
 const char* const kAccentSwatches[] = {"#00897B", "#1E88E5", "#3949AB", "#8E24AA",
                                        "#D81B60", "#2E7D32", "#F9A825", "#546E7A"};
 constexpr int kSwatchesPerRow = 4;
+const QString kSideListSelectedText = QStringLiteral("#FFFFFF");
 
 QString sideListStyle()
 {
@@ -45,7 +46,7 @@ QString sideListStyle()
         .arg(dark ? QStringLiteral("#152420") : QStringLiteral("#F0F4F2"),
              dark ? QStringLiteral("#D8E8DF") : QStringLiteral("#1B2D26"),
              dark ? QStringLiteral("#1E3530") : QStringLiteral("#E0EBE5"),
-             dark ? QStringLiteral("#26574A") : appAccentColor().name(), QStringLiteral("#FFFFFF"));
+             dark ? QStringLiteral("#26574A") : appAccentColor().name(), kSideListSelectedText);
 }
 
 } // namespace
@@ -90,7 +91,8 @@ void SettingsScreen::refresh()
 void SettingsScreen::addPage(const QString& label, char16_t glyph, QWidget* page)
 {
     const QColor glyphColor(isDarkPalette() ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
-    m_categoryList->addItem(new QListWidgetItem(glyphIcon(glyph, glyphColor, 20), label));
+    const QIcon icon = glyphIcon(glyph, glyphColor, QColor(kSideListSelectedText), 20);
+    m_categoryList->addItem(new QListWidgetItem(icon, label));
     m_pages->addWidget(page);
 }
 

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +21,15 @@ int scaledSize()
     if (base < 1)
         base = 10;
     return std::max(1, base * g_fontScale / 100);
+}
+
+double relativeLuminance(const QColor& color)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
 QFont withPointSize(QFont font, int size)
@@ -144,6 +154,13 @@ QColor positiveAmountColor()
 QColor effectiveAccentColor()
 {
     return isDarkPalette() ? appAccentColor().lighter(135) : appAccentColor();
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 void applyFontRole(QWidget* widget, int role)

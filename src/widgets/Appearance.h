@@ -38,6 +38,10 @@ QColor negativeAmountColor();
 QColor positiveAmountColor();
 QColor effectiveAccentColor();
 
+// How far apart two colours read, as WCAG measures it: the ratio of their
+// relative luminances (each plus 0.05), from 1 (alike) to 21 (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+
 // Tag a widget with its font role (and weight) so that a later font-scale change
 // re-fonts it; tag a button so that a later accent change restyles it.
 void applyFontRole(QWidget* widget, int role);

@@ -19,6 +19,8 @@ private slots:
     void scaleIsClamped();
     void accentButtonTextColour();
     void coloursFollowThePalette();
+    void contrastAsWcagMeasuresIt_data();
+    void contrastAsWcagMeasuresIt();
     void taggingWidgets();
 
 private:
@@ -117,6 +119,27 @@ void TestAppearance::coloursFollowThePalette()
     QCOMPARE(negativeAmountColor(), QColor(QStringLiteral("#FF8A80")));
     QCOMPARE(positiveAmountColor(), QColor(QStringLiteral("#66BB6A")));
     QCOMPARE(effectiveAccentColor(), QColor(QStringLiteral("#00897B")).lighter(135));
+}
+
+void TestAppearance::contrastAsWcagMeasuresIt_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << "#000000" << "#FFFFFF" << 21.0;
+    QTest::newRow("either way round") << "#FFFFFF" << "#000000" << 21.0;
+    QTest::newRow("alike") << "#00897B" << "#00897B" << 1.0;
+    QTest::newRow("grey just short of text") << "#777777" << "#FFFFFF" << 4.48;
+    QTest::newRow("pure blue on the dark window") << "#0000FF" << "#0F1E19" << 2.0;
+    QTest::newRow("pure red on white") << "#FF0000" << "#FFFFFF" << 4.0;
+}
+
+void TestAppearance::contrastAsWcagMeasuresIt()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(double, ratio);
+    QCOMPARE(qRound(contrastRatio(QColor(first), QColor(second)) * 100) / 100.0, ratio);
 }
 
 void TestAppearance::taggingWidgets()

@@ -233,6 +233,8 @@ void TestThemeManager::palettes()
     QCOMPARE(palette.color(QPalette::Active, QPalette::Highlight), QColor(QStringLiteral("#00897B")).lighter(135));
     QCOMPARE(palette.color(QPalette::Disabled, QPalette::Text), QColor(QStringLiteral("#3A5A4A")));
     QCOMPARE(palette.color(QPalette::Active, QPalette::Text), QColor(QStringLiteral("#D8E8DF")));
+    // A link once followed reads as well as one not yet followed.
+    QCOMPARE(palette.color(QPalette::Active, QPalette::LinkVisited), palette.color(QPalette::Active, QPalette::Link));
     QVERIFY(isDarkPalette());
     QCOMPARE(QApplication::font().pointSize(), 9);
 
