@@ -159,13 +159,9 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
     for (const QString& statement : statements) {
         QSqlQuery query(m_db);
         if (!query.exec(statement)) {
-            const QString error = query.lastError().text();
-            qCritical() << "Migration" << version << "failed:" << error << "\nStatement:"
+            qCritical() << "Migration" << version << "failed:" << query.lastError().text() << "\nStatement:"
                         << statement.left(200);
-            m_db.rollback();
-            m_failureCause = SqlValues::failureCause(query.lastError());
-            emit migrationError(version, error);
-            return false;
+            return abandonMigration(version, query.lastError());
         }
     }
 
@@ -173,18 +169,26 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
     record.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
     record.addBindValue(version);
     record.addBindValue(name);
-    if (!record.exec()) {
-        const QString error = record.lastError().text();
-        m_db.rollback();
-        m_failureCause = SqlValues::failureCause(record.lastError());
-        emit migrationError(version, error);
-        return false;
-    }
+    if (!record.exec())
+        return abandonMigration(version, record.lastError());
 
-    m_db.commit();
+    // In WAL mode the pages reach the disk only now: a full disk fails the
+    // commit, after every statement went through.
+    if (!m_db.commit()) {
+        qCritical() << "Migration" << version << "failed:" << m_db.lastError().text();
+        return abandonMigration(version, m_db.lastError());
+    }
     qInfo() << "Applied migration" << version << name;
     emit migrationApplied(version, name);
     return true;
+}
+
+bool Database::abandonMigration(int version, const QSqlError& error)
+{
+    m_db.rollback();
+    m_failureCause = SqlValues::failureCause(error);
+    emit migrationError(version, error.text());
+    return false;
 }
 
 QSqlDatabase& Database::database()

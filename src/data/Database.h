@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlError;
+
 // Splits a migration script into statements. Comment lines are dropped, and a
 // trigger body (BEGIN ... END) is kept whole even though its inner statements
 // end in ";". Statements are returned without their closing ";".
@@ -56,6 +58,8 @@ signals:
     void migrationError(int version, QString error);
 
 private:
+    bool abandonMigration(int version, const QSqlError& error);
+
     QSqlDatabase m_db;
     bool m_opened = false;
     QString m_path;

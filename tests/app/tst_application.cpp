@@ -475,6 +475,14 @@ void TestApplication::ledgerThatCannotBeOpenedSaysWhy_data()
         << DiskFaults::Fault::None << notLedger;
     QTest::newRow("full disk at the first start") << Made::Nothing << QByteArray() << DiskFaults::Fault::Full
                                                   << QStringLiteral("database or disk is full");
+    QTest::newRow("full disk with migrations to apply")
+        << Made::Database
+        << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE schema_version (  version INTEGER PRIMARY KEY,  "
+                      "name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')));")
+        << DiskFaults::Fault::Full << QStringLiteral("database or disk is full");
+    // Its pages reach the WAL only at the commit.
+    QTest::newRow("older ledger on a full disk") << Made::OlderLedger << QByteArray() << DiskFaults::Fault::Full
+                                                 << QStringLiteral("database or disk is full");
     // A file the program cannot write, with its migrations still to apply.
     QTest::newRow("read-only ledger")
         << Made::Database
@@ -519,7 +527,7 @@ void TestApplication::ledgerThatCannotBeOpenedSaysWhy()
                             "Please check file permissions and try again.\n\n%2")
                  .arg(dir.path(), cause));
     QVERIFY(!application()->appState());
-    if (fault == DiskFaults::Fault::Full) {
+    if (made == Made::Nothing) {
         // The start that failed leaves nothing for the next one to take for a ledger.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     } else {
