@@ -108,11 +108,13 @@ bool Database::open(const QString& path)
 const QList<Database::Migration>& Database::migrations()
 {
     static const QList<Migration> list = {
-        {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
-        {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
-        {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
-        {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
-        {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
+        {1, "initial", ":/sql/sql/migrations/001_initial.sql",
+         "accounts categories transactions split_lines recurring_transactions reconciliations transaction_templates "
+         "sync_queue preferences transactions_fts"},
+        {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql", ""},
+        {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql", ""},
+        {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql", ""},
+        {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql", ""},
     };
     return list;
 }

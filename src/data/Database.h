@@ -25,6 +25,9 @@ public:
         int version;
         const char* name;
         const char* resourcePath;
+        // The tables its script makes, blank-separated, in lower case; a file
+        // that lists the migration must hold them to be taken for a ledger.
+        const char* tables;
     };
 
     explicit Database(QObject* parent = nullptr);

@@ -18,8 +18,9 @@ public:
         Fresh,
         // A ledger, brought up to date by the migrations.
         Ledger,
-        // A database of something else, or a ledger's tables without the
-        // record of its migrations: never to be changed by us.
+        // A database of something else, a ledger's tables without the record
+        // of its migrations, or a ledger with tables gone: never to be changed
+        // by us.
         NotLedger,
         // SQLite could not read it (not a database at all, a damaged one).
         Unreadable,
@@ -31,7 +32,8 @@ public:
     struct Result
     {
         Verdict verdict = Verdict::Fresh;
-        // Why the file cannot be opened: SQLite's words, or that it is no ledger.
+        // Why the file cannot be opened: SQLite's words, or that it is no ledger
+        // with a second line saying why.
         QString cause;
     };
 

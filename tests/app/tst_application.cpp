@@ -464,15 +464,33 @@ void TestApplication::ledgerThatCannotBeOpenedSaysWhy_data()
     QTest::addColumn<DiskFaults::Fault>("fault");
     QTest::addColumn<QString>("cause");
 
-    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.");
-    QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << DiskFaults::Fault::None
+    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.\n");
+    const QString noRecord = notLedger + QStringLiteral("It has no record of a ledger's migrations.");
+    const auto none = DiskFaults::Fault::None;
+    QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << none
                                   << QStringLiteral("file is not a database");
     QTest::newRow("another program's database")
-        << Made::Database << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE notes (body TEXT);")
-        << DiskFaults::Fault::None << notLedger;
+        << Made::Database << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE notes (body TEXT);") << none
+        << noRecord;
     QTest::newRow("ledger tables without their migrations")
-        << Made::Database << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL);")
-        << DiskFaults::Fault::None << notLedger;
+        << Made::Database << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL);") << none
+        << noRecord;
+    QTest::newRow("another program's schema_version")
+        << Made::Database
+        << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE users (id INTEGER PRIMARY KEY, email TEXT); "
+                      "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT NULL); "
+                      "INSERT INTO schema_version VALUES (20240101, 'create_users');")
+        << none
+        << notLedger + QStringLiteral("Its record of migrations lists 20240101 \"create_users\" where a ledger has 1 "
+                                      "\"initial\".");
+    QTest::newRow("only migrations this build does not know")
+        << Made::Database
+        << QByteArray("CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT NULL); "
+                      "INSERT INTO schema_version VALUES (6, 'future');")
+        << none
+        << notLedger + QStringLiteral("Its record of migrations lists 6 \"future\" where a ledger has 1 \"initial\".");
+    QTest::newRow("ledger with a table gone") << Made::Ledger << QByteArray("DROP TABLE categories;") << none
+                                              << notLedger + QStringLiteral("Its table \"categories\" is missing.");
     QTest::newRow("full disk at the first start") << Made::Nothing << QByteArray() << DiskFaults::Fault::Full
                                                   << QStringLiteral("database or disk is full");
     QTest::newRow("full disk with migrations to apply")
