@@ -2,12 +2,15 @@
 
 #include "LedgerFileCheck.h"
 #include "SqlValues.h"
+#include "SqliteRows.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -83,10 +86,15 @@ bool Database::open(const QString& path)
     m_path = path;
     m_failureCause.clear();
     const LedgerFileCheck::Result check = LedgerFileCheck::inspect(path);
-    if (check.verdict == LedgerFileCheck::Verdict::NotLedger || check.verdict == LedgerFileCheck::Verdict::Unreadable) {
-        m_failureCause = check.cause;
-        qCritical().noquote() << "Failed to open database:" << m_failureCause;
-        return false;
+    switch (check.verdict) {
+    case LedgerFileCheck::Verdict::NotLedger:
+    case LedgerFileCheck::Verdict::Unreadable:
+    case LedgerFileCheck::Verdict::ReadOnly:
+        return refuse(check.cause);
+    case LedgerFileCheck::Verdict::Fresh:
+    case LedgerFileCheck::Verdict::Ledger:
+    case LedgerFileCheck::Verdict::Unknown:
+        break;
     }
 
     m_madeFile = !QFileInfo::exists(path);
@@ -97,12 +105,26 @@ bool Database::open(const QString& path)
         m_failureCause = SqlValues::failureCause(m_db.lastError());
         return false;
     }
+    // Permissions the file system keeps to itself (another user's ACL, say)
+    // leave SQLite only a read-only file. Closed before the first statement,
+    // the connection has made no -wal or -shm file it could not take away.
+    if (SqliteRows::available(m_db) && sqlite3_db_readonly(SqliteRows::handle(m_db), "main") == 1) {
+        m_db.close();
+        return refuse(LedgerFileCheck::readOnlyFile(path));
+    }
 
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     m_opened = true;
     return true;
+}
+
+bool Database::refuse(const QString& cause)
+{
+    m_failureCause = cause;
+    qCritical().noquote() << "Failed to open database:" << m_failureCause;
+    return false;
 }
 
 const QList<Database::Migration>& Database::migrations()

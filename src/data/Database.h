@@ -61,6 +61,7 @@ signals:
     void migrationError(int version, QString error);
 
 private:
+    bool refuse(const QString& cause);
     bool abandonMigration(int version, const QSqlError& error);
 
     QSqlDatabase m_db;

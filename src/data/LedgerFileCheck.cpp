@@ -2,6 +2,7 @@
 
 #include "Database.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QList>
 #include <QSet>
@@ -55,6 +56,33 @@ QString quoted(const QString& text)
 LedgerFileCheck::Result LedgerFileCheck::inspect(const QString& path)
 {
     const QFileInfo file(path);
+    const Result content = inspectContent(file);
+    if (content.verdict == Verdict::NotLedger || content.verdict == Verdict::Unreadable)
+        return content;
+    const QString readOnly = readOnlyCause(file);
+    if (!readOnly.isEmpty())
+        return {Verdict::ReadOnly, readOnly};
+    return content;
+}
+
+QString LedgerFileCheck::readOnlyFile(const QString& path)
+{
+    return tr("The file %1 is read-only.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+}
+
+QString LedgerFileCheck::readOnlyCause(const QFileInfo& file)
+{
+    if (file.exists() && !file.isWritable())
+        return readOnlyFile(file.filePath());
+    // SQLite makes its journal and shared-memory files beside the ledger.
+    const QFileInfo folder(file.absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        return tr("The folder %1 is read-only.").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return QString();
+}
+
+LedgerFileCheck::Result LedgerFileCheck::inspectContent(const QFileInfo& file)
+{
     if (!file.exists() || file.size() == 0)
         return {Verdict::Fresh, QString()};
 

@@ -250,6 +250,14 @@
             <source>Its tables %1 are missing.</source>
             <translation>Ihre Tabellen %1 fehlen.</translation>
         </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>Die Datei %1 ist schreibgeschützt.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>Der Ordner %1 ist schreibgeschützt.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

@@ -250,6 +250,14 @@
             <source>Its tables %1 are missing.</source>
             <translation>Its tables %1 are missing.</translation>
         </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>The file %1 is read-only.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>The folder %1 is read-only.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

@@ -250,6 +250,14 @@
             <source>Its tables %1 are missing.</source>
             <translation>Faltan sus tablas %1.</translation>
         </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>El archivo %1 es de solo lectura.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>La carpeta %1 es de solo lectura.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

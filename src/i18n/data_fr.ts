@@ -250,6 +250,14 @@
             <source>Its tables %1 are missing.</source>
             <translation>Ses tables %1 sont manquantes.</translation>
         </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>Le fichier %1 est en lecture seule.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>Le dossier %1 est en lecture seule.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

@@ -250,6 +250,14 @@
             <source>Its tables %1 are missing.</source>
             <translation>テーブル %1 がありません。</translation>
         </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>ファイル %1 は読み取り専用です。</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>フォルダー %1 は読み取り専用です。</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>
