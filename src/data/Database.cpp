@@ -2,12 +2,15 @@
 
 #include "LedgerFileCheck.h"
 #include "SqlValues.h"
+#include "SqliteRows.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -83,10 +86,15 @@ bool Database::open(const QString& path)
     m_path = path;
     m_failureCause.clear();
     const LedgerFileCheck::Result check = LedgerFileCheck::inspect(path);
-    if (check.verdict == LedgerFileCheck::Verdict::NotLedger || check.verdict == LedgerFileCheck::Verdict::Unreadable) {
-        m_failureCause = check.cause;
-        qCritical().noquote() << "Failed to open database:" << m_failureCause;
-        return false;
+    switch (check.verdict) {
+    case LedgerFileCheck::Verdict::NotLedger:
+    case LedgerFileCheck::Verdict::Unreadable:
+    case LedgerFileCheck::Verdict::ReadOnly:
+        return refuse(check.cause);
+    case LedgerFileCheck::Verdict::Fresh:
+    case LedgerFileCheck::Verdict::Ledger:
+    case LedgerFileCheck::Verdict::Unknown:
+        break;
     }
 
     m_madeFile = !QFileInfo::exists(path);
@@ -97,6 +105,13 @@ bool Database::open(const QString& path)
         m_failureCause = SqlValues::failureCause(m_db.lastError());
         return false;
     }
+    // Permissions the file system keeps to itself (another user's ACL, say)
+    // leave SQLite only a read-only file. Closed before the first statement,
+    // the connection has made no -wal or -shm file it could not take away.
+    if (SqliteRows::available(m_db) && sqlite3_db_readonly(SqliteRows::handle(m_db), "main") == 1) {
+        m_db.close();
+        return refuse(LedgerFileCheck::readOnlyFile(path));
+    }
 
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
@@ -105,14 +120,23 @@ bool Database::open(const QString& path)
     return true;
 }
 
+bool Database::refuse(const QString& cause)
+{
+    m_failureCause = cause;
+    qCritical().noquote() << "Failed to open database:" << m_failureCause;
+    return false;
+}
+
 const QList<Database::Migration>& Database::migrations()
 {
     static const QList<Migration> list = {
-        {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
-        {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
-        {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
-        {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
-        {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
+        {1, "initial", ":/sql/sql/migrations/001_initial.sql",
+         "accounts categories transactions split_lines recurring_transactions reconciliations transaction_templates "
+         "sync_queue preferences transactions_fts"},
+        {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql", ""},
+        {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql", ""},
+        {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql", ""},
+        {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql", ""},
     };
     return list;
 }
@@ -159,13 +183,9 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
     for (const QString& statement : statements) {
         QSqlQuery query(m_db);
         if (!query.exec(statement)) {
-            const QString error = query.lastError().text();
-            qCritical() << "Migration" << version << "failed:" << error << "\nStatement:"
+            qCritical() << "Migration" << version << "failed:" << query.lastError().text() << "\nStatement:"
                         << statement.left(200);
-            m_db.rollback();
-            m_failureCause = SqlValues::failureCause(query.lastError());
-            emit migrationError(version, error);
-            return false;
+            return abandonMigration(version, query.lastError());
         }
     }
 
@@ -173,18 +193,26 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
     record.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
     record.addBindValue(version);
     record.addBindValue(name);
-    if (!record.exec()) {
-        const QString error = record.lastError().text();
-        m_db.rollback();
-        m_failureCause = SqlValues::failureCause(record.lastError());
-        emit migrationError(version, error);
-        return false;
-    }
+    if (!record.exec())
+        return abandonMigration(version, record.lastError());
 
-    m_db.commit();
+    // In WAL mode the pages reach the disk only now: a full disk fails the
+    // commit, after every statement went through.
+    if (!m_db.commit()) {
+        qCritical() << "Migration" << version << "failed:" << m_db.lastError().text();
+        return abandonMigration(version, m_db.lastError());
+    }
     qInfo() << "Applied migration" << version << name;
     emit migrationApplied(version, name);
     return true;
+}
+
+bool Database::abandonMigration(int version, const QSqlError& error)
+{
+    m_db.rollback();
+    m_failureCause = SqlValues::failureCause(error);
+    emit migrationError(version, error.text());
+    return false;
 }
 
 QSqlDatabase& Database::database()

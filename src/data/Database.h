@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlError;
+
 // Splits a migration script into statements. Comment lines are dropped, and a
 // trigger body (BEGIN ... END) is kept whole even though its inner statements
 // end in ";". Statements are returned without their closing ";".
@@ -23,6 +25,9 @@ public:
         int version;
         const char* name;
         const char* resourcePath;
+        // The tables its script makes, blank-separated, in lower case; a file
+        // that lists the migration must hold them to be taken for a ledger.
+        const char* tables;
     };
 
     explicit Database(QObject* parent = nullptr);
@@ -56,6 +61,9 @@ signals:
     void migrationError(int version, QString error);
 
 private:
+    bool refuse(const QString& cause);
+    bool abandonMigration(int version, const QSqlError& error);
+
     QSqlDatabase m_db;
     bool m_opened = false;
     QString m_path;

@@ -2,14 +2,18 @@
 
 #include "Database.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QUrl>
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -42,16 +46,9 @@ bool readRows(sqlite3* db, const char* sql, QList<QStringList>& rows)
     return step == SQLITE_DONE;
 }
 
-// A ledger's record of its migrations names each as this build does.
-bool namesAgree(const QList<QStringList>& applied)
+QString quoted(const QString& text)
 {
-    for (const QStringList& row : applied) {
-        for (const Database::Migration& migration : Database::migrations()) {
-            if (row.at(0) == QString::number(migration.version) && row.at(1) != QLatin1String(migration.name))
-                return false;
-        }
-    }
-    return true;
+    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 } // namespace
@@ -59,6 +56,33 @@ bool namesAgree(const QList<QStringList>& applied)
 LedgerFileCheck::Result LedgerFileCheck::inspect(const QString& path)
 {
     const QFileInfo file(path);
+    const Result content = inspectContent(file);
+    if (content.verdict == Verdict::NotLedger || content.verdict == Verdict::Unreadable)
+        return content;
+    const QString readOnly = readOnlyCause(file);
+    if (!readOnly.isEmpty())
+        return {Verdict::ReadOnly, readOnly};
+    return content;
+}
+
+QString LedgerFileCheck::readOnlyFile(const QString& path)
+{
+    return tr("The file %1 is read-only.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+}
+
+QString LedgerFileCheck::readOnlyCause(const QFileInfo& file)
+{
+    if (file.exists() && !file.isWritable())
+        return readOnlyFile(file.filePath());
+    // SQLite makes its journal and shared-memory files beside the ledger.
+    const QFileInfo folder(file.absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        return tr("The folder %1 is read-only.").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return QString();
+}
+
+LedgerFileCheck::Result LedgerFileCheck::inspectContent(const QFileInfo& file)
+{
     if (!file.exists() || file.size() == 0)
         return {Verdict::Fresh, QString()};
 
@@ -91,16 +115,51 @@ LedgerFileCheck::Result LedgerFileCheck::inspect(const QString& path)
     }
     if (objects.isEmpty())
         return {Verdict::Fresh, QString()};
+    QSet<QString> tables;
+    for (const QStringList& object : std::as_const(objects)) {
+        if (object.at(0) == QLatin1String("table"))
+            tables.insert(object.at(1).toLower());
+    }
 
-    const Result notLedger{Verdict::NotLedger, tr("This file is not an Orvalen Vellumry ledger.")};
-    if (!objects.contains(QStringList{QStringLiteral("table"), QStringLiteral("schema_version")}))
-        return notLedger;
-    // Other programs keep a schema_version table too; ours names the migrations.
+    const auto notLedger = [](const QString& why) {
+        return Result{Verdict::NotLedger, tr("This file is not an Orvalen Vellumry ledger.") + QLatin1Char('\n') + why};
+    };
+    const QString noRecord = tr("It has no record of a ledger's migrations.");
+    if (!tables.contains(QStringLiteral("schema_version")))
+        return notLedger(noRecord);
     QList<QStringList> applied;
-    if (!readRows(opened, "SELECT version, name FROM schema_version", applied) || !namesAgree(applied))
-        return notLedger;
+    if (!readRows(opened, "SELECT version, name FROM schema_version ORDER BY version", applied)) {
+        return notLedger(
+            tr("Its record of migrations cannot be read: %1").arg(QString::fromUtf8(sqlite3_errmsg(opened))));
+    }
     // A first start that failed leaves the table empty, and nothing beside it.
-    if (applied.isEmpty() && objects.size() > 1)
-        return notLedger;
+    if (applied.isEmpty())
+        return objects.size() > 1 ? notLedger(noRecord) : Result{Verdict::Ledger, QString()};
+
+    // Other programs keep a schema_version table too. A ledger's starts with
+    // our migrations, in order and under our names; those of a newer build
+    // may follow.
+    const QList<Database::Migration>& migrations = Database::migrations();
+    const qsizetype known = std::min(applied.size(), migrations.size());
+    QStringList missing;
+    for (qsizetype i = 0; i < known; ++i) {
+        const QString version = QString::number(migrations.at(i).version);
+        const QString name = QLatin1String(migrations.at(i).name);
+        const QStringList& row = applied.at(i);
+        if (row.at(0) != version || row.at(1) != name) {
+            return notLedger(tr("Its record of migrations lists %1 %2 where a ledger has %3 %4.")
+                                 .arg(row.at(0), quoted(row.at(1)), version, quoted(name)));
+        }
+        const QStringList made =
+            QString::fromLatin1(migrations.at(i).tables).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& table : made) {
+            if (!tables.contains(table))
+                missing.append(quoted(table));
+        }
+    }
+    if (missing.size() == 1)
+        return notLedger(tr("Its table %1 is missing.").arg(missing.constFirst()));
+    if (!missing.isEmpty())
+        return notLedger(tr("Its tables %1 are missing.").arg(missing.join(QLatin1String(", "))));
     return {Verdict::Ledger, QString()};
 }

@@ -230,6 +230,34 @@
             <source>This file is not an Orvalen Vellumry ledger.</source>
             <translation>Diese Datei ist kein Kassenbuch von Orvalen Vellumry.</translation>
         </message>
+        <message>
+            <source>It has no record of a ledger's migrations.</source>
+            <translation>Sie enthält keine Aufzeichnung der Migrationen eines Kassenbuchs.</translation>
+        </message>
+        <message>
+            <source>Its record of migrations cannot be read: %1</source>
+            <translation>Ihre Migrationsliste lässt sich nicht lesen: %1</translation>
+        </message>
+        <message>
+            <source>Its record of migrations lists %1 %2 where a ledger has %3 %4.</source>
+            <translation>Ihre Migrationsliste nennt %1 %2, wo ein Kassenbuch %3 %4 hat.</translation>
+        </message>
+        <message>
+            <source>Its table %1 is missing.</source>
+            <translation>Ihre Tabelle %1 fehlt.</translation>
+        </message>
+        <message>
+            <source>Its tables %1 are missing.</source>
+            <translation>Ihre Tabellen %1 fehlen.</translation>
+        </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>Die Datei %1 ist schreibgeschützt.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>Der Ordner %1 ist schreibgeschützt.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

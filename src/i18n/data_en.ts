@@ -230,6 +230,34 @@
             <source>This file is not an Orvalen Vellumry ledger.</source>
             <translation>This file is not an Orvalen Vellumry ledger.</translation>
         </message>
+        <message>
+            <source>It has no record of a ledger's migrations.</source>
+            <translation>It has no record of a ledger's migrations.</translation>
+        </message>
+        <message>
+            <source>Its record of migrations cannot be read: %1</source>
+            <translation>Its record of migrations cannot be read: %1</translation>
+        </message>
+        <message>
+            <source>Its record of migrations lists %1 %2 where a ledger has %3 %4.</source>
+            <translation>Its record of migrations lists %1 %2 where a ledger has %3 %4.</translation>
+        </message>
+        <message>
+            <source>Its table %1 is missing.</source>
+            <translation>Its table %1 is missing.</translation>
+        </message>
+        <message>
+            <source>Its tables %1 are missing.</source>
+            <translation>Its tables %1 are missing.</translation>
+        </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>The file %1 is read-only.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>The folder %1 is read-only.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

@@ -230,6 +230,34 @@
             <source>This file is not an Orvalen Vellumry ledger.</source>
             <translation>Este archivo no es un registro de Orvalen Vellumry.</translation>
         </message>
+        <message>
+            <source>It has no record of a ledger's migrations.</source>
+            <translation>No contiene constancia de las migraciones de un registro.</translation>
+        </message>
+        <message>
+            <source>Its record of migrations cannot be read: %1</source>
+            <translation>No se puede leer su lista de migraciones: %1</translation>
+        </message>
+        <message>
+            <source>Its record of migrations lists %1 %2 where a ledger has %3 %4.</source>
+            <translation>Su lista de migraciones indica %1 %2 donde un registro tiene %3 %4.</translation>
+        </message>
+        <message>
+            <source>Its table %1 is missing.</source>
+            <translation>Falta su tabla %1.</translation>
+        </message>
+        <message>
+            <source>Its tables %1 are missing.</source>
+            <translation>Faltan sus tablas %1.</translation>
+        </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>El archivo %1 es de solo lectura.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>La carpeta %1 es de solo lectura.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

@@ -230,6 +230,34 @@
             <source>This file is not an Orvalen Vellumry ledger.</source>
             <translation>Ce fichier n’est pas un registre d’Orvalen Vellumry.</translation>
         </message>
+        <message>
+            <source>It has no record of a ledger's migrations.</source>
+            <translation>Il ne contient aucun historique des migrations d’un registre.</translation>
+        </message>
+        <message>
+            <source>Its record of migrations cannot be read: %1</source>
+            <translation>Sa liste de migrations est illisible : %1</translation>
+        </message>
+        <message>
+            <source>Its record of migrations lists %1 %2 where a ledger has %3 %4.</source>
+            <translation>Sa liste de migrations indique %1 %2 là où un registre a %3 %4.</translation>
+        </message>
+        <message>
+            <source>Its table %1 is missing.</source>
+            <translation>Sa table %1 est manquante.</translation>
+        </message>
+        <message>
+            <source>Its tables %1 are missing.</source>
+            <translation>Ses tables %1 sont manquantes.</translation>
+        </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>Le fichier %1 est en lecture seule.</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>Le dossier %1 est en lecture seule.</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

@@ -230,6 +230,34 @@
             <source>This file is not an Orvalen Vellumry ledger.</source>
             <translation>このファイルは Orvalen Vellumry の出納帳ではありません。</translation>
         </message>
+        <message>
+            <source>It has no record of a ledger's migrations.</source>
+            <translation>出納帳の移行履歴がありません。</translation>
+        </message>
+        <message>
+            <source>Its record of migrations cannot be read: %1</source>
+            <translation>移行履歴を読み取れません: %1</translation>
+        </message>
+        <message>
+            <source>Its record of migrations lists %1 %2 where a ledger has %3 %4.</source>
+            <translation>移行履歴には %1 %2 とありますが、出納帳では %3 %4 です。</translation>
+        </message>
+        <message>
+            <source>Its table %1 is missing.</source>
+            <translation>テーブル %1 がありません。</translation>
+        </message>
+        <message>
+            <source>Its tables %1 are missing.</source>
+            <translation>テーブル %1 がありません。</translation>
+        </message>
+        <message>
+            <source>The file %1 is read-only.</source>
+            <translation>ファイル %1 は読み取り専用です。</translation>
+        </message>
+        <message>
+            <source>The folder %1 is read-only.</source>
+            <translation>フォルダー %1 は読み取り専用です。</translation>
+        </message>
     </context>
     <context>
         <name>TransactionRepository</name>

@@ -1,5 +1,6 @@
 #include "DiskFaults.h"
 #include "LedgerFiles.h"
+#include "RestrictedRow.h"
 #include "TestMain.h"
 
 #include "state/AppPaths.h"
@@ -37,6 +38,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QResource>
+#include <QScopeGuard>
 #include <QTranslator>
 
 #include <memory>
@@ -47,6 +49,12 @@
 using LedgerFiles::Made;
 Q_DECLARE_METATYPE(Made)
 Q_DECLARE_METATYPE(DiskFaults::Fault)
+
+namespace {
+// What keeps the program from writing the ledger, beside the disk faults.
+enum class Lock { None, FileMode, FolderMode, Mount };
+} // namespace
+Q_DECLARE_METATYPE(Lock)
 
 namespace {
 
@@ -462,25 +470,63 @@ void TestApplication::ledgerThatCannotBeOpenedSaysWhy_data()
     QTest::addColumn<Made>("made");
     QTest::addColumn<QByteArray>("sql");
     QTest::addColumn<DiskFaults::Fault>("fault");
-    QTest::addColumn<QString>("cause");
+    QTest::addColumn<Lock>("lock");
+    QTest::addColumn<QString>("cause"); // "{file}" and "{folder}" stand for the ledger's file and folder
 
-    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.");
-    QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << DiskFaults::Fault::None
+    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.\n");
+    const QString noRecord = notLedger + QStringLiteral("It has no record of a ledger's migrations.");
+    const QString readOnlyFile = QStringLiteral("The file {file} is read-only.");
+    const QByteArray firstStartThatFailed =
+        "CREATE TABLE schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  "
+        "applied_at TEXT NOT NULL DEFAULT (datetime('now')));";
+    const auto none = DiskFaults::Fault::None;
+    QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << none << Lock::None
                                   << QStringLiteral("file is not a database");
     QTest::newRow("another program's database")
-        << Made::Database << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE notes (body TEXT);")
-        << DiskFaults::Fault::None << notLedger;
+        << Made::Database << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE notes (body TEXT);") << none
+        << Lock::None << noRecord;
     QTest::newRow("ledger tables without their migrations")
-        << Made::Database << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL);")
-        << DiskFaults::Fault::None << notLedger;
-    QTest::newRow("full disk at the first start") << Made::Nothing << QByteArray() << DiskFaults::Fault::Full
-                                                  << QStringLiteral("database or disk is full");
-    // A file the program cannot write, with its migrations still to apply.
-    QTest::newRow("read-only ledger")
+        << Made::Database << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL);") << none
+        << Lock::None << noRecord;
+    QTest::newRow("another program's schema_version")
         << Made::Database
-        << QByteArray("CREATE TABLE schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  "
-                      "applied_at TEXT NOT NULL DEFAULT (datetime('now')));")
-        << DiskFaults::Fault::ReadOnly << QStringLiteral("attempt to write a readonly database");
+        << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE users (id INTEGER PRIMARY KEY, email TEXT); "
+                      "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT NULL); "
+                      "INSERT INTO schema_version VALUES (20240101, 'create_users');")
+        << none << Lock::None
+        << notLedger + QStringLiteral("Its record of migrations lists 20240101 \"create_users\" where a ledger has 1 "
+                                      "\"initial\".");
+    QTest::newRow("only migrations this build does not know")
+        << Made::Database
+        << QByteArray("CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT NULL); "
+                      "INSERT INTO schema_version VALUES (6, 'future');")
+        << none << Lock::None
+        << notLedger + QStringLiteral("Its record of migrations lists 6 \"future\" where a ledger has 1 \"initial\".");
+    QTest::newRow("ledger with a table gone")
+        << Made::Ledger << QByteArray("DROP TABLE categories;") << none << Lock::None
+        << notLedger + QStringLiteral("Its table \"categories\" is missing.");
+    QTest::newRow("full disk at the first start") << Made::Nothing << QByteArray() << DiskFaults::Fault::Full
+                                                  << Lock::None << QStringLiteral("database or disk is full");
+    QTest::newRow("full disk with migrations to apply")
+        << Made::Database << "PRAGMA journal_mode=WAL; " + firstStartThatFailed << DiskFaults::Fault::Full
+        << Lock::None << QStringLiteral("database or disk is full");
+    // Its pages reach the WAL only at the commit.
+    QTest::newRow("older ledger on a full disk") << Made::OlderLedger << QByteArray() << DiskFaults::Fault::Full
+                                                 << Lock::None << QStringLiteral("database or disk is full");
+    // A file the program cannot write, with its migrations still to apply.
+    QTest::newRow("read-only ledger") << Made::Database << firstStartThatFailed << none << Lock::FileMode
+                                      << readOnlyFile;
+    // Nothing to migrate: only a write would find out.
+    QTest::newRow("current ledger, mode 444") << Made::Ledger << QByteArray() << none << Lock::FileMode
+                                              << readOnlyFile;
+    QTest::newRow("current ledger in a read-only folder") << Made::Ledger << QByteArray() << none << Lock::FolderMode
+                                                          << QStringLiteral("The folder {folder} is read-only.");
+    QTest::newRow("first start in a read-only folder") << Made::Nothing << QByteArray() << none << Lock::FolderMode
+                                                       << QStringLiteral("The folder {folder} is read-only.");
+    QTest::newRow("current ledger on a read-only mount") << Made::Ledger << QByteArray() << none << Lock::Mount
+                                                         << readOnlyFile;
+    QTest::newRow("current ledger SQLite opens read-only")
+        << Made::Ledger << QByteArray() << DiskFaults::Fault::ReadOnly << Lock::None << readOnlyFile;
 }
 
 void TestApplication::ledgerThatCannotBeOpenedSaysWhy()
@@ -488,23 +534,49 @@ void TestApplication::ledgerThatCannotBeOpenedSaysWhy()
     QFETCH(Made, made);
     QFETCH(QByteArray, sql);
     QFETCH(DiskFaults::Fault, fault);
+    QFETCH(Lock, lock);
     QFETCH(QString, cause);
     const QByteArray saved = qgetenv("VELLUMRY_DATA_DIR");
+    const auto restoreDataDirectory = qScopeGuard([&] { qputenv("VELLUMRY_DATA_DIR", saved); });
     QTemporaryDir dir;
-    qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(dir.path()));
-    const QString path = dir.filePath(QStringLiteral("vellumry.db"));
-    QVERIFY(LedgerFiles::make(path, made, sql));
+    // In a restricted child, its parent has made and locked the ledger.
+    const QString prepared = RestrictedRow::preparedFolder();
+    const QString folder = prepared.isEmpty() ? dir.path() : prepared;
+    const QString path = folder + QStringLiteral("/vellumry.db");
+    cause.replace(QLatin1String("{file}"), QDir::toNativeSeparators(path))
+        .replace(QLatin1String("{folder}"), QDir::toNativeSeparators(folder));
+    qputenv("VELLUMRY_DATA_DIR", QFile::encodeName(folder));
+
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    // Writable again before it is removed, whatever the row's outcome.
+    const auto unlockFolder =
+        qScopeGuard([&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    if (prepared.isEmpty()) {
+        QVERIFY(LedgerFiles::make(path, made, sql));
+        if (lock == Lock::FileMode)
+            QVERIFY(QFile::setPermissions(path, readOnly));
+        if (lock == Lock::FolderMode)
+            QVERIFY(QFile::setPermissions(folder, readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+        // Root writes whatever the modes say; nobody is held by them.
+        const bool byMode = lock == Lock::FileMode || lock == Lock::FolderMode;
+        if (lock == Lock::Mount || (byMode && geteuid() == 0)) {
+            const QByteArray before = LedgerFiles::checksum(path);
+            const RestrictedRow::Outcome child = RestrictedRow::run(
+                lock == Lock::Mount ? RestrictedRow::Restriction::ReadOnlyMount : RestrictedRow::Restriction::AsNobody,
+                folder);
+            if (!child.held)
+                QSKIP(qPrintable(child.log));
+            QVERIFY2(child.passed, qPrintable(child.log));
+            QCOMPARE(LedgerFiles::checksum(path), before);
+            QCOMPARE(LedgerFiles::journalsBeside(path), QStringList());
+            return;
+        }
+    }
     const QByteArray before = LedgerFiles::checksum(path);
 
     std::optional<DiskFaults> disk;
-    if (fault == DiskFaults::Fault::ReadOnly) {
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        // Root writes whatever the permissions say.
-        if (geteuid() == 0)
-            disk.emplace(fault);
-    } else if (fault == DiskFaults::Fault::Full) {
+    if (fault != DiskFaults::Fault::None)
         disk.emplace(fault);
-    }
     MessageBox::setNextAnswer(QMessageBox::Ok);
     // A start that went ahead would wait for events.
     QObject started;
@@ -517,16 +589,15 @@ void TestApplication::ledgerThatCannotBeOpenedSaysWhy()
     QCOMPARE(MessageBox::lastText(),
              QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n"
                             "Please check file permissions and try again.\n\n%2")
-                 .arg(dir.path(), cause));
+                 .arg(folder, cause));
     QVERIFY(!application()->appState());
-    if (fault == DiskFaults::Fault::Full) {
+    if (made == Made::Nothing) {
         // The start that failed leaves nothing for the next one to take for a ledger.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
     } else {
         QCOMPARE(LedgerFiles::checksum(path), before);
         QCOMPARE(LedgerFiles::journalsBeside(path), QStringList());
     }
-    qputenv("VELLUMRY_DATA_DIR", saved);
 }
 
 void TestApplication::startupShowsWhatsNewThenOffersTheUpdate()

@@ -5,6 +5,7 @@
 #include "data/Database.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -47,19 +48,6 @@ QString readResource(const QString& path)
     return file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// An unmigrated ledger taken up to `version` one migration at a time.
-bool migrateUpTo(TempDatabase& db, int version)
-{
-    bool ok = db.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  "
-                                     "name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"));
-    for (const Database::Migration& m : Database::migrations()) {
-        if (m.version <= version)
-            ok = ok && db.database()->applyMigration(m.version, QLatin1String(m.name),
-                                                     readResource(QLatin1String(m.resourcePath)));
-    }
-    return ok;
-}
-
 const QString kAccount = QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
                                         "('a1', 'Checking', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')");
 
@@ -80,6 +68,10 @@ private slots:
     void openFailureIsReported();
     void onlyLedgersAreOpened_data();
     void onlyLedgersAreOpened();
+    void ledgersOfEveryVersionOpen_data();
+    void ledgersOfEveryVersionOpen();
+    void migrationsNameTheTablesTheirScriptsMake_data();
+    void migrationsNameTheTablesTheirScriptsMake();
     void splitter();
 };
 
@@ -180,7 +172,7 @@ void TestDatabase::fileAtVersionThreeGetsOnlyFourAndFive()
 {
     TempDatabase db(TempDatabase::Migrate::No);
     QVERIFY(db.isReady());
-    QVERIFY(migrateUpTo(db, 3));
+    QVERIFY(LedgerFiles::migrateUpTo(*db.database(), 3));
     QSignalSpy applied(db.database(), &Database::migrationApplied);
     QVERIFY(db.database()->migrate());
     QCOMPARE(applied.count(), 2);
@@ -193,7 +185,7 @@ void TestDatabase::failingStatementRollsBackOnlyThatMigration()
 {
     TempDatabase db(TempDatabase::Migrate::No);
     QVERIFY(db.isReady());
-    QVERIFY(migrateUpTo(db, 1));
+    QVERIFY(LedgerFiles::migrateUpTo(*db.database(), 1));
     // Migration 2 adds reconciliations.version, sync_status and server_id; a
     // server_id already there makes a statement fail after the first ones ran.
     QVERIFY(db.exec(QStringLiteral("ALTER TABLE reconciliations ADD COLUMN server_id TEXT")));
@@ -215,7 +207,7 @@ void TestDatabase::reconciliationsWrittenBeforeSyncAreBackfilled()
 {
     TempDatabase db(TempDatabase::Migrate::No);
     QVERIFY(db.isReady());
-    QVERIFY(migrateUpTo(db, 1));
+    QVERIFY(LedgerFiles::migrateUpTo(*db.database(), 1));
     QVERIFY(db.exec(kAccount));
     QVERIFY(db.exec(QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
                                    "reconciled_balance, completed_at) VALUES ('r1', 'a1', '2024-02-29', 100, 100, "
@@ -269,7 +261,9 @@ void TestDatabase::onlyLedgersAreOpened_data()
     QTest::addColumn<bool>("inUse"); // `sql` is run by a connection that stays open
     QTest::addColumn<QString>("cause"); // empty: opened and migrated
 
-    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.");
+    const QString notLedger = QStringLiteral("This file is not an Orvalen Vellumry ledger.\n");
+    const QString noRecord = notLedger + QStringLiteral("It has no record of a ledger's migrations.");
+    const QString lists = notLedger + QStringLiteral("Its record of migrations lists %1 where a ledger has %2.");
     const QByteArray notes = "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT); "
                              "INSERT INTO notes (body) VALUES ('keep me');";
     QTest::newRow("no file") << Made::Nothing << QByteArray() << false << QString();
@@ -287,29 +281,52 @@ void TestDatabase::onlyLedgersAreOpened_data()
                                    << true << QString();
     QTest::newRow("random bytes") << Made::RandomBytes << QByteArray() << false
                                   << QStringLiteral("file is not a database");
-    QTest::newRow("another program's database") << Made::Database << notes << false << notLedger;
+    QTest::newRow("another program's database") << Made::Database << notes << false << noRecord;
     QTest::newRow("another program's WAL database") << Made::Database << "PRAGMA journal_mode=WAL; " + notes
-                                                    << false << notLedger;
+                                                    << false << noRecord;
     // Its tables are still in its WAL only.
     QTest::newRow("in use by another program") << Made::Nothing << "PRAGMA journal_mode=WAL; " + notes << true
-                                               << notLedger;
+                                               << noRecord;
     QTest::newRow("damaged database") << Made::DamagedDatabase << notes << false
                                       << QStringLiteral("database disk image is malformed");
     QTest::newRow("ledger tables without their migrations")
         << Made::Database
         << QByteArray("CREATE TABLE accounts (id TEXT PRIMARY KEY, name TEXT NOT NULL); "
                       "CREATE TABLE transactions (id TEXT PRIMARY KEY, account_id TEXT NOT NULL);")
-        << false << notLedger;
+        << false << noRecord;
     QTest::newRow("another program's schema_version")
         << Made::Database
         << "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT); "
            "INSERT INTO schema_version VALUES (1, 'create notes'); " + notes
-        << false << notLedger;
+        << false << lists.arg(QStringLiteral("1 \"create notes\""), QStringLiteral("1 \"initial\""));
     QTest::newRow("schema_version without names")
-        << Made::Database << QByteArray("CREATE TABLE schema_version (version INTEGER);") << false << notLedger;
+        << Made::Database << QByteArray("CREATE TABLE schema_version (version INTEGER);") << false
+        << notLedger + QStringLiteral("Its record of migrations cannot be read: no such column: name");
     QTest::newRow("empty schema_version beside other tables")
         << Made::Database << "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT); " + notes
-        << false << notLedger;
+        << false << noRecord;
+    QTest::newRow("another program's dated migrations")
+        << Made::Database
+        << QByteArray("CREATE TABLE users (id INTEGER PRIMARY KEY, email TEXT); "
+                      "CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT NULL); "
+                      "INSERT INTO schema_version VALUES (20240101, 'create_users');")
+        << false << lists.arg(QStringLiteral("20240101 \"create_users\""), QStringLiteral("1 \"initial\""));
+    QTest::newRow("only migrations this build does not know")
+        << Made::Database
+        << QByteArray("CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT NULL); "
+                      "INSERT INTO schema_version VALUES (6, 'future'), (7, 'later');")
+        << false << lists.arg(QStringLiteral("6 \"future\""), QStringLiteral("1 \"initial\""));
+    QTest::newRow("ledger without a migration between")
+        << Made::Ledger << QByteArray("DELETE FROM schema_version WHERE version = 3;") << false
+        << lists.arg(QStringLiteral("4 \"recurring_interval\""), QStringLiteral("3 \"recurring_lead_days\""));
+    QTest::newRow("ledger with a migration of another name")
+        << Made::Ledger << QByteArray("UPDATE schema_version SET name = 'recon' WHERE version = 2;") << false
+        << lists.arg(QStringLiteral("2 \"recon\""), QStringLiteral("2 \"recon_sync\""));
+    QTest::newRow("ledger with a table gone") << Made::Ledger << QByteArray("DROP TABLE categories;") << false
+                                              << notLedger + QStringLiteral("Its table \"categories\" is missing.");
+    QTest::newRow("ledger with tables gone")
+        << Made::Ledger << QByteArray("DROP TABLE preferences; DROP TABLE split_lines;") << false
+        << notLedger + QStringLiteral("Its tables \"split_lines\", \"preferences\" are missing.");
 }
 
 void TestDatabase::onlyLedgersAreOpened()
@@ -347,6 +364,69 @@ void TestDatabase::onlyLedgersAreOpened()
         QCOMPARE(LedgerFiles::journalsBeside(path), journals);
     }
     sqlite3_close(other);
+}
+
+void TestDatabase::ledgersOfEveryVersionOpen_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QByteArray>("sql");
+    QTest::addColumn<QString>("applied");
+
+    for (const Database::Migration& migration : Database::migrations()) {
+        QTest::addRow("version %d", migration.version) << migration.version << QByteArray()
+                                                        << QStringLiteral("1,2,3,4,5");
+    }
+    // A newer build's migrations follow ours; it opens as it is.
+    QTest::newRow("newer ledger") << 5
+                                  << QByteArray("CREATE TABLE budgets (id TEXT PRIMARY KEY); INSERT INTO "
+                                                "schema_version (version, name) VALUES (6, 'budgets');")
+                                  << QStringLiteral("1,2,3,4,5,6");
+}
+
+void TestDatabase::ledgersOfEveryVersionOpen()
+{
+    QFETCH(int, version);
+    QFETCH(QByteArray, sql);
+    QFETCH(QString, applied);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vellumry.db"));
+    QVERIFY(LedgerFiles::makeLedger(path, version, sql));
+
+    Database database;
+    QVERIFY(database.open(path));
+    QVERIFY(database.migrate());
+    QSqlQuery query(database.database());
+    QVERIFY(query.exec(QStringLiteral("SELECT group_concat(version) FROM (SELECT version FROM schema_version "
+                                      "ORDER BY version)")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toString(), applied);
+}
+
+void TestDatabase::migrationsNameTheTablesTheirScriptsMake_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("tables");
+    for (const Database::Migration& migration : Database::migrations()) {
+        QTest::newRow(migration.name) << QString::fromLatin1(migration.resourcePath)
+                                      << QString::fromLatin1(migration.tables);
+    }
+}
+
+// What the check of a ledger file asks for is what the scripts make.
+void TestDatabase::migrationsNameTheTablesTheirScriptsMake()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, tables);
+    const QRegularExpression create(
+        QStringLiteral("^CREATE\\s+(?:VIRTUAL\\s+)?TABLE\\s+(?:IF\\s+NOT\\s+EXISTS\\s+)?(\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList made;
+    for (const QString& statement : splitSqlStatements(readResource(script))) {
+        const QRegularExpressionMatch match = create.match(statement);
+        if (match.hasMatch())
+            made.append(match.captured(1).toLower());
+    }
+    QCOMPARE(tables, made.join(QLatin1Char(' ')));
 }
 
 void TestDatabase::splitter()

@@ -2,20 +2,32 @@
 
 #include <sqlite3.h>
 
+#include <array>
+
 namespace {
 
 sqlite3_vfs* g_system = nullptr;
 sqlite3_vfs g_faulty;
 DiskFaults::Fault g_fault = DiskFaults::Fault::None;
-// The system VFS's methods of an open file, and a copy of them whose writes may fail.
-const sqlite3_io_methods* g_systemMethods = nullptr;
-sqlite3_io_methods g_faultyMethods;
+
+// The system VFS gives a database, its journal and its WAL methods of their
+// own kinds; each kind gets a copy whose writes may fail.
+struct Methods
+{
+    const sqlite3_io_methods* system = nullptr;
+    sqlite3_io_methods faulty{};
+};
+std::array<Methods, 4> g_methods;
 
 int faultyWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset)
 {
     if (g_fault == DiskFaults::Fault::Full)
         return SQLITE_FULL;
-    return g_systemMethods->xWrite(file, buffer, amount, offset);
+    for (const Methods& methods : g_methods) {
+        if (file->pMethods == &methods.faulty)
+            return methods.system->xWrite(file, buffer, amount, offset);
+    }
+    return SQLITE_IOERR_WRITE;
 }
 
 int faultyOpen(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags)
@@ -23,14 +35,19 @@ int faultyOpen(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flag
     if (g_fault == DiskFaults::Fault::ReadOnly && (flags & SQLITE_OPEN_MAIN_DB) && (flags & SQLITE_OPEN_READWRITE))
         flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
     const int result = g_system->xOpen(g_system, name, file, flags, outFlags);
-    if (file->pMethods && !g_systemMethods) {
-        g_systemMethods = file->pMethods;
-        g_faultyMethods = *g_systemMethods;
-        g_faultyMethods.xWrite = faultyWrite;
+    if (!file->pMethods)
+        return result;
+    for (Methods& methods : g_methods) {
+        if (!methods.system) {
+            methods.system = file->pMethods;
+            methods.faulty = *file->pMethods;
+            methods.faulty.xWrite = faultyWrite;
+        }
+        if (methods.system == file->pMethods) {
+            file->pMethods = &methods.faulty;
+            break;
+        }
     }
-    // Every file of the system VFS has the same methods here; another kind is left as it is.
-    if (file->pMethods == g_systemMethods)
-        file->pMethods = &g_faultyMethods;
     return result;
 }
 

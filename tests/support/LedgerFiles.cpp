@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QList>
 #include <QRandomGenerator>
+#include <QSqlQuery>
 
 #include <sqlite3.h>
 
@@ -52,12 +53,39 @@ bool make(const QString& path, Made made, const QByteArray& sql)
         return runSql(path, sql) && file.open(QIODevice::ReadWrite) && file.seek(100)
                && file.write(QByteArray(12, '\xff')) == 12;
     }
-    case Made::Ledger: {
-        Database ledger;
-        return ledger.open(path) && ledger.migrate();
-    }
+    case Made::Ledger:
+        return makeLedger(path, Database::migrations().constLast().version, sql);
+    case Made::OlderLedger:
+        return makeLedger(path, Database::migrations().constLast().version - 1, sql);
     }
     return false;
+}
+
+bool makeLedger(const QString& path, int version, const QByteArray& sql)
+{
+    {
+        Database ledger;
+        if (!ledger.open(path) || !migrateUpTo(ledger, version))
+            return false;
+    }
+    return sql.isEmpty() || runSql(path, sql);
+}
+
+bool migrateUpTo(Database& database, int version)
+{
+    QSqlQuery create(database.database());
+    bool ok = create.exec(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  "
+                       "name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"));
+    for (const Database::Migration& migration : Database::migrations()) {
+        QFile script(QLatin1String(migration.resourcePath));
+        if (migration.version <= version) {
+            ok = ok && script.open(QIODevice::ReadOnly | QIODevice::Text)
+                 && database.applyMigration(migration.version, QLatin1String(migration.name),
+                                            QString::fromUtf8(script.readAll()));
+        }
+    }
+    return ok;
 }
 
 QByteArray checksum(const QString& path)
