@@ -84,6 +84,21 @@ void RegisterTableView::doItemsLayout()
     area->update(changedSinceLastLayout(movedFrom, changed));
 }
 
+void RegisterTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!index.isValid() || !isColumnHidden(index.column())) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    const QHeaderView* columns = horizontalHeader();
+    const int shown = columns->logicalIndexAt(0);
+    if (shown < 0)
+        return;
+    const int horizontal = horizontalScrollBar()->value();
+    QTableView::scrollTo(index.siblingAtColumn(shown), hint);
+    horizontalScrollBar()->setValue(horizontal);
+}
+
 QPoint RegisterTableView::contentOffset() const
 {
     return {horizontalHeader()->offset(), verticalHeader()->offset()};

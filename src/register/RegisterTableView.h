@@ -39,6 +39,9 @@ public:
     // scrolling reaches them; true if the whole viewport is repainted for it.
     bool layOutPendingRows();
     void doItemsLayout() override;
+    // A cell of a hidden column (the memo, in two-line rows) brings its row
+    // into view, the columns shown staying as they are.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     void setModel(QAbstractItemModel* model) override;
     void reset() override;
 

@@ -108,6 +108,8 @@ private slots:
     void aRowMovedByItsOwnSaveKeepsItsTexts_data();
     void aRowMovedByItsOwnSaveKeepsItsTexts();
     void sortingKeepsTheRowBeingEdited();
+    void aNewOrderKeepsTheCurrentCellInView_data();
+    void aNewOrderKeepsTheCurrentCellInView();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses();
     void twoLineMemoIsDrawnOnce();
@@ -137,6 +139,7 @@ private:
     void chooseColumnMenu(const QString& text);
     // Clicks a column's title, as a person sorts by it.
     void clickColumnTitle(int column);
+    int columnTitled(const QString& title) const;
     // What the register shows, against a register of the same account built afresh on the same cell.
     void verifyShownAsAfresh();
     void pressTab(Qt::Key key, int expectedColumn);
@@ -229,6 +232,14 @@ void TestRegisterScreen::clickColumnTitle(int column)
     const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+int TestRegisterScreen::columnTitled(const QString& title) const
+{
+    int column = 0;
+    while (column < RegisterModel::ColumnCount && m_model->headerData(column, Qt::Horizontal).toString() != title)
+        ++column;
+    return column;
 }
 
 void TestRegisterScreen::verifyShownAsAfresh()
@@ -885,6 +896,98 @@ void TestRegisterScreen::sortingKeepsTheRowBeingEdited()
     play(m_table, QStringLiteral("<Ctrl+Return>"));
     QCOMPARE(stored(), before);
     verifyShownAsAfresh();
+}
+
+void TestRegisterScreen::aNewOrderKeepsTheCurrentCellInView_data()
+{
+    QTest::addColumn<bool>("newestFirst"); // the preferences the register opens with
+    QTest::addColumn<bool>("twoLine");
+    QTest::addColumn<int>("scrolledTo");  // the scroll bar's value then; -1: where the register opens
+    QTest::addColumn<QString>("clicked"); // "Payee 30|2": that row's cell of column 2; empty: the entry row
+    QTest::addColumn<QString>("change");  // a column's title clicked, or a preference turned the other way
+    QTest::addColumn<bool>("topKept");    // the current row still shows: the view stays where it was
+    // Forty rows, "Payee 0" the oldest: oldest first the view opens on the last
+    // thirteen rows, newest first on the first thirteen.
+    QTest::newRow("entry row at the end, by payee") << false << false << -1 << QString() << "Payee" << true;
+    QTest::newRow("entry row on top, by payee") << true << false << -1 << QString() << "Payee" << false;
+    QTest::newRow("entry row on top, oldest first") << true << false << -1 << QString() << "newest first" << false;
+    QTest::newRow("entry row at the end, newest first") << false << false << -1 << QString() << "newest first" << false;
+    QTest::newRow("row edited, by payee") << false << false << -1 << "Payee 30|2" << "Payee" << false;
+    QTest::newRow("row edited, by date") << false << false << -1 << "Payee 30|2" << "Date" << false;
+    // By payment the rows keep their order.
+    QTest::newRow("row edited, by payment") << false << false << -1 << "Payee 30|5" << "Payment" << true;
+    QTest::newRow("row edited, by Clr") << false << false << -1 << "Payee 30|2" << "Clr" << false;
+    QTest::newRow("row edited, by balance") << false << false << -1 << "Payee 30|0" << "Balance" << false;
+    QTest::newRow("row edited, newest first") << false << false << -1 << "Payee 30|2" << "newest first" << false;
+    // The middle row stays where it is when the order turns round.
+    QTest::newRow("middle row, newest first") << false << false << 14 << "Payee 20|2" << "newest first" << true;
+    QTest::newRow("row near the bottom, two-line rows") << true << false << -1 << "Payee 29|2|<Escape>"
+                                                        << "two-line" << false;
+    // Two-line rows hide the Memo column: the row of a memo cell is brought into view.
+    QTest::newRow("memo near the bottom, two-line rows") << true << false << -1 << "Payee 29|4|<Escape>"
+                                                         << "two-line" << false;
+    QTest::newRow("row near the top, two-line rows") << true << false << -1 << "Payee 37|2|<Escape>" << "two-line"
+                                                     << true;
+    QTest::newRow("row near the top, one-line rows") << true << true << -1 << "Payee 37|2|<Escape>" << "two-line"
+                                                     << true;
+}
+
+// A new order (a column's title clicked, newest first turned on or off) or
+// rows of a new height leave the current cell where it is in the rows: the
+// view follows it when it would no longer show, and stays where it was when it
+// still shows. The row being edited and the entry row are where typing goes on.
+void TestRegisterScreen::aNewOrderKeepsTheCurrentCellInView()
+{
+    QFETCH(bool, newestFirst);
+    QFETCH(bool, twoLine);
+    QFETCH(int, scrolledTo);
+    QFETCH(QString, clicked);
+    QFETCH(QString, change);
+    QFETCH(bool, topKept);
+    seedRows(40, 1);
+    PreferencesRepository* preferences = m_ledger->state.preferencesRepository;
+    preferences->setBool(QStringLiteral("registerNewestFirst"), newestFirst);
+    preferences->setBool(QStringLiteral("registerTwoLine"), twoLine);
+    // As the window does, which hears a preference before the register built after it.
+    QObject window;
+    connect(preferences, &PreferencesRepository::changed, &window, [this] { m_screen->reload(); });
+    showScreen(QStringLiteral("checking"));
+    settle();
+    if (scrolledTo >= 0)
+        m_table->verticalScrollBar()->setValue(scrolledTo);
+    if (!clicked.isEmpty()) {
+        const QStringList parts = clicked.split(QLatin1Char('|'));
+        int row = 0;
+        while (!m_model->isTransactionRow(row) || m_model->transactionAt(row).payee != parts.at(0))
+            ++row;
+        const QModelIndex cell = m_model->index(row, parts.at(1).toInt());
+        QVERIFY(m_table->viewport()->rect().contains(m_table->visualRect(cell)));
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualRect(cell).center());
+        play(m_table, parts.value(2));
+    }
+    settle();
+    const QModelIndex before = m_table->currentIndex();
+    const QString currentId = m_model->transactionIdAt(before.row());
+    const int top = m_table->rowAt(0);
+
+    if (change == u"newest first")
+        preferences->setBool(QStringLiteral("registerNewestFirst"), !newestFirst);
+    else if (change == u"two-line")
+        preferences->setBool(QStringLiteral("registerTwoLine"), !twoLine);
+    else
+        clickColumnTitle(columnTitled(change));
+    settle();
+
+    const QModelIndex current = m_table->currentIndex();
+    QCOMPARE(QStringList({m_model->transactionIdAt(current.row()), QString::number(current.column())}),
+             QStringList({currentId, QString::number(before.column())}));
+    // A cell of a hidden column shows nothing of itself: its row is what shows.
+    const QRect shown = m_table->isColumnHidden(current.column())
+                            ? QRect(0, m_table->rowViewportPosition(current.row()), 1, m_table->rowHeight(current.row()))
+                            : m_table->visualRect(current);
+    QCOMPARE(QStringList({m_table->viewport()->rect().contains(shown) ? "in view" : "out of view",
+                          m_table->rowAt(0) == top ? "top row kept" : "top row moved"}),
+             QStringList({"in view", topKept ? "top row kept" : "top row moved"}));
 }
 
 void TestRegisterScreen::aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data()
