@@ -60,6 +60,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,

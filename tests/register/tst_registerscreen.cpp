@@ -110,6 +110,8 @@ private slots:
     void sortingKeepsTheRowBeingEdited();
     void aNewOrderKeepsTheCurrentCellInView_data();
     void aNewOrderKeepsTheCurrentCellInView();
+    void columnsShownOrHiddenFollowTheScrollBar_data();
+    void columnsShownOrHiddenFollowTheScrollBar();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses();
     void twoLineMemoIsDrawnOnce();
@@ -988,6 +990,64 @@ void TestRegisterScreen::aNewOrderKeepsTheCurrentCellInView()
     QCOMPARE(QStringList({m_table->viewport()->rect().contains(shown) ? "in view" : "out of view",
                           m_table->rowAt(0) == top ? "top row kept" : "top row moved"}),
              QStringList({"in view", topKept ? "top row kept" : "top row moved"}));
+}
+
+void TestRegisterScreen::columnsShownOrHiddenFollowTheScrollBar_data()
+{
+    QTest::addColumn<QString>("steps"); // column titles toggled in the header's menu, scroll bar values, "two-line"
+    QTest::newRow("Memo shown again, scrolled right") << "Memo|right|Memo";
+    QTest::newRow("Chk # hidden, scrolled halfway") << "2|Chk #";
+    // The range shrinks to the value: the view now ends at the right edge.
+    QTest::newRow("Chk # hidden, scrolled a column short of the end") << "3|Chk #";
+    QTest::newRow("Chk # shown again, scrolled halfway") << "Chk #|2|Chk #";
+    QTest::newRow("two-line rows off, scrolled right") << "two-line|right|two-line";
+    QTest::newRow("two-line rows on, scrolled right") << "right|two-line";
+}
+
+// A column hidden or shown, by the header's menu or with two-line rows, while
+// the register is scrolled sideways: the header and the rows stand where the
+// scroll bar says, as a scroll there and back draws them.
+void TestRegisterScreen::columnsShownOrHiddenFollowTheScrollBar()
+{
+    QFETCH(QString, steps);
+    seedRows(20, 1);
+    showScreen(QStringLiteral("checking"));
+    m_screen->resize(700, 600);
+    const NoCursorFlash noFlash;
+    settle();
+    // The current cell where the steps scroll to: the reload for two-line rows
+    // brings it into view, which from the Date column would scroll back left.
+    const QModelIndex deposit = m_model->index(m_model->entryRow(), RegisterModel::DepositColumn);
+    m_table->scrollTo(deposit);
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualRect(deposit).center());
+    play(m_table, QStringLiteral("<Escape>"));
+    QScrollBar* bar = m_table->horizontalScrollBar();
+    bar->setValue(0);
+    PreferencesRepository* preferences = m_ledger->state.preferencesRepository;
+    for (const QString& step : steps.split(QLatin1Char('|'))) {
+        bool isValue = false;
+        const int value = step.toInt(&isValue);
+        if (isValue) {
+            bar->setValue(value);
+        } else if (step == u"right") {
+            bar->setValue(bar->maximum());
+        } else if (step == u"two-line") {
+            preferences->setBool(QStringLiteral("registerTwoLine"),
+                                 !preferences->getBool(QStringLiteral("registerTwoLine"), false));
+            m_screen->reload();
+        } else {
+            chooseColumnMenu(step);
+        }
+        settle();
+    }
+    QVERIFY(bar->value() > 0);
+    const QImage shown = windowPixels(m_screen.get());
+    const int value = bar->value();
+    bar->setValue(value - 1);
+    settle();
+    bar->setValue(value);
+    settle();
+    QCOMPARE(shown, windowPixels(m_screen.get()));
 }
 
 void TestRegisterScreen::aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data()
