@@ -112,6 +112,8 @@ private slots:
     void aNewOrderKeepsTheCurrentCellInView();
     void columnsShownOrHiddenFollowTheScrollBar_data();
     void columnsShownOrHiddenFollowTheScrollBar();
+    void aRowChangedTwiceElsewhereKeepsWhatWasTyped_data();
+    void aRowChangedTwiceElsewhereKeepsWhatWasTyped();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses();
     void twoLineMemoIsDrawnOnce();
@@ -1048,6 +1050,60 @@ void TestRegisterScreen::columnsShownOrHiddenFollowTheScrollBar()
     bar->setValue(value);
     settle();
     QCOMPARE(shown, windowPixels(m_screen.get()));
+}
+
+void TestRegisterScreen::aRowChangedTwiceElsewhereKeepsWhatWasTyped_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("field");      // the one field that counts as typed
+    QTest::addColumn<QString>("shown");  // the row's cells, Date to Clr
+    QTest::addColumn<QString>("stored"); // payee|memo|amount|check number once saved
+    using Field = RegisterModel::Field;
+    QTest::newRow("memo") << int(RegisterModel::MemoColumn) << "window seat" << int(Field::Memo)
+                          << "3/1/2024||Diner||window seat|4.50||" << "Diner|window seat|-450|";
+    QTest::newRow("payment") << int(RegisterModel::PaymentColumn) << "12.50" << int(Field::Amount)
+                             << "3/1/2024||Diner|||12.50||" << "Diner||-1250|";
+    QTest::newRow("check number") << int(RegisterModel::CheckNumberColumn) << "1042" << int(Field::CheckNumber)
+                                  << "3/1/2024|1042|Diner|||4.50||" << "Diner||-450|1042";
+}
+
+// While a row is typed in, another device renames its payee twice, each change
+// shown by a reload: the row shows the last name, the payee counts as untyped,
+// and a save writes what was typed over the row as it now stands.
+void TestRegisterScreen::aRowChangedTwiceElsewhereKeepsWhatWasTyped()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(int, field);
+    QFETCH(QString, shown);
+    QFETCH(QString, stored);
+    const Transaction cafe = m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Cafe"), -450));
+    showScreen(QStringLiteral("checking"));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                      m_table->visualRect(m_model->index(0, column)).center());
+    // Enter keeps the text and opens the next cell, which Escape closes: the register can reload.
+    play(m_table, QStringLiteral("<Ctrl+A>%1<Return><Escape>").arg(typed));
+    QTRY_VERIFY(!m_table->isEditing());
+    const auto row = [this] {
+        QStringList cells;
+        for (int at = RegisterModel::DateColumn; at <= RegisterModel::ClearedColumn; ++at)
+            cells.append(m_model->index(0, at).data().toString());
+        return cells.join(QLatin1Char('|'));
+    };
+    for (const char* payee : {"Bistro", "Diner"}) {
+        Transaction elsewhere = m_ledger->load(cafe.id);
+        elsewhere.payee = QLatin1String(payee);
+        elsewhere.version += 1;
+        QVERIFY(m_ledger->state.transactionRepository->update(elsewhere));
+        QTRY_COMPARE(m_model->index(0, RegisterModel::PayeeColumn).data().toString(), QLatin1String(payee));
+    }
+    QCOMPARE(row(), shown);
+    QCOMPARE(int(m_model->typedFields()), field);
+
+    play(m_table, QStringLiteral("<Ctrl+Return>"));
+    const Transaction saved = m_ledger->load(cafe.id);
+    QCOMPARE(QStringList({saved.payee, saved.memo, QString::number(saved.amount), saved.checkNumber}).join(u'|'), stored);
 }
 
 void TestRegisterScreen::aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data()
