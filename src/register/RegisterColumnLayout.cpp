@@ -62,7 +62,11 @@ RegisterColumnLayout::RegisterColumnLayout(AppState* state, RegisterTableView* t
     connect(header, &QHeaderView::customContextMenuRequested, this, &RegisterColumnLayout::showHeaderMenu);
     connect(header, &QHeaderView::sectionResized, this,
             [this](int column, int, int newSize) { saveColumnWidth(column, newSize); });
-    connect(m_model, &RegisterModel::sortChanged, this, &RegisterColumnLayout::saveSortOrder);
+    connect(m_model, &RegisterModel::sortChanged, this, [this](int column, Qt::SortOrder order) {
+        saveSortOrder(column, order);
+        // The current cell went with its transaction, wherever the new order put it.
+        m_table->scrollTo(m_table->currentIndex());
+    });
     connect(m_state->preferencesRepository, &PreferencesRepository::changed, this, [this](const QString& key) {
         if (key != kNewestFirst)
             return;

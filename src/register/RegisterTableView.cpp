@@ -84,6 +84,44 @@ void RegisterTableView::doItemsLayout()
     area->update(changedSinceLastLayout(movedFrom, changed));
 }
 
+void RegisterTableView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    // Scrolled by columns, the bar's value names the first column shown. A
+    // column hidden or shown changes where that column starts, or lets the
+    // range grow past the value, and the value stays; Qt moves the header and
+    // the rows only for a new value, so they would stand where the old columns
+    // put them until the next scroll.
+    if (horizontalScrollMode() != QAbstractItemView::ScrollPerItem)
+        return;
+    QHeaderView* header = horizontalHeader();
+    const QScrollBar* bar = horizontalScrollBar();
+    const int before = header->offset();
+    if (bar->maximum() > 0 && bar->value() == bar->maximum())
+        header->setOffsetToLastSection();
+    else
+        header->setOffsetToSectionPosition(bar->value());
+    if (header->offset() == before)
+        return;
+    updateEditorGeometries();
+    viewport()->update();
+}
+
+void RegisterTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!index.isValid() || !isColumnHidden(index.column())) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    const QHeaderView* columns = horizontalHeader();
+    const int shown = columns->logicalIndexAt(0);
+    if (shown < 0)
+        return;
+    const int horizontal = horizontalScrollBar()->value();
+    QTableView::scrollTo(index.siblingAtColumn(shown), hint);
+    horizontalScrollBar()->setValue(horizontal);
+}
+
 QPoint RegisterTableView::contentOffset() const
 {
     return {horizontalHeader()->offset(), verticalHeader()->offset()};

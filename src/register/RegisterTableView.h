@@ -39,6 +39,9 @@ public:
     // scrolling reaches them; true if the whole viewport is repainted for it.
     bool layOutPendingRows();
     void doItemsLayout() override;
+    // A cell of a hidden column (the memo, in two-line rows) brings its row
+    // into view, the columns shown staying as they are.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     void setModel(QAbstractItemModel* model) override;
     void reset() override;
 
@@ -57,6 +60,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,

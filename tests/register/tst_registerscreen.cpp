@@ -108,6 +108,12 @@ private slots:
     void aRowMovedByItsOwnSaveKeepsItsTexts_data();
     void aRowMovedByItsOwnSaveKeepsItsTexts();
     void sortingKeepsTheRowBeingEdited();
+    void aNewOrderKeepsTheCurrentCellInView_data();
+    void aNewOrderKeepsTheCurrentCellInView();
+    void columnsShownOrHiddenFollowTheScrollBar_data();
+    void columnsShownOrHiddenFollowTheScrollBar();
+    void aRowChangedTwiceElsewhereKeepsWhatWasTyped_data();
+    void aRowChangedTwiceElsewhereKeepsWhatWasTyped();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses();
     void twoLineMemoIsDrawnOnce();
@@ -137,6 +143,7 @@ private:
     void chooseColumnMenu(const QString& text);
     // Clicks a column's title, as a person sorts by it.
     void clickColumnTitle(int column);
+    int columnTitled(const QString& title) const;
     // What the register shows, against a register of the same account built afresh on the same cell.
     void verifyShownAsAfresh();
     void pressTab(Qt::Key key, int expectedColumn);
@@ -229,6 +236,14 @@ void TestRegisterScreen::clickColumnTitle(int column)
     const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+int TestRegisterScreen::columnTitled(const QString& title) const
+{
+    int column = 0;
+    while (column < RegisterModel::ColumnCount && m_model->headerData(column, Qt::Horizontal).toString() != title)
+        ++column;
+    return column;
 }
 
 void TestRegisterScreen::verifyShownAsAfresh()
@@ -885,6 +900,210 @@ void TestRegisterScreen::sortingKeepsTheRowBeingEdited()
     play(m_table, QStringLiteral("<Ctrl+Return>"));
     QCOMPARE(stored(), before);
     verifyShownAsAfresh();
+}
+
+void TestRegisterScreen::aNewOrderKeepsTheCurrentCellInView_data()
+{
+    QTest::addColumn<bool>("newestFirst"); // the preferences the register opens with
+    QTest::addColumn<bool>("twoLine");
+    QTest::addColumn<int>("scrolledTo");  // the scroll bar's value then; -1: where the register opens
+    QTest::addColumn<QString>("clicked"); // "Payee 30|2": that row's cell of column 2; empty: the entry row
+    QTest::addColumn<QString>("change");  // a column's title clicked, or a preference turned the other way
+    QTest::addColumn<bool>("topKept");    // the current row still shows: the view stays where it was
+    // Forty rows, "Payee 0" the oldest: oldest first the view opens on the last
+    // thirteen rows, newest first on the first thirteen.
+    QTest::newRow("entry row at the end, by payee") << false << false << -1 << QString() << "Payee" << true;
+    QTest::newRow("entry row on top, by payee") << true << false << -1 << QString() << "Payee" << false;
+    QTest::newRow("entry row on top, oldest first") << true << false << -1 << QString() << "newest first" << false;
+    QTest::newRow("entry row at the end, newest first") << false << false << -1 << QString() << "newest first" << false;
+    QTest::newRow("row edited, by payee") << false << false << -1 << "Payee 30|2" << "Payee" << false;
+    QTest::newRow("row edited, by date") << false << false << -1 << "Payee 30|2" << "Date" << false;
+    // By payment the rows keep their order.
+    QTest::newRow("row edited, by payment") << false << false << -1 << "Payee 30|5" << "Payment" << true;
+    QTest::newRow("row edited, by Clr") << false << false << -1 << "Payee 30|2" << "Clr" << false;
+    QTest::newRow("row edited, by balance") << false << false << -1 << "Payee 30|0" << "Balance" << false;
+    QTest::newRow("row edited, newest first") << false << false << -1 << "Payee 30|2" << "newest first" << false;
+    // The middle row stays where it is when the order turns round.
+    QTest::newRow("middle row, newest first") << false << false << 14 << "Payee 20|2" << "newest first" << true;
+    QTest::newRow("row near the bottom, two-line rows") << true << false << -1 << "Payee 29|2|<Escape>"
+                                                        << "two-line" << false;
+    // Two-line rows hide the Memo column: the row of a memo cell is brought into view.
+    QTest::newRow("memo near the bottom, two-line rows") << true << false << -1 << "Payee 29|4|<Escape>"
+                                                         << "two-line" << false;
+    QTest::newRow("row near the top, two-line rows") << true << false << -1 << "Payee 37|2|<Escape>" << "two-line"
+                                                     << true;
+    QTest::newRow("row near the top, one-line rows") << true << true << -1 << "Payee 37|2|<Escape>" << "two-line"
+                                                     << true;
+}
+
+// A new order (a column's title clicked, newest first turned on or off) or
+// rows of a new height leave the current cell where it is in the rows: the
+// view follows it when it would no longer show, and stays where it was when it
+// still shows. The row being edited and the entry row are where typing goes on.
+void TestRegisterScreen::aNewOrderKeepsTheCurrentCellInView()
+{
+    QFETCH(bool, newestFirst);
+    QFETCH(bool, twoLine);
+    QFETCH(int, scrolledTo);
+    QFETCH(QString, clicked);
+    QFETCH(QString, change);
+    QFETCH(bool, topKept);
+    seedRows(40, 1);
+    PreferencesRepository* preferences = m_ledger->state.preferencesRepository;
+    preferences->setBool(QStringLiteral("registerNewestFirst"), newestFirst);
+    preferences->setBool(QStringLiteral("registerTwoLine"), twoLine);
+    // As the window does, which hears a preference before the register built after it.
+    QObject window;
+    connect(preferences, &PreferencesRepository::changed, &window, [this] { m_screen->reload(); });
+    showScreen(QStringLiteral("checking"));
+    settle();
+    if (scrolledTo >= 0)
+        m_table->verticalScrollBar()->setValue(scrolledTo);
+    if (!clicked.isEmpty()) {
+        const QStringList parts = clicked.split(QLatin1Char('|'));
+        int row = 0;
+        while (!m_model->isTransactionRow(row) || m_model->transactionAt(row).payee != parts.at(0))
+            ++row;
+        const QModelIndex cell = m_model->index(row, parts.at(1).toInt());
+        QVERIFY(m_table->viewport()->rect().contains(m_table->visualRect(cell)));
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualRect(cell).center());
+        play(m_table, parts.value(2));
+    }
+    settle();
+    const QModelIndex before = m_table->currentIndex();
+    const QString currentId = m_model->transactionIdAt(before.row());
+    const int top = m_table->rowAt(0);
+
+    if (change == u"newest first")
+        preferences->setBool(QStringLiteral("registerNewestFirst"), !newestFirst);
+    else if (change == u"two-line")
+        preferences->setBool(QStringLiteral("registerTwoLine"), !twoLine);
+    else
+        clickColumnTitle(columnTitled(change));
+    settle();
+
+    const QModelIndex current = m_table->currentIndex();
+    QCOMPARE(QStringList({m_model->transactionIdAt(current.row()), QString::number(current.column())}),
+             QStringList({currentId, QString::number(before.column())}));
+    // A cell of a hidden column shows nothing of itself: its row is what shows.
+    const QRect shown = m_table->isColumnHidden(current.column())
+                            ? QRect(0, m_table->rowViewportPosition(current.row()), 1, m_table->rowHeight(current.row()))
+                            : m_table->visualRect(current);
+    QCOMPARE(QStringList({m_table->viewport()->rect().contains(shown) ? "in view" : "out of view",
+                          m_table->rowAt(0) == top ? "top row kept" : "top row moved"}),
+             QStringList({"in view", topKept ? "top row kept" : "top row moved"}));
+}
+
+void TestRegisterScreen::columnsShownOrHiddenFollowTheScrollBar_data()
+{
+    QTest::addColumn<QString>("steps"); // column titles toggled in the header's menu, scroll bar values, "two-line"
+    QTest::newRow("Memo shown again, scrolled right") << "Memo|right|Memo";
+    QTest::newRow("Chk # hidden, scrolled halfway") << "2|Chk #";
+    // The range shrinks to the value: the view now ends at the right edge.
+    QTest::newRow("Chk # hidden, scrolled a column short of the end") << "3|Chk #";
+    QTest::newRow("Chk # shown again, scrolled halfway") << "Chk #|2|Chk #";
+    QTest::newRow("two-line rows off, scrolled right") << "two-line|right|two-line";
+    QTest::newRow("two-line rows on, scrolled right") << "right|two-line";
+}
+
+// A column hidden or shown, by the header's menu or with two-line rows, while
+// the register is scrolled sideways: the header and the rows stand where the
+// scroll bar says, as a scroll there and back draws them.
+void TestRegisterScreen::columnsShownOrHiddenFollowTheScrollBar()
+{
+    QFETCH(QString, steps);
+    seedRows(20, 1);
+    showScreen(QStringLiteral("checking"));
+    m_screen->resize(700, 600);
+    const NoCursorFlash noFlash;
+    settle();
+    // The current cell where the steps scroll to: the reload for two-line rows
+    // brings it into view, which from the Date column would scroll back left.
+    const QModelIndex deposit = m_model->index(m_model->entryRow(), RegisterModel::DepositColumn);
+    m_table->scrollTo(deposit);
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualRect(deposit).center());
+    play(m_table, QStringLiteral("<Escape>"));
+    QScrollBar* bar = m_table->horizontalScrollBar();
+    bar->setValue(0);
+    PreferencesRepository* preferences = m_ledger->state.preferencesRepository;
+    for (const QString& step : steps.split(QLatin1Char('|'))) {
+        bool isValue = false;
+        const int value = step.toInt(&isValue);
+        if (isValue) {
+            bar->setValue(value);
+        } else if (step == u"right") {
+            bar->setValue(bar->maximum());
+        } else if (step == u"two-line") {
+            preferences->setBool(QStringLiteral("registerTwoLine"),
+                                 !preferences->getBool(QStringLiteral("registerTwoLine"), false));
+            m_screen->reload();
+        } else {
+            chooseColumnMenu(step);
+        }
+        settle();
+    }
+    QVERIFY(bar->value() > 0);
+    const QImage shown = windowPixels(m_screen.get());
+    const int value = bar->value();
+    bar->setValue(value - 1);
+    settle();
+    bar->setValue(value);
+    settle();
+    QCOMPARE(shown, windowPixels(m_screen.get()));
+}
+
+void TestRegisterScreen::aRowChangedTwiceElsewhereKeepsWhatWasTyped_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("field");      // the one field that counts as typed
+    QTest::addColumn<QString>("shown");  // the row's cells, Date to Clr
+    QTest::addColumn<QString>("stored"); // payee|memo|amount|check number once saved
+    using Field = RegisterModel::Field;
+    QTest::newRow("memo") << int(RegisterModel::MemoColumn) << "window seat" << int(Field::Memo)
+                          << "3/1/2024||Diner||window seat|4.50||" << "Diner|window seat|-450|";
+    QTest::newRow("payment") << int(RegisterModel::PaymentColumn) << "12.50" << int(Field::Amount)
+                             << "3/1/2024||Diner|||12.50||" << "Diner||-1250|";
+    QTest::newRow("check number") << int(RegisterModel::CheckNumberColumn) << "1042" << int(Field::CheckNumber)
+                                  << "3/1/2024|1042|Diner|||4.50||" << "Diner||-450|1042";
+}
+
+// While a row is typed in, another device renames its payee twice, each change
+// shown by a reload: the row shows the last name, the payee counts as untyped,
+// and a save writes what was typed over the row as it now stands.
+void TestRegisterScreen::aRowChangedTwiceElsewhereKeepsWhatWasTyped()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(int, field);
+    QFETCH(QString, shown);
+    QFETCH(QString, stored);
+    const Transaction cafe = m_ledger->add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Cafe"), -450));
+    showScreen(QStringLiteral("checking"));
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                      m_table->visualRect(m_model->index(0, column)).center());
+    // Enter keeps the text and opens the next cell, which Escape closes: the register can reload.
+    play(m_table, QStringLiteral("<Ctrl+A>%1<Return><Escape>").arg(typed));
+    QTRY_VERIFY(!m_table->isEditing());
+    const auto row = [this] {
+        QStringList cells;
+        for (int at = RegisterModel::DateColumn; at <= RegisterModel::ClearedColumn; ++at)
+            cells.append(m_model->index(0, at).data().toString());
+        return cells.join(QLatin1Char('|'));
+    };
+    for (const char* payee : {"Bistro", "Diner"}) {
+        Transaction elsewhere = m_ledger->load(cafe.id);
+        elsewhere.payee = QLatin1String(payee);
+        elsewhere.version += 1;
+        QVERIFY(m_ledger->state.transactionRepository->update(elsewhere));
+        QTRY_COMPARE(m_model->index(0, RegisterModel::PayeeColumn).data().toString(), QLatin1String(payee));
+    }
+    QCOMPARE(row(), shown);
+    QCOMPARE(int(m_model->typedFields()), field);
+
+    play(m_table, QStringLiteral("<Ctrl+Return>"));
+    const Transaction saved = m_ledger->load(cafe.id);
+    QCOMPARE(QStringList({saved.payee, saved.memo, QString::number(saved.amount), saved.checkNumber}).join(u'|'), stored);
 }
 
 void TestRegisterScreen::aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data()
