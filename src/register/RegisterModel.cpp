@@ -231,6 +231,11 @@ QVariant RegisterModel::bufferData(int row, int column, int role) const
     }
 }
 
+Currency RegisterModel::currencyAt(qsizetype /*element*/) const
+{
+    return m_currency;
+}
+
 QString RegisterModel::displayText(qsizetype element, int column) const
 {
     const qint64 amount = m_rows.amount(element);
@@ -246,13 +251,13 @@ QString RegisterModel::displayText(qsizetype element, int column) const
     case MemoColumn:
         return m_rows.memo(element);
     case PaymentColumn:
-        return amount < 0 ? formatMoneyPlain(-amount, m_currency) : QString();
+        return amount < 0 ? formatMoneyPlain(-amount, currencyAt(element)) : QString();
     case DepositColumn:
-        return amount >= 0 ? formatMoneyPlain(amount, m_currency) : QString();
+        return amount >= 0 ? formatMoneyPlain(amount, currencyAt(element)) : QString();
     case ClearedColumn:
         return clearedMark(m_rows.cleared(element), m_rows.reconciled(element));
     case BalanceColumn:
-        return formatMoneyPlainSigned(m_rows.runningBalance(element), m_liabilityAccount, m_currency);
+        return formatMoneyPlainSigned(m_rows.runningBalance(element), m_liabilityAccount, currencyAt(element));
     default:
         return QString();
     }

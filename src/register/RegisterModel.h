@@ -63,9 +63,12 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Final, both: a view paints through multiData, and a subclass answering
+    // data() its own way would be drawn otherwise than it reads. A subclass
+    // changes what the cells say through currencyAt.
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const final;
     // A painted cell asks for all its roles at once: the row is looked up once.
-    void multiData(const QModelIndex& index, QModelRoleDataSpan roleDataSpan) const override;
+    void multiData(const QModelIndex& index, QModelRoleDataSpan roleDataSpan) const final;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -185,6 +188,11 @@ public:
 
 signals:
     void sortChanged(int column, Qt::SortOrder order);
+
+protected:
+    // The currency the amounts of element `element` of rows() are written in:
+    // the model's own, for a register of one account.
+    virtual Currency currencyAt(qsizetype element) const;
 
 private:
     bool entryRowOnTop() const;

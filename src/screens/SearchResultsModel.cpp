@@ -12,16 +12,7 @@ void SearchResultsModel::setResults(const QList<RegisterRow>& rows, const QHash<
     setTransactions(rows);
 }
 
-QVariant SearchResultsModel::data(const QModelIndex& index, int role) const
+Currency SearchResultsModel::currencyAt(qsizetype element) const
 {
-    const int column = index.column();
-    const bool amountText = (role == Qt::DisplayRole || role == Qt::EditRole)
-        && (column == PaymentColumn || column == DepositColumn);
-    if (!amountText || !checkIndex(index, CheckIndexOption::IndexIsValid) || index.row() >= transactionCount())
-        return RegisterModel::data(index, role);
-    const RegisterRow row = transactionAt(index.row());
-    const Currency currency = m_currencies.value(row.accountId, this->currency());
-    if (column == PaymentColumn)
-        return row.amount < 0 ? formatMoneyPlain(-row.amount, currency) : QString();
-    return row.amount >= 0 ? formatMoneyPlain(row.amount, currency) : QString();
+    return m_currencies.value(rows().accountId(element), currency());
 }

@@ -17,7 +17,8 @@ public:
     // Replaces the rows; an account missing from `currencies` reads as currency().
     void setResults(const QList<RegisterRow>& rows, const QHash<QString, Currency>& currencies);
 
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+protected:
+    Currency currencyAt(qsizetype element) const override;
 
 private:
     QHash<QString, Currency> m_currencies;

@@ -1,5 +1,6 @@
 #include "HeaderSectionLog.h"
 #include "InputRefusal.h"
+#include "PaintedRows.h"
 #include "RegisterKeys.h"
 #include "RegisterLedger.h"
 #include "RegisterShown.h"
@@ -117,6 +118,8 @@ private slots:
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses_data();
     void aChangeHeldBackWhileTypingShowsWhenTheEditorCloses();
     void twoLineMemoIsDrawnOnce();
+    void amountsPaintInTheAccountsCurrency_data();
+    void amountsPaintInTheAccountsCurrency();
     void ownWriteShowsTheAccountAsChanged_data();
     void ownWriteShowsTheAccountAsChanged();
     void ownChangesMatchAReload_data();
@@ -1210,6 +1213,33 @@ void TestRegisterScreen::twoLineMemoIsDrawnOnce()
     settle();
     QCOMPARE(m_table->currentIndex(), m_model->index(0, RegisterModel::PayeeColumn));
     QCOMPARE(windowPixels(m_screen.get()), m_screen->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+void TestRegisterScreen::amountsPaintInTheAccountsCurrency_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QStringList>("painted"); // every row's nine cells, the entry row last
+    const QString entryRow = QStringLiteral("3/5/2024|Chk #|Payee|Category|Memo|Payment|Deposit|Clr|");
+    QTest::newRow("dollars") << QStringLiteral("checking")
+                             << QStringList{"3/1/2024||Pay||||2,500.00||2,500.00",
+                                            "3/1/2024||Cafe|||15.00|||2,485.00", entryRow};
+    QTest::newRow("euros") << QStringLiteral("euro")
+                           << QStringList{"3/1/2024||Pay||||2,500.00||2,500.00",
+                                          "3/1/2024||Cafe|||15.00|||2,485.00", entryRow};
+    QTest::newRow("yen") << QStringLiteral("yen")
+                         << QStringList{"3/1/2024||Pay||||250,000||250,000", "3/1/2024||Cafe|||1,500|||248,500",
+                                        entryRow};
+}
+
+// The same stored amounts, read as the register paints them, in each account's currency.
+void TestRegisterScreen::amountsPaintInTheAccountsCurrency()
+{
+    QFETCH(QString, account);
+    QVERIFY(m_ledger->addAccount(QStringLiteral("yen"), QStringLiteral("Yen"), Currency::JPY));
+    m_ledger->add(RegisterLedger::row(account, QStringLiteral("Pay"), 250000));
+    m_ledger->add(RegisterLedger::row(account, QStringLiteral("Cafe"), -1500));
+    showScreen(account);
+    QTEST(paintedRows(m_table), "painted");
 }
 
 void TestRegisterScreen::ownWriteShowsTheAccountAsChanged_data()

@@ -1,3 +1,4 @@
+#include "PaintedRows.h"
 #include "ScreenTestSupport.h"
 #include "TestMain.h"
 
@@ -21,6 +22,8 @@ private slots:
     void init();
 
     void filtersSearchAndTypingWaits();
+    void amountsPaintInTheirAccountsCurrency_data();
+    void amountsPaintInTheirAccountsCurrency();
     void rowActionsFollowTheRow();
     void longNamesLeaveItsSize();
 
@@ -105,13 +108,13 @@ void TestSearchScreen::filtersSearchAndTypingWaits()
              QVariantList({0, true, true, 300}));
     QTRY_COMPARE(searches.count(), 1);
     // Every account's amounts in its own currency, whole yen beside cents.
-    QCOMPARE(listed(), QStringList({"3/1/2024||Grocer|||42.50|||0.00", "3/2/2024||Grotto|||1,500|||0.00"}));
+    QCOMPARE(listed(), QStringList({"3/1/2024||Grocer|||42.50|||0.00", "3/2/2024||Grotto|||1,500|||0"}));
 
     // Another filter searches at once.
     auto* accounts = w<QComboBox>("accountCombo");
     accounts->setCurrentIndex(accounts->findText(QStringLiteral("Yen")));
     QCOMPARE(QVariantList({searches.count(), listed()}),
-             QVariantList({2, QStringList({"3/2/2024||Grotto|||1,500|||0.00"})}));
+             QVariantList({2, QStringList({"3/2/2024||Grotto|||1,500|||0"})}));
 
     // Dates count only while the range is on.
     w<QDateEdit>("dateFromEdit")->setDate(QDate(2024, 3, 3));
@@ -121,6 +124,35 @@ void TestSearchScreen::filtersSearchAndTypingWaits()
     QCOMPARE(QVariantList({searches.count(), listed().size(), w("dateFromEdit")->isEnabled(),
                            w("dateToEdit")->isEnabled()}),
              QVariantList({3, 0, true, true}));
+}
+
+void TestSearchScreen::amountsPaintInTheirAccountsCurrency_data()
+{
+    QTest::addColumn<QList<qint64>>("amounts"); // one each in Checking (USD), Euro (EUR) and Yen (JPY)
+    QTest::addColumn<QStringList>("painted");   // Date|Chk #|Payee|Category|Memo|Payment|Deposit|Clr
+    QTest::newRow("payments") << QList<qint64>{-4250, -5, -1500}
+                              << QStringList{"3/1/2024||Dollars|||42.50||", "3/2/2024||Euros|||0.05||",
+                                             "3/3/2024||Yen|||1,500||"};
+    QTest::newRow("deposits") << QList<qint64>{123456789, 100, 1234567}
+                              << QStringList{"3/1/2024||Dollars||||1,234,567.89|", "3/2/2024||Euros||||1.00|",
+                                             "3/3/2024||Yen||||1,234,567|"};
+    QTest::newRow("nothing") << QList<qint64>{0, 0, 0}
+                             << QStringList{"3/1/2024||Dollars||||0.00|", "3/2/2024||Euros||||0.00|",
+                                            "3/3/2024||Yen||||0|"};
+}
+
+// One list of matches from accounts of three currencies, read as the view
+// paints it: each amount in its own account's currency.
+void TestSearchScreen::amountsPaintInTheirAccountsCurrency()
+{
+    QFETCH(QList<qint64>, amounts);
+    const QString accounts[] = {m_account.id, m->addAccount(QStringLiteral("Euro"), Currency::EUR).id,
+                                m->addAccount(QStringLiteral("Yen"), Currency::JPY).id};
+    const QString payees[] = {QStringLiteral("Dollars"), QStringLiteral("Euros"), QStringLiteral("Yen")};
+    for (int i = 0; i < 3; ++i)
+        m->addTransaction(accounts[i], payees[i], amounts.at(i), QDate(2024, 3, 1 + i));
+    m_screen->populateFilterCombos();
+    QTEST(paintedRows(m_view), "painted");
 }
 
 void TestSearchScreen::rowActionsFollowTheRow()

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QStringList>
+#include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+// The rows of a table as its cells are painted: the text of every column the
+// view shows, as QStyledItemDelegate::initStyleOption hands it to the drawing
+// (asking the model as a paint does, all roles at once through multiData),
+// joined by "|". The view's delegates must draw that text: Qt's own, or one
+// built on it that does not change it.
+inline QStringList paintedRows(const QTableView* view)
+{
+    struct Reader : QStyledItemDelegate
+    {
+        QString text(const QModelIndex& index) const
+        {
+            QStyleOptionViewItem option;
+            initStyleOption(&option, index);
+            return option.text;
+        }
+    } reader;
+    const QAbstractItemModel* model = view->model();
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (!qobject_cast<QStyledItemDelegate*>(view->itemDelegateForIndex(index)))
+                qFatal("column %d is not drawn by a QStyledItemDelegate", column);
+            if (!view->isColumnHidden(column))
+                cells.append(reader.text(index));
+        }
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
