@@ -162,9 +162,9 @@ QWidget* SettingsScreen::buildGeneralPage()
 
     // Each language by its own name, whatever the interface speaks.
     m_languageCombo = named(new QComboBox(page), "languageCombo");
+    m_languageCombo->addItem(tr("System Default"), QStringLiteral("system"));
     const std::pair<const char*, const char*> languages[] = {
-        {"System Default", "system"}, {"English", "en"}, {"Español", "es"},
-        {"Deutsch", "de"},            {"Français", "fr"}, {"日本語", "ja"},
+        {"English", "en"}, {"Español", "es"}, {"Deutsch", "de"}, {"Français", "fr"}, {"日本語", "ja"},
     };
     for (const auto& [name, code] : languages)
         m_languageCombo->addItem(QString::fromUtf8(name), QLatin1String(code));
