@@ -12,6 +12,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ThemeManager.h"
+#include "widgets/VerticalScrollArea.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,7 +94,8 @@ void SettingsScreen::addPage(const QString& label, char16_t glyph, QWidget* page
     const QColor glyphColor(isDarkPalette() ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
     const QIcon icon = glyphIcon(glyph, glyphColor, QColor(kSideListSelectedText), 20);
     m_categoryList->addItem(new QListWidgetItem(icon, label));
-    m_pages->addWidget(page);
+    // Long hints, in Japanese or at a large font, make a page taller than the window.
+    m_pages->addWidget(new VerticalScrollArea(page, m_pages));
 }
 
 QCheckBox* SettingsScreen::makeCheckBox(QWidget* page, const QString& text, const char* name, const QString& key,

@@ -16,3 +16,8 @@ void forEachPage(QWidget* window, const std::function<void()>& look);
 // combo items, placeholders, group titles, tab texts, and the headers and
 // cells of its lists and tables.
 QStringList shownTexts(QWidget* window);
+
+// The labels, buttons and combo boxes whose text needs more room than the
+// widget draws it in, each as "<class> "<text>" needs WxH in WxH". Widgets
+// that elide by design (ElidedLabel, ElidedComboBox, cells) are not asked.
+QStringList cutTexts(QWidget* window);

@@ -79,6 +79,8 @@ private slots:
     void cleanupTestCase();
     void nothingLeftInEnglish_data();
     void nothingLeftInEnglish();
+    void textsFitTheirRoom_data();
+    void textsFitTheirRoom();
     void accountTypesInTheAccountList_data();
     void accountTypesInTheAccountList();
 };
@@ -117,6 +119,28 @@ void TestWindowTexts::nothingLeftInEnglish()
     QCOMPARE(failures, QStringList());
     QCOMPARE(windows, 28);
     const QStringList found = sorted(leftInEnglish);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+void TestWindowTexts::textsFitTheirRoom_data()
+{
+    addLanguages(supportedUiLanguages());
+}
+
+// Each window at its own size, every page of it: no label, button or combo
+// box draws a text in less room than the text needs.
+void TestWindowTexts::textsFitTheirRoom()
+{
+    QFETCH(QString, language);
+    QSet<QString> cut;
+    const QStringList failures = tourIn(language, [&](QWidget* window, const QString& name) {
+        forEachPage(window, [&] {
+            for (const QString& text : cutTexts(window))
+                cut.insert(QStringLiteral("%1: %2").arg(name, text));
+        });
+    });
+    QCOMPARE(failures, QStringList());
+    const QStringList found = sorted(cut);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 
