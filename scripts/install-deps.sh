@@ -10,6 +10,11 @@ packages=(
     libgl-dev libxkbcommon-dev
     fonts-material-design-icons-iconfont
     libzip-dev unzip fonts-dejavu-core
+    # Japanese glyphs, so that the tests measure the Japanese windows' texts
+    # as they are drawn, not as missing-glyph boxes: the CJK font a Debian
+    # desktop carries, whose taller lines are what a wrapped hint must fit
+    # (the smaller IPA Gothic's would hide a cut one).
+    fonts-noto-cjk
     sqlite3 libsqlite3-dev python3
     # The theme tests run a private session bus with a fake desktop portal.
     dbus-daemon

@@ -128,26 +128,26 @@ QChar AccountCard::typeGlyph(AccountType type)
     return QChar(0xE850);
 }
 
-// Plain literals: the type names are not translated.
+// In the words the account form offers the types in.
 QString AccountCard::typeName(AccountType type)
 {
     switch (type) {
     case AccountType::Checking:
-        return QStringLiteral("Checking");
+        return tr("Checking");
     case AccountType::Savings:
-        return QStringLiteral("Savings");
+        return tr("Savings");
     case AccountType::CreditCard:
-        return QStringLiteral("Credit Card");
+        return tr("Credit Card");
     case AccountType::Cash:
-        return QStringLiteral("Cash");
+        return tr("Cash");
     case AccountType::Investment:
-        return QStringLiteral("Investment");
+        return tr("Investment");
     case AccountType::Loan:
-        return QStringLiteral("Loan");
+        return tr("Loan");
     case AccountType::Other:
         break;
     }
-    return QStringLiteral("Other");
+    return tr("Other");
 }
 
 QString AccountCard::detailLine(const Account& account)

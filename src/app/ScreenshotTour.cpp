@@ -73,21 +73,38 @@ ScreenshotTour::ScreenshotTour(AppState* state)
 
 QStringList ScreenshotTour::capture(const QString& directory)
 {
-    m_directory = directory;
-    m_written.clear();
     m_failures.clear();
+    QStringList written;
     if (!QDir().mkpath(directory)) {
         m_failures.append(QStringLiteral("cannot make %1").arg(directory));
-        return m_written;
+        return written;
     }
-    for (const ThemeManager::Theme theme : {ThemeManager::Light, ThemeManager::Dark})
-        captureTheme(theme);
-    return m_written;
+    for (const ThemeManager::Theme theme : {ThemeManager::Light, ThemeManager::Dark}) {
+        const QString themeName = theme == ThemeManager::Dark ? QStringLiteral("dark") : QStringLiteral("light");
+        m_visitor = [this, &written, &directory, themeName](QWidget* window, const QString& name) {
+            const QString file = QStringLiteral("%1-%2.png").arg(name, themeName);
+            const QPixmap picture = window->grab();
+            if (picture.isNull() || !picture.save(QDir(directory).filePath(file), "PNG"))
+                m_failures.append(QStringLiteral("%1: not written").arg(file));
+            else
+                written.append(file);
+        };
+        tourTheme(theme);
+    }
+    m_visitor = nullptr;
+    return written;
 }
 
-void ScreenshotTour::captureTheme(ThemeManager::Theme theme)
+void ScreenshotTour::visit(ThemeManager::Theme theme, const Visitor& visitor)
 {
-    m_theme = theme == ThemeManager::Dark ? QStringLiteral("dark") : QStringLiteral("light");
+    m_failures.clear();
+    m_visitor = visitor;
+    tourTheme(theme);
+    m_visitor = nullptr;
+}
+
+void ScreenshotTour::tourTheme(ThemeManager::Theme theme)
+{
     m_state->themeManager->setTheme(theme);
 
     MainWindow window(m_state);
@@ -248,12 +265,10 @@ void ScreenshotTour::takeForm(const QString& name, const std::function<void()>& 
 void ScreenshotTour::take(QWidget* widget, const QString& name)
 {
     settle();
-    const QString file = QStringLiteral("%1-%2.png").arg(name, m_theme);
-    const QPixmap picture = widget ? widget->grab() : QPixmap();
-    if (picture.isNull() || !picture.save(QDir(m_directory).filePath(file), "PNG"))
-        m_failures.append(QStringLiteral("%1: not written").arg(file));
+    if (widget)
+        m_visitor(widget, name);
     else
-        m_written.append(file);
+        m_failures.append(QStringLiteral("%1: no window").arg(name));
 }
 
 void ScreenshotTour::click(QWidget* parent, const char* buttonName, const QString& picture)

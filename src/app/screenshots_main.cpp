@@ -1,6 +1,7 @@
 // Renders every window and dialog into PNG files, for the README and for
 // whoever changes a screen: scripts/screenshots.sh runs it.
-// Usage: vellumry_screenshots <output folder>
+// Usage: vellumry_screenshots <output folder> [language]
+// The language is one of the interface's ("en", the default, "de", "es", "fr", "ja").
 // It runs offscreen (unless QT_QPA_PLATFORM says otherwise) in a home of its
 // own, so neither the user's ledger nor their settings are touched, on a
 // fixed "today", so the pictures change only when the program does.
@@ -21,8 +22,13 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s <output folder> [language]\n", argv[0]);
+        return 2;
+    }
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("en");
+    if (!supportedUiLanguages().contains(language)) {
+        std::fprintf(stderr, "no such language: %s\n", argv[2]);
         return 2;
     }
     QTemporaryDir home;
@@ -34,7 +40,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     Application app(argc, argv);
-    writeUiLanguage(QStringLiteral("en"));
+    writeUiLanguage(language);
     app.installTranslators();
     Clock::setFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 0), QTimeZone::utc()));
 

@@ -1191,6 +1191,74 @@
             <source>The report could not be written to %1: %2</source>
             <translation>Der Bericht konnte nicht in %1 geschrieben werden: %2</translation>
         </message>
+        <message>
+            <source>This Month</source>
+            <translation>Dieser Monat</translation>
+        </message>
+        <message>
+            <source>Last Month</source>
+            <translation>Vormonat</translation>
+        </message>
+        <message>
+            <source>This Quarter</source>
+            <translation>Dieses Quartal</translation>
+        </message>
+        <message>
+            <source>Last Quarter</source>
+            <translation>Vorquartal</translation>
+        </message>
+        <message>
+            <source>This Year</source>
+            <translation>Dieses Jahr</translation>
+        </message>
+        <message>
+            <source>Last Year</source>
+            <translation>Vorjahr</translation>
+        </message>
+        <message>
+            <source>Last 30 Days</source>
+            <translation>Letzte 30 Tage</translation>
+        </message>
+        <message>
+            <source>Last 90 Days</source>
+            <translation>Letzte 90 Tage</translation>
+        </message>
+        <message>
+            <source>Last 12 Months</source>
+            <translation>Letzte 12 Monate</translation>
+        </message>
+        <message>
+            <source>All Time</source>
+            <translation>Gesamter Zeitraum</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Girokonto</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Sparkonto</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Kreditkarte</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Bargeld</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Depot</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Darlehen</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Sonstiges</translation>
+        </message>
     </context>
     <context>
         <name>SearchScreen</name>

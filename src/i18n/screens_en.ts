@@ -1191,6 +1191,74 @@
             <source>The report could not be written to %1: %2</source>
             <translation>The report could not be written to %1: %2</translation>
         </message>
+        <message>
+            <source>This Month</source>
+            <translation>This Month</translation>
+        </message>
+        <message>
+            <source>Last Month</source>
+            <translation>Last Month</translation>
+        </message>
+        <message>
+            <source>This Quarter</source>
+            <translation>This Quarter</translation>
+        </message>
+        <message>
+            <source>Last Quarter</source>
+            <translation>Last Quarter</translation>
+        </message>
+        <message>
+            <source>This Year</source>
+            <translation>This Year</translation>
+        </message>
+        <message>
+            <source>Last Year</source>
+            <translation>Last Year</translation>
+        </message>
+        <message>
+            <source>Last 30 Days</source>
+            <translation>Last 30 Days</translation>
+        </message>
+        <message>
+            <source>Last 90 Days</source>
+            <translation>Last 90 Days</translation>
+        </message>
+        <message>
+            <source>Last 12 Months</source>
+            <translation>Last 12 Months</translation>
+        </message>
+        <message>
+            <source>All Time</source>
+            <translation>All Time</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Checking</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Savings</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Credit Card</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Cash</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Investment</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Loan</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Other</translation>
+        </message>
     </context>
     <context>
         <name>SearchScreen</name>

@@ -1191,6 +1191,74 @@
             <source>The report could not be written to %1: %2</source>
             <translation>No se pudo escribir el informe en %1: %2</translation>
         </message>
+        <message>
+            <source>This Month</source>
+            <translation>Este mes</translation>
+        </message>
+        <message>
+            <source>Last Month</source>
+            <translation>Mes pasado</translation>
+        </message>
+        <message>
+            <source>This Quarter</source>
+            <translation>Este trimestre</translation>
+        </message>
+        <message>
+            <source>Last Quarter</source>
+            <translation>Trimestre pasado</translation>
+        </message>
+        <message>
+            <source>This Year</source>
+            <translation>Este año</translation>
+        </message>
+        <message>
+            <source>Last Year</source>
+            <translation>Año pasado</translation>
+        </message>
+        <message>
+            <source>Last 30 Days</source>
+            <translation>Últimos 30 días</translation>
+        </message>
+        <message>
+            <source>Last 90 Days</source>
+            <translation>Últimos 90 días</translation>
+        </message>
+        <message>
+            <source>Last 12 Months</source>
+            <translation>Últimos 12 meses</translation>
+        </message>
+        <message>
+            <source>All Time</source>
+            <translation>Todo el período</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Cuenta corriente</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Ahorros</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Tarjeta de crédito</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Efectivo</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Inversión</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Préstamo</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Otra</translation>
+        </message>
     </context>
     <context>
         <name>SearchScreen</name>

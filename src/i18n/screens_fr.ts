@@ -1191,6 +1191,74 @@
             <source>The report could not be written to %1: %2</source>
             <translation>Impossible d’écrire le rapport dans %1 : %2</translation>
         </message>
+        <message>
+            <source>This Month</source>
+            <translation>Ce mois-ci</translation>
+        </message>
+        <message>
+            <source>Last Month</source>
+            <translation>Le mois dernier</translation>
+        </message>
+        <message>
+            <source>This Quarter</source>
+            <translation>Ce trimestre</translation>
+        </message>
+        <message>
+            <source>Last Quarter</source>
+            <translation>Le trimestre dernier</translation>
+        </message>
+        <message>
+            <source>This Year</source>
+            <translation>Cette année</translation>
+        </message>
+        <message>
+            <source>Last Year</source>
+            <translation>L’année dernière</translation>
+        </message>
+        <message>
+            <source>Last 30 Days</source>
+            <translation>30 derniers jours</translation>
+        </message>
+        <message>
+            <source>Last 90 Days</source>
+            <translation>90 derniers jours</translation>
+        </message>
+        <message>
+            <source>Last 12 Months</source>
+            <translation>12 derniers mois</translation>
+        </message>
+        <message>
+            <source>All Time</source>
+            <translation>Toute la période</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>Compte courant</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>Épargne</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>Carte de crédit</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>Espèces</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>Placement</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>Prêt</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Autre</translation>
+        </message>
     </context>
     <context>
         <name>SearchScreen</name>

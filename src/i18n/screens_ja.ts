@@ -1177,6 +1177,74 @@
             <source>The report could not be written to %1: %2</source>
             <translation>レポートを %1 に書き込めませんでした: %2</translation>
         </message>
+        <message>
+            <source>This Month</source>
+            <translation>今月</translation>
+        </message>
+        <message>
+            <source>Last Month</source>
+            <translation>先月</translation>
+        </message>
+        <message>
+            <source>This Quarter</source>
+            <translation>今四半期</translation>
+        </message>
+        <message>
+            <source>Last Quarter</source>
+            <translation>前四半期</translation>
+        </message>
+        <message>
+            <source>This Year</source>
+            <translation>今年</translation>
+        </message>
+        <message>
+            <source>Last Year</source>
+            <translation>昨年</translation>
+        </message>
+        <message>
+            <source>Last 30 Days</source>
+            <translation>過去 30 日間</translation>
+        </message>
+        <message>
+            <source>Last 90 Days</source>
+            <translation>過去 90 日間</translation>
+        </message>
+        <message>
+            <source>Last 12 Months</source>
+            <translation>過去 12 か月</translation>
+        </message>
+        <message>
+            <source>All Time</source>
+            <translation>全期間</translation>
+        </message>
+        <message>
+            <source>Checking</source>
+            <translation>当座預金</translation>
+        </message>
+        <message>
+            <source>Savings</source>
+            <translation>貯蓄</translation>
+        </message>
+        <message>
+            <source>Credit Card</source>
+            <translation>クレジットカード</translation>
+        </message>
+        <message>
+            <source>Cash</source>
+            <translation>現金</translation>
+        </message>
+        <message>
+            <source>Investment</source>
+            <translation>投資</translation>
+        </message>
+        <message>
+            <source>Loan</source>
+            <translation>ローン</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>その他</translation>
+        </message>
     </context>
     <context>
         <name>SearchScreen</name>

@@ -4,6 +4,7 @@
 
 #include "data/Account.h"
 #include "widgets/Appearance.h"
+#include "widgets/ElidedLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,8 @@ RegisterHeaderBar::RegisterHeaderBar(QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     auto* header = new QHBoxLayout;
     header->setSpacing(16);
-    m_titleLabel = new QLabel(this);
+    // A long name gives way before the figures and buttons do.
+    m_titleLabel = new ElidedLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
     applyFontRole(m_titleLabel, 5);
     header->addWidget(m_titleLabel);
@@ -56,7 +58,7 @@ QPushButton* RegisterHeaderBar::addButton(const char* objectName, void (Register
 
 void RegisterHeaderBar::showAccount(const Account& account)
 {
-    m_titleLabel->setText(account.name);
+    m_titleLabel->setFullText(account.name);
     QString subtitle = account.institution;
     if (!subtitle.isEmpty() && !account.accountNumberLast4.isEmpty())
         subtitle += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct Account;
+class ElidedLabel;
 class QLabel;
 class QPushButton;
 class RegisterFigureLabels;
@@ -33,7 +34,7 @@ signals:
 private:
     QPushButton* addButton(const char* objectName, void (RegisterHeaderBar::*clicked)());
 
-    QLabel* m_titleLabel = nullptr;
+    ElidedLabel* m_titleLabel = nullptr;
     RegisterFigureLabels* m_figures = nullptr;
     QLabel* m_subtitleLabel = nullptr;
     QPushButton* m_filterButton = nullptr;

@@ -122,7 +122,13 @@ void TransactionDetailsDialog::addFields(QFormLayout* form)
                                                      : m_state->categoryRepository->categoryPath(m_record.categoryId),
                                                  this));
     QLabel* memo = valueLabel(m_record.memo, this);
+    memo->setObjectName(QStringLiteral("memoLabel"));
     memo->setWordWrap(true);
+    // The form gives a field that does not expand only its size hint, which a
+    // wrapping label guesses narrow: the memo then broke after its first word.
+    QSizePolicy memoPolicy = memo->sizePolicy();
+    memoPolicy.setHorizontalPolicy(QSizePolicy::Expanding);
+    memo->setSizePolicy(memoPolicy);
     form->addRow(tr("Memo:"), memo);
     form->addRow(tr("Check #:"), valueLabel(m_record.checkNumber, this));
     if (!m_record.transferDestAccountId.isEmpty()) {

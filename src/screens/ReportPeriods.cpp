@@ -1,5 +1,7 @@
 #include "ReportPeriods.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QDate quarterStart(QDate today)
@@ -24,19 +26,20 @@ QList<ReportPeriod> reportPeriodPresets(QDate today)
     const int y = today.year();
     const QDate monthStart(y, today.month(), 1);
     const QDate quarter = quarterStart(today);
+    // The names are the reports screen's texts.
     return {
-        {QStringLiteral("This Month"), monthStart, today},
-        {QStringLiteral("Last Month"), monthStart.addMonths(-1), monthStart.addDays(-1)},
-        {QStringLiteral("This Quarter"), quarter, today},
-        {QStringLiteral("Last Quarter"), quarter.addMonths(-3), quarter.addDays(-1)},
-        {QStringLiteral("This Year"), yearStart(y), today},
-        {QStringLiteral("Last Year"), yearStart(y - 1), yearEnd(y - 1)},
-        {QStringLiteral("Last 30 Days"), today.addDays(-30), today},
-        {QStringLiteral("Last 90 Days"), today.addDays(-90), today},
-        {QStringLiteral("Last 12 Months"), today.addYears(-1), today},
+        {QCoreApplication::translate("ReportsScreen", "This Month"), monthStart, today},
+        {QCoreApplication::translate("ReportsScreen", "Last Month"), monthStart.addMonths(-1), monthStart.addDays(-1)},
+        {QCoreApplication::translate("ReportsScreen", "This Quarter"), quarter, today},
+        {QCoreApplication::translate("ReportsScreen", "Last Quarter"), quarter.addMonths(-3), quarter.addDays(-1)},
+        {QCoreApplication::translate("ReportsScreen", "This Year"), yearStart(y), today},
+        {QCoreApplication::translate("ReportsScreen", "Last Year"), yearStart(y - 1), yearEnd(y - 1)},
+        {QCoreApplication::translate("ReportsScreen", "Last 30 Days"), today.addDays(-30), today},
+        {QCoreApplication::translate("ReportsScreen", "Last 90 Days"), today.addDays(-90), today},
+        {QCoreApplication::translate("ReportsScreen", "Last 12 Months"), today.addYears(-1), today},
         // Older entries are outside every preset but Custom.
-        {QStringLiteral("All Time"), QDate(2000, 1, 1), today},
-        {QStringLiteral("Custom"), QDate(), QDate()},
+        {QCoreApplication::translate("ReportsScreen", "All Time"), QDate(2000, 1, 1), today},
+        {QCoreApplication::translate("ReportsScreen", "Custom"), QDate(), QDate()},
     };
 }
 

@@ -8,8 +8,8 @@
 
 // The periods the reports screen offers, computed from the day they are asked on.
 
-// A named period preset. The names are fixed English texts; "Custom" has no
-// dates, it leaves the period to the user.
+// A named period preset, its name in the interface's language; "Custom" has
+// no dates, it leaves the period to the user.
 struct ReportPeriod
 {
     QString name;

@@ -2,6 +2,8 @@
 
 #include "ReportTableModel.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 
 // Each cell function keeps its own copy of the rows (implicitly shared, so
@@ -135,13 +137,14 @@ void showTransactionListing(ReportTableModel* model, const QList<TransactionList
 
 QString accountTypeLabel(const QString& storedType)
 {
-    static const QHash<QString, QString> labels = {
-        {QStringLiteral("checking"), QStringLiteral("Checking")},
-        {QStringLiteral("savings"), QStringLiteral("Savings")},
-        {QStringLiteral("credit_card"), QStringLiteral("Credit Card")},
-        {QStringLiteral("cash"), QStringLiteral("Cash")},
-        {QStringLiteral("investment"), QStringLiteral("Investment")},
-        {QStringLiteral("loan"), QStringLiteral("Loan")},
+    static const QHash<QString, const char*> labels = {
+        {QStringLiteral("checking"), QT_TRANSLATE_NOOP("ReportsScreen", "Checking")},
+        {QStringLiteral("savings"), QT_TRANSLATE_NOOP("ReportsScreen", "Savings")},
+        {QStringLiteral("credit_card"), QT_TRANSLATE_NOOP("ReportsScreen", "Credit Card")},
+        {QStringLiteral("cash"), QT_TRANSLATE_NOOP("ReportsScreen", "Cash")},
+        {QStringLiteral("investment"), QT_TRANSLATE_NOOP("ReportsScreen", "Investment")},
+        {QStringLiteral("loan"), QT_TRANSLATE_NOOP("ReportsScreen", "Loan")},
     };
-    return labels.value(storedType, QStringLiteral("Other"));
+    return QCoreApplication::translate("ReportsScreen",
+                                       labels.value(storedType, QT_TRANSLATE_NOOP("ReportsScreen", "Other")));
 }

@@ -24,5 +24,5 @@ void showAccountSummary(ReportTableModel* model, const QList<AccountSummaryRow>&
 void showTransactionListing(ReportTableModel* model, const QList<TransactionListingRow>& rows);
 
 // The label of a stored account-type text: "credit_card" reads "Credit Card",
-// any unknown text "Other". Fixed English, like the period names.
+// any unknown text "Other", in the words the account form uses.
 QString accountTypeLabel(const QString& storedType);

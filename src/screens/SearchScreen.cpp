@@ -10,8 +10,9 @@
 #include "register/TransactionActions.h"
 #include "register/TransactionDetailsDialog.h"
 #include "state/AppState.h"
-#include "widgets/ModalDialog.h"
+#include "widgets/ElidedComboBox.h"
 #include "widgets/LedgerWatch.h"
+#include "widgets/ModalDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,11 +116,11 @@ void SearchScreen::buildFilterRow(QVBoxLayout* layout)
 
 QComboBox* SearchScreen::addFilterCombo(const char* name)
 {
-    auto* combo = new QComboBox(this);
+    auto* combo = new ElidedComboBox(this);
     combo->setObjectName(QLatin1String(name));
     // As wide as a short name, not the longest: an account or category named at
-    // length would otherwise widen the window past its size. The open list
-    // still shows every name whole.
+    // length would otherwise widen the window past its size. A longer choice
+    // shows cut with "…"; the open list still shows every name whole.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(kFilterComboLetters);
     return combo;

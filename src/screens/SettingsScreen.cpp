@@ -12,6 +12,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ThemeManager.h"
+#include "widgets/VerticalScrollArea.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,7 +94,8 @@ void SettingsScreen::addPage(const QString& label, char16_t glyph, QWidget* page
     const QColor glyphColor(isDarkPalette() ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
     const QIcon icon = glyphIcon(glyph, glyphColor, QColor(kSideListSelectedText), 20);
     m_categoryList->addItem(new QListWidgetItem(icon, label));
-    m_pages->addWidget(page);
+    // Long hints, in Japanese or at a large font, make a page taller than the window.
+    m_pages->addWidget(new VerticalScrollArea(page, m_pages));
 }
 
 QCheckBox* SettingsScreen::makeCheckBox(QWidget* page, const QString& text, const char* name, const QString& key,
@@ -162,9 +164,9 @@ QWidget* SettingsScreen::buildGeneralPage()
 
     // Each language by its own name, whatever the interface speaks.
     m_languageCombo = named(new QComboBox(page), "languageCombo");
+    m_languageCombo->addItem(tr("System Default"), QStringLiteral("system"));
     const std::pair<const char*, const char*> languages[] = {
-        {"System Default", "system"}, {"English", "en"}, {"Español", "es"},
-        {"Deutsch", "de"},            {"Français", "fr"}, {"日本語", "ja"},
+        {"English", "en"}, {"Español", "es"}, {"Deutsch", "de"}, {"Français", "fr"}, {"日本語", "ja"},
     };
     for (const auto& [name, code] : languages)
         m_languageCombo->addItem(QString::fromUtf8(name), QLatin1String(code));

@@ -1,5 +1,6 @@
 #include "Appearance.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPalette>
@@ -37,6 +38,28 @@ QFont withPointSize(QFont font, int size)
     font.setPointSize(size);
     return font;
 }
+
+// The style sheet makes its min-width the button's minimum width, narrower than
+// most texts, and a crowded row squeezed a button down to it with its text cut
+// at both ends. The size hint already holds the sheet's minimum, its padding and
+// the whole text in the present font, so the minimum the sheet sets at every
+// polish is taken off again and the layout keeps the button at its hint.
+class AccentButtonWidth : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Polish && event->type() != QEvent::StyleChange)
+            return false;
+        // The button polishes itself in its own handler, which runs after this filter.
+        watched->event(event);
+        static_cast<QWidget*>(watched)->setMinimumWidth(0);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -191,6 +214,8 @@ void applyAccentButtonStyle(QPushButton* button)
     // scale sizes it as it sizes the widgets around it.
     if (!button->property("orvaFontRole").isValid())
         applyFontRoleWithWeight(button, 0, QFont::DemiBold);
+    if (!button->property("orvaAccentButton").toBool())
+        button->installEventFilter(new AccentButtonWidth(button));
     button->setProperty("orvaAccentButton", true);
     button->setStyleSheet(accentButtonStyleSheet());
 }

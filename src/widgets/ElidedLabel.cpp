@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QtMath>
 
 ElidedLabel::ElidedLabel(QWidget* parent)
     : QLabel(parent)
@@ -21,10 +22,11 @@ QString ElidedLabel::shownText() const
     return QFontMetrics(font()).elidedText(m_fullText, Qt::ElideRight, width());
 }
 
+// Rounded up: the text's advance rounded to the nearest pixel can be a fraction
+// short of it, and the whole text given that width was cut.
 QSize ElidedLabel::sizeHint() const
 {
-    const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(m_fullText), metrics.height()};
+    return {qCeil(QFontMetricsF(font()).horizontalAdvance(m_fullText)), QFontMetrics(font()).height()};
 }
 
 QSize ElidedLabel::minimumSizeHint() const

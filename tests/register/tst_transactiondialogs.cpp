@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTextDocument>
 
 namespace {
 
@@ -80,6 +81,8 @@ private slots:
     void formSplitAndEdit();
     void detailsView();
     void detailsToggleAndDelete();
+    void detailsShowTheWholeMemo_data();
+    void detailsShowTheWholeMemo();
     void amountNotUnderstood_data();
     void amountNotUnderstood();
     void amountFilledAfterARefusal();
@@ -267,6 +270,41 @@ void TestTransactionDialogs::detailsView()
     const Transaction deposit = ledger.add(RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Pay"), 1234));
     TransactionDetailsDialog green(&ledger.state, deposit);
     QCOMPARE(child<QLabel>(&green, "amountLabel")->styleSheet(), QStringLiteral("color: #2e7d32; font-weight: 600;"));
+}
+
+void TestTransactionDialogs::detailsShowTheWholeMemo_data()
+{
+    QTest::addColumn<QString>("memo");
+    QTest::newRow("two words") << "Monatliche Sparrate";
+    QTest::newRow("one long word") << "Versicherungsbeitragsrückerstattung";
+    QTest::newRow("several lines")
+        << "Épargne mensuelle pour les vacances d'été, versée chaque mois sur le compte d'épargne commun de la famille "
+           "jusqu'au départ, avec le reste des primes de fin d'année et des remboursements";
+}
+
+// The memo wraps within the dialog's width and is given the height of every
+// line it wraps to, as the label lays its text out.
+void TestTransactionDialogs::detailsShowTheWholeMemo()
+{
+    QFETCH(QString, memo);
+    Transaction transaction = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Savings"), -5000);
+    transaction.memo = memo;
+    TransactionDetailsDialog dialog(&m_ledger->state, m_ledger->add(transaction));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* label = child<QLabel>(&dialog, "memoLabel");
+    QTextDocument shown;
+    shown.setDefaultFont(label->font());
+    shown.setDocumentMargin(0);
+    shown.setPlainText(label->text());
+    const auto laidOut = [&] {
+        shown.setTextWidth(label->contentsRect().width());
+        return QList<int>({qCeil(shown.idealWidth()) <= label->contentsRect().width(),
+                           qCeil(shown.size().height()) <= label->contentsRect().height(),
+                           label->geometry().right() < dialog.width()});
+    };
+    QTRY_COMPARE(laidOut(), QList<int>({true, true, true}));
+    QCOMPARE(label->text(), memo);
 }
 
 void TestTransactionDialogs::detailsToggleAndDelete()

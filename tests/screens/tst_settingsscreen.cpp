@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -225,7 +226,8 @@ void TestSettingsScreen::sideListLabelsFit()
     for (int row = 0; row < list->count(); ++row) {
         const QString label = list->item(row)->text();
         labels.append(label);
-        titles.append(qobject_cast<QLabel*>(pages->widget(row)->layout()->itemAt(0)->widget())->text());
+        const QWidget* page = qobject_cast<QScrollArea*>(pages->widget(row))->widget();
+        titles.append(qobject_cast<QLabel*>(page->layout()->itemAt(0)->widget())->text());
         // The icon and the padding around the text, as the list measures the item.
         const int around = list->sizeHintForIndex(list->model()->index(row, 0)).width()
                            - list->fontMetrics().horizontalAdvance(label);

@@ -2,6 +2,7 @@
 
 #include "data/Money.h"
 #include "widgets/AmountInput.h"
+#include "widgets/Appearance.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/SmartAmountField.h"
 
@@ -35,6 +36,8 @@ private slots:
     void typing();
     void committedCellText();
     void elidedLabelSqueezes();
+    void elidedLabelAtItsSizeHintShowsItAll_data();
+    void elidedLabelAtItsSizeHintShowsItAll();
 
 private:
     std::unique_ptr<QWidget> m_window;
@@ -146,6 +149,29 @@ void TestAmountField::elidedLabelSqueezes()
     QCOMPARE(label->minimumSizeHint(), QSize(0, label->fontMetrics().height()));
     m_window->resize(2000, m_window->height());
     QTRY_COMPARE(label->shownText(), name);
+}
+
+void TestAmountField::elidedLabelAtItsSizeHintShowsItAll_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("role");
+    QTest::newRow("title") << "Main Checking" << 5;
+    QTest::newRow("long title") << "Cuenta corriente principal" << 5;
+    QTest::newRow("account name") << "Visa Rewards" << 1;
+    QTest::newRow("small") << "Épargne mensuelle" << 2;
+}
+
+// Given the width it asks for, the label shows its whole text, however the
+// text's advance falls between two pixels.
+void TestAmountField::elidedLabelAtItsSizeHintShowsItAll()
+{
+    QFETCH(QString, text);
+    QFETCH(int, role);
+    ElidedLabel label;
+    applyFontRole(&label, role);
+    label.setFullText(text);
+    label.resize(label.sizeHint());
+    QCOMPARE(label.shownText(), text);
 }
 
 VELLUMRY_TEST_MAIN(TestAmountField)

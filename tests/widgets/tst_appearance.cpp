@@ -3,9 +3,13 @@
 #include "widgets/Appearance.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 class TestAppearance : public QObject
 {
@@ -22,6 +26,8 @@ private slots:
     void contrastAsWcagMeasuresIt_data();
     void contrastAsWcagMeasuresIt();
     void taggingWidgets();
+    void accentButtonsShowTheirWholeText_data();
+    void accentButtonsShowTheirWholeText();
 
 private:
     QPalette m_palette;
@@ -163,6 +169,50 @@ void TestAppearance::taggingWidgets()
     // Null widgets are ignored.
     applyFontRole(nullptr, 1);
     applyAccentButtonStyle(nullptr);
+}
+
+void TestAppearance::accentButtonsShowTheirWholeText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("fr small") << "&Nouvelle opération" << 85;
+    QTest::newRow("fr") << "&Nouvelle opération" << 100;
+    QTest::newRow("fr extra large") << "&Nouvelle opération" << 150;
+    QTest::newRow("es") << "&Nueva transacción" << 100;
+    QTest::newRow("es large") << "&Nueva transacción" << 130;
+    QTest::newRow("short text") << "OK" << 100;
+}
+
+// A row too narrow for all it holds squeezes what can give, never an accent
+// button's text: its label keeps the text's width, or the sheet's 80 pixels
+// when the text is shorter, also after the sheet is set again for a new accent.
+void TestAppearance::accentButtonsShowTheirWholeText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, scale);
+    setCurrentFontScale(scale);
+    QWidget window;
+    auto* row = new QHBoxLayout(&window);
+    row->addWidget(new QLineEdit(&window));
+    auto* button = new QPushButton(text, &window);
+    applyAccentButtonStyle(button);
+    row->addWidget(button);
+    window.resize(40, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto labelRoom = [button] {
+        QCoreApplication::sendPostedEvents();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    };
+    const int needed = qMax(button->fontMetrics().size(Qt::TextShowMnemonic, text).width(), 80);
+    const int squeezed = labelRoom();
+    appAccentColor() = QColor(QStringLiteral("#8E24AA"));
+    button->setStyleSheet(accentButtonStyleSheet());
+    QCOMPARE(QList<int>({squeezed, labelRoom()}), QList<int>({needed, needed}));
 }
 
 VELLUMRY_TEST_MAIN(TestAppearance)
