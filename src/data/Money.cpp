@@ -295,9 +295,14 @@ std::optional<qint64> readTypedAmount(const QString& text, Currency currency, Nu
     if (!number)
         return std::nullopt;
     const std::optional<quint64> units = minorUnitsOf(*number, currency);
-    if (!units)
+    if (!units || *units > quint64(largestTypedAmount(currency)))
         return std::nullopt;
     return negative ? -qint64(*units) : qint64(*units);
+}
+
+qint64 largestTypedAmount(Currency currency)
+{
+    return qint64(100'000'000) * currencyScale(currency) - 1;
 }
 
 void setAmountAutoDecimal(bool enabled)

@@ -28,8 +28,6 @@
 
 namespace {
 
-constexpr double kStatementLimit = 99999999.99;
-
 QLabel* captionLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -117,7 +115,7 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     layout->addWidget(m_statementBalanceCaption);
     m_statementBalanceField = new SmartAmountField(panel);
     m_statementBalanceField->setObjectName(QStringLiteral("statementBalanceField"));
-    m_statementBalanceField->setRange(-kStatementLimit, kStatementLimit);
+    m_statementBalanceField->keepToTypedLimit(SmartAmountField::Signs::Either);
     layout->addWidget(m_statementBalanceField);
     m_inputCheck = new TypedInputCheck(this);
     m_inputCheck->watch(m_statementDateField);

@@ -184,16 +184,22 @@ void TestMoney::readTypedAmount_data()
 
     // Exact all the way: no binary fraction shifts a cent.
     row("no binary drift", false, "1.005", usd, "101");
-    row("past 2^53 cents", false, "90071992547409.93", usd, "9007199254740993");
     row("leading zeros", false, "000000000000000000000000012.5", usd, "1250");
     row("many decimals", false, "0.00499999999999999999999", usd, "0");
-    row("largest", false, "92233720368547758.07", usd, "9223372036854775807");
-    row("largest payment", false, "-$92,233,720,368,547,758.07", usd, "-9223372036854775807");
-    row("too big", false, "92233720368547758.08", usd, "-");
-    row("rounds past the largest", false, "92233720368547758.075", usd, "-");
+    row("pennies of the largest", false, "99999999.99", usd, "9999999999");
+
+    // No typed amount goes past 99,999,999.99 (99,999,999 yen), as in every form.
+    row("largest", false, "99,999,999.99", usd, "9999999999");
+    row("largest payment", false, "-$99,999,999.99", usd, "-9999999999");
+    row("too big", false, "100,000,000.00", usd, "-");
+    row("rounds past the largest", false, "99999999.995", usd, "-");
+    row("past 2^53 cents", false, "90071992547409.93", usd, "-");
+    row("a qint64's largest", false, "92233720368547758.07", usd, "-");
     row("most negative has no positive", false, "-92233720368547758.08", usd, "-");
-    row("yen largest", false, "9,223,372,036,854,775,807", yen, "9223372036854775807");
-    row("yen too big", false, "9223372036854775808", yen, "-");
+    row("yen largest", false, "99,999,999", yen, "99999999");
+    row("yen too big", false, "100,000,000", yen, "-");
+    row("yen rounds past the largest", false, "99999999.5", yen, "-");
+    row("yen: a qint64's largest", false, "9,223,372,036,854,775,807", yen, "-");
 
     row("auto: digits are cents", true, "1234", usd, "1234");
     row("auto: formatted", true, "-$1,234.50", usd, "-123450");
@@ -207,9 +213,12 @@ void TestMoney::readTypedAmount_data()
     row("auto: two points", true, "1.2.3", usd, "-");
     row("auto: yen", true, "1,234", yen, "1234");
     row("auto: yen, misplaced comma", true, "12,34", yen, "-");
-    row("auto: past 2^53", true, "9007199254740993", usd, "9007199254740993");
-    row("auto: largest", true, "92233720368547758.07", usd, "9223372036854775807");
-    row("auto: too big", true, "9223372036854775808", usd, "-");
+    row("auto: largest", true, "9999999999", usd, "9999999999");
+    row("auto: too big", true, "10000000000", usd, "-");
+    row("auto: past 2^53", true, "9007199254740993", usd, "-");
+    row("auto: a qint64's largest", true, "92233720368547758.07", usd, "-");
+    row("auto: yen largest", true, "99,999,999", yen, "99999999");
+    row("auto: yen too big", true, "100000000", yen, "-");
 
     // An amount field shown in a German locale reads its own marks.
     row("German marks", false, "1.234,56", usd, "123456", ",.");
