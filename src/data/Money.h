@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MoneySum.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -11,7 +13,8 @@
 // doubles appear only at the edges (spin boxes, imported numbers).
 enum class Currency { USD = 0, EUR = 1, GBP = 2, CAD = 3, AUD = 4, JPY = 5 };
 
-using CurrencyAmount = QPair<Currency, qint64>;
+// An amount or a sum in one currency.
+using CurrencyAmount = QPair<Currency, MoneySum>;
 
 QString currencyCode(Currency currency);
 Currency currencyFromCode(const QString& code);
@@ -25,6 +28,11 @@ QString formatMoney(qint64 cents, Currency currency);
 QString formatMoneySigned(qint64 magnitude, bool negative, Currency currency);
 QString formatMoneyPlain(qint64 cents, Currency currency);
 QString formatMoneyPlainSigned(qint64 magnitude, bool negative, Currency currency);
+// A sum as the same functions write an amount; one that does not fit in a
+// qint64 reads MoneySum::outOfRangeText() instead.
+QString formatMoney(const MoneySum& sum, Currency currency);
+QString formatMoneySigned(const MoneySum& sum, bool negative, Currency currency);
+QString formatMoneyPlainSigned(const MoneySum& sum, bool negative, Currency currency);
 QString formatMoneyTotals(const QList<CurrencyAmount>& totals, const QString& label);
 QList<CurrencyAmount> sumByCurrency(const QList<CurrencyAmount>& amounts);
 

@@ -19,6 +19,8 @@ private slots:
     void digitsAndConversions();
     void readTypedAmount_data();
     void readTypedAmount();
+    void sumsThatDoNotFit_data();
+    void sumsThatDoNotFit();
 };
 
 void TestMoney::currencyTextsAndTotals()
@@ -237,6 +239,53 @@ void TestMoney::readTypedAmount()
     const std::optional<qint64> amount = ::readTypedAmount(text, currency, NumberMarks{marks.at(0), marks.at(1)});
     setAmountAutoDecimal(false);
     QCOMPARE(amount ? QString::number(*amount) : QStringLiteral("-"), expected);
+}
+
+void TestMoney::sumsThatDoNotFit_data()
+{
+    QTest::addColumn<QList<qint64>>("amounts");
+    QTest::addColumn<bool>("liability"); // shown with the sign flipped
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("totals"); // the amounts in USD and 5 cents in EUR
+
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    constexpr qint64 least = std::numeric_limits<qint64>::min();
+    const QString outOfRange = MoneySum::outOfRangeText();
+    const auto row = [&](const char* name, const QList<qint64>& amounts, bool liability, const QString& shown) {
+        const QString totals = QStringLiteral("Total (USD): %1  Total (EUR): \u20AC0.05").arg(shown);
+        QTest::newRow(name) << amounts << liability << shown << (liability ? QString() : totals);
+    };
+    row("fits", {100, 250}, false, "$3.50");
+    row("zero amounts count for nothing", {0, most, 0, 1}, false, outOfRange);
+    row("two of the largest", {most, most}, false, outOfRange);
+    row("a cent back is still too many", {most, most, -1}, false, outOfRange);
+    row("back within range", {most, most, -most}, false, "$92,233,720,368,547,758.07");
+    row("in any order", {most, 1, -2}, false, "$92,233,720,368,547,758.06");
+    row("most negative", {least}, false, "-$92,233,720,368,547,758.08");
+    row("below the most negative", {least, -1}, false, outOfRange);
+    row("far below", {least, least, least}, false, outOfRange);
+    row("owed: the most negative reads positive", {least}, true, "$92,233,720,368,547,758.08");
+    row("owed: the largest reads negative", {most}, true, "-$92,233,720,368,547,758.07");
+    row("owed: too much", {least, least}, true, outOfRange);
+}
+
+void TestMoney::sumsThatDoNotFit()
+{
+    QFETCH(QList<qint64>, amounts);
+    QFETCH(bool, liability);
+    MoneySum sum;
+    QList<CurrencyAmount> accounts{{Currency::EUR, 5}};
+    for (const qint64 amount : amounts) {
+        sum += amount;
+        accounts.append({Currency::USD, amount});
+    }
+    // Subtracting every amount again comes back to nothing, whatever was in between.
+    MoneySum back = sum;
+    for (const qint64 amount : amounts)
+        back -= amount;
+    QCOMPARE(back.isZero(), true);
+    QTEST(formatMoneySigned(sum, liability, Currency::USD), "shown");
+    QTEST(liability ? QString() : formatMoneyTotals(sumByCurrency(accounts), QStringLiteral("Total")), "totals");
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestMoney)
