@@ -1,4 +1,5 @@
 #include "HeaderSectionLog.h"
+#include "HeldSum.h"
 #include "InputRefusal.h"
 #include "RegisterKeys.h"
 #include "RegisterLedger.h"
@@ -1095,7 +1096,7 @@ void TestRegisterScreen::ownChangesMatchAReload()
                 continue;
             const RegisterRow r = model->transactionAt(row);
             rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(r.id, r.date.toString(Qt::ISODate), r.payee)
-                            .arg(r.amount).arg(r.cleared).arg(r.reconciled).arg(r.runningBalance));
+                            .arg(r.amount).arg(r.cleared).arg(r.reconciled).arg(held(r.runningBalance)));
         }
         for (const char* name : {"clearedLabel", "unclearedLabel", "balanceLabel"})
             rows.append(child<RegisterFigureValue>(screen, name)->text());
