@@ -331,7 +331,7 @@ int main(int argc, char** argv)
                            screen.findChild<RegisterFigureValue*>(QStringLiteral("balanceLabel"))->text()};
     };
     const QStringList shownFigures = figuresShown();
-    QHash<QString, std::pair<qint64, qint64>> amountAndBalance;
+    QHash<QString, std::pair<qint64, MoneySum>> amountAndBalance;
     const RegisterRows reloaded = repository->registerRows(bigAccount);
     for (const RegisterRow& row : reloaded)
         amountAndBalance.insert(row.id, {row.amount, row.runningBalance});
@@ -340,7 +340,7 @@ int main(int argc, char** argv)
         if (row == model->entryRow())
             continue;
         const RegisterRow shown = model->transactionAt(row);
-        same = amountAndBalance.value(shown.id, {0, -1}) == std::pair(shown.amount, shown.runningBalance);
+        same = amountAndBalance.value(shown.id, {0, MoneySum(-1)}) == std::pair(shown.amount, shown.runningBalance);
     }
     screen.reload();
     same = same && shownFigures == figuresShown();

@@ -33,7 +33,7 @@ void setTextColor(QWidget* label, const QColor& color)
 
 } // namespace
 
-AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, QWidget* parent)
+AccountCard::AccountCard(const Account& account, std::optional<MoneySum> balance, QWidget* parent)
     : QWidget(parent)
     , m_type(account.accountType)
     , m_currency(account.currency)
@@ -81,7 +81,7 @@ AccountCard::AccountCard(const Account& account, std::optional<qint64> balance, 
     layout->addLayout(text, 1);
 }
 
-void AccountCard::setBalance(std::optional<qint64> balance)
+void AccountCard::setBalance(std::optional<MoneySum> balance)
 {
     QLabel* label = m_balanceLabel;
     if (!balance) {
@@ -94,10 +94,11 @@ void AccountCard::setBalance(std::optional<qint64> balance)
         label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     }
     const bool liability = isLiabilityAccount(m_type);
-    const qint64 shown = liability ? -*balance : *balance;
+    const MoneySum shown = liability ? -*balance : *balance;
     label->setText(formatMoneySigned(*balance, liability, m_currency));
     QColor color = positiveAmountColor();
-    if (shown < 0)
+    // A balance too big to hold reads as a warning, whatever its sign.
+    if (shown.isNegative() || !shown.fits())
         color = negativeAmountColor();
     else if (liability)
         color = plainTextColor();

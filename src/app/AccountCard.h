@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Account.h"
+#include "data/MoneySum.h"
 
 #include <QWidget>
 
@@ -17,10 +18,10 @@ class AccountCard : public QWidget
 public:
     // `balance` is the stored balance; a liability shows it with the sign flipped.
     // Without one (not read yet) the balance is blank.
-    AccountCard(const Account& account, std::optional<qint64> balance, QWidget* parent = nullptr);
+    AccountCard(const Account& account, std::optional<MoneySum> balance, QWidget* parent = nullptr);
 
     // Shows another balance of the same account, as the constructor would.
-    void setBalance(std::optional<qint64> balance);
+    void setBalance(std::optional<MoneySum> balance);
 
     // The Material Icons character of a type, and its name for the detail line.
     static QChar typeGlyph(AccountType type);

@@ -151,7 +151,7 @@ void AccountListPanel::followLedger()
 
 void AccountListPanel::refreshBalances(const QStringList& accountIds)
 {
-    const QHash<QString, qint64> read = m_state->transactionRepository->balances(accountIds, m_mode);
+    const QHash<QString, MoneySum> read = m_state->transactionRepository->balances(accountIds, m_mode);
     for (int row = 0; row < m_list->count(); ++row) {
         const QString id = accountIdOf(m_list->item(row));
         const auto balance = read.constFind(id);
@@ -171,12 +171,18 @@ void AccountListPanel::showTotals()
     // The stored balance: what is owed subtracts from the total.
     for (const Account& account : std::as_const(m_accounts))
         totals.append({account.currency, m_balances.value(account.id)});
-    if (m_accounts.isEmpty())
+    if (m_accounts.isEmpty()) {
         m_summaryLabel->setText(tr("No accounts"));
-    else if (m_balancesShown)
-        m_summaryLabel->setText(formatMoneyTotals(sumByCurrency(totals), balanceLabel(m_mode)));
-    else
+    } else if (m_balancesShown) {
+        const QList<CurrencyAmount> sums = sumByCurrency(totals);
+        for (const CurrencyAmount& sum : sums) {
+            if (!sum.second.fits())
+                MoneySum::logOutOfRange(QStringLiteral("The total in %1").arg(currencyCode(sum.first)));
+        }
+        m_summaryLabel->setText(formatMoneyTotals(sums, balanceLabel(m_mode)));
+    } else {
         m_summaryLabel->clear();
+    }
 }
 
 void AccountListPanel::rebuildNow(Balances read)
@@ -193,7 +199,7 @@ void AccountListPanel::rebuildNow(Balances read)
     m_list->clear();
     const int width = m_list->viewport()->width();
     for (const Account& account : std::as_const(m_accounts)) {
-        const qint64 balance = m_balances.value(account.id);
+        const MoneySum balance = m_balances.value(account.id);
         // Made in the viewport, where the item would move it.
         auto* card = new AccountCard(account, m_balancesShown ? std::optional(balance) : std::nullopt,
                                      m_list->viewport());

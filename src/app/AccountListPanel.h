@@ -2,6 +2,7 @@
 
 #include "data/Account.h"
 #include "data/BalanceMode.h"
+#include "data/MoneySum.h"
 
 #include <QHash>
 #include <QList>
@@ -76,7 +77,7 @@ private:
     LedgerWatch* m_rebuilder;
     // What the list shows, for a refresh of some balances.
     QList<Account> m_accounts;
-    QHash<QString, qint64> m_balances;
+    QHash<QString, MoneySum> m_balances;
     BalanceMode m_mode = BalanceMode::Current;
     bool m_balancesShown = false;
     // Since the list last followed the ledger: accounts whose transactions

@@ -186,32 +186,63 @@ int currencyDecimals(Currency currency)
     return normalized(currency) == Currency::JPY ? 0 : 2;
 }
 
-QString formatMoney(qint64 cents, Currency currency)
+namespace {
+
+enum SymbolUse { WithSymbol, WithoutSymbol };
+
+// The text of `cents`, negated first when `negative`: worked out on the
+// magnitude, since negating the most negative qint64 would wrap.
+QString signedText(qint64 cents, bool negative, Currency currency, SymbolUse symbol)
 {
     const QString number = formatNumber(magnitudeOf(cents), currency);
-    const QString symbol = currencySymbol(currency);
-    return cents < 0 ? QStringLiteral("-%1%2").arg(symbol, number) : symbol + number;
+    const QString prefix = symbol == WithSymbol ? currencySymbol(currency) : QString();
+    const bool minus = cents != 0 && (cents < 0) != negative;
+    return minus ? QStringLiteral("-%1%2").arg(prefix, number) : prefix + number;
+}
+
+} // namespace
+
+QString formatMoney(qint64 cents, Currency currency)
+{
+    return signedText(cents, false, currency, WithSymbol);
 }
 
 QString formatMoneySigned(qint64 magnitude, bool negative, Currency currency)
 {
-    return formatMoney(negative ? -magnitude : magnitude, currency);
+    return signedText(magnitude, negative, currency, WithSymbol);
 }
 
 QString formatMoneyPlain(qint64 cents, Currency currency)
 {
-    const QString number = formatNumber(magnitudeOf(cents), currency);
-    return cents < 0 ? QStringLiteral("-%1").arg(number) : number;
+    return signedText(cents, false, currency, WithoutSymbol);
 }
 
 QString formatMoneyPlainSigned(qint64 magnitude, bool negative, Currency currency)
 {
-    return formatMoneyPlain(negative ? -magnitude : magnitude, currency);
+    return signedText(magnitude, negative, currency, WithoutSymbol);
+}
+
+QString formatMoney(const MoneySum& sum, Currency currency)
+{
+    const std::optional<qint64> value = sum.value();
+    return value ? formatMoney(*value, currency) : MoneySum::outOfRangeText();
+}
+
+QString formatMoneySigned(const MoneySum& sum, bool negative, Currency currency)
+{
+    const std::optional<qint64> value = sum.value();
+    return value ? formatMoneySigned(*value, negative, currency) : MoneySum::outOfRangeText();
+}
+
+QString formatMoneyPlainSigned(const MoneySum& sum, bool negative, Currency currency)
+{
+    const std::optional<qint64> value = sum.value();
+    return value ? formatMoneyPlainSigned(*value, negative, currency) : MoneySum::outOfRangeText();
 }
 
 QList<CurrencyAmount> sumByCurrency(const QList<CurrencyAmount>& amounts)
 {
-    QMap<int, qint64> totals;
+    QMap<int, MoneySum> totals;
     for (const CurrencyAmount& amount : amounts)
         totals[static_cast<int>(amount.first)] += amount.second;
 
@@ -295,9 +326,14 @@ std::optional<qint64> readTypedAmount(const QString& text, Currency currency, Nu
     if (!number)
         return std::nullopt;
     const std::optional<quint64> units = minorUnitsOf(*number, currency);
-    if (!units)
+    if (!units || *units > quint64(largestTypedAmount(currency)))
         return std::nullopt;
     return negative ? -qint64(*units) : qint64(*units);
+}
+
+qint64 largestTypedAmount(Currency currency)
+{
+    return qint64(100'000'000) * currencyScale(currency) - 1;
 }
 
 void setAmountAutoDecimal(bool enabled)

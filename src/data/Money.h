@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MoneySum.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -11,7 +13,8 @@
 // doubles appear only at the edges (spin boxes, imported numbers).
 enum class Currency { USD = 0, EUR = 1, GBP = 2, CAD = 3, AUD = 4, JPY = 5 };
 
-using CurrencyAmount = QPair<Currency, qint64>;
+// An amount or a sum in one currency.
+using CurrencyAmount = QPair<Currency, MoneySum>;
 
 QString currencyCode(Currency currency);
 Currency currencyFromCode(const QString& code);
@@ -25,8 +28,19 @@ QString formatMoney(qint64 cents, Currency currency);
 QString formatMoneySigned(qint64 magnitude, bool negative, Currency currency);
 QString formatMoneyPlain(qint64 cents, Currency currency);
 QString formatMoneyPlainSigned(qint64 magnitude, bool negative, Currency currency);
+// A sum as the same functions write an amount; one that does not fit in a
+// qint64 reads MoneySum::outOfRangeText() instead.
+QString formatMoney(const MoneySum& sum, Currency currency);
+QString formatMoneySigned(const MoneySum& sum, bool negative, Currency currency);
+QString formatMoneyPlainSigned(const MoneySum& sum, bool negative, Currency currency);
 QString formatMoneyTotals(const QList<CurrencyAmount>& totals, const QString& label);
 QList<CurrencyAmount> sumByCurrency(const QList<CurrencyAmount>& amounts);
+
+// The largest amount a person may type, in minor units: 99,999,999.99 in the
+// currency's major units, or 99,999,999 yen. Every amount field and the
+// register's amount cells keep to it, so that no typed amount, and no sum of
+// the few a person types, comes near what a qint64 holds.
+qint64 largestTypedAmount(Currency currency);
 
 // Rounds to the nearest minor unit, halves away from zero. A value that is not
 // finite or whose minor-unit count does not fit in 64 bits gives 0.
@@ -54,8 +68,8 @@ struct NumberMarks
 // units ("12.34" or "1234" is 1234). A group mark counts only between groups of
 // three digits before the point ("1,234.56", "12,345"). Nothing when the text
 // does not read as an amount: letters, an exponent, digits other than 0 to 9,
-// a group mark anywhere else ("12,34"), two points, or a magnitude past the
-// largest count of minor units a qint64 holds.
+// a group mark anywhere else ("12,34"), two points, or a magnitude past
+// largestTypedAmount.
 std::optional<qint64> readTypedAmount(const QString& text, Currency currency, NumberMarks marks = {});
 
 void setAmountAutoDecimal(bool enabled);

@@ -45,8 +45,8 @@ qint64 ReconciliationService::storedStatementBalance(qint64 entered, bool liabil
     return liability ? -entered : entered;
 }
 
-ReconciliationFigures ReconciliationService::figures(qint64 previousBalance, const QList<Transaction>& ticked,
-                                                     qint64 statementBalance)
+ReconciliationFigures ReconciliationService::figures(const MoneySum& previousBalance,
+                                                     const QList<Transaction>& ticked, qint64 statementBalance)
 {
     ReconciliationFigures figures;
     figures.previousBalance = previousBalance;
@@ -55,19 +55,34 @@ ReconciliationFigures ReconciliationService::figures(qint64 previousBalance, con
     figures.clearedBalance = previousBalance + figures.clearedWithdrawals + figures.clearedDeposits;
     figures.statementBalance = statementBalance;
     figures.difference = statementBalance - figures.clearedBalance;
+    for (const MoneySum& figure : {figures.previousBalance, figures.clearedDeposits, figures.clearedWithdrawals,
+                                   figures.clearedBalance, figures.difference}) {
+        if (!figure.fits()) {
+            MoneySum::logOutOfRange(QStringLiteral("A figure of the reconciliation"));
+            break;
+        }
+    }
     return figures;
 }
 
 std::optional<Reconciliation> ReconciliationService::finish(const QString& accountId, const QDate& statementDate,
-                                                            qint64 statementBalance, qint64 previousBalance,
+                                                            qint64 statementBalance, const MoneySum& previousBalance,
                                                             const QList<Transaction>& ticked)
 {
+    MoneySum reconciled = previousBalance;
+    for (const Transaction& t : ticked)
+        reconciled += t.amount;
+    const std::optional<qint64> reconciledBalance = reconciled.value();
+    if (!reconciledBalance) {
+        MoneySum::logOutOfRange(QStringLiteral("The reconciled balance of account %1").arg(accountId));
+        return std::nullopt;
+    }
     Reconciliation reconciliation;
     reconciliation.id = newId();
     reconciliation.accountId = accountId;
     reconciliation.statementDate = statementDate;
     reconciliation.statementBalance = statementBalance;
-    reconciliation.reconciledBalance = previousBalance;
+    reconciliation.reconciledBalance = *reconciledBalance;
     reconciliation.completedAt = Clock::nowUtc();
     reconciliation.createdAt = reconciliation.completedAt;
     reconciliation.updatedAt = reconciliation.completedAt;
@@ -84,7 +99,6 @@ std::optional<Reconciliation> ReconciliationService::finish(const QString& accou
         stampLocalEdit(t);
         if (!m_transactions->update(t))
             return std::nullopt;
-        reconciliation.reconciledBalance += t.amount;
     }
     if (!m_reconciliations->insert(reconciliation) || !sql.commit())
         return std::nullopt;

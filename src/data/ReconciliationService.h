@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MoneySum.h"
 #include "Reconciliation.h"
 #include "Transaction.h"
 
@@ -19,22 +20,23 @@ struct ReconciliationStart
 {
     // The starting balance plus every live reconciled transaction: what the
     // earlier statements account for.
-    qint64 previousBalance = 0;
+    MoneySum previousBalance;
     // A month after the last statement; none for an account never reconciled.
     std::optional<QDate> statementDate;
 };
 
 // What a reconciliation under way shows, every amount stored-signed (what a
-// credit card or loan owes is negative).
+// credit card or loan owes is negative). A sum that does not fit in a qint64
+// is no difference of 0.
 struct ReconciliationFigures
 {
-    qint64 previousBalance = 0;
-    qint64 clearedDeposits = 0;    // the ticked amounts of 0 or more
-    qint64 clearedWithdrawals = 0; // the ticked negative amounts, negative
-    qint64 clearedBalance = 0;
+    MoneySum previousBalance;
+    MoneySum clearedDeposits;    // the ticked amounts of 0 or more
+    MoneySum clearedWithdrawals; // the ticked negative amounts, negative
+    MoneySum clearedBalance;
     qint64 statementBalance = 0;
     // The statement's balance less the cleared one: only 0 lets a reconciliation finish.
-    qint64 difference = 0;
+    MoneySum difference;
 };
 
 // Reconciling an account against a bank statement, without a window. Finishing
@@ -51,14 +53,15 @@ public:
     // positive, in the stored sign.
     static qint64 storedStatementBalance(qint64 entered, bool liability);
     // The figures of `ticked` against the statement's balance (stored-signed).
-    static ReconciliationFigures figures(qint64 previousBalance, const QList<Transaction>& ticked,
+    static ReconciliationFigures figures(const MoneySum& previousBalance, const QList<Transaction>& ticked,
                                          qint64 statementBalance);
 
     // Marks `ticked` cleared and reconciled as local edits and records the
     // reconciliation, in one SQL transaction; listeners hear of the account's
-    // rows once. The recorded reconciliation, or none when a write failed.
+    // rows once. The recorded reconciliation, or none when a write failed or
+    // the reconciled balance does not fit in a qint64 (then nothing is written).
     std::optional<Reconciliation> finish(const QString& accountId, const QDate& statementDate,
-                                         qint64 statementBalance, qint64 previousBalance,
+                                         qint64 statementBalance, const MoneySum& previousBalance,
                                          const QList<Transaction>& ticked);
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MoneySum.h"
+
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
@@ -22,7 +24,7 @@ struct RegisterRow
     bool cleared = false;
     bool reconciled = false;
     bool isSplit = false;
-    qint64 runningBalance = 0;
+    MoneySum runningBalance;
     // Empty when the row has no category.
     QString categoryText;
     // created_at as the number yyyyMMddHHmmss, which orders the rows of one date

@@ -124,9 +124,9 @@ void RegisterRows::append(const RegisterRow& row)
     appendEntry(entryOf(row, [this](const QString& text) { return addText(text); }), row.runningBalance);
 }
 
-void RegisterRows::appendEntry(const Entry& entry, qint64 runningBalance)
+void RegisterRows::appendEntry(const Entry& entry, const MoneySum& runningBalance)
 {
-    m_places.append({static_cast<quint32>(m_entries.size()), runningBalance});
+    m_places.append(Place(static_cast<quint32>(m_entries.size()), runningBalance));
     count(entry, 1);
     m_entries.append(entry);
     if (!keepsPlaceRun(m_places.size() - 1))
@@ -185,7 +185,7 @@ RegisterRow RegisterRows::at(qsizetype i) const
     row.cleared = entry.flags & Cleared;
     row.reconciled = entry.flags & Reconciled;
     row.isSplit = entry.flags & Split;
-    row.runningBalance = m_places.at(i).runningBalance;
+    row.runningBalance = m_places.at(i).balance();
     row.categoryText = m_texts.at(entry.categoryText);
     row.createdOrder = entry.createdOrder;
     return row;
@@ -346,22 +346,22 @@ void RegisterRows::removeFromLedger(qsizetype i)
     const Place place = takeMovingShorterSide(m_places, i);
     m_placesHaveGap = true;
     count(removed, -1);
-    shiftBalancesAfter(place.order, -removed.amount);
+    shiftBalancesAfter(place.order, -MoneySum(removed.amount));
 }
 
-void RegisterRows::shiftBalancesAfter(quint32 order, qint64 change)
+void RegisterRows::shiftBalancesAfter(quint32 order, const MoneySum& change)
 {
-    if (change == 0)
+    if (change.isZero())
         return;
     if (const std::optional<Run> run = runFrom(qint64(order) + 1)) {
         Place* places = m_places.data();
         for (qsizetype i = run->first; i < run->last; ++i)
-            places[i].runningBalance += change;
+            places[i].add(change);
         return;
     }
     for (Place& place : m_places) {
         if (place.order > order)
-            place.runningBalance += change;
+            place.add(change);
     }
 }
 
@@ -369,32 +369,33 @@ void RegisterRows::insertIntoLedger(qsizetype at, const RegisterRow& fresh, quin
 {
     const Entry inserted = entryOf(fresh, [this](const QString& text) { return addText(text); });
     // Without an opening line the account starts from nothing.
-    qint64 before = 0;
+    MoneySum before;
+    const MoneySum amount = fresh.amount;
     if (const std::optional<Run> run = runFrom(place)) {
         // The row just before it in the ledger borders the run of those after it.
         const qsizetype closest = m_placeRun == PlaceRun::Rising ? run->first - 1 : run->last;
         if (closest >= 0 && closest < m_places.size())
-            before = m_places.at(closest).runningBalance;
+            before = m_places.at(closest).balance();
         Place* places = m_places.data();
         for (qsizetype i = run->first; i < run->last; ++i) {
             ++places[i].order;
-            places[i].runningBalance += fresh.amount;
+            places[i].add(amount);
         }
     } else {
         qint64 closest = -1;
         for (Place& other : m_places) {
             if (other.order >= place) {
                 ++other.order;
-                other.runningBalance += fresh.amount;
+                other.add(amount);
             } else if (static_cast<qint64>(other.order) > closest) {
                 closest = other.order;
-                before = other.runningBalance;
+                before = other.balance();
             }
         }
     }
     count(inserted, 1);
     insertMovingShorterSide(m_entries, at, inserted);
-    insertMovingShorterSide(m_places, at, Place{place, before + fresh.amount});
+    insertMovingShorterSide(m_places, at, Place(place, before + amount));
     if (!keepsPlaceRun(at))
         notePlaceRun();
 }
@@ -403,11 +404,12 @@ void RegisterRows::replaceInLedger(qsizetype i, const RegisterRow& fresh)
 {
     const Entry old = m_entries.at(i);
     const Entry replaced = entryOf(fresh, [this](const QString& text) { return addText(text); });
-    const qint64 change = fresh.amount - old.amount;
+    // Both amounts are qint64s, their difference need not be.
+    const MoneySum change = MoneySum(fresh.amount) - old.amount;
     count(old, -1);
     count(replaced, 1);
     m_entries[i] = replaced;
-    m_places[i].runningBalance += change;
+    m_places[i].add(change);
     shiftBalancesAfter(m_places.at(i).order, change);
 }
 
@@ -420,10 +422,14 @@ RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, 
     const Place* places = m_places.constData();
     // -distance <= balance <= distance as one comparison, in the arithmetic of
     // unsigned numbers, which wraps where a signed sum could overflow: this runs
-    // over every row after the place.
+    // over every row after the place. A balance past what a qint64 holds is
+    // no nearer zero than one that just fits.
     const quint64 shift = quint64(distance);
     const quint64 span = 2 * shift;
-    const auto nearZero = [&](qsizetype i) { return quint64(places[i].runningBalance) + shift <= span; };
+    const auto nearZero = [&](qsizetype i) {
+        const Place& place = places[i];
+        return place.balanceHigh == (qint64(place.balanceLow) < 0 ? -1 : 0) && place.balanceLow + shift <= span;
+    };
     // Up to most + 1 of them: one more than named tells there are more.
     const auto full = [&] { return after.nearZero.size() > most; };
     if (const std::optional<Run> run = runFrom(qint64(order) + 1)) {
@@ -502,9 +508,16 @@ qint64 RegisterRows::createdOrderOf(QByteArrayView utf8)
 
 void RegisterRows::count(const Entry& entry, int sign)
 {
-    m_total += sign * entry.amount;
+    // -entry.amount could wrap: a sign of -1 subtracts instead.
+    const auto add = [&](MoneySum& sum) {
+        if (sign > 0)
+            sum += entry.amount;
+        else
+            sum -= entry.amount;
+    };
+    add(m_total);
     if (entry.flags & (Cleared | Reconciled))
-        m_cleared += sign * entry.amount;
+        add(m_cleared);
     if (entry.createdOrder < 0)
         m_unordered += sign;
     if (hasNoId(entry))
@@ -513,8 +526,8 @@ void RegisterRows::count(const Entry& entry, int sign)
 
 void RegisterRows::recount()
 {
-    m_total = 0;
-    m_cleared = 0;
+    m_total = MoneySum();
+    m_cleared = MoneySum();
     m_unordered = 0;
     m_withoutId = 0;
     for (const Entry& entry : m_entries)

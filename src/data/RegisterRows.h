@@ -16,9 +16,9 @@
 // shows: a reconciled row counts as cleared.
 struct RegisterFigures
 {
-    qint64 cleared = 0;
-    qint64 uncleared = 0;
-    qint64 total = 0;
+    MoneySum cleared;
+    MoneySum uncleared;
+    MoneySum total;
 };
 
 // The rows of a register, held compactly: a big account's register is tens of
@@ -80,7 +80,7 @@ public:
     qsizetype indexOf(const QString& id) const;
     QDate date(qsizetype i) const { return m_entries.at(i).date; }
     qint64 amount(qsizetype i) const { return m_entries.at(i).amount; }
-    qint64 runningBalance(qsizetype i) const { return m_places.at(i).runningBalance; }
+    MoneySum runningBalance(qsizetype i) const { return m_places.at(i).balance(); }
     bool cleared(qsizetype i) const { return m_entries.at(i).flags & Cleared; }
     bool reconciled(qsizetype i) const { return m_entries.at(i).flags & Reconciled; }
     bool isSplit(qsizetype i) const { return m_entries.at(i).flags & Split; }
@@ -167,7 +167,7 @@ public:
             QByteArrayView id, accountId, payee, memo, categoryId, checkNumber, categoryText;
             QDate date;
             qint64 amount = 0;
-            qint64 runningBalance = 0;
+            MoneySum runningBalance;
             qint64 createdOrder = -1;
             bool cleared = false, reconciled = false, isSplit = false;
         };
@@ -202,20 +202,37 @@ private:
     };
     // A row's place in the ledger and its running balance, kept apart from the
     // rest: a write walks these for every row of the register, and in a list
-    // of their own they are a fifth of the memory to go through.
+    // of their own they are a fifth of the memory to go through. The balance is
+    // a MoneySum's two words, its high word in what was padding: that word
+    // moves by at most one a row, so 32 bits of it outlast any register.
     struct Place
     {
         quint32 order = 0;
-        qint64 runningBalance = 0;
+        qint32 balanceHigh = 0;
+        quint64 balanceLow = 0;
+
+        Place() = default;
+        Place(quint32 placeOrder, const MoneySum& balance)
+            : order(placeOrder)
+            , balanceHigh(qint32(balance.high()))
+            , balanceLow(balance.low())
+        {
+        }
+        MoneySum balance() const { return MoneySum::fromWords(balanceHigh, balanceLow); }
+        void add(const MoneySum& change)
+        {
+            const bool carried = qAddOverflow(balanceLow, change.low(), &balanceLow);
+            balanceHigh += qint32(change.high()) + int(carried);
+        }
     };
 
     // A row of either kind, each text turned into its index by `textIndex`.
     template <typename Row, typename TextIndex>
     static Entry entryOf(const Row& row, TextIndex textIndex);
     quint32 addText(const QString& text);
-    void appendEntry(const Entry& entry, qint64 runningBalance);
+    void appendEntry(const Entry& entry, const MoneySum& runningBalance);
     // The running balances of the rows placed after `order` in the ledger.
-    void shiftBalancesAfter(quint32 order, qint64 change);
+    void shiftBalancesAfter(quint32 order, const MoneySum& change);
     // How the places run down the list: rising or falling as a register sorted
     // by date either way shows them, or neither. A list of one row or none
     // rises.
@@ -253,8 +270,8 @@ private:
     qsizetype m_withoutId = 0;
     // The figures' sums, kept as rows come and go: a write would otherwise
     // add up the whole register to show them.
-    qint64 m_total = 0;
-    qint64 m_cleared = 0;
+    MoneySum m_total;
+    MoneySum m_cleared;
     // Rows whose creation time has an unusual form: only SQLite knows their
     // place among the rows of their date.
     qsizetype m_unordered = 0;

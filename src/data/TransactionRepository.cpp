@@ -7,6 +7,7 @@
 #include "QueryRows.h"
 #include "RegisterRows.h"
 #include "SqlRows.h"
+#include "SqlSum.h"
 #include "SqlTransaction.h"
 #include "SqlValues.h"
 #include "SqliteRows.h"
@@ -148,10 +149,11 @@ QList<Row> selectRows(QSqlDatabase& db, const QString& sql, const QVariantList& 
 
 // Fills register rows from either reader, SqliteRows or QueryRows, reading only
 // the columns a register shows; without a starting balance, every running
-// balance is 0 (search results).
+// balance is 0 (search results). Whether every running balance fits in a qint64.
 template <typename Rows>
-void fillRegisterRows(Rows& read, std::optional<qint64> balance, RegisterRows& rows)
+bool fillRegisterRows(Rows& read, std::optional<MoneySum> balance, RegisterRows& rows)
 {
+    bool fits = true;
     RegisterRows::Filler fill(rows);
     while (read.next()) {
         const auto id = read.utf8(0);
@@ -178,21 +180,22 @@ void fillRegisterRows(Rows& read, std::optional<qint64> balance, RegisterRows& r
         if (balance) {
             *balance += row.amount;
             row.runningBalance = *balance;
+            fits = fits && balance->fits();
         }
         fill.append(row);
     }
+    return fits;
 }
 
-void readRegisterRows(QSqlDatabase& db, const QString& sql, const QVariantList& values, std::optional<qint64> balance,
-                      RegisterRows& rows)
+bool readRegisterRows(QSqlDatabase& db, const QString& sql, const QVariantList& values,
+                      std::optional<MoneySum> balance, RegisterRows& rows)
 {
     if (SqliteRows::available(db)) {
         SqliteRows read(db, sql, values);
-        fillRegisterRows(read, balance, rows);
-    } else {
-        QueryRows read(db, sql, values);
-        fillRegisterRows(read, balance, rows);
+        return fillRegisterRows(read, balance, rows);
     }
+    QueryRows read(db, sql, values);
+    return fillRegisterRows(read, balance, rows);
 }
 
 template <typename Rows>
@@ -588,7 +591,8 @@ RegisterRows TransactionRepository::registerRows(const QString& accountId) const
     const QString sql = withColumnsAndPath("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
                                            "WHERE t.account_id = ? AND t.deleted_at IS NULL "
                                            "ORDER BY t.date ASC, t.created_at ASC"_L1);
-    readRegisterRows(db, sql, {accountId}, balance, rows);
+    if (!readRegisterRows(db, sql, {accountId}, MoneySum(balance), rows))
+        MoneySum::logOutOfRange(QStringLiteral("A running balance of account %1").arg(accountId));
     return rows;
 }
 
@@ -620,70 +624,77 @@ QString balanceCondition(BalanceMode mode)
     return QString();
 }
 
-void bindBalanceCondition(QSqlQuery& query, BalanceMode mode)
+// The value of the balance mode's condition, if it has one.
+QVariantList balanceConditionValues(BalanceMode mode)
 {
     if (mode == BalanceMode::AsOfToday)
-        query.addBindValue(SqlValues::dateText(Clock::today().addDays(1)));
+        return {SqlValues::dateText(Clock::today().addDays(1))};
+    return {};
 }
 
 } // namespace
 
-qint64 TransactionRepository::balance(const QString& accountId, BalanceMode mode) const
+MoneySum TransactionRepository::balance(const QString& accountId, BalanceMode mode) const
 {
-    QSqlQuery query(m_database->database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions "
-                                 "WHERE account_id = ? AND deleted_at IS NULL%1").arg(balanceCondition(mode)));
-    query.addBindValue(accountId);
-    bindBalanceCondition(query, mode);
-    qint64 sum = 0;
-    if (query.exec() && query.next())
-        sum = query.value(0).toLongLong();
-    return startingBalance(accountId) + sum;
+    const auto sql = [&](SqlSum::Form form) {
+        return QStringLiteral("SELECT %1 FROM transactions WHERE account_id = ? AND deleted_at IS NULL%2")
+            .arg(SqlSum::columns(QStringLiteral("amount"), QStringLiteral("total"), form), balanceCondition(mode));
+    };
+    const QList<MoneySum> sums = SqlSum::list<MoneySum>(m_database->database(), sql,
+                                                        QVariantList{accountId} + balanceConditionValues(mode),
+                                                        [](const QSqlQuery& query) { return SqlSum::read(query, 0); });
+    MoneySum balance = startingBalance(accountId);
+    if (!sums.isEmpty())
+        balance += sums.constFirst();
+    if (!balance.fits())
+        MoneySum::logOutOfRange(QStringLiteral("The balance of account %1").arg(accountId));
+    return balance;
 }
 
-QHash<QString, qint64> TransactionRepository::balances(BalanceMode mode) const
+QHash<QString, MoneySum> TransactionRepository::balances(BalanceMode mode) const
 {
     return readBalances(mode, nullptr);
 }
 
-QHash<QString, qint64> TransactionRepository::balances(const QStringList& accountIds, BalanceMode mode) const
+QHash<QString, MoneySum> TransactionRepository::balances(const QStringList& accountIds, BalanceMode mode) const
 {
     if (accountIds.isEmpty())
         return {};
     return readBalances(mode, &accountIds);
 }
 
-QHash<QString, qint64> TransactionRepository::readBalances(BalanceMode mode, const QStringList* accountIds) const
+QHash<QString, MoneySum> TransactionRepository::readBalances(BalanceMode mode, const QStringList* accountIds) const
 {
     QString onlyRows;
     QString onlyAccounts;
+    QVariantList ids;
     if (accountIds) {
         const QString marks = QStringList(accountIds->size(), QStringLiteral("?")).join(QStringLiteral(", "));
         onlyRows = QStringLiteral(" AND account_id IN (%1)").arg(marks);
         onlyAccounts = QStringLiteral(" AND a.id IN (%1)").arg(marks);
-    }
-    QSqlQuery query(m_database->database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT a.id, a.starting_balance + COALESCE(s.total, 0) FROM accounts a "
-                                 "LEFT JOIN (SELECT account_id, SUM(amount) AS total FROM transactions "
-                                 "WHERE deleted_at IS NULL%1%2 GROUP BY account_id) s ON s.account_id = a.id "
-                                 "WHERE a.deleted_at IS NULL%3")
-                      .arg(onlyRows, balanceCondition(mode), onlyAccounts));
-    const auto bindIds = [&] {
         for (const QString& id : *accountIds)
-            query.addBindValue(id);
+            ids.append(id);
+    }
+    const auto sql = [&](SqlSum::Form form) {
+        return QStringLiteral("SELECT a.id, a.starting_balance, s.total_high, s.total_low FROM accounts a "
+                              "LEFT JOIN (SELECT account_id, %1 FROM transactions "
+                              "WHERE deleted_at IS NULL%2%3 GROUP BY account_id) s ON s.account_id = a.id "
+                              "WHERE a.deleted_at IS NULL%4")
+            .arg(SqlSum::columns(QStringLiteral("amount"), QStringLiteral("total"), form), onlyRows,
+                 balanceCondition(mode), onlyAccounts);
     };
-    if (accountIds)
-        bindIds();
-    bindBalanceCondition(query, mode);
-    if (accountIds)
-        bindIds();
-    QHash<QString, qint64> result;
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.insert(SqlValues::text(query, 0), query.value(1).toLongLong());
+    using Balance = std::pair<QString, MoneySum>;
+    const QList<Balance> read = SqlSum::list<Balance>(
+        m_database->database(), sql, ids + balanceConditionValues(mode) + ids, [](const QSqlQuery& query) {
+            return Balance(SqlValues::text(query, 0), MoneySum(query.value(1).toLongLong()) + SqlSum::read(query, 2));
+        });
+    QHash<QString, MoneySum> result;
+    result.reserve(read.size());
+    for (const auto& [id, balance] : read) {
+        if (!balance.fits())
+            MoneySum::logOutOfRange(QStringLiteral("The balance of account %1").arg(id));
+        result.insert(id, balance);
+    }
     return result;
 }
 

@@ -113,12 +113,13 @@ public:
     // The register row of one live transaction, read by id as registerRows reads
     // it, running balance 0: the register that shows it works out its place.
     std::optional<RegisterRow> registerRow(const QString& id) const;
-    qint64 balance(const QString& accountId, BalanceMode mode) const;
+    // A balance is a sum, which need not fit in a qint64 (MoneySum says).
+    MoneySum balance(const QString& accountId, BalanceMode mode) const;
     // The balance of every live account in one grouped query, by account id.
-    QHash<QString, qint64> balances(BalanceMode mode) const;
+    QHash<QString, MoneySum> balances(BalanceMode mode) const;
     // The same for the live accounts among `accountIds` only: their rows alone
     // are read, through the account index.
-    QHash<QString, qint64> balances(const QStringList& accountIds, BalanceMode mode) const;
+    QHash<QString, MoneySum> balances(const QStringList& accountIds, BalanceMode mode) const;
     QStringList distinctPayees() const;
     // The same list as distinctPayees(): completion offers every payee.
     QStringList payeesForAccount(const QString& accountId) const;
@@ -152,7 +153,7 @@ signals:
 private:
     QList<Transaction> listWhere(const QString& sql, const QVariantList& values) const;
     qint64 startingBalance(const QString& accountId) const;
-    QHash<QString, qint64> readBalances(BalanceMode mode, const QStringList* accountIds) const;
+    QHash<QString, MoneySum> readBalances(BalanceMode mode, const QStringList* accountIds) const;
     SyncedTable synced() const;
     void announceChange(const QString& accountId);
 

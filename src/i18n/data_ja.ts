@@ -260,6 +260,13 @@
         </message>
     </context>
     <context>
+        <name>MoneySum</name>
+        <message>
+            <source>Out of range</source>
+            <translation>範囲外</translation>
+        </message>
+    </context>
+    <context>
         <name>TransactionRepository</name>
         <message>
             <source>Opening Balance</source>

@@ -45,8 +45,11 @@ void RegisterFigureLabels::showFigures(const RegisterFigures& figures, bool liab
     m_cleared->setText(formatMoneySigned(figures.cleared, liability, currency));
     m_uncleared->setText(formatMoneySigned(figures.uncleared, liability, currency));
     m_balance->setText(formatMoneySigned(figures.total, liability, currency));
-    const qint64 shown = liability ? -figures.total : figures.total;
-    m_balance->setColor(shown < 0 ? negativeAmountColor() : positiveAmountColor());
+    const MoneySum shown = liability ? -figures.total : figures.total;
+    // The words that stand for a balance too big to hold read as a warning.
+    m_balance->setColor(shown.isNegative() || !shown.fits() ? negativeAmountColor() : positiveAmountColor());
+    if (!figures.cleared.fits() || !figures.uncleared.fits() || !figures.total.fits())
+        MoneySum::logOutOfRange(QStringLiteral("A figure of the register"));
 }
 
 void RegisterFigureLabels::clear()

@@ -266,8 +266,9 @@ QString RegisterModel::displayText(qsizetype element, int column) const
 QVariant RegisterModel::rowData(qsizetype element, int modelRow, int column, int role) const
 {
     const bool amountColumn = column == PaymentColumn || column == DepositColumn || column == BalanceColumn;
-    const qint64 balance = m_rows.runningBalance(element);
-    const qint64 shownBalance = m_liabilityAccount ? -balance : balance;
+    const MoneySum balance = m_rows.runningBalance(element);
+    const bool overdrawn = balance.isNegative();
+    const bool shownNegative = m_liabilityAccount ? (-balance).isNegative() : overdrawn;
 
     switch (role) {
     case Qt::DisplayRole:
@@ -289,21 +290,21 @@ QVariant RegisterModel::rowData(qsizetype element, int modelRow, int column, int
             return negativeAmountColor();
         if (column == DepositColumn && m_rows.amount(element) >= 0)
             return positiveAmountColor();
-        if (column == BalanceColumn && shownBalance < 0)
+        if (column == BalanceColumn && (shownNegative || !balance.fits()))
             return negativeAmountColor();
         return QVariant();
     case Qt::FontRole: {
         if (!amountColumn)
             return QVariant();
         QFont font = monospaceFont();
-        if (column == BalanceColumn && m_emphasizeNegativeBalance && balance < 0)
+        if (column == BalanceColumn && m_emphasizeNegativeBalance && overdrawn)
             font.setWeight(QFont::Bold);
         return font;
     }
     case Qt::BackgroundRole:
         if (modelRow == m_editRow && !m_twoLine)
             return editRowBackground();
-        if (m_emphasizeNegativeBalance && m_highlightOverdrawn && balance < 0)
+        if (m_emphasizeNegativeBalance && m_highlightOverdrawn && overdrawn)
             return overdrawnBackground();
         return QVariant();
     default:
@@ -491,7 +492,7 @@ bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& 
     if (m_sortColumn == BalanceColumn)
         resortKeepingPersistentIndexes(m_sortColumn, m_sortOrder);
     else if (movedAfter)
-        notifyBalancesAfter(*movedAfter, qAbs(oldAmount) + (fresh ? qAbs(fresh->amount) : 0));
+        notifyBalancesAfter(*movedAfter, (MoneySum(oldAmount).abs() + MoneySum(fresh ? fresh->amount : 0).abs()).clamped());
     return true;
 }
 

@@ -73,7 +73,8 @@ qint64 RegisterRowOrder::numberKey(const RegisterRow& row) const
     case RegisterModel::ClearedColumn:
         return clearedRank(row.cleared, row.reconciled);
     case RegisterModel::BalanceColumn:
-        return m_liability ? -row.runningBalance : row.runningBalance;
+        // Balances past what a qint64 holds sort at its ends, by date among themselves.
+        return (m_liability ? -row.runningBalance : row.runningBalance).clamped();
     default:
         return row.date.toJulianDay();
     }

@@ -46,11 +46,15 @@ SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 amount, Currency cu
 
 void SplitEditorDialog::updateRemaining()
 {
-    const qint64 remaining = qAbs(m_amount) - m_splitLines->total();
-    m_remainingLabel->setText(tr("Remaining: %1").arg(formatMoney(remaining, m_currency)));
-    if (remaining == 0)
+    const MoneySum remaining = MoneySum(m_amount).abs() - m_splitLines->total();
+    const QString text = tr("Remaining: %1").arg(formatMoney(remaining, m_currency));
+    // Once, not again for every line the editor fills in.
+    if (!remaining.fits() && text != m_remainingLabel->text())
+        MoneySum::logOutOfRange(QStringLiteral("What the split lines leave of the amount"));
+    m_remainingLabel->setText(text);
+    if (remaining.isZero())
         m_remainingLabel->setStyleSheet(QStringLiteral("color: green;"));
-    else if (remaining < 0)
+    else if (remaining.isNegative() || !remaining.fits())
         m_remainingLabel->setStyleSheet(QStringLiteral("color: #cc0000;"));
     else
         m_remainingLabel->setStyleSheet(QString());

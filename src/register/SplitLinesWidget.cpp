@@ -21,7 +21,6 @@
 namespace {
 
 enum Column { CategoryColumn = 0, AmountColumn = 1, MemoColumn = 2 };
-constexpr double kMaximumAmount = 99999999.99;
 
 } // namespace
 
@@ -96,7 +95,7 @@ void SplitLinesWidget::addLine()
     m_table->setCellWidget(row, CategoryColumn, combo);
 
     auto* amount = new SmartAmountField;
-    amount->setRange(0.0, kMaximumAmount);
+    amount->keepToTypedLimit(SmartAmountField::Signs::NotNegative);
     amount->setCurrency(m_currency);
     connect(amount, &SmartAmountField::valueChanged, this, &SplitLinesWidget::changed);
     amount->installEventFilter(this);

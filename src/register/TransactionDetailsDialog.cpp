@@ -158,10 +158,11 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(0, 1);
-    qint64 sum = 0;
+    MoneySum sum;
     int row = 0;
-    const auto addAmount = [&](qint64 cents, int gridRow) {
-        QLabel* label = valueLabel(formatMoney(qAbs(cents), m_currency), this);
+    const auto addAmount = [&](const MoneySum& cents, int gridRow) {
+        // The magnitude, flipped as it is written: the most negative sum has no positive qint64.
+        QLabel* label = valueLabel(formatMoneySigned(cents, cents.isNegative(), m_currency), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         applyFontRole(label, 7);
         grid->addWidget(label, gridRow, 1);
@@ -185,6 +186,8 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
     auto* totalLabel = new QLabel(tr("Total"), this);
     applyFontRoleWithWeight(totalLabel, 0, 600);
     grid->addWidget(totalLabel, row, 0);
+    if (!sum.fits())
+        MoneySum::logOutOfRange(QStringLiteral("The total of the split lines of %1").arg(m_record.id));
     QLabel* total = addAmount(sum, row);
     total->setObjectName(QStringLiteral("splitTotalLabel"));
     applyFontRoleWithWeight(total, 7, 600);

@@ -38,7 +38,6 @@ namespace {
 
 QDate g_lastEnteredDate;
 
-constexpr double kMaximumAmount = 99999999.99;
 constexpr int kPayeePage = 0;
 constexpr int kTransferPage = 1;
 
@@ -136,7 +135,7 @@ void TransactionFormDialog::setupUi()
     addPayeeRow(form, account);
     m_amountField = new SmartAmountField(this);
     m_amountField->setObjectName(QStringLiteral("amountField"));
-    m_amountField->setRange(0.0, kMaximumAmount);
+    m_amountField->keepToTypedLimit(SmartAmountField::Signs::NotNegative);
     if (account)
         m_amountField->setCurrency(m_currency);
     m_inputCheck->watch(m_amountField);

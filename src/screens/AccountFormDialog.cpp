@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr double kBalanceLimit = 99999999.99;
-
 qint64 signedForType(qint64 amount, AccountType type)
 {
     return isLiabilityAccount(type) ? -amount : amount;
@@ -87,7 +85,7 @@ void AccountFormDialog::buildForm()
     form->addRow(tr("&Currency:"), m_currencyCombo);
 
     m_balanceField = named(new SmartAmountField(this), "startingBalanceField");
-    m_balanceField->setRange(-kBalanceLimit, kBalanceLimit);
+    m_balanceField->keepToTypedLimit(SmartAmountField::Signs::Either);
     m_balanceField->setCurrency(chosenCurrency());
     m_balanceLabel = named(new QLabel(tr("Starting &Balance:"), this), "startingBalanceLabel");
     m_balanceLabel->setBuddy(m_balanceField);

@@ -28,8 +28,6 @@
 
 namespace {
 
-constexpr double kStatementLimit = 99999999.99;
-
 QLabel* captionLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -117,7 +115,7 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     layout->addWidget(m_statementBalanceCaption);
     m_statementBalanceField = new SmartAmountField(panel);
     m_statementBalanceField->setObjectName(QStringLiteral("statementBalanceField"));
-    m_statementBalanceField->setRange(-kStatementLimit, kStatementLimit);
+    m_statementBalanceField->keepToTypedLimit(SmartAmountField::Signs::Either);
     layout->addWidget(m_statementBalanceField);
     m_inputCheck = new TypedInputCheck(this);
     m_inputCheck->watch(m_statementDateField);
@@ -322,7 +320,7 @@ void ReconciliationScreen::updateDifference()
 {
     const ReconciliationFigures figures =
         ReconciliationService::figures(m_previousBalance, tickedTransactions(), statementBalance());
-    const auto show = [this](QLabel* label, qint64 value) {
+    const auto show = [this](QLabel* label, const MoneySum& value) {
         label->setText(formatMoneySigned(value, m_liability, m_currency));
     };
     show(m_previousBalanceLabel, figures.previousBalance);
@@ -331,9 +329,9 @@ void ReconciliationScreen::updateDifference()
     show(m_clearedBalanceLabel, figures.clearedBalance);
     show(m_statementBalanceLabel, figures.statementBalance);
     show(m_differenceLabel, figures.difference);
-    const QColor colour = figures.difference == 0 ? positiveAmountColor() : negativeAmountColor();
+    const QColor colour = figures.difference.isZero() ? positiveAmountColor() : negativeAmountColor();
     m_differenceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
-    m_finishButton->setEnabled(!m_accountId.isEmpty() && figures.difference == 0);
+    m_finishButton->setEnabled(!m_accountId.isEmpty() && figures.difference.isZero());
 }
 
 void ReconciliationScreen::finish()

@@ -60,7 +60,7 @@ private:
     AppState* m_state;
     QString m_accountId;
     Currency m_currency = Currency::USD;
-    qint64 m_previousBalance = 0;
+    MoneySum m_previousBalance;
     bool m_liability = false;
     QList<Transaction> m_transactions;
     QList<bool> m_ticked;

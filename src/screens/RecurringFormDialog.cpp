@@ -125,7 +125,7 @@ void RecurringFormDialog::buildForm()
 
     // The sign comes from Payment or Deposit.
     m_amountField = named(new SmartAmountField(this), "amountField");
-    m_amountField->setRange(0, 99999999.99);
+    m_amountField->keepToTypedLimit(SmartAmountField::Signs::NotNegative);
     m_form->addRow(tr("Amount:"), m_amountField);
 
     m_categoryCombo = named(new QComboBox(this), "categoryCombo");

@@ -54,12 +54,15 @@ void showMonthlyTotals(ReportTableModel* model, const QList<MonthlyTotalsRow>& r
         model->clear();
         return;
     }
-    MonthlyTotalsRow total{totalLabel};
+    MonthlyTotalsRow total;
+    total.month = totalLabel;
     for (const MonthlyTotalsRow& r : rows) {
         total.inflows += r.inflows;
         total.outflows += r.outflows;
         total.net += r.net;
     }
+    if (!total.inflows.fits() || !total.outflows.fits() || !total.net.fits())
+        MoneySum::logOutOfRange(QStringLiteral("The total row of a report"));
     model->setRows(
         int(rows.size()) + 1,
         [rows, total, currency](int row, int column) {

@@ -7,7 +7,8 @@
 #include <QtGlobal>
 
 // The rows the report service hands to the reports screen. Amounts are signed
-// counts of minor units; the service formats nothing.
+// counts of minor units, sums MoneySums (a sum need not fit in a qint64); the
+// service formats nothing.
 
 // One live account with its balances over all time.
 struct AccountSummaryRow
@@ -15,30 +16,30 @@ struct AccountSummaryRow
     QString name;
     QString accountType;        // the stored text: "checking", "credit_card", ...
     Currency currency = Currency::USD;
-    qint64 clearedBalance = 0;  // starting balance + cleared transactions
-    qint64 unclearedSum = 0;    // uncleared transactions alone
-    qint64 balance = 0;         // starting balance + every transaction
+    MoneySum clearedBalance;    // starting balance + cleared transactions
+    MoneySum unclearedSum;      // uncleared transactions alone
+    MoneySum balance;           // starting balance + every transaction
 };
 
 // One calendar month of the cash-flow or income-versus-expenses report.
 struct MonthlyTotalsRow
 {
     QString month;              // "2026-03"
-    qint64 inflows = 0;         // positive amounts (income)
-    qint64 outflows = 0;        // negative amounts, 0 or below (expenses)
-    qint64 net = 0;             // inflows + outflows
+    MoneySum inflows;           // positive amounts (income)
+    MoneySum outflows;          // negative amounts, 0 or below (expenses)
+    MoneySum net;               // inflows + outflows
 };
 
 struct CategoryTotalRow
 {
     QString name;
-    qint64 total = 0;
+    MoneySum total;
 };
 
 struct PayeeSummaryRow
 {
     QString payee;
-    qint64 total = 0;
+    MoneySum total;
     int count = 0;
 };
 
@@ -46,7 +47,7 @@ struct TaxReportRow
 {
     QString name;
     QString taxCategory;        // the category's tax key, empty when it has none
-    qint64 total = 0;
+    MoneySum total;
 };
 
 struct TransactionListingRow
@@ -63,9 +64,9 @@ struct TransactionListingRow
 struct YearOverYearRow
 {
     QString category;
-    qint64 period1Total = 0;
-    qint64 period2Total = 0;
-    qint64 difference = 0;      // period2Total - period1Total
+    MoneySum period1Total;
+    MoneySum period2Total;
+    MoneySum difference;        // period2Total - period1Total
 };
 
 // The currency a report run is in. Sums over accounts of different currencies

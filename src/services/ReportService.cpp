@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/QueryRows.h"
 #include "data/SqlRows.h"
+#include "data/SqlSum.h"
 #include "data/SqlValues.h"
 #include "data/SqliteRows.h"
 
@@ -31,7 +32,7 @@ QVariant dateBound(QDate date)
 
 // `head` ends in "t.date >= ? AND t.date <= ?"; `leading` are the values of any
 // placeholders before it.
-ReportQuery periodQuery(const QString& head, QDate from, QDate to, const QString& accountId, const char* tail,
+ReportQuery periodQuery(const QString& head, QDate from, QDate to, const QString& accountId, const QString& tail,
                         const QString& categoryId = QString(), const QVariantList& leading = {})
 {
     ReportQuery query{head, leading};
@@ -44,14 +45,48 @@ ReportQuery periodQuery(const QString& head, QDate from, QDate to, const QString
         query.sql += QLatin1String(" AND t.category_id = ?");
         query.values << categoryId;
     }
-    query.sql += QLatin1String(tail);
+    query.sql += tail;
     return query;
 }
 
+// A report whose statement sums amounts: `queryOf` gives it with the sums in
+// either form (SqlSum), its values the same in both.
 template <typename Row, typename Map>
-QList<Row> rowsOf(Database* database, const ReportQuery& query, Map map)
+QList<Row> summedRowsOf(Database* database, const std::function<ReportQuery(SqlSum::Form)>& queryOf, Map map)
 {
-    return SqlRows::list<Row>(database->database(), query.sql, query.values, map);
+    const QVariantList values = queryOf(SqlSum::Form::Plain).values;
+    return SqlSum::list<Row>(
+        database->database(), [&](SqlSum::Form form) { return queryOf(form).sql; }, values, map);
+}
+
+// The sum of t.amount, or of `expression`, as the columns `name`_high and `name`_low.
+QString amountSum(SqlSum::Form form, const char* name = "total", const char* expression = "t.amount")
+{
+    return SqlSum::columns(QLatin1String(expression), QLatin1String(name), form);
+}
+
+// A report's sum from the two columns at `column`, said in the log when it
+// goes past what a qint64 holds.
+MoneySum reportSum(const QSqlQuery& query, int column)
+{
+    const MoneySum sum = SqlSum::read(query, column);
+    if (!sum.fits())
+        MoneySum::logOutOfRange(QStringLiteral("A sum of a report"));
+    return sum;
+}
+
+// The tail of a statement grouped by `group` whose groups come smallest sum first.
+QString groupedByTotal(const char* group, SqlSum::Form form)
+{
+    return QStringLiteral(" GROUP BY %1 ORDER BY %2 ASC")
+        .arg(QLatin1String(group), SqlSum::orderKey(QStringLiteral("t.amount"), form));
+}
+
+MoneySum checkedSum(const MoneySum& sum, const char* what)
+{
+    if (!sum.fits())
+        MoneySum::logOutOfRange(QLatin1String(what));
+    return sum;
 }
 
 QString uncategorizedLabel()
@@ -63,9 +98,9 @@ MonthlyTotalsRow monthlyTotalsFromQuery(const QSqlQuery& query)
 {
     MonthlyTotalsRow row;
     row.month = SqlValues::text(query, 0);
-    row.inflows = query.value(1).toLongLong();
-    row.outflows = query.value(2).toLongLong();
-    row.net = row.inflows + row.outflows;
+    row.inflows = reportSum(query, 1);
+    row.outflows = reportSum(query, 3);
+    row.net = checkedSum(row.inflows + row.outflows, "The net of a month");
     return row;
 }
 
@@ -74,21 +109,23 @@ MonthlyTotalsRow monthlyTotalsFromQuery(const QSqlQuery& query)
 QList<MonthlyTotalsRow> monthlyTotals(Database* database, const char* condition, QDate from, QDate to,
                                       const QString& accountId)
 {
-    const QString head = QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
-                                        "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
-                                        "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
-                                        "FROM transactions t WHERE t.deleted_at IS NULL %1"
-                                        "AND t.date >= ? AND t.date <= ?")
-                             .arg(QLatin1String(condition));
-    return rowsOf<MonthlyTotalsRow>(database,
-                                    periodQuery(head, from, to, accountId,
-                                                " GROUP BY month ORDER BY month"),
-                                    &monthlyTotalsFromQuery);
+    return summedRowsOf<MonthlyTotalsRow>(
+        database,
+        [&](SqlSum::Form form) {
+            const QString head = QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, %1, %2 "
+                                                "FROM transactions t WHERE t.deleted_at IS NULL %3"
+                                                "AND t.date >= ? AND t.date <= ?")
+                                     .arg(amountSum(form, "inflows", "CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END"),
+                                          amountSum(form, "outflows", "CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END"),
+                                          QLatin1String(condition));
+            return periodQuery(head, from, to, accountId, " GROUP BY month ORDER BY month");
+        },
+        &monthlyTotalsFromQuery);
 }
 
 CategoryTotalRow categoryTotalFromQuery(const QSqlQuery& query)
 {
-    return CategoryTotalRow{SqlValues::text(query, 0), query.value(1).toLongLong()};
+    return CategoryTotalRow{SqlValues::text(query, 0), reportSum(query, 1)};
 }
 
 // The listing can run to every transaction of the ledger, so its rows carry
@@ -158,24 +195,27 @@ ReportService::ReportService(Database* database, QObject* parent)
 
 QList<AccountSummaryRow> ReportService::accountSummary() const
 {
-    const ReportQuery query{
-        QStringLiteral(
-            "SELECT a.name, a.account_type, a.starting_balance, COALESCE(a.currency, 'USD') AS currency, "
-            "COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, "
-            "COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
-            "COALESCE(SUM(t.amount), 0) AS total_sum "
-            "FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
-            "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"),
-        {}};
-    return rowsOf<AccountSummaryRow>(m_database, query, [](const QSqlQuery& q) {
+    // An account without transactions sums to NULL, which reads as 0.
+    const auto query = [](SqlSum::Form form) {
+        return ReportQuery{
+            QStringLiteral("SELECT a.name, a.account_type, a.starting_balance, COALESCE(a.currency, 'USD') AS currency, "
+                           "%1, %2, %3 "
+                           "FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
+                           "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name")
+                .arg(amountSum(form, "cleared", "CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END"),
+                     amountSum(form, "uncleared", "CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END"),
+                     amountSum(form)),
+            {}};
+    };
+    return summedRowsOf<AccountSummaryRow>(m_database, query, [](const QSqlQuery& q) {
         AccountSummaryRow row;
         row.name = SqlValues::text(q, 0);
         row.accountType = SqlValues::text(q, 1);
         const qint64 startingBalance = q.value(2).toLongLong();
         row.currency = currencyFromCode(SqlValues::text(q, 3));
-        row.clearedBalance = startingBalance + q.value(4).toLongLong();
-        row.unclearedSum = q.value(5).toLongLong();
-        row.balance = startingBalance + q.value(6).toLongLong();
+        row.clearedBalance = checkedSum(startingBalance + SqlSum::read(q, 4), "The cleared balance of an account");
+        row.unclearedSum = reportSum(q, 6);
+        row.balance = checkedSum(startingBalance + SqlSum::read(q, 8), "The balance of an account");
         return row;
     });
 }
@@ -187,13 +227,17 @@ QList<MonthlyTotalsRow> ReportService::cashFlow(QDate from, QDate to, const QStr
 
 QList<CategoryTotalRow> ReportService::categorySpending(QDate from, QDate to, const QString& accountId) const
 {
-    return rowsOf<CategoryTotalRow>(
+    return summedRowsOf<CategoryTotalRow>(
         m_database,
-        periodQuery("SELECT COALESCE(c.name, ?) AS category_label, SUM(t.amount) "
-                    "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-                    "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?",
-                    from, to, accountId, " GROUP BY category_label ORDER BY SUM(t.amount) ASC", QString(),
-                    {uncategorizedLabel()}),
+        [&](SqlSum::Form form) {
+            return periodQuery(QStringLiteral("SELECT COALESCE(c.name, ?) AS category_label, %1 "
+                                              "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                              "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? "
+                                              "AND t.date <= ?")
+                                   .arg(amountSum(form)),
+                               from, to, accountId, groupedByTotal("category_label", form), QString(),
+                               {uncategorizedLabel()});
+        },
         &categoryTotalFromQuery);
 }
 
@@ -206,27 +250,31 @@ QList<MonthlyTotalsRow> ReportService::incomeVsExpenses(QDate from, QDate to, co
 
 QList<PayeeSummaryRow> ReportService::payeeSummary(QDate from, QDate to, const QString& accountId) const
 {
-    return rowsOf<PayeeSummaryRow>(
+    return summedRowsOf<PayeeSummaryRow>(
         m_database,
-        periodQuery("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t "
-                    "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
-                    from, to, accountId, " GROUP BY t.payee ORDER BY SUM(t.amount) ASC"),
-        [](const QSqlQuery& q) {
-            return PayeeSummaryRow{SqlValues::text(q, 0), q.value(1).toLongLong(), q.value(2).toInt()};
-        });
+        [&](SqlSum::Form form) {
+            return periodQuery(QStringLiteral("SELECT t.payee, %1, COUNT(*) FROM transactions t "
+                                              "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                                   .arg(amountSum(form)),
+                               from, to, accountId, groupedByTotal("t.payee", form));
+        },
+        [](const QSqlQuery& q) { return PayeeSummaryRow{SqlValues::text(q, 0), reportSum(q, 1), q.value(3).toInt()}; });
 }
 
 QList<TaxReportRow> ReportService::taxReport(QDate from, QDate to) const
 {
-    return rowsOf<TaxReportRow>(
+    return summedRowsOf<TaxReportRow>(
         m_database,
-        periodQuery("SELECT c.name, c.tax_category, SUM(t.amount) "
-                    "FROM transactions t JOIN categories c ON t.category_id = c.id "
-                    "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?",
-                    from, to, QString(), " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
-        [](const QSqlQuery& q) {
-            return TaxReportRow{SqlValues::text(q, 0), SqlValues::text(q, 1), q.value(2).toLongLong()};
-        });
+        [&](SqlSum::Form form) {
+            return periodQuery(QStringLiteral("SELECT c.name, c.tax_category, %1 "
+                                              "FROM transactions t JOIN categories c ON t.category_id = c.id "
+                                              "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
+                                              "AND t.date >= ? AND t.date <= ?")
+                                   .arg(amountSum(form)),
+                               from, to, QString(),
+                               QStringLiteral(" GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"));
+        },
+        [](const QSqlQuery& q) { return TaxReportRow{SqlValues::text(q, 0), SqlValues::text(q, 1), reportSum(q, 2)}; });
 }
 
 QList<TransactionListingRow> ReportService::transactionListing(QDate from, QDate to, const QString& accountId,
@@ -248,15 +296,19 @@ QList<TransactionListingRow> ReportService::transactionListing(QDate from, QDate
     return listingRows(rows, names);
 }
 
-QMap<QString, qint64> ReportService::categoryTotals(QDate from, QDate to, const QString& accountId) const
+QMap<QString, MoneySum> ReportService::categoryTotals(QDate from, QDate to, const QString& accountId) const
 {
-    QMap<QString, qint64> totals;
-    const QList<CategoryTotalRow> rows = rowsOf<CategoryTotalRow>(
+    QMap<QString, MoneySum> totals;
+    const QList<CategoryTotalRow> rows = summedRowsOf<CategoryTotalRow>(
         m_database,
-        periodQuery("SELECT COALESCE(c.name, ?) AS category_label, SUM(t.amount) "
-                    "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-                    "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?",
-                    from, to, accountId, " GROUP BY category_label", QString(), {uncategorizedLabel()}),
+        [&](SqlSum::Form form) {
+            return periodQuery(QStringLiteral("SELECT COALESCE(c.name, ?) AS category_label, %1 "
+                                              "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                              "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                                   .arg(amountSum(form)),
+                               from, to, accountId, QStringLiteral(" GROUP BY category_label"), QString(),
+                               {uncategorizedLabel()});
+        },
         &categoryTotalFromQuery);
     for (const CategoryTotalRow& row : rows)
         totals.insert(row.name, row.total);
@@ -266,8 +318,8 @@ QMap<QString, qint64> ReportService::categoryTotals(QDate from, QDate to, const 
 QList<YearOverYearRow> ReportService::yearOverYear(QDate period1From, QDate period1To, QDate period2From,
                                                    QDate period2To, const QString& accountId) const
 {
-    const QMap<QString, qint64> first = categoryTotals(period1From, period1To, accountId);
-    const QMap<QString, qint64> second = categoryTotals(period2From, period2To, accountId);
+    const QMap<QString, MoneySum> first = categoryTotals(period1From, period1To, accountId);
+    const QMap<QString, MoneySum> second = categoryTotals(period2From, period2To, accountId);
 
     // QMap orders its keys by ordinal comparison, which is the order the rows need.
     QMap<QString, YearOverYearRow> merged;
@@ -284,7 +336,7 @@ QList<YearOverYearRow> ReportService::yearOverYear(QDate period1From, QDate peri
     QList<YearOverYearRow> rows;
     rows.reserve(merged.size());
     for (YearOverYearRow& row : merged) {
-        row.difference = row.period2Total - row.period1Total;
+        row.difference = checkedSum(row.period2Total - row.period1Total, "A year-over-year difference");
         rows.append(row);
     }
     return rows;

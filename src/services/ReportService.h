@@ -48,7 +48,7 @@ public:
     QList<YearOverYearRow> yearOverYear(QDate period1From, QDate period1To, QDate period2From, QDate period2To,
                                         const QString& accountId) const;
     // Net total per category name.
-    QMap<QString, qint64> categoryTotals(QDate from, QDate to, const QString& accountId) const;
+    QMap<QString, MoneySum> categoryTotals(QDate from, QDate to, const QString& accountId) const;
 
     // The currency of a run over one account (empty id: over all accounts). A run
     // over all accounts is uniform only when every live account, and every account

@@ -17,8 +17,24 @@ void SmartAmountField::setCurrency(Currency currency)
     const double kept = value();
     m_currency = currency;
     setDecimals(currencyDecimals(currency));
+    // After the decimals, which round the range: 99,999,999.99 would become 100,000,000 yen.
+    applyTypedLimit();
     setPrefix(currencySymbol(currency) + QLatin1Char(' '));
     setValue(kept);
+}
+
+void SmartAmountField::keepToTypedLimit(Signs signs)
+{
+    m_typedLimit = signs;
+    applyTypedLimit();
+}
+
+void SmartAmountField::applyTypedLimit()
+{
+    if (!m_typedLimit)
+        return;
+    const double largest = centsToAmount(largestTypedAmount(m_currency), m_currency);
+    setRange(*m_typedLimit == Signs::Either ? -largest : 0.0, largest);
 }
 
 QString SmartAmountField::numberText(const QString& text) const
@@ -52,6 +68,14 @@ double SmartAmountField::valueFromText(const QString& text) const
 
 QValidator::State SmartAmountField::validate(QString& input, int& pos) const
 {
+    // The spin box alone reads auto-decimal digits as whole units, and would
+    // refuse the ninth digit of 99,999,999.99 as past the range.
+    if (isAmountAutoDecimal() && !numberText(input).isEmpty()) {
+        if (const std::optional<qint64> units = readMinorUnits(input)) {
+            const double value = centsToAmount(*units, m_currency);
+            return value >= minimum() && value <= maximum() ? QValidator::Acceptable : QValidator::Invalid;
+        }
+    }
     // The spin box alone would take "12,34" as 1234, a group mark wherever it stands.
     const QValidator::State state = QDoubleSpinBox::validate(input, pos);
     if (state == QValidator::Acceptable && !readMinorUnits(input))

@@ -12,7 +12,7 @@
 // off, a decimal point key jumps after the point already there. Its text is
 // read as every typed amount is (readTypedAmount), in the field's locale: text
 // that reads as no amount ("12,34") never becomes its value. The range is the
-// owner's to set.
+// owner's to set, mostly as keepToTypedLimit.
 class SmartAmountField : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -23,6 +23,11 @@ public:
     Currency currency() const { return m_currency; }
     // Keeps the value, rounded to the new currency's decimals.
     void setCurrency(Currency currency);
+
+    // The range of every amount a person types (largestTypedAmount), from 0 or
+    // from its negative, in the field's currency as it changes.
+    enum class Signs { NotNegative, Either };
+    void keepToTypedLimit(Signs signs);
 
     // What the text shown now reads as, in minor units; nothing when it reads
     // as no amount. Empty text is 0.
@@ -39,6 +44,8 @@ private:
     // The number of a text as the spin box holds it, without prefix and suffix.
     QString numberText(const QString& text) const;
     std::optional<qint64> readMinorUnits(const QString& text) const;
+    void applyTypedLimit();
 
     Currency m_currency = Currency::USD;
+    std::optional<Signs> m_typedLimit;
 };

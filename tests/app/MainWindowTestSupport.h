@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HeldSum.h"
 #include "OnlineTestSupport.h"
 #include "ScreenTestSupport.h"
 
@@ -94,7 +95,7 @@ struct WindowWorld : OnlineTest::OnlineWorld, ScreenLedger
         record.autoPost = posting == Posting::Automatic;
         QVERIFY(state->recurringRepository->insert(record));
     }
-    qint64 balance(const Account& account) const { return state->transactionRepository->balance(account.id, {}); }
+    qint64 balance(const Account& account) const { return held(state->transactionRepository->balance(account.id, {})); }
 
     std::unique_ptr<OrvaAccount::Client> client;
     std::unique_ptr<MainWindow> window;

@@ -19,6 +19,8 @@ private slots:
     void digitsAndConversions();
     void readTypedAmount_data();
     void readTypedAmount();
+    void sumsThatDoNotFit_data();
+    void sumsThatDoNotFit();
 };
 
 void TestMoney::currencyTextsAndTotals()
@@ -184,16 +186,22 @@ void TestMoney::readTypedAmount_data()
 
     // Exact all the way: no binary fraction shifts a cent.
     row("no binary drift", false, "1.005", usd, "101");
-    row("past 2^53 cents", false, "90071992547409.93", usd, "9007199254740993");
     row("leading zeros", false, "000000000000000000000000012.5", usd, "1250");
     row("many decimals", false, "0.00499999999999999999999", usd, "0");
-    row("largest", false, "92233720368547758.07", usd, "9223372036854775807");
-    row("largest payment", false, "-$92,233,720,368,547,758.07", usd, "-9223372036854775807");
-    row("too big", false, "92233720368547758.08", usd, "-");
-    row("rounds past the largest", false, "92233720368547758.075", usd, "-");
+    row("pennies of the largest", false, "99999999.99", usd, "9999999999");
+
+    // No typed amount goes past 99,999,999.99 (99,999,999 yen), as in every form.
+    row("largest", false, "99,999,999.99", usd, "9999999999");
+    row("largest payment", false, "-$99,999,999.99", usd, "-9999999999");
+    row("too big", false, "100,000,000.00", usd, "-");
+    row("rounds past the largest", false, "99999999.995", usd, "-");
+    row("past 2^53 cents", false, "90071992547409.93", usd, "-");
+    row("a qint64's largest", false, "92233720368547758.07", usd, "-");
     row("most negative has no positive", false, "-92233720368547758.08", usd, "-");
-    row("yen largest", false, "9,223,372,036,854,775,807", yen, "9223372036854775807");
-    row("yen too big", false, "9223372036854775808", yen, "-");
+    row("yen largest", false, "99,999,999", yen, "99999999");
+    row("yen too big", false, "100,000,000", yen, "-");
+    row("yen rounds past the largest", false, "99999999.5", yen, "-");
+    row("yen: a qint64's largest", false, "9,223,372,036,854,775,807", yen, "-");
 
     row("auto: digits are cents", true, "1234", usd, "1234");
     row("auto: formatted", true, "-$1,234.50", usd, "-123450");
@@ -207,9 +215,12 @@ void TestMoney::readTypedAmount_data()
     row("auto: two points", true, "1.2.3", usd, "-");
     row("auto: yen", true, "1,234", yen, "1234");
     row("auto: yen, misplaced comma", true, "12,34", yen, "-");
-    row("auto: past 2^53", true, "9007199254740993", usd, "9007199254740993");
-    row("auto: largest", true, "92233720368547758.07", usd, "9223372036854775807");
-    row("auto: too big", true, "9223372036854775808", usd, "-");
+    row("auto: largest", true, "9999999999", usd, "9999999999");
+    row("auto: too big", true, "10000000000", usd, "-");
+    row("auto: past 2^53", true, "9007199254740993", usd, "-");
+    row("auto: a qint64's largest", true, "92233720368547758.07", usd, "-");
+    row("auto: yen largest", true, "99,999,999", yen, "99999999");
+    row("auto: yen too big", true, "100000000", yen, "-");
 
     // An amount field shown in a German locale reads its own marks.
     row("German marks", false, "1.234,56", usd, "123456", ",.");
@@ -228,6 +239,53 @@ void TestMoney::readTypedAmount()
     const std::optional<qint64> amount = ::readTypedAmount(text, currency, NumberMarks{marks.at(0), marks.at(1)});
     setAmountAutoDecimal(false);
     QCOMPARE(amount ? QString::number(*amount) : QStringLiteral("-"), expected);
+}
+
+void TestMoney::sumsThatDoNotFit_data()
+{
+    QTest::addColumn<QList<qint64>>("amounts");
+    QTest::addColumn<bool>("liability"); // shown with the sign flipped
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("totals"); // the amounts in USD and 5 cents in EUR
+
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    constexpr qint64 least = std::numeric_limits<qint64>::min();
+    const QString outOfRange = MoneySum::outOfRangeText();
+    const auto row = [&](const char* name, const QList<qint64>& amounts, bool liability, const QString& shown) {
+        const QString totals = QStringLiteral("Total (USD): %1  Total (EUR): \u20AC0.05").arg(shown);
+        QTest::newRow(name) << amounts << liability << shown << (liability ? QString() : totals);
+    };
+    row("fits", {100, 250}, false, "$3.50");
+    row("zero amounts count for nothing", {0, most, 0, 1}, false, outOfRange);
+    row("two of the largest", {most, most}, false, outOfRange);
+    row("a cent back is still too many", {most, most, -1}, false, outOfRange);
+    row("back within range", {most, most, -most}, false, "$92,233,720,368,547,758.07");
+    row("in any order", {most, 1, -2}, false, "$92,233,720,368,547,758.06");
+    row("most negative", {least}, false, "-$92,233,720,368,547,758.08");
+    row("below the most negative", {least, -1}, false, outOfRange);
+    row("far below", {least, least, least}, false, outOfRange);
+    row("owed: the most negative reads positive", {least}, true, "$92,233,720,368,547,758.08");
+    row("owed: the largest reads negative", {most}, true, "-$92,233,720,368,547,758.07");
+    row("owed: too much", {least, least}, true, outOfRange);
+}
+
+void TestMoney::sumsThatDoNotFit()
+{
+    QFETCH(QList<qint64>, amounts);
+    QFETCH(bool, liability);
+    MoneySum sum;
+    QList<CurrencyAmount> accounts{{Currency::EUR, 5}};
+    for (const qint64 amount : amounts) {
+        sum += amount;
+        accounts.append({Currency::USD, amount});
+    }
+    // Subtracting every amount again comes back to nothing, whatever was in between.
+    MoneySum back = sum;
+    for (const qint64 amount : amounts)
+        back -= amount;
+    QCOMPARE(back.isZero(), true);
+    QTEST(formatMoneySigned(sum, liability, Currency::USD), "shown");
+    QTEST(liability ? QString() : formatMoneyTotals(sumByCurrency(accounts), QStringLiteral("Total")), "totals");
 }
 
 VELLUMRY_TEST_GUILESS_MAIN(TestMoney)

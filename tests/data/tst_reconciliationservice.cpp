@@ -1,8 +1,11 @@
+#include "HeldSum.h"
 #include "TestMain.h"
 #include "TransactionLedger.h"
 
 #include "data/ReconciliationRepository.h"
 #include "data/ReconciliationService.h"
+
+#include <limits>
 
 using namespace LedgerFixture;
 
@@ -76,7 +79,7 @@ void TestReconciliationService::startsFromTheLastStatement()
     Account account = *m.accounts.findById(QStringLiteral("checking"));
     account.startingBalance = 700;
     const ReconciliationStart start = m.service.start(account);
-    QCOMPARE(QVariantList({start.statementDate.value_or(QDate()), start.previousBalance}),
+    QCOMPARE(QVariantList({start.statementDate.value_or(QDate()), held(start.previousBalance)}),
              QVariantList({proposed, lastReconciled.isValid() ? 8200 : 700}));
 }
 
@@ -89,6 +92,13 @@ void TestReconciliationService::finishIsOneUnitOfWork()
     const auto finish = [&] {
         return m.service.finish(QStringLiteral("checking"), QDate(2024, 3, 31), 13000, 10000, {deposit, check});
     };
+
+    // A reconciled balance past what a qint64 holds is refused before anything is written.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("goes past what 64 bits hold")));
+    QVERIFY(!m.service.finish(QStringLiteral("checking"), QDate(2024, 3, 31), 13000,
+                              std::numeric_limits<qint64>::max(), {deposit, check}));
+    QCOMPARE(describe(m.load(deposit.id)), describe(deposit));
+    QCOMPARE(m.count(QStringLiteral("reconciliations")), 0);
 
     QVERIFY(m.refuseWritesOf(check.id));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("update failed:")));
@@ -148,8 +158,8 @@ void TestReconciliationService::figuresOfTheTickedRows()
     }
     const ReconciliationFigures f = ReconciliationService::figures(
         previous, rows, ReconciliationService::storedStatementBalance(entered, liability));
-    QCOMPARE((QList<qint64>{f.previousBalance, f.clearedDeposits, f.clearedWithdrawals, f.clearedBalance,
-                            f.statementBalance, f.difference}),
+    QCOMPARE((QList<qint64>{held(f.previousBalance), held(f.clearedDeposits), held(f.clearedWithdrawals),
+                            held(f.clearedBalance), f.statementBalance, held(f.difference)}),
              figures);
 }
 

@@ -1,3 +1,4 @@
+#include "HeldSum.h"
 #include "LedgerFixture.h"
 #include "TestMain.h"
 
@@ -60,6 +61,18 @@ RegisterRow shownOf(const Transaction& t, const QString& categoryText)
     return row;
 }
 
+// A row of Savings on `day` days after May 1, 2024, created that day.
+RegisterRow savingsRowOn(int day, qint64 amount)
+{
+    RegisterRow row;
+    row.id = newId();
+    row.accountId = kSavings;
+    row.date = QDate(2024, 5, 1).addDays(day);
+    row.createdOrder = 20240501000000 + day;
+    row.amount = amount;
+    return row;
+}
+
 // Rows of these running balances, in this order, each with an id and no other field.
 RegisterRows rowsOfBalances(const QList<qint64>& balances)
 {
@@ -99,6 +112,7 @@ private slots:
     void ledgerChangesWhateverTheShowing();
     void aRowBeforeEveryOther_data();
     void aRowBeforeEveryOther();
+    void ledgerOperationsPastWhatIsHeld();
     void createdOrder_data();
     void createdOrder();
     void ledgerChangesMatchARead();
@@ -183,9 +197,10 @@ void TestRegisterRows::headerFigures()
     }
     add(kSavings, QDate(2024, 2, 1), QStringLiteral("Elsewhere"), 9900, QString(), true);
     const RegisterFigures read = m->repo.registerRows(kChecking).figures();
-    QCOMPARE(QList<qint64>({read.cleared, read.uncleared, read.total}), figures);
+    QCOMPARE(QList<qint64>({held(read.cleared), held(read.uncleared), held(read.total)}), figures);
     // The header agrees with the balances the account list shows.
-    QCOMPARE(QList<qint64>({m->repo.balance(kChecking, BalanceMode::Cleared), m->repo.balance(kChecking, BalanceMode::Current)}),
+    QCOMPARE(QList<qint64>({held(m->repo.balance(kChecking, BalanceMode::Cleared)),
+                            held(m->repo.balance(kChecking, BalanceMode::Current))}),
              QList<qint64>({figures.at(0), figures.at(2)}));
 }
 
@@ -214,7 +229,7 @@ void TestRegisterRows::runningBalancesStartWithTheOpeningLine()
     QVERIFY(opening.reconciled);
     QList<qint64> balances;
     for (const RegisterRow& row : rows)
-        balances.append(row.runningBalance);
+        balances.append(held(row.runningBalance));
     QCOMPARE(balances, (QList<qint64>{5000, 5200, 5150, 4150}));
 
     // No starting balance: no opening line, balances start at 0; one owed shows too.
@@ -304,8 +319,9 @@ void TestRegisterRows::compactRowsReadBack()
     QStringList read;
     QStringList expected;
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        read.append(describe(rows.at(i)) + QString::number(rows.runningBalance(i)) + QString::number(rows.order(i)));
-        expected.append(describe(given.at(i)) + QString::number(given.at(i).runningBalance) + QString::number(i));
+        read.append(describe(rows.at(i)) + QString::number(held(rows.runningBalance(i)))
+                    + QString::number(rows.order(i)));
+        expected.append(describe(given.at(i)) + QString::number(held(given.at(i).runningBalance)) + QString::number(i));
     }
     QCOMPARE(read, expected);
     QCOMPARE(rows.indexOf(id), id.isEmpty() ? -1 : 1);
@@ -326,14 +342,15 @@ void TestRegisterRows::compactRowsReadBack()
     // place in the ledger (the row put back took place 1, the last one moved to 3).
     QStringList kept;
     for (qsizetype i = 0; i < changed.size(); ++i) {
-        kept.append(describe(changed.at(i)) + QString::number(changed.runningBalance(i))
+        kept.append(describe(changed.at(i)) + QString::number(held(changed.runningBalance(i)))
                     + QString::number(changed.order(i)));
     }
     QCOMPARE(kept, QStringList({describe(given.at(0)) + QStringLiteral("00"),
                                 describe(given.at(2)) + QStringLiteral("143")}));
     // The figures are those of the rows kept: 0.00 uncleared and -2.00 reconciled.
     const RegisterFigures figures = changed.figures();
-    QCOMPARE(QList<qint64>({figures.cleared, figures.uncleared, figures.total}), QList<qint64>({-200, 0, -200}));
+    QCOMPARE(QList<qint64>({held(figures.cleared), held(figures.uncleared), held(figures.total)}),
+             QList<qint64>({-200, 0, -200}));
     // The id is text only when it is no UUID: one text more than the same rows with a UUID hold.
     const RegisterRows withUuid(QList<RegisterRow>{given.at(0), given.at(0), given.at(2)});
     QCOMPARE(rows.textCount() - withUuid.textCount(), asUuid || id.isEmpty() ? 2 : 3);
@@ -496,7 +513,7 @@ void TestRegisterRows::rowsNearZeroAtTheEndsOfTheRange()
         const auto nearZero = [&](qint64 distance) {
             QList<qint64> found;
             for (const qsizetype i : rows.rowsAfter(0, distance, 64).nearZero)
-                found.append(rows.runningBalance(i));
+                found.append(held(rows.runningBalance(i)));
             std::sort(found.begin(), found.end());
             return found;
         };
@@ -522,19 +539,10 @@ void TestRegisterRows::newRowPlaceAfterARowTakenOut_data()
 void TestRegisterRows::newRowPlaceAfterARowTakenOut()
 {
     QFETCH(QList<int>, shown);
-    const auto rowOf = [](int day, qint64 amount) {
-        RegisterRow row;
-        row.id = newId();
-        row.accountId = kSavings;
-        row.date = QDate(2024, 5, 1).addDays(day);
-        row.createdOrder = 20240501000000 + day;
-        row.amount = amount;
-        return row;
-    };
     RegisterRows rows;
     qint64 balance = 0;
     for (int day = 0; day < 5; ++day) {
-        RegisterRow row = rowOf(day, qint64(1) << day);
+        RegisterRow row = savingsRowOn(day, qint64(1) << day);
         balance += row.amount;
         row.runningBalance = balance;
         rows.append(row);
@@ -542,13 +550,13 @@ void TestRegisterRows::newRowPlaceAfterARowTakenOut()
     rows.reorder(std::vector<int>(shown.cbegin(), shown.cend()));
     rows.removeFromLedger(shown.indexOf(1));
 
-    const RegisterRow fresh = rowOf(9, 10000);
+    const RegisterRow fresh = savingsRowOn(9, 10000);
     const std::optional<quint32> place = rows.ledgerPlace(fresh, -1);
     QVERIFY(place);
     rows.insertIntoLedger(rows.size(), fresh, *place);
     QList<std::pair<QDate, qint64>> ledger;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        ledger.append({rows.date(i), rows.runningBalance(i)});
+        ledger.append({rows.date(i), held(rows.runningBalance(i))});
     std::sort(ledger.begin(), ledger.end());
     const QDate start(2024, 5, 1);
     QCOMPARE(ledger, (QList<std::pair<QDate, qint64>>{{start, 1},
@@ -590,9 +598,39 @@ void TestRegisterRows::aRowBeforeEveryOther()
     rows.insertIntoLedger(newestFirst ? rows.size() : 0, newRow(250), 0);
     QList<qint64> balances;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        balances.append(rows.runningBalance(i));
+        balances.append(held(rows.runningBalance(i)));
     const QList<qint64> oldestFirst{250, -250, 950, 650};
     QCOMPARE(balances, newestFirst ? QList<qint64>(oldestFirst.crbegin(), oldestFirst.crend()) : oldestFirst);
+}
+
+// The ledger operations move running balances and figures in two words: past
+// what a qint64 holds and back, and by changes no qint64 holds either.
+void TestRegisterRows::ledgerOperationsPastWhatIsHeld()
+{
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    RegisterRows rows;
+    MoneySum balance;
+    for (int day = 0; day < 2; ++day) {
+        RegisterRow row = savingsRowOn(day, most);
+        row.runningBalance = balance += row.amount;
+        rows.append(row);
+    }
+    const auto shown = [&rows] {
+        QStringList texts;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            texts.append(sumText(rows.runningBalance(i)));
+        const RegisterFigures figures = rows.figures();
+        return texts << sumText(figures.cleared) << sumText(figures.uncleared) << sumText(figures.total);
+    };
+    QCOMPARE(shown(), QStringList({"9223372036854775807", "out of range", "0", "out of range", "out of range"}));
+    // From the largest to the negative largest: a change of twice what a qint64 holds.
+    rows.replaceInLedger(0, savingsRowOn(0, -most));
+    QCOMPARE(shown(), QStringList({"-9223372036854775807", "0", "0", "0", "0"}));
+    rows.insertIntoLedger(0, savingsRowOn(-1, std::numeric_limits<qint64>::min()), 0);
+    const QString least = QString::number(std::numeric_limits<qint64>::min());
+    QCOMPARE(shown(), QStringList({least, "out of range", least, "0", least, least}));
+    rows.removeFromLedger(0);
+    QCOMPARE(shown(), QStringList({"-9223372036854775807", "0", "0", "0", "0"}));
 }
 
 void TestRegisterRows::ledgerChangesWhateverTheShowing_data()
@@ -696,7 +734,7 @@ void TestRegisterRows::ledgerChangesWhateverTheShowing()
             expected.insert(id, sum += amounts.value(id));
         QHash<QString, qint64> balances;
         for (qsizetype i = 0; i < rows.size(); ++i)
-            balances.insert(rows.id(i), rows.runningBalance(i));
+            balances.insert(rows.id(i), held(rows.runningBalance(i)));
         QCOMPARE(balances, expected);
 
         if (rows.isEmpty())
@@ -710,7 +748,7 @@ void TestRegisterRows::ledgerChangesWhateverTheShowing()
             if (rows.order(i) <= order)
                 continue;
             after.append(i);
-            if (qAbs(rows.runningBalance(i)) <= distance && near.size() <= 3)
+            if (qAbs(held(rows.runningBalance(i))) <= distance && near.size() <= 3)
                 near.append(i);
         }
         bool bounded = true;
@@ -746,7 +784,7 @@ void TestRegisterRows::ledgerChangesMatchARead()
     const auto ledgerOrder = [](const RegisterRows& rows) {
         QMap<quint32, QString> byPlace;
         for (qsizetype i = 0; i < rows.size(); ++i)
-            byPlace.insert(rows.order(i), describe(rows.at(i)) + QString::number(rows.runningBalance(i)));
+            byPlace.insert(rows.order(i), describe(rows.at(i)) + QString::number(held(rows.runningBalance(i))));
         return byPlace.values();
     };
 
@@ -826,7 +864,7 @@ void TestRegisterRows::balanceModes()
     QVERIFY(addAccount(m->db, QStringLiteral("closed"), 99));
     QVERIFY(m->db.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-02-01T00:00:00Z' WHERE id = 'closed'")));
 
-    using Balances = QHash<QString, qint64>;
+    using Balances = QHash<QString, MoneySum>;
     const QList<std::pair<BalanceMode, Balances>> expected{
         {BalanceMode::Current, {{kChecking, 5000 + 100 + 20 + 3000 + 40000}, {kSavings, 700}}},
         {BalanceMode::Cleared, {{kChecking, 5000 + 100 + 20}, {kSavings, 700}}},

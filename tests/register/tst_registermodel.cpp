@@ -197,7 +197,8 @@ void TestRegisterModel::overdrawnMeansBelowZero()
     QFETCH(qint64, balance);
     QFETCH(bool, overdrawn);
     QList<RegisterRow> rows = sampleRows().mid(1, 1);
-    rows[0].amount = rows[0].runningBalance = balance;
+    rows[0].amount = balance;
+    rows[0].runningBalance = balance;
     RegisterModel model;
     model.setTransactions(rows);
     const QModelIndex shown = model.index(0, Column::BalanceColumn);

@@ -1,4 +1,5 @@
 #include "InputRefusal.h"
+#include "RowsBeneath.h"
 #include "ScreenTestSupport.h"
 #include "TestMain.h"
 
@@ -21,6 +22,7 @@
 #include <QTableWidget>
 
 #include <ctime>
+#include <limits>
 
 class TestReconciliationScreens : public QObject
 {
@@ -39,6 +41,8 @@ private slots:
     void summaryTextsFitThePanel();
     void unreadStatementIsRefused_data();
     void unreadStatementIsRefused();
+    void figuresPastWhatIsHeld_data();
+    void figuresPastWhatIsHeld();
 
 private:
     void open(const QString& accountId);
@@ -361,6 +365,46 @@ void TestReconciliationScreens::unreadStatementIsRefused()
     const Reconciliation done = m->state->reconciliationRepository->listByAccount(m_checking.id).value(0);
     QCOMPARE(refusalShown(m_screen.get()), QString());
     QTEST(QStringLiteral("%1 %2").arg(done.statementDate.toString(Qt::ISODate)).arg(done.statementBalance), "stored");
+}
+
+void TestReconciliationScreens::figuresPastWhatIsHeld_data()
+{
+    QTest::addColumn<QList<qint64>>("reconciled"); // what earlier statements account for
+    QTest::addColumn<QList<qint64>>("cleared");    // ticked at the start
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("figures");
+
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    const QString out = MoneySum::outOfRangeText();
+    const QString captions = QStringLiteral("Statement Balance:|Cleared Deposits|Cleared Withdrawals|");
+    const QString red = QStringLiteral("|color: #c62828;|-");
+    QTest::newRow("previous balance past the largest")
+        << QList<qint64>{most, 1} << QList<qint64>{-1} << "0"
+        << captions + out + "|$0.00|-$0.01|$92,233,720,368,547,758.07|$0.00|-$92,233,720,368,547,758.07" + red;
+    QTest::newRow("cleared balance past the largest")
+        << QList<qint64>{most} << QList<qint64>{1} << "-0.01"
+        << captions + "$92,233,720,368,547,758.07|$0.01|$0.00|" + out + "|-$0.01|" + out + red;
+    QTest::newRow("ordinary amounts") << QList<qint64>{10000} << QList<qint64>{5000} << "150"
+                                      << captions + "$100.00|$50.00|$0.00|$150.00|$150.00|$0.00|color: #2e7d32;|finish";
+}
+
+// Written beneath the repositories, the rows of earlier statements and the
+// ticked ones add up past what 64 bits hold: the figures say so, and a
+// difference that cannot be held is no 0 to finish on.
+void TestReconciliationScreens::figuresPastWhatIsHeld()
+{
+    QFETCH(QList<qint64>, reconciled);
+    QFETCH(QList<qint64>, cleared);
+    QFETCH(QString, statement);
+    QSqlDatabase db = m->state->database->database();
+    int written = 0;
+    for (const qint64 amount : reconciled)
+        QVERIFY(writeRowBeneath(db, m_checking.id, QStringLiteral("r%1").arg(++written), "2024-01-10", amount, true));
+    QVERIFY(sqlExec(QStringLiteral("UPDATE transactions SET reconciled = 1")));
+    for (const qint64 amount : cleared)
+        QVERIFY(writeRowBeneath(db, m_checking.id, QStringLiteral("c%1").arg(++written), "2024-03-01", amount, true));
+    open(m_checking.id);
+    QTEST(figures(statement), "figures");
 }
 
 VELLUMRY_TEST_MAIN(TestReconciliationScreens)

@@ -1,5 +1,8 @@
+#include "RowsBeneath.h"
 #include "ScreenTestSupport.h"
 #include "TestMain.h"
+
+#include "data/Database.h"
 
 #include "screens/ReportsScreen.h"
 #include "widgets/FileDialog.h"
@@ -11,6 +14,8 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
+
+#include <limits>
 
 class TestReportsScreen : public QObject
 {
@@ -25,6 +30,8 @@ private slots:
     void totalsExportAndCustomPeriods();
     void comparisonPeriods_data();
     void comparisonPeriods();
+    void sumsPastWhatIsHeld_data();
+    void sumsPastWhatIsHeld();
 
 private:
     QStringList rows(const char* table) const { return modelRows(w<QTableView>(table)->model()); }
@@ -233,6 +240,71 @@ void TestReportsScreen::comparisonPeriods()
     for (int i = 0; i < 4; ++i)
         w<QDateEdit>(kComparisonEdits[i])->setDate(custom.at(i));
     QCOMPARE(rows("yoyTable"), QStringList({"Food|-$10.00|$0.00|$10.00"}));
+}
+
+void TestReportsScreen::sumsPastWhatIsHeld_data()
+{
+    QTest::addColumn<QList<qint64>>("amounts"); // Checking's, for Charity, on the first of January, February, ...
+    QTest::addColumn<QStringList>("shown");     // the rows of the account summary, cash flow, spending, payee,
+                                                // tax and year-over-year tables, this year
+
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    const QString out = MoneySum::outOfRangeText();
+    const QString big = QStringLiteral("$92,233,720,368,547,758.07");
+    const QString half = QStringLiteral("$46,116,860,184,273,879.03");
+    const QString savings = QStringLiteral("Savings|Savings|$0.00|$5.00|$5.00");
+    const QString lastYear = QStringLiteral("Uncategorized|$5.00|$0.00|-$5.00");
+    // A plain SQL sum fails on the way to a total that fits: the total shows all the same.
+    QTest::newRow("past the largest and back")
+        << QList<qint64>{most, 1, -1}
+        << QStringList{"Checking|Checking|$0.00|" + big + "|" + big, savings,
+                       "2024-01|" + big + "|$0.00|" + big, "2024-02|$0.01|$0.00|$0.01", "2024-03|$0.00|-$0.01|-$0.01",
+                       "Total|" + out + "|-$0.01|" + big,
+                       "Charity|-$0.01",
+                       "Payee 3|-$0.01|1", "Payee 2|$0.01|1", "Payee 1|" + big + "|1",
+                       "Charity|gifts|" + big,
+                       "Charity|$0.00|" + big + "|" + big, lastYear};
+    QTest::newRow("past the largest for good")
+        << QList<qint64>{most, most / 2, -1}
+        << QStringList{"Checking|Checking|$0.00|" + out + "|" + out, savings,
+                       "2024-01|" + big + "|$0.00|" + big, "2024-02|" + half + "|$0.00|" + half,
+                       "2024-03|$0.00|-$0.01|-$0.01", "Total|" + out + "|-$0.01|" + out,
+                       "Charity|-$0.01",
+                       "Payee 3|-$0.01|1", "Payee 2|" + half + "|1", "Payee 1|" + big + "|1",
+                       "Charity|gifts|" + out,
+                       "Charity|$0.00|" + out + "|" + out, lastYear};
+    QTest::newRow("ordinary amounts")
+        << QList<qint64>{500, -200}
+        << QStringList{"Checking|Checking|$0.00|$3.00|$3.00", savings,
+                       "2024-01|$5.00|$0.00|$5.00", "2024-02|$0.00|-$2.00|-$2.00", "Total|$5.00|-$2.00|$3.00",
+                       "Charity|-$2.00",
+                       "Payee 2|-$2.00|1", "Payee 1|$5.00|1",
+                       "Charity|gifts|$3.00",
+                       "Charity|$0.00|$3.00|$3.00", lastYear};
+}
+
+void TestReportsScreen::sumsPastWhatIsHeld()
+{
+    QFETCH(QList<qint64>, amounts);
+    const Account checking = m->addAccount(QStringLiteral("Checking"));
+    const Account savings = m->addAccount(QStringLiteral("Savings"), Currency::USD, AccountType::Savings);
+    Category charity = m->addCategory(QStringLiteral("c1"), QStringLiteral("Charity"));
+    charity.isTaxRelevant = true;
+    charity.taxCategory = QStringLiteral("gifts");
+    QVERIFY(m->state->categoryRepository->update(charity));
+    QSqlDatabase db = m->state->database->database();
+    for (int i = 0; i < amounts.size(); ++i) {
+        QVERIFY(writeRowBeneath(db, checking.id, QString::number(i + 1),
+                                QDate(2024, 1 + i, 1).toString(Qt::ISODate), amounts.at(i), false, charity.id));
+    }
+    QVERIFY(writeRowBeneath(db, savings.id, QStringLiteral("s"), QStringLiteral("2023-06-01"), 500));
+    w<QComboBox>("periodCombo")->setCurrentIndex(4); // This Year
+    m_screen->refresh();
+    QStringList shown;
+    for (const char* table :
+         {"accountSummaryTable", "cashFlowTable", "categoryTable", "payeeTable", "taxTable", "yoyTable"})
+        shown += rows(table);
+    QTEST(shown, "shown");
 }
 
 VELLUMRY_TEST_MAIN(TestReportsScreen)

@@ -1,3 +1,4 @@
+#include "HeldSum.h"
 #include "TempDatabase.h"
 #include "TestMain.h"
 
@@ -72,29 +73,27 @@ QString text(const AccountSummaryRow& r)
 {
     return QStringLiteral("%1 %2 %3 %4 %5 %6")
         .arg(r.name, r.accountType, currencyCode(r.currency))
-        .arg(r.clearedBalance)
-        .arg(r.unclearedSum)
-        .arg(r.balance);
+        .arg(sumText(r.clearedBalance), sumText(r.unclearedSum), sumText(r.balance));
 }
 
 QString text(const MonthlyTotalsRow& r)
 {
-    return QStringLiteral("%1 %2 %3 %4").arg(r.month).arg(r.inflows).arg(r.outflows).arg(r.net);
+    return QStringLiteral("%1 %2 %3 %4").arg(r.month, sumText(r.inflows), sumText(r.outflows), sumText(r.net));
 }
 
 QString text(const CategoryTotalRow& r)
 {
-    return QStringLiteral("%1 %2").arg(r.name).arg(r.total);
+    return QStringLiteral("%1 %2").arg(r.name, sumText(r.total));
 }
 
 QString text(const PayeeSummaryRow& r)
 {
-    return QStringLiteral("%1 %2 %3").arg(r.payee).arg(r.total).arg(r.count);
+    return QStringLiteral("%1 %2 %3").arg(r.payee, sumText(r.total)).arg(r.count);
 }
 
 QString text(const TaxReportRow& r)
 {
-    return QStringLiteral("%1 %2 %3").arg(r.name, r.taxCategory).arg(r.total);
+    return QStringLiteral("%1 %2 %3").arg(r.name, r.taxCategory, sumText(r.total));
 }
 
 QString text(const TransactionListingRow& r)
@@ -106,7 +105,8 @@ QString text(const TransactionListingRow& r)
 
 QString text(const YearOverYearRow& r)
 {
-    return QStringLiteral("%1 %2 %3 %4").arg(r.category).arg(r.period1Total).arg(r.period2Total).arg(r.difference);
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(r.category, sumText(r.period1Total), sumText(r.period2Total), sumText(r.difference));
 }
 
 template <typename Row>
@@ -186,7 +186,7 @@ void TestReportService::categorySpendingCountsOnlySpending()
     QVERIFY(translator.load(QStringLiteral(":/i18n/vellumry_de.qm")));
     QCoreApplication::installTranslator(&translator);
     const QList<CategoryTotalRow> spending = service.categorySpending(kJan1, kMar31, QString());
-    const QMap<QString, qint64> totals = service.categoryTotals(kJan1, kMar31, QString());
+    const QMap<QString, MoneySum> totals = service.categoryTotals(kJan1, kMar31, QString());
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(text(spending.first()), QStringLiteral("Ohne Kategorie -51800"));
     QCOMPARE(totals.value(QStringLiteral("Ohne Kategorie")), -51800 + 50000);
@@ -312,7 +312,7 @@ void TestReportService::yearOverYearMergesBothPeriods()
              QStringList({"Food -800 -1500 -700", "Gifts 0 -700 -700", "Uncategorized 0 -50 -50",
                           "bills -3000 0 3000"}));
     // Without the account filter the second account's food counts too.
-    const QMap<QString, qint64> all = service.categoryTotals(p2From, p2To, QString());
+    const QMap<QString, MoneySum> all = service.categoryTotals(p2From, p2To, QString());
     QCOMPARE(all.keys(), QStringList({"Food", "Gifts", "Uncategorized"}));
     QCOMPARE(all.value(QStringLiteral("Food")), -1500 - 9999);
 }

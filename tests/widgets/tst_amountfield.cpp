@@ -35,6 +35,8 @@ private slots:
     void typing_data();
     void typing();
     void committedCellText();
+    void typedLimit_data();
+    void typedLimit();
     void elidedLabelSqueezes();
     void elidedLabelAtItsSizeHintShowsItAll_data();
     void elidedLabelAtItsSizeHintShowsItAll();
@@ -132,6 +134,48 @@ void TestAmountField::committedCellText()
     // The sign as the register reads it, after the symbol too; text that is no amount stays for the commit to refuse.
     QCOMPARE(committedAmountText(QStringLiteral("$-1250"), Currency::USD), QStringLiteral("-12.50"));
     QCOMPARE(committedAmountText(QStringLiteral("12,34"), Currency::USD), QStringLiteral("12,34"));
+}
+
+void TestAmountField::typedLimit_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("keys");  // typed into the emptied field
+    QTest::addColumn<QString>("shown"); // after Tab
+
+    const Currency usd = Currency::USD;
+    const Currency yen = Currency::JPY;
+    QTest::newRow("largest") << false << usd << "99999999.99" << "$ 99999999.99";
+    QTest::newRow("largest owed") << false << usd << "-99999999.99" << "$ -99999999.99";
+    QTest::newRow("a digit too many") << false << usd << "100000000" << "$ 10000000.00";
+    QTest::newRow("yen largest") << false << yen << "99999999" << "\u00A5 99999999";
+    QTest::newRow("yen: a digit too many") << false << yen << "100000000" << "\u00A5 10000000";
+    QTest::newRow("auto: largest") << true << usd << "9999999999" << "$ 99999999.99";
+    QTest::newRow("auto: a digit too many") << true << usd << "10000000000" << "$ 10000000.00";
+    QTest::newRow("auto: owed past the largest") << true << usd << "-10000000000" << "$ -10000000.00";
+    QTest::newRow("auto: yen largest") << true << yen << "99999999" << "\u00A5 99999999";
+    QTest::newRow("auto: yen, a digit too many") << true << yen << "100000000" << "\u00A5 10000000";
+}
+
+// The forms' fields keep to the limit of every typed amount, in the field's currency.
+void TestAmountField::typedLimit()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(Currency, currency);
+    QFETCH(QString, keys);
+    setAmountAutoDecimal(autoDecimal);
+    m_field->keepToTypedLimit(SmartAmountField::Signs::Either);
+    m_field->setCurrency(currency);
+    QTest::keyClick(m_field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(m_field, Qt::Key_Backspace);
+    QTest::keyClicks(m_field, keys);
+    QTest::keyClick(m_field, Qt::Key_Tab);
+    QTEST(m_field->text(), "shown");
+    // Switched to yen and back, the largest amount stays within the yen's limit.
+    m_field->setCurrency(Currency::USD);
+    m_field->setValue(99999999.99);
+    m_field->setCurrency(Currency::JPY);
+    QCOMPARE(m_field->text(), QStringLiteral("\u00A5 99999999"));
 }
 
 void TestAmountField::elidedLabelSqueezes()
