@@ -1,3 +1,4 @@
+#include "PaintedRows.h"
 #include "RegisterKeys.h"
 #include "RegisterLedger.h"
 #include "RegisterShown.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QSettings>
 #include <QSqlQuery>
-#include <QStyledItemDelegate>
 
 #include <limits>
 
@@ -23,23 +23,6 @@ namespace {
 
 constexpr qint64 kMost = std::numeric_limits<qint64>::max();
 constexpr qint64 kLeast = std::numeric_limits<qint64>::min();
-
-// The text a cell is painted with: what its style option carries, taken as the
-// register's delegate takes it (Qt's initStyleOption, through multiData).
-QString paintedText(const QModelIndex& index)
-{
-    class Reader : public QStyledItemDelegate
-    {
-    public:
-        QString text(const QModelIndex& at) const
-        {
-            QStyleOptionViewItem option;
-            initStyleOption(&option, at);
-            return option.text;
-        }
-    };
-    return Reader().text(index);
-}
 
 } // namespace
 
