@@ -55,6 +55,10 @@ QString quoted(const QString& text)
 
 LedgerFileCheck::Result LedgerFileCheck::inspect(const QString& path)
 {
+    // SQLite's name for a database in memory: no file, and to Qt a resource
+    // path whose folder cannot be written.
+    if (path == QLatin1String(":memory:"))
+        return {Verdict::Fresh, QString()};
     const QFileInfo file(path);
     const Result content = inspectContent(file);
     if (content.verdict == Verdict::NotLedger || content.verdict == Verdict::Unreadable)

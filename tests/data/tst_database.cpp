@@ -70,6 +70,7 @@ private slots:
     void onlyLedgersAreOpened();
     void ledgersOfEveryVersionOpen_data();
     void ledgersOfEveryVersionOpen();
+    void aLedgerInMemoryOpens();
     void migrationsNameTheTablesTheirScriptsMake_data();
     void migrationsNameTheTablesTheirScriptsMake();
     void splitter();
@@ -400,6 +401,18 @@ void TestDatabase::ledgersOfEveryVersionOpen()
                                       "ORDER BY version)")));
     QVERIFY(query.next());
     QCOMPARE(query.value(0).toString(), applied);
+}
+
+// The fuzz targets keep their ledger in memory.
+void TestDatabase::aLedgerInMemoryOpens()
+{
+    Database database;
+    QVERIFY(database.open(QStringLiteral(":memory:")));
+    QVERIFY(database.migrate());
+    QSqlQuery query(database.database());
+    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM schema_version")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 5);
 }
 
 void TestDatabase::migrationsNameTheTablesTheirScriptsMake_data()
