@@ -21,7 +21,7 @@ SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 amount, Currency cu
     auto* layout = new QVBoxLayout(this);
 
     auto* totals = new QHBoxLayout;
-    totals->addWidget(new QLabel(tr("Total: %1").arg(formatMoney(qAbs(amount), currency)), this));
+    totals->addWidget(new QLabel(tr("Total: %1").arg(formatMoneySigned(amount, amount < 0, currency)), this));
     totals->addStretch();
     m_remainingLabel = new QLabel(this);
     m_remainingLabel->setObjectName(QStringLiteral("remainingLabel"));

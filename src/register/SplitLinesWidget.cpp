@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 enum Column { CategoryColumn = 0, AmountColumn = 1, MemoColumn = 2 };
@@ -148,7 +150,7 @@ void SplitLinesWidget::setLines(const QList<SplitLine>& lines)
         QComboBox* combo = categoryCombo(row);
         // A category that is no longer live opens on "(none)".
         combo->setCurrentIndex(std::max(0, combo->findData(line.categoryId)));
-        amountField(row)->setValue(centsToAmount(qAbs(line.amount), m_currency));
+        amountField(row)->setValue(std::abs(centsToAmount(line.amount, m_currency)));
         m_table->item(row, MemoColumn)->setText(line.memo);
     }
     emit changed();

@@ -130,7 +130,7 @@ bool TransactionActions::deleteWithConfirmation(AppState* state, const Transacti
                                    "To clear it, set it to zero in the account's settings."));
         return false;
     }
-    const QString money = formatMoney(qAbs(transaction.amount), currencyOf(state, transaction.accountId));
+    const QString money = formatMoneySigned(transaction.amount, transaction.amount < 0, currencyOf(state, transaction.accountId));
     const QString question =
         transaction.transferLinkId.isEmpty()
             ? tr("Delete \"%1\" for %2?").arg(transaction.payee, money)

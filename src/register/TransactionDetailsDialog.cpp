@@ -107,7 +107,7 @@ void TransactionDetailsDialog::addFields(QFormLayout* form)
     form->addRow(tr("Date:"), valueLabel(QLocale().toString(m_record.date, QLocale::LongFormat), this));
     form->addRow(tr("Payee:"), valueLabel(m_record.payee, this));
 
-    const QString money = formatMoney(qAbs(m_record.amount), m_currency);
+    const QString money = formatMoneySigned(m_record.amount, m_record.amount < 0, m_currency);
     QLabel* amount = valueLabel(m_record.amount < 0 ? QStringLiteral("- %1").arg(money) : money, this);
     amount->setObjectName(QStringLiteral("amountLabel"));
     const QColor amountColor = m_record.amount < 0 ? negativeAmountColor() : positiveAmountColor();

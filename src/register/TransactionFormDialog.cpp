@@ -34,6 +34,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 QDate g_lastEnteredDate;
@@ -306,7 +308,7 @@ void TransactionFormDialog::loadTransaction(const Transaction& transaction)
     // An edit never turns a plain transaction into a transfer or back.
     m_transferRadio->setEnabled(false);
 
-    m_amountField->setValue(centsToAmount(qAbs(transaction.amount), m_currency));
+    m_amountField->setValue(std::abs(centsToAmount(transaction.amount, m_currency)));
     m_memoEdit->setText(transaction.memo);
     m_checkNumberEdit->setText(transaction.checkNumber);
     m_clearedCheck->setChecked(transaction.cleared);
@@ -332,7 +334,7 @@ void TransactionFormDialog::prefill(const Transaction& seed)
     if (!seed.memo.isEmpty())
         m_memoEdit->setText(seed.memo);
     if (seed.amount != 0) {
-        m_amountField->setValue(centsToAmount(qAbs(seed.amount), m_currency));
+        m_amountField->setValue(std::abs(centsToAmount(seed.amount, m_currency)));
         (seed.amount < 0 ? m_outflowRadio : m_inflowRadio)->setChecked(true);
     }
     if (!seed.categoryId.isEmpty()) {
@@ -409,7 +411,7 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
         payeeAutofill(*m_state->transactionRepository, *m_state->categoryRepository, payee, m_accountId);
     if (!fill)
         return;
-    m_amountField->setValue(centsToAmount(qAbs(fill->amount), m_currency));
+    m_amountField->setValue(std::abs(centsToAmount(fill->amount, m_currency)));
     (fill->amount < 0 ? m_outflowRadio : m_inflowRadio)->setChecked(true);
     m_memoEdit->setText(fill->memo);
     if (!fill->categoryId.isEmpty())

@@ -30,7 +30,7 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
-#include <cstdlib>
+#include <cmath>
 
 namespace {
 
@@ -255,7 +255,7 @@ void RecurringFormDialog::fillFromRecord()
     m_payeeEdit->setText(record.payee);
     if (account)
         m_amountField->setCurrency(account->currency);
-    m_amountField->setValue(centsToAmount(std::llabs(record.amount), m_amountField->currency()));
+    m_amountField->setValue(std::abs(centsToAmount(record.amount, m_amountField->currency())));
     m_memoEdit->setText(record.memo);
     selectCategory(record.categoryId);
     selectData(m_frequencyCombo, frequencyToString(record.frequency));
