@@ -193,7 +193,8 @@ std::optional<PayeeAutofill> RegisterDelegate::autofillFromPayee(RegisterModel* 
         return std::nullopt;
     const Currency currency = model->currency();
     const bool payment = fill->amount < 0;
-    model->setEntryText(RegisterModel::PaymentSlot, payment ? formatMoneyPlain(-fill->amount, currency) : QString());
+    model->setEntryText(RegisterModel::PaymentSlot,
+                        payment ? formatMoneyPlainSigned(fill->amount, true, currency) : QString());
     model->setEntryText(RegisterModel::DepositSlot, payment ? QString() : formatMoneyPlain(fill->amount, currency));
     if (!fill->categoryId.isEmpty()) {
         model->setEntryText(RegisterModel::CategorySlot, fill->categoryName);

@@ -251,7 +251,7 @@ QString RegisterModel::displayText(qsizetype element, int column) const
     case MemoColumn:
         return m_rows.memo(element);
     case PaymentColumn:
-        return amount < 0 ? formatMoneyPlain(-amount, currencyAt(element)) : QString();
+        return amount < 0 ? formatMoneyPlainSigned(amount, true, currencyAt(element)) : QString();
     case DepositColumn:
         return amount >= 0 ? formatMoneyPlain(amount, currencyAt(element)) : QString();
     case ClearedColumn:
@@ -492,7 +492,8 @@ bool RegisterModel::applyRowAt(qsizetype old, const std::optional<RegisterRow>& 
     if (m_sortColumn == BalanceColumn)
         resortKeepingPersistentIndexes(m_sortColumn, m_sortOrder);
     else if (movedAfter)
-        notifyBalancesAfter(*movedAfter, (MoneySum(oldAmount).abs() + MoneySum(fresh ? fresh->amount : 0).abs()).clamped());
+        notifyBalancesAfter(*movedAfter,
+                            (MoneySum(oldAmount).abs() + MoneySum(fresh ? fresh->amount : 0).abs()).clamped());
     return true;
 }
 
@@ -702,7 +703,7 @@ RegisterModel::Buffer RegisterModel::bufferOf(const QDate& date, const QString& 
     buffer[CategorySlot] = categoryText;
     buffer[CategoryIdSlot] = categoryId;
     const bool payment = amount < 0;
-    buffer[PaymentSlot] = payment ? formatMoneyPlain(-amount, m_currency) : QString();
+    buffer[PaymentSlot] = payment ? formatMoneyPlainSigned(amount, true, m_currency) : QString();
     buffer[DepositSlot] = payment ? QString() : formatMoneyPlain(amount, m_currency);
     buffer[ClearedSlot] = clearedMark(cleared, reconciled);
     return buffer;

@@ -45,6 +45,8 @@ private:
     void showScreen(const QString& accountId);
     // The Balance column as painted, then the three figures.
     QStringList shown() const;
+    // The Payment and Deposit cells as painted, "payment|deposit" a row.
+    QStringList amountsShown() const;
 
     std::unique_ptr<RegisterLedger> m_ledger;
     std::unique_ptr<RegisterScreen> m_screen;
@@ -89,12 +91,26 @@ QStringList TestRegisterBalances::shown() const
     return texts;
 }
 
+QStringList TestRegisterBalances::amountsShown() const
+{
+    const auto* model = qobject_cast<const RegisterModel*>(m_table->model());
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (row != model->entryRow()) {
+            texts.append(paintedText(model->index(row, RegisterModel::PaymentColumn)) + QLatin1Char('|')
+                         + paintedText(model->index(row, RegisterModel::DepositColumn)));
+        }
+    }
+    return texts;
+}
+
 void TestRegisterBalances::balancesPastWhatIsHeld_data()
 {
     QTest::addColumn<QString>("account");
     QTest::addColumn<QList<qint64>>("amounts"); // a day apart, the first one cleared
     QTest::addColumn<QStringList>("shown");     // the Balance cells, oldest first, then Cleared, Uncleared, Balance
     QTest::addColumn<QStringList>("sorted");    // the Balance cells sorted by balance, smallest first
+    QTest::addColumn<QStringList>("paid");      // the Payment and Deposit cells, oldest first
 
     const QString out = MoneySum::outOfRangeText();
     const QString most = QStringLiteral("92,233,720,368,547,758.07");
@@ -102,20 +118,22 @@ void TestRegisterBalances::balancesPastWhatIsHeld_data()
     // Sorted, a balance past either end ranks with that end of a qint64, the later date first.
     QTest::newRow("two of the largest deposits and a cent paid")
         << "checking" << QList<qint64>{kMost, kMost, -1}
-        << QStringList{most, out, out, "$" + most, "$92,233,720,368,547,758.06", out} << QStringList{out, out, most};
+        << QStringList{most, out, out, "$" + most, "$92,233,720,368,547,758.06", out} << QStringList{out, out, most}
+        << QStringList{"|" + most, "|" + most, "0.01|"};
     QTest::newRow("back within range") << "checking" << QList<qint64>{kMost, kMost, -kMost}
                                        << QStringList{most, out, most, "$" + most, "$0.00", "$" + most}
-                                       << QStringList{most, out, most};
+                                       << QStringList{most, out, most}
+                                       << QStringList{"|" + most, "|" + most, most + "|"};
     QTest::newRow("below the most negative")
         << "checking" << QList<qint64>{kLeast, -1} << QStringList{"-" + least, out, "-$" + least, "-$0.01", out}
-        << QStringList{out, "-" + least};
+        << QStringList{out, "-" + least} << QStringList{least + "|", "0.01|"};
     // A card's debt reads positive: the most negative balance too, its sign flipped without wrapping.
     QTest::newRow("a card owes too much")
         << "card" << QList<qint64>{kLeast, -1} << QStringList{least, out, "$" + least, "$0.01", out}
-        << QStringList{out, least};
+        << QStringList{out, least} << QStringList{least + "|", "0.01|"};
     QTest::newRow("ordinary amounts") << "checking" << QList<qint64>{500, -200}
                                       << QStringList{"5.00", "3.00", "$5.00", "-$2.00", "$3.00"}
-                                      << QStringList{"3.00", "5.00"};
+                                      << QStringList{"3.00", "5.00"} << QStringList{"|5.00", "2.00|"};
 }
 
 void TestRegisterBalances::balancesPastWhatIsHeld()
@@ -128,6 +146,7 @@ void TestRegisterBalances::balancesPastWhatIsHeld()
     }
     showScreen(account);
     QTEST(shown(), "shown");
+    QTEST(amountsShown(), "paid");
     m_table->sortByColumn(RegisterModel::BalanceColumn, Qt::AscendingOrder);
     QTEST(shown().mid(0, amounts.size()), "sorted");
 }
