@@ -37,27 +37,17 @@ public:
     qint64 high() const { return m_high; }
     quint64 low() const { return m_low; }
 
-    // What adding or subtracting `amount` at a low word carries into the high
-    // word: -1, 0 or 1. No branch: the running balances of a whole register add up this way.
-    static int addCarry(quint64* low, qint64 amount)
-    {
-        const bool carried = qAddOverflow(*low, quint64(amount), low);
-        return int(carried) - int(amount < 0);
-    }
-    static int subtractCarry(quint64* low, qint64 amount)
-    {
-        const bool borrowed = qSubOverflow(*low, quint64(amount), low);
-        return int(amount < 0) - int(borrowed);
-    }
-
     MoneySum& operator+=(qint64 amount)
     {
-        m_high += addCarry(&m_low, amount);
+        // The carry out of the low word, less the sign word a negative amount brings.
+        const bool carried = qAddOverflow(m_low, quint64(amount), &m_low);
+        m_high += int(carried) - int(amount < 0);
         return *this;
     }
     MoneySum& operator-=(qint64 amount)
     {
-        m_high += subtractCarry(&m_low, amount);
+        const bool borrowed = qSubOverflow(m_low, quint64(amount), &m_low);
+        m_high += int(amount < 0) - int(borrowed);
         return *this;
     }
     MoneySum& operator+=(const MoneySum& other)

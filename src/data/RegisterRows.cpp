@@ -427,8 +427,8 @@ RegisterRows::RowsAfter RegisterRows::rowsAfter(quint32 order, qint64 distance, 
     const quint64 shift = quint64(distance);
     const quint64 span = 2 * shift;
     const auto nearZero = [&](qsizetype i) {
-        const Place& place = places[i];
-        return place.balanceHigh == (qint64(place.balanceLow) < 0 ? -1 : 0) && place.balanceLow + shift <= span;
+        const MoneySum balance = places[i].balance();
+        return balance.fits() && balance.low() + shift <= span;
     };
     // Up to most + 1 of them: one more than named tells there are more.
     const auto full = [&] { return after.nearZero.size() > most; };

@@ -65,15 +65,6 @@ QString amountSum(SqlSum::Form form, const char* name = "total", const char* exp
     return SqlSum::columns(QLatin1String(expression), QLatin1String(name), form);
 }
 
-// A report's sum from the two columns at `column`, said in the log when it
-// goes past what a qint64 holds.
-MoneySum reportSum(const QSqlQuery& query, int column)
-{
-    const MoneySum sum = SqlSum::read(query, column);
-    if (!sum.fits())
-        MoneySum::logOutOfRange(QStringLiteral("A sum of a report"));
-    return sum;
-}
 
 // The tail of a statement grouped by `group` whose groups come smallest sum first.
 QString groupedByTotal(const char* group, SqlSum::Form form)
@@ -87,6 +78,12 @@ MoneySum checkedSum(const MoneySum& sum, const char* what)
     if (!sum.fits())
         MoneySum::logOutOfRange(QLatin1String(what));
     return sum;
+}
+
+// A report's sum from the two columns at `column`.
+MoneySum reportSum(const QSqlQuery& query, int column)
+{
+    return checkedSum(SqlSum::read(query, column), "A sum of a report");
 }
 
 QString uncategorizedLabel()
