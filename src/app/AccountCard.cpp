@@ -1,5 +1,6 @@
 #include "AccountCard.h"
 
+#include "screens/AccountFormDialog.h"
 #include "widgets/Appearance.h"
 #include "widgets/ElidedLabel.h"
 
@@ -129,31 +130,9 @@ QChar AccountCard::typeGlyph(AccountType type)
     return QChar(0xE850);
 }
 
-// In the words the account form offers the types in.
-QString AccountCard::typeName(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return tr("Checking");
-    case AccountType::Savings:
-        return tr("Savings");
-    case AccountType::CreditCard:
-        return tr("Credit Card");
-    case AccountType::Cash:
-        return tr("Cash");
-    case AccountType::Investment:
-        return tr("Investment");
-    case AccountType::Loan:
-        return tr("Loan");
-    case AccountType::Other:
-        break;
-    }
-    return tr("Other");
-}
-
 QString AccountCard::detailLine(const Account& account)
 {
-    QString line = account.institution.isEmpty() ? typeName(account.accountType) : account.institution;
+    QString line = account.institution.isEmpty() ? AccountFormDialog::typeName(account.accountType) : account.institution;
     if (!account.accountNumberLast4.isEmpty())
         line += QStringLiteral("  \u00B7  *%1").arg(account.accountNumberLast4);
     return line;

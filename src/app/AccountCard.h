@@ -23,9 +23,8 @@ public:
     // Shows another balance of the same account, as the constructor would.
     void setBalance(std::optional<MoneySum> balance);
 
-    // The Material Icons character of a type, and its name for the detail line.
+    // The Material Icons character of a type.
     static QChar typeGlyph(AccountType type);
-    static QString typeName(AccountType type);
     static QString detailLine(const Account& account);
 
 private:

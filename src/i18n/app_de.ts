@@ -120,37 +120,6 @@ Alle Salden dieses Kontos verschieben sich.</translation>
         </message>
     </context>
     <context>
-        <name>AccountCard</name>
-        <message>
-            <source>Checking</source>
-            <translation>Girokonto</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>Sparkonto</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>Kreditkarte</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>Bargeld</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>Depot</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>Darlehen</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Sonstiges</translation>
-        </message>
-    </context>
-    <context>
         <name>AccountListPanel</name>
         <message>
             <source>Cleared</source>

@@ -120,37 +120,6 @@ Todos los saldos de esta cuenta cambiarán.</translation>
         </message>
     </context>
     <context>
-        <name>AccountCard</name>
-        <message>
-            <source>Checking</source>
-            <translation>Cuenta corriente</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>Ahorros</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>Tarjeta de crédito</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>Efectivo</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>Inversión</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>Préstamo</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Otra</translation>
-        </message>
-    </context>
-    <context>
         <name>AccountListPanel</name>
         <message>
             <source>Cleared</source>

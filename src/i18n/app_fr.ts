@@ -120,37 +120,6 @@ Tous les soldes de ce compte seront décalés.</translation>
         </message>
     </context>
     <context>
-        <name>AccountCard</name>
-        <message>
-            <source>Checking</source>
-            <translation>Compte courant</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>Épargne</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>Carte de crédit</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>Espèces</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>Placement</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>Prêt</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Autre</translation>
-        </message>
-    </context>
-    <context>
         <name>AccountListPanel</name>
         <message>
             <source>Cleared</source>

@@ -119,37 +119,6 @@ Every balance in this account will shift.</source>
         </message>
     </context>
     <context>
-        <name>AccountCard</name>
-        <message>
-            <source>Checking</source>
-            <translation>当座預金</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>貯蓄</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>クレジットカード</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>現金</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>投資</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>ローン</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>その他</translation>
-        </message>
-    </context>
-    <context>
         <name>AccountListPanel</name>
         <message>
             <source>Cleared</source>

@@ -1231,34 +1231,6 @@
             <source>All Time</source>
             <translation>Gesamter Zeitraum</translation>
         </message>
-        <message>
-            <source>Checking</source>
-            <translation>Girokonto</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>Sparkonto</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>Kreditkarte</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>Bargeld</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>Depot</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>Darlehen</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Sonstiges</translation>
-        </message>
     </context>
     <context>
         <name>SearchScreen</name>

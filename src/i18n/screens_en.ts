@@ -1231,34 +1231,6 @@
             <source>All Time</source>
             <translation>All Time</translation>
         </message>
-        <message>
-            <source>Checking</source>
-            <translation>Checking</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>Savings</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>Credit Card</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>Cash</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>Investment</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>Loan</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Other</translation>
-        </message>
     </context>
     <context>
         <name>SearchScreen</name>

@@ -1231,34 +1231,6 @@
             <source>All Time</source>
             <translation>Todo el período</translation>
         </message>
-        <message>
-            <source>Checking</source>
-            <translation>Cuenta corriente</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>Ahorros</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>Tarjeta de crédito</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>Efectivo</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>Inversión</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>Préstamo</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Otra</translation>
-        </message>
     </context>
     <context>
         <name>SearchScreen</name>

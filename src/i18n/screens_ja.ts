@@ -1217,34 +1217,6 @@
             <source>All Time</source>
             <translation>全期間</translation>
         </message>
-        <message>
-            <source>Checking</source>
-            <translation>当座預金</translation>
-        </message>
-        <message>
-            <source>Savings</source>
-            <translation>貯蓄</translation>
-        </message>
-        <message>
-            <source>Credit Card</source>
-            <translation>クレジットカード</translation>
-        </message>
-        <message>
-            <source>Cash</source>
-            <translation>現金</translation>
-        </message>
-        <message>
-            <source>Investment</source>
-            <translation>投資</translation>
-        </message>
-        <message>
-            <source>Loan</source>
-            <translation>ローン</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>その他</translation>
-        </message>
     </context>
     <context>
         <name>SearchScreen</name>

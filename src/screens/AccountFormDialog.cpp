@@ -47,6 +47,27 @@ AccountFormDialog::AccountFormDialog(const Account& account, const std::optional
     fillFromAccount(openingBalance);
 }
 
+QString AccountFormDialog::typeName(AccountType type)
+{
+    switch (type) {
+    case AccountType::Checking:
+        return tr("Checking");
+    case AccountType::Savings:
+        return tr("Savings");
+    case AccountType::CreditCard:
+        return tr("Credit Card");
+    case AccountType::Cash:
+        return tr("Cash");
+    case AccountType::Investment:
+        return tr("Investment");
+    case AccountType::Loan:
+        return tr("Loan");
+    case AccountType::Other:
+        break;
+    }
+    return tr("Other");
+}
+
 void AccountFormDialog::buildForm()
 {
     auto* layout = new QVBoxLayout(this);
@@ -68,14 +89,9 @@ void AccountFormDialog::buildForm()
     form->addRow(tr("&Name:"), m_nameEdit);
 
     m_typeCombo = named(new QComboBox(this), "typeCombo");
-    const std::pair<QString, AccountType> types[] = {
-        {tr("Checking"), AccountType::Checking}, {tr("Savings"), AccountType::Savings},
-        {tr("Credit Card"), AccountType::CreditCard}, {tr("Cash"), AccountType::Cash},
-        {tr("Investment"), AccountType::Investment}, {tr("Loan"), AccountType::Loan},
-        {tr("Other"), AccountType::Other},
-    };
-    for (const auto& [text, type] : types)
-        m_typeCombo->addItem(text, accountTypeToString(type));
+    for (const AccountType type : {AccountType::Checking, AccountType::Savings, AccountType::CreditCard,
+                                   AccountType::Cash, AccountType::Investment, AccountType::Loan, AccountType::Other})
+        m_typeCombo->addItem(typeName(type), accountTypeToString(type));
     form->addRow(tr("&Type:"), m_typeCombo);
 
     m_currencyCombo = named(new QComboBox(this), "currencyCombo");

@@ -39,6 +39,9 @@ public:
     // The signed starting balance or its date differs from what the form opened with.
     bool openingBalanceChanged() const;
 
+    // A type's name as the form offers it; every window that names a type uses it.
+    static QString typeName(AccountType type);
+
 public slots:
     // Stays open on a starting balance it cannot read.
     void accept() override;

@@ -1,9 +1,8 @@
 #include "ReportTables.h"
 
+#include "AccountFormDialog.h"
 #include "ReportTableModel.h"
 
-#include <QCoreApplication>
-#include <QHash>
 #include <QLocale>
 
 // Each cell function keeps its own copy of the rows (implicitly shared, so
@@ -140,14 +139,5 @@ void showTransactionListing(ReportTableModel* model, const QList<TransactionList
 
 QString accountTypeLabel(const QString& storedType)
 {
-    static const QHash<QString, const char*> labels = {
-        {QStringLiteral("checking"), QT_TRANSLATE_NOOP("ReportsScreen", "Checking")},
-        {QStringLiteral("savings"), QT_TRANSLATE_NOOP("ReportsScreen", "Savings")},
-        {QStringLiteral("credit_card"), QT_TRANSLATE_NOOP("ReportsScreen", "Credit Card")},
-        {QStringLiteral("cash"), QT_TRANSLATE_NOOP("ReportsScreen", "Cash")},
-        {QStringLiteral("investment"), QT_TRANSLATE_NOOP("ReportsScreen", "Investment")},
-        {QStringLiteral("loan"), QT_TRANSLATE_NOOP("ReportsScreen", "Loan")},
-    };
-    return QCoreApplication::translate("ReportsScreen",
-                                       labels.value(storedType, QT_TRANSLATE_NOOP("ReportsScreen", "Other")));
+    return AccountFormDialog::typeName(accountTypeFromString(storedType));
 }
