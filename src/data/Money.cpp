@@ -316,7 +316,7 @@ qint64 parseDigitsAsCents(const QString& text, Currency /*currency*/)
     return negative ? -value : value;
 }
 
-std::optional<qint64> readTypedAmount(const QString& text, Currency currency, NumberMarks marks)
+std::optional<qint64> readAmountOfAnySize(const QString& text, Currency currency, NumberMarks marks)
 {
     bool negative = false;
     const QString rest = unsignedMoneyText(text, currency, &negative);
@@ -326,9 +326,17 @@ std::optional<qint64> readTypedAmount(const QString& text, Currency currency, Nu
     if (!number)
         return std::nullopt;
     const std::optional<quint64> units = minorUnitsOf(*number, currency);
-    if (!units || *units > quint64(largestTypedAmount(currency)))
+    if (!units)
         return std::nullopt;
     return negative ? -qint64(*units) : qint64(*units);
+}
+
+std::optional<qint64> readTypedAmount(const QString& text, Currency currency, NumberMarks marks)
+{
+    const std::optional<qint64> units = readAmountOfAnySize(text, currency, marks);
+    if (!units || magnitudeOf(*units) > quint64(largestTypedAmount(currency)))
+        return std::nullopt;
+    return units;
 }
 
 qint64 largestTypedAmount(Currency currency)

@@ -42,6 +42,12 @@ QList<CurrencyAmount> sumByCurrency(const QList<CurrencyAmount>& amounts);
 // the few a person types, comes near what a qint64 holds.
 qint64 largestTypedAmount(Currency currency);
 
+// The largest magnitude a stored amount may have, in minor units: 2^53, beyond
+// which double arithmetic and JSON numbers (a backup, a sync peer) no longer
+// carry the count exactly. Imports, restores and pulls keep to it; a field
+// that shows what the ledger holds (a statement balance) takes up to it.
+inline constexpr qint64 kLargestStoredAmount = Q_INT64_C(9007199254740992);
+
 // Rounds to the nearest minor unit, halves away from zero. A value that is not
 // finite or whose minor-unit count does not fit in 64 bits gives 0.
 qint64 amountToCents(double amount, Currency currency);
@@ -71,6 +77,10 @@ struct NumberMarks
 // a group mark anywhere else ("12,34"), two points, or a magnitude past
 // largestTypedAmount.
 std::optional<qint64> readTypedAmount(const QString& text, Currency currency, NumberMarks marks = {});
+// The same reading whatever the magnitude, as long as it fits in a qint64: the
+// text of a stored amount, or a typed one to be refused as too large rather
+// than as no amount.
+std::optional<qint64> readAmountOfAnySize(const QString& text, Currency currency, NumberMarks marks = {});
 
 void setAmountAutoDecimal(bool enabled);
 bool isAmountAutoDecimal();

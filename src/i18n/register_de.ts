@@ -46,6 +46,10 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Diese Buchung wurde inzwischen gelöscht; es wurde nichts gespeichert.</translation>
         </message>
+        <message>
+            <source>Amount too large: %1. The largest amount is %2.</source>
+            <translation>Betrag zu groß: %1. Der größte Betrag ist %2.</translation>
+        </message>
     </context>
     <context>
         <name>RegisterDelegate</name>

@@ -46,6 +46,10 @@ Set it in the account's settings.</translation>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>This transaction was deleted meanwhile, so nothing was saved.</translation>
         </message>
+        <message>
+            <source>Amount too large: %1. The largest amount is %2.</source>
+            <translation>Amount too large: %1. The largest amount is %2.</translation>
+        </message>
     </context>
     <context>
         <name>RegisterDelegate</name>

@@ -46,6 +46,10 @@ Establézcalo en la configuración de la cuenta.</translation>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Esta transacción se eliminó mientras tanto, así que no se guardó nada.</translation>
         </message>
+        <message>
+            <source>Amount too large: %1. The largest amount is %2.</source>
+            <translation>Importe demasiado grande: %1. El importe máximo es %2.</translation>
+        </message>
     </context>
     <context>
         <name>RegisterDelegate</name>

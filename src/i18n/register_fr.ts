@@ -46,6 +46,10 @@ Définissez-le dans les paramètres du compte.</translation>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>Cette opération a été supprimée entre-temps ; rien n'a été enregistré.</translation>
         </message>
+        <message>
+            <source>Amount too large: %1. The largest amount is %2.</source>
+            <translation>Montant trop élevé : %1. Le montant maximal est %2.</translation>
+        </message>
     </context>
     <context>
         <name>RegisterDelegate</name>

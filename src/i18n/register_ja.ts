@@ -46,6 +46,10 @@ Set it in the account's settings.</source>
             <source>This transaction was deleted meanwhile, so nothing was saved.</source>
             <translation>この取引はその間に削除されたため、何も保存されませんでした。</translation>
         </message>
+        <message>
+            <source>Amount too large: %1. The largest amount is %2.</source>
+            <translation>金額が大きすぎます: %1。入力できる最大の金額は %2 です。</translation>
+        </message>
     </context>
     <context>
         <name>RegisterDelegate</name>

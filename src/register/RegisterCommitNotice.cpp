@@ -12,7 +12,7 @@ RegisterCommitNotice status(const QString& text, int milliseconds)
 } // namespace
 
 RegisterCommitNotice RegisterCommitNotice::of(RegisterEntryCommit::Outcome outcome, const QString& amountText,
-                                              const QString& failureCause)
+                                              const QString& failureCause, Currency currency)
 {
     using Outcome = RegisterEntryCommit::Outcome;
     switch (outcome) {
@@ -22,6 +22,10 @@ RegisterCommitNotice RegisterCommitNotice::of(RegisterEntryCommit::Outcome outco
         return status(tr("Enter a payment or deposit amount"), 3000);
     case Outcome::AmountNotUnderstood:
         return status(tr("Amount not understood: %1").arg(amountText), 3000);
+    case Outcome::AmountTooLarge:
+        return status(tr("Amount too large: %1. The largest amount is %2.")
+                          .arg(amountText, formatMoneyPlain(largestTypedAmount(currency), currency)),
+                      5000);
     case Outcome::TransferAccountNotFound:
         return status(TransactionActions::transferProblem(TransferResolution::AccountNotFound), 3000);
     case Outcome::CurrencyMismatch:

@@ -2,6 +2,8 @@
 
 #include "RegisterEntryCommit.h"
 
+#include "data/Money.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -16,10 +18,10 @@ class RegisterCommitNotice
 public:
     enum class Kind { None, Status, Error, Box };
 
-    // `amountText` is the text that was not understood as an amount,
-    // `failureCause` SQLite's words for why the write failed.
+    // `amountText` is the text that was not understood as an amount, or typed
+    // too large for `currency`; `failureCause` SQLite's words for why the write failed.
     static RegisterCommitNotice of(RegisterEntryCommit::Outcome outcome, const QString& amountText = QString(),
-                                   const QString& failureCause = QString());
+                                   const QString& failureCause = QString(), Currency currency = Currency::USD);
 
     Kind kind = Kind::None;
     QString title; // of a box

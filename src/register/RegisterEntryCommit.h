@@ -20,6 +20,8 @@ public:
         AmountRequired,
         // A payment or deposit text that reads as no amount (amountText() says which).
         AmountNotUnderstood,
+        // A payment or deposit typed past the largest amount a person may type.
+        AmountTooLarge,
         TransferAccountNotFound,
         CurrencyMismatch,
         // The opening balance is changed in the account's settings only.

@@ -720,6 +720,7 @@ RegisterModel::EntryAmount RegisterModel::entryAmount() const
     // A deposit that payment text outranks is still no amount to pass over in silence.
     if (!paid || !deposited) {
         result.notUnderstood = paid ? deposit : payment;
+        result.tooLarge = readAmountOfAnySize(result.notUnderstood, m_currency).has_value();
         return result;
     }
     if (!result.empty)

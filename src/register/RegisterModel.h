@@ -170,6 +170,7 @@ public:
         bool empty = true;           // both texts are empty
         std::optional<qint64> cents; // a filled payment wins over a filled deposit
         QString notUnderstood;       // the first non-empty text that is no amount
+        bool tooLarge = false;       // that text reads as an amount, past the typed limit
     };
     EntryAmount entryAmount() const;
     static int slotForColumn(int column);

@@ -305,7 +305,9 @@ void RegisterScreen::editNewRowInDialog()
     m_walk->discardOpenEditor();
     const RegisterModel::EntryAmount amount = m_model->entryAmount();
     if (!amount.empty && !amount.cents) {
-        showNotice(RegisterCommitNotice::of(RegisterEntryCommit::Outcome::AmountNotUnderstood, amount.notUnderstood));
+        using Outcome = RegisterEntryCommit::Outcome;
+        showNotice(RegisterCommitNotice::of(amount.tooLarge ? Outcome::AmountTooLarge : Outcome::AmountNotUnderstood,
+                                            amount.notUnderstood, QString(), m_model->currency()));
         return;
     }
     const Transaction seed = m_model->entryTransaction(m_accountId);
@@ -392,7 +394,7 @@ void RegisterScreen::commitCurrentRow()
     RegisterEntryCommit entry(m_state, m_accountId);
     using Outcome = RegisterEntryCommit::Outcome;
     const Outcome outcome = m_changes->ownWrite([&] { return entry.commit(*m_model, edited ? &*edited : nullptr); });
-    showNotice(RegisterCommitNotice::of(outcome, entry.amountText(), entry.failureCause()));
+    showNotice(RegisterCommitNotice::of(outcome, entry.amountText(), entry.failureCause(), m_model->currency()));
     if (outcome == Outcome::OpeningBalanceRow) {
         emit editAccountRequested(m_accountId);
         m_model->resetEntryBuffer();

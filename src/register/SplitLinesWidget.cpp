@@ -18,7 +18,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 
@@ -150,7 +149,7 @@ void SplitLinesWidget::setLines(const QList<SplitLine>& lines)
         QComboBox* combo = categoryCombo(row);
         // A category that is no longer live opens on "(none)".
         combo->setCurrentIndex(std::max(0, combo->findData(line.categoryId)));
-        amountField(row)->setValue(std::abs(centsToAmount(line.amount, m_currency)));
+        amountField(row)->setSizeOf(line.amount);
         m_table->item(row, MemoColumn)->setText(line.memo);
     }
     emit changed();
@@ -158,7 +157,7 @@ void SplitLinesWidget::setLines(const QList<SplitLine>& lines)
 
 qint64 SplitLinesWidget::rowCents(int row) const
 {
-    return amountToCents(amountField(row)->value(), m_currency);
+    return amountField(row)->minorUnits();
 }
 
 qint64 SplitLinesWidget::total() const

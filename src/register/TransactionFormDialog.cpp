@@ -34,7 +34,6 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 
@@ -150,7 +149,7 @@ void TransactionFormDialog::setupUi()
     m_splitLinesWidget->hide();
     connect(m_splitLinesWidget, &SplitLinesWidget::changed, this, [this] {
         if (m_splitMode)
-            m_amountField->setValue(centsToAmount(m_splitLinesWidget->total(), m_currency));
+            m_amountField->setMinorUnits(m_splitLinesWidget->total());
     });
     form->addRow(m_splitLinesWidget);
 
@@ -308,7 +307,7 @@ void TransactionFormDialog::loadTransaction(const Transaction& transaction)
     // An edit never turns a plain transaction into a transfer or back.
     m_transferRadio->setEnabled(false);
 
-    m_amountField->setValue(std::abs(centsToAmount(transaction.amount, m_currency)));
+    m_amountField->setSizeOf(transaction.amount);
     m_memoEdit->setText(transaction.memo);
     m_checkNumberEdit->setText(transaction.checkNumber);
     m_clearedCheck->setChecked(transaction.cleared);
@@ -334,7 +333,7 @@ void TransactionFormDialog::prefill(const Transaction& seed)
     if (!seed.memo.isEmpty())
         m_memoEdit->setText(seed.memo);
     if (seed.amount != 0) {
-        m_amountField->setValue(std::abs(centsToAmount(seed.amount, m_currency)));
+        m_amountField->setSizeOf(seed.amount);
         (seed.amount < 0 ? m_outflowRadio : m_inflowRadio)->setChecked(true);
     }
     if (!seed.categoryId.isEmpty()) {
@@ -367,7 +366,7 @@ void TransactionFormDialog::updateSplitUi()
     m_splitLinesWidget->setVisible(m_splitMode);
     m_amountField->setEnabled(!m_splitMode);
     if (m_splitMode) {
-        m_amountField->setValue(centsToAmount(m_splitLinesWidget->total(), m_currency));
+        m_amountField->setMinorUnits(m_splitLinesWidget->total());
         resize(std::max(width(), 640), std::max(height(), 540));
     }
 }
@@ -387,7 +386,7 @@ bool TransactionFormDialog::isOutflow() const
 void TransactionFormDialog::onEnterSplit()
 {
     m_splitMode = true;
-    const qint64 cents = amountToCents(m_amountField->value(), m_currency);
+    const qint64 cents = m_amountField->minorUnits();
     QList<SplitLine> lines;
     if (cents > 0) {
         SplitLine line;
@@ -411,7 +410,7 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
         payeeAutofill(*m_state->transactionRepository, *m_state->categoryRepository, payee, m_accountId);
     if (!fill)
         return;
-    m_amountField->setValue(std::abs(centsToAmount(fill->amount, m_currency)));
+    m_amountField->setSizeOf(fill->amount);
     (fill->amount < 0 ? m_outflowRadio : m_inflowRadio)->setChecked(true);
     m_memoEdit->setText(fill->memo);
     if (!fill->categoryId.isEmpty())
@@ -458,7 +457,7 @@ Transaction TransactionFormDialog::transaction()
         if (isOutflow())
             cents = -cents;
     } else {
-        cents = amountToCents(m_amountField->value(), m_currency);
+        cents = m_amountField->minorUnits();
         // A new transfer always leaves this account.
         const bool negative = editedTransfer ? m_record.amount < 0 : newTransfer || isOutflow();
         if (negative)

@@ -147,8 +147,7 @@ void AccountFormDialog::fillFromAccount(const std::optional<Transaction>& openin
     selectData(m_currencyCombo, currencyCode(m_account.currency));
 
     const qint64 stored = openingBalance ? openingBalance->amount : m_account.startingBalance;
-    m_balanceField->setValue(
-        centsToAmount(signedForType(stored, m_account.accountType), m_account.currency));
+    m_balanceField->setMinorUnits(signedForType(stored, m_account.accountType));
     if (openingBalance) {
         m_asOfEdit->setDate(openingBalance->date);
         m_openingNote->show();
@@ -189,7 +188,7 @@ void AccountFormDialog::onTypeChanged()
 
 qint64 AccountFormDialog::startingBalanceCents() const
 {
-    return signedForType(amountToCents(m_balanceField->value(), chosenCurrency()), chosenType());
+    return signedForType(m_balanceField->minorUnits(), chosenType());
 }
 
 QDate AccountFormDialog::asOfDate() const

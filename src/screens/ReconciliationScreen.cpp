@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -115,7 +116,8 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     layout->addWidget(m_statementBalanceCaption);
     m_statementBalanceField = new SmartAmountField(panel);
     m_statementBalanceField->setObjectName(QStringLiteral("statementBalanceField"));
-    m_statementBalanceField->keepToTypedLimit(SmartAmountField::Signs::Either);
+    // A statement balance is a figure the bank keeps, as large as any the ledger holds.
+    m_statementBalanceField->keepToStoredLimit(SmartAmountField::Signs::Either);
     layout->addWidget(m_statementBalanceField);
     m_inputCheck = new TypedInputCheck(this);
     m_inputCheck->watch(m_statementDateField);
@@ -124,6 +126,10 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     layout->addWidget(m_problemLabel);
     layout->addSpacing(16);
     connect(m_statementBalanceField, &SmartAmountField::valueChanged, this, &ReconciliationScreen::updateDifference);
+    // Past 2^46 whole units two balances a cent apart can be one double, which
+    // the spin box does not announce as a change.
+    if (auto* edit = m_statementBalanceField->findChild<QLineEdit*>())
+        connect(edit, &QLineEdit::textEdited, this, &ReconciliationScreen::updateDifference);
 
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
@@ -302,7 +308,7 @@ void ReconciliationScreen::onTransactionToggled(int)
 
 qint64 ReconciliationScreen::statementBalance() const
 {
-    return ReconciliationService::storedStatementBalance(amountToCents(m_statementBalanceField->value(), m_currency),
+    return ReconciliationService::storedStatementBalance(m_statementBalanceField->minorUnits(),
                                                          m_liability);
 }
 

@@ -30,7 +30,6 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 
@@ -255,7 +254,7 @@ void RecurringFormDialog::fillFromRecord()
     m_payeeEdit->setText(record.payee);
     if (account)
         m_amountField->setCurrency(account->currency);
-    m_amountField->setValue(std::abs(centsToAmount(record.amount, m_amountField->currency())));
+    m_amountField->setSizeOf(record.amount);
     m_memoEdit->setText(record.memo);
     selectCategory(record.categoryId);
     selectData(m_frequencyCombo, frequencyToString(record.frequency));
@@ -344,7 +343,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     }
     result.accountId = m_accountCombo->currentData().toString();
     result.payee = m_payeeEdit->text().trimmed();
-    const qint64 magnitude = amountToCents(m_amountField->value(), m_amountField->currency());
+    const qint64 magnitude = m_amountField->minorUnits();
     result.amount = m_paymentRadio->isChecked() ? -magnitude : magnitude;
     result.categoryId = m_categoryCombo->currentData().toString();
     result.memo = m_memoEdit->text().trimmed();

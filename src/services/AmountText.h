@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Money.h"
+
 #include <QStringView>
 #include <QtGlobal>
 
@@ -26,8 +28,8 @@ struct DecimalAmount
     static std::optional<DecimalAmount> fromMinorUnits(qint64 units, int unitsPerWhole);
 };
 
-// The largest minor-unit magnitude an imported amount may have: 2^53.
-inline constexpr qint64 kMaxImportedMinorUnits = Q_INT64_C(9007199254740992);
+// The largest minor-unit magnitude an imported amount may have: what the ledger stores.
+inline constexpr qint64 kMaxImportedMinorUnits = kLargestStoredAmount;
 
 // Reads the amount notations that bank and finance exports use: a leading sign or
 // accounting parentheses ("(45.00)"), currency signs ($ € £ ¥ ¢) and blanks

@@ -144,13 +144,18 @@ void TestMoney::readTypedAmount_data()
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<QString>("marks"); // the decimal point, then the group mark
     QTest::addColumn<QString>("expected"); // minor units, or "-" for text that is no amount
+    QTest::addColumn<QString>("anySize"); // the same without the typed limit
 
     const Currency usd = Currency::USD;
     const Currency yen = Currency::JPY;
     const auto row = [](const char* name, bool autoDecimal, const QString& text, Currency currency,
-                        const QString& expected, const QString& marks = QStringLiteral(".,")) {
-        QTest::newRow(name) << autoDecimal << text << currency << marks << expected;
+                        const QString& expected, const QString& marks = QStringLiteral(".,"),
+                        const QString& anySize = QString()) {
+        QTest::newRow(name) << autoDecimal << text << currency << marks << expected
+                            << (anySize.isNull() ? expected : anySize);
     };
+    const auto tooBig = [&row](const char* name, bool autoDecimal, const QString& text, Currency currency,
+                               const QString& anySize) { row(name, autoDecimal, text, currency, "-", ".,", anySize); };
     row("empty is zero", false, "  ", usd, "0");
     row("symbol and group", false, "$1,234.56", usd, "123456");
     row("minus before symbol", false, "-$5", usd, "-500");
@@ -193,15 +198,15 @@ void TestMoney::readTypedAmount_data()
     // No typed amount goes past 99,999,999.99 (99,999,999 yen), as in every form.
     row("largest", false, "99,999,999.99", usd, "9999999999");
     row("largest payment", false, "-$99,999,999.99", usd, "-9999999999");
-    row("too big", false, "100,000,000.00", usd, "-");
-    row("rounds past the largest", false, "99999999.995", usd, "-");
-    row("past 2^53 cents", false, "90071992547409.93", usd, "-");
-    row("a qint64's largest", false, "92233720368547758.07", usd, "-");
+    tooBig("too big", false, "100,000,000.00", usd, "10000000000");
+    tooBig("rounds past the largest", false, "99999999.995", usd, "10000000000");
+    tooBig("past 2^53 cents", false, "90071992547409.93", usd, "9007199254740993");
+    tooBig("a qint64's largest", false, "92233720368547758.07", usd, "9223372036854775807");
     row("most negative has no positive", false, "-92233720368547758.08", usd, "-");
     row("yen largest", false, "99,999,999", yen, "99999999");
-    row("yen too big", false, "100,000,000", yen, "-");
-    row("yen rounds past the largest", false, "99999999.5", yen, "-");
-    row("yen: a qint64's largest", false, "9,223,372,036,854,775,807", yen, "-");
+    tooBig("yen too big", false, "100,000,000", yen, "100000000");
+    tooBig("yen rounds past the largest", false, "99999999.5", yen, "100000000");
+    tooBig("yen: a qint64's largest", false, "9,223,372,036,854,775,807", yen, "9223372036854775807");
 
     row("auto: digits are cents", true, "1234", usd, "1234");
     row("auto: formatted", true, "-$1,234.50", usd, "-123450");
@@ -216,11 +221,11 @@ void TestMoney::readTypedAmount_data()
     row("auto: yen", true, "1,234", yen, "1234");
     row("auto: yen, misplaced comma", true, "12,34", yen, "-");
     row("auto: largest", true, "9999999999", usd, "9999999999");
-    row("auto: too big", true, "10000000000", usd, "-");
-    row("auto: past 2^53", true, "9007199254740993", usd, "-");
-    row("auto: a qint64's largest", true, "92233720368547758.07", usd, "-");
+    tooBig("auto: too big", true, "10000000000", usd, "10000000000");
+    tooBig("auto: past 2^53", true, "9007199254740993", usd, "9007199254740993");
+    tooBig("auto: a qint64's largest", true, "92233720368547758.07", usd, "9223372036854775807");
     row("auto: yen largest", true, "99,999,999", yen, "99999999");
-    row("auto: yen too big", true, "100000000", yen, "-");
+    tooBig("auto: yen too big", true, "100000000", yen, "100000000");
 
     // An amount field shown in a German locale reads its own marks.
     row("German marks", false, "1.234,56", usd, "123456", ",.");
@@ -235,10 +240,16 @@ void TestMoney::readTypedAmount()
     QFETCH(Currency, currency);
     QFETCH(QString, marks);
     QFETCH(QString, expected);
+    QFETCH(QString, anySize);
+    const auto shown = [](std::optional<qint64> amount) {
+        return amount ? QString::number(*amount) : QStringLiteral("-");
+    };
+    const NumberMarks numberMarks{marks.at(0), marks.at(1)};
     setAmountAutoDecimal(autoDecimal);
-    const std::optional<qint64> amount = ::readTypedAmount(text, currency, NumberMarks{marks.at(0), marks.at(1)});
+    const QStringList read{shown(::readTypedAmount(text, currency, numberMarks)),
+                           shown(readAmountOfAnySize(text, currency, numberMarks))};
     setAmountAutoDecimal(false);
-    QCOMPARE(amount ? QString::number(*amount) : QStringLiteral("-"), expected);
+    QCOMPARE(read, (QStringList{expected, anySize}));
 }
 
 void TestMoney::sumsThatDoNotFit_data()

@@ -29,6 +29,8 @@ void TestRegisterCommitNotice::notices_data()
     row("payee", Outcome::PayeeRequired, "status", {}, "Payee is required", 3000);
     row("amount", Outcome::AmountRequired, "status", {}, "Enter a payment or deposit amount", 3000);
     row("amount not understood", Outcome::AmountNotUnderstood, "status", {}, "Amount not understood: 12x", 3000);
+    row("amount too large", Outcome::AmountTooLarge, "status", {},
+        "Amount too large: 12x. The largest amount is 99,999,999.99.", 5000);
     row("transfer account", Outcome::TransferAccountNotFound, "status", {}, "Transfer account not found", 3000);
     row("currency", Outcome::CurrencyMismatch, "error", {},
         "Transfers require both accounts to use the same currency", 0);

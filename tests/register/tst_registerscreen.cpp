@@ -608,30 +608,30 @@ void TestRegisterScreen::typedAmountsAndDates_data()
         "Shop");
     row("comma after the point", false, "checking", deposit + "1,234.5,6<Ctrl+Return>", {},
         "Amount not understood: 1,234.5,6", "Shop");
-    // The forms' limit: 99,999,999.99, or 99,999,999 yen.
+    // The forms' limit: 99,999,999.99, or 99,999,999 yen; past it the register says so and names it.
     row("largest deposit", false, "checking", deposit + "99,999,999.99<Ctrl+Return>", {saved.arg(9999999999)});
     row("largest payment", false, "checking", payment + "99999999.99<Ctrl+Return>", {saved.arg(-9999999999)});
     row("past the largest", false, "checking", deposit + "100,000,000.00<Ctrl+Return>", {},
-        "Amount not understood: 100,000,000.00", "Shop");
+        "Amount too large: 100,000,000.00. The largest amount is 99,999,999.99.", "Shop");
     row("exact past 2^53 cents", false, "checking", payment + "90071992547409.93<Ctrl+Return>", {},
-        "Amount not understood: 90071992547409.93", "Shop");
+        "Amount too large: 90071992547409.93. The largest amount is 99,999,999.99.", "Shop");
     row("past the ledger's integer", false, "checking", payment + "92233720368547758.08<Ctrl+Return>", {},
         "Amount not understood: 92233720368547758.08", "Shop");
     row("auto: largest", true, "checking", deposit + "9999999999<Ctrl+Return>", {saved.arg(9999999999)});
     row("auto: past the largest", true, "checking", payment + "10000000000<Ctrl+Return>", {},
-        "Amount not understood: 10000000000", "Shop");
+        "Amount too large: 10000000000. The largest amount is 99,999,999.99.", "Shop");
     row("yen largest", false, "yen", deposit + "99,999,999<Ctrl+Return>", {saved.arg(99999999)});
     row("yen past the largest", false, "yen", payment + "100,000,000<Ctrl+Return>", {},
-        "Amount not understood: 100,000,000", "Shop");
+        "Amount too large: 100,000,000. The largest amount is 99,999,999.", "Shop");
     row("auto: yen largest", true, "yen", payment + "99999999<Ctrl+Return>", {saved.arg(-99999999)});
     row("auto: yen past the largest", true, "yen", deposit + "100000000<Ctrl+Return>", {},
-        "Amount not understood: 100000000", "Shop");
+        "Amount too large: 100000000. The largest amount is 99,999,999.", "Shop");
     row("auto: digits are cents", true, "checking", payment + "1234<Ctrl+Return>", {saved.arg(-1234)});
     row("auto: grouped", true, "checking", deposit + "1,234<Ctrl+Return>", {saved.arg(1234)});
     row("auto: misplaced comma", true, "checking", payment + "12,34<Ctrl+Return>", {}, "Amount not understood: 12,34",
         "Shop");
     row("auto: exact past 2^53", true, "checking", payment + "9007199254740993<Ctrl+Return>", {},
-        "Amount not understood: 9007199254740993", "Shop");
+        "Amount too large: 9007199254740993. The largest amount is 99,999,999.99.", "Shop");
     row("yen grouped", false, "yen", payment + "1,500<Ctrl+Return>", {saved.arg(-1500)});
     row("yen: misplaced comma", false, "yen", payment + "1,50<Ctrl+Return>", {}, "Amount not understood: 1,50",
         "Shop");

@@ -37,6 +37,8 @@ private slots:
     void committedCellText();
     void typedLimit_data();
     void typedLimit();
+    void amountsSetInMinorUnits_data();
+    void amountsSetInMinorUnits();
     void elidedLabelSqueezes();
     void elidedLabelAtItsSizeHintShowsItAll_data();
     void elidedLabelAtItsSizeHintShowsItAll();
@@ -176,6 +178,77 @@ void TestAmountField::typedLimit()
     m_field->setValue(99999999.99);
     m_field->setCurrency(Currency::JPY);
     QCOMPARE(m_field->text(), QStringLiteral("\u00A5 99999999"));
+}
+
+void TestAmountField::amountsSetInMinorUnits_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<bool>("storedLimit"); // the ledger's limit, else the typed one
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<qint64>("set");
+    QTest::addColumn<QString>("keys"); // typed over the whole text, then Tab; "<Down>" steps
+    QTest::addColumn<Currency>("then"); // the currency chosen last
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<qint64>("units");
+
+    const Currency usd = Currency::USD;
+    const Currency yen = Currency::JPY;
+    const qint64 large = Q_INT64_C(15000000000);
+    const qint64 below2to53 = Q_INT64_C(9007199254740991);
+    const auto row = [](const char* name, bool autoDecimal, bool storedLimit, Currency currency, qint64 set,
+                        const QString& keys, Currency then, const QString& shown, qint64 units) {
+        QTest::newRow(name) << autoDecimal << storedLimit << currency << set << keys << then << shown << units;
+    };
+    // A stored amount past the typed limit shows whole and reads back unit for unit.
+    row("past the limit", false, false, usd, large, {}, usd, "$ 150000000.00", large);
+    row("yen past the limit", false, false, yen, 120000000, {}, yen, "\u00A5 120000000", 120000000);
+    row("auto-decimal", true, false, usd, large, {}, usd, "$ 150000000.00", large);
+    row("a double's last cents", false, false, usd, below2to53, {}, usd, "$ 90071992547409.91", below2to53);
+    row("owed", false, false, usd, -large, {}, usd, "$ -150000000.00", -large);
+    row("to euros", false, false, usd, large, {}, Currency::EUR, "\u20AC 150000000.00", large);
+    row("to yen, rounded once", false, false, usd, Q_INT64_C(15000000050), {}, yen, "\u00A5 150000001",
+        150000001);
+    // What the person types keeps to the limit.
+    row("typed over", false, false, usd, large, "12.34", usd, "$ 12.34", 1234);
+    row("typed past the limit", false, false, usd, large, "120000000", usd, "$ 12000000.00", 1200000000);
+    row("typed back", false, false, usd, large, "150000000", usd, "$ 150000000.00", large);
+    row("stepped away", false, false, usd, large, "<Down>", usd, "$ 99999999.99", 9999999999);
+    row("typed, then to yen", false, false, usd, large, "99999999.99", yen, "\u00A5 99999999", 99999999);
+    // A statement balance takes what the ledger holds, typed exactly.
+    row("stored limit", false, true, usd, 0, "90071992547409.91", usd, "$ 90071992547409.91", below2to53);
+    row("stored limit, largest", false, true, usd, 0, "90071992547409.92", usd, "$ 90071992547409.92",
+        kLargestStoredAmount);
+    row("stored limit, past it", false, true, usd, 0, "90071992547409.93", usd, "$ 90071992547409.90",
+        Q_INT64_C(9007199254740990));
+    row("stored limit, auto", true, true, usd, 0, "9007199254740991", usd, "$ 90071992547409.91", below2to53);
+}
+
+// An amount set in minor units, as a form shows a stored one, and what typing does to it.
+void TestAmountField::amountsSetInMinorUnits()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(bool, storedLimit);
+    QFETCH(Currency, currency);
+    QFETCH(qint64, set);
+    QFETCH(QString, keys);
+    QFETCH(Currency, then);
+    setAmountAutoDecimal(autoDecimal);
+    if (storedLimit)
+        m_field->keepToStoredLimit(SmartAmountField::Signs::Either);
+    else
+        m_field->keepToTypedLimit(SmartAmountField::Signs::Either);
+    m_field->setCurrency(currency);
+    m_field->setMinorUnits(set);
+    if (keys == u"<Down>") {
+        QTest::keyClick(m_field, Qt::Key_Down);
+    } else if (!keys.isEmpty()) {
+        QTest::keyClick(m_field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(m_field, keys);
+        QTest::keyClick(m_field, Qt::Key_Tab);
+    }
+    m_field->setCurrency(then);
+    QTEST(m_field->text(), "shown");
+    QTEST(m_field->minorUnits(), "units");
 }
 
 void TestAmountField::elidedLabelSqueezes()
