@@ -15,7 +15,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTimer>
 
 namespace {
 
@@ -408,31 +407,32 @@ void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndE
         return;
     }
     // The base class would walk to the next editable cell of any row; the
-    // register walks the fields of this row, once the editor is gone. The row
-    // is noted by its transaction, which rows coming and going meanwhile move.
+    // register walks the fields of this row. It walks at once, as the base
+    // class does: keys typed ahead of a busy window come with nothing run
+    // between them, and the one behind this belongs in the next field's
+    // editor, not in a table with none open. The row is found again by its
+    // transaction once the editor is gone, in case what its closing set off
+    // moved the rows.
     const auto* registerModel = qobject_cast<const RegisterModel*>(model());
     const int row = currentIndex().row();
     const int column = currentIndex().column();
     const bool onEntryRow = registerModel && row == registerModel->entryRow();
     const QString id = registerModel ? registerModel->transactionIdAt(row) : QString();
     releaseEditor(editor, QAbstractItemDelegate::NoHint);
-    QTimer::singleShot(0, this, [this, row, column, hint, onEntryRow, id] {
-        const auto* rows = qobject_cast<const RegisterModel*>(model());
-        int rowNow = row;
-        if (rows && onEntryRow)
-            rowNow = rows->entryRow();
-        else if (rows && !id.isEmpty())
-            rowNow = rows->rowOf(id, row);
-        if (m_screen && rowNow >= 0) {
-            setCurrentIndex(model()->index(rowNow, column));
-            if (hint == QAbstractItemDelegate::EditNextItem)
-                m_screen->focusNextField();
-            else
-                m_screen->focusPreviousField();
-        }
-        if (!isEditing())
-            emit editingEnded();
-    });
+    int rowNow = row;
+    if (registerModel && onEntryRow)
+        rowNow = registerModel->entryRow();
+    else if (registerModel && !id.isEmpty())
+        rowNow = registerModel->rowOf(id, row);
+    if (m_screen && rowNow >= 0) {
+        setCurrentIndex(model()->index(rowNow, column));
+        if (hint == QAbstractItemDelegate::EditNextItem)
+            m_screen->focusNextField();
+        else
+            m_screen->focusPreviousField();
+    }
+    if (!isEditing())
+        emit editingEnded();
 }
 
 void RegisterTableView::releaseEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)

@@ -16,16 +16,21 @@ inline void failOnStrayEditors()
         QStringLiteral("called with an editor that does not belong to this view|^edit: editing failed")));
 }
 
-// Keys as a keyboard sends them, one by one, to an open popup or the focus widget: "<Ctrl+Return>" is
-// one key, other text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
-inline void play(QAbstractItemView* table, const QString& script)
+// How the keys arrive: one by one, each handled with all it sets off before the next, or in one burst,
+// as keys typed ahead of a busy window come, nothing queued running before the last one has arrived.
+enum class KeyPace { OneByOne, Burst };
+
+// Keys as a keyboard sends them to an open popup or the focus widget: "<Ctrl+Return>" is one key, other
+// text is typed, "<Menu>" opens the current cell's context menu and plays the rest into it.
+inline void play(QAbstractItemView* table, const QString& script, KeyPace pace = KeyPace::OneByOne)
 {
     static const QRegularExpression token(QStringLiteral("<([^>]+)>|[^<]"));
     for (auto tokens = token.globalMatch(script); tokens.hasNext();) {
         const QRegularExpressionMatch match = tokens.next();
         // The offscreen platform leaves a closed popup (a completion list shown while typing) active; a
-        // desktop gives the window back, and the cell keeps the focus.
-        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != table->window()) {
+        // desktop gives the window back, and the cell keeps the focus. A burst leaves the window active.
+        if (pace == KeyPace::OneByOne && !QApplication::activePopupWidget()
+            && QApplication::activeWindow() != table->window()) {
             table->window()->activateWindow();
             QCoreApplication::processEvents();
         }
@@ -33,7 +38,8 @@ inline void play(QAbstractItemView* table, const QString& script)
                           : QApplication::focusWidget()     ? QApplication::focusWidget()
                                                             : table;
         if (match.captured(1) == u"Menu") {
-            QTimer::singleShot(0, table, [table, rest = script.mid(match.capturedEnd())] { play(table, rest); });
+            QTimer::singleShot(0, table,
+                               [table, pace, rest = script.mid(match.capturedEnd())] { play(table, rest, pace); });
             const QPoint pos = table->visualRect(table->currentIndex()).center();
             QContextMenuEvent event(QContextMenuEvent::Keyboard, pos, table->viewport()->mapToGlobal(pos));
             QApplication::sendEvent(table->viewport(), &event);
@@ -50,7 +56,8 @@ inline void play(QAbstractItemView* table, const QString& script)
             }
         } else
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        QCoreApplication::processEvents();
+        if (pace == KeyPace::OneByOne)
+            QCoreApplication::processEvents();
     }
 }
 

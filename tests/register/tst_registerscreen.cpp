@@ -102,6 +102,8 @@ private slots:
     void currentRowPushedBelowTheViewIsFollowed();
     void keyboardAlone_data();
     void keyboardAlone();
+    void keysTypedAheadReachTheirFields_data();
+    void keysTypedAheadReachTheirFields();
     void typedAmountsAndDates_data();
     void typedAmountsAndDates();
     void rowCommands();
@@ -585,6 +587,75 @@ void TestRegisterScreen::keyboardAlone()
     play(m_table, keys);
     QCOMPARE(stored(), rows << "checking 2024-03-01 Rent||-90000||# CR v1 pending");
     QCOMPARE(status().isEmpty() ? m_model->entryText(RegisterModel::DateSlot) : status(), shown);
+}
+
+void TestRegisterScreen::keysTypedAheadReachTheirFields_data()
+{
+    QTest::addColumn<bool>("twoLine");
+    QTest::addColumn<QString>("keys");
+    // The account's rows as stored, newest first: date, check number, payee|memo|category|amount.
+    QTest::addColumn<QStringList>("rows");
+    const auto row = [](const char* name, bool twoLine, const char* keys, const QStringList& rows) {
+        QTest::newRow(name) << twoLine << QString::fromUtf8(keys) << rows;
+    };
+    const QString grocer = QStringLiteral("2024-03-01 # Grocer|weekly|Food|-2500");
+    row("payment by Tab", false, "<Tab><Tab>Typed Ahead<Tab><Tab><Tab>12.34<Ctrl+Return>",
+        {"2024-03-05 # Typed Ahead|||-1234", grocer});
+    row("Shift+Tab back to the memo", false, "<Tab><Tab>Shop<Tab><Tab><Tab>5<Backtab>lunch<Ctrl+Return>",
+        {"2024-03-05 # Shop|lunch||-500", grocer});
+    row("Enter through the fields", false,
+        "<Return>3/4/2024<Return>101<Return>Coffee<Return>Food<Tab>latte<Return>4.50<Return><Return><Return>",
+        {"2024-03-04 #101 Coffee|latte|Food|-450", grocer});
+    row("category typed after Tab", false, "<Tab><Tab>Shop<Tab>Food<Tab><Tab>7<Ctrl+Return>",
+        {"2024-03-05 # Shop||Food|-700", grocer});
+    // The payee's last row fills in the fields after it before they open.
+    row("payee filled in, amount typed over", false, "<Tab><Tab>Grocer<Tab><Tab><Tab><Ctrl+A>9<Ctrl+Return>",
+        {"2024-03-05 # Grocer|weekly|Food|-900", grocer});
+    row("completion taken, payee filled in", false, "<Tab><Tab>roc<Down><Tab><Tab><Tab><Ctrl+A>3<Ctrl+Return>",
+        {"2024-03-05 # Grocer|weekly|Food|-300", grocer});
+    row("saved, then the next entry", false,
+        "<Tab><Tab>First<Tab><Tab><Tab>1<Ctrl+Return><Return>3/6/2024<Tab><Tab>Second<Tab><Tab><Tab>2<Ctrl+Return>",
+        {"2024-03-06 # Second|||-200", "2024-03-05 # First|||-100", grocer});
+    row("stored row", false, "<Up><Tab><Tab><Ctrl+A>Market<Tab><Tab><Ctrl+A>monthly<Tab><Ctrl+A>40<Ctrl+Return>",
+        {"2024-03-01 # Market|monthly|Food|-4000"});
+    row("two-line: payee, then memo", true, "<Tab><Tab>Cafe<Tab>flat white<Tab>Food<Tab>3.20<Ctrl+Return>",
+        {"2024-03-05 # Cafe|flat white|Food|-320", grocer});
+    row("two-line: back to the memo line", true, "<Tab><Tab>Cafe<Tab><Tab><Tab>3<Backtab><Backtab>to go<Ctrl+Return>",
+        {"2024-03-05 # Cafe|to go||-300", grocer});
+}
+
+// Keys typed ahead of a busy window arrive with nothing run between them; each
+// still reaches the field it was typed for, and the row saves as typed slowly.
+void TestRegisterScreen::keysTypedAheadReachTheirFields()
+{
+    QFETCH(bool, twoLine);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, rows);
+    QStringList saved;
+    for (const KeyPace pace : {KeyPace::OneByOne, KeyPace::Burst}) {
+        m_screen.reset();
+        m_ledger.reset();
+        m_ledger = std::make_unique<RegisterLedger>();
+        QVERIFY(m_ledger->ready);
+        Transaction stored = RegisterLedger::row(QStringLiteral("checking"), QStringLiteral("Grocer"), -2500);
+        stored.memo = QStringLiteral("weekly");
+        stored.categoryId = QStringLiteral("food");
+        m_ledger->add(stored);
+        m_ledger->state.preferencesRepository->setBool(QStringLiteral("registerTwoLine"), twoLine);
+        showScreen(QStringLiteral("checking"));
+        play(m_table, keys, pace);
+        QStringList shown;
+        for (const Transaction& t : m_ledger->rows(QStringLiteral("checking"))) {
+            const std::optional<Category> category = m_ledger->state.categoryRepository->findById(t.categoryId);
+            shown.append(QStringLiteral("%1 #%2 %3|%4|%5|%6")
+                             .arg(t.date.toString(Qt::ISODate), t.checkNumber, t.payee, t.memo,
+                                  category ? category->name : QString())
+                             .arg(t.amount));
+        }
+        saved.append(shown.join(u'\n'));
+    }
+    const QString expected = rows.join(u'\n');
+    QCOMPARE(saved, QStringList({expected, expected}));
 }
 
 void TestRegisterScreen::typedAmountsAndDates_data()
