@@ -191,11 +191,7 @@ std::optional<PayeeAutofill> RegisterDelegate::autofillFromPayee(RegisterModel* 
     const std::optional<PayeeAutofill> fill = m_lookup.payeeAutofill(payee, m_accountId);
     if (!fill)
         return std::nullopt;
-    const Currency currency = model->currency();
-    const bool payment = fill->amount < 0;
-    model->setEntryText(RegisterModel::PaymentSlot,
-                        payment ? formatMoneyPlainSigned(fill->amount, true, currency) : QString());
-    model->setEntryText(RegisterModel::DepositSlot, payment ? QString() : formatMoneyPlain(fill->amount, currency));
+    model->fillEntryAmount(fill->amount);
     if (!fill->categoryId.isEmpty()) {
         model->setEntryText(RegisterModel::CategorySlot, fill->categoryName);
         model->setEntryText(RegisterModel::CategoryIdSlot, fill->categoryId);

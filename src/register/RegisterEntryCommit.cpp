@@ -79,16 +79,12 @@ RegisterEntryCommit::Outcome RegisterEntryCommit::commit(const RegisterModel& mo
     if (typed.payee.isEmpty())
         return Outcome::PayeeRequired;
 
-    // The checks are for an amount typed: a stored row's own, which an import
-    // or a restore may have written past the typed limit, goes back as it is.
-    if (!edited || model.typedFields().testFlag(RegisterModel::Field::Amount)) {
-        const RegisterModel::EntryAmount entered = model.entryAmount();
-        if (entered.empty)
-            return Outcome::AmountRequired;
-        if (!entered.cents) {
-            m_amountText = entered.notUnderstood;
-            return entered.tooLarge ? Outcome::AmountTooLarge : Outcome::AmountNotUnderstood;
-        }
+    const RegisterModel::EntryAmount entered = model.entryAmount();
+    if (entered.empty)
+        return Outcome::AmountRequired;
+    if (!entered.cents) {
+        m_amountText = entered.notUnderstood;
+        return entered.tooLarge ? Outcome::AmountTooLarge : Outcome::AmountNotUnderstood;
     }
     typed.categoryId = categoryIdFor(typed.categoryId, model.entryText(RegisterModel::CategorySlot));
 

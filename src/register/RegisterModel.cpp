@@ -661,8 +661,17 @@ void RegisterModel::clearEntryBuffer()
 {
     const QString nextDate = m_entryBuffer[NextEntryDateSlot];
     m_entryBuffer.fill(QString());
+    m_filledAmountTexts = {};
     m_entryBuffer[NextEntryDateSlot] = nextDate;
     m_entryBuffer[DateSlot] = nextDate.isEmpty() ? Clock::today().toString(kDateFormat) : nextDate;
+}
+
+void RegisterModel::fillEntryAmount(qint64 amount)
+{
+    const Buffer filled = bufferOf({}, {}, {}, {}, {}, {}, amount, false, false);
+    m_entryBuffer[PaymentSlot] = filled[PaymentSlot];
+    m_entryBuffer[DepositSlot] = filled[DepositSlot];
+    m_filledAmountTexts = {filled[PaymentSlot], filled[DepositSlot]};
 }
 
 void RegisterModel::loadEntryBuffer(const Transaction& transaction, const QString& categoryText)
@@ -682,6 +691,7 @@ void RegisterModel::loadBuffer(const Buffer& loaded)
     m_entryBuffer = loaded;
     m_entryBuffer[NextEntryDateSlot] = nextDate;
     m_loadedBuffer = loaded;
+    m_filledAmountTexts = {};
 }
 
 RegisterModel::Buffer RegisterModel::bufferOf(const RegisterRow& row) const
@@ -715,8 +725,14 @@ RegisterModel::EntryAmount RegisterModel::entryAmount() const
     const QString payment = m_entryBuffer[PaymentSlot].trimmed();
     const QString deposit = m_entryBuffer[DepositSlot].trimmed();
     result.empty = payment.isEmpty() && deposit.isEmpty();
-    const std::optional<qint64> paid = readTypedAmount(payment, m_currency);
-    const std::optional<qint64> deposited = readTypedAmount(deposit, m_currency);
+    const auto shows = [this](const QString& paymentText, const QString& depositText) {
+        return m_entryBuffer[PaymentSlot] == paymentText && m_entryBuffer[DepositSlot] == depositText;
+    };
+    const bool stored = (m_editRow >= 0 && shows(m_loadedBuffer[PaymentSlot], m_loadedBuffer[DepositSlot]))
+                        || (!result.empty && shows(m_filledAmountTexts[0], m_filledAmountTexts[1]));
+    const auto read = stored ? readAmountOfAnySize : readTypedAmount;
+    const std::optional<qint64> paid = read(payment, m_currency, {});
+    const std::optional<qint64> deposited = read(deposit, m_currency, {});
     // A deposit that payment text outranks is still no amount to pass over in silence.
     if (!paid || !deposited) {
         result.notUnderstood = paid ? deposit : payment;

@@ -137,6 +137,9 @@ public:
 
     QString entryText(EntrySlot slot) const { return m_entryBuffer[slot]; }
     void setEntryText(EntrySlot slot, const QString& text) { m_entryBuffer[slot] = text; }
+    // Writes a stored amount into the payment or deposit text, as a payee's
+    // last transaction fills in the entry row.
+    void fillEntryAmount(qint64 amount);
     // Writes the slot a column serves; the balance column has none.
     void setEntryField(int column, const QString& text);
     void resetEntryBuffer();
@@ -165,6 +168,8 @@ public:
     Transaction entryTransaction(const QString& accountId) const;
 
     // What the buffer's payment and deposit texts say, in the model's currency.
+    // Typed text keeps to the typed limit; the text of a stored amount (the
+    // row's own, or one a payee filled in) reads whatever its size.
     struct EntryAmount
     {
         bool empty = true;           // both texts are empty
@@ -247,6 +252,8 @@ private:
     Buffer m_entryBuffer;
     // What the buffer held when the edited row was loaded.
     Buffer m_loadedBuffer;
+    // The payment and deposit texts a stored amount was last filled in as.
+    std::array<QString, 2> m_filledAmountTexts;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(RegisterModel::Fields)

@@ -50,6 +50,7 @@ private:
     QStringList ledger() const;
     QString categoryName(const QString& id) const;
     RegisterTableView* registerTable() const { return child<RegisterTableView>(m_world->window.get(), "registerTable"); }
+    // The cell of the row showing `payee`; of the entry row for none.
     QModelIndex cellOf(const QString& payee, int column) const;
     void clickCell(const QString& payee, int column) const;
     void chooseInRowMenu(const QString& payee, const QString& entry) const;
@@ -129,6 +130,8 @@ QStringList TestStoredAmounts::ledger() const
 QModelIndex TestStoredAmounts::cellOf(const QString& payee, int column) const
 {
     const auto* model = qobject_cast<const RegisterModel*>(registerTable()->model());
+    if (payee.isEmpty())
+        return model->index(model->entryRow(), column);
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->index(row, RegisterModel::PayeeColumn).data().toString() == payee)
             return model->index(row, column);
@@ -311,6 +314,9 @@ void TestStoredAmounts::onlyTypedAmountsChange_data()
     row("register, Enter through the row", "Checking",
         typed(RegisterModel::DateColumn, "<Return><Return><Return><Return><Return><Return><Return><Return>"),
         "Brokerage", {}, before);
+    row("register, a payee fills in a stored amount", "Checking",
+        typed(RegisterModel::PayeeColumn, "Brokerage<Tab><Ctrl+Return>"), "", {},
+        after({{{}, "Checking 2024-03-05 Brokerage -15000000000|Shares|Food|"}}));
     // Typed, the same figure is past the limit, and the register says which is the largest.
     row("register, typed past the limit", "Checking",
         typed(RegisterModel::PaymentColumn, "<Ctrl+A>150000000.00<Ctrl+Return>"), "Brokerage",
