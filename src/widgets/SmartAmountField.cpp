@@ -118,12 +118,9 @@ void SmartAmountField::setMinorUnits(qint64 units)
     m_set = units;
     applyLimit();
     m_exact = units;
+    // Writes its text afresh, through textFromValue, even for a value it
+    // cannot tell from the one it holds.
     setValue(centsToAmount(units, m_currency));
-    // The spin box leaves its text alone for a value it cannot tell from the
-    // one it holds; past 2^53 minor units two amounts can be such a pair.
-    const QString shown = prefix() + unitsText(units) + suffix();
-    if (text() != shown)
-        lineEdit()->setText(shown);
 }
 
 void SmartAmountField::setSizeOf(qint64 amount)

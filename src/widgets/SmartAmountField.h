@@ -14,7 +14,7 @@
 // that reads as no amount ("12,34") never becomes its value. The range is the
 // owner's to set, mostly as keepToTypedLimit.
 //
-// The spin box holds a double, which from 2^53 minor units on cannot tell two
+// The spin box holds a double, which near 2^53 minor units cannot tell two
 // neighbouring cents apart, so the field remembers the exact minor units of
 // what it shows: an amount set in minor units, or text read as typed, shows and
 // reads back unit for unit (minorUnits), never through the double.

@@ -186,7 +186,7 @@ void TestAmountField::amountsSetInMinorUnits_data()
     QTest::addColumn<bool>("storedLimit"); // the ledger's limit, else the typed one
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<qint64>("set");
-    QTest::addColumn<QString>("keys"); // typed over the whole text, then Tab; "<Down>" steps
+    QTest::addColumn<QString>("keys"); // typed over the whole text, then Tab; "<Down>" steps; "=n" sets n
     QTest::addColumn<Currency>("then"); // the currency chosen last
     QTest::addColumn<QString>("shown");
     QTest::addColumn<qint64>("units");
@@ -208,6 +208,11 @@ void TestAmountField::amountsSetInMinorUnits_data()
     row("to euros", false, false, usd, large, {}, Currency::EUR, "\u20AC 150000000.00", large);
     row("to yen, rounded once", false, false, usd, Q_INT64_C(15000000050), {}, yen, "\u00A5 150000001",
         150000001);
+    row("to yen, rounded down", false, false, usd, Q_INT64_C(15000000049), {}, yen, "\u00A5 150000000",
+        150000000);
+    // Two cents the spin box holds as one double.
+    row("set again, a cent apart", false, false, usd, below2to53, "=9007199254740990", usd, "$ 90071992547409.90",
+        Q_INT64_C(9007199254740990));
     // What the person types keeps to the limit.
     row("typed over", false, false, usd, large, "12.34", usd, "$ 12.34", 1234);
     row("typed past the limit", false, false, usd, large, "120000000", usd, "$ 12000000.00", 1200000000);
@@ -239,14 +244,17 @@ void TestAmountField::amountsSetInMinorUnits()
         m_field->keepToTypedLimit(SmartAmountField::Signs::Either);
     m_field->setCurrency(currency);
     m_field->setMinorUnits(set);
-    if (keys == u"<Down>") {
+    if (keys.startsWith(u'=')) {
+        m_field->setMinorUnits(keys.mid(1).toLongLong());
+    } else if (keys == u"<Down>") {
         QTest::keyClick(m_field, Qt::Key_Down);
     } else if (!keys.isEmpty()) {
         QTest::keyClick(m_field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(m_field, keys);
         QTest::keyClick(m_field, Qt::Key_Tab);
     }
-    m_field->setCurrency(then);
+    if (then != currency)
+        m_field->setCurrency(then);
     QTEST(m_field->text(), "shown");
     QTEST(m_field->minorUnits(), "units");
 }
